@@ -1,0 +1,94 @@
+#pragma once
+
+// The one place where the program touches PDF documents.
+//
+// Thread contract: PDFEngine is a QObject facade used from the main thread. Every
+// operation is queued on the engine's single worker thread, which owns every
+// Poppler and qpdf object; operations never run at the same time, so the worker
+// needs no locks. Each call returns a QFuture whose result is a value (counts,
+// sizes, QImage, bytes); nothing that points into a document leaves the worker.
+// Await the futures from coroutines (platform/Async.h) or attach continuations
+// with a context object on the main thread.
+//
+// Sources are keyed by the URL exactly as it was handed to open(); one opened
+// document per URL is kept until forget().
+
+#include "model/DocumentTypes.h"
+#include "platform/Async.h"
+
+#include <QFuture>
+#include <QImage>
+#include <QObject>
+#include <QSizeF>
+
+#include <functional>
+#include <memory>
+
+class QThreadPool;
+
+class PDFEngine : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class OpenStatus { Opened, NeedsPassword, Unreadable };
+
+    struct OpenResult
+    {
+        OpenStatus status = OpenStatus::Unreadable;
+        int pageCount = 0; // at least 1 when opened
+        // The password that unlocked the cached document, so that a second open
+        // of a protected file never loses its protection; absent for unprotected
+        // files and pictures.
+        std::optional<QString> password;
+
+        static OpenResult opened(int pageCount, std::optional<QString> password = std::nullopt)
+        {
+            return {OpenStatus::Opened, pageCount, std::move(password)};
+        }
+        static OpenResult needsPassword() { return {OpenStatus::NeedsPassword, 0, std::nullopt}; }
+        static OpenResult unreadable() { return {OpenStatus::Unreadable, 0, std::nullopt}; }
+    };
+
+    // Error codes carried in Error::code by the engine's Results.
+    enum class EngineError { MissingPage = 1, WriteFailed = 2 };
+    static QString message(EngineError error);
+
+    static PDFEngine &shared();
+
+    explicit PDFEngine(QObject *parent = nullptr);
+    ~PDFEngine() override; // waits for the queued work to end
+
+    // Opens a source into the cache: a PDF (by extension, case-insensitive) or a
+    // picture, which becomes a one-page document whose long side is 842 pt.
+    QFuture<OpenResult> open(const QUrl &url, const std::optional<QString> &password);
+    // Drops the cached document of that URL; other caches stay.
+    QFuture<void> forget(const QUrl &url);
+    // The page as displayed with an extra turn, in points; 595 x 842 when unknown.
+    QFuture<QSizeF> displaySize(const PageSource &source, int turn);
+    // The page turned by `turn`, upright as displayed, on white, with its longer
+    // side `longSide` pixels. A null QImage when the page is missing.
+    QFuture<QImage> image(const PageSource &source, int turn, double longSide);
+    // The picture in which codes are looked for: image(source, 0, 2400).
+    QFuture<QImage> codeImage(const PageSource &source);
+
+    // Renders pages 0..pageCount-1 of a cached source at the code-reading size and
+    // hands each to `visit` on the worker thread, checking `cancel` before every
+    // page. Pages that can't be rendered are skipped. Finishes with false when
+    // cancelled. Lets the code reader run on the engine without the engine
+    // knowing about codes.
+    QFuture<bool> forEachCodeImage(const QUrl &url, int pageCount, CancelToken cancel,
+                                   std::function<void(int pageIndex, const QImage &)> visit);
+
+    // For tests and benchmarks: how many documents the cache holds.
+    QFuture<int> cachedDocumentCount();
+
+    struct Worker; // the worker-side state; defined in the engine's sources
+
+private:
+    template<typename F>
+    auto enqueue(F &&job);
+
+    std::unique_ptr<QThreadPool> m_pool;
+    std::unique_ptr<Worker> m_worker;
+};
