@@ -5,6 +5,8 @@
 #include <QFileInfo>
 
 #include <poppler/qt6/poppler-qt6.h>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFExc.hh>
 
 #include <sys/stat.h>
 
@@ -30,11 +32,6 @@ SourceEntry::~SourceEntry() = default;
 bool SourceEntry::isLocked() const
 {
     return document && document->isLocked();
-}
-
-int SourceEntry::pageCount() const
-{
-    return document && !document->isLocked() ? document->numPages() : 0;
 }
 
 namespace {
@@ -63,6 +60,34 @@ bool unlock(Poppler::Document &document, const QString &password)
     return false;
 }
 
+// Poppler treats a file protected by a security handler it doesn't know as merely
+// locked, which would ask for a password no answer can satisfy.
+bool usesUnknownProtection(const QByteArray &bytes)
+{
+    try {
+        QPDF pdf;
+        pdf.setSuppressWarnings(true);
+        pdf.processMemoryFile("source", bytes.constData(), size_t(bytes.size()));
+    } catch (const QPDFExc &error) {
+        return error.getErrorCode() == qpdf_e_unsupported;
+    } catch (const std::exception &) {
+    }
+    return false;
+}
+
+int readablePageCount(const Poppler::Document &document)
+{
+    const int claimed = document.numPages();
+    if (claimed < 1 || document.page(claimed - 1)) {
+        return std::max(claimed, 0);
+    }
+    int count = 0;
+    while (count < claimed && document.page(count)) {
+        ++count;
+    }
+    return count;
+}
+
 PDFEngine::OpenResult answer(SourceEntry &entry, const std::optional<QString> &password)
 {
     if (!entry.document) {
@@ -74,12 +99,12 @@ PDFEngine::OpenResult answer(SourceEntry &entry, const std::optional<QString> &p
         }
         entry.password = password;
         prepare(*entry.document);
+        entry.pageCount = readablePageCount(*entry.document);
     }
-    const int count = entry.document->numPages();
-    if (count < 1) {
+    if (entry.pageCount < 1) {
         return PDFEngine::OpenResult::unreadable();
     }
-    return PDFEngine::OpenResult::opened(count, entry.password);
+    return PDFEngine::OpenResult::opened(entry.pageCount, entry.password);
 }
 
 // Reads the file at entry.path into entry.document and answers for it.
@@ -110,6 +135,12 @@ PDFEngine::OpenResult openFresh(SourceEntry &entry, const std::optional<QString>
         return PDFEngine::OpenResult::unreadable();
     }
     prepare(*entry.document);
+    if (!entry.document->isLocked()) {
+        entry.pageCount = readablePageCount(*entry.document);
+    } else if (usesUnknownProtection(entry.bytes)) {
+        entry.document.reset();
+        return PDFEngine::OpenResult::unreadable();
+    }
     return answer(entry, password);
 }
 
@@ -138,7 +169,7 @@ PDFEngine::OpenResult PDFEngine::Worker::open(const QUrl &url, const std::option
         // Also kept when locked or without pages: the next open answers from here.
         documents.emplace(url, std::move(fresh));
     } else if (result.status == OpenStatus::Opened || cached->second.isLocked()
-               || cached->second.pageCount() < 1) {
+               || cached->second.pageCount < 1) {
         // The file changed on disk. Pages already showing the old document keep it
         // until the new one actually opens.
         cached->second = std::move(fresh);
@@ -158,7 +189,7 @@ SourceEntry *PDFEngine::Worker::entry(const QUrl &url)
 std::unique_ptr<Poppler::Page> PDFEngine::Worker::page(const PageSource &source)
 {
     SourceEntry *found = entry(source.url);
-    if (!found || source.index < 0 || source.index >= found->document->numPages()) {
+    if (!found || source.index < 0 || source.index >= found->pageCount) {
         return nullptr;
     }
     return found->document->page(source.index);

@@ -52,8 +52,11 @@ struct SourceEntry
     // The password that unlocked the document; absent when it was never locked.
     std::optional<QString> password;
 
+    // The pages that can really be read, counted once unlocked: a damaged page tree
+    // may claim more than it holds. 0 while locked.
+    int pageCount = 0;
+
     bool isLocked() const;
-    int pageCount() const; // 0 while locked
 };
 
 struct UrlHasher

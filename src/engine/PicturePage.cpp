@@ -79,11 +79,20 @@ QByteArray makePdf(const QImage &picture)
         return {};
     }
     // JPEG has no transparency: flatten onto white, the colour every page is shown on.
-    QImage flat(picture.size(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    {
+    QImage flat;
+    if (picture.hasAlphaChannel()) {
+        flat = QImage(picture.size(), QImage::Format_RGB32);
+        if (flat.isNull()) {
+            return {};
+        }
+        flat.fill(Qt::white);
         QPainter painter(&flat);
         painter.drawImage(0, 0, picture);
+    } else {
+        flat = picture.convertToFormat(QImage::Format_RGB32); // no copy when decoded so
+        if (flat.isNull()) {
+            return {};
+        }
     }
     QByteArray jpeg;
     {

@@ -14,7 +14,7 @@ namespace PicturePage {
 
 // Decoders refuse pictures whose decoded size would exceed this many megabytes,
 // so a hostile or absurd header fails the open instead of exhausting memory.
-constexpr int allocationLimitMB = 1024;
+constexpr int allocationLimitMB = 512;
 
 // The largest frame of the picture at `path` (the first one of equal area), turned
 // upright by its orientation tag; a null image when it can't be decoded.
