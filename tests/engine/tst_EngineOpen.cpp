@@ -3,7 +3,7 @@
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 
-#include <QImageWriter>
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -135,6 +135,29 @@ private slots:
         QCOMPARE(result.password, std::nullopt);
         QCOMPARE(TestUtil::await(engine.displaySize({picture, 0}, 0)), points);
         QCOMPARE(TestUtil::await(engine.displaySize({picture, 0}, 90)), points.transposed());
+    }
+
+    void pictureStandsAsItsOrientationTagSays()
+    {
+        // A 40 x 20 JPEG whose EXIF orientation says "turn a quarter clockwise".
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(picture.save(&buffer, "JPEG"));
+        const QByteArray tiff = QByteArray("MM\0*\0\0\0\x08", 8) + QByteArray("\0\x01", 2)
+                                + QByteArray("\x01\x12\0\x03\0\0\0\x01\0\x06\0\0", 12) + QByteArray(4, '\0');
+        const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
+        QByteArray segment("\xff\xe1", 2);
+        segment += char((exif.size() + 2) >> 8);
+        segment += char((exif.size() + 2) & 0xff);
+        jpeg.insert(2, segment + exif);
+        QVERIFY(Fixtures::writeAll(path("turned.jpg"), jpeg));
+
+        PDFEngine engine;
+        QCOMPARE(open(engine, url("turned.jpg")).status, OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.displaySize({url("turned.jpg"), 0}, 0)), QSizeF(421, 842));
     }
 
     void pictureShowsItsContent()
