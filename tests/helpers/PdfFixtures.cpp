@@ -65,13 +65,17 @@ bool writePdf(const QString &path, const QList<Page> &pages, const Protection &p
             page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
             helper.addPage(page, false);
         }
-        QPDFWriter writer(pdf, path.toLocal8Bit().constData());
+        const std::string file = path.toLocal8Bit().toStdString();
+        // qpdf keeps the password pointers until write(), so they must outlive it.
+        const std::string user = protection.userPassword.toUtf8().toStdString();
+        const std::string owner = (protection.ownerPassword.isEmpty() ? protection.userPassword
+                                                                      : protection.ownerPassword)
+                                      .toUtf8()
+                                      .toStdString();
+        QPDFWriter writer(pdf, file.c_str());
         writer.setStaticID(false);
-        if (!protection.userPassword.isEmpty()) {
-            const QString owner = protection.ownerPassword.isEmpty() ? protection.userPassword
-                                                                     : protection.ownerPassword;
-            writer.setR6EncryptionParameters(protection.userPassword.toUtf8().constData(),
-                                             owner.toUtf8().constData(), true, true, true, true,
+        if (!user.empty()) {
+            writer.setR6EncryptionParameters(user.c_str(), owner.c_str(), true, true, true, true,
                                              true, true, qpdf_r3p_full, true);
         }
         writer.write();
