@@ -65,17 +65,16 @@ bool writePdf(const QString &path, const QList<Page> &pages, const Protection &p
             page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
             helper.addPage(page, false);
         }
-        const std::string file = path.toLocal8Bit().toStdString();
-        // qpdf keeps the password pointers until write(), so they must outlive it.
-        const std::string user = protection.userPassword.toUtf8().toStdString();
-        const std::string owner = (protection.ownerPassword.isEmpty() ? protection.userPassword
-                                                                      : protection.ownerPassword)
-                                      .toUtf8()
-                                      .toStdString();
-        QPDFWriter writer(pdf, file.c_str());
+        // qpdf keeps the file name (and the passwords) as given until write() ends.
+        const QByteArray fileName = QFile::encodeName(path);
+        QPDFWriter writer(pdf, fileName.constData());
         writer.setStaticID(false);
-        if (!user.empty()) {
-            writer.setR6EncryptionParameters(user.c_str(), owner.c_str(), true, true, true, true,
+        if (!protection.userPassword.isEmpty()) {
+            const QString owner = protection.ownerPassword.isEmpty() ? protection.userPassword
+                                                                     : protection.ownerPassword;
+            const QByteArray user = protection.userPassword.toUtf8();
+            const QByteArray ownerBytes = owner.toUtf8();
+            writer.setR6EncryptionParameters(user.constData(), ownerBytes.constData(), true, true, true, true,
                                              true, true, qpdf_r3p_full, true);
         }
         writer.write();
