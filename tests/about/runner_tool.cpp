@@ -4,10 +4,11 @@
 //   hex HEXBYTES            write raw bytes to standard output, exit 0
 //   env NAME                write the variable's value, or "(unset)"
 //   hang                    wait forever
-//   tree PIDFILE obey|ignore exit|stay
+//   tree PIDFILE obey|ignore exit|stay [session]
 //                           start a child that keeps both streams open and waits
 //                           forever; write "TOOLPID CHILDPID" to PIDFILE; then exit
-//                           or wait forever. With "ignore", both ignore SIGTERM.
+//                           or wait forever. With "ignore", both ignore SIGTERM;
+//                           with "session", the child leaves for a session of its own.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -71,7 +72,8 @@ int main(int argc, char **argv)
     if (mode == "hang") {
         waitForever();
     }
-    if (mode == "tree" && argc == 5) {
+    if (mode == "tree" && (argc == 5 || argc == 6)) {
+        const bool session = argc == 6 && std::string(argv[5]) == "session";
         if (std::string(argv[3]) == "ignore") {
             signal(SIGTERM, SIG_IGN);
         }
@@ -80,6 +82,9 @@ int main(int argc, char **argv)
             return 121;
         }
         if (child == 0) {
+            if (session) {
+                setsid();
+            }
             waitForever();
         }
         const std::string path = argv[2];

@@ -235,17 +235,25 @@ private slots:
         QCOMPARE(result.error().message, message);
     }
 
+    void timeOutStopsTheWholeTree_data()
+    {
+        QTest::addColumn<QStringList>("child");
+        QTest::newRow("child in the tool's group") << QStringList{};
+        QTest::newRow("child in a session of its own") << QStringList{"session"};
+    }
+
     // The tool and its child ignore SIGTERM: both are killed five seconds after the
     // time-out, and the tool is reaped.
     void timeOutStopsTheWholeTree()
     {
+        QFETCH(QStringList, child);
         QTemporaryDir dir;
         const QString pidFile = dir.filePath("pids");
         QElapsedTimer clock;
         clock.start();
-        auto future = ProcessRunner::run(Tool, {"tree", pidFile, "ignore", "stay"}, 1s);
-        const auto [tool, child] = waitForTree(pidFile);
-        QVERIFY(tool.running() && child.running());
+        auto future = ProcessRunner::run(Tool, QStringList{"tree", pidFile, "ignore", "stay"} + child, 1s);
+        const auto [tool, below] = waitForTree(pidFile);
+        QVERIFY(tool.running() && below.running());
 
         const Result<Output> result = TestUtil::await(future);
         const qint64 elapsed = clock.elapsed();
@@ -255,7 +263,7 @@ private slots:
         QCOMPARE(result->errorMessage(), QStringLiteral("The tool didn't answer in time."));
         // A second for the time-out, five of grace, at most two for the streams.
         QVERIFY2(elapsed >= 5500 && elapsed < 9000, qPrintable(QString::number(elapsed)));
-        QTRY_VERIFY_WITH_TIMEOUT(!child.running(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!below.running(), 2000);
         QTRY_VERIFY_WITH_TIMEOUT(tool.reaped(), 2000);
     }
 
