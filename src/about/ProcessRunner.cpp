@@ -395,7 +395,8 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
 {
     const pid_t pid = tool.pid;
     const int pidFd = openPidFd(pid);
-    const qint64 deadline = nowMs() + std::max<qint64>(0, timeoutMs);
+    // Bounded so that "practically never" cannot overflow the clock arithmetic.
+    const qint64 deadline = nowMs() + std::clamp<qint64>(timeoutMs, 0, qint64(1) << 40);
 
     std::optional<qint32> status;
     qint64 drainEnd = -1;

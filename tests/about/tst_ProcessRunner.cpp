@@ -135,6 +135,14 @@ private slots:
         QCOMPARE(result->errorMessage(), message);
     }
 
+    void timeOutFarAwayIsNoTimeOut()
+    {
+        const auto result = runTool({"say", "fine", "", "0"}, std::chrono::milliseconds::max());
+        QVERIFY(result.ok());
+        QVERIFY(!result->timedOut);
+        QCOMPARE(result->standardOutput, QStringLiteral("fine"));
+    }
+
     void messages_data()
     {
         QTest::addColumn<Output>("output");
