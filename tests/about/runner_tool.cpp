@@ -1,6 +1,8 @@
 // A stand-in for a command-line tool, driven by its first argument:
 //   say OUT ERR CODE        write OUT and ERR to the two streams, exit with CODE
-//   print COUNT out|err     write COUNT bytes to one stream, exit 0
+//   print COUNT out|err|both
+//                           write COUNT bytes to one stream, or to each in turns
+//                           of 64 KiB; exit 0
 //   hex HEXBYTES            write raw bytes to standard output, exit 0
 //   env NAME                write the variable's value, or "(unset)"
 //   hang                    wait forever
@@ -45,12 +47,17 @@ int main(int argc, char **argv)
     }
     if (mode == "print" && argc == 4) {
         long long left = std::atoll(argv[2]);
-        const int fd = std::string(argv[3]) == "err" ? 2 : 1;
+        const std::string stream = argv[3];
         char block[65536];
         std::memset(block, 'x', sizeof block);
         while (left > 0) {
             const size_t n = left < (long long)sizeof block ? size_t(left) : sizeof block;
-            writeAll(fd, block, n);
+            if (stream != "err") {
+                writeAll(1, block, n);
+            }
+            if (stream != "out") {
+                writeAll(2, block, n);
+            }
             left -= (long long)n;
         }
         return 0;

@@ -184,6 +184,19 @@ private slots:
         QVERIFY(other.isEmpty());
     }
 
+    // Neither stream may wait for the other to finish: the tool would block on the
+    // one nobody reads.
+    void bothStreamsAtOnce()
+    {
+        const qsizetype size = 4 * 1024 * 1024;
+        const Result<Output> result = runTool({"print", QString::number(size), "both"}, 20s);
+        QVERIFY(result.ok());
+        QVERIFY(!result->timedOut);
+        QCOMPARE(result->status, 0);
+        QCOMPARE(result->standardOutput.size(), size);
+        QCOMPARE(result->standardError.size(), size);
+    }
+
     void environment_data()
     {
         QTest::addColumn<QString>("name");
