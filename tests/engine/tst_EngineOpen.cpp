@@ -52,23 +52,30 @@ private slots:
         QVERIFY(!TestUtil::await(engine.image({locked, 11}, 0, 100)).isNull());
     }
 
-    void ownerPasswordAlsoUnlocks()
+    void passwordKeptOnlyWhenItUnlocked_data()
     {
-        QVERIFY(Fixtures::writeNumberedPdf(path("owner.pdf"), 2, {"user", "boss"}));
-        PDFEngine engine;
-        const auto result = open(engine, url("owner.pdf"), "boss");
-        QCOMPARE(result.status, OpenStatus::Opened);
-        QCOMPARE(result.password, std::optional<QString>("boss"));
+        QTest::addColumn<QString>("userPassword");
+        QTest::addColumn<QString>("ownerPassword");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<std::optional<QString>>("kept");
+
+        QTest::newRow("owner password unlocks too") << "user" << "boss" << "boss" << std::optional<QString>("boss");
+        QTest::newRow("non-ASCII password") << "grüße" << "" << "grüße" << std::optional<QString>("grüße");
+        QTest::newRow("unprotected file ignores a password") << "" << "" << "ignored" << std::optional<QString>();
     }
 
-    void unprotectedFileKeepsNoPassword()
+    void passwordKeptOnlyWhenItUnlocked()
     {
-        QVERIFY(Fixtures::writeNumberedPdf(path("plain.pdf"), 3));
+        QFETCH(QString, userPassword);
+        QFETCH(QString, ownerPassword);
+        QFETCH(QString, given);
+        QFETCH(std::optional<QString>, kept);
+        QVERIFY(Fixtures::writeNumberedPdf(path("protected.pdf"), 2, {userPassword, ownerPassword}));
         PDFEngine engine;
-        const auto result = open(engine, url("plain.pdf"), "ignored");
+        const auto result = open(engine, url("protected.pdf"), given);
         QCOMPARE(result.status, OpenStatus::Opened);
-        QCOMPARE(result.pageCount, 3);
-        QCOMPARE(result.password, std::nullopt);
+        QCOMPARE(result.pageCount, 2);
+        QCOMPARE(result.password, kept);
     }
 
     void kindFollowsTheExtension_data()
