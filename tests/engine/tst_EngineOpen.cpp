@@ -1,5 +1,6 @@
 #include "engine/PDFEngine.h"
 
+#include "helpers/HandMadePdf.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 
@@ -76,6 +77,20 @@ private slots:
         QCOMPARE(result.status, OpenStatus::Opened);
         QCOMPARE(result.pageCount, 2);
         QCOMPARE(result.password, kept);
+    }
+
+    void olderFilesTakeLatin1Passwords()
+    {
+        // Before AES-256, passwords were stored as single bytes; the typed text must
+        // still unlock such a file.
+        QVERIFY(Fixtures::writeNumberedPdf(path("plain-for-legacy.pdf"), 2));
+        QVERIFY(Fixtures::writeLegacyProtectedPdf(path("plain-for-legacy.pdf"), path("legacy.pdf"),
+                                                  QString("grüße").toLatin1()));
+        PDFEngine engine;
+        QCOMPARE(open(engine, url("legacy.pdf"), "grusse").status, OpenStatus::NeedsPassword);
+        const auto result = open(engine, url("legacy.pdf"), "grüße");
+        QCOMPARE(result.status, OpenStatus::Opened);
+        QCOMPARE(result.password, std::optional<QString>("grüße"));
     }
 
     void kindFollowsTheExtension_data()
