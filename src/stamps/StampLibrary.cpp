@@ -73,6 +73,7 @@ QString StampLibrary::pictureFile(const QUuid &id) const
 void StampLibrary::load()
 {
     m_loaded = true;
+    m_indexDamaged = false;
     QFile file(indexFile());
     if (!file.exists()) {
         return;

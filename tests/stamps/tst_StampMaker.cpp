@@ -118,12 +118,14 @@ private slots:
 
     void orientationIsAppliedOnDecode()
     {
-        QImage picture(300, 200, QImage::Format_RGB32);
+        // Large enough to be reduced while decoding: the reduction must follow the turn.
+        QImage picture(3000, 2000, QImage::Format_RGB32);
         picture.fill(Qt::white);
-        scribble(picture, QRect(40, 80, 220, 40));
+        scribble(picture, QRect(600, 700, 1800, 600), Qt::black, 30);
         const auto result = make(encode(picture, "JPEG", QImageIOHandler::TransformationRotate90));
         QVERIFY2(result.ok(), qPrintable(result.error().message));
-        QVERIFY(result->pixelHeight > 2 * result->pixelWidth);
+        const double tall = double(result->pixelHeight) / result->pixelWidth;
+        QVERIFY2(tall > 2.5 && tall < 3.0, qPrintable(QString::number(tall)));
     }
 
     void badInput_data()
