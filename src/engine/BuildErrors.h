@@ -1,26 +1,25 @@
 #pragma once
 
-// The two failures the engine reports while making output, with the sentences
-// the user is shown. The codes are PDFEngine::EngineError values.
+// The two failures the engine reports while making output, as Results carry them.
 
 #include "engine/PDFEngine.h"
 #include "platform/Async.h"
 
-#include <QCoreApplication>
-
 namespace BuildErrors {
+
+inline Error of(PDFEngine::EngineError error)
+{
+    return Error{PDFEngine::message(error), int(error), false};
+}
 
 inline Error missingPage()
 {
-    return Error{QCoreApplication::translate(
-                     "PDFEngine", "A page of this file can't be read anymore. Open the file again."),
-                 int(PDFEngine::EngineError::MissingPage), false};
+    return of(PDFEngine::EngineError::MissingPage);
 }
 
 inline Error writeFailed()
 {
-    return Error{QCoreApplication::translate("PDFEngine", "The PDF couldn't be made. Try again."),
-                 int(PDFEngine::EngineError::WriteFailed), false};
+    return of(PDFEngine::EngineError::WriteFailed);
 }
 
 } // namespace BuildErrors

@@ -56,8 +56,10 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
     if (!document || document->isLocked()) {
         return BuildErrors::writeFailed();
     }
+    document->setRenderBackend(Poppler::Document::SplashBackend);
     document->setRenderHint(Poppler::Document::Antialiasing, true);
     document->setRenderHint(Poppler::Document::TextAntialiasing, true);
+    document->setPaperColor(Qt::white);
 
     const int count = document->numPages();
     std::vector<RenderedPage> pages(size_t(std::max(count, 0)));
