@@ -21,8 +21,8 @@ Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
 Result<QByteArray> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
                                    const BuildContext &context);
 
-// The PNG compression level used for exported pages: well below zlib's default,
-// which costs seconds per scanned page for a few per cent of size.
-int pngCompressionLevel();
+// The value for QImageWriter::setCompression of exported PNG pages: a fast zlib
+// level, since the default costs seconds per scanned page for a little size.
+int pngCompression();
 
 } // namespace PageExport
