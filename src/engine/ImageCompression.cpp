@@ -115,6 +115,32 @@ int integerOf(QPDFObjectHandle dict, const char *key)
     return value.isInteger() ? value.getIntValueAsInt() : 0;
 }
 
+// True for a decode array that maps every component onto itself, as some
+// writers store it; any other one changes the colours and is left alone.
+bool isPlainDecode(QPDFObjectHandle decode, int components)
+{
+    if (decode.isNull()) {
+        return true;
+    }
+    if (!decode.isArray() || decode.getArrayNItems() != 2 * components) {
+        return false;
+    }
+    for (int i = 0; i < 2 * components; ++i) {
+        QPDFObjectHandle bound = decode.getArrayItem(i);
+        if (!bound.isNumber() || bound.getNumericValue() != double(i % 2)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A soft mask with /Matte must keep the size of its image.
+bool hasMatteMask(QPDFObjectHandle dict)
+{
+    QPDFObjectHandle mask = dict.getKey("/SMask");
+    return mask.isStream() && mask.getDict().hasKey("/Matte");
+}
+
 // The job of an image, or none when it is to be left alone. Reads stream data,
 // so it runs on the engine's thread.
 std::optional<PixelJob> jobFor(QPDFObjectHandle image)
@@ -126,7 +152,8 @@ std::optional<PixelJob> jobFor(QPDFObjectHandle image)
     job.components = componentsOf(dict.getKey("/ColorSpace"));
     if (job.width <= 0 || job.height <= 0 || job.components == 0
         || integerOf(dict, "/BitsPerComponent") != 8 || (dict.getKey("/ImageMask").isBool() && dict.getKey("/ImageMask").getBoolValue())
-        || dict.hasKey("/Decode") || dict.getKey("/Mask").isArray()
+        || !isPlainDecode(dict.getKey("/Decode"), job.components) || dict.getKey("/Mask").isArray()
+        || hasMatteMask(dict)
         || qint64(job.width) * job.height * job.components > (qint64(1) << 31)) {
         return std::nullopt;
     }
@@ -345,6 +372,7 @@ Report compressImages(const std::vector<QPDFObjectHandle> &pages, const Compress
             dict.replaceKey("/Height", QPDFObjectHandle::newInteger(job.newHeight));
             dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
             dict.removeKey("/DecodeParms");
+            dict.removeKey("/Decode");
             ++report.replaced;
         }
     }

@@ -26,9 +26,10 @@ struct Report
 // exceeds step.maxPixels is downsampled to it and stored as JPEG at
 // step.jpegQuality; smaller ones are stored as JPEG only where that is smaller.
 // An image shared by several pages is done once. Image masks, colour-keyed
-// images, decode arrays, colour spaces other than grey and RGB, and streams that
-// cannot be decoded are left as they are. Stops between batches when `cancel`
-// is set. Throws qpdf's exceptions only for a broken page tree.
+// images, inverting decode arrays, soft masks with a matte, colour spaces other
+// than grey and RGB, and streams that cannot be decoded are left as they are.
+// Stops between batches when `cancel` is set. Throws qpdf's exceptions only for
+// a broken page tree.
 Report compressImages(const std::vector<QPDFObjectHandle> &pages, const CompressionStep &step,
                       const CancelToken &cancel);
 

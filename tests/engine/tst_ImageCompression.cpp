@@ -120,31 +120,43 @@ private slots:
         QVERIFY(render.pixelColor(render.width() / 2, render.height() / 2) != QColor(Qt::white));
     }
 
-    void imagesThatCannotBeConvertedAreLeftAlone_data()
+    void onlyImagesThatConvertFaithfullyAreTouched_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::newRow("stencil mask") << int(ImageKind::ImageMask);
-        QTest::newRow("CMYK pixels") << int(ImageKind::Cmyk);
-        QTest::newRow("undecodable JPEG") << int(ImageKind::Broken);
+        QTest::addColumn<QString>("extraKeys");
+        QTest::addColumn<bool>("matte");
+        QTest::addColumn<bool>("converted");
+        QTest::newRow("stencil mask") << int(ImageKind::ImageMask) << QString() << false << false;
+        QTest::newRow("CMYK pixels") << int(ImageKind::Cmyk) << QString() << false << false;
+        QTest::newRow("undecodable JPEG") << int(ImageKind::Broken) << QString() << false << false;
+        QTest::newRow("inverting decode array") << int(ImageKind::Jpeg) << "<< /Decode [1 0 1 0 1 0] >>" << false << false;
+        QTest::newRow("colour key mask") << int(ImageKind::Flate) << "<< /Mask [0 10 0 10 0 10] >>" << false << false;
+        QTest::newRow("soft mask with matte") << int(ImageKind::Jpeg) << QString() << true << false;
+        QTest::newRow("default decode array") << int(ImageKind::Jpeg) << "<< /Decode [0 1 0 1 0 1] >>" << false << true;
+        QTest::newRow("ICC-based RGB") << int(ImageKind::Jpeg) << "<< /ColorSpace [/ICCBased << /N 3 /Alternate /DeviceRGB >>] >>" << false << true;
     }
 
-    void imagesThatCannotBeConvertedAreLeftAlone()
+    void onlyImagesThatConvertFaithfullyAreTouched()
     {
         QFETCH(int, kind);
+        QFETCH(QString, extraKeys);
+        QFETCH(bool, matte);
+        QFETCH(bool, converted);
         const QString file = m_dir.filePath("odd.pdf");
-        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{2000, 1000}, ImageKind(kind)},
+        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{2000, 1000}, ImageKind(kind), 92, {595, 842},
+                                                         extraKeys.toStdString(), matte},
                                                ImagePage{{2000, 1000}, ImageKind::Jpeg}}));
-        Fixtures::OpenedSources sources;
-        QVERIFY(sources.open(file));
         const auto plain = build(planOf(file, 2, std::nullopt), file);
         const auto built = build(planOf(file, 2, CompressionStep{1000, 0.5, false}), file);
         QVERIFY(plain.ok());
         QVERIFY(built.ok());
         const auto before = pageImages(*plain);
         const auto after = pageImages(*built);
-        QCOMPARE(after[0].width, 2000);
-        QCOMPARE(after[0].filter, before[0].filter);
-        QVERIFY(after[0].raw == before[0].raw);
+        QCOMPARE(after[0].width, converted ? 1000 : 2000);
+        if (!converted) {
+            QCOMPARE(after[0].filter, before[0].filter);
+            QVERIFY(after[0].raw == before[0].raw);
+        }
         QCOMPARE(after[1].width, 1000);
         auto document = Fixtures::popplerOpen(*built);
         QVERIFY(document);
@@ -178,6 +190,33 @@ private slots:
         QCOMPARE(after[0].filter, std::string("/DCTDecode"));
         QCOMPARE(after[0].raw != before[0].raw, replaced);
         QVERIFY(after[0].raw.size() <= before[0].raw.size());
+    }
+
+    void imagesOfAProtectedSourceAreCompressed()
+    {
+        const QString plain = m_dir.filePath("open-photos.pdf");
+        QVERIFY(Fixtures::writeImagePdf(plain, {ImagePage{{2400, 1800}, ImageKind::Jpeg},
+                                                ImagePage{{1200, 900}, ImageKind::Flate}}));
+        const QString file = m_dir.filePath("locked-photos.pdf");
+        QVERIFY(Fixtures::writeProtectedCopy(plain, file, QStringLiteral("pw")));
+        Fixtures::OpenedSources sources;
+        QVERIFY(sources.open(file, QStringLiteral("pw")));
+        const auto built = PdfBuilder::build(planOf(file, 2, CompressionStep{1000, 0.5, false}),
+                                             BuildContext{sources.lookup(), m_stamps, {}});
+        QVERIFY(built.ok());
+        QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
+        const auto images = pageImages(*built);
+        QCOMPARE(images[0].width, 1000);
+        QCOMPARE(images[1].filter, std::string("/DCTDecode"));
+        // Decoded from the decrypted data: the picture is a photograph, not noise.
+        const QImage first = QImage::fromData(QByteArray::fromStdString(images[0].raw), "jpeg");
+        QCOMPARE(first.size(), QSize(1000, 750));
+        const QImage reference = Fixtures::photoLike({2400, 1800}, 1).scaled(1000, 750, Qt::IgnoreAspectRatio,
+                                                                            Qt::SmoothTransformation);
+        const QColor a = first.pixelColor(500, 375);
+        const QColor b = reference.pixelColor(500, 375);
+        QVERIFY2(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 60,
+                 qPrintable(a.name() + QLatin1Char(' ') + b.name()));
     }
 
     void stampsKeepTheirOwnResolution()

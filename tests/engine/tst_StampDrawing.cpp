@@ -13,6 +13,7 @@
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFWriter.hh>
 
 #include <set>
 
@@ -27,14 +28,16 @@ QImage halfInked(QSize size, QColor ink)
     return image;
 }
 
-// The box of the pixels that are clearly red.
-QRect redArea(const QImage &image)
+// The box of the pixels that are clearly of the colour `channel` (0 red, 1 green).
+QRect areaOf(const QImage &image, int channel = 0)
 {
     QRect area;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = image.pixel(x, y);
-            if (qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80) {
+            const int strong = channel == 0 ? qRed(p) : qGreen(p);
+            const int weak = channel == 0 ? qGreen(p) : qRed(p);
+            if (strong > 200 && weak < 80 && qBlue(p) < 80) {
                 area |= QRect(x, y, 1, 1);
             }
         }
@@ -215,13 +218,73 @@ private slots:
         QCOMPARE(Fixtures::popplerText(*document, 0), QStringLiteral("Signed here"));
         std::unique_ptr<Poppler::Page> rendered(document->page(0));
         const QImage render = rendered->renderToImage(144, 144);
-        const QRect red = redArea(render);
+        const QRect red = areaOf(render);
         const QPointF centre = QRectF(red).center() / 2.0;
         QVERIFY2(std::abs(centre.x() - pageSize.width() / 2) <= 1 && std::abs(centre.y() - pageSize.height() / 2) <= 1,
                  qPrintable(QStringLiteral("centre %1,%2").arg(centre.x()).arg(centre.y())));
         QVERIFY2(std::abs(red.width() / 2.0 - stampSize.width()) <= 1.5
                      && std::abs(red.height() / 2.0 - stampSize.height()) <= 1.5,
                  qPrintable(QStringLiteral("size %1x%2").arg(red.width() / 2.0).arg(red.height() / 2.0)));
+    }
+
+    void annotationsStayVisibleOnARedrawnPage_data()
+    {
+        QTest::addColumn<int>("turn");
+        QTest::newRow("upright") << 0;
+        QTest::newRow("turned 90") << 90;
+    }
+
+    void annotationsStayVisibleOnARedrawnPage()
+    {
+        QFETCH(int, turn);
+        const QString plain = m_dir.filePath("form-plain.pdf");
+        QVERIFY(Fixtures::writePdf(plain, {{{595, 842}, 0, "Form"}}));
+        const QString source = m_dir.filePath("form.pdf");
+        {
+            // A filled-in look: a green box drawn by an annotation's appearance.
+            QPDF pdf;
+            pdf.processFile(plain.toLocal8Bit().constData());
+            QPDFObjectHandle appearance = QPDFObjectHandle::newStream(&pdf, "0 1 0 rg 0 0 100 50 re f\n");
+            appearance.replaceDict(QPDFObjectHandle::parse(
+                "<< /Type /XObject /Subtype /Form /BBox [0 0 100 50] /Resources << >> >>"));
+            QPDFObjectHandle annotation = pdf.makeIndirectObject(QPDFObjectHandle::parse(
+                "<< /Type /Annot /Subtype /Square /Rect [100 600 200 650] /F 4 >>"));
+            QPDFObjectHandle ap = QPDFObjectHandle::newDictionary();
+            ap.replaceKey("/N", appearance);
+            annotation.replaceKey("/AP", ap);
+            QPDFObjectHandle page = pdf.getAllPages().at(0);
+            page.replaceKey("/Annots", QPDFObjectHandle::newArray({annotation}));
+            QPDFWriter writer(pdf, source.toLocal8Bit().constData());
+            writer.write();
+        }
+        const QUrl stamp = stampFile("corner.png", halfInked({400, 200}, Qt::red));
+        const QUuid stampId = QUuid::createUuid();
+        Fixtures::OpenedSources sources;
+        QVERIFY(sources.open(source));
+        StampCache cache;
+        const PageItem bare{QUuid::createUuid(), {QUrl::fromLocalFile(source), 0}, turn, {}};
+        PageItem stamped = bare;
+        stamped.stamps = {StampPlacement{QUuid::createUuid(), stampId, {0.8, 0.9}, 0.1, 0}};
+
+        const auto reference = PdfBuilder::build(BuildPlan{{bare}, {}, {}, {}}, BuildContext{sources.lookup(), cache, {}});
+        const auto built = PdfBuilder::build(BuildPlan{{stamped}, {{stampId, stamp}}, {}, {}},
+                                             BuildContext{sources.lookup(), cache, {}});
+        QVERIFY(reference.ok());
+        QVERIFY(built.ok());
+        QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
+        QPDF out;
+        out.processMemoryFile("out", built->constData(), size_t(built->size()));
+        QVERIFY(!QPDFObjectHandle(out.getAllPages().at(0)).hasKey("/Annots"));
+
+        auto expectedDocument = Fixtures::popplerOpen(*reference);
+        auto document = Fixtures::popplerOpen(*built);
+        QVERIFY(expectedDocument && document);
+        const QRect expected = areaOf(std::unique_ptr<Poppler::Page>(expectedDocument->page(0))->renderToImage(72, 72), 1);
+        const QRect drawn = areaOf(std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(72, 72), 1);
+        QVERIFY(!expected.isEmpty());
+        QVERIFY2(std::abs(drawn.left() - expected.left()) <= 1 && std::abs(drawn.top() - expected.top()) <= 1
+                     && std::abs(drawn.width() - expected.width()) <= 1,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
     }
 
     void stampsOnManyPagesAreStoredOnceAndMissingOnesLeftOut()

@@ -126,6 +126,31 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
     case ImageKind::SameAsPrevious:
         break;
     }
+    if (!spec.extraKeys.empty()) {
+        QPDFObjectHandle extra = QPDFObjectHandle::parse(spec.extraKeys);
+        for (const std::string &key : extra.getKeys()) {
+            dict.replaceKey(key, extra.getKey(key));
+        }
+        // An ICC profile has to be a stream: its dictionary is given, its data made up.
+        QPDFObjectHandle space = dict.getKey("/ColorSpace");
+        if (space.isArray() && space.getArrayNItems() == 2 && space.getArrayItem(1).isDictionary()) {
+            QPDFObjectHandle profile = QPDFObjectHandle::newStream(&pdf, std::string(128, '\0'));
+            profile.replaceDict(space.getArrayItem(1));
+            space.setArrayItem(1, profile);
+        }
+    }
+    if (spec.matteMask) {
+        QPDFObjectHandle mask = QPDFObjectHandle::newStream(&pdf, std::string(size_t(w) * h, char(200)));
+        QPDFObjectHandle maskDict = mask.getDict();
+        maskDict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+        maskDict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
+        maskDict.replaceKey("/Width", QPDFObjectHandle::newInteger(w));
+        maskDict.replaceKey("/Height", QPDFObjectHandle::newInteger(h));
+        maskDict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
+        maskDict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+        maskDict.replaceKey("/Matte", QPDFObjectHandle::parse("[1 1 1]"));
+        dict.replaceKey("/SMask", mask);
+    }
     stream.replaceDict(dict);
     stream.replaceStreamData(data, filter, QPDFObjectHandle::newNull());
     return stream;
@@ -161,6 +186,22 @@ bool writeImagePdf(const QString &path, const QList<ImagePage> &pages)
             pdf.addPage(page, false);
         }
         QPDFWriter writer(pdf, path.toLocal8Bit().constData());
+        writer.write();
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+bool writeProtectedCopy(const QString &input, const QString &output, const QString &password)
+{
+    try {
+        QPDF pdf;
+        pdf.processFile(input.toLocal8Bit().constData());
+        QPDFWriter writer(pdf, output.toLocal8Bit().constData());
+        const QByteArray secret = password.toUtf8();
+        writer.setR6EncryptionParameters(secret.constData(), secret.constData(), true, true, true, true, true,
+                                         true, qpdf_r3p_full, true);
         writer.write();
         return true;
     } catch (const std::exception &) {

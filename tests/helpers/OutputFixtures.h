@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <string>
 
 class QPDF;
 namespace Poppler {
@@ -38,6 +39,8 @@ struct ImagePage
     ImageKind kind = ImageKind::Jpeg;
     int jpegQuality = 92;
     QSizeF size{595, 842}; // the page; the image fills it
+    std::string extraKeys{}; // a dictionary whose keys are added to the image's, e.g. "<< /Decode [1 0] >>"
+    bool matteMask = false; // a soft mask with /Matte
 };
 
 // A picture with the texture of a photograph (gradients, shapes, grain), the
@@ -46,6 +49,9 @@ QImage photoLike(QSize size, int seed);
 
 // A PDF with one image per page, filling the page.
 bool writeImagePdf(const QString &path, const QList<ImagePage> &pages);
+
+// A copy of `input` protected with AES-256 by `password` (user and owner).
+bool writeProtectedCopy(const QString &input, const QString &output, const QString &password);
 
 // Sources opened with qpdf, as the engine's cache holds them.
 class OpenedSources
