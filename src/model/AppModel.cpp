@@ -3,6 +3,8 @@
 #include "model/MergeModel.h"
 #include "model/OpenFile.h"
 #include "platform/Clock.h"
+#include "stamps/SandboxMigration.h"
+#include "stamps/StampLibrary.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -19,6 +21,10 @@ AppModel::AppModel(Services services, QObject *parent)
         m_ownClock = std::make_unique<SystemClock>();
         m_clock = m_ownClock.get();
     }
+    // Stamps of an older build are carried over before the library first reads the folder.
+    SandboxMigration::run(m_stampsFolder);
+    m_stamps = new StampLibrary(m_stampsFolder, this);
+    m_stamps->load();
     m_merge = new MergeModel(this);
 }
 
@@ -153,6 +159,12 @@ void AppModel::setCheckingForUpdates(bool checking)
     if (assignIfDifferent(m_checkingForUpdates, checking)) {
         emit isCheckingForUpdatesChanged();
     }
+}
+
+void AppModel::setUpdateResult(const std::optional<UpdateChecker::Result> &result)
+{
+    m_updateResult = result;
+    emit updateResultChanged();
 }
 
 void AppModel::setInstallingUpdate(bool installing)

@@ -2,6 +2,7 @@
 
 #include "model/DocumentTypes.h"
 #include "model/OpenFile.h"
+#include "about/UpdateChecker.h"
 #include "platform/Async.h"
 #include "platform/FileKinds.h"
 
@@ -23,6 +24,7 @@ class Clock;
 class FilePanels;
 class MergeModel;
 class PDFEngine;
+class StampLibrary;
 
 // The one app-wide model: the open documents, what the window shows, every
 // modal question and message, and the models the screens use.
@@ -60,6 +62,9 @@ public:
     Clock *clock() const { return m_clock; }
     FilePanels *panels() const { return m_panels; }
     void setPanels(FilePanels *panels) { m_panels = panels; }
+
+    // The stamp library of the stamp folder, loaded when the model is made.
+    StampLibrary *stamps() const { return m_stamps; }
 
     // ---- Observed state
 
@@ -105,6 +110,10 @@ public:
 
     bool isCheckingForUpdates() const { return m_checkingForUpdates; }
     void setCheckingForUpdates(bool checking);
+
+    const std::optional<UpdateChecker::Result> &updateResult() const { return m_updateResult; }
+    // Always notifies: a result has no equality, and every check is news.
+    void setUpdateResult(const std::optional<UpdateChecker::Result> &result);
 
     bool isInstallingUpdate() const { return m_installingUpdate; }
     void setInstallingUpdate(bool installing);
@@ -162,6 +171,10 @@ public:
     void addToAllPages(const StampPlacement &placement, OpenFile *file, const QUuid &page);
     void update(const StampPlacement &placement, OpenFile *file, const QUuid &page);
     void remove(const QUuid &placement, OpenFile *file, const QUuid &page);
+    // Deletes the stamp from the library and, once that has been saved, every
+    // placement of it from the open documents. When the library can't save the
+    // change, its own message says so and the documents keep their placements.
+    void deleteStamp(const QUuid &id);
 
     // ---- Toasts and after-save prompts
 
@@ -186,6 +199,7 @@ signals:
     void closingFileChanged();
     void passwordRequestChanged();
     void isCheckingForUpdatesChanged();
+    void updateResultChanged();
     void isInstallingUpdateChanged();
     void updateInstallErrorChanged();
 
@@ -255,7 +269,9 @@ private:
     std::optional<PasswordRequest> m_passwordRequest;
     // The load waiting for the answer to m_passwordRequest.
     std::shared_ptr<QPromise<std::optional<QString>>> m_passwordContinuation;
+    StampLibrary *m_stamps = nullptr;
     bool m_checkingForUpdates = false;
+    std::optional<UpdateChecker::Result> m_updateResult;
     bool m_installingUpdate = false;
     std::optional<QString> m_updateInstallError;
     CancelToken m_toastTask;

@@ -4,6 +4,7 @@
 #include "model/AppModel.h"
 
 #include "model/OpenFile.h"
+#include "stamps/StampLibrary.h"
 
 #include <algorithm>
 
@@ -156,4 +157,26 @@ void AppModel::remove(const QUuid &placement, OpenFile *file, const QUuid &page)
     pages[at].stamps.removeIf([&](const StampPlacement &p) { return p.id == placement; });
     file->setPages(pages);
     file->setEdited(true);
+}
+
+void AppModel::deleteStamp(const QUuid &id)
+{
+    // The library reports a failed save only through its message; a message left
+    // from an earlier failure must not be taken for this one.
+    m_stamps->clearErrorMessage();
+    m_stamps->remove(id);
+    if (!m_stamps->errorMessage().isNull()) {
+        return;
+    }
+    for (OpenFile *file : std::as_const(m_files)) {
+        QList<PageItem> pages = file->pages();
+        bool stripped = false;
+        for (PageItem &page : pages) {
+            stripped |= page.stamps.removeIf([&](const StampPlacement &p) { return p.stampID == id; }) > 0;
+        }
+        if (stripped) {
+            file->setPages(pages);
+            file->setEdited(true);
+        }
+    }
 }

@@ -3,8 +3,12 @@
 #include "model/MergeModel.h"
 #include "model/OpenFile.h"
 
+#include "stamps/StampLibrary.h"
+
+#include <QBuffer>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -19,8 +23,9 @@ class TestAppModelState : public QObject
     Q_OBJECT
 
     FakeClock m_clock;
+    QTemporaryDir m_dir;
 
-    AppModel::Services services() { return AppModel::Services{nullptr, &m_clock, nullptr, QStringLiteral("/tmp/stamps")}; }
+    AppModel::Services services() { return AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")}; }
 
     static OpenFile *document(const QString &name, int pages)
     {
@@ -33,7 +38,11 @@ class TestAppModelState : public QObject
     }
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+    }
 
     void freshModelShowsHome()
     {
@@ -46,6 +55,29 @@ private slots:
         QVERIFY(!model.closingFile() && !model.passwordRequest());
         QVERIFY(!model.isCheckingForUpdates() && !model.isInstallingUpdate());
         QVERIFY(!model.updateInstallError());
+        QVERIFY(!model.updateResult());
+        QVERIFY(model.stamps() && model.stamps()->stamps().isEmpty());
+    }
+
+    void libraryLoadsTheStampFolder()
+    {
+        const QString folder = m_dir.filePath("filled");
+        StampLibrary writer(folder);
+        QImage picture(16, 8, QImage::Format_ARGB32);
+        picture.fill(Qt::red);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        const QUuid id = QUuid::createUuid();
+        QVERIFY(writer.add(StampMaker::Stamp{png, 16, 8}, "Mine", id));
+
+        AppModel model(AppModel::Services{nullptr, &m_clock, nullptr, folder});
+        QCOMPARE(model.stampsFolder(), folder);
+        QCOMPARE(model.stamps()->folder(), folder);
+        QCOMPARE(model.stamps()->stamps().size(), 1);
+        QCOMPARE(model.stamps()->stamps().first().id, id);
+        QVERIFY(model.stamps()->images().contains(id));
     }
 
     void standardStampFolder()
@@ -115,6 +147,10 @@ private slots:
             << &AppModel::isCheckingForUpdatesChanged
             << Assign([](AppModel &m) { m.setCheckingForUpdates(true); })
             << Assign([](AppModel &m) { m.setCheckingForUpdates(false); }) << 0;
+        QTest::newRow("update result always")
+            << &AppModel::updateResultChanged
+            << Assign([](AppModel &m) { m.setUpdateResult(UpdateChecker::Result::upToDate()); })
+            << Assign([](AppModel &m) { m.setUpdateResult(std::nullopt); }) << 1;
         QTest::newRow("installing update")
             << &AppModel::isInstallingUpdateChanged
             << Assign([](AppModel &m) { m.setInstallingUpdate(true); })

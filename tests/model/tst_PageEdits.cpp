@@ -4,6 +4,7 @@
 
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 // Deleting and reordering pages in memory. Pages are named by their 1-based
@@ -12,13 +13,14 @@ class TestPageEdits : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
     FakeClock m_clock;
     std::unique_ptr<AppModel> m_model;
     OpenFile *m_file = nullptr;
 
     void makeDocument(int pages)
     {
-        m_model = std::make_unique<AppModel>(AppModel::Services{nullptr, &m_clock, nullptr, QStringLiteral("/tmp/stamps")});
+        m_model = std::make_unique<AppModel>(AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")});
         const QUrl url = QUrl::fromLocalFile(QStringLiteral("/tmp/doc.pdf"));
         QList<PageItem> items;
         for (int i = 0; i < pages; ++i) {

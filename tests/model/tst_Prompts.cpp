@@ -4,6 +4,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -13,13 +14,14 @@ class TestPrompts : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
     std::unique_ptr<FakeClock> m_clock;
     std::unique_ptr<AppModel> m_model;
 
     void newRun()
     {
         m_model.reset();
-        m_model = std::make_unique<AppModel>(AppModel::Services{nullptr, m_clock.get(), nullptr, QStringLiteral("/tmp/stamps")});
+        m_model = std::make_unique<AppModel>(AppModel::Services{nullptr, m_clock.get(), nullptr, m_dir.filePath("stamps")});
     }
 
     static QList<QUrl> files(int count)

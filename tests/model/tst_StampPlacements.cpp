@@ -1,21 +1,27 @@
 #include "helpers/FakeClock.h"
 #include "model/AppModel.h"
 #include "model/OpenFile.h"
+#include "stamps/StampLibrary.h"
+
+#include <QBuffer>
+#include <QDir>
 
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 
 class TestStampPlacements : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
     FakeClock m_clock;
     std::unique_ptr<AppModel> m_model;
     OpenFile *m_file = nullptr;
 
     void makeDocument(int pages)
     {
-        m_model = std::make_unique<AppModel>(AppModel::Services{nullptr, &m_clock, nullptr, QStringLiteral("/tmp/stamps")});
+        m_model = std::make_unique<AppModel>(AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")});
         const QUrl url = QUrl::fromLocalFile(QStringLiteral("/tmp/doc.pdf"));
         QList<PageItem> items;
         for (int i = 0; i < pages; ++i) {
@@ -31,6 +37,39 @@ class TestStampPlacements : public QObject
     }
 
     const PageItem &page(int number) const { return m_file->pages()[number - 1]; }
+
+    StampRecord libraryStamp()
+    {
+        QImage picture(20, 10, QImage::Format_ARGB32);
+        picture.fill(Qt::blue);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        return *m_model->stamps()->add(StampMaker::Stamp{png, 20, 10}, "Mine", QUuid::createUuid());
+    }
+
+    OpenFile *addDocument(int pages)
+    {
+        const QUrl url = QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("doc%1.pdf").arg(m_model->files().size())));
+        QList<PageItem> items;
+        for (int i = 0; i < pages; ++i) {
+            items.append(PageItem{QUuid::createUuid(), PageSource{url, i}, 0, {}});
+        }
+        auto *file = new OpenFile(url, "doc", true, items, std::nullopt);
+        m_model->setFiles(m_model->files() + QList<OpenFile *>{file});
+        return file;
+    }
+
+    static int placementsOf(const OpenFile *file, const QUuid &stamp)
+    {
+        int count = 0;
+        for (const PageItem &page : file->pages()) {
+            count += int(std::count_if(page.stamps.cbegin(), page.stamps.cend(),
+                                       [&](const StampPlacement &p) { return p.stampID == stamp; }));
+        }
+        return count;
+    }
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
@@ -162,6 +201,63 @@ private slots:
         if (knownPlacement && knownPage) {
             QCOMPARE(page(1).stamps.first(), before[0].stamps[1]);
         }
+    }
+
+    void deleteStampStripsEveryDocument()
+    {
+        makeDocument(1);
+        m_model->setFiles({});
+        const StampRecord doomed = libraryStamp();
+        const StampRecord kept = libraryStamp();
+        OpenFile *first = addDocument(2);
+        OpenFile *second = addDocument(3);
+        OpenFile *untouched = addDocument(1);
+        m_model->place(doomed, first, first->pages()[0].id);
+        m_model->place(kept, first, first->pages()[0].id);
+        m_model->place(doomed, first, first->pages()[0].id);
+        m_model->place(doomed, second, second->pages()[2].id);
+        m_model->place(kept, untouched, untouched->pages()[0].id);
+        for (OpenFile *file : m_model->files()) {
+            file->setEdited(false);
+        }
+
+        m_model->deleteStamp(doomed.id);
+
+        QCOMPARE(placementsOf(first, doomed.id), 0);
+        QCOMPARE(placementsOf(second, doomed.id), 0);
+        QCOMPARE(placementsOf(first, kept.id), 1);
+        QVERIFY(first->isEdited());
+        QVERIFY(second->isEdited());
+        QCOMPARE(placementsOf(untouched, kept.id), 1);
+        QVERIFY(!untouched->isEdited());
+        QVERIFY(!m_model->stamps()->record(doomed.id));
+        QVERIFY(m_model->stamps()->record(kept.id));
+    }
+
+    void failedLibraryWriteKeepsThePlacements()
+    {
+        makeDocument(1);
+        const StampRecord stamp = libraryStamp();
+        m_model->place(stamp, m_file, page(1).id);
+        m_file->setEdited(false);
+        // An index that can't be replaced: a folder where the file should be.
+        const QString index = m_model->stamps()->indexFile();
+        QVERIFY(QFile::remove(index));
+        QVERIFY(QDir().mkpath(index + "/blocked"));
+
+        m_model->deleteStamp(stamp.id);
+
+        QCOMPARE(m_model->stamps()->errorMessage(), QStringLiteral("The change couldn't be saved. Try again."));
+        QVERIFY(m_model->stamps()->record(stamp.id));
+        QCOMPARE(placementsOf(m_file, stamp.id), 1);
+        QVERIFY(!m_file->isEdited());
+
+        // Once the library can save again, the same request goes through.
+        QVERIFY(QDir(index).removeRecursively());
+        m_model->deleteStamp(stamp.id);
+        QVERIFY(m_model->stamps()->errorMessage().isNull());
+        QCOMPARE(placementsOf(m_file, stamp.id), 0);
+        QVERIFY(m_file->isEdited());
     }
 };
 
