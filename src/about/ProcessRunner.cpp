@@ -87,55 +87,167 @@ std::optional<qint32> endedStatus(pid_t pid)
     return qint32(info.si_status);
 }
 
-// Any process of the group other than its (ended) leader that has not ended yet.
-bool groupHasOthers(pid_t group)
+struct ProcStat
 {
+    long pid = 0;
+    char state = 0;
+    long parent = 0;
+    long group = 0;
+    unsigned long long startTime = 0;
+
+    bool ended() const { return state == 'Z' || state == 'X'; }
+};
+
+std::optional<ProcStat> readStat(long pid)
+{
+    char path[64];
+    std::snprintf(path, sizeof path, "/proc/%ld/stat", pid);
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    char buffer[1024];
+    const ssize_t n = read(fd, buffer, sizeof buffer - 1);
+    close(fd);
+    if (n <= 0) {
+        return std::nullopt;
+    }
+    buffer[n] = '\0';
+    // The name may hold anything, spaces and parentheses included; the fields after
+    // it start at the last ')'.
+    const char *rest = std::strrchr(buffer, ')');
+    ProcStat stat;
+    stat.pid = pid;
+    if (!rest
+        || std::sscanf(rest + 1,
+                       " %c %ld %ld %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %llu",
+                       &stat.state, &stat.parent, &stat.group, &stat.startTime)
+               != 4) {
+        return std::nullopt;
+    }
+    return stat;
+}
+
+std::vector<ProcStat> allProcesses()
+{
+    std::vector<ProcStat> out;
     DIR *proc = opendir("/proc");
     if (!proc) {
-        return false;
+        return out;
     }
-    bool found = false;
     while (dirent *entry = readdir(proc)) {
         char *end = nullptr;
         const long pid = std::strtol(entry->d_name, &end, 10);
-        if (pid <= 0 || *end != '\0' || pid == group) {
-            continue;
-        }
-        char path[64];
-        std::snprintf(path, sizeof path, "/proc/%ld/stat", pid);
-        const int fd = open(path, O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            continue;
-        }
-        char buffer[512];
-        const ssize_t n = read(fd, buffer, sizeof buffer - 1);
-        close(fd);
-        if (n <= 0) {
-            continue;
-        }
-        buffer[n] = '\0';
-        // The name may hold anything, spaces and parentheses included; the fields
-        // after it start at the last ')'.
-        const char *rest = std::strrchr(buffer, ')');
-        char state = 0;
-        long parent = 0;
-        long pgrp = 0;
-        if (rest && std::sscanf(rest + 1, " %c %ld %ld", &state, &parent, &pgrp) == 3 && pgrp == group
-            && state != 'Z' && state != 'X') {
-            found = true;
-            break;
+        if (pid > 0 && *end == '\0') {
+            if (const std::optional<ProcStat> stat = readStat(pid)) {
+                out.push_back(*stat);
+            }
         }
     }
     closedir(proc);
-    return found;
+    return out;
 }
 
-void signalTree(pid_t leader, int signal)
+// Every process below `pid`, each after all of its own descendants.
+void collectDescendants(const std::vector<ProcStat> &all, long pid, std::vector<ProcStat> &out, int depth = 0)
 {
-    // The leader is signalled on its own too, in case it moved to another group.
-    kill(-leader, signal);
-    kill(leader, signal);
+    if (depth > 256) {
+        return;
+    }
+    for (const ProcStat &stat : all) {
+        if (stat.parent == pid && stat.pid != pid) {
+            collectDescendants(all, stat.pid, out, depth + 1);
+            out.push_back(stat);
+        }
+    }
 }
+
+int pidFdSignal(int pidFd, int signal)
+{
+#ifdef SYS_pidfd_send_signal
+    return int(syscall(SYS_pidfd_send_signal, pidFd, signal, nullptr, 0));
+#else
+    Q_UNUSED(pidFd);
+    Q_UNUSED(signal);
+    errno = ENOSYS;
+    return -1;
+#endif
+}
+
+// Stops the tool and what it started. The tool stays unreaped until the stop is over,
+// so its own id and its group's id cannot pass to another process meanwhile. The
+// processes below it are held by process descriptors taken when the stop begins and
+// checked against their start times: a process that ends is never confused with a
+// newcomer that inherits its id. Together this reaches children that left the group
+// and those the tool starts after the stop began.
+class TreeStopper
+{
+public:
+    explicit TreeStopper(pid_t leader) : m_leader(leader) {}
+    TreeStopper(const TreeStopper &) = delete;
+    TreeStopper &operator=(const TreeStopper &) = delete;
+    ~TreeStopper()
+    {
+        for (int fd : m_held) {
+            close(fd);
+        }
+    }
+
+    void terminate()
+    {
+        if (!m_taken) {
+            m_taken = true;
+            std::vector<ProcStat> below;
+            collectDescendants(allProcesses(), m_leader, below);
+            for (const ProcStat &stat : below) {
+                const int fd = openPidFd(pid_t(stat.pid));
+                if (fd < 0) {
+                    continue;
+                }
+                const std::optional<ProcStat> now = readStat(stat.pid);
+                if (now && now->startTime == stat.startTime) {
+                    m_held.push_back(fd);
+                } else {
+                    close(fd);
+                }
+            }
+        }
+        send(SIGTERM);
+    }
+
+    void kill() { send(SIGKILL); }
+
+    // Whether anything besides the ended tool may still run.
+    bool othersRunning() const
+    {
+        for (int fd : m_held) {
+            pollfd ended{fd, POLLIN, 0};
+            if (poll(&ended, 1, 0) == 0) {
+                return true;
+            }
+        }
+        for (const ProcStat &stat : allProcesses()) {
+            if (stat.group == m_leader && stat.pid != m_leader && !stat.ended()) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    void send(int signal)
+    {
+        ::kill(m_leader, signal);
+        for (int fd : m_held) {
+            pidFdSignal(fd, signal);
+        }
+        ::kill(-m_leader, signal);
+    }
+
+    pid_t m_leader;
+    bool m_taken = false;
+    std::vector<int> m_held;
+};
 
 struct Stream
 {
@@ -283,7 +395,8 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
 {
     const pid_t pid = tool.pid;
     const int pidFd = openPidFd(pid);
-    const qint64 deadline = nowMs() + std::max<qint64>(0, timeoutMs);
+    // Bounded so that "practically never" cannot overflow the clock arithmetic.
+    const qint64 deadline = nowMs() + std::clamp<qint64>(timeoutMs, 0, qint64(1) << 40);
 
     std::optional<qint32> status;
     qint64 drainEnd = -1;
@@ -291,8 +404,9 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
     bool stopped = false;
     bool timedOut = false;
 
+    TreeStopper tree(pid);
     auto stop = [&] {
-        signalTree(pid, SIGTERM);
+        tree.terminate();
         stopped = true;
         killAt = nowMs() + KillGraceMs;
     };
@@ -324,7 +438,7 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
             }
         }
         if (killAt >= 0 && now >= killAt) {
-            signalTree(pid, SIGKILL);
+            tree.kill();
             killAt = -1;
         }
 
@@ -363,11 +477,11 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
     if (streamsHeld && !stopped) {
         stop();
     }
-    while (killAt >= 0 && nowMs() < killAt && groupHasOthers(pid)) {
+    while (killAt >= 0 && nowMs() < killAt && tree.othersRunning()) {
         usleep(TickMs * 1000);
     }
     if (killAt >= 0) {
-        signalTree(pid, SIGKILL);
+        tree.kill();
     }
     if (pidFd >= 0) {
         close(pidFd);

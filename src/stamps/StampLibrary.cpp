@@ -69,6 +69,7 @@ QString StampLibrary::pictureFile(const QUuid &id) const
 
 void StampLibrary::load()
 {
+    m_loaded = true;
     QFile file(indexFile());
     if (!file.exists()) {
         return;
@@ -161,6 +162,9 @@ QString StampLibrary::suggestedName(const StampMaker::Stamp &stamp) const
 std::optional<StampRecord> StampLibrary::add(const StampMaker::Stamp &stamp, const QString &name,
                                              const QUuid &id)
 {
+    if (!m_loaded) {
+        load();
+    }
     if (const std::optional<StampRecord> existing = record(id)) {
         return existing;
     }
@@ -197,6 +201,9 @@ std::optional<StampRecord> StampLibrary::add(const StampMaker::Stamp &stamp, con
 
 void StampLibrary::rename(const QUuid &id, const QString &name)
 {
+    if (!m_loaded) {
+        load();
+    }
     const QString trimmed = name.trimmed();
     if (trimmed.isEmpty()) {
         return;
@@ -217,6 +224,9 @@ void StampLibrary::rename(const QUuid &id, const QString &name)
 
 void StampLibrary::remove(const QUuid &id)
 {
+    if (!m_loaded) {
+        load();
+    }
     QList<StampRecord> remaining = m_stamps;
     remaining.removeIf([&](const StampRecord &r) { return r.id == id; });
     // The picture goes only once the index no longer lists it.
@@ -235,6 +245,7 @@ void StampLibrary::remove(const QUuid &id)
 
 bool StampLibrary::write(const QList<StampRecord> &records)
 {
+    Q_ASSERT(m_loaded);
     if (!QDir().mkpath(m_folder)) {
         return false;
     }

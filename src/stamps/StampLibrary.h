@@ -29,7 +29,8 @@ class StampLibrary : public QObject
     Q_PROPERTY(QString errorMessage READ errorMessage NOTIFY errorMessageChanged)
 
 public:
-    // Touches nothing on disk; call load() next.
+    // Touches nothing on disk; call load() next. A change made before load()
+    // loads first, so it never replaces an index that was not read.
     explicit StampLibrary(QString folder, QObject *parent = nullptr);
 
     QString folder() const { return m_folder; }
@@ -87,4 +88,5 @@ private:
     // The index on disk holds something load() could not take whole; it must be
     // copied aside before it is replaced.
     bool m_indexDamaged = false;
+    bool m_loaded = false;
 };

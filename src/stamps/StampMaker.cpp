@@ -183,20 +183,25 @@ std::vector<float> gaussianBlur(const Plane &in, int w, int h, double sigma)
         v /= sum;
     }
     std::vector<float> across(in.size());
+    std::vector<float> padded(size_t(w + 2 * reach));
     for (int y = 0; y < h; ++y) {
         const uint8_t *row = in.data() + size_t(y) * w;
+        for (int x = -reach; x < w + reach; ++x) {
+            padded[size_t(x + reach)] = row[std::clamp(x, 0, w - 1)];
+        }
+        float *to = across.data() + size_t(y) * w;
         for (int x = 0; x < w; ++x) {
+            const float *from = padded.data() + x;
             float acc = 0;
-            for (int i = -reach; i <= reach; ++i) {
-                acc += kernel[size_t(i + reach)] * row[std::clamp(x + i, 0, w - 1)];
+            for (size_t i = 0; i < kernel.size(); ++i) {
+                acc += kernel[i] * from[i];
             }
-            across[size_t(y) * w + x] = acc;
+            to[x] = acc;
         }
     }
-    std::vector<float> out(in.size());
+    std::vector<float> out(in.size(), 0.0f);
     for (int y = 0; y < h; ++y) {
         float *to = out.data() + size_t(y) * w;
-        std::fill(to, to + w, 0.0f);
         for (int i = -reach; i <= reach; ++i) {
             const float weight = kernel[size_t(i + reach)];
             const float *from = across.data() + size_t(std::clamp(y + i, 0, h - 1)) * w;
@@ -215,7 +220,14 @@ QImage StampMaker::bitmap(const QImage &picture)
     if (picture.isNull()) {
         return {};
     }
-    QImage out = picture.convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    // Opaque pictures are the same bytes premultiplied or not; Qt converts them
+    // much faster to the plain format.
+    QImage out = picture.hasAlphaChannel()
+                     ? picture.convertToFormat(QImage::Format_RGBA8888_Premultiplied)
+                     : picture.convertToFormat(QImage::Format_RGBA8888);
+    if (!picture.hasAlphaChannel() && !out.isNull()) {
+        out.reinterpretAsFormat(QImage::Format_RGBA8888_Premultiplied);
+    }
     if (out.isNull() || out.bytesPerLine() != 4 * qsizetype(out.width())) {
         return {};
     }
@@ -265,14 +277,18 @@ QImage StampMaker::paper(const QImage &bitmap)
     }
     const double radius = std::max(std::max(w, h) / 120.0, 3.0);
     // The estimate is smooth by design (blurred over twice the radius), so it is
-    // made on a grid reduced until the disc is about four places wide. Each reduced
-    // place keeps the brightest of its block, so thin ink still vanishes.
-    const int step = std::max(1, int(radius / 4));
+    // made on a grid reduced until the disc's radius is about three places. Each
+    // reduced place keeps the brightest of its block, so thin ink still vanishes.
+    const int step = std::max(1, int(radius / 3));
     const int sw = (w + step - 1) / step;
     const int sh = (h + step - 1) / step;
     const double smallRadius = radius / step;
 
     const uchar *bytes = bitmap.constBits();
+    std::vector<int> cellOf(static_cast<size_t>(w));
+    for (int x = 0; x < w; ++x) {
+        cellOf[size_t(x)] = x / step;
+    }
     std::vector<float> blurred[3];
     for (int c = 0; c < 3; ++c) {
         Plane pooled(size_t(sw) * sh, 0);
@@ -280,7 +296,7 @@ QImage StampMaker::paper(const QImage &bitmap)
             const uchar *row = bytes + size_t(y) * w * 4 + c;
             uint8_t *to = pooled.data() + size_t(y / step) * sw;
             for (int x = 0; x < w; ++x) {
-                uint8_t &cell = to[x / step];
+                uint8_t &cell = to[cellOf[size_t(x)]];
                 cell = std::max(cell, uint8_t(row[size_t(x) * 4]));
             }
         }

@@ -1,13 +1,16 @@
 // A stand-in for a command-line tool, driven by its first argument:
 //   say OUT ERR CODE        write OUT and ERR to the two streams, exit with CODE
-//   print COUNT out|err     write COUNT bytes to one stream, exit 0
+//   print COUNT out|err|both
+//                           write COUNT bytes to one stream, or to each in turns
+//                           of 64 KiB; exit 0
 //   hex HEXBYTES            write raw bytes to standard output, exit 0
 //   env NAME                write the variable's value, or "(unset)"
 //   hang                    wait forever
-//   tree PIDFILE obey|ignore exit|stay
+//   tree PIDFILE obey|ignore exit|stay [session]
 //                           start a child that keeps both streams open and waits
 //                           forever; write "TOOLPID CHILDPID" to PIDFILE; then exit
-//                           or wait forever. With "ignore", both ignore SIGTERM.
+//                           or wait forever. With "ignore", both ignore SIGTERM;
+//                           with "session", the child leaves for a session of its own.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -44,12 +47,17 @@ int main(int argc, char **argv)
     }
     if (mode == "print" && argc == 4) {
         long long left = std::atoll(argv[2]);
-        const int fd = std::string(argv[3]) == "err" ? 2 : 1;
+        const std::string stream = argv[3];
         char block[65536];
         std::memset(block, 'x', sizeof block);
         while (left > 0) {
             const size_t n = left < (long long)sizeof block ? size_t(left) : sizeof block;
-            writeAll(fd, block, n);
+            if (stream != "err") {
+                writeAll(1, block, n);
+            }
+            if (stream != "out") {
+                writeAll(2, block, n);
+            }
             left -= (long long)n;
         }
         return 0;
@@ -71,7 +79,8 @@ int main(int argc, char **argv)
     if (mode == "hang") {
         waitForever();
     }
-    if (mode == "tree" && argc == 5) {
+    if (mode == "tree" && (argc == 5 || argc == 6)) {
+        const bool session = argc == 6 && std::string(argv[5]) == "session";
         if (std::string(argv[3]) == "ignore") {
             signal(SIGTERM, SIG_IGN);
         }
@@ -80,6 +89,9 @@ int main(int argc, char **argv)
             return 121;
         }
         if (child == 0) {
+            if (session) {
+                setsid();
+            }
             waitForever();
         }
         const std::string path = argv[2];

@@ -135,6 +135,14 @@ private slots:
         QCOMPARE(result->errorMessage(), message);
     }
 
+    void timeOutFarAwayIsNoTimeOut()
+    {
+        const auto result = runTool({"say", "fine", "", "0"}, std::chrono::milliseconds::max());
+        QVERIFY(result.ok());
+        QVERIFY(!result->timedOut);
+        QCOMPARE(result->standardOutput, QStringLiteral("fine"));
+    }
+
     void messages_data()
     {
         QTest::addColumn<Output>("output");
@@ -174,6 +182,19 @@ private slots:
         const QString &other = stream == "out" ? result->standardError : result->standardOutput;
         QCOMPARE(kept.size(), ProcessRunner::MaxStreamBytes);
         QVERIFY(other.isEmpty());
+    }
+
+    // Neither stream may wait for the other to finish: the tool would block on the
+    // one nobody reads.
+    void bothStreamsAtOnce()
+    {
+        const qsizetype size = 4 * 1024 * 1024;
+        const Result<Output> result = runTool({"print", QString::number(size), "both"}, 20s);
+        QVERIFY(result.ok());
+        QVERIFY(!result->timedOut);
+        QCOMPARE(result->status, 0);
+        QCOMPARE(result->standardOutput.size(), size);
+        QCOMPARE(result->standardError.size(), size);
     }
 
     void environment_data()
@@ -235,17 +256,25 @@ private slots:
         QCOMPARE(result.error().message, message);
     }
 
+    void timeOutStopsTheWholeTree_data()
+    {
+        QTest::addColumn<QStringList>("child");
+        QTest::newRow("child in the tool's group") << QStringList{};
+        QTest::newRow("child in a session of its own") << QStringList{"session"};
+    }
+
     // The tool and its child ignore SIGTERM: both are killed five seconds after the
     // time-out, and the tool is reaped.
     void timeOutStopsTheWholeTree()
     {
+        QFETCH(QStringList, child);
         QTemporaryDir dir;
         const QString pidFile = dir.filePath("pids");
         QElapsedTimer clock;
         clock.start();
-        auto future = ProcessRunner::run(Tool, {"tree", pidFile, "ignore", "stay"}, 1s);
-        const auto [tool, child] = waitForTree(pidFile);
-        QVERIFY(tool.running() && child.running());
+        auto future = ProcessRunner::run(Tool, QStringList{"tree", pidFile, "ignore", "stay"} + child, 1s);
+        const auto [tool, below] = waitForTree(pidFile);
+        QVERIFY(tool.running() && below.running());
 
         const Result<Output> result = TestUtil::await(future);
         const qint64 elapsed = clock.elapsed();
@@ -255,7 +284,7 @@ private slots:
         QCOMPARE(result->errorMessage(), QStringLiteral("The tool didn't answer in time."));
         // A second for the time-out, five of grace, at most two for the streams.
         QVERIFY2(elapsed >= 5500 && elapsed < 9000, qPrintable(QString::number(elapsed)));
-        QTRY_VERIFY_WITH_TIMEOUT(!child.running(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!below.running(), 2000);
         QTRY_VERIFY_WITH_TIMEOUT(tool.reaped(), 2000);
     }
 

@@ -315,6 +315,20 @@ private slots:
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
+    void aChangeBeforeLoadingKeepsTheStoredStamps()
+    {
+        QTemporaryDir dir;
+        const QUuid old = QUuid::createUuid();
+        {
+            StampLibrary first(dir.path());
+            first.load();
+            QVERIFY(first.add(stamp(10, 10), "Old", old));
+        }
+        StampLibrary library(dir.path());
+        QVERIFY(library.add(stamp(10, 10), "New", QUuid::createUuid()));
+        QCOMPARE(names(library), (QStringList{"Old", "New"}));
+    }
+
     void loadingAgainNotifiesNobody()
     {
         QTemporaryDir dir;
