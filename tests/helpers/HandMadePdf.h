@@ -1,0 +1,18 @@
+#pragma once
+
+// PDFs written byte by byte, for shapes no well-behaved writer produces: page
+// trees that lie about their size, unknown encryption, no pages at all.
+
+#include <QByteArray>
+#include <QList>
+
+namespace Fixtures {
+
+// A PDF whose objects 1..n are `objects` in order, with a correct cross-reference
+// table; the trailer's /Root is object 1 and `trailerExtra` is added to it.
+QByteArray handMadePdf(const QList<QByteArray> &objects, const QByteArray &trailerExtra = {});
+
+// A PNG header that claims `width` x `height` pixels and holds a few bytes of data.
+QByteArray pngClaiming(quint32 width, quint32 height);
+
+} // namespace Fixtures
