@@ -32,7 +32,7 @@ constexpr Entry entries[] = {
     {Symbol::Split, "edit-cut-symbolic"},
     {Symbol::ImagesToPdf, ":/tamsel/images-to-pdf.svg"},
     {Symbol::Lock, "changes-prevent-symbolic"},
-    {Symbol::Info, "dialog-information-symbolic"},
+    {Symbol::Info, "help-about-symbolic"},
     {Symbol::Warning, "dialog-warning-symbolic"},
     {Symbol::Danger, "dialog-error-symbolic"},
 };

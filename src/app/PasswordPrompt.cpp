@@ -20,7 +20,6 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(22, 22, 22, 22);
     layout->setSpacing(14);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
 
     const QFont titleFont = Theme::font(17, QFont::Bold);
     auto *titleRow = new QHBoxLayout;
@@ -76,6 +75,8 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     connect(cancel, &QPushButton::clicked, this, &PasswordPrompt::reject);
     connect(m_openButton, &QPushButton::clicked, this, &PasswordPrompt::accept);
     m_field->setFocus();
+    // Exactly 420 wide; as tall as the wrapped title and line need at that width.
+    setFixedHeight(layout->totalHeightForWidth(420));
 }
 
 void PasswordPrompt::accept()

@@ -166,6 +166,8 @@ private slots:
         QTest::newRow("markup-like text") << QStringLiteral("<b>bold</b> & co.pdf");
         QTest::newRow("placeholder-like text") << QStringLiteral("%1 %2.pdf");
         QTest::newRow("chinese") << QStringLiteral("合同.pdf");
+        QTest::newRow("long enough to wrap")
+            << QStringLiteral("Quarterly statement of accounts for the holding company and all of its subsidiaries.pdf");
     }
 
     void fileNameShownUnchanged()
@@ -176,6 +178,10 @@ private slots:
         auto *title = prompt.findChild<QLabel *>("passwordTitle");
         QCOMPARE(title->text(), QStringLiteral("“") + fileName + QStringLiteral("” is locked"));
         QCOMPARE(title->textFormat(), Qt::PlainText);
+        prompt.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&prompt));
+        QCOMPARE(prompt.width(), 420);
+        QVERIFY(title->height() >= title->heightForWidth(title->width()));
     }
 };
 
