@@ -22,9 +22,7 @@ QLabel *makeLabel(const QString &text, qreal size, QFont::Weight weight, QColor 
     auto *label = new QLabel(text, parent);
     label->setFont(Theme::font(size, weight));
     label->setTextFormat(Qt::PlainText);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
+    Theme::setTextColor(label, color);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }
@@ -66,6 +64,7 @@ DropZone::DropZone(QWidget *parent) : QAbstractButton(parent)
 {
     setObjectName(QStringLiteral("dropZone"));
     setAcceptDrops(true);
+    setFocusPolicy(Qt::TabFocus); // the ring shows for keyboard use, not after a click
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
 
@@ -141,6 +140,9 @@ void DropZone::paintEvent(QPaintEvent *)
     p.setPen(pen);
     p.setBrush(Qt::NoBrush);
     p.drawPath(Theme::continuousRect(body.adjusted(1, 1, -1, -1), 19));
+    if (hasFocus()) {
+        Theme::paintFocusRing(p, body.adjusted(2, 2, -2, -2), 18);
+    }
 }
 
 // ---- HomeTile
@@ -149,6 +151,7 @@ HomeTile::HomeTile(const QString &title, const QString &detail, Symbol symbol, Q
     : QAbstractButton(parent)
 {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     setMinimumHeight(96);
     // Grows with its wrapped text; a button's usual fixed height would cut it.
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
@@ -185,6 +188,9 @@ void HomeTile::paintEvent(QPaintEvent *)
         p.setOpacity(0.75);
     }
     Theme::paintCard(p, QRectF(rect()), 16, Theme::surface());
+    if (hasFocus()) {
+        Theme::paintFocusRing(p, QRectF(rect()), 16);
+    }
 }
 
 // ---- HomeView

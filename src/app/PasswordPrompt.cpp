@@ -15,7 +15,6 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     : QDialog(parent), m_requestID(request.id), m_answer(std::move(answer))
 {
     setObjectName(QStringLiteral("passwordPrompt"));
-    setWindowTitle(tr("Password"));
     setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     setFixedWidth(420);
 
@@ -31,6 +30,7 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     lock->setPixmap(Icons::icon(Symbol::Lock, Theme::text()).pixmap(QSize(side, side), devicePixelRatioF()));
     lock->setFixedSize(side, side);
     auto *title = new QLabel(tr("“%1” is locked").arg(request.fileName), this);
+    setWindowTitle(title->text());
     title->setObjectName(QStringLiteral("passwordTitle"));
     title->setTextFormat(Qt::PlainText);
     title->setFont(titleFont);
@@ -46,9 +46,7 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     explanation->setText(request.wasWrong
                              ? tr("That password didn't open it. Try again.")
                              : tr("Enter its password to open it. The password stays on this computer."));
-    QPalette palette = explanation->palette();
-    palette.setColor(QPalette::WindowText, request.wasWrong ? Theme::danger() : Theme::secondaryText());
-    explanation->setPalette(palette);
+    Theme::setTextColor(explanation, request.wasWrong ? Theme::danger() : Theme::secondaryText());
     layout->addWidget(explanation);
 
     m_field = new QLineEdit(this);

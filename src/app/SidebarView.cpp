@@ -49,14 +49,6 @@ std::optional<Destination> destinationOf(const QListWidgetItem *item)
     return std::nullopt;
 }
 
-void setTextColor(QWidget *widget, QColor color)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::ButtonText, color);
-    widget->setPalette(palette);
-}
-
 // Sidebar rows: a soft accent capsule behind the selected one, section titles
 // in small secondary text.
 class SidebarDelegate : public QStyledItemDelegate
@@ -238,7 +230,7 @@ FileRow::FileRow(AppModel *model, OpenFile *file, QWidget *parent)
     auto *name = new MiddleElidedLabel(file->name(), this);
     name->setObjectName(QStringLiteral("fileName"));
     name->setFont(Theme::font(13));
-    setTextColor(name, Theme::text());
+    Theme::setTextColor(name, Theme::text());
     layout->addWidget(name, 1);
     layout->addSpacing(4);
 
@@ -323,10 +315,10 @@ SidebarView::SidebarView(AppModel *model, QWidget *parent)
     names->setSpacing(0);
     auto *product = new QLabel(tr("Tamsel"), footer);
     product->setFont(Theme::font(12, QFont::DemiBold));
-    setTextColor(product, Theme::text());
+    Theme::setTextColor(product, Theme::text());
     auto *maker = new QLabel(tr("by Vornel Apps"), footer);
     maker->setFont(Theme::font(10));
-    setTextColor(maker, Theme::secondaryText());
+    Theme::setTextColor(maker, Theme::secondaryText());
     names->addWidget(product);
     names->addWidget(maker);
     row->addLayout(names);
@@ -386,7 +378,7 @@ void SidebarView::rebuild()
     open->setAutoRaise(true);
     open->setFont(Theme::font(13));
     open->setCursor(Qt::PointingHandCursor);
-    setTextColor(open, Theme::accentDeep());
+    Theme::setTextColor(open, Theme::accentDeep());
     auto *openHolder = new QWidget;
     auto *openLayout = new QHBoxLayout(openHolder);
     openLayout->setContentsMargins(13, 0, 8, 0);
