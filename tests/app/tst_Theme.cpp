@@ -107,18 +107,6 @@ private slots:
         QTRY_COMPARE(button->bodyScale(), 1.0);
     }
 
-    void paddedShapeAnswersClicks()
-    {
-        ThemeButton button("Compress", ThemeButton::Style::Tool);
-        button.resize(button.sizeHint());
-        int clicks = 0;
-        connect(&button, &QAbstractButton::clicked, [&] { ++clicks; });
-        // The corners of the padded shape, far from the label.
-        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(2, 2));
-        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(button.width() - 3, button.height() - 3));
-        QCOMPARE(clicks, 2);
-    }
-
     void brandMarkIsClippedToRoundedSquare()
     {
         BrandMark mark(100);
