@@ -1,6 +1,8 @@
 # Library folders are picked up when they exist, so a subsystem brings its own
 # CMakeLists.txt without touching the ones above it.
 function(tamsel_add_subdirectories)
+    # Watched, so that a folder added later re-runs the configure step by itself.
+    file(GLOB watched CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
     foreach(dir IN LISTS ARGN)
         if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
             add_subdirectory(${dir})

@@ -65,13 +65,16 @@ bool writePdf(const QString &path, const QList<Page> &pages, const Protection &p
             page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
             helper.addPage(page, false);
         }
-        QPDFWriter writer(pdf, path.toLocal8Bit().constData());
+        // qpdf keeps the file name (and the passwords) as given until write() ends.
+        const QByteArray fileName = QFile::encodeName(path);
+        QPDFWriter writer(pdf, fileName.constData());
         writer.setStaticID(false);
         if (!protection.userPassword.isEmpty()) {
             const QString owner = protection.ownerPassword.isEmpty() ? protection.userPassword
                                                                      : protection.ownerPassword;
-            writer.setR6EncryptionParameters(protection.userPassword.toUtf8().constData(),
-                                             owner.toUtf8().constData(), true, true, true, true,
+            const QByteArray user = protection.userPassword.toUtf8();
+            const QByteArray ownerBytes = owner.toUtf8();
+            writer.setR6EncryptionParameters(user.constData(), ownerBytes.constData(), true, true, true, true,
                                              true, true, qpdf_r3p_full, true);
         }
         writer.write();

@@ -35,7 +35,7 @@ struct FakeBuilds
             promise->start();
             const Result<QByteArray> answer = failAt == i ? Result<QByteArray>(Error{"boom"})
                                                           : Result<QByteArray>(QByteArray(sizes.at(i), 'x'));
-            QMetaObject::invokeMethod(qApp, [promise, answer] {
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [promise, answer] {
                 promise->addResult(answer);
                 promise->finish();
             }, Qt::QueuedConnection);

@@ -1,0 +1,32 @@
+#pragma once
+
+// Turning a picture file into a one-page PDF, so that every source, PDF or
+// picture, is rendered and built the same way. Runs on the engine's worker.
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+namespace PicturePage {
+
+// Decoders refuse pictures whose decoded size would exceed this many megabytes,
+// so a hostile or absurd header fails the open instead of exhausting memory. The
+// limit is process-wide; the engine sets it once, from the main thread.
+constexpr int allocationLimitMB = 512;
+
+// The largest frame of the picture at `path` (the first one of equal area), turned
+// upright by its orientation tag; a null image when it can't be decoded.
+QImage read(const QString &path);
+
+// The page's size in points: the longer side 842, each side rounded half away
+// from zero and at least 1. Invalid for an empty picture.
+QSize pageSize(QSize pixels);
+
+// A PDF with one page of pageSize(image.size()) showing the picture, stored as a
+// JPEG of quality 90 on white. Empty when the picture can't be encoded.
+QByteArray makePdf(const QImage &image);
+
+} // namespace PicturePage

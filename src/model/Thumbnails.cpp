@@ -1,0 +1,78 @@
+#include "model/Thumbnails.h"
+
+#include "engine/PDFEngine.h"
+
+#include <QPointer>
+
+#include <algorithm>
+
+Thumbnails::Thumbnails(QObject *parent) : Thumbnails(PDFEngine::shared(), parent) {}
+
+Thumbnails::Thumbnails(PDFEngine &engine, QObject *parent)
+    : Thumbnails(
+          [engine = &engine](const PageSource &source, int turn, double longSide) {
+              return engine->image(source, turn, longSide);
+          },
+          parent)
+{
+}
+
+Thumbnails::Thumbnails(Render render, QObject *parent) : QObject(parent), m_render(std::move(render)) {}
+
+namespace {
+
+// Takes a key off the loading list however the load ends, including when the
+// render is dropped (the engine went away) and the waiting load is dropped with it;
+// otherwise that key could never be loaded again.
+struct LoadingMark
+{
+    QPointer<QObject> owner;
+    QSet<Thumbnails::Key> *loading;
+    Thumbnails::Key key;
+
+    ~LoadingMark()
+    {
+        if (owner) {
+            loading->remove(key);
+        }
+    }
+};
+
+} // namespace
+
+QFuture<void> Thumbnails::load(Key key)
+{
+    if (m_images.contains(key) || m_loading.contains(key)) {
+        co_return;
+    }
+    m_loading.insert(key);
+    const LoadingMark mark{this, &m_loading, key};
+
+    const QImage rendered = co_await m_render(key.source, key.turn, double(key.longSide));
+    if (!rendered.isNull()) {
+        store(key, rendered);
+    }
+}
+
+void Thumbnails::store(const Key &key, const QImage &image)
+{
+    m_images.insert(key, image);
+    m_order.append(key);
+    emit imagesChanged(key);
+
+    const auto isLarge = [](const Key &k) { return k.longSide > largeAbove; };
+    if (std::count_if(m_order.cbegin(), m_order.cend(), isLarge) > maxLarge) {
+        evict(*std::find_if(m_order.cbegin(), m_order.cend(), isLarge));
+    }
+    if (m_order.size() > maxCount) {
+        evict(m_order.first());
+    }
+}
+
+void Thumbnails::evict(const Key &key)
+{
+    const Key dropped = key; // `key` may refer into m_order
+    m_images.remove(dropped);
+    m_order.removeAll(dropped);
+    emit imagesChanged(dropped);
+}

@@ -1,0 +1,90 @@
+#include "engine/PDFEngine.h"
+
+#include "helpers/PdfFixtures.h"
+#include "helpers/TestUtil.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+// Closing files and quitting while renders are still queued.
+class TestEngineLifetime : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QUrl m_file;
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        const QString path = m_dir.filePath("twenty.pdf");
+        QVERIFY(Fixtures::writeNumberedPdf(path, 20));
+        m_file = QUrl::fromLocalFile(path);
+    }
+
+    void forgetBetweenQueuedRenders()
+    {
+        PDFEngine engine;
+        QCOMPARE(TestUtil::await(engine.open(m_file, std::nullopt)).pageCount, 20);
+        QList<QFuture<QImage>> before;
+        for (int i = 0; i < 20; ++i) {
+            before.append(engine.image({m_file, i}, 0, 300));
+        }
+        const QFuture<void> forgotten = engine.forget(m_file);
+        QList<QFuture<QImage>> after;
+        for (int i = 0; i < 20; ++i) {
+            after.append(engine.image({m_file, i}, 90, 300));
+        }
+        // Work runs in the order it was asked for: what was queued before the file
+        // was closed still gets its picture, nothing after it does.
+        for (const auto &future : before) {
+            QVERIFY(!TestUtil::await(future).isNull());
+        }
+        QVERIFY(TestUtil::waitFor(forgotten));
+        for (const auto &future : after) {
+            QVERIFY(TestUtil::await(future).isNull());
+        }
+        QCOMPARE(TestUtil::await(engine.cachedDocumentCount()), 0);
+    }
+
+    void destroyWithRendersQueued()
+    {
+        QList<QFuture<QImage>> renders;
+        QFuture<bool> codes;
+        bool visitedAfterDestruction = false;
+        {
+            auto engine = std::make_unique<PDFEngine>();
+            QCOMPARE(TestUtil::await(engine->open(m_file, std::nullopt)).pageCount, 20);
+            for (int i = 0; i < 200; ++i) {
+                renders.append(engine->image({m_file, i % 20}, 0, 800));
+            }
+            auto destroyed = std::make_shared<std::atomic_bool>(false);
+            codes = engine->forEachCodeImage(m_file, 20, CancelToken(), [&, destroyed](int, const QImage &) {
+                if (destroyed->load()) {
+                    visitedAfterDestruction = true;
+                }
+            });
+            engine.reset(); // waits for the one render under way, drops the rest
+            destroyed->store(true);
+        }
+        QVERIFY(!visitedAfterDestruction);
+        int finished = 0;
+        int dropped = 0;
+        for (const auto &future : renders) {
+            QVERIFY(future.isFinished());
+            if (future.isCanceled()) {
+                ++dropped;
+            } else {
+                QVERIFY(future.resultCount() == 1);
+                ++finished;
+            }
+        }
+        QVERIFY(codes.isFinished());
+        QVERIFY(dropped > 0);
+        QCOMPARE(finished + dropped, 200);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngineLifetime)
+#include "tst_EngineLifetime.moc"
