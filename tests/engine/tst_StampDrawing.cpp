@@ -254,7 +254,9 @@ private slots:
             annotation.replaceKey("/AP", ap);
             QPDFObjectHandle page = pdf.getAllPages().at(0);
             page.replaceKey("/Annots", QPDFObjectHandle::newArray({annotation}));
-            QPDFWriter writer(pdf, source.toLocal8Bit().constData());
+            // QPDFWriter keeps the name's pointer until it writes.
+            const QByteArray sourceName = source.toLocal8Bit();
+            QPDFWriter writer(pdf, sourceName.constData());
             writer.write();
         }
         const QUrl stamp = stampFile("corner.png", halfInked({400, 200}, Qt::red));
