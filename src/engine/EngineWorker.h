@@ -26,7 +26,8 @@ class Page;
 // is read again on the next open.
 struct FileStamp
 {
-    bool exists = false;
+    bool exists = false; // a regular file
+
     qint64 size = -1;
     qint64 modifiedNs = 0;
     quint64 inode = 0;

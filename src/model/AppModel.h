@@ -1,0 +1,285 @@
+#pragma once
+
+#include "model/DocumentTypes.h"
+#include "model/OpenFile.h"
+#include "about/UpdateChecker.h"
+#include "platform/Async.h"
+#include "platform/FileKinds.h"
+
+#include <QFuture>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QSet>
+#include <QString>
+#include <QUrl>
+#include <QUuid>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+class Clock;
+class FilePanels;
+class MergeModel;
+class PDFEngine;
+class StampLibrary;
+
+// The one app-wide model: the open documents, what the window shows, every
+// modal question and message, and the models the screens use.
+//
+// Main thread only. Each observed property has a getter, a setter and a signal.
+// Setters of values with equality notify only when the value changes; `files`,
+// `busy`, `closingFile` and `passwordRequest` notify on every assignment;
+// `merge` notifies when another object is assigned. The model owns the open
+// documents; a closed one is deleted once control returns to the event loop.
+class AppModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    // What the model needs from outside. Tests hand in their own engine and
+    // clock; the program uses AppModel(QObject *) below.
+    struct Services
+    {
+        PDFEngine *engine = nullptr;   // required by every operation that reads a source
+        Clock *clock = nullptr;        // required; when null the model runs its own system clock
+        FilePanels *panels = nullptr;  // absent: every panel answers as if cancelled
+        QString stampsFolder;          // empty: standardStampsFolder()
+    };
+
+    // The program's model: the shared engine, the system clock, the standard stamp folder.
+    explicit AppModel(QObject *parent);
+    explicit AppModel(Services services, QObject *parent = nullptr);
+    ~AppModel() override;
+
+    // The user's application data folder + "Tamsel/Stamps".
+    static QString standardStampsFolder();
+    QString stampsFolder() const { return m_stampsFolder; }
+
+    PDFEngine *engine() const { return m_engine; }
+    Clock *clock() const { return m_clock; }
+    FilePanels *panels() const { return m_panels; }
+    void setPanels(FilePanels *panels) { m_panels = panels; }
+
+    // The stamp library of the stamp folder, loaded when the model is made.
+    StampLibrary *stamps() const { return m_stamps; }
+
+    // ---- Observed state
+
+    const std::optional<Destination> &destination() const { return m_destination; }
+    void setDestination(const std::optional<Destination> &destination);
+
+    const QList<OpenFile *> &files() const { return m_files; }
+    // Always notifies. Documents in the list become the model's children.
+    void setFiles(const QList<OpenFile *> &files);
+    // The first open document with that id; null when none.
+    OpenFile *file(const QUuid &id) const;
+
+    MergeModel *merge() const { return m_merge; }
+    // Takes ownership of `merge`; notifies only when another object is assigned.
+    void setMerge(MergeModel *merge);
+
+    const std::optional<SupportPrompt> &support() const { return m_support; }
+    void setSupport(const std::optional<SupportPrompt> &support);
+
+    const std::optional<FileSheet> &sheet() const { return m_sheet; }
+    void setSheet(const std::optional<FileSheet> &sheet);
+
+    const std::optional<Toast> &toast() const { return m_toast; }
+    void setToast(const std::optional<Toast> &toast);
+
+    const std::optional<QString> &errorMessage() const { return m_errorMessage; }
+    void setErrorMessage(const std::optional<QString> &message);
+
+    const std::optional<BusyState> &busy() const { return m_busy; }
+    void setBusy(const std::optional<BusyState> &busy);
+
+    const std::optional<QUuid> &signingFileID() const { return m_signingFileID; }
+    void setSigningFileID(const std::optional<QUuid> &id);
+
+    const std::optional<QUuid> &signingStartPage() const { return m_signingStartPage; }
+    void setSigningStartPage(const std::optional<QUuid> &id);
+
+    OpenFile *closingFile() const { return m_closingFile; }
+    void setClosingFile(OpenFile *file);
+
+    const std::optional<PasswordRequest> &passwordRequest() const { return m_passwordRequest; }
+    void setPasswordRequest(const std::optional<PasswordRequest> &request);
+
+    bool isCheckingForUpdates() const { return m_checkingForUpdates; }
+    void setCheckingForUpdates(bool checking);
+
+    const std::optional<UpdateChecker::Result> &updateResult() const { return m_updateResult; }
+    // Always notifies: a result has no equality, and every check is news.
+    void setUpdateResult(const std::optional<UpdateChecker::Result> &result);
+
+    bool isInstallingUpdate() const { return m_installingUpdate; }
+    void setInstallingUpdate(bool installing);
+
+    const std::optional<QString> &updateInstallError() const { return m_updateInstallError; }
+    void setUpdateInstallError(const std::optional<QString> &message);
+
+    // ---- Opening, loading and closing
+
+    struct Loaded
+    {
+        int pageCount = 0;
+        std::optional<QString> password; // the one that opened the file; absent when none was needed
+    };
+
+    // Opens every PDF of `urls` as a document of its own and all pictures of the
+    // call as one document in name order, then shows the last one and starts
+    // `tool` on it. Finishes when every file has been handled.
+    QFuture<void> open(QList<QUrl> urls, std::optional<Tool> tool = std::nullopt);
+    // Opens one PDF in the engine, asking for its password as often as needed.
+    // Absent when the file can't be opened (reported in errorMessage) or the
+    // user cancels the question (silent). Questions of loads running at the same
+    // time are asked one load after the other.
+    QFuture<std::optional<Loaded>> load(QUrl url);
+    // The answer to `passwordRequest`; absent means cancelled. A second answer
+    // to the same question does nothing.
+    void answerPassword(const std::optional<QString> &answer);
+    // Removes the document, moves the window off it when it was shown, and lets
+    // the engine drop the sources that nothing uses any more.
+    void close(OpenFile *file);
+    // The open panel; empty when cancelled.
+    QFuture<QList<QUrl>> chooseFiles(bool multiple, QList<FileKind> kinds);
+
+    // True while a page of an open document or of a merge entry reads from
+    // `url`, or while an open, load or insert is bringing it in.
+    bool isSourceInUse(const QUrl &url) const;
+
+    // ---- Page edits; ids that name no page are passed over
+
+    // A quarter turn of each page, carrying its stamps along. Pages with stamps
+    // are measured on the engine first; the change lands when the future finishes.
+    QFuture<void> turn(OpenFile *file, QSet<QUuid> pages, bool clockwise);
+    // Refused with a message when it would leave the document without a page.
+    void deletePages(OpenFile *file, const QSet<QUuid> &pages);
+    // Adds the pages of the files behind the last selected page (at the end when
+    // none is selected) and selects them.
+    QFuture<void> insertPages(OpenFile *file, QList<QUrl> urls);
+    // Moves the pages, in page order, before the page `before` (to the end when absent).
+    void move(OpenFile *file, const QList<QUuid> &pages, const std::optional<QUuid> &before);
+
+    // ---- Stamp placements
+
+    std::optional<StampPlacement> place(const StampRecord &record, OpenFile *file,
+                                        const QUuid &page);
+    void addToAllPages(const StampPlacement &placement, OpenFile *file, const QUuid &page);
+    void update(const StampPlacement &placement, OpenFile *file, const QUuid &page);
+    void remove(const QUuid &placement, OpenFile *file, const QUuid &page);
+    // Deletes the stamp from the library and, once that has been saved, every
+    // placement of it from the open documents. When the library can't save the
+    // change, its own message says so and the documents keep their placements.
+    void deleteStamp(const QUuid &id);
+
+    // ---- Toasts and after-save prompts
+
+    // Shows `text` at the bottom of the window for 2.5 s, or 6 s with a file to reveal.
+    void showToast(const QString &text, const std::optional<QUrl> &reveal = std::nullopt);
+    // The support panel once per installation, after the first result.
+    void offerSupportOnce();
+    // Reports files just written: the toast, the saved-files count and the offers.
+    void saved(const QList<QUrl> &urls);
+
+signals:
+    void destinationChanged();
+    void filesChanged();
+    void mergeChanged();
+    void supportChanged();
+    void sheetChanged();
+    void toastChanged();
+    void errorMessageChanged();
+    void busyChanged();
+    void signingFileIDChanged();
+    void signingStartPageChanged();
+    void closingFileChanged();
+    void passwordRequestChanged();
+    void isCheckingForUpdatesChanged();
+    void updateResultChanged();
+    void isInstallingUpdateChanged();
+    void updateInstallErrorChanged();
+
+private:
+    // Keeps a source counted as in use for as long as it lives, so that a close
+    // meanwhile does not make the engine drop what is being opened.
+    class SourceHold
+    {
+    public:
+        SourceHold(AppModel *model, QUrl url);
+        SourceHold(SourceHold &&other) noexcept;
+        SourceHold(const SourceHold &) = delete;
+        SourceHold &operator=(const SourceHold &) = delete;
+        SourceHold &operator=(SourceHold &&) = delete;
+        ~SourceHold();
+
+    private:
+        QPointer<AppModel> m_model;
+        QUrl m_url;
+    };
+
+    // A load's right to ask password questions; handed to the next waiting load
+    // when the holder ends, however it ends.
+    class PasswordTurn
+    {
+    public:
+        explicit PasswordTurn(AppModel *model) : m_model(model) {}
+        PasswordTurn(const PasswordTurn &) = delete;
+        PasswordTurn &operator=(const PasswordTurn &) = delete;
+        ~PasswordTurn();
+
+        bool isHeld() const { return m_held; }
+        void setHeld() { m_held = true; }
+
+    private:
+        QPointer<AppModel> m_model;
+        bool m_held = false;
+    };
+
+    SourceHold holdSource(const QUrl &url);
+    QFuture<void> waitForPasswordTurn();
+    void passPasswordTurn();
+    QFuture<std::optional<QString>> askPassword(const QString &fileName, bool wasWrong);
+    QFuture<void> releaseSources(QList<QUrl> urls);
+    void appendFile(OpenFile *file);
+    QFuture<void> clearToastAfter(CancelToken task, std::chrono::milliseconds delay);
+    QFuture<void> presentAfterDelay(SupportPrompt prompt);
+    void offerFriendIfDue();
+
+    QString m_stampsFolder;
+    PDFEngine *m_engine = nullptr;
+    Clock *m_clock = nullptr;
+    std::unique_ptr<Clock> m_ownClock;
+    FilePanels *m_panels = nullptr;
+
+    std::optional<Destination> m_destination = Destination::home();
+    QList<OpenFile *> m_files;
+    MergeModel *m_merge = nullptr;
+    std::optional<SupportPrompt> m_support;
+    std::optional<FileSheet> m_sheet;
+    std::optional<Toast> m_toast;
+    std::optional<QString> m_errorMessage;
+    std::optional<BusyState> m_busy;
+    std::optional<QUuid> m_signingFileID;
+    std::optional<QUuid> m_signingStartPage;
+    QPointer<OpenFile> m_closingFile;
+    std::optional<PasswordRequest> m_passwordRequest;
+    // The load waiting for the answer to m_passwordRequest.
+    std::shared_ptr<QPromise<std::optional<QString>>> m_passwordContinuation;
+    StampLibrary *m_stamps = nullptr;
+    bool m_checkingForUpdates = false;
+    std::optional<UpdateChecker::Result> m_updateResult;
+    bool m_installingUpdate = false;
+    std::optional<QString> m_updateInstallError;
+    CancelToken m_toastTask;
+    bool m_offeredSupportThisSession = false;
+
+    // One load at a time may ask for passwords; the others wait here in order.
+    bool m_passwordTurnTaken = false;
+    QList<std::shared_ptr<QPromise<void>>> m_passwordTurnQueue;
+    // Sources that an open, load or insert is bringing in, with how many hold each.
+    QHash<QUrl, int> m_heldSources;
+};

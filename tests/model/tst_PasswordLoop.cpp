@@ -1,0 +1,169 @@
+#include "engine/PDFEngine.h"
+#include "helpers/FakeClock.h"
+#include "helpers/PdfFixtures.h"
+#include "helpers/TestUtil.h"
+#include "model/AppModel.h"
+#include "model/OpenFile.h"
+
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+// Locked PDFs: the questions, their answers, and loads that ask at the same time.
+class TestPasswordLoop : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    FakeClock m_clock;
+    std::unique_ptr<PDFEngine> m_engine;
+    std::unique_ptr<AppModel> m_model;
+
+    QUrl locked(const QString &name, const QString &password, int pages = 2)
+    {
+        const QUrl url = QUrl::fromLocalFile(m_dir.filePath(name));
+        if (!QFile::exists(url.toLocalFile())) {
+            Fixtures::writeNumberedPdf(url.toLocalFile(), pages, {password, {}});
+        }
+        return url;
+    }
+
+    // Waits for the next question and checks it.
+    bool asked(const QString &fileName, bool wasWrong)
+    {
+        QDeadlineTimer deadline(10000);
+        while (!m_model->passwordRequest() && !deadline.hasExpired()) {
+            QTest::qWait(5);
+        }
+        const std::optional<PasswordRequest> &request = m_model->passwordRequest();
+        if (!request) {
+            qWarning("no question asked");
+            return false;
+        }
+        if (request->fileName != fileName || request->wasWrong != wasWrong) {
+            qWarning() << "asked" << request->fileName << request->wasWrong;
+            return false;
+        }
+        return true;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+    }
+
+    void init()
+    {
+        m_engine = std::make_unique<PDFEngine>();
+        m_model = std::make_unique<AppModel>(
+            AppModel::Services{m_engine.get(), &m_clock, nullptr, m_dir.filePath("stamps")});
+    }
+
+    void cleanup()
+    {
+        m_model.reset();
+        m_engine.reset();
+    }
+
+    void wrongThenRight()
+    {
+        const QUrl url = locked("Contract.pdf", "right");
+        QSignalSpy requests(m_model.get(), &AppModel::passwordRequestChanged);
+        QFuture<void> opening = m_model->open({url});
+        QVERIFY(asked("Contract.pdf", false));
+        const QUuid firstQuestion = m_model->passwordRequest()->id;
+        m_model->answerPassword(QStringLiteral("wrong"));
+        QVERIFY(!m_model->passwordRequest());
+        QVERIFY(asked("Contract.pdf", true));
+        QVERIFY(m_model->passwordRequest()->id != firstQuestion);
+        m_model->answerPassword(QStringLiteral("right"));
+        QVERIFY(TestUtil::waitFor(opening));
+
+        QCOMPARE(m_model->files().size(), 1);
+        const OpenFile *file = m_model->files().first();
+        QCOMPARE(file->password(), std::optional<QString>(QStringLiteral("right")));
+        QCOMPARE(file->pages().size(), 2);
+        QVERIFY(!m_model->errorMessage());
+        QCOMPARE(requests.count(), 4); // asked, answered, asked again, answered
+    }
+
+    void cancelOpensNothing()
+    {
+        m_model->setDestination(Destination::merge());
+        QFuture<void> opening = m_model->open({locked("Locked.pdf", "pw")});
+        QVERIFY(asked("Locked.pdf", false));
+        m_model->answerPassword(std::nullopt);
+        QVERIFY(TestUtil::waitFor(opening));
+        QVERIFY(m_model->files().isEmpty());
+        QVERIFY(!m_model->errorMessage());
+        QVERIFY(!m_model->passwordRequest());
+        QCOMPARE(m_model->destination(), std::optional<Destination>(Destination::merge()));
+        // A late second answer to the same question does nothing.
+        m_model->answerPassword(QStringLiteral("pw"));
+        QVERIFY(m_model->files().isEmpty());
+    }
+
+    void loadReportsThePassword()
+    {
+        const QUrl url = locked("Load.pdf", "pw", 3);
+        QFuture<std::optional<AppModel::Loaded>> loading = m_model->load(url);
+        QVERIFY(asked("Load.pdf", false));
+        m_model->answerPassword(QStringLiteral("pw"));
+        const std::optional<AppModel::Loaded> loaded = TestUtil::await(loading);
+        QVERIFY(loaded);
+        QCOMPARE(loaded->pageCount, 3);
+        QCOMPARE(loaded->password, std::optional<QString>(QStringLiteral("pw")));
+
+        // The engine keeps the unlocked document; a second load needs no question
+        // and still knows the password, so a save keeps the protection.
+        const std::optional<AppModel::Loaded> again = TestUtil::await(m_model->load(url));
+        QVERIFY(again);
+        QCOMPARE(again->password, std::optional<QString>(QStringLiteral("pw")));
+    }
+
+    void secondLockedFileWaitsItsTurn()
+    {
+        const QUrl first = locked("First.pdf", "one");
+        const QUrl second = locked("Second.pdf", "two");
+        QFuture<void> openingFirst = m_model->open({first});
+        QVERIFY(asked("First.pdf", false));
+        // Dropped while the first prompt is up.
+        QFuture<void> openingSecond = m_model->open({second});
+        QTest::qWait(50);
+        QCOMPARE(m_model->passwordRequest()->fileName, QStringLiteral("First.pdf"));
+
+        // A wrong answer keeps the turn with the first file.
+        m_model->answerPassword(QStringLiteral("nope"));
+        QVERIFY(asked("First.pdf", true));
+        m_model->answerPassword(QStringLiteral("one"));
+        QVERIFY(asked("Second.pdf", false));
+        QVERIFY(TestUtil::waitFor(openingFirst));
+        m_model->answerPassword(QStringLiteral("two"));
+        QVERIFY(TestUtil::waitFor(openingSecond));
+
+        QCOMPARE(m_model->files().size(), 2);
+        QCOMPARE(m_model->files()[0]->password(), std::optional<QString>(QStringLiteral("one")));
+        QCOMPARE(m_model->files()[1]->password(), std::optional<QString>(QStringLiteral("two")));
+        QVERIFY(!m_model->passwordRequest());
+    }
+
+    void cancelledFirstLetsTheNextAsk()
+    {
+        QFuture<void> openingFirst = m_model->open({locked("A.pdf", "a")});
+        QVERIFY(asked("A.pdf", false));
+        QFuture<void> openingSecond = m_model->open({locked("B.pdf", "b")});
+        m_model->answerPassword(std::nullopt);
+        QVERIFY(asked("B.pdf", false));
+        m_model->answerPassword(QStringLiteral("b"));
+        QVERIFY(TestUtil::waitFor(openingFirst));
+        QVERIFY(TestUtil::waitFor(openingSecond));
+        QCOMPARE(m_model->files().size(), 1);
+        QCOMPARE(m_model->files().first()->name(), QStringLiteral("B"));
+    }
+};
+
+QTEST_MAIN(TestPasswordLoop)
+#include "tst_PasswordLoop.moc"
