@@ -24,5 +24,8 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) $(CTEST_ARGS)
 
+screenshots: configure
+	tools/screenshots.sh $(BUILD)
+
 clean:
 	rm -rf $(BUILD)

@@ -28,7 +28,8 @@ QImage photo(int width, int height)
         QRgb *row = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
             // Light falling from the upper right, darker towards the lower left.
-            const double light = 0.72 + 0.22 * (double(x) / width) + 0.06 * (1.0 - double(y) / height);
+            const double light =
+                0.72 + 0.22 * (double(x) / width) + 0.06 * (1.0 - double(y) / height);
             const int noise = int(random.bounded(9)) - 4;
             const int v = std::clamp(int(255 * light) + noise, 0, 255);
             row[x] = qRgb(v, v, std::max(0, v - 8));
@@ -84,8 +85,8 @@ int main(int argc, char **argv)
         }
         last = stamp.value();
     }
-    const QImage working = StampMaker::bitmap(photo(4000, 3000).scaled(2000, 1500, Qt::IgnoreAspectRatio,
-                                                                      Qt::SmoothTransformation));
+    const QImage working = StampMaker::bitmap(
+        photo(4000, 3000).scaled(2000, 1500, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     for (int i = 0; i < runs; ++i) {
         QElapsedTimer timer;
         timer.start();
@@ -95,8 +96,10 @@ int main(int argc, char **argv)
             return 1;
         }
     }
-    std::printf("makeStamp, 4000x3000 JPEG (%lld bytes) -> %dx%d stamp: median %.1f ms over %d runs\n",
-                static_cast<long long>(jpeg.size()), last.pixelWidth, last.pixelHeight, median(whole), runs);
+    std::printf(
+        "makeStamp, 4000x3000 JPEG (%lld bytes) -> %dx%d stamp: median %.1f ms over %d runs\n",
+        static_cast<long long>(jpeg.size()), last.pixelWidth, last.pixelHeight, median(whole),
+        runs);
     std::printf("paper estimate on 2000x1500: median %.1f ms\n", median(paperOnly));
     return 0;
 }

@@ -16,7 +16,8 @@
 FileStamp FileStamp::of(const QString &path)
 {
     struct stat info;
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0) {
+    // Only regular files: reading a pipe or a device named like a PDF would never end.
+    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
         return {};
     }
     return FileStamp{true, qint64(info.st_size),

@@ -5,6 +5,7 @@
 // thread has stopped), so none of it is locked.
 
 #include "engine/PDFEngine.h"
+#include "engine/StampDrawing.h"
 
 #include <QByteArray>
 #include <QString>
@@ -13,6 +14,8 @@
 #include <memory>
 #include <optional>
 #include <unordered_map>
+
+class QPDF;
 
 namespace Poppler {
 class Document;
@@ -23,7 +26,8 @@ class Page;
 // is read again on the next open.
 struct FileStamp
 {
-    bool exists = false;
+    bool exists = false; // a regular file
+
     qint64 size = -1;
     qint64 modifiedNs = 0;
     quint64 inode = 0;
@@ -55,6 +59,8 @@ struct SourceEntry
     // The pages that can really be read, counted once unlocked: a damaged page tree
     // may claim more than it holds. 0 while locked.
     int pageCount = 0;
+    // The same bytes opened with qpdf, made on the first build that needs them.
+    std::unique_ptr<QPDF> structure;
 
     bool isLocked() const;
 };
@@ -75,6 +81,12 @@ struct PDFEngine::Worker
     SourceEntry *entry(const QUrl &url);
     // The page of an unlocked cached document, or null when it is missing.
     std::unique_ptr<Poppler::Page> page(const PageSource &source);
+
+    // The cached source opened with qpdf for building output; null when the URL is
+    // not cached or still locked. Throws when qpdf cannot read the bytes.
+    QPDF *structure(const QUrl &url);
+    // Decoded stamp pictures and their compact forms, kept for the life of the engine.
+    StampCache stamps;
 
     QSizeF displaySize(const PageSource &source, int turn);
     QImage image(const PageSource &source, int turn, double longSide);

@@ -1,14 +1,17 @@
 #include "engine/PDFEngine.h"
 
 #include "engine/EngineWorker.h"
+#include "engine/PicturePage.h"
 
 #include <QCoreApplication>
+#include <QImageReader>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <poppler/qt6/poppler-qt6.h>
 
 #include <exception>
+#include <mutex>
 #include <type_traits>
 
 namespace {
@@ -42,7 +45,12 @@ PDFEngine &PDFEngine::shared()
 PDFEngine::PDFEngine(QObject *parent)
     : QObject(parent), m_pool(std::make_unique<QThreadPool>()), m_worker(std::make_unique<Worker>())
 {
-    Poppler::setDebugErrorFunction(ignorePopplerMessage, QVariant());
+    // Process-wide settings, made before any worker can read them.
+    static std::once_flag once;
+    std::call_once(once, [] {
+        Poppler::setDebugErrorFunction(ignorePopplerMessage, QVariant());
+        QImageReader::setAllocationLimit(PicturePage::allocationLimitMB);
+    });
     // One thread that never expires: Poppler's objects stay on the thread that made them.
     m_pool->setMaxThreadCount(1);
     m_pool->setExpiryTimeout(-1);

@@ -16,7 +16,9 @@
 #include "model/DocumentTypes.h"
 #include "platform/Async.h"
 
+#include <QByteArray>
 #include <QFuture>
+#include <QList>
 #include <QImage>
 #include <QObject>
 #include <QSizeF>
@@ -80,6 +82,18 @@ public:
     QFuture<bool> forEachCodeImage(const QUrl &url, int pageCount, CancelToken cancel,
                                    std::function<void(int pageIndex, const QImage &)> visit);
 
+    // Output. Each runs on the worker and holds it until it ends; `cancel` stops it
+    // between pages, ending with a cancelled Result. Failures carry EngineError
+    // codes: MissingPage when a page's source is no longer cached, WriteFailed
+    // when no PDF could be made.
+    // The PDF of the plan: pages in plan order with their turns and stamps,
+    // compressed by the plan's quality and protected by its password.
+    QFuture<Result<QByteArray>> build(const BuildPlan &plan, CancelToken cancel);
+    // One picture per page of the plan (stamps drawn) at `dpi`: PNG, or JPEG at
+    // quality 0.85 when `jpeg` is set.
+    QFuture<Result<QList<QByteArray>>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
+                                               CancelToken cancel);
+
     // For tests and benchmarks: how many documents the cache holds.
     QFuture<int> cachedDocumentCount();
 
@@ -88,6 +102,8 @@ public:
 private:
     template<typename F>
     auto enqueue(F &&job);
+    template<typename T, typename F>
+    QFuture<Result<T>> enqueueOutput(F &&job);
 
     std::unique_ptr<QThreadPool> m_pool;
     std::unique_ptr<Worker> m_worker;

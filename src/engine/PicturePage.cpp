@@ -27,8 +27,6 @@ std::string number(double value)
 
 QImage read(const QString &path)
 {
-    // The limit is process-wide in Qt; every reader the engine makes sets it the same.
-    QImageReader::setAllocationLimit(allocationLimitMB);
     QImageReader reader(path);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {

@@ -13,7 +13,8 @@
 namespace PicturePage {
 
 // Decoders refuse pictures whose decoded size would exceed this many megabytes,
-// so a hostile or absurd header fails the open instead of exhausting memory.
+// so a hostile or absurd header fails the open instead of exhausting memory. The
+// limit is process-wide; the engine sets it once, from the main thread.
 constexpr int allocationLimitMB = 512;
 
 // The largest frame of the picture at `path` (the first one of equal area), turned

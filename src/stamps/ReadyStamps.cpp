@@ -141,8 +141,8 @@ namespace ReadyStampRenderer {
 
 QUuid stampID(const std::optional<QString> &word, const std::optional<QString> &date, StampInk ink)
 {
-    const QByteArray text = "ready|" + word.value_or(QString()).toUtf8() + '|'
-                            + date.value_or(QString()).toUtf8() + '|' + rawValue(ink).toUtf8();
+    const QByteArray text = "ready|" + word.value_or(QString()).toUtf8() + '|' +
+                            date.value_or(QString()).toUtf8() + '|' + rawValue(ink).toUtf8();
     QByteArray bytes = QCryptographicHash::hash(text, QCryptographicHash::Sha256).left(16);
     // A name-based UUID layout (version 5, RFC 4122 variant) over a SHA-256 digest.
     bytes[6] = char((uchar(bytes[6]) & 0x0F) | 0x50);
@@ -247,10 +247,11 @@ QString storedName(const std::optional<QString> &word, const std::optional<QStri
     return parts.join(QStringLiteral(" \u00B7 "));
 }
 
-QString previewKey(const std::optional<QString> &word, const std::optional<QString> &date, StampInk ink)
+QString previewKey(const std::optional<QString> &word, const std::optional<QString> &date,
+                   StampInk ink)
 {
-    return word.value_or(QString()) + QLatin1Char('|') + date.value_or(QString()) + QLatin1Char('|')
-           + rawValue(ink);
+    return word.value_or(QString()) + QLatin1Char('|') + date.value_or(QString()) +
+           QLatin1Char('|') + rawValue(ink);
 }
 
 std::optional<QString> ownWord(const QString &typed)

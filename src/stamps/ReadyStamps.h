@@ -52,7 +52,8 @@ QString today();
 // The name a chosen ready stamp is stored under: word and date joined by " · ".
 QString storedName(const std::optional<QString> &word, const std::optional<QString> &date);
 // The picker's cache key of a tile's preview.
-QString previewKey(const std::optional<QString> &word, const std::optional<QString> &date, StampInk ink);
+QString previewKey(const std::optional<QString> &word, const std::optional<QString> &date,
+                   StampInk ink);
 // The user's own word as stamped: trimmed, upper-case, at most 40 characters;
 // none when blank.
 std::optional<QString> ownWord(const QString &typed);

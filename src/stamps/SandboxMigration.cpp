@@ -40,7 +40,8 @@ namespace SandboxMigration {
 
 QString containerLibrary()
 {
-    return QDir::home().filePath(QStringLiteral("Library/Containers/app.belvin.tamsel.mac/Data/Library"));
+    return QDir::home().filePath(
+        QStringLiteral("Library/Containers/app.belvin.tamsel.mac/Data/Library"));
 }
 
 void run(const QString &stampsFolder)
@@ -59,20 +60,19 @@ void run(const QString &stampsFolder, const QString &library)
 bool copyStamps(const QString &containerStamps, const QString &stampsFolder)
 {
     const QString target = QDir::cleanPath(QDir(stampsFolder).absolutePath());
-    if (!QFile::exists(QDir(containerStamps).filePath(QStringLiteral("stamps.json")))
-        || QFile::exists(QDir(target).filePath(QStringLiteral("stamps.json")))) {
+    if (!QFile::exists(QDir(containerStamps).filePath(QStringLiteral("stamps.json"))) ||
+        QFile::exists(QDir(target).filePath(QStringLiteral("stamps.json")))) {
         return false;
     }
     const QString parent = QFileInfo(target).path();
-    const QString copy = QDir(parent).filePath(
-        QStringLiteral(".Stamps-copying-")
-        + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper().left(8));
+    const QString copy =
+        QDir(parent).filePath(QStringLiteral(".Stamps-copying-") +
+                              QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper().left(8));
     // rename(2) replaces an empty target folder and refuses one that holds
     // anything, which is what keeps the user's files safe.
-    const bool landed = QDir().mkpath(parent) && copyTree(containerStamps, copy)
-                        && std::rename(QFile::encodeName(copy).constData(),
-                                       QFile::encodeName(target).constData())
-                               == 0;
+    const bool landed = QDir().mkpath(parent) && copyTree(containerStamps, copy) &&
+                        std::rename(QFile::encodeName(copy).constData(),
+                                    QFile::encodeName(target).constData()) == 0;
     if (!landed) {
         QDir(copy).removeRecursively();
     }

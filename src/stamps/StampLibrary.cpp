@@ -55,7 +55,10 @@ bool writeWhole(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-StampLibrary::StampLibrary(QString folder, QObject *parent) : QObject(parent), m_folder(std::move(folder)) {}
+StampLibrary::StampLibrary(QString folder, QObject *parent)
+    : QObject(parent)
+    , m_folder(std::move(folder))
+{}
 
 QString StampLibrary::indexFile() const
 {
@@ -70,6 +73,7 @@ QString StampLibrary::pictureFile(const QUuid &id) const
 void StampLibrary::load()
 {
     m_loaded = true;
+    m_indexDamaged = false;
     QFile file(indexFile());
     if (!file.exists()) {
         return;
@@ -182,8 +186,8 @@ std::optional<StampRecord> StampLibrary::add(const StampMaker::Stamp &stamp, con
     // The picture lands before the index that lists it, so the index never
     // names a stamp without its picture.
     const QString picture = pictureFile(id);
-    const bool stored = QDir().mkpath(m_folder) && writeWhole(picture, stamp.png)
-                        && write(m_stamps + QList<StampRecord>{record});
+    const bool stored = QDir().mkpath(m_folder) && writeWhole(picture, stamp.png) &&
+                        write(m_stamps + QList<StampRecord>{record});
     if (!stored) {
         QFile::remove(picture);
         setErrorMessage(tr("The signature or stamp couldn't be saved. Try again."));

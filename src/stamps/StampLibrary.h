@@ -59,7 +59,8 @@ public:
     // Stores a new stamp under `id`. An id already in the library returns its
     // record untouched, so choosing the same ready stamp twice stores it once.
     // Nothing on failure (errorMessage says why; nothing is left behind).
-    std::optional<StampRecord> add(const StampMaker::Stamp &stamp, const QString &name, const QUuid &id);
+    std::optional<StampRecord> add(const StampMaker::Stamp &stamp, const QString &name,
+                                   const QUuid &id);
     // A blank name is ignored.
     void rename(const QUuid &id, const QString &name);
     // Rewrites the index without the record, then removes its picture.

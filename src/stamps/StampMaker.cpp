@@ -30,7 +30,8 @@ StampMaker &StampMaker::shared()
     return maker;
 }
 
-StampMaker::StampMaker() : m_pool(std::make_unique<QThreadPool>())
+StampMaker::StampMaker()
+    : m_pool(std::make_unique<QThreadPool>())
 {
     m_pool->setMaxThreadCount(1);
 }
@@ -91,7 +92,8 @@ QImage decode(QImageReader &reader, int longSide, qint64 maxPixels)
         return {};
     }
     if (std::max(image.width(), image.height()) > longSide) {
-        image = image.scaled(QSize(longSide, longSide), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        image =
+            image.scaled(QSize(longSide, longSide), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
     return image;
 }
@@ -149,13 +151,15 @@ Plane discMax(const Plane &in, int w, int h, double radius)
     std::vector<uint8_t> g, hh;
     for (size_t k = 0; k < widths.size(); ++k) {
         for (int y = 0; y < h; ++y) {
-            slidingMax(in.data() + size_t(y) * w, w, widths[k], rows[k].data() + size_t(y) * w, g, hh);
+            slidingMax(in.data() + size_t(y) * w, w, widths[k], rows[k].data() + size_t(y) * w, g,
+                       hh);
         }
     }
     Plane out(in.size(), 0);
     for (int dy = -reach; dy <= reach; ++dy) {
-        const size_t k = size_t(std::find(widths.begin(), widths.end(), halfWidth[size_t(dy + reach)])
-                                - widths.begin());
+        const size_t k =
+            size_t(std::find(widths.begin(), widths.end(), halfWidth[size_t(dy + reach)]) -
+                   widths.begin());
         const Plane &source = rows[k];
         for (int y = std::max(0, -dy); y < std::min(h, h - dy); ++y) {
             const uint8_t *from = source.data() + size_t(y + dy) * w;
@@ -332,7 +336,8 @@ QImage StampMaker::paper(const QImage &bitmap)
                 const float f = fx[size_t(x)];
                 const float top = r0[a] + (r0[b] - r0[a]) * f;
                 const float bottom = r1[a] + (r1[b] - r1[a]) * f;
-                to[size_t(x) * 4 + c] = uchar(std::clamp(top + (bottom - top) * fy + 0.5f, 0.0f, 255.0f));
+                to[size_t(x) * 4 + c] =
+                    uchar(std::clamp(top + (bottom - top) * fy + 0.5f, 0.0f, 255.0f));
             }
         }
         for (int x = 0; x < w; ++x) {
@@ -411,13 +416,14 @@ Result<StampMaker::Stamp> StampMaker::finish(const QImage &bitmap)
     if (cropped.isNull()) {
         return error(StampError::Unreadable);
     }
-    const double scale = std::min(double(stampLongSide) / std::max(cropped.width(), cropped.height()), 1.0);
+    const double scale =
+        std::min(double(stampLongSide) / std::max(cropped.width(), cropped.height()), 1.0);
     const int outWidth = std::max(int(std::lround(scale * cropped.width())), 1);
     const int outHeight = std::max(int(std::lround(scale * cropped.height())), 1);
-    const QImage scaled = outWidth == cropped.width() && outHeight == cropped.height()
-                              ? cropped
-                              : cropped.scaled(outWidth, outHeight, Qt::IgnoreAspectRatio,
-                                               Qt::SmoothTransformation);
+    const QImage scaled =
+        outWidth == cropped.width() && outHeight == cropped.height()
+            ? cropped
+            : cropped.scaled(outWidth, outHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     if (scaled.isNull()) {
         return error(StampError::Unreadable);
     }

@@ -90,7 +90,6 @@ private slots:
     {
         // Set before the first run, so the runner's one look at the environment sees them.
         qputenv("LD_TAMSEL_PROBE", "loader");
-        qputenv("DYLD_TAMSEL_PROBE", "loader");
         qputenv("TAMSEL_EARLY", "early");
     }
 
@@ -110,8 +109,6 @@ private slots:
         QTest::newRow("standard error wins over standard output")
             << Tool << QStringList{"say", "short", "a much longer reason on standard error\n", "2"} << 2 << "short"
             << "a much longer reason on standard error";
-        QTest::newRow("success still has a message to offer")
-            << Tool << QStringList{"say", "", "", "0"} << 0 << QString() << "Exit code 0";
         QTest::newRow("invalid UTF-8 is repaired")
             << Tool << QStringList{"hex", "6f6bff20e282ac20c3"} << 0 << QString::fromUtf8("ok\uFFFD \u20AC \uFFFD")
             << QString::fromUtf8("ok\uFFFD \u20AC \uFFFD");
@@ -165,23 +162,13 @@ private slots:
         QCOMPARE(output.errorMessage(), message);
     }
 
-    void outputBeyondTheCapIsReadAndDropped_data()
-    {
-        QTest::addColumn<QString>("stream");
-        QTest::newRow("standard output") << "out";
-        QTest::newRow("standard error") << "err";
-    }
-
     void outputBeyondTheCapIsReadAndDropped()
     {
-        QFETCH(QString, stream);
-        const Result<Output> result = runTool({"print", QString::number(100 * 1024 * 1024), stream});
+        const Result<Output> result = runTool({"print", QString::number(100 * 1024 * 1024), "out"});
         QVERIFY(result.ok());
         QCOMPARE(result->status, 0); // the tool was never left blocked on a full pipe
-        const QString &kept = stream == "out" ? result->standardOutput : result->standardError;
-        const QString &other = stream == "out" ? result->standardError : result->standardOutput;
-        QCOMPARE(kept.size(), ProcessRunner::MaxStreamBytes);
-        QVERIFY(other.isEmpty());
+        QCOMPARE(result->standardOutput.size(), ProcessRunner::MaxStreamBytes);
+        QVERIFY(result->standardError.isEmpty());
     }
 
     // Neither stream may wait for the other to finish: the tool would block on the
@@ -205,7 +192,6 @@ private slots:
 
         QTest::newRow("fixed search path") << "PATH" << Environment{} << "/usr/bin:/bin:/usr/sbin:/sbin";
         QTest::newRow("loader variables removed") << "LD_TAMSEL_PROBE" << Environment{} << "(unset)";
-        QTest::newRow("other loader variables removed") << "DYLD_TAMSEL_PROBE" << Environment{} << "(unset)";
         QTest::newRow("the rest is passed on") << "TAMSEL_EARLY" << Environment{} << "early";
         QTest::newRow("extra search path replaces it for one run")
             << "PATH" << Environment{{"PATH", "/opt/tool/bin"}} << "/opt/tool/bin";
@@ -234,7 +220,6 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("missing file") << "/nonexistent/tamsel-tool" << qt_error_string(ENOENT);
         QTest::newRow("not executable") << "plain" << qt_error_string(EACCES);
-        QTest::newRow("a folder") << "/tmp" << qt_error_string(EACCES);
     }
 
     void launchFailures()
@@ -335,22 +320,18 @@ private slots:
             cancel.cancel();
         }
         auto future = ProcessRunner::run(Tool, {"tree", pidFile, "obey", "stay"}, 60s, {}, cancel);
+        QPair<Proc, Proc> tree;
         if (!before) {
-            const auto [tool, child] = waitForTree(pidFile);
-            QVERIFY(tool.running() && child.running());
+            tree = waitForTree(pidFile);
+            QVERIFY(tree.first.running() && tree.second.running());
             cancel.cancel();
-            const Result<Output> result = TestUtil::await(future, 5000);
-            QVERIFY(result.ok());
-            QVERIFY(!result->timedOut);
-            QCOMPARE(result->status, SIGTERM);
-            QTRY_VERIFY_WITH_TIMEOUT(!child.running(), 2000);
-            QTRY_VERIFY_WITH_TIMEOUT(tool.reaped(), 2000);
-        } else {
-            const Result<Output> result = TestUtil::await(future, 5000);
-            QVERIFY(result.ok());
-            QVERIFY(!result->timedOut);
-            QCOMPARE(result->status, SIGTERM);
         }
+        const Result<Output> result = TestUtil::await(future, 5000);
+        QVERIFY(result.ok());
+        QVERIFY(!result->timedOut);
+        QCOMPARE(result->status, SIGTERM);
+        QTRY_VERIFY_WITH_TIMEOUT(!tree.second.running(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(tree.first.reaped(), 2000);
     }
 };
 

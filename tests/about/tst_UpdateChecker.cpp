@@ -49,28 +49,14 @@ private slots:
         QTest::newRow("higher build is offered") << 200 << feed(build + 1) << QString() << true;
         QTest::newRow("null and absent optional fields")
             << 200 << feed(build + 1, ", \"url\": null, \"sha256\": null") << QString() << true;
-        QTest::newRow("unknown keys are ignored") << 200 << feed(build + 1, ", \"notes\": [1, 2]") << QString() << true;
-        QTest::newRow("whole number written with a fraction") << 200 << feed(build + 1, ".0") << QString() << true;
         QTest::newRow("not found, even with a valid feed") << 404 << feed(build + 1) << Unavailable << false;
-        QTest::newRow("server error") << 500 << QByteArray("oops") << Unavailable << false;
         QTest::newRow("not JSON") << 200 << QByteArray("<html>maintenance</html>") << NotInFormat << false;
-        QTest::newRow("empty body") << 200 << QByteArray() << NotInFormat << false;
-        QTest::newRow("a list, not an object") << 200 << QByteArray("[1, 2]") << NotInFormat << false;
         QTest::newRow("build as text") << 200 << QByteArray("{\"version\": \"2.0\", \"build\": \"42\"}") << NotInFormat
                                        << false;
         QTest::newRow("build with a fraction") << 200 << feed(build, ".5") << NotInFormat << false;
-        QTest::newRow("build beyond 64 bits") << 200 << QByteArray("{\"version\": \"2\", \"build\": 1e30}") << NotInFormat
-                                              << false;
-        QTest::newRow("version as a number") << 200 << QByteArray("{\"version\": 2, \"build\": 7}") << NotInFormat
-                                             << false;
         QTest::newRow("version missing") << 200 << QByteArray("{\"build\": 7}") << Missing << false;
-        QTest::newRow("build null") << 200 << QByteArray("{\"version\": \"2\", \"build\": null}") << Missing << false;
-        QTest::newRow("page address as a number") << 200 << feed(build + 1, ", \"url\": 5") << NotInFormat << false;
         QTest::newRow("page address that is no address")
             << 200 << feed(build + 1, ", \"url\": \"https://exa mple.com/\"") << NotInFormat << false;
-        QTest::newRow("image address relative") << 200 << feed(build + 1, ", \"dmg\": \"update.dmg\"") << NotInFormat
-                                                << false;
-        QTest::newRow("digest as a number") << 200 << feed(build + 1, ", \"sha256\": 12") << NotInFormat << false;
         // Valid JSON that would decode if it were read whole.
         QTest::newRow("ten megabytes")
             << 200 << feed(build + 1, ", \"pad\": \"" + QByteArray(10 * 1024 * 1024, 'x') + "\"")
@@ -202,12 +188,9 @@ private slots:
         QTest::newRow("minus sign") << "-3" << qint64(-3);
         QTest::newRow("dotted version") << "1.2" << qint64(0);
         QTest::newRow("empty") << "" << qint64(0);
-        QTest::newRow("sign alone") << "-" << qint64(0);
         QTest::newRow("space before") << " 4" << qint64(0);
-        QTest::newRow("largest") << "9223372036854775807" << std::numeric_limits<qint64>::max();
         QTest::newRow("one past the largest") << "9223372036854775808" << qint64(0);
         QTest::newRow("smallest") << "-9223372036854775808" << std::numeric_limits<qint64>::min();
-        QTest::newRow("one past the smallest") << "-9223372036854775809" << qint64(0);
     }
 
     void buildNumbers()

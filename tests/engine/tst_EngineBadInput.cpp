@@ -4,9 +4,12 @@
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 
+#include <QDir>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using OpenStatus = PDFEngine::OpenStatus;
 Q_DECLARE_METATYPE(PDFEngine::OpenStatus)
@@ -108,6 +111,29 @@ private slots:
                 QCOMPARE(TestUtil::await(engine.image({url, 0}, 0, 64)).size(), QSize(45, 64));
             }
         }
+    }
+
+    void pipesAndFoldersAreNotRead_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("pipe named .pdf") << "pipe.pdf";
+        QTest::newRow("pipe named .png") << "pipe.png";
+        QTest::newRow("folder named .pdf") << "folder.pdf";
+    }
+
+    void pipesAndFoldersAreNotRead()
+    {
+        QFETCH(QString, name);
+        const QString file = m_dir.filePath(name);
+        if (name.startsWith("pipe")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+        } else {
+            QVERIFY(QDir().mkpath(file));
+        }
+        PDFEngine engine;
+        // Reading a pipe nobody writes to would block the engine for good.
+        const auto result = TestUtil::await(engine.open(QUrl::fromLocalFile(file), std::nullopt), 10000);
+        QCOMPARE(result.status, OpenStatus::Unreadable);
     }
 
     void truncatedAndDamagedPdfsNeverCrash_data()

@@ -84,26 +84,6 @@ private slots:
         QVERIFY(dropped > 0);
         QCOMPARE(finished + dropped, 200);
     }
-
-    void awaitingCoroutineIsDroppedWhenTheEngineGoes()
-    {
-        auto engine = std::make_unique<PDFEngine>();
-        QCOMPARE(TestUtil::await(engine->open(m_file, std::nullopt)).pageCount, 20);
-        // Keep the worker busy so the awaited render is still queued when the engine goes.
-        for (int i = 0; i < 50; ++i) {
-            engine->image({m_file, i % 20}, 0, 800);
-        }
-        bool resumed = false;
-        auto waiter = [](PDFEngine *engine, QUrl url, bool *resumed) -> QFuture<void> {
-            const QImage image = co_await engine->image({url, 0}, 0, 100);
-            *resumed = !image.isNull();
-        };
-        const QFuture<void> task = waiter(engine.get(), m_file, &resumed);
-        engine.reset();
-        QVERIFY(TestUtil::waitFor(task));
-        QVERIFY(task.isCanceled());
-        QVERIFY(!resumed);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestEngineLifetime)

@@ -1,9 +1,10 @@
 #include "engine/PDFEngine.h"
 
+#include "helpers/HandMadePdf.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 
-#include <QImageWriter>
+#include <QBuffer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -52,23 +53,44 @@ private slots:
         QVERIFY(!TestUtil::await(engine.image({locked, 11}, 0, 100)).isNull());
     }
 
-    void ownerPasswordAlsoUnlocks()
+    void passwordKeptOnlyWhenItUnlocked_data()
     {
-        QVERIFY(Fixtures::writeNumberedPdf(path("owner.pdf"), 2, {"user", "boss"}));
-        PDFEngine engine;
-        const auto result = open(engine, url("owner.pdf"), "boss");
-        QCOMPARE(result.status, OpenStatus::Opened);
-        QCOMPARE(result.password, std::optional<QString>("boss"));
+        QTest::addColumn<QString>("userPassword");
+        QTest::addColumn<QString>("ownerPassword");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<std::optional<QString>>("kept");
+
+        QTest::newRow("owner password unlocks too") << "user" << "boss" << "boss" << std::optional<QString>("boss");
+        QTest::newRow("non-ASCII password") << "grüße" << "" << "grüße" << std::optional<QString>("grüße");
+        QTest::newRow("unprotected file ignores a password") << "" << "" << "ignored" << std::optional<QString>();
     }
 
-    void unprotectedFileKeepsNoPassword()
+    void passwordKeptOnlyWhenItUnlocked()
     {
-        QVERIFY(Fixtures::writeNumberedPdf(path("plain.pdf"), 3));
+        QFETCH(QString, userPassword);
+        QFETCH(QString, ownerPassword);
+        QFETCH(QString, given);
+        QFETCH(std::optional<QString>, kept);
+        QVERIFY(Fixtures::writeNumberedPdf(path("protected.pdf"), 2, {userPassword, ownerPassword}));
         PDFEngine engine;
-        const auto result = open(engine, url("plain.pdf"), "ignored");
+        const auto result = open(engine, url("protected.pdf"), given);
         QCOMPARE(result.status, OpenStatus::Opened);
-        QCOMPARE(result.pageCount, 3);
-        QCOMPARE(result.password, std::nullopt);
+        QCOMPARE(result.pageCount, 2);
+        QCOMPARE(result.password, kept);
+    }
+
+    void olderFilesTakeLatin1Passwords()
+    {
+        // Before AES-256, passwords were stored as single bytes; the typed text must
+        // still unlock such a file.
+        QVERIFY(Fixtures::writeNumberedPdf(path("plain-for-legacy.pdf"), 2));
+        QVERIFY(Fixtures::writeLegacyProtectedPdf(path("plain-for-legacy.pdf"), path("legacy.pdf"),
+                                                  QString("grüße").toLatin1()));
+        PDFEngine engine;
+        QCOMPARE(open(engine, url("legacy.pdf"), "grusse").status, OpenStatus::NeedsPassword);
+        const auto result = open(engine, url("legacy.pdf"), "grüße");
+        QCOMPARE(result.status, OpenStatus::Opened);
+        QCOMPARE(result.password, std::optional<QString>("grüße"));
     }
 
     void kindFollowsTheExtension_data()
@@ -135,6 +157,29 @@ private slots:
         QCOMPARE(result.password, std::nullopt);
         QCOMPARE(TestUtil::await(engine.displaySize({picture, 0}, 0)), points);
         QCOMPARE(TestUtil::await(engine.displaySize({picture, 0}, 90)), points.transposed());
+    }
+
+    void pictureStandsAsItsOrientationTagSays()
+    {
+        // A 40 x 20 JPEG whose EXIF orientation says "turn a quarter clockwise".
+        QImage picture(40, 20, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(picture.save(&buffer, "JPEG"));
+        const QByteArray tiff = QByteArray("MM\0*\0\0\0\x08", 8) + QByteArray("\0\x01", 2)
+                                + QByteArray("\x01\x12\0\x03\0\0\0\x01\0\x06\0\0", 12) + QByteArray(4, '\0');
+        const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
+        QByteArray segment("\xff\xe1", 2);
+        segment += char((exif.size() + 2) >> 8);
+        segment += char((exif.size() + 2) & 0xff);
+        jpeg.insert(2, segment + exif);
+        QVERIFY(Fixtures::writeAll(path("turned.jpg"), jpeg));
+
+        PDFEngine engine;
+        QCOMPARE(open(engine, url("turned.jpg")).status, OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.displaySize({url("turned.jpg"), 0}, 0)), QSizeF(421, 842));
     }
 
     void pictureShowsItsContent()

@@ -1,6 +1,10 @@
 #include "helpers/HandMadePdf.h"
 
+#include <QFile>
 #include <QtEndian>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
 
 
 namespace Fixtures {
@@ -21,6 +25,23 @@ QByteArray handMadePdf(const QList<QByteArray> &objects, const QByteArray &trail
     out += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R " + trailerExtra
            + " >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
     return out;
+}
+
+bool writeLegacyProtectedPdf(const QString &source, const QString &target, const QByteArray &password)
+{
+    try {
+        const QByteArray sourceName = QFile::encodeName(source);
+        const QByteArray targetName = QFile::encodeName(target);
+        QPDF pdf;
+        pdf.processFile(sourceName.constData());
+        QPDFWriter writer(pdf, targetName.constData());
+        writer.setR4EncryptionParametersInsecure(password.constData(), password.constData(), true, true, true,
+                                                 true, true, true, qpdf_r3p_full, true, true);
+        writer.write();
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
 }
 
 namespace {

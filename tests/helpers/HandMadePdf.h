@@ -5,12 +5,17 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QString>
 
 namespace Fixtures {
 
 // A PDF whose objects 1..n are `objects` in order, with a correct cross-reference
 // table; the trailer's /Root is object 1 and `trailerExtra` is added to it.
 QByteArray handMadePdf(const QList<QByteArray> &objects, const QByteArray &trailerExtra = {});
+
+// Rewrites the PDF at `source` to `target` protected the way older writers did
+// (128-bit AES, revision 4), with the password stored as these exact bytes.
+bool writeLegacyProtectedPdf(const QString &source, const QString &target, const QByteArray &password);
 
 // A PNG header that claims `width` x `height` pixels and holds a few bytes of data.
 QByteArray pngClaiming(quint32 width, quint32 height);

@@ -1,0 +1,25 @@
+#pragma once
+
+// The two failures the engine reports while making output, as Results carry them.
+
+#include "engine/PDFEngine.h"
+#include "platform/Async.h"
+
+namespace BuildErrors {
+
+inline Error of(PDFEngine::EngineError error)
+{
+    return Error{PDFEngine::message(error), int(error), false};
+}
+
+inline Error missingPage()
+{
+    return of(PDFEngine::EngineError::MissingPage);
+}
+
+inline Error writeFailed()
+{
+    return of(PDFEngine::EngineError::WriteFailed);
+}
+
+} // namespace BuildErrors

@@ -1,0 +1,216 @@
+#include "engine/PageExport.h"
+
+#include "engine/BuildErrors.h"
+#include "engine/PdfSyntax.h"
+#include "engine/PdfWriting.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <poppler-qt6.h>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+
+#include <cmath>
+#include <deque>
+#include <memory>
+
+namespace PageExport {
+namespace {
+
+struct RenderedPage
+{
+    QSizeF points; // displayed size
+    QByteArray encoded;
+};
+
+QByteArray encode(const QImage &image, const char *format, int quality, int compression)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (quality >= 0) {
+        writer.setQuality(quality);
+    }
+    if (compression >= 0) {
+        writer.setCompression(compression);
+    }
+    // Pages are rendered on white: an alpha channel would only cost size.
+    const QImage opaque = image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_RGB32) : image;
+    return writer.write(opaque) ? bytes : QByteArray();
+}
+
+// Renders every page of `pdf` upright as displayed at the scale `scaleFor`
+// gives for its displayed size, and encodes the pictures on the global pool
+// while the next pages render. Checks for cancellation before each page.
+Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
+                                              const std::function<double(QSizeF)> &scaleFor,
+                                              const std::function<QByteArray(const QImage &)> &encoder,
+                                              const CancelToken &cancel)
+{
+    std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(pdf);
+    if (!document || document->isLocked()) {
+        return BuildErrors::writeFailed();
+    }
+    document->setRenderBackend(Poppler::Document::SplashBackend);
+    document->setRenderHint(Poppler::Document::Antialiasing, true);
+    document->setRenderHint(Poppler::Document::TextAntialiasing, true);
+    document->setPaperColor(Qt::white);
+
+    const int count = document->numPages();
+    std::vector<RenderedPage> pages(size_t(std::max(count, 0)));
+    std::deque<QFuture<void>> pending;
+    // Rendered pages wait for the encoders in a bounded queue, so a long export
+    // holds a few pictures in memory, not all of them.
+    const size_t window = size_t(std::max(QThreadPool::globalInstance()->maxThreadCount(), 1)) + 1;
+    auto drain = [&pending](size_t keep) {
+        while (pending.size() > keep) {
+            pending.front().waitForFinished();
+            pending.pop_front();
+        }
+    };
+
+    for (int i = 0; i < count; ++i) {
+        if (cancel.isCanceled()) {
+            drain(0);
+            return Result<std::vector<RenderedPage>>::canceled();
+        }
+        std::unique_ptr<Poppler::Page> page(document->page(i));
+        if (!page) {
+            drain(0);
+            return BuildErrors::missingPage();
+        }
+        const QSizeF size = page->pageSizeF(); // the crop box as displayed
+        const double scale = scaleFor(size);
+        const int width = std::max(int(std::lround(size.width() * scale)), 1);
+        const int height = std::max(int(std::lround(size.height() * scale)), 1);
+        const QImage image = page->renderToImage(72.0 * scale, 72.0 * scale, 0, 0, width, height);
+        if (image.isNull()) {
+            drain(0);
+            return BuildErrors::writeFailed();
+        }
+        pages[size_t(i)].points = size;
+        RenderedPage *target = &pages[size_t(i)];
+        pending.push_back(QtConcurrent::run(QThreadPool::globalInstance(), [target, image, &encoder] {
+            target->encoded = encoder(image);
+        }));
+        drain(window);
+    }
+    drain(0);
+    for (const RenderedPage &page : pages) {
+        if (page.encoded.isEmpty()) {
+            return BuildErrors::writeFailed();
+        }
+    }
+    return pages;
+}
+
+// The plan as it is rendered: stamps drawn, nothing protected or compressed.
+BuildPlan plainPlan(const BuildPlan &plan)
+{
+    BuildPlan plain = plan;
+    plain.password.reset();
+    plain.quality.reset();
+    return plain;
+}
+
+} // namespace
+
+int pngCompression()
+{
+    // Qt spreads 0..100 over zlib's levels 0..9 (value × 9 / 91): this is level 2,
+    // four times faster than the default level 6 for about 13 % more bytes on
+    // scans. Small values (1..10) would mean level 0, no compression at all.
+    return 25;
+}
+
+Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
+                                   const BuildContext &context)
+{
+    const auto built = PdfBuilder::build(plainPlan(plan), context);
+    if (!built) {
+        return built.error();
+    }
+    const double scale = dpi / 72.0;
+    const auto rendered = renderPages(
+        *built, [scale](QSizeF) { return scale; },
+        [jpeg](const QImage &image) {
+            return jpeg ? encode(image, "jpeg", 85, -1) : encode(image, "png", -1, pngCompression());
+        },
+        context.cancel);
+    if (!rendered) {
+        return rendered.error();
+    }
+    QList<QByteArray> pictures;
+    pictures.reserve(qsizetype(rendered->size()));
+    for (const RenderedPage &page : *rendered) {
+        pictures.append(page.encoded);
+    }
+    return pictures;
+}
+
+Result<QByteArray> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
+                                   const BuildContext &context)
+{
+    const auto built = PdfBuilder::build(plainPlan(plan), context);
+    if (!built) {
+        return built.error();
+    }
+    const double maxPixels = step.maxPixels;
+    const int quality = int(std::lround(step.jpegQuality * 100));
+    const auto rendered = renderPages(
+        *built,
+        [maxPixels](QSizeF size) {
+            // May enlarge: the long side of every picture is maxPixels.
+            return maxPixels / std::max(std::max(size.width(), size.height()), 1.0);
+        },
+        [quality](const QImage &image) { return encode(image, "jpeg", quality, -1); },
+        context.cancel);
+    if (!rendered) {
+        return rendered.error();
+    }
+
+    try {
+        QPDF output;
+        output.emptyPDF();
+        output.setSuppressWarnings(true);
+        for (const RenderedPage &page : *rendered) {
+            const double w = page.points.width();
+            const double h = page.points.height();
+            const double scale = maxPixels / std::max(std::max(w, h), 1.0);
+            const int pixelWidth = std::max(int(std::lround(w * scale)), 1);
+            const int pixelHeight = std::max(int(std::lround(h * scale)), 1);
+
+            QPDFObjectHandle image = QPDFObjectHandle::newStream(&output);
+            image.replaceDict(PdfSyntax::imageDictionary(pixelWidth, pixelHeight, "/DeviceRGB"));
+            image.replaceStreamData(page.encoded.toStdString(), QPDFObjectHandle::newName("/DCTDecode"),
+                                    QPDFObjectHandle::newNull());
+            QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
+            xobjects.replaceKey("/TmPicture", image);
+            QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
+            resources.replaceKey("/XObject", xobjects);
+
+            QPDFObjectHandle pdfPage = output.makeIndirectObject(QPDFObjectHandle::newDictionary());
+            pdfPage.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
+            pdfPage.replaceKey("/MediaBox",
+                               QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
+            pdfPage.replaceKey("/Resources", resources);
+            pdfPage.replaceKey("/Contents",
+                               QPDFObjectHandle::newStream(
+                                   &output, "q " + PdfSyntax::matrix(w, 0, 0, h, 0, 0) + " /TmPicture Do Q\n"));
+            output.addPage(pdfPage, false);
+        }
+        QPDFObjectHandle info = output.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        info.replaceKey("/Creator", QPDFObjectHandle::newUnicodeString("Tamsel"));
+        output.getTrailer().replaceKey("/Info", info);
+        return PdfWriting::write(output, plan.password, PdfWriting::Version{});
+    } catch (const std::exception &) {
+        return BuildErrors::writeFailed();
+    }
+}
+
+} // namespace PageExport

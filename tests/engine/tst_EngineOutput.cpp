@@ -1,0 +1,137 @@
+#include "engine/PDFEngine.h"
+
+#include "helpers/OutputFixtures.h"
+#include "helpers/PdfFixtures.h"
+#include "helpers/TestUtil.h"
+
+#include <QImageReader>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <poppler-qt6.h>
+
+namespace {
+
+BuildPlan planOf(const QUrl &url, QList<int> indices, int turn = 0)
+{
+    BuildPlan plan;
+    for (int index : indices) {
+        plan.pages.append(PageItem{QUuid::createUuid(), PageSource{url, index}, turn, {}});
+    }
+    return plan;
+}
+
+} // namespace
+
+class TestEngineOutput : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+    QUrl url(const QString &name) const { return QUrl::fromLocalFile(m_dir.filePath(name)); }
+
+private slots:
+    void sourcesOfEveryKindBuild_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("ownerPassword");
+        QTest::newRow("plain PDF") << "plain.pdf" << QString() << QString();
+        QTest::newRow("opened with the user password") << "user.pdf" << "Grüße" << "boss";
+        QTest::newRow("opened with the owner password") << "owner.pdf" << "boss" << "boss";
+        QTest::newRow("picture") << "photo.png" << QString() << QString();
+    }
+
+    void sourcesOfEveryKindBuild()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, password);
+        QFETCH(QString, ownerPassword);
+        const QUrl source = url(name);
+        const bool picture = name.endsWith(QStringLiteral(".png"));
+        if (picture) {
+            QVERIFY(Fixtures::writePicture(source.toLocalFile(), {800, 600}));
+        } else if (name == QStringLiteral("owner.pdf")) {
+            QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 2, {QStringLiteral("user"), ownerPassword}));
+        } else {
+            QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 2, {password, ownerPassword}));
+        }
+        PDFEngine engine;
+        const auto opened = TestUtil::await(
+            engine.open(source, password.isEmpty() ? std::nullopt : std::optional<QString>(password)));
+        QCOMPARE(opened.status, PDFEngine::OpenStatus::Opened);
+
+        const auto built = TestUtil::await(engine.build(planOf(source, picture ? QList<int>{0} : QList<int>{1, 0}, 90), {}));
+        QVERIFY(built.ok());
+        QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
+        auto document = Fixtures::popplerOpen(*built);
+        QVERIFY(document); // the source's protection is not carried over
+        QCOMPARE(document->numPages(), picture ? 1 : 2);
+        if (!picture) {
+            QCOMPARE(Fixtures::popplerText(*document, 0), QStringLiteral("Page 2"));
+        }
+        std::unique_ptr<Poppler::Page> page(document->page(0));
+        QCOMPARE(page->orientation(), Poppler::Page::Landscape);
+
+        const auto pictures = TestUtil::await(engine.pictures(planOf(source, {0}), 72, true, {}));
+        QVERIFY(pictures.ok());
+        QCOMPARE(pictures->size(), 1);
+        QVERIFY(!QImage::fromData(pictures->first()).isNull());
+    }
+
+    void aForgottenSourceIsAMissingPage()
+    {
+        const QUrl source = url("forgotten.pdf");
+        QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 2));
+        PDFEngine engine;
+        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QVERIFY(TestUtil::await(engine.build(planOf(source, {0}), {})).ok());
+        engine.forget(source);
+        const auto built = TestUtil::await(engine.build(planOf(source, {0}), {}));
+        QVERIFY(!built.ok());
+        QCOMPARE(built.error().code, int(PDFEngine::EngineError::MissingPage));
+        const auto pictures = TestUtil::await(engine.pictures(planOf(source, {0}), 72, false, {}));
+        QCOMPARE(pictures.error().message, PDFEngine::message(PDFEngine::EngineError::MissingPage));
+    }
+
+    void cancelingWhileQueuedOrRunningGivesNoBytes()
+    {
+        const QUrl source = url("long.pdf");
+        QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 50));
+        PDFEngine engine;
+        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QList<int> all;
+        for (int i = 0; i < 50; ++i) {
+            all.append(i);
+        }
+        const CancelToken cancel = CancelToken::make();
+        // Queued behind a render, cancelled before its turn comes.
+        const auto render = engine.image({source, 0}, 0, 2000);
+        const auto built = engine.build(planOf(source, all), cancel);
+        cancel.cancel();
+        QVERIFY(!TestUtil::await(render).isNull());
+        QVERIFY(TestUtil::await(built).isCanceled());
+        QVERIFY(TestUtil::await(engine.pictures(planOf(source, all), 100, false, cancel)).isCanceled());
+        // The engine carries on with the next request.
+        QVERIFY(TestUtil::await(engine.build(planOf(source, all), {})).ok());
+    }
+
+    void engineGoesAwayWithABuildQueued()
+    {
+        const QUrl source = url("queued.pdf");
+        QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 20));
+        QFuture<Result<QByteArray>> built;
+        {
+            PDFEngine engine;
+            engine.open(source, std::nullopt);
+            built = engine.build(planOf(source, {0, 1, 2}), {});
+        }
+        // Dropped unstarted or finished: either way nobody waits for ever.
+        QVERIFY(built.isFinished());
+        QVERIFY(built.isCanceled() || built.result().ok());
+    }
+};
+
+QTEST_MAIN(TestEngineOutput)
+#include "tst_EngineOutput.moc"

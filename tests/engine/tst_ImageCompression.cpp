@@ -1,0 +1,273 @@
+#include "engine/PdfBuilder.h"
+#include "engine/StampDrawing.h"
+
+#include "helpers/OutputFixtures.h"
+#include "helpers/PdfFixtures.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <poppler-qt6.h>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+
+using Fixtures::ImageKind;
+using Fixtures::ImagePage;
+
+namespace {
+
+struct StoredImage
+{
+    QPDFObjGen id;
+    int width = 0;
+    int height = 0;
+    std::string filter;
+    std::string raw;
+};
+
+// The image each page draws, as stored in `pdf`.
+std::vector<StoredImage> pageImages(const QByteArray &pdf)
+{
+    QPDF q;
+    q.setSuppressWarnings(true);
+    q.processMemoryFile("out", pdf.constData(), size_t(pdf.size()));
+    std::vector<StoredImage> images;
+    for (QPDFObjectHandle page : q.getAllPages()) {
+        QPDFObjectHandle image = page.getKey("/Resources").getKey("/XObject").getKey("/Im0");
+        QPDFObjectHandle dict = image.getDict();
+        QPDFObjectHandle filter = dict.getKey("/Filter");
+        const auto raw = image.getRawStreamData();
+        images.push_back({image.getObjGen(), dict.getKey("/Width").getIntValueAsInt(),
+                          dict.getKey("/Height").getIntValueAsInt(), filter.isName() ? filter.getName() : std::string(),
+                          std::string(reinterpret_cast<const char *>(raw->getBuffer()), raw->getSize())});
+    }
+    return images;
+}
+
+PageItem item(const QString &path, int index)
+{
+    return PageItem{QUuid::createUuid(), PageSource{QUrl::fromLocalFile(path), index}, 0, {}};
+}
+
+BuildPlan planOf(const QString &path, int pages, std::optional<CompressionStep> quality)
+{
+    BuildPlan plan;
+    for (int i = 0; i < pages; ++i) {
+        plan.pages.append(item(path, i));
+    }
+    plan.quality = quality;
+    return plan;
+}
+
+} // namespace
+
+class TestImageCompression : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    StampCache m_stamps;
+
+    Result<QByteArray> build(const BuildPlan &plan, const QString &source, CancelToken cancel = {})
+    {
+        Fixtures::OpenedSources sources;
+        if (!sources.open(source)) {
+            return Error{QStringLiteral("fixture unreadable")};
+        }
+        return PdfBuilder::build(plan, BuildContext{sources.lookup(), m_stamps, cancel});
+    }
+
+private slots:
+    void photosAreCappedAndStoredAsJpeg_data()
+    {
+        QTest::addColumn<int>("maxPixels");
+        QTest::addColumn<double>("quality");
+        QTest::newRow("1600 at 0.55") << 1600 << 0.55;
+        QTest::newRow("1000 at 0.4") << 1000 << 0.4;
+    }
+
+    void photosAreCappedAndStoredAsJpeg()
+    {
+        QFETCH(int, maxPixels);
+        QFETCH(double, quality);
+        const QString file = m_dir.filePath("photos.pdf");
+        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{2400, 1800}, ImageKind::Jpeg},
+                                               ImagePage{{1500, 2600}, ImageKind::JpegGray},
+                                               ImagePage{{1800, 1700}, ImageKind::Flate},
+                                               ImagePage{{1800, 1700}, ImageKind::SameAsPrevious}}));
+        const qsizetype before = Fixtures::readAll(file).size();
+
+        const auto built = build(planOf(file, 4, CompressionStep{maxPixels, quality, false}), file);
+        QVERIFY(built.ok());
+        QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
+        QVERIFY2(built->size() < before / 2, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(built->size())));
+        const auto images = pageImages(*built);
+        QCOMPARE(images.size(), size_t(4));
+        for (const StoredImage &image : images) {
+            QCOMPARE(std::max(image.width, image.height), maxPixels);
+            QCOMPARE(image.filter, std::string("/DCTDecode"));
+        }
+        // Aspect kept: 2400 × 1800 becomes maxPixels × 3/4 of it.
+        QCOMPARE(images[0].height, maxPixels * 3 / 4);
+        // An image shared by two pages is still one image.
+        QCOMPARE(images[2].id, images[3].id);
+        auto document = Fixtures::popplerOpen(*built);
+        QVERIFY(document);
+        std::unique_ptr<Poppler::Page> page(document->page(1));
+        const QImage render = page->renderToImage(36, 36);
+        QVERIFY(render.pixelColor(render.width() / 2, render.height() / 2) != QColor(Qt::white));
+    }
+
+    void onlyImagesThatConvertFaithfullyAreTouched_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("extraKeys");
+        QTest::addColumn<bool>("matte");
+        QTest::addColumn<bool>("converted");
+        QTest::newRow("stencil mask") << int(ImageKind::ImageMask) << QString() << false << false;
+        QTest::newRow("CMYK pixels") << int(ImageKind::Cmyk) << QString() << false << false;
+        QTest::newRow("undecodable JPEG") << int(ImageKind::Broken) << QString() << false << false;
+        QTest::newRow("inverting decode array") << int(ImageKind::Jpeg) << "<< /Decode [1 0 1 0 1 0] >>" << false << false;
+        QTest::newRow("colour key mask") << int(ImageKind::Flate) << "<< /Mask [0 10 0 10 0 10] >>" << false << false;
+        QTest::newRow("soft mask with matte") << int(ImageKind::Jpeg) << QString() << true << false;
+        QTest::newRow("default decode array") << int(ImageKind::Jpeg) << "<< /Decode [0 1 0 1 0 1] >>" << false << true;
+        QTest::newRow("ICC-based RGB") << int(ImageKind::Jpeg) << "<< /ColorSpace [/ICCBased << /N 3 /Alternate /DeviceRGB >>] >>" << false << true;
+    }
+
+    void onlyImagesThatConvertFaithfullyAreTouched()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, extraKeys);
+        QFETCH(bool, matte);
+        QFETCH(bool, converted);
+        const QString file = m_dir.filePath("odd.pdf");
+        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{2000, 1000}, ImageKind(kind), 92, {595, 842},
+                                                         extraKeys.toStdString(), matte},
+                                               ImagePage{{2000, 1000}, ImageKind::Jpeg}}));
+        const auto plain = build(planOf(file, 2, std::nullopt), file);
+        const auto built = build(planOf(file, 2, CompressionStep{1000, 0.5, false}), file);
+        QVERIFY(plain.ok());
+        QVERIFY(built.ok());
+        const auto before = pageImages(*plain);
+        const auto after = pageImages(*built);
+        QCOMPARE(after[0].width, converted ? 1000 : 2000);
+        if (!converted) {
+            QCOMPARE(after[0].filter, before[0].filter);
+            QVERIFY(after[0].raw == before[0].raw);
+        }
+        QCOMPARE(after[1].width, 1000);
+        auto document = Fixtures::popplerOpen(*built);
+        QVERIFY(document);
+        QCOMPARE(document->numPages(), 2);
+    }
+
+    void smallImagesAreReplacedOnlyWhereThatIsSmaller_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("sourceQuality");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("rough JPEG stays") << int(ImageKind::Jpeg) << 20 << false;
+        QTest::newRow("raw pixels become JPEG") << int(ImageKind::Flate) << 0 << true;
+    }
+
+    void smallImagesAreReplacedOnlyWhereThatIsSmaller()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, sourceQuality);
+        QFETCH(bool, replaced);
+        const QString file = m_dir.filePath("small.pdf");
+        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{800, 600}, ImageKind(kind), sourceQuality}}));
+        const auto plain = build(planOf(file, 1, std::nullopt), file);
+        const auto built = build(planOf(file, 1, CompressionStep{1600, 0.9, false}), file);
+        QVERIFY(plain.ok());
+        QVERIFY(built.ok());
+        QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
+        const auto before = pageImages(*plain);
+        const auto after = pageImages(*built);
+        QCOMPARE(after[0].width, 800);
+        QCOMPARE(after[0].filter, std::string("/DCTDecode"));
+        QCOMPARE(after[0].raw != before[0].raw, replaced);
+        QVERIFY(after[0].raw.size() <= before[0].raw.size());
+    }
+
+    void imagesOfAProtectedSourceAreCompressed()
+    {
+        const QString plain = m_dir.filePath("open-photos.pdf");
+        QVERIFY(Fixtures::writeImagePdf(plain, {ImagePage{{2400, 1800}, ImageKind::Jpeg},
+                                                ImagePage{{1200, 900}, ImageKind::Flate}}));
+        const QString file = m_dir.filePath("locked-photos.pdf");
+        QVERIFY(Fixtures::writeProtectedCopy(plain, file, QStringLiteral("pw")));
+        Fixtures::OpenedSources sources;
+        QVERIFY(sources.open(file, QStringLiteral("pw")));
+        const auto built = PdfBuilder::build(planOf(file, 2, CompressionStep{1000, 0.5, false}),
+                                             BuildContext{sources.lookup(), m_stamps, {}});
+        QVERIFY(built.ok());
+        QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
+        const auto images = pageImages(*built);
+        QCOMPARE(images[0].width, 1000);
+        QCOMPARE(images[1].filter, std::string("/DCTDecode"));
+        // Decoded from the decrypted data: the picture is a photograph, not noise.
+        const QImage first = QImage::fromData(QByteArray::fromStdString(images[0].raw), "jpeg");
+        QCOMPARE(first.size(), QSize(1000, 750));
+        const QImage reference = Fixtures::photoLike({2400, 1800}, 1).scaled(1000, 750, Qt::IgnoreAspectRatio,
+                                                                            Qt::SmoothTransformation);
+        const QColor a = first.pixelColor(500, 375);
+        const QColor b = reference.pixelColor(500, 375);
+        QVERIFY2(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 60,
+                 qPrintable(a.name() + QLatin1Char(' ') + b.name()));
+    }
+
+    void stampsKeepTheirOwnResolution()
+    {
+        const QString file = m_dir.filePath("stamped.pdf");
+        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{2400, 1800}, ImageKind::Jpeg}}));
+        const QString stampPath = m_dir.filePath("stamp.png");
+        QVERIFY(Fixtures::writePicture(stampPath, {1200, 600}));
+        const QUuid stampId = QUuid::createUuid();
+        BuildPlan plan = planOf(file, 1, CompressionStep{1000, 0.5, false});
+        plan.stampFiles = {{stampId, QUrl::fromLocalFile(stampPath)}};
+        plan.pages[0].stamps = {StampPlacement{QUuid::createUuid(), stampId, {0.5, 0.5}, 0.34, 0}};
+        const auto built = build(plan, file);
+        QVERIFY(built.ok());
+        QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
+
+        QPDF q;
+        q.processMemoryFile("out", built->constData(), size_t(built->size()));
+        QPDFObjectHandle page = q.getAllPages().at(0);
+        QPDFObjectHandle xobjects = page.getKey("/Resources").getKey("/XObject");
+        // 202.3 pt at 100 ppi: ceil(280.97) pixels; the photo inside the page form is capped.
+        QCOMPARE(xobjects.getKey("/TmStamp0").getDict().getKey("/Width").getIntValue(), 281);
+        QPDFObjectHandle photo = xobjects.getKey("/TmPage").getDict().getKey("/Resources").getKey("/XObject").getKey("/Im0");
+        QCOMPARE(photo.getDict().getKey("/Width").getIntValue(), 1000);
+    }
+
+    void aCanceledFiftyPageBuildGivesNoBytes()
+    {
+        const QString file = m_dir.filePath("fifty.pdf");
+        QList<ImagePage> pages;
+        for (int i = 0; i < 50; ++i) {
+            pages.append(ImagePage{{400, 300}, i == 0 ? ImageKind::Jpeg : ImageKind::SameAsPrevious});
+        }
+        QVERIFY(Fixtures::writeImagePdf(file, pages));
+        Fixtures::OpenedSources sources;
+        QVERIFY(sources.open(file));
+        const CancelToken cancel = CancelToken::make();
+        int looked = 0;
+        auto lookup = sources.lookup();
+        // The user cancels while the build is under way: halfway through its pages.
+        auto cancelling = [&](const QUrl &url) {
+            if (++looked == 25) {
+                cancel.cancel();
+            }
+            return lookup(url);
+        };
+        const auto built = PdfBuilder::build(planOf(file, 50, CompressionStep{200, 0.5, false}),
+                                             BuildContext{cancelling, m_stamps, cancel});
+        QVERIFY(built.isCanceled());
+    }
+};
+
+QTEST_MAIN(TestImageCompression)
+#include "tst_ImageCompression.moc"

@@ -1,0 +1,288 @@
+#include "helpers/OutputFixtures.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPainter>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+
+#include <poppler-qt6.h>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFWriter.hh>
+
+namespace Fixtures {
+
+QImage photoLike(QSize size, int seed)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator random(quint32(seed) * 7919u + 17u);
+    QPainter painter(&image);
+    QLinearGradient sky(0, 0, size.width(), size.height());
+    sky.setColorAt(0, QColor::fromHsv(random.bounded(360), 120, 230));
+    sky.setColorAt(1, QColor::fromHsv(random.bounded(360), 180, 90));
+    painter.fillRect(image.rect(), sky);
+    painter.setPen(Qt::NoPen);
+    const int side = std::max(size.width(), size.height());
+    for (int i = 0; i < 60; ++i) {
+        const QPointF centre(random.bounded(size.width()), random.bounded(size.height()));
+        const double radius = side * (0.02 + random.bounded(0.15));
+        QRadialGradient blob(centre, radius);
+        blob.setColorAt(0, QColor::fromHsv(random.bounded(360), 160, 40 + random.bounded(200), 220));
+        blob.setColorAt(1, QColor(0, 0, 0, 0));
+        painter.setBrush(blob);
+        painter.drawEllipse(centre, radius, radius);
+    }
+    painter.end();
+    // Grain, as a sensor leaves it: what makes photographs expensive to store.
+    for (int y = 0; y < size.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < size.width(); ++x) {
+            const int n = int(random.bounded(13)) - 6;
+            line[x] = qRgb(std::clamp(qRed(line[x]) + n, 0, 255), std::clamp(qGreen(line[x]) + n, 0, 255),
+                           std::clamp(qBlue(line[x]) + n, 0, 255));
+        }
+    }
+    return image;
+}
+
+namespace {
+
+QByteArray jpegOf(const QImage &image, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(quality);
+    writer.write(image);
+    return bytes;
+}
+
+QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
+{
+    const int w = spec.pixels.width();
+    const int h = spec.pixels.height();
+    QPDFObjectHandle dict = QPDFObjectHandle::newDictionary();
+    dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+    dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
+    dict.replaceKey("/Width", QPDFObjectHandle::newInteger(w));
+    dict.replaceKey("/Height", QPDFObjectHandle::newInteger(h));
+    dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+    QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf);
+    const QImage photo = photoLike(spec.pixels, seed);
+    std::string data;
+    QPDFObjectHandle filter = QPDFObjectHandle::newNull();
+    switch (spec.kind) {
+    case ImageKind::Jpeg:
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
+        data = jpegOf(photo, spec.jpegQuality).toStdString();
+        filter = QPDFObjectHandle::newName("/DCTDecode");
+        break;
+    case ImageKind::JpegGray:
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
+        data = jpegOf(photo.convertToFormat(QImage::Format_Grayscale8), spec.jpegQuality).toStdString();
+        filter = QPDFObjectHandle::newName("/DCTDecode");
+        break;
+    case ImageKind::Flate: {
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
+        const QImage rgb = photo.convertToFormat(QImage::Format_RGB888);
+        for (int y = 0; y < h; ++y) {
+            data.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), size_t(w) * 3);
+        }
+        break;
+    }
+    case ImageKind::ImageMask: {
+        dict.replaceKey("/ImageMask", QPDFObjectHandle::newBool(true));
+        dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(1));
+        const int rowBytes = (w + 7) / 8;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < rowBytes; ++x) {
+                data += char((y / 8 + x) % 2 ? 0xF0 : 0x0F);
+            }
+        }
+        break;
+    }
+    case ImageKind::Cmyk:
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceCMYK"));
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const QRgb p = photo.pixel(x, y);
+                data += char(255 - qRed(p));
+                data += char(255 - qGreen(p));
+                data += char(255 - qBlue(p));
+                data += char(0);
+            }
+        }
+        break;
+    case ImageKind::Broken:
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
+        data = std::string(size_t(4096), 'x');
+        filter = QPDFObjectHandle::newName("/DCTDecode");
+        break;
+    case ImageKind::SameAsPrevious:
+        break;
+    }
+    if (!spec.extraKeys.empty()) {
+        QPDFObjectHandle extra = QPDFObjectHandle::parse(spec.extraKeys);
+        for (const std::string &key : extra.getKeys()) {
+            dict.replaceKey(key, extra.getKey(key));
+        }
+        // An ICC profile has to be a stream: its dictionary is given, its data made up.
+        QPDFObjectHandle space = dict.getKey("/ColorSpace");
+        if (space.isArray() && space.getArrayNItems() == 2 && space.getArrayItem(1).isDictionary()) {
+            QPDFObjectHandle profile = QPDFObjectHandle::newStream(&pdf, std::string(128, '\0'));
+            profile.replaceDict(space.getArrayItem(1));
+            space.setArrayItem(1, profile);
+        }
+    }
+    if (spec.matteMask) {
+        QPDFObjectHandle mask = QPDFObjectHandle::newStream(&pdf, std::string(size_t(w) * h, char(200)));
+        QPDFObjectHandle maskDict = mask.getDict();
+        maskDict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
+        maskDict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
+        maskDict.replaceKey("/Width", QPDFObjectHandle::newInteger(w));
+        maskDict.replaceKey("/Height", QPDFObjectHandle::newInteger(h));
+        maskDict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
+        maskDict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+        maskDict.replaceKey("/Matte", QPDFObjectHandle::parse("[1 1 1]"));
+        dict.replaceKey("/SMask", mask);
+    }
+    stream.replaceDict(dict);
+    stream.replaceStreamData(data, filter, QPDFObjectHandle::newNull());
+    return stream;
+}
+
+} // namespace
+
+bool writeImagePdf(const QString &path, const QList<ImagePage> &pages)
+{
+    try {
+        QPDF pdf;
+        pdf.emptyPDF();
+        QPDFObjectHandle previous;
+        int seed = 0;
+        for (const ImagePage &spec : pages) {
+            QPDFObjectHandle image = spec.kind == ImageKind::SameAsPrevious && previous.isStream()
+                ? previous
+                : imageObject(pdf, spec, ++seed);
+            previous = image;
+            const double w = spec.size.width();
+            const double h = spec.size.height();
+            QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
+            xobjects.replaceKey("/Im0", image);
+            QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
+            resources.replaceKey("/XObject", xobjects);
+            QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+            page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
+            page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
+            page.replaceKey("/Resources", resources);
+            const std::string content = "q " + std::to_string(w) + " 0 0 " + std::to_string(h)
+                + " 0 0 cm /Im0 Do Q\n";
+            page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
+            pdf.addPage(page, false);
+        }
+        QPDFWriter writer(pdf, path.toLocal8Bit().constData());
+        writer.write();
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+bool writeProtectedCopy(const QString &input, const QString &output, const QString &password)
+{
+    try {
+        QPDF pdf;
+        pdf.processFile(input.toLocal8Bit().constData());
+        QPDFWriter writer(pdf, output.toLocal8Bit().constData());
+        const QByteArray secret = password.toUtf8();
+        writer.setR6EncryptionParameters(secret.constData(), secret.constData(), true, true, true, true, true,
+                                         true, qpdf_r3p_full, true);
+        writer.write();
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+OpenedSources::OpenedSources() = default;
+OpenedSources::~OpenedSources() = default;
+
+bool OpenedSources::open(const QString &path, const QString &password)
+{
+    try {
+        auto pdf = std::make_unique<QPDF>();
+        pdf->setSuppressWarnings(true);
+        pdf->processFile(path.toLocal8Bit().constData(),
+                         password.isEmpty() ? nullptr : password.toUtf8().constData());
+        m_sources[QUrl::fromLocalFile(path)] = std::move(pdf);
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+void OpenedSources::close(const QString &path)
+{
+    m_sources.erase(QUrl::fromLocalFile(path));
+}
+
+std::function<QPDF *(const QUrl &)> OpenedSources::lookup()
+{
+    return [this](const QUrl &url) -> QPDF * {
+        const auto found = m_sources.find(url);
+        return found == m_sources.end() ? nullptr : found->second.get();
+    };
+}
+
+QString qpdfCheckFailure(const QByteArray &pdf, const QString &password)
+{
+    QTemporaryFile file;
+    if (!file.open() || file.write(pdf) != pdf.size() || !file.flush()) {
+        return QStringLiteral("could not write a temporary file");
+    }
+    QStringList arguments{QStringLiteral("--check")};
+    if (!password.isEmpty()) {
+        arguments << QStringLiteral("--password=") + password;
+    }
+    arguments << file.fileName();
+    QProcess qpdf;
+    qpdf.start(QStringLiteral("qpdf"), arguments);
+    if (!qpdf.waitForFinished(60000)) {
+        return QStringLiteral("qpdf did not finish");
+    }
+    if (qpdf.exitStatus() == QProcess::NormalExit && qpdf.exitCode() == 0) {
+        return {};
+    }
+    return QString::fromLocal8Bit(qpdf.readAllStandardOutput() + qpdf.readAllStandardError());
+}
+
+std::unique_ptr<Poppler::Document> popplerOpen(const QByteArray &pdf, const QString &password)
+{
+    std::unique_ptr<Poppler::Document> document =
+        Poppler::Document::loadFromData(pdf, password.toUtf8(), password.toUtf8());
+    if (!document || document->isLocked()) {
+        return nullptr;
+    }
+    return document;
+}
+
+QString popplerText(Poppler::Document &document, int page)
+{
+    std::unique_ptr<Poppler::Page> p(document.page(page));
+    if (!p) {
+        return {};
+    }
+    // Word by word: the text of a whole rotated page comes back empty otherwise.
+    QStringList words;
+    for (const std::unique_ptr<Poppler::TextBox> &box : p->textList()) {
+        words.append(box->text());
+    }
+    return words.join(QLatin1Char(' '));
+}
+
+} // namespace Fixtures
