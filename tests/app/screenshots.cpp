@@ -73,8 +73,11 @@ bool controls()
     auto *panel = new Panel(18);
     auto *panelTitle = new QLabel("A panel holds related settings.");
     panelTitle->setFont(Theme::font(15, QFont::DemiBold));
-    panel->contentLayout()->addWidget(panelTitle);
-    panel->contentLayout()->addWidget(new QLabel("Its content sits 18 points from every edge."));
+    panel->addWidget(panelTitle);
+    panel->addWidget(new QLabel("Its content sits 18 points from every edge."));
+    panel->addWidget(new NoteBanner(QString("A banner inside a panel takes the panel's width and wraps. ").repeated(3),
+                                    NoteBanner::Tone::Info));
+    panel->addWidget(new ThemeButton("Apply", ThemeButton::Style::Secondary));
     column->addWidget(panel);
 
     column->addWidget(new NoteBanner("Pages are kept as they are; only pictures inside them get smaller.",
