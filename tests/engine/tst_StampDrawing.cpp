@@ -139,27 +139,6 @@ private slots:
                  qPrintable(hidden.name()));
     }
 
-    void stampResolutionFollowsTheCompression_data()
-    {
-        QTest::addColumn<int>("maxPixels");
-        QTest::addColumn<int>("ppi");
-        QTest::newRow("no compression") << 0 << 300;
-        QTest::newRow("1300 pixels") << 1300 << 130;
-        QTest::newRow("2000 pixels") << 2000 << 200;
-        QTest::newRow("800 pixels") << 800 << 100;
-    }
-
-    void stampResolutionFollowsTheCompression()
-    {
-        QFETCH(int, maxPixels);
-        QFETCH(int, ppi);
-        const auto quality = maxPixels > 0 ? std::optional(CompressionStep{maxPixels, 0.6, false})
-                                           : std::optional<CompressionStep>();
-        const auto resolution = StampDrawing::resolutionFor(quality);
-        QCOMPARE(resolution.ppi, ppi);
-        QCOMPARE(resolution.jpegQuality, maxPixels > 0 ? 0.6 : 0.85);
-    }
-
     void stampIsDrawnWhereItIsPlaced_data()
     {
         QTest::addColumn<int>("sourceRotation");
