@@ -19,9 +19,7 @@ NoteBanner::NoteBanner(const QString &text, Tone tone, QWidget *parent)
     m_text->setWordWrap(true);
     m_text->setTextFormat(Qt::PlainText);
     m_text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = m_text->palette();
-    palette.setColor(QPalette::WindowText, Theme::text());
-    m_text->setPalette(palette);
+    Theme::setTextColor(m_text, Theme::text());
     QSizePolicy textPolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
     textPolicy.setHeightForWidth(true); // wraps: its height follows its width
     m_text->setSizePolicy(textPolicy);

@@ -14,7 +14,11 @@ class Panel : public QWidget
 public:
     explicit Panel(int padding, QWidget *parent = nullptr);
 
-    // Where the card's content goes.
+    // Adds `widget` below the content so far: across the full inner width when
+    // it can grow, at the leading edge when it can't.
+    void addWidget(QWidget *widget);
+
+    // Where the card's content goes, for spacing, stretches and nested layouts.
     QVBoxLayout *contentLayout() const { return m_layout; }
 
 protected:

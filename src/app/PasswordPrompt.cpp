@@ -2,10 +2,12 @@
 
 #include "app/Icons.h"
 #include "app/Theme.h"
+#include "model/AppModel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -13,7 +15,6 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     : QDialog(parent), m_requestID(request.id), m_answer(std::move(answer))
 {
     setObjectName(QStringLiteral("passwordPrompt"));
-    setWindowTitle(tr("Password"));
     setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     setFixedWidth(420);
 
@@ -29,6 +30,7 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     lock->setPixmap(Icons::icon(Symbol::Lock, Theme::text()).pixmap(QSize(side, side), devicePixelRatioF()));
     lock->setFixedSize(side, side);
     auto *title = new QLabel(tr("“%1” is locked").arg(request.fileName), this);
+    setWindowTitle(title->text());
     title->setObjectName(QStringLiteral("passwordTitle"));
     title->setTextFormat(Qt::PlainText);
     title->setFont(titleFont);
@@ -44,9 +46,7 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     explanation->setText(request.wasWrong
                              ? tr("That password didn't open it. Try again.")
                              : tr("Enter its password to open it. The password stays on this computer."));
-    QPalette palette = explanation->palette();
-    palette.setColor(QPalette::WindowText, request.wasWrong ? Theme::danger() : Theme::secondaryText());
-    explanation->setPalette(palette);
+    Theme::setTextColor(explanation, request.wasWrong ? Theme::danger() : Theme::secondaryText());
     layout->addWidget(explanation);
 
     m_field = new QLineEdit(this);
@@ -77,6 +77,21 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     m_field->setFocus();
     // Exactly 420 wide; as tall as the wrapped title and line need at that width.
     setFixedHeight(layout->totalHeightForWidth(420));
+}
+
+PasswordPrompt *PasswordPrompt::forModel(AppModel *model, QWidget *parent)
+{
+    if (!model || !model->passwordRequest()) {
+        return nullptr;
+    }
+    QPointer<AppModel> target(model);
+    return new PasswordPrompt(*model->passwordRequest(),
+                              [target](std::optional<QString> password) {
+                                  if (target) {
+                                      target->answerPassword(password);
+                                  }
+                              },
+                              parent);
 }
 
 void PasswordPrompt::accept()

@@ -99,6 +99,24 @@ void apply(QApplication &app)
     Icons::setUp();
 }
 
+void paintFocusRing(QPainter &painter, const QRectF &rect, qreal cornerRadius)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(withOpacity(accent(), 0.5), 2));
+    painter.drawPath(continuousRect(rect.adjusted(1, 1, -1, -1), std::max(0.0, cornerRadius - 1)));
+    painter.restore();
+}
+
+void setTextColor(QWidget *widget, QColor color)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
 QGraphicsDropShadowEffect *castShadow(QWidget *widget, QColor color, qreal radius, QPointF offset)
 {
     auto *effect = new QGraphicsDropShadowEffect(widget);

@@ -50,6 +50,12 @@ QStringList fontFamilies();
 // once, after the QApplication exists and before any window is shown.
 void apply(QApplication &app);
 
+// The ring around a card that has keyboard focus, drawn just inside `rect`.
+void paintFocusRing(QPainter &painter, const QRectF &rect, qreal cornerRadius);
+
+// Draws `widget`'s text (labels, button captions) in `color`.
+void setTextColor(QWidget *widget, QColor color);
+
 // A soft shadow cast by `widget` (its painted shape, so rounded corners stay
 // rounded). `radius` is the blur, `offset` the shift; replaces an earlier one.
 QGraphicsDropShadowEffect *castShadow(QWidget *widget, QColor color, qreal radius, QPointF offset);

@@ -165,12 +165,8 @@ void ThemeButton::paintEvent(QPaintEvent *)
         Theme::paintCard(p, body, cornerRadius(), Theme::surface(), Theme::hairline());
         labelColor = Theme::accentDeep();
     }
-    if (hasFocus() && focusPolicy() != Qt::NoFocus) {
-        p.save();
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(Theme::withOpacity(Theme::accent(), 0.5), 2));
-        p.drawPath(Theme::continuousRect(body.adjusted(1, 1, -1, -1), cornerRadius() - 1));
-        p.restore();
+    if (hasFocus()) {
+        Theme::paintFocusRing(p, body, cornerRadius());
     }
 
     // Icon and text, centred as one group.

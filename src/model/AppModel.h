@@ -179,6 +179,13 @@ public:
     // change, its own message says so and the documents keep their placements.
     void deleteStamp(const QUuid &id);
 
+    // ---- Updates
+
+    // Asks the update feed whether a newer build exists and keeps the outcome in
+    // `updateResult`. Does nothing while a check or an install runs; a check
+    // cannot be cancelled and always ends with a result.
+    void checkForUpdates();
+
     // ---- Toasts and after-save prompts
 
     // Shows `text` at the bottom of the window for 2.5 s, or 6 s with a file to reveal.

@@ -8,40 +8,6 @@ class TestAdaptiveGridLayout : public QObject
     Q_OBJECT
 
 private slots:
-    void columnsFollowWidth_data()
-    {
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("columns");
-        QTest::newRow("the 900 cap") << 844 << 3;
-        QTest::newRow("three just fit") << 778 << 3;
-        QTest::newRow("one short of three") << 777 << 2;
-        QTest::newRow("two just fit") << 514 << 2;
-        QTest::newRow("one short of two") << 513 << 1;
-        QTest::newRow("narrower than one column") << 120 << 1;
-        QTest::newRow("zero") << 0 << 1;
-    }
-
-    void columnsFollowWidth()
-    {
-        QFETCH(int, width);
-        QFETCH(int, columns);
-        QWidget grid;
-        auto *layout = new AdaptiveGridLayout(250, 14, &grid);
-        for (int i = 0; i < 6; ++i) {
-            layout->addWidget(new QLabel(QString::number(i)));
-        }
-        QCOMPARE(layout->columnsForWidth(width), columns);
-
-        layout->setGeometry(QRect(0, 0, width, layout->heightForWidth(width)));
-        QSet<int> lefts;
-        for (int i = 0; i < layout->count(); ++i) {
-            const QRect cell = layout->itemAt(i)->geometry();
-            lefts.insert(cell.left());
-            QVERIFY(cell.right() < std::max(width, 250));
-        }
-        QCOMPARE(int(lefts.size()), columns);
-    }
-
     void rowIsAsTallAsItsTallestItem()
     {
         QWidget grid;

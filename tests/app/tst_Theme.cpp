@@ -1,6 +1,7 @@
 #include "app/BrandMark.h"
 #include "app/Icons.h"
 #include "app/NoteBanner.h"
+#include "app/Panel.h"
 #include "app/Theme.h"
 #include "app/ThemeButton.h"
 
@@ -107,18 +108,6 @@ private slots:
         QTRY_COMPARE(button->bodyScale(), 1.0);
     }
 
-    void paddedShapeAnswersClicks()
-    {
-        ThemeButton button("Compress", ThemeButton::Style::Tool);
-        button.resize(button.sizeHint());
-        int clicks = 0;
-        connect(&button, &QAbstractButton::clicked, [&] { ++clicks; });
-        // The corners of the padded shape, far from the label.
-        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(2, 2));
-        QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(button.width() - 3, button.height() - 3));
-        QCOMPARE(clicks, 2);
-    }
-
     void brandMarkIsClippedToRoundedSquare()
     {
         BrandMark mark(100);
@@ -154,6 +143,24 @@ private slots:
         const int tallHeight = banner->height();
         window.resize(780, 600);
         QTRY_VERIFY(banner->height() < tallHeight);
+    }
+
+    void panelGivesContentItsWidth()
+    {
+        Panel panel(18);
+        auto *banner = new NoteBanner(QString("Wraps inside the panel. ").repeated(20), NoteBanner::Tone::Info);
+        auto *button = new ThemeButton("Apply", ThemeButton::Style::Secondary);
+        panel.addWidget(banner);
+        panel.addWidget(button);
+        panel.resize(400, 400);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        QTRY_COMPARE(banner->width(), 400 - 36);
+        QCOMPARE(banner->x(), 18);
+        QCOMPARE(button->x(), 18); // leading edge, not centred
+        QCOMPARE(button->size(), button->sizeHint());
+        auto *text = banner->findChild<QLabel *>("noteText");
+        QVERIFY(text->height() >= text->heightForWidth(text->width()));
     }
 
     void everySymbolResolves()

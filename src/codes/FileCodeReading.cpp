@@ -1,0 +1,121 @@
+#include "codes/FileCodeReading.h"
+
+#include "codes/CodeReader.h"
+#include "engine/PDFEngine.h"
+
+#include <QFileInfo>
+#include <QMimeDatabase>
+
+#include <memory>
+
+namespace CodeReading {
+
+namespace {
+
+enum class FileKind { PDF, Picture, Other };
+
+FileKind classify(const QUrl &url)
+{
+    static const QMimeDatabase database;
+    const QMimeType type = database.mimeTypeForFile(url.fileName(), QMimeDatabase::MatchExtension);
+    if (type.inherits(QStringLiteral("application/pdf"))) {
+        return FileKind::PDF;
+    }
+    if (type.name().startsWith(QLatin1String("image/"))) {
+        return FileKind::Picture;
+    }
+    return FileKind::Other;
+}
+
+void forgetUnlessInUse(PDFEngine *engine, const QUrl &url, const CodeReadingHooks &hooks)
+{
+    if (!hooks.isInUse || !hooks.isInUse(url)) {
+        engine->forget(url);
+    }
+}
+
+QFuture<void> readFilesTask(CodesModel *codes, PDFEngine *engine, QList<QUrl> urls, CodeReadingHooks hooks,
+                            CodesModel::Read read)
+{
+    codes->setReading(true);
+    codes->setEmptyMessage(std::nullopt);
+    QList<FoundCode> collected;
+    for (const QUrl &url : urls) {
+        // Checked before each file too, so that "Stop" never leads to a password
+        // prompt for a file the user no longer wants read.
+        if (read.token.isCanceled()) {
+            codes->finishRead(read.number);
+            co_return;
+        }
+        const FileKind kind = classify(url);
+        if (kind == FileKind::Other) {
+            continue;
+        }
+        int pageCount = 0;
+        if (kind == FileKind::PDF) {
+            const std::optional<int> count = co_await hooks.loadPdf(url);
+            if (!count) {
+                forgetUnlessInUse(engine, url, hooks);
+                continue;
+            }
+            pageCount = *count;
+        } else {
+            const PDFEngine::OpenResult opened = co_await engine->open(url, std::nullopt);
+            if (opened.status != PDFEngine::OpenStatus::Opened) {
+                forgetUnlessInUse(engine, url, hooks);
+                continue;
+            }
+            pageCount = 1;
+        }
+        const Result<QList<FoundCode>> pages =
+            co_await pageCodes(engine, url, pageCount, url.fileName(), read.token);
+        forgetUnlessInUse(engine, url, hooks);
+        if (!pages.ok()) {
+            codes->finishRead(read.number);
+            co_return;
+        }
+        collected += pages.value();
+    }
+    const std::optional<QString> name =
+        urls.size() == 1 ? std::optional<QString>(urls.first().fileName()) : std::nullopt;
+    publish(codes, read.token, collected, name, hooks);
+    codes->finishRead(read.number);
+}
+
+} // namespace
+
+QFuture<Result<QList<FoundCode>>> pageCodes(PDFEngine *engine, QUrl url, int pageCount, QString origin,
+                                            CancelToken cancel)
+{
+    if (pageCount <= 0) {
+        return Async::ready(Result<QList<FoundCode>>(QList<FoundCode>()));
+    }
+    const bool isPDF = QFileInfo(url.path()).suffix().toLower() == QLatin1String("pdf");
+    // Filled on the engine's worker and read only after its future finished.
+    auto found = std::make_shared<QList<FoundCode>>();
+    auto visit = [found, pageCount, isPDF, origin](int pageIndex, const QImage &image) {
+        std::optional<int> page;
+        if (pageCount != 1) {
+            page = pageIndex + 1;
+        } else if (isPDF) {
+            page = 1;
+        }
+        for (const CodeReader::Reading &reading : CodeReader::codes(image)) {
+            found->append(FoundCode{QUuid::createUuid(), reading.payload, reading.symbology, origin, page});
+        }
+    };
+    return engine->forEachCodeImage(url, pageCount, cancel, visit).then([found](bool finished) {
+        if (!finished) {
+            return Result<QList<FoundCode>>::canceled();
+        }
+        return Result<QList<FoundCode>>(*found);
+    });
+}
+
+void readFiles(CodesModel *codes, PDFEngine *engine, QList<QUrl> urls, CodeReadingHooks hooks)
+{
+    const CodesModel::Read read = codes->startRead();
+    readFilesTask(codes, engine, std::move(urls), std::move(hooks), read);
+}
+
+} // namespace CodeReading
