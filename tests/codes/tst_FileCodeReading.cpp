@@ -5,7 +5,10 @@
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 
+#include <zlib.h>
+
 #include <QSet>
+#include <QtEndian>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -18,6 +21,51 @@ QStringList describe(const QList<FoundCode> &codes)
         out.append(QStringLiteral("%1 %2 p%3").arg(c.payload, c.origin, c.page ? QString::number(*c.page) : "-"));
     }
     return out;
+}
+
+void appendChunk(QByteArray &png, const char *type, const QByteArray &data)
+{
+    uchar length[4];
+    qToBigEndian<quint32>(quint32(data.size()), length);
+    png.append(reinterpret_cast<const char *>(length), 4);
+    const QByteArray typed = QByteArray(type, 4) + data;
+    png.append(typed);
+    uchar crc[4];
+    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef *>(typed.constData()), uInt(typed.size()))), crc);
+    png.append(reinterpret_cast<const char *>(crc), 4);
+}
+
+// A white 8-bit grey PNG of any size, compressed row by row so that the test
+// never holds the picture itself.
+bool writeBlankPng(const QString &path, int width, int height)
+{
+    QByteArray header(13, 0);
+    qToBigEndian<quint32>(quint32(width), header.data());
+    qToBigEndian<quint32>(quint32(height), header.data() + 4);
+    header[8] = 8; // bit depth; colour type 0 (grey)
+    QByteArray idat;
+    z_stream zs{};
+    deflateInit(&zs, 1);
+    QByteArray row(width + 1, char(0xFF));
+    row[0] = 0; // no filter
+    QByteArray out(1 << 16, 0);
+    for (int y = 0; y <= height; ++y) {
+        const bool last = y == height;
+        zs.next_in = reinterpret_cast<Bytef *>(last ? nullptr : row.data());
+        zs.avail_in = last ? 0 : uInt(row.size());
+        do {
+            zs.next_out = reinterpret_cast<Bytef *>(out.data());
+            zs.avail_out = uInt(out.size());
+            deflate(&zs, last ? Z_FINISH : Z_NO_FLUSH);
+            idat.append(out.constData(), out.size() - int(zs.avail_out));
+        } while (zs.avail_out == 0);
+    }
+    deflateEnd(&zs);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    appendChunk(png, "IHDR", header);
+    appendChunk(png, "IDAT", idat);
+    appendChunk(png, "IEND", {});
+    return Fixtures::writeAll(path, png);
 }
 
 } // namespace
@@ -172,6 +220,15 @@ private slots:
         QCOMPARE(describe(m_codes->found()), expected);
         QCOMPARE(m_codes->emptyMessage().value_or(QString()), note);
         QCOMPARE(m_offers, expected.isEmpty() ? 0 : 1);
+    }
+
+    void enormousPictureEndsWithTheNote()
+    {
+        const QString path = m_dir.filePath("huge.png");
+        QVERIFY(writeBlankPng(path, 20000, 20000));
+        read({QUrl::fromLocalFile(path)});
+        QVERIFY(m_codes->found().isEmpty());
+        QCOMPARE(m_codes->emptyMessage(), std::optional<QString>("No codes found in “huge.png”."));
     }
 
     void stopEndsALongReadWithinAPage()
