@@ -49,9 +49,10 @@ QSize AdaptiveGridLayout::sizeHint() const
 
 QSize AdaptiveGridLayout::minimumSize() const
 {
+    // The height follows the width given (heightForWidth); a minimum taken at
+    // the narrowest width would keep a wide grid as tall as a one-column one.
     const QMargins m = contentsMargins();
-    const int width = m_minimumColumnWidth + m.left() + m.right();
-    return {width, heightForWidth(width)};
+    return {m_minimumColumnWidth + m.left() + m.right(), 0};
 }
 
 Qt::Orientations AdaptiveGridLayout::expandingDirections() const
@@ -78,6 +79,13 @@ void AdaptiveGridLayout::setGeometry(const QRect &rect)
 int AdaptiveGridLayout::itemHeight(const QLayoutItem *item, int width) const
 {
     const int minimum = item->minimumSize().height();
+    if (const QWidget *widget = item->widget(); widget && widget->hasHeightForWidth()) {
+        // Asked of the widget itself: the layout item's cached answer lags
+        // behind when text inside the widget rewraps.
+        const int height = widget->layout() ? widget->layout()->totalHeightForWidth(width)
+                                            : widget->heightForWidth(width);
+        return std::clamp(height, minimum, std::max(minimum, widget->maximumHeight()));
+    }
     if (item->hasHeightForWidth()) {
         return std::max(minimum, item->heightForWidth(width));
     }

@@ -2,10 +2,12 @@
 
 #include "app/Icons.h"
 #include "app/Theme.h"
+#include "model/AppModel.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -77,6 +79,21 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     m_field->setFocus();
     // Exactly 420 wide; as tall as the wrapped title and line need at that width.
     setFixedHeight(layout->totalHeightForWidth(420));
+}
+
+PasswordPrompt *PasswordPrompt::forModel(AppModel *model, QWidget *parent)
+{
+    if (!model || !model->passwordRequest()) {
+        return nullptr;
+    }
+    QPointer<AppModel> target(model);
+    return new PasswordPrompt(*model->passwordRequest(),
+                              [target](std::optional<QString> password) {
+                                  if (target) {
+                                      target->answerPassword(password);
+                                  }
+                              },
+                              parent);
 }
 
 void PasswordPrompt::accept()

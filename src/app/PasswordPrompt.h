@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+class AppModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +25,10 @@ public:
 
     // `answer` is called at most once, after the prompt has closed itself.
     PasswordPrompt(const PasswordRequest &request, Answer answer, QWidget *parent = nullptr);
+
+    // The prompt for the model's pending question, answering through the
+    // model; null when no question is pending.
+    static PasswordPrompt *forModel(AppModel *model, QWidget *parent = nullptr);
 
     QUuid requestID() const { return m_requestID; }
 

@@ -218,7 +218,7 @@ QSize renderPixelSize(QSizeF pageSize, double longSide)
 
 QImage PDFEngine::Worker::image(const PageSource &source, int turn, double longSide)
 {
-    if (!std::isfinite(longSide) || longSide > maxRenderSide) {
+    if (!std::isfinite(longSide) || longSide <= 0 || longSide > maxRenderSide) {
         return {};
     }
     const std::unique_ptr<Poppler::Page> found = page(source);

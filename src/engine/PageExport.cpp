@@ -179,30 +179,11 @@ Result<QByteArray> buildAsPictures(const BuildPlan &plan, const CompressionStep 
         output.emptyPDF();
         output.setSuppressWarnings(true);
         for (const RenderedPage &page : *rendered) {
-            const double w = page.points.width();
-            const double h = page.points.height();
-            const double scale = maxPixels / std::max(std::max(w, h), 1.0);
-            const int pixelWidth = std::max(int(std::lround(w * scale)), 1);
-            const int pixelHeight = std::max(int(std::lround(h * scale)), 1);
+            const double scale = maxPixels / std::max(std::max(page.points.width(), page.points.height()), 1.0);
+            const int pixelWidth = std::max(int(std::lround(page.points.width() * scale)), 1);
+            const int pixelHeight = std::max(int(std::lround(page.points.height() * scale)), 1);
 
-            QPDFObjectHandle image = QPDFObjectHandle::newStream(&output);
-            image.replaceDict(PdfSyntax::imageDictionary(pixelWidth, pixelHeight, "/DeviceRGB"));
-            image.replaceStreamData(page.encoded.toStdString(), QPDFObjectHandle::newName("/DCTDecode"),
-                                    QPDFObjectHandle::newNull());
-            QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
-            xobjects.replaceKey("/TmPicture", image);
-            QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
-            resources.replaceKey("/XObject", xobjects);
-
-            QPDFObjectHandle pdfPage = output.makeIndirectObject(QPDFObjectHandle::newDictionary());
-            pdfPage.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
-            pdfPage.replaceKey("/MediaBox",
-                               QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
-            pdfPage.replaceKey("/Resources", resources);
-            pdfPage.replaceKey("/Contents",
-                               QPDFObjectHandle::newStream(
-                                   &output, "q " + PdfSyntax::matrix(w, 0, 0, h, 0, 0) + " /TmPicture Do Q\n"));
-            output.addPage(pdfPage, false);
+            PdfSyntax::addJpegPage(output, page.encoded.toStdString(), {pixelWidth, pixelHeight}, page.points);
         }
         QPDFObjectHandle info = output.makeIndirectObject(QPDFObjectHandle::newDictionary());
         info.replaceKey("/Creator", QPDFObjectHandle::newUnicodeString("Tamsel"));

@@ -2,9 +2,12 @@
 
 // Small helpers for writing PDF content and objects with qpdf on the engine's thread.
 
+#include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
 #include <QByteArray>
+#include <QSize>
+#include <QSizeF>
 
 #include <algorithm>
 #include <string>
@@ -54,6 +57,28 @@ inline QPDFObjectHandle imageDictionary(int width, int height, const char *color
     dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName(colorSpace));
     dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
     return dict;
+}
+
+// Appends a page of `points` filled by one RGB JPEG picture of `pixels`.
+inline void addJpegPage(QPDF &pdf, const std::string &jpeg, QSize pixels, QSizeF points)
+{
+    QPDFObjectHandle image = QPDFObjectHandle::newStream(&pdf);
+    image.replaceDict(imageDictionary(pixels.width(), pixels.height(), "/DeviceRGB"));
+    image.replaceStreamData(jpeg, QPDFObjectHandle::newName("/DCTDecode"), QPDFObjectHandle::newNull());
+    QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
+    xobjects.replaceKey("/Im0", image);
+    QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
+    resources.replaceKey("/XObject", xobjects);
+
+    const double w = points.width();
+    const double h = points.height();
+    QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
+    page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
+    page.replaceKey("/Resources", resources);
+    page.replaceKey("/Contents",
+                    QPDFObjectHandle::newStream(&pdf, "q " + matrix(w, 0, 0, h, 0, 0) + " /Im0 Do Q\n"));
+    pdf.addPage(page, false);
 }
 
 } // namespace PdfSyntax

@@ -1,5 +1,7 @@
 #include "engine/PicturePage.h"
 
+#include "engine/PdfSyntax.h"
+
 #include <QBuffer>
 #include <QImageReader>
 #include <QPainter>
@@ -17,11 +19,6 @@ namespace {
 
 constexpr double pageLongSide = 842;
 constexpr int jpegQuality = 90;
-
-std::string number(double value)
-{
-    return QByteArray::number(value, 'f', 0).toStdString();
-}
 
 } // namespace
 
@@ -105,33 +102,8 @@ QByteArray makePdf(const QImage &picture)
     try {
         QPDF pdf;
         pdf.emptyPDF();
-        QPDFObjectHandle image = QPDFObjectHandle::newStream(&pdf);
-        QPDFObjectHandle dict = image.getDict();
-        dict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
-        dict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
-        dict.replaceKey("/Width", QPDFObjectHandle::newInteger(picture.width()));
-        dict.replaceKey("/Height", QPDFObjectHandle::newInteger(picture.height()));
-        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
-        dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
-        image.replaceStreamData(jpeg.toStdString(), QPDFObjectHandle::newName("/DCTDecode"),
-                                QPDFObjectHandle::newNull());
+        PdfSyntax::addJpegPage(pdf, jpeg.toStdString(), picture.size(), size);
         jpeg.clear();
-
-        const std::string w = number(size.width());
-        const std::string h = number(size.height());
-        QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
-        xobjects.replaceKey("/Im0", image);
-        QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
-        resources.replaceKey("/XObject", xobjects);
-
-        QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
-        page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
-        page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(
-                                         QPDFObjectHandle::Rectangle(0, 0, size.width(), size.height())));
-        page.replaceKey("/Resources", resources);
-        page.replaceKey("/Contents",
-                        QPDFObjectHandle::newStream(&pdf, "q " + w + " 0 0 " + h + " 0 0 cm /Im0 Do Q\n"));
-        QPDFPageDocumentHelper(pdf).addPage(page, false);
 
         QPDFWriter writer(pdf);
         writer.setOutputMemory();

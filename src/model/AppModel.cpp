@@ -3,6 +3,7 @@
 #include "codes/CodesModel.h"
 #include "model/MergeModel.h"
 #include "model/OpenFile.h"
+#include "model/Thumbnails.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "stamps/SandboxMigration.h"
@@ -28,6 +29,12 @@ AppModel::AppModel(Services services, QObject *parent)
     SandboxMigration::run(m_stampsFolder);
     m_stamps = new StampLibrary(m_stampsFolder, this);
     m_stamps->load();
+    if (m_engine) {
+        m_thumbnails = new Thumbnails(*m_engine, this);
+    } else {
+        // A model without an engine has no page to render.
+        m_thumbnails = new Thumbnails([](const PageSource &, int, double) { return Async::ready(QImage()); }, this);
+    }
     m_merge = new MergeModel(this);
     m_codes = new CodesModel(this);
     if (!m_clipboard) {

@@ -27,6 +27,7 @@ class FilePanels;
 class MergeModel;
 class PDFEngine;
 class StampLibrary;
+class Thumbnails;
 
 // The one app-wide model: the open documents, what the window shows, every
 // modal question and message, and the models the screens use.
@@ -68,6 +69,8 @@ public:
 
     // The stamp library of the stamp folder, loaded when the model is made.
     StampLibrary *stamps() const { return m_stamps; }
+    // The one cache of rendered page pictures; renders on the model's engine.
+    Thumbnails *thumbnails() const { return m_thumbnails; }
 
     // ---- Observed state
 
@@ -191,6 +194,13 @@ public:
     // change, its own message says so and the documents keep their placements.
     void deleteStamp(const QUuid &id);
 
+    // ---- Updates
+
+    // Asks the update feed whether a newer build exists and keeps the outcome in
+    // `updateResult`. Does nothing while a check or an install runs; a check
+    // cannot be cancelled and always ends with a result.
+    void checkForUpdates();
+
     // ---- Toasts and after-save prompts
 
     // Shows `text` at the bottom of the window for 2.5 s, or 6 s with a file to reveal.
@@ -288,6 +298,7 @@ private:
     // The load waiting for the answer to m_passwordRequest.
     std::shared_ptr<QPromise<std::optional<QString>>> m_passwordContinuation;
     StampLibrary *m_stamps = nullptr;
+    Thumbnails *m_thumbnails = nullptr;
     bool m_checkingForUpdates = false;
     std::optional<UpdateChecker::Result> m_updateResult;
     bool m_installingUpdate = false;

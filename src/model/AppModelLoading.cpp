@@ -300,10 +300,15 @@ void AppModel::close(OpenFile *file)
     if (m_destination == Destination::file(id)) {
         setDestination(m_files.isEmpty() ? Destination::home() : Destination::file(m_files.last()->id()));
     }
+    // Each source once, in page order; a document of a thousand pages has one or a few.
     QList<QUrl> unused;
+    QSet<QUrl> seen;
     for (const PageItem &page : file->pages()) {
-        if (!unused.contains(page.source.url) && !isSourceInUse(page.source.url)) {
-            unused.append(page.source.url);
+        if (!seen.contains(page.source.url)) {
+            seen.insert(page.source.url);
+            if (!isSourceInUse(page.source.url)) {
+                unused.append(page.source.url);
+            }
         }
     }
     releaseSources(unused);

@@ -17,8 +17,15 @@ QFuture<void> SystemClock::sleep(std::chrono::milliseconds duration)
     auto promise = std::make_shared<QPromise<void>>();
     promise->start();
     QFuture<void> future = promise->future();
-    // The timer is bound to the clock: when the clock goes first, the promise is
-    // dropped unfinished and the waiting side sees a cancelled future.
-    QTimer::singleShot(duration, this, [promise] { promise->finish(); });
+    // The timer is the clock's child: when the clock goes first, the timer and
+    // with it the promise are dropped unfinished, and the waiting side sees a
+    // cancelled future.
+    auto *timer = new QTimer(this);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, timer, [promise, timer] {
+        promise->finish();
+        timer->deleteLater();
+    });
+    timer->start(duration);
     return future;
 }

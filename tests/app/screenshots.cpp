@@ -3,6 +3,12 @@
 // virtual X display; the first argument is the folder the pictures go to.
 
 #include "app/BrandMark.h"
+#include "app/HomeView.h"
+#include "app/SidebarView.h"
+#include "engine/PDFEngine.h"
+#include "helpers/PdfFixtures.h"
+#include "helpers/TestUtil.h"
+#include "model/AppModel.h"
 #include "app/NoteBanner.h"
 #include "app/Panel.h"
 #include "app/PasswordPrompt.h"
@@ -13,7 +19,9 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QTimer>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 namespace {
@@ -105,10 +113,63 @@ bool passwordPrompts()
     return ok;
 }
 
+bool homeAndSidebar()
+{
+    QTemporaryDir files;
+    const QString report = files.filePath(QStringLiteral("Annual report 2025.pdf"));
+    const QString contract = files.filePath(
+        QStringLiteral("Tenancy agreement for the flat on the second floor, signed copy.pdf"));
+    const QString scan1 = files.filePath(QStringLiteral("receipt-1.png"));
+    const QString scan2 = files.filePath(QStringLiteral("receipt-2.png"));
+    Fixtures::writeNumberedPdf(report, 12);
+    Fixtures::writeNumberedPdf(contract, 3);
+    Fixtures::writePicture(scan1, QSize(600, 800));
+    Fixtures::writePicture(scan2, QSize(600, 800));
+
+    PDFEngine engine;
+    AppModel model(AppModel::Services{&engine, nullptr, nullptr, files.filePath(QStringLiteral("stamps"))});
+    bool ok = true;
+
+    // The home screen at three widths: three, two and one tile columns.
+    for (const auto &[width, name] : {std::pair{1040, "home-wide"}, std::pair{700, "home-medium"},
+                                      std::pair{440, "home-narrow"}}) {
+        HomeView home(&model);
+        home.resize(width, 820);
+        home.show();
+        ok = save(&home, QString::fromLatin1(name)) && ok;
+    }
+
+    TestUtil::waitFor(model.open({QUrl::fromLocalFile(report)}));
+    TestUtil::waitFor(model.open({QUrl::fromLocalFile(contract)}));
+    TestUtil::waitFor(model.open({QUrl::fromLocalFile(scan1), QUrl::fromLocalFile(scan2)}));
+    model.setDestination(Destination::file(model.files().first()->id()));
+
+    SidebarView sidebar(&model);
+    QPalette palette = sidebar.palette();
+    palette.setColor(QPalette::Window, Theme::background());
+    sidebar.setPalette(palette);
+    sidebar.setAutoFillBackground(true);
+    sidebar.resize(250, 560);
+    sidebar.show();
+    ok = save(&sidebar, QStringLiteral("sidebar")) && ok;
+
+    // The two side by side, as the window shows them.
+    QSplitter window;
+    window.addWidget(new SidebarView(&model));
+    window.addWidget(new HomeView(&model));
+    window.setSizes({250, 900});
+    window.resize(1150, 760);
+    model.setDestination(Destination::home());
+    window.show();
+    ok = save(&window, QStringLiteral("window")) && ok;
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     Theme::apply(app);
     outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
@@ -116,5 +177,6 @@ int main(int argc, char *argv[])
 
     bool ok = controls();
     ok = passwordPrompts() && ok;
+    ok = homeAndSidebar() && ok;
     return ok ? 0 : 1;
 }

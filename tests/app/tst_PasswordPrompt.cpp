@@ -1,3 +1,5 @@
+#include "ShellFixture.h"
+
 #include "app/PasswordPrompt.h"
 #include "app/Theme.h"
 
@@ -48,7 +50,59 @@ class TestPasswordPrompt : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Theme::apply(*qApp); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        Theme::apply(*qApp);
+    }
+
+    void wrongThenRightPasswordThroughTheModel()
+    {
+        ShellFixture f;
+        const QString path = f.folder.filePath(QStringLiteral("Locked “Q3”.pdf"));
+        QVERIFY(Fixtures::writeNumberedPdf(path, 2, Fixtures::Protection{QStringLiteral("s3cret 🔑"), {}}));
+        const QFuture<void> opening = f.model->open({QUrl::fromLocalFile(path)});
+        QTRY_VERIFY(f.model->passwordRequest().has_value());
+
+        std::unique_ptr<PasswordPrompt> first(PasswordPrompt::forModel(f.model.get()));
+        QVERIFY(first);
+        QCOMPARE(first->findChild<QLabel *>("passwordTitle")->text(), QStringLiteral("“Locked “Q3”.pdf” is locked"));
+        first->show();
+        type(first->findChild<QLineEdit *>("passwordField"), QStringLiteral("guess"));
+        QTest::keyClick(first->findChild<QLineEdit *>("passwordField"), Qt::Key_Return);
+
+        // The same file asks again, with the danger line and an empty field.
+        QTRY_VERIFY(f.model->passwordRequest() && f.model->passwordRequest()->id != first->requestID());
+        std::unique_ptr<PasswordPrompt> second(PasswordPrompt::forModel(f.model.get()));
+        auto *explanation = second->findChild<QLabel *>("passwordExplanation");
+        QCOMPARE(explanation->text(), QStringLiteral("That password didn't open it. Try again."));
+        QCOMPARE(explanation->palette().color(QPalette::WindowText), Theme::danger());
+        QVERIFY(second->findChild<QLineEdit *>("passwordField")->text().isEmpty());
+        second->show();
+        type(second->findChild<QLineEdit *>("passwordField"), QStringLiteral("s3cret 🔑"));
+        QTest::mouseClick(second->findChild<QPushButton *>("openButton"), Qt::LeftButton);
+
+        QVERIFY(TestUtil::waitFor(opening));
+        QCOMPARE(f.model->files().size(), 1);
+        QCOMPARE(f.model->files().first()->password(), std::optional<QString>(QStringLiteral("s3cret 🔑")));
+        QVERIFY(!f.model->passwordRequest());
+    }
+
+    void escapeGivesUpWithoutMessage()
+    {
+        ShellFixture f;
+        const QString path = f.folder.filePath(QStringLiteral("locked.pdf"));
+        QVERIFY(Fixtures::writeNumberedPdf(path, 1, Fixtures::Protection{QStringLiteral("pw"), {}}));
+        const QFuture<void> opening = f.model->open({QUrl::fromLocalFile(path)});
+        QTRY_VERIFY(f.model->passwordRequest().has_value());
+        std::unique_ptr<PasswordPrompt> prompt(PasswordPrompt::forModel(f.model.get()));
+        prompt->show();
+        QTest::keyClick(prompt->findChild<QLineEdit *>("passwordField"), Qt::Key_Escape);
+        QVERIFY(TestUtil::waitFor(opening));
+        QVERIFY(f.model->files().isEmpty());
+        QVERIFY(!f.model->errorMessage());
+        QVERIFY(!f.model->passwordRequest());
+    }
 
     void emptyFieldAnswersNothing()
     {

@@ -73,6 +73,7 @@ private slots:
         QTest::newRow("crop box decides") << 3 << 0 << 742.0 << QSize(395, 742);
         QTest::newRow("fractional long side") << 0 << 0 << 100.5 << QSize(71, 101);
         QTest::newRow("one pixel at least") << 4 << 0 << 1.0 << QSize(1, 1);
+        QTest::newRow("under a pixel") << 0 << 0 << 0.5 << QSize(1, 1);
         QTest::newRow("code picture size") << 0 << 0 << 2400.0 << QSize(1696, 2400);
     }
 
@@ -151,6 +152,8 @@ private slots:
         QTest::newRow("negative index") << QUrl() << -1 << 100.0;
         QTest::newRow("never opened") << QUrl::fromLocalFile("/nowhere/x.pdf") << 0 << 100.0;
         QTest::newRow("absurd size") << QUrl() << 0 << 1e9;
+        QTest::newRow("no size") << QUrl() << 0 << 0.0;
+        QTest::newRow("negative size") << QUrl() << 0 << -100.0;
         QTest::newRow("not a number") << QUrl() << 0 << std::nan("");
     }
 

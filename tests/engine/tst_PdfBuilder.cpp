@@ -137,7 +137,9 @@ private slots:
             for (QPDFObjectHandle page : pdf.getAllPages()) {
                 page.removeKey("/MediaBox");
             }
-            QPDFWriter writer(pdf, file.toLocal8Bit().constData());
+            // QPDFWriter keeps the name's pointer until it writes.
+            const QByteArray fileName = file.toLocal8Bit();
+            QPDFWriter writer(pdf, fileName.constData());
             writer.write();
         }
         Fixtures::OpenedSources sources;
@@ -293,7 +295,9 @@ private slots:
                 page.getKey("/Contents").replaceStreamData(damagedData, QPDFObjectHandle::newNull(),
                                                            QPDFObjectHandle::newNull());
             }
-            QPDFWriter writer(pdf, file.toLocal8Bit().constData());
+            // QPDFWriter keeps the name's pointer until it writes.
+            const QByteArray fileName = file.toLocal8Bit();
+            QPDFWriter writer(pdf, fileName.constData());
             writer.setDecodeLevel(qpdf_dl_none);
             writer.setCompressStreams(false);
             writer.write();

@@ -185,7 +185,9 @@ bool writeImagePdf(const QString &path, const QList<ImagePage> &pages)
             page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
             pdf.addPage(page, false);
         }
-        QPDFWriter writer(pdf, path.toLocal8Bit().constData());
+        // QPDFWriter keeps the name's pointer until it writes.
+        const QByteArray pathName = path.toLocal8Bit();
+        QPDFWriter writer(pdf, pathName.constData());
         writer.write();
         return true;
     } catch (const std::exception &) {
@@ -198,7 +200,9 @@ bool writeProtectedCopy(const QString &input, const QString &output, const QStri
     try {
         QPDF pdf;
         pdf.processFile(input.toLocal8Bit().constData());
-        QPDFWriter writer(pdf, output.toLocal8Bit().constData());
+        // QPDFWriter keeps the name's pointer until it writes.
+        const QByteArray outputName = output.toLocal8Bit();
+        QPDFWriter writer(pdf, outputName.constData());
         const QByteArray secret = password.toUtf8();
         writer.setR6EncryptionParameters(secret.constData(), secret.constData(), true, true, true, true, true,
                                          true, qpdf_r3p_full, true);

@@ -5,6 +5,7 @@
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
 #include "model/OpenFile.h"
+#include "model/Thumbnails.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -135,6 +136,18 @@ private slots:
         QCOMPARE(m_model->files().first()->pages().size(), 7);
         QCOMPARE(m_model->files().first()->name(), QStringLiteral("Scan 1"));
         QCOMPARE(m_model->errorMessage(), std::optional<QString>(QStringLiteral("“Scan 9.png” can't be opened.")));
+    }
+
+    void openedPagesRenderThroughTheCache()
+    {
+        open({pdf("shown.pdf", 2), picture("shown.png")});
+        for (const OpenFile *file : m_model->files()) {
+            const Thumbnails::Key key{file->pages().last().source, 90, 120};
+            QVERIFY(TestUtil::waitFor(m_model->thumbnails()->load(key)));
+            const QImage image = m_model->thumbnails()->image(key);
+            QVERIFY(!image.isNull());
+            QCOMPARE(std::max(image.width(), image.height()), 120);
+        }
     }
 
     void picturesAreNeverMatched()
