@@ -20,7 +20,9 @@
 #include <memory>
 #include <optional>
 
+class Clipboard;
 class Clock;
+class CodesModel;
 class FilePanels;
 class MergeModel;
 class PDFEngine;
@@ -48,6 +50,7 @@ public:
         Clock *clock = nullptr;        // required; when null the model runs its own system clock
         FilePanels *panels = nullptr;  // absent: every panel answers as if cancelled
         QString stampsFolder;          // empty: standardStampsFolder()
+        Clipboard *clipboard = nullptr; // absent: the system clipboard
     };
 
     // The program's model: the shared engine, the system clock, the standard stamp folder.
@@ -81,6 +84,8 @@ public:
     OpenFile *file(const QUuid &id) const;
 
     MergeModel *merge() const { return m_merge; }
+    // The state of code reading, for the whole run.
+    CodesModel *codes() const { return m_codes; }
     // Takes ownership of `merge`; notifies only when another object is assigned.
     void setMerge(MergeModel *merge);
 
@@ -153,6 +158,16 @@ public:
     // True while a page of an open document or of a merge entry reads from
     // `url`, or while an open, load or insert is bringing it in.
     bool isSourceInUse(const QUrl &url) const;
+
+    // ---- Reading codes
+
+    // Reads the codes of the files, in order, replacing the running read: PDFs
+    // through load() with its password questions, pictures through the engine,
+    // other files skipped. Returns at once; `codes` shows the outcome.
+    void readCodes(QList<QUrl> urls);
+    // Reads the picture on the clipboard; without one, says so in errorMessage
+    // and leaves a running read alone.
+    void readCodesFromClipboard();
 
     // ---- Page edits; ids that name no page are passed over
 
@@ -268,6 +283,9 @@ private:
     std::optional<Destination> m_destination = Destination::home();
     QList<OpenFile *> m_files;
     MergeModel *m_merge = nullptr;
+    CodesModel *m_codes = nullptr;
+    Clipboard *m_clipboard = nullptr;
+    std::unique_ptr<Clipboard> m_ownClipboard;
     std::optional<SupportPrompt> m_support;
     std::optional<FileSheet> m_sheet;
     std::optional<Toast> m_toast;
