@@ -48,7 +48,8 @@ void qpdf(const QStringList &arguments)
 
 QString sizeOf(const QString &path)
 {
-    return QString::number(QFileInfo(path).size() / 1024.0 / 1024.0, 'f', 2) + QStringLiteral(" MB");
+    return QString::number(QFileInfo(path).size() / 1024.0 / 1024.0, 'f', 2) +
+           QStringLiteral(" MB");
 }
 
 } // namespace
@@ -78,7 +79,8 @@ int main(int argc, char **argv)
 
     PDFEngine engine;
     FakeFilePanels panels;
-    AppModel model(AppModel::Services{&engine, nullptr, &panels, dir.filePath(QStringLiteral("stamps"))});
+    AppModel model(
+        AppModel::Services{&engine, nullptr, &panels, dir.filePath(QStringLiteral("stamps"))});
 
     // Save As: every third page turned a quarter, one in five a half.
     TestUtil::waitFor(model.open({QUrl::fromLocalFile(big)}), 600000);

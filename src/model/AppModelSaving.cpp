@@ -54,8 +54,8 @@ QList<PageItem> duplicatedPages(const QList<PageItem> &pages)
 
 bool isUsableName(const QString &name)
 {
-    return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('/'))
-        && !name.contains(QChar(0)) && name != QLatin1String(".") && name != QLatin1String("..");
+    return !name.trimmed().isEmpty() && !name.contains(QLatin1Char('/')) &&
+           !name.contains(QChar(0)) && name != QLatin1String(".") && name != QLatin1String("..");
 }
 
 // The first name in `folder` that no file or link holds: name.ext, then
@@ -152,7 +152,8 @@ bool AppModel::refuseWhileBusy(const QUrl &target)
     if (!m_busy) {
         return false;
     }
-    setErrorMessage(tr("“%1” wasn't saved because another task was still running. Try again when it has finished.")
+    setErrorMessage(tr("“%1” wasn't saved because another task was still running. Try again when "
+                       "it has finished.")
                         .arg(fileNameOf(target)));
     return true;
 }
@@ -200,7 +201,8 @@ void AppModel::forgetWritten(const QList<QUrl> &urls)
         }
     }
     if (m_thumbnails) {
-        m_thumbnails->drop([&](const QUrl &source) { return written.contains(normalisedPath(source)); });
+        m_thumbnails->drop(
+            [&](const QUrl &source) { return written.contains(normalisedPath(source)); });
     }
 }
 
@@ -209,14 +211,14 @@ QFuture<void> AppModel::write(BuildPlan plan, QUrl to, QString title, std::funct
     if (refuseInUse(to) || refuseWhileBusy(to)) {
         co_return;
     }
-    const QFuture<void> running = run(title, [this, plan = std::move(plan), to, onSaved = std::move(onSaved)](CancelToken task) {
-        return buildAndWrite(plan, to, onSaved, task);
-    });
+    const QFuture<void> running =
+        run(title, [this, plan = std::move(plan), to, onSaved = std::move(onSaved)](
+                       CancelToken task) { return buildAndWrite(plan, to, onSaved, task); });
     co_await running;
 }
 
-QFuture<Result<void>> AppModel::buildAndWrite(BuildPlan plan, QUrl to, std::function<void()> onSaved,
-                                              CancelToken task)
+QFuture<Result<void>> AppModel::buildAndWrite(BuildPlan plan, QUrl to,
+                                              std::function<void()> onSaved, CancelToken task)
 {
     const Result<QByteArray> built = co_await m_engine->build(plan, task);
     if (!built) {
@@ -231,7 +233,8 @@ QFuture<Result<void>> AppModel::buildAndWrite(BuildPlan plan, QUrl to, std::func
     co_return written;
 }
 
-QFuture<Result<void>> AppModel::writeAndReport(QByteArray data, QUrl to, std::function<void()> onSaved)
+QFuture<Result<void>> AppModel::writeAndReport(QByteArray data, QUrl to,
+                                               std::function<void()> onSaved)
 {
     const QFuture<Result<void>> writing = write(std::move(data), to);
     const Result<void> written = co_await writing;
@@ -254,9 +257,10 @@ QFuture<void> AppModel::saveAs(OpenFile *file)
         co_return;
     }
     QPointer<OpenFile> saving(file);
-    const QString name = file->isPDF()
-        ? file->name() + QStringLiteral(" (") + (file->hasStamps() ? tr("signed") : tr("edited")) + QLatin1Char(')')
-        : file->name();
+    const QString name = file->isPDF() ? file->name() + QStringLiteral(" (") +
+                                             (file->hasStamps() ? tr("signed") : tr("edited")) +
+                                             QLatin1Char(')')
+                                       : file->name();
     const std::optional<QUrl> target = co_await chooseSaveURL(name, file->url());
     if (!target || !saving) {
         co_return;
@@ -264,11 +268,12 @@ QFuture<void> AppModel::saveAs(OpenFile *file)
     BuildPlan plan{saving->pages(), m_stamps->files(), saving->password(), std::nullopt};
     // Edits made while the file is written are not in it, so the mark stays.
     const QList<PageItem> savedPages = plan.pages;
-    const QFuture<void> writing = write(std::move(plan), *target, tr("Saving…"), [saving, savedPages] {
-        if (saving && saving->pages() == savedPages) {
-            saving->setEdited(false);
-        }
-    });
+    const QFuture<void> writing =
+        write(std::move(plan), *target, tr("Saving…"), [saving, savedPages] {
+            if (saving && saving->pages() == savedPages) {
+                saving->setEdited(false);
+            }
+        });
     co_await writing;
 }
 
@@ -278,14 +283,15 @@ QFuture<void> AppModel::save(QByteArray data, QString name, std::optional<QUrl> 
     if (!target || refuseInUse(*target) || refuseWhileBusy(*target)) {
         co_return;
     }
-    const QFuture<void> running = run(tr("Saving…"), [this, data = std::move(data), to = *target](CancelToken) {
-        return writeAndReport(data, to, {});
-    });
+    const QFuture<void> running =
+        run(tr("Saving…"), [this, data = std::move(data), to = *target](CancelToken) {
+            return writeAndReport(data, to, {});
+        });
     co_await running;
 }
 
-QFuture<void> AppModel::writeFiles(QList<OutputName> items, std::optional<QUrl> near, QString prompt,
-                                   QString title, MakeFile make)
+QFuture<void> AppModel::writeFiles(QList<OutputName> items, std::optional<QUrl> near,
+                                   QString prompt, QString title, MakeFile make)
 {
     const std::optional<QUrl> folder = co_await chooseFolder(near, prompt);
     if (!folder) {
@@ -294,23 +300,25 @@ QFuture<void> AppModel::writeFiles(QList<OutputName> items, std::optional<QUrl> 
     // Names are checked before anything is written, so a bad one leaves no
     // partial set of files behind. A name with a slash would land elsewhere.
     for (const OutputName &item : std::as_const(items)) {
-        const QString fileName = item.ext.isEmpty() ? item.name : item.name + QLatin1Char('.') + item.ext;
+        const QString fileName =
+            item.ext.isEmpty() ? item.name : item.name + QLatin1Char('.') + item.ext;
         if (!isUsableName(item.name) || item.ext.contains(QLatin1Char('/'))) {
             setErrorMessage(tr("“%1” can't be used as a file name.").arg(fileName));
             co_return;
         }
         // Room is left for the number that a taken name gets.
         if (fileName.toUtf8().size() + 8 > FileWriting::maxNameBytes) {
-            setErrorMessage(tr("“%1” couldn't be saved because the name is too long.").arg(fileName.left(40) + QStringLiteral("…")));
+            setErrorMessage(tr("“%1” couldn't be saved because the name is too long.")
+                                .arg(fileName.left(40) + QStringLiteral("…")));
             co_return;
         }
     }
     if (refuseWhileBusy(*folder)) {
         co_return;
     }
-    const QFuture<void> running = run(title, [this, folder = *folder, items = std::move(items), make = std::move(make)](CancelToken task) {
-        return writeEach(folder, items, make, task);
-    });
+    const QFuture<void> running =
+        run(title, [this, folder = *folder, items = std::move(items), make = std::move(make)](
+                       CancelToken task) { return writeEach(folder, items, make, task); });
     co_await running;
 }
 
@@ -355,8 +363,8 @@ QFuture<void> AppModel::extract(OpenFile *file)
             numbers.append(int(at - file->pages().cbegin()) + 1);
         }
     }
-    const QString name = file->name() + QStringLiteral(" (") + tr("pages") + QLatin1Char(' ')
-        + PageRanges::describe(numbers) + QLatin1Char(')');
+    const QString name = file->name() + QStringLiteral(" (") + tr("pages") + QLatin1Char(' ') +
+                         PageRanges::describe(numbers) + QLatin1Char(')');
     // The plan is taken now: the pages the user chose, not what they become meanwhile.
     BuildPlan plan{duplicatedPages(selected), m_stamps->files(), file->password(), std::nullopt};
     const std::optional<QUrl> target = co_await chooseSaveURL(name, file->url());
@@ -395,7 +403,8 @@ QFuture<void> AppModel::mergeFiles()
     if (items.size() < 2) {
         co_return;
     }
-    const QString name = items.first().name + QStringLiteral(" (") + tr("merged") + QLatin1Char(')');
+    const QString name =
+        items.first().name + QStringLiteral(" (") + tr("merged") + QLatin1Char(')');
     const std::optional<QUrl> target = co_await chooseSaveURL(name, items.first().url);
     if (!target) {
         co_return;

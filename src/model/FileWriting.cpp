@@ -39,22 +39,27 @@ Error failureOf(int error, const QString &name, const QString &reason)
         return failure(name, QT_TRANSLATE_NOOP("FileWriting",
                                                "“%1” couldn't be saved because the disk is full."));
     case EFBIG:
-        return failure(name, QT_TRANSLATE_NOOP("FileWriting",
-                                               "“%1” couldn't be saved because it is too large for that disk."));
+        return failure(name, QT_TRANSLATE_NOOP(
+                                 "FileWriting",
+                                 "“%1” couldn't be saved because it is too large for that disk."));
     case EACCES:
     case EPERM:
-        return failure(name, QT_TRANSLATE_NOOP("FileWriting",
-                                               "“%1” couldn't be saved because you don't have permission to write in that folder."));
+        return failure(
+            name, QT_TRANSLATE_NOOP("FileWriting", "“%1” couldn't be saved because you don't have "
+                                                   "permission to write in that folder."));
     case EROFS:
-        return failure(name, QT_TRANSLATE_NOOP("FileWriting",
-                                               "“%1” couldn't be saved because that disk is read-only."));
+        return failure(name,
+                       QT_TRANSLATE_NOOP("FileWriting",
+                                         "“%1” couldn't be saved because that disk is read-only."));
     case ENAMETOOLONG:
-        return failure(name, QT_TRANSLATE_NOOP("FileWriting",
-                                               "“%1” couldn't be saved because the name is too long."));
+        return failure(name,
+                       QT_TRANSLATE_NOOP("FileWriting",
+                                         "“%1” couldn't be saved because the name is too long."));
     case ENOENT:
     case ENOTDIR:
-        return failure(name, QT_TRANSLATE_NOOP("FileWriting",
-                                               "“%1” couldn't be saved because its folder doesn't exist."));
+        return failure(
+            name, QT_TRANSLATE_NOOP("FileWriting",
+                                    "“%1” couldn't be saved because its folder doesn't exist."));
     default:
         return Error{tr("“%1” couldn't be saved (%2).").arg(shownName(name), reason), 0, false};
     }
@@ -69,8 +74,10 @@ Result<void> replace(const QByteArray &data, const QString &path)
     const QFileInfo target(path);
     const QString name = target.fileName();
     if (target.isDir()) {
-        return failure(name, QT_TRANSLATE_NOOP("FileWriting",
-                                               "“%1” couldn't be saved because a folder of that name is in the way."));
+        return failure(name,
+                       QT_TRANSLATE_NOOP(
+                           "FileWriting",
+                           "“%1” couldn't be saved because a folder of that name is in the way."));
     }
     if (!target.dir().exists()) {
         return failureOf(ENOENT, name, {});

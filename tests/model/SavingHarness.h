@@ -95,7 +95,7 @@ struct SavingHarness
     // Every name in a folder, hidden ones included: what a write left behind.
     static QStringList namesIn(const QString &folder)
     {
-        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                                      QDir::Name);
+        return QDir(folder).entryList(
+            QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
 };

@@ -53,7 +53,8 @@ private slots:
         OpenFile *file = h->open({h->pdf("Name.pdf", 3)});
         QVERIFY(file);
         const StampRecord stamp = h->libraryStamp(Qt::red);
-        const std::optional<StampPlacement> placed = model().place(stamp, file, file->pages()[0].id);
+        const std::optional<StampPlacement> placed =
+            model().place(stamp, file, file->pages()[0].id);
         QVERIFY(placed);
         waitFor(model().turn(file, {file->pages()[1].id}, true));
         QVERIFY(file->isEdited());
@@ -81,7 +82,8 @@ private slots:
         QCOMPARE(colourAt(target, 2, placed->center), QColor(Qt::white));
 
         QVERIFY(!file->isEdited());
-        QCOMPARE(model().toast(), std::optional<Toast>(Toast{QStringLiteral("Saved “Name (signed).pdf”"), target}));
+        QCOMPARE(model().toast(),
+                 std::optional<Toast>(Toast{QStringLiteral("Saved “Name (signed).pdf”"), target}));
         QCOMPARE(QSettings().value("friend.savedFiles").toInt(), 1);
     }
 
@@ -158,9 +160,12 @@ private slots:
         h->panels.saveAnswers.enqueue(target);
         QSignalSpy busy(&model(), &AppModel::busyChanged);
         waitFor(model().saveAs(file));
-        QCOMPARE(model().errorMessage(),
-                 std::optional<QString>(QStringLiteral("“%1” is open in Tamsel, so it can't be replaced. Save under another name.")
-                                            .arg(QFileInfo(target.path()).fileName())));
+        QCOMPARE(
+            model().errorMessage(),
+            std::optional<QString>(
+                QStringLiteral(
+                    "“%1” is open in Tamsel, so it can't be replaced. Save under another name.")
+                    .arg(QFileInfo(target.path()).fileName())));
         QCOMPARE(busy.size(), 0);
         QCOMPARE(Fixtures::readAll(source.toLocalFile()), before);
         QVERIFY(!model().toast());
@@ -224,7 +229,8 @@ private slots:
         OpenFile *file = h->open({h->pdf("Name.pdf", 2)});
         QPromise<Result<void>> other;
         other.start();
-        const QFuture<void> running = model().run("Merging…", [&](CancelToken) { return other.future(); });
+        const QFuture<void> running =
+            model().run("Merging…", [&](CancelToken) { return other.future(); });
         QVERIFY(model().busy());
 
         // No panel is shown, so nothing can be confirmed and lost.
@@ -232,8 +238,9 @@ private slots:
         h->panels.folderAnswers.enqueue(QUrl::fromLocalFile(h->dir.path()));
         waitFor(model().saveAs(file));
         waitFor(model().extract(file));
-        waitFor(model().writeFiles({{"Scan", "pdf"}}, std::nullopt, "Export", "Exporting…",
-                                   [](int, CancelToken) { return Async::ready(Result<QByteArray>(QByteArray("x"))); }));
+        waitFor(model().writeFiles(
+            {{"Scan", "pdf"}}, std::nullopt, "Export", "Exporting…",
+            [](int, CancelToken) { return Async::ready(Result<QByteArray>(QByteArray("x"))); }));
         QVERIFY(h->panels.saveCalls.isEmpty());
         QVERIFY(h->panels.folderCalls.isEmpty());
         QCOMPARE(model().busy()->title, QStringLiteral("Merging…"));
@@ -261,12 +268,14 @@ private slots:
         const QFuture<void> saving = model().save("%PDF-1.4 ready", "Ready", std::nullopt);
         QPromise<Result<void>> other;
         other.start();
-        const QFuture<void> running = model().run("Exporting…", [&](CancelToken) { return other.future(); });
+        const QFuture<void> running =
+            model().run("Exporting…", [&](CancelToken) { return other.future(); });
         panels.answer.addResult(h->path("Ready.pdf"));
         panels.answer.finish();
         waitFor(saving);
         QCOMPARE(model().errorMessage(),
-                 std::optional<QString>("“Ready.pdf” wasn't saved because another task was still running. Try again when it has finished."));
+                 std::optional<QString>("“Ready.pdf” wasn't saved because another task was still "
+                                        "running. Try again when it has finished."));
         QVERIFY(!QFile::exists(h->dir.filePath("Ready.pdf")));
         other.addResult(Result<void>());
         other.finish();
@@ -279,12 +288,13 @@ private slots:
         QTest::addColumn<QStringList>("present");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("written");
-        QTest::newRow("Scan and Scan 2 taken")
-            << QStringList{"Scan.pdf", "Scan 2.pdf"} << QStringList{"Scan"} << QStringList{"Scan 3.pdf"};
-        QTest::newRow("two entries named alike")
-            << QStringList{} << QStringList{"Scan", "Scan"} << QStringList{"Scan.pdf", "Scan 2.pdf"};
+        QTest::newRow("Scan and Scan 2 taken") << QStringList{"Scan.pdf", "Scan 2.pdf"}
+                                               << QStringList{"Scan"} << QStringList{"Scan 3.pdf"};
+        QTest::newRow("two entries named alike") << QStringList{} << QStringList{"Scan", "Scan"}
+                                                 << QStringList{"Scan.pdf", "Scan 2.pdf"};
         QTest::newRow("a folder holds the name")
-            << QStringList{"Scan.pdf/"} << QStringList{"Scan", "Other"} << QStringList{"Scan 2.pdf", "Other.pdf"};
+            << QStringList{"Scan.pdf/"} << QStringList{"Scan", "Other"}
+            << QStringList{"Scan 2.pdf", "Other.pdf"};
     }
 
     void writeFilesTakesFreeNames()
@@ -306,9 +316,10 @@ private slots:
             items.append({name, "pdf"});
         }
         h->panels.folderAnswers.enqueue(QUrl::fromLocalFile(folder));
-        waitFor(model().writeFiles(items, h->path("Name.pdf"), "Export", "Exporting…", [](int i, CancelToken) {
-            return Async::ready(Result<QByteArray>(QByteArray::number(i)));
-        }));
+        waitFor(model().writeFiles(
+            items, h->path("Name.pdf"), "Export", "Exporting…", [](int i, CancelToken) {
+                return Async::ready(Result<QByteArray>(QByteArray::number(i)));
+            }));
         QCOMPARE(h->panels.folderCalls.size(), 1);
         QCOMPARE(h->panels.folderCalls[0].second, QStringLiteral("Export"));
         QVERIFY(!model().errorMessage());
@@ -320,9 +331,12 @@ private slots:
                 QCOMPARE(Fixtures::readAll(QDir(folder).filePath(name)), QByteArray("before"));
             }
         }
-        const QString text = written.size() == 1 ? QStringLiteral("Saved “%1”").arg(written[0])
-                                                 : QStringLiteral("Saved %1 files").arg(written.size());
-        QCOMPARE(model().toast(), std::optional<Toast>(Toast{text, QUrl::fromLocalFile(QDir(folder).filePath(written[0]))}));
+        const QString text = written.size() == 1
+                                 ? QStringLiteral("Saved “%1”").arg(written[0])
+                                 : QStringLiteral("Saved %1 files").arg(written.size());
+        QCOMPARE(model().toast(),
+                 std::optional<Toast>(
+                     Toast{text, QUrl::fromLocalFile(QDir(folder).filePath(written[0]))}));
         QCOMPARE(QSettings().value("friend.savedFiles").toInt(), written.size());
     }
 
@@ -348,10 +362,12 @@ private slots:
             }
             return Async::ready(Result<QByteArray>(Error{"The page couldn't be drawn."}));
         };
-        waitFor(model().writeFiles({{"A", "png"}, {"B", "png"}, {"C", "png"}}, std::nullopt, "Export",
-                                   "Exporting…", make));
+        waitFor(model().writeFiles({{"A", "png"}, {"B", "png"}, {"C", "png"}}, std::nullopt,
+                                   "Export", "Exporting…", make));
         QCOMPARE(SavingHarness::namesIn(folder), QStringList{"A.png"});
-        QCOMPARE(model().errorMessage(), cancel ? std::optional<QString>() : std::optional<QString>("The page couldn't be drawn."));
+        QCOMPARE(model().errorMessage(),
+                 cancel ? std::optional<QString>()
+                        : std::optional<QString>("The page couldn't be drawn."));
         QVERIFY(!model().toast());
         QVERIFY(!model().busy());
         QCOMPARE(QSettings().value("friend.savedFiles", 0).toInt(), 0);
@@ -377,17 +393,6 @@ private slots:
         file->setSelection({});
         waitFor(model().extract(file));
         QCOMPARE(h->panels.saveCalls[1].first, QStringLiteral("Contract (pages 1-7).pdf"));
-    }
-
-    void readyBytesAreSavedAsTheyAre()
-    {
-        const QByteArray bytes = Fixtures::readAll(h->pdf("Small.pdf", 1).toLocalFile());
-        const QUrl target = h->path("Small (compressed).pdf");
-        h->panels.saveAnswers.enqueue(target);
-        waitFor(model().save(bytes, "Small (compressed)", h->path("Small.pdf")));
-        QCOMPARE(h->panels.saveCalls[0].first, QStringLiteral("Small (compressed).pdf"));
-        QCOMPARE(Fixtures::readAll(target.toLocalFile()), bytes);
-        QCOMPARE(model().toast()->text, QStringLiteral("Saved “Small (compressed).pdf”"));
     }
 };
 

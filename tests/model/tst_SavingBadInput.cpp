@@ -21,8 +21,8 @@ class TestSavingBadInput : public QObject
     // A small memory disk at `folder`; false where the test may not mount one.
     bool mountDisk(const QString &folder, const char *size)
     {
-        if (!QDir().mkpath(folder)
-            || ::mount("tamsel-test", folder.toLocal8Bit().constData(), "tmpfs", 0, size) != 0) {
+        if (!QDir().mkpath(folder) ||
+            ::mount("tamsel-test", folder.toLocal8Bit().constData(), "tmpfs", 0, size) != 0) {
             return false;
         }
         m_mounts.append(folder);
@@ -32,8 +32,7 @@ class TestSavingBadInput : public QObject
     bool makeReadOnly(const QString &folder)
     {
         return ::mount("tamsel-test", folder.toLocal8Bit().constData(), "tmpfs",
-                       MS_REMOUNT | MS_RDONLY, nullptr)
-            == 0;
+                       MS_REMOUNT | MS_RDONLY, nullptr) == 0;
     }
 
     // Writes beyond `bytes` fail for the whole process, as on a disk that takes
@@ -80,23 +79,38 @@ private slots:
         QTest::addColumn<QString>("target"); // within the test's folder
         QTest::addColumn<QString>("message");
         const QString name = QStringLiteral("Name (edited).pdf");
-        QTest::newRow("read-only disk") << "read-only" << "disk/" + name
+        QTest::newRow("read-only disk")
+            << "read-only"
+            << "disk/" + name
             << "“Name (edited).pdf” couldn't be saved because that disk is read-only.";
-        QTest::newRow("full disk") << "full" << "disk/" + name
-            << "“Name (edited).pdf” couldn't be saved because the disk is full.";
-        QTest::newRow("file size limit") << "limit" << "limited/" + name
+        QTest::newRow("full disk")
+            << "full"
+            << "disk/" + name << "“Name (edited).pdf” couldn't be saved because the disk is full.";
+        QTest::newRow("file size limit")
+            << "limit"
+            << "limited/" + name
             << "“Name (edited).pdf” couldn't be saved because it is too large for that disk.";
-        QTest::newRow("folder missing") << "" << "missing/" + name
+        QTest::newRow("folder missing")
+            << ""
+            << "missing/" + name
             << "“Name (edited).pdf” couldn't be saved because its folder doesn't exist.";
-        QTest::newRow("slashes make a folder that isn't there") << "" << "a/b/c.pdf"
+        QTest::newRow("slashes make a folder that isn't there")
+            << ""
+            << "a/b/c.pdf"
             << "“c.pdf” couldn't be saved because its folder doesn't exist.";
-        QTest::newRow("folder is a file") << "file" << "plain.txt/" + name
+        QTest::newRow("folder is a file")
+            << "file"
+            << "plain.txt/" + name
             << "“Name (edited).pdf” couldn't be saved because its folder doesn't exist.";
-        QTest::newRow("target is a folder") << "folder" << "out/" + name
+        QTest::newRow("target is a folder")
+            << "folder"
+            << "out/" + name
             << "“Name (edited).pdf” couldn't be saved because a folder of that name is in the way.";
         const QString longName = QString(296, QLatin1Char('a')) + ".pdf";
-        QTest::newRow("name of 300 characters") << "" << longName
-            << "“" + longName.left(40) + "…" + longName.right(40) + "” couldn't be saved because the name is too long.";
+        QTest::newRow("name of 300 characters")
+            << "" << longName
+            << "“" + longName.left(40) + "…" + longName.right(40) +
+                   "” couldn't be saved because the name is too long.";
     }
 
     void targetsThatCantTakeTheFile()
@@ -159,11 +173,15 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::newRow("a slash") << "pages/1" << "“pages/1.pdf” can't be used as a file name.";
-        QTest::newRow("up out of the folder") << "../Scan" << "“../Scan.pdf” can't be used as a file name.";
-        QTest::newRow("blank") << "  " << "“  .pdf” can't be used as a file name.";
+        QTest::newRow("a slash") << "pages/1"
+                                 << "“pages/1.pdf” can't be used as a file name.";
+        QTest::newRow("up out of the folder") << "../Scan"
+                                              << "“../Scan.pdf” can't be used as a file name.";
+        QTest::newRow("blank") << "  "
+                               << "“  .pdf” can't be used as a file name.";
         const QString longName(300, QLatin1Char('b'));
-        QTest::newRow("300 characters") << longName
+        QTest::newRow("300 characters")
+            << longName
             << "“" + longName.left(40) + "…” couldn't be saved because the name is too long.";
     }
 
@@ -175,11 +193,12 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         h->panels.folderAnswers.enqueue(QUrl::fromLocalFile(folder));
         int made = 0;
-        QVERIFY(TestUtil::waitFor(h->model->writeFiles(
-            {{"Good", "pdf"}, {name, "pdf"}}, std::nullopt, "Export", "Exporting…", [&](int, CancelToken) {
-                ++made;
-                return Async::ready(Result<QByteArray>(QByteArray("bytes")));
-            })));
+        QVERIFY(TestUtil::waitFor(
+            h->model->writeFiles({{"Good", "pdf"}, {name, "pdf"}}, std::nullopt, "Export",
+                                 "Exporting…", [&](int, CancelToken) {
+                                     ++made;
+                                     return Async::ready(Result<QByteArray>(QByteArray("bytes")));
+                                 })));
         QCOMPARE(h->model->errorMessage(), std::optional<QString>(message));
         QCOMPARE(made, 0);
         QVERIFY(SavingHarness::namesIn(folder).isEmpty());
