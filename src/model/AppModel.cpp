@@ -1,5 +1,6 @@
 #include "model/AppModel.h"
 
+#include "codes/CodesModel.h"
 #include "model/MergeModel.h"
 #include "model/OpenFile.h"
 #include "model/Thumbnails.h"
@@ -33,6 +34,7 @@ AppModel::AppModel(Services services, QObject *parent)
         m_thumbnails = new Thumbnails([](const PageSource &, int, double) { return Async::ready(QImage()); }, this);
     }
     m_merge = new MergeModel(this);
+    m_codes = new CodesModel(this);
 }
 
 AppModel::~AppModel() = default;
@@ -55,6 +57,22 @@ bool assignIfDifferent(T &stored, const T &value)
         return false;
     }
     stored = value;
+    return true;
+}
+
+// Makes `value` the owned child held in `stored`; the one it replaces goes once
+// control returns to the event loop. False when nothing changed.
+template<typename T>
+bool replaceOwned(QObject *owner, T *&stored, T *value)
+{
+    if (!value || value == stored) {
+        return false;
+    }
+    T *old = std::exchange(stored, value);
+    value->setParent(owner);
+    if (old) {
+        old->deleteLater();
+    }
     return true;
 }
 
@@ -90,14 +108,15 @@ OpenFile *AppModel::file(const QUuid &id) const
 
 void AppModel::setMerge(MergeModel *merge)
 {
-    if (!merge || merge == m_merge) {
-        return;
+    if (replaceOwned(this, m_merge, merge)) {
+        emit mergeChanged();
     }
-    MergeModel *old = std::exchange(m_merge, merge);
-    merge->setParent(this);
-    emit mergeChanged();
-    if (old) {
-        old->deleteLater();
+}
+
+void AppModel::setCodes(CodesModel *codes)
+{
+    if (replaceOwned(this, m_codes, codes)) {
+        emit codesChanged();
     }
 }
 

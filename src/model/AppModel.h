@@ -21,6 +21,7 @@
 #include <optional>
 
 class Clock;
+class CodesModel;
 class FilePanels;
 class MergeModel;
 class PDFEngine;
@@ -45,7 +46,7 @@ public:
     struct Services
     {
         PDFEngine *engine = nullptr;   // required by every operation that reads a source
-        Clock *clock = nullptr;        // required; when null the model runs its own system clock
+        Clock *clock = nullptr;        // absent: the model runs a system clock of its own
         FilePanels *panels = nullptr;  // absent: every panel answers as if cancelled
         QString stampsFolder;          // empty: standardStampsFolder()
     };
@@ -83,6 +84,10 @@ public:
     MergeModel *merge() const { return m_merge; }
     // Takes ownership of `merge`; notifies only when another object is assigned.
     void setMerge(MergeModel *merge);
+
+    CodesModel *codes() const { return m_codes; }
+    // Takes ownership of `codes`; notifies only when another object is assigned.
+    void setCodes(CodesModel *codes);
 
     const std::optional<SupportPrompt> &support() const { return m_support; }
     void setSupport(const std::optional<SupportPrompt> &support);
@@ -199,6 +204,7 @@ signals:
     void destinationChanged();
     void filesChanged();
     void mergeChanged();
+    void codesChanged();
     void supportChanged();
     void sheetChanged();
     void toastChanged();
@@ -268,6 +274,7 @@ private:
     std::optional<Destination> m_destination = Destination::home();
     QList<OpenFile *> m_files;
     MergeModel *m_merge = nullptr;
+    CodesModel *m_codes = nullptr;
     std::optional<SupportPrompt> m_support;
     std::optional<FileSheet> m_sheet;
     std::optional<Toast> m_toast;
