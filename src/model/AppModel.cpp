@@ -4,6 +4,7 @@
 #include "model/MergeModel.h"
 #include "model/OpenFile.h"
 #include "model/Thumbnails.h"
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "stamps/SandboxMigration.h"
 #include "stamps/StampLibrary.h"
@@ -17,7 +18,8 @@ AppModel::AppModel(Services services, QObject *parent)
                                                      : services.stampsFolder),
       m_engine(services.engine),
       m_clock(services.clock),
-      m_panels(services.panels)
+      m_panels(services.panels),
+      m_clipboard(services.clipboard)
 {
     if (!m_clock) {
         m_ownClock = std::make_unique<SystemClock>();
@@ -35,6 +37,10 @@ AppModel::AppModel(Services services, QObject *parent)
     }
     m_merge = new MergeModel(this);
     m_codes = new CodesModel(this);
+    if (!m_clipboard) {
+        m_ownClipboard = std::make_unique<SystemClipboard>();
+        m_clipboard = m_ownClipboard.get();
+    }
 }
 
 AppModel::~AppModel() = default;
