@@ -438,8 +438,8 @@ void SidebarView::showContextMenu(const QPoint &pos)
     menu->setObjectName(QStringLiteral("fileMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     connect(menu->addAction(tr("Save As…")), &QAction::triggered, this, [this, file] {
-        if (file) {
-            emit saveAsRequested(file);
+        if (file && m_model) {
+            m_model->saveAs(file);
         }
     });
     connect(menu->addAction(tr("Add to Merge")), &QAction::triggered, this, [this, file] {

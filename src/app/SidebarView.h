@@ -96,10 +96,6 @@ public:
     // model's closing question; any other closes at once.
     static void requestClose(AppModel *model, OpenFile *file);
 
-signals:
-    // "Save As…" was chosen for a document.
-    void saveAsRequested(OpenFile *file);
-
 private:
     void rebuild();
     void showSelection();

@@ -26,6 +26,7 @@
 
 #include <QCoreApplication>
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QPointer>
 #include <QPromise>
 #include <QString>
@@ -245,29 +246,23 @@ struct FutureAwaiter
                       "QFuture can only be awaited inside a coroutine that returns QFuture");
         QObject *context = resumeContext();
         Q_ASSERT_X(context, "Async", "awaiting needs a QCoreApplication");
-        // Resume only through a queued hop to the main thread: the future may
-        // finish on a worker thread, and the frame must never run there. The hop
-        // is always posted, never made directly: a future that finishes on the
-        // main thread, or just as the continuation is attached, runs the
-        // continuation inside Qt's own bookkeeping, and a frame resumed there
-        // that awaits again can deadlock on Qt's continuation lock (Qt 6.4).
-        future
-            .then(context,
-                  [handle, context](QFuture<T>) {
-                      QMetaObject::invokeMethod(
-                          context,
-                          [handle] {
-                              if (handle.promise().owner.alive()) {
-                                  handle.resume();
-                              } else {
-                                  handle.destroy();
-                              }
-                          },
-                          Qt::QueuedConnection);
-                  })
-            .onCanceled(context, [handle, context] {
-                QMetaObject::invokeMethod(context, [handle] { handle.destroy(); }, Qt::QueuedConnection);
-            });
+        // Resume through a watcher that lives on the main thread: the future may
+        // finish on a worker thread, and the frame must never run there. The
+        // watcher delivers its signals as posted events, also for a future that
+        // is already finished, so the frame is never resumed inside Qt's own
+        // bookkeeping. (Qt 6.4's context-taking continuations, then(context, f),
+        // crash when the future finishes while the continuation is attached.)
+        auto *watcher = new QFutureWatcher<T>(context);
+        QObject::connect(watcher, &QFutureWatcherBase::finished, watcher, [watcher, handle] {
+            const bool canceled = watcher->isCanceled();
+            watcher->deleteLater();
+            if (canceled || !handle.promise().owner.alive()) {
+                handle.destroy();
+            } else {
+                handle.resume();
+            }
+        });
+        watcher->setFuture(future);
     }
 
     T await_resume()

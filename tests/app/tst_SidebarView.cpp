@@ -191,10 +191,11 @@ private slots:
             texts.append(action->isSeparator() ? QStringLiteral("-") : action->text());
         }
         QCOMPARE(texts, (QStringList{"Save As…", "Add to Merge", "-", "Close"}));
-        QSignalSpy saveAs(&s.sidebar, &SidebarView::saveAsRequested);
+        // Save As goes to the model, which asks for a target under the proposed name.
         Shown::trigger(menu, "Save As…");
-        QCOMPARE(saveAs.count(), 1);
-        QCOMPARE(saveAs.first().first().value<OpenFile *>(), file);
+        QTRY_COMPARE(s.f.panels.saveCalls.size(), 1);
+        QCOMPARE(s.f.panels.saveCalls.first().first, QStringLiteral("Letter (edited).pdf"));
+        QCOMPARE(s.f.panels.saveCalls.first().second, std::optional<QUrl>(file->url()));
     }
 
     void selectionIsTheDestination()
