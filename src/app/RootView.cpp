@@ -11,6 +11,7 @@
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QKeyEvent>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QProgressBar>
 #include <QPropertyAnimation>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -98,6 +100,7 @@ BusyOverlay::BusyOverlay(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("busyOverlay"));
     setAttribute(Qt::WA_NoMousePropagation);
+    setFocusPolicy(Qt::StrongFocus);
     auto *outer = new QVBoxLayout(this);
     auto *card = new QFrame(this);
     card->setObjectName(QStringLiteral("busyCard"));
@@ -121,16 +124,23 @@ BusyOverlay::BusyOverlay(QWidget *parent) : QWidget(parent)
     Theme::setTextColor(m_title, Theme::text());
     auto *cancel = new QPushButton(tr("Cancel"), card);
     cancel->setObjectName(QStringLiteral("busyCancel"));
-    cancel->setShortcut(QKeySequence(Qt::Key_Escape));
     stack->addWidget(progress, 0, Qt::AlignCenter);
     stack->addWidget(m_title, 0, Qt::AlignCenter);
     stack->addWidget(cancel, 0, Qt::AlignCenter);
     connect(cancel, &QPushButton::clicked, this, &BusyOverlay::cancelRequested);
+    // Anywhere in the window, but only while the overlay shows.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &BusyOverlay::cancelRequested);
 }
 
 void BusyOverlay::setTitle(const QString &title)
 {
     m_title->setText(title);
+}
+
+void BusyOverlay::keyPressEvent(QKeyEvent *event)
+{
+    event->accept(); // nothing typed here reaches the screen below
 }
 
 void BusyOverlay::paintEvent(QPaintEvent *)
@@ -502,6 +512,7 @@ void RootView::updateBusy()
     if (busy) {
         layoutOverlays();
         m_busy->raise();
+        m_busy->setFocus();
     }
 }
 

@@ -51,6 +51,7 @@ signals:
     void cancelRequested();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
