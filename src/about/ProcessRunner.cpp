@@ -264,11 +264,13 @@ struct Stream
         }
     }
 
-    // Reads what is there now; beyond the cap it is read and dropped.
+    // Reads what is there now, at most a few chunks so that a tool that never stops
+    // writing cannot keep the time-out and cancellation from being looked at; beyond
+    // the cap it is read and dropped.
     void readAvailable()
     {
         char chunk[65536];
-        while (fd >= 0) {
+        for (int chunks = 0; fd >= 0 && chunks < 16; ++chunks) {
             const ssize_t n = read(fd, chunk, sizeof chunk);
             if (n > 0) {
                 const qsizetype room = MaxStreamBytes - bytes.size();
@@ -384,11 +386,6 @@ Launch launch(const QString &tool, const QStringList &arguments, const QHash<QSt
     return result;
 }
 
-QString decode(const QByteArray &bytes)
-{
-    return QString::fromUtf8(bytes);
-}
-
 // Follows one launched tool to its end on a thread of its own, then clears up what
 // it left behind after the result is out.
 void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Result<Output>> promise)
@@ -425,8 +422,8 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
             }
         } else {
             if (now >= deadline) {
-                // Stopped again even when a cancellation already asked politely: a
-                // tool still running at its time-out counts as timed out.
+                // A tool still running at its time-out has timed out, even when a
+                // cancellation already asked it to stop.
                 if (!timedOut) {
                     timedOut = true;
                     if (!stopped) {
@@ -466,8 +463,8 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
 
     Output output;
     output.status = *status;
-    output.standardOutput = decode(tool.out.bytes);
-    output.standardError = decode(tool.err.bytes);
+    output.standardOutput = QString::fromUtf8(tool.out.bytes);
+    output.standardError = QString::fromUtf8(tool.err.bytes);
     output.timedOut = timedOut;
     promise.addResult(Result<Output>(std::move(output)));
     promise.finish();

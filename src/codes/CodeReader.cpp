@@ -16,6 +16,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/socket.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -28,8 +29,8 @@
 // Debian's build of that release keeps its assertions, and one of them (in the
 // comparison of two linear results with the same text) aborts the whole process
 // when a picture holds the same linear code twice. So the detector runs in a
-// forked copy of the process: an abort there costs that picture's first pass,
-// never the user's open documents.
+// reader process forked from this one: an abort there costs that picture's
+// first pass and a new reader, never the user's open documents.
 
 namespace CodeReader {
 
@@ -90,6 +91,168 @@ std::vector<RawCode> run(const Grey &grey, const ZXing::DecodeHints &h)
         out.push_back(std::move(code));
     }
     return out;
+}
+
+// Dense, roughly square dark patches of the picture, largest first, in pixels:
+// where a Data Matrix or Aztec code may sit. This release's detectors for those
+// two look only along the middle lines of a picture, so a code in a corner of a
+// page is found only when a window centred on it is read on its own.
+struct Box
+{
+    int left, top, right, bottom; // inclusive
+};
+
+std::vector<Box> squarePatches(const Grey &grey)
+{
+    constexpr int step = 4;
+    const int sw = grey.width / step;
+    const int sh = grey.height / step;
+    if (sw < 8 || sh < 8) {
+        return {};
+    }
+    // Darkest pixel of each block, so that thin modules survive the shrinking.
+    std::vector<uint8_t> small(size_t(sw) * size_t(sh));
+    int histogram[256] = {};
+    for (int y = 0; y < sh; ++y) {
+        for (int x = 0; x < sw; ++x) {
+            uint8_t darkest = 255;
+            for (int dy = 0; dy < step; ++dy) {
+                const uint8_t *row = grey.pixels.data() + size_t(y * step + dy) * size_t(grey.width) + size_t(x * step);
+                for (int dx = 0; dx < step; ++dx) {
+                    darkest = std::min(darkest, row[dx]);
+                }
+            }
+            small[size_t(y) * size_t(sw) + size_t(x)] = darkest;
+            ++histogram[darkest];
+        }
+    }
+    // Otsu's threshold between ink and paper.
+    const double total = double(sw) * sh;
+    double sum = 0;
+    for (int i = 0; i < 256; ++i) {
+        sum += double(i) * histogram[i];
+    }
+    double sumBelow = 0, weightBelow = 0, best = -1;
+    int threshold = 128;
+    for (int t = 0; t < 256; ++t) {
+        weightBelow += histogram[t];
+        if (weightBelow == 0 || weightBelow == total) {
+            continue;
+        }
+        sumBelow += double(t) * histogram[t];
+        const double meanBelow = sumBelow / weightBelow;
+        const double meanAbove = (sum - sumBelow) / (total - weightBelow);
+        const double between = weightBelow * (total - weightBelow) * (meanBelow - meanAbove) * (meanBelow - meanAbove);
+        if (between > best) {
+            best = between;
+            threshold = t;
+        }
+    }
+    // Ink, grown by one block so that the modules of a code join up.
+    std::vector<uint8_t> ink(small.size(), 0);
+    for (int y = 0; y < sh; ++y) {
+        for (int x = 0; x < sw; ++x) {
+            if (small[size_t(y) * size_t(sw) + size_t(x)] > threshold) {
+                continue;
+            }
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int nx = x + dx, ny = y + dy;
+                    if (nx >= 0 && ny >= 0 && nx < sw && ny < sh) {
+                        ink[size_t(ny) * size_t(sw) + size_t(nx)] = 1;
+                    }
+                }
+            }
+        }
+    }
+    struct Patch
+    {
+        Box box;
+        int area;
+    };
+    std::vector<Patch> patches;
+    std::vector<int> stack;
+    for (int start = 0; start < sw * sh; ++start) {
+        if (ink[size_t(start)] != 1) {
+            continue;
+        }
+        Box b{start % sw, start / sw, start % sw, start / sw};
+        int count = 0;
+        ink[size_t(start)] = 2;
+        stack.assign(1, start);
+        while (!stack.empty()) {
+            const int at = stack.back();
+            stack.pop_back();
+            ++count;
+            const int x = at % sw, y = at / sw;
+            b.left = std::min(b.left, x);
+            b.right = std::max(b.right, x);
+            b.top = std::min(b.top, y);
+            b.bottom = std::max(b.bottom, y);
+            for (const int next : {at - 1, at + 1, at - sw, at + sw}) {
+                if (next < 0 || next >= sw * sh || (std::abs(next - at) == 1 && next / sw != y)) {
+                    continue;
+                }
+                if (ink[size_t(next)] == 1) {
+                    ink[size_t(next)] = 2;
+                    stack.push_back(next);
+                }
+            }
+        }
+        const int w = b.right - b.left + 1, h = b.bottom - b.top + 1;
+        const bool sized = std::min(w, h) >= 5 && w < sw * 3 / 4 && h < sh * 3 / 4;
+        // Square codes, and the oblong Data Matrix forms up to 16 x 48 modules.
+        const bool square = std::max(w, h) <= std::min(w, h) * 4;
+        if (sized && square && count * 3 >= w * h) {
+            patches.push_back({{b.left * step, b.top * step, (b.right + 1) * step - 1, (b.bottom + 1) * step - 1}, w * h});
+        }
+    }
+    std::sort(patches.begin(), patches.end(), [](const Patch &a, const Patch &b) { return a.area > b.area; });
+    std::vector<Box> out;
+    for (size_t i = 0; i < patches.size() && i < 12; ++i) {
+        out.push_back(patches[i].box);
+    }
+    return out;
+}
+
+bool inside(const RawCode &code, const Box &box)
+{
+    const int cx = (*std::min_element(code.x, code.x + 4) + *std::max_element(code.x, code.x + 4)) / 2;
+    const int cy = (*std::min_element(code.y, code.y + 4) + *std::max_element(code.y, code.y + 4)) / 2;
+    return cx >= box.left && cx <= box.right && cy >= box.top && cy <= box.bottom;
+}
+
+// Everything in the picture, plus Data Matrix and Aztec codes away from its middle.
+std::vector<RawCode> runWithWindows(const Grey &grey)
+{
+    std::vector<RawCode> found = run(grey, hints(true, 255));
+    ZXing::DecodeHints centred = hints(false, 255);
+    centred.setFormats(ZXing::BarcodeFormat::DataMatrix | ZXing::BarcodeFormat::Aztec);
+    for (const Box &patch : squarePatches(grey)) {
+        if (std::any_of(found.begin(), found.end(), [&](const RawCode &c) { return inside(c, patch); })) {
+            continue;
+        }
+        const int pad = std::max(patch.right - patch.left, patch.bottom - patch.top) / 2 + 16;
+        Box window{std::max(0, patch.left - pad), std::max(0, patch.top - pad),
+                   std::min(grey.width - 1, patch.right + pad), std::min(grey.height - 1, patch.bottom + pad)};
+        Grey crop;
+        crop.width = window.right - window.left + 1;
+        crop.height = window.bottom - window.top + 1;
+        crop.pixels.resize(size_t(crop.width) * size_t(crop.height));
+        for (int y = 0; y < crop.height; ++y) {
+            std::memcpy(crop.pixels.data() + size_t(y) * size_t(crop.width),
+                        grey.pixels.data() + size_t(window.top + y) * size_t(grey.width) + size_t(window.left),
+                        size_t(crop.width));
+        }
+        for (RawCode code : run(crop, centred)) {
+            for (int i = 0; i < 4; ++i) {
+                code.x[i] += window.left;
+                code.y[i] += window.top;
+            }
+            found.push_back(std::move(code));
+        }
+    }
+    return found;
 }
 
 // One code at a time: with room for a single symbol the detector never compares
@@ -176,121 +339,202 @@ std::optional<std::vector<RawCode>> deserialise(const std::string &buffer)
     return codes;
 }
 
-enum class ChildOutcome { Done, Died, NoChild };
+enum class Mode : uint32_t { Everything = 1, OneByOne = 2 };
+enum class Outcome { Done, Died, NoChild };
 
-// Runs `work` in a forked copy of this process and hands back what it found.
-// The child touches only the detector and plain memory, writes its answer to a
-// pipe and leaves with _exit, so no handler or buffer of the parent runs twice.
-ChildOutcome inChild(const std::function<std::vector<RawCode>()> &work, std::vector<RawCode> &result)
+bool sendAll(int fd, const void *data, size_t size)
 {
-    int fds[2];
-    if (pipe2(fds, O_CLOEXEC) != 0) {
-        return ChildOutcome::NoChild;
-    }
-    const pid_t pid = fork();
-    if (pid < 0) {
-        close(fds[0]);
-        close(fds[1]);
-        return ChildOutcome::NoChild;
-    }
-    if (pid == 0) {
-        // The parent's crash handlers (a test runner's, a reporter's) must not
-        // run for this copy: an abort here is an answer, not a crash.
-        for (const int sig : {SIGABRT, SIGSEGV, SIGBUS, SIGILL, SIGFPE}) {
-            signal(sig, SIG_DFL);
-        }
-        close(fds[0]);
-        // The assertion's message is no news to the user.
-        const int quiet = open("/dev/null", O_WRONLY | O_CLOEXEC);
-        if (quiet >= 0) {
-            dup2(quiet, STDERR_FILENO);
-        }
-        int status = 0;
-        try {
-            const std::string answer = serialise(work());
-            size_t written = 0;
-            while (written < answer.size()) {
-                const ssize_t n = write(fds[1], answer.data() + written, answer.size() - written);
-                if (n < 0 && errno == EINTR) {
-                    continue;
-                }
-                if (n <= 0) {
-                    status = 3;
-                    break;
-                }
-                written += size_t(n);
-            }
-        } catch (...) {
-            status = 2;
-        }
-        _exit(status);
-    }
-    close(fds[1]);
-    std::string answer;
-    char chunk[65536];
-    bool hung = false;
-    for (;;) {
-        pollfd p{fds[0], POLLIN, 0};
-        // A detector that neither answers nor dies within a minute is stuck.
-        const int ready = poll(&p, 1, 60000);
-        if (ready < 0 && errno == EINTR) {
-            continue;
-        }
-        if (ready <= 0) {
-            hung = true;
-            break;
-        }
-        const ssize_t n = read(fds[0], chunk, sizeof chunk);
+    const char *bytes = static_cast<const char *>(data);
+    while (size > 0) {
+        // MSG_NOSIGNAL: a reader that died must not take this process with it.
+        const ssize_t n = send(fd, bytes, size, MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR) {
             continue;
         }
         if (n <= 0) {
-            break;
+            return false;
         }
-        answer.append(chunk, size_t(n));
+        bytes += n;
+        size -= size_t(n);
     }
-    close(fds[0]);
-    if (hung) {
-        kill(pid, SIGKILL);
-    }
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (hung || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        return ChildOutcome::Died;
-    }
-    const auto codes = deserialise(answer);
-    if (!codes) {
-        return ChildOutcome::Died;
-    }
-    result = *codes;
-    return ChildOutcome::Done;
+    return true;
 }
+
+// Waits at most `timeoutMs` for each piece; false on end, error or time-out.
+bool receiveAll(int fd, void *data, size_t size, int timeoutMs)
+{
+    char *bytes = static_cast<char *>(data);
+    while (size > 0) {
+        pollfd p{fd, POLLIN, 0};
+        const int ready = poll(&p, 1, timeoutMs);
+        if (ready < 0 && errno == EINTR) {
+            continue;
+        }
+        if (ready <= 0) {
+            return false;
+        }
+        const ssize_t n = recv(fd, bytes, size, 0);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        bytes += n;
+        size -= size_t(n);
+    }
+    return true;
+}
+
+// The reader's side: pictures in, answers out, until the socket closes. Runs in
+// a forked copy of the program that touches only the detector and plain memory
+// and leaves with _exit, so no handler or buffer of the program runs twice.
+[[noreturn]] void serve(int fd)
+{
+    // The program's crash handlers (a test runner's, a reporter's) must not run
+    // here: an abort is an answer, not a crash. Nor is the assertion's message news.
+    for (const int sig : {SIGABRT, SIGSEGV, SIGBUS, SIGILL, SIGFPE}) {
+        signal(sig, SIG_DFL);
+    }
+    const int quiet = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (quiet >= 0) {
+        dup2(quiet, STDERR_FILENO);
+    }
+    // Keep no copy of the program's other files and pipes open: a pipe end held
+    // here would keep its reader from ever seeing the end of it.
+    constexpr int socketFd = 3;
+    if (fd != socketFd) {
+        dup2(fd, socketFd);
+        fd = socketFd;
+    }
+    close_range(socketFd + 1, ~0U, 0);
+    for (;;) {
+        uint32_t header[3];
+        if (!receiveAll(fd, header, sizeof header, -1)) {
+            _exit(0);
+        }
+        Grey grey;
+        grey.width = int(header[1]);
+        grey.height = int(header[2]);
+        grey.pixels.resize(size_t(grey.width) * size_t(grey.height));
+        if (!receiveAll(fd, grey.pixels.data(), grey.pixels.size(), -1)) {
+            _exit(0);
+        }
+        std::string answer;
+        try {
+            answer = serialise(Mode(header[0]) == Mode::OneByOne ? runOneByOne(std::move(grey)) : runWithWindows(grey));
+        } catch (...) {
+            answer = serialise({});
+        }
+        const uint64_t length = answer.size();
+        if (!sendAll(fd, &length, sizeof length) || !sendAll(fd, answer.data(), answer.size())) {
+            _exit(0);
+        }
+    }
+}
+
+// One reader process for the whole program, started on first use and again
+// after it died. Pictures are read one at a time.
+class Reader
+{
+public:
+    Outcome read(const Grey &grey, Mode mode, std::vector<RawCode> &result)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_pid <= 0 && !start()) {
+            return Outcome::NoChild;
+        }
+        const uint32_t header[3] = {uint32_t(mode), uint32_t(grey.width), uint32_t(grey.height)};
+        uint64_t length = 0;
+        std::string answer;
+        // A reader that neither answers nor dies within a minute is stuck.
+        bool ok = sendAll(m_fd, header, sizeof header) && sendAll(m_fd, grey.pixels.data(), grey.pixels.size())
+                  && receiveAll(m_fd, &length, sizeof length, 60000) && length < (uint64_t(1) << 31);
+        if (ok) {
+            answer.resize(size_t(length));
+            ok = receiveAll(m_fd, answer.data(), answer.size(), 60000);
+        }
+        const auto codes = ok ? deserialise(answer) : std::nullopt;
+        if (!codes) {
+            stop();
+            return Outcome::Died;
+        }
+        result = *codes;
+        return Outcome::Done;
+    }
+
+    ~Reader()
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        stop();
+    }
+
+private:
+    bool start()
+    {
+        int fds[2];
+        if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) {
+            return false;
+        }
+        const pid_t pid = fork();
+        if (pid < 0) {
+            close(fds[0]);
+            close(fds[1]);
+            return false;
+        }
+        if (pid == 0) {
+            close(fds[0]);
+            serve(fds[1]);
+        }
+        close(fds[1]);
+        m_pid = pid;
+        m_fd = fds[0];
+        return true;
+    }
+
+    void stop()
+    {
+        if (m_pid <= 0) {
+            return;
+        }
+        close(m_fd);
+        kill(m_pid, SIGKILL);
+        while (waitpid(m_pid, nullptr, 0) < 0 && errno == EINTR) {
+        }
+        m_pid = -1;
+        m_fd = -1;
+    }
+
+    std::mutex m_mutex;
+    pid_t m_pid = -1;
+    int m_fd = -1;
+};
 
 std::vector<RawCode> detectSafely(const Grey &grey)
 {
-    // Tables the detector builds on first use are built here, in the parent,
-    // so that no child starts while another thread holds their guard.
+    // Tables the detector builds on first use are built here, before the reader
+    // is forked, so that it never starts while another thread holds their guard.
     static std::once_flag warmed;
     std::call_once(warmed, [] {
         Grey tiny{std::vector<uint8_t>(64 * 64, 255), 64, 64};
         run(tiny, hints(true, 255));
     });
+    static Reader reader;
 
     std::vector<RawCode> found;
-    switch (inChild([&grey] { return run(grey, hints(true, 255)); }, found)) {
-    case ChildOutcome::Done:
+    switch (reader.read(grey, Mode::Everything, found)) {
+    case Outcome::Done:
         return found;
-    case ChildOutcome::Died:
-        if (inChild([&grey] { return runOneByOne(grey); }, found) == ChildOutcome::Done) {
+    case Outcome::Died:
+        if (reader.read(grey, Mode::OneByOne, found) == Outcome::Done) {
             return found;
         }
         return {};
-    case ChildOutcome::NoChild:
+    case Outcome::NoChild:
         break;
     }
-    // Without a child (no memory for one) only the matrix codes are read here:
-    // their comparison never reaches the assertion.
+    // Without a reader process (no memory for one) only the matrix codes are
+    // read here: their comparison never reaches the assertion.
     try {
         return run(grey, hints(false, 255));
     } catch (...) {

@@ -35,16 +35,18 @@ struct PixelJob
     int height = 0;
     int components = 0;
     qint64 storedSize = 0;
+    // The soft mask of another image: made smaller when too large, never lossy.
+    bool softMask = false;
 
-    QByteArray jpeg; // the new stream; empty: keep the old one
+    QByteArray encoded; // the new stream data (JPEG, or grey pixels for a soft mask); empty: keep the old one
     int newWidth = 0;
     int newHeight = 0;
 };
 
-struct Candidate
+struct Found
 {
     QPDFObjectHandle image;
-    PixelJob job;
+    bool softMask = false;
 };
 
 QByteArray toBytes(const std::shared_ptr<Buffer> &buffer)
@@ -52,8 +54,15 @@ QByteArray toBytes(const std::shared_ptr<Buffer> &buffer)
     return QByteArray(reinterpret_cast<const char *>(buffer->getBuffer()), qsizetype(buffer->getSize()));
 }
 
+// A soft mask with /Matte must keep the size of its image.
+bool hasMatteMask(QPDFObjectHandle dict)
+{
+    QPDFObjectHandle mask = dict.getKey("/SMask");
+    return mask.isStream() && mask.getDict().hasKey("/Matte");
+}
+
 void collect(QPDFObjectHandle resources, std::set<QPDFObjGen> &forms, std::set<QPDFObjGen> &seen,
-             std::vector<QPDFObjectHandle> &images)
+             std::vector<Found> &images)
 {
     if (!resources.isDictionary()) {
         return;
@@ -70,7 +79,12 @@ void collect(QPDFObjectHandle resources, std::set<QPDFObjGen> &forms, std::set<Q
         QPDFObjectHandle subtype = object.getDict().getKey("/Subtype");
         if (subtype.isNameAndEquals("/Image")) {
             if (seen.insert(object.getObjGen()).second) {
-                images.push_back(object);
+                images.push_back({object, false});
+                QPDFObjectHandle mask = object.getDict().getKey("/SMask");
+                if (mask.isStream() && !hasMatteMask(object.getDict())
+                    && seen.insert(mask.getObjGen()).second) {
+                    images.push_back({mask, true});
+                }
             }
         } else if (subtype.isNameAndEquals("/Form")) {
             if (forms.insert(object.getObjGen()).second) {
@@ -134,22 +148,16 @@ bool isPlainDecode(QPDFObjectHandle decode, int components)
     return true;
 }
 
-// A soft mask with /Matte must keep the size of its image.
-bool hasMatteMask(QPDFObjectHandle dict)
-{
-    QPDFObjectHandle mask = dict.getKey("/SMask");
-    return mask.isStream() && mask.getDict().hasKey("/Matte");
-}
-
 // The job of an image, or none when it is to be left alone. Reads stream data,
 // so it runs on the engine's thread.
-std::optional<PixelJob> jobFor(QPDFObjectHandle image)
+std::optional<PixelJob> jobFor(QPDFObjectHandle image, bool softMask)
 {
     QPDFObjectHandle dict = image.getDict();
     PixelJob job;
+    job.softMask = softMask;
     job.width = integerOf(dict, "/Width");
     job.height = integerOf(dict, "/Height");
-    job.components = componentsOf(dict.getKey("/ColorSpace"));
+    job.components = softMask ? 1 : componentsOf(dict.getKey("/ColorSpace"));
     if (job.width <= 0 || job.height <= 0 || job.components == 0
         || integerOf(dict, "/BitsPerComponent") != 8 || (dict.getKey("/ImageMask").isBool() && dict.getKey("/ImageMask").getBoolValue())
         || !isPlainDecode(dict.getKey("/Decode"), job.components) || dict.getKey("/Mask").isArray()
@@ -276,6 +284,9 @@ void work(PixelJob &job, const CompressionStep &step, const CancelToken &cancel)
     }
     const int longSide = std::max(job.width, job.height);
     const bool shrink = longSide > step.maxPixels && step.maxPixels > 0;
+    if (job.softMask && !shrink) {
+        return;
+    }
     QSize target(job.width, job.height);
     if (shrink) {
         target = QSize(std::max(int(std::lround(double(job.width) * step.maxPixels / longSide)), 1),
@@ -307,6 +318,16 @@ void work(PixelJob &job, const CompressionStep &step, const CancelToken &cancel)
     }
     image = image.convertToFormat(job.components == 1 ? QImage::Format_Grayscale8
                                                       : QImage::Format_RGB888);
+    job.newWidth = image.width();
+    job.newHeight = image.height();
+    if (job.softMask) {
+        // Opacity edges stay crisp: plain grey pixels, which the writer deflates.
+        job.encoded.reserve(qsizetype(image.width()) * image.height());
+        for (int y = 0; y < image.height(); ++y) {
+            job.encoded.append(reinterpret_cast<const char *>(image.constScanLine(y)), image.width());
+        }
+        return;
+    }
 
     QByteArray jpeg;
     QBuffer buffer(&jpeg);
@@ -319,9 +340,7 @@ void work(PixelJob &job, const CompressionStep &step, const CancelToken &cancel)
     if (!shrink && jpeg.size() >= job.storedSize) {
         return;
     }
-    job.jpeg = jpeg;
-    job.newWidth = image.width();
-    job.newHeight = image.height();
+    job.encoded = jpeg;
 }
 
 } // namespace
@@ -332,7 +351,7 @@ Report compressImages(const std::vector<QPDFObjectHandle> &pages, const Compress
     Report report;
     std::set<QPDFObjGen> forms;
     std::set<QPDFObjGen> seen;
-    std::vector<QPDFObjectHandle> images;
+    std::vector<Found> images;
     for (const QPDFObjectHandle &page : pages) {
         collect(QPDFObjectHandle(page).getKey("/Resources"), forms, seen, images);
     }
@@ -348,25 +367,27 @@ Report compressImages(const std::vector<QPDFObjectHandle> &pages, const Compress
         QList<PixelJob> batch;
         qint64 bytes = 0;
         while (next < images.size() && bytes < batchBytes) {
-            QPDFObjectHandle image = images[next++];
-            auto job = jobFor(image);
+            const Found found = images[next++];
+            auto job = jobFor(found.image, found.softMask);
             if (!job) {
                 continue;
             }
             bytes += job->data.size();
-            batchImages.push_back(image);
+            batchImages.push_back(found.image);
             batch.append(std::move(*job));
         }
         QtConcurrent::blockingMap(QThreadPool::globalInstance(), batch,
                                   [&step, &cancel](PixelJob &job) { work(job, step, cancel); });
         for (qsizetype i = 0; i < batch.size(); ++i) {
             const PixelJob &job = batch[i];
-            if (job.jpeg.isEmpty()) {
+            if (job.encoded.isEmpty()) {
                 continue;
             }
             QPDFObjectHandle image = batchImages[size_t(i)];
             QPDFObjectHandle dict = image.getDict();
-            image.replaceStreamData(job.jpeg.toStdString(), QPDFObjectHandle::newName("/DCTDecode"),
+            image.replaceStreamData(job.encoded.toStdString(),
+                                    job.softMask ? QPDFObjectHandle::newNull()
+                                                 : QPDFObjectHandle::newName("/DCTDecode"),
                                     QPDFObjectHandle::newNull());
             dict.replaceKey("/Width", QPDFObjectHandle::newInteger(job.newWidth));
             dict.replaceKey("/Height", QPDFObjectHandle::newInteger(job.newHeight));

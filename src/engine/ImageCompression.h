@@ -25,6 +25,7 @@ struct Report
 // Every image drawn by `pages` (also inside form XObjects) whose longer side
 // exceeds step.maxPixels is downsampled to it and stored as JPEG at
 // step.jpegQuality; smaller ones are stored as JPEG only where that is smaller.
+// Soft masks larger than the cap are downsampled too, and kept lossless.
 // An image shared by several pages is done once. Image masks, colour-keyed
 // images, inverting decode arrays, soft masks with a matte, colour spaces other
 // than grey and RGB, and streams that cannot be decoded are left as they are.

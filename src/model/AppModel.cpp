@@ -1,8 +1,10 @@
 #include "model/AppModel.h"
 
+#include "codes/CodesModel.h"
 #include "model/MergeModel.h"
 #include "model/OpenFile.h"
 #include "model/Thumbnails.h"
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "stamps/SandboxMigration.h"
 #include "stamps/StampLibrary.h"
@@ -16,7 +18,8 @@ AppModel::AppModel(Services services, QObject *parent)
                                                      : services.stampsFolder),
       m_engine(services.engine),
       m_clock(services.clock),
-      m_panels(services.panels)
+      m_panels(services.panels),
+      m_clipboard(services.clipboard)
 {
     if (!m_clock) {
         m_ownClock = std::make_unique<SystemClock>();
@@ -33,6 +36,11 @@ AppModel::AppModel(Services services, QObject *parent)
         m_thumbnails = new Thumbnails([](const PageSource &, int, double) { return Async::ready(QImage()); }, this);
     }
     m_merge = new MergeModel(this);
+    m_codes = new CodesModel(this);
+    if (!m_clipboard) {
+        m_ownClipboard = std::make_unique<SystemClipboard>();
+        m_clipboard = m_ownClipboard.get();
+    }
 }
 
 AppModel::~AppModel() = default;

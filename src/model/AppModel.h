@@ -17,10 +17,13 @@
 #include <QUuid>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 
+class Clipboard;
 class Clock;
+class CodesModel;
 class FilePanels;
 class MergeModel;
 class PDFEngine;
@@ -48,6 +51,7 @@ public:
         Clock *clock = nullptr;        // required; when null the model runs its own system clock
         FilePanels *panels = nullptr;  // absent: every panel answers as if cancelled
         QString stampsFolder;          // empty: standardStampsFolder()
+        Clipboard *clipboard = nullptr; // absent: the system clipboard
     };
 
     // The program's model: the shared engine, the system clock, the standard stamp folder.
@@ -81,6 +85,8 @@ public:
     OpenFile *file(const QUuid &id) const;
 
     MergeModel *merge() const { return m_merge; }
+    // The state of code reading, for the whole run.
+    CodesModel *codes() const { return m_codes; }
     // Takes ownership of `merge`; notifies only when another object is assigned.
     void setMerge(MergeModel *merge);
 
@@ -154,6 +160,16 @@ public:
     // `url`, or while an open, load or insert is bringing it in.
     bool isSourceInUse(const QUrl &url) const;
 
+    // ---- Reading codes
+
+    // Reads the codes of the files, in order, replacing the running read: PDFs
+    // through load() with its password questions, pictures through the engine,
+    // other files skipped. Returns at once; `codes` shows the outcome.
+    void readCodes(QList<QUrl> urls);
+    // Reads the picture on the clipboard; without one, says so in errorMessage
+    // and leaves a running read alone.
+    void readCodesFromClipboard();
+
     // ---- Page edits; ids that name no page are passed over
 
     // A quarter turn of each page, carrying its stamps along. Pages with stamps
@@ -194,6 +210,52 @@ public:
     void offerSupportOnce();
     // Reports files just written: the toast, the saved-files count and the offers.
     void saved(const QList<QUrl> &urls);
+
+    // ---- Saving, writing files and merging
+    //
+    // Nothing is ever written in place: every output goes to a target the user
+    // picks, through a temporary file renamed over it, so a failed write leaves
+    // an old file as it was. The futures finish when the whole operation has
+    // ended, however it ended; failures are reported in errorMessage.
+
+    // The busy operation's work: ends with a failure, a cancellation (silent) or success.
+    using Work = std::function<QFuture<Result<void>>(CancelToken task)>;
+    // The bytes of the file at a position of a writeFiles list.
+    using MakeFile = std::function<QFuture<Result<QByteArray>>(int index, CancelToken task)>;
+    struct OutputName
+    {
+        QString name; // without extension
+        QString ext;  // without the dot
+    };
+
+    // The save panel with `name` (".pdf" added unless it ends so); absent when
+    // cancelled, and at once, without a panel, while an operation is busy.
+    QFuture<std::optional<QUrl>> chooseSaveURL(QString name, std::optional<QUrl> near);
+    // The folder panel; absent when cancelled or while an operation is busy.
+    QFuture<std::optional<QUrl>> chooseFolder(std::optional<QUrl> near, QString prompt);
+    // True when a page of an open document or of a merge entry reads from the
+    // file at `url`, compared with links resolved.
+    bool isInUse(const QUrl &url) const;
+    // Runs `work` as the one busy operation under `title`. Work offered while
+    // another runs is dropped; the savers below never offer it then.
+    QFuture<void> run(QString title, Work work);
+    // Builds the plan on the engine and writes it to `to`, then `onSaved`.
+    QFuture<void> write(BuildPlan plan, QUrl to, QString title, std::function<void()> onSaved);
+    // Writes `data` to `to` on a worker thread: a temporary file in the same
+    // folder, renamed over the target once complete.
+    static QFuture<Result<void>> write(QByteArray data, QUrl to);
+    QFuture<void> saveAs(OpenFile *file);
+    // Ready PDF bytes under a name the user confirms.
+    QFuture<void> save(QByteArray data, QString name, std::optional<QUrl> near);
+    // Files made one by one into a chosen folder, each under the first free name.
+    QFuture<void> writeFiles(QList<OutputName> items, std::optional<QUrl> near, QString prompt,
+                             QString title, MakeFile make);
+    // The selected pages as a new PDF; the document stays as it is.
+    QFuture<void> extract(OpenFile *file);
+    // Appends one merge entry per readable PDF or picture, in the given order.
+    QFuture<void> addToMerge(QList<QUrl> urls);
+    // The pages of every merge entry as one new PDF without a password.
+    QFuture<void> mergeFiles();
 
 signals:
     void destinationChanged();
@@ -258,6 +320,14 @@ private:
     QFuture<void> clearToastAfter(CancelToken task, std::chrono::milliseconds delay);
     QFuture<void> presentAfterDelay(SupportPrompt prompt);
     void offerFriendIfDue();
+    bool refuseInUse(const QUrl &target);
+    bool refuseWhileBusy(const QUrl &target);
+    QFuture<Result<void>> buildAndWrite(BuildPlan plan, QUrl to, std::function<void()> onSaved,
+                                        CancelToken task);
+    QFuture<Result<void>> writeAndReport(QByteArray data, QUrl to, std::function<void()> onSaved);
+    QFuture<Result<void>> writeEach(QUrl folder, QList<OutputName> items, MakeFile make,
+                                    CancelToken task);
+    void forgetWritten(const QList<QUrl> &urls);
 
     QString m_stampsFolder;
     PDFEngine *m_engine = nullptr;
@@ -268,6 +338,9 @@ private:
     std::optional<Destination> m_destination = Destination::home();
     QList<OpenFile *> m_files;
     MergeModel *m_merge = nullptr;
+    CodesModel *m_codes = nullptr;
+    Clipboard *m_clipboard = nullptr;
+    std::unique_ptr<Clipboard> m_ownClipboard;
     std::optional<SupportPrompt> m_support;
     std::optional<FileSheet> m_sheet;
     std::optional<Toast> m_toast;

@@ -76,3 +76,18 @@ void Thumbnails::evict(const Key &key)
     m_order.removeAll(dropped);
     emit imagesChanged(dropped);
 }
+
+void Thumbnails::drop(const std::function<bool(const QUrl &source)> &matches)
+{
+    QHash<QUrl, bool> answers; // many pages share a source
+    const QList<Key> keys = m_order;
+    for (const Key &key : keys) {
+        auto answer = answers.constFind(key.source.url);
+        if (answer == answers.cend()) {
+            answer = answers.insert(key.source.url, matches(key.source.url));
+        }
+        if (*answer) {
+            evict(key);
+        }
+    }
+}

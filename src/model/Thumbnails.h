@@ -56,6 +56,10 @@ public:
     // Callers that stop waiting don't stop the render: its picture is still stored.
     QFuture<void> load(Key key);
 
+    // Drops every picture of a page whose source file `matches`, so that a file
+    // written anew is rendered again from its new contents.
+    void drop(const std::function<bool(const QUrl &source)> &matches);
+
 signals:
     // A picture was stored or dropped; views showing that key redraw (and load it
     // again when it was dropped).

@@ -246,17 +246,28 @@ struct FutureAwaiter
         QObject *context = resumeContext();
         Q_ASSERT_X(context, "Async", "awaiting needs a QCoreApplication");
         // Resume only through a queued hop to the main thread: the future may
-        // finish on a worker thread, and the frame must never run there.
+        // finish on a worker thread, and the frame must never run there. The hop
+        // is always posted, never made directly: a future that finishes on the
+        // main thread, or just as the continuation is attached, runs the
+        // continuation inside Qt's own bookkeeping, and a frame resumed there
+        // that awaits again can deadlock on Qt's continuation lock (Qt 6.4).
         future
             .then(context,
-                  [handle](QFuture<T>) {
-                      if (handle.promise().owner.alive()) {
-                          handle.resume();
-                      } else {
-                          handle.destroy();
-                      }
+                  [handle, context](QFuture<T>) {
+                      QMetaObject::invokeMethod(
+                          context,
+                          [handle] {
+                              if (handle.promise().owner.alive()) {
+                                  handle.resume();
+                              } else {
+                                  handle.destroy();
+                              }
+                          },
+                          Qt::QueuedConnection);
                   })
-            .onCanceled(context, [handle] { handle.destroy(); });
+            .onCanceled(context, [handle, context] {
+                QMetaObject::invokeMethod(context, [handle] { handle.destroy(); }, Qt::QueuedConnection);
+            });
     }
 
     T await_resume()

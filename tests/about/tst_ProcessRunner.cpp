@@ -171,6 +171,17 @@ private slots:
         QVERIFY(result->standardError.isEmpty());
     }
 
+    void endlessOutputStillTimesOut()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        const Result<Output> result = TestUtil::await(ProcessRunner::run("/usr/bin/yes", {}, 1s), 20000);
+        QVERIFY(result.ok());
+        QVERIFY(result->timedOut);
+        QCOMPARE(result->status, SIGTERM);
+        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    }
+
     // Neither stream may wait for the other to finish: the tool would block on the
     // one nobody reads.
     void bothStreamsAtOnce()

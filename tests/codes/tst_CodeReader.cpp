@@ -146,6 +146,15 @@ private slots:
         QCOMPARE(found.first().symbology, CodeSymbology::QR); // the left one
     }
 
+    void matrixCodesAwayFromTheMiddleOfAPage()
+    {
+        // This detector release looks for these two only along a picture's middle lines.
+        const QImage page = CodePictures::canvas(
+            {1697, 2400}, {{CodePictures::code(ZXing::BarcodeFormat::Aztec, "top left", 5), QPoint(100, 120)},
+                           {CodePictures::code(ZXing::BarcodeFormat::DataMatrix, "bottom right", 6), QPoint(1450, 2150)}});
+        QCOMPARE(payloads(CodeReader::codes(page)), (QStringList{"top left", "bottom right"}));
+    }
+
     void lightOnDarkIsRead()
     {
         QImage picture = CodePictures::canvas({500, 500}, {{CodePictures::qr("inverted"), QPoint(80, 80)}});

@@ -144,7 +144,7 @@ private slots:
         QFETCH(bool, converted);
         const QString file = m_dir.filePath("odd.pdf");
         QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{2000, 1000}, ImageKind(kind), 92, {595, 842},
-                                                         extraKeys.toStdString(), matte},
+                                                         extraKeys.toStdString(), matte, matte},
                                                ImagePage{{2000, 1000}, ImageKind::Jpeg}}));
         const auto plain = build(planOf(file, 2, std::nullopt), file);
         const auto built = build(planOf(file, 2, CompressionStep{1000, 0.5, false}), file);
@@ -190,6 +190,32 @@ private slots:
         QCOMPARE(after[0].filter, std::string("/DCTDecode"));
         QCOMPARE(after[0].raw != before[0].raw, replaced);
         QVERIFY(after[0].raw.size() <= before[0].raw.size());
+    }
+
+    void softMasksAreCappedWithoutLoss()
+    {
+        const QString file = m_dir.filePath("vignette.pdf");
+        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{2400, 1800}, ImageKind::Jpeg, 92, {595, 842}, {}, true}}));
+        const auto built = build(planOf(file, 1, CompressionStep{1000, 0.5, false}), file);
+        QVERIFY(built.ok());
+        QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
+        QPDF q;
+        q.processMemoryFile("out", built->constData(), size_t(built->size()));
+        QPDFObjectHandle image = QPDFObjectHandle(q.getAllPages().at(0)).getKey("/Resources").getKey("/XObject").getKey("/Im0");
+        QPDFObjectHandle mask = image.getDict().getKey("/SMask");
+        QCOMPARE(image.getDict().getKey("/Width").getIntValue(), 1000);
+        QCOMPARE(mask.getDict().getKey("/Width").getIntValue(), 1000);
+        QCOMPARE(mask.getDict().getKey("/Height").getIntValue(), 750);
+        QVERIFY(mask.getDict().getKey("/Filter").isNameAndEquals("/FlateDecode"));
+        const auto opacity = mask.getStreamData();
+        QCOMPARE(opacity->getSize(), size_t(1000 * 750));
+        // Opaque in the middle, clear in the corners, as the vignette was.
+        QCOMPARE(int(opacity->getBuffer()[375 * 1000 + 500]), 255);
+        QCOMPARE(int(opacity->getBuffer()[0]), 0);
+        auto document = Fixtures::popplerOpen(*built);
+        QVERIFY(document);
+        const QImage render = std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(36, 36);
+        QCOMPARE(render.pixelColor(1, 1), QColor(Qt::white));
     }
 
     void imagesOfAProtectedSourceAreCompressed()

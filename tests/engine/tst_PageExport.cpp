@@ -1,4 +1,3 @@
-#include "engine/PDFEngine.h"
 #include "engine/PageExport.h"
 #include "engine/PdfBuilder.h"
 #include "engine/StampDrawing.h"
@@ -125,23 +124,6 @@ private slots:
             QCOMPARE(QSize(image.getKey("/Width").getIntValueAsInt(), image.getKey("/Height").getIntValueAsInt()),
                      pixels[qsizetype(i)]);
         }
-    }
-
-    void exportStopsOrFailsCleanly()
-    {
-        const QString file = m_dir.filePath("stop.pdf");
-        QVERIFY(Fixtures::writeNumberedPdf(file, 3));
-        Fixtures::OpenedSources sources;
-        QVERIFY(sources.open(file));
-        const CancelToken cancel = CancelToken::make();
-        cancel.cancel();
-        const BuildPlan plan{{item(file, 0), item(file, 1)}, {}, {}, {}};
-        QVERIFY(PageExport::pictures(plan, 100, false, BuildContext{sources.lookup(), m_stamps, cancel}).isCanceled());
-
-        const BuildPlan missing{{item(file, 0), item(file, 7)}, {}, {}, {}};
-        const auto failed = PageExport::pictures(missing, 100, false, BuildContext{sources.lookup(), m_stamps, {}});
-        QVERIFY(!failed.ok());
-        QCOMPARE(failed.error().code, int(PDFEngine::EngineError::MissingPage));
     }
 };
 

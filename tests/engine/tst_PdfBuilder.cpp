@@ -253,18 +253,6 @@ private slots:
         }
     }
 
-    void aCanceledBuildGivesNoBytes()
-    {
-        const QString file = path("cancel.pdf");
-        QVERIFY(Fixtures::writeNumberedPdf(file, 5));
-        Fixtures::OpenedSources sources;
-        QVERIFY(sources.open(file));
-        const CancelToken cancel = CancelToken::make();
-        cancel.cancel();
-        const auto built = build(BuildPlan{{item(file, 0), item(file, 1)}, {}, {}, {}}, sources, cancel);
-        QVERIFY(built.isCanceled());
-    }
-
     void damagedSourcesAreCopiedAsTheyAre_data()
     {
         QTest::addColumn<QString>("damage");

@@ -74,6 +74,43 @@ private:
         return QUrl::fromLocalFile(file);
     }
 
+    struct BareAndStamped
+    {
+        QByteArray stampedPdf;
+        QImage bare;    // the page built without stamps, rendered at 72 dpi
+        QImage stamped; // with one red stamp at `centre`, `width` wide
+    };
+
+    // The first page of `source`, turned, built once bare and once with a stamp.
+    std::optional<BareAndStamped> buildBareAndStamped(const QString &source, int turn, QPointF centre,
+                                                      double width)
+    {
+        const QUrl stamp = stampFile("mark.png", halfInked({200, 100}, Qt::red));
+        const QUuid stampId = QUuid::createUuid();
+        Fixtures::OpenedSources sources;
+        if (!sources.open(source)) {
+            return std::nullopt;
+        }
+        StampCache cache;
+        const PageItem bare{QUuid::createUuid(), {QUrl::fromLocalFile(source), 0}, turn, {}};
+        PageItem stamped = bare;
+        stamped.stamps = {StampPlacement{QUuid::createUuid(), stampId, centre, width, 0}};
+        const auto reference = PdfBuilder::build(BuildPlan{{bare}, {}, {}, {}}, BuildContext{sources.lookup(), cache, {}});
+        const auto built = PdfBuilder::build(BuildPlan{{stamped}, {{stampId, stamp}}, {}, {}},
+                                             BuildContext{sources.lookup(), cache, {}});
+        if (!reference.ok() || !built.ok()) {
+            return std::nullopt;
+        }
+        auto referenceDocument = Fixtures::popplerOpen(*reference);
+        auto document = Fixtures::popplerOpen(*built);
+        if (!referenceDocument || !document) {
+            return std::nullopt;
+        }
+        return BareAndStamped{*built,
+                              std::unique_ptr<Poppler::Page>(referenceDocument->page(0))->renderToImage(72, 72),
+                              std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(72, 72)};
+    }
+
 private slots:
     void compactStampKeepsTheShapeAndNeverGrows_data()
     {
@@ -137,27 +174,6 @@ private slots:
                      && std::abs(hidden.green() - expectedHidden.green()) < 12
                      && std::abs(hidden.blue() - expectedHidden.blue()) < 12,
                  qPrintable(hidden.name()));
-    }
-
-    void stampResolutionFollowsTheCompression_data()
-    {
-        QTest::addColumn<int>("maxPixels");
-        QTest::addColumn<int>("ppi");
-        QTest::newRow("no compression") << 0 << 300;
-        QTest::newRow("1300 pixels") << 1300 << 130;
-        QTest::newRow("2000 pixels") << 2000 << 200;
-        QTest::newRow("800 pixels") << 800 << 100;
-    }
-
-    void stampResolutionFollowsTheCompression()
-    {
-        QFETCH(int, maxPixels);
-        QFETCH(int, ppi);
-        const auto quality = maxPixels > 0 ? std::optional(CompressionStep{maxPixels, 0.6, false})
-                                           : std::optional<CompressionStep>();
-        const auto resolution = StampDrawing::resolutionFor(quality);
-        QCOMPARE(resolution.ppi, ppi);
-        QCOMPARE(resolution.jpegQuality, maxPixels > 0 ? 0.6 : 0.85);
     }
 
     void stampIsDrawnWhereItIsPlaced_data()
@@ -245,24 +261,10 @@ private slots:
         Fixtures::Page spec{{500, 700}, sourceRotation, "Shown as it was"};
         spec.cropInset = {30, 60};
         QVERIFY(Fixtures::writePdf(source, {spec}));
-        const QUrl stamp = stampFile("dot.png", halfInked({100, 100}, Qt::red));
-        const QUuid stampId = QUuid::createUuid();
-        Fixtures::OpenedSources sources;
-        QVERIFY(sources.open(source));
-        StampCache cache;
-        const PageItem bare{QUuid::createUuid(), {QUrl::fromLocalFile(source), 0}, turn, {}};
-        PageItem stamped = bare;
-        stamped.stamps = {StampPlacement{QUuid::createUuid(), stampId, {0.03, 0.03}, 0.04, 0}};
-        const auto reference = PdfBuilder::build(BuildPlan{{bare}, {}, {}, {}}, BuildContext{sources.lookup(), cache, {}});
-        const auto built = PdfBuilder::build(BuildPlan{{stamped}, {{stampId, stamp}}, {}, {}},
-                                             BuildContext{sources.lookup(), cache, {}});
-        QVERIFY(reference.ok());
-        QVERIFY(built.ok());
-        auto expectedDocument = Fixtures::popplerOpen(*reference);
-        auto document = Fixtures::popplerOpen(*built);
-        QVERIFY(expectedDocument && document);
-        const QImage expected = std::unique_ptr<Poppler::Page>(expectedDocument->page(0))->renderToImage(72, 72);
-        const QImage drawn = std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(72, 72);
+        const auto pages = buildBareAndStamped(source, turn, {0.03, 0.03}, 0.04);
+        QVERIFY(pages);
+        const QImage &expected = pages->bare;
+        const QImage &drawn = pages->stamped;
         QCOMPARE(drawn.size(), expected.size());
         int differing = 0;
         for (int y = 0; y < drawn.height(); ++y) {
@@ -278,7 +280,7 @@ private slots:
             }
         }
         QVERIFY2(differing < drawn.width() * drawn.height() / 200, qPrintable(QString::number(differing)));
-        QCOMPARE(Fixtures::popplerText(*document, 0), QStringLiteral("Shown as it was"));
+        QCOMPARE(Fixtures::popplerText(*Fixtures::popplerOpen(pages->stampedPdf), 0), QStringLiteral("Shown as it was"));
     }
 
     void annotationsStayVisibleOnARedrawnPage_data()
@@ -313,30 +315,14 @@ private slots:
             QPDFWriter writer(pdf, sourceName.constData());
             writer.write();
         }
-        const QUrl stamp = stampFile("corner.png", halfInked({400, 200}, Qt::red));
-        const QUuid stampId = QUuid::createUuid();
-        Fixtures::OpenedSources sources;
-        QVERIFY(sources.open(source));
-        StampCache cache;
-        const PageItem bare{QUuid::createUuid(), {QUrl::fromLocalFile(source), 0}, turn, {}};
-        PageItem stamped = bare;
-        stamped.stamps = {StampPlacement{QUuid::createUuid(), stampId, {0.8, 0.9}, 0.1, 0}};
-
-        const auto reference = PdfBuilder::build(BuildPlan{{bare}, {}, {}, {}}, BuildContext{sources.lookup(), cache, {}});
-        const auto built = PdfBuilder::build(BuildPlan{{stamped}, {{stampId, stamp}}, {}, {}},
-                                             BuildContext{sources.lookup(), cache, {}});
-        QVERIFY(reference.ok());
-        QVERIFY(built.ok());
-        QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
+        const auto pages = buildBareAndStamped(source, turn, {0.8, 0.9}, 0.1);
+        QVERIFY(pages);
+        QCOMPARE(Fixtures::qpdfCheckFailure(pages->stampedPdf), QString());
         QPDF out;
-        out.processMemoryFile("out", built->constData(), size_t(built->size()));
+        out.processMemoryFile("out", pages->stampedPdf.constData(), size_t(pages->stampedPdf.size()));
         QVERIFY(!QPDFObjectHandle(out.getAllPages().at(0)).hasKey("/Annots"));
-
-        auto expectedDocument = Fixtures::popplerOpen(*reference);
-        auto document = Fixtures::popplerOpen(*built);
-        QVERIFY(expectedDocument && document);
-        const QRect expected = areaOf(std::unique_ptr<Poppler::Page>(expectedDocument->page(0))->renderToImage(72, 72), 1);
-        const QRect drawn = areaOf(std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(72, 72), 1);
+        const QRect expected = areaOf(pages->bare, 1);
+        const QRect drawn = areaOf(pages->stamped, 1);
         QVERIFY(!expected.isEmpty());
         QVERIFY2(std::abs(drawn.left() - expected.left()) <= 1 && std::abs(drawn.top() - expected.top()) <= 1
                      && std::abs(drawn.width() - expected.width()) <= 1,

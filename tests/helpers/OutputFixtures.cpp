@@ -139,8 +139,16 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
             space.setArrayItem(1, profile);
         }
     }
-    if (spec.matteMask) {
-        QPDFObjectHandle mask = QPDFObjectHandle::newStream(&pdf, std::string(size_t(w) * h, char(200)));
+    if (spec.softMask) {
+        std::string opacity(size_t(w) * h, '\0');
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const double dx = 2.0 * x / w - 1;
+                const double dy = 2.0 * y / h - 1;
+                opacity[size_t(y) * w + x] = char(std::clamp(int(255 * (1.2 - dx * dx - dy * dy)), 0, 255));
+            }
+        }
+        QPDFObjectHandle mask = QPDFObjectHandle::newStream(&pdf, opacity);
         QPDFObjectHandle maskDict = mask.getDict();
         maskDict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
         maskDict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Image"));
@@ -148,7 +156,9 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
         maskDict.replaceKey("/Height", QPDFObjectHandle::newInteger(h));
         maskDict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
         maskDict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
-        maskDict.replaceKey("/Matte", QPDFObjectHandle::parse("[1 1 1]"));
+        if (spec.matte) {
+            maskDict.replaceKey("/Matte", QPDFObjectHandle::parse("[1 1 1]"));
+        }
         dict.replaceKey("/SMask", mask);
     }
     stream.replaceDict(dict);

@@ -40,7 +40,8 @@ struct ImagePage
     int jpegQuality = 92;
     QSizeF size{595, 842}; // the page; the image fills it
     std::string extraKeys{}; // a dictionary whose keys are added to the image's, e.g. "<< /Decode [1 0] >>"
-    bool matteMask = false; // a soft mask with /Matte
+    bool softMask = false;  // a soft mask of the image's size (a vignette)
+    bool matte = false;     // ... with /Matte
 };
 
 // A picture with the texture of a photograph (gradients, shapes, grain), the

@@ -1,0 +1,110 @@
+#include "model/FileWriting.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("FileWriting", text);
+}
+
+// A name short enough to read in a message; very long names keep both ends.
+QString shownName(const QString &name)
+{
+    constexpr int keep = 40;
+    if (name.size() <= 2 * keep + 1) {
+        return name;
+    }
+    return name.left(keep) + QStringLiteral("…") + name.right(keep);
+}
+
+Error failure(const QString &name, const char *because)
+{
+    return Error{tr(because).arg(shownName(name)), 0, false};
+}
+
+// Why a system call failed, in the user's words. `reason` is the system's own
+// text, used when the cause is none of the common ones.
+Error failureOf(int error, const QString &name, const QString &reason)
+{
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return failure(name, QT_TRANSLATE_NOOP("FileWriting",
+                                               "“%1” couldn't be saved because the disk is full."));
+    case EFBIG:
+        return failure(name, QT_TRANSLATE_NOOP(
+                                 "FileWriting",
+                                 "“%1” couldn't be saved because it is too large for that disk."));
+    case EACCES:
+    case EPERM:
+        return failure(
+            name, QT_TRANSLATE_NOOP("FileWriting", "“%1” couldn't be saved because you don't have "
+                                                   "permission to write in that folder."));
+    case EROFS:
+        return failure(name,
+                       QT_TRANSLATE_NOOP("FileWriting",
+                                         "“%1” couldn't be saved because that disk is read-only."));
+    case ENAMETOOLONG:
+        return failure(name,
+                       QT_TRANSLATE_NOOP("FileWriting",
+                                         "“%1” couldn't be saved because the name is too long."));
+    case ENOENT:
+    case ENOTDIR:
+        return failure(
+            name, QT_TRANSLATE_NOOP("FileWriting",
+                                    "“%1” couldn't be saved because its folder doesn't exist."));
+    default:
+        return Error{tr("“%1” couldn't be saved (%2).").arg(shownName(name), reason), 0, false};
+    }
+}
+
+} // namespace
+
+namespace FileWriting {
+
+Result<void> replace(const QByteArray &data, const QString &path)
+{
+    const QFileInfo target(path);
+    const QString name = target.fileName();
+    if (target.isDir()) {
+        return failure(name,
+                       QT_TRANSLATE_NOOP(
+                           "FileWriting",
+                           "“%1” couldn't be saved because a folder of that name is in the way."));
+    }
+    if (!target.dir().exists()) {
+        return failureOf(ENOENT, name, {});
+    }
+    if (name.toUtf8().size() > maxNameBytes) {
+        return failureOf(ENAMETOOLONG, name, {});
+    }
+
+    QSaveFile file(path);
+    // Unbuffered, so that the system call that fails is the last one made and
+    // errno still tells why.
+    errno = 0;
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return failureOf(errno, name, file.errorString());
+    }
+    errno = 0;
+    if (file.write(data) != data.size()) {
+        const int error = errno;
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return failureOf(error, name, reason);
+    }
+    errno = 0;
+    if (!file.commit()) {
+        return failureOf(errno, name, file.errorString());
+    }
+    return {};
+}
+
+} // namespace FileWriting

@@ -1,0 +1,21 @@
+#pragma once
+
+// Replacing a file so that it is never left half-written.
+
+#include "platform/Async.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace FileWriting {
+
+// Writes `data` to `path`: into a temporary file in the same folder, renamed
+// over `path` only once it is complete on disk. On failure nothing new is left
+// behind, an old file at `path` keeps every byte, and the error's message tells
+// the user why in one sentence naming the file. Blocks; call it off the main thread.
+Result<void> replace(const QByteArray &data, const QString &path);
+
+// The longest file name, in bytes of its UTF-8 spelling, that folders take.
+constexpr int maxNameBytes = 255;
+
+} // namespace FileWriting

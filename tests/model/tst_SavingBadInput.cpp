@@ -1,0 +1,211 @@
+#include "SavingHarness.h"
+
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <csignal>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+// Targets that can't take the file: each ends with one clear sentence, no
+// file half-written, an old file as it was, and the document still edited.
+class TestSavingBadInput : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<SavingHarness> h;
+    QStringList m_mounts;
+    std::optional<rlimit> m_oldLimit;
+
+    // A small memory disk at `folder`; false where the test may not mount one.
+    bool mountDisk(const QString &folder, const char *size)
+    {
+        if (!QDir().mkpath(folder) ||
+            ::mount("tamsel-test", folder.toLocal8Bit().constData(), "tmpfs", 0, size) != 0) {
+            return false;
+        }
+        m_mounts.append(folder);
+        return true;
+    }
+
+    bool makeReadOnly(const QString &folder)
+    {
+        return ::mount("tamsel-test", folder.toLocal8Bit().constData(), "tmpfs",
+                       MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+    }
+
+    // Writes beyond `bytes` fail for the whole process, as on a disk that takes
+    // no larger file, until cleanup lifts the limit.
+    bool limitFileSize(rlim_t bytes)
+    {
+        rlimit limit{};
+        if (::getrlimit(RLIMIT_FSIZE, &limit) != 0) {
+            return false;
+        }
+        m_oldLimit = limit;
+        std::signal(SIGXFSZ, SIG_IGN);
+        limit.rlim_cur = bytes;
+        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
+    {
+        QSettings().clear();
+        h = std::make_unique<SavingHarness>();
+    }
+
+    void cleanup()
+    {
+        if (m_oldLimit) {
+            ::setrlimit(RLIMIT_FSIZE, &*m_oldLimit);
+            m_oldLimit.reset();
+        }
+        // Before the folder goes, so that it can be removed.
+        for (const QString &folder : std::as_const(m_mounts)) {
+            ::umount2(folder.toLocal8Bit().constData(), MNT_DETACH);
+        }
+        m_mounts.clear();
+        h.reset();
+        QSettings().clear();
+    }
+
+    void targetsThatCantTakeTheFile_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("target"); // within the test's folder
+        QTest::addColumn<QString>("message");
+        const QString name = QStringLiteral("Name (edited).pdf");
+        QTest::newRow("read-only disk")
+            << "read-only"
+            << "disk/" + name
+            << "“Name (edited).pdf” couldn't be saved because that disk is read-only.";
+        QTest::newRow("full disk")
+            << "full"
+            << "disk/" + name << "“Name (edited).pdf” couldn't be saved because the disk is full.";
+        QTest::newRow("file size limit")
+            << "limit"
+            << "limited/" + name
+            << "“Name (edited).pdf” couldn't be saved because it is too large for that disk.";
+        QTest::newRow("folder missing")
+            << ""
+            << "missing/" + name
+            << "“Name (edited).pdf” couldn't be saved because its folder doesn't exist.";
+        QTest::newRow("slashes make a folder that isn't there")
+            << ""
+            << "a/b/c.pdf"
+            << "“c.pdf” couldn't be saved because its folder doesn't exist.";
+        QTest::newRow("folder is a file")
+            << "file"
+            << "plain.txt/" + name
+            << "“Name (edited).pdf” couldn't be saved because its folder doesn't exist.";
+        QTest::newRow("target is a folder")
+            << "folder"
+            << "out/" + name
+            << "“Name (edited).pdf” couldn't be saved because a folder of that name is in the way.";
+        const QString longName = QString(296, QLatin1Char('a')) + ".pdf";
+        QTest::newRow("name of 300 characters")
+            << "" << longName
+            << "“" + longName.left(40) + "…" + longName.right(40) +
+                   "” couldn't be saved because the name is too long.";
+    }
+
+    void targetsThatCantTakeTheFile()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, target);
+        QFETCH(QString, message);
+        OpenFile *file = h->open({h->pdf("Name.pdf", 40)});
+        QVERIFY(file);
+        QVERIFY(h->model->place(h->libraryStamp(Qt::red), file, file->pages()[0].id));
+        file->setEdited(true);
+
+        const QString path = h->dir.filePath(target);
+        const QString folder = QFileInfo(path).path();
+        const QByteArray old("an earlier file that must survive");
+        bool oldFile = false;
+        if (setup == "read-only" || setup == "full") {
+            if (!mountDisk(folder, setup == "full" ? "size=16k" : "size=64k")) {
+                QSKIP("no memory disk can be mounted here");
+            }
+            QVERIFY(Fixtures::writeAll(path, old));
+            oldFile = true;
+            if (setup == "read-only") {
+                QVERIFY(makeReadOnly(folder));
+            }
+        } else if (setup == "limit") {
+            QVERIFY(QDir().mkpath(folder));
+            QVERIFY(Fixtures::writeAll(path, old));
+            oldFile = true;
+        } else if (setup == "file") {
+            QVERIFY(Fixtures::writeAll(h->dir.filePath("plain.txt"), old));
+        } else if (setup == "folder") {
+            QVERIFY(QDir().mkpath(path));
+            QVERIFY(Fixtures::writeAll(QDir(path).filePath("inside.txt"), old));
+        }
+        const QStringList before = SavingHarness::namesIn(folder);
+
+        h->panels.saveAnswers.enqueue(QUrl::fromLocalFile(path));
+        const QFuture<void> saving = h->model->saveAs(file);
+        if (setup == "limit") {
+            QVERIFY(limitFileSize(4096));
+        }
+        QVERIFY(TestUtil::waitFor(saving));
+
+        QCOMPARE(h->model->errorMessage(), std::optional<QString>(message));
+        QVERIFY(!h->model->busy());
+        QVERIFY(!h->model->toast());
+        QVERIFY(file->isEdited());
+        QCOMPARE(SavingHarness::namesIn(folder), before);
+        if (oldFile) {
+            QCOMPARE(Fixtures::readAll(path), old);
+        }
+        if (setup == "folder") {
+            QCOMPARE(SavingHarness::namesIn(path), QStringList{"inside.txt"});
+        }
+        QCOMPARE(QSettings().value("friend.savedFiles", 0).toInt(), 0);
+    }
+
+    void unusableNamesWriteNoFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("a slash") << "pages/1"
+                                 << "“pages/1.pdf” can't be used as a file name.";
+        QTest::newRow("up out of the folder") << "../Scan"
+                                              << "“../Scan.pdf” can't be used as a file name.";
+        QTest::newRow("blank") << "  "
+                               << "“  .pdf” can't be used as a file name.";
+        const QString longName(300, QLatin1Char('b'));
+        QTest::newRow("300 characters")
+            << longName
+            << "“" + longName.left(40) + "…” couldn't be saved because the name is too long.";
+    }
+
+    void unusableNamesWriteNoFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        const QString folder = h->dir.filePath("out");
+        QVERIFY(QDir().mkpath(folder));
+        h->panels.folderAnswers.enqueue(QUrl::fromLocalFile(folder));
+        int made = 0;
+        QVERIFY(TestUtil::waitFor(
+            h->model->writeFiles({{"Good", "pdf"}, {name, "pdf"}}, std::nullopt, "Export",
+                                 "Exporting…", [&](int, CancelToken) {
+                                     ++made;
+                                     return Async::ready(Result<QByteArray>(QByteArray("bytes")));
+                                 })));
+        QCOMPARE(h->model->errorMessage(), std::optional<QString>(message));
+        QCOMPARE(made, 0);
+        QVERIFY(SavingHarness::namesIn(folder).isEmpty());
+        QVERIFY(SavingHarness::namesIn(h->dir.path()).contains("out"));
+        QVERIFY(!h->model->busy());
+    }
+};
+
+QTEST_MAIN(TestSavingBadInput)
+#include "tst_SavingBadInput.moc"
