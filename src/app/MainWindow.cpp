@@ -21,7 +21,8 @@ MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), 
     resize(1200, 780);
     m_root = new RootView(model, nullptr, this);
     setCentralWidget(m_root);
-    connect(m_root, &RootView::saveAsRequested, this, &MainWindow::saveAsRequested);
+    connect(m_root, &RootView::saveAsRequested, this, &MainWindow::saveAs);
+    connect(m_root->findChild<SidebarView *>(), &SidebarView::saveAsRequested, this, &MainWindow::saveAs);
     buildMenus();
     for (auto signal : {&AppModel::destinationChanged, &AppModel::filesChanged, &AppModel::busyChanged}) {
         connect(model, signal, this, &MainWindow::updateActions);
@@ -49,9 +50,7 @@ void MainWindow::buildMenus()
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
     m_saveAs = file->addAction(tr("Save As…"), this, [this] {
-        if (OpenFile *current = currentFile()) {
-            emit saveAsRequested(current);
-        }
+        saveAs(currentFile());
     });
     m_saveAs->setObjectName(QStringLiteral("saveAsAction"));
     m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
@@ -83,6 +82,13 @@ void MainWindow::buildMenus()
         }
     });
     support->setObjectName(QStringLiteral("supportAction"));
+}
+
+void MainWindow::saveAs(OpenFile *file)
+{
+    if (m_model && file) {
+        m_model->saveAs(file);
+    }
 }
 
 void MainWindow::updateActions()

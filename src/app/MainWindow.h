@@ -29,9 +29,6 @@ public:
     // "Changes in A and B aren't saved. Use Save As… to keep them."
     static QString unsavedChangesText(const QStringList &names);
 
-signals:
-    void saveAsRequested(OpenFile *file);
-
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -40,6 +37,7 @@ private:
     void updateActions();
     void openFiles();
     void closeCurrentFile();
+    void saveAs(OpenFile *file);
     void askAboutBusyWork();
     void askAboutUnsavedChanges();
     void finishQuit();

@@ -193,7 +193,6 @@ RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
             m_model->busy()->task.cancel();
         }
     });
-    connect(m_sidebar, &SidebarView::saveAsRequested, this, &RootView::saveAsRequested);
 
     connect(model, &AppModel::destinationChanged, this, &RootView::route);
     connect(model, &AppModel::signingFileIDChanged, this, &RootView::route);
