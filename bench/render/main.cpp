@@ -119,6 +119,7 @@ double renderWithEngine(const QString &path, int pages)
         std::fprintf(stderr, "open answered %d pages\n", opened.result().pageCount);
         return -1;
     }
+    std::printf("  open: %.3f s\n", timer.nsecsElapsed() / 1e9);
     // A few renders ahead keep the worker busy without holding every picture.
     std::deque<QFuture<QImage>> ahead;
     int next = 0;

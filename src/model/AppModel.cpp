@@ -66,6 +66,22 @@ bool assignIfDifferent(T &stored, const T &value)
     return true;
 }
 
+// Makes `value` the owned child held in `stored`; the one it replaces goes once
+// control returns to the event loop. False when nothing changed.
+template<typename T>
+bool replaceOwned(QObject *owner, T *&stored, T *value)
+{
+    if (!value || value == stored) {
+        return false;
+    }
+    T *old = std::exchange(stored, value);
+    value->setParent(owner);
+    if (old) {
+        old->deleteLater();
+    }
+    return true;
+}
+
 } // namespace
 
 void AppModel::setDestination(const std::optional<Destination> &destination)
@@ -98,14 +114,15 @@ OpenFile *AppModel::file(const QUuid &id) const
 
 void AppModel::setMerge(MergeModel *merge)
 {
-    if (!merge || merge == m_merge) {
-        return;
+    if (replaceOwned(this, m_merge, merge)) {
+        emit mergeChanged();
     }
-    MergeModel *old = std::exchange(m_merge, merge);
-    merge->setParent(this);
-    emit mergeChanged();
-    if (old) {
-        old->deleteLater();
+}
+
+void AppModel::setCodes(CodesModel *codes)
+{
+    if (replaceOwned(this, m_codes, codes)) {
+        emit codesChanged();
     }
 }
 

@@ -48,7 +48,7 @@ public:
     struct Services
     {
         PDFEngine *engine = nullptr;   // required by every operation that reads a source
-        Clock *clock = nullptr;        // required; when null the model runs its own system clock
+        Clock *clock = nullptr;        // absent: the model runs a system clock of its own
         FilePanels *panels = nullptr;  // absent: every panel answers as if cancelled
         QString stampsFolder;          // empty: standardStampsFolder()
         Clipboard *clipboard = nullptr; // absent: the system clipboard
@@ -89,6 +89,9 @@ public:
     CodesModel *codes() const { return m_codes; }
     // Takes ownership of `merge`; notifies only when another object is assigned.
     void setMerge(MergeModel *merge);
+
+    // Takes ownership of `codes`; notifies only when another object is assigned.
+    void setCodes(CodesModel *codes);
 
     const std::optional<SupportPrompt> &support() const { return m_support; }
     void setSupport(const std::optional<SupportPrompt> &support);
@@ -261,6 +264,7 @@ signals:
     void destinationChanged();
     void filesChanged();
     void mergeChanged();
+    void codesChanged();
     void supportChanged();
     void sheetChanged();
     void toastChanged();

@@ -1,4 +1,5 @@
 #include "helpers/FakeClock.h"
+#include "codes/CodesModel.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
 #include "model/OpenFile.h"
@@ -212,6 +213,19 @@ private slots:
         QCOMPARE(spy.count(), 1);
         QCOMPARE(model.merge(), other);
         QCOMPARE(other->parent(), &model);
+    }
+
+    void codesNotifyOnlyForAnotherObject()
+    {
+        AppModel model(services());
+        QVERIFY(model.codes() && model.codes()->found().isEmpty() && !model.codes()->isReading());
+        QSignalSpy spy(&model, &AppModel::codesChanged);
+        model.setCodes(model.codes());
+        QCOMPARE(spy.count(), 0);
+        auto *other = new CodesModel;
+        model.setCodes(other);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(model.codes(), other);
     }
 
     void fileLooksUpById()
