@@ -4,6 +4,7 @@
 
 #include "app/BrandMark.h"
 #include "app/HomeView.h"
+#include "app/MainWindow.h"
 #include "app/SidebarView.h"
 #include "engine/PDFEngine.h"
 #include "helpers/PdfFixtures.h"
@@ -156,15 +157,20 @@ bool homeAndSidebar()
     sidebar.show();
     ok = save(&sidebar, QStringLiteral("sidebar")) && ok;
 
-    // The two side by side, as the window shows them.
-    QSplitter window;
-    window.addWidget(new SidebarView(&model));
-    window.addWidget(new HomeView(&model));
-    window.setSizes({250, 900});
-    window.resize(1150, 760);
+    // The real window: home with the open files, then a save under way.
+    MainWindow window(&model);
+    window.resize(1200, 780);
     model.setDestination(Destination::home());
     window.show();
+    QCoreApplication::processEvents();
     ok = save(&window, QStringLiteral("window")) && ok;
+    model.setDestination(Destination::file(model.files().first()->id()));
+    model.setBusy(BusyState{QStringLiteral("Saving…"), CancelToken::make()});
+    model.setToast(Toast{QStringLiteral("Saved “Annual report 2025 copy.pdf”"), QUrl::fromLocalFile(report)});
+    QCoreApplication::processEvents();
+    ok = save(&window, QStringLiteral("window-busy")) && ok;
+    model.setBusy(std::nullopt);
+    model.setToast(std::nullopt);
     return ok;
 }
 

@@ -1,0 +1,239 @@
+#include "app/MainWindow.h"
+
+#include "app/RootView.h"
+#include "app/SidebarView.h"
+#include "model/AppModel.h"
+#include "model/OpenFile.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+
+MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("mainWindow"));
+    setWindowTitle(tr("Tamsel"));
+    setMinimumSize(1000, 660);
+    resize(1200, 780);
+    m_root = new RootView(model, nullptr, this);
+    setCentralWidget(m_root);
+    connect(m_root, &RootView::saveAsRequested, this, &MainWindow::saveAs);
+    connect(m_root->findChild<SidebarView *>(), &SidebarView::saveAsRequested, this, &MainWindow::saveAs);
+    buildMenus();
+    for (auto signal : {&AppModel::destinationChanged, &AppModel::filesChanged, &AppModel::busyChanged}) {
+        connect(model, signal, this, &MainWindow::updateActions);
+    }
+    updateActions();
+}
+
+OpenFile *MainWindow::currentFile() const
+{
+    if (!m_model) {
+        return nullptr;
+    }
+    const auto &d = m_model->destination();
+    if (!d || d->kind() != Destination::Kind::File) {
+        return nullptr;
+    }
+    return m_model->file(d->fileID());
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    QAction *open = file->addAction(tr("Open…"), this, &MainWindow::openFiles);
+    open->setObjectName(QStringLiteral("openAction"));
+    open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    file->addSeparator();
+    m_saveAs = file->addAction(tr("Save As…"), this, [this] {
+        saveAs(currentFile());
+    });
+    m_saveAs->setObjectName(QStringLiteral("saveAsAction"));
+    m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    m_closeFile = file->addAction(tr("Close File"), this, &MainWindow::closeCurrentFile);
+    m_closeFile->setObjectName(QStringLiteral("closeFileAction"));
+    file->addSeparator();
+    QAction *quit = file->addAction(tr("Quit"), this, &MainWindow::requestQuit);
+    quit->setObjectName(QStringLiteral("quitAction"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setMenuRole(QAction::QuitRole);
+
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    QAction *about = help->addAction(tr("About Tamsel"), this, [this] {
+        if (m_model) {
+            m_model->setDestination(Destination::about());
+        }
+    });
+    about->setObjectName(QStringLiteral("aboutAction"));
+    QAction *updates = help->addAction(tr("Check for Updates…"), this, [this] {
+        if (m_model) {
+            m_model->setDestination(Destination::about());
+            m_model->checkForUpdates();
+        }
+    });
+    updates->setObjectName(QStringLiteral("checkForUpdatesAction"));
+    QAction *support = help->addAction(tr("Support the Developer…"), this, [this] {
+        if (m_model) {
+            m_model->setSupport(SupportPrompt::Manual);
+        }
+    });
+    support->setObjectName(QStringLiteral("supportAction"));
+}
+
+void MainWindow::saveAs(OpenFile *file)
+{
+    if (m_model && file) {
+        m_model->saveAs(file);
+    }
+}
+
+void MainWindow::updateActions()
+{
+    OpenFile *current = currentFile();
+    m_saveAs->setEnabled(current && m_model && !m_model->busy());
+    // A running operation leaves closing possible: closing asks first when needed.
+    m_closeFile->setEnabled(current != nullptr);
+}
+
+void MainWindow::openFiles()
+{
+    if (!m_model) {
+        return;
+    }
+    QPointer<AppModel> model(m_model);
+    m_model->chooseFiles(true, {FileKind::Pdf, FileKind::Picture})
+        .then(this, [model](const QList<QUrl> &urls) {
+            if (model) {
+                model->open(urls);
+            }
+        });
+}
+
+void MainWindow::closeCurrentFile()
+{
+    if (OpenFile *current = currentFile()) {
+        SidebarView::requestClose(m_model, current);
+    }
+}
+
+QString MainWindow::unsavedChangesText(const QStringList &names)
+{
+    return tr("Changes in %1 aren't saved. Use Save As… to keep them.")
+        .arg(QLocale().createSeparatedList(names));
+}
+
+void MainWindow::requestQuit()
+{
+    if (m_quitting) {
+        finishQuit();
+        return;
+    }
+    if (m_quitAsked || !m_model) {
+        if (!m_model) {
+            finishQuit();
+        }
+        return;
+    }
+    // An update being put in place must not be interrupted; the quit is refused silently.
+    if (m_model->isInstallingUpdate()) {
+        return;
+    }
+    askAboutBusyWork();
+}
+
+void MainWindow::askAboutBusyWork()
+{
+    if (!m_model->busy()) {
+        askAboutUnsavedChanges();
+        return;
+    }
+    m_quitAsked = true;
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Tamsel"), tr("Stop and quit?"), QMessageBox::NoButton, this);
+    box->setObjectName(QStringLiteral("quitWhileBusyQuestion"));
+    box->setInformativeText(
+        tr("Tamsel is still working (%1). Quitting stops that work; nothing half-written is kept.")
+            .arg(m_model->busy()->title));
+    QPushButton *cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
+    QPushButton *quit = box->addButton(tr("Quit Anyway"), QMessageBox::DestructiveRole);
+    quit->setObjectName(QStringLiteral("quitAnyway"));
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    connect(box, &QDialog::finished, this, [this, box, quit] {
+        m_quitAsked = false;
+        if (box->clickedButton() == quit && m_model) {
+            askAboutUnsavedChanges();
+        }
+    });
+    box->open();
+}
+
+void MainWindow::askAboutUnsavedChanges()
+{
+    QStringList names;
+    for (OpenFile *file : m_model->files()) {
+        if (file->isEdited()) {
+            names << file->name();
+        }
+    }
+    if (names.isEmpty()) {
+        finishQuit();
+        return;
+    }
+    m_quitAsked = true;
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Tamsel"), tr("Quit without saving?"), QMessageBox::NoButton,
+                                this);
+    box->setObjectName(QStringLiteral("quitQuestion"));
+    box->setTextFormat(Qt::PlainText);
+    box->setInformativeText(unsavedChangesText(names));
+    QPushButton *cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("quitCancel"));
+    QPushButton *quit = box->addButton(tr("Quit Anyway"), QMessageBox::DestructiveRole);
+    quit->setObjectName(QStringLiteral("quitAnyway"));
+    box->setDefaultButton(cancel);
+    box->setEscapeButton(cancel);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    connect(box, &QDialog::finished, this, [this, box, quit] {
+        m_quitAsked = false;
+        if (box->clickedButton() == quit) {
+            finishQuit();
+        }
+    });
+    box->open();
+}
+
+void MainWindow::finishQuit()
+{
+    m_quitting = true;
+    if (m_model && m_model->busy()) {
+        // Writes are atomic: once the cancelled work has ended, nothing
+        // half-written is left behind, so quitting waits for that end.
+        m_model->busy()->task.cancel();
+        if (!m_waitingForWork) {
+            m_waitingForWork = true;
+            connect(m_model, &AppModel::busyChanged, this, [this] {
+                if (!m_model || !m_model->busy()) {
+                    QCoreApplication::quit();
+                }
+            });
+        }
+        return;
+    }
+    QCoreApplication::quit();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_quitting && (!m_model || !m_model->busy())) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    requestQuit();
+}

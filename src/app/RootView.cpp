@@ -1,0 +1,556 @@
+#include "app/RootView.h"
+
+#include "app/DropLoader.h"
+#include "app/HomeView.h"
+#include "app/PasswordPrompt.h"
+#include "app/SidebarView.h"
+#include "app/Theme.h"
+#include "model/AppModel.h"
+#include "model/OpenFile.h"
+#include "platform/FileRevealer.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QGraphicsOpacityEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPainter>
+#include <QProgressBar>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+// A screen whose own work has not been built yet says so plainly.
+QWidget *unavailableScreen(const QString &objectName, const QString &text)
+{
+    auto *label = new QLabel(text);
+    label->setObjectName(objectName);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setFont(Theme::font(14));
+    Theme::setTextColor(label, Theme::secondaryText());
+    return label;
+}
+
+} // namespace
+
+// ---- Toast
+
+ToastView::ToastView(QWidget *parent) : QFrame(parent)
+{
+    setObjectName(QStringLiteral("toast"));
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(16, 10, 16, 10);
+    row->setSpacing(12);
+    auto *mark = new QLabel(this);
+    mark->setPixmap(QIcon::fromTheme(QStringLiteral("emblem-ok-symbolic"),
+                                     QIcon::fromTheme(QStringLiteral("dialog-ok")))
+                        .pixmap(16, 16));
+    m_text = new QLabel(this);
+    m_text->setObjectName(QStringLiteral("toastText"));
+    m_text->setFont(Theme::font(13, QFont::Medium));
+    m_text->setTextFormat(Qt::PlainText);
+    Theme::setTextColor(m_text, Theme::text());
+    m_reveal = new QPushButton(tr("Show in Folder"), this);
+    m_reveal->setObjectName(QStringLiteral("showInFolder"));
+    m_reveal->setFlat(true);
+    m_reveal->setCursor(Qt::PointingHandCursor);
+    m_reveal->setFont(Theme::font(13, QFont::DemiBold));
+    Theme::setTextColor(m_reveal, Theme::accentDeep());
+    row->addWidget(mark);
+    row->addWidget(m_text);
+    row->addWidget(m_reveal);
+    connect(m_reveal, &QPushButton::clicked, this, [this] {
+        if (m_file) {
+            emit revealRequested(*m_file);
+        }
+    });
+    Theme::castShadow(this, QColor(0, 0, 0, 31), 12, QPointF(0, 4));
+}
+
+void ToastView::setToast(const Toast &toast)
+{
+    m_file = toast.reveal;
+    m_reveal->setVisible(toast.reveal.has_value());
+    // One line: a long text is shortened rather than wrapped.
+    const int room = 520;
+    m_text->setText(m_text->fontMetrics().elidedText(toast.text, Qt::ElideRight, room));
+    m_text->setToolTip(toast.text);
+    adjustSize();
+}
+
+void ToastView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    Theme::paintCard(painter, r, r.height() / 2, Theme::surface(), Theme::hairline());
+}
+
+// ---- Busy overlay
+
+BusyOverlay::BusyOverlay(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("busyOverlay"));
+    setAttribute(Qt::WA_NoMousePropagation);
+    setFocusPolicy(Qt::StrongFocus);
+    auto *outer = new QVBoxLayout(this);
+    auto *card = new QFrame(this);
+    card->setObjectName(QStringLiteral("busyCard"));
+    card->setStyleSheet(QStringLiteral("#busyCard { background: %1; border-radius: 18px; }")
+                            .arg(Theme::surface().name()));
+    Theme::castShadow(card, QColor(0, 0, 0, 38), 20, QPointF(0, 6));
+    outer->addStretch();
+    outer->addWidget(card, 0, Qt::AlignCenter);
+    outer->addStretch();
+    auto *stack = new QVBoxLayout(card);
+    stack->setContentsMargins(28, 28, 28, 28);
+    stack->setSpacing(14);
+    auto *progress = new QProgressBar(card);
+    progress->setRange(0, 0);
+    progress->setTextVisible(false);
+    progress->setFixedWidth(180);
+    m_title = new QLabel(card);
+    m_title->setObjectName(QStringLiteral("busyTitle"));
+    m_title->setTextFormat(Qt::PlainText);
+    m_title->setFont(Theme::font(14, QFont::DemiBold));
+    Theme::setTextColor(m_title, Theme::text());
+    auto *cancel = new QPushButton(tr("Cancel"), card);
+    cancel->setObjectName(QStringLiteral("busyCancel"));
+    stack->addWidget(progress, 0, Qt::AlignCenter);
+    stack->addWidget(m_title, 0, Qt::AlignCenter);
+    stack->addWidget(cancel, 0, Qt::AlignCenter);
+    connect(cancel, &QPushButton::clicked, this, &BusyOverlay::cancelRequested);
+    // Anywhere in the window, but only while the overlay shows.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &BusyOverlay::cancelRequested);
+}
+
+void BusyOverlay::setTitle(const QString &title)
+{
+    m_title->setText(title);
+}
+
+void BusyOverlay::keyPressEvent(QKeyEvent *event)
+{
+    event->accept(); // nothing typed here reaches the screen below
+}
+
+void BusyOverlay::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(0, 0, 0, 31));
+}
+
+// ---- Root view
+
+RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
+    : QWidget(parent), m_model(model), m_revealer(revealer)
+{
+    setObjectName(QStringLiteral("rootView"));
+    if (!m_revealer) {
+        m_ownRevealer = std::make_unique<SystemFileRevealer>();
+        m_revealer = m_ownRevealer.get();
+    }
+    setAcceptDrops(true);
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setChildrenCollapsible(false);
+    m_sidebar = new SidebarView(model, m_splitter);
+    m_sidebar->setMinimumWidth(220);
+    m_sidebar->setMaximumWidth(300);
+    m_detail = new QWidget(m_splitter);
+    m_detail->setObjectName(QStringLiteral("detailArea"));
+    m_detail->setAutoFillBackground(true);
+    QPalette palette = m_detail->palette();
+    palette.setColor(QPalette::Window, Theme::background());
+    m_detail->setPalette(palette);
+    auto *detailLayout = new QVBoxLayout(m_detail);
+    detailLayout->setContentsMargins(0, 0, 0, 0);
+    m_splitter->addWidget(m_sidebar);
+    m_splitter->addWidget(m_detail);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({240, 760});
+    layout->addWidget(m_splitter);
+    m_detail->installEventFilter(this);
+
+    m_toast = new ToastView(m_detail);
+    m_toast->hide();
+    connect(m_toast, &ToastView::revealRequested, this, [this](const QUrl &file) { m_revealer->reveal(file); });
+    m_busy = new BusyOverlay(m_detail);
+    m_busy->hide();
+    connect(m_busy, &BusyOverlay::cancelRequested, this, [this] {
+        if (m_model && m_model->busy()) {
+            m_model->busy()->task.cancel();
+        }
+    });
+
+    connect(model, &AppModel::destinationChanged, this, &RootView::route);
+    connect(model, &AppModel::signingFileIDChanged, this, &RootView::route);
+    connect(model, &AppModel::filesChanged, this, [this] {
+        route();
+        closeSheetOfClosedFile();
+        scheduleModalUpdate();
+    });
+    for (auto signal : {&AppModel::supportChanged, &AppModel::sheetChanged, &AppModel::passwordRequestChanged,
+                        &AppModel::errorMessageChanged, &AppModel::closingFileChanged}) {
+        connect(model, signal, this, &RootView::scheduleModalUpdate);
+    }
+    connect(model, &AppModel::toastChanged, this, &RootView::updateToast);
+    connect(model, &AppModel::busyChanged, this, &RootView::updateBusy);
+
+    route();
+    updateToast();
+    updateBusy();
+    scheduleModalUpdate();
+}
+
+RootView::~RootView()
+{
+    // Closing the window is not the user answering a question.
+    dropModal();
+}
+
+// ---- Routing
+
+void RootView::route()
+{
+    if (!m_model) {
+        return;
+    }
+    const Destination d = m_model->destination().value_or(Destination::home());
+    QString key;
+    switch (d.kind()) {
+    case Destination::Kind::File:
+        if (!m_model->file(d.fileID())) {
+            key = QStringLiteral("home");
+        } else if (m_model->signingFileID() == d.fileID()) {
+            key = QStringLiteral("sign-") + d.fileID().toString();
+        } else {
+            key = QStringLiteral("file-") + d.fileID().toString();
+        }
+        break;
+    case Destination::Kind::Home: key = QStringLiteral("home"); break;
+    case Destination::Kind::Merge: key = QStringLiteral("merge"); break;
+    case Destination::Kind::Stamps: key = QStringLiteral("stamps"); break;
+    case Destination::Kind::Codes: key = QStringLiteral("codes"); break;
+    case Destination::Kind::About: key = QStringLiteral("about"); break;
+    }
+    if (key == m_screenKey && m_screen) {
+        return;
+    }
+    m_screenKey = key;
+    if (m_screen) {
+        m_screen->hide();
+        m_screen->deleteLater();
+    }
+    m_screen = makeScreen();
+    m_screen->setParent(m_detail);
+    static_cast<QVBoxLayout *>(m_detail->layout())->addWidget(m_screen);
+    m_screen->setEnabled(!m_model->busy());
+    m_screen->show();
+    m_toast->raise();
+    m_busy->raise();
+}
+
+QWidget *RootView::makeScreen()
+{
+    if (m_screenKey == QLatin1String("home")) {
+        auto *home = new HomeView(m_model);
+        home->setObjectName(QStringLiteral("homeView"));
+        return home;
+    }
+    if (m_screenKey.startsWith(QLatin1String("sign-"))) {
+        return unavailableScreen(QStringLiteral("signPlaceholder"),
+                                 tr("Sign & Stamp is not available yet."));
+    }
+    if (m_screenKey.startsWith(QLatin1String("file-"))) {
+        return unavailableScreen(QStringLiteral("documentPlaceholder"),
+                                 tr("The page view is not available yet."));
+    }
+    if (m_screenKey == QLatin1String("merge")) {
+        return unavailableScreen(QStringLiteral("mergePlaceholder"), tr("Merging is not available yet."));
+    }
+    if (m_screenKey == QLatin1String("stamps")) {
+        return unavailableScreen(QStringLiteral("stampsPlaceholder"), tr("The stamp library is not available yet."));
+    }
+    if (m_screenKey == QLatin1String("codes")) {
+        return unavailableScreen(QStringLiteral("codesPlaceholder"), tr("Reading codes is not available yet."));
+    }
+    return unavailableScreen(QStringLiteral("aboutPlaceholder"), tr("About is not available yet."));
+}
+
+// ---- Modal state
+
+void RootView::scheduleModalUpdate()
+{
+    // Deferred, so that a dialog that answers the model after closing itself
+    // is seen with the model's state after that answer.
+    if (m_modalUpdatePending) {
+        return;
+    }
+    m_modalUpdatePending = true;
+    QTimer::singleShot(0, this, [this] {
+        m_modalUpdatePending = false;
+        updateModal();
+    });
+}
+
+bool RootView::modalStillWanted()
+{
+    switch (m_modalKind) {
+    case ModalKind::None:
+        return false;
+    case ModalKind::Support:
+        return m_model->support() == m_modalSupport;
+    case ModalKind::Sheet:
+        return m_model->sheet() && m_model->sheet()->id() == m_modalSheet;
+    case ModalKind::Password: {
+        auto *prompt = qobject_cast<PasswordPrompt *>(m_modal.data());
+        return prompt && m_model->passwordRequest() && m_model->passwordRequest()->id == prompt->requestID();
+    }
+    case ModalKind::Error:
+        if (m_model->errorMessage()) {
+            // A later failure replaces the text of the one on screen.
+            if (auto *box = qobject_cast<QMessageBox *>(m_modal.data())) {
+                box->setInformativeText(*m_model->errorMessage());
+            }
+            return true;
+        }
+        return false;
+    case ModalKind::Closing:
+        return m_modalFile && m_model->closingFile() == m_modalFile;
+    }
+    return false;
+}
+
+void RootView::dropModal()
+{
+    if (m_modal) {
+        QDialog *dialog = m_modal;
+        dialog->disconnect(this);
+        dialog->hide();
+        dialog->deleteLater();
+    }
+    m_modal = nullptr;
+    m_modalKind = ModalKind::None;
+    m_modalFile = nullptr;
+    m_modalSupport.reset();
+    m_modalSheet.clear();
+}
+
+void RootView::updateModal()
+{
+    if (!m_model) {
+        return;
+    }
+    if (m_modal) {
+        if (modalStillWanted()) {
+            return;
+        }
+        dropModal();
+    }
+    if (m_model->support()) {
+        m_modalSupport = m_model->support();
+        present(makeUnavailablePanel(QStringLiteral("supportPanel"), tr("This panel is not available yet.")),
+                ModalKind::Support);
+    } else if (m_model->sheet()) {
+        m_modalSheet = m_model->sheet()->id();
+        present(makeUnavailablePanel(QStringLiteral("toolSheet"), tr("This tool is not available yet.")),
+                ModalKind::Sheet);
+    } else if (m_model->passwordRequest()) {
+        present(PasswordPrompt::forModel(m_model, window()), ModalKind::Password);
+    } else if (m_model->errorMessage()) {
+        present(makeErrorAlert(), ModalKind::Error);
+    } else if (OpenFile *file = m_model->closingFile()) {
+        m_modalFile = file;
+        present(makeClosingQuestion(file), ModalKind::Closing);
+    }
+}
+
+void RootView::present(QDialog *dialog, ModalKind kind)
+{
+    if (!dialog) {
+        return;
+    }
+    m_modal = dialog;
+    m_modalKind = kind;
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::WindowModal);
+    connect(dialog, &QDialog::finished, this, [this, dialog] {
+        if (m_modal == dialog) {
+            m_modal = nullptr;
+            m_modalKind = ModalKind::None;
+        }
+        scheduleModalUpdate();
+    });
+    dialog->open();
+}
+
+QDialog *RootView::makeUnavailablePanel(const QString &objectName, const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::NoIcon, tr("Tamsel"), text, QMessageBox::Close, window());
+    box->setObjectName(objectName);
+    const bool support = objectName == QLatin1String("supportPanel");
+    connect(box, &QDialog::finished, this, [this, support] {
+        if (!m_model) {
+            return;
+        }
+        if (support) {
+            m_model->setSupport(std::nullopt);
+        } else {
+            m_model->setSheet(std::nullopt);
+        }
+    });
+    return box;
+}
+
+QDialog *RootView::makeErrorAlert()
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Something went wrong"), tr("Something went wrong"),
+                                QMessageBox::NoButton, window());
+    box->setObjectName(QStringLiteral("errorAlert"));
+    box->setTextFormat(Qt::PlainText);
+    box->setInformativeText(*m_model->errorMessage());
+    QPushButton *ok = box->addButton(tr("OK"), QMessageBox::RejectRole);
+    ok->setObjectName(QStringLiteral("errorOK"));
+    box->setDefaultButton(ok);
+    box->setEscapeButton(ok);
+    connect(box, &QDialog::finished, this, [this] {
+        if (m_model) {
+            m_model->setErrorMessage(std::nullopt);
+        }
+    });
+    return box;
+}
+
+QDialog *RootView::makeClosingQuestion(OpenFile *file)
+{
+    auto *box = new QMessageBox(window());
+    box->setObjectName(QStringLiteral("closingQuestion"));
+    box->setIcon(QMessageBox::Warning);
+    box->setWindowTitle(tr("Tamsel"));
+    box->setTextFormat(Qt::PlainText);
+    box->setText(tr("Save changes to “%1”?").arg(file ? file->name() : QString()));
+    box->setInformativeText(
+        tr("Your changes will be lost if you close it without saving. The original file stays as it was."));
+    QPushButton *saveAs = box->addButton(tr("Save As…"), QMessageBox::AcceptRole);
+    saveAs->setObjectName(QStringLiteral("closingSaveAs"));
+    QPushButton *discard = box->addButton(tr("Don't Save"), QMessageBox::DestructiveRole);
+    discard->setObjectName(QStringLiteral("closingDontSave"));
+    QPushButton *cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
+    cancel->setObjectName(QStringLiteral("closingCancel"));
+    box->setEscapeButton(cancel);
+    QPointer<OpenFile> target(file);
+    connect(box, &QDialog::finished, this, [this, box, saveAs, discard, target] {
+        if (!m_model) {
+            return;
+        }
+        QAbstractButton *clicked = box->clickedButton();
+        m_model->setClosingFile(nullptr);
+        if (!target) {
+            return;
+        }
+        if (clicked == saveAs) {
+            emit saveAsRequested(target);
+        } else if (clicked == discard) {
+            m_model->close(target);
+        }
+    });
+    return box;
+}
+
+void RootView::closeSheetOfClosedFile()
+{
+    if (m_model && m_model->sheet() && !m_model->file(m_model->sheet()->fileID)) {
+        m_model->setSheet(std::nullopt);
+    }
+}
+
+// ---- Overlays
+
+void RootView::updateToast()
+{
+    if (!m_model) {
+        return;
+    }
+    if (const auto &toast = m_model->toast()) {
+        m_toast->setToast(*toast);
+        layoutOverlays();
+        m_toast->show();
+        m_toast->raise();
+        m_busy->raise();
+    } else {
+        m_toast->hide();
+    }
+}
+
+void RootView::updateBusy()
+{
+    if (!m_model) {
+        return;
+    }
+    const auto &busy = m_model->busy();
+    if (busy) {
+        m_busy->setTitle(busy->title);
+    }
+    if (m_screen) {
+        // Keys and clicks must not reach the screen under the overlay.
+        m_screen->setEnabled(!busy);
+    }
+    m_busy->setVisible(busy.has_value());
+    if (busy) {
+        layoutOverlays();
+        m_busy->raise();
+        m_busy->setFocus();
+    }
+}
+
+void RootView::layoutOverlays()
+{
+    m_busy->setGeometry(m_detail->rect());
+    const QSize size = m_toast->sizeHint();
+    m_toast->resize(size);
+    m_toast->move((m_detail->width() - size.width()) / 2, m_detail->height() - size.height() - 28);
+}
+
+bool RootView::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_detail && event->type() == QEvent::Resize) {
+        layoutOverlays();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- Drops on the rest of the window
+
+void RootView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void RootView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (event->mimeData()->hasUrls()) {
+        event->acceptProposedAction();
+    }
+}
+
+void RootView::dropEvent(QDropEvent *event)
+{
+    event->acceptProposedAction();
+    if (m_model) {
+        m_model->open(DropLoader::urls(event->mimeData()));
+    }
+}

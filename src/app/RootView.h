@@ -1,0 +1,125 @@
+#pragma once
+
+#include "model/DocumentTypes.h"
+
+#include <QFrame>
+#include <QPointer>
+#include <QWidget>
+
+class AppModel;
+class FileRevealer;
+class OpenFile;
+class QDialog;
+class QLabel;
+class QPushButton;
+class QSplitter;
+class SidebarView;
+
+// The toast at the bottom of the detail area: a check mark, the model's text on
+// one line and, when there is a file to reveal, "Show in Folder".
+class ToastView : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit ToastView(QWidget *parent = nullptr);
+    void setToast(const Toast &toast);
+
+signals:
+    void revealRequested(const QUrl &file);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLabel *m_text;
+    QPushButton *m_reveal;
+    std::optional<QUrl> m_file;
+};
+
+// Dims the detail area while a long operation runs, swallows the clicks meant
+// for the screen below and offers Cancel (Escape).
+class BusyOverlay : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit BusyOverlay(QWidget *parent = nullptr);
+    void setTitle(const QString &title);
+
+signals:
+    void cancelRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QLabel *m_title;
+};
+
+// The whole content of the window: the sidebar beside the detail area that
+// shows what the model's destination names, and the one presenter of the
+// model's modal state. It shows one modal at a time, window-modal and without
+// nested event loops; only the user's dismissal writes back to the model.
+class RootView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // `revealer` shows a file in the file manager; the system's when null.
+    explicit RootView(AppModel *model, FileRevealer *revealer = nullptr, QWidget *parent = nullptr);
+    ~RootView() override;
+
+    QWidget *detailArea() const { return m_detail; }
+    // The screen the detail area shows now.
+    QWidget *currentScreen() const { return m_screen; }
+    // The modal shown now; null when none.
+    QDialog *currentModal() const { return m_modal; }
+
+signals:
+    // "Save As…" was chosen in the unsaved-changes question.
+    void saveAsRequested(OpenFile *file);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum class ModalKind { None, Support, Sheet, Password, Error, Closing };
+
+    void route();
+    QWidget *makeScreen();
+    void scheduleModalUpdate();
+    void updateModal();
+    bool modalStillWanted();
+    void dropModal();
+    void present(QDialog *dialog, ModalKind kind);
+    QDialog *makeUnavailablePanel(const QString &objectName, const QString &text);
+    QDialog *makeErrorAlert();
+    QDialog *makeClosingQuestion(OpenFile *file);
+    void closeSheetOfClosedFile();
+    void updateToast();
+    void updateBusy();
+    void layoutOverlays();
+
+    QPointer<AppModel> m_model;
+    FileRevealer *m_revealer;
+    std::unique_ptr<FileRevealer> m_ownRevealer;
+    QSplitter *m_splitter;
+    SidebarView *m_sidebar;
+    QWidget *m_detail;
+    QWidget *m_screen = nullptr;
+    QString m_screenKey;
+    ToastView *m_toast;
+    BusyOverlay *m_busy;
+
+    QPointer<QDialog> m_modal;
+    ModalKind m_modalKind = ModalKind::None;
+    QPointer<OpenFile> m_modalFile;      // the file the unsaved-changes question asks about
+    std::optional<SupportPrompt> m_modalSupport;
+    QString m_modalSheet;
+    bool m_modalUpdatePending = false;
+};

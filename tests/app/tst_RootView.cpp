@@ -1,0 +1,242 @@
+#include "ShellFixture.h"
+
+#include "app/MainWindow.h"
+#include "app/RootView.h"
+#include "platform/FileRevealer.h"
+
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+
+class RecordingRevealer : public FileRevealer
+{
+public:
+    void reveal(const QUrl &file) override { revealed << file; }
+    QList<QUrl> revealed;
+};
+
+class TestRootView : public QObject
+{
+    Q_OBJECT
+
+    struct Shown
+    {
+        ShellFixture f;
+        RecordingRevealer revealer;
+        QWidget window;
+        RootView *root = new RootView(f.model.get(), &revealer, &window);
+
+        Shown()
+        {
+            window.resize(1000, 660);
+            root->resize(1000, 660);
+            window.show();
+            QCoreApplication::processEvents();
+        }
+
+        QString screen() const { return root->currentScreen() ? root->currentScreen()->objectName() : QString(); }
+
+        // The modal on screen once the deferred presentation has run.
+        template <typename T = QDialog>
+        T *modal(const char *name)
+        {
+            QCoreApplication::processEvents();
+            QDialog *d = root->currentModal();
+            return d && d->objectName() == QLatin1String(name) && d->isVisible() ? qobject_cast<T *>(d) : nullptr;
+        }
+    };
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        qRegisterMetaType<OpenFile *>();
+    }
+
+    void routing_data()
+    {
+        QTest::addColumn<QString>("target");  // which file the destination names
+        QTest::addColumn<QString>("signing"); // which file signingFileID names
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("nothing shows home") << "none" << "" << "homeView";
+        QTest::newRow("file shows its pages") << "a" << "" << "documentPlaceholder";
+        QTest::newRow("signing that file shows sign") << "a" << "a" << "signPlaceholder";
+        QTest::newRow("signing another file keeps the pages") << "a" << "b" << "documentPlaceholder";
+        QTest::newRow("unknown file shows home") << "unknown" << "" << "homeView";
+    }
+
+    void routing()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, signing);
+        QFETCH(QString, screen);
+        Shown s;
+        OpenFile *a = s.f.open({s.f.pdf("a.pdf")});
+        OpenFile *b = s.f.open({s.f.pdf("b.pdf")});
+        QVERIFY(a && b);
+        auto idOf = [&](const QString &which) -> std::optional<QUuid> {
+            if (which == "a") return a->id();
+            if (which == "b") return b->id();
+            if (which == "unknown") return QUuid::createUuid();
+            return std::nullopt;
+        };
+        const auto sign = idOf(signing);
+        s.f.model->setSigningFileID(sign);
+        const auto dest = idOf(target);
+        s.f.model->setDestination(dest ? std::optional(Destination::file(*dest)) : std::nullopt);
+        QCOMPARE(s.screen(), screen);
+    }
+
+    void closingTheShownFileReturnsHome()
+    {
+        Shown s;
+        OpenFile *a = s.f.open({s.f.pdf("a.pdf")});
+        QCOMPARE(s.screen(), QStringLiteral("documentPlaceholder"));
+        s.f.model->close(a);
+        QCOMPARE(s.screen(), QStringLiteral("homeView"));
+    }
+
+    void errorAlertShowsTheTextAndOkClearsIt()
+    {
+        Shown s;
+        const QString message = QStringLiteral("“x.pdf” couldn't be opened <b>as</b> a PDF.");
+        s.f.model->setErrorMessage(message);
+        auto *alert = s.modal<QMessageBox>("errorAlert");
+        QVERIFY(alert);
+        QCOMPARE(alert->informativeText(), message);
+        // A later failure replaces the text on screen.
+        s.f.model->setErrorMessage(QStringLiteral("Second."));
+        QCOMPARE(s.modal<QMessageBox>("errorAlert")->informativeText(), QStringLiteral("Second."));
+        alert->findChild<QPushButton *>("errorOK")->click();
+        QCoreApplication::processEvents();
+        QVERIFY(!s.f.model->errorMessage());
+        QVERIFY(!s.root->currentModal());
+        s.f.model->setErrorMessage(QStringLiteral("Again."));
+        QVERIFY(s.modal("errorAlert"));
+    }
+
+    void unsavedChangesQuestion_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<bool>("saveAsAsked");
+        QTest::newRow("save as keeps the file and starts saving") << "closingSaveAs" << false << true;
+        QTest::newRow("don't save closes the file") << "closingDontSave" << true << false;
+        QTest::newRow("cancel leaves everything") << "closingCancel" << false << false;
+    }
+
+    void unsavedChangesQuestion()
+    {
+        QFETCH(QString, button);
+        QFETCH(bool, closed);
+        QFETCH(bool, saveAsAsked);
+        Shown s;
+        QSignalSpy saveAs(s.root, &RootView::saveAsRequested);
+        OpenFile *a = s.f.open({s.f.pdf("Report.pdf")});
+        a->setEdited(true);
+        s.f.model->setClosingFile(a);
+        auto *question = s.modal<QMessageBox>("closingQuestion");
+        QVERIFY(question);
+        QCOMPARE(question->text(), QStringLiteral("Save changes to “Report”?"));
+        question->findChild<QPushButton *>(button)->click();
+        QCoreApplication::processEvents();
+        QVERIFY(!s.f.model->closingFile());
+        QCOMPARE(s.f.model->files().isEmpty(), closed);
+        QCOMPARE(saveAs.count(), saveAsAsked ? 1 : 0);
+        QVERIFY(!s.root->currentModal());
+    }
+
+    void modalsWaitTheirTurn()
+    {
+        Shown s;
+        OpenFile *a = s.f.open({s.f.pdf("a.pdf")});
+        s.f.model->setClosingFile(a);
+        s.f.model->setErrorMessage(QStringLiteral("Broken."));
+        // The error comes first; the question waits until it is dismissed.
+        auto *alert = s.modal<QMessageBox>("errorAlert");
+        QVERIFY(alert);
+        alert->findChild<QPushButton *>("errorOK")->click();
+        QVERIFY(s.modal("closingQuestion"));
+        QCOMPARE(s.f.model->closingFile(), a);
+    }
+
+    void aModelClearedModalGoesWithoutAnswering()
+    {
+        Shown s;
+        s.f.model->setSupport(SupportPrompt::Manual);
+        QVERIFY(s.modal("supportPanel"));
+        s.f.model->setErrorMessage(QStringLiteral("Broken."));
+        s.f.model->setSupport(std::nullopt);
+        QVERIFY(s.modal("errorAlert"));
+        QVERIFY(s.f.model->errorMessage());
+    }
+
+    void busyOverlayCoversTheDetailAreaAndCancels()
+    {
+        Shown s;
+        const CancelToken task = CancelToken::make();
+        s.f.model->setBusy(BusyState{QStringLiteral("Saving…"), task});
+        auto *overlay = s.root->findChild<QWidget *>("busyOverlay");
+        QVERIFY(overlay && overlay->isVisible());
+        QCOMPARE(overlay->geometry(), s.root->detailArea()->rect());
+        QCOMPARE(overlay->findChild<QLabel *>("busyTitle")->text(), QStringLiteral("Saving…"));
+        QVERIFY(!s.root->currentScreen()->isEnabled());
+        // The sidebar stays usable.
+        QVERIFY(s.root->findChild<QWidget *>("sidebarList")->isEnabled());
+        s.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(task.isCanceled());
+        s.f.model->setBusy(std::nullopt);
+        QVERIFY(!overlay->isVisible());
+        QVERIFY(s.root->currentScreen()->isEnabled());
+    }
+
+    void toastRevealsAndStays()
+    {
+        Shown s;
+        const QUrl file = QUrl::fromLocalFile(s.f.folder.filePath("out.pdf"));
+        s.f.model->setToast(Toast{QStringLiteral("Saved “out.pdf”"), file});
+        auto *toast = s.root->findChild<QWidget *>("toast");
+        QVERIFY(toast->isVisible());
+        auto *reveal = toast->findChild<QPushButton *>("showInFolder");
+        QVERIFY(reveal->isVisible());
+        reveal->click();
+        QCOMPARE(s.revealer.revealed, QList<QUrl>{file});
+        QVERIFY(s.f.model->toast());
+        s.f.model->setToast(Toast{QStringLiteral("Copied"), std::nullopt});
+        QVERIFY(!reveal->isVisible());
+        s.f.model->setToast(std::nullopt);
+        QVERIFY(!toast->isVisible());
+    }
+
+    void quitQuestionNamesEditedFiles()
+    {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(MainWindow::unsavedChangesText({"A", "B"}),
+                 QStringLiteral("Changes in A and B aren't saved. Use Save As… to keep them."));
+    }
+
+    void menuCommandsFollowTheCurrentFile()
+    {
+        ShellFixture f;
+        MainWindow window(f.model.get());
+        auto *saveAs = window.findChild<QAction *>("saveAsAction");
+        auto *close = window.findChild<QAction *>("closeFileAction");
+        QVERIFY(!saveAs->isEnabled() && !close->isEnabled());
+        OpenFile *a = f.open({f.pdf("a.pdf")});
+        QVERIFY(saveAs->isEnabled() && close->isEnabled());
+        f.model->setBusy(BusyState{QStringLiteral("Saving…"), {}});
+        QVERIFY(!saveAs->isEnabled());
+        QVERIFY(close->isEnabled());
+        f.model->setBusy(std::nullopt);
+        a->setEdited(true);
+        close->trigger();
+        QCOMPARE(f.model->closingFile(), a);
+        QCOMPARE(f.model->files().size(), 1);
+    }
+};
+
+QTEST_MAIN(TestRootView)
+#include "tst_RootView.moc"
