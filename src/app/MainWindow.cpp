@@ -22,7 +22,6 @@ MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), 
     m_root = new RootView(model, nullptr, this);
     setCentralWidget(m_root);
     connect(m_root, &RootView::saveAsRequested, this, &MainWindow::saveAs);
-    connect(m_root->findChild<SidebarView *>(), &SidebarView::saveAsRequested, this, &MainWindow::saveAs);
     buildMenus();
     for (auto signal : {&AppModel::destinationChanged, &AppModel::filesChanged, &AppModel::busyChanged}) {
         connect(model, signal, this, &MainWindow::updateActions);
