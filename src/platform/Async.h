@@ -253,7 +253,11 @@ struct FutureAwaiter
         // bookkeeping. (Qt 6.4's context-taking continuations, then(context, f),
         // crash when the future finishes while the continuation is attached.)
         auto *watcher = new QFutureWatcher<T>(context);
-        QObject::connect(watcher, &QFutureWatcherBase::finished, watcher, [watcher, handle] {
+        // A coroutine whose owner goes away is dropped at once, so its frame
+        // never outlives the owner waiting for an answer that will not come.
+        auto ownerLink = std::make_shared<QMetaObject::Connection>();
+        QObject::connect(watcher, &QFutureWatcherBase::finished, watcher, [watcher, handle, ownerLink] {
+            QObject::disconnect(*ownerLink);
             const bool canceled = watcher->isCanceled();
             watcher->deleteLater();
             if (canceled || !handle.promise().owner.alive()) {
@@ -262,6 +266,13 @@ struct FutureAwaiter
                 handle.resume();
             }
         });
+        if (QObject *owner = handle.promise().owner.object.data()) {
+            *ownerLink = QObject::connect(owner, &QObject::destroyed, watcher, [watcher, handle] {
+                watcher->disconnect();
+                watcher->deleteLater();
+                handle.destroy();
+            });
+        }
         watcher->setFuture(future);
     }
 
