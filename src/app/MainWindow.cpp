@@ -150,26 +150,14 @@ void MainWindow::askAboutBusyWork()
         askAboutUnsavedChanges();
         return;
     }
-    m_quitAsked = true;
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Tamsel"), tr("Stop and quit?"), QMessageBox::NoButton, this);
-    box->setObjectName(QStringLiteral("quitWhileBusyQuestion"));
-    box->setInformativeText(
-        tr("Tamsel is still working (%1). Quitting stops that work; nothing half-written is kept.")
-            .arg(m_model->busy()->title));
-    QPushButton *cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
-    QPushButton *quit = box->addButton(tr("Quit Anyway"), QMessageBox::DestructiveRole);
-    quit->setObjectName(QStringLiteral("quitAnyway"));
-    box->setDefaultButton(cancel);
-    box->setEscapeButton(cancel);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    connect(box, &QDialog::finished, this, [this, box, quit] {
-        m_quitAsked = false;
-        if (box->clickedButton() == quit && m_model) {
-            askAboutUnsavedChanges();
-        }
-    });
-    box->open();
+    askToQuit(QStringLiteral("quitWhileBusyQuestion"), tr("Stop and quit?"),
+              tr("Tamsel is still working (%1). Quitting stops that work; nothing half-written is kept.")
+                  .arg(m_model->busy()->title),
+              [this] {
+                  if (m_model) {
+                      askAboutUnsavedChanges();
+                  }
+              });
 }
 
 void MainWindow::askAboutUnsavedChanges()
@@ -184,12 +172,20 @@ void MainWindow::askAboutUnsavedChanges()
         finishQuit();
         return;
     }
+    askToQuit(QStringLiteral("quitQuestion"), tr("Quit without saving?"), unsavedChangesText(names),
+              [this] { finishQuit(); });
+}
+
+// One quit question: Cancel is the default and the Escape answer; `onQuit` runs
+// only for "Quit Anyway". Window-modal, opened without a nested event loop.
+void MainWindow::askToQuit(const QString &objectName, const QString &text, const QString &details,
+                           std::function<void()> onQuit)
+{
     m_quitAsked = true;
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Tamsel"), tr("Quit without saving?"), QMessageBox::NoButton,
-                                this);
-    box->setObjectName(QStringLiteral("quitQuestion"));
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Tamsel"), text, QMessageBox::NoButton, this);
+    box->setObjectName(objectName);
     box->setTextFormat(Qt::PlainText);
-    box->setInformativeText(unsavedChangesText(names));
+    box->setInformativeText(details);
     QPushButton *cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
     cancel->setObjectName(QStringLiteral("quitCancel"));
     QPushButton *quit = box->addButton(tr("Quit Anyway"), QMessageBox::DestructiveRole);
@@ -198,10 +194,10 @@ void MainWindow::askAboutUnsavedChanges()
     box->setEscapeButton(cancel);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::WindowModal);
-    connect(box, &QDialog::finished, this, [this, box, quit] {
+    connect(box, &QDialog::finished, this, [this, box, quit, onQuit = std::move(onQuit)] {
         m_quitAsked = false;
         if (box->clickedButton() == quit) {
-            finishQuit();
+            onQuit();
         }
     });
     box->open();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QMainWindow>
 #include <QPointer>
 
@@ -40,6 +42,8 @@ private:
     void saveAs(OpenFile *file);
     void askAboutBusyWork();
     void askAboutUnsavedChanges();
+    void askToQuit(const QString &objectName, const QString &text, const QString &details,
+                   std::function<void()> onQuit);
     void finishQuit();
 
     QPointer<AppModel> m_model;
