@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "helpers/InMemoryDocument.h"
+
 // Deleting and reordering pages in memory. Pages are named by their 1-based
 // position in the document as it was made.
 class TestPageEdits : public QObject
@@ -21,13 +23,7 @@ class TestPageEdits : public QObject
     void makeDocument(int pages)
     {
         m_model = std::make_unique<AppModel>(AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")});
-        const QUrl url = QUrl::fromLocalFile(QStringLiteral("/tmp/doc.pdf"));
-        QList<PageItem> items;
-        for (int i = 0; i < pages; ++i) {
-            items.append(PageItem{QUuid::createUuid(), PageSource{url, i}, 0, {}});
-        }
-        m_file = new OpenFile(url, "doc", true, items, std::nullopt);
-        m_model->setFiles({m_file});
+        m_file = addInMemoryDocument(*m_model, pages);
     }
 
     QList<int> order() const

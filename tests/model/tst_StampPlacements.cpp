@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "helpers/InMemoryDocument.h"
+
 class TestStampPlacements : public QObject
 {
     Q_OBJECT
@@ -22,13 +24,7 @@ class TestStampPlacements : public QObject
     void makeDocument(int pages)
     {
         m_model = std::make_unique<AppModel>(AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")});
-        const QUrl url = QUrl::fromLocalFile(QStringLiteral("/tmp/doc.pdf"));
-        QList<PageItem> items;
-        for (int i = 0; i < pages; ++i) {
-            items.append(PageItem{QUuid::createUuid(), PageSource{url, i}, 0, {}});
-        }
-        m_file = new OpenFile(url, "doc", true, items, std::nullopt);
-        m_model->setFiles({m_file});
+        m_file = addInMemoryDocument(*m_model, pages);
     }
 
     static StampRecord record(int width, int height)
