@@ -31,6 +31,7 @@ MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), 
     bar->setFloatable(false);
     bar->toggleViewAction()->setEnabled(false);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->setIconSize(QSize(20, 20));
     auto *spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);

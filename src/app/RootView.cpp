@@ -43,6 +43,24 @@ QWidget *unavailableScreen(const QString &objectName, const QString &text)
     return label;
 }
 
+// Carries the toast and its fade. The toast's shadow is painted here rather
+// than as an effect of the toast: nested graphics effects don't render.
+class ToastHolder : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (QWidget *toast = findChild<QWidget *>(QStringLiteral("toast"))) {
+            QPainter painter(this);
+            const QRectF shape = QRectF(toast->geometry());
+            Theme::paintShadow(painter, shape, shape.height() / 2, QColor(0, 0, 0, 31), 12, QPointF(0, 4));
+        }
+    }
+};
+
 } // namespace
 
 // ---- Toast
@@ -76,7 +94,6 @@ ToastView::ToastView(QWidget *parent) : QFrame(parent)
             emit revealRequested(*m_file);
         }
     });
-    Theme::castShadow(this, QColor(0, 0, 0, 31), 12, QPointF(0, 4));
 }
 
 void ToastView::setToast(const Toast &toast)
@@ -186,7 +203,7 @@ RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
     layout->addWidget(m_splitter);
     m_detail->installEventFilter(this);
 
-    m_toastHolder = new QWidget(m_detail);
+    m_toastHolder = new ToastHolder(m_detail);
     m_toastHolder->setObjectName(QStringLiteral("toastHolder"));
     auto *toastRoom = new QVBoxLayout(m_toastHolder);
     // Room for the shadow, which would be clipped at the holder's edges.
