@@ -14,30 +14,26 @@ constexpr qreal frameLine = 2.5;
 constexpr qreal badgeSize = 12;
 constexpr qreal captionGap = 4;
 
-QFont numberFont(bool isSelected)
-{
-    return Theme::font(12, isSelected ? QFont::Bold : QFont::Medium);
-}
-
 struct Caption
 {
     QRectF number;
     QRectF badge; // empty without stamps
 };
 
-Caption captionLayout(const QRectF &cell, const PageItem &page, int number, bool isSelected)
+Caption captionLayout(const QRectF &cell, const PageItem &page, int number, bool isSelected,
+                      const PageCell::Look &look)
 {
-    const QFontMetricsF metrics(numberFont(isSelected));
-    const qreal numberWidth = metrics.horizontalAdvance(QString::number(number));
+    const QFontMetricsF &metrics = isSelected ? look.boldMetrics : look.mediumMetrics;
+    const qreal textWidth = metrics.horizontalAdvance(QString::number(number));
     const bool hasBadge = !page.stamps.isEmpty();
-    const qreal width = numberWidth + (hasBadge ? captionGap + badgeSize : 0);
+    const qreal width = textWidth + (hasBadge ? captionGap + badgeSize : 0);
     const qreal top = cell.top() + PageCell::thumbnailHeight + 2 * PageCell::framePadding
                       + PageCell::captionSpacing;
     const qreal left = cell.center().x() - width / 2;
     Caption caption;
-    caption.number = QRectF(left, top, numberWidth, PageCell::captionHeight);
+    caption.number = QRectF(left, top, textWidth, PageCell::captionHeight);
     if (hasBadge) {
-        caption.badge = QRectF(left + numberWidth + captionGap,
+        caption.badge = QRectF(left + textWidth + captionGap,
                                top + (PageCell::captionHeight - badgeSize) / 2, badgeSize, badgeSize);
     }
     return caption;
@@ -47,18 +43,27 @@ Caption captionLayout(const QRectF &cell, const PageItem &page, int number, bool
 
 namespace PageCell {
 
+Look::Look()
+    : medium(Theme::font(12, QFont::Medium)),
+      bold(Theme::font(12, QFont::Bold)),
+      mediumMetrics(medium),
+      boldMetrics(bold),
+      badge(Icons::icon(Symbol::Signature, Theme::accent()))
+{
+}
+
 QRectF frameRect(const QRectF &cell)
 {
     return QRectF(cell.left(), cell.top(), cell.width(), thumbnailHeight + 2 * framePadding);
 }
 
-QRectF badgeRect(const QRectF &cell, const PageItem &page, int number)
+QRectF badgeRect(const QRectF &cell, const PageItem &page, int number, const Look &look)
 {
-    return captionLayout(cell, page, number, false).badge;
+    return captionLayout(cell, page, number, false, look).badge;
 }
 
 bool paint(QPainter &painter, const QRectF &cell, const PageItem &page, int number,
-           bool isSelected, const AppModel &model, qreal spinnerPhase)
+           bool isSelected, const AppModel &model, qreal spinnerPhase, const Look &look)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -82,13 +87,12 @@ bool paint(QPainter &painter, const QRectF &cell, const PageItem &page, int numb
         painter.drawPath(Theme::continuousRect(frame.adjusted(inset, inset, -inset, -inset), frameRadius));
     }
 
-    const Caption caption = captionLayout(cell, page, number, isSelected);
-    painter.setFont(numberFont(isSelected));
+    const Caption caption = captionLayout(cell, page, number, isSelected, look);
+    painter.setFont(isSelected ? look.bold : look.medium);
     painter.setPen(isSelected ? Theme::accentDeep() : Theme::secondaryText());
     painter.drawText(caption.number, Qt::AlignCenter, QString::number(number));
     if (!caption.badge.isEmpty()) {
-        const QIcon badge = Icons::icon(Symbol::Signature, Theme::accent());
-        badge.paint(&painter, caption.badge.toAlignedRect());
+        look.badge.paint(&painter, caption.badge.toAlignedRect());
     }
     painter.restore();
     return cached;
@@ -101,7 +105,7 @@ QPixmap dragPreview(const PageItem &page, int number, const AppModel &model, int
     pixmap.setDevicePixelRatio(devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    paint(painter, QRectF(0, 0, width, height), page, number, true, model, 0);
+    paint(painter, QRectF(0, 0, width, height), page, number, true, model, 0, Look());
     return pixmap;
 }
 

@@ -46,7 +46,7 @@ public:
         const bool selected = m_file && m_file->selection().contains(page.id);
         const qreal phase = (QDateTime::currentMSecsSinceEpoch() % 1000) / 1000.0;
         const bool cached = PageCell::paint(*painter, QRectF(option.rect), page, index.row() + 1,
-                                            selected, *m_model, phase);
+                                            selected, *m_model, phase, m_look);
         m_missing = m_missing || !cached;
     }
 
@@ -62,7 +62,7 @@ public:
             return false;
         }
         const PageItem &page = m_pages->page(index.row());
-        const QRectF badge = PageCell::badgeRect(QRectF(option.rect), page, index.row() + 1);
+        const QRectF badge = PageCell::badgeRect(QRectF(option.rect), page, index.row() + 1, m_look);
         if (!badge.isEmpty() && badge.adjusted(-3, -3, 3, 3).contains(event->pos())) {
             QToolTip::showText(event->globalPos(), PageGrid::tr("Has signatures or stamps"), view,
                                badge.toAlignedRect());
@@ -85,6 +85,7 @@ private:
     AppModel *m_model;
     QPointer<OpenFile> m_file;
     PageListModel *m_pages;
+    const PageCell::Look m_look;
     int m_cellWidth = PageGrid::minCellWidth;
     mutable bool m_missing = false;
 };

@@ -17,6 +17,45 @@ namespace {
 constexpr qreal placeholderAspect = 0.707;
 constexpr int spinnerTicks = 8;
 
+constexpr qreal shadowBlur = 5;
+const QPointF shadowOffset(0, 2);
+
+// The page's soft shadow. Painting the layered shadow costs more than
+// everything else in a cell, so it is painted once per page size (a document
+// has few) and then only copied.
+void paintPageShadow(QPainter &painter, const QRectF &page)
+{
+    struct Drawn
+    {
+        QSize size;
+        qreal ratio;
+        QImage image;
+    };
+    static QList<Drawn> drawn; // plain memory, so it may outlive the application object
+    const int edge = int(std::ceil(shadowBlur)) + 1;
+    const QSize size = page.size().toSize();
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    auto found = std::find_if(drawn.begin(), drawn.end(), [&](const Drawn &d) {
+        return d.size == size && d.ratio == ratio;
+    });
+    if (found == drawn.end()) {
+        QImage image(((size + QSize(2 * edge, 2 * edge)) * ratio), QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        Theme::paintShadow(p, QRectF(QPointF(edge, edge), QSizeF(size)), 0,
+                           QColor::fromRgbF(0, 0, 0, 0.12f), shadowBlur, QPointF(0, 0));
+        p.end();
+        if (drawn.size() >= 8) {
+            drawn.removeFirst();
+        }
+        drawn.append(Drawn{size, ratio, image});
+        found = drawn.end() - 1;
+    }
+    const QPointF at = page.topLeft() + shadowOffset - QPointF(edge, edge);
+    painter.drawImage(QPointF(std::round(at.x()), std::round(at.y())), found->image);
+}
+
 void paintSpinner(QPainter &painter, const QPointF &center, qreal phase)
 {
     const qreal outer = 8;
@@ -69,7 +108,7 @@ QRectF paint(QPainter &painter, const QRectF &area, const PageItem &page, int lo
     QRectF rect;
     if (!picture.isNull()) {
         rect = fitted(area, QSizeF(picture.size()));
-        Theme::paintShadow(painter, rect, 0, QColor::fromRgbF(0, 0, 0, 0.12f), 5, QPointF(0, 2));
+        paintPageShadow(painter, rect);
         painter.fillRect(rect, Qt::white);
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         painter.drawImage(rect, picture);
