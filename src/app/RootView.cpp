@@ -533,16 +533,18 @@ bool RootView::eventFilter(QObject *watched, QEvent *event)
 
 // ---- Drops on the rest of the window
 
+// Only drags that carry files are welcomed: a web address alone would be taken
+// and then open nothing.
 void RootView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasUrls()) {
+    if (!DropLoader::urls(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
 void RootView::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (event->mimeData()->hasUrls()) {
+    if (!DropLoader::urls(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
