@@ -13,8 +13,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
 namespace {
 
 // The panel the window shows now, once its deferred showing has run.
@@ -30,22 +28,39 @@ QLineEdit *nameField(QFileDialog *dialog)
     return dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
 }
 
-// Counts how often `future` reports finishing; a panel must answer once.
-template <typename T>
-struct Finishes
+// One question to the panel named "files", "save" or "folder", with a count of
+// how often its future reports finishing: a panel must answer exactly once.
+struct Asked
 {
-    QFutureWatcher<T> watcher;
-    std::unique_ptr<QSignalSpy> spy;
+    bool isFiles;
+    QFuture<QList<QUrl>> files;
+    QFuture<std::optional<QUrl>> url;
+    QFutureWatcher<void> watcher;
+    QSignalSpy finishes{&watcher, &QFutureWatcherBase::finished};
 
-    explicit Finishes(const QFuture<T> &future)
+    Asked(DialogFilePanels &panels, const QString &panel, const QUrl &near) : isFiles(panel == QLatin1String("files"))
     {
-        spy = std::make_unique<QSignalSpy>(&watcher, &QFutureWatcherBase::finished);
-        watcher.setFuture(future);
+        if (isFiles) {
+            files = panels.chooseFiles(true, {FileKind::Pdf}, QString());
+        } else if (panel == QLatin1String("save")) {
+            url = panels.chooseSaveUrl(QStringLiteral("near (edited)"), near);
+        } else {
+            url = panels.chooseFolder(near, QStringLiteral("Export"));
+        }
+        watcher.setFuture(isFiles ? QFuture<void>(files) : QFuture<void>(url));
     }
-    int count()
+
+    bool isFinished() const { return isFiles ? files.isFinished() : url.isFinished(); }
+
+    // Waits for the answer; true when it came once, not cancelled, and said "nothing".
+    bool answeredNothingOnce()
     {
+        const bool finished = isFiles ? TestUtil::waitFor(files, 5000) : TestUtil::waitFor(url, 5000);
         QCoreApplication::processEvents();
-        return int(spy->count());
+        if (!finished || finishes.count() != 1) {
+            return false;
+        }
+        return isFiles ? !files.isCanceled() && files.result().isEmpty() : !url.isCanceled() && !url.result();
     }
 };
 
@@ -152,24 +167,12 @@ private slots:
         QFETCH(QString, panel);
         QFETCH(QString, how);
         Shown s;
-        const QUrl near = QUrl::fromLocalFile(s.pdf(QStringLiteral("near.pdf")));
-        QFuture<QList<QUrl>> files;
-        QFuture<std::optional<QUrl>> url;
-        if (panel == QLatin1String("files")) {
-            files = s.panels.chooseFiles(true, {FileKind::Pdf}, QString());
-        } else if (panel == QLatin1String("save")) {
-            url = s.panels.chooseSaveUrl(QStringLiteral("near (edited)"), near);
-        } else {
-            url = s.panels.chooseFolder(near, QStringLiteral("Export"));
-        }
-        Finishes<QList<QUrl>> filesFinished(files);
-        Finishes<std::optional<QUrl>> urlFinished(url);
-
+        Asked asked(s.panels, panel, QUrl::fromLocalFile(s.pdf(QStringLiteral("near.pdf"))));
         QPointer<QFileDialog> dialog = shownPanel(&s.window);
         QVERIFY(dialog);
         QCOMPARE(dialog->parentWidget(), &s.window);
         QCOMPARE(dialog->windowModality(), Qt::WindowModal);
-        QVERIFY(panel == QLatin1String("files") ? !files.isFinished() : !url.isFinished());
+        QVERIFY(!asked.isFinished());
 
         if (how == QLatin1String("reject")) {
             dialog->reject();
@@ -179,18 +182,7 @@ private slots:
             dialog->close();
         }
         QTRY_VERIFY(dialog.isNull());
-
-        if (panel == QLatin1String("files")) {
-            QVERIFY(TestUtil::waitFor(files));
-            QVERIFY(!files.isCanceled());
-            QCOMPARE(files.result(), QList<QUrl>());
-            QCOMPARE(filesFinished.count(), 1);
-        } else {
-            QVERIFY(TestUtil::waitFor(url));
-            QVERIFY(!url.isCanceled());
-            QCOMPARE(url.result(), std::optional<QUrl>());
-            QCOMPARE(urlFinished.count(), 1);
-        }
+        QVERIFY(asked.answeredNothingOnce());
         QVERIFY(!s.window.findChild<QFileDialog *>());
     }
 
@@ -297,34 +289,13 @@ private slots:
         auto window = std::make_unique<QWidget>();
         window->show();
         DialogFilePanels panels(window.get());
-        QFuture<QList<QUrl>> files;
-        QFuture<std::optional<QUrl>> url;
-        const QUrl near = QUrl::fromLocalFile(folder.filePath(QStringLiteral("a.pdf")));
-        if (panel == QLatin1String("files")) {
-            files = panels.chooseFiles(true, {FileKind::Pdf}, QString());
-        } else if (panel == QLatin1String("save")) {
-            url = panels.chooseSaveUrl(QStringLiteral("a"), near);
-        } else {
-            url = panels.chooseFolder(near, QString());
-        }
-        Finishes<QList<QUrl>> filesFinished(files);
-        Finishes<std::optional<QUrl>> urlFinished(url);
+        Asked asked(panels, panel, QUrl::fromLocalFile(folder.filePath(QStringLiteral("a.pdf"))));
         QPointer<QFileDialog> dialog = shownPanel(window.get());
         QVERIFY(dialog);
 
         window.reset();
         QVERIFY(dialog.isNull());
-        if (panel == QLatin1String("files")) {
-            QVERIFY(TestUtil::waitFor(files, 5000));
-            QVERIFY(!files.isCanceled());
-            QCOMPARE(files.result(), QList<QUrl>());
-            QCOMPARE(filesFinished.count(), 1);
-        } else {
-            QVERIFY(TestUtil::waitFor(url, 5000));
-            QVERIFY(!url.isCanceled());
-            QCOMPARE(url.result(), std::optional<QUrl>());
-            QCOMPARE(urlFinished.count(), 1);
-        }
+        QVERIFY(asked.answeredNothingOnce());
         // A panel asked for after the window went has no dead window as parent,
         // and still answers.
         const QFuture<std::optional<QUrl>> later = panels.chooseFolder(std::nullopt, QString());
@@ -343,24 +314,20 @@ private slots:
         QCOMPARE(later.result(), std::optional<QUrl>());
     }
 
-    // Closing (hiding) the window is not an answer; the panel still answers
-    // once when the user dismisses it.
+    // Closing (hiding) the window is not an answer: the panel stays up and
+    // answers once, when the user dismisses it.
     void windowClosedUnderAnOpenPanel()
     {
         Shown s;
-        const QFuture<std::optional<QUrl>> url =
-            s.panels.chooseSaveUrl(QStringLiteral("a"), QUrl::fromLocalFile(s.folder.filePath(QStringLiteral("a.pdf"))));
-        Finishes<std::optional<QUrl>> finished(url);
+        Asked asked(s.panels, QStringLiteral("save"), QUrl::fromLocalFile(s.folder.filePath(QStringLiteral("a.pdf"))));
         QPointer<QFileDialog> dialog = shownPanel(&s.window);
         QVERIFY(dialog);
         s.window.close();
         QCoreApplication::processEvents();
-        if (dialog) {
-            dialog->reject();
-        }
-        QVERIFY(TestUtil::waitFor(url, 5000));
-        QCOMPARE(url.result(), std::optional<QUrl>());
-        QCOMPARE(finished.count(), 1);
+        QVERIFY(dialog && dialog->isVisible());
+        QVERIFY(!asked.isFinished());
+        dialog->reject();
+        QVERIFY(asked.answeredNothingOnce());
         QTRY_VERIFY(dialog.isNull());
     }
 };
