@@ -35,6 +35,7 @@ constexpr Entry entries[] = {
     {Symbol::Info, "help-about-symbolic"},
     {Symbol::Warning, "dialog-warning-symbolic"},
     {Symbol::Danger, "dialog-error-symbolic"},
+    {Symbol::Heart, "emblem-favorite-symbolic"},
 };
 
 QIcon sourceIcon(Symbol symbol)

@@ -26,6 +26,7 @@ enum class Symbol {
     Info,
     Warning,
     Danger,
+    Heart,
 };
 
 namespace Icons {

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QToolBar>
 
 MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), m_model(model)
 {
@@ -23,6 +24,18 @@ MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), 
     setCentralWidget(m_root);
     connect(m_root, &RootView::saveAsRequested, this, &MainWindow::saveAs);
     buildMenus();
+    // The window's own bar: the support and about buttons at its trailing end.
+    QToolBar *bar = addToolBar(tr("Tamsel"));
+    bar->setObjectName(QStringLiteral("mainToolBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setEnabled(false);
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    bar->setIconSize(QSize(20, 20));
+    auto *spacer = new QWidget(bar);
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    bar->addWidget(spacer);
+    bar->addActions(m_root->toolbarActions());
     for (auto signal : {&AppModel::destinationChanged, &AppModel::filesChanged, &AppModel::busyChanged}) {
         connect(model, signal, this, &MainWindow::updateActions);
     }
@@ -214,13 +227,13 @@ void MainWindow::finishQuit()
             m_waitingForWork = true;
             connect(m_model, &AppModel::busyChanged, this, [this] {
                 if (!m_model || !m_model->busy()) {
-                    QCoreApplication::quit();
+                    emit quitConfirmed();
                 }
             });
         }
         return;
     }
-    QCoreApplication::quit();
+    emit quitConfirmed();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

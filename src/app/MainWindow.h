@@ -31,6 +31,10 @@ public:
     // "Changes in A and B aren't saved. Use Save As… to keep them."
     static QString unsavedChangesText(const QStringList &names);
 
+signals:
+    // The user agreed to quit and nothing is running any more: the program may end.
+    void quitConfirmed();
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 

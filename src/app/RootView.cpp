@@ -2,6 +2,7 @@
 
 #include "app/DropLoader.h"
 #include "app/HomeView.h"
+#include "app/Icons.h"
 #include "app/PasswordPrompt.h"
 #include "app/SidebarView.h"
 #include "app/Theme.h"
@@ -9,6 +10,7 @@
 #include "model/OpenFile.h"
 #include "platform/FileRevealer.h"
 
+#include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -18,6 +20,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QParallelAnimationGroup>
 #include <QProgressBar>
 #include <QPropertyAnimation>
 #include <QPushButton>
@@ -39,6 +42,24 @@ QWidget *unavailableScreen(const QString &objectName, const QString &text)
     Theme::setTextColor(label, Theme::secondaryText());
     return label;
 }
+
+// Carries the toast and its fade. The toast's shadow is painted here rather
+// than as an effect of the toast: nested graphics effects don't render.
+class ToastHolder : public QWidget
+{
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        if (QWidget *toast = findChild<QWidget *>(QStringLiteral("toast"))) {
+            QPainter painter(this);
+            const QRectF shape = QRectF(toast->geometry());
+            Theme::paintShadow(painter, shape, shape.height() / 2, QColor(0, 0, 0, 31), 12, QPointF(0, 4));
+        }
+    }
+};
 
 } // namespace
 
@@ -73,7 +94,6 @@ ToastView::ToastView(QWidget *parent) : QFrame(parent)
             emit revealRequested(*m_file);
         }
     });
-    Theme::castShadow(this, QColor(0, 0, 0, 31), 12, QPointF(0, 4));
 }
 
 void ToastView::setToast(const Toast &toast)
@@ -183,14 +203,51 @@ RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
     layout->addWidget(m_splitter);
     m_detail->installEventFilter(this);
 
-    m_toast = new ToastView(m_detail);
-    m_toast->hide();
+    m_toastHolder = new ToastHolder(m_detail);
+    m_toastHolder->setObjectName(QStringLiteral("toastHolder"));
+    auto *toastRoom = new QVBoxLayout(m_toastHolder);
+    // Room for the shadow, which would be clipped at the holder's edges.
+    toastRoom->setContentsMargins(14, 10, 14, 14);
+    m_toast = new ToastView(m_toastHolder);
+    toastRoom->addWidget(m_toast);
+    m_toastFade = new QGraphicsOpacityEffect(m_toastHolder);
+    m_toastHolder->setGraphicsEffect(m_toastFade);
+    m_toastHolder->hide();
+    m_toastMotion = new QParallelAnimationGroup(this);
+    m_toastSlide = new QPropertyAnimation(m_toastHolder, "pos", m_toastMotion);
+    m_toastOpacity = new QPropertyAnimation(m_toastFade, "opacity", m_toastMotion);
+    for (QPropertyAnimation *a : {m_toastSlide, m_toastOpacity}) {
+        a->setDuration(200);
+        a->setEasingCurve(QEasingCurve::OutCubic);
+    }
+    connect(m_toastMotion, &QAbstractAnimation::finished, this, [this] {
+        if (!m_toastShown) {
+            m_toastHolder->hide();
+        }
+    });
     connect(m_toast, &ToastView::revealRequested, this, [this](const QUrl &file) { m_revealer->reveal(file); });
     m_busy = new BusyOverlay(m_detail);
     m_busy->hide();
     connect(m_busy, &BusyOverlay::cancelRequested, this, [this] {
         if (m_model && m_model->busy()) {
             m_model->busy()->task.cancel();
+        }
+    });
+
+    m_supportAction = new QAction(Icons::icon(Symbol::Heart, Theme::accent()), tr("Support Tamsel"), this);
+    m_supportAction->setObjectName(QStringLiteral("supportButton"));
+    m_supportAction->setToolTip(tr("Support the developer"));
+    connect(m_supportAction, &QAction::triggered, this, [this] {
+        if (m_model) {
+            m_model->setSupport(SupportPrompt::Manual);
+        }
+    });
+    m_aboutAction = new QAction(Icons::icon(Symbol::Info, Theme::text()), tr("About Tamsel"), this);
+    m_aboutAction->setObjectName(QStringLiteral("aboutButton"));
+    m_aboutAction->setToolTip(tr("About, updates, privacy and support"));
+    connect(m_aboutAction, &QAction::triggered, this, [this] {
+        if (m_model) {
+            m_model->setDestination(Destination::about());
         }
     });
 
@@ -258,7 +315,7 @@ void RootView::route()
     static_cast<QVBoxLayout *>(m_detail->layout())->addWidget(m_screen);
     m_screen->setEnabled(!m_model->busy());
     m_screen->show();
-    m_toast->raise();
+    m_toastHolder->raise();
     m_busy->raise();
 }
 
@@ -483,15 +540,47 @@ void RootView::updateToast()
     if (!m_model) {
         return;
     }
-    if (const auto &toast = m_model->toast()) {
-        m_toast->setToast(*toast);
-        layoutOverlays();
-        m_toast->show();
-        m_toast->raise();
-        m_busy->raise();
-    } else {
-        m_toast->hide();
+    const auto &toast = m_model->toast();
+    if (!toast) {
+        if (m_toastShown) {
+            m_toastShown = false;
+            slideToast(QPoint(m_toastHolder->x(), m_detail->height()), 0.0);
+        }
+        return;
     }
+    m_toast->setToast(*toast);
+    m_toastHolder->resize(m_toastHolder->sizeHint());
+    if (!m_toastShown) {
+        // It rises from the bottom edge as it fades in.
+        m_toastShown = true;
+        if (!m_toastHolder->isVisible()) {
+            m_toastFade->setOpacity(0.0);
+            m_toastHolder->move(toastRestingPlace().x(), m_detail->height());
+        }
+        m_toastHolder->show();
+    }
+    // A replacement moves to its new centred place the same way.
+    slideToast(toastRestingPlace(), 1.0);
+    m_toastHolder->raise();
+    m_busy->raise();
+}
+
+void RootView::slideToast(QPoint to, qreal opacity)
+{
+    m_toastMotion->stop();
+    m_toastSlide->setStartValue(m_toastHolder->pos());
+    m_toastSlide->setEndValue(to);
+    m_toastOpacity->setStartValue(m_toastFade->opacity());
+    m_toastOpacity->setEndValue(opacity);
+    m_toastMotion->start();
+}
+
+QPoint RootView::toastRestingPlace() const
+{
+    // The toast floats 28 points above the bottom edge; the holder adds the room for its shadow.
+    const QSize size = m_toastHolder->size();
+    const int below = m_toastHolder->layout()->contentsMargins().bottom();
+    return QPoint((m_detail->width() - size.width()) / 2, m_detail->height() - size.height() - 28 + below);
 }
 
 void RootView::updateBusy()
@@ -518,9 +607,9 @@ void RootView::updateBusy()
 void RootView::layoutOverlays()
 {
     m_busy->setGeometry(m_detail->rect());
-    const QSize size = m_toast->sizeHint();
-    m_toast->resize(size);
-    m_toast->move((m_detail->width() - size.width()) / 2, m_detail->height() - size.height() - 28);
+    if (m_toastShown && m_toastMotion->state() != QAbstractAnimation::Running) {
+        m_toastHolder->move(toastRestingPlace());
+    }
 }
 
 bool RootView::eventFilter(QObject *watched, QEvent *event)

@@ -9,7 +9,11 @@
 class AppModel;
 class FileRevealer;
 class OpenFile;
+class QAction;
 class QDialog;
+class QGraphicsOpacityEffect;
+class QParallelAnimationGroup;
+class QPropertyAnimation;
 class QLabel;
 class QPushButton;
 class QSplitter;
@@ -76,6 +80,8 @@ public:
     QWidget *currentScreen() const { return m_screen; }
     // The modal shown now; null when none.
     QDialog *currentModal() const { return m_modal; }
+    // "Support Tamsel" and "About Tamsel", for the window's toolbar.
+    QList<QAction *> toolbarActions() const { return {m_supportAction, m_aboutAction}; }
 
 signals:
     // "Save As…" was chosen in the unsaved-changes question.
@@ -102,6 +108,8 @@ private:
     QDialog *makeClosingQuestion(OpenFile *file);
     void closeSheetOfClosedFile();
     void updateToast();
+    void slideToast(QPoint to, qreal opacity);
+    QPoint toastRestingPlace() const;
     void updateBusy();
     void layoutOverlays();
 
@@ -114,6 +122,14 @@ private:
     QWidget *m_screen = nullptr;
     QString m_screenKey;
     ToastView *m_toast;
+    QWidget *m_toastHolder;   // carries the toast's fade; the toast itself carries its shadow
+    QGraphicsOpacityEffect *m_toastFade;
+    QParallelAnimationGroup *m_toastMotion;
+    QPropertyAnimation *m_toastSlide;
+    QPropertyAnimation *m_toastOpacity;
+    bool m_toastShown = false;
+    QAction *m_supportAction;
+    QAction *m_aboutAction;
     BusyOverlay *m_busy;
 
     QPointer<QDialog> m_modal;

@@ -1,5 +1,7 @@
 #include "app/Theme.h"
 
+#include <cmath>
+
 #include "app/Icons.h"
 
 #include <QApplication>
@@ -125,6 +127,28 @@ QGraphicsDropShadowEffect *castShadow(QWidget *widget, QColor color, qreal radiu
     effect->setOffset(offset);
     widget->setGraphicsEffect(effect); // takes ownership, drops an earlier effect
     return effect;
+}
+
+void paintShadow(QPainter &painter, const QRectF &rect, qreal cornerRadius, QColor color, qreal blur,
+                 QPointF offset)
+{
+    // Layers from the widest to the shape itself: the shape's area gets every
+    // layer and so the full colour, and the alpha falls off towards `blur`
+    // outside it.
+    const int layers = std::max(4, int(std::ceil(blur)));
+    const qreal each = 1.0 - std::pow(1.0 - color.alphaF(), 1.0 / layers);
+    QColor layer = color;
+    layer.setAlphaF(float(each));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(layer);
+    for (int i = 0; i < layers; ++i) {
+        const qreal grow = blur * (1.0 - qreal(i) / (layers - 1));
+        const QRectF r = rect.translated(offset).adjusted(-grow, -grow, grow, grow);
+        painter.drawPath(continuousRect(r, cornerRadius + grow));
+    }
+    painter.restore();
 }
 
 QPainterPath continuousRect(const QRectF &rect, qreal radius)

@@ -60,6 +60,12 @@ void setTextColor(QWidget *widget, QColor color);
 // rounded). `radius` is the blur, `offset` the shift; replaces an earlier one.
 QGraphicsDropShadowEffect *castShadow(QWidget *widget, QColor color, qreal radius, QPointF offset);
 
+// Paints the soft shadow a rounded shape at `rect` would cast, for widgets that
+// fade as a whole (a widget carries only one graphics effect, and nested
+// effects don't render). `blur` is how far it spreads, `offset` its shift.
+void paintShadow(QPainter &painter, const QRectF &rect, qreal cornerRadius, QColor color, qreal blur,
+                 QPointF offset);
+
 // A rounded rectangle with continuous corners: each corner eases out of its
 // edges over about 1.5 × `radius` instead of starting a circular arc abruptly.
 // The curve is shrunk where the rectangle is too small for it.

@@ -17,6 +17,7 @@
 #include "app/ThemeButton.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -167,8 +168,15 @@ bool homeAndSidebar()
     model.setDestination(Destination::file(model.files().first()->id()));
     model.setBusy(BusyState{QStringLiteral("Saving…"), CancelToken::make()});
     model.setToast(Toast{QStringLiteral("Saved “Annual report 2025 copy.pdf”"), QUrl::fromLocalFile(report)});
-    QCoreApplication::processEvents();
+    // Let the toast finish sliding in.
+    QElapsedTimer sliding;
+    sliding.start();
+    while (sliding.elapsed() < 400) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
     ok = save(&window, QStringLiteral("window-busy")) && ok;
+    model.setBusy(std::nullopt);
+    ok = save(&window, QStringLiteral("window-toast")) && ok;
     model.setBusy(std::nullopt);
     model.setToast(std::nullopt);
     return ok;

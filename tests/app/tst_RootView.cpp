@@ -200,6 +200,11 @@ private slots:
         s.f.model->setToast(Toast{QStringLiteral("Saved “out.pdf”"), file});
         auto *toast = s.root->findChild<QWidget *>("toast");
         QVERIFY(toast->isVisible());
+        // It slides up to float 28 points above the bottom edge, centred.
+        auto toastBottom = [&] { return toast->mapTo(s.root->detailArea(), QPoint(0, toast->height())).y(); };
+        QTRY_COMPARE(toastBottom(), s.root->detailArea()->height() - 28);
+        const int left = toast->mapTo(s.root->detailArea(), QPoint(0, 0)).x();
+        QVERIFY(qAbs(2 * left + toast->width() - s.root->detailArea()->width()) <= 1);
         auto *reveal = toast->findChild<QPushButton *>("showInFolder");
         QVERIFY(reveal->isVisible());
         reveal->click();
@@ -208,7 +213,7 @@ private slots:
         s.f.model->setToast(Toast{QStringLiteral("Copied"), std::nullopt});
         QVERIFY(!reveal->isVisible());
         s.f.model->setToast(std::nullopt);
-        QVERIFY(!toast->isVisible());
+        QTRY_VERIFY(!toast->isVisible()); // once it has slid away
     }
 
     void quitQuestionNamesEditedFiles()

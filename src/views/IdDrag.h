@@ -1,0 +1,20 @@
+#pragma once
+
+// Pages and merge entries are dragged inside the window as their id: one text
+// item holding a UUID. A drop that holds anything else is not ours.
+
+#include <QUuid>
+
+#include <optional>
+
+class QMimeData;
+
+namespace IdDrag {
+
+// Mime data carrying `id` as its text.
+QMimeData *mimeData(const QUuid &id);
+
+// The id a drop carries; absent when its text is not exactly one UUID.
+std::optional<QUuid> id(const QMimeData *data);
+
+} // namespace IdDrag
