@@ -68,10 +68,10 @@ QFuture<T> present(QFileDialog *dialog, T cancelled, Read read)
 }
 
 // The save panel proposes the name with the extension, unless it has it
-// already; the test is case-sensitive, like the extension the panel adds.
+// already in any case ("SCAN.PDF" is a PDF's name too).
 QString withPdfExtension(const QString &name)
 {
-    return name.endsWith(QLatin1String(".pdf")) ? name : name + QStringLiteral(".pdf");
+    return name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".pdf");
 }
 
 } // namespace

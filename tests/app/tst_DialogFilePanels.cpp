@@ -200,8 +200,8 @@ private slots:
             << QStringLiteral("Minutes v1.2 (pages 1-3).pdf");
         QTest::newRow("proposed name ending in .pdf is kept")
             << QStringLiteral("Merged.pdf") << QString() << QStringLiteral("Merged.pdf") << QStringLiteral("Merged.pdf");
-        QTest::newRow("proposed name ending in .PDF still gets .pdf")
-            << QStringLiteral("SCAN.PDF") << QString() << QStringLiteral("SCAN.PDF.pdf") << QStringLiteral("SCAN.PDF.pdf");
+        QTest::newRow("proposed name ending in .PDF is kept")
+            << QStringLiteral("SCAN.PDF") << QString() << QStringLiteral("SCAN.PDF") << QStringLiteral("SCAN.PDF");
         QTest::newRow("typed without the extension")
             << QStringLiteral("Report") << QStringLiteral("Budget") << QStringLiteral("Report.pdf")
             << QStringLiteral("Budget.pdf");
