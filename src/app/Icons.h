@@ -42,4 +42,8 @@ QString source(Symbol symbol);
 // when neither the theme nor our resources have it.
 QIcon icon(Symbol symbol, QColor color);
 
+// The icon of `source` (a theme name, or a resource path starting with ':') in
+// `color`, drawn like icon(). Empty when it can't be found.
+QIcon named(const QString &source, QColor color);
+
 } // namespace Icons
