@@ -5,6 +5,7 @@
 #include "app/Theme.h"
 #include "app/ThemeButton.h"
 #include "codeviews/SelectableText.h"
+#include "codeviews/SmallControls.h"
 #include "model/AppModel.h"
 #include "platform/Clipboard.h"
 #include "platform/LinkOpener.h"
@@ -17,15 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QLabel *makeLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setFont(Theme::font(size, weight));
-    label->setTextFormat(Qt::PlainText);
-    Theme::setTextColor(label, color);
-    return label;
-}
 
 QFont monospace(qreal size, QFont::Weight weight = QFont::Normal)
 {
@@ -102,9 +94,9 @@ CodeCard::CodeCard(AppModel *model, LinkOpener *opener, FoundCode code, QWidget 
     header->addWidget(new KindBadge(kindSymbol(content), this), 0, Qt::AlignVCenter);
     auto *titles = new QVBoxLayout;
     titles->setSpacing(1);
-    auto *title = makeLabel(kindTitle(content), 14, QFont::DemiBold, Theme::text(), this);
+    auto *title = themedLabel(kindTitle(content), 14, QFont::DemiBold, Theme::text(), this);
     title->setObjectName(QStringLiteral("kindTitle"));
-    auto *origin = makeLabel(originLine(m_code), 11.5, QFont::Normal, Theme::secondaryText(), this);
+    auto *origin = themedLabel(originLine(m_code), 11.5, QFont::Normal, Theme::secondaryText(), this);
     origin->setObjectName(QStringLiteral("originLine"));
     titles->addWidget(title);
     titles->addWidget(origin);
@@ -160,7 +152,7 @@ QString CodeCard::kindSymbol(const CodeContent &content)
 {
     switch (content.kind()) {
     case CodeContent::Kind::Link:
-        return QStringLiteral("insert-link-symbolic");
+        return QStringLiteral(":/tamsel/link.svg");
     case CodeContent::Kind::WiFi:
         return QStringLiteral("network-wireless-signal-excellent-symbolic");
     case CodeContent::Kind::Contact:
@@ -271,9 +263,9 @@ void CodeCard::addLinkDetails(const LinkCheck &check)
     siteRow->setSpacing(6);
     auto *globe = new QLabel(this);
     const int side = QFontMetrics(Theme::font(13, QFont::DemiBold)).height() - 2;
-    globe->setPixmap(Icons::named(QStringLiteral("web-browser-symbolic"), Theme::text())
+    globe->setPixmap(Icons::named(QStringLiteral(":/tamsel/globe.svg"), Theme::text())
                          .pixmap(QSize(side, side), devicePixelRatioF()));
-    auto *site = makeLabel(tr("Real site: %1").arg(check.realSite), 13, QFont::DemiBold, Theme::text(), this);
+    auto *site = themedLabel(tr("Real site: %1").arg(check.realSite), 13, QFont::DemiBold, Theme::text(), this);
     site->setObjectName(QStringLiteral("realSite"));
     site->setTextInteractionFlags(Qt::TextSelectableByMouse);
     siteRow->addWidget(globe);
@@ -339,8 +331,8 @@ QWidget *CodeCard::field(const QString &name, const QString &label, const QStrin
     auto *stack = new QVBoxLayout(box);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(2);
-    stack->addWidget(makeLabel(label, 11.5, QFont::DemiBold, Theme::secondaryText(), box));
-    auto *shown = makeLabel(value, 14, QFont::Medium, Theme::text(), box);
+    stack->addWidget(themedLabel(label, 11.5, QFont::DemiBold, Theme::secondaryText(), box));
+    auto *shown = themedLabel(value, 14, QFont::Medium, Theme::text(), box);
     shown->setObjectName(QStringLiteral("fieldValue"));
     shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
     shown->setWordWrap(true);

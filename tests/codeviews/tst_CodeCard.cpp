@@ -64,7 +64,7 @@ private slots:
 
         const QStringList copyOnly{"copyPayload"};
         QTest::newRow("web link") << "https://example.com/a" << CodeSymbology::QR << "Link"
-                                  << "insert-link-symbolic" << QStringList{"openInBrowser", "copyLink"};
+                                  << ":/tamsel/link.svg" << QStringList{"openInBrowser", "copyLink"};
         QTest::newRow("wifi with password") << "WIFI:T:WPA;S:Home;P:secret;;" << CodeSymbology::QR << "Wi-Fi"
                                             << "network-wireless-signal-excellent-symbolic"
                                             << QStringList{"copyNetworkName", "copyPassword"};
