@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -44,7 +45,7 @@ QString countText(int count, const char *one, const char *many)
 
 QString pagesText(int count)
 {
-    return countText(count, QT_TR_NOOP("1 page"), QT_TR_NOOP("%1 pages"));
+    return countText(count, QT_TRANSLATE_NOOP("MergeView", "1 page"), QT_TRANSLATE_NOOP("MergeView", "%1 pages"));
 }
 
 // Opens the panel, then adds what was chosen. Belongs to the model, not to the
@@ -475,7 +476,8 @@ MergeView::MergeView(AppModel *model, QWidget *parent) : QWidget(parent), m_mode
     // List area: the empty state, or the rows.
     m_listArea = new MergeListArea(this);
     m_listStack = new QStackedLayout(m_listArea);
-    m_listStack->setContentsMargins(0, 0, 0, 0);
+    // The scroll bar stays inside the card's rounded corners.
+    m_listStack->setContentsMargins(0, 6, 4, 6);
 
     auto *empty = new QWidget(m_listArea);
     empty->setObjectName(QStringLiteral("emptyState"));
@@ -505,11 +507,19 @@ MergeView::MergeView(AppModel *model, QWidget *parent) : QWidget(parent), m_mode
     // The card behind shows through: the list sits on its white.
     scroll->setAutoFillBackground(false);
     scroll->viewport()->setAutoFillBackground(false);
+    // A slim bar without arrows, like the rest of the card: a thumb on nothing.
+    scroll->verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { background: transparent; width: 10px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: rgba(20, 18, 16, 0.22); border-radius: 3px;"
+        " min-height: 32px; margin: 2px 2px 2px 2px; }"
+        "QScrollBar::handle:vertical:hover { background: rgba(20, 18, 16, 0.38); }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: none; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }"));
     m_rowsHolder = new QWidget;
     m_rowsHolder->setObjectName(QStringLiteral("mergeRows"));
     m_rowsHolder->setAutoFillBackground(false);
     m_rowsLayout = new QVBoxLayout(m_rowsHolder);
-    m_rowsLayout->setContentsMargins(12, 12, 12, 12);
+    m_rowsLayout->setContentsMargins(12, 6, 8, 6); // 12 from the card on every side, with the stack's inset
     m_rowsLayout->setSpacing(8);
     m_rowsLayout->addStretch(1);
     scroll->setWidget(m_rowsHolder);
@@ -634,7 +644,7 @@ void MergeView::updateFooter()
     if (items.isEmpty()) {
         m_summary->clear();
     } else {
-        m_summary->setText(countText(int(items.size()), QT_TR_NOOP("1 file"), QT_TR_NOOP("%1 files")) +
+        m_summary->setText(countText(int(items.size()), QT_TRANSLATE_NOOP("MergeView", "1 file"), QT_TRANSLATE_NOOP("MergeView", "%1 files")) +
                            QStringLiteral(" · ") + pagesText(m_model->merge()->pageCount()));
     }
     m_clear->setVisible(!items.isEmpty());

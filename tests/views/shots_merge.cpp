@@ -16,7 +16,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QDragEnterEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -39,6 +41,20 @@ bool save(QWidget *widget, const QString &name)
     const QString path = QDir(outputFolder).filePath(name + QStringLiteral(".png"));
     const bool ok = widget->grab().save(path);
     fprintf(stderr, "%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+// As it looks while files are dragged over it.
+bool saveTargeted(QWidget *view, const QString &name, const QUrl &file)
+{
+    QMimeData data;
+    data.setUrls({file});
+    const QPoint at(view->width() / 2, view->height() / 2);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &enter);
+    const bool ok = save(view, name);
+    QDragLeaveEvent leave;
+    QCoreApplication::sendEvent(view, &leave);
     return ok;
 }
 
@@ -78,6 +94,7 @@ int main(int argc, char *argv[])
         view.resize(900, 640);
         view.show();
         ok = save(&view, QStringLiteral("merge-empty")) && ok;
+        ok = saveTargeted(&view, QStringLiteral("merge-empty-targeted"), report) && ok;
     }
 
     TestUtil::waitFor(model.open({report}));
@@ -97,6 +114,7 @@ int main(int argc, char *argv[])
         ok = save(&view, QStringLiteral("merge-list")) && ok;
         view.resize(640, 520);
         ok = save(&view, QStringLiteral("merge-narrow")) && ok;
+        ok = saveTargeted(&view, QStringLiteral("merge-narrow-targeted"), report) && ok;
     }
 
     {
