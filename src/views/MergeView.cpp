@@ -627,10 +627,11 @@ void MergeView::syncRows()
         if (!row) {
             row = new MergeRow(m_model, items[i], m_rowsHolder);
             m_rows.insert(items[i].id, row);
-        } else {
+            m_rowsLayout->insertWidget(int(i), row);
+        } else if (m_rowsLayout->indexOf(row) != int(i)) {
             m_rowsLayout->removeWidget(row);
+            m_rowsLayout->insertWidget(int(i), row);
         }
-        m_rowsLayout->insertWidget(int(i), row);
         row->setNumber(int(i) + 1);
         row->show();
     }
