@@ -408,18 +408,12 @@ protected:
         QPainter p(this);
         p.setRenderHint(QPainter::Antialiasing);
         const QRectF body(rect());
-        Theme::paintCard(p, body, 18, m_targeted ? Theme::accentSoft() : Theme::surface());
-        if (!m_empty) {
-            return;
+        if (m_empty) {
+            Theme::paintDropZone(p, body, 18, m_targeted);
+        } else {
+            // The list draws no outline: its rows already frame it.
+            Theme::paintCard(p, body, 18, m_targeted ? Theme::accentSoft() : Theme::surface());
         }
-        QPen pen(m_targeted ? Theme::accent() : Theme::hairline(), 2);
-        pen.setCapStyle(Qt::FlatCap);
-        pen.setJoinStyle(Qt::MiterJoin);
-        pen.setMiterLimit(10);
-        pen.setDashPattern({8.0 / 2, 6.0 / 2}); // in pen widths: 8 on, 6 off
-        p.setPen(pen);
-        p.setBrush(Qt::NoBrush);
-        p.drawPath(Theme::continuousRect(body.adjusted(1, 1, -1, -1), 17));
     }
 
 private:
