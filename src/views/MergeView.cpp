@@ -303,6 +303,14 @@ protected:
     {
         if (IdDrag::id(event->mimeData())) {
             event->acceptProposedAction();
+            // Near the top or bottom of a long list, the list scrolls along.
+            for (QWidget *w = parentWidget(); w; w = w->parentWidget()) {
+                if (auto *scroll = qobject_cast<QScrollArea *>(w)) {
+                    const QPoint at = mapTo(scroll->widget(), event->position().toPoint());
+                    scroll->ensureVisible(at.x(), at.y(), 0, 48);
+                    break;
+                }
+            }
         } else {
             event->ignore();
         }

@@ -12,6 +12,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStackedLayout>
 
 class TestMergeView : public QObject
@@ -161,6 +163,38 @@ private slots:
         }
         QCOMPARE(shown, order);
         QCOMPARE(numbers, (QStringList{"1", "2", "3"}));
+    }
+
+    void dragNearTheBottomScrollsTheList()
+    {
+        ShellFixture shell;
+        MergeView view(shell.model.get());
+        view.resize(600, 420);
+        view.show();
+        QStringList many;
+        for (int i = 0; i < 20; ++i) {
+            many.append(QStringLiteral("Entry %1").arg(i + 1));
+        }
+        addEntries(shell, many);
+        QCoreApplication::processEvents();
+        auto *scroll = view.findChild<QScrollArea *>("mergeScroll");
+        QCOMPARE(scroll->verticalScrollBar()->value(), 0);
+        // Just above the lower edge of what shows.
+        const QPoint nearBottom(40, scroll->viewport()->height() - 10);
+        QWidget *lowest = nullptr;
+        for (QWidget *row : rows(view)) {
+            if (row->rect().contains(row->mapFrom(scroll->viewport(), nearBottom))) {
+                lowest = row;
+            }
+        }
+        QVERIFY(lowest);
+        std::unique_ptr<QMimeData> data(IdDrag::mimeData(shell.model->merge()->items().first().id));
+        const QPoint at = lowest->mapFrom(scroll->viewport(), nearBottom);
+        QDragEnterEvent enter(at, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(lowest, &enter);
+        QDragMoveEvent move(at, Qt::MoveAction, data.get(), Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(lowest, &move);
+        QVERIFY(scroll->verticalScrollBar()->value() > 0);
     }
 
     void removeAndClear()
