@@ -18,6 +18,7 @@
 #include <QElapsedTimer>
 #include <QDragEnterEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -115,6 +116,10 @@ int main(int argc, char *argv[])
         view.resize(640, 520);
         ok = save(&view, QStringLiteral("merge-narrow")) && ok;
         ok = saveTargeted(&view, QStringLiteral("merge-narrow-targeted"), report) && ok;
+        emit view.addMenu()->aboutToShow();
+        view.addMenu()->popup(view.mapToGlobal(QPoint(400, 60)));
+        ok = save(view.addMenu(), QStringLiteral("merge-add-menu")) && ok;
+        view.addMenu()->hide();
     }
 
     {
