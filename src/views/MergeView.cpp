@@ -269,6 +269,8 @@ protected:
             m_pressAt = event->position().toPoint();
             m_pressed = true;
             setCursor(Qt::ClosedHandCursor);
+            event->accept(); // the row is what the press may drag
+            return;
         }
         QWidget::mousePressEvent(event);
     }
