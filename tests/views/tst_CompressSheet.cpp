@@ -6,11 +6,14 @@
 #include "views/ByteCount.h"
 
 #include <QAbstractButton>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
+
+#include <poppler-qt6.h>
 
 using Compression::Choice;
 
@@ -257,6 +260,25 @@ private slots:
         QVERIFY(!shell.model->errorMessage());
         // The engine is free again for other work.
         QTRY_VERIFY_WITH_TIMEOUT(TestUtil::waitFor(shell.engine->cachedDocumentCount()), 60000);
+    }
+
+    void aProtectedFileStaysProtected()
+    {
+        ShellFixture shell;
+        const QUrl plain = photoPdf(shell, QStringLiteral("Plain.pdf"), photos(1));
+        const QString path = shell.folder.filePath(QStringLiteral("Locked.pdf"));
+        QVERIFY(Fixtures::writeProtectedCopy(plain.toLocalFile(), path, QStringLiteral("pw")));
+        const QFuture<void> opening = shell.model->open({QUrl::fromLocalFile(path)});
+        QTRY_VERIFY(shell.model->passwordRequest());
+        shell.model->answerPassword(QStringLiteral("pw"));
+        QVERIFY(TestUtil::waitFor(opening));
+        CompressSheet sheet(shell.model.get(), shell.model->files().last(), nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT(allMeasured(sheet), 60000);
+        for (const Choice preset : {Choice::Original, Choice::Small}) {
+            const QByteArray pdf = *sheet.measured(preset);
+            QVERIFY(!Fixtures::popplerOpen(pdf));
+            QVERIFY(Fixtures::popplerOpen(pdf, QStringLiteral("pw")));
+        }
     }
 
     void aClosedDocumentClosesTheSheet()
