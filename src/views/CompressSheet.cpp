@@ -289,36 +289,20 @@ int CompressSheet::storedLimitIndex()
 // ---- The sheet
 
 CompressSheet::CompressSheet(AppModel *model, OpenFile *file, QWidget *parent)
-    : QDialog(parent), m_model(model), m_file(file), m_limitIndex(storedLimitIndex())
+    : ToolSheetFrame(tr("Compress “%1”").arg(file->name()), sheetWidth, 16, parent), m_model(model),
+      m_file(file), m_limitIndex(storedLimitIndex())
 {
     Q_ASSERT(model && file);
     setObjectName(QStringLiteral("compressSheet"));
-    setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
-    setWindowTitle(tr("Compress “%1”").arg(file->name()));
-    setFixedWidth(sheetWidth);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(24, 24, 24, 24);
-    layout->setSpacing(16);
-
-    auto *header = new QVBoxLayout;
-    header->setSpacing(4);
-    auto *title = new QLabel(this);
-    title->setObjectName(QStringLiteral("sheetTitle"));
-    title->setTextFormat(Qt::PlainText);
-    title->setFont(Theme::font(18, QFont::Bold));
-    title->setText(QFontMetrics(title->font())
-                       .elidedText(windowTitle(), Qt::ElideMiddle, sheetWidth - 48));
+    QLabel *title = titleLabel();
+    title->setText(QFontMetrics(title->font()).elidedText(windowTitle(), Qt::ElideMiddle, sheetWidth - 48));
     title->setToolTip(windowTitle());
-    Theme::setTextColor(title, Theme::text());
     auto *subtitle =
         new QLabel(tr("Sizes are measured on this computer: the file you save is exactly this size."), this);
     subtitle->setFont(Theme::font(12.5));
     subtitle->setWordWrap(true);
     Theme::setTextColor(subtitle, Theme::secondaryText());
-    header->addWidget(title);
-    header->addWidget(subtitle);
-    layout->addLayout(header);
+    header()->addWidget(subtitle);
 
     auto *rows = new QVBoxLayout;
     rows->setSpacing(8);
@@ -342,32 +326,19 @@ CompressSheet::CompressSheet(AppModel *model, OpenFile *file, QWidget *parent)
         rows->addWidget(row);
     }
     rows->addWidget(makeUpToPanel());
-    layout->addLayout(rows);
+    body()->addLayout(rows);
 
     m_errorBanner = new NoteBanner(QString(), NoteBanner::Tone::Warning, this);
     m_errorBanner->setObjectName(QStringLiteral("errorBanner"));
     m_errorBanner->hide();
-    layout->addWidget(m_errorBanner);
+    body()->addWidget(m_errorBanner);
     m_noteBanner = new NoteBanner(QString(), NoteBanner::Tone::Info, this);
     m_noteBanner->setObjectName(QStringLiteral("mostlyTextNote"));
     m_noteBanner->hide();
-    layout->addWidget(m_noteBanner);
+    body()->addWidget(m_noteBanner);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->setSpacing(10);
-    buttons->addStretch(1);
-    auto *cancel = new ThemeButton(tr("Cancel"), ThemeButton::Style::Secondary, this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
-    m_saveButton = new ThemeButton(tr("Save…"), ThemeButton::Style::Primary, this);
-    m_saveButton->setObjectName(QStringLiteral("saveButton"));
-    m_saveButton->setDefault(true);
-    buttons->addWidget(cancel);
-    buttons->addWidget(m_saveButton);
-    layout->addLayout(buttons);
-
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(m_saveButton, &QPushButton::clicked, this, &CompressSheet::save);
+    finishLayout(tr("Save…"), false);
+    connect(actionButton(), &QPushButton::clicked, this, &CompressSheet::save);
     // A document closed behind the sheet leaves nothing to compress.
     connect(file, &QObject::destroyed, this, &QDialog::reject);
 
@@ -686,9 +657,8 @@ void CompressSheet::refresh()
     m_noteBanner->setVisible(note.has_value());
     m_noteBanner->setText(note.value_or(QString()));
 
-    m_saveButton->setEnabled(chosenData().has_value());
-
-    // As tall as the visible content needs at the sheet's fixed width.
-    layout()->activate();
-    setFixedHeight(layout()->totalHeightForWidth(sheetWidth));
+    if (actionButton()) {
+        actionButton()->setEnabled(chosenData().has_value());
+    }
+    fitHeight();
 }

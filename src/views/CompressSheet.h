@@ -3,9 +3,9 @@
 #include "model/Compression.h"
 #include "model/DocumentTypes.h"
 #include "platform/Async.h"
+#include "views/ToolSheetFrame.h"
 
 #include <QByteArray>
-#include <QDialog>
 #include <QMap>
 #include <QPointer>
 
@@ -16,7 +16,6 @@ class NoteBanner;
 class OpenFile;
 class QAbstractButton;
 class QLabel;
-class QPushButton;
 class QSlider;
 class QWidget;
 
@@ -32,7 +31,7 @@ class ChoiceRow;
 // The builds run on the engine's worker; the sheet stays responsive and cancels
 // its work when it closes. It closes itself after "Save…" (before the save panel
 // shows) and on Cancel or Escape; whoever presents it clears the model's sheet.
-class CompressSheet : public QDialog
+class CompressSheet : public ToolSheetFrame
 {
     Q_OBJECT
 
@@ -101,5 +100,4 @@ private:
     QLabel *m_notReached = nullptr;
     NoteBanner *m_errorBanner = nullptr;
     NoteBanner *m_noteBanner = nullptr;
-    QPushButton *m_saveButton = nullptr;
 };

@@ -60,9 +60,28 @@ bool compressSheets(ShellFixture &shell)
         sheet.setLimitIndex(1);
         waitUntil([&] { return sheet.fit().has_value(); });
         ok &= save(&sheet, QStringLiteral("compress-up-to"));
+    }
+    {
+        // CMYK pictures keep their size unless the pages become pictures.
+        Fixtures::ImagePage cmyk{QSize(1600, 1200)};
+        cmyk.kind = Fixtures::ImageKind::Cmyk;
+        OpenFile *scan = openPhotos(shell, QStringLiteral("Poster scan.pdf"), {cmyk, cmyk});
+        CompressSheet sheet(shell.model.get(), scan, nullptr);
+        sheet.show();
+        sheet.setChoice(Compression::Choice::UpTo);
         sheet.setLimitIndex(0);
-        waitUntil([&] { return sheet.fit().has_value(); });
+        waitUntil([&] { return sheet.fit().has_value() && sheet.measured(Compression::Choice::Small); });
         ok &= save(&sheet, QStringLiteral("compress-up-to-pictures"));
+    }
+    {
+        OpenFile *album = openPhotos(shell, QStringLiteral("Wedding album.pdf"),
+                                     QList<Fixtures::ImagePage>(24, Fixtures::ImagePage{QSize(2400, 1800)}));
+        CompressSheet sheet(shell.model.get(), album, nullptr);
+        sheet.show();
+        sheet.setChoice(Compression::Choice::UpTo);
+        sheet.setLimitIndex(0);
+        waitUntil([&] { return sheet.fit().has_value() && sheet.measured(Compression::Choice::Small); });
+        ok &= save(&sheet, QStringLiteral("compress-not-reached"));
     }
     {
         OpenFile *letter = shell.open({shell.pdf(QStringLiteral("Letter to the council.pdf"), 4)});

@@ -107,7 +107,7 @@ private slots:
         OpenFile *file = shell.open({photoPdf(shell, QStringLiteral("Holiday.pdf"), photos(2))});
         QVERIFY(file);
         CompressSheet sheet(shell.model.get(), file, nullptr);
-        auto *save = sheet.findChild<QPushButton *>(QStringLiteral("saveButton"));
+        auto *save = sheet.findChild<QPushButton *>(QStringLiteral("actionButton"));
         QVERIFY(save);
         QVERIFY(!save->isEnabled()); // Medium is chosen and not measured yet
         QTRY_VERIFY_WITH_TIMEOUT(allMeasured(sheet), 60000);
@@ -211,7 +211,7 @@ private slots:
         QVERIFY(line->isVisibleTo(&sheet));
         QCOMPARE(line->text(), QStringLiteral("Can't get under 0.2 MB. The smallest Tamsel can make is %1.")
                                    .arg(ByteCount::text(sheet.fit()->data.size())));
-        QVERIFY(sheet.findChild<QPushButton *>(QStringLiteral("saveButton"))->isEnabled());
+        QVERIFY(sheet.findChild<QPushButton *>(QStringLiteral("actionButton"))->isEnabled());
     }
 
     void movingTheSliderStoresTheLimitAndFitsAnew()
