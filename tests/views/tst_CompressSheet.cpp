@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QRandomGenerator>
 #include <QSlider>
 
 #include <poppler-qt6.h>
@@ -199,8 +200,21 @@ private slots:
     void aLimitOutOfReachOffersTheSmallestAndSaysSo()
     {
         ShellFixture shell;
-        // Enough pages of photographs that not even the smallest pictures fit 0.2 MB.
-        OpenFile *file = shell.open({photoPdf(shell, QStringLiteral("Album.pdf"), photos(24))});
+        // Pictures of pure noise: no JPEG setting gets six of them under 0.2 MB.
+        QList<QUrl> noise;
+        QRandomGenerator random(7);
+        for (int i = 0; i < 6; ++i) {
+            QImage image(1000, 750, QImage::Format_RGB32);
+            for (int y = 0; y < image.height(); ++y) {
+                random.fillRange(reinterpret_cast<quint32 *>(image.scanLine(y)), image.width());
+            }
+            const QString path = shell.folder.filePath(QStringLiteral("noise %1.png").arg(i));
+            QVERIFY(image.save(path));
+            noise.append(QUrl::fromLocalFile(path));
+        }
+        OpenFile *file = shell.open(noise);
+        QVERIFY(file);
+        QCOMPARE(file->pages().size(), 6);
         QSettings().setValue(targetKey, 200'000);
         CompressSheet sheet(shell.model.get(), file, nullptr);
         sheet.setChoice(Choice::UpTo);
@@ -247,7 +261,8 @@ private slots:
     void closingWhileMeasuringIsSilent()
     {
         ShellFixture shell;
-        OpenFile *file = shell.open({photoPdf(shell, QStringLiteral("Big.pdf"), photos(12))});
+        OpenFile *file = shell.open({photoPdf(shell, QStringLiteral("Big.pdf"),
+                                              QList<Fixtures::ImagePage>(6, Fixtures::ImagePage{QSize(1600, 1200)}))});
         auto sheet = std::make_unique<CompressSheet>(shell.model.get(), file, nullptr);
         sheet->setChoice(Choice::UpTo);
         QTest::qWait(50);
