@@ -80,6 +80,8 @@ public:
     {
         m_size = state;
         m_sizeText = text;
+        // Read out with the row: what it is, then how large it makes the file.
+        setAccessibleDescription(state == Size::Measured ? m_detail + QStringLiteral(", ") + text : m_detail);
         if (state == Size::Measuring) {
             if (m_spin->state() != QAbstractAnimation::Running) {
                 m_spin->start();
