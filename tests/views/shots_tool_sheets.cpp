@@ -1,11 +1,12 @@
 // Renders the compress and split sheets to PNG files so their look can be
 // checked by eye, over a real document of photographs so that the sizes on the
 // compress sheet are real. Not a test: run it on a virtual X display,
-//   xvfb-run -a build/tests/tamsel_tool_sheet_screenshots <folder>
+//   xvfb-run -a build/tests/tamsel_shots_tool_sheets <folder>
 
 #include "app/ShellFixture.h"
 #include "helpers/OutputFixtures.h"
 #include "views/CompressSheet.h"
+#include "views/SplitSheet.h"
 
 #include <QAbstractButton>
 #include <QDeadlineTimer>
@@ -93,6 +94,36 @@ bool compressSheets(ShellFixture &shell)
     return ok;
 }
 
+bool splitSheets(ShellFixture &shell)
+{
+    bool ok = true;
+    OpenFile *report = shell.open({shell.pdf(QStringLiteral("Annual report 2026.pdf"), 24)});
+    QSet<QUuid> selected;
+    for (const int index : {0, 1, 2, 4, 7, 8, 9}) {
+        selected.insert(report->pages().at(index).id);
+    }
+    report->setSelection(selected);
+    {
+        SplitSheet sheet(shell.model.get(), report, nullptr);
+        sheet.show();
+        ok &= save(&sheet, QStringLiteral("split-ranges"));
+        sheet.setRangesText(QStringLiteral("1-3, 30"));
+        ok &= save(&sheet, QStringLiteral("split-ranges-invalid"));
+        sheet.setMode(SplitSheet::Mode::Every);
+        sheet.setEvery(5);
+        ok &= save(&sheet, QStringLiteral("split-every"));
+        sheet.setMode(SplitSheet::Mode::Each);
+        ok &= save(&sheet, QStringLiteral("split-each"));
+    }
+    report->setSelection({});
+    {
+        SplitSheet sheet(shell.model.get(), report, nullptr);
+        sheet.show();
+        ok &= save(&sheet, QStringLiteral("split-empty"));
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -107,6 +138,7 @@ int main(int argc, char **argv)
     QDir().mkpath(outputFolder);
 
     ShellFixture shell;
-    bool ok = compressSheets(shell);
+    bool ok = splitSheets(shell);
+    ok &= compressSheets(shell);
     return ok ? 0 : 1;
 }
