@@ -12,6 +12,7 @@
 #include "stampviews/DrawingPad.h"
 #include "stampviews/NewStampMenu.h"
 #include "stampviews/NewStampSheet.h"
+#include "stampviews/PlacedStamp.h"
 #include "stampviews/ReadyStampsPicker.h"
 #include "stampviews/SegmentedControl.h"
 #include "stampviews/StampTile.h"
@@ -235,6 +236,50 @@ bool sheetFromPicture(AppModel &model, const QTemporaryDir &folder)
     return ok;
 }
 
+// A page as the Sign & Stamp screen draws it, with a signature and a stamp on it.
+bool placedStamps(AppModel &model)
+{
+    const std::optional<StampMaker::Stamp> signature = madeSignature();
+    const auto approved = ReadyStampRenderer::render(QStringLiteral("APPROVED"), ReadyStampRenderer::today(), StampInk::Red);
+    if (!signature || !approved) {
+        return false;
+    }
+    const auto signatureRecord = model.stamps()->add(*signature, QString(), QUuid::createUuid());
+    const auto approvedRecord = model.stamps()->add(*approved, QStringLiteral("APPROVED"), QUuid::createUuid());
+    const QSizeF pageSize(420, 594);
+
+    class Page : public QWidget
+    {
+    protected:
+        void paintEvent(QPaintEvent *) override
+        {
+            QPainter p(this);
+            p.fillRect(rect(), Qt::white);
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0, 0, 0, 30));
+            for (int y = 60; y < 430; y += 18) {
+                p.drawRect(QRectF(48, y, y % 90 == 24 ? 200 : 324, 6));
+            }
+        }
+    };
+    auto *page = new Page;
+    page->setFixedSize(pageSize.toSize());
+    new PlacedStamp(&model, StampPlacement{QUuid::createUuid(), approvedRecord->id, {0.72, 0.2}, 0.34, -8},
+                    pageSize, false, page);
+    new PlacedStamp(&model, StampPlacement{QUuid::createUuid(), signatureRecord->id, {0.42, 0.82}, 0.42, 12},
+                    pageSize, true, page);
+    auto *content = new QWidget;
+    auto *layout = new QHBoxLayout(content);
+    layout->addStretch(1);
+    layout->addWidget(page);
+    layout->addStretch(1);
+    QWidget *window = backdrop(content, 36);
+    window->show();
+    const bool ok = save(window, QStringLiteral("placed-stamps"));
+    delete window;
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -256,6 +301,7 @@ int main(int argc, char *argv[])
         ok = drawingPad(model) && ok;
         ok = readyStamps(model) && ok;
         ok = sheetFromPicture(model, folder) && ok;
+        ok = placedStamps(model) && ok;
     }
     return ok ? 0 : 1;
 }
