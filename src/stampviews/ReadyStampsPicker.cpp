@@ -6,6 +6,7 @@
 #include "stampviews/PictureBox.h"
 #include "stampviews/SegmentedControl.h"
 #include "stampviews/StyleSheets.h"
+#include "stampviews/TileGrid.h"
 #include "stamps/StampLibrary.h"
 
 #include <QAbstractButton>
@@ -96,71 +97,6 @@ private:
     QPixmap m_scaled;
 };
 
-namespace {
-
-// Lays its children out as a grid of as many columns as fit, each at least
-// the picker's minimum tile width; its height follows its width.
-class TileGrid : public QWidget
-{
-public:
-    explicit TileGrid(QWidget *parent) : QWidget(parent)
-    {
-        QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-        policy.setHeightForWidth(true);
-        setSizePolicy(policy);
-    }
-
-    static int columnsFor(int width)
-    {
-        return std::max(1, (width + ReadyStampsPicker::tileSpacing) /
-                               (ReadyStampsPicker::minimumTileWidth + ReadyStampsPicker::tileSpacing));
-    }
-
-    bool hasHeightForWidth() const override { return true; }
-    int heightForWidth(int width) const override
-    {
-        const int count = int(tiles().size());
-        const int columns = columnsFor(width);
-        const int rows = (count + columns - 1) / columns;
-        return rows == 0 ? 0
-                         : rows * ReadyStampsPicker::tileHeight + (rows - 1) * ReadyStampsPicker::tileSpacing;
-    }
-    QSize sizeHint() const override
-    {
-        const int width = 3 * ReadyStampsPicker::minimumTileWidth + 2 * ReadyStampsPicker::tileSpacing;
-        return QSize(width, heightForWidth(width));
-    }
-    QSize minimumSizeHint() const override
-    {
-        return QSize(ReadyStampsPicker::minimumTileWidth, heightForWidth(ReadyStampsPicker::minimumTileWidth));
-    }
-
-protected:
-    void resizeEvent(QResizeEvent *) override
-    {
-        const QList<QWidget *> items = tiles();
-        const int columns = columnsFor(width());
-        const int spacing = ReadyStampsPicker::tileSpacing;
-        const qreal each = qreal(width() - (columns - 1) * spacing) / columns;
-        for (int i = 0; i < items.size(); ++i) {
-            const int row = i / columns;
-            const int column = i % columns;
-            const int left = int(std::round(column * (each + spacing)));
-            const int right = int(std::round(column * (each + spacing) + each));
-            items.at(i)->setGeometry(left, row * (ReadyStampsPicker::tileHeight + spacing), right - left,
-                                     ReadyStampsPicker::tileHeight);
-        }
-    }
-
-private:
-    QList<QWidget *> tiles() const
-    {
-        return findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-    }
-};
-
-} // namespace
-
 ReadyStampsPicker::ReadyStampsPicker(AppModel *model, QWidget *parent)
     : QWidget(parent), m_model(model)
 {
@@ -190,7 +126,7 @@ ReadyStampsPicker::ReadyStampsPicker(AppModel *model, QWidget *parent)
     top->addWidget(m_dateToggle);
     layout->addLayout(top);
 
-    m_grid = new TileGrid(this);
+    m_grid = new TileGrid(minimumTileWidth, tileSpacing, this);
     m_grid->setObjectName(QStringLiteral("readyStampGrid"));
     for (ReadyStamp stamp : allReadyStamps()) {
         auto *tile = new ReadyStampTile(stamp, m_grid);
