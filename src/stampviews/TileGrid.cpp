@@ -76,6 +76,12 @@ QSize TileGrid::minimumSizeHint() const
 
 void TileGrid::resizeEvent(QResizeEvent *)
 {
+    arrange();
+}
+
+void TileGrid::arrange()
+{
+    updateGeometry();
     const QList<QWidget *> items = tiles();
     const int columns = columnsFor(width());
     int height = 0;

@@ -14,6 +14,9 @@ public:
     TileGrid(int minimumColumnWidth, int spacing, QWidget *parent = nullptr);
 
     int columnsFor(int width) const;
+    // Places the tiles for the present width; call after adding, removing,
+    // showing or hiding tiles.
+    void arrange();
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;

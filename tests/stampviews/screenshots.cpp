@@ -14,6 +14,7 @@
 #include "stampviews/NewStampSheet.h"
 #include "stampviews/PlacedStamp.h"
 #include "stampviews/ReadyStampsPicker.h"
+#include "stampviews/StampLibraryPanel.h"
 #include "stampviews/SegmentedControl.h"
 #include "stampviews/StampTile.h"
 #include "stamps/StampLibrary.h"
@@ -280,6 +281,30 @@ bool placedStamps(AppModel &model)
     return ok;
 }
 
+bool libraryPanel(AppModel &model, const QString &name, bool select)
+{
+    auto *panel = new StampLibraryPanel(&model);
+    if (select && !model.stamps()->stamps().isEmpty()) {
+        const StampRecord record = model.stamps()->stamps().first();
+        panel->setSelected(StampPlacement{QUuid::createUuid(), record.id, {0.5, 0.5}, 0.34, -12.4});
+    }
+    auto *window = new QWidget;
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, Theme::background());
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    auto *row = new QHBoxLayout(window);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch(1);
+    panel->setFixedWidth(StampLibraryPanel::preferredWidth);
+    row->addWidget(panel);
+    window->resize(480, 620);
+    window->show();
+    const bool ok = save(window, name);
+    delete window;
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -302,6 +327,11 @@ int main(int argc, char *argv[])
         ok = readyStamps(model) && ok;
         ok = sheetFromPicture(model, folder) && ok;
         ok = placedStamps(model) && ok;
+        ok = libraryPanel(model, QStringLiteral("library-panel"), true) && ok;
+    }
+    {
+        AppModel empty(AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("none"))});
+        ok = libraryPanel(empty, QStringLiteral("library-panel-empty"), false) && ok;
     }
     return ok ? 0 : 1;
 }
