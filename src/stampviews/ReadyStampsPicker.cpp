@@ -44,11 +44,10 @@ public:
 
     ReadyStamp stamp() const { return m_stamp; }
     QString key() const { return m_key; }
-    void show(const QString &key, const QImage &preview, const QString &name)
+    void display(const QString &key, const QImage &preview, const QString &name)
     {
         m_key = key;
         setAccessibleName(name);
-        setToolTip(name);
         if (preview.cacheKey() != m_preview.cacheKey()) {
             m_preview = preview;
             m_scaled = QPixmap();
@@ -214,7 +213,7 @@ void ReadyStampsPicker::refreshTiles()
         const std::optional<QString> stampWord = word(tile->stamp());
         const std::optional<QString> date = dateFor(tile->stamp());
         const QString key = ReadyStampRenderer::previewKey(stampWord, date, inUse);
-        tile->show(key, m_previews.value(key), ReadyStampRenderer::storedName(stampWord, date));
+        tile->display(key, m_previews.value(key), ReadyStampRenderer::storedName(stampWord, date));
         drawPreview(key, stampWord, date, inUse);
     }
 }
@@ -241,7 +240,7 @@ QFuture<void> ReadyStampsPicker::drawPreview(QString key, std::optional<QString>
     m_previews.insert(key, picture);
     for (ReadyStampTile *tile : std::as_const(m_tiles)) {
         if (tile->key() == key) {
-            tile->show(key, picture, tile->accessibleName());
+            tile->display(key, picture, tile->accessibleName());
         }
     }
 }

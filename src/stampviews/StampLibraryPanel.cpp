@@ -67,7 +67,6 @@ public:
         auto *layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         auto *tile = new StampTile(model, record, 64, this);
-        tile->setToolTip(QString());
         tile->setAttribute(Qt::WA_TransparentForMouseEvents);
         layout->addWidget(tile);
     }

@@ -10,7 +10,6 @@ StampTile::StampTile(AppModel *model, const StampRecord &record, int height, QWi
     setFixedHeight(height);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumWidth(height / 2);
-    setToolTip(record.name);
     if (model && model->stamps()) {
         connect(model->stamps(), &StampLibrary::imagesChanged, this, &StampTile::refresh);
     }
