@@ -11,13 +11,11 @@ NewStampMenu::NewStampMenu(AppModel *model, QWidget *parent)
 {
     setObjectName(QStringLiteral("newStampMenu"));
     setIcon(icon());
-    // A white card like the rest of the app's surfaces; the rounded corners
-    // need the window itself to be transparent around them.
-    setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
+    // White like the app's cards. Square outside: rounded window corners would
+    // need a compositing desktop, which not every one runs.
     setFont(Theme::font(13.5));
     setStyleSheet(QStringLiteral(
-                      "QMenu { background: %1; border: 1px solid %2; border-radius: 10px; padding: 5px; }"
+                      "QMenu { background: %1; border: 1px solid %2; padding: 5px; }"
                       "QMenu::item { color: %3; padding: 7px 22px 7px 12px; border-radius: 6px; }"
                       "QMenu::item:selected { background: %4; color: %5; }")
                       .arg(cssColor(Theme::surface()), cssColor(QColor::fromRgbF(0, 0, 0, 0.12f)), cssColor(Theme::text()),
