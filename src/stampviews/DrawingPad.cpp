@@ -84,8 +84,13 @@ protected:
 
     void mousePressEvent(QMouseEvent *event) override
     {
-        if (event->button() != Qt::LeftButton || m_tracking) {
+        if (event->button() != Qt::LeftButton) {
             return;
+        }
+        // A release that never came (the pointer grabbed away mid-stroke)
+        // still ends that stroke rather than leaving the pad stuck in it.
+        if (m_tracking) {
+            m_pad->endStroke();
         }
         m_tracking = true;
         m_pad->beginStroke({event->position(), -1});
@@ -114,10 +119,11 @@ protected:
         const DrawingPad::InkPoint point{event->position(), event->pressure()};
         switch (event->type()) {
         case QEvent::TabletPress:
-            if (!m_tracking) {
-                m_tracking = true;
-                m_pad->beginStroke(point);
+            if (m_tracking) {
+                m_pad->endStroke();
             }
+            m_tracking = true;
+            m_pad->beginStroke(point);
             break;
         case QEvent::TabletMove:
             if (m_tracking) {

@@ -304,10 +304,11 @@ void PlacedStamp::paintHandle(QPainter &p, QPointF centre, bool turn) const
 void PlacedStamp::mousePressEvent(QMouseEvent *event)
 {
     const Part part = event->button() == Qt::LeftButton ? partAt(event->position()) : Part::None;
-    if (part == Part::None || m_dragging != Part::None) {
+    if (part == Part::None) {
         event->ignore();
         return;
     }
+    // A drag whose release never came ends here; this press starts afresh.
     m_dragging = part;
     m_pressAt = event->position();
     m_start = m_placement;

@@ -75,6 +75,14 @@ void tst_DrawingPad::mouseDragsBecomeStrokes()
     QCOMPARE(pad.strokes().size(), 1);
     QCOMPARE(pad.strokes().first().last().at, QPointF(600, 140));
     QVERIFY(pad.current().isEmpty());
+
+    // A release lost to another window: the next press still draws.
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseMove(canvas, QPoint(120, 100));
+    QTest::mousePress(canvas, Qt::LeftButton, {}, QPoint(200, 100));
+    QTest::mouseRelease(canvas, Qt::LeftButton, {}, QPoint(220, 100));
+    QCOMPARE(pad.strokes().size(), 3);
+    QCOMPARE(pad.strokes().last().first().at, QPointF(200, 100));
 }
 
 void tst_DrawingPad::buttonsWaitForAFinishedStroke()
