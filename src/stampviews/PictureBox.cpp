@@ -3,8 +3,10 @@
 #include "app/Theme.h"
 #include "stampviews/Checkerboard.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QVBoxLayout>
 
 PictureBox::PictureBox(Backdrop backdrop, qreal cornerRadius, qreal padding, QWidget *parent)
     : QWidget(parent), m_backdrop(backdrop), m_radius(cornerRadius), m_padding(padding)
@@ -19,6 +21,14 @@ void PictureBox::setImage(const QImage &image)
     m_image = image;
     m_scaled = QPixmap();
     update();
+}
+
+void PictureBox::setHighlighted(bool highlighted)
+{
+    if (highlighted != m_highlighted) {
+        m_highlighted = highlighted;
+        update();
+    }
 }
 
 QRectF PictureBox::fittedRect(QSizeF picture, QSizeF box, qreal padding)
@@ -68,6 +78,47 @@ void PictureBox::paintEvent(QPaintEvent *)
     painter.restore();
     painter.setBrush(Qt::NoBrush);
     // Inside the edge, so the clip does not halve the line.
-    painter.setPen(QPen(Theme::hairline(), 1));
+    painter.setPen(QPen(m_highlighted ? Theme::withOpacity(Theme::accent(), 0.55) : Theme::hairline(), 1));
     painter.drawPath(Theme::continuousRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), m_radius - 0.5));
+}
+
+// ---- PictureButton
+
+PictureButton::PictureButton(PictureBox *box, QWidget *parent) : QAbstractButton(parent), m_box(box)
+{
+    setCursor(Qt::PointingHandCursor);
+    setAttribute(Qt::WA_Hover);
+    setFocusPolicy(Qt::TabFocus);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    box->setParent(this);
+    box->setAttribute(Qt::WA_TransparentForMouseEvents);
+    layout->addWidget(box);
+}
+
+void PictureButton::paintEvent(QPaintEvent *)
+{
+    // The box draws everything.
+}
+
+bool PictureButton::event(QEvent *event)
+{
+    const bool handled = QAbstractButton::event(event);
+    switch (event->type()) {
+    case QEvent::HoverEnter:
+    case QEvent::HoverLeave:
+    case QEvent::FocusIn:
+    case QEvent::FocusOut:
+    case QEvent::EnabledChange:
+        m_box->setHighlighted(isEnabled() && (underMouse() || hasFocus()));
+        break;
+    default:
+        break;
+    }
+    return handled;
+}
+
+bool PictureButton::hitButton(const QPoint &pos) const
+{
+    return m_box->geometry().contains(pos) && m_box->outline().contains(QPointF(pos - m_box->pos()));
 }

@@ -9,13 +9,10 @@
 #include "stampviews/TileGrid.h"
 #include "stamps/StampLibrary.h"
 
-#include <QAbstractButton>
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
-#include <QPainter>
-#include <QPainterPath>
 #include <QSettings>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -30,15 +27,14 @@ constexpr qreal tilePadding = 10;
 } // namespace
 
 // One ready stamp: its preview on white, nothing else. The whole tile is the button.
-class ReadyStampTile : public QAbstractButton
+class ReadyStampTile : public PictureButton
 {
 public:
-    ReadyStampTile(ReadyStamp stamp, QWidget *parent) : QAbstractButton(parent), m_stamp(stamp)
+    ReadyStampTile(ReadyStamp stamp, QWidget *parent)
+        : PictureButton(new PictureBox(PictureBox::Backdrop::White, tileRadius, tilePadding), parent),
+          m_stamp(stamp)
     {
         setObjectName(QStringLiteral("readyStampTile_") + rawValue(stamp));
-        setCursor(Qt::PointingHandCursor);
-        setAttribute(Qt::WA_Hover);
-        setFocusPolicy(Qt::TabFocus);
         setFixedHeight(ReadyStampsPicker::tileHeight);
     }
 
@@ -48,52 +44,12 @@ public:
     {
         m_key = key;
         setAccessibleName(name);
-        if (preview.cacheKey() != m_preview.cacheKey()) {
-            m_preview = preview;
-            m_scaled = QPixmap();
-        }
-        update();
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF area(rect());
-        const QPainterPath outline = Theme::continuousRect(area, tileRadius);
-        p.fillPath(outline, Theme::surface());
-        const QRectF target = PictureBox::fittedRect(QSizeF(m_preview.size()), area.size(), tilePadding);
-        if (!m_preview.isNull() && !target.isEmpty()) {
-            const QSize pixels = (target.size() * devicePixelRatioF()).toSize();
-            if (m_scaled.size() != pixels) {
-                m_scaled = QPixmap::fromImage(
-                    m_preview.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-                m_scaled.setDevicePixelRatio(devicePixelRatioF());
-            }
-            p.setOpacity(isDown() ? 0.7 : 1.0);
-            p.drawPixmap(target.topLeft(), m_scaled);
-            p.setOpacity(1);
-        }
-        const bool hot = underMouse() && isEnabled();
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(hot ? Theme::withOpacity(Theme::accent(), 0.45) : Theme::hairline(), 1));
-        p.drawPath(Theme::continuousRect(area.adjusted(0.5, 0.5, -0.5, -0.5), tileRadius - 0.5));
-        if (hasFocus()) {
-            Theme::paintFocusRing(p, area, tileRadius);
-        }
-    }
-
-    bool hitButton(const QPoint &pos) const override
-    {
-        return Theme::continuousRect(QRectF(rect()), tileRadius).contains(QPointF(pos));
+        box()->setImage(preview);
     }
 
 private:
     const ReadyStamp m_stamp;
     QString m_key;
-    QImage m_preview;
-    QPixmap m_scaled;
 };
 
 ReadyStampsPicker::ReadyStampsPicker(AppModel *model, QWidget *parent)

@@ -10,7 +10,6 @@
 #include "stampviews/TileGrid.h"
 #include "stamps/StampLibrary.h"
 
-#include <QAbstractButton>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -52,27 +51,17 @@ QIcon tintedIcon(const QString &name, QColor color)
 }
 
 // A library stamp as a button: the tile is all there is to see.
-class StampTileButton : public QAbstractButton
+class StampTileButton : public PictureButton
 {
 public:
-    StampTileButton(AppModel *model, const StampRecord &record, QWidget *parent) : QAbstractButton(parent)
+    StampTileButton(AppModel *model, const StampRecord &record, QWidget *parent)
+        : PictureButton(new StampTile(model, record, 64), parent)
     {
         setObjectName(QStringLiteral("libraryStamp_") + record.id.toString(QUuid::WithoutBraces));
-        setCursor(Qt::PointingHandCursor);
-        setAttribute(Qt::WA_Hover);
-        setFocusPolicy(Qt::TabFocus);
         setToolTip(StampLibraryPanel::tr("Put on this page"));
         setAccessibleName(record.name);
         setFixedHeight(64);
-        auto *layout = new QVBoxLayout(this);
-        layout->setContentsMargins(0, 0, 0, 0);
-        auto *tile = new StampTile(model, record, 64, this);
-        tile->setAttribute(Qt::WA_TransparentForMouseEvents);
-        layout->addWidget(tile);
     }
-
-protected:
-    void paintEvent(QPaintEvent *) override {} // the tile draws itself
 };
 
 } // namespace
