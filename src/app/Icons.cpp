@@ -38,9 +38,8 @@ constexpr Entry entries[] = {
     {Symbol::Heart, "emblem-favorite-symbolic"},
 };
 
-QIcon sourceIcon(Symbol symbol)
+QIcon sourceIcon(const QString &name)
 {
-    const QString name = Icons::source(symbol);
     if (name.startsWith(QLatin1Char(':'))) {
         return QIcon(name);
     }
@@ -137,7 +136,12 @@ QString source(Symbol symbol)
 
 QIcon icon(Symbol symbol, QColor color)
 {
-    QIcon base = sourceIcon(symbol);
+    return icon(source(symbol), color);
+}
+
+QIcon icon(const QString &source, QColor color)
+{
+    QIcon base = sourceIcon(source);
     if (base.isNull()) {
         return {};
     }
