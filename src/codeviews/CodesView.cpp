@@ -18,7 +18,10 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
+#include <QPaintEvent>
+#include <QSet>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 // ---- CodesDropZone
@@ -111,6 +114,8 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The column: at most 860 wide with its padding, centred in the page.
     QWidget *column = ScreenPage::setUp(this, QStringLiteral("codes"), 860);
+    m_column = column;
+    column->installEventFilter(this);
 
     m_stack = new QVBoxLayout(column);
     m_stack->setContentsMargins(28, 28, 28, 28);
@@ -230,27 +235,91 @@ void CodesView::showFound()
     const QList<FoundCode> &found = m_model->codes()->found();
     m_foundRow->setVisible(!found.isEmpty());
 
-    // Cards of codes still listed stay as they are; new codes get new cards.
-    QHash<QUuid, CodeCard *> kept;
+    // Cards of codes no longer listed go; the others stay as they are.
+    QSet<QUuid> listed;
+    for (const FoundCode &code : found) {
+        listed.insert(code.id);
+    }
+    for (auto it = m_cards.begin(); it != m_cards.end();) {
+        if (listed.contains(it.key())) {
+            ++it;
+            continue;
+        }
+        m_order.removeOne(it.value());
+        delete it.value();
+        it = m_cards.erase(it);
+    }
+    placeCards();
+}
+
+void CodesView::placeCards()
+{
+    m_placingScheduled = false;
+    const QList<FoundCode> &found = m_model->codes()->found();
+
+    // A read of a long PDF can bring hundreds of codes: make the cards a batch
+    // at a time, the top ones first, so the screen answers while the rest come.
+    // Each batch costs a layout pass over every card placed, so batches double.
+    int budget = std::max<qsizetype>(24, m_order.size());
     QList<CodeCard *> order;
     for (const FoundCode &code : found) {
-        CodeCard *card = m_cards.take(code.id);
+        CodeCard *card = m_cards.value(code.id);
         if (!card) {
-            card = new CodeCard(m_model, m_opener, code, m_foundRow->parentWidget());
+            if (budget == 0) {
+                break;
+            }
+            --budget;
+            // Shown by the layout once placed, not one by one.
+            card = new CodeCard(m_model, m_opener, code);
+            m_cards.insert(code.id, card);
         }
-        kept.insert(code.id, card);
         order.append(card);
     }
-    qDeleteAll(m_cards);
-    m_cards = kept;
 
-    for (CodeCard *card : std::as_const(order)) {
-        m_stack->removeWidget(card);
+    // Cards already in their places stay put: a new read on top of many
+    // codes moves only its own cards into the layout.
+    const QSet<CodeCard *> placed(order.cbegin(), order.cend());
+    for (CodeCard *card : std::as_const(m_order)) {
+        if (!placed.contains(card)) {
+            m_stack->removeWidget(card);
+            card->hide();
+        }
     }
-    int at = m_stack->indexOf(m_foundRow) + 1;
-    for (CodeCard *card : std::as_const(order)) {
-        m_stack->insertWidget(at++, card);
-        card->show();
+    const int base = m_stack->indexOf(m_foundRow) + 1;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        CodeCard *card = order[i];
+        const QLayoutItem *item = m_stack->itemAt(base + int(i));
+        if (item && item->widget() == card) {
+            continue;
+        }
+        if (m_stack->indexOf(card) >= 0) {
+            m_stack->removeWidget(card);
+        }
+        m_stack->insertWidget(base + int(i), card);
+        if (card->testAttribute(Qt::WA_WState_ExplicitShowHide) && card->isHidden()) {
+            card->show();
+        }
     }
     m_order = order;
+
+    if (m_order.size() < found.size() && !m_placingScheduled) {
+        m_placingScheduled = true;
+        QTimer::singleShot(0, this, &CodesView::placeCards);
+    }
+}
+
+bool CodesView::eventFilter(QObject *watched, QEvent *event)
+{
+    // The cards' shadows, painted under them on the column.
+    if (watched == m_column && event->type() == QEvent::Paint) {
+        const QRect dirty = static_cast<QPaintEvent *>(event)->rect();
+        QPainter painter(m_column);
+        for (const CodeCard *card : std::as_const(m_order)) {
+            const QRect shadow = card->geometry().adjusted(-16, -16, 16, 20);
+            if (card->isVisible() && shadow.intersects(dirty)) {
+                CodeCard::paintShadow(painter, card->geometry());
+            }
+        }
+    }
+    return QScrollArea::eventFilter(watched, event);
 }
