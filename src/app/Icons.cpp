@@ -136,10 +136,10 @@ QString source(Symbol symbol)
 
 QIcon icon(Symbol symbol, QColor color)
 {
-    return named(source(symbol), color);
+    return icon(source(symbol), color);
 }
 
-QIcon named(const QString &source, QColor color)
+QIcon icon(const QString &source, QColor color)
 {
     QIcon base = sourceIcon(source);
     if (base.isNull()) {

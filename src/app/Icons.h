@@ -41,9 +41,8 @@ QString source(Symbol symbol);
 // The symbol in `color` at any size; disabled looks fade it to 40 %. Empty
 // when neither the theme nor our resources have it.
 QIcon icon(Symbol symbol, QColor color);
-
-// The icon of `source` (a theme name, or a resource path starting with ':') in
-// `color`, drawn like icon(). Empty when it can't be found.
-QIcon named(const QString &source, QColor color);
+// The same for a source named directly: a theme name, or a resource path
+// starting with ':'.
+QIcon icon(const QString &source, QColor color);
 
 } // namespace Icons

@@ -33,7 +33,7 @@ class KindBadge : public QWidget
 {
 public:
     KindBadge(const QString &symbol, QWidget *parent)
-        : QWidget(parent), m_icon(Icons::named(symbol, Theme::accent()))
+        : QWidget(parent), m_icon(Icons::icon(symbol, Theme::accent()))
     {
         setFixedSize(32, 32);
     }
@@ -271,7 +271,7 @@ void CodeCard::addLinkDetails(const LinkCheck &check)
     siteRow->setSpacing(6);
     auto *globe = new QLabel(this);
     const int side = QFontMetrics(Theme::font(13, QFont::DemiBold)).height() - 2;
-    globe->setPixmap(Icons::named(QStringLiteral(":/tamsel/globe.svg"), Theme::text())
+    globe->setPixmap(Icons::icon(QStringLiteral(":/tamsel/globe.svg"), Theme::text())
                          .pixmap(QSize(side, side), devicePixelRatioF()));
     auto *site = themedLabel(tr("Real site: %1").arg(check.realSite), 13, QFont::DemiBold, Theme::text(), this);
     site->setObjectName(QStringLiteral("realSite"));
@@ -352,7 +352,7 @@ ThemeButton *CodeCard::copyButton(const QString &name, const QString &text, cons
 {
     auto *button = new ThemeButton(title, ThemeButton::Style::Secondary, this);
     button->setObjectName(name);
-    button->setIcon(Icons::named(QStringLiteral("edit-copy-symbolic"), Theme::accentDeep()));
+    button->setIcon(Icons::icon(QStringLiteral("edit-copy-symbolic"), Theme::accentDeep()));
     button->setIconSize(QSize(14, 14));
     connect(button, &QPushButton::clicked, this, [this, text] { copy(text); });
     return button;

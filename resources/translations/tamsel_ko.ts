@@ -1,0 +1,854 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko_KR">
+<context>
+    <name>AboutView</name>
+    <message>
+        <source>About Tamsel</source>
+        <translation>Tamsel 정보</translation>
+    </message>
+    <message>
+        <source>Tamsel for Linux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1 (%2) · by Vornel Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help &amp; legal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Follow us</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More from Vornel Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Updates</source>
+        <translation>업데이트</translation>
+    </message>
+    <message>
+        <source>Check for Updates</source>
+        <translation>업데이트 확인</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>언어</translation>
+    </message>
+    <message>
+        <source>Same as system</source>
+        <translation>시스템과 동일</translation>
+    </message>
+    <message>
+        <source>Restart Tamsel</source>
+        <translation>Tamsel 재시작</translation>
+    </message>
+    <message>
+        <source>Free, with optional support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No ads, no tracking, no account, no subscription. Everything runs on your computer. If Tamsel helps, you can support the developer with crypto.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tell a friend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel spends nothing on ads, so people telling people is how it grows. Share a link to its page; nothing is sent unless you choose where.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write to Support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Privacy Policy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terms of Use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>X (developer)</source>
+        <comment>Link to the developer&apos;s account on X</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Our other apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel checks only when you ask. It reads one file on %1 and sends nothing about your computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have the latest version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Version %1 is available.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading and checking the update…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel switches to the new language after a restart. Save or close the files with changes first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel switches to the new language after a restart.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>AppModel</name>
+    <message>
+        <source>There&apos;s no picture on the clipboard. Copy a screenshot or an image first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A file needs at least one page. To get rid of it, close the file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Added to all %1 pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel opens PDFs and images.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be opened. It may be damaged or not a PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose PDFs or images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saved %1 files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is open in Tamsel, so it can&apos;t be replaced. Save under another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” wasn&apos;t saved because another task was still running. Try again when it has finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>signed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>edited</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” can&apos;t be used as a file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be saved because the name is too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>merged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merging…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BusyOverlay</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CodeReading</name>
+    <message>
+        <source>Pasted image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No codes found in “%1”.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No codes found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CodeSymbology</name>
+    <message>
+        <source>Barcode</source>
+        <extracomment>Card title of a code whose kind is unknown</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Compression</name>
+    <message>
+        <source>%1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DropZone</name>
+    <message>
+        <source>Drop PDFs or images here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>or click to open. Images become pages of a new PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FilePanels</name>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDFs and pictures (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileRow</name>
+    <message>
+        <source>Not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileWriting</name>
+    <message>
+        <source>“%1” couldn&apos;t be saved because the disk is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be saved because it is too large for that disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be saved because you don&apos;t have permission to write in that folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be saved because that disk is read-only.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be saved because the name is too long.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be saved because its folder doesn&apos;t exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be saved because a folder of that name is in the way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HomeView</name>
+    <message>
+        <source>Tamsel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel for Linux</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF tools, signatures and stamps, QR codes. Private by design · 100% on-device.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Put your signature, initials or a company seal on any page, or on all of them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original, Medium, Small, or up to the size a website or email asks for.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge PDFs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Join PDFs and images in the order you set.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By page ranges like 1-3, 5, 8-10, every few pages or page by page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read QR Codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From pictures, screenshots and every page of a PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Images to PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Photos and scans as pages of one PDF, in name order.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No ads. No tracking. No account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Tamsel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Tamsel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check for Updates…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support the Developer…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changes in %1 aren&apos;t saved. Use Save As… to keep them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop and quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel is still working (%1). Quitting stops that work; nothing half-written is kept.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit without saving?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit Anyway</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PDFEngine</name>
+    <message>
+        <source>A page of this file can&apos;t be read anymore. Open the file again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF couldn&apos;t be made. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PasswordPrompt</name>
+    <message>
+        <source>“%1” is locked</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>That password didn&apos;t open it. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter its password to open it. The password stays on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProcessRunner</name>
+    <message>
+        <source>The tool didn&apos;t answer in time.</source>
+        <extracomment>Error when a command-line tool times out</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit code %1</source>
+        <extracomment>Error of a command-line tool that gave no message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReadyStamp</name>
+    <message>
+        <source>APPROVED</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PAID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CONFIDENTIAL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DRAFT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RECEIVED</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>RootView</name>
+    <message>
+        <source>Support Tamsel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support the developer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About Tamsel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About, updates, privacy and support</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign &amp; Stamp is not available yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The page view is not available yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merging is not available yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stamp library is not available yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading codes is not available yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About is not available yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This panel is not available yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This tool is not available yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Something went wrong</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save changes to “%1”?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your changes will be lost if you close it without saving. The original file stays as it was.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Sharing</name>
+    <message>
+        <source>Email…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SidebarView</name>
+    <message>
+        <source>Tamsel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>by Vornel Apps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge PDFs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signatures &amp; Stamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR Codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StampLibrary</name>
+    <message>
+        <source>Signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature or stamp couldn&apos;t be saved. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The change couldn&apos;t be saved. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StampMaker</name>
+    <message>
+        <source>This image can&apos;t be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No signature or stamp found. Try a photo of it on white paper.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SupportView</name>
+    <message>
+        <source>Done! Support Tamsel?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Support Tamsel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel is free: no ads, no tracking, no subscription. If it saved you time, you can thank the developer with crypto. Any amount helps keep it free.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without an address for this network.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same addresses are on %1/donate.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR code of the %1 address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TellAFriendView</name>
+    <message>
+        <source>Tell a friend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Like Tamsel? Tell a friend.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel is free: no ads, no tracking. We don&apos;t buy ads, so friends telling friends is how people find it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your friend gets this message:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You choose the app and the friend; we never see who.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Share…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel for Linux: free PDF tools, signatures and stamps, QR codes. Everything stays on your computer.</source>
+        <comment>The message shared with a friend, followed by the link to the app&apos;s page.</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ToastView</name>
+    <message>
+        <source>Show in Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateChecker</name>
+    <message>
+        <source>The update information isn&apos;t available right now. Try again later.</source>
+        <extracomment>Check for Updates error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t check for updates: %1</source>
+        <extracomment>Check for Updates error. The placeholder is the system&apos;s error message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data couldn&apos;t be read because it is missing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update information is too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The request timed out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,236 @@
+#include "aboutviews/AppLanguage.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMainWindow>
+#include <QProcess>
+#include <QSettings>
+#include <QThread>
+#include <QTranslator>
+
+#include <chrono>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace {
+
+const QString languagesKey = QStringLiteral("AppleLanguages");
+// Set by relaunch() for the new copy only: the process id of the copy it replaces.
+constexpr char predecessorVariable[] = "TAMSEL_RELAUNCHED_FROM";
+constexpr auto predecessorWait = std::chrono::seconds(10);
+
+std::vector<std::unique_ptr<QTranslator>> &installed()
+{
+    static std::vector<std::unique_ptr<QTranslator>> translators;
+    return translators;
+}
+
+// True while the process exists and has not ended; a zombie waiting for its
+// parent to collect it has ended.
+bool isRunning(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray line = stat.readAll();
+    // The state follows the command name, which is in parentheses and may hold any character.
+    const qsizetype close = line.lastIndexOf(')');
+    if (close < 0 || close + 2 >= line.size()) {
+        return false;
+    }
+    const char state = line.at(close + 2);
+    return state != 'Z' && state != 'X';
+}
+
+void waitForPredecessor()
+{
+    const QByteArray value = qgetenv(predecessorVariable);
+    if (value.isEmpty()) {
+        return;
+    }
+    // Not passed on to programs this copy starts.
+    qunsetenv(predecessorVariable);
+    bool ok = false;
+    const qint64 pid = value.toLongLong(&ok);
+    if (!ok || pid <= 1 || pid == QCoreApplication::applicationPid()) {
+        return;
+    }
+    // Bounded: if the old copy stays (its quit was refused), this one hands itself
+    // over to it as any second launch does.
+    const QDeadlineTimer deadline(predecessorWait);
+    while (isRunning(pid) && !deadline.hasExpired()) {
+        QThread::msleep(50);
+    }
+}
+
+bool loadFirst(QTranslator &translator, const QStringList &names, const QString &folder)
+{
+    for (const QString &name : names) {
+        if (translator.load(name, folder)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// "pt-BR" → "tamsel_pt_BR", then "tamsel_pt".
+QStringList fileNames(const QString &prefix, const QString &code)
+{
+    QString name = code;
+    name.replace(QLatin1Char('-'), QLatin1Char('_'));
+    QStringList names{prefix + name};
+    const QString language = name.section(QLatin1Char('_'), 0, 0);
+    if (language != name) {
+        names << prefix + language;
+    }
+    return names;
+}
+
+void requestQuit()
+{
+    // Through the window, whose close runs the quit questions.
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (auto *window = qobject_cast<QMainWindow *>(widget); window && window->isVisible()) {
+            window->close();
+            return;
+        }
+    }
+    QCoreApplication::quit();
+}
+
+} // namespace
+
+namespace AppLanguage {
+
+const QList<Language> &languages()
+{
+    static const QList<Language> list{
+        {QStringLiteral("en"), QStringLiteral("English")},
+        {QStringLiteral("de"), QStringLiteral("Deutsch")},
+        {QStringLiteral("es"), QStringLiteral("Español")},
+        {QStringLiteral("fr"), QStringLiteral("Français")},
+        {QStringLiteral("id"), QStringLiteral("Bahasa Indonesia")},
+        {QStringLiteral("it"), QStringLiteral("Italiano")},
+        {QStringLiteral("nl"), QStringLiteral("Nederlands")},
+        {QStringLiteral("pl"), QStringLiteral("Polski")},
+        {QStringLiteral("pt-BR"), QStringLiteral("Português (Brasil)")},
+        {QStringLiteral("tr"), QStringLiteral("Türkçe")},
+        {QStringLiteral("vi"), QStringLiteral("Tiếng Việt")},
+        {QStringLiteral("ru"), QStringLiteral("Русский")},
+        {QStringLiteral("uk"), QStringLiteral("Українська")},
+        {QStringLiteral("ja"), QStringLiteral("日本語")},
+        {QStringLiteral("ko"), QStringLiteral("한국어")},
+        {QStringLiteral("zh-Hans"), QStringLiteral("简体中文")},
+        {QStringLiteral("zh-Hant"), QStringLiteral("繁體中文")},
+    };
+    return list;
+}
+
+std::optional<QString> chosen()
+{
+    QSettings settings;
+    settings.setFallbacksEnabled(false);
+    const QVariant value = settings.value(languagesKey);
+    QString first;
+    if (value.typeId() == QMetaType::QStringList) {
+        const QStringList list = value.toStringList();
+        if (!list.isEmpty()) {
+            first = list.first();
+        }
+    } else if (value.typeId() == QMetaType::QString) {
+        // The settings file keeps a one-element list as a plain string.
+        first = value.toString();
+    }
+    if (first.isEmpty()) {
+        return std::nullopt;
+    }
+    return first;
+}
+
+void choose(const std::optional<QString> &code)
+{
+    QSettings settings;
+    if (code) {
+        settings.setValue(languagesKey, QStringList{*code});
+    } else {
+        settings.remove(languagesKey);
+    }
+}
+
+std::optional<QString> launchChoice()
+{
+    static std::once_flag once;
+    static std::optional<QString> choice;
+    std::call_once(once, [] { choice = chosen(); });
+    return choice;
+}
+
+bool installTranslations(QCoreApplication &app, const std::optional<QString> &code)
+{
+    for (const auto &translator : installed()) {
+        QCoreApplication::removeTranslator(translator.get());
+    }
+    installed().clear();
+
+    const QLocale locale = code ? QLocale(*code) : QLocale::system();
+    if (code) {
+        // Lists, numbers and dates in the chosen language too.
+        QLocale::setDefault(locale);
+    }
+
+    auto own = std::make_unique<QTranslator>();
+    const QString folder = QStringLiteral(":/i18n");
+    const bool found = code ? loadFirst(*own, fileNames(QStringLiteral("tamsel_"), *code), folder)
+                            : own->load(locale, QStringLiteral("tamsel"), QStringLiteral("_"), folder);
+    // Qt's own texts: standard buttons, file dialogs, context menus.
+    auto qt = std::make_unique<QTranslator>();
+    const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    const bool qtFound = code ? loadFirst(*qt, fileNames(QStringLiteral("qtbase_"), *code), qtFolder)
+                              : qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), qtFolder);
+    if (qtFound) {
+        app.installTranslator(qt.get());
+        installed().push_back(std::move(qt));
+    }
+    if (found) {
+        app.installTranslator(own.get());
+        installed().push_back(std::move(own));
+    }
+    return found;
+}
+
+void install(QCoreApplication &app)
+{
+    waitForPredecessor();
+    installTranslations(app, launchChoice());
+}
+
+void relaunch(std::function<void()> onFailure)
+{
+    QProcess process;
+    process.setProgram(QCoreApplication::applicationFilePath());
+    process.setWorkingDirectory(QDir::currentPath());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(predecessorVariable),
+                       QString::number(QCoreApplication::applicationPid()));
+    process.setProcessEnvironment(environment);
+    const bool started = process.startDetached();
+    // Later, from the event loop, as the caller expects to return first.
+    QMetaObject::invokeMethod(
+        qApp,
+        [started, onFailure = std::move(onFailure)] {
+            if (started) {
+                requestQuit();
+            } else if (onFailure) {
+                onFailure();
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace AppLanguage

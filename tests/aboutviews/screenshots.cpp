@@ -1,0 +1,99 @@
+// Renders the about, support and tell-a-friend panels to PNG files so their
+// look can be checked by eye. Run on a virtual X display:
+//   xvfb-run -a build/tests/tamsel_about_screenshots <folder>
+
+#include "aboutviews/AboutView.h"
+#include "aboutviews/AboutWidgets.h"
+#include "aboutviews/AppLanguage.h"
+#include "aboutviews/SupportView.h"
+#include "aboutviews/TellAFriendView.h"
+
+#include "AboutFixture.h"
+#include "SampleNetworks.h"
+#include "about/UpdateChecker.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QScrollBar>
+
+namespace {
+
+QString outputFolder;
+
+bool save(QWidget *widget, const QString &name)
+{
+    QCoreApplication::processEvents();
+    const QString path = QDir(outputFolder).filePath(name + QStringLiteral(".png"));
+    const bool ok = widget->grab().save(path);
+    fprintf(stderr, "%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
+    return ok;
+}
+
+void click(QWidget &view, const char *name)
+{
+    if (auto *button = view.findChild<QAbstractButton *>(QString::fromLatin1(name))) {
+        button->click();
+    }
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    QDir().mkpath(outputFolder);
+    AboutFixture::setUpApplication();
+    bool ok = true;
+
+    {
+        AboutFixture f;
+        AboutView about(f.model.get());
+        about.resize(1000, 1500);
+        about.show();
+        ok = save(&about, QStringLiteral("about")) && ok;
+
+        f.model->setUpdateResult(UpdateChecker::Result::upToDate());
+        about.resize(1000, 420);
+        ok = save(&about, QStringLiteral("about-up-to-date")) && ok;
+
+        UpdateChecker::Release release;
+        release.version = QStringLiteral("1.4.0");
+        release.build = UpdateChecker::currentBuild() + 3;
+        f.model->setUpdateResult(UpdateChecker::Result::available(release));
+        AppLanguage::choose(QStringLiteral("de"));
+        AboutView later(f.model.get());
+        later.resize(820, 640);
+        later.show();
+        ok = save(&later, QStringLiteral("about-available-language")) && ok;
+
+        f.model->setUpdateResult(UpdateChecker::Result::failed(
+            QStringLiteral("Couldn't check for updates: Host tamsel.example not found")));
+        ok = save(&later, QStringLiteral("about-failed")) && ok;
+        AppLanguage::choose(std::nullopt);
+    }
+    for (const bool afterResult : {false, true}) {
+        AboutFixture f;
+        SupportView support(f.model.get(), afterResult, sampleNetworks());
+        support.show();
+        const QString name = afterResult ? QStringLiteral("support-after-result") : QStringLiteral("support");
+        ok = save(&support, name) && ok;
+        if (!afterResult) {
+            click(support, "copyButton");
+            ok = save(&support, name + QStringLiteral("-copied")) && ok;
+            support.findChild<AboutWidgets::SegmentedPicker *>()->segment(4)->click();
+            ok = save(&support, name + QStringLiteral("-bitcoin")) && ok;
+            support.findChild<AboutWidgets::SegmentedPicker *>()->segment(2)->click();
+            ok = save(&support, name + QStringLiteral("-no-address")) && ok;
+        }
+    }
+    {
+        AboutFixture f;
+        TellAFriendView friendView(f.model.get());
+        friendView.show();
+        ok = save(&friendView, QStringLiteral("tell-a-friend")) && ok;
+        click(friendView, "copyButton");
+        ok = save(&friendView, QStringLiteral("tell-a-friend-copied")) && ok;
+    }
+    return ok ? 0 : 1;
+}
