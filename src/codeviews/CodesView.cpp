@@ -184,7 +184,11 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
     showFound();
 }
 
-CodesView::~CodesView() = default;
+CodesView::~CodesView()
+{
+    // The column outlives this part of the view; it must not call back into it.
+    m_column->removeEventFilter(this);
+}
 
 void CodesView::setLinkOpener(LinkOpener *opener)
 {
