@@ -73,7 +73,10 @@ int main(int argc, char **argv)
         model.codes()->setFound(list);
         QCoreApplication::processEvents();
         const double first = cpuMs() - start;
+        QCoreApplication::processEvents();
+        const qsizetype unscrolled = view.cards().size();
         while (view.cards().size() < count) {
+            view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
             QCoreApplication::processEvents();
         }
         const double all = cpuMs() - start;
@@ -91,14 +94,15 @@ int main(int argc, char **argv)
         start = cpuMs();
         model.codes()->setFound(codes(1) + model.codes()->found());
         while (view.cards().size() < count + 1) {
+            view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum());
             QCoreApplication::processEvents();
         }
         QCoreApplication::processEvents();
         const double oneMore = cpuMs() - start;
 
-        printf("%5d codes: first cards %.0f ms, all %.0f ms, scrolled frame %.1f ms, one more read %.0f ms"
-               " (main-thread CPU)\n",
-               count, first, all, perFrame, oneMore);
+        printf("%5d codes: first cards %.0f ms (%lld made before scrolling), all made by scrolling to the end"
+               " %.0f ms, scrolled frame %.1f ms, one more read %.0f ms (main-thread CPU)\n",
+               count, first, static_cast<long long>(unscrolled), all, perFrame, oneMore);
     }
     return 0;
 }

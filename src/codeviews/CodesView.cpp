@@ -19,6 +19,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QPaintEvent>
+#include <QScrollBar>
 #include <QSet>
 #include <QShortcut>
 #include <QTimer>
@@ -175,6 +176,10 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
     paste->setContext(Qt::WindowShortcut);
     connect(paste, &QShortcut::activated, this, &CodesView::pasteShortcut);
 
+    // Cards beyond those made so far are made when the page nears its end.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &CodesView::placeMoreIfNear);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CodesView::placeMoreIfNear);
+
     CodesModel *codes = m_model->codes();
     connect(codes, &CodesModel::isReadingChanged, this, &CodesView::showReading);
     connect(codes, &CodesModel::emptyMessageChanged, this, &CodesView::showNote);
@@ -258,13 +263,13 @@ void CodesView::showFound()
 
 void CodesView::placeCards()
 {
-    m_placingScheduled = false;
+    m_morePending = false;
     const QList<FoundCode> &found = m_model->codes()->found();
 
-    // A read of a long PDF can bring hundreds of codes: make the cards a batch
-    // at a time, the top ones first, so the screen answers while the rest come.
-    // Each batch costs a layout pass over every card placed, so batches double.
-    int budget = std::max<qsizetype>(24, m_order.size());
+    // A read of a long PDF can bring hundreds of codes, and each card costs a
+    // few milliseconds to make: make them a batch at a time, the top ones
+    // first, and further ones only as the page is scrolled towards them.
+    int budget = 24;
     QList<CodeCard *> order;
     for (const FoundCode &code : found) {
         CodeCard *card = m_cards.value(code.id);
@@ -306,9 +311,24 @@ void CodesView::placeCards()
     }
     m_order = order;
 
-    if (m_order.size() < found.size() && !m_placingScheduled) {
-        m_placingScheduled = true;
+    // The next batch waits for the layout to show where the page ends now.
+    m_morePending = m_order.size() < found.size();
+    if (m_morePending) {
+        // For a page that the batch did not make scrollable.
+        QTimer::singleShot(0, this, &CodesView::placeMoreIfNear);
+    }
+}
+
+void CodesView::placeMoreIfNear()
+{
+    if (!m_morePending) {
+        return;
+    }
+    const QScrollBar *bar = verticalScrollBar();
+    // Two screens' worth ahead of what is in view, so scrolling finds cards waiting.
+    if (bar->value() >= bar->maximum() - 2 * std::max(bar->pageStep(), viewport()->height())) {
         QTimer::singleShot(0, this, &CodesView::placeCards);
+        m_morePending = false;
     }
 }
 

@@ -64,8 +64,8 @@ public:
     // Applies to the cards made from then on. Not owned.
     void setLinkOpener(LinkOpener *opener);
 
-    // The cards on screen, top to bottom. After a large read they arrive a
-    // batch at a time.
+    // The cards on screen, top to bottom. After a large read they come a batch
+    // at a time, the further ones as the page is scrolled towards its end.
     QList<CodeCard *> cards() const;
 
 protected:
@@ -78,6 +78,7 @@ private:
     void showNote();
     void showFound();
     void placeCards();
+    void placeMoreIfNear();
 
     AppModel *m_model;
     std::unique_ptr<LinkOpener> m_systemOpener;
@@ -89,5 +90,5 @@ private:
     QWidget *m_foundRow = nullptr;
     QHash<QUuid, CodeCard *> m_cards;
     QList<CodeCard *> m_order;
-    bool m_placingScheduled = false;
+    bool m_morePending = false; // more cards wait for the page to near its end
 };
