@@ -1,11 +1,15 @@
 #include "app/RootView.h"
 
+#include "aboutviews/AboutView.h"
+#include "aboutviews/SupportView.h"
+#include "aboutviews/TellAFriendView.h"
 #include "app/DropLoader.h"
 #include "app/HomeView.h"
 #include "app/Icons.h"
 #include "app/PasswordPrompt.h"
 #include "app/SidebarView.h"
 #include "app/Theme.h"
+#include "codeviews/CodesView.h"
 #include "model/AppModel.h"
 #include "model/OpenFile.h"
 #include "platform/FileRevealer.h"
@@ -341,9 +345,9 @@ QWidget *RootView::makeScreen()
         return unavailableScreen(QStringLiteral("stampsPlaceholder"), tr("The stamp library is not available yet."));
     }
     if (m_screenKey == QLatin1String("codes")) {
-        return unavailableScreen(QStringLiteral("codesPlaceholder"), tr("Reading codes is not available yet."));
+        return new CodesView(m_model);
     }
-    return unavailableScreen(QStringLiteral("aboutPlaceholder"), tr("About is not available yet."));
+    return new AboutView(m_model);
 }
 
 // ---- Modal state
@@ -451,9 +455,12 @@ void RootView::present(QDialog *dialog, ModalKind kind)
     dialog->open();
 }
 
-QDialog *RootView::makeSupportPanel(SupportPrompt)
+QDialog *RootView::makeSupportPanel(SupportPrompt prompt)
 {
-    return makeUnavailablePanel(QStringLiteral("supportPanel"), tr("This panel is not available yet."));
+    if (prompt == SupportPrompt::TellAFriend) {
+        return new TellAFriendView(m_model, window());
+    }
+    return new SupportView(m_model, prompt == SupportPrompt::AfterFirstResult, window());
 }
 
 QDialog *RootView::makeToolSheet(const FileSheet &)

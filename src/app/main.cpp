@@ -1,3 +1,4 @@
+#include "aboutviews/AppLanguage.h"
 #include "app/TamselApp.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ int main(int argc, char *argv[])
     // The window closes only through the quit questions, which end the program themselves.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Before anything shows, and before a relaunched copy looks for the running one.
+    AppLanguage::install(app);
     TamselApp tamsel({app.arguments().mid(1), QDir::currentPath(),
                       QStringLiteral("tamsel-") + qEnvironmentVariable("USER", QStringLiteral("user")), std::nullopt});
     QObject::connect(&tamsel, &TamselApp::quitConfirmed, &app, &QCoreApplication::quit, Qt::QueuedConnection);

@@ -165,7 +165,7 @@ private slots:
     {
         Shown s;
         s.f.model->setSupport(SupportPrompt::Manual);
-        QVERIFY(s.modal("supportPanel"));
+        QVERIFY(s.modal("supportView"));
         s.f.model->setErrorMessage(QStringLiteral("Broken."));
         s.f.model->setSupport(std::nullopt);
         QVERIFY(s.modal("errorAlert"));

@@ -200,7 +200,7 @@ private slots:
 
         QTest::keyClick(field(prompt), Qt::Key_Escape);
         QVERIFY(TestUtil::waitFor(opening));
-        auto *support = s.modal<QMessageBox>("supportPanel");
+        auto *support = s.modal<QDialog>("supportView");
         QVERIFY(support);
         support->close();
         auto *sheet = s.modal<QMessageBox>("toolSheet");
