@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Version %1 (%2) · by Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 (%2) · von Vornel Apps</translation>
     </message>
     <message>
         <source>Help &amp; legal</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>More from Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr von Vornel Apps</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>No ads, no tracking, no account, no subscription. Everything runs on your computer. If Tamsel helps, you can support the developer with crypto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Werbung, kein Tracking, kein Konto, kein Abo. Alles läuft auf deinem Computer. Wenn dir Tamsel hilft, kannst du den Entwickler mit Krypto unterstützen.</translation>
     </message>
     <message>
         <source>Support</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Tamsel spends nothing on ads, so people telling people is how it grows. Share a link to its page; nothing is sent unless you choose where.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel gibt nichts für Werbung aus: Es wächst, weil Menschen es weiterempfehlen. Teile einen Link zu seiner Seite; gesendet wird nur, wohin du es wählst.</translation>
     </message>
     <message>
         <source>Share</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>Tamsel checks only when you ask. It reads one file on %1 and sends nothing about your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel sucht nur, wenn du es verlangst. Es liest eine Datei auf %1 und sendet nichts über deinen Computer.</translation>
     </message>
     <message>
         <source>You have the latest version.</source>
@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart. Save or close the files with changes first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel wechselt nach einem Neustart zur neuen Sprache. Sichere oder schließe zuerst die geänderten Dateien.</translation>
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart.</source>

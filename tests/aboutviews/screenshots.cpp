@@ -95,5 +95,15 @@ int main(int argc, char *argv[])
         click(friendView, "copyButton");
         ok = save(&friendView, QStringLiteral("tell-a-friend-copied")) && ok;
     }
+    {
+        // The same panel as a copy started in German shows it.
+        AppLanguage::installTranslations(app, QStringLiteral("de"));
+        AboutFixture f;
+        AboutView about(f.model.get());
+        about.resize(820, 1100);
+        about.show();
+        ok = save(&about, QStringLiteral("about-de")) && ok;
+        AppLanguage::installTranslations(app, std::nullopt);
+    }
     return ok ? 0 : 1;
 }
