@@ -53,8 +53,12 @@ int main(int argc, char *argv[])
         about.show();
         ok = save(&about, QStringLiteral("about")) && ok;
 
-        f.model->setUpdateResult(UpdateChecker::Result::upToDate());
+        f.model->setCheckingForUpdates(true);
         about.resize(1000, 420);
+        ok = save(&about, QStringLiteral("about-checking")) && ok;
+        f.model->setCheckingForUpdates(false);
+
+        f.model->setUpdateResult(UpdateChecker::Result::upToDate());
         ok = save(&about, QStringLiteral("about-up-to-date")) && ok;
 
         UpdateChecker::Release release;
