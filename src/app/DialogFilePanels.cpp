@@ -18,22 +18,60 @@ QString folderOf(const std::optional<QUrl> &near)
     return QDir::homePath();
 }
 
+// The answer of one panel: the value read when it is accepted, otherwise the
+// cancelled value. A panel that goes away without closing (its window was
+// destroyed under it) answers "cancelled" too, so the caller never waits forever
+// and never sees a future cancelled under it.
+template <typename T>
+class PanelAnswer
+{
+public:
+    explicit PanelAnswer(T cancelled) : m_cancelled(std::move(cancelled)) { m_promise.start(); }
+    ~PanelAnswer() { give(m_cancelled); }
+    PanelAnswer(const PanelAnswer &) = delete;
+    PanelAnswer &operator=(const PanelAnswer &) = delete;
+
+    QFuture<T> future() { return m_promise.future(); }
+    const T &cancelled() const { return m_cancelled; }
+
+    void give(T value)
+    {
+        if (m_given) {
+            return;
+        }
+        m_given = true;
+        m_promise.addResult(std::move(value));
+        m_promise.finish();
+    }
+
+private:
+    QPromise<T> m_promise;
+    T m_cancelled;
+    bool m_given = false;
+};
+
 // Opens `dialog` window-modally and hands its result to `answer` once, however
 // it closes; the dialog deletes itself afterwards.
 template <typename T, typename Read>
 QFuture<T> present(QFileDialog *dialog, T cancelled, Read read)
 {
-    auto promise = std::make_shared<QPromise<T>>();
-    promise->start();
+    auto answer = std::make_shared<PanelAnswer<T>>(std::move(cancelled));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(dialog->parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
-    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, promise, cancelled, read](int code) {
-        promise->addResult(code == QDialog::Accepted ? read(dialog) : cancelled);
-        promise->finish();
+    // The connection holds the only reference: destroying the dialog drops it.
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, answer, read](int code) {
+        answer->give(code == QDialog::Accepted ? read(dialog) : answer->cancelled());
     });
-    QFuture<T> future = promise->future();
+    QFuture<T> future = answer->future();
     dialog->open();
     return future;
+}
+
+// The save panel proposes the name with the extension, unless it has it
+// already in any case ("SCAN.PDF" is a PDF's name too).
+QString withPdfExtension(const QString &name)
+{
+    return name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".pdf");
 }
 
 } // namespace
@@ -56,7 +94,7 @@ QFuture<std::optional<QUrl>> DialogFilePanels::chooseSaveUrl(QString name, std::
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilter(QCoreApplication::translate("FilePanels", "PDF (*.pdf)"));
     dialog->setDefaultSuffix(QStringLiteral("pdf"));
-    dialog->selectFile(name);
+    dialog->selectFile(withPdfExtension(name));
     return present<std::optional<QUrl>>(dialog, std::nullopt, [](QFileDialog *d) -> std::optional<QUrl> {
         const QList<QUrl> urls = d->selectedUrls();
         if (urls.isEmpty()) {

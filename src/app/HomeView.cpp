@@ -4,6 +4,7 @@
 #include "app/BrandMark.h"
 #include "app/DropLoader.h"
 #include "app/Icons.h"
+#include "app/ScreenPage.h"
 #include "app/Theme.h"
 #include "model/AppModel.h"
 
@@ -128,18 +129,8 @@ void DropZone::dropEvent(QDropEvent *event)
 void DropZone::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     const QRectF body(rect());
-    Theme::paintCard(p, body, 20, m_targeted ? Theme::accentSoft() : Theme::surface());
-    // A dashed border drawn inside the card: 8 on, 6 off, 2 wide.
-    QPen pen(m_targeted ? Theme::accent() : Theme::hairline(), 2);
-    pen.setCapStyle(Qt::FlatCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    pen.setMiterLimit(10);
-    pen.setDashPattern({8.0 / 2, 6.0 / 2}); // dash lengths count in pen widths
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(Theme::continuousRect(body.adjusted(1, 1, -1, -1), 19));
+    Theme::paintDropZone(p, body, 20, m_targeted);
     if (hasFocus()) {
         Theme::paintFocusRing(p, body.adjusted(2, 2, -2, -2), 18);
     }
@@ -199,31 +190,9 @@ HomeView::HomeView(AppModel *model, QWidget *parent) : QScrollArea(parent), m_mo
 {
     setObjectName(QStringLiteral("homeView"));
     setWindowTitle(tr("Tamsel"));
-    setWidgetResizable(true);
-    setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("homePage"));
-    QPalette palette = page->palette();
-    palette.setColor(QPalette::Window, Theme::background());
-    page->setPalette(palette);
-    page->setAutoFillBackground(true);
-    viewport()->setPalette(palette);
-    viewport()->setAutoFillBackground(true);
-
     // The column: at most 900 wide, centred in whatever width the screen has.
-    auto *outer = new QHBoxLayout(page);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    auto *column = new QWidget(page);
-    column->setObjectName(QStringLiteral("homeColumn"));
-    column->setMaximumWidth(900);
-    column->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-    outer->addStretch(0);
-    outer->addWidget(column, 1);
-    outer->addStretch(0);
+    QWidget *column = ScreenPage::setUp(this, QStringLiteral("home"), 900);
 
     auto *stack = new QVBoxLayout(column);
     stack->setContentsMargins(28, 28, 28, 28);
@@ -287,7 +256,6 @@ HomeView::HomeView(AppModel *model, QWidget *parent) : QScrollArea(parent), m_mo
     stack->addWidget(footer);
     stack->addStretch(1);
 
-    setWidget(page);
 }
 
 HomeTile *HomeView::addTile(const QString &title, const QString &detail, Symbol symbol)

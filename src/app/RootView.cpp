@@ -418,12 +418,10 @@ void RootView::updateModal()
     }
     if (m_model->support()) {
         m_modalSupport = m_model->support();
-        present(makeUnavailablePanel(QStringLiteral("supportPanel"), tr("This panel is not available yet.")),
-                ModalKind::Support);
+        present(closingClears(makeSupportPanel(*m_model->support()), ModalKind::Support), ModalKind::Support);
     } else if (m_model->sheet()) {
         m_modalSheet = m_model->sheet()->id();
-        present(makeUnavailablePanel(QStringLiteral("toolSheet"), tr("This tool is not available yet.")),
-                ModalKind::Sheet);
+        present(closingClears(makeToolSheet(*m_model->sheet()), ModalKind::Sheet), ModalKind::Sheet);
     } else if (m_model->passwordRequest()) {
         present(PasswordPrompt::forModel(m_model, window()), ModalKind::Password);
     } else if (m_model->errorMessage()) {
@@ -453,22 +451,43 @@ void RootView::present(QDialog *dialog, ModalKind kind)
     dialog->open();
 }
 
+QDialog *RootView::makeSupportPanel(SupportPrompt)
+{
+    return makeUnavailablePanel(QStringLiteral("supportPanel"), tr("This panel is not available yet."));
+}
+
+QDialog *RootView::makeToolSheet(const FileSheet &)
+{
+    return makeUnavailablePanel(QStringLiteral("toolSheet"), tr("This tool is not available yet."));
+}
+
 QDialog *RootView::makeUnavailablePanel(const QString &objectName, const QString &text)
 {
     auto *box = new QMessageBox(QMessageBox::NoIcon, tr("Tamsel"), text, QMessageBox::Close, window());
     box->setObjectName(objectName);
-    const bool support = objectName == QLatin1String("supportPanel");
-    connect(box, &QDialog::finished, this, [this, support] {
+    return box;
+}
+
+// However a sheet or panel closes, the model stops asking for it, unless it
+// already asks for another one.
+QDialog *RootView::closingClears(QDialog *dialog, ModalKind kind)
+{
+    if (!dialog) {
+        return nullptr;
+    }
+    const std::optional<SupportPrompt> support = m_model->support();
+    const QString sheet = m_model->sheet() ? m_model->sheet()->id() : QString();
+    connect(dialog, &QDialog::finished, this, [this, kind, support, sheet] {
         if (!m_model) {
             return;
         }
-        if (support) {
+        if (kind == ModalKind::Support && m_model->support() == support) {
             m_model->setSupport(std::nullopt);
-        } else {
+        } else if (kind == ModalKind::Sheet && m_model->sheet() && m_model->sheet()->id() == sheet) {
             m_model->setSheet(std::nullopt);
         }
     });
-    return box;
+    return dialog;
 }
 
 QDialog *RootView::makeErrorAlert()
@@ -622,16 +641,18 @@ bool RootView::eventFilter(QObject *watched, QEvent *event)
 
 // ---- Drops on the rest of the window
 
+// Only drags that carry files are welcomed: a web address alone would be taken
+// and then open nothing.
 void RootView::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (event->mimeData()->hasUrls()) {
+    if (!DropLoader::urls(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }
 
 void RootView::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (event->mimeData()->hasUrls()) {
+    if (!DropLoader::urls(event->mimeData()).isEmpty()) {
         event->acceptProposedAction();
     }
 }

@@ -103,7 +103,10 @@ private:
     bool modalStillWanted();
     void dropModal();
     void present(QDialog *dialog, ModalKind kind);
+    QDialog *makeSupportPanel(SupportPrompt prompt);
+    QDialog *makeToolSheet(const FileSheet &sheet);
     QDialog *makeUnavailablePanel(const QString &objectName, const QString &text);
+    QDialog *closingClears(QDialog *dialog, ModalKind kind);
     QDialog *makeErrorAlert();
     QDialog *makeClosingQuestion(OpenFile *file);
     void closeSheetOfClosedFile();

@@ -197,4 +197,21 @@ void paintCard(QPainter &painter, const QRectF &rect, qreal cornerRadius, const 
     painter.restore();
 }
 
+void paintDropZone(QPainter &painter, const QRectF &rect, qreal cornerRadius, bool targeted)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    paintCard(painter, rect, cornerRadius, targeted ? accentSoft() : surface());
+    QPen pen(targeted ? accent() : hairline(), 2);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    pen.setMiterLimit(10);
+    pen.setDashPattern({8.0 / 2, 6.0 / 2}); // dash lengths count in pen widths
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    // Inside the edge, so the whole stroke shows.
+    painter.drawPath(continuousRect(rect.adjusted(1, 1, -1, -1), cornerRadius - 1));
+    painter.restore();
+}
+
 } // namespace Theme

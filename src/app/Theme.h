@@ -76,4 +76,9 @@ QPainterPath continuousRect(const QRectF &rect, qreal radius);
 void paintCard(QPainter &painter, const QRectF &rect, qreal cornerRadius, const QBrush &fill,
                QColor border = QColor(), qreal borderWidth = 1);
 
+// The body of a drop zone: the surface, or the soft accent while a drag it
+// accepts hovers over it, inside a dashed border (8 on, 6 off, 2 wide) in the
+// hairline or accent colour.
+void paintDropZone(QPainter &painter, const QRectF &rect, qreal cornerRadius, bool targeted);
+
 } // namespace Theme

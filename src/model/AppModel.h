@@ -67,7 +67,7 @@ public:
     Clock *clock() const { return m_clock; }
     FilePanels *panels() const { return m_panels; }
     void setPanels(FilePanels *panels) { m_panels = panels; }
-    // What the screens copy through; never null.
+    // The clipboard that pasted pictures are read from and copied texts go to.
     Clipboard *clipboard() const { return m_clipboard; }
 
     // The stamp library of the stamp folder, loaded when the model is made.

@@ -1,0 +1,62 @@
+#pragma once
+
+// A real app model over a real engine for the code screens, with the
+// clipboard, the file panels and the browser answered by the test.
+
+#include "codes/CodePictures.h"
+#include "engine/PDFEngine.h"
+#include "helpers/FakeClock.h"
+#include "helpers/FakeDesktop.h"
+#include "helpers/FakeFilePanels.h"
+#include "model/AppModel.h"
+#include "platform/LinkOpener.h"
+
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class FakeLinkOpener : public LinkOpener
+{
+public:
+    QList<QUrl> opened;
+    void open(const QUrl &url) override { opened.append(url); }
+};
+
+struct CodesFixture
+{
+    QTemporaryDir folder;
+    FakeClock clock;
+    FakeFilePanels panels;
+    FakeClipboard clipboard;
+    FakeLinkOpener opener;
+    std::unique_ptr<PDFEngine> engine = std::make_unique<PDFEngine>();
+    std::unique_ptr<AppModel> model = std::make_unique<AppModel>(AppModel::Services{
+        engine.get(), &clock, &panels, folder.filePath(QStringLiteral("stamps")), &clipboard});
+
+    ~CodesFixture()
+    {
+        model.reset(); // before the engine it uses
+        engine.reset();
+    }
+
+    // A picture file holding one QR code with `payload`.
+    QUrl qrPicture(const QString &name, const QString &payload)
+    {
+        const QString path = folder.filePath(name);
+        if (!CodePictures::qr(payload).save(path)) {
+            qFatal("could not write %s", qPrintable(path));
+        }
+        return QUrl::fromLocalFile(path);
+    }
+
+    QUrl textFile(const QString &name)
+    {
+        const QString path = folder.filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write("not a picture\n") < 0) {
+            qFatal("could not write %s", qPrintable(path));
+        }
+        return QUrl::fromLocalFile(path);
+    }
+};
