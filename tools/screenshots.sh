@@ -6,8 +6,8 @@
 set -euo pipefail
 build=${1:-build}
 out=${2:-$build/screenshots}
-cmake --build "$build" --target tamsel_screenshots tamsel_view_screenshots
+cmake --build "$build" --target tamsel_screenshots tamsel_shots_document
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 1600x1200x24" "$build/tests/tamsel_screenshots" "$out"
-xvfb-run -a -s "-screen 0 1600x1200x24" "$build/tests/tamsel_view_screenshots" "$out"
+xvfb-run -a -s "-screen 0 1600x1200x24" "$build/tests/tamsel_shots_document" "$out"
 echo "Screenshots in $out"

@@ -86,6 +86,9 @@ CodeCard::CodeCard(AppModel *model, LinkOpener *opener, FoundCode code, QWidget 
 {
     setObjectName(QStringLiteral("codeCard"));
     contentLayout()->setSpacing(12);
+    // The screen paints the shadow behind its cards: an effect on each of
+    // hundreds of cards would make every scrolled frame redraw them all.
+    setGraphicsEffect(nullptr);
 
     const CodeContent content = CodeContent::parse(m_code.payload, m_code.symbology);
 
@@ -243,6 +246,11 @@ void CodeCard::highlight(QTextDocument &document, const LinkCheck &check)
     site.setForeground(Theme::accentDeep());
     site.setFont(monospace(13, QFont::Bold));
     paint(hostAt + siteAt, check.realSite.size(), site);
+}
+
+void CodeCard::paintShadow(QPainter &painter, const QRect &geometry)
+{
+    Theme::paintShadow(painter, QRectF(geometry), 18, QColor::fromRgbF(0, 0, 0, 0.05f), 12, QPointF(0, 4));
 }
 
 // ---- Details

@@ -7,6 +7,7 @@
 
 class AppModel;
 class LinkOpener;
+class QPainter;
 class QTextDocument;
 class ThemeButton;
 
@@ -18,7 +19,8 @@ class ThemeButton;
 //
 // Stores nothing and changes no model state: copies go to the model's clipboard
 // with the toast "Copied", links to `opener`. Main thread only; `model` and
-// `opener` must outlive the card.
+// `opener` must outlive the card. Unlike other panels it casts no shadow of its
+// own: whatever holds it paints one (paintShadow()).
 class CodeCard : public Panel
 {
     Q_OBJECT
@@ -39,6 +41,8 @@ public:
     // colour and, inside the host, the right-most mention of the real site in
     // bold deep accent.
     static void highlight(QTextDocument &document, const LinkCheck &check);
+    // The panel's shadow under a card at `geometry`, painted by its holder.
+    static void paintShadow(QPainter &painter, const QRect &geometry);
 
 private:
     void addLinkDetails(const LinkCheck &check);

@@ -18,7 +18,11 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <QSet>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 // ---- CodesDropZone
@@ -111,6 +115,8 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The column: at most 860 wide with its padding, centred in the page.
     QWidget *column = ScreenPage::setUp(this, QStringLiteral("codes"), 860);
+    m_column = column;
+    column->installEventFilter(this);
 
     m_stack = new QVBoxLayout(column);
     m_stack->setContentsMargins(28, 28, 28, 28);
@@ -170,6 +176,10 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
     paste->setContext(Qt::WindowShortcut);
     connect(paste, &QShortcut::activated, this, &CodesView::pasteShortcut);
 
+    // Cards beyond those made so far are made when the page nears its end.
+    connect(verticalScrollBar(), &QScrollBar::rangeChanged, this, &CodesView::placeMoreIfNear);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CodesView::placeMoreIfNear);
+
     CodesModel *codes = m_model->codes();
     connect(codes, &CodesModel::isReadingChanged, this, &CodesView::showReading);
     connect(codes, &CodesModel::emptyMessageChanged, this, &CodesView::showNote);
@@ -179,7 +189,11 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
     showFound();
 }
 
-CodesView::~CodesView() = default;
+CodesView::~CodesView()
+{
+    // The column outlives this part of the view; it must not call back into it.
+    m_column->removeEventFilter(this);
+}
 
 void CodesView::setLinkOpener(LinkOpener *opener)
 {
@@ -230,27 +244,106 @@ void CodesView::showFound()
     const QList<FoundCode> &found = m_model->codes()->found();
     m_foundRow->setVisible(!found.isEmpty());
 
-    // Cards of codes still listed stay as they are; new codes get new cards.
-    QHash<QUuid, CodeCard *> kept;
+    // Cards of codes no longer listed go; the others stay as they are.
+    QSet<QUuid> listed;
+    for (const FoundCode &code : found) {
+        listed.insert(code.id);
+    }
+    for (auto it = m_cards.begin(); it != m_cards.end();) {
+        if (listed.contains(it.key())) {
+            ++it;
+            continue;
+        }
+        m_order.removeOne(it.value());
+        delete it.value();
+        it = m_cards.erase(it);
+    }
+    placeCards();
+}
+
+void CodesView::placeCards()
+{
+    m_morePending = false;
+    const QList<FoundCode> &found = m_model->codes()->found();
+
+    // A read of a long PDF can bring hundreds of codes, and each card costs a
+    // few milliseconds to make: make them a batch at a time, the top ones
+    // first, and further ones only as the page is scrolled towards them.
+    int budget = 24;
     QList<CodeCard *> order;
     for (const FoundCode &code : found) {
-        CodeCard *card = m_cards.take(code.id);
+        CodeCard *card = m_cards.value(code.id);
         if (!card) {
-            card = new CodeCard(m_model, m_opener, code, m_foundRow->parentWidget());
+            if (budget == 0) {
+                break;
+            }
+            --budget;
+            // Shown by the layout once placed, not one by one.
+            card = new CodeCard(m_model, m_opener, code);
+            m_cards.insert(code.id, card);
         }
-        kept.insert(code.id, card);
         order.append(card);
     }
-    qDeleteAll(m_cards);
-    m_cards = kept;
 
-    for (CodeCard *card : std::as_const(order)) {
-        m_stack->removeWidget(card);
+    // Cards already in their places stay put: a new read on top of many
+    // codes moves only its own cards into the layout.
+    const QSet<CodeCard *> placed(order.cbegin(), order.cend());
+    for (CodeCard *card : std::as_const(m_order)) {
+        if (!placed.contains(card)) {
+            m_stack->removeWidget(card);
+            card->hide();
+        }
     }
-    int at = m_stack->indexOf(m_foundRow) + 1;
-    for (CodeCard *card : std::as_const(order)) {
-        m_stack->insertWidget(at++, card);
-        card->show();
+    const int base = m_stack->indexOf(m_foundRow) + 1;
+    for (qsizetype i = 0; i < order.size(); ++i) {
+        CodeCard *card = order[i];
+        const QLayoutItem *item = m_stack->itemAt(base + int(i));
+        if (item && item->widget() == card) {
+            continue;
+        }
+        if (m_stack->indexOf(card) >= 0) {
+            m_stack->removeWidget(card);
+        }
+        m_stack->insertWidget(base + int(i), card);
+        if (card->testAttribute(Qt::WA_WState_ExplicitShowHide) && card->isHidden()) {
+            card->show();
+        }
     }
     m_order = order;
+
+    // The next batch waits for the layout to show where the page ends now.
+    m_morePending = m_order.size() < found.size();
+    if (m_morePending) {
+        // For a page that the batch did not make scrollable.
+        QTimer::singleShot(0, this, &CodesView::placeMoreIfNear);
+    }
+}
+
+void CodesView::placeMoreIfNear()
+{
+    if (!m_morePending) {
+        return;
+    }
+    const QScrollBar *bar = verticalScrollBar();
+    // Two screens' worth ahead of what is in view, so scrolling finds cards waiting.
+    if (bar->value() >= bar->maximum() - 2 * std::max(bar->pageStep(), viewport()->height())) {
+        QTimer::singleShot(0, this, &CodesView::placeCards);
+        m_morePending = false;
+    }
+}
+
+bool CodesView::eventFilter(QObject *watched, QEvent *event)
+{
+    // The cards' shadows, painted under them on the column.
+    if (watched == m_column && event->type() == QEvent::Paint) {
+        const QRect dirty = static_cast<QPaintEvent *>(event)->rect();
+        QPainter painter(m_column);
+        for (const CodeCard *card : std::as_const(m_order)) {
+            const QRect shadow = card->geometry().adjusted(-16, -16, 16, 20);
+            if (card->isVisible() && shadow.intersects(dirty)) {
+                CodeCard::paintShadow(painter, card->geometry());
+            }
+        }
+    }
+    return QScrollArea::eventFilter(watched, event);
 }

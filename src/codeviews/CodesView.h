@@ -64,8 +64,12 @@ public:
     // Applies to the cards made from then on. Not owned.
     void setLinkOpener(LinkOpener *opener);
 
-    // The cards on screen, top to bottom.
+    // The cards on screen, top to bottom. After a large read they come a batch
+    // at a time, the further ones as the page is scrolled towards its end.
     QList<CodeCard *> cards() const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QFuture<void> chooseAndRead();
@@ -73,14 +77,18 @@ private:
     void showReading();
     void showNote();
     void showFound();
+    void placeCards();
+    void placeMoreIfNear();
 
     AppModel *m_model;
     std::unique_ptr<LinkOpener> m_systemOpener;
     LinkOpener *m_opener;
+    QWidget *m_column = nullptr;
     QVBoxLayout *m_stack = nullptr;
     QWidget *m_readingRow = nullptr;
     NoteBanner *m_note = nullptr;
     QWidget *m_foundRow = nullptr;
     QHash<QUuid, CodeCard *> m_cards;
     QList<CodeCard *> m_order;
+    bool m_morePending = false; // more cards wait for the page to near its end
 };

@@ -81,6 +81,7 @@ void SelectableText::setText(const QString &text)
     source->setPlainText(text);
     m_source = std::move(source);
     m_laidOutWidth = -1;
+    m_heights.clear();
     relayout();
     updateGeometry();
 }
@@ -89,6 +90,7 @@ void SelectableText::setContent(const QTextDocument &document)
 {
     m_source.reset(document.clone());
     m_laidOutWidth = -1;
+    m_heights.clear();
     relayout();
     updateGeometry();
 }
@@ -105,6 +107,7 @@ void SelectableText::setMaximumLines(int lines)
     }
     m_maxLines = lines;
     m_laidOutWidth = -1;
+    m_heights.clear();
     relayout();
     updateGeometry();
 }
@@ -147,10 +150,18 @@ void SelectableText::relayout()
 
 int SelectableText::heightForWidth(int width) const
 {
+    if (const auto known = m_heights.constFind(width); known != m_heights.cend()) {
+        return *known;
+    }
     const int inner = width - contentsMargins().left() - contentsMargins().right();
     const std::unique_ptr<QTextDocument> document = laidOut(inner);
-    return int(std::ceil(document->size().height())) + contentsMargins().top()
-           + contentsMargins().bottom();
+    const int height = int(std::ceil(document->size().height())) + contentsMargins().top()
+                       + contentsMargins().bottom();
+    if (m_heights.size() > 64) {
+        m_heights.clear();
+    }
+    m_heights.insert(width, height);
+    return height;
 }
 
 QSize SelectableText::sizeHint() const

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QHash>
 #include <QTextEdit>
+
+#include <memory>
 
 class QTextDocument;
 
@@ -44,4 +47,6 @@ private:
     std::unique_ptr<QTextDocument> m_source;
     int m_maxLines = 0;
     int m_laidOutWidth = -1;
+    // Layouts ask for the height at the same few widths over and over.
+    mutable QHash<int, int> m_heights;
 };

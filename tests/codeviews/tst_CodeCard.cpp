@@ -224,6 +224,17 @@ private slots:
         QCOMPARE(m_fixture->clipboard.copiedTexts, QStringList{payload});
     }
 
+    void longAddressWrapsInsteadOfWidening()
+    {
+        const QString payload = "https://example.com/" + QString(400, 'a');
+        const auto shown = card(payload);
+        QVERIFY(shown->minimumSizeHint().width() < 400);
+        const auto *address = shown->findChild<SelectableText *>("address");
+        QCOMPARE(address->toPlainText(), payload); // a link is never cut
+        QVERIFY(address->document()->begin().layout()->lineCount() > 1);
+        QVERIFY(address->height() >= address->document()->size().height());
+    }
+
     void phoneCopiesItsPrefixToo()
     {
         const auto shown = card("TEL:+1 555 0100");

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 // The QR Codes screen over a real model and engine: what it shows for each
@@ -243,6 +244,60 @@ private slots:
         QVERIFY(!shows("readingRow"));
         QVERIFY(m_view->cards().isEmpty());
         QVERIFY(!shows("emptyNote"));
+    }
+
+    void manyCodesArriveInBatchesInOrder()
+    {
+        const auto made = [](int count, const QString &origin) {
+            QList<FoundCode> list;
+            for (int i = 0; i < count; ++i) {
+                list.append(FoundCode{QUuid::createUuid(), QString::number(i), CodeSymbology::QR, origin, i + 1});
+            }
+            return list;
+        };
+        const auto ids = [this] {
+            QList<QUuid> list;
+            for (const CodeCard *card : m_view->cards()) {
+                list.append(card->code().id);
+            }
+            return list;
+        };
+        const auto expected = [this] {
+            QList<QUuid> list;
+            for (const FoundCode &code : codes()->found()) {
+                list.append(code.id);
+            }
+            return list;
+        };
+
+        const auto scrollToEnd = [this] {
+            m_view->verticalScrollBar()->setValue(m_view->verticalScrollBar()->maximum());
+            QCoreApplication::processEvents();
+        };
+
+        codes()->setFound(made(150, "old.pdf"));
+        QVERIFY(!m_view->cards().isEmpty());
+        QVERIFY(m_view->cards().size() < 150); // the top first
+        QTest::qWait(50);
+        QVERIFY(m_view->cards().size() < 150); // the rest when scrolled to
+        QTRY_COMPARE((scrollToEnd(), m_view->cards().size()), 150);
+        QCOMPARE(ids(), expected());
+        CodeCard *oldFirst = m_view->cards().first();
+
+        // A large newer read on top: its cards come first, the old ones stay.
+        m_view->verticalScrollBar()->setValue(0);
+        codes()->setFound(made(100, "new.pdf") + codes()->found());
+        QTRY_COMPARE((scrollToEnd(), m_view->cards().size()), 250);
+        QCOMPARE(ids(), expected());
+        QCOMPARE(m_view->cards().at(100), oldFirst);
+        const auto allShown = [this] {
+            const QList<CodeCard *> cards = m_view->cards();
+            return std::all_of(cards.cbegin(), cards.cend(), [](const CodeCard *card) { return card->isVisible(); });
+        };
+        QTRY_VERIFY(allShown());
+
+        codes()->setFound(codes()->found().mid(200));
+        QCOMPARE(ids(), expected());
     }
 
     void cardsSendLinksToTheOpener()
