@@ -2,7 +2,7 @@
 
 #include "app/Theme.h"
 #include "app/ThemeButton.h"
-#include "stampviews/SegmentedControl.h"
+#include "stampviews/SegmentedChoice.h"
 
 #include <QBuffer>
 #include <QHBoxLayout>
@@ -160,7 +160,7 @@ DrawingPad::DrawingPad(QSize size, QWidget *parent) : QWidget(parent), m_size(si
 
     auto *controls = new QHBoxLayout;
     controls->setSpacing(8);
-    m_inkPicker = new SegmentedControl({tr("Blue"), tr("Black")}, this);
+    m_inkPicker = new SegmentedChoice({tr("Blue"), tr("Black")}, this);
     m_inkPicker->setObjectName(QStringLiteral("inkPicker"));
     m_inkPicker->setAccessibleName(tr("Ink"));
     m_inkPicker->setCurrentIndex(0);
@@ -176,7 +176,7 @@ DrawingPad::DrawingPad(QSize size, QWidget *parent) : QWidget(parent), m_size(si
     controls->addWidget(m_useButton);
     layout->addLayout(controls);
 
-    connect(m_inkPicker, &SegmentedControl::currentIndexChanged, this, [this](int index) {
+    connect(m_inkPicker, &SegmentedChoice::currentIndexChanged, this, [this](int index) {
         setInk(index == 1 ? StampInk::Black : StampInk::Blue);
     });
     connect(m_clearButton, &QPushButton::clicked, this, &DrawingPad::clear);

@@ -10,7 +10,7 @@
 
 class QPainter;
 class QPushButton;
-class SegmentedControl;
+class SegmentedChoice;
 
 // Draws a signature with the mouse, a trackpad or a pen: a white pad with a
 // guide line above which to sign, the strokes smoothed into curves in one ink.
@@ -78,7 +78,7 @@ private:
     StampInk m_ink = StampInk::Blue;
     bool m_drawing = false;
     QWidget *m_canvas;
-    SegmentedControl *m_inkPicker;
+    SegmentedChoice *m_inkPicker;
     QPushButton *m_clearButton;
     QPushButton *m_useButton;
 };

@@ -4,7 +4,7 @@
 #include "app/ThemeButton.h"
 #include "model/AppModel.h"
 #include "stampviews/PictureBox.h"
-#include "stampviews/SegmentedControl.h"
+#include "stampviews/SegmentedChoice.h"
 #include "stampviews/StyleSheets.h"
 #include "stampviews/TileGrid.h"
 #include "stamps/StampLibrary.h"
@@ -69,7 +69,7 @@ ReadyStampsPicker::ReadyStampsPicker(AppModel *model, QWidget *parent)
     for (const char *name : {QT_TR_NOOP("Red"), QT_TR_NOOP("Blue"), QT_TR_NOOP("Black")}) {
         inkNames.append(tr(name));
     }
-    m_inkPicker = new SegmentedControl(inkNames, this);
+    m_inkPicker = new SegmentedChoice(inkNames, this);
     m_inkPicker->setObjectName(QStringLiteral("colorPicker"));
     m_inkPicker->setAccessibleName(tr("Color"));
     top->addWidget(m_inkPicker);
@@ -111,7 +111,7 @@ ReadyStampsPicker::ReadyStampsPicker(AppModel *model, QWidget *parent)
     connect(m_customField, &QLineEdit::returnPressed, this, &ReadyStampsPicker::addCustom);
     connect(m_addButton, &QPushButton::clicked, this, &ReadyStampsPicker::addCustom);
     connect(m_dateToggle, &QCheckBox::toggled, this, &ReadyStampsPicker::setAddDate);
-    connect(m_inkPicker, &SegmentedControl::currentIndexChanged, this, [this](int index) {
+    connect(m_inkPicker, &SegmentedChoice::currentIndexChanged, this, [this](int index) {
         if (index >= 0) {
             setInkRaw(rawValue(allStampInks().at(index)));
         }

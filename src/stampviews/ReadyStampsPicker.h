@@ -17,7 +17,7 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class ReadyStampTile;
-class SegmentedControl;
+class SegmentedChoice;
 
 // Ready-made text stamps in three inks, previewed live, and a word of the
 // user's own. Choosing one makes sure it is in the stamp library (each word,
@@ -69,7 +69,7 @@ private:
     QHash<QString, QImage> m_previews;
     QSet<QString> m_drawing; // keys whose preview is being drawn
 
-    SegmentedControl *m_inkPicker;
+    SegmentedChoice *m_inkPicker;
     QCheckBox *m_dateToggle;
     QWidget *m_grid;
     QList<ReadyStampTile *> m_tiles;

@@ -2,7 +2,7 @@
 // alive, and what the handed-over picture holds.
 
 #include "stampviews/DrawingPad.h"
-#include "stampviews/SegmentedControl.h"
+#include "stampviews/SegmentedChoice.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -139,7 +139,7 @@ void tst_DrawingPad::inkRecoloursEveryStroke()
     QVERIFY(blue.blue() > blue.red() + 80);
     QVERIFY(qAbs(blue.alphaF() - 0.92) < 0.01);
 
-    pad.findChild<SegmentedControl *>("inkPicker")->setCurrentIndex(1);
+    pad.findChild<SegmentedChoice *>("inkPicker")->setCurrentIndex(1);
     QCOMPARE(pad.ink(), StampInk::Black);
     for (const QPoint point : {QPoint(100, 30), QPoint(100, 70)}) {
         const QColor black = colourAt(point);

@@ -3,7 +3,7 @@
 
 #include "app/ShellFixture.h"
 #include "stampviews/ReadyStampsPicker.h"
-#include "stampviews/SegmentedControl.h"
+#include "stampviews/SegmentedChoice.h"
 #include "stamps/StampLibrary.h"
 
 #include <QAbstractButton>
@@ -55,7 +55,7 @@ void tst_ReadyStampsPicker::storedInk()
     ShellFixture shell;
     ReadyStampsPicker picker(shell.model.get());
     QCOMPARE(picker.ink(), ink);
-    QCOMPARE(picker.findChild<SegmentedControl *>("colorPicker")->currentIndex(), segment);
+    QCOMPARE(picker.findChild<SegmentedChoice *>("colorPicker")->currentIndex(), segment);
     QVERIFY(picker.keyFor(ReadyStamp::Paid).endsWith('|' + rawValue(ink)));
 }
 
@@ -69,7 +69,7 @@ void tst_ReadyStampsPicker::settingsAreRemembered()
         QCOMPARE(dateKey, "|" + ReadyStampRenderer::today() + "|red");
 
         picker.findChild<QCheckBox *>("addDateToggle")->setChecked(true);
-        picker.findChild<SegmentedControl *>("colorPicker")->setCurrentIndex(2);
+        picker.findChild<SegmentedChoice *>("colorPicker")->setCurrentIndex(2);
         QCOMPARE(picker.keyFor(ReadyStamp::Paid), "PAID|" + ReadyStampRenderer::today() + "|black");
         // The date-only stamp carries the date either way.
         QCOMPARE(picker.keyFor(ReadyStamp::Date), "|" + ReadyStampRenderer::today() + "|black");
@@ -88,7 +88,7 @@ void tst_ReadyStampsPicker::previewsAreDrawnPerSetting()
     ReadyStampsPicker picker(shell.model.get());
     const QString red = picker.keyFor(ReadyStamp::Approved);
     QTRY_VERIFY(!picker.preview(red).isNull());
-    picker.findChild<SegmentedControl *>("colorPicker")->setCurrentIndex(1);
+    picker.findChild<SegmentedChoice *>("colorPicker")->setCurrentIndex(1);
     const QString blue = picker.keyFor(ReadyStamp::Approved);
     QVERIFY(blue != red);
     QTRY_VERIFY(!picker.preview(blue).isNull());
@@ -114,7 +114,7 @@ void tst_ReadyStampsPicker::choosingTwiceStoresOnce()
     QCOMPARE(shell.model->stamps()->stamps().size(), 1);
 
     // Another ink is another stamp.
-    picker.findChild<SegmentedControl *>("colorPicker")->setCurrentIndex(1);
+    picker.findChild<SegmentedChoice *>("colorPicker")->setCurrentIndex(1);
     paid->click();
     QTRY_COMPARE(chosen.size(), 3);
     QVERIFY(chosen.at(2).first().value<StampRecord>().id != first.id);

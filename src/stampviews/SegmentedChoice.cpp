@@ -1,4 +1,4 @@
-#include "stampviews/SegmentedControl.h"
+#include "stampviews/SegmentedChoice.h"
 
 #include "app/Theme.h"
 
@@ -12,7 +12,7 @@ constexpr int trackHeight = 30;
 constexpr int textPadding = 16;
 } // namespace
 
-SegmentedControl::SegmentedControl(const QStringList &segments, QWidget *parent)
+SegmentedChoice::SegmentedChoice(const QStringList &segments, QWidget *parent)
     : QWidget(parent), m_segments(segments)
 {
     setFont(Theme::font(13, QFont::Medium));
@@ -21,7 +21,7 @@ SegmentedControl::SegmentedControl(const QStringList &segments, QWidget *parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void SegmentedControl::setCurrentIndex(int index)
+void SegmentedChoice::setCurrentIndex(int index)
 {
     if (index < 0 || index >= m_segments.size()) {
         index = -1;
@@ -34,7 +34,7 @@ void SegmentedControl::setCurrentIndex(int index)
     emit currentIndexChanged(index);
 }
 
-int SegmentedControl::segmentWidth() const
+int SegmentedChoice::segmentWidth() const
 {
     // Every segment as wide as the widest caption, as a segmented control is.
     const QFontMetrics metrics(Theme::font(13, QFont::DemiBold));
@@ -45,17 +45,17 @@ int SegmentedControl::segmentWidth() const
     return widest + 2 * textPadding;
 }
 
-QSize SegmentedControl::sizeHint() const
+QSize SegmentedChoice::sizeHint() const
 {
     return QSize(segmentWidth() * int(m_segments.size()) + 2 * inset, trackHeight);
 }
 
-QSize SegmentedControl::minimumSizeHint() const
+QSize SegmentedChoice::minimumSizeHint() const
 {
     return sizeHint();
 }
 
-QRect SegmentedControl::segmentRect(int index) const
+QRect SegmentedChoice::segmentRect(int index) const
 {
     if (index < 0 || index >= m_segments.size()) {
         return QRect();
@@ -66,7 +66,7 @@ QRect SegmentedControl::segmentRect(int index) const
     return QRect(left, inset, right - left, height() - 2 * inset);
 }
 
-void SegmentedControl::paintEvent(QPaintEvent *)
+void SegmentedChoice::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -100,7 +100,7 @@ void SegmentedControl::paintEvent(QPaintEvent *)
     }
 }
 
-void SegmentedControl::mousePressEvent(QMouseEvent *event)
+void SegmentedChoice::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
@@ -114,7 +114,7 @@ void SegmentedControl::mousePressEvent(QMouseEvent *event)
     }
 }
 
-void SegmentedControl::keyPressEvent(QKeyEvent *event)
+void SegmentedChoice::keyPressEvent(QKeyEvent *event)
 {
     const int last = int(m_segments.size()) - 1;
     if (event->key() == Qt::Key_Left) {

@@ -6,13 +6,13 @@
 // A row of mutually exclusive choices drawn as one rounded track, the chosen
 // one raised on a white card. No choice at all is a valid state (-1), for a
 // stored value that names none of the segments.
-class SegmentedControl : public QWidget
+class SegmentedChoice : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentIndexChanged)
 
 public:
-    explicit SegmentedControl(const QStringList &segments, QWidget *parent = nullptr);
+    explicit SegmentedChoice(const QStringList &segments, QWidget *parent = nullptr);
 
     QStringList segments() const { return m_segments; }
     int currentIndex() const { return m_current; }
