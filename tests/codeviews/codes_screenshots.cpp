@@ -2,6 +2,7 @@
 // Run on a virtual X display:
 //   xvfb-run -a -s "-screen 0 1600x1200x24" build/tests/tamsel_codes_screenshots out/
 
+#include "app/MainWindow.h"
 #include "app/Theme.h"
 #include "codes/CodesModel.h"
 #include "codeviews/CodesView.h"
@@ -87,6 +88,19 @@ int main(int argc, char **argv)
 
         view.resize(560, 1400);
         ok = save(&view, QStringLiteral("codes-narrow")) && ok;
+    }
+    {
+        // In the window, beside the sidebar.
+        MainWindow window(&model);
+        window.resize(1100, 760);
+        model.setDestination(Destination::codes());
+        window.show();
+        model.setToast(Toast{QStringLiteral("Copied"), std::nullopt});
+        // Until the window's layout and the toast's slide have settled.
+        for (int i = 0; i < 20; ++i) {
+            QCoreApplication::processEvents();
+        }
+        ok = save(&window, QStringLiteral("codes-window")) && ok;
     }
     return ok ? 0 : 1;
 }
