@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Renders the home screen, the sidebar, the password prompt and the shared
-# controls to PNG files on a virtual X display, so anyone can look at them.
+# Renders the home screen, the sidebar, the password prompt, the shared
+# controls and the document screen to PNG files on a virtual X display, so
+# anyone can look at them.
 #   tools/screenshots.sh [build folder] [output folder]
 set -euo pipefail
 build=${1:-build}
 out=${2:-$build/screenshots}
-cmake --build "$build" --target tamsel_screenshots
+cmake --build "$build" --target tamsel_screenshots tamsel_shots_document
 mkdir -p "$out"
 xvfb-run -a -s "-screen 0 1600x1200x24" "$build/tests/tamsel_screenshots" "$out"
+xvfb-run -a -s "-screen 0 1600x1200x24" "$build/tests/tamsel_shots_document" "$out"
 echo "Screenshots in $out"

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Version %1 (%2) · by Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1 (%2) · von Vornel Apps</translation>
     </message>
     <message>
         <source>Help &amp; legal</source>
@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>More from Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr von Vornel Apps</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>No ads, no tracking, no account, no subscription. Everything runs on your computer. If Tamsel helps, you can support the developer with crypto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Werbung, kein Tracking, kein Konto, kein Abo. Alles läuft auf deinem Computer. Wenn dir Tamsel hilft, kannst du den Entwickler mit Krypto unterstützen.</translation>
     </message>
     <message>
         <source>Support</source>
@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>Tamsel spends nothing on ads, so people telling people is how it grows. Share a link to its page; nothing is sent unless you choose where.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel gibt nichts für Werbung aus: Es wächst, weil Menschen es weiterempfehlen. Teile einen Link zu seiner Seite; gesendet wird nur, wohin du es wählst.</translation>
     </message>
     <message>
         <source>Share</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>Tamsel checks only when you ask. It reads one file on %1 and sends nothing about your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel sucht nur, wenn du es verlangst. Es liest eine Datei auf %1 und sendet nichts über deinen Computer.</translation>
     </message>
     <message>
         <source>You have the latest version.</source>
@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart. Save or close the files with changes first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel wechselt nach einem Neustart zur neuen Sprache. Sichere oder schließe zuerst die geänderten Dateien.</translation>
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart.</source>
@@ -208,6 +208,125 @@
     </message>
 </context>
 <context>
+    <name>CodeCard</name>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, page %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not encrypted: the address starts with http, not https.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bare number instead of a site name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not the site. The real site is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters from different alphabets: this address can imitate another site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Special characters in the name can imitate another site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looks like %1, but the real site is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The real site is %1, not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A short link hides where it leads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real site: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Network Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CodeReading</name>
     <message>
         <source>Pasted image</source>
@@ -227,6 +346,56 @@
     <message>
         <source>Barcode</source>
         <extracomment>Card title of a code whose kind is unknown</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CodesDropZone</name>
+    <message>
+        <source>Drop a picture or PDF here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or copy a screenshot (Print Screen) and paste it with Ctrl+V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CodesView</name>
+    <message>
+        <source>QR Codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read QR codes and barcodes from pictures, screenshots and every page of a PDF. Everything is read on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try a sharper or larger picture.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -317,7 +486,7 @@
     </message>
     <message>
         <source>Tamsel for Linux</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Tamsel für Linux</translation>
     </message>
     <message>
         <source>PDF tools, signatures and stamps, QR codes. Private by design · 100% on-device.</source>
@@ -408,7 +577,7 @@
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Über Tamsel</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
@@ -533,7 +702,7 @@
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Über Tamsel</translation>
     </message>
     <message>
         <source>About, updates, privacy and support</source>
@@ -767,7 +936,7 @@
     <name>TellAFriendView</name>
     <message>
         <source>Tell a friend</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Einem Freund empfehlen</translation>
     </message>
     <message>
         <source>Like Tamsel? Tell a friend.</source>

@@ -208,6 +208,125 @@
     </message>
 </context>
 <context>
+    <name>CodeCard</name>
+    <message>
+        <source>Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wi-Fi</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, page %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not encrypted: the address starts with http, not https.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A bare number instead of a site name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is not the site. The real site is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters from different alphabets: this address can imitate another site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Special characters in the name can imitate another site.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Looks like %1, but the real site is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The real site is %1, not %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A short link hides where it leads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Real site: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in Browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Link</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Network Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>CodeReading</name>
     <message>
         <source>Pasted image</source>
@@ -227,6 +346,56 @@
     <message>
         <source>Barcode</source>
         <extracomment>Card title of a code whose kind is unknown</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CodesDropZone</name>
+    <message>
+        <source>Drop a picture or PDF here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or copy a screenshot (Print Screen) and paste it with Ctrl+V.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CodesView</name>
+    <message>
+        <source>QR Codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read QR codes and barcodes from pictures, screenshots and every page of a PDF. Everything is read on this computer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try a sharper or larger picture.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -408,7 +577,7 @@
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">О Tamsel</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
@@ -533,7 +702,7 @@
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">О Tamsel</translation>
     </message>
     <message>
         <source>About, updates, privacy and support</source>

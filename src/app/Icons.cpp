@@ -36,6 +36,11 @@ constexpr Entry entries[] = {
     {Symbol::Warning, "dialog-warning-symbolic"},
     {Symbol::Danger, "dialog-error-symbolic"},
     {Symbol::Heart, "emblem-favorite-symbolic"},
+    {Symbol::RotateLeft, "object-rotate-left-symbolic"},
+    {Symbol::RotateRight, "object-rotate-right-symbolic"},
+    {Symbol::Trash, "user-trash-symbolic"},
+    {Symbol::More, "view-more-horizontal-symbolic"},
+    {Symbol::LockOpen, "changes-allow-symbolic"},
 };
 
 QIcon sourceIcon(const QString &name)

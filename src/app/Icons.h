@@ -27,6 +27,11 @@ enum class Symbol {
     Warning,
     Danger,
     Heart,
+    RotateLeft,
+    RotateRight,
+    Trash,
+    More,
+    LockOpen,
 };
 
 namespace Icons {

@@ -13,6 +13,12 @@
 #include "model/AppModel.h"
 #include "model/OpenFile.h"
 #include "platform/FileRevealer.h"
+#include "views/CompressSheet.h"
+#include "views/DocumentView.h"
+#include "views/ExportImagesSheet.h"
+#include "views/MergeView.h"
+#include "views/PasswordSheet.h"
+#include "views/SplitSheet.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
@@ -335,11 +341,11 @@ QWidget *RootView::makeScreen()
                                  tr("Sign & Stamp is not available yet."));
     }
     if (m_screenKey.startsWith(QLatin1String("file-"))) {
-        return unavailableScreen(QStringLiteral("documentPlaceholder"),
-                                 tr("The page view is not available yet."));
+        const Destination d = m_model->destination().value_or(Destination::home());
+        return new DocumentView(m_model, m_model->file(d.fileID()));
     }
     if (m_screenKey == QLatin1String("merge")) {
-        return unavailableScreen(QStringLiteral("mergePlaceholder"), tr("Merging is not available yet."));
+        return new MergeView(m_model);
     }
     if (m_screenKey == QLatin1String("stamps")) {
         return unavailableScreen(QStringLiteral("stampsPlaceholder"), tr("The stamp library is not available yet."));
@@ -424,8 +430,14 @@ void RootView::updateModal()
         m_modalSupport = m_model->support();
         present(closingClears(makeSupportPanel(*m_model->support()), ModalKind::Support), ModalKind::Support);
     } else if (m_model->sheet()) {
+        QDialog *sheet = makeToolSheet(*m_model->sheet());
+        if (!sheet) {
+            // Nothing to show must not hold back the questions queued behind it.
+            m_model->setSheet(std::nullopt);
+            return;
+        }
         m_modalSheet = m_model->sheet()->id();
-        present(closingClears(makeToolSheet(*m_model->sheet()), ModalKind::Sheet), ModalKind::Sheet);
+        present(closingClears(sheet, ModalKind::Sheet), ModalKind::Sheet);
     } else if (m_model->passwordRequest()) {
         present(PasswordPrompt::forModel(m_model, window()), ModalKind::Password);
     } else if (m_model->errorMessage()) {
@@ -463,9 +475,19 @@ QDialog *RootView::makeSupportPanel(SupportPrompt prompt)
     return new SupportView(m_model, prompt == SupportPrompt::AfterFirstResult, window());
 }
 
-QDialog *RootView::makeToolSheet(const FileSheet &)
+QDialog *RootView::makeToolSheet(const FileSheet &sheet)
 {
-    return makeUnavailablePanel(QStringLiteral("toolSheet"), tr("This tool is not available yet."));
+    OpenFile *file = m_model->file(sheet.fileID);
+    if (!file) {
+        return nullptr; // its file has closed; the sheet is cleared with it
+    }
+    switch (sheet.kind) {
+    case FileSheet::Kind::Compress: return new CompressSheet(m_model, file, window());
+    case FileSheet::Kind::Split: return new SplitSheet(m_model, file, window());
+    case FileSheet::Kind::Password: return new PasswordSheet(m_model, file, window());
+    case FileSheet::Kind::ExportImages: return new ExportImagesSheet(m_model, file, window());
+    }
+    return nullptr;
 }
 
 QDialog *RootView::makeUnavailablePanel(const QString &objectName, const QString &text)

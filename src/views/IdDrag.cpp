@@ -16,7 +16,12 @@ std::optional<QUuid> id(const QMimeData *data)
     if (!data || !data->hasText()) {
         return std::nullopt;
     }
-    const QString text = data->text().trimmed();
+    return id(data->text());
+}
+
+std::optional<QUuid> id(const QString &dropped)
+{
+    const QString text = dropped.trimmed();
     // Exactly the 36-character form; QUuid alone would also take braces and other shapes.
     if (text.size() != 36) {
         return std::nullopt;

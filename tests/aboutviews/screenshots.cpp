@@ -53,8 +53,12 @@ int main(int argc, char *argv[])
         about.show();
         ok = save(&about, QStringLiteral("about")) && ok;
 
-        f.model->setUpdateResult(UpdateChecker::Result::upToDate());
+        f.model->setCheckingForUpdates(true);
         about.resize(1000, 420);
+        ok = save(&about, QStringLiteral("about-checking")) && ok;
+        f.model->setCheckingForUpdates(false);
+
+        f.model->setUpdateResult(UpdateChecker::Result::upToDate());
         ok = save(&about, QStringLiteral("about-up-to-date")) && ok;
 
         UpdateChecker::Release release;
@@ -94,6 +98,16 @@ int main(int argc, char *argv[])
         ok = save(&friendView, QStringLiteral("tell-a-friend")) && ok;
         click(friendView, "copyButton");
         ok = save(&friendView, QStringLiteral("tell-a-friend-copied")) && ok;
+    }
+    {
+        // The same panel as a copy started in German shows it.
+        AppLanguage::installTranslations(app, QStringLiteral("de"));
+        AboutFixture f;
+        AboutView about(f.model.get());
+        about.resize(820, 1100);
+        about.show();
+        ok = save(&about, QStringLiteral("about-de")) && ok;
+        AppLanguage::installTranslations(app, std::nullopt);
     }
     return ok ? 0 : 1;
 }

@@ -54,19 +54,6 @@ private slots:
 
     void init() { AppLanguage::choose(std::nullopt); }
 
-    void headerNamesProductAndBuild()
-    {
-        AboutFixture f;
-        AboutView view(f.model.get());
-        QCOMPARE(view.objectName(), QStringLiteral("aboutView"));
-        QCOMPARE(view.windowTitle(), QStringLiteral("About Tamsel"));
-        QCOMPARE(child<QLabel>(view, "productTitle")->text(), QStringLiteral("Tamsel for Linux"));
-        QCOMPARE(child<QLabel>(view, "versionLine")->text(),
-                 QStringLiteral("Version %1 (%2) · by Vornel Apps")
-                     .arg(UpdateChecker::currentVersion())
-                     .arg(UpdateChecker::currentBuild()));
-    }
-
     void statusFollowsTheModel_data()
     {
         QTest::addColumn<int>("state");

@@ -60,9 +60,9 @@ private slots:
         QTest::addColumn<QString>("signing"); // which file signingFileID names
         QTest::addColumn<QString>("screen");
         QTest::newRow("nothing shows home") << "none" << "" << "homeView";
-        QTest::newRow("file shows its pages") << "a" << "" << "documentPlaceholder";
+        QTest::newRow("file shows its pages") << "a" << "" << "documentView";
         QTest::newRow("signing that file shows sign") << "a" << "a" << "signPlaceholder";
-        QTest::newRow("signing another file keeps the pages") << "a" << "b" << "documentPlaceholder";
+        QTest::newRow("signing another file keeps the pages") << "a" << "b" << "documentView";
         QTest::newRow("unknown file shows home") << "unknown" << "" << "homeView";
     }
 
@@ -92,7 +92,7 @@ private slots:
     {
         Shown s;
         OpenFile *a = s.f.open({s.f.pdf("a.pdf")});
-        QCOMPARE(s.screen(), QStringLiteral("documentPlaceholder"));
+        QCOMPARE(s.screen(), QStringLiteral("documentView"));
         s.f.model->close(a);
         QCOMPARE(s.screen(), QStringLiteral("homeView"));
     }

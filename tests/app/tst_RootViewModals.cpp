@@ -120,7 +120,7 @@ private slots:
         QVERIFY(!s.f.model->passwordRequest());
         QTRY_VERIFY(!s.root->currentModal());
         QVERIFY(!s.f.model->errorMessage());
-        QCOMPARE(s.root->currentScreen()->objectName(), QStringLiteral("documentPlaceholder"));
+        QCOMPARE(s.root->currentScreen()->objectName(), QStringLiteral("documentView"));
     }
 
     void promptClosedWithoutAnAnswer_data()
@@ -203,7 +203,7 @@ private slots:
         auto *support = s.modal<QDialog>("supportView");
         QVERIFY(support);
         support->close();
-        auto *sheet = s.modal<QMessageBox>("toolSheet");
+        auto *sheet = s.modal<QDialog>("compressSheet");
         QVERIFY(sheet);
         QVERIFY(!s.f.model->support());
         sheet->close();

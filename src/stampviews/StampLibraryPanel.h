@@ -1,0 +1,60 @@
+#pragma once
+
+#include "model/DocumentTypes.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <optional>
+
+class AppModel;
+class NewStampPresenter;
+class QLabel;
+class QPushButton;
+class QSlider;
+class TileGrid;
+
+// The side panel of the Sign & Stamp screen: the library's stamps to put on
+// the current page, the menu that makes a new one (which then lands on the
+// page at once), and, while a stamp on the page is selected, its name, its
+// angle and the buttons to copy it to all pages or take it off the page.
+// It changes nothing itself: every page change is asked of the screen.
+class StampLibraryPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit StampLibraryPanel(AppModel *model, QWidget *parent = nullptr);
+
+    const std::optional<StampPlacement> &selected() const { return m_selected; }
+    // Follows the screen's selection; the angle slider follows its rotation
+    // without reporting it back.
+    void setSelected(const std::optional<StampPlacement> &placement);
+
+    // The readout of an angle: whole degrees, halves away from zero.
+    static QString angleText(double degrees);
+
+    static constexpr int preferredWidth = 280;
+    QSize sizeHint() const override;
+
+signals:
+    void placeRequested(const StampRecord &record);
+    void removeSelectedRequested();
+    void addToAllRequested();
+    void rotateRequested(double degrees);
+
+private:
+    void rebuildTiles();
+    void showSelection();
+
+    QPointer<AppModel> m_model;
+    std::optional<StampPlacement> m_selected;
+    NewStampPresenter *m_presenter;
+
+    QLabel *m_emptyNote;
+    TileGrid *m_grid;
+    QWidget *m_selection;
+    QLabel *m_name;
+    QSlider *m_angle;
+    QLabel *m_angleReadout;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+class QColor;
+class QLineEdit;
+
+// A colour as style sheets write it, its opacity included.
+QString cssColor(const QColor &color);
+
+// Gives a text field the look of the app's cards: white, rounded, a hairline
+// border that turns to the accent while the field has focus, and as tall as
+// the buttons beside it.
+void applyTextFieldStyle(QLineEdit *field);

@@ -1,0 +1,666 @@
+#include "views/CompressSheet.h"
+
+#include "app/Icons.h"
+#include "app/NoteBanner.h"
+#include "app/Theme.h"
+#include "app/ThemeButton.h"
+#include "engine/PDFEngine.h"
+#include "model/AppModel.h"
+#include "model/OpenFile.h"
+#include "stamps/StampLibrary.h"
+#include "views/ByteCount.h"
+
+#include <QAbstractButton>
+#include <QFocusEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSettings>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <QVariantAnimation>
+
+#include <cmath>
+#include <cstdlib>
+
+using Compression::Choice;
+
+namespace {
+
+const QString targetBytesKey = QStringLiteral("compress.targetBytes");
+constexpr int sheetWidth = 540;
+
+} // namespace
+
+namespace CompressRows {
+
+// One choice of the sheet: a radio mark, a title over a detail, and on the
+// right the measured size, a spinner while it is being measured, or nothing.
+// Drawn as a card of its own, or bare inside a card that holds more.
+class ChoiceRow : public QAbstractButton
+{
+public:
+    enum class Size { Hidden, Measuring, Measured };
+
+    ChoiceRow(const QString &title, const QString &detail, bool card, QWidget *parent)
+        : QAbstractButton(parent), m_title(title), m_detail(detail), m_card(card)
+    {
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::StrongFocus);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        m_spin = new QVariantAnimation(this);
+        m_spin->setStartValue(0.0);
+        m_spin->setEndValue(360.0);
+        m_spin->setDuration(900);
+        m_spin->setLoopCount(-1);
+        connect(m_spin, &QVariantAnimation::valueChanged, this, [this] { update(); });
+    }
+
+    void setTitle(const QString &title)
+    {
+        if (title != m_title) {
+            m_title = title;
+            setAccessibleName(title);
+            update();
+        }
+    }
+    QString title() const { return m_title; }
+
+    void setSelected(bool selected)
+    {
+        if (selected != m_selected) {
+            m_selected = selected;
+            update();
+        }
+    }
+    bool isSelected() const { return m_selected; }
+
+    void setSize(Size state, const QString &text = {})
+    {
+        m_size = state;
+        m_sizeText = text;
+        // Read out with the row: what it is, then how large it makes the file.
+        setAccessibleDescription(state == Size::Measured ? m_detail + QStringLiteral(", ") + text : m_detail);
+        if (state == Size::Measuring) {
+            if (m_spin->state() != QAbstractAnimation::Running) {
+                m_spin->start();
+            }
+        } else {
+            m_spin->stop();
+        }
+        update();
+    }
+    Size sizeState() const { return m_size; }
+    QString sizeText() const { return m_sizeText; }
+
+    QSize sizeHint() const override
+    {
+        const int text = QFontMetrics(titleFont()).height() + 1 + QFontMetrics(detailFont()).height();
+        const int content = std::max({text, radioSide, QFontMetrics(sizeFont()).height()});
+        return {sheetWidth - 48, content + 2 * padding()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF bounds = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+        if (m_card) {
+            Theme::paintCard(p, bounds, 12, m_selected ? Theme::accentSoft() : Theme::surface(),
+                             Theme::hairline());
+        }
+        if (hasFocus() && m_keyboardFocus) {
+            Theme::paintFocusRing(p, QRectF(rect()), m_card ? 12 : 6);
+        }
+        const qreal pad = padding();
+        const qreal middle = height() / 2.0;
+
+        // The radio mark: a ring, filled at its centre when chosen.
+        const QRectF ring(pad + 1, middle - radioSide / 2.0 + 1, radioSide - 2, radioSide - 2);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(m_selected ? Theme::accent() : Theme::secondaryText(), 1.5));
+        p.drawEllipse(ring);
+        if (m_selected) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(Theme::accent());
+            p.drawEllipse(ring.center(), 4.5, 4.5);
+        }
+
+        // The size, or the spinner, on the right.
+        qreal right = width() - pad;
+        if (m_size == Size::Measured) {
+            p.setFont(sizeFont());
+            p.setPen(Theme::text());
+            const int w = QFontMetrics(sizeFont()).horizontalAdvance(m_sizeText);
+            p.drawText(QRectF(right - w, 0, w, height()), Qt::AlignRight | Qt::AlignVCenter, m_sizeText);
+            right -= w + 12;
+        } else if (m_size == Size::Measuring) {
+            const qreal side = 16;
+            const QRectF spinner(right - side, middle - side / 2, side, side);
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(Theme::hairline(), 2));
+            p.drawEllipse(spinner.adjusted(1, 1, -1, -1));
+            QPen arc(Theme::secondaryText(), 2);
+            arc.setCapStyle(Qt::RoundCap);
+            p.setPen(arc);
+            const int start = int(-m_spin->currentValue().toDouble() * 16);
+            p.drawArc(spinner.adjusted(1, 1, -1, -1), start, 100 * 16);
+            right -= side + 12;
+        }
+
+        // The title over the detail.
+        const qreal left = pad + radioSide + 12;
+        const QFontMetrics titleMetrics(titleFont());
+        const QFontMetrics detailMetrics(detailFont());
+        const qreal textHeight = titleMetrics.height() + 1 + detailMetrics.height();
+        const qreal top = middle - textHeight / 2;
+        const qreal textWidth = std::max(0.0, right - left);
+        p.setFont(titleFont());
+        p.setPen(Theme::text());
+        p.drawText(QRectF(left, top, textWidth, titleMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                   titleMetrics.elidedText(m_title, Qt::ElideRight, int(textWidth)));
+        p.setFont(detailFont());
+        p.setPen(Theme::secondaryText());
+        p.drawText(QRectF(left, top + titleMetrics.height() + 1, textWidth, detailMetrics.height()),
+                   Qt::AlignLeft | Qt::AlignVCenter,
+                   detailMetrics.elidedText(m_detail, Qt::ElideRight, int(textWidth)));
+    }
+
+    void focusInEvent(QFocusEvent *event) override
+    {
+        // Only a focus the keyboard moved here is drawn: a ring around the
+        // first row when the sheet opens would read as a second choice.
+        m_keyboardFocus = event->reason() == Qt::TabFocusReason ||
+                          event->reason() == Qt::BacktabFocusReason;
+        QAbstractButton::focusInEvent(event);
+        update();
+    }
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QAbstractButton::focusOutEvent(event);
+        update();
+    }
+
+private:
+    static constexpr int radioSide = 18;
+
+    int padding() const { return m_card ? 12 : 0; }
+    static QFont titleFont() { return Theme::font(14, QFont::DemiBold); }
+    static QFont detailFont() { return Theme::font(12); }
+    static QFont sizeFont() { return Theme::font(15, QFont::DemiBold); }
+
+    QString m_title;
+    QString m_detail;
+    const bool m_card;
+    bool m_selected = false;
+    Size m_size = Size::Hidden;
+    QString m_sizeText;
+    QVariantAnimation *m_spin = nullptr;
+    bool m_keyboardFocus = false;
+};
+
+// The card that holds the "Up to" row with its slider and notes.
+class UpToCard : public QWidget
+{
+public:
+    explicit UpToCard(QWidget *parent) : QWidget(parent) {}
+
+    void setSelected(bool selected)
+    {
+        if (selected != m_selected) {
+            m_selected = selected;
+            update();
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        Theme::paintCard(p, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12,
+                         m_selected ? Theme::accentSoft() : Theme::surface(), Theme::hairline());
+    }
+
+private:
+    bool m_selected = false;
+};
+
+} // namespace CompressRows
+
+using CompressRows::ChoiceRow;
+
+// ---- Policy
+
+std::optional<CompressionStep> CompressSheet::presetStep(Choice choice)
+{
+    switch (choice) {
+    case Choice::Medium:
+        return CompressionStep{2000, 0.70, false};
+    case Choice::Small:
+        return CompressionStep{1300, 0.55, false};
+    case Choice::Original:
+    case Choice::UpTo:
+        break;
+    }
+    return std::nullopt;
+}
+
+const Compression::Ladder &CompressSheet::textLadder()
+{
+    static const Compression::Ladder ladder{
+        std::nullopt,
+        CompressionStep{2000, 0.70, false},
+        CompressionStep{1800, 0.62, false},
+        CompressionStep{1600, 0.55, false},
+        CompressionStep{1300, 0.55, false},
+        CompressionStep{1300, 0.45, false},
+        CompressionStep{1150, 0.40, false},
+        CompressionStep{1000, 0.35, false},
+    };
+    return ladder;
+}
+
+const Compression::Ladder &CompressSheet::picturesLadder()
+{
+    static const Compression::Ladder ladder{
+        CompressionStep{2000, 0.60, true}, CompressionStep{1600, 0.50, true},
+        CompressionStep{1300, 0.45, true}, CompressionStep{1150, 0.40, true},
+        CompressionStep{1000, 0.35, true}, CompressionStep{900, 0.30, true},
+        CompressionStep{800, 0.25, true},  CompressionStep{700, 0.20, true},
+    };
+    return ladder;
+}
+
+int CompressSheet::storedLimitIndex()
+{
+    const qint64 stored = QSettings().value(targetBytesKey).toLongLong();
+    const qint64 target = stored > 0 ? stored : 1'000'000;
+    const QList<qint64> &limits = Compression::limits();
+    int best = 0;
+    for (int i = 1; i < limits.size(); ++i) {
+        if (std::llabs(limits[i] - target) < std::llabs(limits[best] - target)) {
+            best = i;
+        }
+    }
+    return best;
+}
+
+// ---- The sheet
+
+CompressSheet::CompressSheet(AppModel *model, OpenFile *file, QWidget *parent)
+    : ToolSheetFrame(tr("Compress “%1”").arg(file->name()), sheetWidth, 16, parent), m_model(model),
+      m_file(file), m_limitIndex(storedLimitIndex())
+{
+    Q_ASSERT(model && file);
+    setObjectName(QStringLiteral("compressSheet"));
+    QLabel *title = titleLabel();
+    title->setText(QFontMetrics(title->font()).elidedText(windowTitle(), Qt::ElideMiddle, sheetWidth - 48));
+    title->setToolTip(windowTitle());
+    auto *subtitle =
+        new QLabel(tr("Sizes are measured on this computer: the file you save is exactly this size."), this);
+    subtitle->setFont(Theme::font(12.5));
+    subtitle->setWordWrap(true);
+    Theme::setTextColor(subtitle, Theme::secondaryText());
+    header()->addWidget(subtitle);
+
+    auto *rows = new QVBoxLayout;
+    rows->setSpacing(8);
+    const struct
+    {
+        Choice choice;
+        QString name;
+        QString title;
+        QString detail;
+    } presets[] = {
+        {Choice::Original, QStringLiteral("originalRow"), tr("Original"), tr("As it is now")},
+        {Choice::Medium, QStringLiteral("mediumRow"), tr("Medium"), tr("Sharp text, fits most email")},
+        {Choice::Small, QStringLiteral("smallRow"), tr("Small"), tr("The smallest readable file")},
+    };
+    for (const auto &preset : presets) {
+        auto *row = new ChoiceRow(preset.title, preset.detail, true, this);
+        row->setObjectName(preset.name);
+        row->setAccessibleName(preset.title);
+        connect(row, &QAbstractButton::clicked, this, [this, choice = preset.choice] { setChoice(choice); });
+        m_rows.insert(preset.choice, row);
+        rows->addWidget(row);
+    }
+    rows->addWidget(makeUpToPanel());
+    body()->addLayout(rows);
+
+    m_errorBanner = new NoteBanner(QString(), NoteBanner::Tone::Warning, this);
+    m_errorBanner->setObjectName(QStringLiteral("errorBanner"));
+    m_errorBanner->hide();
+    body()->addWidget(m_errorBanner);
+    m_noteBanner = new NoteBanner(QString(), NoteBanner::Tone::Info, this);
+    m_noteBanner->setObjectName(QStringLiteral("mostlyTextNote"));
+    m_noteBanner->hide();
+    body()->addWidget(m_noteBanner);
+
+    finishLayout(tr("Save…"), false);
+    connect(actionButton(), &QPushButton::clicked, this, &CompressSheet::save);
+    // A document closed behind the sheet leaves nothing to compress.
+    connect(file, &QObject::destroyed, this, &QDialog::reject);
+
+    refresh();
+    m_measureTask = CancelToken::make();
+    measure(m_measureTask);
+    if (m_choice == Choice::UpTo) {
+        refit();
+    }
+}
+
+CompressSheet::~CompressSheet()
+{
+    cancelWork();
+}
+
+QWidget *CompressSheet::makeUpToPanel()
+{
+    auto *card = new CompressRows::UpToCard(this);
+    m_upToPanel = card;
+    card->setObjectName(QStringLiteral("upToPanel"));
+    card->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+    auto *column = new QVBoxLayout(card);
+    column->setContentsMargins(12, 12, 12, 12);
+    column->setSpacing(10);
+
+    auto *row = new ChoiceRow(QString(), tr("For websites and forms with a size limit"), false, card);
+    row->setObjectName(QStringLiteral("upToRow"));
+    connect(row, &QAbstractButton::clicked, this, [this] { setChoice(Choice::UpTo); });
+    m_rows.insert(Choice::UpTo, row);
+    column->addWidget(row);
+
+    m_sliderRow = new QWidget(card);
+    auto *sliderLayout = new QHBoxLayout(m_sliderRow);
+    sliderLayout->setContentsMargins(30, 0, 0, 0); // under the title, past the radio mark
+    sliderLayout->setSpacing(10);
+    const QList<qint64> &limits = Compression::limits();
+    auto *lowest = new QLabel(Compression::limitTitle(limits.first()), m_sliderRow);
+    auto *highest = new QLabel(Compression::limitTitle(limits.last()), m_sliderRow);
+    for (QLabel *end : {lowest, highest}) {
+        end->setFont(Theme::font(11));
+        Theme::setTextColor(end, Theme::secondaryText());
+    }
+    m_slider = new QSlider(Qt::Horizontal, m_sliderRow);
+    m_slider->setObjectName(QStringLiteral("limitSlider"));
+    m_slider->setAccessibleName(tr("Limit"));
+    m_slider->setRange(0, int(limits.size()) - 1);
+    m_slider->setSingleStep(1);
+    m_slider->setPageStep(1);
+    m_slider->setTickPosition(QSlider::TicksBelow);
+    m_slider->setTickInterval(1);
+    m_slider->setValue(m_limitIndex);
+    connect(m_slider, &QSlider::valueChanged, this, &CompressSheet::setLimitIndex);
+    sliderLayout->addWidget(lowest);
+    sliderLayout->addWidget(m_slider, 1);
+    sliderLayout->addWidget(highest);
+    column->addWidget(m_sliderRow);
+
+    m_picturesNote = new QWidget(card);
+    m_picturesNote->setObjectName(QStringLiteral("picturesNote"));
+    auto *noteLayout = new QHBoxLayout(m_picturesNote);
+    noteLayout->setContentsMargins(30, 0, 0, 0);
+    noteLayout->setSpacing(8);
+    auto *photo = new QLabel(m_picturesNote);
+    const QFont noteFont = Theme::font(12);
+    const int side = QFontMetrics(noteFont).height();
+    photo->setPixmap(Icons::icon(Symbol::Pictures, Theme::text()).pixmap(QSize(side, side), devicePixelRatioF()));
+    photo->setFixedSize(side, side);
+    auto *noteText = new QLabel(tr("To fit, the pages became pictures: text in this copy can't be "
+                                   "selected or searched. The original keeps its text."),
+                                m_picturesNote);
+    noteText->setFont(noteFont);
+    noteText->setWordWrap(true);
+    Theme::setTextColor(noteText, Theme::text());
+    noteLayout->addWidget(photo, 0, Qt::AlignTop);
+    noteLayout->addWidget(noteText, 1);
+    column->addWidget(m_picturesNote);
+
+    m_notReached = new QLabel(card);
+    m_notReached->setObjectName(QStringLiteral("notReached"));
+    m_notReached->setFont(Theme::font(12));
+    m_notReached->setWordWrap(true);
+    m_notReached->setContentsMargins(30, 0, 0, 0);
+    Theme::setTextColor(m_notReached, Theme::danger());
+    column->addWidget(m_notReached);
+    return card;
+}
+
+BuildPlan CompressSheet::basePlan(std::optional<CompressionStep> quality) const
+{
+    BuildPlan plan;
+    if (m_file) {
+        plan.pages = m_file->pages();
+        plan.password = m_file->password();
+    }
+    if (m_model && m_model->stamps()) {
+        plan.stampFiles = m_model->stamps()->files();
+    }
+    plan.quality = quality;
+    return plan;
+}
+
+std::optional<QByteArray> CompressSheet::measured(Choice preset) const
+{
+    const auto at = m_results.constFind(preset);
+    return at == m_results.cend() ? std::nullopt : std::optional<QByteArray>(*at);
+}
+
+std::optional<QByteArray> CompressSheet::chosenData() const
+{
+    if (m_choice == Choice::UpTo) {
+        return m_fit ? std::optional<QByteArray>(m_fit->data) : std::nullopt;
+    }
+    return measured(m_choice);
+}
+
+std::optional<QString> CompressSheet::mostlyTextNote() const
+{
+    const std::optional<QByteArray> original = measured(Choice::Original);
+    const std::optional<QByteArray> small = measured(Choice::Small);
+    if (!original || !small || double(small->size()) <= 0.85 * double(original->size())) {
+        return std::nullopt;
+    }
+    return tr("Pictures in this PDF can't get much smaller while it keeps its text. Up to N MB can "
+              "turn the pages into pictures when that's the only way to fit.");
+}
+
+void CompressSheet::setChoice(Choice choice)
+{
+    if (choice == m_choice) {
+        return;
+    }
+    m_choice = choice;
+    if (choice == Choice::UpTo) {
+        refit(); // always against the limit as it is now
+    }
+    refresh();
+    emit stateChanged();
+}
+
+void CompressSheet::setLimitIndex(int index)
+{
+    index = std::clamp(index, 0, int(Compression::limits().size()) - 1);
+    if (index == m_limitIndex) {
+        return;
+    }
+    m_limitIndex = index;
+    QSettings().setValue(targetBytesKey, Compression::limits().at(index));
+    if (m_choice == Choice::UpTo) {
+        refit();
+    }
+    refresh();
+    emit stateChanged();
+}
+
+void CompressSheet::setErrorText(const QString &text)
+{
+    m_errorText = text;
+    refresh();
+    emit stateChanged();
+}
+
+QFuture<void> CompressSheet::measure(CancelToken task)
+{
+    // One preset after the other, so the rows fill in as the sizes arrive.
+    for (const Choice preset : {Choice::Original, Choice::Medium, Choice::Small}) {
+        if (!m_model || !m_model->engine()) {
+            co_return;
+        }
+        const QFuture<Result<QByteArray>> building = m_model->engine()->build(basePlan(presetStep(preset)), task);
+        const Result<QByteArray> built = co_await building;
+        if (task.isCanceled() || built.isCanceled()) {
+            co_return;
+        }
+        if (!built) {
+            setErrorText(built.error().message);
+            co_return;
+        }
+        m_results.insert(preset, built.value());
+        refresh();
+        emit stateChanged();
+    }
+}
+
+void CompressSheet::refit()
+{
+    m_fitTask.cancel();
+    m_fitTask = CancelToken::make();
+    m_fit.reset();
+    runFit(m_fitTask, Compression::limits().at(m_limitIndex), m_results);
+}
+
+QFuture<void> CompressSheet::runFit(CancelToken task, qint64 limit, QMap<Choice, QByteArray> reuse)
+{
+    // Steps equal to a measured preset take its bytes instead of building again.
+    const QPointer<PDFEngine> engine = m_model ? m_model->engine() : nullptr;
+    const BuildPlan base = basePlan(std::nullopt);
+    const Compression::BuildFunction build =
+        [engine, base, reuse, task](std::optional<CompressionStep> step) -> QFuture<Result<QByteArray>> {
+        for (const Choice preset : {Choice::Original, Choice::Medium, Choice::Small}) {
+            if (step == presetStep(preset) && reuse.contains(preset)) {
+                return Async::ready(Result<QByteArray>(reuse.value(preset)));
+            }
+        }
+        if (!engine) {
+            return Async::ready(Result<QByteArray>::canceled());
+        }
+        BuildPlan plan = base;
+        plan.quality = step;
+        return engine->build(plan, task);
+    };
+
+    const QFuture<Result<Compression::Answer>> keepingText =
+        Compression::search(textLadder(), limit, build, task);
+    const Result<Compression::Answer> text = co_await keepingText;
+    if (task.isCanceled() || text.isCanceled()) {
+        co_return;
+    }
+    if (!text) {
+        setErrorText(text.error().message);
+        co_return;
+    }
+    Compression::Fit fit{text->data, true, false};
+    if (!text->reached) {
+        const QFuture<Result<Compression::Answer>> asPictures =
+            Compression::search(picturesLadder(), limit, build, task);
+        const Result<Compression::Answer> pictures = co_await asPictures;
+        if (task.isCanceled() || pictures.isCanceled()) {
+            co_return;
+        }
+        if (!pictures) {
+            setErrorText(pictures.error().message);
+            co_return;
+        }
+        if (pictures->reached) {
+            fit = {pictures->data, true, true};
+        } else if (pictures->data.size() < text->data.size()) {
+            fit = {pictures->data, false, true};
+        } else {
+            fit = {text->data, false, false};
+        }
+    }
+    m_fit = fit;
+    refresh();
+    emit stateChanged();
+}
+
+void CompressSheet::save()
+{
+    const std::optional<QByteArray> data = chosenData();
+    if (!data || !m_model || !m_file) {
+        return;
+    }
+    const QString name = m_file->name() + QStringLiteral(" (") + ByteCount::text(data->size()) + QLatin1Char(')');
+    const QUrl near = m_file->url();
+    AppModel *model = m_model;
+    accept();
+    // After the sheet has gone, so the save panel never stacks on it; dropped
+    // with the model should the program end first.
+    QMetaObject::invokeMethod(
+        model, [model, data = *data, name, near] { model->save(data, name, near); },
+        Qt::QueuedConnection);
+}
+
+void CompressSheet::cancelWork()
+{
+    m_measureTask.cancel();
+    m_fitTask.cancel();
+}
+
+void CompressSheet::done(int result)
+{
+    cancelWork();
+    QDialog::done(result);
+}
+
+void CompressSheet::refresh()
+{
+    const bool upTo = m_choice == Choice::UpTo;
+    for (auto it = m_rows.cbegin(); it != m_rows.cend(); ++it) {
+        ChoiceRow *row = it.value();
+        row->setSelected(it.key() == m_choice);
+        if (it.key() == Choice::UpTo) {
+            if (!upTo) {
+                row->setSize(ChoiceRow::Size::Hidden);
+            } else if (m_fit) {
+                row->setSize(ChoiceRow::Size::Measured, ByteCount::text(m_fit->data.size()));
+            } else {
+                row->setSize(ChoiceRow::Size::Measuring);
+            }
+        } else if (const std::optional<QByteArray> data = measured(it.key())) {
+            row->setSize(ChoiceRow::Size::Measured, ByteCount::text(data->size()));
+        } else {
+            row->setSize(ChoiceRow::Size::Measuring);
+        }
+    }
+    const QString limitText = Compression::limitTitle(Compression::limits().at(m_limitIndex));
+    m_rows.value(Choice::UpTo)->setTitle(tr("Up to %1").arg(limitText));
+    static_cast<CompressRows::UpToCard *>(m_upToPanel)->setSelected(upTo);
+    if (m_slider->value() != m_limitIndex) {
+        m_slider->setValue(m_limitIndex);
+    }
+    m_sliderRow->setVisible(upTo);
+    // A fit outlives a change to another row, and so do its notes.
+    m_picturesNote->setVisible(m_fit && m_fit->pagesAsPictures);
+    const bool notReached = m_fit && !m_fit->reached;
+    if (notReached) {
+        m_notReached->setText(tr("Can't get under %1. The smallest Tamsel can make is %2.")
+                                  .arg(limitText, ByteCount::text(m_fit->data.size())));
+    }
+    m_notReached->setVisible(notReached);
+
+    m_errorBanner->setVisible(m_errorText.has_value());
+    m_errorBanner->setText(m_errorText.value_or(QString()));
+    const std::optional<QString> note = mostlyTextNote();
+    m_noteBanner->setVisible(note.has_value());
+    m_noteBanner->setText(note.value_or(QString()));
+
+    if (actionButton()) {
+        actionButton()->setEnabled(chosenData().has_value());
+    }
+    fitHeight();
+}

@@ -1,0 +1,704 @@
+#include "views/MergeView.h"
+
+#include "app/DropLoader.h"
+#include "app/Icons.h"
+#include "app/Theme.h"
+#include "app/ThemeButton.h"
+#include "model/AppModel.h"
+#include "model/MergeModel.h"
+#include "model/OpenFile.h"
+#include "model/Thumbnails.h"
+#include "views/IdDrag.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int thumbnailLongSide = 120;
+
+QLabel *makeLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(Theme::font(size, weight));
+    Theme::setTextColor(label, color);
+    return label;
+}
+
+QString countText(int count, const char *one, const char *many)
+{
+    return count == 1 ? MergeView::tr(one) : MergeView::tr(many).arg(count);
+}
+
+QString pagesText(int count)
+{
+    return countText(count, QT_TRANSLATE_NOOP("MergeView", "1 page"), QT_TRANSLATE_NOOP("MergeView", "%1 pages"));
+}
+
+// Opens the panel, then adds what was chosen. Belongs to the model, not to the
+// screen: leaving the screen while the panel is open still adds the files.
+QFuture<void> chooseAndAdd(AppModel *model)
+{
+    const QList<FileKind> kinds{FileKind::Pdf, FileKind::Picture};
+    const QList<QUrl> urls = co_await model->chooseFiles(true, kinds);
+    // Handed on also when cancelled: an empty list adds nothing.
+    const QFuture<void> adding = model->addToMerge(urls);
+    co_await adding;
+}
+
+// One line of text cut short with an ellipsis when it does not fit.
+class ElidedLabel : public QWidget
+{
+public:
+    ElidedLabel(QString text, QFont font, QWidget *parent) : QWidget(parent), m_text(std::move(text))
+    {
+        setFont(font);
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+        setMinimumWidth(40);
+        setFixedHeight(QFontMetrics(font).height());
+        setToolTip(m_text);
+    }
+    QString text() const { return m_text; }
+    QSize sizeHint() const override
+    {
+        return {QFontMetrics(font()).horizontalAdvance(m_text), QFontMetrics(font()).height()};
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setPen(Theme::text());
+        p.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter,
+                   fontMetrics().elidedText(m_text, Qt::ElideMiddle, width()));
+    }
+
+private:
+    QString m_text;
+};
+
+// The picture of an entry's first page, as the thumbnail cache has it; a blank
+// sheet while it renders.
+class EntryThumbnail : public QWidget
+{
+public:
+    EntryThumbnail(Thumbnails *cache, const PageItem &page, QWidget *parent)
+        : QWidget(parent), m_cache(cache), m_key{page.source, page.turn, thumbnailLongSide}
+    {
+        setFixedSize(44, 56);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        connect(cache, &Thumbnails::imagesChanged, this, [this](const Thumbnails::Key &key) {
+            if (key == m_key) {
+                update();
+                // A dropped picture (its file was written anew) is rendered again.
+                if (m_cache->image(m_key).isNull()) {
+                    m_cache->load(m_key);
+                }
+            }
+        });
+        if (cache->image(m_key).isNull()) {
+            cache->load(m_key);
+        }
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        const QImage image = m_cache->image(m_key);
+        QRectF page;
+        if (image.isNull()) {
+            // A portrait sheet, the shape most pages have.
+            page = QRectF(0, 0, 40, 56);
+        } else {
+            QSizeF size = image.size();
+            size.scale(QSizeF(width(), height()), Qt::KeepAspectRatio);
+            page = QRectF(QPointF(0, 0), size);
+        }
+        page.moveCenter(QRectF(rect()).center());
+        Theme::paintShadow(p, page, 3, QColor::fromRgbF(0, 0, 0, 0.10f), 4, QPointF(0, 1));
+        if (image.isNull()) {
+            Theme::paintCard(p, page, 3, Theme::surface(), Theme::hairline());
+        } else {
+            p.drawImage(page, image);
+            p.setPen(QPen(Theme::hairline(), 1));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(page.adjusted(0.5, 0.5, -0.5, -0.5));
+        }
+    }
+
+private:
+    Thumbnails *m_cache;
+    Thumbnails::Key m_key;
+};
+
+// Three short lines: the row can be dragged by any part of it, this is the cue.
+class DragHandle : public QWidget
+{
+public:
+    explicit DragHandle(QWidget *parent) : QWidget(parent)
+    {
+        setFixedSize(18, 18);
+        setToolTip(MergeView::tr("Drag to reorder"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        QPen pen(Theme::secondaryText(), 1.6);
+        pen.setCapStyle(Qt::RoundCap);
+        p.setPen(pen);
+        for (const qreal y : {5.0, 9.0, 13.0}) {
+            p.drawLine(QPointF(2.5, y), QPointF(15.5, y));
+        }
+    }
+};
+
+// A filled circle with a cross in it, in the secondary colour.
+class RemoveButton : public QAbstractButton
+{
+public:
+    explicit RemoveButton(QWidget *parent) : QAbstractButton(parent)
+    {
+        setFixedSize(24, 24);
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::TabFocus);
+        setToolTip(MergeView::tr("Remove from the list"));
+        setAccessibleName(MergeView::tr("Remove from the list"));
+        setAttribute(Qt::WA_Hover);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const qreal opacity = isDown() ? 0.55 : (underMouse() ? 1.0 : 0.8);
+        const QRectF circle = QRectF(rect()).adjusted(3, 3, -3, -3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Theme::withOpacity(Theme::secondaryText(), opacity));
+        p.drawEllipse(circle);
+        QPen cross(Theme::surface(), 1.8);
+        cross.setCapStyle(Qt::RoundCap);
+        p.setPen(cross);
+        const QPointF c = circle.center();
+        const qreal d = 3.4;
+        p.drawLine(c + QPointF(-d, -d), c + QPointF(d, d));
+        p.drawLine(c + QPointF(-d, d), c + QPointF(d, -d));
+        if (hasFocus()) {
+            Theme::paintFocusRing(p, QRectF(rect()), 12);
+        }
+    }
+};
+
+} // namespace
+
+// ---- MergeRow
+
+// One entry of the list. The whole row is dragged (as the entry's id) and takes
+// drops of another entry's id.
+class MergeRow : public QWidget
+{
+public:
+    MergeRow(AppModel *model, const MergeItem &item, QWidget *parent) : QWidget(parent), m_model(model), m_id(item.id)
+    {
+        setObjectName(QStringLiteral("mergeRow"));
+        setAcceptDrops(true);
+        setCursor(Qt::OpenHandCursor);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+        auto *layout = new QHBoxLayout(this);
+        layout->setContentsMargins(10, 10, 10, 10);
+        layout->setSpacing(12);
+        layout->addWidget(new DragHandle(this), 0, Qt::AlignVCenter);
+        m_number = makeLabel(QString(), 13, QFont::DemiBold, Theme::secondaryText(), this);
+        m_number->setObjectName(QStringLiteral("rowNumber"));
+        m_number->setFixedWidth(22);
+        m_number->setAlignment(Qt::AlignCenter);
+        layout->addWidget(m_number);
+        if (!item.pages.isEmpty()) {
+            layout->addWidget(new EntryThumbnail(model->thumbnails(), item.pages.first(), this));
+        }
+        auto *texts = new QVBoxLayout;
+        texts->setSpacing(2);
+        texts->addStretch(1);
+        auto *name = new ElidedLabel(item.name, Theme::font(14, QFont::Medium), this);
+        name->setObjectName(QStringLiteral("rowName"));
+        texts->addWidget(name);
+        auto *pages = makeLabel(pagesText(int(item.pages.size())), 12, QFont::Normal, Theme::secondaryText(), this);
+        pages->setObjectName(QStringLiteral("rowPages"));
+        texts->addWidget(pages);
+        texts->addStretch(1);
+        layout->addLayout(texts, 1);
+        auto *remove = new RemoveButton(this);
+        remove->setObjectName(QStringLiteral("removeButton"));
+        layout->addWidget(remove, 0, Qt::AlignVCenter);
+        connect(remove, &QAbstractButton::clicked, this, [this] { removeSelf(); });
+    }
+
+    QUuid id() const { return m_id; }
+    void setNumber(int number) { m_number->setText(QString::number(number)); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        Theme::paintCard(p, QRectF(rect()), 12, Theme::background());
+    }
+
+    void mousePressEvent(QMouseEvent *event) override
+    {
+        if (event->button() == Qt::LeftButton) {
+            m_pressAt = event->position().toPoint();
+            m_pressed = true;
+            setCursor(Qt::ClosedHandCursor);
+            event->accept(); // the row is what the press may drag
+            return;
+        }
+        QWidget::mousePressEvent(event);
+    }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        m_pressed = false;
+        setCursor(Qt::OpenHandCursor);
+        QWidget::mouseReleaseEvent(event);
+    }
+
+    void mouseMoveEvent(QMouseEvent *event) override
+    {
+        if (!m_pressed || !(event->buttons() & Qt::LeftButton) ||
+            (event->position().toPoint() - m_pressAt).manhattanLength() < QApplication::startDragDistance()) {
+            return;
+        }
+        m_pressed = false;
+        startDrag();
+    }
+
+    void dragEnterEvent(QDragEnterEvent *event) override
+    {
+        if (IdDrag::id(event->mimeData())) {
+            event->acceptProposedAction();
+        } else {
+            event->ignore(); // files go on to the screen
+        }
+    }
+
+    void dragMoveEvent(QDragMoveEvent *event) override
+    {
+        if (IdDrag::id(event->mimeData())) {
+            event->acceptProposedAction();
+            // Near the top or bottom of a long list, the list scrolls along.
+            for (QWidget *w = parentWidget(); w; w = w->parentWidget()) {
+                if (auto *scroll = qobject_cast<QScrollArea *>(w)) {
+                    const QPoint at = mapTo(scroll->widget(), event->position().toPoint());
+                    scroll->ensureVisible(at.x(), at.y(), 0, 48);
+                    break;
+                }
+            }
+        } else {
+            event->ignore();
+        }
+    }
+
+    void dropEvent(QDropEvent *event) override
+    {
+        const std::optional<QUuid> dragged = IdDrag::id(event->mimeData());
+        if (!dragged) {
+            event->ignore();
+            return;
+        }
+        if (MergeView::moveEntry(m_model->merge(), *dragged, m_id)) {
+            event->acceptProposedAction();
+        } else {
+            event->ignore();
+        }
+    }
+
+private:
+    void startDrag()
+    {
+        const QString name = m_model->merge()->items().value(indexOfSelf()).name;
+        auto *drag = new QDrag(this);
+        drag->setMimeData(IdDrag::mimeData(m_id));
+        // The name on a small card: what the user carries.
+        const QFont font = Theme::font(13, QFont::Medium);
+        const QFontMetrics metrics(font);
+        const QString shown = metrics.elidedText(name, Qt::ElideMiddle, 320);
+        const qreal ratio = devicePixelRatioF();
+        const QSize size(metrics.horizontalAdvance(shown) + 16, metrics.height() + 16);
+        QPixmap preview(size * ratio);
+        preview.setDevicePixelRatio(ratio);
+        preview.fill(Qt::transparent);
+        {
+            QPainter p(&preview);
+            Theme::paintCard(p, QRectF(QPointF(0, 0), QSizeF(size)), 8, Theme::surface(), Theme::hairline());
+            p.setFont(font);
+            p.setPen(Theme::text());
+            p.drawText(QRect(QPoint(8, 8), size - QSize(16, 16)), Qt::AlignCenter, shown);
+        }
+        drag->setPixmap(preview);
+        drag->setHotSpot(QPoint(size.width() / 2, size.height() / 2));
+        QPointer<MergeRow> self(this);
+        drag->exec(Qt::MoveAction);
+        if (self) {
+            setCursor(Qt::OpenHandCursor);
+        }
+    }
+
+    qsizetype indexOfSelf() const
+    {
+        const QList<MergeItem> &items = m_model->merge()->items();
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            if (items[i].id == m_id) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
+    void removeSelf()
+    {
+        QList<MergeItem> items = m_model->merge()->items();
+        const QUuid id = m_id;
+        items.removeIf([id](const MergeItem &item) { return item.id == id; });
+        m_model->merge()->setItems(items); // may delete this row later; nothing follows
+    }
+
+    AppModel *m_model;
+    const QUuid m_id;
+    QLabel *m_number;
+    QPoint m_pressAt;
+    bool m_pressed = false;
+};
+
+// ---- MergeListArea
+
+// The card that holds the list, or the empty state with its dashed outline.
+class MergeListArea : public QWidget
+{
+public:
+    explicit MergeListArea(QWidget *parent) : QWidget(parent)
+    {
+        setObjectName(QStringLiteral("mergeList"));
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+
+    void setTargeted(bool targeted)
+    {
+        m_targeted = targeted;
+        update();
+    }
+    void setEmpty(bool empty)
+    {
+        m_empty = empty;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QRectF body(rect());
+        if (m_empty) {
+            Theme::paintDropZone(p, body, 18, m_targeted);
+        } else {
+            // The list draws no outline: its rows already frame it.
+            Theme::paintCard(p, body, 18, m_targeted ? Theme::accentSoft() : Theme::surface());
+        }
+    }
+
+private:
+    bool m_targeted = false;
+    bool m_empty = true;
+};
+
+// ---- MergeView
+
+MergeView::MergeView(AppModel *model, QWidget *parent) : QWidget(parent), m_model(model)
+{
+    setObjectName(QStringLiteral("mergeView"));
+    setWindowTitle(tr("Merge PDFs"));
+    setAcceptDrops(true);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, Theme::background());
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    auto *stack = new QVBoxLayout(this);
+    stack->setContentsMargins(28, 28, 28, 28);
+    stack->setSpacing(18);
+
+    // Header
+    auto *header = new QHBoxLayout;
+    header->setSpacing(0);
+    auto *titles = new QVBoxLayout;
+    titles->setSpacing(4);
+    auto *title = makeLabel(tr("Merge PDFs"), 24, QFont::Bold, Theme::text(), this);
+    title->setObjectName(QStringLiteral("mergeTitle"));
+    titles->addWidget(title);
+    auto *detail = makeLabel(tr("Drop PDFs and images here, drag them into order, then Merge. Open files join as "
+                                "they are now, with their turns, removed pages and stamps."),
+                             13, QFont::Normal, Theme::secondaryText(), this);
+    detail->setWordWrap(true);
+    detail->setMaximumHeight(QFontMetrics(detail->font()).lineSpacing() * 3 + 2);
+    QSizePolicy detailPolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+    detailPolicy.setHeightForWidth(true);
+    detail->setSizePolicy(detailPolicy);
+    titles->addWidget(detail);
+    header->addLayout(titles, 1);
+    header->addSpacing(20);
+    auto *add = new ThemeButton(tr("Add"), ThemeButton::Style::Secondary, this);
+    add->setObjectName(QStringLiteral("addButton"));
+    add->setIcon(Icons::icon(Symbol::Add, Theme::accentDeep()));
+    add->setIconSize(QSize(16, 16));
+    m_addMenu = new QMenu(add);
+    m_addMenu->setObjectName(QStringLiteral("addMenu"));
+    add->setMenu(m_addMenu);
+    connect(m_addMenu, &QMenu::aboutToShow, this, &MergeView::fillAddMenu);
+    header->addWidget(add, 0, Qt::AlignTop);
+    stack->addLayout(header);
+
+    // List area: the empty state, or the rows.
+    m_listArea = new MergeListArea(this);
+    m_listStack = new QStackedLayout(m_listArea);
+    // The scroll bar stays inside the card's rounded corners.
+    m_listStack->setContentsMargins(0, 6, 4, 6);
+
+    auto *empty = new QWidget(m_listArea);
+    empty->setObjectName(QStringLiteral("emptyState"));
+    auto *emptyLayout = new QVBoxLayout(empty);
+    emptyLayout->setSpacing(10);
+    emptyLayout->addStretch(1);
+    auto *symbol = new QLabel(empty);
+    const int side = 40;
+    symbol->setPixmap(Icons::icon(Symbol::Merge, Theme::accent()).pixmap(QSize(side, side), devicePixelRatioF()));
+    symbol->setAlignment(Qt::AlignCenter);
+    emptyLayout->addWidget(symbol);
+    auto *emptyTitle = makeLabel(tr("Drop files to merge"), 16, QFont::DemiBold, Theme::text(), empty);
+    emptyTitle->setAlignment(Qt::AlignCenter);
+    emptyLayout->addWidget(emptyTitle);
+    auto *emptyDetail = makeLabel(tr("Two or more PDFs or images"), 12.5, QFont::Normal, Theme::secondaryText(), empty);
+    emptyDetail->setAlignment(Qt::AlignCenter);
+    emptyLayout->addWidget(emptyDetail);
+    emptyLayout->addStretch(1);
+    m_listStack->addWidget(empty);
+
+    auto *scroll = new QScrollArea(m_listArea);
+    scroll->setObjectName(QStringLiteral("mergeScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The card behind shows through: the list sits on its white.
+    scroll->setAutoFillBackground(false);
+    scroll->viewport()->setAutoFillBackground(false);
+    // A slim bar without arrows, like the rest of the card: a thumb on nothing.
+    scroll->verticalScrollBar()->setStyleSheet(QStringLiteral(
+        "QScrollBar:vertical { background: transparent; width: 10px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: rgba(20, 18, 16, 0.22); border-radius: 3px;"
+        " min-height: 32px; margin: 2px 2px 2px 2px; }"
+        "QScrollBar::handle:vertical:hover { background: rgba(20, 18, 16, 0.38); }"
+        "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: none; }"
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }"));
+    m_rowsHolder = new QWidget;
+    m_rowsHolder->setObjectName(QStringLiteral("mergeRows"));
+    m_rowsHolder->setAutoFillBackground(false);
+    m_rowsLayout = new QVBoxLayout(m_rowsHolder);
+    m_rowsLayout->setContentsMargins(12, 6, 8, 6); // 12 from the card on every side, with the stack's inset
+    m_rowsLayout->setSpacing(8);
+    m_rowsLayout->addStretch(1);
+    scroll->setWidget(m_rowsHolder);
+    m_rowsHolder->setAutoFillBackground(false); // setWidget turns it on
+    m_listStack->addWidget(scroll);
+    stack->addWidget(m_listArea, 1);
+
+    // Footer
+    auto *footer = new QHBoxLayout;
+    footer->setSpacing(10);
+    m_summary = makeLabel(QString(), 13, QFont::Normal, Theme::secondaryText(), this);
+    m_summary->setObjectName(QStringLiteral("mergeSummary"));
+    footer->addWidget(m_summary, 0, Qt::AlignVCenter);
+    footer->addStretch(1);
+    m_clear = new ThemeButton(tr("Clear"), ThemeButton::Style::Secondary, this);
+    m_clear->setObjectName(QStringLiteral("clearButton"));
+    footer->addWidget(m_clear);
+    m_merge = new ThemeButton(tr("Merge…"), ThemeButton::Style::Primary, this);
+    m_merge->setObjectName(QStringLiteral("mergeButton"));
+    footer->addWidget(m_merge);
+    stack->addLayout(footer);
+
+    connect(m_clear, &QAbstractButton::clicked, this, [this] { m_model->merge()->setItems({}); });
+    connect(m_merge, &QAbstractButton::clicked, this, [this] { m_model->mergeFiles(); });
+    connect(m_model->merge(), &MergeModel::itemsChanged, this, [this] {
+        syncRows();
+        updateFooter();
+    });
+    connect(m_model, &AppModel::busyChanged, this, &MergeView::updateFooter);
+    syncRows();
+    updateFooter();
+}
+
+bool MergeView::moveEntry(MergeModel *merge, const QUuid &dragged, const QUuid &target)
+{
+    const QList<MergeItem> &items = merge->items();
+    const auto indexOf = [&items](const QUuid &id) -> qsizetype {
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            if (items[i].id == id) {
+                return i;
+            }
+        }
+        return -1;
+    };
+    const qsizetype from = indexOf(dragged);
+    const qsizetype to = indexOf(target);
+    if (from < 0 || to < 0 || from == to) {
+        return false;
+    }
+    merge->move({int(from)}, int(from < to ? to + 1 : to));
+    return true;
+}
+
+void MergeView::fillAddMenu()
+{
+    m_addMenu->clear();
+    QAction *files = m_addMenu->addAction(tr("Add Files…"));
+    files->setObjectName(QStringLiteral("addFilesAction"));
+    QPointer<AppModel> model(m_model);
+    connect(files, &QAction::triggered, m_model, [model] {
+        if (model) {
+            chooseAndAdd(model);
+        }
+    });
+    if (m_model->files().isEmpty()) {
+        return;
+    }
+    m_addMenu->addSeparator();
+    for (OpenFile *file : m_model->files()) {
+        // A name is data, not a text to translate; '&' must not become a mnemonic.
+        QString title = file->name();
+        title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *action = m_addMenu->addAction(title);
+        action->setData(file->id());
+        QPointer<OpenFile> target(file);
+        connect(action, &QAction::triggered, m_model, [model, target] {
+            if (model && target) {
+                model->merge()->add(*target);
+            }
+        });
+    }
+}
+
+void MergeView::syncRows()
+{
+    const QList<MergeItem> &items = m_model->merge()->items();
+    QSet<QUuid> present;
+    for (const MergeItem &item : items) {
+        present.insert(item.id);
+    }
+    // Rows of entries that are gone go later: one of them may be running the
+    // remove button's click or a drag right now.
+    for (auto it = m_rows.begin(); it != m_rows.end();) {
+        if (!present.contains(it.key())) {
+            it.value()->hide();
+            m_rowsLayout->removeWidget(it.value());
+            it.value()->deleteLater();
+            it = m_rows.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        MergeRow *row = m_rows.value(items[i].id);
+        if (!row) {
+            row = new MergeRow(m_model, items[i], m_rowsHolder);
+            m_rows.insert(items[i].id, row);
+            m_rowsLayout->insertWidget(int(i), row);
+        } else if (m_rowsLayout->indexOf(row) != int(i)) {
+            m_rowsLayout->removeWidget(row);
+            m_rowsLayout->insertWidget(int(i), row);
+        }
+        row->setNumber(int(i) + 1);
+        row->show();
+    }
+    m_listArea->setEmpty(items.isEmpty());
+    m_listStack->setCurrentIndex(items.isEmpty() ? 0 : 1);
+}
+
+void MergeView::updateFooter()
+{
+    const QList<MergeItem> &items = m_model->merge()->items();
+    if (items.isEmpty()) {
+        m_summary->clear();
+    } else {
+        m_summary->setText(countText(int(items.size()), QT_TRANSLATE_NOOP("MergeView", "1 file"), QT_TRANSLATE_NOOP("MergeView", "%1 files")) +
+                           QStringLiteral(" · ") + pagesText(m_model->merge()->pageCount()));
+    }
+    m_clear->setVisible(!items.isEmpty());
+    m_merge->setEnabled(items.size() >= 2 && !m_model->busy());
+}
+
+void MergeView::setTargeted(bool targeted)
+{
+    if (m_targeted == targeted) {
+        return;
+    }
+    m_targeted = targeted;
+    m_listArea->setTargeted(targeted);
+    emit targetedChanged();
+}
+
+void MergeView::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (DropLoader::urls(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    setTargeted(true);
+}
+
+void MergeView::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (DropLoader::urls(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+}
+
+void MergeView::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    setTargeted(false);
+    event->accept();
+}
+
+void MergeView::dropEvent(QDropEvent *event)
+{
+    setTargeted(false);
+    const QList<QUrl> urls = DropLoader::urls(event->mimeData());
+    if (urls.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    m_model->addToMerge(urls);
+}
