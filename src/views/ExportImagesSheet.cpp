@@ -5,7 +5,7 @@
 #include "engine/PDFEngine.h"
 #include "model/OpenFile.h"
 #include "stamps/StampLibrary.h"
-#include "views/SegmentedChoice.h"
+#include "app/SegmentedChoice.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -7,7 +7,7 @@
 #include "model/AppModel.h"
 #include "model/OpenFile.h"
 #include "stamps/StampLibrary.h"
-#include "views/SegmentedChoice.h"
+#include "app/SegmentedChoice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

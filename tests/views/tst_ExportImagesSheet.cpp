@@ -2,7 +2,7 @@
 
 #include "app/ShellFixture.h"
 #include "app/ThemeButton.h"
-#include "views/SegmentedChoice.h"
+#include "app/SegmentedChoice.h"
 
 #include <QComboBox>
 #include <QImageReader>

@@ -3,7 +3,7 @@
 #include "app/ShellFixture.h"
 #include "app/ThemeButton.h"
 #include "helpers/OutputFixtures.h"
-#include "views/SegmentedChoice.h"
+#include "app/SegmentedChoice.h"
 
 #include <QLabel>
 #include <QLineEdit>

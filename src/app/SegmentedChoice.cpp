@@ -1,4 +1,4 @@
-#include "views/SegmentedChoice.h"
+#include "app/SegmentedChoice.h"
 
 #include "app/Theme.h"
 
@@ -24,7 +24,11 @@ SegmentedChoice::SegmentedChoice(const QStringList &labels, QWidget *parent)
 
 void SegmentedChoice::setCurrentIndex(int index)
 {
-    if (index < -1 || index >= count() || index == m_current) {
+    // An index that names no segment (a stored value of an older build) chooses none.
+    if (index < 0 || index >= count()) {
+        index = -1;
+    }
+    if (index == m_current) {
         return;
     }
     m_current = index;

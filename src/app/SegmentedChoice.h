@@ -16,7 +16,7 @@ public:
     int count() const { return int(m_labels.size()); }
     QString label(int index) const { return m_labels.value(index); }
     int currentIndex() const { return m_current; }
-    // -1 chooses nothing; other indexes outside the labels are ignored.
+    // -1, and any index outside the labels, chooses nothing.
     void setCurrentIndex(int index);
 
     QSize sizeHint() const override;
