@@ -1,5 +1,6 @@
 #include "codeviews/CodesView.h"
 
+#include "app/Spinner.h"
 #include "app/DropLoader.h"
 #include "app/Icons.h"
 #include "app/NoteBanner.h"

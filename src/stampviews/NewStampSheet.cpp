@@ -4,7 +4,7 @@
 #include "app/Theme.h"
 #include "app/ThemeButton.h"
 #include "model/AppModel.h"
-#include "stampviews/BusySpinner.h"
+#include "app/Spinner.h"
 #include "stampviews/DrawingPad.h"
 #include "stampviews/PictureBox.h"
 #include "stampviews/ReadyStampsPicker.h"
@@ -247,7 +247,7 @@ QWidget *NewStampSheet::makeProgress()
     auto *row = new QHBoxLayout(line);
     row->setSpacing(10);
     row->addStretch(1);
-    row->addWidget(new BusySpinner(16, line));
+    row->addWidget(new Spinner(line));
     auto *text = new QLabel(tr("Removing the paper…"), line);
     text->setFont(Theme::font(13));
     Theme::setTextColor(text, Theme::secondaryText());
