@@ -15,19 +15,13 @@
 #include <QAbstractButton>
 #include <QDir>
 #include <QScrollBar>
+#include "helpers/Screenshots.h"
 
 namespace {
 
-QString outputFolder;
-
-bool save(QWidget *widget, const QString &name)
-{
-    QCoreApplication::processEvents();
-    const QString path = QDir(outputFolder).filePath(name + QStringLiteral(".png"));
-    const bool ok = widget->grab().save(path);
-    fprintf(stderr, "%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
-}
+using Screenshots::backdrop;
+using Screenshots::save;
+using Screenshots::saveImage;
 
 void click(QWidget &view, const char *name)
 {
@@ -41,8 +35,7 @@ void click(QWidget &view, const char *name)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
-    QDir().mkpath(outputFolder);
+    Screenshots::setUp(argc, argv, QStringLiteral("."));
     AboutFixture::setUpApplication();
     bool ok = true;
 

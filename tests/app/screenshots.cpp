@@ -25,32 +25,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
+#include "helpers/Screenshots.h"
 
 namespace {
 
-QString outputFolder;
-
-bool save(QWidget *widget, const QString &name)
-{
-    QCoreApplication::processEvents();
-    const QString path = QDir(outputFolder).filePath(name + QStringLiteral(".png"));
-    const bool ok = widget->grab().save(path);
-    fprintf(stderr, "%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
-}
-
-QWidget *backdrop(QWidget *content, int margin = 24)
-{
-    auto *window = new QWidget;
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, Theme::background());
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
-    auto *layout = new QVBoxLayout(window);
-    layout->setContentsMargins(margin, margin, margin, margin);
-    layout->addWidget(content);
-    return window;
-}
+using Screenshots::backdrop;
+using Screenshots::save;
+using Screenshots::saveImage;
 
 bool controls()
 {
@@ -189,8 +170,7 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     Theme::apply(app);
-    outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
-    QDir().mkpath(outputFolder);
+    Screenshots::setUp(argc, argv, QStringLiteral("screenshots"));
 
     bool ok = controls();
     ok = passwordPrompts() && ok;

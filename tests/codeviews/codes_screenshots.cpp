@@ -14,19 +14,13 @@
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QTemporaryDir>
+#include "helpers/Screenshots.h"
 
 namespace {
 
-QString outputFolder;
-
-bool save(QWidget *widget, const QString &name)
-{
-    QCoreApplication::processEvents();
-    const QString path = QDir(outputFolder).filePath(name + QStringLiteral(".png"));
-    const bool ok = widget->grab().save(path);
-    fprintf(stderr, "%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
-}
+using Screenshots::backdrop;
+using Screenshots::save;
+using Screenshots::saveImage;
 
 FoundCode code(const QString &payload, CodeSymbology symbology, const QString &origin,
                std::optional<int> page = std::nullopt)
@@ -40,8 +34,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     Theme::apply(app);
-    outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    QDir().mkpath(outputFolder);
+    Screenshots::setUp(argc, argv, QDir::currentPath());
 
     QTemporaryDir files;
     PDFEngine engine;

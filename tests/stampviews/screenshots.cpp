@@ -32,24 +32,13 @@
 
 #include <cmath>
 #include <functional>
+#include "helpers/Screenshots.h"
 
 namespace {
 
-QString outputFolder;
-
-bool saveImage(const QImage &image, const QString &name)
-{
-    const QString path = QDir(outputFolder).filePath(name + QStringLiteral(".png"));
-    const bool ok = image.save(path);
-    fprintf(stderr, "%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
-}
-
-bool save(QWidget *widget, const QString &name)
-{
-    QCoreApplication::processEvents();
-    return saveImage(widget->grab().toImage(), name);
-}
+using Screenshots::backdrop;
+using Screenshots::save;
+using Screenshots::saveImage;
 
 bool waitUntil(const std::function<bool()> &done, int ms = 20000)
 {
@@ -59,19 +48,6 @@ bool waitUntil(const std::function<bool()> &done, int ms = 20000)
     }
     QCoreApplication::processEvents();
     return done();
-}
-
-QWidget *backdrop(QWidget *content, int margin = 24)
-{
-    auto *window = new QWidget;
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, Theme::background());
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
-    auto *layout = new QVBoxLayout(window);
-    layout->setContentsMargins(margin, margin, margin, margin);
-    layout->addWidget(content);
-    return window;
 }
 
 // A signature photographed on paper, lifted by the stamp maker.
@@ -312,8 +288,7 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     Theme::apply(app);
-    outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
-    QDir().mkpath(outputFolder);
+    Screenshots::setUp(argc, argv, QStringLiteral("screenshots"));
 
     QTemporaryDir folder;
     FakeFilePanels panels;

@@ -24,10 +24,13 @@
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include "helpers/Screenshots.h"
 
 namespace {
 
-QString outputFolder;
+using Screenshots::backdrop;
+using Screenshots::save;
+using Screenshots::saveImage;
 
 void settle(const AppModel &model, PageGrid *grid)
 {
@@ -45,15 +48,6 @@ void settle(const AppModel &model, PageGrid *grid)
         }
     }
     QCoreApplication::processEvents();
-}
-
-bool save(QWidget *widget, const QString &name)
-{
-    QCoreApplication::processEvents();
-    const QString path = QDir(outputFolder).filePath(name + QStringLiteral(".png"));
-    const bool ok = widget->grab().save(path);
-    fprintf(stderr, "%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
 }
 
 bool shoot(AppModel &model, OpenFile *file, const QString &name)
@@ -76,8 +70,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     Theme::apply(app);
-    outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    QDir().mkpath(outputFolder);
+    Screenshots::setUp(argc, argv, QDir::currentPath());
 
     QTemporaryDir folder;
     PDFEngine engine;

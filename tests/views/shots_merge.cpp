@@ -22,10 +22,13 @@
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include "helpers/Screenshots.h"
 
 namespace {
 
-QString outputFolder;
+using Screenshots::backdrop;
+using Screenshots::save;
+using Screenshots::saveImage;
 
 void settle(int ms = 300)
 {
@@ -34,15 +37,6 @@ void settle(int ms = 300)
     while (timer.elapsed() < ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
-}
-
-bool save(QWidget *widget, const QString &name)
-{
-    settle();
-    const QString path = QDir(outputFolder).filePath(name + QStringLiteral(".png"));
-    const bool ok = widget->grab().save(path);
-    fprintf(stderr, "%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
 }
 
 // As it looks while files are dragged over it.
@@ -66,8 +60,7 @@ int main(int argc, char *argv[])
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     Theme::apply(app);
-    outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screenshots");
-    QDir().mkpath(outputFolder);
+    Screenshots::setUp(argc, argv, QStringLiteral("screenshots"));
 
     QTemporaryDir files;
     const auto pdf = [&files](const QString &name, int pages, const QString &password = {}) {

@@ -12,19 +12,13 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QSettings>
+#include "helpers/Screenshots.h"
 
 namespace {
 
-QString outputFolder;
-
-bool save(QWidget *widget, const QString &name)
-{
-    QCoreApplication::processEvents();
-    const QString path = QDir(outputFolder).filePath(name + QStringLiteral(".png"));
-    const bool ok = widget->grab().save(path);
-    fprintf(stderr, "%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
-    return ok;
-}
+using Screenshots::backdrop;
+using Screenshots::save;
+using Screenshots::saveImage;
 
 template<typename Predicate>
 bool waitUntil(Predicate done, int ms = 120000)
@@ -134,8 +128,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Tamsel"));
     Theme::apply(app);
     QSettings().clear();
-    outputFolder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
-    QDir().mkpath(outputFolder);
+    Screenshots::setUp(argc, argv, QDir::currentPath());
 
     ShellFixture shell;
     bool ok = splitSheets(shell);
