@@ -5,13 +5,13 @@
 
 // A row of mutually exclusive choices drawn as one rounded control; the chosen
 // segment is a raised white card. Arrow keys move the choice.
-class SegmentedChoice : public QWidget
+class SegmentedControl : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentIndexChanged)
 
 public:
-    explicit SegmentedChoice(const QStringList &labels, QWidget *parent = nullptr);
+    explicit SegmentedControl(const QStringList &labels, QWidget *parent = nullptr);
 
     int count() const { return int(m_labels.size()); }
     QString label(int index) const { return m_labels.value(index); }

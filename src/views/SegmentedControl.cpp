@@ -1,4 +1,4 @@
-#include "views/SegmentedChoice.h"
+#include "views/SegmentedControl.h"
 
 #include "app/Theme.h"
 
@@ -13,7 +13,7 @@ constexpr int textPadding = 16;
 constexpr int controlHeight = 30;
 } // namespace
 
-SegmentedChoice::SegmentedChoice(const QStringList &labels, QWidget *parent)
+SegmentedControl::SegmentedControl(const QStringList &labels, QWidget *parent)
     : QWidget(parent), m_labels(labels)
 {
     setFont(Theme::font(13, QFont::Medium));
@@ -22,7 +22,7 @@ SegmentedChoice::SegmentedChoice(const QStringList &labels, QWidget *parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void SegmentedChoice::setCurrentIndex(int index)
+void SegmentedControl::setCurrentIndex(int index)
 {
     if (index < -1 || index >= count() || index == m_current) {
         return;
@@ -32,7 +32,7 @@ void SegmentedChoice::setCurrentIndex(int index)
     emit currentIndexChanged(index);
 }
 
-int SegmentedChoice::segmentWidth() const
+int SegmentedControl::segmentWidth() const
 {
     int widest = 0;
     const QFontMetrics metrics(font());
@@ -42,18 +42,18 @@ int SegmentedChoice::segmentWidth() const
     return widest + 2 * textPadding;
 }
 
-QSize SegmentedChoice::sizeHint() const
+QSize SegmentedControl::sizeHint() const
 {
     return {segmentWidth() * count() + 2 * inset, controlHeight};
 }
 
-QRectF SegmentedChoice::segmentRect(int index) const
+QRectF SegmentedControl::segmentRect(int index) const
 {
     const qreal width = (this->width() - 2.0 * inset) / std::max(1, count());
     return {inset + index * width, qreal(inset), width, this->height() - 2.0 * inset};
 }
 
-void SegmentedChoice::paintEvent(QPaintEvent *)
+void SegmentedControl::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -75,7 +75,7 @@ void SegmentedChoice::paintEvent(QPaintEvent *)
     }
 }
 
-void SegmentedChoice::mousePressEvent(QMouseEvent *event)
+void SegmentedControl::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
@@ -89,7 +89,7 @@ void SegmentedChoice::mousePressEvent(QMouseEvent *event)
     }
 }
 
-void SegmentedChoice::keyPressEvent(QKeyEvent *event)
+void SegmentedControl::keyPressEvent(QKeyEvent *event)
 {
     const bool forward = event->key() == Qt::Key_Right;
     if ((event->key() != Qt::Key_Left && !forward) || count() == 0) {
@@ -102,7 +102,7 @@ void SegmentedChoice::keyPressEvent(QKeyEvent *event)
     setCurrentIndex(next);
 }
 
-void SegmentedChoice::focusInEvent(QFocusEvent *event)
+void SegmentedControl::focusInEvent(QFocusEvent *event)
 {
     // A sheet that opens gives its first control the focus; the ring would
     // suggest the user had moved there.
@@ -111,7 +111,7 @@ void SegmentedChoice::focusInEvent(QFocusEvent *event)
     update();
 }
 
-void SegmentedChoice::focusOutEvent(QFocusEvent *event)
+void SegmentedControl::focusOutEvent(QFocusEvent *event)
 {
     m_showsFocus = false;
     QWidget::focusOutEvent(event);
