@@ -34,15 +34,6 @@ QWidget *divider(Qt::Orientation orientation, QWidget *parent)
     return line;
 }
 
-QLabel *makeLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setFont(Theme::font(size, weight));
-    label->setTextFormat(Qt::PlainText);
-    Theme::setTextColor(label, color);
-    return label;
-}
-
 } // namespace
 
 SignView::SignView(AppModel *model, OpenFile *file, QWidget *parent)
@@ -125,9 +116,14 @@ QWidget *SignView::makeTopBar()
     auto *titles = new QVBoxLayout;
     titles->setContentsMargins(0, 0, 0, 0);
     titles->setSpacing(2);
-    titles->addWidget(makeLabel(tr("Sign & Stamp"), 16, QFont::DemiBold, Theme::text(), bar));
-    m_pageCounter = makeLabel(QString(), 12, QFont::Normal, Theme::secondaryText(), bar);
+    auto *title = new QLabel(tr("Sign & Stamp"), bar);
+    title->setFont(Theme::font(16, QFont::DemiBold));
+    Theme::setTextColor(title, Theme::text());
+    titles->addWidget(title);
+    m_pageCounter = new QLabel(bar);
     m_pageCounter->setObjectName(QStringLiteral("pageCounter"));
+    m_pageCounter->setFont(Theme::font(12));
+    Theme::setTextColor(m_pageCounter, Theme::secondaryText());
     titles->addWidget(m_pageCounter);
     row->addLayout(titles);
     row->addStretch(1);
@@ -314,7 +310,11 @@ void SignView::removeSelected()
     if (!current || !m_selectedPlacement) {
         return;
     }
-    m_model->remove(*m_selectedPlacement, m_file, current->id);
+    // A selection no longer on this page (its stamp taken off elsewhere) has
+    // nothing to remove, and must not mark the document as changed.
+    if (selectedStamp()) {
+        m_model->remove(*m_selectedPlacement, m_file, current->id);
+    }
     m_selectedPlacement.reset();
     refresh();
 }

@@ -7,6 +7,7 @@
 #include "app/ThemeButton.h"
 #include "engine/PDFEngine.h"
 #include "helpers/FakeFilePanels.h"
+#include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
 #include "model/OpenFile.h"
@@ -432,7 +433,29 @@ bool signView(PDFEngine &engine, FakeFilePanels &panels, const QTemporaryDir &fo
         });
         ok = save(&view, QStringLiteral("sign-view-%1").arg(size.width())) && ok;
     }
-    return ok;
+
+    // A long document opened in its middle: the strip starts at that page.
+    const QString longPath = folder.filePath(QStringLiteral("Minutes.pdf"));
+    Fixtures::writeNumberedPdf(longPath, 40);
+    TestUtil::waitFor(model.open({QUrl::fromLocalFile(longPath)}));
+    OpenFile *minutes = model.files().value(1);
+    if (!minutes) {
+        return false;
+    }
+    model.setSigningStartPage(minutes->pages().at(19).id);
+    SignView view(&model, minutes);
+    view.resize(1000, 640);
+    view.show();
+    waitUntil([&] {
+        const auto [first, last] = view.strip()->visibleRange();
+        for (int i = first; first >= 0 && i <= last; ++i) {
+            if (model.thumbnails()->image(PageImage::key(minutes->pages().at(i), SignPageStrip::thumbnailLongSide)).isNull()) {
+                return false;
+            }
+        }
+        return view.pageArea()->isShowingPicture();
+    });
+    return save(&view, QStringLiteral("sign-view-long")) && ok;
 }
 
 } // namespace

@@ -85,6 +85,7 @@ private slots:
     void pageKeys();
     void keysOnThePage_data();
     void keysOnThePage();
+    void deleteAfterTheStampWentElsewhere();
     void addToAllPages();
     void angleSliderTurnsTheStamp();
     void stripClickShowsThePage();
@@ -190,6 +191,18 @@ void tst_SignView::keysOnThePage()
     QCOMPARE(s.file->isEdited(), removed);
     QVERIFY(!s.view->selectedPlacementID());
     QVERIFY(!s.view->panel()->selected());
+}
+
+void tst_SignView::deleteAfterTheStampWentElsewhere()
+{
+    Screen s(1);
+    s.show();
+    s.view->place(s.addStamp());
+    s.f.model->remove(*s.view->selectedPlacementID(), s.file, s.id(1));
+    s.file->setEdited(false);
+    QTest::keyClick(s.view->pageArea(), Qt::Key_Delete);
+    QVERIFY(!s.file->isEdited());
+    QVERIFY(!s.view->selectedPlacementID());
 }
 
 void tst_SignView::addToAllPages()
