@@ -3,6 +3,7 @@
 #include "app/Theme.h"
 #include "model/AppModel.h"
 #include "model/Thumbnails.h"
+#include "stampviews/StyleSheets.h"
 #include "stamps/StampLibrary.h"
 #include "views/PageImage.h"
 #include "views/ThumbnailRequests.h"
@@ -141,6 +142,14 @@ SignPageStrip::SignPageStrip(AppModel *model, QWidget *parent)
     // The content follows the viewport's width, so a scroll bar coming or
     // going narrows the cells instead of hiding part of them.
     setWidgetResizable(true);
+    // A slim bar that keeps the narrow cells wide, as the page grid's does.
+    verticalScrollBar()->setStyleSheet(
+        QStringLiteral("QScrollBar:vertical { background: transparent; width: 10px; margin: 4px 2px; }"
+                       "QScrollBar::handle:vertical { background: %1; border-radius: 3px; min-height: 28px; }"
+                       "QScrollBar::handle:vertical:hover { background: %2; }"
+                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: none; }"
+                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }")
+            .arg(cssColor(Theme::withOpacity(Theme::text(), 0.22)), cssColor(Theme::withOpacity(Theme::text(), 0.36))));
     m_content->setObjectName(QStringLiteral("pageStripContent"));
     setWidget(m_content);
     QPalette palette = viewport()->palette();
