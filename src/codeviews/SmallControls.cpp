@@ -6,7 +6,8 @@
 #include <QPainter>
 #include <QVariantAnimation>
 
-QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
+QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColor color,
+                    QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setFont(Theme::font(size, weight));
@@ -17,7 +18,8 @@ QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColo
 
 // ---- LinkButton
 
-LinkButton::LinkButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
+LinkButton::LinkButton(const QString &text, QWidget *parent)
+    : QPushButton(text, parent)
 {
     setFont(Theme::font(13, QFont::Medium));
     setCursor(Qt::PointingHandCursor);
@@ -51,7 +53,9 @@ void LinkButton::paintEvent(QPaintEvent *)
 
 // ---- Spinner
 
-Spinner::Spinner(QWidget *parent) : QWidget(parent), m_turn(new QVariantAnimation(this))
+Spinner::Spinner(QWidget *parent)
+    : QWidget(parent)
+    , m_turn(new QVariantAnimation(this))
 {
     setFixedSize(16, 16);
     m_turn->setStartValue(0.0);

@@ -8,7 +8,8 @@ class QLabel;
 class QVariantAnimation;
 
 // A plain-text label in the application font.
-QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent);
+QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColor color,
+                    QWidget *parent);
 
 // A button drawn as a plain link: accent text without a body, underlined while
 // the pointer is over it.

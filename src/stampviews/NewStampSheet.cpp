@@ -125,6 +125,9 @@ void NewStampSheet::start()
 
 QFuture<void> NewStampSheet::process(QFuture<Result<StampMaker::Stamp>> making)
 {
+    // The result is shown from the next event on, never inside the
+    // constructor, even when the maker answers at once (a missing file).
+    co_await Async::nextTurn(this);
     const Result<StampMaker::Stamp> made = co_await making;
     // Cancel drops what the maker still brings back, success or not.
     if (m_work.isCanceled() || made.isCanceled()) {

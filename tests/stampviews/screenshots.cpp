@@ -18,7 +18,7 @@
 #include "stampviews/PlacedStamp.h"
 #include "stampviews/ReadyStampsPicker.h"
 #include "stampviews/StampLibraryPanel.h"
-#include "stampviews/SegmentedChoice.h"
+#include "app/SegmentedChoice.h"
 #include "stampviews/SignPageArea.h"
 #include "stampviews/SignPageStrip.h"
 #include "stampviews/SignView.h"
