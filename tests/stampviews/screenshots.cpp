@@ -7,8 +7,11 @@
 #include "app/ThemeButton.h"
 #include "engine/PDFEngine.h"
 #include "helpers/FakeFilePanels.h"
+#include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
+#include "model/OpenFile.h"
+#include "model/Thumbnails.h"
 #include "stampviews/DrawingPad.h"
 #include "stampviews/NewStampMenu.h"
 #include "stampviews/NewStampSheet.h"
@@ -16,15 +19,21 @@
 #include "stampviews/ReadyStampsPicker.h"
 #include "stampviews/StampLibraryPanel.h"
 #include "app/SegmentedChoice.h"
+#include "stampviews/SignPageArea.h"
+#include "stampviews/SignPageStrip.h"
+#include "stampviews/SignView.h"
 #include "stampviews/StampTile.h"
 #include "stamps/StampLibrary.h"
+#include "views/PageImage.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPageSize>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -281,6 +290,150 @@ bool libraryPanel(AppModel &model, const QString &name, bool select)
     return ok;
 }
 
+// A three-page agreement with a line to sign on the first page.
+bool writeAgreement(const QString &path)
+{
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setResolution(72);
+    QPainter p(&writer);
+    if (!p.isActive()) {
+        return false;
+    }
+    const QString body = QStringLiteral(
+        "The Client engages the Contractor to deliver the services described in Schedule A, and the "
+        "Contractor agrees to perform them with due care and in line with the timetable set out below. "
+        "Fees are invoiced monthly and fall due thirty days after the date of each invoice. Either party "
+        "may end this agreement with sixty days' written notice to the other.");
+    const qreal left = 64;
+    const qreal width = 595 - 2 * left;
+    for (int page = 1; page <= 3; ++page) {
+        qreal y = 72;
+        if (page == 1) {
+            p.setPen(QColor(20, 18, 16));
+            p.setFont(QFont(QStringLiteral("DejaVu Serif"), 20, QFont::Bold));
+            p.drawText(QRectF(left, y, width, 30), Qt::AlignLeft, QStringLiteral("Service Agreement"));
+            y += 34;
+            p.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+            p.setPen(QColor(110, 104, 98));
+            p.drawText(QRectF(left, y, width, 16), Qt::AlignLeft,
+                       QStringLiteral("Between Northwind Studio Ltd and Harbour Lane Trading Co."));
+            y += 36;
+        }
+        p.setFont(QFont(QStringLiteral("DejaVu Serif"), 10));
+        for (int section = 1; section <= (page == 1 ? 4 : 7); ++section) {
+            p.setPen(QColor(20, 18, 16));
+            p.setFont(QFont(QStringLiteral("DejaVu Sans"), 10, QFont::Bold));
+            const int number = (page - 1) * 7 + section;
+            p.drawText(QRectF(left, y, width, 16), Qt::AlignLeft, QStringLiteral("%1. Terms").arg(number));
+            y += 20;
+            p.setFont(QFont(QStringLiteral("DejaVu Serif"), 10));
+            p.setPen(QColor(50, 46, 42));
+            const QRectF text(left, y, width, 90);
+            QRectF used;
+            p.drawText(text, Qt::TextWordWrap | Qt::AlignJustify, body, &used);
+            y += used.height() + 18;
+        }
+        if (page == 1) {
+            y = 842 - 170;
+            p.setPen(QPen(QColor(60, 56, 52), 0.8));
+            p.drawLine(QPointF(left, y + 40), QPointF(left + 200, y + 40));
+            p.drawLine(QPointF(595 - left - 150, y + 40), QPointF(595 - left, y + 40));
+            p.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+            p.setPen(QColor(110, 104, 98));
+            p.drawText(QPointF(left, y + 54), QStringLiteral("Signature, for the Client"));
+            p.drawText(QPointF(595 - left - 150, y + 54), QStringLiteral("Date"));
+        }
+        p.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+        p.setPen(QColor(140, 134, 128));
+        p.drawText(QRectF(0, 842 - 40, 595, 14), Qt::AlignHCenter, QStringLiteral("%1 of 3").arg(page));
+        if (page < 3) {
+            writer.newPage();
+        }
+    }
+    return true;
+}
+
+// The Sign & Stamp screen on a three-page agreement: a signature on the line
+// and an approval stamp at the top of the first page, the signature selected.
+bool signView(PDFEngine &engine, FakeFilePanels &panels, const QTemporaryDir &folder)
+{
+    AppModel model(AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("sign-stamps"))});
+    const QString path = folder.filePath(QStringLiteral("Service Agreement.pdf"));
+    if (!writeAgreement(path)) {
+        return false;
+    }
+    TestUtil::waitFor(model.open({QUrl::fromLocalFile(path)}));
+    OpenFile *file = model.files().value(0);
+    const std::optional<StampMaker::Stamp> signature = madeSignature();
+    const auto approved = ReadyStampRenderer::render(QStringLiteral("APPROVED"), ReadyStampRenderer::today(), StampInk::Red);
+    const auto paid = ReadyStampRenderer::render(QStringLiteral("PAID"), std::nullopt, StampInk::Blue);
+    if (!file || !signature || !approved || !paid) {
+        return false;
+    }
+    const auto signatureRecord = model.stamps()->add(*signature, QString(), QUuid::createUuid());
+    const auto approvedRecord = model.stamps()->add(*approved, QStringLiteral("APPROVED"), QUuid::createUuid());
+    model.stamps()->add(*paid, QStringLiteral("PAID"), QUuid::createUuid());
+
+    const QUuid first = file->pages().first().id;
+    auto stamp = model.place(*approvedRecord, file, first);
+    stamp->center = QPointF(0.74, 0.12);
+    stamp->width = 0.3;
+    stamp->rotation = -8;
+    model.update(*stamp, file, first);
+    auto signed_ = model.place(*signatureRecord, file, first);
+    signed_->center = QPointF(0.27, 0.775);
+    signed_->width = 0.3;
+    signed_->rotation = -3;
+    model.update(*signed_, file, first);
+
+    model.setSigningStartPage(first);
+    model.setSigningFileID(file->id());
+    bool ok = true;
+    for (const QSize size : {QSize(1180, 780), QSize(780, 600)}) {
+        SignView view(&model, file);
+        view.resize(size);
+        view.show();
+        view.select(signed_->id);
+        waitUntil([&] {
+            if (!view.pageArea()->isShowingPicture()) {
+                return false;
+            }
+            for (const PageItem &page : file->pages()) {
+                if (model.thumbnails()->image(PageImage::key(page, SignPageStrip::thumbnailLongSide)).isNull()) {
+                    return false;
+                }
+            }
+            return true;
+        });
+        ok = save(&view, QStringLiteral("sign-view-%1").arg(size.width())) && ok;
+    }
+
+    // A long document opened in its middle: the strip starts at that page.
+    const QString longPath = folder.filePath(QStringLiteral("Minutes.pdf"));
+    Fixtures::writeNumberedPdf(longPath, 40);
+    TestUtil::waitFor(model.open({QUrl::fromLocalFile(longPath)}));
+    OpenFile *minutes = model.files().value(1);
+    if (!minutes) {
+        return false;
+    }
+    model.setSigningStartPage(minutes->pages().at(19).id);
+    SignView view(&model, minutes);
+    view.resize(1000, 640);
+    view.show();
+    waitUntil([&] {
+        const auto [first, last] = view.strip()->visibleRange();
+        for (int i = first; first >= 0 && i <= last; ++i) {
+            if (model.thumbnails()->image(PageImage::key(minutes->pages().at(i), SignPageStrip::thumbnailLongSide)).isNull()) {
+                return false;
+            }
+        }
+        return view.pageArea()->isShowingPicture();
+    });
+    return save(&view, QStringLiteral("sign-view-long")) && ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -308,5 +461,6 @@ int main(int argc, char *argv[])
         AppModel empty(AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("none"))});
         ok = libraryPanel(empty, QStringLiteral("library-panel-empty"), false) && ok;
     }
+    ok = signView(engine, panels, folder) && ok;
     return ok ? 0 : 1;
 }
