@@ -13,6 +13,7 @@
 #include "model/AppModel.h"
 #include "model/OpenFile.h"
 #include "platform/FileRevealer.h"
+#include "stampviews/SignView.h"
 #include "views/CompressSheet.h"
 #include "views/DocumentView.h"
 #include "views/ExportImagesSheet.h"
@@ -337,8 +338,8 @@ QWidget *RootView::makeScreen()
         return home;
     }
     if (m_screenKey.startsWith(QLatin1String("sign-"))) {
-        return unavailableScreen(QStringLiteral("signPlaceholder"),
-                                 tr("Sign & Stamp is not available yet."));
+        const Destination d = m_model->destination().value_or(Destination::home());
+        return new SignView(m_model, m_model->file(d.fileID()));
     }
     if (m_screenKey.startsWith(QLatin1String("file-"))) {
         const Destination d = m_model->destination().value_or(Destination::home());

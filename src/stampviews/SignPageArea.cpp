@@ -2,7 +2,7 @@
 
 #include "app/Theme.h"
 #include "model/AppModel.h"
-#include "stampviews/BusySpinner.h"
+#include "app/Spinner.h"
 #include "stampviews/PlacedStamp.h"
 #include "views/PageImage.h"
 
@@ -45,7 +45,7 @@ private:
 } // namespace
 
 SignPageArea::SignPageArea(AppModel *model, QWidget *parent)
-    : QWidget(parent), m_model(model), m_surface(new PageSurface(this)), m_spinner(new BusySpinner(spinnerSide, this))
+    : QWidget(parent), m_model(model), m_surface(new PageSurface(this)), m_spinner(new Spinner(this, spinnerSide))
 {
     setObjectName(QStringLiteral("pageArea"));
     setFocusPolicy(Qt::StrongFocus);

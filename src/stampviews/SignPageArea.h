@@ -12,7 +12,7 @@
 #include <optional>
 
 class AppModel;
-class BusySpinner;
+class Spinner;
 class PlacedStamp;
 
 // The page being signed, as large as the screen allows, with its stamps laid
@@ -70,7 +70,7 @@ private:
     std::optional<QUuid> m_selected;
 
     QWidget *m_surface;
-    BusySpinner *m_spinner;
+    Spinner *m_spinner;
     QHash<QUuid, PlacedStamp *> m_stamps;
     QList<QUuid> m_stacking; // the order the stamps were last raised in, the selected one last
 

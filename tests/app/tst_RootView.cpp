@@ -61,7 +61,7 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::newRow("nothing shows home") << "none" << "" << "homeView";
         QTest::newRow("file shows its pages") << "a" << "" << "documentView";
-        QTest::newRow("signing that file shows sign") << "a" << "a" << "signPlaceholder";
+        QTest::newRow("signing that file shows sign") << "a" << "a" << "signView";
         QTest::newRow("signing another file keeps the pages") << "a" << "b" << "documentView";
         QTest::newRow("unknown file shows home") << "unknown" << "" << "homeView";
     }
