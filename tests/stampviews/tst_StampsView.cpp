@@ -59,6 +59,7 @@ private slots:
     void firstPicture();
     void dropStartsTheSheet_data();
     void dropStartsTheSheet();
+    void droppedPictureBytesStartTheSheet();
     void rename_data();
     void rename();
     void renamePromptStartsFromTheName();
@@ -161,6 +162,25 @@ void tst_StampsView::dropStartsTheSheet()
         QCOMPARE(sheet->source().url().fileName(), sheetFor);
         sheet->reject();
     }
+}
+
+void tst_StampsView::droppedPictureBytesStartTheSheet()
+{
+    ShellFixture shell;
+    QWidget window;
+    auto *view = new StampsView(shell.model.get(), &window);
+    window.show();
+    // As a browser hands over a picture: a web address and the bytes.
+    QMimeData data;
+    data.setUrls({QUrl(QStringLiteral("https://example.com/seal.png"))});
+    const QByteArray png = StampPictures::png(StampPictures::signatureOnPaper(QSize(300, 120)));
+    data.setData(QStringLiteral("image/png"), png);
+    QVERIFY(view->takeDrop(&data));
+    NewStampSheet *sheet = view->presenter()->sheet();
+    QVERIFY(sheet && sheet->isVisible());
+    QCOMPARE(sheet->source().kind(), StampSource::Kind::Data);
+    QCOMPARE(sheet->source().bytes(), png);
+    sheet->reject();
 }
 
 void tst_StampsView::rename_data()
