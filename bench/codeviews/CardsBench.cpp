@@ -58,7 +58,8 @@ int main(int argc, char **argv)
 
     QTemporaryDir folder;
     PDFEngine engine;
-    AppModel model(AppModel::Services{&engine, nullptr, nullptr, folder.filePath(QStringLiteral("stamps"))});
+    AppModel model(
+        AppModel::Services{&engine, nullptr, nullptr, folder.filePath(QStringLiteral("stamps"))});
     CodesView view(&model);
     view.resize(900, 700);
     view.show();
@@ -100,7 +101,8 @@ int main(int argc, char **argv)
         QCoreApplication::processEvents();
         const double oneMore = cpuMs() - start;
 
-        printf("%5d codes: first cards %.0f ms (%lld made before scrolling), all made by scrolling to the end"
+        printf("%5d codes: first cards %.0f ms (%lld made before scrolling), all made by scrolling "
+               "to the end"
                " %.0f ms, scrolled frame %.1f ms, one more read %.0f ms (main-thread CPU)\n",
                count, first, static_cast<long long>(unscrolled), all, perFrame, oneMore);
     }

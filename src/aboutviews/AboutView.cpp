@@ -1,5 +1,6 @@
 #include "aboutviews/AboutView.h"
 
+#include "app/Spinner.h"
 #include "about/UpdateChecker.h"
 #include "aboutviews/AboutWidgets.h"
 #include "aboutviews/AppLanguage.h"

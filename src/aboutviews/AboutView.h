@@ -15,9 +15,7 @@ class QVBoxLayout;
 class ThemeButton;
 class UrlOpener;
 
-namespace AboutWidgets {
 class Spinner;
-}
 
 // What the window shows for the about destination: the product and its
 // version, the outcome of the manual update check, the language choice with
@@ -72,7 +70,7 @@ private:
     QList<QMetaObject::Connection> m_fileConnections;
 
     ThemeButton *m_checkButton = nullptr;
-    AboutWidgets::Spinner *m_checkSpinner = nullptr;
+    Spinner *m_checkSpinner = nullptr;
     QWidget *m_status = nullptr;
     QVBoxLayout *m_statusLayout = nullptr;
     QComboBox *m_languagePicker = nullptr;

@@ -65,40 +65,6 @@ void Badge::paintEvent(QPaintEvent *)
     m_icon.paint(&p, QRect((width() - side) / 2, (height() - side) / 2, side, side));
 }
 
-// ---- Spinner
-
-Spinner::Spinner(QWidget *parent) : QWidget(parent), m_timer(new QTimer(this))
-{
-    setFixedSize(16, 16);
-    m_timer->setInterval(50);
-    connect(m_timer, &QTimer::timeout, this, [this] {
-        m_angle = (m_angle + 30) % 360;
-        update();
-    });
-}
-
-void Spinner::showEvent(QShowEvent *)
-{
-    m_timer->start();
-}
-
-void Spinner::hideEvent(QHideEvent *)
-{
-    m_timer->stop();
-}
-
-void Spinner::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF ring = QRectF(rect()).adjusted(2, 2, -2, -2);
-    p.setPen(QPen(Theme::hairline(), 2));
-    p.drawEllipse(ring);
-    QPen arc(Theme::secondaryText(), 2);
-    arc.setCapStyle(Qt::RoundCap);
-    p.setPen(arc);
-    p.drawArc(ring, -m_angle * 16, 100 * 16);
-}
 
 // ---- SegmentedPicker
 

@@ -10,7 +10,6 @@
 
 class QButtonGroup;
 class QHBoxLayout;
-class QTimer;
 
 namespace AboutWidgets {
 
@@ -36,22 +35,6 @@ private:
     int m_symbolSize;
 };
 
-// A small indeterminate progress indicator, turning while shown.
-class Spinner : public QWidget
-{
-public:
-    explicit Spinner(QWidget *parent = nullptr);
-    QSize sizeHint() const override { return {16, 16}; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-
-private:
-    QTimer *m_timer;
-    int m_angle = 0;
-};
 
 // One choice out of a few, shown side by side on a track; the chosen segment
 // sits on a raised white card.

@@ -33,7 +33,8 @@ class KindBadge : public QWidget
 {
 public:
     KindBadge(const QString &symbol, QWidget *parent)
-        : QWidget(parent), m_icon(Icons::icon(symbol, Theme::accent()))
+        : QWidget(parent)
+        , m_icon(Icons::icon(symbol, Theme::accent()))
     {
         setFixedSize(32, 32);
     }
@@ -55,7 +56,8 @@ private:
 class Capsule : public QLabel
 {
 public:
-    Capsule(const QString &text, QWidget *parent) : QLabel(text, parent)
+    Capsule(const QString &text, QWidget *parent)
+        : QLabel(text, parent)
     {
         setFont(Theme::font(11, QFont::Medium));
         setTextFormat(Qt::PlainText);
@@ -82,7 +84,10 @@ protected:
 } // namespace
 
 CodeCard::CodeCard(AppModel *model, LinkOpener *opener, FoundCode code, QWidget *parent)
-    : Panel(18, parent), m_model(model), m_opener(opener), m_code(std::move(code))
+    : Panel(18, parent)
+    , m_model(model)
+    , m_opener(opener)
+    , m_code(std::move(code))
 {
     setObjectName(QStringLiteral("codeCard"));
     contentLayout()->setSpacing(12);
@@ -99,7 +104,8 @@ CodeCard::CodeCard(AppModel *model, LinkOpener *opener, FoundCode code, QWidget 
     titles->setSpacing(1);
     auto *title = themedLabel(kindTitle(content), 14, QFont::DemiBold, Theme::text(), this);
     title->setObjectName(QStringLiteral("kindTitle"));
-    auto *origin = themedLabel(originLine(m_code), 11.5, QFont::Normal, Theme::secondaryText(), this);
+    auto *origin =
+        themedLabel(originLine(m_code), 11.5, QFont::Normal, Theme::secondaryText(), this);
     origin->setObjectName(QStringLiteral("originLine"));
     titles->addWidget(title);
     titles->addWidget(origin);
@@ -143,8 +149,9 @@ QString CodeCard::kindTitle(const CodeContent &content)
     case CodeContent::Kind::Location:
         return tr("Location");
     case CodeContent::Kind::Product:
-        return content.as<CodeContent::Product>()->kind == CodeContent::ProductKind::ISBN ? tr("Book")
-                                                                                          : tr("Product");
+        return content.as<CodeContent::Product>()->kind == CodeContent::ProductKind::ISBN
+                   ? tr("Book")
+                   : tr("Product");
     case CodeContent::Kind::Text:
         return tr("Text");
     }
@@ -203,9 +210,11 @@ QString CodeCard::warningText(const LinkCheck::Warning &warning, const QString &
     case Kind::InternationalName:
         return tr("Special characters in the name can imitate another site.");
     case Kind::Lookalike:
-        return tr("Looks like %1, but the real site is %2.").arg(LinkCheck::brandName(warning.brand), realSite);
+        return tr("Looks like %1, but the real site is %2.")
+            .arg(LinkCheck::brandName(warning.brand), realSite);
     case Kind::BrandInAddress:
-        return tr("The real site is %1, not %2.").arg(warning.realSite, LinkCheck::brandName(warning.brand));
+        return tr("The real site is %1, not %2.")
+            .arg(warning.realSite, LinkCheck::brandName(warning.brand));
     case Kind::Shortener:
         return tr("A short link hides where it leads.");
     }
@@ -222,11 +231,13 @@ void CodeCard::highlight(QTextDocument &document, const LinkCheck &check)
     cursor.insertText(check.displayAddress, plain);
 
     const QString &address = check.displayAddress;
-    const qsizetype hostAt = check.host.isEmpty() ? -1 : address.indexOf(check.host, 0, Qt::CaseSensitive);
+    const qsizetype hostAt =
+        check.host.isEmpty() ? -1 : address.indexOf(check.host, 0, Qt::CaseSensitive);
     if (hostAt < 0) {
         return;
     }
-    const auto paint = [&document](qsizetype from, qsizetype length, const QTextCharFormat &format) {
+    const auto paint = [&document](qsizetype from, qsizetype length,
+                                   const QTextCharFormat &format) {
         QTextCursor range(&document);
         range.setPosition(int(from));
         range.setPosition(int(from + length), QTextCursor::KeepAnchor);
@@ -250,7 +261,8 @@ void CodeCard::highlight(QTextDocument &document, const LinkCheck &check)
 
 void CodeCard::paintShadow(QPainter &painter, const QRect &geometry)
 {
-    Theme::paintShadow(painter, QRectF(geometry), 18, QColor::fromRgbF(0, 0, 0, 0.05f), 12, QPointF(0, 4));
+    Theme::paintShadow(painter, QRectF(geometry), 18, QColor::fromRgbF(0, 0, 0, 0.05f), 12,
+                       QPointF(0, 4));
 }
 
 // ---- Details
@@ -273,7 +285,8 @@ void CodeCard::addLinkDetails(const LinkCheck &check)
     const int side = QFontMetrics(Theme::font(13, QFont::DemiBold)).height() - 2;
     globe->setPixmap(Icons::icon(QStringLiteral(":/tamsel/globe.svg"), Theme::text())
                          .pixmap(QSize(side, side), devicePixelRatioF()));
-    auto *site = themedLabel(tr("Real site: %1").arg(check.realSite), 13, QFont::DemiBold, Theme::text(), this);
+    auto *site = themedLabel(tr("Real site: %1").arg(check.realSite), 13, QFont::DemiBold,
+                             Theme::text(), this);
     site->setObjectName(QStringLiteral("realSite"));
     site->setTextInteractionFlags(Qt::TextSelectableByMouse);
     siteRow->addWidget(globe);
@@ -281,7 +294,8 @@ void CodeCard::addLinkDetails(const LinkCheck &check)
     details->addLayout(siteRow);
 
     for (const LinkCheck::Warning &warning : check.warnings) {
-        auto *banner = new NoteBanner(warningText(warning, check.realSite), NoteBanner::Tone::Warning, this);
+        auto *banner =
+            new NoteBanner(warningText(warning, check.realSite), NoteBanner::Tone::Warning, this);
         banner->setObjectName(QStringLiteral("linkWarning"));
         details->addWidget(banner);
     }
@@ -292,7 +306,8 @@ void CodeCard::addLinkDetails(const LinkCheck &check)
     // No question first, whatever the warnings say: they are on the card already.
     connect(open, &QPushButton::clicked, this, [this, url = check.url] { m_opener->open(url); });
     actions->addWidget(open);
-    actions->addWidget(copyButton(QStringLiteral("copyLink"), check.displayAddress, tr("Copy Link")));
+    actions->addWidget(
+        copyButton(QStringLiteral("copyLink"), check.displayAddress, tr("Copy Link")));
     actions->addStretch(1);
     details->addLayout(actions);
 }
@@ -306,9 +321,11 @@ void CodeCard::addWiFiDetails(const CodeContent::WiFi &wifi)
         details->addWidget(field(QStringLiteral("passwordField"), tr("Password"), *wifi.password));
     }
     auto *actions = new QHBoxLayout;
-    actions->addWidget(copyButton(QStringLiteral("copyNetworkName"), wifi.ssid, tr("Copy Network Name")));
+    actions->addWidget(
+        copyButton(QStringLiteral("copyNetworkName"), wifi.ssid, tr("Copy Network Name")));
     if (hasPassword) {
-        actions->addWidget(copyButton(QStringLiteral("copyPassword"), *wifi.password, tr("Copy Password")));
+        actions->addWidget(
+            copyButton(QStringLiteral("copyPassword"), *wifi.password, tr("Copy Password")));
     }
     actions->addStretch(1);
     details->addLayout(actions);

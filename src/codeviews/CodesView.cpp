@@ -1,9 +1,10 @@
 #include "codeviews/CodesView.h"
 
+#include "app/Spinner.h"
 #include "app/DropLoader.h"
 #include "app/Icons.h"
-#include "app/ScreenPage.h"
 #include "app/NoteBanner.h"
+#include "app/ScreenPage.h"
 #include "app/Theme.h"
 #include "app/ThemeButton.h"
 #include "codes/CodesModel.h"
@@ -17,8 +18,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSet>
 #include <QShortcut>
@@ -27,7 +28,8 @@
 
 // ---- CodesDropZone
 
-CodesDropZone::CodesDropZone(QWidget *parent) : QWidget(parent)
+CodesDropZone::CodesDropZone(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("codesDropZone"));
     setAcceptDrops(true);
@@ -39,14 +41,16 @@ CodesDropZone::CodesDropZone(QWidget *parent) : QWidget(parent)
 
     auto *symbol = new QLabel(this);
     const int side = 34;
-    symbol->setPixmap(Icons::icon(Symbol::QrViewfinder, Theme::accent()).pixmap(QSize(side, side), devicePixelRatioF()));
+    symbol->setPixmap(Icons::icon(Symbol::QrViewfinder, Theme::accent())
+                          .pixmap(QSize(side, side), devicePixelRatioF()));
     row->addWidget(symbol, 0, Qt::AlignVCenter);
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);
-    texts->addWidget(themedLabel(tr("Drop a picture or PDF here"), 16, QFont::DemiBold, Theme::text(), this));
-    auto *hint = themedLabel(tr("Or copy a screenshot (Print Screen) and paste it with Ctrl+V."), 12.5,
-                           QFont::Normal, Theme::secondaryText(), this);
+    texts->addWidget(
+        themedLabel(tr("Drop a picture or PDF here"), 16, QFont::DemiBold, Theme::text(), this));
+    auto *hint = themedLabel(tr("Or copy a screenshot (Print Screen) and paste it with Ctrl+V."),
+                             12.5, QFont::Normal, Theme::secondaryText(), this);
     hint->setWordWrap(true);
     texts->addWidget(hint);
     row->addLayout(texts, 1);
@@ -105,10 +109,10 @@ void CodesDropZone::paintEvent(QPaintEvent *)
 // ---- CodesView
 
 CodesView::CodesView(AppModel *model, QWidget *parent)
-    : QScrollArea(parent),
-      m_model(model),
-      m_systemOpener(std::make_unique<SystemLinkOpener>()),
-      m_opener(m_systemOpener.get())
+    : QScrollArea(parent)
+    , m_model(model)
+    , m_systemOpener(std::make_unique<SystemLinkOpener>())
+    , m_opener(m_systemOpener.get())
 {
     setObjectName(QStringLiteral("codesView"));
     setWindowTitle(tr("QR Codes"));
@@ -125,17 +129,20 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
     auto *heading = new QVBoxLayout;
     heading->setSpacing(4);
     heading->addWidget(themedLabel(tr("QR Codes"), 24, QFont::Bold, Theme::text(), column));
-    auto *intro = themedLabel(tr("Read QR codes and barcodes from pictures, screenshots and every page of a "
-                               "PDF. Everything is read on this computer."),
-                            13, QFont::Normal, Theme::secondaryText(), column);
+    auto *intro =
+        themedLabel(tr("Read QR codes and barcodes from pictures, screenshots and every page of a "
+                       "PDF. Everything is read on this computer."),
+                    13, QFont::Normal, Theme::secondaryText(), column);
     intro->setWordWrap(true);
     heading->addWidget(intro);
     m_stack->addLayout(heading);
 
     auto *zone = new CodesDropZone(column);
     m_stack->addWidget(zone);
-    connect(zone, &CodesDropZone::dropped, this, [this](const QList<QUrl> &urls) { m_model->readCodes(urls); });
-    connect(zone, &CodesDropZone::pasteClicked, this, [this] { m_model->readCodesFromClipboard(); });
+    connect(zone, &CodesDropZone::dropped, this,
+            [this](const QList<QUrl> &urls) { m_model->readCodes(urls); });
+    connect(zone, &CodesDropZone::pasteClicked, this,
+            [this] { m_model->readCodesFromClipboard(); });
     connect(zone, &CodesDropZone::openClicked, this, [this] { chooseAndRead(); });
 
     m_readingRow = new QWidget(column);
@@ -144,7 +151,8 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
     reading->setContentsMargins(0, 0, 0, 0);
     reading->setSpacing(10);
     reading->addWidget(new Spinner(m_readingRow));
-    reading->addWidget(themedLabel(tr("Reading…"), 13, QFont::Normal, Theme::secondaryText(), m_readingRow));
+    reading->addWidget(
+        themedLabel(tr("Reading…"), 13, QFont::Normal, Theme::secondaryText(), m_readingRow));
     auto *stop = new LinkButton(tr("Stop"), m_readingRow);
     stop->setObjectName(QStringLiteral("stopButton"));
     reading->addWidget(stop);

@@ -53,7 +53,8 @@ int endOfLine(const QTextDocument &document, int lines)
 } // namespace
 
 SelectableText::SelectableText(QWidget *parent)
-    : QTextEdit(parent), m_source(std::make_unique<QTextDocument>())
+    : QTextEdit(parent)
+    , m_source(std::make_unique<QTextDocument>())
 {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -155,8 +156,8 @@ int SelectableText::heightForWidth(int width) const
     }
     const int inner = width - contentsMargins().left() - contentsMargins().right();
     const std::unique_ptr<QTextDocument> document = laidOut(inner);
-    const int height = int(std::ceil(document->size().height())) + contentsMargins().top()
-                       + contentsMargins().bottom();
+    const int height = int(std::ceil(document->size().height())) + contentsMargins().top() +
+                       contentsMargins().bottom();
     if (m_heights.size() > 64) {
         m_heights.clear();
     }

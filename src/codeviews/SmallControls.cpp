@@ -6,7 +6,8 @@
 #include <QPainter>
 #include <QVariantAnimation>
 
-QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
+QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColor color,
+                    QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
     label->setFont(Theme::font(size, weight));
@@ -17,7 +18,8 @@ QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColo
 
 // ---- LinkButton
 
-LinkButton::LinkButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
+LinkButton::LinkButton(const QString &text, QWidget *parent)
+    : QPushButton(text, parent)
 {
     setFont(Theme::font(13, QFont::Medium));
     setCursor(Qt::PointingHandCursor);
@@ -49,48 +51,3 @@ void LinkButton::paintEvent(QPaintEvent *)
     }
 }
 
-// ---- Spinner
-
-Spinner::Spinner(QWidget *parent) : QWidget(parent), m_turn(new QVariantAnimation(this))
-{
-    setFixedSize(16, 16);
-    m_turn->setStartValue(0.0);
-    m_turn->setEndValue(360.0);
-    m_turn->setDuration(900);
-    m_turn->setLoopCount(-1);
-    connect(m_turn, &QVariantAnimation::valueChanged, this, [this](const QVariant &value) {
-        m_angle = value.toReal();
-        update();
-    });
-}
-
-bool Spinner::isSpinning() const
-{
-    return m_turn->state() == QAbstractAnimation::Running;
-}
-
-void Spinner::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    m_turn->start();
-}
-
-void Spinner::hideEvent(QHideEvent *event)
-{
-    m_turn->stop();
-    QWidget::hideEvent(event);
-}
-
-void Spinner::paintEvent(QPaintEvent *)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF ring = QRectF(rect()).adjusted(2, 2, -2, -2);
-    p.setPen(QPen(Theme::hairline(), 2));
-    p.drawEllipse(ring);
-    QPen arc(Theme::accent(), 2);
-    arc.setCapStyle(Qt::RoundCap);
-    p.setPen(arc);
-    // Qt counts angles anticlockwise in sixteenths of a degree.
-    p.drawArc(ring, int(-m_angle * 16), 100 * 16);
-}

@@ -5,10 +5,10 @@
 #include <QWidget>
 
 class QLabel;
-class QVariantAnimation;
 
 // A plain-text label in the application font.
-QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent);
+QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColor color,
+                    QWidget *parent);
 
 // A button drawn as a plain link: accent text without a body, underlined while
 // the pointer is over it.
@@ -26,22 +26,3 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// A small turning arc for work of unknown length. It turns only while shown.
-class Spinner : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit Spinner(QWidget *parent = nullptr);
-
-    bool isSpinning() const;
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-
-private:
-    QVariantAnimation *m_turn;
-    qreal m_angle = 0;
-};

@@ -320,8 +320,11 @@ void AppModel::close(OpenFile *file)
 QFuture<void> AppModel::releaseSources(QList<QUrl> urls)
 {
     for (const QUrl &url : urls) {
-        // Checked again right before each release: the file may have been opened
-        // again, or added to the merge list, since the close.
+        // Checked again right before each release, never within the event that
+        // closed: the file may have been opened again, or added to the merge
+        // list, since the close. (A release finishing at once would otherwise
+        // let the next check run before the caller's next statement.)
+        co_await Async::nextTurn(this);
         if (isSourceInUse(url)) {
             continue;
         }

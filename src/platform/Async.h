@@ -139,6 +139,17 @@ inline QFuture<void> ready()
     return promise.future();
 }
 
+// A future that finishes once the event loop has come round again, so that
+// whatever the current event still does happens before an awaiting coroutine
+// goes on. Never finishes if `context` is destroyed first.
+inline QFuture<void> nextTurn(QObject *context)
+{
+    auto promise = std::make_shared<QPromise<void>>();
+    promise->start();
+    QMetaObject::invokeMethod(context, [promise] { promise->finish(); }, Qt::QueuedConnection);
+    return promise->future();
+}
+
 namespace detail {
 
 // The owner a coroutine belongs to: the QObject it is a member of, or the one

@@ -2,7 +2,7 @@
 
 #include "app/Theme.h"
 #include "app/ThemeButton.h"
-#include "stampviews/SegmentedChoice.h"
+#include "app/SegmentedChoice.h"
 
 #include <QBuffer>
 #include <QHBoxLayout>

@@ -4,7 +4,7 @@
 #include "app/Theme.h"
 #include "app/ThemeButton.h"
 #include "model/AppModel.h"
-#include "stampviews/BusySpinner.h"
+#include "app/Spinner.h"
 #include "stampviews/DrawingPad.h"
 #include "stampviews/PictureBox.h"
 #include "stampviews/ReadyStampsPicker.h"
@@ -125,6 +125,9 @@ void NewStampSheet::start()
 
 QFuture<void> NewStampSheet::process(QFuture<Result<StampMaker::Stamp>> making)
 {
+    // The result is shown from the next event on, never inside the
+    // constructor, even when the maker answers at once (a missing file).
+    co_await Async::nextTurn(this);
     const Result<StampMaker::Stamp> made = co_await making;
     // Cancel drops what the maker still brings back, success or not.
     if (m_work.isCanceled() || made.isCanceled()) {
@@ -244,7 +247,7 @@ QWidget *NewStampSheet::makeProgress()
     auto *row = new QHBoxLayout(line);
     row->setSpacing(10);
     row->addStretch(1);
-    row->addWidget(new BusySpinner(16, line));
+    row->addWidget(new Spinner(line));
     auto *text = new QLabel(tr("Removing the paper…"), line);
     text->setFont(Theme::font(13));
     Theme::setTextColor(text, Theme::secondaryText());

@@ -4,7 +4,7 @@
 #include "app/ThemeButton.h"
 #include "model/AppModel.h"
 #include "stampviews/PictureBox.h"
-#include "stampviews/SegmentedChoice.h"
+#include "app/SegmentedChoice.h"
 #include "stampviews/StyleSheets.h"
 #include "stampviews/TileGrid.h"
 #include "stamps/StampLibrary.h"

@@ -226,6 +226,12 @@ DocumentView::DocumentView(AppModel *model, OpenFile *file, QWidget *parent)
         }
     });
 
+    // A click on a control of the bar leaves the keyboard with the grid, so
+    // Delete, Escape and Select All still act on the pages afterwards.
+    for (QAbstractButton *button : m_topBar->findChildren<QAbstractButton *>()) {
+        button->setFocusPolicy(Qt::TabFocus);
+    }
+
     connect(file, &OpenFile::pagesChanged, this, &DocumentView::refresh);
     connect(file, &OpenFile::selectionChanged, this, &DocumentView::refresh);
     connect(file, &OpenFile::passwordChanged, this, &DocumentView::refresh);

@@ -5,7 +5,7 @@
 #include "engine/PDFEngine.h"
 #include "model/OpenFile.h"
 #include "stamps/StampLibrary.h"
-#include "views/SegmentedControl.h"
+#include "app/SegmentedChoice.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -112,7 +112,7 @@ ExportImagesSheet::ExportImagesSheet(AppModel *model, OpenFile *file, QWidget *p
     grid->setHorizontalSpacing(12);
     grid->setVerticalSpacing(14);
     grid->setContentsMargins(0, 2, 0, 2);
-    m_format = new SegmentedControl({tr("PNG"), tr("JPEG")}, this);
+    m_format = new SegmentedChoice({tr("PNG"), tr("JPEG")}, this);
     m_format->setObjectName(QStringLiteral("formatPicker"));
     m_format->setAccessibleName(tr("Format"));
     m_format->setCurrentIndex(storedJpeg() ? 1 : 0);
@@ -133,7 +133,7 @@ ExportImagesSheet::ExportImagesSheet(AppModel *model, OpenFile *file, QWidget *p
     grid->setColumnStretch(2, 1);
     body()->addLayout(grid);
 
-    connect(m_format, &SegmentedControl::currentIndexChanged, this,
+    connect(m_format, &SegmentedChoice::currentIndexChanged, this,
             [](int index) { QSettings().setValue(jpegKey, index == 1); });
     connect(m_resolution, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index < 0) {

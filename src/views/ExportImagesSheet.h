@@ -8,7 +8,7 @@
 class OpenFile;
 class QComboBox;
 class QLabel;
-class SegmentedControl;
+class SegmentedChoice;
 
 // Exports the selected pages of an open file (all pages when none is selected)
 // as one PNG or JPEG picture each, into a folder the user chooses. The format
@@ -36,7 +36,7 @@ private:
 
     AppModel *m_model;
     QPointer<OpenFile> m_file;
-    SegmentedControl *m_format;
+    SegmentedChoice *m_format;
     QComboBox *m_resolution;
     int m_dpi;
 };

@@ -7,8 +7,8 @@
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
 #include "model/OpenFile.h"
-#include "model/Thumbnails.h"
 #include "views/IdDrag.h"
+#include "views/PageImage.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -88,63 +88,6 @@ protected:
 
 private:
     QString m_text;
-};
-
-// The picture of an entry's first page, as the thumbnail cache has it; a blank
-// sheet while it renders.
-class EntryThumbnail : public QWidget
-{
-public:
-    EntryThumbnail(Thumbnails *cache, const PageItem &page, QWidget *parent)
-        : QWidget(parent), m_cache(cache), m_key{page.source, page.turn, thumbnailLongSide}
-    {
-        setFixedSize(44, 56);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        connect(cache, &Thumbnails::imagesChanged, this, [this](const Thumbnails::Key &key) {
-            if (key == m_key) {
-                update();
-                // A dropped picture (its file was written anew) is rendered again.
-                if (m_cache->image(m_key).isNull()) {
-                    m_cache->load(m_key);
-                }
-            }
-        });
-        if (cache->image(m_key).isNull()) {
-            cache->load(m_key);
-        }
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        const QImage image = m_cache->image(m_key);
-        QRectF page;
-        if (image.isNull()) {
-            // A portrait sheet, the shape most pages have.
-            page = QRectF(0, 0, 40, 56);
-        } else {
-            QSizeF size = image.size();
-            size.scale(QSizeF(width(), height()), Qt::KeepAspectRatio);
-            page = QRectF(QPointF(0, 0), size);
-        }
-        page.moveCenter(QRectF(rect()).center());
-        Theme::paintShadow(p, page, 3, QColor::fromRgbF(0, 0, 0, 0.10f), 4, QPointF(0, 1));
-        if (image.isNull()) {
-            Theme::paintCard(p, page, 3, Theme::surface(), Theme::hairline());
-        } else {
-            p.drawImage(page, image);
-            p.setPen(QPen(Theme::hairline(), 1));
-            p.setBrush(Qt::NoBrush);
-            p.drawRect(page.adjusted(0.5, 0.5, -0.5, -0.5));
-        }
-    }
-
-private:
-    Thumbnails *m_cache;
-    Thumbnails::Key m_key;
 };
 
 // Three short lines: the row can be dragged by any part of it, this is the cue.
@@ -234,7 +177,12 @@ public:
         m_number->setAlignment(Qt::AlignCenter);
         layout->addWidget(m_number);
         if (!item.pages.isEmpty()) {
-            layout->addWidget(new EntryThumbnail(model->thumbnails(), item.pages.first(), this));
+            auto *thumbnail = new PageImageView(model, thumbnailLongSide, false, this);
+            thumbnail->setObjectName(QStringLiteral("rowThumbnail"));
+            thumbnail->setFixedSize(44, 56);
+            thumbnail->setAttribute(Qt::WA_TransparentForMouseEvents);
+            thumbnail->setPage(item.pages.first());
+            layout->addWidget(thumbnail);
         }
         auto *texts = new QVBoxLayout;
         texts->setSpacing(2);

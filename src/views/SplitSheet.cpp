@@ -7,7 +7,7 @@
 #include "model/AppModel.h"
 #include "model/OpenFile.h"
 #include "stamps/StampLibrary.h"
-#include "views/SegmentedControl.h"
+#include "app/SegmentedChoice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,7 +48,7 @@ SplitSheet::SplitSheet(AppModel *model, OpenFile *file, QWidget *parent)
     title->setText(QFontMetrics(title->font()).elidedText(windowTitle(), Qt::ElideMiddle, sheetWidth - 48));
     title->setToolTip(windowTitle());
 
-    m_picker = new SegmentedControl({tr("By page ranges"), tr("Every few pages"), tr("Page by page")}, this);
+    m_picker = new SegmentedChoice({tr("By page ranges"), tr("Every few pages"), tr("Page by page")}, this);
     m_picker->setObjectName(QStringLiteral("modePicker"));
     m_picker->setAccessibleName(tr("Split"));
     m_picker->setCurrentIndex(int(Mode::Ranges));
@@ -133,7 +133,7 @@ SplitSheet::SplitSheet(AppModel *model, OpenFile *file, QWidget *parent)
         m_rangesField->setText(PageRanges::describe(selected));
     }
 
-    connect(m_picker, &SegmentedControl::currentIndexChanged, this,
+    connect(m_picker, &SegmentedChoice::currentIndexChanged, this,
             [this](int index) { setMode(Mode(index)); });
     connect(m_rangesField, &QLineEdit::textChanged, this, &SplitSheet::refresh);
     connect(m_everyBox, &QSpinBox::valueChanged, this, &SplitSheet::refresh);

@@ -15,7 +15,7 @@ class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QWidget;
-class SegmentedControl;
+class SegmentedChoice;
 
 // Splits one open document into several new PDFs: at ranges the user types,
 // every few pages, or page by page. It shows at once which files it will make;
@@ -56,7 +56,7 @@ private:
     QPointer<OpenFile> m_file;
     Mode m_mode = Mode::Ranges;
 
-    SegmentedControl *m_picker = nullptr;
+    SegmentedChoice *m_picker = nullptr;
     QWidget *m_rangesPane = nullptr;
     QLineEdit *m_rangesField = nullptr;
     QWidget *m_everyPane = nullptr;

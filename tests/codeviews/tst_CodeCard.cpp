@@ -22,7 +22,8 @@ class TestCodeCard : public QObject
 
     std::unique_ptr<CodesFixture> m_fixture;
 
-    std::unique_ptr<CodeCard> card(const QString &payload, CodeSymbology symbology = CodeSymbology::QR,
+    std::unique_ptr<CodeCard> card(const QString &payload,
+                                   CodeSymbology symbology = CodeSymbology::QR,
                                    std::optional<int> page = std::nullopt)
     {
         auto card = std::make_unique<CodeCard>(
@@ -64,25 +65,28 @@ private slots:
 
         const QStringList copyOnly{"copyPayload"};
         QTest::newRow("web link") << "https://example.com/a" << CodeSymbology::QR << "Link"
-                                  << ":/tamsel/link.svg" << QStringList{"openInBrowser", "copyLink"};
-        QTest::newRow("wifi with password") << "WIFI:T:WPA;S:Home;P:secret;;" << CodeSymbology::QR << "Wi-Fi"
-                                            << "network-wireless-signal-excellent-symbolic"
-                                            << QStringList{"copyNetworkName", "copyPassword"};
-        QTest::newRow("wifi with empty password") << "WIFI:T:nopass;S:Cafe;P:;;" << CodeSymbology::QR << "Wi-Fi"
-                                                  << "network-wireless-signal-excellent-symbolic"
-                                                  << QStringList{"copyNetworkName"};
-        QTest::newRow("wifi without password") << "WIFI:S:Cafe;;" << CodeSymbology::QR << "Wi-Fi"
-                                               << "network-wireless-signal-excellent-symbolic"
-                                               << QStringList{"copyNetworkName"};
+                                  << ":/tamsel/link.svg"
+                                  << QStringList{"openInBrowser", "copyLink"};
+        QTest::newRow("wifi with password")
+            << "WIFI:T:WPA;S:Home;P:secret;;" << CodeSymbology::QR << "Wi-Fi"
+            << "network-wireless-signal-excellent-symbolic"
+            << QStringList{"copyNetworkName", "copyPassword"};
+        QTest::newRow("wifi with empty password")
+            << "WIFI:T:nopass;S:Cafe;P:;;" << CodeSymbology::QR << "Wi-Fi"
+            << "network-wireless-signal-excellent-symbolic" << QStringList{"copyNetworkName"};
+        QTest::newRow("wifi without password")
+            << "WIFI:S:Cafe;;" << CodeSymbology::QR << "Wi-Fi"
+            << "network-wireless-signal-excellent-symbolic" << QStringList{"copyNetworkName"};
         QTest::newRow("book number") << "9780306406157" << CodeSymbology::EAN13 << "Book"
                                      << "accessories-dictionary-symbolic" << copyOnly;
         QTest::newRow("product number") << "4006381333931" << CodeSymbology::EAN13 << "Product"
                                         << ":/tamsel/barcode.svg" << copyOnly;
         QTest::newRow("same digits in a QR code") << "4006381333931" << CodeSymbology::QR << "Text"
                                                   << "format-justify-left-symbolic" << copyOnly;
-        QTest::newRow("phone") << "TEL:+1 555 0100" << CodeSymbology::QR << "Phone" << "call-start-symbolic"
-                               << copyOnly;
-        QTest::newRow("contact") << "MECARD:N:Doe,Jane;TEL:5550100;;" << CodeSymbology::QR << "Contact"
+        QTest::newRow("phone") << "TEL:+1 555 0100" << CodeSymbology::QR << "Phone"
+                               << "call-start-symbolic" << copyOnly;
+        QTest::newRow("contact") << "MECARD:N:Doe,Jane;TEL:5550100;;" << CodeSymbology::QR
+                                 << "Contact"
                                  << "avatar-default-symbolic" << copyOnly;
         QTest::newRow("message") << "SMSTO:5550100:Hello" << CodeSymbology::QR << "Message"
                                  << "mail-message-new-symbolic" << copyOnly;
@@ -90,8 +94,10 @@ private slots:
                                << "mail-unread-symbolic" << copyOnly;
         QTest::newRow("place") << "geo:48.2,16.37" << CodeSymbology::QR << "Location"
                                << "mark-location-symbolic" << copyOnly;
-        QTest::newRow("event") << "BEGIN:VEVENT\nSUMMARY:Launch\nDTSTART:20260301T090000Z\nEND:VEVENT"
-                               << CodeSymbology::QR << "Event" << "x-office-calendar-symbolic" << copyOnly;
+        QTest::newRow("event")
+            << "BEGIN:VEVENT\nSUMMARY:Launch\nDTSTART:20260301T090000Z\nEND:VEVENT"
+            << CodeSymbology::QR << "Event"
+            << "x-office-calendar-symbolic" << copyOnly;
         QTest::newRow("other scheme") << "ftp://example.com" << CodeSymbology::QR << "Text"
                                       << "format-justify-left-symbolic" << copyOnly;
     }
@@ -170,9 +176,11 @@ private slots:
         using W = LinkCheck::Warning;
         QTest::addColumn<LinkCheck::Warning>("warning");
         QTest::addColumn<QString>("text");
-        QTest::newRow("look-alike brand") << W::lookalike("paypal") << "Looks like PayPal, but the real site is site.net.";
+        QTest::newRow("look-alike brand")
+            << W::lookalike("paypal") << "Looks like PayPal, but the real site is site.net.";
         QTest::newRow("brand elsewhere in the address")
-            << W::brandInAddress("wellsfargo", "secure-login.com") << "The real site is secure-login.com, not Wells Fargo.";
+            << W::brandInAddress("wellsfargo", "secure-login.com")
+            << "The real site is secure-login.com, not Wells Fargo.";
         QTest::newRow("user part with a percent sign")
             << W::userInfo("100%1") << "“100%1” is not the site. The real site is site.net.";
     }
@@ -249,13 +257,22 @@ private slots:
         QTest::addColumn<QString>("realSite");
         QTest::addColumn<QString>("colours"); // per character: s secondary, t text, a accent (bold)
 
-        QTest::newRow("ordinary site") << "https://www.example.com/x" << "www.example.com" << "example.com"
+        QTest::newRow("ordinary site") << "https://www.example.com/x"
+                                       << "www.example.com"
+                                       << "example.com"
                                        << "ssssssssttttaaaaaaaaaaass";
-        QTest::newRow("site named twice in the host")
-            << "https://ab.c.ab.c/" << "ab.c.ab.c" << "ab.c" << "sssssssstttttaaaas";
-        QTest::newRow("host not in the address") << "https://other.org/" << "example.com" << "example.com"
+        QTest::newRow("site named twice in the host") << "https://ab.c.ab.c/"
+                                                      << "ab.c.ab.c"
+                                                      << "ab.c"
+                                                      << "sssssssstttttaaaas";
+        QTest::newRow("host not in the address") << "https://other.org/"
+                                                 << "example.com"
+                                                 << "example.com"
                                                  << "ssssssssssssssssss";
-        QTest::newRow("site not in the host") << "https://a.b/" << "a.b" << "zz.b" << "ssssssssttts";
+        QTest::newRow("site not in the host") << "https://a.b/"
+                                              << "a.b"
+                                              << "zz.b"
+                                              << "ssssssssttts";
     }
 
     void highlightSetsOffTheRealSite()

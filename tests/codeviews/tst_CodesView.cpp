@@ -36,7 +36,10 @@ class TestCodesView : public QObject
 
     bool shows(const QString &name) const { return child(name)->isVisible(); }
 
-    void click(const QString &name) { QTest::mouseClick(m_view->findChild<QPushButton *>(name), Qt::LeftButton); }
+    void click(const QString &name)
+    {
+        QTest::mouseClick(m_view->findChild<QPushButton *>(name), Qt::LeftButton);
+    }
 
     QStringList origins() const
     {
@@ -142,7 +145,8 @@ private slots:
 
     void dropReadsEveryFileInOrder()
     {
-        drop({m_fixture->qrPicture("a.png", "A"), m_fixture->textFile("b.txt"), m_fixture->qrPicture("c.png", "C")});
+        drop({m_fixture->qrPicture("a.png", "A"), m_fixture->textFile("b.txt"),
+              m_fixture->qrPicture("c.png", "C")});
         QVERIFY(waitForRead());
         QCOMPARE(origins(), QStringList({"a.png", "c.png"}));
         QVERIFY(!shows("emptyNote"));
@@ -161,7 +165,8 @@ private slots:
         auto *zone = m_view->findChild<CodesDropZone *>();
         QMimeData data;
         data.setUrls({m_fixture->textFile("x.txt")});
-        QDragEnterEvent enter(zone->rect().center(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(zone->rect().center(), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(zone, &enter);
         QVERIFY(zone->isTargeted());
         QDragLeaveEvent leave;
@@ -170,7 +175,8 @@ private slots:
 
         QMimeData text;
         text.setText("just words");
-        QDragEnterEvent words(zone->rect().center(), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent words(zone->rect().center(), Qt::CopyAction, &text, Qt::LeftButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(zone, &words);
         QVERIFY(!words.isAccepted());
         QVERIFY(!zone->isTargeted());
@@ -182,15 +188,17 @@ private slots:
         click("openButton");
         QTRY_COMPARE(m_fixture->panels.openCalls.size(), 1);
         QCOMPARE(m_fixture->panels.openCalls.first().multiple, true);
-        QCOMPARE(m_fixture->panels.openCalls.first().kinds, QList<FileKind>({FileKind::Pdf, FileKind::Picture}));
+        QCOMPARE(m_fixture->panels.openCalls.first().kinds,
+                 QList<FileKind>({FileKind::Pdf, FileKind::Picture}));
         QTest::qWait(20);
         QVERIFY(!codes()->isReading()); // a cancelled panel starts nothing
         QVERIFY(!shows("emptyNote"));
 
         const QString pdf = m_fixture->folder.filePath("pages.pdf");
-        QVERIFY(CodePictures::writePdf(pdf, {{{CodePictures::qr("page one"), QPoint(100, 100)}},
-                                             {},
-                                             {{CodePictures::qr("page three"), QPoint(100, 100)}}}));
+        QVERIFY(
+            CodePictures::writePdf(pdf, {{{CodePictures::qr("page one"), QPoint(100, 100)}},
+                                         {},
+                                         {{CodePictures::qr("page three"), QPoint(100, 100)}}}));
         m_fixture->panels.fileAnswers.enqueue({QUrl::fromLocalFile(pdf)});
         click("openButton");
         QTRY_COMPARE(m_view->cards().size(), 2);
@@ -233,7 +241,8 @@ private slots:
     {
         QList<QList<CodePictures::Placed>> pages;
         for (int i = 0; i < 30; ++i) {
-            pages.append({{CodePictures::qr(QStringLiteral("page %1").arg(i + 1)), QPoint(100, 100)}});
+            pages.append(
+                {{CodePictures::qr(QStringLiteral("page %1").arg(i + 1)), QPoint(100, 100)}});
         }
         const QString pdf = m_fixture->folder.filePath("long.pdf");
         QVERIFY(CodePictures::writePdf(pdf, pages));
@@ -251,7 +260,8 @@ private slots:
         const auto made = [](int count, const QString &origin) {
             QList<FoundCode> list;
             for (int i = 0; i < count; ++i) {
-                list.append(FoundCode{QUuid::createUuid(), QString::number(i), CodeSymbology::QR, origin, i + 1});
+                list.append(FoundCode{QUuid::createUuid(), QString::number(i), CodeSymbology::QR,
+                                      origin, i + 1});
             }
             return list;
         };
@@ -292,7 +302,8 @@ private slots:
         QCOMPARE(m_view->cards().at(100), oldFirst);
         const auto allShown = [this] {
             const QList<CodeCard *> cards = m_view->cards();
-            return std::all_of(cards.cbegin(), cards.cend(), [](const CodeCard *card) { return card->isVisible(); });
+            return std::all_of(cards.cbegin(), cards.cend(),
+                               [](const CodeCard *card) { return card->isVisible(); });
         };
         QTRY_VERIFY(allShown());
 
@@ -303,7 +314,8 @@ private slots:
     void cardsSendLinksToTheOpener()
     {
         QVERIFY(readAndWait({m_fixture->qrPicture("link.png", "https://example.com/x")}));
-        QTest::mouseClick(m_view->cards().first()->findChild<QPushButton *>("openInBrowser"), Qt::LeftButton);
+        QTest::mouseClick(m_view->cards().first()->findChild<QPushButton *>("openInBrowser"),
+                          Qt::LeftButton);
         QCOMPARE(m_fixture->opener.opened, QList<QUrl>{QUrl("https://example.com/x")});
     }
 };

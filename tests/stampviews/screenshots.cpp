@@ -15,7 +15,7 @@
 #include "stampviews/PlacedStamp.h"
 #include "stampviews/ReadyStampsPicker.h"
 #include "stampviews/StampLibraryPanel.h"
-#include "stampviews/SegmentedChoice.h"
+#include "app/SegmentedChoice.h"
 #include "stampviews/StampTile.h"
 #include "stamps/StampLibrary.h"
 

@@ -2,7 +2,7 @@
 // alive, and what the handed-over picture holds.
 
 #include "stampviews/DrawingPad.h"
-#include "stampviews/SegmentedChoice.h"
+#include "app/SegmentedChoice.h"
 
 #include <QApplication>
 #include <QPushButton>

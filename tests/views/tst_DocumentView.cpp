@@ -110,6 +110,13 @@ private slots:
         remove->click();
         QCOMPARE(s.file->pages().size(), 2);
         QVERIFY(!remove->isEnabled());
+
+        // Clicking the bar's controls leaves the keys with the grid.
+        QTest::mouseClick(s.button("rotateLeftButton"), Qt::LeftButton);
+        QTest::mouseClick(s.button("splitButton"), Qt::LeftButton);
+        QVERIFY(s.view->grid()->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(s.file->selection().size(), 2);
     }
 
     void toolButtonsOpenSheetsAndSigning()

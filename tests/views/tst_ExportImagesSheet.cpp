@@ -2,7 +2,7 @@
 
 #include "app/ShellFixture.h"
 #include "app/ThemeButton.h"
-#include "views/SegmentedControl.h"
+#include "app/SegmentedChoice.h"
 
 #include <QComboBox>
 #include <QImageReader>
@@ -85,7 +85,7 @@ private slots:
         ShellFixture shell;
         OpenFile *file = shell.open({shell.pdf("Scan.pdf", 1)});
         ExportImagesSheet sheet(shell.model.get(), file);
-        auto *format = sheet.findChild<SegmentedControl *>("formatPicker");
+        auto *format = sheet.findChild<SegmentedChoice *>("formatPicker");
         auto *resolution = sheet.findChild<QComboBox *>("resolutionPicker");
         QCOMPARE(format->currentIndex(), 0);
         QCOMPARE(resolution->currentData().toInt(), 200);
@@ -97,7 +97,7 @@ private slots:
         QVERIFY(shell.panels.folderCalls.isEmpty());
 
         ExportImagesSheet again(shell.model.get(), file);
-        QCOMPARE(again.findChild<SegmentedControl *>("formatPicker")->currentIndex(), 1);
+        QCOMPARE(again.findChild<SegmentedChoice *>("formatPicker")->currentIndex(), 1);
         QCOMPARE(again.findChild<QComboBox *>("resolutionPicker")->currentData().toInt(), 300);
     }
 

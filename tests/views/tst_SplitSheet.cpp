@@ -3,7 +3,7 @@
 #include "app/ShellFixture.h"
 #include "app/ThemeButton.h"
 #include "helpers/OutputFixtures.h"
-#include "views/SegmentedControl.h"
+#include "app/SegmentedChoice.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -101,7 +101,7 @@ private slots:
         QVERIFY(!sheet.actionButton()->isEnabled());
 
         // Another mode hides the red line; coming back shows it again.
-        sheet.findChild<SegmentedControl *>(QStringLiteral("modePicker"))->setCurrentIndex(int(Mode::Each));
+        sheet.findChild<SegmentedChoice *>(QStringLiteral("modePicker"))->setCurrentIndex(int(Mode::Each));
         QCOMPARE(sheet.mode(), Mode::Each);
         QCOMPARE(text->text(), QStringLiteral("Makes 9 files: 1, 2, 3, 4, 5, 6…"));
         QVERIFY(sheet.actionButton()->isEnabled());

@@ -1,4 +1,4 @@
-#include "views/SegmentedControl.h"
+#include "app/SegmentedChoice.h"
 
 #include "app/Theme.h"
 
@@ -13,7 +13,7 @@ constexpr int textPadding = 16;
 constexpr int controlHeight = 30;
 } // namespace
 
-SegmentedControl::SegmentedControl(const QStringList &labels, QWidget *parent)
+SegmentedChoice::SegmentedChoice(const QStringList &labels, QWidget *parent)
     : QWidget(parent), m_labels(labels)
 {
     setFont(Theme::font(13, QFont::Medium));
@@ -22,9 +22,13 @@ SegmentedControl::SegmentedControl(const QStringList &labels, QWidget *parent)
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
-void SegmentedControl::setCurrentIndex(int index)
+void SegmentedChoice::setCurrentIndex(int index)
 {
-    if (index < -1 || index >= count() || index == m_current) {
+    // An index that names no segment (a stored value of an older build) chooses none.
+    if (index < 0 || index >= count()) {
+        index = -1;
+    }
+    if (index == m_current) {
         return;
     }
     m_current = index;
@@ -32,7 +36,7 @@ void SegmentedControl::setCurrentIndex(int index)
     emit currentIndexChanged(index);
 }
 
-int SegmentedControl::segmentWidth() const
+int SegmentedChoice::segmentWidth() const
 {
     int widest = 0;
     const QFontMetrics metrics(font());
@@ -42,18 +46,18 @@ int SegmentedControl::segmentWidth() const
     return widest + 2 * textPadding;
 }
 
-QSize SegmentedControl::sizeHint() const
+QSize SegmentedChoice::sizeHint() const
 {
     return {segmentWidth() * count() + 2 * inset, controlHeight};
 }
 
-QRectF SegmentedControl::segmentRect(int index) const
+QRectF SegmentedChoice::segmentRect(int index) const
 {
     const qreal width = (this->width() - 2.0 * inset) / std::max(1, count());
     return {inset + index * width, qreal(inset), width, this->height() - 2.0 * inset};
 }
 
-void SegmentedControl::paintEvent(QPaintEvent *)
+void SegmentedChoice::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -75,7 +79,7 @@ void SegmentedControl::paintEvent(QPaintEvent *)
     }
 }
 
-void SegmentedControl::mousePressEvent(QMouseEvent *event)
+void SegmentedChoice::mousePressEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton) {
         QWidget::mousePressEvent(event);
@@ -89,7 +93,7 @@ void SegmentedControl::mousePressEvent(QMouseEvent *event)
     }
 }
 
-void SegmentedControl::keyPressEvent(QKeyEvent *event)
+void SegmentedChoice::keyPressEvent(QKeyEvent *event)
 {
     const bool forward = event->key() == Qt::Key_Right;
     if ((event->key() != Qt::Key_Left && !forward) || count() == 0) {
@@ -102,7 +106,7 @@ void SegmentedControl::keyPressEvent(QKeyEvent *event)
     setCurrentIndex(next);
 }
 
-void SegmentedControl::focusInEvent(QFocusEvent *event)
+void SegmentedChoice::focusInEvent(QFocusEvent *event)
 {
     // A sheet that opens gives its first control the focus; the ring would
     // suggest the user had moved there.
@@ -111,7 +115,7 @@ void SegmentedControl::focusInEvent(QFocusEvent *event)
     update();
 }
 
-void SegmentedControl::focusOutEvent(QFocusEvent *event)
+void SegmentedChoice::focusOutEvent(QFocusEvent *event)
 {
     m_showsFocus = false;
     QWidget::focusOutEvent(event);

@@ -4,14 +4,15 @@
 
 class QVariantAnimation;
 
-// A small indeterminate progress indicator: twelve spokes fading round while
-// it is visible. It animates only while shown.
-class BusySpinner : public QWidget
+// A small turning arc for work of unknown length. It turns only while shown.
+class Spinner : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit BusySpinner(int side, QWidget *parent = nullptr);
+    explicit Spinner(QWidget *parent = nullptr, int side = 16);
+
+    bool isSpinning() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -20,5 +21,5 @@ protected:
 
 private:
     QVariantAnimation *m_turn;
-    int m_step = 0;
+    qreal m_angle = 0;
 };

@@ -5,18 +5,18 @@
 
 // A row of mutually exclusive choices drawn as one rounded control; the chosen
 // segment is a raised white card. Arrow keys move the choice.
-class SegmentedControl : public QWidget
+class SegmentedChoice : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentIndexChanged)
 
 public:
-    explicit SegmentedControl(const QStringList &labels, QWidget *parent = nullptr);
+    explicit SegmentedChoice(const QStringList &labels, QWidget *parent = nullptr);
 
     int count() const { return int(m_labels.size()); }
     QString label(int index) const { return m_labels.value(index); }
     int currentIndex() const { return m_current; }
-    // -1 chooses nothing; other indexes outside the labels are ignored.
+    // -1, and any index outside the labels, chooses nothing.
     void setCurrentIndex(int index);
 
     QSize sizeHint() const override;
