@@ -11,15 +11,7 @@ NewStampMenu::NewStampMenu(AppModel *model, QWidget *parent)
 {
     setObjectName(QStringLiteral("newStampMenu"));
     setIcon(icon());
-    // White like the app's cards. Square outside: rounded window corners would
-    // need a compositing desktop, which not every one runs.
-    setFont(Theme::font(13.5));
-    setStyleSheet(QStringLiteral(
-                      "QMenu { background: %1; border: 1px solid %2; padding: 5px; }"
-                      "QMenu::item { color: %3; padding: 7px 22px 7px 12px; border-radius: 6px; }"
-                      "QMenu::item:selected { background: %4; color: %5; }")
-                      .arg(cssColor(Theme::surface()), cssColor(QColor::fromRgbF(0, 0, 0, 0.12f)), cssColor(Theme::text()),
-                           cssColor(Theme::accentSoft()), cssColor(Theme::accentDeep())));
+    applyMenuStyle(this);
     m_fileAction = addAction(tr("From an Image File…"));
     m_fileAction->setObjectName(QStringLiteral("fromImageFileAction"));
     m_drawingAction = addAction(tr("Draw with Trackpad or Mouse…"));

@@ -3,6 +3,7 @@
 #include "app/Theme.h"
 
 #include <QLineEdit>
+#include <QMenu>
 
 QString cssColor(const QColor &color)
 {
@@ -23,4 +24,17 @@ void applyTextFieldStyle(QLineEdit *field)
                        "QLineEdit:focus { border: 1px solid %5; }")
             .arg(cssColor(Theme::surface()), cssColor(Theme::text()), cssColor(QColor::fromRgbF(0, 0, 0, 0.16f)),
                  cssColor(Theme::withOpacity(Theme::accent(), 0.2)), cssColor(Theme::withOpacity(Theme::accent(), 0.7))));
+}
+
+void applyMenuStyle(QMenu *menu)
+{
+    // Square outside: rounded window corners would need a compositing desktop,
+    // which not every one runs.
+    menu->setFont(Theme::font(13.5));
+    menu->setStyleSheet(
+        QStringLiteral("QMenu { background: %1; border: 1px solid %2; padding: 5px; }"
+                       "QMenu::item { color: %3; padding: 7px 22px 7px 12px; border-radius: 6px; }"
+                       "QMenu::item:selected { background: %4; color: %5; }")
+            .arg(cssColor(Theme::surface()), cssColor(QColor::fromRgbF(0, 0, 0, 0.12f)), cssColor(Theme::text()),
+                 cssColor(Theme::accentSoft()), cssColor(Theme::accentDeep())));
 }
