@@ -14,6 +14,7 @@
 #include "model/OpenFile.h"
 #include "platform/FileRevealer.h"
 #include "stampviews/SignView.h"
+#include "stampviews/StampsView.h"
 #include "views/CompressSheet.h"
 #include "views/DocumentView.h"
 #include "views/ExportImagesSheet.h"
@@ -41,18 +42,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// A screen whose own work has not been built yet says so plainly.
-QWidget *unavailableScreen(const QString &objectName, const QString &text)
-{
-    auto *label = new QLabel(text);
-    label->setObjectName(objectName);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setFont(Theme::font(14));
-    Theme::setTextColor(label, Theme::secondaryText());
-    return label;
-}
 
 // Carries the toast and its fade. The toast's shadow is painted here rather
 // than as an effect of the toast: nested graphics effects don't render.
@@ -349,7 +338,7 @@ QWidget *RootView::makeScreen()
         return new MergeView(m_model);
     }
     if (m_screenKey == QLatin1String("stamps")) {
-        return unavailableScreen(QStringLiteral("stampsPlaceholder"), tr("The stamp library is not available yet."));
+        return new StampsView(m_model);
     }
     if (m_screenKey == QLatin1String("codes")) {
         return new CodesView(m_model);
@@ -489,13 +478,6 @@ QDialog *RootView::makeToolSheet(const FileSheet &sheet)
     case FileSheet::Kind::ExportImages: return new ExportImagesSheet(m_model, file, window());
     }
     return nullptr;
-}
-
-QDialog *RootView::makeUnavailablePanel(const QString &objectName, const QString &text)
-{
-    auto *box = new QMessageBox(QMessageBox::NoIcon, tr("Tamsel"), text, QMessageBox::Close, window());
-    box->setObjectName(objectName);
-    return box;
 }
 
 // However a sheet or panel closes, the model stops asking for it, unless it

@@ -105,7 +105,6 @@ private:
     void present(QDialog *dialog, ModalKind kind);
     QDialog *makeSupportPanel(SupportPrompt prompt);
     QDialog *makeToolSheet(const FileSheet &sheet);
-    QDialog *makeUnavailablePanel(const QString &objectName, const QString &text);
     QDialog *closingClears(QDialog *dialog, ModalKind kind);
     QDialog *makeErrorAlert();
     QDialog *makeClosingQuestion(OpenFile *file);

@@ -88,6 +88,20 @@ private slots:
         QCOMPARE(s.screen(), screen);
     }
 
+    void everyToolHasItsScreen()
+    {
+        Shown s;
+        const QList<std::pair<Destination, QString>> expected{{Destination::merge(), "mergeView"},
+                                                              {Destination::stamps(), "stampsView"},
+                                                              {Destination::codes(), "codesView"},
+                                                              {Destination::about(), "aboutView"},
+                                                              {Destination::home(), "homeView"}};
+        for (const auto &[destination, screen] : expected) {
+            s.f.model->setDestination(destination);
+            QCOMPARE(s.screen(), screen);
+        }
+    }
+
     void closingTheShownFileReturnsHome()
     {
         Shown s;
