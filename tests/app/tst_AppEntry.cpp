@@ -44,6 +44,16 @@ class TestAppEntry : public QObject
         return nullptr;
     }
 
+    // A shown window over a real model, and the program's end as it announces it.
+    struct QuitFixture
+    {
+        ShellFixture f;
+        MainWindow window{f.model.get()};
+        QSignalSpy quit{&window, &MainWindow::quitConfirmed};
+
+        QuitFixture() { window.show(); }
+    };
+
 private slots:
     void initTestCase()
     {
@@ -131,10 +141,8 @@ private slots:
 
     void closingTheWindowIsQuitting()
     {
-        ShellFixture f;
-        MainWindow window(f.model.get());
-        window.show();
-        QSignalSpy quit(&window, &MainWindow::quitConfirmed);
+        QuitFixture q;
+        auto &[f, window, quit] = q;
         OpenFile *a = f.open({f.pdf("A.pdf")});
         a->setEdited(true);
         window.close();
@@ -153,10 +161,8 @@ private slots:
 
     void quitWhileWorkRunsWaitsForItsEnd()
     {
-        ShellFixture f;
-        MainWindow window(f.model.get());
-        window.show();
-        QSignalSpy quit(&window, &MainWindow::quitConfirmed);
+        QuitFixture q;
+        auto &[f, window, quit] = q;
         OpenFile *a = f.open({f.pdf("A.pdf")});
         a->setEdited(true);
         const CancelToken task = CancelToken::make();
@@ -187,10 +193,8 @@ private slots:
 
     void noQuitWhileAnUpdateIsPutInPlace()
     {
-        ShellFixture f;
-        MainWindow window(f.model.get());
-        window.show();
-        QSignalSpy quit(&window, &MainWindow::quitConfirmed);
+        QuitFixture q;
+        auto &[f, window, quit] = q;
         f.model->setInstallingUpdate(true);
         window.requestQuit();
         QCoreApplication::processEvents();
