@@ -8,12 +8,12 @@
 //
 // Run it on a real display or under xvfb-run; the offscreen platform works too.
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 #include "engine/PDFEngine.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "model/Thumbnails.h"
 #include "views/DocumentView.h"
 #include "views/PageCell.h"

@@ -10,7 +10,7 @@
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -12,8 +12,8 @@
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
-#include "app/ThemeButton.h"
+#include "document/OpenFile.h"
+#include "look/ThemeButton.h"
 #include "views/CompressSheet.h"
 #include "views/SplitSheet.h"
 

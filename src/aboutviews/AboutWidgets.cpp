@@ -1,7 +1,7 @@
 #include "aboutviews/AboutWidgets.h"
 
-#include "app/Icons.h"
-#include "app/Theme.h"
+#include "look/Icons.h"
+#include "look/Theme.h"
 
 #include <QHBoxLayout>
 #include <QPainter>

@@ -2,9 +2,9 @@
 
 #include "aboutviews/AboutWidgets.h"
 #include "aboutviews/Sharing.h"
-#include "app/Icons.h"
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/Icons.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "model/AppModel.h"
 #include "platform/Clipboard.h"
 

@@ -1,11 +1,11 @@
 #include "app/HomeView.h"
 
 #include "app/AdaptiveGridLayout.h"
-#include "app/BrandMark.h"
-#include "app/DropLoader.h"
-#include "app/Icons.h"
-#include "app/ScreenPage.h"
-#include "app/Theme.h"
+#include "look/BrandMark.h"
+#include "look/DropLoader.h"
+#include "look/Icons.h"
+#include "look/ScreenPage.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
 
 #include <QDragEnterEvent>

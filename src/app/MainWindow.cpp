@@ -3,7 +3,7 @@
 #include "app/RootView.h"
 #include "app/SidebarView.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,11 +1,11 @@
 #include "app/SidebarView.h"
 
-#include "app/BrandMark.h"
-#include "app/Icons.h"
-#include "app/Theme.h"
+#include "look/BrandMark.h"
+#include "look/Icons.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "platform/FileKinds.h"
 
 #include <QHBoxLayout>

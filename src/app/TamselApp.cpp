@@ -3,7 +3,7 @@
 #include "app/DialogFilePanels.h"
 #include "app/InstanceChannel.h"
 #include "app/MainWindow.h"
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <QApplication>
 #include <QIcon>

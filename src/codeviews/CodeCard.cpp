@@ -1,9 +1,9 @@
 #include "codeviews/CodeCard.h"
 
-#include "app/Icons.h"
-#include "app/NoteBanner.h"
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/Icons.h"
+#include "look/NoteBanner.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "codeviews/SelectableText.h"
 #include "codeviews/SmallControls.h"
 #include "model/AppModel.h"

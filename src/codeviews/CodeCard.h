@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Panel.h"
+#include "look/Panel.h"
 #include "codes/CodeContent.h"
 #include "codes/FoundCode.h"
 #include "codes/LinkCheck.h"

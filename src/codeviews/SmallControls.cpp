@@ -1,6 +1,6 @@
 #include "codeviews/SmallControls.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <QLabel>
 #include <QPainter>

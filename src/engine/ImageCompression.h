@@ -6,7 +6,7 @@
 // read out and written back there, while decoding, downsampling and JPEG
 // encoding run on the global thread pool, on all cores.
 
-#include "model/DocumentTypes.h"
+#include "document/DocumentTypes.h"
 #include "platform/Async.h"
 
 #include <vector>

@@ -13,7 +13,7 @@
 // Sources are keyed by the URL exactly as it was handed to open(); one opened
 // document per URL is kept until forget().
 
-#include "model/DocumentTypes.h"
+#include "document/DocumentTypes.h"
 #include "platform/Async.h"
 
 #include <QByteArray>

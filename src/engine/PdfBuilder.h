@@ -3,7 +3,7 @@
 // Making output: a new PDF from a build plan. Worker-side: every function here
 // runs on the engine's one thread, which owns the qpdf objects of the sources.
 
-#include "model/DocumentTypes.h"
+#include "document/DocumentTypes.h"
 #include "platform/Async.h"
 
 #include <QByteArray>

@@ -3,7 +3,7 @@
 // Stamps drawn onto output pages. Worker-side: everything here runs on the
 // engine's thread inside one build, and the caches belong to the engine's worker.
 
-#include "model/DocumentTypes.h"
+#include "document/DocumentTypes.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -2,7 +2,7 @@
 
 #include "codes/CodesModel.h"
 #include "model/MergeModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "model/Thumbnails.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"

@@ -3,7 +3,7 @@
 
 #include "model/AppModel.h"
 
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
 
 #include <algorithm>

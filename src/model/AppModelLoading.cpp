@@ -6,7 +6,7 @@
 #include "engine/PDFEngine.h"
 #include "model/MergeModel.h"
 #include "model/NameOrder.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "platform/FilePanels.h"
 
 #include <QFileInfo>

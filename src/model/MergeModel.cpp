@@ -1,6 +1,6 @@
 #include "model/MergeModel.h"
 
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 #include <QFileInfo>
 

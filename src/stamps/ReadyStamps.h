@@ -9,7 +9,7 @@
 // any thread (render() draws into an image, never on screen). choose() runs on
 // the main thread and renders on a pool thread.
 
-#include "model/DocumentTypes.h"
+#include "document/DocumentTypes.h"
 #include "stamps/StampMaker.h"
 
 #include <QColor>

@@ -9,7 +9,7 @@
 // errorMessage, which stays until a caller replaces it. Observed properties
 // notify only on a real change.
 
-#include "model/DocumentTypes.h"
+#include "document/DocumentTypes.h"
 #include "stamps/StampMaker.h"
 
 #include <QHash>

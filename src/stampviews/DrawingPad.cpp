@@ -1,8 +1,8 @@
 #include "stampviews/DrawingPad.h"
 
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
-#include "app/SegmentedChoice.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
+#include "look/SegmentedChoice.h"
 
 #include <QBuffer>
 #include <QHBoxLayout>

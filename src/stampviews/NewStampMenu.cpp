@@ -1,7 +1,7 @@
 #include "stampviews/NewStampMenu.h"
 
-#include "app/Icons.h"
-#include "app/Theme.h"
+#include "look/Icons.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
 #include "platform/FilePanels.h"
 #include "stampviews/StyleSheets.h"

@@ -1,6 +1,6 @@
 #include "stampviews/PictureBox.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 #include "stampviews/Checkerboard.h"
 
 #include <QEvent>

@@ -1,6 +1,6 @@
 #include "stampviews/PlacedStamp.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
 #include "stamps/StampLibrary.h"
 

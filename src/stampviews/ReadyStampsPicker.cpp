@@ -1,10 +1,10 @@
 #include "stampviews/ReadyStampsPicker.h"
 
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "model/AppModel.h"
 #include "stampviews/PictureBox.h"
-#include "app/SegmentedChoice.h"
+#include "look/SegmentedChoice.h"
 #include "stampviews/StyleSheets.h"
 #include "stampviews/TileGrid.h"
 #include "stamps/StampLibrary.h"

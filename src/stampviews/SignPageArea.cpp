@@ -1,8 +1,8 @@
 #include "stampviews/SignPageArea.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
-#include "app/Spinner.h"
+#include "look/Spinner.h"
 #include "stampviews/PlacedStamp.h"
 #include "views/PageImage.h"
 

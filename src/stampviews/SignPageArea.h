@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/DocumentTypes.h"
+#include "document/DocumentTypes.h"
 #include "model/Thumbnails.h"
 
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "stampviews/SignPageStrip.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
 #include "model/Thumbnails.h"
 #include "stampviews/StyleSheets.h"

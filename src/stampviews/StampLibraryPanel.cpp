@@ -1,7 +1,7 @@
 #include "stampviews/StampLibraryPanel.h"
 
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "model/AppModel.h"
 #include "stampviews/NewStampMenu.h"
 #include "stampviews/NewStampSheet.h"

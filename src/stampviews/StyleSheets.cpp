@@ -1,6 +1,6 @@
 #include "stampviews/StyleSheets.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <QLineEdit>
 #include <QMenu>

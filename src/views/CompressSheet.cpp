@@ -1,12 +1,12 @@
 #include "views/CompressSheet.h"
 
-#include "app/Icons.h"
-#include "app/NoteBanner.h"
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/Icons.h"
+#include "look/NoteBanner.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "engine/PDFEngine.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
 #include "views/ByteCount.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Compression.h"
-#include "model/DocumentTypes.h"
+#include "document/Compression.h"
+#include "document/DocumentTypes.h"
 #include "platform/Async.h"
 #include "views/ToolSheetFrame.h"
 

@@ -1,11 +1,11 @@
 #include "views/DocumentView.h"
 
-#include "app/Icons.h"
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/Icons.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "views/PageGrid.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 #include <QFuture>
 #include <QPointer>

@@ -1,11 +1,11 @@
 #include "views/ExportImagesSheet.h"
 
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "engine/PDFEngine.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
-#include "app/SegmentedChoice.h"
+#include "look/SegmentedChoice.h"
 
 #include <QComboBox>
 #include <QGridLayout>

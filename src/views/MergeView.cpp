@@ -1,12 +1,12 @@
 #include "views/MergeView.h"
 
-#include "app/DropLoader.h"
-#include "app/Icons.h"
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/DropLoader.h"
+#include "look/Icons.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "views/IdDrag.h"
 #include "views/PageImage.h"
 

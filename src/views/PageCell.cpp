@@ -1,7 +1,7 @@
 #include "views/PageCell.h"
 
-#include "app/Icons.h"
-#include "app/Theme.h"
+#include "look/Icons.h"
+#include "look/Theme.h"
 #include "views/PageImage.h"
 
 #include <QFontMetricsF>

@@ -5,7 +5,7 @@
 // carries signatures or stamps. Painted, not a widget, so a grid of a thousand
 // pages costs nothing for the cells off screen.
 
-#include "model/DocumentTypes.h"
+#include "document/DocumentTypes.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,9 +1,9 @@
 #include "views/PageGrid.h"
 
-#include "app/DropLoader.h"
-#include "app/Theme.h"
+#include "look/DropLoader.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "model/Thumbnails.h"
 #include "stamps/StampLibrary.h"
 #include "views/IdDrag.h"

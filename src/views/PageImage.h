@@ -5,7 +5,7 @@
 // while the picture is not cached. Painting never renders: the pictures come
 // from the app's thumbnail cache, which a caller fills through Thumbnails::load.
 
-#include "model/DocumentTypes.h"
+#include "document/DocumentTypes.h"
 #include "model/Thumbnails.h"
 
 #include <QRectF>

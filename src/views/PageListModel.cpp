@@ -1,6 +1,6 @@
 #include "views/PageListModel.h"
 
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 PageListModel::PageListModel(OpenFile *file, QObject *parent)
     : QAbstractListModel(parent), m_file(file), m_pages(file->pages())

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/DocumentTypes.h"
-#include "model/OpenFile.h"
+#include "document/DocumentTypes.h"
+#include "document/OpenFile.h"
 
 #include <QAbstractListModel>
 #include <QPointer>

@@ -1,9 +1,9 @@
 #include "views/PasswordSheet.h"
 
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
 
 #include <QFrame>

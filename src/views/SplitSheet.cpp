@@ -1,13 +1,13 @@
 #include "views/SplitSheet.h"
 
-#include "app/Icons.h"
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/Icons.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "engine/PDFEngine.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
-#include "app/SegmentedChoice.h"
+#include "look/SegmentedChoice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/PageRanges.h"
+#include "document/PageRanges.h"
 #include "views/ToolSheetFrame.h"
 
 #include <QList>

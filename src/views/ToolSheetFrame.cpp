@@ -1,7 +1,7 @@
 #include "views/ToolSheetFrame.h"
 
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 // A real app model for the about screens, with a clipboard, a clock and a link
 // opener that only record what they are asked.
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 #include "helpers/FakeClock.h"
 #include "helpers/FakeDesktop.h"
 #include "model/AppModel.h"

@@ -3,7 +3,7 @@
 
 #include "AboutFixture.h"
 #include "about/UpdateChecker.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 #include <QComboBox>
 #include <QLabel>

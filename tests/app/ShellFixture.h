@@ -3,14 +3,14 @@
 // A real app model over a real engine, with file panels the test answers and
 // a folder for the PDFs and pictures the test makes.
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 #include "engine/PDFEngine.h"
 #include "helpers/FakeClock.h"
 #include "helpers/FakeFilePanels.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 #include <QApplication>
 #include <QStandardPaths>

@@ -2,7 +2,7 @@
 // Run through tools/screenshots.sh (or `make screenshots`), which starts it on a
 // virtual X display; the first argument is the folder the pictures go to.
 
-#include "app/BrandMark.h"
+#include "look/BrandMark.h"
 #include "app/HomeView.h"
 #include "app/MainWindow.h"
 #include "app/SidebarView.h"
@@ -10,11 +10,11 @@
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "app/NoteBanner.h"
-#include "app/Panel.h"
+#include "look/NoteBanner.h"
+#include "look/Panel.h"
 #include "app/PasswordPrompt.h"
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 
 #include "app/PasswordPrompt.h"
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

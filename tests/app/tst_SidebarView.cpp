@@ -1,6 +1,6 @@
 #include "ShellFixture.h"
 
-#include "app/Icons.h"
+#include "look/Icons.h"
 #include "app/SidebarView.h"
 #include "model/MergeModel.h"
 

@@ -3,7 +3,7 @@
 //   xvfb-run -a -s "-screen 0 1600x1200x24" build/tests/tamsel_codes_screenshots out/
 
 #include "app/MainWindow.h"
-#include "app/Theme.h"
+#include "look/Theme.h"
 #include "codes/CodesModel.h"
 #include "codeviews/CodesView.h"
 #include "engine/PDFEngine.h"

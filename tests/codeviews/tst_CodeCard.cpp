@@ -1,7 +1,7 @@
 #include "CodesFixture.h"
 
-#include "app/NoteBanner.h"
-#include "app/Theme.h"
+#include "look/NoteBanner.h"
+#include "look/Theme.h"
 #include "codeviews/CodeCard.h"
 #include "codeviews/SelectableText.h"
 

@@ -1,6 +1,6 @@
 #include "CodesFixture.h"
 
-#include "app/NoteBanner.h"
+#include "look/NoteBanner.h"
 #include "codes/CodesModel.h"
 #include "codeviews/CodeCard.h"
 #include "codeviews/CodesView.h"

@@ -4,7 +4,7 @@
 // its only open file. For edits that never reach the engine.
 
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 inline OpenFile *addInMemoryDocument(AppModel &model, int pages)
 {

@@ -4,7 +4,7 @@
 // go, writing one, and a plain background around a piece shown on its own.
 // Header-only, since only those programs (which link the widgets) use it.
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 #include "codes/CodesModel.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 #include "stamps/StampLibrary.h"
 

@@ -4,7 +4,7 @@
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>

@@ -1,5 +1,5 @@
 #include "model/MergeModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "model/Thumbnails.h"
 
 #include <QSignalSpy>

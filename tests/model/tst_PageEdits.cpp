@@ -1,6 +1,6 @@
 #include "helpers/FakeClock.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>

@@ -3,7 +3,7 @@
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>

@@ -3,7 +3,7 @@
 //   xvfb-run -a -s "-screen 0 1600x1200x24" build/tests/tamsel_stampsview_screenshots <folder>
 
 #include "StampPictures.h"
-#include "app/Theme.h"
+#include "look/Theme.h"
 #include "engine/PDFEngine.h"
 #include "helpers/FakeFilePanels.h"
 #include "helpers/TestUtil.h"

@@ -2,7 +2,7 @@
 // alive, and what the handed-over picture holds.
 
 #include "stampviews/DrawingPad.h"
-#include "app/SegmentedChoice.h"
+#include "look/SegmentedChoice.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -3,7 +3,7 @@
 
 #include "app/ShellFixture.h"
 #include "stampviews/ReadyStampsPicker.h"
-#include "app/SegmentedChoice.h"
+#include "look/SegmentedChoice.h"
 #include "stamps/StampLibrary.h"
 
 #include <QAbstractButton>

@@ -4,8 +4,8 @@
 
 #include "StampPictures.h"
 #include "app/ShellFixture.h"
-#include "app/NoteBanner.h"
-#include "model/OpenFile.h"
+#include "look/NoteBanner.h"
+#include "document/OpenFile.h"
 #include "stampviews/NewStampSheet.h"
 #include "stampviews/StampsView.h"
 #include "stamps/StampLibrary.h"

@@ -3,13 +3,13 @@
 // of two pictures, each in a wide and a narrow window. The first argument is
 // the folder the pictures go to; run it on a virtual X display.
 
-#include "app/Icons.h"
-#include "app/Theme.h"
+#include "look/Icons.h"
+#include "look/Theme.h"
 #include "engine/PDFEngine.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "model/Thumbnails.h"
 #include "stamps/ReadyStamps.h"
 #include "stamps/StampLibrary.h"

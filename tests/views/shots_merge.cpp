@@ -2,13 +2,13 @@
 // their look can be checked by eye:
 //   xvfb-run -a build/tests/tamsel_shots_merge [output folder]
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 #include "engine/PDFEngine.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 #include "views/ExportImagesSheet.h"
 #include "views/MergeView.h"
 #include "views/PasswordSheet.h"

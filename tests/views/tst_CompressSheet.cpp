@@ -1,6 +1,6 @@
 #include "views/CompressSheet.h"
 
-#include "app/NoteBanner.h"
+#include "look/NoteBanner.h"
 #include "app/ShellFixture.h"
 #include "helpers/OutputFixtures.h"
 #include "views/ByteCount.h"

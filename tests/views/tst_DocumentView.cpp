@@ -1,6 +1,6 @@
 #include "DocumentFixture.h"
 
-#include "app/ThemeButton.h"
+#include "look/ThemeButton.h"
 #include "model/MergeModel.h"
 #include "views/DocumentView.h"
 #include "views/PageGrid.h"

@@ -1,8 +1,8 @@
 #include "views/ExportImagesSheet.h"
 
 #include "app/ShellFixture.h"
-#include "app/ThemeButton.h"
-#include "app/SegmentedChoice.h"
+#include "look/ThemeButton.h"
+#include "look/SegmentedChoice.h"
 
 #include <QComboBox>
 #include <QImageReader>

@@ -2,7 +2,7 @@
 
 #include "app/ShellFixture.h"
 #include "helpers/OutputFixtures.h"
-#include "app/ThemeButton.h"
+#include "look/ThemeButton.h"
 #include "model/MergeModel.h"
 #include "views/IdDrag.h"
 

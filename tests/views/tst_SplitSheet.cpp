@@ -1,9 +1,9 @@
 #include "views/SplitSheet.h"
 
 #include "app/ShellFixture.h"
-#include "app/ThemeButton.h"
+#include "look/ThemeButton.h"
 #include "helpers/OutputFixtures.h"
-#include "app/SegmentedChoice.h"
+#include "look/SegmentedChoice.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "model/DocumentTypes.h"
-#include "model/OpenFile.h"
+#include "document/DocumentTypes.h"
+#include "document/OpenFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

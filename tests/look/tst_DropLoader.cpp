@@ -1,4 +1,4 @@
-#include "app/DropLoader.h"
+#include "look/DropLoader.h"
 
 #include <QDir>
 #include <QMimeData>

@@ -1,6 +1,6 @@
-#include "app/Spinner.h"
+#include "look/Spinner.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <QPainter>
 #include <QVariantAnimation>

@@ -1,4 +1,4 @@
-#include "model/OpenFile.h"
+#include "document/OpenFile.h"
 
 OpenFile::OpenFile(QUrl url, QString name, bool isPDF, QList<PageItem> pages,
                    std::optional<QString> password, QObject *parent)

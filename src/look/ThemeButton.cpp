@@ -1,6 +1,6 @@
-#include "app/ThemeButton.h"
+#include "look/ThemeButton.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>

@@ -1,4 +1,4 @@
-#include "app/Icons.h"
+#include "look/Icons.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "app/SegmentedChoice.h"
+#include "look/SegmentedChoice.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
-#include "app/BrandMark.h"
+#include "look/BrandMark.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <QPainter>
 #include <QSvgRenderer>

@@ -1,4 +1,4 @@
-#include "model/DocumentTypes.h"
+#include "document/DocumentTypes.h"
 
 #include <QDateTime>
 #include <QJsonArray>

@@ -1,8 +1,8 @@
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <cmath>
 
-#include "app/Icons.h"
+#include "look/Icons.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "model/PageRanges.h"
+#include "document/PageRanges.h"
 
 #include <algorithm>
 #include <limits>

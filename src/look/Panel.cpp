@@ -1,6 +1,6 @@
-#include "app/Panel.h"
+#include "look/Panel.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <QPainter>
 #include <QVBoxLayout>

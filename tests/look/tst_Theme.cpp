@@ -1,9 +1,9 @@
-#include "app/BrandMark.h"
-#include "app/Icons.h"
-#include "app/NoteBanner.h"
-#include "app/Panel.h"
-#include "app/Theme.h"
-#include "app/ThemeButton.h"
+#include "look/BrandMark.h"
+#include "look/Icons.h"
+#include "look/NoteBanner.h"
+#include "look/Panel.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 
 #include <QApplication>
 #include <QFontInfo>

@@ -1,6 +1,6 @@
-#include "app/ScreenPage.h"
+#include "look/ScreenPage.h"
 
-#include "app/Theme.h"
+#include "look/Theme.h"
 
 #include <QHBoxLayout>
 #include <QScrollArea>

@@ -1,4 +1,4 @@
-#include "model/Compression.h"
+#include "document/Compression.h"
 
 #include "helpers/TestUtil.h"
 
