@@ -25,7 +25,7 @@ size_t hashDouble(double value, size_t seed) noexcept
 
 size_t qHash(const PageSource &source, size_t seed) noexcept
 {
-    return qHashMulti(seed, source.url, source.index);
+    return qHashMulti(seed, source.url, source.index, source.revision);
 }
 
 size_t qHash(const StampPlacement &placement, size_t seed) noexcept

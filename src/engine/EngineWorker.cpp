@@ -2,28 +2,13 @@
 
 #include "engine/PicturePage.h"
 
-#include <QFileInfo>
 
 #include <poppler/qt6/poppler-qt6.h>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cmath>
-
-FileStamp FileStamp::of(const QString &path)
-{
-    struct stat info;
-    // Only regular files: reading a pipe or a device named like a PDF would never end.
-    if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
-        return {};
-    }
-    return FileStamp{true, qint64(info.st_size),
-                     qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
-                     quint64(info.st_ino)};
-}
 
 SourceEntry::SourceEntry() = default;
 SourceEntry::SourceEntry(SourceEntry &&) noexcept = default;
@@ -89,96 +74,52 @@ int readablePageCount(const Poppler::Document &document)
     return count;
 }
 
-PDFEngine::OpenResult answer(SourceEntry &entry, const std::optional<QString> &password)
-{
-    if (!entry.document) {
-        return PDFEngine::OpenResult::unreadable();
-    }
-    if (entry.document->isLocked()) {
-        if (!password || !unlock(*entry.document, *password) || entry.document->isLocked()) {
-            return PDFEngine::OpenResult::needsPassword();
-        }
-        entry.password = password;
-        prepare(*entry.document);
-        entry.pageCount = readablePageCount(*entry.document);
-    }
-    if (entry.pageCount < 1) {
-        return PDFEngine::OpenResult::unreadable();
-    }
-    return PDFEngine::OpenResult::opened(entry.pageCount, entry.password);
-}
+} // namespace
 
-// Reads the file at entry.path into entry.document and answers for it.
-PDFEngine::OpenResult openFresh(SourceEntry &entry, const std::optional<QString> &password)
+PDFEngine::OpenResult EngineWorker::load(const QUrl &key, const SharedBytes &bytes,
+                                         const std::optional<QString> &password, QList<QSizeF> *sizes)
 {
-    if (QFileInfo(entry.path).suffix().toLower() == QLatin1String("pdf")) {
-        QFile file(entry.path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return PDFEngine::OpenResult::unreadable();
-        }
-        entry.bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            return PDFEngine::OpenResult::unreadable();
-        }
-    } else {
-        const QImage picture = PicturePage::read(entry.path);
-        if (picture.isNull()) {
-            return PDFEngine::OpenResult::unreadable();
-        }
-        entry.bytes = PicturePage::makePdf(picture);
-        entry.isPicture = true;
-    }
-    if (entry.bytes.isEmpty()) {
+    documents.erase(key);
+    if (bytes.isEmpty()) {
         return PDFEngine::OpenResult::unreadable();
     }
+    SourceEntry entry;
+    entry.name = key.toString();
+    entry.shared = bytes;
+    entry.bytes = bytes.bytes();
     entry.document = Poppler::Document::loadFromData(entry.bytes);
     if (!entry.document) {
         return PDFEngine::OpenResult::unreadable();
     }
     prepare(*entry.document);
-    if (!entry.document->isLocked()) {
-        entry.pageCount = readablePageCount(*entry.document);
-    } else if (usesUnknownProtection(entry.bytes)) {
-        entry.document.reset();
+    if (entry.document->isLocked()) {
+        if (usesUnknownProtection(entry.bytes)) {
+            return PDFEngine::OpenResult::unreadable();
+        }
+        if (!password || !unlock(*entry.document, *password) || entry.document->isLocked()) {
+            return PDFEngine::OpenResult::needsPassword();
+        }
+        entry.password = password;
+        prepare(*entry.document);
+    }
+    entry.pageCount = readablePageCount(*entry.document);
+    if (entry.pageCount < 1) {
         return PDFEngine::OpenResult::unreadable();
     }
-    return answer(entry, password);
-}
-
-} // namespace
-
-PDFEngine::OpenResult PDFEngine::Worker::open(const QUrl &url, const std::optional<QString> &password)
-{
-    SourceEntry fresh;
-    fresh.path = url.isLocalFile() ? url.toLocalFile() : QString();
-    fresh.stamp = FileStamp::of(fresh.path);
-    if (!fresh.stamp.exists) {
-        // A cached document outlives its file, but a missing file can't be opened.
-        return OpenResult::unreadable();
+    if (sizes) {
+        sizes->clear();
+        for (int i = 0; i < entry.pageCount; ++i) {
+            const std::unique_ptr<Poppler::Page> page(entry.document->page(i));
+            // Poppler's page size is the crop box already turned by the page's own rotation.
+            sizes->append(page ? page->pageSizeF() : QSizeF(595, 842));
+        }
     }
-
-    const auto cached = documents.find(url);
-    if (cached != documents.end() && cached->second.stamp == fresh.stamp) {
-        return answer(cached->second, password);
-    }
-
-    const OpenResult result = openFresh(fresh, password);
-    if (!fresh.document) {
-        return result;
-    }
-    if (cached == documents.end()) {
-        // Also kept when locked or without pages: the next open answers from here.
-        documents.emplace(url, std::move(fresh));
-    } else if (result.status == OpenStatus::Opened || cached->second.isLocked()
-               || cached->second.pageCount < 1) {
-        // The file changed on disk. Pages already showing the old document keep it
-        // until the new one actually opens.
-        cached->second = std::move(fresh);
-    }
+    const PDFEngine::OpenResult result = PDFEngine::OpenResult::opened(entry.pageCount, entry.password);
+    documents.emplace(key, std::move(entry));
     return result;
 }
 
-SourceEntry *PDFEngine::Worker::entry(const QUrl &url)
+SourceEntry *EngineWorker::entry(const QUrl &url)
 {
     const auto it = documents.find(url);
     if (it == documents.end() || !it->second.document || it->second.document->isLocked()) {
@@ -187,25 +128,13 @@ SourceEntry *PDFEngine::Worker::entry(const QUrl &url)
     return &it->second;
 }
 
-std::unique_ptr<Poppler::Page> PDFEngine::Worker::page(const PageSource &source)
+std::unique_ptr<Poppler::Page> EngineWorker::page(const PageSource &source)
 {
     SourceEntry *found = entry(source.url);
     if (!found || source.index < 0 || source.index >= found->pageCount) {
         return nullptr;
     }
     return found->document->page(source.index);
-}
-
-QSizeF PDFEngine::Worker::displaySize(const PageSource &source, int turn)
-{
-    const std::unique_ptr<Poppler::Page> found = page(source);
-    if (!found) {
-        return QSizeF(595, 842);
-    }
-    // Poppler's page size is the crop box already turned by the page's own rotation.
-    const QSizeF size = found->pageSizeF();
-    const int extra = normalizedAngle(turn);
-    return extra == 90 || extra == 270 ? size.transposed() : size;
 }
 
 QSize renderPixelSize(QSizeF pageSize, double longSide)
@@ -216,7 +145,7 @@ QSize renderPixelSize(QSizeF pageSize, double longSide)
     return QSize(int(std::max(std::round(w * s), 1.0)), int(std::max(std::round(h * s), 1.0)));
 }
 
-QImage PDFEngine::Worker::image(const PageSource &source, int turn, double longSide)
+QImage EngineWorker::image(const PageSource &source, int turn, double longSide)
 {
     if (!std::isfinite(longSide) || longSide <= 0 || longSide > maxRenderSide) {
         return {};
@@ -245,4 +174,45 @@ QImage PDFEngine::Worker::image(const PageSource &source, int turn, double longS
         return {};
     }
     return rendered;
+}
+
+namespace {
+
+std::unique_ptr<QPDF> openStructure(const SourceEntry &source, const QByteArray &password)
+{
+    auto pdf = std::make_unique<QPDF>();
+    pdf->setSuppressWarnings(true);
+    // The bytes stay in the entry for as long as the entry, and so this QPDF, lives.
+    pdf->processMemoryFile(source.name.toUtf8().constData(), source.bytes.constData(),
+                           size_t(source.bytes.size()), password.isNull() ? nullptr : password.constData());
+    return pdf;
+}
+
+} // namespace
+
+QPDF *EngineWorker::structure(const QUrl &key)
+{
+    SourceEntry *source = entry(key);
+    if (!source) {
+        return nullptr;
+    }
+    if (!source->structure) {
+        if (!source->password) {
+            source->structure = openStructure(*source, QByteArray());
+        } else {
+            // As Poppler was unlocked: the password as typed (UTF-8), then as Latin-1
+            // for older files.
+            const QByteArray utf8 = source->password->toUtf8();
+            try {
+                source->structure = openStructure(*source, utf8);
+            } catch (const QPDFExc &error) {
+                const QByteArray latin1 = source->password->toLatin1();
+                if (error.getErrorCode() != qpdf_e_password || latin1 == utf8) {
+                    throw;
+                }
+                source->structure = openStructure(*source, latin1);
+            }
+        }
+    }
+    return source->structure.get();
 }

@@ -1,13 +1,16 @@
 #pragma once
 
-// The engine's worker-side state. Everything here is touched only by jobs running
-// on the engine's single worker thread (or by the engine's destructor once that
-// thread has stopped), so none of it is locked.
+// The state of one worker process: the documents it has been handed, opened
+// with Poppler (and with qpdf when a build needs them). Touched only by the
+// worker's one request loop, so none of it is locked.
 
 #include "engine/PDFEngine.h"
 #include "engine/StampDrawing.h"
+#include "platform/SharedBytes.h"
 
 #include <QByteArray>
+#include <QList>
+#include <QSizeF>
 #include <QString>
 #include <QUrl>
 
@@ -22,22 +25,8 @@ class Document;
 class Page;
 } // namespace Poppler
 
-// What a file looked like when it was read; a source whose file no longer matches
-// is read again on the next open.
-struct FileStamp
-{
-    bool exists = false; // a regular file
-
-    qint64 size = -1;
-    qint64 modifiedNs = 0;
-    quint64 inode = 0;
-
-    static FileStamp of(const QString &path);
-    friend bool operator==(const FileStamp &, const FileStamp &) = default;
-};
-
-// One opened source: a PDF file (possibly still locked), or the one-page PDF made
-// from a picture. Further per-source state of the writing side belongs here too.
+// One document as the engine handed it over: the PDF's bytes (a file's, or the
+// PDF made from a picture), opened with Poppler and possibly still locked.
 struct SourceEntry
 {
     SourceEntry();
@@ -45,14 +34,12 @@ struct SourceEntry
     SourceEntry &operator=(SourceEntry &&) noexcept;
     ~SourceEntry();
 
-    QString path;
-    FileStamp stamp;
+    QString name; // for qpdf's messages only
     std::unique_ptr<Poppler::Document> document;
-    // The PDF as Poppler reads it: the file's bytes, or the PDF made from a picture.
-    // Held in memory so that the document stays whole when its file is overwritten
-    // in place, and so that output is built from exactly what was shown.
+    // The engine's memory file; `bytes` reads it without a copy. Shared with the
+    // engine and the other workers, so a file overwritten on disk never changes it.
+    SharedBytes shared;
     QByteArray bytes;
-    bool isPicture = false;
     // The password that unlocked the document; absent when it was never locked.
     std::optional<QString> password;
 
@@ -70,25 +57,28 @@ struct UrlHasher
     size_t operator()(const QUrl &url) const noexcept { return qHash(url); }
 };
 
-struct PDFEngine::Worker
+struct EngineWorker
 {
+    // Keyed by the engine's name for one cached version of a source.
     std::unordered_map<QUrl, SourceEntry, UrlHasher> documents;
 
-    PDFEngine::OpenResult open(const QUrl &url, const std::optional<QString> &password);
-    void forget(const QUrl &url) { documents.erase(url); }
+    // Opens `bytes` under `key`, unlocking with `password` when needed, and
+    // answers for it. `sizes` gets every readable page's size as displayed.
+    PDFEngine::OpenResult load(const QUrl &key, const SharedBytes &bytes, const std::optional<QString> &password,
+                               QList<QSizeF> *sizes = nullptr);
+    void forget(const QUrl &key) { documents.erase(key); }
 
-    // The cached, unlocked entry of `url`, or null.
-    SourceEntry *entry(const QUrl &url);
+    // The cached, unlocked entry of `key`, or null.
+    SourceEntry *entry(const QUrl &key);
     // The page of an unlocked cached document, or null when it is missing.
     std::unique_ptr<Poppler::Page> page(const PageSource &source);
 
-    // The cached source opened with qpdf for building output; null when the URL is
+    // The cached source opened with qpdf for building output; null when the key is
     // not cached or still locked. Throws when qpdf cannot read the bytes.
-    QPDF *structure(const QUrl &url);
-    // Decoded stamp pictures and their compact forms, kept for the life of the engine.
+    QPDF *structure(const QUrl &key);
+    // Decoded stamp pictures and their compact forms, kept for the life of the worker.
     StampCache stamps;
 
-    QSizeF displaySize(const PageSource &source, int turn);
     QImage image(const PageSource &source, int turn, double longSide);
 
     // The largest bitmap a render may ask for; beyond it Poppler's allocator

@@ -1,26 +1,85 @@
 #include "engine/PDFEngine.h"
 
-#include "engine/EngineWorker.h"
-#include "engine/PicturePage.h"
+#include "engine/EngineState.h"
+#include "engine/WorkerPool.h"
+#include "engine/WorkerProtocol.h"
 
 #include <QCoreApplication>
-#include <QImageReader>
+#include <QFile>
+#include <QFileInfo>
 #include <QThreadPool>
-#include <QtConcurrent/QtConcurrentRun>
 
-#include <poppler/qt6/poppler-qt6.h>
+#include <fcntl.h>
+#include <unistd.h>
 
-#include <exception>
+#include <algorithm>
+#include <cmath>
+#include <map>
 #include <mutex>
-#include <type_traits>
+#include <unordered_map>
+
+using namespace WorkerProtocol;
 
 namespace {
 
-// Poppler reports every oddity of a damaged file on stderr; the engine answers for
-// bad files itself.
-void ignorePopplerMessage(const QString &, const QVariant &) {}
-
 constexpr double codeImageLongSide = 2400;
+// Beyond these a render is refused before any worker sees it.
+constexpr int maxRenderSide = 32'000;
+
+// The file's bytes in a memory file, and the stamp of exactly what was read.
+std::optional<std::pair<SharedBytes, FileStamp>> readFile(const QString &path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    struct stat info;
+    std::optional<std::pair<SharedBytes, FileStamp>> read;
+    SharedBytes::Writer writer;
+    if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && writer.isValid()) {
+        QByteArray chunk(1 << 20, Qt::Uninitialized);
+        bool ok = true;
+        for (;;) {
+            const ssize_t n = ::read(fd, chunk.data(), size_t(chunk.size()));
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n < 0 || (n > 0 && !writer.write(QByteArrayView(chunk.constData(), n)))) {
+                ok = false;
+            }
+            if (n <= 0) {
+                break;
+            }
+        }
+        std::optional<SharedBytes> bytes = ok ? writer.finish() : std::nullopt;
+        if (bytes) {
+            read.emplace(std::move(*bytes), FileStamp::of(info));
+        }
+    }
+    ::close(fd);
+    return read;
+}
+
+bool isPdfPath(const QString &path)
+{
+    return QFileInfo(path).suffix().toLower() == QLatin1String("pdf");
+}
+
+template<typename T>
+void finish(QPromise<T> &promise, T value)
+{
+    promise.addResult(std::move(value));
+    promise.finish();
+}
+
+QDataStream &writePassword(QDataStream &out, const std::optional<QString> &password)
+{
+    out << bool(password);
+    if (password) {
+        out << *password;
+    }
+    return out;
+}
 
 } // namespace
 
@@ -32,8 +91,33 @@ QString PDFEngine::message(EngineError error)
                                            "A page of this file can't be read anymore. Open the file again.");
     case EngineError::WriteFailed:
         return QCoreApplication::translate("PDFEngine", "The PDF couldn't be made. Try again.");
+    case EngineError::TimedOut:
+        return QCoreApplication::translate(
+            "PDFEngine", "Reading the PDF took too long and was stopped. A page of the file may be damaged.");
+    case EngineError::WorkerStopped:
+        return QCoreApplication::translate(
+            "PDFEngine", "Reading the PDF failed because a part of the file is damaged.");
+    case EngineError::OutOfMemory:
+        return QCoreApplication::translate("PDFEngine",
+                                           "The PDF needs more memory than Tamsel may use for one file.");
+    case EngineError::Refused:
+        return QCoreApplication::translate(
+            "PDFEngine", "This PDF failed to be read several times, so Tamsel doesn't try again.");
+    case EngineError::Unavailable:
+        return QCoreApplication::translate("PDFEngine",
+                                           "Tamsel's PDF reader can't be started. Install Tamsel again.");
     }
     return {};
+}
+
+PDFEngine::Options PDFEngine::Options::standard()
+{
+    const WorkerPool::Options pool = WorkerPool::defaultOptions();
+    Options options;
+    options.workerExecutable = pool.executable;
+    options.workers = pool.workers;
+    options.workerMemoryBytes = pool.memoryBytes;
+    return options;
 }
 
 PDFEngine &PDFEngine::shared()
@@ -42,75 +126,332 @@ PDFEngine &PDFEngine::shared()
     return engine;
 }
 
-PDFEngine::PDFEngine(QObject *parent)
-    : QObject(parent), m_pool(std::make_unique<QThreadPool>()), m_worker(std::make_unique<Worker>())
+PDFEngine::PDFEngine(QObject *parent) : PDFEngine(Options::standard(), parent) {}
+
+PDFEngine::PDFEngine(const Options &options, QObject *parent)
+    : QObject(parent),
+      m_state(std::make_shared<State>()),
+      m_pool(std::make_unique<WorkerPool>(WorkerPool::Options{options.workerExecutable, options.workerArguments,
+                                                              options.workers, options.workerMemoryBytes}))
 {
-    // Process-wide settings, made before any worker can read them.
-    static std::once_flag once;
-    std::call_once(once, [] {
-        Poppler::setDebugErrorFunction(ignorePopplerMessage, QVariant());
-        QImageReader::setAllocationLimit(PicturePage::allocationLimitMB);
-    });
-    // One thread that never expires: Poppler's objects stay on the thread that made them.
-    m_pool->setMaxThreadCount(1);
-    m_pool->setExpiryTimeout(-1);
+    m_state->options = options;
+    m_state->pool = m_pool.get();
+    m_state->threads.setMaxThreadCount(2);
 }
 
 PDFEngine::~PDFEngine()
 {
-    // Queued jobs are dropped (their futures end cancelled); the running one finishes.
-    m_pool->clear();
-    m_pool->waitForDone();
-    m_worker.reset();
+    m_state->closing = true;
+    {
+        const std::lock_guard lock(m_state->poolMutex);
+        m_state->pool = nullptr;
+    }
+    m_state->threads.clear();
+    m_state->threads.waitForDone();
+    m_pool.reset(); // ends the workers; the jobs they ran end unanswered
+    // Visits handed over by the last answers are dropped, not run.
+    m_state->threads.clear();
+    m_state->threads.waitForDone();
 }
 
-// Runs `job(worker)` on the engine's thread. A job that throws ends with the
-// result type's empty value rather than taking the worker down.
-template<typename F>
-auto PDFEngine::enqueue(F &&job)
+int PDFEngine::workerCount() const
 {
-    using R = std::invoke_result_t<F, Worker &>;
-    Worker *worker = m_worker.get();
-    return QtConcurrent::run(m_pool.get(),
-                             [worker, job = std::forward<F>(job)](QPromise<R> &promise) mutable {
-                                 if (promise.isCanceled()) {
-                                     return;
-                                 }
-                                 if constexpr (std::is_void_v<R>) {
-                                     try {
-                                         job(*worker);
-                                     } catch (const std::exception &) {
-                                     }
-                                 } else {
-                                     R result{};
-                                     try {
-                                         result = job(*worker);
-                                     } catch (const std::exception &) {
-                                     }
-                                     promise.addResult(std::move(result));
-                                 }
-                             });
+    return m_pool->workerCount();
+}
+
+int PDFEngine::startedWorkerCount() const
+{
+    return m_pool->startedCount();
+}
+
+namespace {
+
+bool isWaitingFor(const QList<QUrl> &urls, const std::unordered_map<QUrl, int, UrlHash> &opening)
+{
+    if (urls.isEmpty()) {
+        return !opening.empty();
+    }
+    return std::any_of(urls.cbegin(), urls.cend(), [&](const QUrl &url) { return opening.contains(url); });
+}
+
+} // namespace
+
+void PDFEngine::State::afterOpens(QList<QUrl> urls, std::function<void()> then)
+{
+    {
+        const std::lock_guard lock(openingMutex);
+        if (isWaitingFor(urls, opening)) {
+            waiting.emplace_back(std::move(urls), std::move(then));
+            return;
+        }
+    }
+    then();
+}
+
+std::shared_ptr<void> PDFEngine::State::beginOpen(const QUrl &url)
+{
+    {
+        const std::lock_guard lock(openingMutex);
+        ++opening[url];
+    }
+    // Whatever way the open ends, answered or dropped, the waiting calls go on.
+    return std::shared_ptr<void>(nullptr, [this, url](void *) {
+        std::vector<std::function<void()>> ready;
+        {
+            const std::lock_guard lock(openingMutex);
+            if (--opening[url] == 0) {
+                opening.erase(url);
+            }
+            for (auto it = waiting.begin(); it != waiting.end();) {
+                if (!isWaitingFor(it->first, opening)) {
+                    ready.push_back(std::move(it->second));
+                    it = waiting.erase(it);
+                } else {
+                    ++it;
+                }
+            }
+        }
+        // Calls waiting when the engine goes away end unanswered, like its jobs.
+        if (!closing) {
+            for (const auto &then : ready) {
+                then();
+            }
+        }
+    });
 }
 
 QFuture<PDFEngine::OpenResult> PDFEngine::open(const QUrl &url, const std::optional<QString> &password)
 {
-    return enqueue([url, password](Worker &worker) { return worker.open(url, password); });
+    auto promise = std::make_shared<QPromise<OpenResult>>();
+    promise->start();
+    QFuture<OpenResult> future = promise->future();
+    const std::shared_ptr<State> state = m_state;
+    std::shared_ptr<void> guard = state->beginOpen(url);
+    state->threads.start([state, promise, url, password, guard] {
+        // The guard travels with the job, so it ends when the answer comes.
+        auto guarded = std::shared_ptr<QPromise<OpenResult>>(promise.get(), [promise, guard](auto *) {});
+        state->openOnThread(guarded, url, password);
+    });
+    return future;
+}
+
+void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promise, QUrl url,
+                                    std::optional<QString> password)
+{
+    const QString path = url.isLocalFile() ? url.toLocalFile() : QString();
+    const FileStamp stamp = FileStamp::of(path);
+    if (!stamp.exists) {
+        // A cached document outlives its file, but a missing file can't be opened.
+        finish(*promise, OpenResult::unreadable());
+        return;
+    }
+    const std::shared_ptr<const Source> cached = current(url);
+    auto job = std::make_shared<WorkerPool::Job>();
+    job->type = Type::Open;
+    job->kind = JobKind::Open;
+    job->limit = std::chrono::seconds(options.openSeconds);
+    auto made = std::make_shared<Source>();
+    made->url = url;
+    std::shared_ptr<const Source> unlocking;
+    std::shared_ptr<const WorkerSource> load;
+    bool isPicture = false;
+    if (cached && cached->stamp == stamp) {
+        if (!cached->locked) {
+            OpenResult result = OpenResult::opened(cached->pageCount, cached->password);
+            result.revision = cached->revision;
+            finish(*promise, result);
+            return;
+        }
+        if (!password) {
+            finish(*promise, OpenResult::needsPassword());
+            return;
+        }
+        unlocking = cached;
+        *made = *cached;
+        load = workerSource(cached->load->bytes, password);
+    } else if (isPdfPath(path)) {
+        auto read = readFile(path);
+        if (!read || read->first.isEmpty()) {
+            finish(*promise, OpenResult::unreadable());
+            return;
+        }
+        made->stamp = read->second;
+        load = workerSource(read->first, password);
+    } else {
+        isPicture = true;
+        made->stamp = stamp;
+        load = workerSource(SharedBytes(), std::nullopt); // only a name; the worker makes the bytes
+    }
+    if (!load) {
+        return; // the engine is going away; the future ends cancelled
+    }
+    made->load = load;
+    QDataStream out(&job->payload, QIODevice::WriteOnly);
+    prepare(out) << load->key;
+    writePassword(out, password) << isPicture << path;
+    if (!isPicture) {
+        writeBytes(out, load->bytes, job->attached);
+    }
+    State *self = this;
+    job->answered = [self, promise, made, unlocking](Message &message) {
+        self->answerOpen(*promise, message, made, unlocking);
+    };
+    job->failed = [promise](WorkerPool::Failure) { finish(*promise, OpenResult::unreadable()); };
+    submit(std::move(job));
+}
+
+void PDFEngine::State::answerOpen(QPromise<OpenResult> &promise, Message &message, std::shared_ptr<Source> made,
+                                  std::shared_ptr<const Source> unlocking)
+{
+    QDataStream in(message.payload);
+    prepare(in);
+    bool ok = false;
+    qint32 status = 0;
+    qint32 pageCount = 0;
+    bool hasPassword = false;
+    QString password;
+    in >> ok >> status >> pageCount >> hasPassword;
+    if (hasPassword) {
+        in >> password;
+    }
+    QList<QSizeF> sizes;
+    bool madeBytes = false;
+    in >> sizes >> madeBytes;
+    if (madeBytes) {
+        const std::optional<SharedBytes> bytes = readBytes(in, message.fds);
+        made->load = bytes ? workerSource(*bytes, std::nullopt) : nullptr;
+    }
+    const auto openStatus = OpenStatus(status);
+    if (in.status() != QDataStream::Ok || !ok || !made->load || made->load->bytes.isEmpty()
+        || openStatus == OpenStatus::Unreadable
+        || (openStatus == OpenStatus::Opened && (pageCount < 1 || sizes.size() != pageCount))) {
+        finish(promise, OpenResult::unreadable());
+        return;
+    }
+    if (openStatus == OpenStatus::NeedsPassword) {
+        if (!unlocking) {
+            // Kept locked: the next open with a password answers from here.
+            made->locked = true;
+            made->load = workerSource(made->load->bytes, std::nullopt);
+            const std::lock_guard lock(mutex);
+            Versions &versions = sources[made->url];
+            if (!versions.current || versions.current->locked || versions.current->pageCount < 1) {
+                made->revision = versions.nextRevision++;
+                versions.all.append(made);
+                versions.current = made;
+            }
+        }
+        finish(promise, OpenResult::needsPassword());
+        return;
+    }
+    made->locked = false;
+    made->pageCount = pageCount;
+    made->sizes = sizes;
+    made->password = hasPassword ? std::optional<QString>(password) : std::nullopt;
+    {
+        const std::lock_guard lock(mutex);
+        Versions &versions = sources[made->url];
+        if (unlocking) {
+            // The same version, now unlocked.
+            versions.all.removeOne(unlocking);
+            if (versions.current == unlocking) {
+                versions.current = made;
+            }
+        } else {
+            made->revision = versions.nextRevision++;
+            // The file changed on disk: pages showing an earlier version keep it.
+            versions.current = made;
+        }
+        versions.all.append(made);
+    }
+    OpenResult result = OpenResult::opened(pageCount, made->password);
+    result.revision = made->revision;
+    finish(promise, result);
 }
 
 QFuture<void> PDFEngine::forget(const QUrl &url)
 {
-    return enqueue([url](Worker &worker) { worker.forget(url); });
+    auto promise = std::make_shared<QPromise<void>>();
+    promise->start();
+    QFuture<void> future = promise->future();
+    const std::shared_ptr<State> state = m_state;
+    state->afterOpens({url}, [state, promise, url] {
+        {
+            const std::lock_guard lock(state->mutex);
+            state->sources.erase(url);
+        }
+        promise->finish();
+    });
+    return future;
 }
 
 QFuture<QSizeF> PDFEngine::displaySize(const PageSource &source, int turn)
 {
-    return enqueue([source, turn](Worker &worker) { return worker.displaySize(source, turn); });
+    auto promise = std::make_shared<QPromise<QSizeF>>();
+    promise->start();
+    QFuture<QSizeF> future = promise->future();
+    const std::shared_ptr<State> state = m_state;
+    state->afterOpens({source.url}, [state, promise, source, turn] {
+        const std::shared_ptr<const Source> found = state->resolve(source);
+        QSizeF size(595, 842);
+        if (found && source.index < found->sizes.size()) {
+            size = found->sizes.at(source.index);
+            const int extra = normalizedAngle(turn);
+            if (extra == 90 || extra == 270) {
+                size.transpose();
+            }
+        }
+        finish(*promise, size);
+    });
+    return future;
 }
+
+namespace {
+
+std::shared_ptr<WorkerPool::Job> renderJob(const std::shared_ptr<const WorkerSource> &load, int index, int turn,
+                                           double longSide, int seconds)
+{
+    auto job = std::make_shared<WorkerPool::Job>();
+    job->type = Type::Render;
+    job->kind = JobKind::Render;
+    job->sources = {load};
+    job->page = index;
+    job->limit = std::chrono::seconds(seconds);
+    QDataStream out(&job->payload, QIODevice::WriteOnly);
+    prepare(out) << load->key << qint32(index) << qint32(turn) << longSide;
+    return job;
+}
+
+QImage readRendered(Message &message)
+{
+    QDataStream in(message.payload);
+    prepare(in);
+    return readImage(in, message.fds);
+}
+
+} // namespace
 
 QFuture<QImage> PDFEngine::image(const PageSource &source, int turn, double longSide)
 {
-    return enqueue(
-        [source, turn, longSide](Worker &worker) { return worker.image(source, turn, longSide); });
+    if (!std::isfinite(longSide) || longSide <= 0 || longSide > maxRenderSide) {
+        return Async::ready(QImage());
+    }
+    auto promise = std::make_shared<QPromise<QImage>>();
+    promise->start();
+    QFuture<QImage> future = promise->future();
+    const std::shared_ptr<State> state = m_state;
+    state->afterOpens({source.url}, [state, promise, source, turn, longSide] {
+        const std::shared_ptr<const Source> found = state->resolve(source);
+        if (!found) {
+            finish(*promise, QImage());
+            return;
+        }
+        auto job = renderJob(found->load, source.index, turn, longSide, state->options.renderSeconds);
+        job->answered = [promise](Message &message) { finish(*promise, readRendered(message)); };
+        job->failed = [promise](WorkerPool::Failure) { finish(*promise, QImage()); };
+        state->submit(std::move(job));
+    });
+    return future;
 }
 
 QFuture<QImage> PDFEngine::codeImage(const PageSource &source)
@@ -118,24 +459,164 @@ QFuture<QImage> PDFEngine::codeImage(const PageSource &source)
     return image(source, 0, codeImageLongSide);
 }
 
+namespace {
+
+// Pages drawn by several workers at once for one visitor, who gets them one at a
+// time and in page order. At most `window` pictures wait at any time.
+struct CodePages : std::enable_shared_from_this<CodePages>
+{
+    std::weak_ptr<PDFEngine::State> state;
+    std::shared_ptr<const WorkerSource> load;
+    int pageCount = 0;
+    int window = 1;
+    int seconds = 30;
+    CancelToken cancel;
+    std::function<void(int, const QImage &)> visit;
+    QPromise<bool> promise;
+
+    std::mutex mutex;
+    int nextToAsk = 0;
+    int nextToVisit = 0;
+    bool visiting = false;
+    bool done = false;
+    std::map<int, QImage> arrived;
+};
+
+} // namespace
+
+// Defined here: the engine's state is private to this file.
+namespace {
+void askMore(const std::shared_ptr<CodePages> &pages);
+void visitArrived(const std::shared_ptr<CodePages> &pages);
+} // namespace
+
 QFuture<bool> PDFEngine::forEachCodeImage(const QUrl &url, int pageCount, CancelToken cancel,
                                           std::function<void(int, const QImage &)> visit)
 {
-    return enqueue([url, pageCount, cancel, visit = std::move(visit)](Worker &worker) {
-        for (int index = 0; index < pageCount; ++index) {
-            if (cancel.isCanceled()) {
-                return false;
-            }
-            const QImage picture = worker.image(PageSource{url, index}, 0, codeImageLongSide);
-            if (!picture.isNull()) {
-                visit(index, picture);
-            }
+    auto pages = std::make_shared<CodePages>();
+    pages->promise.start();
+    QFuture<bool> future = pages->promise.future();
+    pages->state = m_state;
+    pages->pageCount = pageCount;
+    pages->window = workerCount() + 1;
+    pages->seconds = m_state->options.renderSeconds;
+    pages->cancel = cancel;
+    pages->visit = std::move(visit);
+    const std::shared_ptr<State> state = m_state;
+    state->afterOpens({url}, [state, pages, url] {
+        const std::shared_ptr<const Source> found = state->resolve(PageSource{url, 0, 0});
+        if (!found || pages->pageCount <= 0) {
+            finish(pages->promise, !pages->cancel.isCanceled());
+            return;
         }
-        return true;
+        pages->load = found->load;
+        pages->pageCount = std::min(pages->pageCount, found->pageCount);
+        askMore(pages);
+    });
+    return future;
+}
+
+namespace {
+
+void endPages(CodePages &pages, bool finished)
+{
+    if (!pages.done) {
+        pages.done = true;
+        finish(pages.promise, finished);
+    }
+}
+
+void askMore(const std::shared_ptr<CodePages> &pages)
+{
+    const std::shared_ptr<PDFEngine::State> state = pages->state.lock();
+    std::vector<std::shared_ptr<WorkerPool::Job>> jobs;
+    {
+        const std::lock_guard lock(pages->mutex);
+        if (pages->done) {
+            return;
+        }
+        if (pages->cancel.isCanceled() || !state) {
+            endPages(*pages, false);
+            return;
+        }
+        if (pages->nextToVisit >= pages->pageCount) {
+            endPages(*pages, true);
+            return;
+        }
+        while (pages->nextToAsk < pages->pageCount && pages->nextToAsk - pages->nextToVisit < pages->window) {
+            const int index = pages->nextToAsk++;
+            auto job = renderJob(pages->load, index, 0, codeImageLongSide, pages->seconds);
+            job->answered = [pages, index](Message &message) {
+                {
+                    const std::lock_guard lock(pages->mutex);
+                    pages->arrived[index] = readRendered(message);
+                }
+                visitArrived(pages);
+            };
+            job->failed = [pages, index](WorkerPool::Failure) {
+                {
+                    const std::lock_guard lock(pages->mutex);
+                    pages->arrived[index] = QImage();
+                }
+                visitArrived(pages);
+            };
+            jobs.push_back(std::move(job));
+        }
+    }
+    for (auto &job : jobs) {
+        state->submit(std::move(job));
+    }
+}
+
+// Hands the next arrived page to the visitor on the engine's thread pool, one
+// page at a time.
+void visitArrived(const std::shared_ptr<CodePages> &pages)
+{
+    const std::shared_ptr<PDFEngine::State> state = pages->state.lock();
+    if (!state) {
+        return;
+    }
+    int index = -1;
+    QImage picture;
+    {
+        const std::lock_guard lock(pages->mutex);
+        if (pages->visiting || pages->done) {
+            return;
+        }
+        const auto next = pages->arrived.find(pages->nextToVisit);
+        if (next == pages->arrived.end()) {
+            return;
+        }
+        index = next->first;
+        picture = std::move(next->second);
+        pages->arrived.erase(next);
+        pages->visiting = true;
+    }
+    state->threads.start([pages, index, picture] {
+        if (!pages->cancel.isCanceled() && !picture.isNull()) {
+            pages->visit(index, picture);
+        }
+        {
+            const std::lock_guard lock(pages->mutex);
+            pages->visiting = false;
+            ++pages->nextToVisit;
+        }
+        askMore(pages);
+        visitArrived(pages);
     });
 }
 
+} // namespace
+
 QFuture<int> PDFEngine::cachedDocumentCount()
 {
-    return enqueue([](Worker &worker) { return int(worker.documents.size()); });
+    auto promise = std::make_shared<QPromise<int>>();
+    promise->start();
+    QFuture<int> future = promise->future();
+    const std::shared_ptr<State> state = m_state;
+    state->afterOpens({}, [state, promise] {
+        const std::lock_guard lock(state->mutex);
+        finish(*promise, int(state->sources.size()));
+    });
+    return future;
 }

@@ -2,16 +2,22 @@
 
 // The one place where the program touches PDF documents.
 //
-// Thread contract: PDFEngine is a QObject facade used from the main thread. Every
-// operation is queued on the engine's single worker thread, which owns every
-// Poppler and qpdf object; operations never run at the same time, so the worker
-// needs no locks. Each call returns a QFuture whose result is a value (counts,
-// sizes, QImage, bytes); nothing that points into a document leaves the worker.
-// Await the futures from coroutines (platform/Async.h) or attach continuations
-// with a context object on the main thread.
+// Every parse, drawing and build of a document runs in worker processes that the
+// engine starts from the program's own helper executable and supervises
+// (WorkerPool): each job has a time limit and each worker a memory bound, and a
+// worker that fails is replaced without the other jobs noticing. The engine
+// itself keeps every cached document's bytes, password and page sizes, so any
+// worker can serve any document; a document may be open in several workers.
 //
-// Sources are keyed by the URL exactly as it was handed to open(); one opened
-// document per URL is kept until forget().
+// Thread contract: PDFEngine is a QObject facade used from the main thread. Each
+// call returns a QFuture whose result is a value (counts, sizes, QImage, bytes);
+// futures finish on the engine's supervisor thread. Await them from coroutines
+// (platform/Async.h) or attach continuations with a context object.
+//
+// Sources are keyed by the URL exactly as it was handed to open(). A file that
+// changed on disk since it was cached comes in by the next open() as a new
+// revision of that URL; pages naming the earlier revision keep its bytes.
+// forget() drops every revision.
 
 #include "document/DocumentTypes.h"
 #include "platform/Async.h"
@@ -22,11 +28,12 @@
 #include <QImage>
 #include <QObject>
 #include <QSizeF>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
 
-class QThreadPool;
+class WorkerPool;
 
 class PDFEngine : public QObject
 {
@@ -43,23 +50,54 @@ public:
         // of a protected file never loses its protection; absent for unprotected
         // files and pictures.
         std::optional<QString> password;
+        // The cached version whose pages PageSource::revision names (from 1).
+        int revision = 0;
 
         static OpenResult opened(int pageCount, std::optional<QString> password = std::nullopt)
         {
-            return {OpenStatus::Opened, pageCount, std::move(password)};
+            return {OpenStatus::Opened, pageCount, std::move(password), 0};
         }
-        static OpenResult needsPassword() { return {OpenStatus::NeedsPassword, 0, std::nullopt}; }
-        static OpenResult unreadable() { return {OpenStatus::Unreadable, 0, std::nullopt}; }
+        static OpenResult needsPassword() { return {OpenStatus::NeedsPassword, 0, std::nullopt, 0}; }
+        static OpenResult unreadable() { return {OpenStatus::Unreadable, 0, std::nullopt, 0}; }
     };
 
     // Error codes carried in Error::code by the engine's Results.
-    enum class EngineError { MissingPage = 1, WriteFailed = 2 };
+    enum class EngineError {
+        MissingPage = 1,
+        WriteFailed = 2,
+        TimedOut = 3,     // a job ran past its time limit and was stopped
+        WorkerStopped = 4, // the worker died on the job
+        OutOfMemory = 5,  // the job needed more memory than a worker may use
+        Refused = 6,      // the file stopped workers before; not tried again
+        Unavailable = 7,  // no worker process can be started
+    };
     static QString message(EngineError error);
+
+    // How the engine runs its workers. Tests choose their own.
+    struct Options
+    {
+        QString workerExecutable;   // see WorkerPool::defaultExecutable()
+        QStringList workerArguments;
+        int workers = 1;
+        qint64 workerMemoryBytes = 0; // 0: unbounded
+        int openSeconds = 60;
+        int renderSeconds = 30;
+        int buildSeconds = 60;        // a build also gets buildSecondsPerPage per page
+        double buildSecondsPerPage = 2;
+
+        static Options standard(); // from the machine's cores and memory
+    };
 
     static PDFEngine &shared();
 
     explicit PDFEngine(QObject *parent = nullptr);
-    ~PDFEngine() override; // waits for the queued work to end
+    explicit PDFEngine(const Options &options, QObject *parent = nullptr);
+    // Running and queued jobs end without an answer (their futures are cancelled);
+    // returns within a second whatever the workers do.
+    ~PDFEngine() override;
+
+    // How many jobs run at once.
+    int workerCount() const;
 
     // Opens a source into the cache: a PDF (by extension, case-insensitive) or a
     // picture, which becomes a one-page document whose long side is 842 pt.
@@ -67,23 +105,26 @@ public:
     // Drops the cached document of that URL; other caches stay.
     QFuture<void> forget(const QUrl &url);
     // The page as displayed with an extra turn, in points; 595 x 842 when unknown.
+    // Answered from the sizes read at open.
     QFuture<QSizeF> displaySize(const PageSource &source, int turn);
     // The page turned by `turn`, upright as displayed, on white, with its longer
-    // side `longSide` pixels. A null QImage when the page is missing.
+    // side `longSide` pixels. A null QImage when the page is missing or can't be
+    // drawn within the limits.
     QFuture<QImage> image(const PageSource &source, int turn, double longSide);
     // The picture in which codes are looked for: image(source, 0, 2400).
     QFuture<QImage> codeImage(const PageSource &source);
 
     // Renders pages 0..pageCount-1 of a cached source at the code-reading size and
-    // hands each to `visit` on the worker thread, checking `cancel` before every
+    // hands each to `visit`, in page order, on one engine thread at a time;
+    // pages are drawn by several workers at once. Checks `cancel` before every
     // page. Pages that can't be rendered are skipped. Finishes with false when
     // cancelled. Lets the code reader run on the engine without the engine
     // knowing about codes.
     QFuture<bool> forEachCodeImage(const QUrl &url, int pageCount, CancelToken cancel,
                                    std::function<void(int pageIndex, const QImage &)> visit);
 
-    // Output. Each runs on the worker and holds it until it ends; `cancel` stops it
-    // between pages, ending with a cancelled Result. Failures carry EngineError
+    // Output. `cancel` stops a job between pages, ending with a cancelled Result; a
+    // job that doesn't stop within a second is ended with its worker. Failures carry EngineError
     // codes: MissingPage when a page's source is no longer cached, WriteFailed
     // when no PDF could be made.
     // The PDF of the plan: pages in plan order with their turns and stamps,
@@ -91,20 +132,28 @@ public:
     QFuture<Result<QByteArray>> build(const BuildPlan &plan, CancelToken cancel);
     // One picture per page of the plan (stamps drawn) at `dpi`: PNG, or JPEG at
     // quality 0.85 when `jpeg` is set.
+    // The pages are drawn by several workers at once.
     QFuture<Result<QList<QByteArray>>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
                                                CancelToken cancel);
+    // The picture of the plan's page `index` alone, as pictures() makes it.
+    QFuture<Result<QByteArray>> picture(const BuildPlan &plan, int index, double dpi, bool jpeg,
+                                        CancelToken cancel);
 
     // For tests and benchmarks: how many documents the cache holds.
     QFuture<int> cachedDocumentCount();
 
-    struct Worker; // the worker-side state; defined in the engine's sources
+    // For tests: worker processes started so far, replaced ones included.
+    int startedWorkerCount() const;
+
+    struct Source; // one cached version of a source
+    struct State;  // defined in the engine's sources
 
 private:
-    template<typename F>
-    auto enqueue(F &&job);
-    template<typename T, typename F>
-    QFuture<Result<T>> enqueueOutput(F &&job);
+    // Builds the plan, or draws its one page as a picture, on a worker; `done`
+    // runs once, on the supervisor thread (or at once when nothing was sent).
+    void output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
+                std::function<void(Result<QByteArray>)> done);
 
-    std::unique_ptr<QThreadPool> m_pool;
-    std::unique_ptr<Worker> m_worker;
+    std::shared_ptr<State> m_state;
+    std::unique_ptr<WorkerPool> m_pool;
 };

@@ -3,91 +3,204 @@
 #include "engine/PDFEngine.h"
 
 #include "engine/BuildErrors.h"
-#include "engine/EngineWorker.h"
-#include "engine/PageExport.h"
-#include "engine/PdfBuilder.h"
+#include "engine/EngineState.h"
+#include "engine/WorkerPool.h"
+#include "engine/WorkerProtocol.h"
 
-#include <QThreadPool>
-#include <QtConcurrent/QtConcurrentRun>
+#include <QSet>
 
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFExc.hh>
+#include <memory>
+
+using namespace WorkerProtocol;
 
 namespace {
 
-std::unique_ptr<QPDF> openStructure(const SourceEntry &source, const QByteArray &password)
+Result<QByteArray> readOutput(Message &message)
 {
-    auto pdf = std::make_unique<QPDF>();
-    pdf->setSuppressWarnings(true);
-    // The bytes stay in the entry for as long as the entry, and so this QPDF, lives.
-    pdf->processMemoryFile(source.path.toUtf8().constData(), source.bytes.constData(),
-                           size_t(source.bytes.size()), password.isNull() ? nullptr : password.constData());
-    return pdf;
+    QDataStream in(message.payload);
+    prepare(in);
+    bool ok = false;
+    in >> ok;
+    if (!ok) {
+        Error error;
+        read(in, error);
+        if (in.status() != QDataStream::Ok) {
+            return BuildErrors::writeFailed();
+        }
+        return error;
+    }
+    std::optional<QByteArray> bytes = readByteArray(in, message.fds);
+    if (!bytes) {
+        return BuildErrors::writeFailed();
+    }
+    return std::move(*bytes);
 }
 
-BuildContext contextOf(PDFEngine::Worker &worker, const CancelToken &cancel)
+Error failureError(WorkerPool::Failure failure)
 {
-    return BuildContext{[&worker](const QUrl &url) { return worker.structure(url); }, worker.stamps, cancel};
+    switch (failure) {
+    case WorkerPool::Failure::Canceled:
+        return Error::cancellation();
+    case WorkerPool::Failure::TimedOut:
+        return BuildErrors::of(PDFEngine::EngineError::TimedOut);
+    case WorkerPool::Failure::Crashed:
+        return BuildErrors::of(PDFEngine::EngineError::WorkerStopped);
+    case WorkerPool::Failure::OutOfMemory:
+        return BuildErrors::of(PDFEngine::EngineError::OutOfMemory);
+    case WorkerPool::Failure::Refused:
+        return BuildErrors::of(PDFEngine::EngineError::Refused);
+    case WorkerPool::Failure::Unavailable:
+        return BuildErrors::of(PDFEngine::EngineError::Unavailable);
+    }
+    return BuildErrors::writeFailed();
 }
 
 } // namespace
 
-QPDF *PDFEngine::Worker::structure(const QUrl &url)
+void PDFEngine::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
+                       std::function<void(Result<QByteArray>)> done)
 {
-    SourceEntry *source = entry(url);
-    if (!source) {
-        return nullptr;
+    if (cancel.isCanceled()) {
+        done(Result<QByteArray>::canceled());
+        return;
     }
-    if (!source->structure) {
-        if (!source->password) {
-            source->structure = openStructure(*source, QByteArray());
-        } else {
-            // As Poppler was unlocked: the password as typed (UTF-8), then as Latin-1
-            // for older files.
-            const QByteArray utf8 = source->password->toUtf8();
-            try {
-                source->structure = openStructure(*source, utf8);
-            } catch (const QPDFExc &error) {
-                const QByteArray latin1 = source->password->toLatin1();
-                if (error.getErrorCode() != qpdf_e_password || latin1 == utf8) {
-                    throw;
-                }
-                source->structure = openStructure(*source, latin1);
-            }
-        }
+    QList<QUrl> urls;
+    for (const PageItem &page : plan.pages) {
+        urls.append(page.source.url);
     }
-    return source->structure.get();
-}
-
-// A job dropped from the queue when the engine goes away ends its future
-// cancelled: the promise is destroyed unfinished.
-template<typename T, typename F>
-QFuture<Result<T>> PDFEngine::enqueueOutput(F &&job)
-{
-    Worker *worker = m_worker.get();
-    return QtConcurrent::run(m_pool.get(), [worker, job = std::forward<F>(job)](QPromise<Result<T>> &promise) {
-        if (promise.isCanceled()) {
-            return;
-        }
-        try {
-            promise.addResult(job(*worker));
-        } catch (const std::exception &) {
-            promise.addResult(Result<T>(BuildErrors::writeFailed())); // out of memory, mostly
-        }
+    const std::shared_ptr<State> state = m_state;
+    state->afterOpens(urls, [state, plan, picture, dpi, jpeg, cancel, done] {
+        state->output(picture, plan, dpi, jpeg, cancel, done);
     });
 }
+
+void PDFEngine::State::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
+                              std::function<void(Result<QByteArray>)> done)
+{
+    // Pages name their sources by file; the worker knows each cached version by
+    // its own key.
+    BuildPlan sent = plan;
+    QSet<quint64> keys;
+    auto job = std::make_shared<WorkerPool::Job>();
+    for (PageItem &page : sent.pages) {
+        const std::shared_ptr<const Source> source = resolve(page.source);
+        if (!source) {
+            done(Result<QByteArray>(BuildErrors::missingPage()));
+            return;
+        }
+        if (!keys.contains(source->load->key)) {
+            keys.insert(source->load->key);
+            job->sources.push_back(source->load);
+        }
+        page.source = PageSource{WorkerProtocol::keyUrl(source->load->key), page.source.index, 0};
+    }
+    job->type = picture ? Type::Picture : Type::Build;
+    job->kind = picture ? JobKind::Picture : JobKind::Build;
+    job->cancel = cancel;
+    job->limit = std::chrono::milliseconds(
+        qint64(1000 * (options.buildSeconds + options.buildSecondsPerPage * double(plan.pages.size())
+                       + (picture ? options.renderSeconds : 0))));
+    QDataStream out(&job->payload, QIODevice::WriteOnly);
+    prepare(out);
+    write(out, sent);
+    if (picture) {
+        out << dpi << jpeg;
+    }
+    job->answered = [done](Message &message) { done(readOutput(message)); };
+    job->failed = [done](WorkerPool::Failure failure) { done(Result<QByteArray>(failureError(failure))); };
+    submit(std::move(job));
+}
+
+namespace {
+
+QFuture<Result<QByteArray>> outputFuture(const std::function<void(std::function<void(Result<QByteArray>)>)> &start)
+{
+    auto promise = std::make_shared<QPromise<Result<QByteArray>>>();
+    promise->start();
+    QFuture<Result<QByteArray>> future = promise->future();
+    start([promise](Result<QByteArray> made) {
+        promise->addResult(std::move(made));
+        promise->finish();
+    });
+    return future;
+}
+
+} // namespace
 
 QFuture<Result<QByteArray>> PDFEngine::build(const BuildPlan &plan, CancelToken cancel)
 {
-    return enqueueOutput<QByteArray>([plan, cancel](Worker &worker) {
-        return PdfBuilder::build(plan, contextOf(worker, cancel));
-    });
+    return outputFuture([&](auto done) { output(false, plan, 0, false, cancel, std::move(done)); });
 }
+
+namespace {
+
+BuildPlan onePage(const BuildPlan &plan, int index)
+{
+    BuildPlan one = plan;
+    one.pages = {plan.pages.at(index)};
+    one.password.reset();
+    one.quality.reset();
+    return one;
+}
+
+} // namespace
+
+QFuture<Result<QByteArray>> PDFEngine::picture(const BuildPlan &plan, int index, double dpi, bool jpeg,
+                                               CancelToken cancel)
+{
+    if (index < 0 || index >= plan.pages.size()) {
+        return Async::ready(Result<QByteArray>(BuildErrors::missingPage()));
+    }
+    return outputFuture(
+        [&](auto done) { output(true, onePage(plan, index), dpi, jpeg, cancel, std::move(done)); });
+}
+
+namespace {
+
+// The pictures of a plan's pages, drawn by several workers, collected in order.
+struct Collected
+{
+    std::mutex mutex;
+    QList<QByteArray> pictures;
+    int left = 0;
+    bool done = false;
+    QPromise<Result<QList<QByteArray>>> promise;
+};
+
+} // namespace
 
 QFuture<Result<QList<QByteArray>>> PDFEngine::pictures(const BuildPlan &plan, double dpi, bool jpeg,
                                                        CancelToken cancel)
 {
-    return enqueueOutput<QList<QByteArray>>([plan, dpi, jpeg, cancel](Worker &worker) {
-        return PageExport::pictures(plan, dpi, jpeg, contextOf(worker, cancel));
-    });
+    auto collected = std::make_shared<Collected>();
+    collected->promise.start();
+    QFuture<Result<QList<QByteArray>>> future = collected->promise.future();
+    collected->pictures.resize(plan.pages.size());
+    collected->left = int(plan.pages.size());
+    if (plan.pages.isEmpty()) {
+        collected->promise.addResult(QList<QByteArray>());
+        collected->promise.finish();
+        return future;
+    }
+    for (int i = 0; i < plan.pages.size(); ++i) {
+        output(true, onePage(plan, i), dpi, jpeg, cancel, [collected, i](Result<QByteArray> made) {
+            const std::lock_guard lock(collected->mutex);
+            if (collected->done) {
+                return;
+            }
+            if (!made) {
+                collected->done = true;
+                collected->promise.addResult(Result<QList<QByteArray>>(made.error()));
+                collected->promise.finish();
+                return;
+            }
+            collected->pictures[i] = std::move(made).value();
+            if (--collected->left == 0) {
+                collected->done = true;
+                collected->promise.addResult(Result<QList<QByteArray>>(std::move(collected->pictures)));
+                collected->promise.finish();
+            }
+        });
+    }
+    return future;
 }

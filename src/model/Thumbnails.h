@@ -32,7 +32,7 @@ public:
         friend bool operator==(const Key &, const Key &) = default;
         friend size_t qHash(const Key &key, size_t seed = 0) noexcept
         {
-            return qHashMulti(seed, key.source.url, key.source.index, key.turn, key.longSide);
+            return qHashMulti(seed, key.source, key.turn, key.longSide);
         }
     };
 

@@ -1,0 +1,143 @@
+#pragma once
+
+// The engine's own state: the cached versions of every source, shared by the
+// calls on the main thread and the answers on the supervisor thread.
+
+#include "engine/PDFEngine.h"
+#include "engine/WorkerPool.h"
+
+#include <QFile>
+#include <QThreadPool>
+
+#include <sys/stat.h>
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <unordered_map>
+
+// What a file looked like when it was read; a source whose file no longer matches
+// is read again, as a new revision, on the next open.
+struct FileStamp
+{
+    bool exists = false; // a regular file
+    qint64 size = -1;
+    qint64 modifiedNs = 0;
+    quint64 inode = 0;
+
+    static FileStamp of(const struct stat &info)
+    {
+        return FileStamp{true, qint64(info.st_size),
+                         qint64(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec,
+                         quint64(info.st_ino)};
+    }
+    static FileStamp of(const QString &path)
+    {
+        struct stat info;
+        // Only regular files: reading a pipe or a device named like a PDF would never end.
+        if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+            return {};
+        }
+        return of(info);
+    }
+    friend bool operator==(const FileStamp &, const FileStamp &) = default;
+};
+
+struct UrlHash
+{
+    size_t operator()(const QUrl &url) const noexcept { return qHash(url); }
+};
+
+struct PDFEngine::Source
+{
+    QUrl url;
+    FileStamp stamp;
+    int revision = 0;
+    std::shared_ptr<const WorkerSource> load; // the bytes; the password that unlocks them
+    bool locked = false;
+    int pageCount = 0;
+    QList<QSizeF> sizes; // as displayed without an extra turn
+    std::optional<QString> password;
+};
+
+struct PDFEngine::State
+{
+    struct Versions
+    {
+        QList<std::shared_ptr<const Source>> all;
+        std::shared_ptr<const Source> current;
+        int nextRevision = 1;
+    };
+
+    mutable std::mutex mutex; // guards sources
+    std::unordered_map<QUrl, Versions, UrlHash> sources;
+
+    // Guards `pool`, which is cleared before the pool goes away; recursive since
+    // a job answered at once (no worker) may submit the next one.
+    std::recursive_mutex poolMutex;
+    WorkerPool *pool = nullptr;
+    Options options;
+    QThreadPool threads; // reading files, handing pictures to visitors
+
+    void submit(std::shared_ptr<WorkerPool::Job> job)
+    {
+        const std::lock_guard lock(poolMutex);
+        if (pool) {
+            pool->submit(std::move(job));
+        }
+    }
+    std::shared_ptr<const WorkerSource> workerSource(SharedBytes bytes, std::optional<QString> password)
+    {
+        const std::lock_guard lock(poolMutex);
+        return pool ? pool->source(std::move(bytes), std::move(password)) : nullptr;
+    }
+
+    std::shared_ptr<const Source> current(const QUrl &url) const
+    {
+        const std::lock_guard lock(mutex);
+        const auto found = sources.find(url);
+        return found == sources.end() ? nullptr : found->second.current;
+    }
+
+    std::shared_ptr<const Source> resolve(const PageSource &page) const
+    {
+        const std::lock_guard lock(mutex);
+        const auto found = sources.find(page.url);
+        if (found == sources.end()) {
+            return nullptr;
+        }
+        std::shared_ptr<const Source> source = found->second.current;
+        if (page.revision != 0) {
+            source.reset();
+            for (const auto &version : found->second.all) {
+                if (version->revision == page.revision) {
+                    source = version;
+                }
+            }
+        }
+        if (!source || source->locked || page.index < 0 || page.index >= source->pageCount) {
+            return nullptr;
+        }
+        return source;
+    }
+
+    // Opens under way, by URL. Calls naming such a URL wait for them, so that
+    // work asked for after an open sees what it opened, as callers expect of
+    // requests made in order.
+    std::mutex openingMutex;
+    std::atomic_bool closing{false};
+    std::unordered_map<QUrl, int, UrlHash> opening;
+    std::vector<std::pair<QList<QUrl>, std::function<void()>>> waiting;
+
+    // Runs `then` now, or once no open of `urls` (of any URL when empty) is under way.
+    void afterOpens(QList<QUrl> urls, std::function<void()> then);
+    // Counts an open under way until the returned guard goes.
+    std::shared_ptr<void> beginOpen(const QUrl &url);
+
+    void output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
+                std::function<void(Result<QByteArray>)> done);
+    void openOnThread(std::shared_ptr<QPromise<OpenResult>> promise, QUrl url, std::optional<QString> password);
+    void answerOpen(QPromise<OpenResult> &promise, WorkerProtocol::Message &message, std::shared_ptr<Source> made,
+                    std::shared_ptr<const Source> unlocking);
+};
+

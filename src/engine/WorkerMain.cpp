@@ -1,0 +1,8 @@
+// The engine's worker process, started by the program itself.
+
+#include "engine/WorkerProcess.h"
+
+int main(int argc, char **argv)
+{
+    return WorkerProcess::run(argc, argv);
+}

@@ -1,0 +1,108 @@
+#pragma once
+
+// The supervisor of the engine's worker processes. Starts workers on demand (up
+// to a fixed number), hands each one request at a time, and watches them: a
+// request past its time limit, a worker past its memory bound or one that
+// dies is ended, its request answered with a failure, and the worker replaced.
+// A document whose requests have ended workers `maxStrikes` times answers the
+// same kind of request at once with that failure.
+//
+// Thread contract: submit() and the counters may be called from any thread.
+// Requests are written, answers read and every callback of a Job run on the
+// pool's own supervisor thread; callbacks must be quick and must not call back
+// into the pool synchronously beyond submit().
+
+#include "engine/WorkerProtocol.h"
+#include "platform/SharedBytes.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+// The bytes of one cached document version as workers load it. When the last
+// holder lets go, every worker that has it is told to drop it.
+class WorkerSource
+{
+public:
+    WorkerSource(quint64 key, SharedBytes bytes, std::optional<QString> password,
+                 std::shared_ptr<struct EvictionList> evictions);
+    ~WorkerSource();
+    WorkerSource(const WorkerSource &) = delete;
+    WorkerSource &operator=(const WorkerSource &) = delete;
+
+    const quint64 key;
+    const SharedBytes bytes;
+    const std::optional<QString> password;
+
+private:
+    std::shared_ptr<struct EvictionList> m_evictions;
+};
+
+class WorkerPool
+{
+public:
+    struct Options
+    {
+        QString executable;
+        QStringList arguments; // after the ones the pool passes itself
+        int workers = 1;
+        qint64 memoryBytes = 0; // per worker; 0: unbounded
+    };
+
+    enum class Failure {
+        TimedOut,    // past its time limit
+        Crashed,     // the worker died
+        OutOfMemory, // the worker went past its memory bound
+        Refused,     // this document ended workers repeatedly before
+        Canceled,    // the job's CancelToken, honoured or enforced
+        Unavailable, // no worker could be started
+    };
+
+    struct Job
+    {
+        WorkerProtocol::Type type = WorkerProtocol::Type::Render;
+        WorkerProtocol::JobKind kind = WorkerProtocol::JobKind::Render;
+        QByteArray payload;
+        std::vector<SharedBytes> attached; // sent with the request
+        // Loaded into the worker before the request.
+        std::vector<std::shared_ptr<const WorkerSource>> sources;
+        std::chrono::milliseconds limit{30'000};
+        CancelToken cancel;
+        int page = -1; // for the strike record of a page
+        // Run on the supervisor thread; exactly one of them, unless the pool is
+        // destroyed first (then neither).
+        std::function<void(WorkerProtocol::Message &)> answered;
+        std::function<void(Failure)> failed;
+    };
+
+    static constexpr int maxStrikes = 2;
+
+    explicit WorkerPool(Options options);
+    ~WorkerPool(); // ends every worker within a second; pending jobs get no answer
+
+    void submit(std::shared_ptr<Job> job);
+    // Makes a WorkerSource whose eviction this pool carries out.
+    std::shared_ptr<const WorkerSource> source(SharedBytes bytes, std::optional<QString> password);
+    // Whether the worker program can be started at all.
+    bool isAvailable() const;
+    int workerCount() const { return m_options.workers; }
+    // For tests: workers started so far, replaced ones included.
+    int startedCount() const;
+
+    // The default program: $TAMSEL_ENGINE_WORKER, else "tamsel-engine" beside
+    // the running program.
+    static QString defaultExecutable();
+    // Workers and memory per worker from the machine's cores and memory.
+    static Options defaultOptions();
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+    Options m_options;
+};

@@ -1,0 +1,347 @@
+#include "engine/WorkerProcess.h"
+
+#include "engine/BuildErrors.h"
+#include "engine/EngineWorker.h"
+#include "engine/PageExport.h"
+#include "engine/PdfBuilder.h"
+#include "engine/PicturePage.h"
+#include "platform/Sandbox.h"
+
+#include <QCoreApplication>
+#include <QImageReader>
+
+#include <poppler/qt6/poppler-qt6.h>
+#include <qpdf/QPDF.hh>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <mutex>
+#include <new>
+#include <thread>
+
+using namespace WorkerProtocol;
+
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool addressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+constexpr bool addressSanitizer = true;
+#else
+constexpr bool addressSanitizer = false;
+#endif
+#else
+constexpr bool addressSanitizer = false;
+#endif
+
+void ignorePopplerMessage(const QString &, const QVariant &) {}
+
+std::optional<QString> readPassword(QDataStream &in)
+{
+    bool has = false;
+    in >> has;
+    if (!has) {
+        return std::nullopt;
+    }
+    QString password;
+    in >> password;
+    return password;
+}
+
+void writePassword(QDataStream &out, const std::optional<QString> &password)
+{
+    out << bool(password);
+    if (password) {
+        out << *password;
+    }
+}
+
+// Turns the engine's cancel request for the running job into its CancelToken.
+class CancelWatch
+{
+public:
+    ~CancelWatch()
+    {
+        m_stop = true;
+        if (m_thread.joinable()) {
+            m_thread.join();
+        }
+    }
+
+    void adopt(int fd)
+    {
+        void *p = mmap(nullptr, sizeof(CancelPage), PROT_READ, MAP_SHARED, fd, 0);
+        ::close(fd);
+        if (p == MAP_FAILED || m_page) {
+            return;
+        }
+        m_page = static_cast<const CancelPage *>(p);
+        m_thread = std::thread([this] { watch(); });
+    }
+
+    CancelToken begin(quint64 seq)
+    {
+        const std::lock_guard lock(m_mutex);
+        m_seq = seq;
+        m_token = CancelToken::make();
+        return m_token;
+    }
+
+private:
+    void watch()
+    {
+        while (!m_stop) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            const quint64 asked = m_page->cancelSeq.load(std::memory_order_relaxed);
+            const std::lock_guard lock(m_mutex);
+            if (asked != 0 && asked == m_seq) {
+                m_token.cancel();
+            }
+        }
+    }
+
+    const CancelPage *m_page = nullptr;
+    std::thread m_thread;
+    std::atomic_bool m_stop{false};
+    std::mutex m_mutex;
+    quint64 m_seq = 0;
+    CancelToken m_token;
+};
+
+class Server
+{
+public:
+    Server(int socket, WorkerProcess::BeforeJob beforeJob) : m_socket(socket), m_beforeJob(std::move(beforeJob)) {}
+
+    int serve()
+    {
+        for (;;) {
+            Message message;
+            const IoResult got = receive(m_socket, message);
+            if (got == IoResult::Closed) {
+                return 0;
+            }
+            if (got != IoResult::Ok) {
+                return 2;
+            }
+            if (!handle(message)) {
+                return 3;
+            }
+            closeAll(message.fds);
+        }
+    }
+
+private:
+    bool reply(quint64 seq, const QByteArray &payload, const std::vector<SharedBytes> &keep)
+    {
+        std::vector<int> fds;
+        for (const SharedBytes &bytes : keep) {
+            fds.push_back(bytes.fd());
+        }
+        return send(m_socket, Type::Reply, seq, 0, payload, fds) == IoResult::Ok;
+    }
+
+    void before(JobKind kind, quint32 ordinal, int page = -1)
+    {
+        if (m_beforeJob) {
+            m_beforeJob(WorkerProcess::JobInfo{kind, ordinal, page});
+        }
+    }
+
+    bool handle(Message &message)
+    {
+        QDataStream in(message.payload);
+        prepare(in);
+        QByteArray payload;
+        QDataStream out(&payload, QIODevice::WriteOnly);
+        prepare(out);
+        std::vector<SharedBytes> keep;
+        try {
+            switch (message.type) {
+            case Type::Hello:
+                if (!message.fds.empty()) {
+                    m_cancel.adopt(std::exchange(message.fds[0], -1));
+                }
+                return true;
+            case Type::Load: {
+                quint64 key = 0;
+                in >> key;
+                const std::optional<QString> password = readPassword(in);
+                const std::optional<SharedBytes> bytes = readBytes(in, message.fds);
+                if (bytes) {
+                    m_worker.load(keyUrl(key), *bytes, password);
+                }
+                return true;
+            }
+            case Type::Evict: {
+                QList<quint64> keys;
+                in >> keys;
+                for (quint64 key : keys) {
+                    m_worker.forget(keyUrl(key));
+                }
+                return true;
+            }
+            case Type::Open:
+                before(JobKind::Open, message.ordinal);
+                open(in, out, message.fds, keep);
+                break;
+            case Type::Render: {
+                quint64 key = 0;
+                qint32 index = 0;
+                qint32 turn = 0;
+                double longSide = 0;
+                in >> key >> index >> turn >> longSide;
+                before(JobKind::Render, message.ordinal, index);
+                writeImage(out, m_worker.image(PageSource{keyUrl(key), index}, turn, longSide), keep);
+                break;
+            }
+            case Type::Build:
+            case Type::Picture:
+                output(message, in, out, keep);
+                break;
+            default:
+                return false;
+            }
+        } catch (const std::bad_alloc &) {
+            payload.clear();
+            QDataStream failed(&payload, QIODevice::WriteOnly);
+            prepare(failed);
+            keep.clear();
+            failed << false;
+            write(failed, Error{PDFEngine::message(PDFEngine::EngineError::OutOfMemory),
+                                int(PDFEngine::EngineError::OutOfMemory), false});
+        }
+        return reply(message.seq, payload, keep);
+    }
+
+    void open(QDataStream &in, QDataStream &out, std::vector<int> &fds, std::vector<SharedBytes> &keep)
+    {
+        quint64 key = 0;
+        bool isPicture = false;
+        QString path;
+        in >> key;
+        const std::optional<QString> password = readPassword(in);
+        in >> isPicture >> path;
+        std::optional<SharedBytes> bytes;
+        if (isPicture) {
+            const QImage picture = PicturePage::read(path);
+            if (!picture.isNull()) {
+                bytes = SharedBytes::copyOf(PicturePage::makePdf(picture));
+            }
+        } else {
+            bytes = readBytes(in, fds);
+        }
+        QList<QSizeF> sizes;
+        const PDFEngine::OpenResult result =
+            bytes ? m_worker.load(keyUrl(key), *bytes, password, &sizes) : PDFEngine::OpenResult::unreadable();
+        out << true << qint32(result.status) << qint32(result.pageCount);
+        writePassword(out, result.password);
+        out << sizes;
+        const bool madeBytes = isPicture && bytes && !bytes->isEmpty();
+        out << madeBytes;
+        if (madeBytes) {
+            writeBytes(out, *bytes, keep);
+        }
+    }
+
+    void output(const Message &message, QDataStream &in, QDataStream &out, std::vector<SharedBytes> &keep)
+    {
+        BuildPlan plan;
+        read(in, plan);
+        const CancelToken cancel = m_cancel.begin(message.seq);
+        const BuildContext context{[this](const QUrl &url) { return m_worker.structure(url); }, m_worker.stamps,
+                                   cancel};
+        std::optional<Result<QByteArray>> made;
+        if (message.type == Type::Build) {
+            before(JobKind::Build, message.ordinal);
+            made = PdfBuilder::build(plan, context);
+        } else {
+            double dpi = 0;
+            bool jpeg = false;
+            in >> dpi >> jpeg;
+            before(JobKind::Picture, message.ordinal);
+            const Result<QList<QByteArray>> pictures = PageExport::pictures(plan, dpi, jpeg, context);
+            if (!pictures) {
+                made = pictures.error();
+            } else if (pictures->size() != 1) {
+                made = Result<QByteArray>(BuildErrors::writeFailed());
+            } else {
+                made = pictures->first();
+            }
+        }
+        if (!*made && !made->isCanceled()) {
+            // A failed build may leave qpdf's objects half-changed; the next one
+            // starts from the bytes again.
+            for (const PageItem &page : plan.pages) {
+                if (SourceEntry *entry = m_worker.entry(page.source.url)) {
+                    entry->structure.reset();
+                }
+            }
+        }
+        out << made->ok();
+        if (made->ok()) {
+            writeBytes(out, QByteArrayView(made->value()), keep);
+        } else {
+            write(out, made->error());
+        }
+    }
+
+    int m_socket;
+    WorkerProcess::BeforeJob m_beforeJob;
+    EngineWorker m_worker;
+    CancelWatch m_cancel;
+};
+
+void limitMemory(int argc, char **argv)
+{
+    // Results are written to memory files, which a file size limit of the
+    // starting process would cut short.
+    rlimit files{};
+    if (getrlimit(RLIMIT_FSIZE, &files) == 0 && files.rlim_cur != files.rlim_max) {
+        files.rlim_cur = files.rlim_max;
+        setrlimit(RLIMIT_FSIZE, &files);
+    }
+    for (int i = 1; i < argc; ++i) {
+        if (std::strncmp(argv[i], "--memory=", 9) == 0) {
+            const unsigned long long bytes = std::strtoull(argv[i] + 9, nullptr, 10);
+            // The sanitizer's shadow memory needs terabytes of address space; the
+            // engine watches such a worker's resident memory instead.
+            if (bytes > 0 && !addressSanitizer) {
+                const rlimit limit{rlim_t(bytes), rlim_t(bytes)};
+                setrlimit(RLIMIT_AS, &limit);
+            }
+        }
+    }
+}
+
+} // namespace
+
+namespace WorkerProcess {
+
+int run(int argc, char **argv, const BeforeJob &beforeJob)
+{
+    // Whatever the starting process left open (files, sockets, a display
+    // connection) is no business of a worker's.
+    Sandbox::closeDescriptorsFrom(socketFd + 1);
+    if (fcntl(socketFd, F_GETFD) < 0) {
+        return 1; // not started by the engine
+    }
+    limitMemory(argc, argv);
+    if (!Sandbox::forbidNewPrivileges() || Sandbox::forbidWritingFiles() == Sandbox::Restriction::Failed) {
+        return 1;
+    }
+    QCoreApplication application(argc, argv);
+    Poppler::setDebugErrorFunction(ignorePopplerMessage, QVariant());
+    QImageReader::setAllocationLimit(PicturePage::allocationLimitMB);
+    Server server(socketFd, beforeJob);
+    return server.serve();
+}
+
+} // namespace WorkerProcess
