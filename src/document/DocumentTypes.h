@@ -34,8 +34,8 @@ struct PageSource
 {
     QUrl url;   // the source file: a PDF, or a picture opened as a one-page document
     int index = 0; // zero-based page index in that file; 0 for a picture
-    // Which version of the file the engine read, when it read it again after a
-    // change on disk (PDFEngine::OpenResult::revision); 0: the newest it holds.
+    // Which version of the file the engine read: 0 for the first, more when it
+    // read the file again after a change on disk (PDFEngine::OpenResult::revision).
     int revision = 0;
 
     friend bool operator==(const PageSource &, const PageSource &) = default;

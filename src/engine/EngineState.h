@@ -66,7 +66,7 @@ struct PDFEngine::State
     {
         QList<std::shared_ptr<const Source>> all;
         std::shared_ptr<const Source> current;
-        int nextRevision = 1;
+        int nextRevision = 0;
     };
 
     mutable std::mutex mutex; // guards sources
@@ -106,13 +106,10 @@ struct PDFEngine::State
         if (found == sources.end()) {
             return nullptr;
         }
-        std::shared_ptr<const Source> source = found->second.current;
-        if (page.revision != 0) {
-            source.reset();
-            for (const auto &version : found->second.all) {
-                if (version->revision == page.revision) {
-                    source = version;
-                }
+        std::shared_ptr<const Source> source;
+        for (const auto &version : found->second.all) {
+            if (version->revision == page.revision) {
+                source = version;
             }
         }
         if (!source || source->locked || page.index < 0 || page.index >= source->pageCount) {

@@ -504,7 +504,11 @@ QFuture<bool> PDFEngine::forEachCodeImage(const QUrl &url, int pageCount, Cancel
     pages->visit = std::move(visit);
     const std::shared_ptr<State> state = m_state;
     state->afterOpens({url}, [state, pages, url] {
-        const std::shared_ptr<const Source> found = state->resolve(PageSource{url, 0, 0});
+        // The version the last open read: the reader opens the file just before.
+        std::shared_ptr<const Source> found = state->current(url);
+        if (found && found->locked) {
+            found.reset();
+        }
         if (!found || pages->pageCount <= 0) {
             finish(pages->promise, !pages->cancel.isCanceled());
             return;

@@ -16,8 +16,8 @@
 //
 // Sources are keyed by the URL exactly as it was handed to open(). A file that
 // changed on disk since it was cached comes in by the next open() as a new
-// revision of that URL; pages naming the earlier revision keep its bytes.
-// forget() drops every revision.
+// revision of that URL (OpenResult::revision); pages naming the earlier revision
+// keep its bytes. forget() drops every revision.
 
 #include "document/DocumentTypes.h"
 #include "platform/Async.h"
@@ -50,7 +50,8 @@ public:
         // of a protected file never loses its protection; absent for unprotected
         // files and pictures.
         std::optional<QString> password;
-        // The cached version whose pages PageSource::revision names (from 1).
+        // The cached version whose pages PageSource::revision names: 0 for the
+        // first one read, counting up for each change on disk seen by an open.
         int revision = 0;
 
         static OpenResult opened(int pageCount, std::optional<QString> password = std::nullopt)

@@ -351,34 +351,23 @@ struct WorkerPool::State
             }
             const bool fresh = idle->pid <= 0;
             if (fresh && !spawn(*idle)) {
-                available = false;
+                // The program is there (checked first), so the system is out of
+                // processes or memory for now: this job fails, the next ones try again.
                 fail(job, Failure::Unavailable);
-                failQueued(Failure::Unavailable);
                 return;
             }
             if (!start(*idle, job)) {
-                // The worker died before it could take the job: another one gets
-                // it, unless it was just started for it.
+                // The worker died before it could take the job: it goes to a fresh
+                // one, but only once, or a worker that can't start would be
+                // started for ever.
                 end(*idle);
-                if (fresh) {
+                if (++job->attempts > 1) {
                     fail(job, Failure::Crashed);
                 } else {
                     const std::lock_guard lock(mutex);
                     queue.push_front(std::move(job));
                 }
             }
-        }
-    }
-
-    void failQueued(Failure failure)
-    {
-        std::deque<std::shared_ptr<Job>> dropped;
-        {
-            const std::lock_guard lock(mutex);
-            dropped.swap(queue);
-        }
-        for (const auto &job : dropped) {
-            fail(job, failure);
         }
     }
 
@@ -438,7 +427,10 @@ struct WorkerPool::State
         }
         std::shared_ptr<Job> job = std::move(process.job);
         process.job.reset();
-        if (job->answered) {
+        if (job->cancel.isCanceled()) {
+            // Whoever cancelled no longer wants the answer, however far it got.
+            fail(job, Failure::Canceled);
+        } else if (job->answered) {
             job->answered(message);
         }
         closeAll(message.fds);

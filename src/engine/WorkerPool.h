@@ -75,6 +75,7 @@ public:
         std::chrono::milliseconds limit{30'000};
         CancelToken cancel;
         int page = -1; // for the strike record of a page
+        int attempts = 0; // times handed to a worker that died before taking it
         // Run on the supervisor thread; exactly one of them, unless the pool is
         // destroyed first (then neither).
         std::function<void(WorkerProtocol::Message &)> answered;

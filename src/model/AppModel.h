@@ -141,6 +141,7 @@ public:
     {
         int pageCount = 0;
         std::optional<QString> password; // the one that opened the file; absent when none was needed
+        int revision = 0; // the engine's version of the file the pages name
     };
 
     // Opens every PDF of `urls` as a document of its own and all pictures of the

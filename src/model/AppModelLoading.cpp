@@ -31,9 +31,11 @@ QString documentNameOf(const QUrl &url)
     return QFileInfo(url.path()).completeBaseName();
 }
 
-PageItem freshPage(const QUrl &url, int index)
+// A page of the version of the file that the engine read (its revision), so that
+// the page keeps those bytes when the file changes on disk later.
+PageItem freshPage(const QUrl &url, int index, int revision)
 {
-    return PageItem{QUuid::createUuid(), PageSource{url, index}, 0, {}};
+    return PageItem{QUuid::createUuid(), PageSource{url, index, revision}, 0, {}};
 }
 
 } // namespace
@@ -171,7 +173,7 @@ QFuture<void> AppModel::open(QList<QUrl> urls, std::optional<Tool> tool)
         QList<PageItem> pages;
         pages.reserve(loaded->pageCount);
         for (int i = 0; i < loaded->pageCount; ++i) {
-            pages.append(freshPage(url, i));
+            pages.append(freshPage(url, i, loaded->revision));
         }
         auto *file = new OpenFile(url, documentNameOf(url), true, pages, loaded->password, this);
         appendFile(file);
@@ -190,7 +192,7 @@ QFuture<void> AppModel::open(QList<QUrl> urls, std::optional<Tool> tool)
             if (pages.isEmpty()) {
                 first = url;
             }
-            pages.append(freshPage(url, 0));
+            pages.append(freshPage(url, 0, result.revision));
         }
         if (!pages.isEmpty()) {
             auto *file = new OpenFile(first, documentNameOf(first), false, pages, std::nullopt, this);
@@ -233,7 +235,7 @@ QFuture<std::optional<AppModel::Loaded>> AppModel::load(QUrl url)
         case PDFEngine::OpenStatus::Opened:
             // A source that the engine already holds unlocked answers with the
             // password that opened it, so a second opening keeps the protection.
-            co_return Loaded{result.pageCount, result.password ? result.password : password};
+            co_return Loaded{result.pageCount, result.password ? result.password : password, result.revision};
         case PDFEngine::OpenStatus::Unreadable:
             setErrorMessage(
                 tr("“%1” can't be opened. It may be damaged or not a PDF.").arg(fileNameOf(url)));
@@ -356,12 +358,12 @@ QFuture<void> AppModel::insertPages(OpenFile *file, QList<QUrl> urls)
         if (kind == FileKind::Pdf) {
             const std::optional<Loaded> loaded = co_await load(url);
             for (int i = 0; loaded && i < loaded->pageCount; ++i) {
-                added.append(freshPage(url, i));
+                added.append(freshPage(url, i, loaded->revision));
             }
         } else if (kind == FileKind::Picture) {
             const PDFEngine::OpenResult result = co_await m_engine->open(url, std::nullopt);
             if (result.status == PDFEngine::OpenStatus::Opened) {
-                added.append(freshPage(url, 0));
+                added.append(freshPage(url, 0, result.revision));
             }
         }
     }

@@ -385,13 +385,13 @@ QFuture<void> AppModel::addToMerge(QList<QUrl> urls)
             // The engine keeps the unlocked document; the entry needs no password.
             const std::optional<Loaded> loaded = co_await load(url);
             if (loaded) {
-                m_merge->add(url, loaded->pageCount);
+                m_merge->add(url, loaded->pageCount, loaded->revision);
             }
         } else if (kind == FileKind::Picture) {
             const SourceHold hold = holdSource(url);
             const PDFEngine::OpenResult result = co_await m_engine->open(url, std::nullopt);
             if (result.status == PDFEngine::OpenStatus::Opened) {
-                m_merge->add(url, 1);
+                m_merge->add(url, 1, result.revision);
             }
         }
     }

@@ -39,14 +39,14 @@ void MergeModel::add(const OpenFile &file)
     emit itemsChanged();
 }
 
-void MergeModel::add(const QUrl &url, int pageCount)
+void MergeModel::add(const QUrl &url, int pageCount, int revision)
 {
     MergeItem item;
     item.id = QUuid::createUuid();
     item.name = QFileInfo(url.toLocalFile()).completeBaseName();
     item.url = url;
     for (int i = 0; i < pageCount; ++i) {
-        item.pages.append(PageItem{QUuid::createUuid(), PageSource{url, i}, 0, {}});
+        item.pages.append(PageItem{QUuid::createUuid(), PageSource{url, i, revision}, 0, {}});
     }
     m_items.append(item);
     emit itemsChanged();

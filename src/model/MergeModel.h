@@ -34,8 +34,9 @@ public:
 
     // Adds the document as it is now: its pages copied with fresh ids.
     void add(const OpenFile &file);
-    // Adds `pageCount` untouched pages of a file on disk.
-    void add(const QUrl &url, int pageCount);
+    // Adds `pageCount` untouched pages of a file on disk, as the engine's
+    // `revision` of it.
+    void add(const QUrl &url, int pageCount, int revision = 0);
     // Moves the entries at `from` as one block before the entry that stood at
     // `to`, or to the end when `to` is the count.
     void move(const QSet<int> &from, int to);

@@ -15,6 +15,7 @@ Thumbnails::Thumbnails(PDFEngine &engine, QObject *parent)
           },
           parent)
 {
+    m_parallelism = engine.workerCount();
 }
 
 Thumbnails::Thumbnails(Render render, QObject *parent) : QObject(parent), m_render(std::move(render)) {}
@@ -42,7 +43,7 @@ struct LoadingMark
 
 QFuture<void> Thumbnails::load(Key key)
 {
-    if (m_images.contains(key) || m_loading.contains(key)) {
+    if (m_images.contains(key) || m_loading.contains(key) || m_failed.contains(key)) {
         co_return;
     }
     m_loading.insert(key);
@@ -51,6 +52,11 @@ QFuture<void> Thumbnails::load(Key key)
     const QImage rendered = co_await m_render(key.source, key.turn, double(key.longSide));
     if (!rendered.isNull()) {
         store(key, rendered);
+    } else {
+        // The engine answered: the page can't be drawn (a damaged page, or one past
+        // the engine's limits). Views show that instead of waiting for ever.
+        m_failed.insert(key);
+        emit imagesChanged(key);
     }
 }
 
@@ -88,6 +94,13 @@ void Thumbnails::drop(const std::function<bool(const QUrl &source)> &matches)
         }
         if (*answer) {
             evict(key);
+        }
+    }
+    const QSet<Key> failed = m_failed;
+    for (const Key &key : failed) {
+        if (matches(key.source.url)) {
+            m_failed.remove(key);
+            emit imagesChanged(key);
         }
     }
 }

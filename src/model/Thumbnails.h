@@ -50,9 +50,15 @@ public:
 
     // The cached picture, or a null image; its size in pixels is the rendered size.
     QImage image(const Key &key) const { return m_images.value(key); }
+    // Whether the page of `key` could not be drawn; it is not asked for again
+    // until drop() lets its source go.
+    bool hasFailed(const Key &key) const { return m_failed.contains(key); }
+    // How many renders run at once on the engine (2 for a render function).
+    int parallelism() const { return m_parallelism; }
 
-    // Renders the picture of `key` unless it is cached or already being rendered;
-    // finishes once it is stored (or the render failed, leaving nothing behind).
+    // Renders the picture of `key` unless it is cached, already being rendered or
+    // failed before; finishes once it is stored (or the render failed, which is
+    // remembered and announced by imagesChanged).
     // Callers that stop waiting don't stop the render: its picture is still stored.
     QFuture<void> load(Key key);
 
@@ -70,7 +76,9 @@ private:
     void store(const Key &key, const QImage &image);
 
     Render m_render;
+    int m_parallelism = 2;
     QHash<Key, QImage> m_images;
     QList<Key> m_order; // arrival order, oldest first
     QSet<Key> m_loading;
+    QSet<Key> m_failed;
 };

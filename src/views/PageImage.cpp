@@ -100,8 +100,9 @@ QRectF paint(QPainter &painter, const QRectF &area, const PageItem &page, int lo
              bool showsStamps, const AppModel &model, qreal spinnerPhase, bool *isCached)
 {
     const QImage picture = model.thumbnails()->image(key(page, longSide));
+    const bool failed = picture.isNull() && model.thumbnails()->hasFailed(key(page, longSide));
     if (isCached) {
-        *isCached = !picture.isNull();
+        *isCached = !picture.isNull() || failed;
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -121,7 +122,14 @@ QRectF paint(QPainter &painter, const QRectF &area, const PageItem &page, int lo
     } else {
         rect = fitted(area, QSizeF(placeholderAspect, 1));
         Theme::paintCard(painter, rect, 4, Theme::surface(), Theme::hairline());
-        paintSpinner(painter, rect.center(), spinnerPhase);
+        if (failed) {
+            painter.setPen(Theme::secondaryText());
+            painter.setFont(Theme::font(11));
+            painter.drawText(rect.adjusted(6, 6, -6, -6), Qt::AlignCenter | Qt::TextWordWrap,
+                             QCoreApplication::translate("PageImage", "Can't be shown"));
+        } else {
+            paintSpinner(painter, rect.center(), spinnerPhase);
+        }
     }
     painter.restore();
     return rect;
@@ -186,7 +194,8 @@ void PageImageView::setPage(const PageItem &page)
 
 bool PageImageView::isShowingPicture() const
 {
-    return !m_model->thumbnails()->image(PageImage::key(m_page, m_longSide)).isNull();
+    const Thumbnails::Key key = PageImage::key(m_page, m_longSide);
+    return !m_model->thumbnails()->image(key).isNull() || m_model->thumbnails()->hasFailed(key);
 }
 
 void PageImageView::request()

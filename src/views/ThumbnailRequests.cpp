@@ -17,7 +17,7 @@ void ThumbnailRequests::startNext()
     // comes back here and changes the list.
     const QList<Thumbnails::Key> wanted = m_wanted;
     for (const Thumbnails::Key &key : wanted) {
-        if (m_running.size() >= maxRunning) {
+        if (m_running.size() >= maxRunning()) {
             return;
         }
         if (m_running.contains(key) || !m_cache->image(key).isNull()) {

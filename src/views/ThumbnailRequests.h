@@ -19,9 +19,10 @@ class ThumbnailRequests : public QObject
 public:
     explicit ThumbnailRequests(Thumbnails *cache, QObject *parent = nullptr);
 
-    // How many renders are handed to the cache at once: enough to keep the
-    // engine busy while a finished picture travels back.
-    static constexpr int maxRunning = 3;
+    // How many renders are handed to the cache at once: enough to keep every
+    // engine worker busy while a finished picture travels back, and no more, so
+    // that the pages nearest the screen are drawn first.
+    int maxRunning() const { return m_cache->parallelism() + 1; }
 
     // Replaces what is wanted, most wanted first; keys no longer wanted are not
     // started (those already running finish and are cached).

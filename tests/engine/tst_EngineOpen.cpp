@@ -1,10 +1,13 @@
 #include "engine/PDFEngine.h"
 
 #include "helpers/HandMadePdf.h"
+#include "helpers/OutputFixtures.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 
 #include <QBuffer>
+
+#include <poppler-qt6.h>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -231,9 +234,30 @@ private slots:
         const QUrl source = QUrl::fromLocalFile(file);
         QCOMPARE(open(engine, source).pageCount, 2);
 
-        QVERIFY(Fixtures::writeNumberedPdf(file, 5));
-        QCOMPARE(open(engine, source).pageCount, 5);
-        QVERIFY(!TestUtil::await(engine.image({source, 4}, 0, 50)).isNull());
+        const int first = open(engine, source).revision;
+        QCOMPARE(first, 0);
+
+        // The new content comes in as a new revision; the pages of the first keep
+        // the bytes they were opened with, for drawing, sizes and building alike.
+        QVERIFY(Fixtures::writePdf(file, {{QSizeF(300, 200), 0, "new"}}));
+        const auto changed = open(engine, source);
+        QCOMPARE(changed.pageCount, 1);
+        QVERIFY(changed.revision != first);
+        QCOMPARE(TestUtil::await(engine.displaySize({source, 0, changed.revision}, 0)), QSizeF(300, 200));
+        QCOMPARE(TestUtil::await(engine.displaySize({source, 1, first}, 0)), QSizeF(595, 842));
+        QCOMPARE(TestUtil::await(engine.image({source, 1, first}, 0, 84)).size(), QSize(59, 84));
+        BuildPlan plan;
+        plan.pages = {PageItem{QUuid::createUuid(), {source, 0, first}, 0, {}},
+                      PageItem{QUuid::createUuid(), {source, 0, changed.revision}, 0, {}}};
+        const auto built = TestUtil::await(engine.build(plan, {}));
+        QVERIFY(built.ok());
+        const auto document = Fixtures::popplerOpen(*built);
+        QVERIFY(document);
+        QCOMPARE(document->numPages(), 2);
+        QCOMPARE(document->page(0)->pageSizeF(), QSizeF(595, 842));
+        QCOMPARE(document->page(1)->pageSizeF(), QSizeF(300, 200));
+        // Opening the unchanged file again answers with the revision it has.
+        QCOMPARE(open(engine, source).revision, changed.revision);
         QCOMPARE(TestUtil::await(engine.cachedDocumentCount()), 1);
     }
 
@@ -257,7 +281,7 @@ private slots:
 
         QVERIFY(Fixtures::writeAll(file, "gone"));
         QCOMPARE(open(engine, source).status, OpenStatus::Unreadable);
-        QVERIFY(!TestUtil::await(engine.image({source, 3}, 0, 50)).isNull());
+        QVERIFY(!TestUtil::await(engine.image({source, 3, unlocked.revision}, 0, 50)).isNull());
     }
 
     void forgetDropsOnlyThatDocument()

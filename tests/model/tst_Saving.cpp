@@ -190,6 +190,25 @@ private slots:
         QVERIFY(model().thumbnails()->image(key).isNull());
     }
 
+    void fileChangedOnDiskKeepsTheOpenDocumentsPages()
+    {
+        OpenFile *file = h->open({h->pdf("Shared.pdf", 3)});
+        QVERIFY(file);
+        // Another program rewrites the file; adding it to the merge list reads the
+        // new content, while the open document keeps what it showed.
+        QVERIFY(Fixtures::writeNumberedPdf(h->path("Shared.pdf").toLocalFile(), 1));
+        waitFor(model().addToMerge({h->path("Shared.pdf")}));
+        QCOMPARE(model().merge()->items().size(), 1);
+        QCOMPARE(model().merge()->items()[0].pages.size(), 1);
+
+        const QUrl target = h->path("Kept.pdf");
+        h->panels.saveAnswers.enqueue(target);
+        file->setEdited(true);
+        waitFor(model().saveAs(file));
+        QVERIFY(!model().errorMessage());
+        QCOMPARE(SavingHarness::pageTexts(target), SavingHarness::numbered({1, 2, 3}));
+    }
+
     void editsDuringTheSaveKeepTheEditedMark()
     {
         OpenFile *file = h->open({h->pdf("Name.pdf", 3)});

@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(render.renders.value(key(0, 100, 90)), 1);
     }
 
-    void failedRenderLeavesNothingBehind()
+    void failedRenderIsRememberedUntilItsSourceIsDropped()
     {
         ManualRender render;
         Thumbnails cache(render.function());
@@ -108,10 +108,21 @@ private slots:
         render.answer(0, QImage());
         QVERIFY(TestUtil::waitFor(failing));
         QVERIFY(cache.image(key(3)).isNull());
-        QCOMPARE(changed.size(), 0);
+        // Announced, so that a view stops waiting and shows the page can't be shown.
+        QVERIFY(cache.hasFailed(key(3)));
+        QCOMPARE(changed.size(), 1);
+        QCOMPARE(changed.at(0).at(0).value<Key>(), key(3));
 
+        // A view asking again doesn't make the engine draw it again …
+        QVERIFY(TestUtil::waitFor(cache.load(key(3))));
+        QCOMPARE(render.calls.size(), 1);
+        QVERIFY(!cache.hasFailed(key(4)));
+
+        // … until the source is let go, when it is tried afresh.
+        cache.drop([](const QUrl &) { return true; });
+        QVERIFY(!cache.hasFailed(key(3)));
         cache.load(key(3));
-        QCOMPARE(render.calls.size(), 2); // tried again, not stuck as "loading"
+        QCOMPARE(render.calls.size(), 2);
     }
 
     void droppedRenderDoesNotBlockTheKey()

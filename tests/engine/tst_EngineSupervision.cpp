@@ -1,0 +1,285 @@
+#include "engine/PDFEngine.h"
+
+#include "helpers/HandMadePdf.h"
+#include "helpers/PdfFixtures.h"
+#include "helpers/TestUtil.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <zlib.h>
+
+// The engine's supervision of its workers: jobs that hang, crash or grow are
+// ended and answered, and everything else carries on. The faults are the test
+// worker's (see FaultyWorker.cpp); the hostile files are real.
+namespace {
+
+using EngineError = PDFEngine::EngineError;
+
+PDFEngine::Options faulty(const QStringList &faults, int workers = 2)
+{
+    PDFEngine::Options options = PDFEngine::Options::standard();
+    options.workerExecutable = QStringLiteral(TAMSEL_FAULTY_WORKER);
+    options.workerArguments = faults;
+    options.workers = workers;
+    return options;
+}
+
+BuildPlan planOf(const QUrl &url, QList<int> indices)
+{
+    BuildPlan plan;
+    for (int index : indices) {
+        plan.pages.append(PageItem{QUuid::createUuid(), PageSource{url, index}, 0, {}});
+    }
+    return plan;
+}
+
+qint64 residentBytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    return statm.readAll().split(' ').value(1).toLongLong() * 4096;
+}
+
+// The most this process's resident memory reached while `future` ran.
+template<typename T>
+qint64 peakWhile(const QFuture<T> &future)
+{
+    qint64 peak = residentBytes();
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] { peak = std::max(peak, residentBytes()); });
+    sampler.start(20);
+    TestUtil::waitFor(future, 60000);
+    return std::max(peak, residentBytes());
+}
+
+QByteArray deflated(const QByteArray &chunk, int repeats)
+{
+    z_stream z{};
+    deflateInit(&z, 9);
+    QByteArray out;
+    QByteArray buffer(1 << 16, Qt::Uninitialized);
+    for (int i = 0; i < repeats; ++i) {
+        z.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(chunk.constData()));
+        z.avail_in = uInt(chunk.size());
+        const int flush = i + 1 == repeats ? Z_FINISH : Z_NO_FLUSH;
+        do {
+            z.next_out = reinterpret_cast<Bytef *>(buffer.data());
+            z.avail_out = uInt(buffer.size());
+            deflate(&z, flush);
+            out.append(buffer.constData(), buffer.size() - qsizetype(z.avail_out));
+        } while (z.avail_out == 0);
+    }
+    deflateEnd(&z);
+    return out;
+}
+
+QByteArray streamObject(const QByteArray &dictionary, const QByteArray &data)
+{
+    return "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" + data
+           + "\nendstream";
+}
+
+// One 200 x 200 pt page drawing `content` with the resources given.
+QByteArray onePage(const QByteArray &content, const QByteArray &resources, const QList<QByteArray> &extra = {})
+{
+    QList<QByteArray> objects{"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                              "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Resources " + resources
+                                  + " /Contents 4 0 R >>",
+                              streamObject("/Filter /FlateDecode", deflated(content, 1))};
+    return Fixtures::handMadePdf(objects + extra);
+}
+
+} // namespace
+
+class TestEngineSupervision : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QUrl m_five;
+    QUrl m_other;
+
+    QUrl write(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        return Fixtures::writeAll(path, bytes) ? QUrl::fromLocalFile(path) : QUrl();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        QVERIFY(Fixtures::writeNumberedPdf(m_dir.filePath("five.pdf"), 5));
+        QVERIFY(Fixtures::writeNumberedPdf(m_dir.filePath("other.pdf"), 3));
+        m_five = QUrl::fromLocalFile(m_dir.filePath("five.pdf"));
+        m_other = QUrl::fromLocalFile(m_dir.filePath("other.pdf"));
+    }
+
+    void hangingPageIsAnsweredWhileEverythingElseGoesOn()
+    {
+        PDFEngine::Options options = faulty({"--fault=hang:render:1"});
+        options.renderSeconds = 2;
+        auto engine = std::make_unique<PDFEngine>(options);
+        QCOMPARE(TestUtil::await(engine->open(m_five, std::nullopt)).pageCount, 5);
+
+        QElapsedTimer clock;
+        clock.start();
+        const QFuture<QImage> page2 = engine->image({m_five, 1}, 0, 256);
+        const QFuture<QImage> page3 = engine->image({m_five, 2}, 0, 256);
+        const QFuture<PDFEngine::OpenResult> other = engine->open(m_other, std::nullopt);
+        QVERIFY(!TestUtil::await(page3).isNull());
+        QCOMPARE(TestUtil::await(other).pageCount, 3);
+        const Result<QByteArray> saved = TestUtil::await(engine->build(planOf(m_other, {0, 1, 2}), {}));
+        QVERIFY(saved.ok());
+        QVERIFY(!page2.isFinished()); // all of the above while page 2 hangs
+
+        QVERIFY(TestUtil::await(page2).isNull());
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(!TestUtil::await(engine->image({m_five, 3}, 0, 256)).isNull());
+
+        // Twice stopped, the page is not tried a third time.
+        QVERIFY(TestUtil::await(engine->image({m_five, 1}, 0, 256)).isNull());
+        const int started = engine->startedWorkerCount();
+        clock.restart();
+        QVERIFY(TestUtil::await(engine->image({m_five, 1}, 0, 256)).isNull());
+        QVERIFY(clock.elapsed() < 500);
+        QCOMPARE(engine->startedWorkerCount(), started);
+
+        // Quitting while a worker hangs doesn't wait for it.
+        const QFuture<QImage> hanging = engine->image({m_other, 1}, 0, 256);
+        QTest::qWait(100);
+        clock.restart();
+        engine.reset();
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(hanging.isCanceled());
+    }
+
+    void crashDuringABuildFailsThatSaveOnly()
+    {
+        PDFEngine engine(faulty({"--fault=crash:build:1"}));
+        QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
+        const Result<QByteArray> first = TestUtil::await(engine.build(planOf(m_five, {0, 1}), {}));
+        QVERIFY(!first.ok());
+        QVERIFY(!first.isCanceled());
+        QCOMPARE(first.error().code, int(EngineError::WorkerStopped));
+        QCOMPARE(first.error().message, PDFEngine::message(EngineError::WorkerStopped));
+        QVERIFY(!first.error().message.contains("Try again"));
+
+        const Result<QByteArray> second = TestUtil::await(engine.build(planOf(m_five, {0, 1}), {}));
+        QVERIFY(second.ok());
+        QVERIFY(second->startsWith("%PDF-"));
+        QVERIFY(!TestUtil::await(engine.image({m_five, 4}, 0, 100)).isNull());
+    }
+
+    void cancelEndsAWorkerThatDoesNotStop()
+    {
+        PDFEngine engine(faulty({"--fault=hang:build:1"}));
+        QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
+        const CancelToken cancel = CancelToken::make();
+        const QFuture<Result<QByteArray>> building = engine.build(planOf(m_five, {0}), cancel);
+        QTest::qWait(200);
+        QElapsedTimer clock;
+        clock.start();
+        cancel.cancel();
+        QVERIFY(TestUtil::await(building).isCanceled());
+        QVERIFY2(clock.elapsed() < 1800, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(TestUtil::await(engine.build(planOf(m_five, {0}), {})).ok());
+    }
+
+    void workerPastItsMemoryIsStopped()
+    {
+        PDFEngine::Options options = faulty({"--fault=allocate:render:0"});
+        options.workerMemoryBytes = qint64(768) << 20;
+        PDFEngine engine(options);
+        QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
+        const QFuture<QImage> growing = engine.image({m_five, 0}, 0, 256);
+        QVERIFY(peakWhile(growing) < qint64(300) << 20);
+        QVERIFY(TestUtil::await(growing).isNull());
+        QVERIFY(!TestUtil::await(engine.image({m_five, 1}, 0, 256)).isNull());
+    }
+
+    void missingWorkerAnswersEveryCall()
+    {
+        PDFEngine::Options options = PDFEngine::Options::standard();
+        options.workerExecutable = m_dir.filePath("no-such-worker");
+        PDFEngine engine(options);
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).status, PDFEngine::OpenStatus::Unreadable);
+        QVERIFY(TestUtil::await(engine.image({m_five, 0}, 0, 100)).isNull());
+        const Result<QByteArray> built = TestUtil::await(engine.build(planOf(m_five, {0}), {}));
+        QCOMPARE(built.error().code, int(EngineError::MissingPage));
+        QVERIFY(clock.elapsed() < 2000);
+        QVERIFY(!PDFEngine::message(EngineError::Unavailable).isEmpty());
+    }
+
+    // Real files that hurt the libraries: each ends with an answer, and the
+    // engine goes on serving other documents.
+    void pageTreeThatContainsItself()
+    {
+        const QUrl looping = write("looping.pdf",
+                                   Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                                          "<< /Type /Pages /Kids [3 0 R 2 0 R] /Count 2 >>",
+                                                          "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>"}));
+        PDFEngine engine;
+        const auto opened = TestUtil::await(engine.open(looping, std::nullopt));
+        QCOMPARE(TestUtil::await(engine.open(m_other, std::nullopt)).pageCount, 3);
+        QCOMPARE(opened.status, PDFEngine::OpenStatus::Opened);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const Result<QByteArray> built = TestUtil::await(engine.build(planOf(looping, {0}), {}));
+            // A failure the library reports, never a worker brought down by it.
+            QVERIFY(built.ok() || !built.error().message.isEmpty());
+            QVERIFY(built.ok() || built.error().code != int(EngineError::WorkerStopped));
+        }
+        QVERIFY(TestUtil::await(engine.build(planOf(m_other, {0, 2}), {})).ok());
+    }
+
+    void imageThatInflatesWithoutEnd()
+    {
+        // 24 KB of stream for a 20000 x 20000 picture: 1.2 GB once decoded.
+        const QByteArray zeros(1 << 20, '\0');
+        const QByteArray image = streamObject("/Type /XObject /Subtype /Image /Width 20000 /Height 20000 "
+                                              "/ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode",
+                                              deflated(zeros, 1200));
+        const QUrl bomb = write("bomb.pdf", onePage("q 200 0 0 200 0 0 cm /Im0 Do Q", "<< /XObject << /Im0 5 0 R >> >>",
+                                                    {image}));
+        PDFEngine::Options options = PDFEngine::Options::standard();
+        options.workerMemoryBytes = qint64(1) << 30;
+        options.renderSeconds = 4;
+        PDFEngine engine(options);
+        QCOMPARE(TestUtil::await(engine.open(bomb, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        const QFuture<QImage> drawn = engine.image({bomb, 0}, 0, 256);
+        QVERIFY(peakWhile(drawn) < qint64(300) << 20);
+        QVERIFY(TestUtil::await(engine.open(m_other, std::nullopt)).pageCount == 3);
+        QVERIFY(!TestUtil::await(engine.image({m_other, 0}, 0, 256)).isNull());
+    }
+
+    void contentOfTensOfMillionsOfOperators()
+    {
+        const QByteArray huge = streamObject("/Filter /FlateDecode", deflated(QByteArray("q Q ").repeated(1 << 18), 80));
+        const QUrl heavy = write("heavy.pdf", Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                                                     "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                                                     "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 "
+                                                                     "200] /Contents 4 0 R >>",
+                                                                     huge}));
+        PDFEngine::Options options = PDFEngine::Options::standard();
+        options.renderSeconds = 3;
+        PDFEngine engine(options);
+        QCOMPARE(TestUtil::await(engine.open(heavy, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QElapsedTimer clock;
+        clock.start();
+        TestUtil::await(engine.image({heavy, 0}, 0, 256));
+        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(TestUtil::await(engine.open(m_other, std::nullopt)).pageCount, 3);
+        QVERIFY(!TestUtil::await(engine.image({m_other, 0}, 0, 256)).isNull());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestEngineSupervision)
+#include "tst_EngineSupervision.moc"
