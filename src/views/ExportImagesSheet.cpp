@@ -20,29 +20,31 @@ const QString jpegKey = QStringLiteral("export.jpeg");
 const QString dpiKey = QStringLiteral("export.dpi");
 constexpr int defaultDpi = 200;
 
-// Every picture of one export, rendered in one engine call the first time any
-// file's bytes are asked for, then handed out one by one. Main thread only.
+// The pictures of one export, drawn a few pages ahead of the one being written,
+// so that every engine worker has a page, and let go as soon as each is
+// written: a long export holds a few pictures, not all of them. Main thread only.
 struct PicturesBox
 {
-    std::optional<QList<QByteArray>> pictures;
+    QHash<int, QFuture<Result<QByteArray>>> ahead;
 };
 
 QFuture<Result<QByteArray>> pictureAt(PDFEngine *engine, std::shared_ptr<PicturesBox> box, BuildPlan plan,
                                       double dpi, bool jpeg, int index, CancelToken task)
 {
-    if (!box->pictures) {
-        const Result<QList<QByteArray>> made = co_await engine->pictures(plan, dpi, jpeg, task);
-        if (!made) {
-            co_return made.error();
+    const int end = std::min(index + engine->workerCount(), int(plan.pages.size()));
+    for (int i = index; i < end; ++i) {
+        if (!box->ahead.contains(i)) {
+            box->ahead.insert(i, engine->picture(plan, i, dpi, jpeg, task));
         }
-        box->pictures = made.value();
     }
-    if (index < 0 || index >= box->pictures->size()) {
+    if (!box->ahead.contains(index)) {
         // One picture per page is the engine's promise; a short answer must not
         // leave a page silently missing.
         co_return Error{PDFEngine::message(PDFEngine::EngineError::WriteFailed)};
     }
-    co_return box->pictures->at(index);
+    const QFuture<Result<QByteArray>> made = box->ahead.take(index);
+    const Result<QByteArray> picture = co_await made;
+    co_return picture;
 }
 
 QLabel *fieldLabel(const QString &text, QWidget *parent)
