@@ -1,7 +1,11 @@
-// Renders every page of a generated 1,000-page PDF at long side 256 through the
-// engine, and the same file with pdftoppm, and prints speed and peak memory.
+// Renders every page of a PDF at long side 256 through the engine, with one
+// worker and with as many as the machine allows, next to pdftoppm writing PPM as
+// one process and as that many processes over page ranges; prints pages per
+// second, the time to the first 24 pictures and peak memory.
 //
-//   bench_render [pages] [runs]     (defaults: 1000 pages, 3 runs; the best run counts)
+//   bench_render [file.pdf | pages] [runs]
+//       file.pdf: a real document (see bench/README.md); pages: a generated
+//       report of that many pages (default 1000). 3 runs; the best run counts.
 
 #include "engine/PDFEngine.h"
 
@@ -14,6 +18,9 @@
 #include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QEventLoop>
+#include <QFutureWatcher>
+#include <QThread>
 #include <QTextStream>
 
 #include <sys/resource.h>
@@ -70,13 +77,6 @@ void writeDocument(const QString &path, int pages)
     }
 }
 
-double cpuSeconds(int who)
-{
-    rusage usage{};
-    getrusage(who, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
 qint64 maxRssKiB(int who)
 {
     rusage usage{};
@@ -107,64 +107,111 @@ void resetHighWater()
     }
 }
 
-double renderWithEngine(const QString &path, int pages)
+struct EngineRun
 {
-    PDFEngine engine;
-    const QUrl url = QUrl::fromLocalFile(path);
+    double seconds = -1;
+    double first24 = -1; // seconds until the first 24 pages (or all, if fewer) arrived
+};
+
+// Waits as the program does: the event loop runs until the future's watcher
+// says it finished.
+template<typename T>
+T awaitFuture(const QFuture<T> &future)
+{
+    QFutureWatcher<T> watcher;
+    QEventLoop loop;
+    QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(future);
+    if (!future.isFinished()) {
+        loop.exec();
+    }
+    return future.result();
+}
+
+// Opens the file and renders every page in order, keeping a few more renders
+// asked for than the engine has workers, as the page grid does.
+QFuture<EngineRun> renderAll(PDFEngine *engine, QUrl url, int pages)
+{
+    EngineRun run;
     QElapsedTimer timer;
     timer.start();
-    QFuture<PDFEngine::OpenResult> opened = engine.open(url, std::nullopt);
-    opened.waitForFinished();
-    if (opened.result().pageCount != pages) {
-        std::fprintf(stderr, "open answered %d pages\n", opened.result().pageCount);
-        return -1;
+    const PDFEngine::OpenResult opened = co_await engine->open(url, std::nullopt);
+    if (opened.pageCount != pages) {
+        std::fprintf(stderr, "open answered %d pages\n", opened.pageCount);
+        co_return run;
     }
-    std::printf("  open: %.3f s\n", timer.nsecsElapsed() / 1e9);
-    // A few renders ahead keep the worker busy without holding every picture.
     std::deque<QFuture<QImage>> ahead;
+    const size_t window = size_t(engine->workerCount()) + 1;
     int next = 0;
-    int rendered = 0;
-    while (rendered < pages) {
-        while (next < pages && ahead.size() < 4) {
-            ahead.push_back(engine.image({url, next++}, 0, longSide));
+    for (int rendered = 0; rendered < pages; ++rendered) {
+        while (next < pages && ahead.size() < window) {
+            ahead.push_back(engine->image({url, next++}, 0, longSide));
         }
-        ahead.front().waitForFinished();
-        if (ahead.front().result().isNull()) {
-            std::fprintf(stderr, "page %d failed\n", rendered);
-            return -1;
-        }
+        const QFuture<QImage> first = ahead.front();
         ahead.pop_front();
-        ++rendered;
+        const QImage picture = co_await first;
+        if (picture.isNull()) {
+            std::fprintf(stderr, "page %d failed\n", rendered + 1);
+            co_return run;
+        }
+        if (rendered + 1 == std::min(pages, 24)) {
+            run.first24 = timer.nsecsElapsed() / 1e9;
+        }
     }
-    return timer.nsecsElapsed() / 1e9;
+    run.seconds = timer.nsecsElapsed() / 1e9;
+    co_return run;
+}
+
+EngineRun renderWithEngine(const QString &path, int pages, int workers)
+{
+    PDFEngine::Options options = PDFEngine::Options::standard();
+    options.workers = workers;
+    PDFEngine engine(options);
+    return awaitFuture(renderAll(&engine, QUrl::fromLocalFile(path), pages));
 }
 
 // A child's ru_maxrss counts the parent's pages it held between fork and exec, so
 // pdftoppm's own peak is read from its high-water mark while it runs.
 qint64 pdftoppmPeakKiB = 0;
 
-double renderWithPdftoppm(const QString &path, const QStringList &format)
+// pdftoppm -scale-to 256 writing PPM to memory-backed files, as `processes`
+// processes over consecutive page ranges at once.
+double renderWithPdftoppm(const QString &path, int pages, int processes)
 {
-    // Memory-backed output where there is one, so that disk writes weigh little.
     QTemporaryDir out(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/bench-XXXXXX") : QString());
-    QProcess process;
+    std::vector<std::unique_ptr<QProcess>> running;
     QElapsedTimer timer;
     timer.start();
-    process.start("pdftoppm", QStringList{"-scale-to", QString::number(int(longSide))} + format
-                                  + QStringList{path, out.filePath("page")});
-    if (!process.waitForStarted()) {
-        std::fprintf(stderr, "pdftoppm can't be started\n");
-        return -1;
+    const int per = (pages + processes - 1) / processes;
+    for (int first = 1; first <= pages; first += per) {
+        auto process = std::make_unique<QProcess>();
+        process->start("pdftoppm", QStringList{"-scale-to", QString::number(int(longSide)), "-f",
+                                               QString::number(first), "-l",
+                                               QString::number(std::min(pages, first + per - 1)), path,
+                                               out.filePath("page")});
+        if (!process->waitForStarted()) {
+            std::fprintf(stderr, "pdftoppm can't be started\n");
+            return -1;
+        }
+        running.push_back(std::move(process));
     }
-    const QString pid = QString::number(process.processId());
-    while (!process.waitForFinished(5)) {
-        pdftoppmPeakKiB = std::max(pdftoppmPeakKiB, highWaterKiB(pid));
-    }
-    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        std::fprintf(stderr, "pdftoppm failed: %s\n", process.readAllStandardError().constData());
-        return -1;
+    for (auto &process : running) {
+        const QString pid = QString::number(process->processId());
+        while (!process->waitForFinished(5)) {
+            pdftoppmPeakKiB = std::max(pdftoppmPeakKiB, highWaterKiB(pid));
+        }
+        if (process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0) {
+            std::fprintf(stderr, "pdftoppm failed: %s\n", process->readAllStandardError().constData());
+            return -1;
+        }
     }
     return timer.nsecsElapsed() / 1e9;
+}
+
+int pageCountOf(const QString &path)
+{
+    PDFEngine engine;
+    return awaitFuture(engine.open(QUrl::fromLocalFile(path), std::nullopt)).pageCount;
 }
 
 } // namespace
@@ -175,51 +222,66 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
-    const int pages = argc > 1 ? std::max(1, atoi(argv[1])) : 1000;
+    const QString input = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
 
     QTemporaryDir dir;
-    const QString path = dir.filePath("report.pdf");
-    writeDocument(path, pages);
-    std::printf("document: %d pages, %.1f MB\n", pages, QFileInfo(path).size() / 1e6);
+    QString path = input;
+    int pages = 0;
+    if (input.isEmpty() || !QFileInfo(input).isFile()) {
+        pages = input.isEmpty() ? 1000 : std::max(1, input.toInt());
+        path = dir.filePath("report.pdf");
+        writeDocument(path, pages);
+    } else {
+        pages = pageCountOf(path);
+        if (pages < 1) {
+            std::fprintf(stderr, "%s can't be opened\n", qPrintable(path));
+            return 1;
+        }
+    }
+    const int workers = PDFEngine::Options::standard().workers;
+    std::printf("document: %s, %d pages, %.1f MB; %d cores, %d workers\n", qPrintable(QFileInfo(path).fileName()),
+                pages, QFileInfo(path).size() / 1e6, QThread::idealThreadCount(), workers);
 
     const qint64 baseline = maxRssKiB(RUSAGE_SELF);
     resetHighWater();
-    // Wall time is what a user waits; CPU time is steadier on a busy machine.
-    double engineBest = 1e9, pngBest = 1e9, ppmBest = 1e9;
-    double engineCpu = 1e9, pngCpu = 1e9, ppmCpu = 1e9;
+    EngineRun one, many;
+    double ppmOne = 1e9, ppmMany = 1e9;
     for (int run = 0; run < runs; ++run) {
-        double cpu = cpuSeconds(RUSAGE_SELF);
-        const double engine = renderWithEngine(path, pages);
-        engineCpu = std::min(engineCpu, cpuSeconds(RUSAGE_SELF) - cpu);
-        cpu = cpuSeconds(RUSAGE_CHILDREN);
-        const double png = renderWithPdftoppm(path, {"-png"});
-        pngCpu = std::min(pngCpu, cpuSeconds(RUSAGE_CHILDREN) - cpu);
-        cpu = cpuSeconds(RUSAGE_CHILDREN);
-        const double ppm = renderWithPdftoppm(path, {});
-        ppmCpu = std::min(ppmCpu, cpuSeconds(RUSAGE_CHILDREN) - cpu);
-        if (engine < 0 || png < 0 || ppm < 0) {
+        const EngineRun a = renderWithEngine(path, pages, 1);
+        const EngineRun b = renderWithEngine(path, pages, workers);
+        const double c = renderWithPdftoppm(path, pages, 1);
+        const double d = renderWithPdftoppm(path, pages, workers);
+        if (a.seconds < 0 || b.seconds < 0 || c < 0 || d < 0) {
             return 1;
         }
-        std::printf("run %d: engine %.2f s, pdftoppm -png %.2f s, pdftoppm (ppm) %.2f s\n", run + 1, engine,
-                    png, ppm);
-        engineBest = std::min(engineBest, engine);
-        pngBest = std::min(pngBest, png);
-        ppmBest = std::min(ppmBest, ppm);
+        std::printf("run %d: engine 1 worker %.2f s, %d workers %.2f s; pdftoppm 1 process %.2f s, %d processes "
+                    "%.2f s\n",
+                    run + 1, a.seconds, workers, b.seconds, c, workers, d);
+        if (one.seconds < 0 || a.seconds < one.seconds) {
+            one = a;
+        }
+        if (many.seconds < 0 || b.seconds < many.seconds) {
+            many = b;
+        }
+        ppmOne = std::min(ppmOne, c);
+        ppmMany = std::min(ppmMany, d);
     }
     const qint64 engineHighWater = highWaterKiB();
 
-    std::printf("\nbest of %d runs, long side %.0f px:\n", runs, longSide);
-    std::printf("                            wall                     CPU\n");
-    std::printf("  engine (open + render):   %7.1f pages/s  %5.2f s   %5.2f s\n", pages / engineBest, engineBest,
-                engineCpu);
-    std::printf("  pdftoppm -png:            %7.1f pages/s  %5.2f s   %5.2f s\n", pages / pngBest, pngBest, pngCpu);
-    std::printf("  pdftoppm (ppm output):    %7.1f pages/s  %5.2f s   %5.2f s\n", pages / ppmBest, ppmBest, ppmCpu);
-    std::printf("  engine over pdftoppm (ppm): wall %+.1f %%, CPU %+.1f %%\n", (engineBest / ppmBest - 1) * 100,
-                (engineCpu / ppmCpu - 1) * 100);
-    std::printf("peak memory (ru_maxrss):\n");
+    std::printf("\nbest of %d runs, long side %.0f px (engine: open + render):\n", runs, longSide);
+    std::printf("  engine, 1 worker:          %7.1f pages/s  %6.2f s  first 24 in %.2f s\n", pages / one.seconds,
+                one.seconds, one.first24);
+    std::printf("  engine, %d workers:         %7.1f pages/s  %6.2f s  first 24 in %.2f s\n", workers,
+                pages / many.seconds, many.seconds, many.first24);
+    std::printf("  pdftoppm, 1 process:       %7.1f pages/s  %6.2f s\n", pages / ppmOne, ppmOne);
+    std::printf("  pdftoppm, %d processes:     %7.1f pages/s  %6.2f s\n", workers, pages / ppmMany, ppmMany);
+    std::printf("  time over pdftoppm: 1 worker %.2fx, %d workers %.2fx\n", one.seconds / ppmOne, workers,
+                many.seconds / ppmMany);
+    std::printf("peak memory:\n");
     std::printf("  this process: %.1f MB (%.1f MB before rendering; %.1f MB high-water while rendering)\n",
                 maxRssKiB(RUSAGE_SELF) / 1024.0, baseline / 1024.0, engineHighWater / 1024.0);
-    std::printf("  pdftoppm:     %.1f MB (high-water)\n", pdftoppmPeakKiB / 1024.0);
+    std::printf("  workers (largest): %.1f MB; pdftoppm: %.1f MB (high-water)\n", maxRssKiB(RUSAGE_CHILDREN) / 1024.0,
+                pdftoppmPeakKiB / 1024.0);
     return 0;
 }
