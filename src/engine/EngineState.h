@@ -138,3 +138,27 @@ struct PDFEngine::State
                     std::shared_ptr<const Source> unlocking);
 };
 
+inline Error errorOf(PDFEngine::EngineError error)
+{
+    return Error{PDFEngine::message(error), int(error), false};
+}
+
+// What a job that a worker didn't answer ends with.
+inline Error failureError(WorkerPool::Failure failure)
+{
+    switch (failure) {
+    case WorkerPool::Failure::Canceled:
+        return Error::cancellation();
+    case WorkerPool::Failure::TimedOut:
+        return errorOf(PDFEngine::EngineError::TimedOut);
+    case WorkerPool::Failure::Crashed:
+        return errorOf(PDFEngine::EngineError::WorkerStopped);
+    case WorkerPool::Failure::OutOfMemory:
+        return errorOf(PDFEngine::EngineError::OutOfMemory);
+    case WorkerPool::Failure::Refused:
+        return errorOf(PDFEngine::EngineError::Refused);
+    case WorkerPool::Failure::Unavailable:
+        return errorOf(PDFEngine::EngineError::Unavailable);
+    }
+    return errorOf(PDFEngine::EngineError::WriteFailed);
+}

@@ -296,7 +296,9 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
     job->answered = [self, promise, made, unlocking](Message &message) {
         self->answerOpen(*promise, message, made, unlocking);
     };
-    job->failed = [promise](WorkerPool::Failure) { finish(*promise, OpenResult::unreadable()); };
+    job->failed = [promise](WorkerPool::Failure failure) {
+        finish(*promise, OpenResult::unreadable(failureError(failure).message));
+    };
     submit(std::move(job));
 }
 

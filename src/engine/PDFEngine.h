@@ -50,16 +50,22 @@ public:
         // of a protected file never loses its protection; absent for unprotected
         // files and pictures.
         std::optional<QString> password;
+        // Why the engine itself couldn't read the file (its worker hung, died or
+        // can't be started); empty when the file is simply not readable.
+        QString problem;
         // The cached version whose pages PageSource::revision names: 0 for the
         // first one read, counting up for each change on disk seen by an open.
         int revision = 0;
 
         static OpenResult opened(int pageCount, std::optional<QString> password = std::nullopt)
         {
-            return {OpenStatus::Opened, pageCount, std::move(password), 0};
+            return {OpenStatus::Opened, pageCount, std::move(password), {}, 0};
         }
-        static OpenResult needsPassword() { return {OpenStatus::NeedsPassword, 0, std::nullopt, 0}; }
-        static OpenResult unreadable() { return {OpenStatus::Unreadable, 0, std::nullopt, 0}; }
+        static OpenResult needsPassword() { return {OpenStatus::NeedsPassword, 0, std::nullopt, {}, 0}; }
+        static OpenResult unreadable(QString problem = {})
+        {
+            return {OpenStatus::Unreadable, 0, std::nullopt, std::move(problem), 0};
+        }
     };
 
     // Error codes carried in Error::code by the engine's Results.

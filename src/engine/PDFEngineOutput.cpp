@@ -36,25 +36,6 @@ Result<QByteArray> readOutput(Message &message)
     return std::move(*bytes);
 }
 
-Error failureError(WorkerPool::Failure failure)
-{
-    switch (failure) {
-    case WorkerPool::Failure::Canceled:
-        return Error::cancellation();
-    case WorkerPool::Failure::TimedOut:
-        return BuildErrors::of(PDFEngine::EngineError::TimedOut);
-    case WorkerPool::Failure::Crashed:
-        return BuildErrors::of(PDFEngine::EngineError::WorkerStopped);
-    case WorkerPool::Failure::OutOfMemory:
-        return BuildErrors::of(PDFEngine::EngineError::OutOfMemory);
-    case WorkerPool::Failure::Refused:
-        return BuildErrors::of(PDFEngine::EngineError::Refused);
-    case WorkerPool::Failure::Unavailable:
-        return BuildErrors::of(PDFEngine::EngineError::Unavailable);
-    }
-    return BuildErrors::writeFailed();
-}
-
 } // namespace
 
 void PDFEngine::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,

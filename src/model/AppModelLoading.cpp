@@ -237,8 +237,12 @@ QFuture<std::optional<AppModel::Loaded>> AppModel::load(QUrl url)
             // password that opened it, so a second opening keeps the protection.
             co_return Loaded{result.pageCount, result.password ? result.password : password, result.revision};
         case PDFEngine::OpenStatus::Unreadable:
-            setErrorMessage(
-                tr("“%1” can't be opened. It may be damaged or not a PDF.").arg(fileNameOf(url)));
+            if (!result.problem.isEmpty()) {
+                setErrorMessage(tr("“%1” can't be opened. %2").arg(fileNameOf(url), result.problem));
+            } else {
+                setErrorMessage(
+                    tr("“%1” can't be opened. It may be damaged or not a PDF.").arg(fileNameOf(url)));
+            }
             co_return std::nullopt;
         case PDFEngine::OpenStatus::NeedsPassword:
             break;
