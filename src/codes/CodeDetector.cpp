@@ -12,9 +12,10 @@
 #include <cstring>
 
 // What the detector (ZXing-C++ 1.4) cannot read, although the kinds exist:
-// Micro PDF417, GS1 DataBar Limited and MSI Plessey codes are never found;
-// Code 39 full-ASCII sequences come back as written ("+A" for "a") because the
-// extended mode would reject ordinary codes holding such pairs.
+// Micro PDF417, GS1 DataBar Limited and MSI Plessey codes are never found.
+// Code 39 is read without the extended mode, which would drop ordinary codes
+// holding a "+", "$", "%" or "/" that starts no full-ASCII pair ("AB+1"); the
+// reader turns full-ASCII texts into what they stand for itself.
 
 namespace CodeDetector {
 

@@ -57,6 +57,9 @@ QList<Detection> detections(const std::vector<RawCode> &codes, const Grey &grey)
         d.payload = QString::fromStdString(code.text);
         d.symbology = Symbology::fromDetector(QString::fromStdString(CodeDetector::formatName(code.format)),
                                               d.payload);
+        if (d.symbology == CodeSymbology::Code39) {
+            d.payload = Symbology::code39FullASCII(d.payload).value_or(d.payload);
+        }
         d.box = QRectF(left / w, top / h, (right - left) / w, (bottom - top) / h);
         out.append(d);
     }
