@@ -168,14 +168,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>signed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>edited</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Saving…</source>
         <translation type="unfinished"></translation>
     </message>
@@ -199,6 +191,15 @@
     <message>
         <source>%1 (merged)</source>
         <extracomment>The name offered for the merged file: %1 the first file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (signed)</source>
+        <extracomment>The name offered when saving: %1 the document&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (edited)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1112,15 +1113,16 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>protected</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>no password</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Saving…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (protected)</source>
+        <extracomment>The name offered for the copy: %1 the document&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (no password)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

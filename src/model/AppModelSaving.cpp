@@ -257,10 +257,10 @@ QFuture<void> AppModel::saveAs(OpenFile *file)
         co_return;
     }
     QPointer<OpenFile> saving(file);
-    const QString name = file->isPDF() ? file->name() + QStringLiteral(" (") +
-                                             (file->hasStamps() ? tr("signed") : tr("edited")) +
-                                             QLatin1Char(')')
-                                       : file->name();
+    //: The name offered when saving: %1 the document's name.
+    const QString name = !file->isPDF()      ? file->name()
+                         : file->hasStamps() ? tr("%1 (signed)").arg(file->name())
+                                             : tr("%1 (edited)").arg(file->name());
     const std::optional<QUrl> target = co_await chooseSaveURL(name, file->url());
     if (!target || !saving) {
         co_return;
