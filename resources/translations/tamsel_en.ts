@@ -132,10 +132,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Added to all %1 pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Tamsel opens PDFs and images.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -153,10 +149,6 @@
     </message>
     <message>
         <source>Saved “%1”</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saved %1 files</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -201,6 +193,20 @@
     <message>
         <source>%1 (edited)</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Added to all %n pages</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n files</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
