@@ -152,15 +152,24 @@ std::optional<LinkCheck::Warning> brandWarning(const QString &host, const QStrin
         QString k = LinkCheck::skeleton(text);
         return foreign ? k.replace(QLatin1Char('i'), QLatin1Char('l')) : k;
     };
+    // The brands' keys, as Latin pieces and as pieces of other scripts see them.
+    static const std::pair<QStringList, QStringList> brandKeys = [&key, &brands] {
+        std::pair<QStringList, QStringList> made;
+        for (const QString &brand : brands) {
+            made.first.append(key(brand, false));
+            made.second.append(key(brand, true));
+        }
+        return made;
+    }();
     QList<std::pair<QString, bool>> keys; // the piece's key, and whether it is foreign
     for (const QString &piece : pieces) {
         const bool foreign = !isASCII(piece);
         keys.append({key(piece, foreign), foreign});
     }
-    for (const QString &brand : brands) {
+    for (qsizetype i = 0; i < brands.size(); ++i) {
         for (const auto &[pieceKey, foreign] : keys) {
-            if (pieceKey == key(brand, foreign)) {
-                return LinkCheck::Warning::lookalike(brand);
+            if (pieceKey == (foreign ? brandKeys.second : brandKeys.first).at(i)) {
+                return LinkCheck::Warning::lookalike(brands.at(i));
             }
         }
     }
