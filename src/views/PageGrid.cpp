@@ -8,87 +8,22 @@
 #include "stamps/StampLibrary.h"
 #include "views/IdDrag.h"
 #include "views/PageCell.h"
+#include "views/PageCellDelegate.h"
 #include "views/PageImage.h"
 #include "views/PageListModel.h"
 #include "views/ThumbnailRequests.h"
 
-#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDateTime>
 #include <QDrag>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
-#include <QToolTip>
 
 #include <algorithm>
-
-// Paints the cells; the grid tells it how wide a cell is now.
-class PageCellDelegate : public QAbstractItemDelegate
-{
-public:
-    PageCellDelegate(AppModel *model, OpenFile *file, PageListModel *pages, QObject *parent)
-        : QAbstractItemDelegate(parent), m_model(model), m_file(file), m_pages(pages)
-    {
-    }
-
-    void setCellWidth(int width) { m_cellWidth = width; }
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override
-    {
-        const PageItem &page = m_pages->page(index.row());
-        const bool selected = m_file && m_file->selection().contains(page.id);
-        const qreal phase = (QDateTime::currentMSecsSinceEpoch() % 1000) / 1000.0;
-        const bool cached = PageCell::paint(*painter, QRectF(option.rect), page, index.row() + 1,
-                                            selected, *m_model, phase, m_look);
-        m_missing = m_missing || !cached;
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
-    {
-        return {m_cellWidth, PageCell::height};
-    }
-
-    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
-                   const QModelIndex &index) override
-    {
-        if (event->type() != QEvent::ToolTip || !index.isValid()) {
-            return false;
-        }
-        const PageItem &page = m_pages->page(index.row());
-        const QRectF badge = PageCell::badgeRect(QRectF(option.rect), page, index.row() + 1, m_look);
-        if (!badge.isEmpty() && badge.adjusted(-3, -3, 3, 3).contains(event->pos())) {
-            QToolTip::showText(event->globalPos(), PageGrid::tr("Has signatures or stamps"), view,
-                               badge.toAlignedRect());
-            return true;
-        }
-        QToolTip::hideText();
-        event->ignore();
-        return true;
-    }
-
-    // Whether a cell painted since the last call showed a placeholder.
-    bool takeMissing() const
-    {
-        const bool missing = m_missing;
-        m_missing = false;
-        return missing;
-    }
-
-private:
-    AppModel *m_model;
-    QPointer<OpenFile> m_file;
-    PageListModel *m_pages;
-    const PageCell::Look m_look;
-    int m_cellWidth = PageGrid::minCellWidth;
-    mutable bool m_missing = false;
-};
 
 PageGrid::PageGrid(AppModel *model, OpenFile *file, QWidget *parent)
     : QListView(parent), m_model(model), m_file(file)
