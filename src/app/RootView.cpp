@@ -258,6 +258,11 @@ void RootView::updateBusy()
         return;
     }
     const auto &busy = m_model->busy();
+    if (busy && m_busy->isHidden()) {
+        // The overlay holds the keys only while it shows; they go back afterwards.
+        QWidget *focus = window()->focusWidget();
+        m_focusBeforeBusy = focus != m_busy ? focus : nullptr;
+    }
     if (busy) {
         m_busy->setTitle(busy->title);
     }
@@ -265,11 +270,38 @@ void RootView::updateBusy()
         // Keys and clicks must not reach the screen under the overlay.
         m_screen->setEnabled(!busy);
     }
-    m_busy->setVisible(busy.has_value());
     if (busy) {
+        m_busy->show();
         layoutOverlays();
         m_busy->raise();
         m_busy->setFocus();
+    } else if (!m_busy->isHidden()) {
+        giveBackFocus();
+        m_busy->hide();
+    }
+}
+
+void RootView::giveBackFocus()
+{
+    QWidget *before = m_focusBeforeBusy;
+    m_focusBeforeBusy = nullptr;
+    QWidget *now = window()->focusWidget();
+    if (now && now != m_busy) {
+        return; // the user has put the keys elsewhere meanwhile
+    }
+    if (before && before->isVisibleTo(window()) && before->isEnabled()) {
+        before->setFocus(Qt::OtherFocusReason);
+    } else if (m_screen) {
+        // The screen shown before has gone (the work opened another one): its
+        // first part that a click would focus takes the keys, as it would
+        // have on appearing.
+        const auto parts = m_screen->findChildren<QWidget *>();
+        for (QWidget *part : parts) {
+            if ((part->focusPolicy() & Qt::ClickFocus) && part->isVisibleTo(m_screen) && part->isEnabled()) {
+                part->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
     }
 }
 

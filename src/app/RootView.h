@@ -71,6 +71,7 @@ private:
     void slideToast(QPoint to, qreal opacity);
     QPoint toastRestingPlace() const;
     void updateBusy();
+    void giveBackFocus();
     void layoutOverlays();
 
     QPointer<AppModel> m_model;
@@ -91,6 +92,7 @@ private:
     QAction *m_supportAction;
     QAction *m_aboutAction;
     BusyOverlay *m_busy;
+    QPointer<QWidget> m_focusBeforeBusy;
 
     QPointer<QDialog> m_modal;
     ModalKind m_modalKind = ModalKind::None;

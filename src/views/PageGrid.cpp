@@ -418,7 +418,10 @@ QMenu *PageGrid::pageMenu(const PageItem &page)
             model->turn(file, targets, true);
         }
     });
-    menu->addAction(tr("Sign & Stamp"), this, [this, clicked] { signPage(clicked); });
+    // A menu takes "&" as the mark of a mnemonic; the title shows it as written.
+    QAction *sign = menu->addAction(tr("Sign & Stamp").replace(QLatin1Char('&'), QLatin1String("&&")), this,
+                                    [this, clicked] { signPage(clicked); });
+    sign->setObjectName(QStringLiteral("signAction"));
     menu->addAction(tr("Extract…"), this, [model, file, targets] {
         if (file) {
             file->setSelection(targets);

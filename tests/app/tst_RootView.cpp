@@ -207,6 +207,33 @@ private slots:
         QVERIFY(s.root->currentScreen()->isEnabled());
     }
 
+    // The overlay takes the keys while the work runs and hands them back to
+    // the page grid: Select All works right after a Save As, without a click.
+    void keysReturnToTheGridAfterBusyWork()
+    {
+        Shown s;
+        OpenFile *file = s.f.open({s.f.pdf("doc.pdf", 3)});
+        QVERIFY(file);
+        s.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        auto *grid = s.root->currentScreen()->findChild<QWidget *>("pageGrid");
+        QTRY_COMPARE(QApplication::focusWidget(), grid);
+
+        const QString copy = s.f.folder.filePath("copy.pdf");
+        s.f.panels.saveAnswers.enqueue(QUrl::fromLocalFile(copy));
+        QSignalSpy busy(s.f.model.get(), &AppModel::busyChanged);
+        QTest::keyClick(grid, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(busy.count() >= 2 && !s.f.model->busy());
+        QVERIFY(QFile::exists(copy));
+        QVERIFY(!s.root->findChild<QWidget *>("busyOverlay")->isVisible());
+
+        QCOMPARE(QApplication::focusWidget(), grid);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(file->selection().size(), 3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(file->selection().isEmpty());
+    }
+
     void toastRevealsAndStays()
     {
         Shown s;
