@@ -1,12 +1,13 @@
 #include "app/BusyOverlay.h"
 
+#include "look/Spinner.h"
 #include "look/Theme.h"
+#include "look/ThemeButton.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QProgressBar>
-#include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
 
@@ -27,18 +28,18 @@ BusyOverlay::BusyOverlay(QWidget *parent) : QWidget(parent)
     auto *stack = new QVBoxLayout(card);
     stack->setContentsMargins(28, 28, 28, 28);
     stack->setSpacing(14);
-    auto *progress = new QProgressBar(card);
-    progress->setRange(0, 0);
-    progress->setTextVisible(false);
-    progress->setFixedWidth(180);
+    card->setMinimumWidth(220);
+    auto *spinner = new Spinner(card, 32);
+    spinner->setObjectName(QStringLiteral("busySpinner"));
     m_title = new QLabel(card);
     m_title->setObjectName(QStringLiteral("busyTitle"));
     m_title->setTextFormat(Qt::PlainText);
     m_title->setFont(Theme::font(14, QFont::DemiBold));
     Theme::setTextColor(m_title, Theme::text());
-    auto *cancel = new QPushButton(tr("Cancel"), card);
+    auto *cancel = new ThemeButton(tr("Cancel"), ThemeButton::Style::Secondary, card);
     cancel->setObjectName(QStringLiteral("busyCancel"));
-    stack->addWidget(progress, 0, Qt::AlignCenter);
+    cancel->setFocusPolicy(Qt::TabFocus); // a click leaves the keys with the overlay
+    stack->addWidget(spinner, 0, Qt::AlignCenter);
     stack->addWidget(m_title, 0, Qt::AlignCenter);
     stack->addWidget(cancel, 0, Qt::AlignCenter);
     connect(cancel, &QPushButton::clicked, this, &BusyOverlay::cancelRequested);

@@ -286,7 +286,7 @@ void RootView::giveBackFocus()
     QWidget *before = m_focusBeforeBusy;
     m_focusBeforeBusy = nullptr;
     QWidget *now = window()->focusWidget();
-    if (now && now != m_busy) {
+    if (now && now != m_busy && !m_busy->isAncestorOf(now)) {
         return; // the user has put the keys elsewhere meanwhile
     }
     if (before && before->isVisibleTo(window()) && before->isEnabled()) {

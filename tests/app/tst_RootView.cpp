@@ -2,6 +2,8 @@
 
 #include "app/MainWindow.h"
 #include "app/RootView.h"
+#include "look/Spinner.h"
+#include "look/ThemeButton.h"
 #include "platform/FileRevealer.h"
 
 #include <QLabel>
@@ -195,6 +197,8 @@ private slots:
         QVERIFY(overlay && overlay->isVisible());
         QCOMPARE(overlay->geometry(), s.root->detailArea()->rect());
         QCOMPARE(overlay->findChild<QLabel *>("busyTitle")->text(), QStringLiteral("Saving…"));
+        QVERIFY(overlay->findChild<Spinner *>("busySpinner")->isSpinning());
+        QVERIFY(qobject_cast<ThemeButton *>(overlay->findChild<QPushButton *>("busyCancel")));
         QVERIFY(!s.root->currentScreen()->isEnabled());
         // The sidebar stays usable.
         QVERIFY(s.root->findChild<QWidget *>("sidebarList")->isEnabled());
