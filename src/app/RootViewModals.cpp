@@ -8,12 +8,12 @@
 #include "app/PasswordPrompt.h"
 #include "document/OpenFile.h"
 #include "model/AppModel.h"
+#include "views/AlertSheet.h"
 #include "views/CompressSheet.h"
 #include "views/ExportImagesSheet.h"
 #include "views/PasswordSheet.h"
 #include "views/SplitSheet.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -47,8 +47,8 @@ bool RootView::modalStillWanted()
     case ModalKind::Error:
         if (m_model->errorMessage()) {
             // A later failure replaces the text of the one on screen.
-            if (auto *box = qobject_cast<QMessageBox *>(m_modal.data())) {
-                box->setInformativeText(*m_model->errorMessage());
+            if (auto *alert = qobject_cast<AlertSheet *>(m_modal.data())) {
+                alert->setInformativeText(*m_model->errorMessage());
             }
             return true;
         }
@@ -173,46 +173,39 @@ QDialog *RootView::closingClears(QDialog *dialog, ModalKind kind)
 
 QDialog *RootView::makeErrorAlert()
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Something went wrong"), tr("Something went wrong"),
-                                QMessageBox::NoButton, window());
-    box->setObjectName(QStringLiteral("errorAlert"));
-    box->setTextFormat(Qt::PlainText);
-    box->setInformativeText(*m_model->errorMessage());
-    QPushButton *ok = box->addButton(tr("OK"), QMessageBox::RejectRole);
+    auto *alert = new AlertSheet(NoteBanner::Tone::Danger, tr("Something went wrong"), *m_model->errorMessage(),
+                                 window());
+    alert->setObjectName(QStringLiteral("errorAlert"));
+    QPushButton *ok = alert->addButton(tr("OK"), AlertSheet::Role::Default);
     ok->setObjectName(QStringLiteral("errorOK"));
-    box->setDefaultButton(ok);
-    box->setEscapeButton(ok);
-    connect(box, &QDialog::finished, this, [this] {
+    alert->setEscapeButton(ok);
+    connect(alert, &QDialog::finished, this, [this] {
         if (m_model) {
             m_model->setErrorMessage(std::nullopt);
         }
     });
-    return box;
+    return alert;
 }
 
 QDialog *RootView::makeClosingQuestion(OpenFile *file)
 {
-    auto *box = new QMessageBox(window());
-    box->setObjectName(QStringLiteral("closingQuestion"));
-    box->setIcon(QMessageBox::Warning);
-    box->setWindowTitle(tr("Tamsel"));
-    box->setTextFormat(Qt::PlainText);
-    box->setText(tr("Save changes to “%1”?").arg(file ? file->name() : QString()));
-    box->setInformativeText(
-        tr("Your changes will be lost if you close it without saving. The original file stays as it was."));
-    QPushButton *saveAs = box->addButton(tr("Save As…"), QMessageBox::AcceptRole);
-    saveAs->setObjectName(QStringLiteral("closingSaveAs"));
-    QPushButton *discard = box->addButton(tr("Don't Save"), QMessageBox::DestructiveRole);
+    auto *question = new AlertSheet(
+        NoteBanner::Tone::Warning, tr("Save changes to “%1”?").arg(file ? file->name() : QString()),
+        tr("Your changes will be lost if you close it without saving. The original file stays as it was."), window());
+    question->setObjectName(QStringLiteral("closingQuestion"));
+    QPushButton *discard = question->addButton(tr("Don't Save"), AlertSheet::Role::Destructive);
     discard->setObjectName(QStringLiteral("closingDontSave"));
-    QPushButton *cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
+    QPushButton *cancel = question->addButton(tr("Cancel"), AlertSheet::Role::Other);
     cancel->setObjectName(QStringLiteral("closingCancel"));
-    box->setEscapeButton(cancel);
+    QPushButton *saveAs = question->addButton(tr("Save As…"), AlertSheet::Role::Default);
+    saveAs->setObjectName(QStringLiteral("closingSaveAs"));
+    question->setEscapeButton(cancel);
     QPointer<OpenFile> target(file);
-    connect(box, &QDialog::finished, this, [this, box, saveAs, discard, target] {
+    connect(question, &QDialog::finished, this, [this, question, saveAs, discard, target] {
         if (!m_model) {
             return;
         }
-        QAbstractButton *clicked = box->clickedButton();
+        QAbstractButton *clicked = question->clickedButton();
         m_model->setClosingFile(nullptr);
         if (!target) {
             return;
@@ -223,7 +216,7 @@ QDialog *RootView::makeClosingQuestion(OpenFile *file)
             m_model->close(target);
         }
     });
-    return box;
+    return question;
 }
 
 void RootView::closeSheetOfClosedFile()

@@ -6,6 +6,7 @@
 #include "app/HomeView.h"
 #include "app/MainWindow.h"
 #include "app/SidebarView.h"
+#include "views/AlertSheet.h"
 #include "engine/PDFEngine.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
@@ -173,6 +174,28 @@ bool homeAndSidebar()
     ok = save(&window, QStringLiteral("window-toast")) && ok;
     model.setBusy(std::nullopt);
     model.setToast(std::nullopt);
+
+    // The alert and the two questions, each on its own.
+    const auto shootAlert = [&](const char *name, const QString &file) {
+        for (int turn = 0; turn < 20 && !window.findChild<AlertSheet *>(QString::fromLatin1(name)); ++turn) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        AlertSheet *alert = window.findChild<AlertSheet *>(QString::fromLatin1(name));
+        if (!alert) {
+            std::fprintf(stderr, "FAILED: no %s\n", name);
+            ok = false;
+            return;
+        }
+        ok = save(alert, file) && ok;
+        alert->reject();
+        QCoreApplication::processEvents();
+    };
+    model.setErrorMessage(QStringLiteral("“Scan 14.pdf” couldn't be opened. It may be damaged or not a PDF."));
+    shootAlert("errorAlert", QStringLiteral("alert-error"));
+    model.setClosingFile(document);
+    shootAlert("closingQuestion", QStringLiteral("alert-unsaved"));
+    window.requestQuit();
+    shootAlert("quitQuestion", QStringLiteral("alert-quit"));
     return ok;
 }
 
