@@ -1,9 +1,9 @@
 #include "app/ToastView.h"
 
+#include "look/Icons.h"
 #include "look/Theme.h"
 
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -15,9 +15,8 @@ ToastView::ToastView(QWidget *parent) : QFrame(parent)
     row->setContentsMargins(16, 10, 16, 10);
     row->setSpacing(12);
     auto *mark = new QLabel(this);
-    mark->setPixmap(QIcon::fromTheme(QStringLiteral("emblem-ok-symbolic"),
-                                     QIcon::fromTheme(QStringLiteral("dialog-ok")))
-                        .pixmap(16, 16));
+    mark->setObjectName(QStringLiteral("toastMark"));
+    mark->setPixmap(Icons::icon(Symbol::CheckmarkCircle, Theme::success()).pixmap(QSize(16, 16), devicePixelRatioF()));
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("toastText"));
     m_text->setFont(Theme::font(13, QFont::Medium));

@@ -429,7 +429,7 @@ void DocumentView::refresh()
     }
     m_status->setText(statusLine());
     m_deletePages->setEnabled(!m_file->selection().isEmpty());
-    m_passwordButton->setIcon(Icons::icon(m_file->password() ? Symbol::Lock : Symbol::LockOpen,
+    m_passwordButton->setIcon(Icons::icon(m_file->password() ? Symbol::Lock : Symbol::LockOutline,
                                           Theme::accentDeep()));
     // A longer status line may leave the titled tool buttons no room.
     fitToolButtons();
