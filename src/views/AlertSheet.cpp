@@ -109,3 +109,12 @@ void AlertSheet::reject()
     }
     QDialog::reject();
 }
+
+void AlertSheet::showEvent(QShowEvent *event)
+{
+    ToolSheetFrame::showEvent(event);
+    // The keys start on the safe answer, never on a destructive one.
+    if (m_default) {
+        m_default->setFocus(Qt::OtherFocusReason);
+    }
+}

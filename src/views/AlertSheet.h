@@ -40,6 +40,9 @@ public:
 public slots:
     void reject() override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QLabel *m_message;
     QHBoxLayout *m_row;

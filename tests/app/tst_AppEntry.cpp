@@ -125,6 +125,7 @@ private slots:
         auto *cancel = box->findChild<QPushButton *>("quitCancel");
         QCOMPARE(box->defaultButton(), cancel);
         QCOMPARE(box->escapeButton(), cancel);
+        QCOMPARE(box->focusWidget(), cancel);
         QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
         QCOMPARE(box->findChild<QPushButton *>("quitAnyway")->text(), QStringLiteral("Quit Anyway"));
         // A second request while the question is up asks nothing more.

@@ -199,6 +199,7 @@ private slots:
         QCOMPARE(buttons, (QStringList{"Save As…", "Don't Save", "Cancel"}));
         QCOMPARE(question->defaultButton(), question->findChild<QPushButton *>("closingSaveAs"));
         QCOMPARE(question->escapeButton(), question->findChild<QPushButton *>("closingCancel"));
+        QCOMPARE(question->focusWidget(), question->defaultButton());
         if (answer == QLatin1String("Return")) {
             QTest::keyClick(question, Qt::Key_Return);
         } else if (answer == QLatin1String("Escape")) {
