@@ -24,11 +24,6 @@ namespace {
 
 constexpr int thumbnailLongSide = 120;
 
-QString countText(int count, const char *one, const char *many)
-{
-    return count == 1 ? MergeView::tr(one) : MergeView::tr(many).arg(count);
-}
-
 // One line of text cut short with an ellipsis when it does not fit.
 class ElidedLabel : public QWidget
 {
@@ -134,7 +129,7 @@ QLabel *MergeRow::makeLabel(const QString &text, qreal size, QFont::Weight weigh
 
 QString MergeRow::pagesText(int count)
 {
-    return countText(count, QT_TRANSLATE_NOOP("MergeView", "1 page"), QT_TRANSLATE_NOOP("MergeView", "%1 pages"));
+    return count == 1 ? MergeView::tr("1 page") : MergeView::tr("%n pages", nullptr, count);
 }
 
 MergeRow::MergeRow(AppModel *model, const MergeItem &item, QWidget *parent)

@@ -23,9 +23,9 @@
 
 namespace {
 
-QString countText(int count, const char *one, const char *many)
+QString filesText(int count)
 {
-    return count == 1 ? MergeView::tr(one) : MergeView::tr(many).arg(count);
+    return count == 1 ? MergeView::tr("1 file") : MergeView::tr("%n files", nullptr, count);
 }
 
 // Opens the panel, then adds what was chosen. Belongs to the model, not to the
@@ -301,7 +301,7 @@ void MergeView::updateFooter()
     if (items.isEmpty()) {
         m_summary->clear();
     } else {
-        m_summary->setText(countText(int(items.size()), QT_TRANSLATE_NOOP("MergeView", "1 file"), QT_TRANSLATE_NOOP("MergeView", "%1 files")) +
+        m_summary->setText(filesText(int(items.size())) +
                            QStringLiteral(" · ") + MergeRow::pagesText(m_model->merge()->pageCount()));
     }
     m_clear->setVisible(!items.isEmpty());
