@@ -1,6 +1,5 @@
 #include "views/AlertSheet.h"
 
-#include "look/Icons.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
 
@@ -17,12 +16,9 @@ constexpr int alertWidth = 420;
 class ToneTile : public QWidget
 {
 public:
-    ToneTile(NoteBanner::Tone tone, QWidget *parent) : QWidget(parent), m_color(NoteBanner::toneColor(tone))
+    ToneTile(NoteBanner::Tone tone, QWidget *parent)
+        : QWidget(parent), m_color(NoteBanner::toneColor(tone)), m_icon(NoteBanner::toneIcon(tone))
     {
-        const Symbol symbol = tone == NoteBanner::Tone::Info      ? Symbol::Info
-                              : tone == NoteBanner::Tone::Warning ? Symbol::Warning
-                                                                  : Symbol::Danger;
-        m_icon = Icons::icon(symbol, m_color);
         setFixedSize(44, 44);
     }
 
