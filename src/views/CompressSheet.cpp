@@ -464,8 +464,9 @@ std::optional<QString> CompressSheet::mostlyTextNote() const
     if (!original || !small || double(small->size()) <= 0.85 * double(original->size())) {
         return std::nullopt;
     }
-    return tr("Pictures in this PDF can't get much smaller while it keeps its text. Up to N MB can "
-              "turn the pages into pictures when that's the only way to fit.");
+    return tr("Pictures in this PDF can't get much smaller while it keeps its text. Up to %1 can "
+              "turn the pages into pictures when that's the only way to fit.")
+        .arg(Compression::limitTitle(Compression::limits().at(m_limitIndex)));
 }
 
 void CompressSheet::setChoice(Choice choice)
@@ -553,37 +554,18 @@ QFuture<void> CompressSheet::runFit(CancelToken task, qint64 limit, QMap<Choice,
         return engine->build(plan, task);
     };
 
-    const QFuture<Result<Compression::Answer>> keepingText =
-        Compression::search(textLadder(), limit, build, task);
-    const Result<Compression::Answer> text = co_await keepingText;
-    if (task.isCanceled() || text.isCanceled()) {
+    const QFuture<Result<Compression::Fit>> fitting =
+        Compression::fit(textLadder(), picturesLadder(), limit, build, task);
+    const Result<Compression::Fit> fit = co_await fitting;
+    // A newer fit, or the sheet's closing, has made this one stale.
+    if (task.isCanceled() || fit.isCanceled()) {
         co_return;
     }
-    if (!text) {
-        setErrorText(text.error().message);
+    if (!fit) {
+        setErrorText(fit.error().message);
         co_return;
     }
-    Compression::Fit fit{text->data, true, false};
-    if (!text->reached) {
-        const QFuture<Result<Compression::Answer>> asPictures =
-            Compression::search(picturesLadder(), limit, build, task);
-        const Result<Compression::Answer> pictures = co_await asPictures;
-        if (task.isCanceled() || pictures.isCanceled()) {
-            co_return;
-        }
-        if (!pictures) {
-            setErrorText(pictures.error().message);
-            co_return;
-        }
-        if (pictures->reached) {
-            fit = {pictures->data, true, true};
-        } else if (pictures->data.size() < text->data.size()) {
-            fit = {pictures->data, false, true};
-        } else {
-            fit = {text->data, false, false};
-        }
-    }
-    m_fit = fit;
+    m_fit = *fit;
     refresh();
     emit stateChanged();
 }
