@@ -14,6 +14,7 @@
 #include <cmath>
 #include <condition_variable>
 #include <map>
+#include <malloc.h>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -26,7 +27,7 @@ namespace {
 
 // Decoded bytes the pictures on the pool may hold together. A picture larger
 // than this runs alone, so a compression peaks near its largest picture.
-constexpr qint64 budgetBytes = 96 * 1024 * 1024;
+constexpr qint64 budgetBytes = 64 * 1024 * 1024;
 
 // Larger than any real picture; keeps a damaged size from allocating wildly.
 constexpr qint64 largestSamples = qint64(1) << 31;
@@ -771,6 +772,14 @@ private:
 Report compressImages(const std::vector<QPDFObjectHandle> &pages, const CompressionStep &step,
                       const CancelToken &cancel)
 {
+    // Decoded pictures are large, short-lived and made on many threads. With
+    // glibc's moving threshold, a freed one raises the size that is mapped
+    // afresh, and later ones of that size stay in their thread's arena once
+    // freed: the process would keep a picture per thread for good. A fixed
+    // threshold hands every large block back when it is freed.
+    static std::once_flag fixedThreshold;
+    std::call_once(fixedThreshold, [] { mallopt(M_MMAP_THRESHOLD, 256 * 1024); });
+
     Report report;
     std::set<QPDFObjGen> forms;
     std::set<QPDFObjGen> seen;
