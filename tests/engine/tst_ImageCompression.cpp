@@ -13,6 +13,7 @@
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFWriter.hh>
 
 using Fixtures::ImageKind;
 using Fixtures::ImagePage;
@@ -199,6 +200,37 @@ private slots:
         // What the reader shows stays what it was: no inverted, washed-out or shifted colours.
         QVERIFY2(renderDifference(*plain, *built, 0) < 10,
                  qPrintable(QString::number(renderDifference(*plain, *built, 0))));
+    }
+
+    // Row parameters that don't describe the picture (a bomb of colours among
+    // them) never reach a decoder: the picture stays, the rest is compressed.
+    void absurdDecodeParametersLeaveThePictureAlone()
+    {
+        const QString made = m_dir.filePath("predicted.pdf");
+        QVERIFY(Fixtures::writeImagePdf(made, {ImagePage{{2000, 1000}, ImageKind::Flate},
+                                               ImagePage{{2000, 1000}, ImageKind::Jpeg}}));
+        const QString file = m_dir.filePath("bomb.pdf");
+        {
+            QPDF q;
+            q.processFile(made.toLocal8Bit().constData());
+            QPDFObjectHandle image = QPDFObjectHandle(q.getAllPages().at(0)).getKey("/Resources").getKey("/XObject").getKey("/Im0");
+            QCOMPARE(image.getDict().getKey("/Filter").getName(), std::string("/FlateDecode"));
+            image.getDict().replaceKey("/DecodeParms",
+                                       QPDFObjectHandle::parse("<< /Predictor 12 /Colors 436870913 /Columns 2000 >>"));
+            const QByteArray name = file.toLocal8Bit();
+            QPDFWriter writer(q, name.constData());
+            writer.setDecodeLevel(qpdf_dl_none);
+            writer.write();
+        }
+        const auto plain = build(planOf(file, 2, std::nullopt), file);
+        const auto built = build(planOf(file, 2, CompressionStep{1000, 0.5, false}), file);
+        QVERIFY(plain.ok());
+        QVERIFY(built.ok());
+        const auto before = pageImages(*plain);
+        const auto after = pageImages(*built);
+        QCOMPARE(after[0].width, 2000);
+        QVERIFY(after[0].raw == before[0].raw);
+        QCOMPARE(after[1].width, 1000);
     }
 
     // The pictures a real document holds, each as a reader shows it and in its
