@@ -702,7 +702,12 @@ class Runner
 {
 public:
     Runner(const CompressionStep &step, const CancelToken &cancel) : m_step(step), m_cancel(cancel) {}
-    ~Runner() { finishAll(); }
+    // Never leaves a job running on the pool, also when the caller unwinds.
+    ~Runner()
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_running == 0; });
+    }
 
     void run(std::unique_ptr<Pending> pending)
     {
