@@ -164,6 +164,8 @@ private slots:
         QTest::newRow("undecodable JPEG") << int(ImageKind::Broken) << QString() << false << false;
         QTest::newRow("colour key mask") << int(ImageKind::Flate) << "<< /Mask [0 10 0 10 0 10] >>" << false << false;
         QTest::newRow("CMYK pixels") << int(ImageKind::Cmyk) << QString() << false << true;
+        QTest::newRow("4-bit grey") << int(ImageKind::Gray4) << QString() << false << true;
+        QTest::newRow("PNG row filters") << int(ImageKind::PngPredicted) << QString() << false << true;
         QTest::newRow("inverting decode array") << int(ImageKind::Jpeg) << "<< /Decode [1 0 1 0 1 0] >>" << false << true;
         QTest::newRow("soft mask with matte") << int(ImageKind::Jpeg) << QString() << true << true;
         QTest::newRow("default decode array") << int(ImageKind::Jpeg) << "<< /Decode [0 1 0 1 0 1] >>" << false << true;

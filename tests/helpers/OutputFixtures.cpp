@@ -226,6 +226,46 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
         }
         break;
     }
+    case ImageKind::Gray4: {
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
+        dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(4));
+        const QImage grey = photo.convertToFormat(QImage::Format_Grayscale8);
+        for (int y = 0; y < h; ++y) {
+            const uchar *line = grey.constScanLine(y);
+            for (int x = 0; x < w; x += 2) {
+                data += char((line[x] & 0xF0) | (x + 1 < w ? line[x + 1] >> 4 : 0));
+            }
+        }
+        break;
+    }
+    case ImageKind::PngPredicted: {
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
+        dict.replaceKey("/DecodeParms", QPDFObjectHandle::parse("<< /Predictor 15 /Colors 3 /Columns " +
+                                                                std::to_string(w) + " >>"));
+        const QImage rgb = photo.convertToFormat(QImage::Format_RGB888);
+        const int rowBytes = w * 3;
+        QByteArray filtered;
+        for (int y = 0; y < h; ++y) {
+            const uchar *row = rgb.constScanLine(y);
+            const uchar *above = y > 0 ? rgb.constScanLine(y - 1) : nullptr;
+            const int type = y % 5; // none, sub, up, average, Paeth in turn
+            filtered += char(type);
+            for (int i = 0; i < rowBytes; ++i) {
+                const int a = i >= 3 ? row[i - 3] : 0;
+                const int b = above ? above[i] : 0;
+                const int c = above && i >= 3 ? above[i - 3] : 0;
+                const int p = a + b - c;
+                const int paeth = std::abs(p - a) <= std::abs(p - b) && std::abs(p - a) <= std::abs(p - c)
+                    ? a
+                    : (std::abs(p - b) <= std::abs(p - c) ? b : c);
+                const int predicted[] = {0, a, b, (a + b) / 2, paeth};
+                filtered += char(row[i] - predicted[type]);
+            }
+        }
+        data = qCompress(filtered).mid(4).toStdString(); // zlib data without Qt's length
+        filter = QPDFObjectHandle::newName("/FlateDecode");
+        break;
+    }
     case ImageKind::Broken:
         dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
         data = std::string(size_t(4096), 'x');
@@ -267,8 +307,9 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
         }
         dict.replaceKey("/SMask", mask);
     }
+    QPDFObjectHandle parms = dict.getKey("/DecodeParms");
     stream.replaceDict(dict);
-    stream.replaceStreamData(data, filter, QPDFObjectHandle::newNull());
+    stream.replaceStreamData(data, filter, parms);
     return stream;
 }
 
@@ -310,6 +351,7 @@ bool writeImagePdf(const QString &path, const QList<ImagePage> &pages)
         // QPDFWriter keeps the name's pointer until it writes.
         const QByteArray pathName = path.toLocal8Bit();
         QPDFWriter writer(pdf, pathName.constData());
+        writer.setDecodeLevel(qpdf_dl_none); // filtered streams stay exactly as made (row predictors too)
         writer.write();
         return true;
     } catch (const std::exception &) {

@@ -33,6 +33,8 @@ enum class ImageKind {
     Rgb16,       // RGB pixels of 16 bits, Flate
     Jpx,         // JPEG 2000 (JP2), RGB, no colour space in the dictionary
     Bilevel,     // 1-bit grey pixels, Flate
+    Gray4,       // 4-bit grey pixels, Flate
+    PngPredicted, // RGB pixels, Flate over PNG row filters of every type
     Broken,      // a DCT stream that is not a JPEG
     SameAsPrevious, // the previous page's image object again
 };
