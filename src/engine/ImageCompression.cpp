@@ -434,7 +434,7 @@ Pixels samplesOf(const Source &source, int minLongSide)
 {
     Pixels pixels;
     if (source.codec == Codec::Jpeg) {
-        pixels = PictureCodecs::decodeJpeg(source.data, minLongSide);
+        pixels = PictureCodecs::decodeJpeg(source.data, source.width, source.height, minLongSide);
         if (pixels.components != source.components) {
             return {}; // e.g. CMYK data under an RGB colour space: not ours to touch
         }
@@ -546,7 +546,7 @@ void work(Job &job, const CompressionStep &step)
     Pixels pixels;
     Pixels alpha;
     if (job.kind == Kind::Jpx) {
-        std::optional<PictureCodecs::Jpx> decoded = PictureCodecs::decodeJpx(image.data, minLongSide);
+        std::optional<PictureCodecs::Jpx> decoded = PictureCodecs::decodeJpx(image.data, image.width, image.height, minLongSide);
         if (!decoded || (image.components != 0 && decoded->colour.components != image.components)) {
             return;
         }

@@ -105,7 +105,7 @@ uchar to8Bits(OPJ_INT32 value, const opj_image_comp_t &component)
 
 } // namespace
 
-Pixels decodeJpeg(const QByteArray &data, int minLongSide)
+Pixels decodeJpeg(const QByteArray &data, int width, int height, int minLongSide)
 {
     struct State
     {
@@ -125,7 +125,8 @@ Pixels decodeJpeg(const QByteArray &data, int minLongSide)
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&state->info, TRUE);
     const J_COLOR_SPACE out = spaceOf(state->info.num_components);
-    if (out == JCS_UNKNOWN) {
+    if (out == JCS_UNKNOWN || state->info.image_width != JDIMENSION(width)
+        || state->info.image_height != JDIMENSION(height)) {
         jpeg_destroy_decompress(&state->info);
         return {};
     }
@@ -197,7 +198,7 @@ QByteArray encodeJpeg(const Pixels &pixels, int quality)
     return out;
 }
 
-std::optional<Jpx> decodeJpx(const QByteArray &data, int minLongSide)
+std::optional<Jpx> decodeJpx(const QByteArray &data, int width, int height, int minLongSide)
 {
     static const char jp2Signature[] = "\x00\x00\x00\x0CjP  \r\n\x87\n";
     OPJ_CODEC_FORMAT format = OPJ_CODEC_UNKNOWN;
@@ -236,6 +237,9 @@ std::optional<Jpx> decodeJpx(const QByteArray &data, int minLongSide)
         return std::nullopt;
     }
     std::unique_ptr<opj_image_t, void (*)(opj_image_t *)> image(raw, opj_image_destroy);
+    if (qint64(image->x1) - image->x0 != width || qint64(image->y1) - image->y0 != height || image->numcomps > 5) {
+        return std::nullopt;
+    }
 
     // Each level of the wavelet halves the size: skip those the result doesn't need.
     if (minLongSide > 0) {

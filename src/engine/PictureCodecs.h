@@ -26,8 +26,10 @@ struct Pixels
 
 // A JPEG in the components it stores (grey, RGB or CMYK; YCbCr and YCCK are
 // converted back), decoded at the coarsest DCT scale whose long side is still
-// at least `minLongSide` (0: full size). Null when it can't be read.
-Pixels decodeJpeg(const QByteArray &data, int minLongSide);
+// at least `minLongSide` (0: full size). Null when it can't be read, or when
+// its size isn't `width` × `height` (what its image claims, and what the
+// caller has checked is sane).
+Pixels decodeJpeg(const QByteArray &data, int width, int height, int minLongSide);
 
 // A JPEG 2000 picture (JP2 file or bare codestream): its colour components,
 // sYCC turned into RGB, each scaled to 8 bits; the alpha channel apart; the
@@ -39,9 +41,9 @@ struct Jpx
     QByteArray iccProfile;
 };
 // Decoded at the coarsest resolution level whose long side is still at least
-// `minLongSide` (0: full size). None when it can't be read, or when its
-// components differ in size (subsampled colour).
-std::optional<Jpx> decodeJpx(const QByteArray &data, int minLongSide);
+// `minLongSide` (0: full size). None when it can't be read, when its size isn't
+// `width` × `height`, or when its components differ in size (subsampled colour).
+std::optional<Jpx> decodeJpx(const QByteArray &data, int width, int height, int minLongSide);
 
 // Rows of `bits`-bit samples (1, 2, 4, 8 or 16; each row starts on a byte) as
 // 8-bit samples. With `stretch`, values keep their place in the range (a
