@@ -11,6 +11,7 @@
 #include "document/Compression.h"
 #include "engine/PDFEngine.h"
 #include "helpers/TestUtil.h"
+#include "views/CompressSheet.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -124,18 +125,6 @@ int fitOnce(const QString &input, qint64 limit, const QString &output)
     const QUrl url = QUrl::fromLocalFile(input);
     const auto opened = TestUtil::await(engine.open(url, std::nullopt), 600000);
     const BuildPlan base = planOf(url, opened.pageCount);
-    const Compression::Ladder text{std::nullopt,
-                                   CompressionStep{2000, 0.70, false},
-                                   CompressionStep{1800, 0.62, false},
-                                   CompressionStep{1600, 0.55, false},
-                                   CompressionStep{1300, 0.55, false},
-                                   CompressionStep{1300, 0.45, false},
-                                   CompressionStep{1150, 0.40, false},
-                                   CompressionStep{1000, 0.35, false}};
-    const Compression::Ladder pictures{CompressionStep{2000, 0.60, true}, CompressionStep{1600, 0.50, true},
-                                       CompressionStep{1300, 0.45, true}, CompressionStep{1150, 0.40, true},
-                                       CompressionStep{1000, 0.35, true}, CompressionStep{900, 0.30, true},
-                                       CompressionStep{800, 0.25, true},  CompressionStep{700, 0.20, true}};
     QStringList builds;
     const Compression::BuildFunction build = [&](std::optional<CompressionStep> step) {
         builds.append(step ? QStringLiteral("%1/%2%3").arg(step->maxPixels).arg(step->jpegQuality).arg(step->pagesAsPictures ? "p" : "")
@@ -144,7 +133,9 @@ int fitOnce(const QString &input, qint64 limit, const QString &output)
         plan.quality = step;
         return engine.build(plan, {});
     };
-    const auto fit = TestUtil::await(Compression::fit(text, pictures, limit, build, CancelToken::make()), 3600000);
+    const QFuture<Result<Compression::Fit>> fitting = Compression::fit(
+        CompressSheet::textLadder(), CompressSheet::picturesLadder(), limit, build, CancelToken::make());
+    const auto fit = TestUtil::await(fitting, 3600000);
     if (!fit) {
         std::fprintf(stderr, "fit failed: %s\n", qPrintable(fit.error().message));
         return 1;
