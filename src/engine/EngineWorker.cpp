@@ -111,7 +111,10 @@ PDFEngine::OpenResult EngineWorker::load(const QUrl &key, const SharedBytes &byt
         for (int i = 0; i < entry.pageCount; ++i) {
             const std::unique_ptr<Poppler::Page> page(entry.document->page(i));
             // Poppler's page size is the crop box already turned by the page's own rotation.
-            sizes->append(page ? page->pageSizeF() : QSizeF(595, 842));
+            const QSizeF size = page ? page->pageSizeF() : QSizeF();
+            // A box without area can't be measured any more than a missing page:
+            // an empty size, which the engine answers like a missing page.
+            sizes->append(size.width() > 0 && size.height() > 0 ? size : QSizeF());
         }
     }
     const PDFEngine::OpenResult result = PDFEngine::OpenResult::opened(entry.pageCount, entry.password);

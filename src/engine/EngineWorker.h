@@ -63,7 +63,8 @@ struct EngineWorker
     std::unordered_map<QUrl, SourceEntry, UrlHasher> documents;
 
     // Opens `bytes` under `key`, unlocking with `password` when needed, and
-    // answers for it. `sizes` gets every readable page's size as displayed.
+    // answers for it. `sizes` gets every readable page's size as displayed (empty
+    // for a page whose box has no area).
     PDFEngine::OpenResult load(const QUrl &key, const SharedBytes &bytes, const std::optional<QString> &password,
                                QList<QSizeF> *sizes = nullptr);
     void forget(const QUrl &key) { documents.erase(key); }

@@ -396,7 +396,7 @@ QFuture<QSizeF> PDFEngine::displaySize(const PageSource &source, int turn)
     state->afterOpens({source.url}, [state, promise, source, turn] {
         const std::shared_ptr<const Source> found = state->resolve(source);
         QSizeF size(595, 842);
-        if (found && source.index < found->sizes.size()) {
+        if (found && source.index < found->sizes.size() && !found->sizes.at(source.index).isEmpty()) {
             size = found->sizes.at(source.index);
             const int extra = normalizedAngle(turn);
             if (extra == 90 || extra == 270) {
