@@ -55,7 +55,7 @@ namespace {
 // How long a request may keep the cancel flag unanswered before its worker is ended.
 constexpr auto cancelGrace = std::chrono::milliseconds(1000);
 // How long the pool waits, when it ends, for workers to leave by themselves.
-constexpr auto quitGrace = std::chrono::milliseconds(300);
+constexpr auto quitGrace = std::chrono::milliseconds(500);
 // How often a busy worker's memory and its request's cancel flag are looked at.
 constexpr int watchIntervalMs = 50;
 // A worker must answer a started frame within this time.
@@ -516,6 +516,11 @@ struct WorkerPool::State
             while (process.pid > 0 && Clock::now() < until) {
                 int status = 0;
                 if (waitpid(process.pid, &status, WNOHANG) == process.pid) {
+                    // A worker leaves with 0; anything else (a sanitizer's report
+                    // among them) is worth a line in the log.
+                    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+                        qWarning("engine worker %d ended with status %d", int(process.pid), status);
+                    }
                     process.pid = -1;
                     break;
                 }
