@@ -500,7 +500,9 @@ QFuture<bool> PDFEngine::forEachCodeImage(const QUrl &url, int pageCount, Cancel
     QFuture<bool> future = pages->promise.future();
     pages->state = m_state;
     pages->pageCount = pageCount;
-    pages->window = workerCount() + 1;
+    // The visitor reads one page at a time: a few pages ahead keep it busy, and
+    // every page waiting is a big picture held in this process.
+    pages->window = std::min(workerCount(), 3) + 1;
     pages->seconds = m_state->options.renderSeconds;
     pages->cancel = cancel;
     pages->visit = std::move(visit);
