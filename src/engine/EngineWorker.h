@@ -85,6 +85,9 @@ struct PDFEngine::Worker
     // The cached source opened with qpdf for building output; null when the URL is
     // not cached or still locked. Throws when qpdf cannot read the bytes.
     QPDF *structure(const QUrl &url);
+    // Drops the qpdf objects of the plan's sources, which a failed build may have
+    // left half-changed; the next build reads them afresh from the bytes.
+    void dropStructures(const BuildPlan &plan);
     // Decoded stamp pictures and their compact forms, kept for the life of the engine.
     StampCache stamps;
 

@@ -59,6 +59,15 @@ QPDF *PDFEngine::Worker::structure(const QUrl &url)
     return source->structure.get();
 }
 
+void PDFEngine::Worker::dropStructures(const BuildPlan &plan)
+{
+    for (const PageItem &page : plan.pages) {
+        if (SourceEntry *source = entry(page.source.url)) {
+            source->structure.reset();
+        }
+    }
+}
+
 // A job dropped from the queue when the engine goes away ends its future
 // cancelled: the promise is destroyed unfinished.
 template<typename T, typename F>
@@ -77,10 +86,24 @@ QFuture<Result<T>> PDFEngine::enqueueOutput(F &&job)
     });
 }
 
-QFuture<Result<QByteArray>> PDFEngine::build(const BuildPlan &plan, CancelToken cancel)
+QFuture<Result<SharedBytes>> PDFEngine::build(const BuildPlan &plan, CancelToken cancel)
 {
-    return enqueueOutput<QByteArray>([plan, cancel](Worker &worker) {
-        return PdfBuilder::build(plan, contextOf(worker, cancel));
+    return enqueueOutput<SharedBytes>([plan, cancel](Worker &worker) {
+        Result<SharedBytes> built = PdfBuilder::build(plan, contextOf(worker, cancel));
+        if (!built && !built.isCanceled()) {
+            worker.dropStructures(plan);
+        }
+        return built;
+    });
+}
+
+QFuture<Result<QByteArray>> PDFEngine::buildBytes(const BuildPlan &plan, CancelToken cancel)
+{
+    return build(plan, cancel).then([](const Result<SharedBytes> &built) -> Result<QByteArray> {
+        if (!built) {
+            return built.error();
+        }
+        return QByteArray(built->data(), built->size());
     });
 }
 

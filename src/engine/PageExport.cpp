@@ -137,7 +137,7 @@ Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
     }
     const double scale = dpi / 72.0;
     const auto rendered = renderPages(
-        *built, [scale](QSizeF) { return scale; },
+        built->bytes(), [scale](QSizeF) { return scale; },
         [jpeg](const QImage &image) {
             return jpeg ? encode(image, "jpeg", 85, -1) : encode(image, "png", -1, pngCompression());
         },
@@ -153,7 +153,7 @@ Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
     return pictures;
 }
 
-Result<QByteArray> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
+Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
                                    const BuildContext &context)
 {
     const auto built = PdfBuilder::build(plainPlan(plan), context);
@@ -163,7 +163,7 @@ Result<QByteArray> buildAsPictures(const BuildPlan &plan, const CompressionStep 
     const double maxPixels = step.maxPixels;
     const int quality = int(std::lround(step.jpegQuality * 100));
     const auto rendered = renderPages(
-        *built,
+        built->bytes(),
         [maxPixels](QSizeF size) {
             // May enlarge: the long side of every picture is maxPixels.
             return maxPixels / std::max(std::max(size.width(), size.height()), 1.0);

@@ -5,6 +5,7 @@
 #include "about/UpdateChecker.h"
 #include "platform/Async.h"
 #include "platform/FileKinds.h"
+#include "platform/SharedBytes.h"
 
 #include <QFuture>
 #include <QHash>
@@ -249,6 +250,7 @@ public:
     // Writes `data` to `to` on a worker thread: a temporary file in the same
     // folder, renamed over the target once complete.
     static QFuture<Result<void>> write(QByteArray data, QUrl to);
+    static QFuture<Result<void>> write(SharedBytes data, QUrl to);
     QFuture<void> saveAs(OpenFile *file);
     // Ready PDF bytes under a name the user confirms.
     QFuture<void> save(QByteArray data, QString name, std::optional<QUrl> near);
@@ -330,7 +332,9 @@ private:
     bool refuseWhileBusy(const QUrl &target);
     QFuture<Result<void>> buildAndWrite(BuildPlan plan, QUrl to, std::function<void()> onSaved,
                                         CancelToken task);
-    QFuture<Result<void>> writeAndReport(QByteArray data, QUrl to, std::function<void()> onSaved);
+    // Awaits a write to `to` that has begun, then reports it saved.
+    QFuture<Result<void>> writeAndReport(QFuture<Result<void>> writing, QUrl to,
+                                         std::function<void()> onSaved);
     QFuture<Result<void>> writeEach(QUrl folder, QList<OutputName> items, MakeFile make,
                                     CancelToken task);
     void forgetWritten(const QList<QUrl> &urls);

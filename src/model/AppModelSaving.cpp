@@ -184,6 +184,13 @@ QFuture<Result<void>> AppModel::write(QByteArray data, QUrl to)
     });
 }
 
+QFuture<Result<void>> AppModel::write(SharedBytes data, QUrl to)
+{
+    return QtConcurrent::run([data = std::move(data), to = std::move(to)] {
+        return FileWriting::replace(data, to.toLocalFile());
+    });
+}
+
 void AppModel::forgetWritten(const QList<QUrl> &urls)
 {
     // The engine or the thumbnail cache may still hold what was at these paths
@@ -220,7 +227,7 @@ QFuture<void> AppModel::write(BuildPlan plan, QUrl to, QString title, std::funct
 QFuture<Result<void>> AppModel::buildAndWrite(BuildPlan plan, QUrl to,
                                               std::function<void()> onSaved, CancelToken task)
 {
-    const Result<QByteArray> built = co_await m_engine->build(plan, task);
+    const Result<SharedBytes> built = co_await m_engine->build(plan, task);
     if (!built) {
         co_return built.error();
     }
@@ -228,15 +235,15 @@ QFuture<Result<void>> AppModel::buildAndWrite(BuildPlan plan, QUrl to,
         co_return Error::cancellation();
     }
     // A write that has begun is not interrupted: the file is replaced whole or not at all.
-    const QFuture<Result<void>> writing = writeAndReport(built.value(), to, std::move(onSaved));
+    const QFuture<Result<void>> writing =
+        writeAndReport(write(built.value(), to), to, std::move(onSaved));
     const Result<void> written = co_await writing;
     co_return written;
 }
 
-QFuture<Result<void>> AppModel::writeAndReport(QByteArray data, QUrl to,
+QFuture<Result<void>> AppModel::writeAndReport(QFuture<Result<void>> writing, QUrl to,
                                                std::function<void()> onSaved)
 {
-    const QFuture<Result<void>> writing = write(std::move(data), to);
     const Result<void> written = co_await writing;
     if (!written) {
         co_return written.error();
@@ -285,7 +292,7 @@ QFuture<void> AppModel::save(QByteArray data, QString name, std::optional<QUrl> 
     }
     const QFuture<void> running =
         run(tr("Saving…"), [this, data = std::move(data), to = *target](CancelToken) {
-            return writeAndReport(data, to, {});
+            return writeAndReport(write(data, to), to, {});
         });
     co_await running;
 }
