@@ -219,6 +219,86 @@ void copyTitle(QPDF &source, QPDF &output)
     output.getTrailer().replaceKey("/Info", out);
 }
 
+// The output of the resolved pages, written.
+Result<SharedBytes> writeOutput(const BuildPlan &plan, const BuildContext &context,
+                                const std::vector<ResolvedPage> &resolved,
+                                const std::map<QPDF *, const std::vector<QPDFObjectHandle> *> &pagesOf,
+                                PdfWriting::Version version)
+{
+    QPDF output;
+    output.emptyPDF();
+    output.setSuppressWarnings(true);
+    QPDFAcroFormDocumentHelper outputForms(output);
+    std::map<QPDF *, std::unique_ptr<QPDFAcroFormDocumentHelper>> formsOf;
+    std::set<QPDFObjGen> used;
+    std::map<QPDFObjGen, QPDFObjectHandle> firstCopyOf; // pages of a single source
+    for (const ResolvedPage &entry : resolved) {
+        if (context.cancel.isCanceled()) {
+            return Result<SharedBytes>::canceled();
+        }
+        QPDFObjectHandle copy = output.copyForeignObject(entry.page);
+        if (!used.insert(copy.getObjGen()).second) {
+            // The same source page again: a page of its own over the same
+            // contents and resources.
+            copy = output.makeIndirectObject(copy.shallowCopy());
+            used.insert(copy.getObjGen());
+        }
+        copy.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
+        copy.replaceKey("/Rotate", QPDFObjectHandle::newInteger(entry.rotation));
+        output.addPage(copy, false);
+        firstCopyOf.emplace(entry.page.getObjGen(), copy);
+
+        auto &forms = formsOf[entry.source];
+        if (!forms) {
+            forms = std::make_unique<QPDFAcroFormDocumentHelper>(*entry.source);
+        }
+        if (forms->hasAcroForm()) {
+            // Fields are reached from the form, not from the page: without
+            // this they would keep their look but could no longer be filled.
+            outputForms.fixCopiedAnnotations(copy, entry.page, *forms);
+        }
+    }
+    const std::vector<QPDFObjectHandle> outputPages = output.getAllPages();
+
+    // Images first, stamps after: the stamps come compact already.
+    if (plan.quality) {
+        const auto report = ImageCompression::compressImages(outputPages, *plan.quality,
+                                                             context.cancel);
+        if (report.canceled || context.cancel.isCanceled()) {
+            return Result<SharedBytes>::canceled();
+        }
+    }
+
+    StampDrawing::Embedder stamps(output, outputForms, context.stamps, plan.stampFiles, plan.quality);
+    for (size_t i = 0; i < resolved.size(); ++i) {
+        const PageItem &item = plan.pages[qsizetype(i)];
+        if (item.stamps.isEmpty()) {
+            continue;
+        }
+        if (context.cancel.isCanceled()) {
+            return Result<SharedBytes>::canceled();
+        }
+        stamps.redraw(outputPages[i], resolved[i].rotation, item.stamps);
+        version.raise("1.4", 0); // soft masks
+    }
+
+    if (pagesOf.size() == 1) {
+        QPDF &source = *pagesOf.begin()->first;
+        copyTitle(source, output);
+        try {
+            OutlineCopy(output, firstCopyOf).copy(source);
+        } catch (const std::exception &) {
+            // Bookmarks of a damaged outline are not worth losing the file over.
+            output.getRoot().removeKey("/Outlines");
+        }
+    }
+
+    if (context.cancel.isCanceled()) {
+        return Result<SharedBytes>::canceled();
+    }
+    return PdfWriting::write(output, plan.password, version);
+}
+
 } // namespace
 
 Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
@@ -266,79 +346,12 @@ Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
             resolved.push_back({source, page, normalizedAngle(rotationOf(page) + item.turn)});
         }
 
-        QPDF output;
-        output.emptyPDF();
-        output.setSuppressWarnings(true);
-        QPDFAcroFormDocumentHelper outputForms(output);
-        std::map<QPDF *, std::unique_ptr<QPDFAcroFormDocumentHelper>> formsOf;
-        std::set<QPDFObjGen> used;
-        std::map<QPDFObjGen, QPDFObjectHandle> firstCopyOf; // pages of a single source
-        for (const ResolvedPage &entry : resolved) {
-            if (context.cancel.isCanceled()) {
-                return Result<SharedBytes>::canceled();
-            }
-            QPDFObjectHandle copy = output.copyForeignObject(entry.page);
-            if (!used.insert(copy.getObjGen()).second) {
-                // The same source page again: a page of its own over the same
-                // contents and resources.
-                copy = output.makeIndirectObject(copy.shallowCopy());
-                used.insert(copy.getObjGen());
-            }
-            copy.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
-            copy.replaceKey("/Rotate", QPDFObjectHandle::newInteger(entry.rotation));
-            output.addPage(copy, false);
-            firstCopyOf.emplace(entry.page.getObjGen(), copy);
-
-            auto &forms = formsOf[entry.source];
-            if (!forms) {
-                forms = std::make_unique<QPDFAcroFormDocumentHelper>(*entry.source);
-            }
-            if (forms->hasAcroForm()) {
-                // Fields are reached from the form, not from the page: without
-                // this they would keep their look but could no longer be filled.
-                outputForms.fixCopiedAnnotations(copy, entry.page, *forms);
-            }
+        // The output's objects are gone before the check reads it back.
+        const Result<SharedBytes> written = writeOutput(plan, context, resolved, pagesOf, version);
+        if (!written) {
+            return written;
         }
-        const std::vector<QPDFObjectHandle> outputPages = output.getAllPages();
-
-        // Images first, stamps after: the stamps come compact already.
-        if (plan.quality) {
-            const auto report = ImageCompression::compressImages(outputPages, *plan.quality,
-                                                                 context.cancel);
-            if (report.canceled || context.cancel.isCanceled()) {
-                return Result<SharedBytes>::canceled();
-            }
-        }
-
-        StampDrawing::Embedder stamps(output, outputForms, context.stamps, plan.stampFiles, plan.quality);
-        for (size_t i = 0; i < resolved.size(); ++i) {
-            const PageItem &item = plan.pages[qsizetype(i)];
-            if (item.stamps.isEmpty()) {
-                continue;
-            }
-            if (context.cancel.isCanceled()) {
-                return Result<SharedBytes>::canceled();
-            }
-            stamps.redraw(outputPages[i], resolved[i].rotation, item.stamps);
-            version.raise("1.4", 0); // soft masks
-        }
-
-        if (pagesOf.size() == 1) {
-            QPDF &source = *pagesOf.begin()->first;
-            copyTitle(source, output);
-            try {
-                OutlineCopy(output, firstCopyOf).copy(source);
-            } catch (const std::exception &) {
-                // Bookmarks of a damaged outline are not worth losing the file over.
-                output.getRoot().removeKey("/Outlines");
-            }
-        }
-
-        if (context.cancel.isCanceled()) {
-            return Result<SharedBytes>::canceled();
-        }
-        SharedBytes written = PdfWriting::write(output, plan.password, version);
-        if (!PdfWriting::reopens(written, plan.password, int(plan.pages.size()))) {
+        if (!PdfWriting::reopens(*written, plan.password, int(plan.pages.size()))) {
             return BuildErrors::onlyAsPictures();
         }
         return written;
