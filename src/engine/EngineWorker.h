@@ -55,6 +55,9 @@ struct SourceEntry
     bool isPicture = false;
     // The password that unlocked the document; absent when it was never locked.
     std::optional<QString> password;
+    // Shown without a password, yet only readable for saving with one (its
+    // attachments or some of its streams are locked): asked for like a lock.
+    bool lockedForWriting = false;
 
     // The pages that can really be read, counted once unlocked: a damaged page tree
     // may claim more than it holds. 0 while locked.

@@ -2,9 +2,11 @@
 
 #include <qpdf/PDFVersion.hh>
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <QList>
 #include <QStringList>
 
 #include <cstdio>
@@ -88,6 +90,32 @@ SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Versi
         throw std::runtime_error("the output could not be sealed");
     }
     return std::move(*written);
+}
+
+bool unlocksForWriting(const QByteArray &bytes, const std::optional<QString> &password)
+{
+    // As the build will read it: the password as typed (UTF-8), then as Latin-1
+    // for older files.
+    QList<QByteArray> spellings{password ? password->toUtf8() : QByteArray()};
+    if (password && password->toLatin1() != spellings.front()) {
+        spellings.append(password->toLatin1());
+    }
+    for (const QByteArray &spelling : std::as_const(spellings)) {
+        try {
+            QPDF pdf;
+            pdf.setSuppressWarnings(true);
+            pdf.processMemoryFile("source", bytes.constData(), size_t(bytes.size()),
+                                  password ? spelling.constData() : nullptr);
+            return true;
+        } catch (const QPDFExc &error) {
+            if (error.getErrorCode() != qpdf_e_password) {
+                return true;
+            }
+        } catch (const std::exception &) {
+            return true;
+        }
+    }
+    return false;
 }
 
 bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount)

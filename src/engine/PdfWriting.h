@@ -6,6 +6,7 @@
 #include "platform/Async.h"
 #include "platform/SharedBytes.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
@@ -38,5 +39,12 @@ SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Versi
 // `pageCount` pages, each a page dictionary. Reads through the memory file's
 // descriptor, so the output is not mapped into this process for the check.
 bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount);
+
+// Whether qpdf can read the PDF in `bytes` for writing with `password` (none:
+// without one). False only when it asks for a password that this one is not:
+// a file that shows without one, its attachments or some streams locked, can
+// only be saved with it. Damage is not this function's to judge: true then.
+// Blocks; runs inside the open job.
+bool unlocksForWriting(const QByteArray &bytes, const std::optional<QString> &password);
 
 } // namespace PdfWriting

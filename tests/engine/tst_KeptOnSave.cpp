@@ -8,6 +8,7 @@
 #include "helpers/HandMadePdf.h"
 #include "helpers/OutputFixtures.h"
 #include "helpers/PdfFixtures.h"
+#include "helpers/TestUtil.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -339,6 +340,31 @@ private slots:
         QCOMPARE(built.error().message,
                  QStringLiteral("The pages of this file are damaged in a way that stops them being copied. "
                                 "It can only be saved as pictures of its pages."));
+    }
+
+    // Shown without a password, but its attachment can only be read with one:
+    // the open asks for it, so that the file can be saved.
+    void aFileLockedOnlyForSavingAsksForItsPasswordWhenOpened()
+    {
+        const QString file = path("attachment.pdf");
+        const QByteArray pdf = Fixtures::attachmentsOnlyProtectedPdf("pw");
+        QVERIFY(!pdf.isEmpty());
+        QVERIFY(Fixtures::writeAll(file, pdf));
+        QVERIFY(Fixtures::popplerOpen(pdf)); // no password asked for by the reader
+        PDFEngine engine;
+        const QUrl url = QUrl::fromLocalFile(file);
+        QCOMPARE(TestUtil::await(engine.open(url, std::nullopt)).status, PDFEngine::OpenStatus::NeedsPassword);
+        QCOMPARE(TestUtil::await(engine.open(url, QStringLiteral("wrong"))).status,
+                 PDFEngine::OpenStatus::NeedsPassword);
+        const PDFEngine::OpenResult opened = TestUtil::await(engine.open(url, QStringLiteral("pw")));
+        QCOMPARE(opened.status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(opened.pageCount, 1);
+        QCOMPARE(opened.password, std::optional<QString>(QStringLiteral("pw")));
+        QCOMPARE(TestUtil::await(engine.open(url, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+
+        const auto built = TestUtil::await(engine.buildBytes(BuildPlan{{item(file, 0)}, {}, opened.password, {}}, {}));
+        QVERIFY2(built.ok(), qPrintable(built.error().message));
+        QCOMPARE(Fixtures::qpdfCheckFailure(*built, QStringLiteral("pw")), QString());
     }
 
     // A content stream whose decode parameters claim rows of 436,870,913 colours:
