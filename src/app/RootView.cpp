@@ -513,10 +513,21 @@ QDialog *RootView::makeErrorAlert()
     ok->setObjectName(QStringLiteral("errorOK"));
     box->setDefaultButton(ok);
     box->setEscapeButton(ok);
-    connect(box, &QDialog::finished, this, [this] {
-        if (m_model) {
-            m_model->setErrorMessage(std::nullopt);
+    QPushButton *pictures = nullptr;
+    if (m_model->picturesOffer()) {
+        pictures = box->addButton(tr("Save as Pictures"), QMessageBox::AcceptRole);
+        pictures->setObjectName(QStringLiteral("errorSaveAsPictures"));
+    }
+    connect(box, &QDialog::finished, this, [this, box, pictures] {
+        if (!m_model) {
+            return;
         }
+        if (pictures && box->clickedButton() == pictures) {
+            m_model->saveOfferedPictures();
+            return;
+        }
+        m_model->setPicturesOffer(std::nullopt);
+        m_model->setErrorMessage(std::nullopt);
     });
     return box;
 }

@@ -27,7 +27,11 @@ std::unique_ptr<QPDF> openStructure(const SourceEntry &source, const QByteArray 
 
 BuildContext contextOf(PDFEngine::Worker &worker, const CancelToken &cancel)
 {
-    return BuildContext{[&worker](const QUrl &url) { return worker.structure(url); }, worker.stamps, cancel};
+    return BuildContext{[&worker](const QUrl &url) { return worker.structure(url); }, worker.stamps, cancel,
+                        [&worker](const PageSource &source, int turn, double longSide) {
+                            return worker.image(source, turn, longSide);
+                        },
+                        [&worker](const PageSource &source, int turn) { return worker.displaySize(source, turn); }};
 }
 
 } // namespace

@@ -8,6 +8,9 @@
 #include "platform/Async.h"
 #include "platform/SharedBytes.h"
 
+#include <QImage>
+#include <QSizeF>
+
 #include <functional>
 
 class QPDF;
@@ -21,6 +24,12 @@ struct BuildContext
     std::function<QPDF *(const QUrl &url)> source;
     StampCache &stamps;
     CancelToken cancel;
+    // The page as the engine's reader shows it, turned, with its longer side
+    // `longSide` pixels (null when it can't), and its displayed size in points:
+    // how pages whose structure can't be copied are still saved as pictures.
+    // Absent: such pages fail the pictures build too.
+    std::function<QImage(const PageSource &source, int turn, double longSide)> render = {};
+    std::function<QSizeF(const PageSource &source, int turn)> displaySize = {};
 };
 
 namespace PdfBuilder {

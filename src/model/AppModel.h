@@ -108,6 +108,20 @@ public:
     const std::optional<QString> &errorMessage() const { return m_errorMessage; }
     void setErrorMessage(const std::optional<QString> &message);
 
+    // A save that failed because its pages can only be saved as pictures, kept
+    // next to its error message so that the alert can offer that way: the same
+    // plan as pictures of its pages, to the same target. Read when the alert
+    // is made; the alert clears it when it closes.
+    struct PicturesOffer
+    {
+        BuildPlan plan;
+        QUrl target;
+    };
+    const std::optional<PicturesOffer> &picturesOffer() const { return m_picturesOffer; }
+    void setPicturesOffer(const std::optional<PicturesOffer> &offer) { m_picturesOffer = offer; }
+    // Saves the offered pictures (the user chose it in the alert) and clears the offer.
+    QFuture<void> saveOfferedPictures();
+
     const std::optional<BusyState> &busy() const { return m_busy; }
     void setBusy(const std::optional<BusyState> &busy);
 
@@ -355,6 +369,7 @@ private:
     std::optional<FileSheet> m_sheet;
     std::optional<Toast> m_toast;
     std::optional<QString> m_errorMessage;
+    std::optional<PicturesOffer> m_picturesOffer;
     std::optional<BusyState> m_busy;
     std::optional<QUuid> m_signingFileID;
     std::optional<QUuid> m_signingStartPage;

@@ -74,6 +74,10 @@ QString freePath(const QDir &folder, const QString &name, const QString &ext)
     return path;
 }
 
+// Pages that can only be saved as pictures: sharp enough to read small print
+// on a letter or A4 page (about 200 pixels per inch).
+constexpr CompressionStep picturesOfDamagedPages{2400, 0.85, true};
+
 // Clears the busy state when the work ends, also when its coroutine is dropped.
 struct BusyEnd
 {
@@ -229,6 +233,12 @@ QFuture<Result<void>> AppModel::buildAndWrite(BuildPlan plan, QUrl to,
 {
     const Result<SharedBytes> built = co_await m_engine->build(plan, task);
     if (!built) {
+        if (built.error().code == int(PDFEngine::EngineError::OnlyAsPictures)
+            && !(plan.quality && plan.quality->pagesAsPictures)) {
+            BuildPlan pictures = plan;
+            pictures.quality = picturesOfDamagedPages;
+            setPicturesOffer(PicturesOffer{pictures, to});
+        }
         co_return built.error();
     }
     if (task.isCanceled()) {
@@ -254,6 +264,17 @@ QFuture<Result<void>> AppModel::writeAndReport(QFuture<Result<void>> writing, QU
     }
     saved({to});
     co_return Result<void>();
+}
+
+QFuture<void> AppModel::saveOfferedPictures()
+{
+    const std::optional<PicturesOffer> offer = std::exchange(m_picturesOffer, std::nullopt);
+    if (!offer) {
+        co_return;
+    }
+    setErrorMessage(std::nullopt);
+    const QFuture<void> writing = write(offer->plan, offer->target, tr("Saving…"), {});
+    co_await writing;
 }
 
 // ---- The savers

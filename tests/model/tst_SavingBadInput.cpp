@@ -1,5 +1,6 @@
 #include "SavingHarness.h"
 
+#include "helpers/HandMadePdf.h"
 #include "model/FileWriting.h"
 
 #include <QSettings>
@@ -179,6 +180,44 @@ private slots:
                  QStringLiteral("“Name (edited).pdf” couldn't be saved because it is too large for that disk."));
         QCOMPARE(Fixtures::readAll(path), old);
         QCOMPARE(SavingHarness::namesIn(folder), QStringList{"Name (edited).pdf"});
+    }
+
+    // Shown by the reader, but its page object reads as nothing: the save says
+    // so, writes nothing, and offers the pages as pictures, which then save.
+    void pagesThatCantBeCopiedAreOfferedAsPictures()
+    {
+        const QUrl source = h->path("damaged.pdf");
+        QVERIFY(Fixtures::writeAll(
+            source.toLocalFile(),
+            Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                   "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 200]"})));
+        OpenFile *file = h->open({source});
+        QVERIFY(file);
+        QCOMPARE(file->pages().size(), 1);
+        const QString folder = h->dir.filePath("out");
+        QVERIFY(QDir().mkpath(folder));
+        const QUrl target = QUrl::fromLocalFile(QDir(folder).filePath("damaged (edited).pdf"));
+        h->panels.saveAnswers.enqueue(target);
+        QVERIFY(TestUtil::waitFor(h->model->saveAs(file)));
+
+        QCOMPARE(h->model->errorMessage(),
+                 std::optional<QString>("The pages of this file are damaged in a way that stops them being copied. "
+                                        "It can only be saved as pictures of its pages."));
+        QVERIFY(SavingHarness::namesIn(folder).isEmpty());
+        QVERIFY(!h->model->toast());
+        QVERIFY(h->model->picturesOffer());
+        QCOMPARE(h->model->picturesOffer()->target, target);
+
+        QVERIFY(TestUtil::waitFor(h->model->saveOfferedPictures()));
+        QVERIFY(!h->model->errorMessage());
+        QVERIFY(!h->model->picturesOffer());
+        QCOMPARE(SavingHarness::namesIn(folder), QStringList{"damaged (edited).pdf"});
+        PDFEngine reader;
+        const PDFEngine::OpenResult saved = TestUtil::await(reader.open(target, std::nullopt));
+        QCOMPARE(saved.status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(saved.pageCount, 1);
+        QCOMPARE(TestUtil::await(reader.displaySize(PageSource{target, 0}, 0)), QSizeF(300, 200));
+        QCOMPARE(Fixtures::qpdfCheckFailure(Fixtures::readAll(target.toLocalFile())), QString());
     }
 
     void unusableNamesWriteNoFile_data()
