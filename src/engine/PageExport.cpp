@@ -139,7 +139,8 @@ Result<std::vector<RenderedPage>> renderShownPages(const BuildPlan &plan, const 
                                                    const std::function<double(QSizeF)> &scaleFor,
                                                    const std::function<QByteArray(const QImage &)> &encoder)
 {
-    const ShowPage show = [&plan, &context](int index, const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
+    const ShowPage show = [&plan, &context](int index,
+                                            const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
         const PageItem &item = plan.pages.at(index);
         const QSizeF size = context.displaySize(item.source, item.turn);
         const double scale = scaleOf(size);

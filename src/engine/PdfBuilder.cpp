@@ -3,12 +3,15 @@
 #include "engine/BuildErrors.h"
 #include "engine/ImageCompression.h"
 #include "engine/PageExport.h"
+#include "engine/PdfSyntax.h"
 #include "engine/PdfWriting.h"
 #include "engine/StampDrawing.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFAnnotationObjectHelper.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
 
 #include <cmath>
@@ -57,9 +60,9 @@ class OutlineCopy
 {
 public:
     OutlineCopy(QPDF &output, const std::map<QPDFObjGen, QPDFObjectHandle> &pages)
-        : m_output(output), m_pages(pages)
-    {
-    }
+        : m_output(output)
+        , m_pages(pages)
+    {}
 
     void copy(QPDF &source)
     {
@@ -128,10 +131,12 @@ private:
         if (!kids.empty()) {
             const int visible = link(out, kids);
             // Closed bookmarks count their children negative.
-            out.replaceKey("/Count", QPDFObjectHandle::newInteger(item.getCount() > 0 ? visible : -int(kids.size())));
+            out.replaceKey("/Count", QPDFObjectHandle::newInteger(
+                                         item.getCount() > 0 ? visible : -int(kids.size())));
         }
         into.push_back(out);
     }
+
     // The page a bookmark points at in its source, or null.
     static QPDFObjectHandle destinationPage(QPDFOutlineObjectHelper &item)
     {
@@ -166,11 +171,12 @@ private:
             return QPDFObjectHandle::newArray(dest);
         }
         QPDFObjectHandle action = item.getObjectHandle().getKey("/A");
-        if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/URI")
-            && action.getKey("/URI").isString()) {
+        if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/URI") &&
+            action.getKey("/URI").isString()) {
             QPDFObjectHandle uri = QPDFObjectHandle::newDictionary();
             uri.replaceKey("/S", QPDFObjectHandle::newName("/URI"));
-            uri.replaceKey("/URI", QPDFObjectHandle::newString(action.getKey("/URI").getStringValue()));
+            uri.replaceKey("/URI",
+                           QPDFObjectHandle::newString(action.getKey("/URI").getStringValue()));
             return uri;
         }
         return QPDFObjectHandle::newNull();
@@ -210,7 +216,8 @@ private:
 void copyTitle(QPDF &source, QPDF &output)
 {
     QPDFObjectHandle info = source.getTrailer().getKey("/Info");
-    QPDFObjectHandle title = info.isDictionary() ? info.getKey("/Title") : QPDFObjectHandle::newNull();
+    QPDFObjectHandle title =
+        info.isDictionary() ? info.getKey("/Title") : QPDFObjectHandle::newNull();
     if (!title.isString()) {
         return;
     }
@@ -219,11 +226,42 @@ void copyTitle(QPDF &source, QPDF &output)
     output.getTrailer().replaceKey("/Info", out);
 }
 
+// Whether the appearances of a page's annotations can be decoded safely: qpdf
+// reads them to carry form fields over. A page with one that can't keeps its
+// annotations as copied, streams untouched, without joining the output's form.
+bool appearancesDecodable(QPDFObjectHandle page)
+{
+    for (QPDFAnnotationObjectHelper &annotation : QPDFPageObjectHelper(page).getAnnotations()) {
+        QPDFObjectHandle appearances = annotation.getAppearanceDictionary();
+        if (!appearances.isDictionary()) {
+            continue;
+        }
+        for (const std::string &kind : appearances.getKeys()) {
+            QPDFObjectHandle entry = appearances.getKey(kind);
+            std::vector<QPDFObjectHandle> streams;
+            if (entry.isDictionary()) {
+                for (const std::string &state : entry.getKeys()) {
+                    streams.push_back(entry.getKey(state));
+                }
+            } else {
+                streams.push_back(entry);
+            }
+            for (QPDFObjectHandle &stream : streams) {
+                if (!PdfSyntax::plausibleDecodeParameters(stream)) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
 // The output of the resolved pages, written.
-Result<SharedBytes> writeOutput(const BuildPlan &plan, const BuildContext &context,
-                                const std::vector<ResolvedPage> &resolved,
-                                const std::map<QPDF *, const std::vector<QPDFObjectHandle> *> &pagesOf,
-                                PdfWriting::Version version)
+Result<SharedBytes>
+writeOutput(const BuildPlan &plan, const BuildContext &context,
+            const std::vector<ResolvedPage> &resolved,
+            const std::map<QPDF *, const std::vector<QPDFObjectHandle> *> &pagesOf,
+            PdfWriting::Version version)
 {
     QPDF output;
     output.emptyPDF();
@@ -252,7 +290,7 @@ Result<SharedBytes> writeOutput(const BuildPlan &plan, const BuildContext &conte
         if (!forms) {
             forms = std::make_unique<QPDFAcroFormDocumentHelper>(*entry.source);
         }
-        if (forms->hasAcroForm()) {
+        if (forms->hasAcroForm() && appearancesDecodable(entry.page)) {
             // Fields are reached from the form, not from the page: without
             // this they would keep their look but could no longer be filled.
             outputForms.fixCopiedAnnotations(copy, entry.page, *forms);
@@ -262,14 +300,15 @@ Result<SharedBytes> writeOutput(const BuildPlan &plan, const BuildContext &conte
 
     // Images first, stamps after: the stamps come compact already.
     if (plan.quality) {
-        const auto report = ImageCompression::compressImages(outputPages, *plan.quality,
-                                                             context.cancel);
+        const auto report =
+            ImageCompression::compressImages(outputPages, *plan.quality, context.cancel);
         if (report.canceled || context.cancel.isCanceled()) {
             return Result<SharedBytes>::canceled();
         }
     }
 
-    StampDrawing::Embedder stamps(output, outputForms, context.stamps, plan.stampFiles, plan.quality);
+    StampDrawing::Embedder stamps(output, outputForms, context.stamps, plan.stampFiles,
+                                  plan.quality);
     for (size_t i = 0; i < resolved.size(); ++i) {
         const PageItem &item = plan.pages[qsizetype(i)];
         if (item.stamps.isEmpty()) {
@@ -339,7 +378,8 @@ Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
             // A page the source shows but qpdf doesn't find, or finds as something
             // other than a page, can't be copied; copying it anyway would write
             // a page tree that points at nothing.
-            if (size_t(item.source.index) >= pages.size() || !QPDFObjectHandle(pages[size_t(item.source.index)]).isDictionary()) {
+            if (size_t(item.source.index) >= pages.size() ||
+                !QPDFObjectHandle(pages[size_t(item.source.index)]).isDictionary()) {
                 return BuildErrors::onlyAsPictures();
             }
             QPDFObjectHandle page = pages[size_t(item.source.index)];

@@ -3,6 +3,7 @@
 
 #include "engine/PDFEngine.h"
 #include "engine/PdfBuilder.h"
+#include "engine/PdfSyntax.h"
 #include "engine/StampDrawing.h"
 
 #include "helpers/HandMadePdf.h"
@@ -17,12 +18,12 @@
 #include <poppler-qt6.h>
 
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFAnnotationObjectHelper.hh>
 #include <qpdf/QPDFFormFieldObjectHelper.hh>
-#include <qpdf/QPDFPageObjectHelper.hh>
-#include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 
 #include <sys/resource.h>
@@ -89,7 +90,8 @@ class TestKeptOnSave : public QObject
 
     Result<QByteArray> build(const BuildPlan &plan, Fixtures::OpenedSources &sources)
     {
-        return Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), m_stamps, {}}));
+        return Fixtures::copied(
+            PdfBuilder::build(plan, BuildContext{sources.lookup(), m_stamps, {}}));
     }
 
 private slots:
@@ -117,8 +119,9 @@ private slots:
         for (int i = 0; i < 60; ++i) {
             pages.append(item(source, i));
         }
-        const auto built = build(BuildPlan{pages, {}, password.isEmpty() ? std::nullopt : std::optional(password), {}},
-                                 sources);
+        const auto built = build(
+            BuildPlan{pages, {}, password.isEmpty() ? std::nullopt : std::optional(password), {}},
+            sources);
         QVERIFY(built.ok());
         const qint64 before = QFileInfo(source).size();
         QVERIFY2(built->size() <= before * 101 / 100,
@@ -132,12 +135,16 @@ private slots:
         QVERIFY(Fixtures::writeNumberedPdf(file, 20));
         QVERIFY(rewrite(file, [](QPDF &pdf) {
             const auto &pages = pdf.getAllPages();
-            QPDFObjectHandle outlines = pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
+            QPDFObjectHandle outlines =
+                pdf.makeIndirectObject(QPDFObjectHandle::parse("<< /Type /Outlines >>"));
             std::vector<QPDFObjectHandle> items;
             for (int i = 0; i < 20; ++i) {
                 QPDFObjectHandle entry = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
-                entry.replaceKey("/Title", QPDFObjectHandle::newUnicodeString("Page " + std::to_string(i + 1)));
-                entry.replaceKey("/Dest", QPDFObjectHandle::newArray({pages[size_t(i)], QPDFObjectHandle::newName("/Fit")}));
+                entry.replaceKey(
+                    "/Title", QPDFObjectHandle::newUnicodeString("Page " + std::to_string(i + 1)));
+                entry.replaceKey("/Dest",
+                                 QPDFObjectHandle::newArray(
+                                     {pages[size_t(i)], QPDFObjectHandle::newName("/Fit")}));
                 entry.replaceKey("/Parent", outlines);
                 items.push_back(entry);
             }
@@ -188,13 +195,16 @@ private slots:
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
         auto out = reopen(*built);
-        QCOMPARE(QString::fromStdString(out->getTrailer().getKey("/Info").getKey("/Title").getUTF8Value()),
+        QCOMPARE(QString::fromStdString(
+                     out->getTrailer().getKey("/Info").getKey("/Title").getUTF8Value()),
                  QStringLiteral("Annual Report"));
 
         QPDFOutlineDocumentHelper outlines(*out);
         QStringList shown;
         for (QPDFOutlineObjectHelper &entry : outlines.getTopLevelOutlines()) {
-            shown.append(QStringLiteral("%1>%2").arg(QString::fromStdString(entry.getTitle())).arg(pageNumberOf(*out, entry)));
+            shown.append(QStringLiteral("%1>%2")
+                             .arg(QString::fromStdString(entry.getTitle()))
+                             .arg(pageNumberOf(*out, entry)));
         }
         // Page 7's bookmark moves up into the place of page 5's; page 6's is gone.
         QStringList expected;
@@ -234,9 +244,10 @@ private slots:
         QVERIFY(Fixtures::writeNumberedPdf(file, 2));
         QVERIFY(rewrite(file, [](QPDF &pdf) {
             QPDFObjectHandle page = pdf.getAllPages().at(0);
-            QPDFObjectHandle field = pdf.makeIndirectObject(QPDFObjectHandle::parse(
-                "<< /Type /Annot /Subtype /Widget /FT /Tx /T (name) /V (Ada) /Rect [100 700 300 720] "
-                "/DA (/Helv 12 Tf 0 g) /F 4 >>"));
+            QPDFObjectHandle field = pdf.makeIndirectObject(
+                QPDFObjectHandle::parse("<< /Type /Annot /Subtype /Widget /FT /Tx /T (name) /V "
+                                        "(Ada) /Rect [100 700 300 720] "
+                                        "/DA (/Helv 12 Tf 0 g) /F 4 >>"));
             field.replaceKey("/P", page);
             QPDFObjectHandle link = pdf.makeIndirectObject(QPDFObjectHandle::parse(
                 "<< /Type /Annot /Subtype /Link /Rect [100 100 200 120] /Border [0 0 0] "
@@ -257,8 +268,9 @@ private slots:
         }
         Fixtures::OpenedSources sources;
         QVERIFY(sources.open(file));
-        const auto built = build(BuildPlan{{page, item(file, 1)}, {{stampId, QUrl::fromLocalFile(stampFile)}}, {}, {}},
-                                 sources);
+        const auto built = build(
+            BuildPlan{{page, item(file, 1)}, {{stampId, QUrl::fromLocalFile(stampFile)}}, {}, {}},
+            sources);
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
 
@@ -267,10 +279,12 @@ private slots:
         QVERIFY(forms.hasAcroForm());
         const auto fields = forms.getFormFields();
         QCOMPARE(fields.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(QPDFFormFieldObjectHelper(fields.front()).getFullyQualifiedName()),
+        QCOMPARE(QString::fromStdString(
+                     QPDFFormFieldObjectHelper(fields.front()).getFullyQualifiedName()),
                  QStringLiteral("name"));
-        QCOMPARE(QString::fromStdString(QPDFFormFieldObjectHelper(fields.front()).getValueAsString()),
-                 QStringLiteral("Ada"));
+        QCOMPARE(
+            QString::fromStdString(QPDFFormFieldObjectHelper(fields.front()).getValueAsString()),
+            QStringLiteral("Ada"));
         QPDFPageObjectHelper first(out->getAllPages().at(0));
         QCOMPARE(forms.getWidgetAnnotationsForPage(first).size(), size_t(1));
 
@@ -297,13 +311,20 @@ private slots:
                 const QRectF unturned(100 / 595.0, (842 - 120) / 842.0, 100 / 595.0, 20 / 842.0);
                 QRectF expected = unturned;
                 if (turn == 90) {
-                    expected = QRectF(1 - unturned.bottom(), unturned.left(), unturned.height(), unturned.width());
+                    expected = QRectF(1 - unturned.bottom(), unturned.left(), unturned.height(),
+                                      unturned.width());
                 } else if (turn == 270) {
-                    expected = QRectF(unturned.top(), 1 - unturned.right(), unturned.height(), unturned.width());
+                    expected = QRectF(unturned.top(), 1 - unturned.right(), unturned.height(),
+                                      unturned.width());
                 }
-                QVERIFY2(std::abs(area.left() - expected.left()) < 0.01 && std::abs(area.top() - expected.top()) < 0.01
-                             && std::abs(area.width() - expected.width()) < 0.01,
-                         qPrintable(QStringLiteral("%1 %2 %3 %4").arg(area.left()).arg(area.top()).arg(area.width()).arg(area.height())));
+                QVERIFY2(std::abs(area.left() - expected.left()) < 0.01 &&
+                             std::abs(area.top() - expected.top()) < 0.01 &&
+                             std::abs(area.width() - expected.width()) < 0.01,
+                         qPrintable(QStringLiteral("%1 %2 %3 %4")
+                                        .arg(area.left())
+                                        .arg(area.top())
+                                        .arg(area.width())
+                                        .arg(area.height())));
             }
         }
         QVERIFY(found);
@@ -316,11 +337,13 @@ private slots:
         QTest::addColumn<QByteArray>("pdf");
         QTest::addColumn<int>("index");
         QTest::newRow("page dictionary cut short")
-            << Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+            << Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                      "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
                                       "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200]"})
             << 0;
         QTest::newRow("page qpdf doesn't find")
-            << Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+            << Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                      "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
                                       "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>"})
             << 1;
     }
@@ -338,8 +361,9 @@ private slots:
         QVERIFY(!built.isCanceled());
         QCOMPARE(built.error().code, int(PDFEngine::EngineError::OnlyAsPictures));
         QCOMPARE(built.error().message,
-                 QStringLiteral("The pages of this file are damaged in a way that stops them being copied. "
-                                "It can only be saved as pictures of its pages."));
+                 QStringLiteral(
+                     "The pages of this file are damaged in a way that stops them being copied. "
+                     "It can only be saved as pictures of its pages."));
     }
 
     // Shown without a password, but its attachment can only be read with one:
@@ -353,18 +377,47 @@ private slots:
         QVERIFY(Fixtures::popplerOpen(pdf)); // no password asked for by the reader
         PDFEngine engine;
         const QUrl url = QUrl::fromLocalFile(file);
-        QCOMPARE(TestUtil::await(engine.open(url, std::nullopt)).status, PDFEngine::OpenStatus::NeedsPassword);
+        QCOMPARE(TestUtil::await(engine.open(url, std::nullopt)).status,
+                 PDFEngine::OpenStatus::NeedsPassword);
         QCOMPARE(TestUtil::await(engine.open(url, QStringLiteral("wrong"))).status,
                  PDFEngine::OpenStatus::NeedsPassword);
-        const PDFEngine::OpenResult opened = TestUtil::await(engine.open(url, QStringLiteral("pw")));
+        const PDFEngine::OpenResult opened =
+            TestUtil::await(engine.open(url, QStringLiteral("pw")));
         QCOMPARE(opened.status, PDFEngine::OpenStatus::Opened);
         QCOMPARE(opened.pageCount, 1);
         QCOMPARE(opened.password, std::optional<QString>(QStringLiteral("pw")));
-        QCOMPARE(TestUtil::await(engine.open(url, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(url, std::nullopt)).status,
+                 PDFEngine::OpenStatus::Opened);
 
-        const auto built = TestUtil::await(engine.buildBytes(BuildPlan{{item(file, 0)}, {}, opened.password, {}}, {}));
+        const auto built = TestUtil::await(
+            engine.buildBytes(BuildPlan{{item(file, 0)}, {}, opened.password, {}}, {}));
         QVERIFY2(built.ok(), qPrintable(built.error().message));
         QCOMPARE(Fixtures::qpdfCheckFailure(*built, QStringLiteral("pw")), QString());
+    }
+
+    void absurdDecodeParametersAreRefusedBeforeDecoding_data()
+    {
+        QTest::addColumn<QByteArray>("parms");
+        QTest::addColumn<bool>("plausible");
+        QTest::newRow("none") << QByteArray("null") << true;
+        QTest::newRow("a photo's rows") << QByteArray("<< /Predictor 15 /Colors 3 /Columns 3000 >>") << true;
+        QTest::newRow("16-bit CMYK") << QByteArray("<< /Predictor 2 /Colors 4 /BitsPerComponent 16 /Columns 8000 >>")
+                                     << true;
+        QTest::newRow("colour bomb") << QByteArray("<< /Predictor 2 /Colors 436870913 >>") << false;
+        QTest::newRow("column bomb") << QByteArray("<< /Predictor 12 /Columns 2147483647 >>") << false;
+        QTest::newRow("bomb in a filter chain")
+            << QByteArray("[ null << /Predictor 2 /Colors 3 /BitsPerComponent 300 >> ]") << false;
+    }
+
+    void absurdDecodeParametersAreRefusedBeforeDecoding()
+    {
+        QFETCH(QByteArray, parms);
+        QFETCH(bool, plausible);
+        QPDF pdf;
+        pdf.emptyPDF();
+        QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf, std::string("x"));
+        stream.getDict().replaceKey("/DecodeParms", QPDFObjectHandle::parse(parms.toStdString()));
+        QCOMPARE(PdfSyntax::plausibleDecodeParameters(stream), plausible);
     }
 
     // A content stream whose decode parameters claim rows of 436,870,913 colours:
@@ -374,11 +427,13 @@ private slots:
         const QString file = path("bomb.pdf");
         const QByteArray stream = QByteArray::fromHex("789c030000000001"); // nothing, deflated
         QVERIFY(Fixtures::writeAll(
-            file, Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                                         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Contents 4 0 R >>",
-                                         QByteArray("<< /Length 8 /Filter /FlateDecode /DecodeParms << /Predictor 2 "
-                                                    "/Colors 436870913 >> >>\nstream\n")
-                                             + stream + "\nendstream"})));
+            file,
+            Fixtures::handMadePdf(
+                {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                 "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Contents 4 0 R >>",
+                 QByteArray("<< /Length 8 /Filter /FlateDecode /DecodeParms << /Predictor 2 "
+                            "/Colors 436870913 >> >>\nstream\n") +
+                     stream + "\nendstream"})));
         const QString stampFile = path("bomb-stamp.png");
         QVERIFY(Fixtures::writePicture(stampFile, {200, 100}));
         const QUuid stampId = QUuid::createUuid();
@@ -386,13 +441,18 @@ private slots:
         page.stamps = {StampPlacement{QUuid::createUuid(), stampId, {0.5, 0.5}, 0.5, 0}};
         Fixtures::OpenedSources sources;
         QVERIFY(sources.open(file));
-        const auto built = build(BuildPlan{{page}, {{stampId, QUrl::fromLocalFile(stampFile)}}, {}, {}}, sources);
+        const auto built =
+            build(BuildPlan{{page}, {{stampId, QUrl::fromLocalFile(stampFile)}}, {}, {}}, sources);
         QVERIFY(built.ok());
         auto out = reopen(*built);
         // The old stream comes along as it was stored, between the turn and the stamp.
         QPDFObjectHandle contents = QPDFObjectHandle(out->getAllPages().at(0)).getKey("/Contents");
         QCOMPARE(contents.getArrayNItems(), 3);
-        QCOMPARE(contents.getArrayItem(1).getDict().getKey("/DecodeParms").getKey("/Colors").getIntValue(),
+        QCOMPARE(contents.getArrayItem(1)
+                     .getDict()
+                     .getKey("/DecodeParms")
+                     .getKey("/Colors")
+                     .getIntValue(),
                  436870913LL);
         rusage usage{};
         QCOMPARE(::getrusage(RUSAGE_SELF, &usage), 0);
