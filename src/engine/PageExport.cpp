@@ -254,7 +254,11 @@ Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep
         QPDFObjectHandle info = output.makeIndirectObject(QPDFObjectHandle::newDictionary());
         info.replaceKey("/Creator", QPDFObjectHandle::newUnicodeString("Tamsel"));
         output.getTrailer().replaceKey("/Info", info);
-        return PdfWriting::write(output, plan.password, PdfWriting::Version{});
+        SharedBytes written = PdfWriting::write(output, plan.password, PdfWriting::Version{});
+        if (!PdfWriting::reopens(written, plan.password, int(rendered->size()))) {
+            return BuildErrors::writeFailed();
+        }
+        return written;
     } catch (const std::exception &) {
         return BuildErrors::writeFailed();
     }
