@@ -236,7 +236,7 @@ private slots:
         BuildPlan plan{s.f.model->files().last()->pages(), {}, std::nullopt, CompressionStep{600, 0.8, true}};
         s.f.model->setPicturesOffer(AppModel::PicturesOffer{plan, target});
         s.f.model->setErrorMessage(QStringLiteral("It can only be saved as pictures of its pages."));
-        auto *alert = s.modal<QMessageBox>("errorAlert");
+        auto *alert = s.modal<AlertSheet>("errorAlert");
         QVERIFY(alert);
         auto *pictures = alert->findChild<QPushButton *>("errorSaveAsPictures");
         QVERIFY(pictures);
