@@ -162,11 +162,11 @@ Target currentTarget()
 {
     Target target;
     target.feed = feedURL();
+    target.ssl = tlsConfiguration();
 #ifdef TAMSEL_TEST_SEAMS
     QMutexLocker locker(&s_endpointLock);
     if (s_endpoint) {
         target.feed = s_endpoint->feed;
-        target.ssl.addCaCertificates(s_endpoint->trustedCertificates);
         target.timeoutMs = s_endpoint->timeoutMs;
     }
 #endif
@@ -294,8 +294,28 @@ QFuture<Result> check()
 
 QUrl pageURL()
 {
+#ifdef TAMSEL_TEST_SEAMS
+    {
+        QMutexLocker locker(&s_endpointLock);
+        if (s_endpoint && !s_endpoint->page.isEmpty()) {
+            return s_endpoint->page;
+        }
+    }
+#endif
     static const QUrl url(QStringLiteral("https://" TAMSEL_SITE_HOST "/tamsel-mac/"));
     return url;
+}
+
+QSslConfiguration tlsConfiguration()
+{
+    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+#ifdef TAMSEL_TEST_SEAMS
+    QMutexLocker locker(&s_endpointLock);
+    if (s_endpoint) {
+        ssl.addCaCertificates(s_endpoint->trustedCertificates);
+    }
+#endif
+    return ssl;
 }
 
 QUrl feedURL()

@@ -5,6 +5,7 @@
 // Nothing checks at start-up or on a timer.
 
 #include <QFuture>
+#include <QSslConfiguration>
 #include <QString>
 #include <QStringView>
 #include <QUrl>
@@ -70,6 +71,10 @@ QFuture<Result> check();
 QUrl pageURL();
 QUrl feedURL();
 
+// The TLS settings of every request to the maker's site: the system's trusted
+// certificates (and, in test builds, those of a test's own server).
+QSslConfiguration tlsConfiguration();
+
 // The running app's version and build as the build system stamped them.
 QString currentVersion();
 qint64 currentBuild();
@@ -86,6 +91,8 @@ struct Endpoint
     QUrl feed;
     QList<QSslCertificate> trustedCertificates;
     int timeoutMs = 15000;
+    // Stands in for the product page (and with it the maker's host) when not empty.
+    QUrl page = QUrl();
 };
 void setEndpointForTesting(std::optional<Endpoint> endpoint);
 #endif
