@@ -9,8 +9,6 @@
 #include "about/Updater.h"
 #include "platform/FolderMoves.h"
 
-#include "FeedServer.h"
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -143,6 +141,20 @@ inline bool makeProgramFolder(const QString &folder, const QString &version)
         && QFile::link(QStringLiteral("tamsel"), folder + "/bin/tamsel-" + version);
 }
 
+// A signed install folder of the running version at `folder`, signed with a new
+// throw-away key whose raw public key comes back (empty on failure).
+inline QByteArray makeSignedFolder(const QString &folder, const QString &keyPath)
+{
+    if (!run(QStringLiteral("openssl"), {"genpkey", "-algorithm", "ed25519", "-out", keyPath})
+        || !makeProgramFolder(folder, UpdateChecker::currentVersion())
+        || !writeFile(folder + "/Info.json", infoJson(UpdateChecker::currentVersion(), UpdateChecker::currentBuild()))
+        || !BundleSignature::sign(folder, readFile(keyPath)).ok()) {
+        return {};
+    }
+    return BundleSignature::publicKey(readFile(keyPath));
+}
+
+#if defined(SOURCE_DIR) && defined(BUILD_DIR)
 // The maker's packing: tools/make-bundle.sh over a ready folder.
 inline QString makeBundle(const QString &from, const QString &version, qint64 build, const QString &key,
                           const QString &out)
@@ -154,5 +166,6 @@ inline QString makeBundle(const QString &from, const QString &version, qint64 bu
     }
     return out + QStringLiteral("/Tamsel-") + version + QStringLiteral(".tar.gz");
 }
+#endif
 
 } // namespace UpdateFixture

@@ -2,6 +2,7 @@
 #include "document/OpenFile.h"
 #include "model/AppModel.h"
 
+#include "FeedServer.h"
 #include "UpdateFixture.h"
 #include "helpers/TestUtil.h"
 
