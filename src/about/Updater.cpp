@@ -465,10 +465,10 @@ private:
     void onReadyRead()
     {
         m_stall.start();
-        if (const std::optional<int> code = status(); code && *code != 200) {
-            return; // the body of an error page is not kept
-        }
         const QByteArray data = m_reply->readAll();
+        if (const std::optional<int> code = status(); code && *code != 200) {
+            return; // the body of an error page is read and dropped
+        }
         if (m_file.write(data) != data.size()) {
             settle(m_file.errorString());
         }
