@@ -149,7 +149,6 @@ Decoded decode(const QByteArray &body)
 struct Target
 {
     QUrl feed;
-    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
     int timeoutMs = TimeoutMs;
 };
 
@@ -162,7 +161,6 @@ Target currentTarget()
 {
     Target target;
     target.feed = feedURL();
-    target.ssl = tlsConfiguration();
 #ifdef TAMSEL_TEST_SEAMS
     QMutexLocker locker(&s_endpointLock);
     if (s_endpoint) {
@@ -182,14 +180,7 @@ public:
     {
         m_promise.start();
 
-        QNetworkRequest request(target.feed);
-        request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-        request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-        request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
-        request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
-        request.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
-        request.setSslConfiguration(target.ssl);
-
+        const QNetworkRequest request = siteRequest(target.feed);
         m_network = new QNetworkAccessManager(this);
         m_network->setCookieJar(nullptr);
         m_reply = m_network->get(request);
@@ -306,16 +297,25 @@ QUrl pageURL()
     return url;
 }
 
-QSslConfiguration tlsConfiguration()
+QNetworkRequest siteRequest(const QUrl &url)
 {
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
     QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
 #ifdef TAMSEL_TEST_SEAMS
-    QMutexLocker locker(&s_endpointLock);
-    if (s_endpoint) {
-        ssl.addCaCertificates(s_endpoint->trustedCertificates);
+    {
+        QMutexLocker locker(&s_endpointLock);
+        if (s_endpoint) {
+            ssl.addCaCertificates(s_endpoint->trustedCertificates);
+        }
     }
 #endif
-    return ssl;
+    request.setSslConfiguration(ssl);
+    return request;
 }
 
 QUrl feedURL()

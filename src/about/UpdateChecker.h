@@ -5,7 +5,7 @@
 // Nothing checks at start-up or on a timer.
 
 #include <QFuture>
-#include <QSslConfiguration>
+#include <QNetworkRequest>
 #include <QString>
 #include <QStringView>
 #include <QUrl>
@@ -71,9 +71,10 @@ QFuture<Result> check();
 QUrl pageURL();
 QUrl feedURL();
 
-// The TLS settings of every request to the maker's site: the system's trusted
-// certificates (and, in test builds, those of a test's own server).
-QSslConfiguration tlsConfiguration();
+// A GET of `url` on the maker's site that keeps nothing (no cache, cookies or
+// credentials) and trusts the system's certificates (in test builds also those
+// of a test's own server).
+QNetworkRequest siteRequest(const QUrl &url);
 
 // The running app's version and build as the build system stamped them.
 QString currentVersion();
