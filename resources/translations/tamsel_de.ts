@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Same as system</source>
-        <translation>Wie im System</translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>Restart Tamsel</source>
@@ -86,7 +86,7 @@
     <message>
         <source>X (developer)</source>
         <comment>Link to the developer&apos;s account on X</comment>
-        <translation type="unfinished"></translation>
+        <translation>X (Entwickler)</translation>
     </message>
     <message>
         <source>Our other apps</source>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Downloading and checking the update…</source>
-        <translation type="unfinished"></translation>
+        <translation>Update wird geladen und geprüft …</translation>
     </message>
     <message>
         <source>Download</source>
@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart. Save or close the files with changes first.</source>
-        <translation>Tamsel wechselt nach einem Neustart zur neuen Sprache. Sichere oder schließe zuerst die geänderten Dateien.</translation>
+        <translation>Tamsel wechselt nach einem Neustart zur neuen Sprache. Speichere oder schließe zuerst die geänderten Dateien.</translation>
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart.</source>
@@ -125,220 +125,229 @@
     <name>AppModel</name>
     <message>
         <source>There&apos;s no picture on the clipboard. Copy a screenshot or an image first.</source>
-        <translation type="unfinished"></translation>
+        <translation>In der Zwischenablage ist kein Bild. Kopiere zuerst einen Screenshot oder ein Bild.</translation>
     </message>
     <message>
         <source>A file needs at least one page. To get rid of it, close the file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Added to all %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Datei braucht mindestens eine Seite. Um sie loszuwerden, schließe die Datei.</translation>
     </message>
     <message>
         <source>Tamsel opens PDFs and images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel öffnet PDFs und Bilder.</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be opened. It may be damaged or not a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht geöffnet werden. Die Datei ist vielleicht beschädigt oder kein PDF.</translation>
     </message>
     <message>
         <source>Choose PDFs or images</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFs oder Bilder auswählen</translation>
     </message>
     <message>
         <source>Saved “%1”</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saved %1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ gespeichert</translation>
     </message>
     <message>
         <source>“%1” is open in Tamsel, so it can&apos;t be replaced. Save under another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist in Tamsel geöffnet und kann daher nicht ersetzt werden. Speichere unter einem anderen Namen.</translation>
     </message>
     <message>
         <source>“%1” wasn&apos;t saved because another task was still running. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>signed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>edited</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ wurde nicht gespeichert, weil noch eine andere Aufgabe lief. Versuche es erneut, wenn sie fertig ist.</translation>
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gespeichert …</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be used as a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht als Dateiname verwendet werden.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because the name is too long.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>merged</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden, weil der Name zu lang ist.</translation>
     </message>
     <message>
         <source>Merging…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird zusammengefügt …</translation>
+    </message>
+    <message>
+        <source>%1 (pages %2)</source>
+        <extracomment>The name offered for a file of some pages: %1 the document&apos;s name, %2 the page numbers (&quot;1-3, 5&quot;).</extracomment>
+        <translation>%1 (Seiten %2)</translation>
+    </message>
+    <message>
+        <source>%1 (merged)</source>
+        <extracomment>The name offered for the merged file: %1 the first file&apos;s name.</extracomment>
+        <translation>%1 (zusammengefügt)</translation>
+    </message>
+    <message>
+        <source>%1 (signed)</source>
+        <extracomment>The name offered when saving: %1 the document&apos;s name.</extracomment>
+        <translation>%1 (unterschrieben)</translation>
+    </message>
+    <message>
+        <source>%1 (edited)</source>
+        <translation>%1 (bearbeitet)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added to all %n pages</source>
+        <translation>
+            <numerusform>Zu %n Seite hinzugefügt</numerusform>
+            <numerusform>Zu allen %n Seiten hinzugefügt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n files</source>
+        <translation>
+            <numerusform>%n Datei gespeichert</numerusform>
+            <numerusform>%n Dateien gespeichert</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>BusyOverlay</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>CodeCard</name>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>WLAN</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontakt</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Termin</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefon</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Buch</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produkt</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>%1, page %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Seite %2</translation>
     </message>
     <message>
         <source>Not encrypted: the address starts with http, not https.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verschlüsselt: Die Adresse beginnt mit http, nicht mit https.</translation>
     </message>
     <message>
         <source>A bare number instead of a site name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine bloße Zahl statt eines Website-Namens.</translation>
     </message>
     <message>
         <source>“%1” is not the site. The real site is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht die Website. Die echte Website ist %2.</translation>
     </message>
     <message>
         <source>Letters from different alphabets: this address can imitate another site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Buchstaben aus verschiedenen Alphabeten: Diese Adresse kann eine andere Website nachahmen.</translation>
     </message>
     <message>
         <source>Special characters in the name can imitate another site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonderzeichen im Namen können eine andere Website nachahmen.</translation>
     </message>
     <message>
         <source>Looks like %1, but the real site is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sieht aus wie %1, aber die echte Website ist %2.</translation>
     </message>
     <message>
         <source>The real site is %1, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die echte Website ist %1, nicht %2.</translation>
     </message>
     <message>
         <source>A short link hides where it leads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Kurzlink verbirgt, wohin er führt.</translation>
     </message>
     <message>
         <source>Real site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Echte Website: %1</translation>
     </message>
     <message>
         <source>Open in Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Browser öffnen</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Copy Network Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerknamen kopieren</translation>
     </message>
     <message>
         <source>Copy Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort kopieren</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert</translation>
     </message>
 </context>
 <context>
     <name>CodeReading</name>
     <message>
         <source>Pasted image</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingefügtes Bild</translation>
     </message>
     <message>
         <source>No codes found in “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Codes in „%1“ gefunden.</translation>
     </message>
     <message>
         <source>No codes found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Codes gefunden.</translation>
     </message>
 </context>
 <context>
@@ -346,308 +355,798 @@
     <message>
         <source>Barcode</source>
         <extracomment>Card title of a code whose kind is unknown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Strichcode</translation>
     </message>
 </context>
 <context>
     <name>CodesDropZone</name>
     <message>
         <source>Drop a picture or PDF here</source>
-        <translation type="unfinished"></translation>
+        <translation>Bild oder PDF hierher ziehen</translation>
     </message>
     <message>
         <source>Or copy a screenshot (Print Screen) and paste it with Ctrl+V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Oder mache einen Screenshot (Druck) und füge ihn mit Strg+V ein.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen …</translation>
     </message>
 </context>
 <context>
     <name>CodesView</name>
     <message>
         <source>QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-Codes</translation>
     </message>
     <message>
         <source>Read QR codes and barcodes from pictures, screenshots and every page of a PDF. Everything is read on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-Codes und Strichcodes aus Bildern, Screenshots und jeder Seite eines PDFs lesen. Alles wird auf diesem Computer gelesen.</translation>
     </message>
     <message>
         <source>Reading…</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird gelesen …</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefunden</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Leeren</translation>
     </message>
     <message>
-        <source>Try a sharper or larger picture.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 Try a sharper or larger picture.</source>
+        <extracomment>%1 says why no code was found in the picture.</extracomment>
+        <translation>%1 Versuche es mit einem schärferen oder größeren Bild.</translation>
+    </message>
+</context>
+<context>
+    <name>CompressSheet</name>
+    <message>
+        <source>Compress “%1”</source>
+        <translation>„%1“ komprimieren</translation>
+    </message>
+    <message>
+        <source>Sizes are measured on this computer: the file you save is exactly this size.</source>
+        <translation>Die Größen werden auf diesem Computer gemessen: Die gespeicherte Datei ist genau so groß.</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>As it is now</source>
+        <translation>Unverändert</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Sharp text, fits most email</source>
+        <translation>Scharfer Text, passt in die meisten E-Mails</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>The smallest readable file</source>
+        <translation>Die kleinste noch lesbare Datei</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Speichern …</translation>
+    </message>
+    <message>
+        <source>For websites and forms with a size limit</source>
+        <translation>Für Websites und Formulare mit Größenlimit</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>To fit, the pages became pictures: text in this copy can&apos;t be selected or searched. The original keeps its text.</source>
+        <translation>Damit es passt, wurden die Seiten zu Bildern: Der Text dieser Kopie lässt sich nicht auswählen oder durchsuchen. Das Original behält seinen Text.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Die Bilder in diesem PDF werden kaum kleiner, solange der Text erhalten bleibt. „Bis N MB“ kann die Seiten in Bilder umwandeln, wenn es nur so passt.</translation>
+    </message>
+    <message>
+        <source>Up to %1</source>
+        <translation>Bis %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
+        <translation>Unter %1 geht es nicht. Das Kleinste, was Tamsel erreicht, ist %2.</translation>
     </message>
 </context>
 <context>
     <name>Compression</name>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentView</name>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation>Unterschreiben &amp; Stempeln</translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation>Komprimieren</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Aufteilen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>Insert, extract, export as images, merge</source>
+        <translation>Einfügen, extrahieren, als Bilder exportieren, zusammenfügen</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mehr</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Speichern unter …</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>Seiten löschen</translation>
+    </message>
+    <message>
+        <source>Delete the selected pages</source>
+        <translation>Ausgewählte Seiten löschen</translation>
+    </message>
+    <message>
+        <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
+        <translation>Zum Umsortieren ziehen. PDFs oder Bilder hier ablegen, um Seiten hinzuzufügen. „Speichern unter …“ erstellt eine neue Datei; das Original bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 Seite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n ausgewählt</numerusform>
+            <numerusform>%n ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>Insert Pages from Files…</source>
+        <translation>Seiten aus Dateien einfügen …</translation>
+    </message>
+    <message>
+        <source>Extract All Pages…</source>
+        <translation>Alle Seiten extrahieren …</translation>
+    </message>
+    <message>
+        <source>Extract Selected Pages…</source>
+        <translation>Ausgewählte Seiten extrahieren …</translation>
+    </message>
+    <message>
+        <source>Export Pages as Images…</source>
+        <translation>Seiten als Bilder exportieren …</translation>
+    </message>
+    <message>
+        <source>Add to Merge</source>
+        <translation>Zum Zusammenfügen hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingPad</name>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Tinte</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Use This Signature</source>
+        <translation>Diese Unterschrift verwenden</translation>
     </message>
 </context>
 <context>
     <name>DropZone</name>
     <message>
         <source>Drop PDFs or images here</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFs oder Bilder hierher ziehen</translation>
     </message>
     <message>
         <source>or click to open. Images become pages of a new PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>oder klicken, um sie zu öffnen. Bilder werden zu Seiten eines neuen PDFs.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImagesSheet</name>
+    <message>
+        <source>%1 page %2</source>
+        <extracomment>The name of one exported picture: %1 the document&apos;s name, %2 the page number.</extracomment>
+        <translation>%1 Seite %2</translation>
+    </message>
+    <message>
+        <source>Export Pages as Images</source>
+        <translation>Seiten als Bilder exportieren</translation>
+    </message>
+    <message>
+        <source>The selected page.</source>
+        <translation>Die ausgewählte Seite.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n selected pages.</source>
+        <translation>
+            <numerusform>Die %n ausgewählte Seite.</numerusform>
+            <numerusform>Die %n ausgewählten Seiten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The one page.</source>
+        <translation>Die eine Seite.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n pages.</source>
+        <translation>
+            <numerusform>Die %n Seite.</numerusform>
+            <numerusform>Alle %n Seiten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message>
+        <source>Screen (100 dpi)</source>
+        <translation>Bildschirm (100 dpi)</translation>
+    </message>
+    <message>
+        <source>Good (200 dpi)</source>
+        <translation>Gut (200 dpi)</translation>
+    </message>
+    <message>
+        <source>Print (300 dpi)</source>
+        <translation>Druck (300 dpi)</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportieren …</translation>
+    </message>
+    <message>
+        <source>Export Here</source>
+        <translation>Hier exportieren</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Wird exportiert …</translation>
     </message>
 </context>
 <context>
     <name>FilePanels</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>PDFs and pictures (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFs und Bilder (%1)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>FileRow</name>
     <message>
         <source>Not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeichert</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>FileWriting</name>
     <message>
         <source>“%1” couldn&apos;t be saved because the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden, weil der Datenträger voll ist.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because it is too large for that disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden, weil die Datei für diesen Datenträger zu groß ist.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because you don&apos;t have permission to write in that folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden, weil du in diesem Ordner keine Schreibrechte hast.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because that disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden, weil der Datenträger schreibgeschützt ist.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because the name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden, weil der Name zu lang ist.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because its folder doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden, weil sein Ordner nicht existiert.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because a folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ konnte nicht gespeichert werden, weil ein Ordner mit diesem Namen im Weg ist.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be saved (%2).</source>
+        <translation>„%1“ konnte nicht gespeichert werden (%2).</translation>
     </message>
 </context>
 <context>
     <name>HomeView</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>Tamsel for Linux</source>
-        <translation type="unfinished">Tamsel für Linux</translation>
+        <translation>Tamsel für Linux</translation>
     </message>
     <message>
         <source>PDF tools, signatures and stamps, QR codes. Private by design · 100% on-device.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Werkzeuge, Unterschriften und Stempel, QR-Codes. Privat von Grund auf · 100 % auf dem Gerät.</translation>
     </message>
     <message>
         <source>Sign &amp; Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschreiben &amp; Stempeln</translation>
     </message>
     <message>
         <source>Put your signature, initials or a company seal on any page, or on all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setze deine Unterschrift, dein Kürzel oder einen Firmenstempel auf eine Seite oder auf alle.</translation>
     </message>
     <message>
         <source>Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>Komprimieren</translation>
     </message>
     <message>
         <source>Original, Medium, Small, or up to the size a website or email asks for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Original, Mittel, Klein oder bis zu der Größe, die eine Website oder E-Mail verlangt.</translation>
     </message>
     <message>
         <source>Merge PDFs</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFs zusammenfügen</translation>
     </message>
     <message>
         <source>Join PDFs and images in the order you set.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFs und Bilder in der gewünschten Reihenfolge verbinden.</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufteilen</translation>
     </message>
     <message>
         <source>By page ranges like 1-3, 5, 8-10, every few pages or page by page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Seitenbereichen wie 1-3, 5, 8-10, alle paar Seiten oder Seite für Seite.</translation>
     </message>
     <message>
         <source>Read QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-Codes lesen</translation>
     </message>
     <message>
         <source>From pictures, screenshots and every page of a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus Bildern, Screenshots und jeder Seite eines PDFs.</translation>
     </message>
     <message>
         <source>Images to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder zu PDF</translation>
     </message>
     <message>
         <source>Photos and scans as pages of one PDF, in name order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos und Scans als Seiten eines PDFs, nach Namen sortiert.</translation>
     </message>
     <message>
         <source>No ads. No tracking. No account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Werbung. Kein Tracking. Kein Konto.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen …</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter …</translation>
     </message>
     <message>
         <source>Close File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei schließen</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished">Über Tamsel</translation>
+        <translation>Über Tamsel</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach Updates suchen …</translation>
     </message>
     <message>
         <source>Support the Developer…</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Entwickler unterstützen …</translation>
     </message>
     <message>
         <source>Changes in %1 aren&apos;t saved. Use Save As… to keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderungen in %1 sind nicht gespeichert. Mit „Speichern unter …“ behältst du sie.</translation>
     </message>
     <message>
         <source>Stop and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Anhalten und beenden?</translation>
     </message>
     <message>
         <source>Tamsel is still working (%1). Quitting stops that work; nothing half-written is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel arbeitet noch (%1). Beenden hält diese Arbeit an; nichts halb Geschriebenes bleibt zurück.</translation>
     </message>
     <message>
         <source>Quit without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Speichern beenden?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Quit Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Trotzdem beenden</translation>
+    </message>
+</context>
+<context>
+    <name>MergeView</name>
+    <message>
+        <source>1 page</source>
+        <translation>1 Seite</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n Seite</numerusform>
+            <numerusform>%n Seiten</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 Datei</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n Datei</numerusform>
+            <numerusform>%n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drag to reorder</source>
+        <translation>Zum Umsortieren ziehen</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Merge PDFs</source>
+        <translation>PDFs zusammenfügen</translation>
+    </message>
+    <message>
+        <source>Drop PDFs and images here, drag them into order, then Merge. Open files join as they are now, with their turns, removed pages and stamps.</source>
+        <translation>PDFs und Bilder hier ablegen, in die richtige Reihenfolge ziehen, dann zusammenfügen. Geöffnete Dateien kommen so hinzu, wie sie jetzt sind – mit Drehungen, entfernten Seiten und Stempeln.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Drop files to merge</source>
+        <translation>Dateien zum Zusammenfügen ablegen</translation>
+    </message>
+    <message>
+        <source>Two or more PDFs or images</source>
+        <translation>Zwei oder mehr PDFs oder Bilder</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Merge…</source>
+        <translation>Zusammenfügen …</translation>
+    </message>
+    <message>
+        <source>Add Files…</source>
+        <translation>Dateien hinzufügen …</translation>
+    </message>
+</context>
+<context>
+    <name>NewStampMenu</name>
+    <message>
+        <source>From an Image File…</source>
+        <translation>Aus einer Bilddatei …</translation>
+    </message>
+    <message>
+        <source>Draw with Trackpad or Mouse…</source>
+        <translation>Mit Trackpad oder Maus zeichnen …</translation>
+    </message>
+    <message>
+        <source>Ready Stamps…</source>
+        <translation>Fertige Stempel …</translation>
+    </message>
+    <message>
+        <source>New Signature or Stamp</source>
+        <translation>Neue Unterschrift oder neuer Stempel</translation>
+    </message>
+    <message>
+        <source>Choose a photo or scan of your signature or stamp</source>
+        <translation>Wähle ein Foto oder einen Scan deiner Unterschrift oder deines Stempels</translation>
+    </message>
+</context>
+<context>
+    <name>NewStampSheet</name>
+    <message>
+        <source>Draw Your Signature</source>
+        <translation>Unterschrift zeichnen</translation>
+    </message>
+    <message>
+        <source>Ready Stamps</source>
+        <translation>Fertige Stempel</translation>
+    </message>
+    <message>
+        <source>New Signature or Stamp</source>
+        <translation>Neue Unterschrift oder neuer Stempel</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>The checkerboard is what stays transparent on the page.</source>
+        <translation>Was kariert ist, bleibt auf der Seite durchsichtig.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Removing the paper…</source>
+        <translation>Papier wird entfernt …</translation>
+    </message>
+    <message>
+        <source>The signature or stamp couldn&apos;t be saved. Try again.</source>
+        <translation>Die Unterschrift oder der Stempel konnte nicht gespeichert werden. Versuche es erneut.</translation>
     </message>
 </context>
 <context>
     <name>PDFEngine</name>
     <message>
         <source>A page of this file can&apos;t be read anymore. Open the file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Seite dieser Datei kann nicht mehr gelesen werden. Öffne die Datei erneut.</translation>
     </message>
     <message>
         <source>The PDF couldn&apos;t be made. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das PDF konnte nicht erstellt werden. Versuche es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>PageGrid</name>
+    <message>
+        <source>Has signatures or stamps</source>
+        <translation>Hat Unterschriften oder Stempel</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation>Unterschreiben &amp; Stempeln</translation>
+    </message>
+    <message>
+        <source>Extract…</source>
+        <translation>Extrahieren …</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>PageListModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Seite %1</translation>
     </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
     <message>
         <source>“%1” is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist geschützt</translation>
     </message>
     <message>
         <source>That password didn&apos;t open it. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit diesem Passwort ließ sich die Datei nicht öffnen. Versuche es erneut.</translation>
     </message>
     <message>
         <source>Enter its password to open it. The password stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib das Passwort ein, um die Datei zu öffnen. Das Passwort bleibt auf diesem Computer.</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSheet</name>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>“%1” is protected with a password. Save a copy that opens without it, or a copy with a new one.</source>
+        <translation>„%1“ ist mit einem Passwort geschützt. Speichere eine Kopie, die sich ohne Passwort öffnet, oder eine mit einem neuen.</translation>
+    </message>
+    <message>
+        <source>Save a Copy without Password…</source>
+        <translation>Kopie ohne Passwort speichern …</translation>
+    </message>
+    <message>
+        <source>Save a copy that asks for this password to open. Keep it somewhere safe: it can&apos;t be recovered.</source>
+        <translation>Speichere eine Kopie, die zum Öffnen nach diesem Passwort fragt. Bewahre es sicher auf: Es kann nicht wiederhergestellt werden.</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Neues Passwort</translation>
+    </message>
+    <message>
+        <source>Repeat password</source>
+        <translation>Passwort wiederholen</translation>
+    </message>
+    <message>
+        <source>The passwords don&apos;t match.</source>
+        <translation>Die Passwörter stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>Save Protected Copy…</source>
+        <translation>Geschützte Kopie speichern …</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Wird gespeichert …</translation>
+    </message>
+    <message>
+        <source>%1 (protected)</source>
+        <extracomment>The name offered for the copy: %1 the document&apos;s name.</extracomment>
+        <translation>%1 (geschützt)</translation>
+    </message>
+    <message>
+        <source>%1 (no password)</source>
+        <translation>%1 (ohne Passwort)</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedStamp</name>
+    <message>
+        <source>Drag to turn</source>
+        <translation>Zum Drehen ziehen</translation>
+    </message>
+    <message>
+        <source>Drag to resize</source>
+        <translation>Zum Ändern der Größe ziehen</translation>
     </message>
 </context>
 <context>
@@ -655,340 +1154,543 @@
     <message>
         <source>The tool didn&apos;t answer in time.</source>
         <extracomment>Error when a command-line tool times out</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Das Programm hat nicht rechtzeitig geantwortet.</translation>
     </message>
     <message>
         <source>Exit code %1</source>
         <extracomment>Error of a command-line tool that gave no message</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Exit-Code %1</translation>
     </message>
 </context>
 <context>
     <name>ReadyStamp</name>
     <message>
         <source>APPROVED</source>
-        <translation type="unfinished"></translation>
+        <translation>GENEHMIGT</translation>
     </message>
     <message>
         <source>PAID</source>
-        <translation type="unfinished"></translation>
+        <translation>BEZAHLT</translation>
     </message>
     <message>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>KOPIE</translation>
     </message>
     <message>
         <source>CONFIDENTIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>VERTRAULICH</translation>
     </message>
     <message>
         <source>DRAFT</source>
-        <translation type="unfinished"></translation>
+        <translation>ENTWURF</translation>
     </message>
     <message>
         <source>RECEIVED</source>
-        <translation type="unfinished"></translation>
+        <translation>EINGEGANGEN</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyStampsPicker</name>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Add today&apos;s date</source>
+        <translation>Heutiges Datum hinzufügen</translation>
+    </message>
+    <message>
+        <source>Your own word, like PAID IN CASH</source>
+        <translation>Dein eigenes Wort, etwa BAR BEZAHLT</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
     </message>
 </context>
 <context>
     <name>RootView</name>
     <message>
         <source>Support Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel unterstützen</translation>
     </message>
     <message>
         <source>Support the developer</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Entwickler unterstützen</translation>
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished">Über Tamsel</translation>
+        <translation>Über Tamsel</translation>
     </message>
     <message>
         <source>About, updates, privacy and support</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sign &amp; Stamp is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The page view is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Merging is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stamp library is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reading codes is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This panel is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This tool is not available yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Info, Updates, Datenschutz und Unterstützung</translation>
     </message>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>Something went wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Etwas ist schiefgelaufen</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save changes to “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderungen an „%1“ speichern?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you close it without saving. The original file stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Änderungen gehen verloren, wenn du ohne Speichern schließt. Die Originaldatei bleibt, wie sie war.</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter …</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht speichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>Sharing</name>
     <message>
         <source>Email…</source>
-        <translation type="unfinished"></translation>
+        <translation>E-Mail …</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link kopieren</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Link kopiert</translation>
     </message>
 </context>
 <context>
     <name>SidebarView</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>by Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>von Vornel Apps</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnen …</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeuge</translation>
     </message>
     <message>
         <source>Merge PDFs</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFs zusammenfügen</translation>
     </message>
     <message>
         <source>Signatures &amp; Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschriften &amp; Stempel</translation>
     </message>
     <message>
         <source>QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-Codes</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter …</translation>
     </message>
     <message>
         <source>Add to Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Zusammenfügen hinzufügen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>SignView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Back to all pages</source>
+        <translation>Zurück zu allen Seiten</translation>
+    </message>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation>Unterschreiben &amp; Stempeln</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Speichern unter …</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Vorherige Seite</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Nächste Seite</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>SplitSheet</name>
+    <message>
+        <source>Split “%1”</source>
+        <translation>„%1“ aufteilen</translation>
+    </message>
+    <message>
+        <source>By page ranges</source>
+        <translation>Nach Seitenbereichen</translation>
+    </message>
+    <message>
+        <source>Every few pages</source>
+        <translation>Alle paar Seiten</translation>
+    </message>
+    <message>
+        <source>Page by page</source>
+        <translation>Seite für Seite</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Aufteilen</translation>
+    </message>
+    <message>
+        <source>For example: 1-3, 5, 8-10</source>
+        <translation>Zum Beispiel: 1-3, 5, 8-10</translation>
+    </message>
+    <message>
+        <source>Each range becomes its own PDF. Pages 1 to %1.</source>
+        <translation>Jeder Bereich wird ein eigenes PDF. Seiten 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>Pages per file</source>
+        <translation>Seiten pro Datei</translation>
+    </message>
+    <message numerus="yes">
+        <source>Each of the %n pages becomes its own PDF.</source>
+        <translation>
+            <numerusform>Die %n Seite wird ein eigenes PDF.</numerusform>
+            <numerusform>Jede der %n Seiten wird ein eigenes PDF.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split…</source>
+        <translation>Aufteilen …</translation>
+    </message>
+    <message numerus="yes">
+        <source>A new file every %n pages</source>
+        <translation>
+            <numerusform>Eine neue Datei nach je %n Seite</numerusform>
+            <numerusform>Eine neue Datei alle %n Seiten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Makes %n files: %1</source>
+        <translation>
+            <numerusform>Ergibt %n Datei: %1</numerusform>
+            <numerusform>Ergibt %n Dateien: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Use page numbers from 1 to %1, like 1-3, 5.</source>
+        <translation>Verwende Seitenzahlen von 1 bis %1, etwa 1-3, 5.</translation>
+    </message>
+    <message>
+        <source>Split Here</source>
+        <translation>Hier aufteilen</translation>
+    </message>
+    <message>
+        <source>Splitting…</source>
+        <translation>Wird aufgeteilt …</translation>
     </message>
 </context>
 <context>
     <name>StampLibrary</name>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift</translation>
     </message>
     <message>
         <source>Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Stempel</translation>
     </message>
     <message>
         <source>The signature or stamp couldn&apos;t be saved. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Unterschrift oder der Stempel konnte nicht gespeichert werden. Versuche es erneut.</translation>
     </message>
     <message>
         <source>The change couldn&apos;t be saved. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung konnte nicht gespeichert werden. Versuche es erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>StampLibraryPanel</name>
+    <message>
+        <source>Put on this page</source>
+        <translation>Auf diese Seite setzen</translation>
+    </message>
+    <message>
+        <source>Signatures &amp; Stamps</source>
+        <translation>Unterschriften &amp; Stempel</translation>
+    </message>
+    <message>
+        <source>Add your signature or a company seal once; it stays in Tamsel on this computer for every document.</source>
+        <translation>Füge deine Unterschrift oder einen Firmenstempel einmal hinzu; sie bleibt in Tamsel auf diesem Computer, für jedes Dokument.</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Winkel</translation>
+    </message>
+    <message>
+        <source>Add to All Pages</source>
+        <translation>Allen Seiten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from Page</source>
+        <translation>Von der Seite entfernen</translation>
     </message>
 </context>
 <context>
     <name>StampMaker</name>
     <message>
         <source>This image can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Bild kann nicht gelesen werden.</translation>
     </message>
     <message>
         <source>No signature or stamp found. Try a photo of it on white paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Unterschrift und kein Stempel gefunden. Versuche es mit einem Foto auf weißem Papier.</translation>
+    </message>
+</context>
+<context>
+    <name>StampsView</name>
+    <message>
+        <source>Rename or delete</source>
+        <translation>Umbenennen oder löschen</translation>
+    </message>
+    <message>
+        <source>Rename or delete “%1”</source>
+        <translation>„%1“ umbenennen oder löschen</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Umbenennen …</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Löschen …</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Signatures &amp; Stamps</source>
+        <translation>Unterschriften &amp; Stempel</translation>
+    </message>
+    <message>
+        <source>Your signature, initials or a company seal, with the paper removed automatically. They stay only on this computer. Tamsel puts your own images on documents; it doesn&apos;t make a signature legally binding by itself.</source>
+        <translation>Deine Unterschrift, dein Kürzel oder ein Firmenstempel, das Papier automatisch entfernt. Sie bleiben nur auf diesem Computer. Tamsel setzt deine eigenen Bilder auf Dokumente; rechtsverbindlich wird eine Unterschrift dadurch allein nicht.</translation>
+    </message>
+    <message>
+        <source>No signatures or stamps yet</source>
+        <translation>Noch keine Unterschriften oder Stempel</translation>
+    </message>
+    <message>
+        <source>Sign a white sheet of paper or stamp it, then take a photo of it and choose the photo or a scan. You can also draw with the trackpad or pick a ready stamp like PAID or APPROVED.</source>
+        <translation>Unterschreibe oder stemple ein weißes Blatt Papier, fotografiere es und wähle das Foto oder einen Scan. Du kannst auch mit dem Trackpad zeichnen oder einen fertigen Stempel wie BEZAHLT oder GENEHMIGT wählen.</translation>
+    </message>
+    <message>
+        <source>Tamsel</source>
+        <translation>Tamsel</translation>
+    </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>„%1“ löschen?</translation>
+    </message>
+    <message>
+        <source>It also leaves pages open in Tamsel. Files you already saved keep it.</source>
+        <translation>Das Element verschwindet auch von Seiten, die in Tamsel geöffnet sind. Bereits gespeicherte Dateien behalten es.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
     <name>SupportView</name>
     <message>
         <source>Done! Support Tamsel?</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig! Tamsel unterstützen?</translation>
     </message>
     <message>
         <source>Support Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel unterstützen</translation>
     </message>
     <message>
         <source>Tamsel is free: no ads, no tracking, no subscription. If it saved you time, you can thank the developer with crypto. Any amount helps keep it free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel ist kostenlos: keine Werbung, kein Tracking, kein Abo. Wenn es dir Zeit gespart hat, kannst du dem Entwickler mit Krypto danken. Jeder Betrag hilft, es kostenlos zu halten.</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Netzwerk</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Tamsel-Version wurde ohne Adresse für dieses Netzwerk erstellt.</translation>
     </message>
     <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sende nur über die oben genannten Netzwerke. Über ein anderes Netzwerk gesendete Coins lassen sich nicht zurückholen.</translation>
     </message>
     <message>
         <source>The same addresses are on %1/donate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieselben Adressen stehen auf %1/donate.</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht jetzt</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>QR code of the %1 address</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-Code der %1-Adresse</translation>
     </message>
     <message>
         <source>Address copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse kopiert</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert</translation>
     </message>
     <message>
         <source>Copy Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse kopieren</translation>
     </message>
 </context>
 <context>
     <name>TellAFriendView</name>
     <message>
         <source>Tell a friend</source>
-        <translation type="unfinished">Einem Freund empfehlen</translation>
+        <translation>Einem Freund empfehlen</translation>
     </message>
     <message>
         <source>Like Tamsel? Tell a friend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gefällt dir Tamsel? Empfiehl es weiter.</translation>
     </message>
     <message>
         <source>Tamsel is free: no ads, no tracking. We don&apos;t buy ads, so friends telling friends is how people find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel ist kostenlos: keine Werbung, kein Tracking. Wir kaufen keine Werbung – Menschen finden es, weil Freunde es Freunden erzählen.</translation>
     </message>
     <message>
         <source>Your friend gets this message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dein Freund erhält diese Nachricht:</translation>
     </message>
     <message>
         <source>You choose the app and the friend; we never see who.</source>
-        <translation type="unfinished"></translation>
+        <translation>Du wählst die App und den Freund; wir sehen nie, wen.</translation>
     </message>
     <message>
         <source>Share…</source>
-        <translation type="unfinished"></translation>
+        <translation>Teilen …</translation>
     </message>
     <message>
         <source>Tamsel for Linux: free PDF tools, signatures and stamps, QR codes. Everything stays on your computer.</source>
         <comment>The message shared with a friend, followed by the link to the app&apos;s page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel für Linux: kostenlose PDF-Werkzeuge, Unterschriften und Stempel, QR-Codes. Alles bleibt auf deinem Computer.</translation>
     </message>
     <message>
         <source>Message copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht kopiert</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiert</translation>
     </message>
     <message>
         <source>Copy Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Nachricht kopieren</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht jetzt</translation>
     </message>
 </context>
 <context>
     <name>ToastView</name>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSheetFrame</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -996,28 +1698,28 @@
     <message>
         <source>The update information isn&apos;t available right now. Try again later.</source>
         <extracomment>Check for Updates error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Update-Informationen sind gerade nicht verfügbar. Versuche es später erneut.</translation>
     </message>
     <message>
         <source>Couldn&apos;t check for updates: %1</source>
         <extracomment>Check for Updates error. The placeholder is the system&apos;s error message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Suche nach Updates fehlgeschlagen: %1</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten konnten nicht gelesen werden, weil sie nicht das richtige Format haben.</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Daten konnten nicht gelesen werden, weil sie fehlen.</translation>
     </message>
     <message>
         <source>The update information is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Update-Informationen sind zu groß.</translation>
     </message>
     <message>
         <source>The request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung bei der Anfrage.</translation>
     </message>
 </context>
 </TS>

@@ -9,23 +9,23 @@
     </message>
     <message>
         <source>Tamsel for Linux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel para Linux</translation>
     </message>
     <message>
         <source>Version %1 (%2) · by Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Versão %1 (%2) · por Vornel Apps</translation>
     </message>
     <message>
         <source>Help &amp; legal</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda e informações legais</translation>
     </message>
     <message>
         <source>Follow us</source>
-        <translation type="unfinished"></translation>
+        <translation>Siga-nos</translation>
     </message>
     <message>
         <source>More from Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Mais da Vornel Apps</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -49,296 +49,305 @@
     </message>
     <message>
         <source>Free, with optional support</source>
-        <translation type="unfinished"></translation>
+        <translation>Grátis, com apoio opcional</translation>
     </message>
     <message>
         <source>No ads, no tracking, no account, no subscription. Everything runs on your computer. If Tamsel helps, you can support the developer with crypto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem anúncios, sem rastreamento, sem conta, sem assinatura. Tudo roda no seu computador. Se o Tamsel ajuda você, dá para apoiar o desenvolvedor com cripto.</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Apoiar</translation>
     </message>
     <message>
         <source>Tell a friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicar a um amigo</translation>
     </message>
     <message>
         <source>Tamsel spends nothing on ads, so people telling people is how it grows. Share a link to its page; nothing is sent unless you choose where.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tamsel não gasta nada com anúncios: ele cresce porque as pessoas indicam umas às outras. Compartilhe um link para a página dele; nada é enviado até você escolher para onde.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhar</translation>
     </message>
     <message>
         <source>Write to Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Escrever para o suporte</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Política de Privacidade</translation>
     </message>
     <message>
         <source>Terms of Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Termos de Uso</translation>
     </message>
     <message>
         <source>X (developer)</source>
         <comment>Link to the developer&apos;s account on X</comment>
-        <translation type="unfinished"></translation>
+        <translation>X (desenvolvedor)</translation>
     </message>
     <message>
         <source>Our other apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Nossos outros apps</translation>
     </message>
     <message>
         <source>Tamsel checks only when you ask. It reads one file on %1 and sends nothing about your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tamsel só verifica quando você pede. Ele lê um arquivo em %1 e não envia nada sobre o seu computador.</translation>
     </message>
     <message>
         <source>You have the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você tem a versão mais recente.</translation>
     </message>
     <message>
         <source>Version %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>A versão %1 está disponível.</translation>
     </message>
     <message>
         <source>Downloading and checking the update…</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixando e verificando a atualização…</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Baixar</translation>
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart. Save or close the files with changes first.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tamsel muda para o novo idioma depois de reiniciar. Salve ou feche antes os arquivos com alterações.</translation>
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tamsel muda para o novo idioma depois de reiniciar.</translation>
     </message>
 </context>
 <context>
     <name>AppModel</name>
     <message>
         <source>There&apos;s no picture on the clipboard. Copy a screenshot or an image first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não há imagem na área de transferência. Copie antes uma captura de tela ou uma imagem.</translation>
     </message>
     <message>
         <source>A file needs at least one page. To get rid of it, close the file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Added to all %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Um arquivo precisa de pelo menos uma página. Para se livrar dele, feche o arquivo.</translation>
     </message>
     <message>
         <source>Tamsel opens PDFs and images.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tamsel abre PDFs e imagens.</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir “%1”.</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be opened. It may be damaged or not a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não é possível abrir “%1”. Ele pode estar danificado ou não ser um PDF.</translation>
     </message>
     <message>
         <source>Choose PDFs or images</source>
-        <translation type="unfinished"></translation>
+        <translation>Escolha PDFs ou imagens</translation>
     </message>
     <message>
         <source>Saved “%1”</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saved %1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” salvo</translation>
     </message>
     <message>
         <source>“%1” is open in Tamsel, so it can&apos;t be replaced. Save under another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” está aberto no Tamsel, por isso não pode ser substituído. Salve com outro nome.</translation>
     </message>
     <message>
         <source>“%1” wasn&apos;t saved because another task was still running. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>signed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>edited</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não foi salvo porque outra tarefa ainda estava em andamento. Tente de novo quando ela terminar.</translation>
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvando…</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be used as a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não pode ser usado como nome de arquivo.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because the name is too long.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>merged</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar “%1” porque o nome é longo demais.</translation>
     </message>
     <message>
         <source>Merging…</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinando…</translation>
+    </message>
+    <message>
+        <source>%1 (pages %2)</source>
+        <extracomment>The name offered for a file of some pages: %1 the document&apos;s name, %2 the page numbers (&quot;1-3, 5&quot;).</extracomment>
+        <translation>%1 (páginas %2)</translation>
+    </message>
+    <message>
+        <source>%1 (merged)</source>
+        <extracomment>The name offered for the merged file: %1 the first file&apos;s name.</extracomment>
+        <translation>%1 (combinado)</translation>
+    </message>
+    <message>
+        <source>%1 (signed)</source>
+        <extracomment>The name offered when saving: %1 the document&apos;s name.</extracomment>
+        <translation>%1 (assinado)</translation>
+    </message>
+    <message>
+        <source>%1 (edited)</source>
+        <translation>%1 (editado)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added to all %n pages</source>
+        <translation>
+            <numerusform>Adicionado a %n página</numerusform>
+            <numerusform>Adicionado a todas as %n páginas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n files</source>
+        <translation>
+            <numerusform>%n arquivo salvo</numerusform>
+            <numerusform>%n arquivos salvos</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>BusyOverlay</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>CodeCard</name>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contato</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telefone</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Local</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Livro</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produto</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <source>%1, page %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, página %2</translation>
     </message>
     <message>
         <source>Not encrypted: the address starts with http, not https.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem criptografia: o endereço começa com http, não https.</translation>
     </message>
     <message>
         <source>A bare number instead of a site name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um número puro em vez do nome de um site.</translation>
     </message>
     <message>
         <source>“%1” is not the site. The real site is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é o site. O site real é %2.</translation>
     </message>
     <message>
         <source>Letters from different alphabets: this address can imitate another site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letras de alfabetos diferentes: este endereço pode imitar outro site.</translation>
     </message>
     <message>
         <source>Special characters in the name can imitate another site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caracteres especiais no nome podem imitar outro site.</translation>
     </message>
     <message>
         <source>Looks like %1, but the real site is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Parece %1, mas o site real é %2.</translation>
     </message>
     <message>
         <source>The real site is %1, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>O site real é %1, não %2.</translation>
     </message>
     <message>
         <source>A short link hides where it leads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um link encurtado esconde para onde leva.</translation>
     </message>
     <message>
         <source>Real site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Site real: %1</translation>
     </message>
     <message>
         <source>Open in Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir no navegador</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar link</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>Copy Network Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar nome da rede</translation>
     </message>
     <message>
         <source>Copy Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar senha</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado</translation>
     </message>
 </context>
 <context>
     <name>CodeReading</name>
     <message>
         <source>Pasted image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagem colada</translation>
     </message>
     <message>
         <source>No codes found in “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum código encontrado em “%1”.</translation>
     </message>
     <message>
         <source>No codes found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhum código encontrado.</translation>
     </message>
 </context>
 <context>
@@ -346,308 +355,798 @@
     <message>
         <source>Barcode</source>
         <extracomment>Card title of a code whose kind is unknown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Código de barras</translation>
     </message>
 </context>
 <context>
     <name>CodesDropZone</name>
     <message>
         <source>Drop a picture or PDF here</source>
-        <translation type="unfinished"></translation>
+        <translation>Solte uma imagem ou PDF aqui</translation>
     </message>
     <message>
         <source>Or copy a screenshot (Print Screen) and paste it with Ctrl+V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ou tire uma captura de tela (Print Screen) e cole com Ctrl+V.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Colar</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir…</translation>
     </message>
 </context>
 <context>
     <name>CodesView</name>
     <message>
         <source>QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Códigos QR</translation>
     </message>
     <message>
         <source>Read QR codes and barcodes from pictures, screenshots and every page of a PDF. Everything is read on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leia códigos QR e de barras de imagens, capturas de tela e todas as páginas de um PDF. Tudo é lido neste computador.</translation>
     </message>
     <message>
         <source>Reading…</source>
-        <translation type="unfinished"></translation>
+        <translation>Lendo…</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrados</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Limpar</translation>
     </message>
     <message>
-        <source>Try a sharper or larger picture.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 Try a sharper or larger picture.</source>
+        <extracomment>%1 says why no code was found in the picture.</extracomment>
+        <translation>%1 Tente uma imagem mais nítida ou maior.</translation>
+    </message>
+</context>
+<context>
+    <name>CompressSheet</name>
+    <message>
+        <source>Compress “%1”</source>
+        <translation>Comprimir “%1”</translation>
+    </message>
+    <message>
+        <source>Sizes are measured on this computer: the file you save is exactly this size.</source>
+        <translation>Os tamanhos são medidos neste computador: o arquivo que você salvar terá exatamente este tamanho.</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>As it is now</source>
+        <translation>Como está agora</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>Sharp text, fits most email</source>
+        <translation>Texto nítido, cabe na maioria dos e-mails</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Pequeno</translation>
+    </message>
+    <message>
+        <source>The smallest readable file</source>
+        <translation>O menor arquivo legível</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Salvar…</translation>
+    </message>
+    <message>
+        <source>For websites and forms with a size limit</source>
+        <translation>Para sites e formulários com limite de tamanho</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>To fit, the pages became pictures: text in this copy can&apos;t be selected or searched. The original keeps its text.</source>
+        <translation>Para caber, as páginas viraram imagens: o texto desta cópia não pode ser selecionado nem pesquisado. O original mantém o texto.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>As imagens deste PDF não ficam muito menores sem perder o texto. “Até N MB” pode transformar as páginas em imagens quando essa for a única forma de caber.</translation>
+    </message>
+    <message>
+        <source>Up to %1</source>
+        <translation>Até %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
+        <translation>Não dá para ficar abaixo de %1. O menor que o Tamsel consegue é %2.</translation>
     </message>
 </context>
 <context>
     <name>Compression</name>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentView</name>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation>Assinar e carimbar</translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation>Comprimir</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>Insert, extract, export as images, merge</source>
+        <translation>Inserir, extrair, exportar como imagens, combinar</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Salvar como…</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Girar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar para a direita</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Girar para a direita</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>Apagar páginas</translation>
+    </message>
+    <message>
+        <source>Delete the selected pages</source>
+        <translation>Apagar as páginas selecionadas</translation>
+    </message>
+    <message>
+        <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
+        <translation>Arraste para reordenar. Solte PDFs ou imagens para adicionar páginas. “Salvar como…” cria um arquivo novo; o original fica como está.</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 página</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n página</numerusform>
+            <numerusform>%n páginas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation>
+            <numerusform>%n selecionada</numerusform>
+            <numerusform>%n selecionadas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation>senha</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>não salvo</translation>
+    </message>
+    <message>
+        <source>Insert Pages from Files…</source>
+        <translation>Inserir páginas de arquivos…</translation>
+    </message>
+    <message>
+        <source>Extract All Pages…</source>
+        <translation>Extrair todas as páginas…</translation>
+    </message>
+    <message>
+        <source>Extract Selected Pages…</source>
+        <translation>Extrair páginas selecionadas…</translation>
+    </message>
+    <message>
+        <source>Export Pages as Images…</source>
+        <translation>Exportar páginas como imagens…</translation>
+    </message>
+    <message>
+        <source>Add to Merge</source>
+        <translation>Adicionar à combinação</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingPad</name>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Tinta</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Use This Signature</source>
+        <translation>Usar esta assinatura</translation>
     </message>
 </context>
 <context>
     <name>DropZone</name>
     <message>
         <source>Drop PDFs or images here</source>
-        <translation type="unfinished"></translation>
+        <translation>Solte PDFs ou imagens aqui</translation>
     </message>
     <message>
         <source>or click to open. Images become pages of a new PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>ou clique para abrir. Imagens viram páginas de um novo PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImagesSheet</name>
+    <message>
+        <source>%1 page %2</source>
+        <extracomment>The name of one exported picture: %1 the document&apos;s name, %2 the page number.</extracomment>
+        <translation>%1 página %2</translation>
+    </message>
+    <message>
+        <source>Export Pages as Images</source>
+        <translation>Exportar páginas como imagens</translation>
+    </message>
+    <message>
+        <source>The selected page.</source>
+        <translation>A página selecionada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n selected pages.</source>
+        <translation>
+            <numerusform>A %n página selecionada.</numerusform>
+            <numerusform>As %n páginas selecionadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The one page.</source>
+        <translation>A única página.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n pages.</source>
+        <translation>
+            <numerusform>A %n página.</numerusform>
+            <numerusform>Todas as %n páginas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Resolução</translation>
+    </message>
+    <message>
+        <source>Screen (100 dpi)</source>
+        <translation>Tela (100 dpi)</translation>
+    </message>
+    <message>
+        <source>Good (200 dpi)</source>
+        <translation>Boa (200 dpi)</translation>
+    </message>
+    <message>
+        <source>Print (300 dpi)</source>
+        <translation>Impressão (300 dpi)</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Exportar…</translation>
+    </message>
+    <message>
+        <source>Export Here</source>
+        <translation>Exportar aqui</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Exportando…</translation>
     </message>
 </context>
 <context>
     <name>FilePanels</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>PDFs and pictures (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDFs e imagens (%1)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>FileRow</name>
     <message>
         <source>Not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Não salvo</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
     </message>
 </context>
 <context>
     <name>FileWriting</name>
     <message>
         <source>“%1” couldn&apos;t be saved because the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar “%1” porque o disco está cheio.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because it is too large for that disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar “%1” porque ele é grande demais para esse disco.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because you don&apos;t have permission to write in that folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar “%1” porque você não tem permissão para gravar nessa pasta.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because that disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar “%1” porque esse disco é somente leitura.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because the name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar “%1” porque o nome é longo demais.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because its folder doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar “%1” porque a pasta dele não existe.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because a folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar “%1” porque há uma pasta com esse nome no caminho.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be saved (%2).</source>
+        <translation>Não foi possível salvar “%1” (%2).</translation>
     </message>
 </context>
 <context>
     <name>HomeView</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>Tamsel for Linux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel para Linux</translation>
     </message>
     <message>
         <source>PDF tools, signatures and stamps, QR codes. Private by design · 100% on-device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramentas de PDF, assinaturas e carimbos, códigos QR. Privado por design · 100% no dispositivo.</translation>
     </message>
     <message>
         <source>Sign &amp; Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Assinar e carimbar</translation>
     </message>
     <message>
         <source>Put your signature, initials or a company seal on any page, or on all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Coloque sua assinatura, rubrica ou carimbo da empresa em qualquer página, ou em todas.</translation>
     </message>
     <message>
         <source>Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>Comprimir</translation>
     </message>
     <message>
         <source>Original, Medium, Small, or up to the size a website or email asks for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Original, Médio, Pequeno ou até o tamanho que um site ou e-mail pede.</translation>
     </message>
     <message>
         <source>Merge PDFs</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar PDFs</translation>
     </message>
     <message>
         <source>Join PDFs and images in the order you set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Junte PDFs e imagens na ordem que você definir.</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Dividir</translation>
     </message>
     <message>
         <source>By page ranges like 1-3, 5, 8-10, every few pages or page by page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Por intervalos como 1-3, 5, 8-10, a cada tantas páginas ou página por página.</translation>
     </message>
     <message>
         <source>Read QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ler códigos QR</translation>
     </message>
     <message>
         <source>From pictures, screenshots and every page of a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>De imagens, capturas de tela e todas as páginas de um PDF.</translation>
     </message>
     <message>
         <source>Images to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens para PDF</translation>
     </message>
     <message>
         <source>Photos and scans as pages of one PDF, in name order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fotos e digitalizações como páginas de um único PDF, em ordem de nome.</translation>
     </message>
     <message>
         <source>No ads. No tracking. No account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sem anúncios. Sem rastreamento. Sem conta.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Arquivo</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir…</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como…</translation>
     </message>
     <message>
         <source>Close File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar arquivo</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;juda</translation>
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished">Sobre o Tamsel</translation>
+        <translation>Sobre o Tamsel</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Verificar atualizações…</translation>
     </message>
     <message>
         <source>Support the Developer…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apoiar o desenvolvedor…</translation>
     </message>
     <message>
         <source>Changes in %1 aren&apos;t saved. Use Save As… to keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>As alterações em %1 não foram salvas. Use “Salvar como…” para mantê-las.</translation>
     </message>
     <message>
         <source>Stop and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar e sair?</translation>
     </message>
     <message>
         <source>Tamsel is still working (%1). Quitting stops that work; nothing half-written is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tamsel ainda está trabalhando (%1). Sair interrompe esse trabalho; nada escrito pela metade é mantido.</translation>
     </message>
     <message>
         <source>Quit without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair sem salvar?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Quit Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair mesmo assim</translation>
+    </message>
+</context>
+<context>
+    <name>MergeView</name>
+    <message>
+        <source>1 page</source>
+        <translation>1 página</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n página</numerusform>
+            <numerusform>%n páginas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 arquivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n arquivo</numerusform>
+            <numerusform>%n arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drag to reorder</source>
+        <translation>Arraste para reordenar</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Remover da lista</translation>
+    </message>
+    <message>
+        <source>Merge PDFs</source>
+        <translation>Combinar PDFs</translation>
+    </message>
+    <message>
+        <source>Drop PDFs and images here, drag them into order, then Merge. Open files join as they are now, with their turns, removed pages and stamps.</source>
+        <translation>Solte PDFs e imagens aqui, arraste-os na ordem certa e combine. Arquivos abertos entram como estão agora, com giros, páginas removidas e carimbos.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message>
+        <source>Drop files to merge</source>
+        <translation>Solte arquivos para combinar</translation>
+    </message>
+    <message>
+        <source>Two or more PDFs or images</source>
+        <translation>Dois ou mais PDFs ou imagens</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Merge…</source>
+        <translation>Combinar…</translation>
+    </message>
+    <message>
+        <source>Add Files…</source>
+        <translation>Adicionar arquivos…</translation>
+    </message>
+</context>
+<context>
+    <name>NewStampMenu</name>
+    <message>
+        <source>From an Image File…</source>
+        <translation>De um arquivo de imagem…</translation>
+    </message>
+    <message>
+        <source>Draw with Trackpad or Mouse…</source>
+        <translation>Desenhar com trackpad ou mouse…</translation>
+    </message>
+    <message>
+        <source>Ready Stamps…</source>
+        <translation>Carimbos prontos…</translation>
+    </message>
+    <message>
+        <source>New Signature or Stamp</source>
+        <translation>Nova assinatura ou carimbo</translation>
+    </message>
+    <message>
+        <source>Choose a photo or scan of your signature or stamp</source>
+        <translation>Escolha uma foto ou digitalização da sua assinatura ou carimbo</translation>
+    </message>
+</context>
+<context>
+    <name>NewStampSheet</name>
+    <message>
+        <source>Draw Your Signature</source>
+        <translation>Desenhe sua assinatura</translation>
+    </message>
+    <message>
+        <source>Ready Stamps</source>
+        <translation>Carimbos prontos</translation>
+    </message>
+    <message>
+        <source>New Signature or Stamp</source>
+        <translation>Nova assinatura ou carimbo</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvar</translation>
+    </message>
+    <message>
+        <source>The checkerboard is what stays transparent on the page.</source>
+        <translation>O quadriculado é o que fica transparente na página.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Removing the paper…</source>
+        <translation>Removendo o papel…</translation>
+    </message>
+    <message>
+        <source>The signature or stamp couldn&apos;t be saved. Try again.</source>
+        <translation>Não foi possível salvar a assinatura ou o carimbo. Tente de novo.</translation>
     </message>
 </context>
 <context>
     <name>PDFEngine</name>
     <message>
         <source>A page of this file can&apos;t be read anymore. Open the file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma página deste arquivo não pode mais ser lida. Abra o arquivo de novo.</translation>
     </message>
     <message>
         <source>The PDF couldn&apos;t be made. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível criar o PDF. Tente de novo.</translation>
+    </message>
+</context>
+<context>
+    <name>PageGrid</name>
+    <message>
+        <source>Has signatures or stamps</source>
+        <translation>Tem assinaturas ou carimbos</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Girar para a esquerda</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Girar para a direita</translation>
+    </message>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation>Assinar e carimbar</translation>
+    </message>
+    <message>
+        <source>Extract…</source>
+        <translation>Extrair…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Apagar</translation>
+    </message>
+</context>
+<context>
+    <name>PageListModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Página %1</translation>
     </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
     <message>
         <source>“%1” is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” está bloqueado</translation>
     </message>
     <message>
         <source>That password didn&apos;t open it. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essa senha não abriu o arquivo. Tente de novo.</translation>
     </message>
     <message>
         <source>Enter its password to open it. The password stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite a senha para abri-lo. A senha fica neste computador.</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Senha</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSheet</name>
+    <message>
+        <source>Password</source>
+        <translation>Senha</translation>
+    </message>
+    <message>
+        <source>“%1” is protected with a password. Save a copy that opens without it, or a copy with a new one.</source>
+        <translation>“%1” está protegido por senha. Salve uma cópia que abra sem ela ou uma cópia com uma nova senha.</translation>
+    </message>
+    <message>
+        <source>Save a Copy without Password…</source>
+        <translation>Salvar uma cópia sem senha…</translation>
+    </message>
+    <message>
+        <source>Save a copy that asks for this password to open. Keep it somewhere safe: it can&apos;t be recovered.</source>
+        <translation>Salve uma cópia que pede esta senha para abrir. Guarde-a em local seguro: ela não pode ser recuperada.</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Nova senha</translation>
+    </message>
+    <message>
+        <source>Repeat password</source>
+        <translation>Repita a senha</translation>
+    </message>
+    <message>
+        <source>The passwords don&apos;t match.</source>
+        <translation>As senhas não coincidem.</translation>
+    </message>
+    <message>
+        <source>Save Protected Copy…</source>
+        <translation>Salvar cópia protegida…</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Salvando…</translation>
+    </message>
+    <message>
+        <source>%1 (protected)</source>
+        <extracomment>The name offered for the copy: %1 the document&apos;s name.</extracomment>
+        <translation>%1 (protegido)</translation>
+    </message>
+    <message>
+        <source>%1 (no password)</source>
+        <translation>%1 (sem senha)</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedStamp</name>
+    <message>
+        <source>Drag to turn</source>
+        <translation>Arraste para girar</translation>
+    </message>
+    <message>
+        <source>Drag to resize</source>
+        <translation>Arraste para redimensionar</translation>
     </message>
 </context>
 <context>
@@ -655,340 +1154,543 @@
     <message>
         <source>The tool didn&apos;t answer in time.</source>
         <extracomment>Error when a command-line tool times out</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>A ferramenta não respondeu a tempo.</translation>
     </message>
     <message>
         <source>Exit code %1</source>
         <extracomment>Error of a command-line tool that gave no message</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Código de saída %1</translation>
     </message>
 </context>
 <context>
     <name>ReadyStamp</name>
     <message>
         <source>APPROVED</source>
-        <translation type="unfinished"></translation>
+        <translation>APROVADO</translation>
     </message>
     <message>
         <source>PAID</source>
-        <translation type="unfinished"></translation>
+        <translation>PAGO</translation>
     </message>
     <message>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>CÓPIA</translation>
     </message>
     <message>
         <source>CONFIDENTIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>CONFIDENCIAL</translation>
     </message>
     <message>
         <source>DRAFT</source>
-        <translation type="unfinished"></translation>
+        <translation>RASCUNHO</translation>
     </message>
     <message>
         <source>RECEIVED</source>
-        <translation type="unfinished"></translation>
+        <translation>RECEBIDO</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyStampsPicker</name>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>Add today&apos;s date</source>
+        <translation>Adicionar a data de hoje</translation>
+    </message>
+    <message>
+        <source>Your own word, like PAID IN CASH</source>
+        <translation>Sua própria palavra, como PAGO EM DINHEIRO</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Adicionar</translation>
     </message>
 </context>
 <context>
     <name>RootView</name>
     <message>
         <source>Support Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Apoiar o Tamsel</translation>
     </message>
     <message>
         <source>Support the developer</source>
-        <translation type="unfinished"></translation>
+        <translation>Apoiar o desenvolvedor</translation>
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished">Sobre o Tamsel</translation>
+        <translation>Sobre o Tamsel</translation>
     </message>
     <message>
         <source>About, updates, privacy and support</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sign &amp; Stamp is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The page view is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Merging is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stamp library is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reading codes is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This panel is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This tool is not available yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre, atualizações, privacidade e apoio</translation>
     </message>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>Something went wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Algo deu errado</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save changes to “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar as alterações em “%1”?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you close it without saving. The original file stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suas alterações serão perdidas se você fechar sem salvar. O arquivo original fica como estava.</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como…</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Não salvar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>Sharing</name>
     <message>
         <source>Email…</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail…</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar link</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Link copiado</translation>
     </message>
 </context>
 <context>
     <name>SidebarView</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>by Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>por Vornel Apps</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Início</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivos</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir…</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferramentas</translation>
     </message>
     <message>
         <source>Merge PDFs</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinar PDFs</translation>
     </message>
     <message>
         <source>Signatures &amp; Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Assinaturas e carimbos</translation>
     </message>
     <message>
         <source>QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Códigos QR</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvar como…</translation>
     </message>
     <message>
         <source>Add to Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Adicionar à combinação</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
+    <name>SignView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Back to all pages</source>
+        <translation>Voltar para todas as páginas</translation>
+    </message>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation>Assinar e carimbar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Salvar como…</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Página anterior</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Próxima página</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>SplitSheet</name>
+    <message>
+        <source>Split “%1”</source>
+        <translation>Dividir “%1”</translation>
+    </message>
+    <message>
+        <source>By page ranges</source>
+        <translation>Por intervalos de páginas</translation>
+    </message>
+    <message>
+        <source>Every few pages</source>
+        <translation>A cada tantas páginas</translation>
+    </message>
+    <message>
+        <source>Page by page</source>
+        <translation>Página por página</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Dividir</translation>
+    </message>
+    <message>
+        <source>For example: 1-3, 5, 8-10</source>
+        <translation>Por exemplo: 1-3, 5, 8-10</translation>
+    </message>
+    <message>
+        <source>Each range becomes its own PDF. Pages 1 to %1.</source>
+        <translation>Cada intervalo vira um PDF próprio. Páginas 1 a %1.</translation>
+    </message>
+    <message>
+        <source>Pages per file</source>
+        <translation>Páginas por arquivo</translation>
+    </message>
+    <message numerus="yes">
+        <source>Each of the %n pages becomes its own PDF.</source>
+        <translation>
+            <numerusform>A %n página vira um PDF próprio.</numerusform>
+            <numerusform>Cada uma das %n páginas vira um PDF próprio.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split…</source>
+        <translation>Dividir…</translation>
+    </message>
+    <message numerus="yes">
+        <source>A new file every %n pages</source>
+        <translation>
+            <numerusform>Um novo arquivo a cada %n página</numerusform>
+            <numerusform>Um novo arquivo a cada %n páginas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Makes %n files: %1</source>
+        <translation>
+            <numerusform>Cria %n arquivo: %1</numerusform>
+            <numerusform>Cria %n arquivos: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Use page numbers from 1 to %1, like 1-3, 5.</source>
+        <translation>Use números de página de 1 a %1, como 1-3, 5.</translation>
+    </message>
+    <message>
+        <source>Split Here</source>
+        <translation>Dividir aqui</translation>
+    </message>
+    <message>
+        <source>Splitting…</source>
+        <translation>Dividindo…</translation>
     </message>
 </context>
 <context>
     <name>StampLibrary</name>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Assinatura</translation>
     </message>
     <message>
         <source>Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Carimbo</translation>
     </message>
     <message>
         <source>The signature or stamp couldn&apos;t be saved. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a assinatura ou o carimbo. Tente de novo.</translation>
     </message>
     <message>
         <source>The change couldn&apos;t be saved. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar a alteração. Tente de novo.</translation>
+    </message>
+</context>
+<context>
+    <name>StampLibraryPanel</name>
+    <message>
+        <source>Put on this page</source>
+        <translation>Colocar nesta página</translation>
+    </message>
+    <message>
+        <source>Signatures &amp; Stamps</source>
+        <translation>Assinaturas e carimbos</translation>
+    </message>
+    <message>
+        <source>Add your signature or a company seal once; it stays in Tamsel on this computer for every document.</source>
+        <translation>Adicione sua assinatura ou o carimbo da empresa uma vez; ela fica no Tamsel neste computador para todos os documentos.</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Ângulo</translation>
+    </message>
+    <message>
+        <source>Add to All Pages</source>
+        <translation>Adicionar a todas as páginas</translation>
+    </message>
+    <message>
+        <source>Remove from Page</source>
+        <translation>Remover da página</translation>
     </message>
 </context>
 <context>
     <name>StampMaker</name>
     <message>
         <source>This image can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta imagem não pode ser lida.</translation>
     </message>
     <message>
         <source>No signature or stamp found. Try a photo of it on white paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma assinatura ou carimbo encontrado. Tente uma foto sobre papel branco.</translation>
+    </message>
+</context>
+<context>
+    <name>StampsView</name>
+    <message>
+        <source>Rename or delete</source>
+        <translation>Renomear ou apagar</translation>
+    </message>
+    <message>
+        <source>Rename or delete “%1”</source>
+        <translation>Renomear ou apagar “%1”</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Renomear…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Apagar…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Renomear</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Signatures &amp; Stamps</source>
+        <translation>Assinaturas e carimbos</translation>
+    </message>
+    <message>
+        <source>Your signature, initials or a company seal, with the paper removed automatically. They stay only on this computer. Tamsel puts your own images on documents; it doesn&apos;t make a signature legally binding by itself.</source>
+        <translation>Sua assinatura, rubrica ou carimbo da empresa, com o papel removido automaticamente. Eles ficam só neste computador. O Tamsel coloca suas próprias imagens em documentos; isso, por si só, não torna uma assinatura juridicamente válida.</translation>
+    </message>
+    <message>
+        <source>No signatures or stamps yet</source>
+        <translation>Nenhuma assinatura ou carimbo ainda</translation>
+    </message>
+    <message>
+        <source>Sign a white sheet of paper or stamp it, then take a photo of it and choose the photo or a scan. You can also draw with the trackpad or pick a ready stamp like PAID or APPROVED.</source>
+        <translation>Assine ou carimbe uma folha de papel branco, tire uma foto e escolha a foto ou uma digitalização. Você também pode desenhar com o trackpad ou escolher um carimbo pronto como PAGO ou APROVADO.</translation>
+    </message>
+    <message>
+        <source>Tamsel</source>
+        <translation>Tamsel</translation>
+    </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>Apagar “%1”?</translation>
+    </message>
+    <message>
+        <source>It also leaves pages open in Tamsel. Files you already saved keep it.</source>
+        <translation>Ele também sai das páginas abertas no Tamsel. Arquivos que você já salvou o mantêm.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Apagar</translation>
     </message>
 </context>
 <context>
     <name>SupportView</name>
     <message>
         <source>Done! Support Tamsel?</source>
-        <translation type="unfinished"></translation>
+        <translation>Pronto! Apoiar o Tamsel?</translation>
     </message>
     <message>
         <source>Support Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Apoiar o Tamsel</translation>
     </message>
     <message>
         <source>Tamsel is free: no ads, no tracking, no subscription. If it saved you time, you can thank the developer with crypto. Any amount helps keep it free.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tamsel é grátis: sem anúncios, sem rastreamento, sem assinatura. Se ele economizou seu tempo, você pode agradecer ao desenvolvedor com cripto. Qualquer valor ajuda a mantê-lo grátis.</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Rede</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço</translation>
     </message>
     <message>
         <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta cópia do Tamsel foi compilada sem endereço para esta rede.</translation>
     </message>
     <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Envie apenas pelas redes listadas acima. Moedas enviadas por outra rede não podem ser recuperadas.</translation>
     </message>
     <message>
         <source>The same addresses are on %1/donate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Os mesmos endereços estão em %1/donate.</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora não</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluído</translation>
     </message>
     <message>
         <source>QR code of the %1 address</source>
-        <translation type="unfinished"></translation>
+        <translation>Código QR do endereço %1</translation>
     </message>
     <message>
         <source>Address copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Endereço copiado</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado</translation>
     </message>
     <message>
         <source>Copy Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar endereço</translation>
     </message>
 </context>
 <context>
     <name>TellAFriendView</name>
     <message>
         <source>Tell a friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Indicar a um amigo</translation>
     </message>
     <message>
         <source>Like Tamsel? Tell a friend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gostou do Tamsel? Indique a um amigo.</translation>
     </message>
     <message>
         <source>Tamsel is free: no ads, no tracking. We don&apos;t buy ads, so friends telling friends is how people find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>O Tamsel é grátis: sem anúncios, sem rastreamento. Não compramos anúncios, então as pessoas o conhecem porque amigos contam para amigos.</translation>
     </message>
     <message>
         <source>Your friend gets this message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seu amigo vai receber esta mensagem:</translation>
     </message>
     <message>
         <source>You choose the app and the friend; we never see who.</source>
-        <translation type="unfinished"></translation>
+        <translation>Você escolhe o app e o amigo; nós nunca vemos quem.</translation>
     </message>
     <message>
         <source>Share…</source>
-        <translation type="unfinished"></translation>
+        <translation>Compartilhar…</translation>
     </message>
     <message>
         <source>Tamsel for Linux: free PDF tools, signatures and stamps, QR codes. Everything stays on your computer.</source>
         <comment>The message shared with a friend, followed by the link to the app&apos;s page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel para Linux: ferramentas de PDF grátis, assinaturas e carimbos, códigos QR. Tudo fica no seu computador.</translation>
     </message>
     <message>
         <source>Message copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Mensagem copiada</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado</translation>
     </message>
     <message>
         <source>Copy Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar mensagem</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Concluído</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Agora não</translation>
     </message>
 </context>
 <context>
     <name>ToastView</name>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar na pasta</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSheetFrame</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -996,28 +1698,28 @@
     <message>
         <source>The update information isn&apos;t available right now. Try again later.</source>
         <extracomment>Check for Updates error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>As informações de atualização não estão disponíveis agora. Tente mais tarde.</translation>
     </message>
     <message>
         <source>Couldn&apos;t check for updates: %1</source>
         <extracomment>Check for Updates error. The placeholder is the system&apos;s error message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível verificar atualizações: %1</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler os dados porque eles não estão no formato correto.</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível ler os dados porque eles estão faltando.</translation>
     </message>
     <message>
         <source>The update information is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>As informações de atualização são grandes demais.</translation>
     </message>
     <message>
         <source>The request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>A solicitação expirou.</translation>
     </message>
 </context>
 </TS>

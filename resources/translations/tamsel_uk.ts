@@ -9,23 +9,23 @@
     </message>
     <message>
         <source>Tamsel for Linux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel для Linux</translation>
     </message>
     <message>
         <source>Version %1 (%2) · by Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Версія %1 (%2) · Vornel Apps</translation>
     </message>
     <message>
         <source>Help &amp; legal</source>
-        <translation type="unfinished"></translation>
+        <translation>Довідка та правова інформація</translation>
     </message>
     <message>
         <source>Follow us</source>
-        <translation type="unfinished"></translation>
+        <translation>Ми в соцмережах</translation>
     </message>
     <message>
         <source>More from Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Більше від Vornel Apps</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -49,296 +49,307 @@
     </message>
     <message>
         <source>Free, with optional support</source>
-        <translation type="unfinished"></translation>
+        <translation>Безкоштовно, підтримка за бажанням</translation>
     </message>
     <message>
         <source>No ads, no tracking, no account, no subscription. Everything runs on your computer. If Tamsel helps, you can support the developer with crypto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Без реклами, без стеження, без облікового запису, без підписки. Усе працює на вашому комп’ютері. Якщо Tamsel вам допомагає, ви можете підтримати розробника криптовалютою.</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Підтримати</translation>
     </message>
     <message>
         <source>Tell a friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Розповісти другові</translation>
     </message>
     <message>
         <source>Tamsel spends nothing on ads, so people telling people is how it grows. Share a link to its page; nothing is sent unless you choose where.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel нічого не витрачає на рекламу: про нього дізнаються, коли люди розповідають одне одному. Поділіться посиланням на його сторінку — нічого не надсилається, доки ви самі не оберете куди.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Поділитися</translation>
     </message>
     <message>
         <source>Write to Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Написати в підтримку</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Політика конфіденційності</translation>
     </message>
     <message>
         <source>Terms of Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Умови використання</translation>
     </message>
     <message>
         <source>X (developer)</source>
         <comment>Link to the developer&apos;s account on X</comment>
-        <translation type="unfinished"></translation>
+        <translation>X (розробник)</translation>
     </message>
     <message>
         <source>Our other apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Інші наші застосунки</translation>
     </message>
     <message>
         <source>Tamsel checks only when you ask. It reads one file on %1 and sends nothing about your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel перевіряє оновлення, лише коли ви просите. Він читає один файл на %1 і нічого не надсилає про ваш комп’ютер.</translation>
     </message>
     <message>
         <source>You have the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>У вас остання версія.</translation>
     </message>
     <message>
         <source>Version %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Доступна версія %1.</translation>
     </message>
     <message>
         <source>Downloading and checking the update…</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантаження та перевірка оновлення…</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Завантажити</translation>
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart. Save or close the files with changes first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel перейде на нову мову після перезапуску. Спершу збережіть або закрийте змінені файли.</translation>
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel перейде на нову мову після перезапуску.</translation>
     </message>
 </context>
 <context>
     <name>AppModel</name>
     <message>
         <source>There&apos;s no picture on the clipboard. Copy a screenshot or an image first.</source>
-        <translation type="unfinished"></translation>
+        <translation>У буфері обміну немає зображення. Спершу скопіюйте знімок екрана або зображення.</translation>
     </message>
     <message>
         <source>A file needs at least one page. To get rid of it, close the file.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Added to all %1 pages</source>
-        <translation type="unfinished"></translation>
+        <translation>У файлі має бути принаймні одна сторінка. Щоб позбутися файлу, закрийте його.</translation>
     </message>
     <message>
         <source>Tamsel opens PDFs and images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel відкриває PDF і зображення.</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдається відкрити «%1».</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be opened. It may be damaged or not a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдається відкрити «%1». Можливо, файл пошкоджено або це не PDF.</translation>
     </message>
     <message>
         <source>Choose PDFs or images</source>
-        <translation type="unfinished"></translation>
+        <translation>Виберіть PDF або зображення</translation>
     </message>
     <message>
         <source>Saved “%1”</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Saved %1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» збережено</translation>
     </message>
     <message>
         <source>“%1” is open in Tamsel, so it can&apos;t be replaced. Save under another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» відкрито в Tamsel, тому його не можна замінити. Збережіть під іншою назвою.</translation>
     </message>
     <message>
         <source>“%1” wasn&apos;t saved because another task was still running. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>signed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>edited</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не збережено: ще виконувалося інше завдання. Повторіть, коли воно завершиться.</translation>
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Збереження…</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be used as a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» не можна використати як назву файлу.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because the name is too long.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>merged</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти «%1»: назва задовга.</translation>
     </message>
     <message>
         <source>Merging…</source>
-        <translation type="unfinished"></translation>
+        <translation>Об’єднання…</translation>
+    </message>
+    <message>
+        <source>%1 (pages %2)</source>
+        <extracomment>The name offered for a file of some pages: %1 the document&apos;s name, %2 the page numbers (&quot;1-3, 5&quot;).</extracomment>
+        <translation>%1 (сторінки %2)</translation>
+    </message>
+    <message>
+        <source>%1 (merged)</source>
+        <extracomment>The name offered for the merged file: %1 the first file&apos;s name.</extracomment>
+        <translation>%1 (об’єднаний)</translation>
+    </message>
+    <message>
+        <source>%1 (signed)</source>
+        <extracomment>The name offered when saving: %1 the document&apos;s name.</extracomment>
+        <translation>%1 (підписаний)</translation>
+    </message>
+    <message>
+        <source>%1 (edited)</source>
+        <translation>%1 (змінений)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Added to all %n pages</source>
+        <translation>
+            <numerusform>Додано на всі %n сторінку</numerusform>
+            <numerusform>Додано на всі %n сторінки</numerusform>
+            <numerusform>Додано на всі %n сторінок</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n files</source>
+        <translation>
+            <numerusform>Збережено %n файл</numerusform>
+            <numerusform>Збережено %n файли</numerusform>
+            <numerusform>Збережено %n файлів</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>BusyOverlay</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
     <name>CodeCard</name>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Посилання</translation>
     </message>
     <message>
         <source>Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Контакт</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Подія</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Телефон</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Повідомлення</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Ел. пошта</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Місце</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Книга</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Товар</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Текст</translation>
     </message>
     <message>
         <source>%1, page %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, сторінка %2</translation>
     </message>
     <message>
         <source>Not encrypted: the address starts with http, not https.</source>
-        <translation type="unfinished"></translation>
+        <translation>Без шифрування: адреса починається з http, а не з https.</translation>
     </message>
     <message>
         <source>A bare number instead of a site name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Голе число замість назви сайту.</translation>
     </message>
     <message>
         <source>“%1” is not the site. The real site is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» — це не той сайт. Справжній сайт — %2.</translation>
     </message>
     <message>
         <source>Letters from different alphabets: this address can imitate another site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Літери з різних абеток: ця адреса може видавати себе за інший сайт.</translation>
     </message>
     <message>
         <source>Special characters in the name can imitate another site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Спеціальні символи в назві можуть імітувати інший сайт.</translation>
     </message>
     <message>
         <source>Looks like %1, but the real site is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Схоже на %1, але справжній сайт — %2.</translation>
     </message>
     <message>
         <source>The real site is %1, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Справжній сайт — %1, а не %2.</translation>
     </message>
     <message>
         <source>A short link hides where it leads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Коротке посилання приховує, куди воно веде.</translation>
     </message>
     <message>
         <source>Real site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Справжній сайт: %1</translation>
     </message>
     <message>
         <source>Open in Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити в браузері</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати посилання</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Мережа</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>Copy Network Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати назву мережі</translation>
     </message>
     <message>
         <source>Copy Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати пароль</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопійовано</translation>
     </message>
 </context>
 <context>
     <name>CodeReading</name>
     <message>
         <source>Pasted image</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставлене зображення</translation>
     </message>
     <message>
         <source>No codes found in “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>У «%1» коди не знайдено.</translation>
     </message>
     <message>
         <source>No codes found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Коди не знайдено.</translation>
     </message>
 </context>
 <context>
@@ -346,308 +357,804 @@
     <message>
         <source>Barcode</source>
         <extracomment>Card title of a code whose kind is unknown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Штрихкод</translation>
     </message>
 </context>
 <context>
     <name>CodesDropZone</name>
     <message>
         <source>Drop a picture or PDF here</source>
-        <translation type="unfinished"></translation>
+        <translation>Перетягніть сюди зображення або PDF</translation>
     </message>
     <message>
         <source>Or copy a screenshot (Print Screen) and paste it with Ctrl+V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Або зробіть знімок екрана (Print Screen) і вставте його за допомогою Ctrl+V.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставити</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити…</translation>
     </message>
 </context>
 <context>
     <name>CodesView</name>
     <message>
         <source>QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-коди</translation>
     </message>
     <message>
         <source>Read QR codes and barcodes from pictures, screenshots and every page of a PDF. Everything is read on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитуйте QR-коди та штрихкоди із зображень, знімків екрана й кожної сторінки PDF. Усе розпізнається на цьому комп’ютері.</translation>
     </message>
     <message>
         <source>Reading…</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитування…</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Зупинити</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Знайдено</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Очистити</translation>
     </message>
     <message>
-        <source>Try a sharper or larger picture.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 Try a sharper or larger picture.</source>
+        <extracomment>%1 says why no code was found in the picture.</extracomment>
+        <translation>%1 Спробуйте чіткіше або більше зображення.</translation>
+    </message>
+</context>
+<context>
+    <name>CompressSheet</name>
+    <message>
+        <source>Compress “%1”</source>
+        <translation>Стиснути «%1»</translation>
+    </message>
+    <message>
+        <source>Sizes are measured on this computer: the file you save is exactly this size.</source>
+        <translation>Розміри виміряно на цьому комп’ютері: збережений файл матиме саме такий розмір.</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Оригінал</translation>
+    </message>
+    <message>
+        <source>As it is now</source>
+        <translation>Без змін</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Середній</translation>
+    </message>
+    <message>
+        <source>Sharp text, fits most email</source>
+        <translation>Чіткий текст, підходить для більшості листів</translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Малий</translation>
+    </message>
+    <message>
+        <source>The smallest readable file</source>
+        <translation>Найменший придатний для читання файл</translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation>Зберегти…</translation>
+    </message>
+    <message>
+        <source>For websites and forms with a size limit</source>
+        <translation>Для сайтів і форм з обмеженням розміру</translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation>Обмеження</translation>
+    </message>
+    <message>
+        <source>To fit, the pages became pictures: text in this copy can&apos;t be selected or searched. The original keeps its text.</source>
+        <translation>Щоб вкластися, сторінки перетворено на зображення: текст у цій копії не можна виділити чи знайти пошуком. В оригіналі текст залишається.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Зображення в цьому PDF майже не зменшити, зберігши текст. Варіант «До N МБ» може перетворити сторінки на зображення, якщо інакше не вкластися.</translation>
+    </message>
+    <message>
+        <source>Up to %1</source>
+        <translation>До %1</translation>
+    </message>
+    <message>
+        <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
+        <translation>Менше ніж %1 не виходить. Найменший розмір, який може зробити Tamsel, — %2.</translation>
     </message>
 </context>
 <context>
     <name>Compression</name>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 МБ</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentView</name>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation>Підпис і печатка</translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation>Стиснути</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Розділити</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Insert, extract, export as images, merge</source>
+        <translation>Вставити, витягти, експортувати як зображення, об’єднати</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Ще</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Зберегти як…</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Повернути ліворуч</translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation>Повернути ліворуч</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Повернути праворуч</translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation>Повернути праворуч</translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation>Видалити сторінки</translation>
+    </message>
+    <message>
+        <source>Delete the selected pages</source>
+        <translation>Видалити вибрані сторінки</translation>
+    </message>
+    <message>
+        <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
+        <translation>Перетягуйте, щоб змінити порядок. Перетягніть PDF або зображення, щоб додати сторінки. «Зберегти як…» створює новий файл, оригінал залишається без змін.</translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation>1 сторінка</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n сторінка</numerusform>
+            <numerusform>%n сторінки</numerusform>
+            <numerusform>%n сторінок</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation>
+            <numerusform>вибрано %n</numerusform>
+            <numerusform>вибрано %n</numerusform>
+            <numerusform>вибрано %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation>пароль</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>не збережено</translation>
+    </message>
+    <message>
+        <source>Insert Pages from Files…</source>
+        <translation>Вставити сторінки з файлів…</translation>
+    </message>
+    <message>
+        <source>Extract All Pages…</source>
+        <translation>Витягти всі сторінки…</translation>
+    </message>
+    <message>
+        <source>Extract Selected Pages…</source>
+        <translation>Витягти вибрані сторінки…</translation>
+    </message>
+    <message>
+        <source>Export Pages as Images…</source>
+        <translation>Експортувати сторінки як зображення…</translation>
+    </message>
+    <message>
+        <source>Add to Merge</source>
+        <translation>Додати до об’єднання</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingPad</name>
+    <message>
+        <source>Blue</source>
+        <translation>Синій</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Чорний</translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation>Чорнило</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Use This Signature</source>
+        <translation>Використати цей підпис</translation>
     </message>
 </context>
 <context>
     <name>DropZone</name>
     <message>
         <source>Drop PDFs or images here</source>
-        <translation type="unfinished"></translation>
+        <translation>Перетягніть сюди PDF або зображення</translation>
     </message>
     <message>
         <source>or click to open. Images become pages of a new PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>або клацніть, щоб відкрити. Зображення стануть сторінками нового PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImagesSheet</name>
+    <message>
+        <source>%1 page %2</source>
+        <extracomment>The name of one exported picture: %1 the document&apos;s name, %2 the page number.</extracomment>
+        <translation>%1 сторінка %2</translation>
+    </message>
+    <message>
+        <source>Export Pages as Images</source>
+        <translation>Експорт сторінок як зображень</translation>
+    </message>
+    <message>
+        <source>The selected page.</source>
+        <translation>Вибрана сторінка.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n selected pages.</source>
+        <translation>
+            <numerusform>%n вибрана сторінка.</numerusform>
+            <numerusform>%n вибрані сторінки.</numerusform>
+            <numerusform>%n вибраних сторінок.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The one page.</source>
+        <translation>Єдина сторінка.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n pages.</source>
+        <translation>
+            <numerusform>Усі сторінки (%n).</numerusform>
+            <numerusform>Усі %n сторінки.</numerusform>
+            <numerusform>Усі %n сторінок.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation>Формат</translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation>Роздільність</translation>
+    </message>
+    <message>
+        <source>Screen (100 dpi)</source>
+        <translation>Екран (100 dpi)</translation>
+    </message>
+    <message>
+        <source>Good (200 dpi)</source>
+        <translation>Добра (200 dpi)</translation>
+    </message>
+    <message>
+        <source>Print (300 dpi)</source>
+        <translation>Друк (300 dpi)</translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation>Експортувати…</translation>
+    </message>
+    <message>
+        <source>Export Here</source>
+        <translation>Експортувати сюди</translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
+        <translation>Експорт…</translation>
     </message>
 </context>
 <context>
     <name>FilePanels</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити</translation>
     </message>
     <message>
         <source>PDFs and pictures (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF і зображення (%1)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>FileRow</name>
     <message>
         <source>Not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Не збережено</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити</translation>
     </message>
 </context>
 <context>
     <name>FileWriting</name>
     <message>
         <source>“%1” couldn&apos;t be saved because the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти «%1»: диск заповнено.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because it is too large for that disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти «%1»: файл завеликий для цього диска.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because you don&apos;t have permission to write in that folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти «%1»: немає дозволу на запис у цю теку.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because that disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти «%1»: диск доступний лише для читання.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because the name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти «%1»: назва задовга.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because its folder doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти «%1»: теки не існує.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because a folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти «%1»: заважає тека з такою самою назвою.</translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be saved (%2).</source>
+        <translation>Не вдалося зберегти «%1» (%2).</translation>
     </message>
 </context>
 <context>
     <name>HomeView</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>Tamsel for Linux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel для Linux</translation>
     </message>
     <message>
         <source>PDF tools, signatures and stamps, QR codes. Private by design · 100% on-device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Інструменти PDF, підписи й печатки, QR-коди. Приватність за задумом · 100 % на пристрої.</translation>
     </message>
     <message>
         <source>Sign &amp; Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Підпис і печатка</translation>
     </message>
     <message>
         <source>Put your signature, initials or a company seal on any page, or on all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поставте підпис, ініціали або печатку компанії на будь-яку сторінку чи одразу на всі.</translation>
     </message>
     <message>
         <source>Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>Стиснути</translation>
     </message>
     <message>
         <source>Original, Medium, Small, or up to the size a website or email asks for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Оригінал, середній, малий або до розміру, якого вимагає сайт чи пошта.</translation>
     </message>
     <message>
         <source>Merge PDFs</source>
-        <translation type="unfinished"></translation>
+        <translation>Об’єднати PDF</translation>
     </message>
     <message>
         <source>Join PDFs and images in the order you set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Поєднайте PDF і зображення в потрібному порядку.</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Розділити</translation>
     </message>
     <message>
         <source>By page ranges like 1-3, 5, 8-10, every few pages or page by page.</source>
-        <translation type="unfinished"></translation>
+        <translation>За діапазонами сторінок на кшталт 1-3, 5, 8-10, через кожні кілька сторінок або посторінково.</translation>
     </message>
     <message>
         <source>Read QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Зчитати QR-коди</translation>
     </message>
     <message>
         <source>From pictures, screenshots and every page of a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Із зображень, знімків екрана й кожної сторінки PDF.</translation>
     </message>
     <message>
         <source>Images to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Зображення в PDF</translation>
     </message>
     <message>
         <source>Photos and scans as pages of one PDF, in name order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Фото та скани як сторінки одного PDF, за порядком назв.</translation>
     </message>
     <message>
         <source>No ads. No tracking. No account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Без реклами. Без стеження. Без облікового запису.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити…</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти як…</translation>
     </message>
     <message>
         <source>Close File</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити файл</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Вийти</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Довідка</translation>
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished">Про Tamsel</translation>
+        <translation>Про Tamsel</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Перевірити оновлення…</translation>
     </message>
     <message>
         <source>Support the Developer…</source>
-        <translation type="unfinished"></translation>
+        <translation>Підтримати розробника…</translation>
     </message>
     <message>
         <source>Changes in %1 aren&apos;t saved. Use Save As… to keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Зміни в %1 не збережено. Щоб їх зберегти, скористайтеся «Зберегти як…».</translation>
     </message>
     <message>
         <source>Stop and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Зупинити й вийти?</translation>
     </message>
     <message>
         <source>Tamsel is still working (%1). Quitting stops that work; nothing half-written is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel ще працює (%1). Вихід зупинить цю роботу; нічого недописаного не залишиться.</translation>
     </message>
     <message>
         <source>Quit without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Вийти без збереження?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Quit Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Усе одно вийти</translation>
+    </message>
+</context>
+<context>
+    <name>MergeView</name>
+    <message>
+        <source>1 page</source>
+        <translation>1 сторінка</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation>
+            <numerusform>%n сторінка</numerusform>
+            <numerusform>%n сторінки</numerusform>
+            <numerusform>%n сторінок</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation>1 файл</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation>
+            <numerusform>%n файл</numerusform>
+            <numerusform>%n файли</numerusform>
+            <numerusform>%n файлів</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drag to reorder</source>
+        <translation>Перетягніть, щоб змінити порядок</translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation>Прибрати зі списку</translation>
+    </message>
+    <message>
+        <source>Merge PDFs</source>
+        <translation>Об’єднати PDF</translation>
+    </message>
+    <message>
+        <source>Drop PDFs and images here, drag them into order, then Merge. Open files join as they are now, with their turns, removed pages and stamps.</source>
+        <translation>Перетягніть сюди PDF і зображення, розставте їх у потрібному порядку й об’єднайте. Відкриті файли ввійдуть такими, якими вони є зараз: з поворотами, видаленими сторінками та печатками.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Додати</translation>
+    </message>
+    <message>
+        <source>Drop files to merge</source>
+        <translation>Перетягніть файли для об’єднання</translation>
+    </message>
+    <message>
+        <source>Two or more PDFs or images</source>
+        <translation>Два чи більше PDF або зображень</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Merge…</source>
+        <translation>Об’єднати…</translation>
+    </message>
+    <message>
+        <source>Add Files…</source>
+        <translation>Додати файли…</translation>
+    </message>
+</context>
+<context>
+    <name>NewStampMenu</name>
+    <message>
+        <source>From an Image File…</source>
+        <translation>З файлу зображення…</translation>
+    </message>
+    <message>
+        <source>Draw with Trackpad or Mouse…</source>
+        <translation>Намалювати тачпадом або мишею…</translation>
+    </message>
+    <message>
+        <source>Ready Stamps…</source>
+        <translation>Готові штампи…</translation>
+    </message>
+    <message>
+        <source>New Signature or Stamp</source>
+        <translation>Новий підпис або печатка</translation>
+    </message>
+    <message>
+        <source>Choose a photo or scan of your signature or stamp</source>
+        <translation>Виберіть фото або скан вашого підпису чи печатки</translation>
+    </message>
+</context>
+<context>
+    <name>NewStampSheet</name>
+    <message>
+        <source>Draw Your Signature</source>
+        <translation>Намалюйте підпис</translation>
+    </message>
+    <message>
+        <source>Ready Stamps</source>
+        <translation>Готові штампи</translation>
+    </message>
+    <message>
+        <source>New Signature or Stamp</source>
+        <translation>Новий підпис або печатка</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>The checkerboard is what stays transparent on the page.</source>
+        <translation>Шаховий фон — це те, що залишиться прозорим на сторінці.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>Removing the paper…</source>
+        <translation>Видалення тла паперу…</translation>
+    </message>
+    <message>
+        <source>The signature or stamp couldn&apos;t be saved. Try again.</source>
+        <translation>Не вдалося зберегти підпис або печатку. Спробуйте ще раз.</translation>
     </message>
 </context>
 <context>
     <name>PDFEngine</name>
     <message>
         <source>A page of this file can&apos;t be read anymore. Open the file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Сторінку цього файлу більше не вдається прочитати. Відкрийте файл знову.</translation>
     </message>
     <message>
         <source>The PDF couldn&apos;t be made. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося створити PDF. Спробуйте ще раз.</translation>
+    </message>
+</context>
+<context>
+    <name>PageGrid</name>
+    <message>
+        <source>Has signatures or stamps</source>
+        <translation>Є підписи або печатки</translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Повернути ліворуч</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Повернути праворуч</translation>
+    </message>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation>Підпис і печатка</translation>
+    </message>
+    <message>
+        <source>Extract…</source>
+        <translation>Витягти…</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
+    </message>
+</context>
+<context>
+    <name>PageListModel</name>
+    <message>
+        <source>Page %1</source>
+        <translation>Сторінка %1</translation>
     </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
     <message>
         <source>“%1” is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» захищено</translation>
     </message>
     <message>
         <source>That password didn&apos;t open it. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цей пароль не підійшов. Спробуйте ще раз.</translation>
     </message>
     <message>
         <source>Enter its password to open it. The password stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Введіть пароль, щоб відкрити файл. Пароль залишається на цьому комп’ютері.</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Пароль</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSheet</name>
+    <message>
+        <source>Password</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>“%1” is protected with a password. Save a copy that opens without it, or a copy with a new one.</source>
+        <translation>«%1» захищено паролем. Збережіть копію, яка відкривається без пароля, або копію з новим паролем.</translation>
+    </message>
+    <message>
+        <source>Save a Copy without Password…</source>
+        <translation>Зберегти копію без пароля…</translation>
+    </message>
+    <message>
+        <source>Save a copy that asks for this password to open. Keep it somewhere safe: it can&apos;t be recovered.</source>
+        <translation>Збережіть копію, яка запитуватиме цей пароль під час відкриття. Зберігайте його в надійному місці: відновити його неможливо.</translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation>Новий пароль</translation>
+    </message>
+    <message>
+        <source>Repeat password</source>
+        <translation>Повторіть пароль</translation>
+    </message>
+    <message>
+        <source>The passwords don&apos;t match.</source>
+        <translation>Паролі не збігаються.</translation>
+    </message>
+    <message>
+        <source>Save Protected Copy…</source>
+        <translation>Зберегти захищену копію…</translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation>Збереження…</translation>
+    </message>
+    <message>
+        <source>%1 (protected)</source>
+        <extracomment>The name offered for the copy: %1 the document&apos;s name.</extracomment>
+        <translation>%1 (захищено)</translation>
+    </message>
+    <message>
+        <source>%1 (no password)</source>
+        <translation>%1 (без пароля)</translation>
+    </message>
+</context>
+<context>
+    <name>PlacedStamp</name>
+    <message>
+        <source>Drag to turn</source>
+        <translation>Потягніть, щоб повернути</translation>
+    </message>
+    <message>
+        <source>Drag to resize</source>
+        <translation>Потягніть, щоб змінити розмір</translation>
     </message>
 </context>
 <context>
@@ -655,340 +1162,546 @@
     <message>
         <source>The tool didn&apos;t answer in time.</source>
         <extracomment>Error when a command-line tool times out</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Програма не відповіла вчасно.</translation>
     </message>
     <message>
         <source>Exit code %1</source>
         <extracomment>Error of a command-line tool that gave no message</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Код завершення %1</translation>
     </message>
 </context>
 <context>
     <name>ReadyStamp</name>
     <message>
         <source>APPROVED</source>
-        <translation type="unfinished"></translation>
+        <translation>ЗАТВЕРДЖЕНО</translation>
     </message>
     <message>
         <source>PAID</source>
-        <translation type="unfinished"></translation>
+        <translation>ОПЛАЧЕНО</translation>
     </message>
     <message>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>КОПІЯ</translation>
     </message>
     <message>
         <source>CONFIDENTIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>КОНФІДЕНЦІЙНО</translation>
     </message>
     <message>
         <source>DRAFT</source>
-        <translation type="unfinished"></translation>
+        <translation>ЧЕРНЕТКА</translation>
     </message>
     <message>
         <source>RECEIVED</source>
-        <translation type="unfinished"></translation>
+        <translation>ОТРИМАНО</translation>
+    </message>
+</context>
+<context>
+    <name>ReadyStampsPicker</name>
+    <message>
+        <source>Red</source>
+        <translation>Червоний</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Синій</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Чорний</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Колір</translation>
+    </message>
+    <message>
+        <source>Add today&apos;s date</source>
+        <translation>Додати сьогоднішню дату</translation>
+    </message>
+    <message>
+        <source>Your own word, like PAID IN CASH</source>
+        <translation>Своє слово, наприклад ОПЛАЧЕНО ГОТІВКОЮ</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Додати</translation>
     </message>
 </context>
 <context>
     <name>RootView</name>
     <message>
         <source>Support Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Підтримати Tamsel</translation>
     </message>
     <message>
         <source>Support the developer</source>
-        <translation type="unfinished"></translation>
+        <translation>Підтримати розробника</translation>
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished">Про Tamsel</translation>
+        <translation>Про Tamsel</translation>
     </message>
     <message>
         <source>About, updates, privacy and support</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sign &amp; Stamp is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The page view is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Merging is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stamp library is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reading codes is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This panel is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This tool is not available yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Про програму, оновлення, конфіденційність і підтримка</translation>
     </message>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>Something went wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Щось пішло не так</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save changes to “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти зміни в «%1»?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you close it without saving. The original file stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Якщо закрити без збереження, зміни буде втрачено. Початковий файл залишиться таким, як був.</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти як…</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Не зберігати</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
     <name>Sharing</name>
     <message>
         <source>Email…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ел. пошта…</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати посилання</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Посилання скопійовано</translation>
     </message>
 </context>
 <context>
     <name>SidebarView</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>by Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>від Vornel Apps</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Головна</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Файли</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Відкрити…</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Інструменти</translation>
     </message>
     <message>
         <source>Merge PDFs</source>
-        <translation type="unfinished"></translation>
+        <translation>Об’єднати PDF</translation>
     </message>
     <message>
         <source>Signatures &amp; Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Підписи й печатки</translation>
     </message>
     <message>
         <source>QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-коди</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Зберегти як…</translation>
     </message>
     <message>
         <source>Add to Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Додати до об’єднання</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Закрити</translation>
+    </message>
+</context>
+<context>
+    <name>SignView</name>
+    <message>
+        <source>Pages</source>
+        <translation>Сторінки</translation>
+    </message>
+    <message>
+        <source>Back to all pages</source>
+        <translation>Назад до всіх сторінок</translation>
+    </message>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation>Підпис і печатка</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation>Зберегти як…</translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation>Попередня сторінка</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Наступна сторінка</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Сторінка %1 з %2</translation>
+    </message>
+</context>
+<context>
+    <name>SplitSheet</name>
+    <message>
+        <source>Split “%1”</source>
+        <translation>Розділити «%1»</translation>
+    </message>
+    <message>
+        <source>By page ranges</source>
+        <translation>За діапазонами сторінок</translation>
+    </message>
+    <message>
+        <source>Every few pages</source>
+        <translation>Через кілька сторінок</translation>
+    </message>
+    <message>
+        <source>Page by page</source>
+        <translation>Посторінково</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Розділити</translation>
+    </message>
+    <message>
+        <source>For example: 1-3, 5, 8-10</source>
+        <translation>Наприклад: 1-3, 5, 8-10</translation>
+    </message>
+    <message>
+        <source>Each range becomes its own PDF. Pages 1 to %1.</source>
+        <translation>Кожен діапазон стане окремим PDF. Сторінки з 1 по %1.</translation>
+    </message>
+    <message>
+        <source>Pages per file</source>
+        <translation>Сторінок у файлі</translation>
+    </message>
+    <message numerus="yes">
+        <source>Each of the %n pages becomes its own PDF.</source>
+        <translation>
+            <numerusform>Кожна з %n сторінки стане окремим PDF.</numerusform>
+            <numerusform>Кожна з %n сторінок стане окремим PDF.</numerusform>
+            <numerusform>Кожна з %n сторінок стане окремим PDF.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split…</source>
+        <translation>Розділити…</translation>
+    </message>
+    <message numerus="yes">
+        <source>A new file every %n pages</source>
+        <translation>
+            <numerusform>Новий файл через кожну %n сторінку</numerusform>
+            <numerusform>Новий файл через кожні %n сторінки</numerusform>
+            <numerusform>Новий файл через кожні %n сторінок</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Makes %n files: %1</source>
+        <translation>
+            <numerusform>Буде %n файл: %1</numerusform>
+            <numerusform>Буде %n файли: %1</numerusform>
+            <numerusform>Буде %n файлів: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Use page numbers from 1 to %1, like 1-3, 5.</source>
+        <translation>Вкажіть номери сторінок від 1 до %1, наприклад 1-3, 5.</translation>
+    </message>
+    <message>
+        <source>Split Here</source>
+        <translation>Розділити тут</translation>
+    </message>
+    <message>
+        <source>Splitting…</source>
+        <translation>Розділення…</translation>
     </message>
 </context>
 <context>
     <name>StampLibrary</name>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Підпис</translation>
     </message>
     <message>
         <source>Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Печатка</translation>
     </message>
     <message>
         <source>The signature or stamp couldn&apos;t be saved. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти підпис або печатку. Спробуйте ще раз.</translation>
     </message>
     <message>
         <source>The change couldn&apos;t be saved. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося зберегти зміну. Спробуйте ще раз.</translation>
+    </message>
+</context>
+<context>
+    <name>StampLibraryPanel</name>
+    <message>
+        <source>Put on this page</source>
+        <translation>Поставити на цю сторінку</translation>
+    </message>
+    <message>
+        <source>Signatures &amp; Stamps</source>
+        <translation>Підписи й печатки</translation>
+    </message>
+    <message>
+        <source>Add your signature or a company seal once; it stays in Tamsel on this computer for every document.</source>
+        <translation>Додайте підпис або печатку компанії один раз — вони залишаться в Tamsel на цьому комп’ютері для будь-яких документів.</translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation>Кут</translation>
+    </message>
+    <message>
+        <source>Add to All Pages</source>
+        <translation>Додати на всі сторінки</translation>
+    </message>
+    <message>
+        <source>Remove from Page</source>
+        <translation>Прибрати зі сторінки</translation>
     </message>
 </context>
 <context>
     <name>StampMaker</name>
     <message>
         <source>This image can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдається прочитати це зображення.</translation>
     </message>
     <message>
         <source>No signature or stamp found. Try a photo of it on white paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Підпис або печатку не знайдено. Спробуйте фото на білому папері.</translation>
+    </message>
+</context>
+<context>
+    <name>StampsView</name>
+    <message>
+        <source>Rename or delete</source>
+        <translation>Перейменувати або видалити</translation>
+    </message>
+    <message>
+        <source>Rename or delete “%1”</source>
+        <translation>Перейменувати або видалити «%1»</translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation>Перейменувати…</translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation>Видалити…</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Перейменувати</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Назва</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Signatures &amp; Stamps</source>
+        <translation>Підписи й печатки</translation>
+    </message>
+    <message>
+        <source>Your signature, initials or a company seal, with the paper removed automatically. They stay only on this computer. Tamsel puts your own images on documents; it doesn&apos;t make a signature legally binding by itself.</source>
+        <translation>Ваш підпис, ініціали або печатка компанії — тло паперу прибирається автоматично. Вони зберігаються лише на цьому комп’ютері. Tamsel ставить ваші власні зображення на документи; саме по собі це не робить підпис юридично чинним.</translation>
+    </message>
+    <message>
+        <source>No signatures or stamps yet</source>
+        <translation>Поки немає підписів і печаток</translation>
+    </message>
+    <message>
+        <source>Sign a white sheet of paper or stamp it, then take a photo of it and choose the photo or a scan. You can also draw with the trackpad or pick a ready stamp like PAID or APPROVED.</source>
+        <translation>Розпишіться або поставте печатку на білому аркуші паперу, сфотографуйте його й виберіть фото або скан. Можна також намалювати підпис тачпадом або вибрати готовий штамп, наприклад ОПЛАЧЕНО чи ЗАТВЕРДЖЕНО.</translation>
+    </message>
+    <message>
+        <source>Tamsel</source>
+        <translation>Tamsel</translation>
+    </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation>Видалити «%1»?</translation>
+    </message>
+    <message>
+        <source>It also leaves pages open in Tamsel. Files you already saved keep it.</source>
+        <translation>Його також буде прибрано зі сторінок, відкритих у Tamsel. У вже збережених файлах він залишиться.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Видалити</translation>
     </message>
 </context>
 <context>
     <name>SupportView</name>
     <message>
         <source>Done! Support Tamsel?</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово! Підтримаєте Tamsel?</translation>
     </message>
     <message>
         <source>Support Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Підтримати Tamsel</translation>
     </message>
     <message>
         <source>Tamsel is free: no ads, no tracking, no subscription. If it saved you time, you can thank the developer with crypto. Any amount helps keep it free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel безкоштовний: без реклами, без стеження, без підписки. Якщо він заощадив вам час, ви можете подякувати розробникові криптовалютою. Будь-яка сума допомагає зберегти його безкоштовним.</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Мережа</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Монети</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Адреса</translation>
     </message>
     <message>
         <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Цю збірку Tamsel зроблено без адреси для цієї мережі.</translation>
     </message>
     <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Надсилайте лише в мережах, указаних вище. Монети, надіслані в іншій мережі, повернути неможливо.</translation>
     </message>
     <message>
         <source>The same addresses are on %1/donate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ті самі адреси є на %1/donate.</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Не зараз</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>QR code of the %1 address</source>
-        <translation type="unfinished"></translation>
+        <translation>QR-код адреси %1</translation>
     </message>
     <message>
         <source>Address copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Адресу скопійовано</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопійовано</translation>
     </message>
     <message>
         <source>Copy Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати адресу</translation>
     </message>
 </context>
 <context>
     <name>TellAFriendView</name>
     <message>
         <source>Tell a friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Розповісти другові</translation>
     </message>
     <message>
         <source>Like Tamsel? Tell a friend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Подобається Tamsel? Розкажіть другові.</translation>
     </message>
     <message>
         <source>Tamsel is free: no ads, no tracking. We don&apos;t buy ads, so friends telling friends is how people find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel безкоштовний: без реклами, без стеження. Ми не купуємо рекламу — про Tamsel дізнаються, коли друзі розповідають друзям.</translation>
     </message>
     <message>
         <source>Your friend gets this message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ваш друг отримає таке повідомлення:</translation>
     </message>
     <message>
         <source>You choose the app and the friend; we never see who.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ви обираєте застосунок і друга; ми ніколи не бачимо, кого саме.</translation>
     </message>
     <message>
         <source>Share…</source>
-        <translation type="unfinished"></translation>
+        <translation>Поділитися…</translation>
     </message>
     <message>
         <source>Tamsel for Linux: free PDF tools, signatures and stamps, QR codes. Everything stays on your computer.</source>
         <comment>The message shared with a friend, followed by the link to the app&apos;s page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel для Linux: безкоштовні інструменти для PDF, підписи й печатки, QR-коди. Усе залишається на вашому комп’ютері.</translation>
     </message>
     <message>
         <source>Message copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Повідомлення скопійовано</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Скопійовано</translation>
     </message>
     <message>
         <source>Copy Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Копіювати повідомлення</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Не зараз</translation>
     </message>
 </context>
 <context>
     <name>ToastView</name>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Показати в теці</translation>
+    </message>
+</context>
+<context>
+    <name>ToolSheetFrame</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>
@@ -996,28 +1709,28 @@
     <message>
         <source>The update information isn&apos;t available right now. Try again later.</source>
         <extracomment>Check for Updates error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Відомості про оновлення зараз недоступні. Спробуйте пізніше.</translation>
     </message>
     <message>
         <source>Couldn&apos;t check for updates: %1</source>
         <extracomment>Check for Updates error. The placeholder is the system&apos;s error message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося перевірити оновлення: %1</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати дані: неправильний формат.</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не вдалося прочитати дані: їх немає.</translation>
     </message>
     <message>
         <source>The update information is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Відомості про оновлення завеликі.</translation>
     </message>
     <message>
         <source>The request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Час очікування запиту минув.</translation>
     </message>
 </context>
 </TS>

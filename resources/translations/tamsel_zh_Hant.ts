@@ -132,10 +132,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Added to all %1 pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Tamsel opens PDFs and images.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -156,23 +152,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Saved %1 files</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>“%1” is open in Tamsel, so it can&apos;t be replaced. Save under another name.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>“%1” wasn&apos;t saved because another task was still running. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>signed</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>edited</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -188,16 +172,39 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>merged</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Merging…</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (pages %2)</source>
+        <extracomment>The name offered for a file of some pages: %1 the document&apos;s name, %2 the page numbers (&quot;1-3, 5&quot;).</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (merged)</source>
+        <extracomment>The name offered for the merged file: %1 the first file&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (signed)</source>
+        <extracomment>The name offered when saving: %1 the document&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (edited)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Added to all %n pages</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Saved %n files</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -395,7 +402,71 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Try a sharper or larger picture.</source>
+        <source>%1 Try a sharper or larger picture.</source>
+        <extracomment>%1 says why no code was found in the picture.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CompressSheet</name>
+    <message>
+        <source>Compress “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sizes are measured on this computer: the file you save is exactly this size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>As it is now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sharp text, fits most email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Small</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The smallest readable file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For websites and forms with a size limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To fit, the pages became pictures: text in this copy can&apos;t be selected or searched. The original keeps its text.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Up to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -407,6 +478,132 @@
     </message>
 </context>
 <context>
+    <name>DocumentView</name>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Compress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert, extract, export as images, merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete the selected pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n selected</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Insert Pages from Files…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extract All Pages…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extract Selected Pages…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Pages as Images…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to Merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DrawingPad</name>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ink</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use This Signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DropZone</name>
     <message>
         <source>Drop PDFs or images here</source>
@@ -414,6 +611,78 @@
     </message>
     <message>
         <source>or click to open. Images become pages of a new PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportImagesSheet</name>
+    <message>
+        <source>%1 page %2</source>
+        <extracomment>The name of one exported picture: %1 the document&apos;s name, %2 the page number.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Pages as Images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The selected page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>The %n selected pages.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The one page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>All %n pages.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resolution</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Screen (100 dpi)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Good (200 dpi)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print (300 dpi)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exporting…</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -475,6 +744,10 @@
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because a folder of that name is in the way.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” couldn&apos;t be saved (%2).</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -613,6 +886,131 @@
     </message>
 </context>
 <context>
+    <name>MergeView</name>
+    <message>
+        <source>1 page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drag to reorder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from the list</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge PDFs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop PDFs and images here, drag them into order, then Merge. Open files join as they are now, with their turns, removed pages and stamps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop files to merge</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Two or more PDFs or images</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Merge…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Files…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewStampMenu</name>
+    <message>
+        <source>From an Image File…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Draw with Trackpad or Mouse…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready Stamps…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Signature or Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a photo or scan of your signature or stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>NewStampSheet</name>
+    <message>
+        <source>Draw Your Signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ready Stamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New Signature or Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The checkerboard is what stays transparent on the page.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Removing the paper…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature or stamp couldn&apos;t be saved. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>PDFEngine</name>
     <message>
         <source>A page of this file can&apos;t be read anymore. Open the file again.</source>
@@ -620,6 +1018,40 @@
     </message>
     <message>
         <source>The PDF couldn&apos;t be made. Try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageGrid</name>
+    <message>
+        <source>Has signatures or stamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extract…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageListModel</name>
+    <message>
+        <source>Page %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -647,6 +1079,65 @@
     </message>
     <message>
         <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PasswordSheet</name>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” is protected with a password. Save a copy that opens without it, or a copy with a new one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save a Copy without Password…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save a copy that asks for this password to open. Keep it somewhere safe: it can&apos;t be recovered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Repeat password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The passwords don&apos;t match.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Protected Copy…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Saving…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (protected)</source>
+        <extracomment>The name offered for the copy: %1 the document&apos;s name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (no password)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PlacedStamp</name>
+    <message>
+        <source>Drag to turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drag to resize</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -691,6 +1182,37 @@
     </message>
 </context>
 <context>
+    <name>ReadyStampsPicker</name>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add today&apos;s date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your own word, like PAID IN CASH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>RootView</name>
     <message>
         <source>Support Tamsel</source>
@@ -706,38 +1228,6 @@
     </message>
     <message>
         <source>About, updates, privacy and support</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sign &amp; Stamp is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The page view is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Merging is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The stamp library is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reading codes is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>About is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This panel is not available yet.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>This tool is not available yet.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -840,6 +1330,110 @@
     </message>
 </context>
 <context>
+    <name>SignView</name>
+    <message>
+        <source>Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back to all pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign &amp; Stamp</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SplitSheet</name>
+    <message>
+        <source>Split “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>By page ranges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every few pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page by page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>For example: 1-3, 5, 8-10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Each range becomes its own PDF. Pages 1 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pages per file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Each of the %n pages becomes its own PDF.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Split…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>A new file every %n pages</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Makes %n files: %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Use page numbers from 1 to %1, like 1-3, 5.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Split Here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Splitting…</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StampLibrary</name>
     <message>
         <source>Signature</source>
@@ -859,6 +1453,33 @@
     </message>
 </context>
 <context>
+    <name>StampLibraryPanel</name>
+    <message>
+        <source>Put on this page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signatures &amp; Stamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add your signature or a company seal once; it stays in Tamsel on this computer for every document.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Angle</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to All Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remove from Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StampMaker</name>
     <message>
         <source>This image can&apos;t be read.</source>
@@ -866,6 +1487,69 @@
     </message>
     <message>
         <source>No signature or stamp found. Try a photo of it on white paper.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StampsView</name>
+    <message>
+        <source>Rename or delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename or delete “%1”</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signatures &amp; Stamps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your signature, initials or a company seal, with the paper removed automatically. They stay only on this computer. Tamsel puts your own images on documents; it doesn&apos;t make a signature legally binding by itself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No signatures or stamps yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sign a white sheet of paper or stamp it, then take a photo of it and choose the photo or a scan. You can also draw with the trackpad or pick a ready stamp like PAID or APPROVED.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete “%1”?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It also leaves pages open in Tamsel. Files you already saved keep it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -988,6 +1672,13 @@
     <name>ToastView</name>
     <message>
         <source>Show in Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ToolSheetFrame</name>
+    <message>
+        <source>Cancel</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -145,8 +145,8 @@ bool installTranslations(QCoreApplication &app, const std::optional<QString> &co
     // Qt's own texts: standard buttons, file dialogs, context menus.
     auto qt = std::make_unique<QTranslator>();
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    const bool qtFound = code ? loadFirst(*qt, fileNames(QStringLiteral("qtbase_"), *code), qtFolder)
-                              : qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), qtFolder);
+    // By the locale's own names, which lead "zh-Hans" to Qt's "zh_CN".
+    const bool qtFound = qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"), qtFolder);
     if (qtFound) {
         app.installTranslator(qt.get());
         installed().push_back(std::move(qt));

@@ -242,7 +242,8 @@ void CodesView::showNote()
 {
     const std::optional<QString> &message = m_model->codes()->emptyMessage();
     if (message) {
-        m_note->setText(*message + QLatin1Char(' ') + tr("Try a sharper or larger picture."));
+        //: %1 says why no code was found in the picture.
+        m_note->setText(tr("%1 Try a sharper or larger picture.").arg(*message));
     }
     m_note->setVisible(message.has_value());
 }

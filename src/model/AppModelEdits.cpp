@@ -120,7 +120,7 @@ void AppModel::addToAllPages(const StampPlacement &placement, OpenFile *file, co
     }
     file->setPages(pages);
     file->setEdited(true);
-    showToast(tr("Added to all %1 pages").arg(pages.size()));
+    showToast(tr("Added to all %n pages", nullptr, int(pages.size())));
 }
 
 void AppModel::update(const StampPlacement &placement, OpenFile *file, const QUuid &page)

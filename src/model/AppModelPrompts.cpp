@@ -95,7 +95,7 @@ void AppModel::saved(const QList<QUrl> &urls)
     }
     const QString text = urls.size() == 1
         ? tr("Saved “%1”").arg(QFileInfo(urls.first().path()).fileName())
-        : tr("Saved %1 files").arg(urls.size());
+        : tr("Saved %n files", nullptr, int(urls.size()));
     showToast(text, urls.first());
     QSettings settings;
     settings.setValue(savedFilesKey, settings.value(savedFilesKey, 0).toInt() + int(urls.size()));

@@ -257,10 +257,10 @@ QFuture<void> AppModel::saveAs(OpenFile *file)
         co_return;
     }
     QPointer<OpenFile> saving(file);
-    const QString name = file->isPDF() ? file->name() + QStringLiteral(" (") +
-                                             (file->hasStamps() ? tr("signed") : tr("edited")) +
-                                             QLatin1Char(')')
-                                       : file->name();
+    //: The name offered when saving: %1 the document's name.
+    const QString name = !file->isPDF()      ? file->name()
+                         : file->hasStamps() ? tr("%1 (signed)").arg(file->name())
+                                             : tr("%1 (edited)").arg(file->name());
     const std::optional<QUrl> target = co_await chooseSaveURL(name, file->url());
     if (!target || !saving) {
         co_return;
@@ -363,8 +363,8 @@ QFuture<void> AppModel::extract(OpenFile *file)
             numbers.append(int(at - file->pages().cbegin()) + 1);
         }
     }
-    const QString name = file->name() + QStringLiteral(" (") + tr("pages") + QLatin1Char(' ') +
-                         PageRanges::describe(numbers) + QLatin1Char(')');
+    //: The name offered for a file of some pages: %1 the document's name, %2 the page numbers ("1-3, 5").
+    const QString name = tr("%1 (pages %2)").arg(file->name(), PageRanges::describe(numbers));
     // The plan is taken now: the pages the user chose, not what they become meanwhile.
     BuildPlan plan{duplicatedPages(selected), m_stamps->files(), file->password(), std::nullopt};
     const std::optional<QUrl> target = co_await chooseSaveURL(name, file->url());
@@ -403,8 +403,8 @@ QFuture<void> AppModel::mergeFiles()
     if (items.size() < 2) {
         co_return;
     }
-    const QString name =
-        items.first().name + QStringLiteral(" (") + tr("merged") + QLatin1Char(')');
+    //: The name offered for the merged file: %1 the first file's name.
+    const QString name = tr("%1 (merged)").arg(items.first().name);
     const std::optional<QUrl> target = co_await chooseSaveURL(name, items.first().url);
     if (!target) {
         co_return;

@@ -61,7 +61,7 @@ Error failureOf(int error, const QString &name, const QString &reason)
             name, QT_TRANSLATE_NOOP("FileWriting",
                                     "“%1” couldn't be saved because its folder doesn't exist."));
     default:
-        return Error{tr("“%1” couldn't be saved (%2).").arg(shownName(name), reason), 0, false};
+        return Error{QCoreApplication::translate("FileWriting", "“%1” couldn't be saved (%2).").arg(shownName(name), reason), 0, false};
     }
 }
 

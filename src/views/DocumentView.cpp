@@ -392,9 +392,9 @@ QString DocumentView::statusLine() const
         return {};
     }
     const qsizetype count = m_file->pages().size();
-    QStringList pieces{count == 1 ? tr("1 page") : tr("%1 pages").arg(count)};
+    QStringList pieces{count == 1 ? tr("1 page") : tr("%n pages", nullptr, int(count))};
     if (!m_file->selection().isEmpty()) {
-        pieces.append(tr("%1 selected").arg(m_file->selection().size()));
+        pieces.append(tr("%n selected", nullptr, int(m_file->selection().size())));
     }
     if (m_file->password()) {
         pieces.append(tr("password"));

@@ -78,9 +78,8 @@ QList<AppModel::OutputName> ExportImagesSheet::outputNames(const OpenFile &file,
     const QString ext = jpeg ? QStringLiteral("jpg") : QStringLiteral("png");
     QList<AppModel::OutputName> names;
     for (const PageItem &page : file.selectedPages()) {
-        names.append({file.name() + QLatin1Char(' ') + tr("page") + QLatin1Char(' ') +
-                          QString::number(numbers.value(page.id)),
-                      ext});
+        //: The name of one exported picture: %1 the document's name, %2 the page number.
+        names.append({tr("%1 page %2").arg(file.name(), QString::number(numbers.value(page.id))), ext});
     }
     return names;
 }
@@ -101,9 +100,9 @@ ExportImagesSheet::ExportImagesSheet(AppModel *model, OpenFile *file, QWidget *p
     }
     QString pagesLine;
     if (selected > 0) {
-        pagesLine = selected == 1 ? tr("The selected page.") : tr("The %1 selected pages.").arg(selected);
+        pagesLine = selected == 1 ? tr("The selected page.") : tr("The %n selected pages.", nullptr, selected);
     } else {
-        pagesLine = total == 1 ? tr("The one page.") : tr("All %1 pages.").arg(total);
+        pagesLine = total == 1 ? tr("The one page.") : tr("All %n pages.", nullptr, total);
     }
     QLabel *line = addNote(pagesLine);
     line->setObjectName(QStringLiteral("pagesLine"));

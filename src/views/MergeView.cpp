@@ -38,14 +38,14 @@ QLabel *makeLabel(const QString &text, qreal size, QFont::Weight weight, QColor 
     return label;
 }
 
-QString countText(int count, const char *one, const char *many)
-{
-    return count == 1 ? MergeView::tr(one) : MergeView::tr(many).arg(count);
-}
-
 QString pagesText(int count)
 {
-    return countText(count, QT_TRANSLATE_NOOP("MergeView", "1 page"), QT_TRANSLATE_NOOP("MergeView", "%1 pages"));
+    return count == 1 ? MergeView::tr("1 page") : MergeView::tr("%n pages", nullptr, count);
+}
+
+QString filesText(int count)
+{
+    return count == 1 ? MergeView::tr("1 file") : MergeView::tr("%n files", nullptr, count);
 }
 
 // Opens the panel, then adds what was chosen. Belongs to the model, not to the
@@ -597,7 +597,7 @@ void MergeView::updateFooter()
     if (items.isEmpty()) {
         m_summary->clear();
     } else {
-        m_summary->setText(countText(int(items.size()), QT_TRANSLATE_NOOP("MergeView", "1 file"), QT_TRANSLATE_NOOP("MergeView", "%1 files")) +
+        m_summary->setText(filesText(int(items.size())) +
                            QStringLiteral(" · ") + pagesText(m_model->merge()->pageCount()));
     }
     m_clear->setVisible(!items.isEmpty());

@@ -109,8 +109,8 @@ void PasswordSheet::saveCopy(const std::optional<QString> &password)
         reject();
         return;
     }
-    const QString suffix = password ? tr("protected") : tr("no password");
-    const QString name = m_file->name() + QStringLiteral(" (") + suffix + QLatin1Char(')');
+    //: The name offered for the copy: %1 the document's name.
+    const QString name = password ? tr("%1 (protected)").arg(m_file->name()) : tr("%1 (no password)").arg(m_file->name());
     // The pages as they are now, when the button is pressed.
     BuildPlan plan;
     plan.pages = m_file->pages();
