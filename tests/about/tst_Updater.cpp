@@ -30,6 +30,8 @@ enum class Bad {
     DotSegments,
     EncodedDotSegments,
     PlainHttp,
+    OtherHost,
+    UpperCaseSuffix,
     NotFound,
     Stall,
     DiskFull,
@@ -284,6 +286,8 @@ private slots:
         QTest::newRow("/downloads/../ in the address") << Bad::DotSegments << rejected;
         QTest::newRow("encoded dots and slash in the address") << Bad::EncodedDotSegments << rejected;
         QTest::newRow("plain HTTP address") << Bad::PlainHttp << rejected;
+        QTest::newRow("address on another host") << Bad::OtherHost << rejected;
+        QTest::newRow("upper-case .TAR.GZ") << Bad::UpperCaseSuffix << rejected;
         QTest::newRow("HTTP 404") << Bad::NotFound << Updater::failed("not found");
         QTest::newRow("server stalls") << Bad::Stall << Updater::failed("The request timed out.");
         QTest::newRow("disk full during the copy")
@@ -390,6 +394,14 @@ private slots:
             break;
         case Bad::PlainHttp:
             release.dmg->setScheme(QStringLiteral("http"));
+            downloads = false;
+            break;
+        case Bad::OtherHost:
+            release.dmg->setHost(QStringLiteral("localhost"));
+            downloads = false;
+            break;
+        case Bad::UpperCaseSuffix:
+            release.dmg->setPath(release.dmg->path().replace(QStringLiteral(".tar.gz"), QStringLiteral(".TAR.GZ")));
             downloads = false;
             break;
         case Bad::NotFound:
