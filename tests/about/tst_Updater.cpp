@@ -265,6 +265,25 @@ private slots:
         }
     }
 
+    // Nothing starts while an install or a long operation runs or a file has unsaved changes.
+    void installWaitsForQuietWork()
+    {
+        const UpdateChecker::Release release = serve(m_goodArchive, next());
+        AppModel model(AppModel::Services{nullptr, nullptr, nullptr, path("stamps-quiet")});
+        QSignalSpy installing(&model, &AppModel::isInstallingUpdateChanged);
+        model.setBusy(BusyState{QStringLiteral("Saving…"), CancelToken::make()});
+        model.installUpdate(release);
+        model.setBusy(std::nullopt);
+        auto *file = new OpenFile(QUrl::fromLocalFile(path("b.pdf")), QStringLiteral("b.pdf"), true, {}, std::nullopt);
+        file->setEdited(true);
+        model.setFiles({file});
+        model.installUpdate(release);
+        QCOMPARE(installing.count(), 0);
+        QTest::qWait(100);
+        QCOMPARE(requestsFor(*release.dmg), 0);
+        QCOMPARE(Updater::build(m_bundle), std::optional<qint64>(UpdateChecker::currentBuild()));
+    }
+
     // Every bad input ends with its sentence and leaves the running copy exactly as it was.
     void badInputLeavesTheCopyAlone_data()
     {
