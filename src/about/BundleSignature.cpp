@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QUrl>
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <openssl/pem.h>
 
@@ -300,6 +301,11 @@ std::optional<QByteArray> verifiedManifest(const QString &folder, const QByteArr
 }
 
 } // namespace
+
+void releaseThreadState()
+{
+    OPENSSL_thread_stop();
+}
 
 bool signatureVerifies(const QString &folder, const QByteArray &rawPublicKey)
 {

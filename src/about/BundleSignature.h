@@ -54,6 +54,11 @@ bool signatureVerifies(const QString &folder, const QByteArray &rawPublicKey);
 // listed entry present and unchanged, nothing unlisted).
 bool isIntact(const QString &folder, const QByteArray &rawPublicKey, const QString &identifier);
 
+// Frees what OpenSSL keeps for the calling thread (its error queue). Work on a
+// pooled thread that checked signatures calls it when done: the thread may live on
+// past the end of the program, its state unreleased.
+void releaseThreadState();
+
 // The names in a folder as the file system holds them, without "." and "..";
 // absent when it cannot be read.
 std::optional<std::vector<QByteArray>> entryNames(const QByteArray &folder);

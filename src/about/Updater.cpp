@@ -188,6 +188,10 @@ struct Plan
 
 std::optional<QString> finish(const Plan &plan)
 {
+    struct ThreadState
+    {
+        ~ThreadState() { BundleSignature::releaseThreadState(); }
+    } const threadState;
     // The digest.
     if (sha256(plan.archive) != plan.expectedDigest) {
         return rejectionMessage();
