@@ -1,5 +1,6 @@
 #include "engine/EngineWorker.h"
 
+#include "engine/PdfWriting.h"
 #include "engine/PicturePage.h"
 
 
@@ -17,7 +18,7 @@ SourceEntry::~SourceEntry() = default;
 
 bool SourceEntry::isLocked() const
 {
-    return document && document->isLocked();
+    return lockedForWriting || (document && document->isLocked());
 }
 
 namespace {
@@ -101,6 +102,13 @@ PDFEngine::OpenResult EngineWorker::load(const QUrl &key, const SharedBytes &byt
         }
         entry.password = password;
         prepare(*entry.document);
+    } else if (entry.bytes.contains("/Encrypt") && !PdfWriting::unlocksForWriting(entry.bytes, std::nullopt)) {
+        // The reader may call such a file unprotected; the trailer's key, never
+        // compressed, says it is, and saving needs the password.
+        if (!password || !PdfWriting::unlocksForWriting(entry.bytes, password)) {
+            return PDFEngine::OpenResult::needsPassword();
+        }
+        entry.password = password;
     }
     entry.pageCount = readablePageCount(*entry.document);
     if (entry.pageCount < 1) {
@@ -125,7 +133,7 @@ PDFEngine::OpenResult EngineWorker::load(const QUrl &key, const SharedBytes &byt
 SourceEntry *EngineWorker::entry(const QUrl &url)
 {
     const auto it = documents.find(url);
-    if (it == documents.end() || !it->second.document || it->second.document->isLocked()) {
+    if (it == documents.end() || !it->second.document || it->second.isLocked()) {
         return nullptr;
     }
     return &it->second;
@@ -218,4 +226,26 @@ QPDF *EngineWorker::structure(const QUrl &key)
         }
     }
     return source->structure.get();
+}
+
+void EngineWorker::dropStructures(const BuildPlan &plan)
+{
+    for (const PageItem &page : plan.pages) {
+        if (SourceEntry *source = entry(page.source.url)) {
+            source->structure.reset();
+        }
+    }
+}
+
+QSizeF EngineWorker::displaySize(const PageSource &source, int turn)
+{
+    const std::unique_ptr<Poppler::Page> found = page(source);
+    // Poppler's page size is the crop box already turned by the page's own rotation.
+    const QSizeF size = found ? found->pageSizeF() : QSizeF();
+    // A box without area can't be measured any more than a missing page.
+    if (!(size.width() > 0 && size.height() > 0)) {
+        return QSizeF(595, 842);
+    }
+    const int extra = normalizedAngle(turn);
+    return extra == 90 || extra == 270 ? size.transposed() : size;
 }

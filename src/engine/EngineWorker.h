@@ -42,6 +42,9 @@ struct SourceEntry
     QByteArray bytes;
     // The password that unlocked the document; absent when it was never locked.
     std::optional<QString> password;
+    // Shown without a password, yet only readable for saving with one (its
+    // attachments or some of its streams are locked): asked for like a lock.
+    bool lockedForWriting = false;
 
     // The pages that can really be read, counted once unlocked: a damaged page tree
     // may claim more than it holds. 0 while locked.
@@ -77,9 +80,14 @@ struct EngineWorker
     // The cached source opened with qpdf for building output; null when the key is
     // not cached or still locked. Throws when qpdf cannot read the bytes.
     QPDF *structure(const QUrl &key);
+    // Drops the qpdf objects of the plan's sources, which a failed build may have
+    // left half-changed; the next build reads them afresh from the bytes.
+    void dropStructures(const BuildPlan &plan);
     // Decoded stamp pictures and their compact forms, kept for the life of the worker.
     StampCache stamps;
 
+    // The page as displayed with an extra turn, in points; 595 x 842 when unknown.
+    QSizeF displaySize(const PageSource &source, int turn);
     QImage image(const PageSource &source, int turn, double longSide);
 
     // The largest bitmap a render may ask for; beyond it Poppler's allocator

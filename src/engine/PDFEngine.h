@@ -21,6 +21,7 @@
 
 #include "document/DocumentTypes.h"
 #include "platform/Async.h"
+#include "platform/SharedBytes.h"
 
 #include <QByteArray>
 #include <QFuture>
@@ -69,14 +70,17 @@ public:
     };
 
     // Error codes carried in Error::code by the engine's Results.
+    // OnlyAsPictures: the file shows pages that can't be copied as they are; it
+    // can still be saved as pictures of its pages.
     enum class EngineError {
         MissingPage = 1,
         WriteFailed = 2,
-        TimedOut = 3,     // a job ran past its time limit and was stopped
-        WorkerStopped = 4, // the worker died on the job
-        OutOfMemory = 5,  // the job needed more memory than a worker may use
-        Refused = 6,      // the file stopped workers before; not tried again
-        Unavailable = 7,  // no worker process can be started
+        OnlyAsPictures = 3,
+        TimedOut = 4,      // a job ran past its time limit and was stopped
+        WorkerStopped = 5, // the worker died on the job
+        OutOfMemory = 6,   // the job needed more memory than a worker may use
+        Refused = 7,       // the file stopped workers before; not tried again
+        Unavailable = 8,   // no worker process can be started
     };
     static QString message(EngineError error);
 
@@ -136,7 +140,11 @@ public:
     // when no PDF could be made.
     // The PDF of the plan: pages in plan order with their turns and stamps,
     // compressed by the plan's quality and protected by its password.
-    QFuture<Result<QByteArray>> build(const BuildPlan &plan, CancelToken cancel);
+    // The bytes come in a sealed memory file: the one copy of the output.
+    QFuture<Result<SharedBytes>> build(const BuildPlan &plan, CancelToken cancel);
+    // The same as a byte array of its own, for callers that keep several outputs
+    // to compare and offer.
+    QFuture<Result<QByteArray>> buildBytes(const BuildPlan &plan, CancelToken cancel);
     // One picture per page of the plan (stamps drawn) at `dpi`: PNG, or JPEG at
     // quality 0.85 when `jpeg` is set.
     // The pages are drawn by several workers at once.
@@ -159,7 +167,7 @@ private:
     // Builds the plan, or draws its one page as a picture, on a worker; `done`
     // runs once, on the supervisor thread (or at once when nothing was sent).
     void output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                std::function<void(Result<QByteArray>)> done);
+                std::function<void(Result<SharedBytes>)> done);
 
     std::shared_ptr<State> m_state;
     std::unique_ptr<WorkerPool> m_pool;

@@ -15,7 +15,7 @@ using namespace WorkerProtocol;
 
 namespace {
 
-Result<QByteArray> readOutput(Message &message)
+Result<SharedBytes> readOutput(Message &message)
 {
     QDataStream in(message.payload);
     prepare(in);
@@ -29,8 +29,8 @@ Result<QByteArray> readOutput(Message &message)
         }
         return error;
     }
-    std::optional<QByteArray> bytes = readByteArray(in, message.fds);
-    if (!bytes) {
+    std::optional<SharedBytes> bytes = readBytes(in, message.fds);
+    if (!bytes || bytes->isEmpty()) {
         return BuildErrors::writeFailed();
     }
     return std::move(*bytes);
@@ -39,10 +39,10 @@ Result<QByteArray> readOutput(Message &message)
 } // namespace
 
 void PDFEngine::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                       std::function<void(Result<QByteArray>)> done)
+                       std::function<void(Result<SharedBytes>)> done)
 {
     if (cancel.isCanceled()) {
-        done(Result<QByteArray>::canceled());
+        done(Result<SharedBytes>::canceled());
         return;
     }
     QList<QUrl> urls;
@@ -56,7 +56,7 @@ void PDFEngine::output(bool picture, const BuildPlan &plan, double dpi, bool jpe
 }
 
 void PDFEngine::State::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                              std::function<void(Result<QByteArray>)> done)
+                              std::function<void(Result<SharedBytes>)> done)
 {
     // Pages name their sources by file; the worker knows each cached version by
     // its own key.
@@ -66,7 +66,7 @@ void PDFEngine::State::output(bool picture, const BuildPlan &plan, double dpi, b
     for (PageItem &page : sent.pages) {
         const std::shared_ptr<const Source> source = resolve(page.source);
         if (!source) {
-            done(Result<QByteArray>(BuildErrors::missingPage()));
+            done(Result<SharedBytes>(BuildErrors::missingPage()));
             return;
         }
         if (!keys.contains(source->load->key)) {
@@ -88,29 +88,49 @@ void PDFEngine::State::output(bool picture, const BuildPlan &plan, double dpi, b
         out << dpi << jpeg;
     }
     job->answered = [done](Message &message) { done(readOutput(message)); };
-    job->failed = [done](WorkerPool::Failure failure) { done(Result<QByteArray>(failureError(failure))); };
+    job->failed = [done](WorkerPool::Failure failure) { done(Result<SharedBytes>(failureError(failure))); };
     submit(std::move(job));
 }
 
 namespace {
 
-QFuture<Result<QByteArray>> outputFuture(const std::function<void(std::function<void(Result<QByteArray>)>)> &start)
+// A future for one output; `convert` turns the worker's bytes into its value.
+template<typename T>
+QFuture<Result<T>> outputFuture(const std::function<void(std::function<void(Result<SharedBytes>)>)> &start,
+                                T (*convert)(SharedBytes))
 {
-    auto promise = std::make_shared<QPromise<Result<QByteArray>>>();
+    auto promise = std::make_shared<QPromise<Result<T>>>();
     promise->start();
-    QFuture<Result<QByteArray>> future = promise->future();
-    start([promise](Result<QByteArray> made) {
-        promise->addResult(std::move(made));
+    QFuture<Result<T>> future = promise->future();
+    start([promise, convert](Result<SharedBytes> made) {
+        promise->addResult(made ? Result<T>(convert(std::move(made).value())) : Result<T>(made.error()));
         promise->finish();
     });
     return future;
 }
 
+SharedBytes asShared(SharedBytes bytes)
+{
+    return bytes;
+}
+
+QByteArray asArray(SharedBytes bytes)
+{
+    return bytes.view().toByteArray();
+}
+
 } // namespace
 
-QFuture<Result<QByteArray>> PDFEngine::build(const BuildPlan &plan, CancelToken cancel)
+QFuture<Result<SharedBytes>> PDFEngine::build(const BuildPlan &plan, CancelToken cancel)
 {
-    return outputFuture([&](auto done) { output(false, plan, 0, false, cancel, std::move(done)); });
+    return outputFuture<SharedBytes>([&](auto done) { output(false, plan, 0, false, cancel, std::move(done)); },
+                                     asShared);
+}
+
+QFuture<Result<QByteArray>> PDFEngine::buildBytes(const BuildPlan &plan, CancelToken cancel)
+{
+    return outputFuture<QByteArray>([&](auto done) { output(false, plan, 0, false, cancel, std::move(done)); },
+                                    asArray);
 }
 
 namespace {
@@ -132,8 +152,8 @@ QFuture<Result<QByteArray>> PDFEngine::picture(const BuildPlan &plan, int index,
     if (index < 0 || index >= plan.pages.size()) {
         return Async::ready(Result<QByteArray>(BuildErrors::missingPage()));
     }
-    return outputFuture(
-        [&](auto done) { output(true, onePage(plan, index), dpi, jpeg, cancel, std::move(done)); });
+    return outputFuture<QByteArray>(
+        [&](auto done) { output(true, onePage(plan, index), dpi, jpeg, cancel, std::move(done)); }, asArray);
 }
 
 namespace {
@@ -164,7 +184,7 @@ QFuture<Result<QList<QByteArray>>> PDFEngine::pictures(const BuildPlan &plan, do
         return future;
     }
     for (int i = 0; i < plan.pages.size(); ++i) {
-        output(true, onePage(plan, i), dpi, jpeg, cancel, [collected, i](Result<QByteArray> made) {
+        output(true, onePage(plan, i), dpi, jpeg, cancel, [collected, i](Result<SharedBytes> made) {
             const std::lock_guard lock(collected->mutex);
             if (collected->done) {
                 return;
@@ -175,7 +195,7 @@ QFuture<Result<QList<QByteArray>>> PDFEngine::pictures(const BuildPlan &plan, do
                 collected->promise.finish();
                 return;
             }
-            collected->pictures[i] = std::move(made).value();
+            collected->pictures[i] = made->view().toByteArray();
             if (--collected->left == 0) {
                 collected->done = true;
                 collected->promise.addResult(Result<QList<QByteArray>>(std::move(collected->pictures)));

@@ -256,9 +256,13 @@ private:
         BuildPlan plan;
         read(in, plan);
         const CancelToken cancel = m_cancel.begin(message.seq);
-        const BuildContext context{[this](const QUrl &url) { return m_worker.structure(url); }, m_worker.stamps,
-                                   cancel};
-        std::optional<Result<QByteArray>> made;
+        const BuildContext context{
+            [this](const QUrl &url) { return m_worker.structure(url); }, m_worker.stamps, cancel,
+            [this](const PageSource &source, int turn, double longSide) {
+                return m_worker.image(source, turn, longSide);
+            },
+            [this](const PageSource &source, int turn) { return m_worker.displaySize(source, turn); }};
+        std::optional<Result<SharedBytes>> made;
         if (message.type == Type::Build) {
             before(JobKind::Build, message.ordinal);
             made = PdfBuilder::build(plan, context);
@@ -271,23 +275,22 @@ private:
             if (!pictures) {
                 made = pictures.error();
             } else if (pictures->size() != 1) {
-                made = Result<QByteArray>(BuildErrors::writeFailed());
+                made = Result<SharedBytes>(BuildErrors::writeFailed());
             } else {
-                made = pictures->first();
+                made = SharedBytes::copyOf(pictures->first());
             }
         }
         if (!*made && !made->isCanceled()) {
             // A failed build may leave qpdf's objects half-changed; the next one
             // starts from the bytes again.
-            for (const PageItem &page : plan.pages) {
-                if (SourceEntry *entry = m_worker.entry(page.source.url)) {
-                    entry->structure.reset();
-                }
-            }
+            m_worker.dropStructures(plan);
+        }
+        if (made->ok() && made->value().isEmpty()) {
+            made = Result<SharedBytes>(BuildErrors::writeFailed()); // no memory for the copy
         }
         out << made->ok();
         if (made->ok()) {
-            writeBytes(out, QByteArrayView(made->value()), keep);
+            writeShared(out, made->value(), keep);
         } else {
             write(out, made->error());
         }

@@ -233,15 +233,11 @@ void read(QDataStream &in, Error &error)
     error.code = code;
 }
 
-namespace {
-
 void writeShared(QDataStream &out, const SharedBytes &bytes, std::vector<SharedBytes> &keep)
 {
     out << quint8(1) << qint32(keep.size());
     keep.push_back(bytes);
 }
-
-} // namespace
 
 void writeBytes(QDataStream &out, QByteArrayView bytes, std::vector<SharedBytes> &keep)
 {

@@ -103,6 +103,9 @@ QImage readImage(QDataStream &in, std::vector<int> &fds);
 // Bytes travel inline when small, as a memory file otherwise.
 void writeBytes(QDataStream &out, QByteArrayView bytes, std::vector<SharedBytes> &keep);
 void writeBytes(QDataStream &out, const SharedBytes &bytes, std::vector<SharedBytes> &keep);
+// Always as a memory file, however small: the receiver takes it over without
+// writing a file of its own (which a file size limit could cut short).
+void writeShared(QDataStream &out, const SharedBytes &bytes, std::vector<SharedBytes> &keep);
 std::optional<SharedBytes> readBytes(QDataStream &in, std::vector<int> &fds);
 // The same as a plain array, for bytes that are handed on as one.
 std::optional<QByteArray> readByteArray(QDataStream &in, std::vector<int> &fds);

@@ -5,6 +5,7 @@
 #include "about/UpdateChecker.h"
 #include "platform/Async.h"
 #include "platform/FileKinds.h"
+#include "platform/SharedBytes.h"
 
 #include <QFuture>
 #include <QHash>
@@ -52,6 +53,9 @@ public:
         FilePanels *panels = nullptr;  // absent: every panel answers as if cancelled
         QString stampsFolder;          // empty: standardStampsFolder()
         Clipboard *clipboard = nullptr; // absent: the system clipboard
+        // Starts the program at the given path as the copy that replaces this one;
+        // false when it cannot be started. Absent: Relaunch::startSuccessor.
+        std::function<bool(const QString &program)> startCopy = nullptr;
     };
 
     // The program's model: the shared engine, the system clock, the standard stamp folder.
@@ -106,6 +110,20 @@ public:
 
     const std::optional<QString> &errorMessage() const { return m_errorMessage; }
     void setErrorMessage(const std::optional<QString> &message);
+
+    // A save that failed because its pages can only be saved as pictures, kept
+    // next to its error message so that the alert can offer that way: the same
+    // plan as pictures of its pages, to the same target. Read when the alert
+    // is made; the alert clears it when it closes.
+    struct PicturesOffer
+    {
+        BuildPlan plan;
+        QUrl target;
+    };
+    const std::optional<PicturesOffer> &picturesOffer() const { return m_picturesOffer; }
+    void setPicturesOffer(const std::optional<PicturesOffer> &offer) { m_picturesOffer = offer; }
+    // Saves the offered pictures (the user chose it in the alert) and clears the offer.
+    QFuture<void> saveOfferedPictures();
 
     const std::optional<BusyState> &busy() const { return m_busy; }
     void setBusy(const std::optional<BusyState> &busy);
@@ -207,6 +225,14 @@ public:
     // `updateResult`. Does nothing while a check or an install runs; a check
     // cannot be cancelled and always ends with a result.
     void checkForUpdates();
+    // Puts the release in place of this copy (Updater::install) and starts the new
+    // copy, then asks to quit through quitRequested(). Does nothing while an install
+    // or a long operation runs or a file has unsaved changes. A failure, or an
+    // install that can't relaunch now, ends with its sentence in
+    // `updateInstallError`; quitting is refused meanwhile (isInstallingUpdate).
+    void installUpdate(const UpdateChecker::Release &release);
+    // True when an open file has changes that are not saved.
+    bool hasUnsavedChanges() const;
 
     // ---- Toasts and after-save prompts
 
@@ -250,6 +276,7 @@ public:
     // Writes `data` to `to` on a worker thread: a temporary file in the same
     // folder, renamed over the target once complete.
     static QFuture<Result<void>> write(QByteArray data, QUrl to);
+    static QFuture<Result<void>> write(SharedBytes data, QUrl to);
     QFuture<void> saveAs(OpenFile *file);
     // Ready PDF bytes under a name the user confirms.
     QFuture<void> save(QByteArray data, QString name, std::optional<QUrl> near);
@@ -281,6 +308,8 @@ signals:
     void updateResultChanged();
     void isInstallingUpdateChanged();
     void updateInstallErrorChanged();
+    // The new copy of an installed update runs: the window quits, by its own rules.
+    void quitRequested();
 
 private:
     // Keeps a source counted as in use for as long as it lives, so that a close
@@ -331,10 +360,14 @@ private:
     bool refuseWhileBusy(const QUrl &target);
     QFuture<Result<void>> buildAndWrite(BuildPlan plan, QUrl to, std::function<void()> onSaved,
                                         CancelToken task);
-    QFuture<Result<void>> writeAndReport(QByteArray data, QUrl to, std::function<void()> onSaved);
+    // Awaits a write to `to` that has begun, then reports it saved.
+    QFuture<Result<void>> writeAndReport(QFuture<Result<void>> writing, QUrl to,
+                                         std::function<void()> onSaved);
     QFuture<Result<void>> writeEach(QUrl folder, QList<OutputName> items, MakeFile make,
                                     CancelToken task);
     void forgetWritten(const QList<QUrl> &urls);
+    void installedWithoutRelaunch();
+    QFuture<void> finishInstall(QFuture<std::optional<QString>> install);
 
     QString m_stampsFolder;
     PDFEngine *m_engine = nullptr;
@@ -348,10 +381,12 @@ private:
     CodesModel *m_codes = nullptr;
     Clipboard *m_clipboard = nullptr;
     std::unique_ptr<Clipboard> m_ownClipboard;
+    std::function<bool(const QString &)> m_startCopy;
     std::optional<SupportPrompt> m_support;
     std::optional<FileSheet> m_sheet;
     std::optional<Toast> m_toast;
     std::optional<QString> m_errorMessage;
+    std::optional<PicturesOffer> m_picturesOffer;
     std::optional<BusyState> m_busy;
     std::optional<QUuid> m_signingFileID;
     std::optional<QUuid> m_signingStartPage;

@@ -249,7 +249,7 @@ private slots:
         BuildPlan plan;
         plan.pages = {PageItem{QUuid::createUuid(), {source, 0, first}, 0, {}},
                       PageItem{QUuid::createUuid(), {source, 0, changed.revision}, 0, {}}};
-        const auto built = TestUtil::await(engine.build(plan, {}));
+        const auto built = TestUtil::await(engine.buildBytes(plan, {}));
         QVERIFY(built.ok());
         const auto document = Fixtures::popplerOpen(*built);
         QVERIFY(document);

@@ -135,7 +135,7 @@ private slots:
         const QFuture<PDFEngine::OpenResult> other = engine->open(m_other, std::nullopt);
         QVERIFY(!TestUtil::await(page3).isNull());
         QCOMPARE(TestUtil::await(other).pageCount, 3);
-        const Result<QByteArray> saved = TestUtil::await(engine->build(planOf(m_other, {0, 1, 2}), {}));
+        const Result<QByteArray> saved = TestUtil::await(engine->buildBytes(planOf(m_other, {0, 1, 2}), {}));
         QVERIFY(saved.ok());
         QVERIFY(!page2.isFinished()); // all of the above while page 2 hangs
 
@@ -164,14 +164,14 @@ private slots:
     {
         PDFEngine engine(faulty({"--fault=crash:build:1"}));
         QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
-        const Result<QByteArray> first = TestUtil::await(engine.build(planOf(m_five, {0, 1}), {}));
+        const Result<QByteArray> first = TestUtil::await(engine.buildBytes(planOf(m_five, {0, 1}), {}));
         QVERIFY(!first.ok());
         QVERIFY(!first.isCanceled());
         QCOMPARE(first.error().code, int(EngineError::WorkerStopped));
         QCOMPARE(first.error().message, PDFEngine::message(EngineError::WorkerStopped));
         QVERIFY(!first.error().message.contains("Try again"));
 
-        const Result<QByteArray> second = TestUtil::await(engine.build(planOf(m_five, {0, 1}), {}));
+        const Result<QByteArray> second = TestUtil::await(engine.buildBytes(planOf(m_five, {0, 1}), {}));
         QVERIFY(second.ok());
         QVERIFY(second->startsWith("%PDF-"));
         QVERIFY(!TestUtil::await(engine.image({m_five, 4}, 0, 100)).isNull());
@@ -182,14 +182,14 @@ private slots:
         PDFEngine engine(faulty({"--fault=hang:build:1"}));
         QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
         const CancelToken cancel = CancelToken::make();
-        const QFuture<Result<QByteArray>> building = engine.build(planOf(m_five, {0}), cancel);
+        const QFuture<Result<QByteArray>> building = engine.buildBytes(planOf(m_five, {0}), cancel);
         QTest::qWait(200);
         QElapsedTimer clock;
         clock.start();
         cancel.cancel();
         QVERIFY(TestUtil::await(building).isCanceled());
         QVERIFY2(clock.elapsed() < 1800, qPrintable(QString::number(clock.elapsed())));
-        QVERIFY(TestUtil::await(engine.build(planOf(m_five, {0}), {})).ok());
+        QVERIFY(TestUtil::await(engine.buildBytes(planOf(m_five, {0}), {})).ok());
     }
 
     void workerPastItsMemoryIsStopped()
@@ -215,7 +215,7 @@ private slots:
         QCOMPARE(opened.status, PDFEngine::OpenStatus::Unreadable);
         QCOMPARE(opened.problem, PDFEngine::message(EngineError::Unavailable));
         QVERIFY(TestUtil::await(engine.image({m_five, 0}, 0, 100)).isNull());
-        const Result<QByteArray> built = TestUtil::await(engine.build(planOf(m_five, {0}), {}));
+        const Result<QByteArray> built = TestUtil::await(engine.buildBytes(planOf(m_five, {0}), {}));
         QCOMPARE(built.error().code, int(EngineError::MissingPage));
         QVERIFY(clock.elapsed() < 2000);
     }
@@ -233,12 +233,12 @@ private slots:
         QCOMPARE(TestUtil::await(engine.open(m_other, std::nullopt)).pageCount, 3);
         QCOMPARE(opened.status, PDFEngine::OpenStatus::Opened);
         for (int attempt = 0; attempt < 2; ++attempt) {
-            const Result<QByteArray> built = TestUtil::await(engine.build(planOf(looping, {0}), {}));
+            const Result<QByteArray> built = TestUtil::await(engine.buildBytes(planOf(looping, {0}), {}));
             // A failure the library reports, never a worker brought down by it.
             QVERIFY(built.ok() || !built.error().message.isEmpty());
             QVERIFY(built.ok() || built.error().code != int(EngineError::WorkerStopped));
         }
-        QVERIFY(TestUtil::await(engine.build(planOf(m_other, {0, 2}), {})).ok());
+        QVERIFY(TestUtil::await(engine.buildBytes(planOf(m_other, {0, 2}), {})).ok());
     }
 
     void imageThatInflatesWithoutEnd()
