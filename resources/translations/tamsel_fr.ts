@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
-        <translation>Faites glisser pour réordonner. Déposez des PDF ou des images pour ajouter des pages. «&#xa0;Enregistrer sous…&#xa0;» crée un nouveau fichier&#xa0;; l’original reste tel quel.</translation>
+        <translation>Faites glisser pour réordonner, déposez des PDF ou des images pour ajouter des pages. «&#xa0;Enregistrer sous…&#xa0;» crée un nouveau fichier.</translation>
     </message>
     <message>
         <source>1 page</source>

@@ -793,7 +793,7 @@
     </message>
     <message>
         <source>Join PDFs and images in the order you set.</source>
-        <translation>Unisci PDF e immagini nell’ordine che scegli.</translation>
+        <translation>Combina PDF e immagini nell’ordine che scegli.</translation>
     </message>
     <message>
         <source>Split</source>

@@ -535,7 +535,7 @@
     </message>
     <message>
         <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
-        <translation>Sleep om de volgorde te wijzigen. Sleep pdf&apos;s of afbeeldingen hierheen om pagina&apos;s toe te voegen. ‘Bewaar als…’ maakt een nieuw bestand; het origineel blijft zoals het is.</translation>
+        <translation>Sleep om te ordenen. Sleep pdf&apos;s of afbeeldingen hierheen om pagina&apos;s toe te voegen. ‘Bewaar als…’ maakt een nieuw bestand.</translation>
     </message>
     <message>
         <source>1 page</source>

@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
-        <translation>Przeciągnij, aby zmienić kolejność. Upuść pliki PDF lub obrazy, aby dodać strony. „Zapisz jako…” tworzy nowy plik; oryginał pozostaje bez zmian.</translation>
+        <translation>Przeciągnij, by zmienić kolejność. Upuść pliki PDF lub obrazy, by dodać strony. „Zapisz jako…” tworzy nowy plik; oryginał zostaje.</translation>
     </message>
     <message>
         <source>1 page</source>

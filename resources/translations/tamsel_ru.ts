@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
-        <translation>Перетаскивайте, чтобы изменить порядок. Перетащите PDF или изображения, чтобы добавить страницы. «Сохранить как…» создаёт новый файл, оригинал остаётся без изменений.</translation>
+        <translation>Перетаскивайте для смены порядка. Перетащите сюда PDF или изображения, чтобы добавить страницы. «Сохранить как…» создаёт новый файл.</translation>
     </message>
     <message>
         <source>1 page</source>

@@ -537,7 +537,7 @@
     </message>
     <message>
         <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
-        <translation>Перетягуйте, щоб змінити порядок. Перетягніть PDF або зображення, щоб додати сторінки. «Зберегти як…» створює новий файл, оригінал залишається без змін.</translation>
+        <translation>Перетягуйте для зміни порядку. Перетягніть сюди PDF або зображення, щоб додати сторінки. «Зберегти як…» створює новий файл.</translation>
     </message>
     <message>
         <source>1 page</source>
