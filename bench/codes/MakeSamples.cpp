@@ -4,9 +4,12 @@
 //
 //     make_code_samples <folder of clean PNGs> <output folder>
 //
-// Each clean picture is named <kind>.png; the output is <kind>-<variant>.<ext>.
+// Each clean picture is named <kind>.png, with the code's text in <kind>.txt
+// beside it; the output is <kind>/<variant>.<ext>, each with a copy of the text
+// as <kind>/<variant>.txt, as public sample sets are laid out.
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -86,15 +89,22 @@ int main(int argc, char *argv[])
     for (const QString &name : in.entryList({"*.png"}, QDir::Files, QDir::Name)) {
         const QString kind = QFileInfo(name).completeBaseName();
         const QImage clean = QImage(in.filePath(name)).convertToFormat(QImage::Format_RGB32);
-        onWhite(clean, 30).convertToFormat(QImage::Format_Grayscale8).save(out.filePath(kind + "-printed.png"));
-        photo(clean, random).save(out.filePath(kind + "-photo.jpg"), "JPEG", 55);
-        onWhite(clean.scaled(clean.size() * 0.6, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), 20)
-            .save(out.filePath(kind + "-small.jpg"), "JPEG", 70);
-        page(clean, random).convertToFormat(QImage::Format_Grayscale8).save(out.filePath(kind + "-page.png"));
+        out.mkpath(kind);
+        const QDir folder(out.filePath(kind));
+        auto save = [&](const QImage &picture, const QString &variant, const char *format, int quality = -1) {
+            picture.save(folder.filePath(variant + (qstrcmp(format, "JPEG") == 0 ? ".jpg" : ".png")), format, quality);
+            QFile::remove(folder.filePath(variant + ".txt"));
+            QFile::copy(in.filePath(kind + ".txt"), folder.filePath(variant + ".txt"));
+        };
+        save(onWhite(clean, 30).convertToFormat(QImage::Format_Grayscale8), "printed", "PNG");
+        save(photo(clean, random), "photo", "JPEG", 55);
+        save(onWhite(clean.scaled(clean.size() * 0.6, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), 20),
+             "small", "JPEG", 70);
+        save(page(clean, random).convertToFormat(QImage::Format_Grayscale8), "page", "PNG");
         if (inverted.contains(kind)) {
             QImage dark = onWhite(clean, 30);
             dark.invertPixels();
-            dark.convertToFormat(QImage::Format_Grayscale8).save(out.filePath(kind + "-inverted.png"));
+            save(dark.convertToFormat(QImage::Format_Grayscale8), "inverted", "PNG");
         }
     }
     return 0;

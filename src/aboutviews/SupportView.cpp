@@ -163,7 +163,7 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
     note->setObjectName(QStringLiteral("footerNote"));
     footer->addWidget(note);
     footer->addStretch(1);
-    m_closeButton = new QPushButton(afterResult ? tr("Not Now") : tr("Done"), this);
+    m_closeButton = new ThemeButton(afterResult ? tr("Not Now") : tr("Done"), ThemeButton::Style::Secondary, this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setDefault(true);
     footer->addWidget(m_closeButton);

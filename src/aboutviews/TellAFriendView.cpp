@@ -90,7 +90,7 @@ TellAFriendView::TellAFriendView(AppModel *model, QWidget *parent)
     m_shareButton->setIcon(Icons::icon(QStringLiteral(":/tamsel/share.svg"), Qt::white));
     m_copyButton = new ThemeButton(QString(), ThemeButton::Style::Secondary, this);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
-    m_closeButton = new QPushButton(this);
+    m_closeButton = new ThemeButton(QString(), ThemeButton::Style::Secondary, this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     // Return presses nothing here; Escape closes, as "Not Now" does.
     for (QPushButton *button : {static_cast<QPushButton *>(m_shareButton),

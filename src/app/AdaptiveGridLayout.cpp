@@ -115,9 +115,12 @@ int AdaptiveGridLayout::arrange(const QRect &rect, bool apply) const
         }
         if (apply) {
             for (int i = first; i < last; ++i) {
-                const int height = itemHeight(visible[i], columnWidth);
+                // What can grow takes the row's height, so the cards of a row
+                // line up at top and bottom; what can't sits at the top.
+                const int wanted = itemHeight(visible[i], columnWidth);
+                const int height = std::min(rowHeight, std::max(wanted, visible[i]->maximumSize().height()));
                 const int x = area.left() + (i - first) * (columnWidth + m_spacing);
-                visible[i]->setGeometry(QRect(x, y + (rowHeight - height) / 2, columnWidth, height));
+                visible[i]->setGeometry(QRect(x, y, columnWidth, height));
             }
         }
         y += rowHeight + m_spacing;

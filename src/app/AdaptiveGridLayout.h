@@ -5,9 +5,9 @@
 
 // A grid that fits as many columns as its width allows, each at least
 // `minimumColumnWidth` wide, and fills them row by row. Columns share the width
-// evenly; a row is as tall as its tallest item, and shorter items sit in the
-// middle of their row. Items whose height follows their width (wrapping text)
-// get the height their column's width needs.
+// evenly; a row is as tall as its tallest item. Shorter items that can grow
+// take the row's height, the others sit at its top. Items whose height follows
+// their width (wrapping text) get at least the height their column's width needs.
 class AdaptiveGridLayout : public QLayout
 {
     Q_OBJECT

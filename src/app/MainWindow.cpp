@@ -2,6 +2,7 @@
 
 #include "app/RootView.h"
 #include "app/SidebarView.h"
+#include "views/AlertSheet.h"
 #include "model/AppModel.h"
 #include "document/OpenFile.h"
 
@@ -10,7 +11,6 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -195,25 +195,22 @@ void MainWindow::askToQuit(const QString &objectName, const QString &text, const
                            std::function<void()> onQuit)
 {
     m_quitAsked = true;
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Tamsel"), text, QMessageBox::NoButton, this);
-    box->setObjectName(objectName);
-    box->setTextFormat(Qt::PlainText);
-    box->setInformativeText(details);
-    QPushButton *cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("quitCancel"));
-    QPushButton *quit = box->addButton(tr("Quit Anyway"), QMessageBox::DestructiveRole);
+    auto *question = new AlertSheet(NoteBanner::Tone::Warning, text, details, this);
+    question->setObjectName(objectName);
+    QPushButton *quit = question->addButton(tr("Quit Anyway"), AlertSheet::Role::Destructive);
     quit->setObjectName(QStringLiteral("quitAnyway"));
-    box->setDefaultButton(cancel);
-    box->setEscapeButton(cancel);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::WindowModal);
-    connect(box, &QDialog::finished, this, [this, box, quit, onQuit = std::move(onQuit)] {
+    QPushButton *cancel = question->addButton(tr("Cancel"), AlertSheet::Role::Default);
+    cancel->setObjectName(QStringLiteral("quitCancel"));
+    question->setEscapeButton(cancel);
+    question->setAttribute(Qt::WA_DeleteOnClose);
+    question->setWindowModality(Qt::WindowModal);
+    connect(question, &QDialog::finished, this, [this, question, quit, onQuit = std::move(onQuit)] {
         m_quitAsked = false;
-        if (box->clickedButton() == quit) {
+        if (question->clickedButton() == quit) {
             onQuit();
         }
     });
-    box->open();
+    question->open();
 }
 
 void MainWindow::finishQuit()

@@ -1,175 +1,31 @@
 #include "app/RootView.h"
 
 #include "aboutviews/AboutView.h"
-#include "aboutviews/SupportView.h"
-#include "aboutviews/TellAFriendView.h"
-#include "look/DropLoader.h"
+#include "app/BusyOverlay.h"
 #include "app/HomeView.h"
-#include "look/Icons.h"
-#include "app/PasswordPrompt.h"
 #include "app/SidebarView.h"
-#include "look/Theme.h"
+#include "app/ToastView.h"
 #include "codeviews/CodesView.h"
+#include "look/DropLoader.h"
+#include "look/Icons.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "platform/FileRevealer.h"
 #include "stampviews/SignView.h"
 #include "stampviews/StampsView.h"
-#include "views/CompressSheet.h"
 #include "views/DocumentView.h"
-#include "views/ExportImagesSheet.h"
 #include "views/MergeView.h"
-#include "views/PasswordSheet.h"
-#include "views/SplitSheet.h"
 
 #include <QAction>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QKeyEvent>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
-#include <QLabel>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QPainter>
 #include <QParallelAnimationGroup>
-#include <QProgressBar>
 #include <QPropertyAnimation>
-#include <QPushButton>
-#include <QShortcut>
 #include <QSplitter>
-#include <QTimer>
 #include <QVBoxLayout>
-
-namespace {
-
-// Carries the toast and its fade. The toast's shadow is painted here rather
-// than as an effect of the toast: nested graphics effects don't render.
-class ToastHolder : public QWidget
-{
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        if (QWidget *toast = findChild<QWidget *>(QStringLiteral("toast"))) {
-            QPainter painter(this);
-            const QRectF shape = QRectF(toast->geometry());
-            Theme::paintShadow(painter, shape, shape.height() / 2, QColor(0, 0, 0, 31), 12, QPointF(0, 4));
-        }
-    }
-};
-
-} // namespace
-
-// ---- Toast
-
-ToastView::ToastView(QWidget *parent) : QFrame(parent)
-{
-    setObjectName(QStringLiteral("toast"));
-    auto *row = new QHBoxLayout(this);
-    row->setContentsMargins(16, 10, 16, 10);
-    row->setSpacing(12);
-    auto *mark = new QLabel(this);
-    mark->setPixmap(QIcon::fromTheme(QStringLiteral("emblem-ok-symbolic"),
-                                     QIcon::fromTheme(QStringLiteral("dialog-ok")))
-                        .pixmap(16, 16));
-    m_text = new QLabel(this);
-    m_text->setObjectName(QStringLiteral("toastText"));
-    m_text->setFont(Theme::font(13, QFont::Medium));
-    m_text->setTextFormat(Qt::PlainText);
-    Theme::setTextColor(m_text, Theme::text());
-    m_reveal = new QPushButton(tr("Show in Folder"), this);
-    m_reveal->setObjectName(QStringLiteral("showInFolder"));
-    m_reveal->setFlat(true);
-    m_reveal->setCursor(Qt::PointingHandCursor);
-    m_reveal->setFont(Theme::font(13, QFont::DemiBold));
-    Theme::setTextColor(m_reveal, Theme::accentDeep());
-    row->addWidget(mark);
-    row->addWidget(m_text);
-    row->addWidget(m_reveal);
-    connect(m_reveal, &QPushButton::clicked, this, [this] {
-        if (m_file) {
-            emit revealRequested(*m_file);
-        }
-    });
-}
-
-void ToastView::setToast(const Toast &toast)
-{
-    m_file = toast.reveal;
-    m_reveal->setVisible(toast.reveal.has_value());
-    // One line: a long text is shortened rather than wrapped.
-    const int room = 520;
-    m_text->setText(m_text->fontMetrics().elidedText(toast.text, Qt::ElideRight, room));
-    m_text->setToolTip(toast.text);
-    adjustSize();
-}
-
-void ToastView::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    Theme::paintCard(painter, r, r.height() / 2, Theme::surface(), Theme::hairline());
-}
-
-// ---- Busy overlay
-
-BusyOverlay::BusyOverlay(QWidget *parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("busyOverlay"));
-    setAttribute(Qt::WA_NoMousePropagation);
-    setFocusPolicy(Qt::StrongFocus);
-    auto *outer = new QVBoxLayout(this);
-    auto *card = new QFrame(this);
-    card->setObjectName(QStringLiteral("busyCard"));
-    card->setStyleSheet(QStringLiteral("#busyCard { background: %1; border-radius: 18px; }")
-                            .arg(Theme::surface().name()));
-    Theme::castShadow(card, QColor(0, 0, 0, 38), 20, QPointF(0, 6));
-    outer->addStretch();
-    outer->addWidget(card, 0, Qt::AlignCenter);
-    outer->addStretch();
-    auto *stack = new QVBoxLayout(card);
-    stack->setContentsMargins(28, 28, 28, 28);
-    stack->setSpacing(14);
-    auto *progress = new QProgressBar(card);
-    progress->setRange(0, 0);
-    progress->setTextVisible(false);
-    progress->setFixedWidth(180);
-    m_title = new QLabel(card);
-    m_title->setObjectName(QStringLiteral("busyTitle"));
-    m_title->setTextFormat(Qt::PlainText);
-    m_title->setFont(Theme::font(14, QFont::DemiBold));
-    Theme::setTextColor(m_title, Theme::text());
-    auto *cancel = new QPushButton(tr("Cancel"), card);
-    cancel->setObjectName(QStringLiteral("busyCancel"));
-    stack->addWidget(progress, 0, Qt::AlignCenter);
-    stack->addWidget(m_title, 0, Qt::AlignCenter);
-    stack->addWidget(cancel, 0, Qt::AlignCenter);
-    connect(cancel, &QPushButton::clicked, this, &BusyOverlay::cancelRequested);
-    // Anywhere in the window, but only while the overlay shows.
-    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &BusyOverlay::cancelRequested);
-}
-
-void BusyOverlay::setTitle(const QString &title)
-{
-    m_title->setText(title);
-}
-
-void BusyOverlay::keyPressEvent(QKeyEvent *event)
-{
-    event->accept(); // nothing typed here reaches the screen below
-}
-
-void BusyOverlay::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), QColor(0, 0, 0, 31));
-}
-
-// ---- Root view
 
 RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
     : QWidget(parent), m_model(model), m_revealer(revealer)
@@ -346,224 +202,6 @@ QWidget *RootView::makeScreen()
     return new AboutView(m_model);
 }
 
-// ---- Modal state
-
-void RootView::scheduleModalUpdate()
-{
-    // Deferred, so that a dialog that answers the model after closing itself
-    // is seen with the model's state after that answer.
-    if (m_modalUpdatePending) {
-        return;
-    }
-    m_modalUpdatePending = true;
-    QTimer::singleShot(0, this, [this] {
-        m_modalUpdatePending = false;
-        updateModal();
-    });
-}
-
-bool RootView::modalStillWanted()
-{
-    switch (m_modalKind) {
-    case ModalKind::None:
-        return false;
-    case ModalKind::Support:
-        return m_model->support() == m_modalSupport;
-    case ModalKind::Sheet:
-        return m_model->sheet() && m_model->sheet()->id() == m_modalSheet;
-    case ModalKind::Password: {
-        auto *prompt = qobject_cast<PasswordPrompt *>(m_modal.data());
-        return prompt && m_model->passwordRequest() && m_model->passwordRequest()->id == prompt->requestID();
-    }
-    case ModalKind::Error:
-        if (m_model->errorMessage()) {
-            // A later failure replaces the text of the one on screen.
-            if (auto *box = qobject_cast<QMessageBox *>(m_modal.data())) {
-                box->setInformativeText(*m_model->errorMessage());
-            }
-            return true;
-        }
-        return false;
-    case ModalKind::Closing:
-        return m_modalFile && m_model->closingFile() == m_modalFile;
-    }
-    return false;
-}
-
-void RootView::dropModal()
-{
-    if (m_modal) {
-        QDialog *dialog = m_modal;
-        dialog->disconnect(this);
-        dialog->hide();
-        dialog->deleteLater();
-    }
-    m_modal = nullptr;
-    m_modalKind = ModalKind::None;
-    m_modalFile = nullptr;
-    m_modalSupport.reset();
-    m_modalSheet.clear();
-}
-
-void RootView::updateModal()
-{
-    if (!m_model) {
-        return;
-    }
-    if (m_modal) {
-        if (modalStillWanted()) {
-            return;
-        }
-        dropModal();
-    }
-    if (m_model->support()) {
-        m_modalSupport = m_model->support();
-        present(closingClears(makeSupportPanel(*m_model->support()), ModalKind::Support), ModalKind::Support);
-    } else if (m_model->sheet()) {
-        QDialog *sheet = makeToolSheet(*m_model->sheet());
-        if (!sheet) {
-            // Nothing to show must not hold back the questions queued behind it.
-            m_model->setSheet(std::nullopt);
-            return;
-        }
-        m_modalSheet = m_model->sheet()->id();
-        present(closingClears(sheet, ModalKind::Sheet), ModalKind::Sheet);
-    } else if (m_model->passwordRequest()) {
-        present(PasswordPrompt::forModel(m_model, window()), ModalKind::Password);
-    } else if (m_model->errorMessage()) {
-        present(makeErrorAlert(), ModalKind::Error);
-    } else if (OpenFile *file = m_model->closingFile()) {
-        m_modalFile = file;
-        present(makeClosingQuestion(file), ModalKind::Closing);
-    }
-}
-
-void RootView::present(QDialog *dialog, ModalKind kind)
-{
-    if (!dialog) {
-        return;
-    }
-    m_modal = dialog;
-    m_modalKind = kind;
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::WindowModal);
-    connect(dialog, &QDialog::finished, this, [this, dialog] {
-        if (m_modal == dialog) {
-            m_modal = nullptr;
-            m_modalKind = ModalKind::None;
-        }
-        scheduleModalUpdate();
-    });
-    dialog->open();
-}
-
-QDialog *RootView::makeSupportPanel(SupportPrompt prompt)
-{
-    if (prompt == SupportPrompt::TellAFriend) {
-        return new TellAFriendView(m_model, window());
-    }
-    return new SupportView(m_model, prompt == SupportPrompt::AfterFirstResult, window());
-}
-
-QDialog *RootView::makeToolSheet(const FileSheet &sheet)
-{
-    OpenFile *file = m_model->file(sheet.fileID);
-    if (!file) {
-        return nullptr; // its file has closed; the sheet is cleared with it
-    }
-    switch (sheet.kind) {
-    case FileSheet::Kind::Compress: return new CompressSheet(m_model, file, window());
-    case FileSheet::Kind::Split: return new SplitSheet(m_model, file, window());
-    case FileSheet::Kind::Password: return new PasswordSheet(m_model, file, window());
-    case FileSheet::Kind::ExportImages: return new ExportImagesSheet(m_model, file, window());
-    }
-    return nullptr;
-}
-
-// However a sheet or panel closes, the model stops asking for it, unless it
-// already asks for another one.
-QDialog *RootView::closingClears(QDialog *dialog, ModalKind kind)
-{
-    if (!dialog) {
-        return nullptr;
-    }
-    const std::optional<SupportPrompt> support = m_model->support();
-    const QString sheet = m_model->sheet() ? m_model->sheet()->id() : QString();
-    connect(dialog, &QDialog::finished, this, [this, kind, support, sheet] {
-        if (!m_model) {
-            return;
-        }
-        if (kind == ModalKind::Support && m_model->support() == support) {
-            m_model->setSupport(std::nullopt);
-        } else if (kind == ModalKind::Sheet && m_model->sheet() && m_model->sheet()->id() == sheet) {
-            m_model->setSheet(std::nullopt);
-        }
-    });
-    return dialog;
-}
-
-QDialog *RootView::makeErrorAlert()
-{
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Something went wrong"), tr("Something went wrong"),
-                                QMessageBox::NoButton, window());
-    box->setObjectName(QStringLiteral("errorAlert"));
-    box->setTextFormat(Qt::PlainText);
-    box->setInformativeText(*m_model->errorMessage());
-    QPushButton *ok = box->addButton(tr("OK"), QMessageBox::RejectRole);
-    ok->setObjectName(QStringLiteral("errorOK"));
-    box->setDefaultButton(ok);
-    box->setEscapeButton(ok);
-    connect(box, &QDialog::finished, this, [this] {
-        if (m_model) {
-            m_model->setErrorMessage(std::nullopt);
-        }
-    });
-    return box;
-}
-
-QDialog *RootView::makeClosingQuestion(OpenFile *file)
-{
-    auto *box = new QMessageBox(window());
-    box->setObjectName(QStringLiteral("closingQuestion"));
-    box->setIcon(QMessageBox::Warning);
-    box->setWindowTitle(tr("Tamsel"));
-    box->setTextFormat(Qt::PlainText);
-    box->setText(tr("Save changes to “%1”?").arg(file ? file->name() : QString()));
-    box->setInformativeText(
-        tr("Your changes will be lost if you close it without saving. The original file stays as it was."));
-    QPushButton *saveAs = box->addButton(tr("Save As…"), QMessageBox::AcceptRole);
-    saveAs->setObjectName(QStringLiteral("closingSaveAs"));
-    QPushButton *discard = box->addButton(tr("Don't Save"), QMessageBox::DestructiveRole);
-    discard->setObjectName(QStringLiteral("closingDontSave"));
-    QPushButton *cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
-    cancel->setObjectName(QStringLiteral("closingCancel"));
-    box->setEscapeButton(cancel);
-    QPointer<OpenFile> target(file);
-    connect(box, &QDialog::finished, this, [this, box, saveAs, discard, target] {
-        if (!m_model) {
-            return;
-        }
-        QAbstractButton *clicked = box->clickedButton();
-        m_model->setClosingFile(nullptr);
-        if (!target) {
-            return;
-        }
-        if (clicked == saveAs) {
-            emit saveAsRequested(target);
-        } else if (clicked == discard) {
-            m_model->close(target);
-        }
-    });
-    return box;
-}
-
-void RootView::closeSheetOfClosedFile()
-{
-    if (m_model && m_model->sheet() && !m_model->file(m_model->sheet()->fileID)) {
-        m_model->setSheet(std::nullopt);
-    }
-}
-
 // ---- Overlays
 
 void RootView::updateToast()
@@ -620,6 +258,11 @@ void RootView::updateBusy()
         return;
     }
     const auto &busy = m_model->busy();
+    if (busy && m_busy->isHidden()) {
+        // The overlay holds the keys only while it shows; they go back afterwards.
+        QWidget *focus = window()->focusWidget();
+        m_focusBeforeBusy = focus != m_busy ? focus : nullptr;
+    }
     if (busy) {
         m_busy->setTitle(busy->title);
     }
@@ -627,11 +270,38 @@ void RootView::updateBusy()
         // Keys and clicks must not reach the screen under the overlay.
         m_screen->setEnabled(!busy);
     }
-    m_busy->setVisible(busy.has_value());
     if (busy) {
+        m_busy->show();
         layoutOverlays();
         m_busy->raise();
         m_busy->setFocus();
+    } else if (!m_busy->isHidden()) {
+        giveBackFocus();
+        m_busy->hide();
+    }
+}
+
+void RootView::giveBackFocus()
+{
+    QWidget *before = m_focusBeforeBusy;
+    m_focusBeforeBusy = nullptr;
+    QWidget *now = window()->focusWidget();
+    if (now && now != m_busy && !m_busy->isAncestorOf(now)) {
+        return; // the user has put the keys elsewhere meanwhile
+    }
+    if (before && before->isVisibleTo(window()) && before->isEnabled()) {
+        before->setFocus(Qt::OtherFocusReason);
+    } else if (m_screen) {
+        // The screen shown before has gone (the work opened another one): its
+        // first part that a click would focus takes the keys, as it would
+        // have on appearing.
+        const auto parts = m_screen->findChildren<QWidget *>();
+        for (QWidget *part : parts) {
+            if ((part->focusPolicy() & Qt::ClickFocus) && part->isVisibleTo(m_screen) && part->isEnabled()) {
+                part->setFocus(Qt::OtherFocusReason);
+                break;
+            }
+        }
     }
 }
 

@@ -2,11 +2,11 @@
 
 #include "document/DocumentTypes.h"
 
-#include <QFrame>
 #include <QPointer>
 #include <QWidget>
 
 class AppModel;
+class BusyOverlay;
 class FileRevealer;
 class OpenFile;
 class QAction;
@@ -18,49 +18,7 @@ class QLabel;
 class QPushButton;
 class QSplitter;
 class SidebarView;
-
-// The toast at the bottom of the detail area: a check mark, the model's text on
-// one line and, when there is a file to reveal, "Show in Folder".
-class ToastView : public QFrame
-{
-    Q_OBJECT
-
-public:
-    explicit ToastView(QWidget *parent = nullptr);
-    void setToast(const Toast &toast);
-
-signals:
-    void revealRequested(const QUrl &file);
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QLabel *m_text;
-    QPushButton *m_reveal;
-    std::optional<QUrl> m_file;
-};
-
-// Dims the detail area while a long operation runs, swallows the clicks meant
-// for the screen below and offers Cancel (Escape).
-class BusyOverlay : public QWidget
-{
-    Q_OBJECT
-
-public:
-    explicit BusyOverlay(QWidget *parent = nullptr);
-    void setTitle(const QString &title);
-
-signals:
-    void cancelRequested();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void paintEvent(QPaintEvent *event) override;
-
-private:
-    QLabel *m_title;
-};
+class ToastView;
 
 // The whole content of the window: the sidebar beside the detail area that
 // shows what the model's destination names, and the one presenter of the
@@ -113,6 +71,7 @@ private:
     void slideToast(QPoint to, qreal opacity);
     QPoint toastRestingPlace() const;
     void updateBusy();
+    void giveBackFocus();
     void layoutOverlays();
 
     QPointer<AppModel> m_model;
@@ -133,6 +92,7 @@ private:
     QAction *m_supportAction;
     QAction *m_aboutAction;
     BusyOverlay *m_busy;
+    QPointer<QWidget> m_focusBeforeBusy;
 
     QPointer<QDialog> m_modal;
     ModalKind m_modalKind = ModalKind::None;

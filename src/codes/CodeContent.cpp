@@ -116,16 +116,28 @@ std::optional<QString> field(const Fields &fields, const QString &key)
     return *it;
 }
 
+// Network names and passwords that could pass for hexadecimal are written in
+// double quotes; the quotes are no part of them.
+QString unquoted(const QString &value)
+{
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))) {
+        return value.mid(1, value.size() - 2);
+    }
+    return value;
+}
+
 std::optional<CodeContent::WiFi> wifi(const QString &text)
 {
     const Fields fields = meFields(droppingFirst(text, 5));
-    const QString ssid = fields.value(QStringLiteral("S"));
+    const QString ssid = unquoted(fields.value(QStringLiteral("S")));
     if (ssid.isEmpty()) {
         return std::nullopt;
     }
     CodeContent::WiFi network;
     network.ssid = ssid;
-    network.password = field(fields, QStringLiteral("P"));
+    if (const auto password = field(fields, QStringLiteral("P"))) {
+        network.password = unquoted(*password);
+    }
     network.security = fields.value(QStringLiteral("T"));
     network.isHidden = fields.value(QStringLiteral("H")).toLower() == QLatin1String("true");
     return network;
@@ -164,6 +176,19 @@ struct Property
 {
     QString name; // upper-cased, parameters included
     QString value;
+    QString written; // the name and parameters as written
+
+    // The value of parameter `key` ("TZID"), without enclosing quotes.
+    std::optional<QString> parameter(QLatin1String key) const
+    {
+        for (const QString &piece : split(written, QLatin1Char(';'))) {
+            const qsizetype equals = piece.indexOf(QLatin1Char('='));
+            if (equals > 0 && piece.left(equals).trimmed().compare(key, Qt::CaseInsensitive) == 0) {
+                return unquoted(piece.mid(equals + 1));
+            }
+        }
+        return std::nullopt;
+    }
 };
 
 std::optional<Property> property(const QString &line)
@@ -172,7 +197,9 @@ std::optional<Property> property(const QString &line)
     if (colon < 0) {
         return std::nullopt;
     }
-    return Property{line.left(colon).toUpper(), line.mid(colon + 1).replace(QLatin1String("\\,"), QLatin1String(","))};
+    const QString written = line.left(colon);
+    return Property{written.toUpper(), line.mid(colon + 1).replace(QLatin1String("\\,"), QLatin1String(",")),
+                    written};
 }
 
 std::optional<CodeContent::Contact> contactFromVCard(const QString &text)
@@ -185,7 +212,11 @@ std::optional<CodeContent::Contact> contactFromVCard(const QString &text)
         if (!p) {
             continue;
         }
-        const QString name = firstPiece(p->name, QLatin1Char(';')).value_or(p->name);
+        QString name = firstPiece(p->name, QLatin1Char(';')).value_or(p->name);
+        // Apple and Google group related lines ("item1.TEL", "item1.X-ABLABEL").
+        if (const qsizetype dot = name.indexOf(QLatin1Char('.')); dot > 0) {
+            name = name.mid(dot + 1);
+        }
         if (name == QLatin1String("FN")) {
             formatted = p->value;
         } else if (name == QLatin1String("N")) {
@@ -198,7 +229,9 @@ std::optional<CodeContent::Contact> contactFromVCard(const QString &text)
             }
             fromN = given.join(QLatin1Char(' '));
         } else if (name == QLatin1String("TEL")) {
-            contact.phones.append(p->value);
+            // vCard 4 may write the number as a tel: URI.
+            const bool uri = p->value.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive);
+            contact.phones.append(uri ? p->value.mid(4) : p->value);
         } else if (name == QLatin1String("EMAIL")) {
             contact.emails.append(p->value);
         } else if (name == QLatin1String("ORG")) {
@@ -279,8 +312,9 @@ bool allDigits(QStringView text)
     return true;
 }
 
-// 20240131T093000Z (UTC), 20240131T093000 (local), 20240131 (local midnight).
-std::optional<QDateTime> icsDate(const QString &value)
+// 20240131T093000Z (UTC), 20240131T093000 (in `zone`, local time when it names
+// none this system knows), 20240131 (local midnight: a day, not an instant).
+std::optional<QDateTime> icsDate(const QString &value, const std::optional<QString> &zone = std::nullopt)
 {
     const qsizetype length = value.size();
     const bool utc = length == 16 && value[15] == QLatin1Char('Z');
@@ -303,7 +337,17 @@ std::optional<QDateTime> icsDate(const QString &value)
             return std::nullopt;
         }
     }
-    const QDateTime result = utc ? QDateTime(date, time, QTimeZone::utc()) : QDateTime(date, time);
+    QDateTime result = utc ? QDateTime(date, time, QTimeZone::utc()) : QDateTime(date, time);
+    if (withTime && !utc && zone) {
+        QTimeZone named(zone->toUtf8());
+        if (!named.isValid()) {
+            // Calendars from Windows name their zones the Windows way.
+            named = QTimeZone(QTimeZone::windowsIdToDefaultIanaId(zone->toUtf8()));
+        }
+        if (named.isValid()) {
+            result = QDateTime(date, time, named);
+        }
+    }
     if (!result.isValid()) {
         return std::nullopt;
     }
@@ -336,10 +380,10 @@ std::optional<CodeContent::Event> event(const QString &text)
         } else if (p->name.startsWith(QLatin1String("LOCATION"))) {
             result.location = p->value;
         } else if (p->name.startsWith(QLatin1String("DTSTART"))) {
-            result.start = icsDate(p->value);
+            result.start = icsDate(p->value, p->parameter(QLatin1String("TZID")));
             result.isAllDay = p->name.contains(QLatin1String("VALUE=DATE")) || characterCount(p->value) == 8;
         } else if (p->name.startsWith(QLatin1String("DTEND"))) {
-            result.end = icsDate(p->value);
+            result.end = icsDate(p->value, p->parameter(QLatin1String("TZID")));
         }
     }
     if (!result.title && !result.start) {
@@ -348,14 +392,26 @@ std::optional<CodeContent::Event> event(const QString &text)
     return result;
 }
 
-CodeContent sms(const QString &text, const QString &upper)
+// The number, then after the first colon the message, colons and all.
+CodeContent numberAndMessage(const QString &rest)
 {
-    if (upper.startsWith(QLatin1String("SMSTO:"))) {
-        const QStringList pieces = split(droppingFirst(text, 6), QLatin1Char(':'), 1);
-        return CodeContent(CodeContent::SMS{pieces.value(0),
-                                            pieces.size() == 2 ? std::optional<QString>(pieces[1]) : std::nullopt});
+    const QStringList pieces = split(rest, QLatin1Char(':'), 1);
+    return CodeContent(
+        CodeContent::SMS{pieces.value(0), pieces.size() == 2 ? std::optional<QString>(pieces[1]) : std::nullopt});
+}
+
+CodeContent sms(const QString &text)
+{
+    if (text.startsWith(QLatin1String("SMSTO:"), Qt::CaseInsensitive)) {
+        return numberAndMessage(droppingFirst(text, 6));
     }
     const QString rest = droppingFirst(text, 4);
+    // "SMS:number:message" is written as often as the URI form.
+    const qsizetype colon = rest.indexOf(QLatin1Char(':'));
+    const qsizetype question = rest.indexOf(QLatin1Char('?'));
+    if (colon >= 0 && (question < 0 || colon < question)) {
+        return numberAndMessage(rest);
+    }
     const QString number = firstPiece(rest, QLatin1Char('?')).value_or(rest);
     std::optional<QString> body;
     if (const auto parts = urlParts(QStringLiteral("sms:") + rest)) {
@@ -369,7 +425,9 @@ CodeContent mailto(const QString &text)
     QString address;
     std::optional<QList<QueryItem>> items;
     if (const auto parts = urlParts(text)) {
-        address = parts->path;
+        // Decoded strictly: bytes that are no UTF-8 leave the address as written
+        // rather than turning into replacement characters.
+        address = percentDecoded(parts->encodedPath).value_or(parts->encodedPath);
         items = parts->query;
     } else {
         address = droppingFirst(text, 7);
@@ -473,8 +531,9 @@ CodeContent CodeContent::parse(const QString &raw, CodeSymbology symbology)
     if (auto content = product(text, symbology)) {
         return *content;
     }
-    const QString upper = text.toUpper();
-    auto has = [&upper](const char *prefix) { return upper.startsWith(QLatin1String(prefix)); };
+    // Matched on the text itself, not on an upper-cased copy: upper-casing may
+    // lengthen it ("ﬆ" becomes "ST"), and the prefix is cut from the text.
+    auto has = [&text](const char *prefix) { return text.startsWith(QLatin1String(prefix), Qt::CaseInsensitive); };
 
     if (has("WIFI:")) {
         if (auto network = wifi(text)) {
@@ -491,7 +550,7 @@ CodeContent CodeContent::parse(const QString &raw, CodeSymbology symbology)
             return CodeContent(*contact);
         }
     }
-    if (upper.contains(QLatin1String("BEGIN:VEVENT"))) {
+    if (text.contains(QLatin1String("BEGIN:VEVENT"), Qt::CaseInsensitive)) {
         if (auto found = event(text)) {
             return CodeContent(*found);
         }
@@ -500,7 +559,7 @@ CodeContent CodeContent::parse(const QString &raw, CodeSymbology symbology)
         return CodeContent(Phone{droppingFirst(text, 4)});
     }
     if (has("SMSTO:") || has("SMS:")) {
-        return sms(text, upper);
+        return sms(text);
     }
     if (has("MAILTO:")) {
         return mailto(text);

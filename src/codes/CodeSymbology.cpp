@@ -109,6 +109,65 @@ bool isITF14(const QString &digits)
     return digits.at(13).unicode() - '0' == check;
 }
 
+std::optional<QString> code39FullASCII(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t shift = text[i].unicode();
+        if (shift != '$' && shift != '%' && shift != '/' && shift != '+') {
+            out.append(text[i]);
+            continue;
+        }
+        if (i + 1 >= text.size()) {
+            return std::nullopt;
+        }
+        const char16_t next = text[++i].unicode();
+        if (next < 'A' || next > 'Z') {
+            return std::nullopt;
+        }
+        char16_t c = 0;
+        switch (shift) {
+        case '+': // lower-case letters
+            c = next + 32;
+            break;
+        case '$': // control characters 1 to 26
+            c = next - 64;
+            break;
+        case '/':
+            if (next <= 'O') {
+                c = next - 32; // "!" to "/"
+            } else if (next == 'Z') {
+                c = ':';
+            } else {
+                return std::nullopt;
+            }
+            break;
+        default: // '%'
+            if (next <= 'E') {
+                c = next - 38; // ESC to US
+            } else if (next <= 'J') {
+                c = next - 11; // ";" to "?"
+            } else if (next <= 'O') {
+                c = next + 16; // "[" to "_"
+            } else if (next <= 'T') {
+                c = next + 43; // "{" to DEL
+            } else if (next == 'U') {
+                c = 0;
+            } else if (next == 'V') {
+                c = '@';
+            } else if (next == 'W') {
+                c = '`';
+            } else {
+                c = 127;
+            }
+            break;
+        }
+        out.append(QChar(c));
+    }
+    return out;
+}
+
 CodeSymbology fromDetector(const QString &formatName, const QString &text)
 {
     static const QHash<QString, CodeSymbology> byName = {

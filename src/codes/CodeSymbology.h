@@ -49,6 +49,12 @@ const QStringList &detectorFormats();
 // digit make an ITF-14. Unknown names give Other.
 CodeSymbology fromDetector(const QString &formatName, const QString &text);
 
+// The text of a Code 39 code in its full-ASCII form: "+A" is "a", "%U" is NUL,
+// "/Z" is ":" and so on, as the detector's extended mode reads it. Nothing when
+// a "$", "%", "/" or "+" starts no valid pair: the code is then an ordinary one
+// and its text stands as written.
+std::optional<QString> code39FullASCII(const QString &text);
+
 // True when `digits` are 14 ASCII digits whose last one is the GS1 check digit
 // of the first 13.
 bool isITF14(const QString &digits);

@@ -9,6 +9,8 @@
 
 #include <limits>
 
+#include <unicode/uspoof.h>
+
 using TextPieces::split;
 
 namespace {
@@ -101,12 +103,25 @@ bool hasMixedScripts(const QString &host)
     return false;
 }
 
+// True when the public suffix of `realSite` is one that anyone can register
+// under: a name there belongs to whoever took it, whatever it spells.
+bool isUnderPrivateSuffix(const QStringList &siteLabels)
+{
+    if (siteLabels.size() < 2) {
+        return false;
+    }
+    const QSet<QString> &rules = LinkCheck::suffixRules(LinkCheck::Rules::Private);
+    const QString suffix = siteLabels.mid(1).join(QLatin1Char('.'));
+    return rules.contains(suffix)
+           || (siteLabels.size() > 2 && rules.contains(QStringLiteral("*.") + siteLabels.mid(2).join(QLatin1Char('.'))));
+}
+
 std::optional<LinkCheck::Warning> brandWarning(const QString &host, const QString &realSite)
 {
     const QStringList siteLabels = split(realSite, QLatin1Char('.'));
     const QString siteLabel = siteLabels.isEmpty() ? realSite : siteLabels.first();
     const QStringList &brands = LinkCheck::brands();
-    if (brands.contains(siteLabel)) {
+    if (brands.contains(siteLabel) && !isUnderPrivateSuffix(siteLabels)) {
         return std::nullopt;
     }
     QStringList pieces;
@@ -128,6 +143,35 @@ std::optional<LinkCheck::Warning> brandWarning(const QString &host, const QStrin
     normalized.replace(QLatin1Char('$'), QLatin1Char('s'));
     if (normalized != siteLabel && brands.contains(normalized)) {
         return LinkCheck::Warning::lookalike(normalized);
+    }
+    // Letters of other scripts that look like Latin ones ("аррӏе" in Cyrillic)
+    // escape the replacements above; their skeletons give them away. Unicode's
+    // data takes the Cyrillic palochka for an "i", where most fonts draw an "l",
+    // so in pieces of other scripts the two count as one letter.
+    auto key = [](const QString &text, bool foreign) {
+        QString k = LinkCheck::skeleton(text);
+        return foreign ? k.replace(QLatin1Char('i'), QLatin1Char('l')) : k;
+    };
+    // The brands' keys, as Latin pieces and as pieces of other scripts see them.
+    static const std::pair<QStringList, QStringList> brandKeys = [&key, &brands] {
+        std::pair<QStringList, QStringList> made;
+        for (const QString &brand : brands) {
+            made.first.append(key(brand, false));
+            made.second.append(key(brand, true));
+        }
+        return made;
+    }();
+    QList<std::pair<QString, bool>> keys; // the piece's key, and whether it is foreign
+    for (const QString &piece : pieces) {
+        const bool foreign = !isASCII(piece);
+        keys.append({key(piece, foreign), foreign});
+    }
+    for (qsizetype i = 0; i < brands.size(); ++i) {
+        for (const auto &[pieceKey, foreign] : keys) {
+            if (pieceKey == (foreign ? brandKeys.second : brandKeys.first).at(i)) {
+                return LinkCheck::Warning::lookalike(brands.at(i));
+            }
+        }
     }
     return std::nullopt;
 }
@@ -346,7 +390,7 @@ std::optional<QString> LinkCheck::decodePunycode(const QString &label)
     return QString::fromUcs4(output.constData(), output.size());
 }
 
-QSet<QString> LinkCheck::parseSuffixRules(const QByteArray &data)
+QSet<QString> LinkCheck::parseSuffixRules(const QByteArray &data, Rules which)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     const QString text = decoder(data);
@@ -354,9 +398,18 @@ QSet<QString> LinkCheck::parseSuffixRules(const QByteArray &data)
         return {};
     }
     QSet<QString> rules;
+    bool inPrivatePart = false;
     for (const QString &line : split(text, QLatin1Char('\n'))) {
         const QString rule = line.trimmed();
-        if (rule.isEmpty() || rule.startsWith(QLatin1String("//"))) {
+        if (rule.startsWith(QLatin1String("//"))) {
+            if (rule.contains(QLatin1String("===BEGIN PRIVATE DOMAINS==="))) {
+                inPrivatePart = true;
+            } else if (rule.contains(QLatin1String("===END PRIVATE DOMAINS==="))) {
+                inPrivatePart = false;
+            }
+            continue;
+        }
+        if (rule.isEmpty() || (which == Rules::Private && !inPrivatePart)) {
             continue;
         }
         rules.insert(rule.toLower());
@@ -364,16 +417,52 @@ QSet<QString> LinkCheck::parseSuffixRules(const QByteArray &data)
     return rules;
 }
 
-const QSet<QString> &LinkCheck::suffixRules()
+const QSet<QString> &LinkCheck::suffixRules(Rules which)
 {
-    static const QSet<QString> rules = [] {
+    struct Shipped
+    {
+        QSet<QString> all;
+        QSet<QString> privatePart;
+    };
+    static const Shipped shipped = [] {
         QFile file(QStringLiteral(":/codes/public_suffix_list.dat"));
         if (!file.open(QIODevice::ReadOnly)) {
-            return QSet<QString>();
+            return Shipped();
         }
-        return parseSuffixRules(file.readAll());
+        const QByteArray data = file.readAll();
+        return Shipped{parseSuffixRules(data, Rules::All), parseSuffixRules(data, Rules::Private)};
     }();
-    return rules;
+    return which == Rules::Private ? shipped.privatePart : shipped.all;
+}
+
+QString LinkCheck::skeleton(const QString &text)
+{
+    // Checking texts against a checker that is never changed is safe from any thread.
+    static USpoofChecker *const checker = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        USpoofChecker *opened = uspoof_open(&status);
+        return U_SUCCESS(status) ? opened : nullptr;
+    }();
+    if (!checker || text.isEmpty()) {
+        return text;
+    }
+    const auto *source = reinterpret_cast<const UChar *>(text.utf16());
+    QString out(text.size() * 2, Qt::Uninitialized);
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t length = uspoof_getSkeleton(checker, 0, source, int32_t(text.size()),
+                                                  reinterpret_cast<UChar *>(out.data()), int32_t(out.size()), &status);
+        if (status == U_BUFFER_OVERFLOW_ERROR) {
+            out.resize(length);
+            continue;
+        }
+        if (U_FAILURE(status)) {
+            return text;
+        }
+        out.resize(length);
+        return out;
+    }
+    return text;
 }
 
 const QSet<QString> &LinkCheck::shorteners()

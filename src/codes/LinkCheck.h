@@ -70,11 +70,19 @@ public:
     // number, an overflow, or a result that is not a Unicode scalar.
     static std::optional<QString> decodePunycode(const QString &label);
 
+    // Which rules of a public-suffix file to take: all of them, or only those
+    // of its private part (suffixes that companies let anyone register under,
+    // such as github.io), which name no one's own site.
+    enum class Rules { All, Private };
     // The rules of a public-suffix file: one per line, comments and blanks
     // dropped, lower-cased. Empty when the bytes are not UTF-8.
-    static QSet<QString> parseSuffixRules(const QByteArray &data);
+    static QSet<QString> parseSuffixRules(const QByteArray &data, Rules which = Rules::All);
     // The shipped rules, read once per run; empty when the resource is missing.
-    static const QSet<QString> &suffixRules();
+    static const QSet<QString> &suffixRules(Rules which = Rules::All);
+
+    // Unicode's confusable skeleton of a text: texts that look alike have the
+    // same skeleton ("аррӏе" in Cyrillic and "apple" in Latin).
+    static QString skeleton(const QString &text);
 
     static const QSet<QString> &shorteners();
     static const QStringList &brands();

@@ -127,6 +127,7 @@ std::optional<UrlParts> urlParts(const QString &text)
     }
     UrlParts parts;
     parts.path = url.path(QUrl::FullyDecoded);
+    parts.encodedPath = url.path(QUrl::FullyEncoded);
     if (url.hasQuery()) {
         QList<QueryItem> items;
         const QString query = url.query(QUrl::FullyEncoded);

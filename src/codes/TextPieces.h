@@ -46,6 +46,7 @@ struct QueryItem
 struct UrlParts
 {
     QString path;                            // percent-decoded
+    QString encodedPath;                     // as written, escapes kept
     std::optional<QList<QueryItem>> query;   // names and values percent-decoded, in order
 };
 std::optional<UrlParts> urlParts(const QString &text);

@@ -23,7 +23,7 @@ QString limitTitle(qint64 bytes)
     return QCoreApplication::translate("Compression", "%1 MB").arg(number);
 }
 
-QFuture<Result<Answer>> search(Ladder ladder, qint64 limit, BuildFunction build, CancelToken cancel)
+QFuture<Result<Answer>> search(Ladder ladder, qint64 limit, BuildFunction build, CancelToken cancel, Start start)
 {
     Q_ASSERT(!ladder.isEmpty());
     QHash<qsizetype, QByteArray> built;
@@ -41,15 +41,18 @@ QFuture<Result<Answer>> search(Ladder ladder, qint64 limit, BuildFunction build,
     auto fits = [&](qsizetype i) { return built.value(i).size() <= limit; };
 
     const qsizetype n = ladder.size();
-    {
+    qsizetype lo = 1;
+    if (start == Start::LeastCompressed) {
         const Result<QByteArray> first = co_await ensure(0);
         if (!first) {
             co_return first.error();
         }
         built.insert(0, first.value());
-    }
-    if (fits(0)) {
-        co_return Answer{built.value(0), true};
+        if (fits(0)) {
+            co_return Answer{built.value(0), true};
+        }
+    } else {
+        lo = 0;
     }
     if (!built.contains(n - 1)) {
         const Result<QByteArray> last = co_await ensure(n - 1);
@@ -61,10 +64,6 @@ QFuture<Result<Answer>> search(Ladder ladder, qint64 limit, BuildFunction build,
     if (!fits(n - 1)) {
         co_return Answer{built.value(n - 1), false};
     }
-    if (n <= 2) {
-        co_return Answer{built.value(n - 1), true};
-    }
-    qsizetype lo = 1;
     qsizetype hi = n - 1;
     while (lo < hi) {
         const qsizetype mid = (lo + hi) / 2;
@@ -82,6 +81,26 @@ QFuture<Result<Answer>> search(Ladder ladder, qint64 limit, BuildFunction build,
         }
     }
     co_return Answer{built.value(hi), true};
+}
+
+QFuture<Result<Fit>> fit(Ladder keepingText, Ladder asPictures, qint64 limit, BuildFunction build,
+                         CancelToken cancel)
+{
+    const Result<Answer> text = co_await search(keepingText, limit, build, cancel);
+    if (!text) {
+        co_return text.error();
+    }
+    if (text->reached) {
+        co_return Fit{text->data, true, false};
+    }
+    const Result<Answer> pictures = co_await search(asPictures, limit, build, cancel, Start::MostCompressed);
+    if (!pictures) {
+        co_return pictures.error();
+    }
+    if (pictures->reached) {
+        co_return Fit{pictures->data, true, true};
+    }
+    co_return Fit{text->data, false, false};
 }
 
 } // namespace Compression

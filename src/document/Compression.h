@@ -39,11 +39,25 @@ struct Answer
     bool reached = false;
 };
 
+// Where a search starts. From the least compressed end it builds both ends
+// first; from the most compressed end it builds only that one when it misses,
+// so a ladder that can't reach the limit costs a single build.
+enum class Start { LeastCompressed, MostCompressed };
+
 // Finds the first step of `ladder` whose build is at most `limit` bytes, building
-// each step at most once: both ends first, then a binary search in between.
+// each step at most once: an end first, then a binary search in between. When
+// none fits, the answer is the most compressed step's bytes, not reached.
 // Ends with the first failing build's error, or cancelled when `cancel` is set
 // before a build. Runs on the main thread; `ladder` must not be empty.
 QFuture<Result<Answer>> search(Ladder ladder, qint64 limit, BuildFunction build,
-                               CancelToken cancel);
+                               CancelToken cancel, Start start = Start::LeastCompressed);
+
+// The fit of a document to `limit`: the least compressed step of `keepingText`
+// that fits; when even its last misses, the least compressed step of
+// `asPictures` that fits, searched from its most compressed end. When nothing
+// fits, the answer is not reached and offers the smallest text-keeping bytes:
+// a copy without its text that is still too large helps nobody.
+QFuture<Result<Fit>> fit(Ladder keepingText, Ladder asPictures, qint64 limit, BuildFunction build,
+                         CancelToken cancel);
 
 } // namespace Compression

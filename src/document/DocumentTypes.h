@@ -47,7 +47,13 @@ struct StampPlacement
     double width = 0; // fraction of the displayed page's width
     double rotation = 0; // degrees, clockwise as seen on the page
 
-    friend bool operator==(const StampPlacement &, const StampPlacement &) = default;
+    // Exact, unlike QPointF's own comparison, so that equal values hash alike
+    // (0 and -0 are equal and hash alike).
+    friend bool operator==(const StampPlacement &a, const StampPlacement &b)
+    {
+        return a.id == b.id && a.stampID == b.stampID && a.center.x() == b.center.x()
+               && a.center.y() == b.center.y() && a.width == b.width && a.rotation == b.rotation;
+    }
 };
 size_t qHash(const StampPlacement &placement, size_t seed = 0) noexcept;
 

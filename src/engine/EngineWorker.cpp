@@ -199,11 +199,12 @@ std::unique_ptr<Poppler::Page> PDFEngine::Worker::page(const PageSource &source)
 QSizeF PDFEngine::Worker::displaySize(const PageSource &source, int turn)
 {
     const std::unique_ptr<Poppler::Page> found = page(source);
-    if (!found) {
+    // Poppler's page size is the crop box already turned by the page's own rotation.
+    const QSizeF size = found ? found->pageSizeF() : QSizeF();
+    // A box without area can't be measured any more than a missing page.
+    if (!(size.width() > 0 && size.height() > 0)) {
         return QSizeF(595, 842);
     }
-    // Poppler's page size is the crop box already turned by the page's own rotation.
-    const QSizeF size = found->pageSizeF();
     const int extra = normalizedAngle(turn);
     return extra == 90 || extra == 270 ? size.transposed() : size;
 }

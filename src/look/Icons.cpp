@@ -40,7 +40,9 @@ constexpr Entry entries[] = {
     {Symbol::RotateRight, "object-rotate-right-symbolic"},
     {Symbol::Trash, "user-trash-symbolic"},
     {Symbol::More, "view-more-horizontal-symbolic"},
-    {Symbol::LockOpen, "changes-allow-symbolic"},
+    {Symbol::LockOutline, ":/tamsel/lock.svg"},
+    {Symbol::CheckmarkCircle, ":/tamsel/checkmark-circle.svg"},
+    {Symbol::Documents, ":/tamsel/documents.svg"},
 };
 
 QIcon sourceIcon(const QString &name)

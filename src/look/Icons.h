@@ -31,7 +31,9 @@ enum class Symbol {
     RotateRight,
     Trash,
     More,
-    LockOpen,
+    LockOutline,
+    CheckmarkCircle,
+    Documents,
 };
 
 namespace Icons {

@@ -62,14 +62,19 @@ QColor NoteBanner::toneColor(Tone tone)
     return Theme::accentDeep();
 }
 
+QIcon NoteBanner::toneIcon(Tone tone)
+{
+    const Symbol symbol = tone == Tone::Info      ? Symbol::Info
+                          : tone == Tone::Warning ? Symbol::Warning
+                                                  : Symbol::Danger;
+    return Icons::icon(symbol, toneColor(tone));
+}
+
 void NoteBanner::updateSymbol()
 {
-    const Symbol symbol = m_tone == Tone::Info      ? Symbol::Info
-                          : m_tone == Tone::Warning ? Symbol::Warning
-                                                    : Symbol::Danger;
     // As tall as the first line of text, so the symbol sits beside it.
     const int side = QFontMetrics(m_text->font()).height();
-    m_symbol->setPixmap(Icons::icon(symbol, toneColor(m_tone)).pixmap(QSize(side, side), devicePixelRatioF()));
+    m_symbol->setPixmap(toneIcon(m_tone).pixmap(QSize(side, side), devicePixelRatioF()));
     m_symbol->setFixedSize(side, side);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QWidget>
 
 class QLabel;
@@ -22,6 +23,8 @@ public:
     void setTone(Tone tone);
 
     static QColor toneColor(Tone tone);
+    // The tone's symbol in its colour.
+    static QIcon toneIcon(Tone tone);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

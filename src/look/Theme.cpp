@@ -202,7 +202,9 @@ void paintDropZone(QPainter &painter, const QRectF &rect, qreal cornerRadius, bo
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     paintCard(painter, rect, cornerRadius, targeted ? accentSoft() : surface());
-    QPen pen(targeted ? accent() : hairline(), 2);
+    // At rest the dashes are darker than a card's hairline: on the white
+    // surface a hairline dash all but vanishes, and the zone must read as one.
+    QPen pen(targeted ? accent() : withOpacity(text(), 0.22), 2);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     pen.setMiterLimit(10);

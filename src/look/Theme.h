@@ -77,8 +77,8 @@ void paintCard(QPainter &painter, const QRectF &rect, qreal cornerRadius, const 
                QColor border = QColor(), qreal borderWidth = 1);
 
 // The body of a drop zone: the surface, or the soft accent while a drag it
-// accepts hovers over it, inside a dashed border (8 on, 6 off, 2 wide) in the
-// hairline or accent colour.
+// accepts hovers over it, inside a dashed border (8 on, 6 off, 2 wide) in a
+// soft grey or the accent colour.
 void paintDropZone(QPainter &painter, const QRectF &rect, qreal cornerRadius, bool targeted);
 
 } // namespace Theme

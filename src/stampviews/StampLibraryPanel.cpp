@@ -5,11 +5,13 @@
 #include "model/AppModel.h"
 #include "stampviews/NewStampMenu.h"
 #include "stampviews/NewStampSheet.h"
+#include "stampviews/PictureIntake.h"
 #include "stampviews/StampTile.h"
 #include "stampviews/StyleSheets.h"
 #include "stampviews/TileGrid.h"
 #include "stamps/StampLibrary.h"
 
+#include <QDragEnterEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -70,6 +72,7 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
     : QWidget(parent), m_model(model), m_presenter(new NewStampPresenter(model, this))
 {
     setObjectName(QStringLiteral("stampLibraryPanel"));
+    setAcceptDrops(true);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, Theme::surface());
     setPalette(palette);
@@ -107,6 +110,11 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
     auto *menu = new NewStampMenu(model, newButton);
     newButton->setMenu(menu);
     column->addWidget(newButton, 0, Qt::AlignLeft);
+    auto *hint = makeLabel(tr("Or paste a photo or scan with Ctrl+V, or drop one here."), 11.5, QFont::Normal,
+                           Theme::secondaryText(), content);
+    hint->setObjectName(QStringLiteral("pasteHint"));
+    hint->setWordWrap(true);
+    column->addWidget(hint);
     column->addStretch(1);
     scroll->setWidget(content);
     outer->addWidget(scroll, 1);
@@ -174,6 +182,7 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
         }
     });
     connect(menu, &NewStampMenu::sourceChosen, m_presenter, &NewStampPresenter::present);
+    PictureIntake::takePastes(this, m_presenter);
     // A stamp made here goes straight onto the page.
     connect(m_presenter, &NewStampPresenter::saved, this, &StampLibraryPanel::placeRequested);
     if (model && model->stamps()) {
@@ -186,6 +195,27 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
 QSize StampLibraryPanel::sizeHint() const
 {
     return QSize(preferredWidth, QWidget::sizeHint().height());
+}
+
+bool StampLibraryPanel::takePicture(const QMimeData *data)
+{
+    return PictureIntake::present(data, m_presenter);
+}
+
+void StampLibraryPanel::dragEnterEvent(QDragEnterEvent *event)
+{
+    PictureIntake::judgeDrag(event);
+}
+
+void StampLibraryPanel::dragMoveEvent(QDragMoveEvent *event)
+{
+    event->acceptProposedAction();
+}
+
+void StampLibraryPanel::dropEvent(QDropEvent *event)
+{
+    event->acceptProposedAction();
+    takePicture(event->mimeData());
 }
 
 QString StampLibraryPanel::angleText(double degrees)

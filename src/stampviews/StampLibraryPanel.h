@@ -10,6 +10,7 @@
 class AppModel;
 class NewStampPresenter;
 class QLabel;
+class QMimeData;
 class QPushButton;
 class QSlider;
 class TileGrid;
@@ -18,6 +19,7 @@ class TileGrid;
 // the current page, the menu that makes a new one (which then lands on the
 // page at once), and, while a stamp on the page is selected, its name, its
 // angle and the buttons to copy it to all pages or take it off the page.
+// Pictures pasted or dropped on it start the new-stamp sheet as the menu does.
 // It changes nothing itself: every page change is asked of the screen.
 class StampLibraryPanel : public QWidget
 {
@@ -36,6 +38,17 @@ public:
 
     static constexpr int preferredWidth = 280;
     QSize sizeHint() const override;
+
+    NewStampPresenter *presenter() const { return m_presenter; }
+    // Starts the new-stamp sheet for the first picture file or the picture
+    // bytes of a drop or a paste (Ctrl+V while the screen shows); true when
+    // there was a picture.
+    bool takePicture(const QMimeData *data);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 signals:
     void placeRequested(const StampRecord &record);

@@ -1,6 +1,5 @@
 #include "stampviews/StampsView.h"
 
-#include "look/DropLoader.h"
 #include "look/Icons.h"
 #include "look/NoteBanner.h"
 #include "look/Panel.h"
@@ -8,18 +7,16 @@
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
 #include "model/AppModel.h"
-#include "platform/FileKinds.h"
 #include "stampviews/NewStampMenu.h"
 #include "stampviews/NewStampSheet.h"
+#include "stampviews/PictureIntake.h"
 #include "stampviews/StampTile.h"
 #include "stampviews/StyleSheets.h"
 #include "stampviews/TileGrid.h"
-#include "stamps/PictureImport.h"
 #include "stamps/StampLibrary.h"
 
 #include <QDialog>
 #include <QDragEnterEvent>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -316,6 +313,7 @@ StampsView::StampsView(AppModel *model, QWidget *parent)
     stack->addStretch(1);
 
     connect(menu, &NewStampMenu::sourceChosen, m_presenter, &NewStampPresenter::present);
+    PictureIntake::takePastes(this, m_presenter);
     if (model && model->stamps()) {
         connect(model->stamps(), &StampLibrary::stampsChanged, this, &StampsView::rebuildTiles);
     }
@@ -422,43 +420,14 @@ void StampsView::showOutcome()
     m_error->setVisible(!message.isEmpty());
 }
 
-std::optional<QUrl> StampsView::firstPicture(const QList<QUrl> &urls)
-{
-    for (const QUrl &url : urls) {
-        if (fileKindOf(url) == FileKind::Picture && !QFileInfo(url.toLocalFile()).isDir()) {
-            return url;
-        }
-    }
-    return std::nullopt;
-}
-
 bool StampsView::takeDrop(const QMimeData *data)
 {
-    if (!data) {
-        return false;
-    }
-    if (const std::optional<QUrl> picture = firstPicture(DropLoader::urls(data))) {
-        m_presenter->present(StampSource::file(*picture));
-        return true;
-    }
-    // A picture dragged out of another program (a browser, an image viewer)
-    // often comes as its bytes rather than as a file.
-    if (const std::optional<QByteArray> bytes = PictureImport::imageData(*data)) {
-        m_presenter->present(StampSource::data(*bytes));
-        return true;
-    }
-    return false;
+    return PictureIntake::present(data, m_presenter);
 }
 
 void StampsView::dragEnterEvent(QDragEnterEvent *event)
 {
-    const QMimeData *data = event->mimeData();
-    const auto isPicture = [](const QString &format) { return format.startsWith(QLatin1String("image/")); };
-    if (data && (data->hasUrls() || data->hasImage() || std::ranges::any_of(data->formats(), isPicture))) {
-        event->acceptProposedAction();
-    } else {
-        event->ignore();
-    }
+    PictureIntake::judgeDrag(event);
 }
 
 void StampsView::dragMoveEvent(QDragMoveEvent *event)

@@ -22,8 +22,9 @@ class ThemeButton;
 // The library screen of signatures and stamps: every stamp of the library as
 // a tile with its name and a menu to rename or delete it, the menu that makes
 // a new one, and a drop target for picture files that starts the new-stamp
-// sheet with the first of them. Making is the sheet's work and storing the
-// library's; the screen keeps only which stamp a prompt is open for.
+// sheet with the first of them; a pasted picture does the same. Making is the
+// sheet's work and storing the library's; the screen keeps only which stamp a
+// prompt is open for.
 class StampsView : public QWidget
 {
     Q_OBJECT
@@ -47,9 +48,6 @@ public:
     const std::optional<StampRecord> &renaming() const { return m_renaming; }
     const std::optional<StampRecord> &deleting() const { return m_deleting; }
 
-    // The first of `urls` that is a picture file (judged by its extension,
-    // whatever its case); folders and other files are passed over.
-    static std::optional<QUrl> firstPicture(const QList<QUrl> &urls);
     // Handles a drop as the screen does: true when it started the sheet.
     bool takeDrop(const QMimeData *data);
 

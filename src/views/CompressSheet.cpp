@@ -9,17 +9,14 @@
 #include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
 #include "views/ByteCount.h"
+#include "views/CompressRows.h"
 
 #include <QAbstractButton>
-#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QSettings>
 #include <QSlider>
 #include <QVBoxLayout>
-#include <QVariantAnimation>
 
 #include <cmath>
 #include <cstdlib>
@@ -29,206 +26,10 @@ using Compression::Choice;
 namespace {
 
 const QString targetBytesKey = QStringLiteral("compress.targetBytes");
-constexpr int sheetWidth = 540;
+using CompressRows::sheetWidth;
 
 } // namespace
 
-namespace CompressRows {
-
-// One choice of the sheet: a radio mark, a title over a detail, and on the
-// right the measured size, a spinner while it is being measured, or nothing.
-// Drawn as a card of its own, or bare inside a card that holds more.
-class ChoiceRow : public QAbstractButton
-{
-public:
-    enum class Size { Hidden, Measuring, Measured };
-
-    ChoiceRow(const QString &title, const QString &detail, bool card, QWidget *parent)
-        : QAbstractButton(parent), m_title(title), m_detail(detail), m_card(card)
-    {
-        setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::StrongFocus);
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        m_spin = new QVariantAnimation(this);
-        m_spin->setStartValue(0.0);
-        m_spin->setEndValue(360.0);
-        m_spin->setDuration(900);
-        m_spin->setLoopCount(-1);
-        connect(m_spin, &QVariantAnimation::valueChanged, this, [this] { update(); });
-    }
-
-    void setTitle(const QString &title)
-    {
-        if (title != m_title) {
-            m_title = title;
-            setAccessibleName(title);
-            update();
-        }
-    }
-    QString title() const { return m_title; }
-
-    void setSelected(bool selected)
-    {
-        if (selected != m_selected) {
-            m_selected = selected;
-            update();
-        }
-    }
-    bool isSelected() const { return m_selected; }
-
-    void setSize(Size state, const QString &text = {})
-    {
-        m_size = state;
-        m_sizeText = text;
-        // Read out with the row: what it is, then how large it makes the file.
-        setAccessibleDescription(state == Size::Measured ? m_detail + QStringLiteral(", ") + text : m_detail);
-        if (state == Size::Measuring) {
-            if (m_spin->state() != QAbstractAnimation::Running) {
-                m_spin->start();
-            }
-        } else {
-            m_spin->stop();
-        }
-        update();
-    }
-    Size sizeState() const { return m_size; }
-    QString sizeText() const { return m_sizeText; }
-
-    QSize sizeHint() const override
-    {
-        const int text = QFontMetrics(titleFont()).height() + 1 + QFontMetrics(detailFont()).height();
-        const int content = std::max({text, radioSide, QFontMetrics(sizeFont()).height()});
-        return {sheetWidth - 48, content + 2 * padding()};
-    }
-    QSize minimumSizeHint() const override { return sizeHint(); }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const QRectF bounds = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        if (m_card) {
-            Theme::paintCard(p, bounds, 12, m_selected ? Theme::accentSoft() : Theme::surface(),
-                             Theme::hairline());
-        }
-        if (hasFocus() && m_keyboardFocus) {
-            Theme::paintFocusRing(p, QRectF(rect()), m_card ? 12 : 6);
-        }
-        const qreal pad = padding();
-        const qreal middle = height() / 2.0;
-
-        // The radio mark: a ring, filled at its centre when chosen.
-        const QRectF ring(pad + 1, middle - radioSide / 2.0 + 1, radioSide - 2, radioSide - 2);
-        p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(m_selected ? Theme::accent() : Theme::secondaryText(), 1.5));
-        p.drawEllipse(ring);
-        if (m_selected) {
-            p.setPen(Qt::NoPen);
-            p.setBrush(Theme::accent());
-            p.drawEllipse(ring.center(), 4.5, 4.5);
-        }
-
-        // The size, or the spinner, on the right.
-        qreal right = width() - pad;
-        if (m_size == Size::Measured) {
-            p.setFont(sizeFont());
-            p.setPen(Theme::text());
-            const int w = QFontMetrics(sizeFont()).horizontalAdvance(m_sizeText);
-            p.drawText(QRectF(right - w, 0, w, height()), Qt::AlignRight | Qt::AlignVCenter, m_sizeText);
-            right -= w + 12;
-        } else if (m_size == Size::Measuring) {
-            const qreal side = 16;
-            const QRectF spinner(right - side, middle - side / 2, side, side);
-            p.setBrush(Qt::NoBrush);
-            p.setPen(QPen(Theme::hairline(), 2));
-            p.drawEllipse(spinner.adjusted(1, 1, -1, -1));
-            QPen arc(Theme::secondaryText(), 2);
-            arc.setCapStyle(Qt::RoundCap);
-            p.setPen(arc);
-            const int start = int(-m_spin->currentValue().toDouble() * 16);
-            p.drawArc(spinner.adjusted(1, 1, -1, -1), start, 100 * 16);
-            right -= side + 12;
-        }
-
-        // The title over the detail.
-        const qreal left = pad + radioSide + 12;
-        const QFontMetrics titleMetrics(titleFont());
-        const QFontMetrics detailMetrics(detailFont());
-        const qreal textHeight = titleMetrics.height() + 1 + detailMetrics.height();
-        const qreal top = middle - textHeight / 2;
-        const qreal textWidth = std::max(0.0, right - left);
-        p.setFont(titleFont());
-        p.setPen(Theme::text());
-        p.drawText(QRectF(left, top, textWidth, titleMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   titleMetrics.elidedText(m_title, Qt::ElideRight, int(textWidth)));
-        p.setFont(detailFont());
-        p.setPen(Theme::secondaryText());
-        p.drawText(QRectF(left, top + titleMetrics.height() + 1, textWidth, detailMetrics.height()),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   detailMetrics.elidedText(m_detail, Qt::ElideRight, int(textWidth)));
-    }
-
-    void focusInEvent(QFocusEvent *event) override
-    {
-        // Only a focus the keyboard moved here is drawn: a ring around the
-        // first row when the sheet opens would read as a second choice.
-        m_keyboardFocus = event->reason() == Qt::TabFocusReason ||
-                          event->reason() == Qt::BacktabFocusReason;
-        QAbstractButton::focusInEvent(event);
-        update();
-    }
-    void focusOutEvent(QFocusEvent *event) override
-    {
-        QAbstractButton::focusOutEvent(event);
-        update();
-    }
-
-private:
-    static constexpr int radioSide = 18;
-
-    int padding() const { return m_card ? 12 : 0; }
-    static QFont titleFont() { return Theme::font(14, QFont::DemiBold); }
-    static QFont detailFont() { return Theme::font(12); }
-    static QFont sizeFont() { return Theme::font(15, QFont::DemiBold); }
-
-    QString m_title;
-    QString m_detail;
-    const bool m_card;
-    bool m_selected = false;
-    Size m_size = Size::Hidden;
-    QString m_sizeText;
-    QVariantAnimation *m_spin = nullptr;
-    bool m_keyboardFocus = false;
-};
-
-// The card that holds the "Up to" row with its slider and notes.
-class UpToCard : public QWidget
-{
-public:
-    explicit UpToCard(QWidget *parent) : QWidget(parent) {}
-
-    void setSelected(bool selected)
-    {
-        if (selected != m_selected) {
-            m_selected = selected;
-            update();
-        }
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        Theme::paintCard(p, QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 12,
-                         m_selected ? Theme::accentSoft() : Theme::surface(), Theme::hairline());
-    }
-
-private:
-    bool m_selected = false;
-};
-
-} // namespace CompressRows
 
 using CompressRows::ChoiceRow;
 
@@ -464,8 +265,9 @@ std::optional<QString> CompressSheet::mostlyTextNote() const
     if (!original || !small || double(small->size()) <= 0.85 * double(original->size())) {
         return std::nullopt;
     }
-    return tr("Pictures in this PDF can't get much smaller while it keeps its text. Up to N MB can "
-              "turn the pages into pictures when that's the only way to fit.");
+    return tr("Pictures in this PDF can't get much smaller while it keeps its text. Up to %1 can "
+              "turn the pages into pictures when that's the only way to fit.")
+        .arg(Compression::limitTitle(Compression::limits().at(m_limitIndex)));
 }
 
 void CompressSheet::setChoice(Choice choice)
@@ -553,37 +355,18 @@ QFuture<void> CompressSheet::runFit(CancelToken task, qint64 limit, QMap<Choice,
         return engine->build(plan, task);
     };
 
-    const QFuture<Result<Compression::Answer>> keepingText =
-        Compression::search(textLadder(), limit, build, task);
-    const Result<Compression::Answer> text = co_await keepingText;
-    if (task.isCanceled() || text.isCanceled()) {
+    const QFuture<Result<Compression::Fit>> fitting =
+        Compression::fit(textLadder(), picturesLadder(), limit, build, task);
+    const Result<Compression::Fit> fit = co_await fitting;
+    // A newer fit, or the sheet's closing, has made this one stale.
+    if (task.isCanceled() || fit.isCanceled()) {
         co_return;
     }
-    if (!text) {
-        setErrorText(text.error().message);
+    if (!fit) {
+        setErrorText(fit.error().message);
         co_return;
     }
-    Compression::Fit fit{text->data, true, false};
-    if (!text->reached) {
-        const QFuture<Result<Compression::Answer>> asPictures =
-            Compression::search(picturesLadder(), limit, build, task);
-        const Result<Compression::Answer> pictures = co_await asPictures;
-        if (task.isCanceled() || pictures.isCanceled()) {
-            co_return;
-        }
-        if (!pictures) {
-            setErrorText(pictures.error().message);
-            co_return;
-        }
-        if (pictures->reached) {
-            fit = {pictures->data, true, true};
-        } else if (pictures->data.size() < text->data.size()) {
-            fit = {pictures->data, false, true};
-        } else {
-            fit = {text->data, false, false};
-        }
-    }
-    m_fit = fit;
+    m_fit = *fit;
     refresh();
     emit stateChanged();
 }

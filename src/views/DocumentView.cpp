@@ -16,6 +16,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int barSpacing = 10;
@@ -427,8 +429,10 @@ void DocumentView::refresh()
     }
     m_status->setText(statusLine());
     m_deletePages->setEnabled(!m_file->selection().isEmpty());
-    m_passwordButton->setIcon(Icons::icon(m_file->password() ? Symbol::Lock : Symbol::LockOpen,
+    m_passwordButton->setIcon(Icons::icon(m_file->password() ? Symbol::Lock : Symbol::LockOutline,
                                           Theme::accentDeep()));
+    // A longer status line may leave the titled tool buttons no room.
+    fitToolButtons();
 }
 
 void DocumentView::fillMoreMenu()
@@ -494,10 +498,12 @@ bool DocumentView::toolButtonsCompact() const
 
 void DocumentView::fitToolButtons()
 {
-    // Everything else of the bar at its size, the title at its least; the
-    // titled buttons when they fit in what is left.
+    // Everything else of the bar at its size, the title at its least, and the
+    // status line whole: it says what must not be missed ("not saved"). The
+    // titled buttons when they fit in what is left; the name may be shortened.
     const QMargins margins = m_topBar->layout()->contentsMargins();
-    const int others = margins.left() + margins.right() + minTitleWidth + minGap
+    const int status = m_status->fontMetrics().horizontalAdvance(m_status->text()) + 1;
+    const int others = margins.left() + margins.right() + std::max(minTitleWidth, status) + minGap
                        + m_pageControls->sizeHint().width() + m_moreButton->sizeHint().width()
                        + m_saveAs->sizeHint().width() + 3 * barSpacing;
     auto *tools = static_cast<ToolRow *>(m_tools);

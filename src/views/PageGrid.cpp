@@ -1,94 +1,25 @@
 #include "views/PageGrid.h"
 
-#include "look/DropLoader.h"
 #include "look/Theme.h"
 #include "model/AppModel.h"
 #include "document/OpenFile.h"
 #include "model/Thumbnails.h"
 #include "stamps/StampLibrary.h"
-#include "views/IdDrag.h"
 #include "views/PageCell.h"
+#include "views/PageCellDelegate.h"
 #include "views/PageImage.h"
 #include "views/PageListModel.h"
 #include "views/ThumbnailRequests.h"
 
-#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDateTime>
-#include <QDrag>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMimeData>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
-#include <QToolTip>
 
 #include <algorithm>
-
-// Paints the cells; the grid tells it how wide a cell is now.
-class PageCellDelegate : public QAbstractItemDelegate
-{
-public:
-    PageCellDelegate(AppModel *model, OpenFile *file, PageListModel *pages, QObject *parent)
-        : QAbstractItemDelegate(parent), m_model(model), m_file(file), m_pages(pages)
-    {
-    }
-
-    void setCellWidth(int width) { m_cellWidth = width; }
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option,
-               const QModelIndex &index) const override
-    {
-        const PageItem &page = m_pages->page(index.row());
-        const bool selected = m_file && m_file->selection().contains(page.id);
-        const qreal phase = (QDateTime::currentMSecsSinceEpoch() % 1000) / 1000.0;
-        const bool cached = PageCell::paint(*painter, QRectF(option.rect), page, index.row() + 1,
-                                            selected, *m_model, phase, m_look);
-        m_missing = m_missing || !cached;
-    }
-
-    QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const override
-    {
-        return {m_cellWidth, PageCell::height};
-    }
-
-    bool helpEvent(QHelpEvent *event, QAbstractItemView *view, const QStyleOptionViewItem &option,
-                   const QModelIndex &index) override
-    {
-        if (event->type() != QEvent::ToolTip || !index.isValid()) {
-            return false;
-        }
-        const PageItem &page = m_pages->page(index.row());
-        const QRectF badge = PageCell::badgeRect(QRectF(option.rect), page, index.row() + 1, m_look);
-        if (!badge.isEmpty() && badge.adjusted(-3, -3, 3, 3).contains(event->pos())) {
-            QToolTip::showText(event->globalPos(), PageGrid::tr("Has signatures or stamps"), view,
-                               badge.toAlignedRect());
-            return true;
-        }
-        QToolTip::hideText();
-        event->ignore();
-        return true;
-    }
-
-    // Whether a cell painted since the last call showed a placeholder.
-    bool takeMissing() const
-    {
-        const bool missing = m_missing;
-        m_missing = false;
-        return missing;
-    }
-
-private:
-    AppModel *m_model;
-    QPointer<OpenFile> m_file;
-    PageListModel *m_pages;
-    const PageCell::Look m_look;
-    int m_cellWidth = PageGrid::minCellWidth;
-    mutable bool m_missing = false;
-};
 
 PageGrid::PageGrid(AppModel *model, OpenFile *file, QWidget *parent)
     : QListView(parent), m_model(model), m_file(file)
@@ -483,7 +414,10 @@ QMenu *PageGrid::pageMenu(const PageItem &page)
             model->turn(file, targets, true);
         }
     });
-    menu->addAction(tr("Sign & Stamp"), this, [this, clicked] { signPage(clicked); });
+    // A menu takes "&" as the mark of a mnemonic; the title shows it as written.
+    QAction *sign = menu->addAction(tr("Sign & Stamp").replace(QLatin1Char('&'), QLatin1String("&&")), this,
+                                    [this, clicked] { signPage(clicked); });
+    sign->setObjectName(QStringLiteral("signAction"));
     menu->addAction(tr("Extract…"), this, [model, file, targets] {
         if (file) {
             file->setSelection(targets);
@@ -538,124 +472,4 @@ void PageGrid::keyPressEvent(QKeyEvent *event)
         return;
     }
     event->accept();
-}
-
-// ---- Dragging and dropping
-
-void PageGrid::startPageDrag(const QModelIndex &index)
-{
-    const PageItem page = m_pages->page(index.row());
-    auto *drag = new QDrag(this);
-    drag->setMimeData(IdDrag::mimeData(page.id));
-    const int previewWidth = 120;
-    const QPixmap preview = PageCell::dragPreview(page, index.row() + 1, *m_model, previewWidth,
-                                                  devicePixelRatioF());
-    drag->setPixmap(preview);
-    // Holds the preview where the pointer took the cell, scaled to the preview.
-    const QRect cell = visualRect(index);
-    const qreal scale = qreal(previewWidth) / std::max(cell.width(), 1);
-    const QPoint inCell = m_pressPos - cell.topLeft();
-    drag->setHotSpot(QPoint(int(inCell.x() * scale), std::min(inCell.y(), PageCell::height - 1)));
-    drag->exec(Qt::MoveAction);
-}
-
-bool PageGrid::dropPages(const QStringList &items, const QUuid &target)
-{
-    if (items.isEmpty() || !m_file) {
-        return false;
-    }
-    const std::optional<QUuid> dragged = IdDrag::id(items.first());
-    if (!dragged) {
-        return false;
-    }
-    QList<QUuid> moving{*dragged};
-    if (m_file->selection().contains(*dragged)) {
-        moving.clear();
-        for (const PageItem &page : m_file->pages()) {
-            if (m_file->selection().contains(page.id)) {
-                moving.append(page.id);
-            }
-        }
-    }
-    m_model->move(m_file, moving, target);
-    return true;
-}
-
-void PageGrid::setTargeted(bool targeted)
-{
-    if (m_targeted == targeted) {
-        return;
-    }
-    m_targeted = targeted;
-    viewport()->update();
-    emit targetedChanged();
-}
-
-void PageGrid::dragEnterEvent(QDragEnterEvent *event)
-{
-    const QMimeData *data = event->mimeData();
-    if (IdDrag::id(data)) {
-        setState(DraggingState);
-        event->acceptProposedAction();
-    } else if (data && data->hasUrls()) {
-        setTargeted(true);
-        event->acceptProposedAction();
-    } else {
-        event->ignore();
-    }
-}
-
-void PageGrid::dragMoveEvent(QDragMoveEvent *event)
-{
-    const QMimeData *data = event->mimeData();
-    startAutoScroll();
-    if (IdDrag::id(data)) {
-        // A page lands on another page, not on the ground between them.
-        const QModelIndex index = indexAt(event->position().toPoint());
-        if (index.isValid()) {
-            event->acceptProposedAction();
-        } else {
-            event->ignore();
-        }
-    } else if (data && data->hasUrls()) {
-        event->acceptProposedAction();
-    } else {
-        event->ignore();
-    }
-}
-
-void PageGrid::dragLeaveEvent(QDragLeaveEvent *event)
-{
-    stopAutoScroll();
-    setState(NoState);
-    setTargeted(false);
-    event->accept();
-}
-
-void PageGrid::dropEvent(QDropEvent *event)
-{
-    stopAutoScroll();
-    setState(NoState);
-    setTargeted(false);
-    const QMimeData *data = event->mimeData();
-    if (data && data->hasText() && IdDrag::id(data)) {
-        const QModelIndex index = indexAt(event->position().toPoint());
-        if (index.isValid() && dropPages({data->text()}, pageID(index))) {
-            event->setDropAction(Qt::MoveAction);
-            event->accept();
-            return;
-        }
-        event->ignore();
-        return;
-    }
-    if (data && data->hasUrls()) {
-        // Taken at once; the files are read afterwards, with their password
-        // questions, and whatever could not be read is left out.
-        if (m_file) {
-            m_model->insertPages(m_file, DropLoader::urls(data));
-        }
-        event->acceptProposedAction();
-        return;
-    }
-    event->ignore();
 }

@@ -243,7 +243,7 @@ void SplitSheet::refresh()
         m_summaryText->setText(tr("Makes %n files: %1", nullptr, int(list->size())).arg(listed));
         m_summaryText->setFont(summaryFont);
         Theme::setTextColor(m_summaryText, Theme::accentDeep());
-        m_summaryIcon->setPixmap(Icons::icon(Symbol::Split, Theme::accentDeep())
+        m_summaryIcon->setPixmap(Icons::icon(Symbol::Documents, Theme::accentDeep())
                                      .pixmap(QSize(side, side), devicePixelRatioF()));
         m_summary->show();
     } else if (m_mode == Mode::Ranges && !trimmedOfBlanks(rangesText()).isEmpty()) {

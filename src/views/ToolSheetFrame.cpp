@@ -49,11 +49,18 @@ QLabel *ToolSheetFrame::addNote(const QString &text, qreal size)
     return label;
 }
 
-void ToolSheetFrame::finishLayout(const QString &actionText, bool enabled)
+QHBoxLayout *ToolSheetFrame::addClosingRow()
 {
     auto *row = new QHBoxLayout;
     row->setSpacing(10);
     row->setContentsMargins(0, 6, 0, 0);
+    m_layout->addLayout(row);
+    return row;
+}
+
+void ToolSheetFrame::finishLayout(const QString &actionText, bool enabled)
+{
+    QHBoxLayout *row = addClosingRow();
     row->addStretch(1);
     auto *cancel = new ThemeButton(tr("Cancel"), ThemeButton::Style::Secondary, this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
@@ -65,7 +72,6 @@ void ToolSheetFrame::finishLayout(const QString &actionText, bool enabled)
     m_action->setEnabled(enabled);
     row->addWidget(m_cancel);
     row->addWidget(m_action);
-    m_layout->addLayout(row);
     // Escape already rejects a dialog; the button is the same way out for the mouse.
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     fitHeight();

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -38,6 +39,9 @@ protected:
     // Adds the closing row with `actionText`; the action button is disabled until
     // the sheet enables it, unless `enabled`.
     void finishLayout(const QString &actionText, bool enabled = true);
+    // An empty row of buttons below the body, for a sheet whose buttons are
+    // not Cancel and one action; call fitHeight() once it is filled.
+    QHBoxLayout *addClosingRow();
     // Fits the height to the content at the fixed width; call after showing or
     // hiding a part of it.
     void fitHeight();

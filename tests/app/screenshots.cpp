@@ -6,10 +6,12 @@
 #include "app/HomeView.h"
 #include "app/MainWindow.h"
 #include "app/SidebarView.h"
+#include "views/AlertSheet.h"
 #include "engine/PDFEngine.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
+#include "document/OpenFile.h"
 #include "look/NoteBanner.h"
 #include "look/Panel.h"
 #include "app/PasswordPrompt.h"
@@ -107,7 +109,7 @@ bool homeAndSidebar()
         QStringLiteral("Tenancy agreement for the flat on the second floor, signed copy.pdf"));
     const QString scan1 = files.filePath(QStringLiteral("receipt-1.png"));
     const QString scan2 = files.filePath(QStringLiteral("receipt-2.png"));
-    Fixtures::writeNumberedPdf(report, 12);
+    Fixtures::writeNumberedPdf(report, 40);
     Fixtures::writeNumberedPdf(contract, 3);
     Fixtures::writePicture(scan1, QSize(600, 800));
     Fixtures::writePicture(scan2, QSize(600, 800));
@@ -146,7 +148,19 @@ bool homeAndSidebar()
     window.show();
     QCoreApplication::processEvents();
     ok = save(&window, QStringLiteral("window")) && ok;
-    model.setDestination(Destination::file(model.files().first()->id()));
+    // A document at the default size with pages selected and not saved: the
+    // status line must read whole.
+    OpenFile *document = model.files().first();
+    model.setDestination(Destination::file(document->id()));
+    document->setSelection({document->pages().at(1).id, document->pages().at(2).id, document->pages().at(4).id});
+    document->setEdited(true);
+    QElapsedTimer rendering;
+    rendering.start();
+    while (rendering.elapsed() < 1500) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    ok = save(&window, QStringLiteral("window-document")) && ok;
+    document->setSelection({});
     model.setBusy(BusyState{QStringLiteral("Saving…"), CancelToken::make()});
     model.setToast(Toast{QStringLiteral("Saved “Annual report 2025 copy.pdf”"), QUrl::fromLocalFile(report)});
     // Let the toast finish sliding in.
@@ -160,6 +174,28 @@ bool homeAndSidebar()
     ok = save(&window, QStringLiteral("window-toast")) && ok;
     model.setBusy(std::nullopt);
     model.setToast(std::nullopt);
+
+    // The alert and the two questions, each on its own.
+    const auto shootAlert = [&](const char *name, const QString &file) {
+        for (int turn = 0; turn < 20 && !window.findChild<AlertSheet *>(QString::fromLatin1(name)); ++turn) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        AlertSheet *alert = window.findChild<AlertSheet *>(QString::fromLatin1(name));
+        if (!alert) {
+            std::fprintf(stderr, "FAILED: no %s\n", name);
+            ok = false;
+            return;
+        }
+        ok = save(alert, file) && ok;
+        alert->reject();
+        QCoreApplication::processEvents();
+    };
+    model.setErrorMessage(QStringLiteral("“Scan 14.pdf” couldn't be opened. It may be damaged or not a PDF."));
+    shootAlert("errorAlert", QStringLiteral("alert-error"));
+    model.setClosingFile(document);
+    shootAlert("closingQuestion", QStringLiteral("alert-unsaved"));
+    window.requestQuit();
+    shootAlert("quitQuestion", QStringLiteral("alert-quit"));
     return ok;
 }
 

@@ -5,7 +5,7 @@
 #include "app/RootView.h"
 #include "app/TamselApp.h"
 
-#include <QMessageBox>
+#include "views/AlertSheet.h"
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QToolBar>
@@ -33,10 +33,10 @@ class TestAppEntry : public QObject
     }
 
     // The quit question on screen, once the window has opened it.
-    static QMessageBox *question(MainWindow &window, const char *name)
+    static AlertSheet *question(MainWindow &window, const char *name)
     {
         QCoreApplication::processEvents();
-        for (QMessageBox *box : window.findChildren<QMessageBox *>(name)) {
+        for (AlertSheet *box : window.findChildren<AlertSheet *>(name)) {
             if (box->isVisible()) {
                 return box;
             }
@@ -117,7 +117,7 @@ private slots:
         a->setEdited(true);
         b->setEdited(true);
         window.requestQuit();
-        QMessageBox *box = question(window, "quitQuestion");
+        AlertSheet *box = question(window, "quitQuestion");
         QVERIFY(box);
         QCOMPARE(box->text(), QStringLiteral("Quit without saving?"));
         QCOMPARE(box->informativeText(), QStringLiteral("Changes in A and B aren't saved. Use Save As… to keep them."));
@@ -125,11 +125,14 @@ private slots:
         auto *cancel = box->findChild<QPushButton *>("quitCancel");
         QCOMPARE(box->defaultButton(), cancel);
         QCOMPARE(box->escapeButton(), cancel);
+        QCOMPARE(box->focusWidget(), cancel);
+        QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
+        QCOMPARE(box->findChild<QPushButton *>("quitAnyway")->text(), QStringLiteral("Quit Anyway"));
         // A second request while the question is up asks nothing more.
         window.requestQuit();
         QCoreApplication::processEvents();
-        QCOMPARE(window.findChildren<QMessageBox *>("quitQuestion").size(), 1);
-        cancel->click();
+        QCOMPARE(window.findChildren<AlertSheet *>("quitQuestion").size(), 1);
+        QTest::keyClick(box, Qt::Key_Return); // the default answer keeps the app running
         QCoreApplication::processEvents();
         QCOMPARE(quit.count(), 0);
         QCOMPARE(f.model->files().size(), 3);
@@ -147,9 +150,9 @@ private slots:
         a->setEdited(true);
         window.close();
         QVERIFY(window.isVisible()); // it asks first
-        QMessageBox *box = question(window, "quitQuestion");
+        AlertSheet *box = question(window, "quitQuestion");
         QVERIFY(box);
-        box->findChild<QPushButton *>("quitCancel")->click();
+        QTest::keyClick(box, Qt::Key_Escape);
         QCoreApplication::processEvents();
         QVERIFY(window.isVisible());
         QCOMPARE(quit.count(), 0);
@@ -169,7 +172,7 @@ private slots:
         f.model->setBusy(BusyState{QStringLiteral("Saving…"), task});
 
         window.requestQuit();
-        QMessageBox *busy = question(window, "quitWhileBusyQuestion");
+        AlertSheet *busy = question(window, "quitWhileBusyQuestion");
         QVERIFY(busy);
         QVERIFY(busy->informativeText().contains(QStringLiteral("Saving…")));
         busy->findChild<QPushButton *>("quitCancel")->click();
@@ -179,7 +182,7 @@ private slots:
         window.requestQuit();
         question(window, "quitWhileBusyQuestion")->findChild<QPushButton *>("quitAnyway")->click();
         // The unsaved file is asked about next; the work is not stopped before both answers.
-        QMessageBox *unsaved = question(window, "quitQuestion");
+        AlertSheet *unsaved = question(window, "quitQuestion");
         QVERIFY(unsaved);
         QVERIFY(!task.isCanceled());
         unsaved->findChild<QPushButton *>("quitAnyway")->click();
@@ -199,7 +202,7 @@ private slots:
         window.requestQuit();
         QCoreApplication::processEvents();
         QCOMPARE(quit.count(), 0);
-        QVERIFY(!window.findChild<QMessageBox *>());
+        QVERIFY(!window.findChild<AlertSheet *>());
     }
 
     void toolbarButtonsOpenSupportAndAbout()

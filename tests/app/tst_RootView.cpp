@@ -2,10 +2,13 @@
 
 #include "app/MainWindow.h"
 #include "app/RootView.h"
+#include "look/Spinner.h"
+#include "look/ThemeButton.h"
 #include "platform/FileRevealer.h"
 
 #include <QLabel>
-#include <QMessageBox>
+#include "views/AlertSheet.h"
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 
@@ -111,38 +114,71 @@ private slots:
         QCOMPARE(s.screen(), QStringLiteral("homeView"));
     }
 
-    void errorAlertShowsTheTextAndOkClearsIt()
+    void errorAlert_data()
     {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("OK") << QStringLiteral("OK");
+        QTest::newRow("Return") << QStringLiteral("Return");
+        QTest::newRow("Escape") << QStringLiteral("Escape");
+        QTest::newRow("window closed") << QStringLiteral("close");
+    }
+
+    // The model's sentence as it stands, under the one title; every way out is
+    // the OK of the alert and clears the message, and a later one shows again.
+    void errorAlert()
+    {
+        QFETCH(QString, how);
         Shown s;
         const QString message = QStringLiteral("“x.pdf” couldn't be opened <b>as</b> a PDF.");
         s.f.model->setErrorMessage(message);
-        auto *alert = s.modal<QMessageBox>("errorAlert");
+        QPointer<AlertSheet> alert = s.modal<AlertSheet>("errorAlert");
         QVERIFY(alert);
+        QCOMPARE(alert->text(), QStringLiteral("Something went wrong"));
         QCOMPARE(alert->informativeText(), message);
+        QCOMPARE(alert->findChild<QLabel *>("alertMessage")->textFormat(), Qt::PlainText);
+        auto *ok = alert->findChild<QPushButton *>("errorOK");
+        QCOMPARE(ok->text(), QStringLiteral("OK"));
+        QCOMPARE(alert->findChildren<QPushButton *>().size(), 1);
+        QCOMPARE(alert->defaultButton(), ok);
+        QCOMPARE(alert->escapeButton(), ok);
         // A later failure replaces the text on screen.
         s.f.model->setErrorMessage(QStringLiteral("Second."));
-        QCOMPARE(s.modal<QMessageBox>("errorAlert")->informativeText(), QStringLiteral("Second."));
-        alert->findChild<QPushButton *>("errorOK")->click();
+        QCOMPARE(s.modal<AlertSheet>("errorAlert"), alert.data());
+        QCOMPARE(alert->informativeText(), QStringLiteral("Second."));
+
+        if (how == QLatin1String("OK")) {
+            ok->click();
+        } else if (how == QLatin1String("Return")) {
+            QTest::keyClick(alert, Qt::Key_Return);
+        } else if (how == QLatin1String("Escape")) {
+            QTest::keyClick(alert, Qt::Key_Escape);
+        } else {
+            alert->close();
+        }
+        QCOMPARE(alert->clickedButton(), ok);
         QCoreApplication::processEvents();
         QVERIFY(!s.f.model->errorMessage());
         QVERIFY(!s.root->currentModal());
+        QTRY_VERIFY(alert.isNull());
         s.f.model->setErrorMessage(QStringLiteral("Again."));
         QVERIFY(s.modal("errorAlert"));
     }
 
     void unsavedChangesQuestion_data()
     {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("answer"); // a button's name, or a key
         QTest::addColumn<bool>("closed");
         QTest::addColumn<bool>("saveAsAsked");
         QTest::newRow("save as keeps the file and starts saving") << "closingSaveAs" << false << true;
+        QTest::newRow("Return is Save As") << "Return" << false << true;
         QTest::newRow("don't save closes the file") << "closingDontSave" << true << false;
         QTest::newRow("cancel leaves everything") << "closingCancel" << false << false;
+        QTest::newRow("Escape is Cancel") << "Escape" << false << false;
     }
 
     void unsavedChangesQuestion()
     {
-        QFETCH(QString, button);
+        QFETCH(QString, answer);
         QFETCH(bool, closed);
         QFETCH(bool, saveAsAsked);
         Shown s;
@@ -150,10 +186,27 @@ private slots:
         OpenFile *a = s.f.open({s.f.pdf("Report.pdf")});
         a->setEdited(true);
         s.f.model->setClosingFile(a);
-        auto *question = s.modal<QMessageBox>("closingQuestion");
+        auto *question = s.modal<AlertSheet>("closingQuestion");
         QVERIFY(question);
         QCOMPARE(question->text(), QStringLiteral("Save changes to “Report”?"));
-        question->findChild<QPushButton *>(button)->click();
+        QCOMPARE(question->informativeText(),
+                 QStringLiteral("Your changes will be lost if you close it without saving. The original file stays "
+                                "as it was."));
+        QStringList buttons;
+        for (const char *name : {"closingSaveAs", "closingDontSave", "closingCancel"}) {
+            buttons << question->findChild<QPushButton *>(name)->text();
+        }
+        QCOMPARE(buttons, (QStringList{"Save As…", "Don't Save", "Cancel"}));
+        QCOMPARE(question->defaultButton(), question->findChild<QPushButton *>("closingSaveAs"));
+        QCOMPARE(question->escapeButton(), question->findChild<QPushButton *>("closingCancel"));
+        QCOMPARE(question->focusWidget(), question->defaultButton());
+        if (answer == QLatin1String("Return")) {
+            QTest::keyClick(question, Qt::Key_Return);
+        } else if (answer == QLatin1String("Escape")) {
+            QTest::keyClick(question, Qt::Key_Escape);
+        } else {
+            question->findChild<QPushButton *>(answer)->click();
+        }
         QCoreApplication::processEvents();
         QVERIFY(!s.f.model->closingFile());
         QCOMPARE(s.f.model->files().isEmpty(), closed);
@@ -168,7 +221,7 @@ private slots:
         s.f.model->setClosingFile(a);
         s.f.model->setErrorMessage(QStringLiteral("Broken."));
         // The error comes first; the question waits until it is dismissed.
-        auto *alert = s.modal<QMessageBox>("errorAlert");
+        auto *alert = s.modal<AlertSheet>("errorAlert");
         QVERIFY(alert);
         alert->findChild<QPushButton *>("errorOK")->click();
         QVERIFY(s.modal("closingQuestion"));
@@ -195,6 +248,8 @@ private slots:
         QVERIFY(overlay && overlay->isVisible());
         QCOMPARE(overlay->geometry(), s.root->detailArea()->rect());
         QCOMPARE(overlay->findChild<QLabel *>("busyTitle")->text(), QStringLiteral("Saving…"));
+        QVERIFY(overlay->findChild<Spinner *>("busySpinner")->isSpinning());
+        QVERIFY(qobject_cast<ThemeButton *>(overlay->findChild<QPushButton *>("busyCancel")));
         QVERIFY(!s.root->currentScreen()->isEnabled());
         // The sidebar stays usable.
         QVERIFY(s.root->findChild<QWidget *>("sidebarList")->isEnabled());
@@ -205,6 +260,33 @@ private slots:
         s.f.model->setBusy(std::nullopt);
         QVERIFY(!overlay->isVisible());
         QVERIFY(s.root->currentScreen()->isEnabled());
+    }
+
+    // The overlay takes the keys while the work runs and hands them back to
+    // the page grid: Select All works right after a Save As, without a click.
+    void keysReturnToTheGridAfterBusyWork()
+    {
+        Shown s;
+        OpenFile *file = s.f.open({s.f.pdf("doc.pdf", 3)});
+        QVERIFY(file);
+        s.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s.window));
+        auto *grid = s.root->currentScreen()->findChild<QWidget *>("pageGrid");
+        QTRY_COMPARE(QApplication::focusWidget(), grid);
+
+        const QString copy = s.f.folder.filePath("copy.pdf");
+        s.f.panels.saveAnswers.enqueue(QUrl::fromLocalFile(copy));
+        QSignalSpy busy(s.f.model.get(), &AppModel::busyChanged);
+        QTest::keyClick(grid, Qt::Key_S, Qt::ControlModifier);
+        QTRY_VERIFY(busy.count() >= 2 && !s.f.model->busy());
+        QVERIFY(QFile::exists(copy));
+        QVERIFY(!s.root->findChild<QWidget *>("busyOverlay")->isVisible());
+
+        QCOMPARE(QApplication::focusWidget(), grid);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(file->selection().size(), 3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(file->selection().isEmpty());
     }
 
     void toastRevealsAndStays()

@@ -7,7 +7,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
+#include "views/AlertSheet.h"
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(sheet);
         QVERIFY(!s.f.model->support());
         sheet->close();
-        auto *alert = s.modal<QMessageBox>("errorAlert");
+        auto *alert = s.modal<AlertSheet>("errorAlert");
         QVERIFY(alert);
         QCOMPARE(alert->informativeText(), QStringLiteral("The file couldn't be read."));
         alert->findChild<QPushButton *>("errorOK")->click();

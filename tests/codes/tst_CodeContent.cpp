@@ -84,7 +84,7 @@ private slots:
         const QString folded = "BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jane\r\n  Roe\r\nTEL;TYPE=CELL:+44 20\r\n"
                                "item1.EMAIL:x@y.z\r\nORG:Acme;Labs\r\nEND:VCARD";
         QTest::newRow("folded vcard with parameters and a group")
-            << folded << qr << C(C::Contact{folded, QString("Jane Roe"), {"+44 20"}, {}, QString("Acme Labs")});
+            << folded << qr << C(C::Contact{folded, QString("Jane Roe"), {"+44 20"}, {"x@y.z"}, QString("Acme Labs")});
         const QString fromN = "BEGIN:VCARD\nFN:\nN:Doe;John;;;\nEMAIL:j@d.example\nEND:VCARD";
         QTest::newRow("vcard name from N when FN is empty")
             << fromN << qr << C(C::Contact{fromN, QString("John Doe"), {}, {"j@d.example"}, std::nullopt});
@@ -135,6 +135,61 @@ private slots:
                                                              << C(C::Location{1, 2, std::nullopt});
         QTest::newRow("geo query name is case-sensitive") << "geo:1,2?Q=x" << qr << C(C::Location{1, 2, std::nullopt});
     }
+
+    // Texts as phones and calendars really write them, which a literal reading
+    // of the grammars would get wrong.
+    void parseAsWritten_data()
+    {
+        QTest::addColumn<QString>("payload");
+        QTest::addColumn<CodeSymbology>("symbology");
+        QTest::addColumn<CodeContent>("expected");
+        const auto qr = CodeSymbology::QR;
+        auto event = [](const QString &start) {
+            return QStringLiteral("BEGIN:VEVENT\nSUMMARY:Call\nDTSTART") + start + QStringLiteral("\nEND:VEVENT");
+        };
+        auto call = [](const QDateTime &start) {
+            return C(C::Event{QString("Call"), start, std::nullopt, std::nullopt, false});
+        };
+
+        QTest::newRow("event in a named zone") << event(";TZID=Europe/Berlin:20240131T093000") << qr
+                                               << call(utc(2024, 1, 31, 8, 30));
+        QTest::newRow("event zone quoted, named the Windows way")
+            << event(";TZID=\"W. Europe Standard Time\":20240701T093000") << qr << call(utc(2024, 7, 1, 7, 30));
+        QTest::newRow("event in a zone nobody knows is local") << event(";TZID=Mars/Olympus:20240131T093000") << qr
+                                                               << call(local(2024, 1, 31, 9, 30));
+        QTest::newRow("utc time ignores the zone") << event(";TZID=Europe/Berlin:20240131T093000Z") << qr
+                                                   << call(utc(2024, 1, 31, 9, 30));
+
+        const QString grouped = "BEGIN:VCARD\nVERSION:3.0\nitem1.TEL:+1 555 0100\nitem2.EMAIL;type=INTERNET:a@b.example\n"
+                                "item2.X-ABLabel:work\nEND:VCARD";
+        QTest::newRow("vcard lines with a group") << grouped << qr
+                                                  << C(C::Contact{grouped, std::nullopt, {"+1 555 0100"},
+                                                                  {"a@b.example"}, std::nullopt});
+        const QString telUri = "BEGIN:VCARD\nVERSION:4.0\nFN:Ann\nTEL;VALUE=uri;TYPE=cell:tel:+1-555-0100\nEND:VCARD";
+        QTest::newRow("vcard 4 number as a tel uri")
+            << telUri << qr << C(C::Contact{telUri, QString("Ann"), {"+1-555-0100"}, {}, std::nullopt});
+
+        QTest::newRow("wifi name and password in quotes") << "WIFI:T:WPA;S:\"Home Net\";P:\"12345678\";;" << qr
+                                                          << C(C::WiFi{"Home Net", QString("12345678"), "WPA", false});
+        QTest::newRow("wifi lone quote stays") << "WIFI:S:\"Cafe;P:\";;" << qr
+                                               << C(C::WiFi{"\"Cafe", QString("\""), "", false});
+
+        QTest::newRow("sms number colon message") << "SMS:+15550100:Late: 10 min" << qr
+                                                  << C(C::SMS{"+15550100", QString("Late: 10 min")});
+        QTest::newRow("sms uri with a colon in its body") << "sms:+1?body=at%2010:30" << qr
+                                                          << C(C::SMS{"+1", QString("at 10:30")});
+
+        QTest::newRow("mailto whose escapes are no utf-8 stays as written")
+            << "mailto:%E0%A4@x.example" << qr << C(C::Email{"%E0%A4@x.example", std::nullopt, std::nullopt});
+
+        // Upper-cased, these would be "SMSTO:" and "WIFI:" one character longer.
+        QTest::newRow("ligature st is no smsto") << "SM\uFB06O:+15550100:Hi" << qr << text("SM\uFB06O:+15550100:Hi");
+        QTest::newRow("ligature fi is no wifi") << "WI\uFB01:S:home;;" << qr << text("WI\uFB01:S:home;;");
+        QTest::newRow("long s folds to s letter for letter") << "\u017Fmsto:+1:Hi" << qr
+                                                            << C(C::SMS{"+1", QString("Hi")});
+    }
+
+    void parseAsWritten() { parse(); }
 
     void parse()
     {

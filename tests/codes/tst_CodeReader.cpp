@@ -60,6 +60,11 @@ private slots:
         QTest::newRow("ean-8") << F::EAN8 << "9638507" << "96385074" << CodeSymbology::EAN8;
         QTest::newRow("upc-e") << F::UPCE << "0123456" << "01234565" << CodeSymbology::UPCE;
         QTest::newRow("code 39") << F::Code39 << "CODE-39" << "CODE-39" << CodeSymbology::Code39;
+        QTest::newRow("code 39 full ascii") << F::Code39 << "12ab" << "12ab" << CodeSymbology::Code39;
+        QTest::newRow("code 39 full ascii marks") << F::Code39 << "a:{b}!" << "a:{b}!" << CodeSymbology::Code39;
+        QTest::newRow("code 39 with a plus that starts no pair") << F::Code39 << "AB+1" << "AB+1"
+                                                                 << CodeSymbology::Code39;
+        QTest::newRow("code 39 ending in a plus") << F::Code39 << "A+B+" << "A+B+" << CodeSymbology::Code39;
         QTest::newRow("code 93") << F::Code93 << "CODE93" << "CODE93" << CodeSymbology::Code93;
         QTest::newRow("code 128") << F::Code128 << "Code 128!" << "Code 128!" << CodeSymbology::Code128;
         QTest::newRow("itf with a valid check digit is itf-14") << F::ITF << "15400141288763" << "15400141288763"

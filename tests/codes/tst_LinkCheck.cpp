@@ -59,14 +59,39 @@ private slots:
                                                       << QList<Warning>{plain(WKind::IPAddress)};
         QTest::newRow("two labels before a two-label suffix") << "https://a.b.example.co.uk/" << "a.b.example.co.uk"
                                                               << "example.co.uk" << QList<Warning>{};
-        QTest::newRow("cyrillic letter inside paypal") << "https://p\u0430ypal.com/" << "p\u0430ypal.com"
-                                                       << "p\u0430ypal.com" << QList<Warning>{plain(WKind::MixedScripts)};
+        QTest::newRow("cyrillic letter inside paypal")
+            << "https://p\u0430ypal.com/" << "p\u0430ypal.com" << "p\u0430ypal.com"
+            << QList<Warning>{plain(WKind::MixedScripts), Warning::lookalike("paypal")};
         QTest::newRow("punycode of one script") << "https://xn--e1afmkfd.xn--p1ai/" << "\u043f\u0440\u0438\u043c\u0435\u0440.\u0440\u0444"
                                                 << "\u043f\u0440\u0438\u043c\u0435\u0440.\u0440\u0444"
                                                 << QList<Warning>{plain(WKind::InternationalName)};
-        QTest::newRow("punycode mixing latin and cyrillic") << "https://xn--pypal-4ve.com/" << "p\u0430ypal.com"
-                                                            << "p\u0430ypal.com"
-                                                            << QList<Warning>{plain(WKind::MixedScripts)};
+        QTest::newRow("punycode mixing latin and cyrillic")
+            << "https://xn--pypal-4ve.com/" << "p\u0430ypal.com" << "p\u0430ypal.com"
+            << QList<Warning>{plain(WKind::MixedScripts), Warning::lookalike("paypal")};
+        // Wholly of one script, so nothing mixes: only their shapes give them away.
+        QTest::newRow("apple all in cyrillic")
+            << "https://\u0430\u0440\u0440\u04CF\u0435.com/" << "\u0430\u0440\u0440\u04CF\u0435.com"
+            << "\u0430\u0440\u0440\u04CF\u0435.com"
+            << QList<Warning>{plain(WKind::InternationalName), Warning::lookalike("apple")};
+        QTest::newRow("paypal all in cyrillic, as punycode")
+            << "https://xn--80aa0cbo65f.com/" << "\u0440\u0430\u0443\u0440\u0430\u04CF.com"
+            << "\u0440\u0430\u0443\u0440\u0430\u04CF.com"
+            << QList<Warning>{plain(WKind::InternationalName), Warning::lookalike("paypal")};
+        QTest::newRow("look-alike in a hyphenated piece")
+            << "https://login-\u0430\u0440\u0440\u04CF\u0435.example.com/"
+            << "login-\u0430\u0440\u0440\u04CF\u0435.example.com" << "example.com"
+            << QList<Warning>{plain(WKind::MixedScripts), Warning::lookalike("apple")};
+        QTest::newRow("brand's own site") << "https://paypal.com/" << "paypal.com" << "paypal.com" << QList<Warning>{};
+        QTest::newRow("brand's own site too") << "https://apple.com/" << "apple.com" << "apple.com" << QList<Warning>{};
+        QTest::newRow("brand's site in another country") << "https://www.paypal.de/" << "www.paypal.de" << "paypal.de"
+                                                         << QList<Warning>{};
+        // Anyone can take a name under these suffixes.
+        QTest::newRow("brand under a suffix anyone registers under")
+            << "https://paypal.github.io/login" << "paypal.github.io" << "paypal.github.io"
+            << QList<Warning>{Warning::brandInAddress("paypal", "paypal.github.io")};
+        QTest::newRow("brand under a blog host")
+            << "https://www.apple.blogspot.com/" << "www.apple.blogspot.com" << "apple.blogspot.com"
+            << QList<Warning>{Warning::brandInAddress("apple", "apple.blogspot.com")};
         QTest::newRow("digit one for the letter l") << "https://paypa1.com/login" << "paypa1.com" << "paypa1.com"
                                                     << QList<Warning>{Warning::lookalike("paypal")};
         QTest::newRow("rn for m") << "https://arnazon.com/" << "arnazon.com" << "arnazon.com"
@@ -88,7 +113,7 @@ private slots:
             << QList<Warning>{Warning::brandInAddress("paypal", "com.top")};
         QTest::newRow("full-width dot in a unicode host")
             << "https://p\u0430ypal\uFF0Ecom/" << "p\u0430ypal.com" << "p\u0430ypal.com"
-            << QList<Warning>{plain(WKind::MixedScripts)};
+            << QList<Warning>{plain(WKind::MixedScripts), Warning::lookalike("paypal")};
         QTest::newRow("one-label host") << "http://intranet/" << "intranet" << "intranet"
                                         << QList<Warning>{plain(WKind::PlainHTTP)};
         QTest::newRow("password alone adds nothing") << "https://:secret@example.com/" << "example.com"
@@ -144,6 +169,14 @@ private slots:
         const QSet<QString> rules = LinkCheck::parseSuffixRules("// comment\n\n  UK \nco.uk\r\n*.ck\n!www.ck\n");
         QCOMPARE(rules, (QSet<QString>{"uk", "co.uk", "*.ck", "!www.ck"}));
         QVERIFY(LinkCheck::suffixRules().size() > 5000); // the shipped list is found
+        const QByteArray parts = "// ===BEGIN ICANN DOMAINS===\ncom\n// ===END ICANN DOMAINS===\n"
+                                 "// ===BEGIN PRIVATE DOMAINS===\ngithub.io\n*.Compute.example\n"
+                                 "// ===END PRIVATE DOMAINS===\nlater.example\n";
+        QCOMPARE(LinkCheck::parseSuffixRules(parts, LinkCheck::Rules::Private),
+                 (QSet<QString>{"github.io", "*.compute.example"}));
+        QCOMPARE(LinkCheck::parseSuffixRules(parts).size(), 4);
+        QVERIFY(LinkCheck::suffixRules(LinkCheck::Rules::Private).contains("blogspot.com"));
+        QVERIFY(!LinkCheck::suffixRules(LinkCheck::Rules::Private).contains("co.uk"));
     }
 
     void punycode_data()

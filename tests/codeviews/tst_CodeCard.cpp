@@ -175,21 +175,26 @@ private slots:
     {
         using W = LinkCheck::Warning;
         QTest::addColumn<LinkCheck::Warning>("warning");
+        QTest::addColumn<QString>("site");
         QTest::addColumn<QString>("text");
         QTest::newRow("look-alike brand")
-            << W::lookalike("paypal") << "Looks like PayPal, but the real site is site.net.";
+            << W::lookalike("paypal") << "site.net" << "Looks like PayPal, but the real site is site.net.";
+        QTest::newRow("look-alike in another script shows its ascii form too")
+            << W::lookalike("apple") << "\u0430\u0440\u0440\u04CF\u0435.com"
+            << "Looks like Apple, but the real site is \u0430\u0440\u0440\u04CF\u0435.com (xn--80ak6aa92e.com).";
         QTest::newRow("brand elsewhere in the address")
-            << W::brandInAddress("wellsfargo", "secure-login.com")
+            << W::brandInAddress("wellsfargo", "secure-login.com") << "site.net"
             << "The real site is secure-login.com, not Wells Fargo.";
         QTest::newRow("user part with a percent sign")
-            << W::userInfo("100%1") << "“100%1” is not the site. The real site is site.net.";
+            << W::userInfo("100%1") << "site.net" << "“100%1” is not the site. The real site is site.net.";
     }
 
     void warningTexts()
     {
         QFETCH(LinkCheck::Warning, warning);
+        QFETCH(QString, site);
         QFETCH(QString, text);
-        QCOMPARE(CodeCard::warningText(warning, "site.net"), text);
+        QCOMPARE(CodeCard::warningText(warning, site), text);
     }
 
     void linkButtonsUseTheCheckedAddress()

@@ -14,10 +14,11 @@ struct FakeBuilds
     std::optional<int> failAt;
     std::function<void(int)> onBuild;
 
-    Compression::Ladder ladder() const
+    // Steps `from` to `to` - 1 of `sizes`; the build of a step is its index.
+    Compression::Ladder ladder(int from = 0, int to = -1) const
     {
         Compression::Ladder steps;
-        for (int i = 0; i < sizes.size(); ++i) {
+        for (int i = from; i < (to < 0 ? sizes.size() : to); ++i) {
             steps.append(CompressionStep{i, 0.5, false});
         }
         return steps;
@@ -78,6 +79,41 @@ private slots:
         QCOMPARE(fake.order, builds);
         QCOMPARE(answer->data.size(), answerSize);
         QCOMPARE(answer->reached, reached);
+    }
+
+    // Text-keeping steps 0–2, then pages as pictures 3–5.
+    void fitTriesPicturesFromTheirMostCompressedEnd_data()
+    {
+        QTest::addColumn<QList<int>>("sizes");
+        QTest::addColumn<QList<int>>("builds");
+        QTest::addColumn<int>("answerSize");
+        QTest::addColumn<bool>("reached");
+        QTest::addColumn<bool>("pagesAsPictures");
+        QTest::newRow("text fits") << QList<int>{9, 4, 3, 2, 1, 1} << QList<int>{0, 2, 1} << 4 << true << false;
+        QTest::newRow("only the most compressed pictures fit")
+            << QList<int>{9, 8, 7, 6, 5, 4} << QList<int>{0, 2, 5, 4} << 4 << true << true;
+        QTest::newRow("pictures in between") << QList<int>{9, 8, 7, 4, 3, 2} << QList<int>{0, 2, 5, 4, 3} << 4
+                                             << true << true;
+        // Pictures smaller than the text-keeping copy but still too large are
+        // no answer: the smallest copy with its text is offered, not reached.
+        QTest::newRow("nothing fits") << QList<int>{9, 8, 7, 6, 5, 5} << QList<int>{0, 2, 5} << 7 << false << false;
+    }
+
+    void fitTriesPicturesFromTheirMostCompressedEnd()
+    {
+        QFETCH(QList<int>, sizes);
+        QFETCH(QList<int>, builds);
+        QFETCH(int, answerSize);
+        QFETCH(bool, reached);
+        QFETCH(bool, pagesAsPictures);
+        FakeBuilds fake{sizes, {}, std::nullopt, {}};
+        const auto answer = TestUtil::await(
+            Compression::fit(fake.ladder(0, 3), fake.ladder(3, 6), 4, fake.function(), CancelToken::make()));
+        QVERIFY(answer.ok());
+        QCOMPARE(fake.order, builds);
+        QCOMPARE(answer->data.size(), answerSize);
+        QCOMPARE(answer->reached, reached);
+        QCOMPARE(answer->pagesAsPictures, pagesAsPictures);
     }
 
     void failedBuildEndsTheSearch()

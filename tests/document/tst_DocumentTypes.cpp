@@ -8,6 +8,8 @@
 #include <QTest>
 #include <QTimeZone>
 
+#include <cmath>
+
 class TestDocumentTypes : public QObject
 {
     Q_OBJECT
@@ -97,6 +99,18 @@ private slots:
         PageItem q = p;
         q.stamps[0] = b;
         QCOMPARE(qHash(p), qHash(q));
+
+        // The centre too: -0 equals 0, while a centre moved by far less than
+        // Qt's fuzzy margin is another placement, as its hash says.
+        StampPlacement c = a;
+        c.center = QPointF(-0.0, 0.75);
+        a.center = QPointF(0.0, 0.75);
+        QCOMPARE(a, c);
+        QCOMPARE(qHash(a), qHash(c));
+        StampPlacement d = a;
+        d.center = QPointF(0.0, std::nextafter(0.75, 1.0));
+        QVERIFY(!(a == d));
+        QVERIFY(qHash(a) != qHash(d));
     }
 
     void sheetIdsAndSmallValues()

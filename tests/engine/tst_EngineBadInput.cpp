@@ -136,6 +136,30 @@ private slots:
         QCOMPARE(result.status, OpenStatus::Unreadable);
     }
 
+    // The page opens, but nothing about it can be measured: the size it is said
+    // to have is the one of a page that can't be read at all.
+    void pageWithoutAreaHasTheFallbackSize_data()
+    {
+        QTest::addColumn<QByteArray>("box");
+        QTest::newRow("a point") << QByteArray("[0 1 0 1]");
+        QTest::newRow("a line") << QByteArray("[0 0 595 0]");
+    }
+
+    void pageWithoutAreaHasTheFallbackSize()
+    {
+        QFETCH(QByteArray, box);
+        QByteArray flat = page;
+        flat.replace("[0 0 595 842]", box);
+        const QString file = m_dir.filePath("flat.pdf");
+        QVERIFY(Fixtures::writeAll(
+            file, Fixtures::handMadePdf({catalog, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>", flat, content})));
+        const QUrl url = QUrl::fromLocalFile(file);
+        PDFEngine engine;
+        QCOMPARE(TestUtil::await(engine.open(url, std::nullopt)).status, OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.displaySize({url, 0}, 0)), QSizeF(595, 842));
+        QCOMPARE(TestUtil::await(engine.displaySize({url, 0}, 90)), QSizeF(595, 842));
+    }
+
     void truncatedAndDamagedPdfsNeverCrash_data()
     {
         QTest::addColumn<QByteArray>("bytes");

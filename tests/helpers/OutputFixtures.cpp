@@ -1,4 +1,5 @@
 #include "helpers/OutputFixtures.h"
+#include "helpers/PdfFixtures.h"
 
 #include <QBuffer>
 #include <QImageWriter>
@@ -6,7 +7,10 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTemporaryFile>
+
+#include <openjpeg.h>
 
 #include <poppler-qt6.h>
 
@@ -62,6 +66,50 @@ QByteArray jpegOf(const QImage &image, int quality)
     return bytes;
 }
 
+// A JP2 file of `image`'s RGB colours, made with OpenJPEG at a compression ratio of 12.
+QByteArray jpxOf(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    const int w = rgb.width();
+    const int h = rgb.height();
+    opj_image_cmptparm_t parameters[3];
+    for (opj_image_cmptparm_t &component : parameters) {
+        component = opj_image_cmptparm_t{};
+        component.dx = 1;
+        component.dy = 1;
+        component.w = OPJ_UINT32(w);
+        component.h = OPJ_UINT32(h);
+        component.prec = 8;
+    }
+    opj_image_t *picture = opj_image_create(3, parameters, OPJ_CLRSPC_SRGB);
+    picture->x1 = OPJ_UINT32(w);
+    picture->y1 = OPJ_UINT32(h);
+    for (int y = 0; y < h; ++y) {
+        const uchar *line = rgb.constScanLine(y);
+        for (int x = 0; x < w; ++x) {
+            for (int c = 0; c < 3; ++c) {
+                picture->comps[c].data[qsizetype(y) * w + x] = line[x * 3 + c];
+            }
+        }
+    }
+    opj_cparameters_t settings;
+    opj_set_default_encoder_parameters(&settings);
+    settings.tcp_numlayers = 1;
+    settings.tcp_rates[0] = 12;
+    settings.cp_disto_alloc = 1;
+    settings.irreversible = 1;
+    QTemporaryDir dir;
+    const QByteArray path = dir.filePath(QStringLiteral("picture.jp2")).toLocal8Bit();
+    opj_codec_t *codec = opj_create_compress(OPJ_CODEC_JP2);
+    opj_stream_t *stream = opj_stream_create_default_file_stream(path.constData(), OPJ_FALSE);
+    const bool made = opj_setup_encoder(codec, &settings, picture) && opj_start_compress(codec, picture, stream)
+        && opj_encode(codec, stream) && opj_end_compress(codec, stream);
+    opj_stream_destroy(stream);
+    opj_destroy_codec(codec);
+    opj_image_destroy(picture);
+    return made ? readAll(QString::fromLocal8Bit(path)) : QByteArray();
+}
+
 QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
 {
     const int w = spec.pixels.width();
@@ -73,7 +121,23 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
     dict.replaceKey("/Height", QPDFObjectHandle::newInteger(h));
     dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
     QPDFObjectHandle stream = QPDFObjectHandle::newStream(&pdf);
-    const QImage photo = photoLike(spec.pixels, seed);
+    QImage photo = photoLike(spec.pixels, seed);
+    const auto vignette = [&](int x, int y) {
+        const double dx = 2.0 * x / w - 1;
+        const double dy = 2.0 * y / h - 1;
+        return std::clamp(int(255 * (1.2 - dx * dx - dy * dy)), 0, 255);
+    };
+    if (spec.matte) {
+        // Blended towards white by the mask's opacity, as the matte says.
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const int a = vignette(x, y);
+                const QRgb p = photo.pixel(x, y);
+                auto blend = [a](int c) { return 255 + (c - 255) * a / 255; };
+                photo.setPixel(x, y, qRgb(blend(qRed(p)), blend(qGreen(p)), blend(qBlue(p))));
+            }
+        }
+    }
     std::string data;
     QPDFObjectHandle filter = QPDFObjectHandle::newNull();
     switch (spec.kind) {
@@ -118,6 +182,90 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
             }
         }
         break;
+    case ImageKind::Palette: {
+        const QImage indexed = photo.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+        std::string lookup;
+        for (int i = 0; i < 256; ++i) {
+            const QRgb c = i < indexed.colorCount() ? indexed.color(i) : 0;
+            lookup += char(qRed(c));
+            lookup += char(qGreen(c));
+            lookup += char(qBlue(c));
+        }
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::parse("[/Indexed /DeviceRGB 255 <>]"));
+        dict.getKey("/ColorSpace").setArrayItem(3, QPDFObjectHandle::newString(lookup));
+        for (int y = 0; y < h; ++y) {
+            data.append(reinterpret_cast<const char *>(indexed.constScanLine(y)), size_t(w));
+        }
+        break;
+    }
+    case ImageKind::Rgb16:
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
+        dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(16));
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                const QRgb p = photo.pixel(x, y);
+                for (int c : {qRed(p), qGreen(p), qBlue(p)}) {
+                    // High byte the colour, low byte a fine grain of its own.
+                    data += char(c);
+                    data += char((x * 31 + y * 17 + c) & 0xFF);
+                }
+            }
+        }
+        break;
+    case ImageKind::Jpx:
+        dict.removeKey("/BitsPerComponent");
+        data = jpxOf(photo).toStdString();
+        filter = QPDFObjectHandle::newName("/JPXDecode");
+        break;
+    case ImageKind::Bilevel: {
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
+        dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(1));
+        const QImage mono = photo.convertToFormat(QImage::Format_Mono);
+        for (int y = 0; y < h; ++y) {
+            data.append(reinterpret_cast<const char *>(mono.constScanLine(y)), size_t((w + 7) / 8));
+        }
+        break;
+    }
+    case ImageKind::Gray4: {
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
+        dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(4));
+        const QImage grey = photo.convertToFormat(QImage::Format_Grayscale8);
+        for (int y = 0; y < h; ++y) {
+            const uchar *line = grey.constScanLine(y);
+            for (int x = 0; x < w; x += 2) {
+                data += char((line[x] & 0xF0) | (x + 1 < w ? line[x + 1] >> 4 : 0));
+            }
+        }
+        break;
+    }
+    case ImageKind::PngPredicted: {
+        dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
+        dict.replaceKey("/DecodeParms", QPDFObjectHandle::parse("<< /Predictor 15 /Colors 3 /Columns " +
+                                                                std::to_string(w) + " >>"));
+        const QImage rgb = photo.convertToFormat(QImage::Format_RGB888);
+        const int rowBytes = w * 3;
+        QByteArray filtered;
+        for (int y = 0; y < h; ++y) {
+            const uchar *row = rgb.constScanLine(y);
+            const uchar *above = y > 0 ? rgb.constScanLine(y - 1) : nullptr;
+            const int type = y % 5; // none, sub, up, average, Paeth in turn
+            filtered += char(type);
+            for (int i = 0; i < rowBytes; ++i) {
+                const int a = i >= 3 ? row[i - 3] : 0;
+                const int b = above ? above[i] : 0;
+                const int c = above && i >= 3 ? above[i - 3] : 0;
+                const int p = a + b - c;
+                const int paeth = std::abs(p - a) <= std::abs(p - b) && std::abs(p - a) <= std::abs(p - c)
+                    ? a
+                    : (std::abs(p - b) <= std::abs(p - c) ? b : c);
+                const int predicted[] = {0, a, b, (a + b) / 2, paeth};
+                filtered += char(row[i] - predicted[type]);
+            }
+        }
+        data = qCompress(filtered).mid(4).toStdString(); // zlib data without Qt's length
+        filter = QPDFObjectHandle::newName("/FlateDecode");
+        break;
+    }
     case ImageKind::Broken:
         dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
         data = std::string(size_t(4096), 'x');
@@ -143,9 +291,7 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
         std::string opacity(size_t(w) * h, '\0');
         for (int y = 0; y < h; ++y) {
             for (int x = 0; x < w; ++x) {
-                const double dx = 2.0 * x / w - 1;
-                const double dy = 2.0 * y / h - 1;
-                opacity[size_t(y) * w + x] = char(std::clamp(int(255 * (1.2 - dx * dx - dy * dy)), 0, 255));
+                opacity[size_t(y) * w + x] = char(vignette(x, y));
             }
         }
         QPDFObjectHandle mask = QPDFObjectHandle::newStream(&pdf, opacity);
@@ -161,8 +307,9 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
         }
         dict.replaceKey("/SMask", mask);
     }
+    QPDFObjectHandle parms = dict.getKey("/DecodeParms");
     stream.replaceDict(dict);
-    stream.replaceStreamData(data, filter, QPDFObjectHandle::newNull());
+    stream.replaceStreamData(data, filter, parms);
     return stream;
 }
 
@@ -186,18 +333,25 @@ bool writeImagePdf(const QString &path, const QList<ImagePage> &pages)
             xobjects.replaceKey("/Im0", image);
             QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
             resources.replaceKey("/XObject", xobjects);
+            std::string text;
+            if (!spec.text.isEmpty()) {
+                resources.replaceKey("/Font", QPDFObjectHandle::parse(
+                                                  "<< /F1 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> >>"));
+                text = "BT /F1 24 Tf 40 " + std::to_string(h - 60) + " Td (" + spec.text.toStdString() + ") Tj ET\n";
+            }
             QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
             page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
             page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
             page.replaceKey("/Resources", resources);
             const std::string content = "q " + std::to_string(w) + " 0 0 " + std::to_string(h)
-                + " 0 0 cm /Im0 Do Q\n";
+                + " 0 0 cm /Im0 Do Q\n" + text;
             page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
             pdf.addPage(page, false);
         }
         // QPDFWriter keeps the name's pointer until it writes.
         const QByteArray pathName = path.toLocal8Bit();
         QPDFWriter writer(pdf, pathName.constData());
+        writer.setDecodeLevel(qpdf_dl_none); // filtered streams stay exactly as made (row predictors too)
         writer.write();
         return true;
     } catch (const std::exception &) {

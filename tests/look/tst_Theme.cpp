@@ -166,7 +166,7 @@ private slots:
     void everySymbolResolves()
     {
         const QColor red = Theme::accent();
-        for (int i = 0; i <= int(Symbol::LockOpen); ++i) {
+        for (int i = 0; i <= int(Symbol::Documents); ++i) {
             const auto symbol = Symbol(i);
             const QIcon icon = Icons::icon(symbol, red);
             QVERIFY2(!icon.isNull(), qPrintable(Icons::source(symbol)));

@@ -26,9 +26,12 @@
 #include "stamps/StampLibrary.h"
 #include "views/PageImage.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPageSize>
@@ -434,6 +437,42 @@ bool signView(PDFEngine &engine, FakeFilePanels &panels, const QTemporaryDir &fo
     return save(&view, QStringLiteral("sign-view-long")) && ok;
 }
 
+// The Sign & Stamp screen on the agreement's second page after a picture
+// pasted on it went through the new-stamp sheet: the new stamp in the panel's
+// library and on the page, selected.
+bool pastedOnPageTwo(PDFEngine &engine, FakeFilePanels &panels, const QTemporaryDir &folder)
+{
+    AppModel model(AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("pasted-stamps"))});
+    const QString path = folder.filePath(QStringLiteral("Service Agreement.pdf"));
+    if (!QFileInfo::exists(path) && !writeAgreement(path)) {
+        return false;
+    }
+    TestUtil::waitFor(model.open({QUrl::fromLocalFile(path)}));
+    OpenFile *file = model.files().value(0);
+    if (!file || file->pages().size() < 2) {
+        return false;
+    }
+    model.setSigningStartPage(file->pages().at(1).id);
+    model.setSigningFileID(file->id());
+    SignView view(&model, file);
+    view.resize(1180, 780);
+    view.show();
+    QGuiApplication::clipboard()->setImage(StampPictures::signatureOnPaper());
+    if (!view.panel()->takePicture(QGuiApplication::clipboard()->mimeData())) {
+        return false;
+    }
+    NewStampSheet *sheet = view.panel()->presenter()->sheet();
+    if (!sheet || !waitUntil([sheet] { return sheet->stage() == NewStampSheet::Stage::Preview; })) {
+        return false;
+    }
+    sheet->findChild<QAbstractButton *>(QStringLiteral("saveButton"))->click();
+    const bool placed = waitUntil([&] {
+        return file->pages().at(1).stamps.size() == 1 && view.pageArea()->isShowingPicture()
+               && !view.panel()->presenter()->sheet();
+    });
+    return placed && save(&view, QStringLiteral("sign-view-pasted-page-2"));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -462,5 +501,6 @@ int main(int argc, char *argv[])
         ok = libraryPanel(empty, QStringLiteral("library-panel-empty"), false) && ok;
     }
     ok = signView(engine, panels, folder) && ok;
+    ok = pastedOnPageTwo(engine, panels, folder) && ok;
     return ok ? 0 : 1;
 }

@@ -3,6 +3,8 @@
 
 #include "StampPictures.h"
 #include "app/ShellFixture.h"
+#include "stampviews/NewStampMenu.h"
+#include "stampviews/NewStampSheet.h"
 #include "stampviews/PlacedStamp.h"
 #include "stampviews/SignPageArea.h"
 #include "stampviews/SignPageStrip.h"
@@ -11,7 +13,10 @@
 #include "stamps/StampLibrary.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
+#include <QDropEvent>
 #include <QLabel>
+#include <QMimeData>
 #include <QSlider>
 #include <QTest>
 
@@ -87,6 +92,8 @@ private slots:
     void keysOnThePage();
     void deleteAfterTheStampWentElsewhere();
     void addToAllPages();
+    void pictureHandedToThePanelLandsOnThePage_data();
+    void pictureHandedToThePanelLandsOnThePage();
     void angleSliderTurnsTheStamp();
     void stripClickShowsThePage();
     void leaving_data();
@@ -224,6 +231,57 @@ void tst_SignView::addToAllPages()
         QCOMPARE(page.stamps.first().center, placed.center);
     }
     QCOMPARE(s.view->selectedStamp(), std::optional<StampPlacement>(placed));
+}
+
+void tst_SignView::pictureHandedToThePanelLandsOnThePage_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("pasted") << "paste";
+    QTest::newRow("dropped on the panel") << "drop";
+    QTest::newRow("chosen in the new-stamp menu") << "menu";
+}
+
+// Whichever way the picture comes, it goes through the new-stamp sheet and the
+// stamp made of it lands on the page on screen, not on the first one.
+void tst_SignView::pictureHandedToThePanelLandsOnThePage()
+{
+    QFETCH(QString, how);
+    Screen s(3);
+    s.show(s.id(2));
+    StampLibraryPanel *panel = s.view->panel();
+    const QString path = s.f.folder.filePath(QStringLiteral("signature.png"));
+    QVERIFY(StampPictures::signatureOnPaper().save(path));
+    if (how == "paste") {
+        auto *data = new QMimeData;
+        data->setData(QStringLiteral("image/png"), StampPictures::png(StampPictures::signatureOnPaper()));
+        QGuiApplication::clipboard()->setMimeData(data);
+        QTest::keyClick(s.view.get(), Qt::Key_V, Qt::ControlModifier);
+    } else if (how == "drop") {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(s.f.folder.filePath(QStringLiteral("notes.txt"))), QUrl::fromLocalFile(path)});
+        const QPoint at = panel->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(panel, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(panel, &drop);
+    } else {
+        s.f.panels.fileAnswers.enqueue({QUrl::fromLocalFile(path)});
+        panel->findChild<NewStampMenu *>()->fileAction()->trigger();
+    }
+    NewStampSheet *sheet = nullptr;
+    QTRY_VERIFY((sheet = panel->presenter()->sheet()));
+    QCOMPARE(sheet->source().kind(), how == "paste" ? StampSource::Kind::Data : StampSource::Kind::File);
+    QTRY_COMPARE_WITH_TIMEOUT(sheet->stage(), NewStampSheet::Stage::Preview, 30000);
+    sheet->findChild<QAbstractButton *>("saveButton")->click();
+
+    QTRY_COMPARE(s.f.model->stamps()->stamps().size(), 1);
+    const QUuid made = s.f.model->stamps()->stamps().first().id;
+    QTRY_COMPARE(s.file->pages().at(1).stamps.size(), 1);
+    QCOMPARE(s.file->pages().at(1).stamps.first().stampID, made);
+    QCOMPARE(s.file->pages().at(0).stamps.size(), 0);
+    QCOMPARE(s.file->pages().at(2).stamps.size(), 0);
+    QCOMPARE(s.view->selectedStamp()->stampID, made);
 }
 
 void tst_SignView::angleSliderTurnsTheStamp()

@@ -7,10 +7,12 @@
 #include "look/NoteBanner.h"
 #include "document/OpenFile.h"
 #include "stampviews/NewStampSheet.h"
+#include "stampviews/PictureIntake.h"
 #include "stampviews/StampsView.h"
 #include "stamps/StampLibrary.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QDir>
 #include <QLineEdit>
 #include <QMenu>
@@ -60,6 +62,7 @@ private slots:
     void dropStartsTheSheet_data();
     void dropStartsTheSheet();
     void droppedPictureBytesStartTheSheet();
+    void pastedPictureStartsTheSheet();
     void rename_data();
     void rename();
     void renamePromptStartsFromTheName();
@@ -121,7 +124,7 @@ void tst_StampsView::firstPicture()
         }
         urls << QUrl::fromLocalFile(folder.filePath(name));
     }
-    const std::optional<QUrl> picture = StampsView::firstPicture(urls);
+    const std::optional<QUrl> picture = PictureIntake::firstPicture(urls);
     if (expected.isEmpty()) {
         QVERIFY(!picture);
     } else {
@@ -180,6 +183,28 @@ void tst_StampsView::droppedPictureBytesStartTheSheet()
     QVERIFY(sheet && sheet->isVisible());
     QCOMPARE(sheet->source().kind(), StampSource::Kind::Data);
     QCOMPARE(sheet->source().bytes(), png);
+    sheet->reject();
+}
+
+void tst_StampsView::pastedPictureStartsTheSheet()
+{
+    ShellFixture shell;
+    StampsView view(shell.model.get());
+    view.show();
+    view.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&view));
+    // Text on the clipboard is no picture: nothing opens.
+    QGuiApplication::clipboard()->setText(QStringLiteral("signature"));
+    QTest::keyClick(&view, Qt::Key_V, Qt::ControlModifier);
+    QVERIFY(!view.presenter()->sheet());
+    const QImage picture = StampPictures::signatureOnPaper(QSize(300, 120));
+    QGuiApplication::clipboard()->setImage(picture);
+    QTest::keyClick(&view, Qt::Key_V, Qt::ControlModifier);
+    NewStampSheet *sheet = view.presenter()->sheet();
+    QVERIFY(sheet && sheet->isVisible());
+    QCOMPARE(sheet->source().kind(), StampSource::Kind::Data);
+    QCOMPARE(QImage::fromData(sheet->source().bytes()).convertToFormat(QImage::Format_RGB32),
+             picture.convertToFormat(QImage::Format_RGB32));
     sheet->reject();
 }
 

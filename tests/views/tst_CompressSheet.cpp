@@ -147,33 +147,39 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(allMeasured(sheet), 60000);
         QVERIFY(sheet.mostlyTextNote());
         QVERIFY(sheet.findChild<NoteBanner *>(QStringLiteral("mostlyTextNote"))->isVisibleTo(&sheet));
+        // The note names the limit the "Up to" row offers now.
+        QVERIFY2(sheet.mostlyTextNote()->contains(QStringLiteral(" Up to 1 MB can turn the pages into pictures ")),
+                 qPrintable(*sheet.mostlyTextNote()));
+        sheet.setLimitIndex(10);
+        QVERIFY(sheet.mostlyTextNote()->contains(QStringLiteral(" Up to 7.5 MB can turn ")));
     }
 
     void upToFitsTheChosenLimit_data()
     {
-        QTest::addColumn<bool>("cmyk");
+        QTest::addColumn<bool>("keyed");
         QTest::addColumn<int>("limitIndex");
         QTest::addColumn<bool>("reached");
         QTest::addColumn<bool>("pagesAsPictures");
         // 20 MB: the file as it is fits already.
         QTest::newRow("already small enough") << false << 13 << true << false;
         QTest::newRow("pictures recompressed") << false << 0 << true << false;
-        // CMYK pictures can't be recompressed faithfully: only whole pages as
+        // Colour-keyed pictures lose their key as JPEG: only whole pages as
         // pictures get the file small.
         QTest::newRow("pages become pictures") << true << 0 << true << true;
     }
 
     void upToFitsTheChosenLimit()
     {
-        QFETCH(bool, cmyk);
+        QFETCH(bool, keyed);
         QFETCH(int, limitIndex);
         QFETCH(bool, reached);
         QFETCH(bool, pagesAsPictures);
         ShellFixture shell;
         QList<Fixtures::ImagePage> pages = photos(1);
-        if (cmyk) {
-            pages.first().kind = Fixtures::ImageKind::Cmyk;
+        if (keyed) {
+            pages.first().kind = Fixtures::ImageKind::Flate;
             pages.first().pixels = QSize(1600, 1200);
+            pages.first().extraKeys = "<< /Mask [0 10 0 10 0 10] >>";
         }
         OpenFile *file = shell.open({photoPdf(shell, QStringLiteral("Scan.pdf"), pages)});
         QSettings().setValue(targetKey, Compression::limits().at(limitIndex));
@@ -221,6 +227,11 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(sheet.fit(), 120000);
         QVERIFY(!sheet.fit()->reached);
         QVERIFY(sheet.fit()->data.size() > 200'000);
+        // What is offered keeps the text: the smallest text-keeping copy, never
+        // a copy of pictures that misses the limit all the same.
+        QVERIFY(!sheet.fit()->pagesAsPictures);
+        QVERIFY(!sheet.findChild<QWidget *>(QStringLiteral("picturesNote"))->isVisibleTo(&sheet));
+        QCOMPARE(sheet.chosenData(), sheet.fit()->data);
         auto *line = sheet.findChild<QLabel *>(QStringLiteral("notReached"));
         QVERIFY(line->isVisibleTo(&sheet));
         QCOMPARE(line->text(), QStringLiteral("Can't get under 0.2 MB. The smallest Tamsel can make is %1.")
@@ -240,6 +251,14 @@ private slots:
         QCOMPARE(row->accessibleName(), QStringLiteral("Up to 1 MB"));
 
         // Each step stores at once; the fits of the steps passed over are dropped.
+        // A fit against 20 MB would answer with the whole file: it must never show.
+        QList<qsizetype> shown;
+        connect(&sheet, &CompressSheet::stateChanged, &sheet, [&] {
+            if (sheet.fit() && (shown.isEmpty() || shown.last() != sheet.fit()->data.size())) {
+                shown.append(sheet.fit()->data.size());
+            }
+        });
+        slider->setValue(13);
         slider->setValue(2);
         slider->setValue(1);
         QCOMPARE(QSettings().value(targetKey).toLongLong(), qint64(300'000));
@@ -248,6 +267,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(sheet.fit(), 60000);
         QVERIFY(sheet.fit()->data.size() <= 300'000);
         QVERIFY(!sheet.errorText());
+        QTest::qWait(300);
+        QCOMPARE(shown.size(), 1);
+        QVERIFY(shown.first() <= 300'000);
 
         // Another row keeps the fit; coming back fits anew.
         sheet.setChoice(Choice::Original);

@@ -180,6 +180,31 @@ private slots:
         QCOMPARE(s.f.panels.saveCalls.first().first, QStringLiteral("report (edited).pdf"));
     }
 
+    // At the window's default size the status line stays whole, however long
+    // it grows; the tool buttons give up their titles first.
+    void statusLineStaysWhole()
+    {
+        Screen s(40, 960);
+        auto *status = s.view->findChild<QLabel *>("statusLine");
+        const auto whole = [status] {
+            return status->width() >= status->fontMetrics().horizontalAdvance(status->text());
+        };
+        QVERIFY(!s.view->toolButtonsCompact());
+        QVERIFY(whole());
+
+        s.file->setSelection(s.ids({1, 2, 3}));
+        s.file->setEdited(true);
+        QCOMPARE(status->text(), QStringLiteral("40 pages · 3 selected · not saved"));
+        QTRY_VERIFY(s.view->toolButtonsCompact());
+        QTRY_VERIFY(whole());
+        QVERIFY(s.button("saveAsButton")->geometry().right() < s.view->width());
+
+        s.file->setSelection({});
+        s.file->setEdited(false);
+        QTRY_VERIFY(!s.view->toolButtonsCompact());
+        QVERIFY(whole());
+    }
+
     void narrowWindowShowsToolSymbolsOnly()
     {
         Screen s(2, 1400);
