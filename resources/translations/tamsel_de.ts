@@ -460,16 +460,16 @@
         <translation>Damit es passt, wurden die Seiten zu Bildern: Der Text dieser Kopie lässt sich nicht auswählen oder durchsuchen. Das Original behält seinen Text.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Die Bilder in diesem PDF werden kaum kleiner, solange der Text erhalten bleibt. „Bis N MB“ kann die Seiten in Bilder umwandeln, wenn es nur so passt.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Bis %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Unter %1 geht es nicht. Das Kleinste, was Tamsel erreicht, ist %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Die Bilder in diesem PDF werden kaum kleiner, solange der Text erhalten bleibt. „Bis %1“ kann die Seiten in Bilder umwandeln, wenn es nur so passt.</translation>
     </message>
 </context>
 <context>
@@ -1239,10 +1239,6 @@
         <translation>Info, Updates, Datenschutz und Unterstützung</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Etwas ist schiefgelaufen</translation>
     </message>
@@ -1488,6 +1484,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Von der Seite entfernen</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Oder füge ein Foto oder einen Scan mit Strg+V ein oder zieh ihn hierher.</translation>
     </message>
 </context>
 <context>

@@ -460,15 +460,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1239,10 +1239,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1487,6 +1483,10 @@
     </message>
     <message>
         <source>Remove from Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -460,16 +460,16 @@
         <translation>Para que quepa, las páginas se convirtieron en imágenes: el texto de esta copia no se puede seleccionar ni buscar. El original conserva su texto.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Las imágenes de este PDF apenas pueden reducirse sin perder el texto. «Hasta N MB» puede convertir las páginas en imágenes cuando es la única forma de que quepa.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Hasta %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>No baja de %1. Lo más pequeño que Tamsel puede lograr es %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Las imágenes de este PDF apenas pueden reducirse sin perder el texto. «Hasta %1» puede convertir las páginas en imágenes cuando es la única forma de que quepa.</translation>
     </message>
 </context>
 <context>
@@ -1239,10 +1239,6 @@
         <translation>Acerca de, actualizaciones, privacidad y apoyo</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Algo salió mal</translation>
     </message>
@@ -1488,6 +1484,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Quitar de la página</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>O pega una foto o un escaneo con Ctrl+V, o suéltalo aquí.</translation>
     </message>
 </context>
 <context>

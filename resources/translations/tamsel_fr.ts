@@ -460,16 +460,16 @@
         <translation>Pour tenir, les pages sont devenues des images&#xa0;: le texte de cette copie ne peut être ni sélectionné ni recherché. L’original garde son texte.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Les images de ce PDF ne peuvent guère rétrécir sans perdre le texte. «&#xa0;Jusqu’à N Mo&#xa0;» peut transformer les pages en images quand c’est le seul moyen de tenir.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Jusqu’à %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Impossible de descendre sous %1. Le plus petit que Tamsel puisse faire est %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Les images de ce PDF ne peuvent guère rétrécir sans perdre le texte. «&#xa0;Jusqu’à %1&#xa0;» peut transformer les pages en images quand c’est le seul moyen de tenir.</translation>
     </message>
 </context>
 <context>
@@ -1239,10 +1239,6 @@
         <translation>À propos, mises à jour, confidentialité et soutien</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Un problème est survenu</translation>
     </message>
@@ -1488,6 +1484,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Retirer de la page</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Ou collez une photo ou un scan avec Ctrl+V, ou déposez-le ici.</translation>
     </message>
 </context>
 <context>

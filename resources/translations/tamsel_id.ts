@@ -458,16 +458,16 @@
         <translation>Agar muat, halaman diubah menjadi gambar: teks dalam salinan ini tidak dapat dipilih atau dicari. File asli tetap menyimpan teksnya.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Gambar dalam PDF ini tidak bisa diperkecil banyak selama teksnya dipertahankan. “Hingga N MB” bisa mengubah halaman menjadi gambar jika hanya itu cara agar muat.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Hingga %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Tidak bisa di bawah %1. Ukuran terkecil yang bisa dibuat Tamsel adalah %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Gambar dalam PDF ini tidak bisa diperkecil banyak selama teksnya dipertahankan. “Hingga %1” bisa mengubah halaman menjadi gambar jika hanya itu cara agar muat.</translation>
     </message>
 </context>
 <context>
@@ -1231,10 +1231,6 @@
         <translation>Tentang, pembaruan, privasi, dan dukungan</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Terjadi kesalahan</translation>
     </message>
@@ -1477,6 +1473,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Hapus dari Halaman</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Atau tempel foto atau hasil pindaian dengan Ctrl+V, atau letakkan di sini.</translation>
     </message>
 </context>
 <context>

@@ -460,16 +460,16 @@
         <translation>Per rientrare, le pagine sono diventate immagini: il testo di questa copia non può essere selezionato né cercato. L’originale mantiene il testo.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Le immagini di questo PDF non possono ridursi molto mantenendo il testo. “Fino a N MB” può trasformare le pagine in immagini quando è l’unico modo per rientrare.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Fino a %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Impossibile scendere sotto %1. Il minimo che Tamsel riesce a ottenere è %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Le immagini di questo PDF non possono ridursi molto mantenendo il testo. “Fino a %1” può trasformare le pagine in immagini quando è l’unico modo per rientrare.</translation>
     </message>
 </context>
 <context>
@@ -1239,10 +1239,6 @@
         <translation>Informazioni, aggiornamenti, privacy e supporto</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Qualcosa è andato storto</translation>
     </message>
@@ -1488,6 +1484,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Rimuovi dalla pagina</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Oppure incolla una foto o una scansione con Ctrl+V, o trascinala qui.</translation>
     </message>
 </context>
 <context>

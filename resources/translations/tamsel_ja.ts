@@ -458,16 +458,16 @@
         <translation>サイズに収めるため、ページを画像にしました。このコピーのテキストは選択や検索ができません。元のファイルのテキストはそのままです。</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>このPDFの画像は、テキストを保ったままではあまり小さくできません。「N MBまで」を選ぶと、それ以外に収める方法がない場合にページを画像に変換することがあります。</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>%1まで</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>%1未満にはできません。Tamselで作れる最小サイズは%2です。</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>このPDFの画像は、テキストを保ったままではあまり小さくできません。「%1まで」を選ぶと、それ以外に収める方法がない場合にページを画像に変換することがあります。</translation>
     </message>
 </context>
 <context>
@@ -1231,10 +1231,6 @@
         <translation>情報、アップデート、プライバシー、サポート</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>問題が発生しました</translation>
     </message>
@@ -1477,6 +1473,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>ページから削除</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>または、写真やスキャンをCtrl+Vで貼り付けるか、ここにドロップします。</translation>
     </message>
 </context>
 <context>

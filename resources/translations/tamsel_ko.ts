@@ -458,16 +458,16 @@
         <translation>크기에 맞추기 위해 페이지가 이미지로 바뀌었습니다. 이 사본의 텍스트는 선택하거나 검색할 수 없습니다. 원본의 텍스트는 그대로입니다.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>이 PDF의 이미지는 텍스트를 유지한 채로는 크게 줄어들지 않습니다. ‘최대 N MB’는 그 방법밖에 없을 때 페이지를 이미지로 바꿀 수 있습니다.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>최대 %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>%1 아래로 줄일 수 없습니다. Tamsel이 만들 수 있는 가장 작은 크기는 %2입니다.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>이 PDF의 이미지는 텍스트를 유지한 채로는 크게 줄어들지 않습니다. ‘최대 %1’은 그 방법밖에 없을 때 페이지를 이미지로 바꿀 수 있습니다.</translation>
     </message>
 </context>
 <context>
@@ -1231,10 +1231,6 @@
         <translation>정보, 업데이트, 개인정보 보호 및 후원</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>문제가 발생했습니다</translation>
     </message>
@@ -1477,6 +1473,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>페이지에서 제거</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>또는 사진이나 스캔을 Ctrl+V로 붙여넣거나 여기에 놓으세요.</translation>
     </message>
 </context>
 <context>

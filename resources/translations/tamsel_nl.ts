@@ -460,16 +460,16 @@
         <translation>Om te passen zijn de pagina&apos;s afbeeldingen geworden: tekst in deze kopie kan niet worden geselecteerd of doorzocht. Het origineel houdt zijn tekst.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Afbeeldingen in deze pdf worden nauwelijks kleiner zolang de tekst blijft. ‘Tot N MB’ kan de pagina&apos;s omzetten in afbeeldingen als dat de enige manier is om te passen.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Tot %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Kleiner dan %1 lukt niet. Het kleinste wat Tamsel kan maken is %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Afbeeldingen in deze pdf worden nauwelijks kleiner zolang de tekst blijft. ‘Tot %1’ kan de pagina&apos;s omzetten in afbeeldingen als dat de enige manier is om te passen.</translation>
     </message>
 </context>
 <context>
@@ -1239,10 +1239,6 @@
         <translation>Over, updates, privacy en steun</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Er is iets misgegaan</translation>
     </message>
@@ -1488,6 +1484,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Verwijder van pagina</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Of plak een foto of scan met Ctrl+V, of sleep er een hierheen.</translation>
     </message>
 </context>
 <context>

@@ -462,16 +462,16 @@
         <translation>Aby się zmieścić, strony zamieniono w obrazy: tekstu w tej kopii nie można zaznaczać ani przeszukiwać. Oryginał zachowuje swój tekst.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Obrazów w tym pliku PDF nie da się wiele zmniejszyć bez utraty tekstu. Opcja „Do N MB” może zamienić strony w obrazy, gdy tylko tak da się zmieścić.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Do %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Nie da się zejść poniżej %1. Najmniej, ile potrafi Tamsel, to %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Obrazów w tym pliku PDF nie da się wiele zmniejszyć bez utraty tekstu. Opcja „Do %1” może zamienić strony w obrazy, gdy tylko tak da się zmieścić.</translation>
     </message>
 </context>
 <context>
@@ -1247,10 +1247,6 @@
         <translation>Informacje, aktualizacje, prywatność i wsparcie</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Coś poszło nie tak</translation>
     </message>
@@ -1499,6 +1495,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Usuń ze strony</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Albo wklej zdjęcie lub skan skrótem Ctrl+V, albo upuść go tutaj.</translation>
     </message>
 </context>
 <context>

@@ -460,16 +460,16 @@
         <translation>Para caber, as páginas viraram imagens: o texto desta cópia não pode ser selecionado nem pesquisado. O original mantém o texto.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>As imagens deste PDF não ficam muito menores sem perder o texto. “Até N MB” pode transformar as páginas em imagens quando essa for a única forma de caber.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Até %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Não dá para ficar abaixo de %1. O menor que o Tamsel consegue é %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>As imagens deste PDF não ficam muito menores sem perder o texto. “Até %1” pode transformar as páginas em imagens quando essa for a única forma de caber.</translation>
     </message>
 </context>
 <context>
@@ -1239,10 +1239,6 @@
         <translation>Sobre, atualizações, privacidade e apoio</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Algo deu errado</translation>
     </message>
@@ -1488,6 +1484,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Remover da página</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Ou cole uma foto ou digitalização com Ctrl+V, ou solte aqui.</translation>
     </message>
 </context>
 <context>

@@ -462,16 +462,16 @@
         <translation>Чтобы уложиться, страницы превращены в изображения: текст в этой копии нельзя выделить или найти поиском. В оригинале текст остаётся.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Изображения в этом PDF почти не уменьшить, сохранив текст. Вариант «До N МБ» может превратить страницы в изображения, если иначе не уложиться.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>До %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Меньше %1 не получается. Самый маленький размер, который может сделать Tamsel, — %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Изображения в этом PDF почти не уменьшить, сохранив текст. Вариант «До %1» может превратить страницы в изображения, если иначе не уложиться.</translation>
     </message>
 </context>
 <context>
@@ -1247,10 +1247,6 @@
         <translation>О программе, обновления, конфиденциальность и поддержка</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Что-то пошло не так</translation>
     </message>
@@ -1499,6 +1495,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Убрать со страницы</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Или вставьте фото или скан с помощью Ctrl+V, или перетащите его сюда.</translation>
     </message>
 </context>
 <context>

@@ -458,16 +458,16 @@
         <translation>Sığması için sayfalar resme dönüştürüldü: bu kopyadaki metin seçilemez ve aranamaz. Orijinal metnini korur.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Bu PDF&apos;teki resimler metin korunarak pek küçültülemez. “N MB&apos;a kadar” seçeneği, sığmanın tek yolu buysa sayfaları resme dönüştürebilir.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>%1&apos;a kadar</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>%1 altına inilemiyor. Tamsel&apos;in yapabileceği en küçük boyut %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Bu PDF&apos;teki resimler metin korunarak pek küçültülemez. “%1&apos;a kadar” seçeneği, sığmanın tek yolu buysa sayfaları resme dönüştürebilir.</translation>
     </message>
 </context>
 <context>
@@ -1231,10 +1231,6 @@
         <translation>Hakkında, güncellemeler, gizlilik ve destek</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Bir şeyler ters gitti</translation>
     </message>
@@ -1477,6 +1473,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Sayfadan Kaldır</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Ya da Ctrl+V ile bir fotoğraf veya tarama yapıştırın ya da buraya bırakın.</translation>
     </message>
 </context>
 <context>

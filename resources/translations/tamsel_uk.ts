@@ -462,16 +462,16 @@
         <translation>Щоб вкластися, сторінки перетворено на зображення: текст у цій копії не можна виділити чи знайти пошуком. В оригіналі текст залишається.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Зображення в цьому PDF майже не зменшити, зберігши текст. Варіант «До N МБ» може перетворити сторінки на зображення, якщо інакше не вкластися.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>До %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Менше ніж %1 не виходить. Найменший розмір, який може зробити Tamsel, — %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Зображення в цьому PDF майже не зменшити, зберігши текст. Варіант «До %1» може перетворити сторінки на зображення, якщо інакше не вкластися.</translation>
     </message>
 </context>
 <context>
@@ -1247,10 +1247,6 @@
         <translation>Про програму, оновлення, конфіденційність і підтримка</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Щось пішло не так</translation>
     </message>
@@ -1499,6 +1495,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Прибрати зі сторінки</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Або вставте фото чи скан за допомогою Ctrl+V, або перетягніть його сюди.</translation>
     </message>
 </context>
 <context>

@@ -458,16 +458,16 @@
         <translation>Để vừa dung lượng, các trang đã thành hình ảnh: không thể chọn hoặc tìm kiếm văn bản trong bản sao này. Bản gốc vẫn giữ văn bản.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Hình ảnh trong PDF này khó nhỏ hơn nhiều nếu vẫn giữ văn bản. “Tối đa N MB” có thể biến các trang thành hình ảnh khi đó là cách duy nhất để vừa.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Tối đa %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Không thể nhỏ hơn %1. Kích thước nhỏ nhất Tamsel tạo được là %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Hình ảnh trong PDF này khó nhỏ hơn nhiều nếu vẫn giữ văn bản. “Tối đa %1” có thể biến các trang thành hình ảnh khi đó là cách duy nhất để vừa.</translation>
     </message>
 </context>
 <context>
@@ -1231,10 +1231,6 @@
         <translation>Giới thiệu, cập nhật, quyền riêng tư và ủng hộ</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Đã xảy ra lỗi</translation>
     </message>
@@ -1477,6 +1473,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Gỡ khỏi trang</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Hoặc dán ảnh chụp hay bản quét bằng Ctrl+V, hoặc thả vào đây.</translation>
     </message>
 </context>
 <context>

@@ -458,16 +458,16 @@
         <translation>为了符合大小，页面已转换为图片：此副本中的文字无法选择或搜索。原文件保留文字。</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>在保留文字的情况下，此 PDF 中的图片很难再缩小。“最多 N MB”在别无他法时可能会把页面转换为图片。</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>最多 %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>无法小于 %1。Tamsel 能做到的最小大小是 %2。</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>在保留文字的情况下，此 PDF 中的图片很难再缩小。“最多 %1”在别无他法时可能会把页面转换为图片。</translation>
     </message>
 </context>
 <context>
@@ -1231,10 +1231,6 @@
         <translation>关于、更新、隐私和支持</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>出现问题</translation>
     </message>
@@ -1477,6 +1473,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>从页面移除</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>或者按 Ctrl+V 粘贴照片或扫描件，或将其拖到这里。</translation>
     </message>
 </context>
 <context>

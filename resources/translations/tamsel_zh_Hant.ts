@@ -458,16 +458,16 @@
         <translation>為了符合大小，頁面已轉成圖片：此副本中的文字無法選取或搜尋。原始檔保留文字。</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>在保留文字的情況下，這份 PDF 中的圖片很難再縮小。「最多 N MB」在別無他法時可能會把頁面轉成圖片。</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>最多 %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>無法小於 %1。Tamsel 能做到的最小大小是 %2。</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>在保留文字的情況下，這份 PDF 中的圖片很難再縮小。「最多 %1」在別無他法時可能會把頁面轉成圖片。</translation>
     </message>
 </context>
 <context>
@@ -1231,10 +1231,6 @@
         <translation>關於、更新、隱私與贊助</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>發生問題</translation>
     </message>
@@ -1477,6 +1473,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>從頁面移除</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>或按 Ctrl+V 貼上照片或掃描檔，或將它拖放到這裡。</translation>
     </message>
 </context>
 <context>
