@@ -94,7 +94,7 @@ int main(int argc, char **argv)
             PDFEngine fresh;
             TestUtil::await(fresh.open(url, std::nullopt), 600000);
             const auto built = TestUtil::await(fresh.build(planOf(url, 1000, true), {}), 600000);
-            save(dir.filePath("thousand-ours.pdf"), built.value());
+            save(dir.filePath("thousand-ours.pdf"), built.value().bytes());
         }, 3);
         TestUtil::await(engine.open(url, std::nullopt), 600000);
         TestUtil::await(engine.build(planOf(url, 1, false), {}), 600000); // qpdf structure opened once

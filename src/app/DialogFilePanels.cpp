@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QPromise>
 
 #include <memory>
@@ -74,6 +75,26 @@ QString withPdfExtension(const QString &name)
     return name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".pdf");
 }
 
+// The save panel. A typed name gets ".pdf" before the panel takes it, so that
+// the panel asks about replacing the file that is really written. Its own
+// default suffix would not do: "v1.2 (edited)" already has a suffix to it.
+class SavePanel : public QFileDialog
+{
+public:
+    using QFileDialog::QFileDialog;
+
+    void accept() override
+    {
+        if (auto *field = findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))) {
+            const QString typed = field->text().trimmed();
+            if (!typed.isEmpty() && !QFileInfo(typed).isDir()) {
+                field->setText(withPdfExtension(typed));
+            }
+        }
+        QFileDialog::accept();
+    }
+};
+
 } // namespace
 
 QFuture<QList<QUrl>> DialogFilePanels::chooseFiles(bool multiple, QList<FileKind> kinds, QString message)
@@ -89,7 +110,7 @@ QFuture<QList<QUrl>> DialogFilePanels::chooseFiles(bool multiple, QList<FileKind
 
 QFuture<std::optional<QUrl>> DialogFilePanels::chooseSaveUrl(QString name, std::optional<QUrl> near)
 {
-    auto *dialog = new QFileDialog(m_window, QCoreApplication::translate("FilePanels", "Save"), folderOf(near));
+    auto *dialog = new SavePanel(m_window, QCoreApplication::translate("FilePanels", "Save"), folderOf(near));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilter(QCoreApplication::translate("FilePanels", "PDF (*.pdf)"));
@@ -100,7 +121,9 @@ QFuture<std::optional<QUrl>> DialogFilePanels::chooseSaveUrl(QString name, std::
         if (urls.isEmpty()) {
             return std::nullopt;
         }
-        return urls.first();
+        // A panel of the system's own may hand back the name as typed.
+        const QUrl url = urls.first();
+        return url.isLocalFile() ? QUrl::fromLocalFile(withPdfExtension(url.toLocalFile())) : url;
     });
 }
 

@@ -179,10 +179,21 @@ QDialog *RootView::makeErrorAlert()
     QPushButton *ok = alert->addButton(tr("OK"), AlertSheet::Role::Default);
     ok->setObjectName(QStringLiteral("errorOK"));
     alert->setEscapeButton(ok);
-    connect(alert, &QDialog::finished, this, [this] {
-        if (m_model) {
-            m_model->setErrorMessage(std::nullopt);
+    QPushButton *pictures = nullptr;
+    if (m_model->picturesOffer()) {
+        pictures = alert->addButton(tr("Save as Pictures"), AlertSheet::Role::Other);
+        pictures->setObjectName(QStringLiteral("errorSaveAsPictures"));
+    }
+    connect(alert, &QDialog::finished, this, [this, alert, pictures] {
+        if (!m_model) {
+            return;
         }
+        if (pictures && alert->clickedButton() == pictures) {
+            m_model->saveOfferedPictures();
+            return;
+        }
+        m_model->setPicturesOffer(std::nullopt);
+        m_model->setErrorMessage(std::nullopt);
     });
     return alert;
 }

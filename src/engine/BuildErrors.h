@@ -1,6 +1,6 @@
 #pragma once
 
-// The two failures the engine reports while making output, as Results carry them.
+// The failures the engine reports while making output, as Results carry them.
 
 #include "engine/PDFEngine.h"
 #include "platform/Async.h"
@@ -20,6 +20,11 @@ inline Error missingPage()
 inline Error writeFailed()
 {
     return of(PDFEngine::EngineError::WriteFailed);
+}
+
+inline Error onlyAsPictures()
+{
+    return of(PDFEngine::EngineError::OnlyAsPictures);
 }
 
 } // namespace BuildErrors

@@ -1,5 +1,6 @@
 #include "engine/EngineWorker.h"
 
+#include "engine/PdfWriting.h"
 #include "engine/PicturePage.h"
 
 #include <QFileInfo>
@@ -32,7 +33,7 @@ SourceEntry::~SourceEntry() = default;
 
 bool SourceEntry::isLocked() const
 {
-    return document && document->isLocked();
+    return lockedForWriting || (document && document->isLocked());
 }
 
 namespace {
@@ -102,6 +103,13 @@ PDFEngine::OpenResult answer(SourceEntry &entry, const std::optional<QString> &p
         prepare(*entry.document);
         entry.pageCount = readablePageCount(*entry.document);
     }
+    if (entry.lockedForWriting) {
+        if (!password || !PdfWriting::unlocksForWriting(entry.bytes, password)) {
+            return PDFEngine::OpenResult::needsPassword();
+        }
+        entry.lockedForWriting = false;
+        entry.password = password;
+    }
     if (entry.pageCount < 1) {
         return PDFEngine::OpenResult::unreadable();
     }
@@ -138,6 +146,10 @@ PDFEngine::OpenResult openFresh(SourceEntry &entry, const std::optional<QString>
     prepare(*entry.document);
     if (!entry.document->isLocked()) {
         entry.pageCount = readablePageCount(*entry.document);
+        // The reader may call such a file unprotected; the trailer's key, never
+        // compressed, says it is.
+        entry.lockedForWriting = entry.bytes.contains("/Encrypt")
+                                 && !PdfWriting::unlocksForWriting(entry.bytes, std::nullopt);
     } else if (usesUnknownProtection(entry.bytes)) {
         entry.document.reset();
         return PDFEngine::OpenResult::unreadable();
@@ -181,7 +193,7 @@ PDFEngine::OpenResult PDFEngine::Worker::open(const QUrl &url, const std::option
 SourceEntry *PDFEngine::Worker::entry(const QUrl &url)
 {
     const auto it = documents.find(url);
-    if (it == documents.end() || !it->second.document || it->second.document->isLocked()) {
+    if (it == documents.end() || !it->second.document || it->second.isLocked()) {
         return nullptr;
     }
     return &it->second;

@@ -55,6 +55,9 @@ struct SourceEntry
     bool isPicture = false;
     // The password that unlocked the document; absent when it was never locked.
     std::optional<QString> password;
+    // Shown without a password, yet only readable for saving with one (its
+    // attachments or some of its streams are locked): asked for like a lock.
+    bool lockedForWriting = false;
 
     // The pages that can really be read, counted once unlocked: a damaged page tree
     // may claim more than it holds. 0 while locked.
@@ -85,6 +88,9 @@ struct PDFEngine::Worker
     // The cached source opened with qpdf for building output; null when the URL is
     // not cached or still locked. Throws when qpdf cannot read the bytes.
     QPDF *structure(const QUrl &url);
+    // Drops the qpdf objects of the plan's sources, which a failed build may have
+    // left half-changed; the next build reads them afresh from the bytes.
+    void dropStructures(const BuildPlan &plan);
     // Decoded stamp pictures and their compact forms, kept for the life of the engine.
     StampCache stamps;
 

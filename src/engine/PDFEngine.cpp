@@ -32,6 +32,10 @@ QString PDFEngine::message(EngineError error)
                                            "A page of this file can't be read anymore. Open the file again.");
     case EngineError::WriteFailed:
         return QCoreApplication::translate("PDFEngine", "The PDF couldn't be made. Try again.");
+    case EngineError::OnlyAsPictures:
+        return QCoreApplication::translate(
+            "PDFEngine", "The pages of this file are damaged in a way that stops them being copied. "
+                         "It can only be saved as pictures of its pages.");
     }
     return {};
 }

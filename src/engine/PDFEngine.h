@@ -15,6 +15,7 @@
 
 #include "document/DocumentTypes.h"
 #include "platform/Async.h"
+#include "platform/SharedBytes.h"
 
 #include <QByteArray>
 #include <QFuture>
@@ -53,7 +54,9 @@ public:
     };
 
     // Error codes carried in Error::code by the engine's Results.
-    enum class EngineError { MissingPage = 1, WriteFailed = 2 };
+    // OnlyAsPictures: the file shows pages that can't be copied as they are; it
+    // can still be saved as pictures of its pages.
+    enum class EngineError { MissingPage = 1, WriteFailed = 2, OnlyAsPictures = 3 };
     static QString message(EngineError error);
 
     static PDFEngine &shared();
@@ -88,7 +91,11 @@ public:
     // when no PDF could be made.
     // The PDF of the plan: pages in plan order with their turns and stamps,
     // compressed by the plan's quality and protected by its password.
-    QFuture<Result<QByteArray>> build(const BuildPlan &plan, CancelToken cancel);
+    // The bytes come in a sealed memory file: the one copy of the output.
+    QFuture<Result<SharedBytes>> build(const BuildPlan &plan, CancelToken cancel);
+    // The same as a byte array of its own, for callers that keep several outputs
+    // to compare and offer.
+    QFuture<Result<QByteArray>> buildBytes(const BuildPlan &plan, CancelToken cancel);
     // One picture per page of the plan (stamps drawn) at `dpi`: PNG, or JPEG at
     // quality 0.85 when `jpeg` is set.
     QFuture<Result<QList<QByteArray>>> pictures(const BuildPlan &plan, double dpi, bool jpeg,

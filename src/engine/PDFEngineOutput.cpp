@@ -27,7 +27,11 @@ std::unique_ptr<QPDF> openStructure(const SourceEntry &source, const QByteArray 
 
 BuildContext contextOf(PDFEngine::Worker &worker, const CancelToken &cancel)
 {
-    return BuildContext{[&worker](const QUrl &url) { return worker.structure(url); }, worker.stamps, cancel};
+    return BuildContext{[&worker](const QUrl &url) { return worker.structure(url); }, worker.stamps, cancel,
+                        [&worker](const PageSource &source, int turn, double longSide) {
+                            return worker.image(source, turn, longSide);
+                        },
+                        [&worker](const PageSource &source, int turn) { return worker.displaySize(source, turn); }};
 }
 
 } // namespace
@@ -59,6 +63,15 @@ QPDF *PDFEngine::Worker::structure(const QUrl &url)
     return source->structure.get();
 }
 
+void PDFEngine::Worker::dropStructures(const BuildPlan &plan)
+{
+    for (const PageItem &page : plan.pages) {
+        if (SourceEntry *source = entry(page.source.url)) {
+            source->structure.reset();
+        }
+    }
+}
+
 // A job dropped from the queue when the engine goes away ends its future
 // cancelled: the promise is destroyed unfinished.
 template<typename T, typename F>
@@ -77,10 +90,24 @@ QFuture<Result<T>> PDFEngine::enqueueOutput(F &&job)
     });
 }
 
-QFuture<Result<QByteArray>> PDFEngine::build(const BuildPlan &plan, CancelToken cancel)
+QFuture<Result<SharedBytes>> PDFEngine::build(const BuildPlan &plan, CancelToken cancel)
 {
-    return enqueueOutput<QByteArray>([plan, cancel](Worker &worker) {
-        return PdfBuilder::build(plan, contextOf(worker, cancel));
+    return enqueueOutput<SharedBytes>([plan, cancel](Worker &worker) {
+        Result<SharedBytes> built = PdfBuilder::build(plan, contextOf(worker, cancel));
+        if (!built && !built.isCanceled()) {
+            worker.dropStructures(plan);
+        }
+        return built;
+    });
+}
+
+QFuture<Result<QByteArray>> PDFEngine::buildBytes(const BuildPlan &plan, CancelToken cancel)
+{
+    return build(plan, cancel).then([](const Result<SharedBytes> &built) -> Result<QByteArray> {
+        if (!built) {
+            return built.error();
+        }
+        return QByteArray(built->data(), built->size());
     });
 }
 

@@ -3,9 +3,11 @@
 #include "engine/BuildErrors.h"
 #include "engine/PdfSyntax.h"
 #include "engine/PdfWriting.h"
+#include "engine/StampDrawing.h"
 
 #include <QBuffer>
 #include <QImageWriter>
+#include <QPainter>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -44,24 +46,23 @@ QByteArray encode(const QImage &image, const char *format, int quality, int comp
     return writer.write(opaque) ? bytes : QByteArray();
 }
 
-// Renders every page of `pdf` upright as displayed at the scale `scaleFor`
-// gives for its displayed size, and encodes the pictures on the global pool
-// while the next pages render. Checks for cancellation before each page.
-Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
+// One page upright as displayed: its displayed size in points and its picture
+// at the scale `scaleFor` gives for that size; an Error when it can't be made.
+struct ShownPage
+{
+    QSizeF points;
+    QImage image;
+};
+using ShowPage = std::function<Result<ShownPage>(int index, const std::function<double(QSizeF)> &scaleFor)>;
+
+// Makes the pictures of pages 0..count-1 with `show`, and encodes them on the
+// global pool while the next pages render. Checks for cancellation before
+// each page.
+Result<std::vector<RenderedPage>> renderPages(int count, const ShowPage &show,
                                               const std::function<double(QSizeF)> &scaleFor,
                                               const std::function<QByteArray(const QImage &)> &encoder,
                                               const CancelToken &cancel)
 {
-    std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(pdf);
-    if (!document || document->isLocked()) {
-        return BuildErrors::writeFailed();
-    }
-    document->setRenderBackend(Poppler::Document::SplashBackend);
-    document->setRenderHint(Poppler::Document::Antialiasing, true);
-    document->setRenderHint(Poppler::Document::TextAntialiasing, true);
-    document->setPaperColor(Qt::white);
-
-    const int count = document->numPages();
     std::vector<RenderedPage> pages(size_t(std::max(count, 0)));
     std::deque<QFuture<void>> pending;
     // Rendered pages wait for the encoders in a bounded queue, so a long export
@@ -79,23 +80,14 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
             drain(0);
             return Result<std::vector<RenderedPage>>::canceled();
         }
-        std::unique_ptr<Poppler::Page> page(document->page(i));
-        if (!page) {
+        const Result<ShownPage> shown = show(i, scaleFor);
+        if (!shown) {
             drain(0);
-            return BuildErrors::missingPage();
+            return shown.error();
         }
-        const QSizeF size = page->pageSizeF(); // the crop box as displayed
-        const double scale = scaleFor(size);
-        const int width = std::max(int(std::lround(size.width() * scale)), 1);
-        const int height = std::max(int(std::lround(size.height() * scale)), 1);
-        const QImage image = page->renderToImage(72.0 * scale, 72.0 * scale, 0, 0, width, height);
-        if (image.isNull()) {
-            drain(0);
-            return BuildErrors::writeFailed();
-        }
-        pages[size_t(i)].points = size;
+        pages[size_t(i)].points = shown->points;
         RenderedPage *target = &pages[size_t(i)];
-        pending.push_back(QtConcurrent::run(QThreadPool::globalInstance(), [target, image, &encoder] {
+        pending.push_back(QtConcurrent::run(QThreadPool::globalInstance(), [target, image = shown->image, &encoder] {
             target->encoded = encoder(image);
         }));
         drain(window);
@@ -109,6 +101,77 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
     return pages;
 }
 
+// Renders every page of `pdf`.
+Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
+                                              const std::function<double(QSizeF)> &scaleFor,
+                                              const std::function<QByteArray(const QImage &)> &encoder,
+                                              const CancelToken &cancel)
+{
+    std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(pdf);
+    if (!document || document->isLocked()) {
+        return BuildErrors::writeFailed();
+    }
+    document->setRenderBackend(Poppler::Document::SplashBackend);
+    document->setRenderHint(Poppler::Document::Antialiasing, true);
+    document->setRenderHint(Poppler::Document::TextAntialiasing, true);
+    document->setPaperColor(Qt::white);
+    const ShowPage show = [&document](int index, const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
+        std::unique_ptr<Poppler::Page> page(document->page(index));
+        if (!page) {
+            return BuildErrors::missingPage();
+        }
+        const QSizeF size = page->pageSizeF(); // the crop box as displayed
+        const double scale = scaleOf(size);
+        const int width = std::max(int(std::lround(size.width() * scale)), 1);
+        const int height = std::max(int(std::lround(size.height() * scale)), 1);
+        QImage image = page->renderToImage(72.0 * scale, 72.0 * scale, 0, 0, width, height);
+        if (image.isNull()) {
+            return BuildErrors::writeFailed();
+        }
+        return ShownPage{size, std::move(image)};
+    };
+    return renderPages(document->numPages(), show, scaleFor, encoder, cancel);
+}
+
+// The plan's pages drawn as the sources show them, turned and with their
+// stamps painted on: the way out for sources whose pages can't be copied.
+Result<std::vector<RenderedPage>> renderShownPages(const BuildPlan &plan, const BuildContext &context,
+                                                   const std::function<double(QSizeF)> &scaleFor,
+                                                   const std::function<QByteArray(const QImage &)> &encoder)
+{
+    const ShowPage show = [&plan, &context](int index,
+                                            const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
+        const PageItem &item = plan.pages.at(index);
+        const QSizeF size = context.displaySize(item.source, item.turn);
+        const double scale = scaleOf(size);
+        QImage image = context.render(item.source, item.turn, std::max(size.width(), size.height()) * scale);
+        if (image.isNull()) {
+            return BuildErrors::writeFailed();
+        }
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        for (const StampPlacement &placement : item.stamps) {
+            const auto file = plan.stampFiles.constFind(placement.stampID);
+            const QImage stamp = file == plan.stampFiles.constEnd() ? QImage()
+                                                                   : StampDrawing::decodedStamp(context.stamps, *file);
+            if (stamp.isNull()) {
+                continue; // as the PDF build leaves it out
+            }
+            const double aspect = std::max(double(stamp.width()) / std::max(stamp.height(), 1), 0.001);
+            const double dw = image.width() * placement.width;
+            const double dh = dw / aspect;
+            painter.save();
+            painter.translate(image.width() * placement.center.x(), image.height() * placement.center.y());
+            painter.rotate(placement.rotation); // clockwise as seen
+            painter.drawImage(QRectF(-dw / 2, -dh / 2, dw, dh), stamp);
+            painter.restore();
+        }
+        painter.end();
+        return ShownPage{size, std::move(image)};
+    };
+    return renderPages(int(plan.pages.size()), show, scaleFor, encoder, context.cancel);
+}
+
 // The plan as it is rendered: stamps drawn, nothing protected or compressed.
 BuildPlan plainPlan(const BuildPlan &plan)
 {
@@ -116,6 +179,22 @@ BuildPlan plainPlan(const BuildPlan &plan)
     plain.password.reset();
     plain.quality.reset();
     return plain;
+}
+
+// The plan's pages rendered from its plain PDF, or as the sources show them
+// when that PDF can't be made from their structure.
+Result<std::vector<RenderedPage>> renderPlan(const BuildPlan &plan, const BuildContext &context,
+                                             const std::function<double(QSizeF)> &scaleFor,
+                                             const std::function<QByteArray(const QImage &)> &encoder)
+{
+    const auto built = PdfBuilder::build(plainPlan(plan), context);
+    if (built) {
+        return renderPages(built->bytes(), scaleFor, encoder, context.cancel);
+    }
+    if (built.error().code == int(PDFEngine::EngineError::OnlyAsPictures) && context.render && context.displaySize) {
+        return renderShownPages(plan, context, scaleFor, encoder);
+    }
+    return built.error();
 }
 
 } // namespace
@@ -131,17 +210,10 @@ int pngCompression()
 Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
                                    const BuildContext &context)
 {
-    const auto built = PdfBuilder::build(plainPlan(plan), context);
-    if (!built) {
-        return built.error();
-    }
     const double scale = dpi / 72.0;
-    const auto rendered = renderPages(
-        *built, [scale](QSizeF) { return scale; },
-        [jpeg](const QImage &image) {
-            return jpeg ? encode(image, "jpeg", 85, -1) : encode(image, "png", -1, pngCompression());
-        },
-        context.cancel);
+    const auto rendered = renderPlan(plan, context, [scale](QSizeF) { return scale; }, [jpeg](const QImage &image) {
+        return jpeg ? encode(image, "jpeg", 85, -1) : encode(image, "png", -1, pngCompression());
+    });
     if (!rendered) {
         return rendered.error();
     }
@@ -153,23 +225,17 @@ Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
     return pictures;
 }
 
-Result<QByteArray> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
+Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
                                    const BuildContext &context)
 {
-    const auto built = PdfBuilder::build(plainPlan(plan), context);
-    if (!built) {
-        return built.error();
-    }
     const double maxPixels = step.maxPixels;
     const int quality = int(std::lround(step.jpegQuality * 100));
-    const auto rendered = renderPages(
-        *built,
-        [maxPixels](QSizeF size) {
-            // May enlarge: the long side of every picture is maxPixels.
-            return maxPixels / std::max(std::max(size.width(), size.height()), 1.0);
-        },
-        [quality](const QImage &image) { return encode(image, "jpeg", quality, -1); },
-        context.cancel);
+    const auto scaleFor = [maxPixels](QSizeF size) {
+        // May enlarge: the long side of every picture is maxPixels.
+        return maxPixels / std::max(std::max(size.width(), size.height()), 1.0);
+    };
+    const auto encoder = [quality](const QImage &image) { return encode(image, "jpeg", quality, -1); };
+    const auto rendered = renderPlan(plan, context, scaleFor, encoder);
     if (!rendered) {
         return rendered.error();
     }
@@ -188,7 +254,11 @@ Result<QByteArray> buildAsPictures(const BuildPlan &plan, const CompressionStep 
         QPDFObjectHandle info = output.makeIndirectObject(QPDFObjectHandle::newDictionary());
         info.replaceKey("/Creator", QPDFObjectHandle::newUnicodeString("Tamsel"));
         output.getTrailer().replaceKey("/Info", info);
-        return PdfWriting::write(output, plan.password, PdfWriting::Version{});
+        SharedBytes written = PdfWriting::write(output, plan.password, PdfWriting::Version{});
+        if (!PdfWriting::reopens(written, plan.password, int(rendered->size()))) {
+            return BuildErrors::writeFailed();
+        }
+        return written;
     } catch (const std::exception &) {
         return BuildErrors::writeFailed();
     }

@@ -18,7 +18,7 @@ Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
 // The plan's PDF with every page one JPEG picture whose long side is
 // step.maxPixels, on a page box of the page's displayed size; the plan's
 // password protects it.
-Result<QByteArray> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
+Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
                                    const BuildContext &context);
 
 // The value for QImageWriter::setCompression of exported PNG pages: a fast zlib

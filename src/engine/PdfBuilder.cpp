@@ -3,14 +3,20 @@
 #include "engine/BuildErrors.h"
 #include "engine/ImageCompression.h"
 #include "engine/PageExport.h"
+#include "engine/PdfSyntax.h"
 #include "engine/PdfWriting.h"
 #include "engine/StampDrawing.h"
 
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFAnnotationObjectHelper.hh>
 #include <qpdf/QPDFObjectHandle.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
 
 #include <cmath>
 #include <map>
+#include <memory>
 #include <set>
 
 namespace PdfBuilder {
@@ -18,6 +24,7 @@ namespace {
 
 struct ResolvedPage
 {
+    QPDF *source = nullptr;
     QPDFObjectHandle page; // in its source
     int rotation = 0;      // as the output shows it: 0, 90, 180 or 270
 };
@@ -33,9 +40,307 @@ int rotationOf(QPDFObjectHandle page)
     return normalizedAngle(int(degrees % 360 / 90 * 90));
 }
 
+// A number of a source as a direct object of the output.
+QPDFObjectHandle number(QPDFObjectHandle value)
+{
+    if (value.isInteger()) {
+        return QPDFObjectHandle::newInteger(value.getIntValue());
+    }
+    return QPDFObjectHandle::newReal(value.isNumber() ? value.getNumericValue() : 0.0, 4, true);
+}
+
+// Deeper outlines than this are taken for loops in a damaged file.
+constexpr int maxOutlineDepth = 64;
+
+// Bookmarks of one source rebuilt in the output: only those whose page is an
+// output page (pointing at the first output copy of it) and those that point at
+// no page but lead somewhere (a web link) or hold kept bookmarks. The kept
+// children of a dropped bookmark take its place.
+class OutlineCopy
+{
+public:
+    OutlineCopy(QPDF &output, const std::map<QPDFObjGen, QPDFObjectHandle> &pages)
+        : m_output(output)
+        , m_pages(pages)
+    {}
+
+    void copy(QPDF &source)
+    {
+        QPDFOutlineDocumentHelper outlines(source);
+        if (!outlines.hasOutlines()) {
+            return;
+        }
+        std::vector<QPDFObjectHandle> top;
+        for (QPDFOutlineObjectHelper &item : outlines.getTopLevelOutlines()) {
+            collect(item, 0, top);
+        }
+        if (top.empty()) {
+            return;
+        }
+        QPDFObjectHandle root = m_output.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        root.replaceKey("/Type", QPDFObjectHandle::newName("/Outlines"));
+        const int visible = link(root, top);
+        root.replaceKey("/Count", QPDFObjectHandle::newInteger(visible));
+        m_output.getRoot().replaceKey("/Outlines", root);
+    }
+
+private:
+    QPDF &m_output;
+    const std::map<QPDFObjGen, QPDFObjectHandle> &m_pages;
+
+    // Appends the output items made from `item` to `into`.
+    void collect(QPDFOutlineObjectHelper &item, int depth, std::vector<QPDFObjectHandle> &into)
+    {
+        if (depth > maxOutlineDepth) {
+            return;
+        }
+        std::vector<QPDFObjectHandle> kids;
+        for (QPDFOutlineObjectHelper &kid : item.getKids()) {
+            collect(kid, depth + 1, kids);
+        }
+        QPDFObjectHandle target = targetOf(item);
+        if (target.isNull()) {
+            if (kids.empty()) {
+                return; // its page was dropped, or it leads nowhere this output can follow
+            }
+            if (destinationPage(item).isDictionary()) {
+                // A bookmark of a dropped page: its kept children move up.
+                into.insert(into.end(), kids.begin(), kids.end());
+                return;
+            }
+        }
+        QPDFObjectHandle out = m_output.makeIndirectObject(QPDFObjectHandle::newDictionary());
+        out.replaceKey("/Title", QPDFObjectHandle::newUnicodeString(item.getTitle()));
+        QPDFObjectHandle colour = item.getObjectHandle().getKey("/C");
+        if (colour.isArray() && colour.getArrayNItems() == 3) {
+            std::vector<QPDFObjectHandle> rgb;
+            for (QPDFObjectHandle &part : colour.getArrayAsVector()) {
+                rgb.push_back(number(part));
+            }
+            out.replaceKey("/C", QPDFObjectHandle::newArray(rgb));
+        }
+        QPDFObjectHandle style = item.getObjectHandle().getKey("/F");
+        if (style.isInteger()) {
+            out.replaceKey("/F", QPDFObjectHandle::newInteger(style.getIntValue()));
+        }
+        if (target.isArray()) {
+            out.replaceKey("/Dest", target);
+        } else if (target.isDictionary()) {
+            out.replaceKey("/A", target);
+        }
+        if (!kids.empty()) {
+            const int visible = link(out, kids);
+            // Closed bookmarks count their children negative.
+            out.replaceKey("/Count", QPDFObjectHandle::newInteger(
+                                         item.getCount() > 0 ? visible : -int(kids.size())));
+        }
+        into.push_back(out);
+    }
+
+    // The page a bookmark points at in its source, or null.
+    static QPDFObjectHandle destinationPage(QPDFOutlineObjectHelper &item)
+    {
+        try {
+            return item.getDestPage();
+        } catch (const std::exception &) {
+            return QPDFObjectHandle::newNull();
+        }
+    }
+
+    // What the output item leads to: a destination array on an output page, a
+    // web-link action, or null.
+    QPDFObjectHandle targetOf(QPDFOutlineObjectHelper &item)
+    {
+        QPDFObjectHandle page = destinationPage(item);
+        if (page.isDictionary()) {
+            const auto found = m_pages.find(page.getObjGen());
+            if (found == m_pages.end()) {
+                return QPDFObjectHandle::newNull();
+            }
+            std::vector<QPDFObjectHandle> dest{found->second};
+            std::vector<QPDFObjectHandle> from = item.getDest().getArrayAsVector();
+            for (size_t i = 1; i < from.size(); ++i) {
+                if (from[i].isNumber()) {
+                    dest.push_back(number(from[i]));
+                } else if (from[i].isName()) {
+                    dest.push_back(QPDFObjectHandle::newName(from[i].getName()));
+                } else {
+                    dest.push_back(QPDFObjectHandle::newNull());
+                }
+            }
+            return QPDFObjectHandle::newArray(dest);
+        }
+        QPDFObjectHandle action = item.getObjectHandle().getKey("/A");
+        if (action.isDictionary() && action.getKey("/S").isNameAndEquals("/URI") &&
+            action.getKey("/URI").isString()) {
+            QPDFObjectHandle uri = QPDFObjectHandle::newDictionary();
+            uri.replaceKey("/S", QPDFObjectHandle::newName("/URI"));
+            uri.replaceKey("/URI",
+                           QPDFObjectHandle::newString(action.getKey("/URI").getStringValue()));
+            return uri;
+        }
+        return QPDFObjectHandle::newNull();
+    }
+
+    // Makes `items` the children of `parent`; answers how many items show when
+    // `parent` is open.
+    int link(QPDFObjectHandle parent, const std::vector<QPDFObjectHandle> &items)
+    {
+        int visible = 0;
+        for (size_t i = 0; i < items.size(); ++i) {
+            QPDFObjectHandle item = items[i];
+            item.replaceKey("/Parent", parent);
+            if (i > 0) {
+                item.replaceKey("/Prev", items[i - 1]);
+            } else {
+                item.removeKey("/Prev");
+            }
+            if (i + 1 < items.size()) {
+                item.replaceKey("/Next", items[i + 1]);
+            } else {
+                item.removeKey("/Next");
+            }
+            ++visible;
+            QPDFObjectHandle count = item.getKey("/Count");
+            if (count.isInteger() && count.getIntValue() > 0) {
+                visible += count.getIntValueAsInt();
+            }
+        }
+        parent.replaceKey("/First", items.front());
+        parent.replaceKey("/Last", items.back());
+        return visible;
+    }
+};
+
+// The title of a source's document information, when it has one.
+void copyTitle(QPDF &source, QPDF &output)
+{
+    QPDFObjectHandle info = source.getTrailer().getKey("/Info");
+    QPDFObjectHandle title =
+        info.isDictionary() ? info.getKey("/Title") : QPDFObjectHandle::newNull();
+    if (!title.isString()) {
+        return;
+    }
+    QPDFObjectHandle out = output.makeIndirectObject(QPDFObjectHandle::newDictionary());
+    out.replaceKey("/Title", QPDFObjectHandle::newString(title.getStringValue()));
+    output.getTrailer().replaceKey("/Info", out);
+}
+
+// Whether the appearances of a page's annotations can be decoded safely: qpdf
+// reads them to carry form fields over. A page with one that can't keeps its
+// annotations as copied, streams untouched, without joining the output's form.
+bool appearancesDecodable(QPDFObjectHandle page)
+{
+    for (QPDFAnnotationObjectHelper &annotation : QPDFPageObjectHelper(page).getAnnotations()) {
+        QPDFObjectHandle appearances = annotation.getAppearanceDictionary();
+        if (!appearances.isDictionary()) {
+            continue;
+        }
+        for (const std::string &kind : appearances.getKeys()) {
+            QPDFObjectHandle entry = appearances.getKey(kind);
+            std::vector<QPDFObjectHandle> streams;
+            if (entry.isDictionary()) {
+                for (const std::string &state : entry.getKeys()) {
+                    streams.push_back(entry.getKey(state));
+                }
+            } else {
+                streams.push_back(entry);
+            }
+            for (QPDFObjectHandle &stream : streams) {
+                if (!PdfSyntax::plausibleDecodeParameters(stream)) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+// The output of the resolved pages, written.
+Result<SharedBytes>
+writeOutput(const BuildPlan &plan, const BuildContext &context,
+            const std::vector<ResolvedPage> &resolved,
+            const std::map<QPDF *, const std::vector<QPDFObjectHandle> *> &pagesOf,
+            PdfWriting::Version version)
+{
+    QPDF output;
+    output.emptyPDF();
+    output.setSuppressWarnings(true);
+    QPDFAcroFormDocumentHelper outputForms(output);
+    std::map<QPDF *, std::unique_ptr<QPDFAcroFormDocumentHelper>> formsOf;
+    std::set<QPDFObjGen> used;
+    std::map<QPDFObjGen, QPDFObjectHandle> firstCopyOf; // pages of a single source
+    for (const ResolvedPage &entry : resolved) {
+        if (context.cancel.isCanceled()) {
+            return Result<SharedBytes>::canceled();
+        }
+        QPDFObjectHandle copy = output.copyForeignObject(entry.page);
+        if (!used.insert(copy.getObjGen()).second) {
+            // The same source page again: a page of its own over the same
+            // contents and resources.
+            copy = output.makeIndirectObject(copy.shallowCopy());
+            used.insert(copy.getObjGen());
+        }
+        copy.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
+        copy.replaceKey("/Rotate", QPDFObjectHandle::newInteger(entry.rotation));
+        output.addPage(copy, false);
+        firstCopyOf.emplace(entry.page.getObjGen(), copy);
+
+        auto &forms = formsOf[entry.source];
+        if (!forms) {
+            forms = std::make_unique<QPDFAcroFormDocumentHelper>(*entry.source);
+        }
+        if (forms->hasAcroForm() && appearancesDecodable(entry.page)) {
+            // Fields are reached from the form, not from the page: without
+            // this they would keep their look but could no longer be filled.
+            outputForms.fixCopiedAnnotations(copy, entry.page, *forms);
+        }
+    }
+    const std::vector<QPDFObjectHandle> outputPages = output.getAllPages();
+
+    // Images first, stamps after: the stamps come compact already.
+    if (plan.quality) {
+        const auto report =
+            ImageCompression::compressImages(outputPages, *plan.quality, context.cancel);
+        if (report.canceled || context.cancel.isCanceled()) {
+            return Result<SharedBytes>::canceled();
+        }
+    }
+
+    StampDrawing::Embedder stamps(output, outputForms, context.stamps, plan.stampFiles,
+                                  plan.quality);
+    for (size_t i = 0; i < resolved.size(); ++i) {
+        const PageItem &item = plan.pages[qsizetype(i)];
+        if (item.stamps.isEmpty()) {
+            continue;
+        }
+        if (context.cancel.isCanceled()) {
+            return Result<SharedBytes>::canceled();
+        }
+        stamps.redraw(outputPages[i], resolved[i].rotation, item.stamps);
+        version.raise("1.4", 0); // soft masks
+    }
+
+    if (pagesOf.size() == 1) {
+        QPDF &source = *pagesOf.begin()->first;
+        copyTitle(source, output);
+        try {
+            OutlineCopy(output, firstCopyOf).copy(source);
+        } catch (const std::exception &) {
+            // Bookmarks of a damaged outline are not worth losing the file over.
+            output.getRoot().removeKey("/Outlines");
+        }
+    }
+
+    if (context.cancel.isCanceled()) {
+        return Result<SharedBytes>::canceled();
+    }
+    return PdfWriting::write(output, plan.password, version);
+}
+
 } // namespace
 
-Result<QByteArray> build(const BuildPlan &plan, const BuildContext &context)
+Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
 {
     if (plan.quality && plan.quality->pagesAsPictures) {
         return PageExport::buildAsPictures(plan, *plan.quality, context);
@@ -48,7 +353,13 @@ Result<QByteArray> build(const BuildPlan &plan, const BuildContext &context)
         std::map<QPDF *, const std::vector<QPDFObjectHandle> *> pagesOf;
         PdfWriting::Version version;
         for (const PageItem &item : plan.pages) {
-            QPDF *source = context.source(item.source.url);
+            QPDF *source = nullptr;
+            try {
+                source = context.source(item.source.url);
+            } catch (const std::exception &) {
+                // Shown, yet qpdf can't read the file at all.
+                return BuildErrors::onlyAsPictures();
+            }
             if (!source) {
                 return BuildErrors::missingPage();
             }
@@ -61,59 +372,29 @@ Result<QByteArray> build(const BuildPlan &plan, const BuildContext &context)
                 version.raise(source->getPDFVersion(), source->getExtensionLevel());
             }
             const auto &pages = *known->second;
-            if (item.source.index < 0 || size_t(item.source.index) >= pages.size()) {
+            if (item.source.index < 0) {
                 return BuildErrors::missingPage();
             }
+            // A page the source shows but qpdf doesn't find, or finds as something
+            // other than a page, can't be copied; copying it anyway would write
+            // a page tree that points at nothing.
+            if (size_t(item.source.index) >= pages.size() ||
+                !QPDFObjectHandle(pages[size_t(item.source.index)]).isDictionary()) {
+                return BuildErrors::onlyAsPictures();
+            }
             QPDFObjectHandle page = pages[size_t(item.source.index)];
-            resolved.push_back({page, normalizedAngle(rotationOf(page) + item.turn)});
+            resolved.push_back({source, page, normalizedAngle(rotationOf(page) + item.turn)});
         }
 
-        QPDF output;
-        output.emptyPDF();
-        output.setSuppressWarnings(true);
-        std::set<QPDFObjGen> used;
-        for (const ResolvedPage &entry : resolved) {
-            if (context.cancel.isCanceled()) {
-                return Result<QByteArray>::canceled();
-            }
-            QPDFObjectHandle copy = output.copyForeignObject(entry.page);
-            if (!used.insert(copy.getObjGen()).second) {
-                // The same source page again: a page of its own over the same
-                // contents and resources.
-                copy = output.makeIndirectObject(copy.shallowCopy());
-                used.insert(copy.getObjGen());
-            }
-            copy.replaceKey("/Rotate", QPDFObjectHandle::newInteger(entry.rotation));
-            output.addPage(copy, false);
+        // The output's objects are gone before the check reads it back.
+        const Result<SharedBytes> written = writeOutput(plan, context, resolved, pagesOf, version);
+        if (!written) {
+            return written;
         }
-        const std::vector<QPDFObjectHandle> outputPages = output.getAllPages();
-
-        // Images first, stamps after: the stamps come compact already.
-        if (plan.quality) {
-            const auto report = ImageCompression::compressImages(outputPages, *plan.quality,
-                                                                 context.cancel);
-            if (report.canceled || context.cancel.isCanceled()) {
-                return Result<QByteArray>::canceled();
-            }
+        if (!PdfWriting::reopens(*written, plan.password, int(plan.pages.size()))) {
+            return BuildErrors::onlyAsPictures();
         }
-
-        StampDrawing::Embedder stamps(output, context.stamps, plan.stampFiles, plan.quality);
-        for (size_t i = 0; i < resolved.size(); ++i) {
-            const PageItem &item = plan.pages[qsizetype(i)];
-            if (item.stamps.isEmpty()) {
-                continue;
-            }
-            if (context.cancel.isCanceled()) {
-                return Result<QByteArray>::canceled();
-            }
-            stamps.redraw(outputPages[i], resolved[i].rotation, item.stamps);
-            version.raise("1.4", 0); // soft masks
-        }
-
-        if (context.cancel.isCanceled()) {
-            return Result<QByteArray>::canceled();
-        }
-        return PdfWriting::write(output, plan.password, version);
+        return written;
     } catch (const std::exception &) {
         return BuildErrors::writeFailed();
     }

@@ -1,12 +1,15 @@
 #pragma once
 
 // Making output: a new PDF from a build plan. Worker-side: every function here
-// runs on the engine's one thread, which owns the qpdf objects of the sources.
+// runs on the thread of the job that owns the qpdf objects of the sources, and
+// writes nothing but the output it answers.
 
 #include "document/DocumentTypes.h"
 #include "platform/Async.h"
+#include "platform/SharedBytes.h"
 
-#include <QByteArray>
+#include <QImage>
+#include <QSizeF>
 
 #include <functional>
 
@@ -14,25 +17,37 @@ class QPDF;
 struct StampCache;
 
 // What a build needs from the engine: the structure of a cached source (opened
-// with qpdf, unlocked; null when the URL is not cached), the stamp caches and
-// the user's cancellation.
+// with qpdf, unlocked; null when the URL is not cached; throws when qpdf can't
+// read it), the stamp caches and the user's cancellation.
 struct BuildContext
 {
     std::function<QPDF *(const QUrl &url)> source;
     StampCache &stamps;
     CancelToken cancel;
+    // The page as the engine's reader shows it, turned, with its longer side
+    // `longSide` pixels (null when it can't), and its displayed size in points:
+    // how pages whose structure can't be copied are still saved as pictures.
+    // Absent: such pages fail the pictures build too.
+    std::function<QImage(const PageSource &source, int turn, double longSide)> render = {};
+    std::function<QSizeF(const PageSource &source, int turn)> displaySize = {};
 };
 
 namespace PdfBuilder {
 
-// The PDF of the plan. Pages are copied from their sources in plan order (shared
-// resources stay shared; the same source page twice gives two pages) with
-// /Rotate = normalised(source rotation + turn); pages with stamps are redrawn
-// upright with the stamps on top. With a quality, images are recompressed; with
-// `pagesAsPictures` every page becomes one JPEG picture. A non-empty password
-// protects the output with AES-256, as user and owner password.
-// Fails with the engine's missingPage when a source or page is gone, writeFailed
-// when no valid PDF can be made, and cancellation between pages.
-Result<QByteArray> build(const BuildPlan &plan, const BuildContext &context);
+// The PDF of the plan, in a sealed memory file. Pages are copied from their
+// sources in plan order (shared resources stay shared; the same source page
+// twice gives two pages) with /Rotate = normalised(source rotation + turn),
+// their links, notes and form fields with them; pages with stamps are redrawn
+// upright with the stamps on top. When every page comes from one source, its
+// title and the bookmarks of the pages kept come along. With a quality, images
+// are recompressed; with `pagesAsPictures` every page becomes one JPEG picture.
+// A non-empty password protects the output with AES-256, as user and owner
+// password. Every output is read back and must hold exactly the plan's pages.
+// Fails with the engine's MissingPage when a source or page is gone,
+// OnlyAsPictures when qpdf can't read a page that the source shows,
+// WriteFailed when no valid PDF can be made, and cancellation between pages.
+// After a failure other than cancellation the caller drops the sources' qpdf
+// objects: a failure may leave them half-changed.
+Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context);
 
 } // namespace PdfBuilder

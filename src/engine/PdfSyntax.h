@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace PdfSyntax {
 
@@ -44,6 +45,41 @@ inline QPDFObjectHandle::Rectangle normalized(const QPDFObjectHandle::Rectangle 
 {
     return {std::min(r.llx, r.urx), std::min(r.lly, r.ury), std::max(r.llx, r.urx),
             std::max(r.lly, r.ury)};
+}
+
+// Whether decoding `stream` stays within what any real image needs. A
+// predictor's row is colours × columns × bits per component wide; qpdf sizes
+// its buffers by those numbers before it reads a byte, so a few hundred bytes
+// of file can claim gigabytes. Call before anything asks qpdf to decode.
+inline bool plausibleDecodeParameters(QPDFObjectHandle stream)
+{
+    if (!stream.isStream()) {
+        return true;
+    }
+    QPDFObjectHandle parms = stream.getDict().getKey("/DecodeParms");
+    std::vector<QPDFObjectHandle> all;
+    if (parms.isArray()) {
+        all = parms.getArrayAsVector();
+    } else {
+        all.push_back(parms);
+    }
+    const auto value = [](QPDFObjectHandle dict, const char *key, long long fallback) {
+        QPDFObjectHandle item = dict.getKey(key);
+        return item.isInteger() ? item.getIntValue() : fallback;
+    };
+    for (QPDFObjectHandle &dict : all) {
+        if (!dict.isDictionary()) {
+            continue;
+        }
+        const long long colors = value(dict, "/Colors", 1);
+        const long long bits = value(dict, "/BitsPerComponent", 8);
+        const long long columns = value(dict, "/Columns", 1);
+        // 32 colours of 16 bits over a million columns: beyond any real picture.
+        if (colors < 1 || colors > 32 || bits < 1 || bits > 16 || columns < 1 || columns > 1'000'000) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // An image XObject dictionary of 8 bits per component.

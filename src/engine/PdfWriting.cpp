@@ -1,15 +1,44 @@
 #include "engine/PdfWriting.h"
 
-#include <qpdf/Buffer.hh>
 #include <qpdf/PDFVersion.hh>
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFWriter.hh>
 
+#include <QList>
 #include <QStringList>
 
+#include <cstdio>
+#include <stdexcept>
 #include <tuple>
 
+#include <unistd.h>
+
 namespace PdfWriting {
+namespace {
+
+// A stdio stream over its own duplicate of `fd`, read or written from the start.
+FILE *streamOver(int fd, const char *mode)
+{
+    const int copy = ::dup(fd);
+    if (copy < 0) {
+        return nullptr;
+    }
+    FILE *file = ::fdopen(copy, mode);
+    if (!file) {
+        ::close(copy);
+        return nullptr;
+    }
+    ::fseeko(file, 0, SEEK_SET);
+    return file;
+}
+
+// QPDFWriter hands over many small pieces; a large buffer keeps them from
+// becoming one system call each.
+constexpr size_t writeBuffer = 1 << 20;
+
+} // namespace
 
 void Version::raise(const std::string &text, int extensionLevel)
 {
@@ -31,22 +60,92 @@ void Version::raise(const std::string &text, int extensionLevel)
     }
 }
 
-QByteArray write(QPDF &pdf, const std::optional<QString> &password, const Version &version)
+SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Version &version)
 {
-    QPDFWriter writer(pdf);
-    writer.setOutputMemory();
-    // Streams are copied as they are stored: nothing is decoded and re-encoded,
-    // which keeps the build fast and leaves damaged streams exactly as they were.
-    writer.setDecodeLevel(qpdf_dl_none);
-    writer.setMinimumPDFVersion(PDFVersion(version.major, version.minor, version.extension));
-    if (password && !password->isEmpty()) {
-        const std::string secret = password->toStdString();
-        writer.setR6EncryptionParameters(secret.c_str(), secret.c_str(), true, true, true, true,
-                                         true, true, qpdf_r3p_full, true);
+    SharedBytes::Writer target;
+    FILE *file = target.isValid() ? streamOver(target.fd(), "wb") : nullptr;
+    if (!file) {
+        throw std::runtime_error("no memory file for the output");
     }
-    writer.write();
-    const std::shared_ptr<Buffer> buffer = writer.getBufferSharedPointer();
-    return QByteArray(reinterpret_cast<const char *>(buffer->getBuffer()), qsizetype(buffer->getSize()));
+    std::setvbuf(file, nullptr, _IOFBF, writeBuffer);
+    {
+        QPDFWriter writer(pdf);
+        writer.setOutputFile("output", file, true); // closed by the writer
+        // Streams are copied as they are stored: nothing is decoded and re-encoded,
+        // which keeps the build fast and leaves damaged streams exactly as they
+        // were. Only streams stored without any filter get compressed.
+        writer.setDecodeLevel(qpdf_dl_none);
+        writer.setCompressStreams(true);
+        writer.setObjectStreamMode(qpdf_o_generate);
+        writer.setMinimumPDFVersion(PDFVersion(version.major, version.minor, version.extension));
+        if (password && !password->isEmpty()) {
+            const std::string secret = password->toStdString();
+            writer.setR6EncryptionParameters(secret.c_str(), secret.c_str(), true, true, true, true,
+                                             true, true, qpdf_r3p_full, true);
+        }
+        writer.write();
+    }
+    std::optional<SharedBytes> written = target.finish();
+    if (!written) {
+        throw std::runtime_error("the output could not be sealed");
+    }
+    return std::move(*written);
+}
+
+bool unlocksForWriting(const QByteArray &bytes, const std::optional<QString> &password)
+{
+    // As the build will read it: the password as typed (UTF-8), then as Latin-1
+    // for older files.
+    QList<QByteArray> spellings{password ? password->toUtf8() : QByteArray()};
+    if (password && password->toLatin1() != spellings.front()) {
+        spellings.append(password->toLatin1());
+    }
+    for (const QByteArray &spelling : std::as_const(spellings)) {
+        try {
+            QPDF pdf;
+            pdf.setSuppressWarnings(true);
+            pdf.processMemoryFile("source", bytes.constData(), size_t(bytes.size()),
+                                  password ? spelling.constData() : nullptr);
+            return true;
+        } catch (const QPDFExc &error) {
+            if (error.getErrorCode() != qpdf_e_password) {
+                return true;
+            }
+        } catch (const std::exception &) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount)
+{
+    if (pdf.fd() < 0) {
+        return false;
+    }
+    FILE *file = streamOver(pdf.fd(), "rb");
+    if (!file) {
+        return false;
+    }
+    try {
+        QPDF check;
+        check.setSuppressWarnings(true);
+        check.setAttemptRecovery(false);
+        const std::string secret = password ? password->toStdString() : std::string();
+        check.processFile("output", file, true, secret.empty() ? nullptr : secret.c_str());
+        const std::vector<QPDFObjectHandle> &pages = check.getAllPages();
+        if (pages.size() != size_t(pageCount)) {
+            return false;
+        }
+        for (QPDFObjectHandle page : pages) {
+            if (!page.isDictionary() || !page.getKey("/Type").isNameAndEquals("/Page")) {
+                return false;
+            }
+        }
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
 }
 
 } // namespace PdfWriting

@@ -1,8 +1,10 @@
 #pragma once
 
-// The final write of an output PDF, shared by the builders.
+// The final write of an output PDF, shared by the builders, and the check every
+// output passes before anyone may keep it.
 
 #include "platform/Async.h"
+#include "platform/SharedBytes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,10 +26,25 @@ struct Version
     void raise(const std::string &text, int extensionLevel);
 };
 
-// Writes `pdf` into memory. A non-empty password encrypts with AES-256 (R6),
-// with the user and the owner password both set to it, and every use allowed
-// to whoever opens it; without one the output is not encrypted. Throws qpdf's
-// exceptions.
-QByteArray write(QPDF &pdf, const std::optional<QString> &password, const Version &version);
+// Writes `pdf` into a sealed memory file, the one copy of the output there is:
+// objects packed into compressed object streams, streams that were stored
+// without a filter compressed, every other stream copied as it is stored
+// (nothing is decoded). A non-empty password encrypts with AES-256 (R6), with
+// the user and the owner password both set to it, and every use allowed to
+// whoever opens it; without one the output is not encrypted. Throws qpdf's
+// exceptions, and std::runtime_error when no memory file can be made.
+SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Version &version);
+
+// Whether `pdf` opens again, with `password` when it has one, and holds exactly
+// `pageCount` pages, each a page dictionary. Reads through the memory file's
+// descriptor, so the output is not mapped into this process for the check.
+bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount);
+
+// Whether qpdf can read the PDF in `bytes` for writing with `password` (none:
+// without one). False only when it asks for a password that this one is not:
+// a file that shows without one, its attachments or some streams locked, can
+// only be saved with it. Damage is not this function's to judge: true then.
+// Blocks; runs inside the open job.
+bool unlocksForWriting(const QByteArray &bytes, const std::optional<QString> &password);
 
 } // namespace PdfWriting

@@ -8,13 +8,16 @@
 #include <QPainter>
 
 #include <qpdf/QPDF.hh>
-#include <qpdf/QPDFAnnotationObjectHelper.hh>
+#include <qpdf/QPDFAcroFormDocumentHelper.hh>
+#include <qpdf/QPDFMatrix.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <set>
+#include <vector>
 
 size_t qHash(const CompactKey &key, size_t seed) noexcept
 {
@@ -141,30 +144,31 @@ std::optional<CompactStamp> compactStamp(StampCache &cache, const QUrl &url, con
 
 namespace {
 
-// The content of a page as one stream of content text. Streams that cannot be
-// decoded are left out: they draw nothing in a reader either.
-std::string pageContent(QPDFObjectHandle page)
+// The streams of a page's /Contents, by reference; anything else there draws nothing.
+std::vector<QPDFObjectHandle> contentStreams(QPDFObjectHandle page)
 {
     QPDFObjectHandle contents = page.getKey("/Contents");
     std::vector<QPDFObjectHandle> streams;
     if (contents.isStream()) {
         streams.push_back(contents);
     } else if (contents.isArray()) {
-        streams = contents.getArrayAsVector();
-    }
-    std::string text;
-    for (QPDFObjectHandle &stream : streams) {
-        if (!stream.isStream()) {
-            continue;
-        }
-        try {
-            const auto data = stream.getStreamData(qpdf_dl_generalized);
-            text.append(reinterpret_cast<const char *>(data->getBuffer()), data->getSize());
-            text += '\n';
-        } catch (const std::exception &) {
+        for (QPDFObjectHandle &item : contents.getArrayAsVector()) {
+            if (item.isStream()) {
+                streams.push_back(item);
+            }
         }
     }
-    return text;
+    return streams;
+}
+
+// A dictionary of its own for `key` of `dict`, so that adding to it leaves other
+// pages that share the old one alone.
+QPDFObjectHandle ownDictionary(QPDFObjectHandle dict, const char *key)
+{
+    QPDFObjectHandle value = dict.getKey(key);
+    value = value.isDictionary() ? value.shallowCopy() : QPDFObjectHandle::newDictionary();
+    dict.replaceKey(key, value);
+    return value;
 }
 
 } // namespace
@@ -172,6 +176,7 @@ std::string pageContent(QPDFObjectHandle page)
 struct Embedder::Private
 {
     QPDF &pdf;
+    QPDFAcroFormDocumentHelper &forms;
     StampCache &cache;
     QHash<QUuid, QUrl> files;
     Resolution resolution;
@@ -254,9 +259,9 @@ struct Embedder::Private
     }
 };
 
-Embedder::Embedder(QPDF &pdf, StampCache &cache, const QHash<QUuid, QUrl> &files,
-                   const std::optional<CompressionStep> &quality)
-    : d(new Private{pdf, cache, files, resolutionFor(quality), {}})
+Embedder::Embedder(QPDF &pdf, QPDFAcroFormDocumentHelper &forms, StampCache &cache,
+                   const QHash<QUuid, QUrl> &files, const std::optional<CompressionStep> &quality)
+    : d(new Private{pdf, forms, cache, files, resolutionFor(quality), {}})
 {
 }
 
@@ -272,67 +277,31 @@ void Embedder::redraw(QPDFObjectHandle page, int rotation, const QList<StampPlac
     const double pageW = sideways ? ch : cw;
     const double pageH = sideways ? cw : ch;
 
-    // The old page as a form XObject in its own coordinates; its resources are
-    // shared with other uses of the same source page, so a copy gets the extras.
-    QPDFObjectHandle resources = page.getKey("/Resources");
-    resources = resources.isDictionary() ? resources.shallowCopy() : QPDFObjectHandle::newDictionary();
-    QPDFObjectHandle formXObjects = resources.getKey("/XObject");
-    formXObjects = formXObjects.isDictionary() ? formXObjects.shallowCopy()
-                                               : QPDFObjectHandle::newDictionary();
-    resources.replaceKey("/XObject", formXObjects);
-    // Wrapped in q/Q so that state the page leaves behind does not move its annotations.
-    std::string content = "q\n" + pageContent(page) + "Q\n";
-
-    // Annotations are drawn into the page (form fields keep their filled-in look):
-    // their rectangles would not fit the redrawn page.
-    int suffix = 0;
-    for (QPDFAnnotationObjectHelper &annotation : helper.getAnnotations()) {
-        try {
-            QPDFObjectHandle appearance = annotation.getAppearanceStream("/N");
-            if (!appearance.isStream()) {
-                continue;
-            }
-            const std::string name = resources.getUniqueResourceName("/TmA", suffix);
-            const std::string placed = annotation.getPageContentForAppearance(name, 0);
-            if (!placed.empty()) {
-                formXObjects.replaceKey(name, appearance);
-                content += "\n" + placed + "\n";
-            }
-        } catch (const std::exception &) {
-            // An annotation qpdf cannot place is left out; the page itself stays.
-        }
-    }
-
-    QPDFObjectHandle form = QPDFObjectHandle::newStream(&d->pdf);
-    QPDFObjectHandle formDict = QPDFObjectHandle::newDictionary();
-    formDict.replaceKey("/Type", QPDFObjectHandle::newName("/XObject"));
-    formDict.replaceKey("/Subtype", QPDFObjectHandle::newName("/Form"));
-    formDict.replaceKey("/BBox", QPDFObjectHandle::newArray(crop));
-    formDict.replaceKey("/Resources", resources);
-    form.replaceDict(formDict);
-    form.replaceStreamData(content, QPDFObjectHandle::newNull(), QPDFObjectHandle::newNull());
-
-    // The form drawn upright as displayed: the crop box's corner to the origin,
-    // then the clockwise turn.
-    std::string pageText = "q ";
+    // The old page drawn upright as displayed: the crop box's corner to the
+    // origin, then the clockwise turn.
+    QPDFMatrix turn;
     switch (rotation) {
     case 90:
-        pageText += PdfSyntax::matrix(0, -1, 1, 0, -crop.lly, cw + crop.llx);
+        turn = QPDFMatrix(0, -1, 1, 0, -crop.lly, cw + crop.llx);
         break;
     case 180:
-        pageText += PdfSyntax::matrix(-1, 0, 0, -1, cw + crop.llx, ch + crop.lly);
+        turn = QPDFMatrix(-1, 0, 0, -1, cw + crop.llx, ch + crop.lly);
         break;
     case 270:
-        pageText += PdfSyntax::matrix(0, 1, -1, 0, ch + crop.lly, -crop.llx);
+        turn = QPDFMatrix(0, 1, -1, 0, ch + crop.lly, -crop.llx);
         break;
     default:
-        pageText += PdfSyntax::matrix(1, 0, 0, 1, -crop.llx, -crop.lly);
+        turn = QPDFMatrix(1, 0, 0, 1, -crop.llx, -crop.lly);
         break;
     }
-    pageText += " /TmPage Do Q\n";
 
-    QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
-    xobjects.replaceKey("/TmPage", form);
+    // The old content streams stay as they are stored, referenced between a
+    // q … cm and a Q: nothing is decoded, so a stream that can't be decoded, or
+    // would take too much memory to, still comes along untouched. The Q also
+    // undoes state the old content leaves behind, so the stamps land where placed.
+    QPDFObjectHandle resources = ownDictionary(page, "/Resources");
+    QPDFObjectHandle xobjects = ownDictionary(resources, "/XObject");
+    std::string stampText = "Q\n";
     int index = 0;
     for (const StampPlacement &placement : stamps) {
         double dw = 0;
@@ -341,7 +310,10 @@ void Embedder::redraw(QPDFObjectHandle page, int rotation, const QList<StampPlac
         if (image.isNull()) {
             continue;
         }
-        const std::string name = "/TmStamp" + std::to_string(index++);
+        std::string name;
+        do {
+            name = "/TmStamp" + std::to_string(index++);
+        } while (xobjects.hasKey(name));
         xobjects.replaceKey(name, image);
         // Centre on the placement (measured from the top), turn clockwise as seen,
         // and stretch the unit square of the image over the stamp rectangle.
@@ -350,18 +322,38 @@ void Embedder::redraw(QPDFObjectHandle page, int rotation, const QList<StampPlac
         const double sinP = std::sin(phi);
         const double tx = pageW * placement.center.x();
         const double ty = pageH * (1 - placement.center.y());
-        pageText += "q " + PdfSyntax::matrix(cosP * dw, sinP * dw, -sinP * dh, cosP * dh,
-                                             tx - cosP * dw / 2 + sinP * dh / 2,
-                                             ty - sinP * dw / 2 - cosP * dh / 2)
-                    + ' ' + name + " Do Q\n";
+        stampText += "q " + PdfSyntax::matrix(cosP * dw, sinP * dw, -sinP * dh, cosP * dh,
+                                              tx - cosP * dw / 2 + sinP * dh / 2,
+                                              ty - sinP * dw / 2 - cosP * dh / 2)
+                     + ' ' + name + " Do Q\n";
+    }
+    std::vector<QPDFObjectHandle> contents{
+        QPDFObjectHandle::newStream(&d->pdf, "q " + turn.unparse() + " cm\n")};
+    for (QPDFObjectHandle &stream : contentStreams(page)) {
+        contents.push_back(stream);
+    }
+    contents.push_back(QPDFObjectHandle::newStream(&d->pdf, stampText));
+    page.replaceKey("/Contents", QPDFObjectHandle::newArray(contents));
+
+    // Links, notes and form fields stay live: each annotation is moved by the
+    // same turn into the redrawn page's space, its appearance with it.
+    QPDFObjectHandle annotations = page.getKey("/Annots");
+    if (annotations.isArray() && annotations.getArrayNItems() > 0) {
+        std::vector<QPDFObjectHandle> moved;
+        std::vector<QPDFObjectHandle> newFields;
+        std::set<QPDFObjGen> oldFields;
+        d->forms.transformAnnotations(annotations, moved, newFields, oldFields, turn);
+        page.replaceKey("/Annots", QPDFObjectHandle::newArray(moved));
+        if (!oldFields.empty()) {
+            d->forms.removeFormFields(oldFields);
+        }
+        for (QPDFObjectHandle &field : newFields) {
+            d->forms.addFormField(QPDFFormFieldObjectHelper(field));
+        }
     }
 
-    QPDFObjectHandle pageResources = QPDFObjectHandle::newDictionary();
-    pageResources.replaceKey("/XObject", xobjects);
-    page.replaceKey("/Resources", pageResources);
-    page.replaceKey("/Contents", QPDFObjectHandle::newStream(&d->pdf, pageText));
     page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, pageW, pageH)));
-    for (const char *key : {"/CropBox", "/BleedBox", "/TrimBox", "/ArtBox", "/Annots", "/Thumb"}) {
+    for (const char *key : {"/CropBox", "/BleedBox", "/TrimBox", "/ArtBox", "/Thumb"}) {
         page.removeKey(key);
     }
     page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(0));

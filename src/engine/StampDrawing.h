@@ -13,6 +13,7 @@
 #include <optional>
 
 class QPDF;
+class QPDFAcroFormDocumentHelper;
 class QPDFObjectHandle;
 
 // A stamp picture ready to embed: JPEG colours (transparent parts bled with the
@@ -68,14 +69,17 @@ QImage decodedStamp(StampCache &cache, const QUrl &url);
 class Embedder
 {
 public:
-    Embedder(QPDF &pdf, StampCache &cache, const QHash<QUuid, QUrl> &files,
-             const std::optional<CompressionStep> &quality);
+    // `forms` is the output's form helper, which learns of the fields whose
+    // widgets move with a redrawn page.
+    Embedder(QPDF &pdf, QPDFAcroFormDocumentHelper &forms, StampCache &cache,
+             const QHash<QUuid, QUrl> &files, const std::optional<CompressionStep> &quality);
     ~Embedder();
 
     // Turns `page` (a page of the output) into an upright page of the displayed
-    // size with the old page as a form XObject under the rotation, and draws the
-    // stamps on top in list order. Placements without a readable stamp file are
-    // left out. Throws qpdf's exceptions.
+    // size: its content streams, by reference, under the rotation, its
+    // annotations moved along, and the stamps drawn on top in list order.
+    // Placements without a readable stamp file are left out. Throws qpdf's
+    // exceptions.
     void redraw(QPDFObjectHandle page, int rotation, const QList<StampPlacement> &stamps);
 
 private:

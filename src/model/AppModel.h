@@ -5,6 +5,7 @@
 #include "about/UpdateChecker.h"
 #include "platform/Async.h"
 #include "platform/FileKinds.h"
+#include "platform/SharedBytes.h"
 
 #include <QFuture>
 #include <QHash>
@@ -106,6 +107,20 @@ public:
 
     const std::optional<QString> &errorMessage() const { return m_errorMessage; }
     void setErrorMessage(const std::optional<QString> &message);
+
+    // A save that failed because its pages can only be saved as pictures, kept
+    // next to its error message so that the alert can offer that way: the same
+    // plan as pictures of its pages, to the same target. Read when the alert
+    // is made; the alert clears it when it closes.
+    struct PicturesOffer
+    {
+        BuildPlan plan;
+        QUrl target;
+    };
+    const std::optional<PicturesOffer> &picturesOffer() const { return m_picturesOffer; }
+    void setPicturesOffer(const std::optional<PicturesOffer> &offer) { m_picturesOffer = offer; }
+    // Saves the offered pictures (the user chose it in the alert) and clears the offer.
+    QFuture<void> saveOfferedPictures();
 
     const std::optional<BusyState> &busy() const { return m_busy; }
     void setBusy(const std::optional<BusyState> &busy);
@@ -249,6 +264,7 @@ public:
     // Writes `data` to `to` on a worker thread: a temporary file in the same
     // folder, renamed over the target once complete.
     static QFuture<Result<void>> write(QByteArray data, QUrl to);
+    static QFuture<Result<void>> write(SharedBytes data, QUrl to);
     QFuture<void> saveAs(OpenFile *file);
     // Ready PDF bytes under a name the user confirms.
     QFuture<void> save(QByteArray data, QString name, std::optional<QUrl> near);
@@ -330,7 +346,9 @@ private:
     bool refuseWhileBusy(const QUrl &target);
     QFuture<Result<void>> buildAndWrite(BuildPlan plan, QUrl to, std::function<void()> onSaved,
                                         CancelToken task);
-    QFuture<Result<void>> writeAndReport(QByteArray data, QUrl to, std::function<void()> onSaved);
+    // Awaits a write to `to` that has begun, then reports it saved.
+    QFuture<Result<void>> writeAndReport(QFuture<Result<void>> writing, QUrl to,
+                                         std::function<void()> onSaved);
     QFuture<Result<void>> writeEach(QUrl folder, QList<OutputName> items, MakeFile make,
                                     CancelToken task);
     void forgetWritten(const QList<QUrl> &urls);
@@ -351,6 +369,7 @@ private:
     std::optional<FileSheet> m_sheet;
     std::optional<Toast> m_toast;
     std::optional<QString> m_errorMessage;
+    std::optional<PicturesOffer> m_picturesOffer;
     std::optional<BusyState> m_busy;
     std::optional<QUuid> m_signingFileID;
     std::optional<QUuid> m_signingStartPage;

@@ -74,6 +74,10 @@ QString freePath(const QDir &folder, const QString &name, const QString &ext)
     return path;
 }
 
+// Pages that can only be saved as pictures: sharp enough to read small print
+// on a letter or A4 page (about 200 pixels per inch).
+constexpr CompressionStep picturesOfDamagedPages{2400, 0.85, true};
+
 // Clears the busy state when the work ends, also when its coroutine is dropped.
 struct BusyEnd
 {
@@ -184,6 +188,13 @@ QFuture<Result<void>> AppModel::write(QByteArray data, QUrl to)
     });
 }
 
+QFuture<Result<void>> AppModel::write(SharedBytes data, QUrl to)
+{
+    return QtConcurrent::run([data = std::move(data), to = std::move(to)] {
+        return FileWriting::replace(data, to.toLocalFile());
+    });
+}
+
 void AppModel::forgetWritten(const QList<QUrl> &urls)
 {
     // The engine or the thumbnail cache may still hold what was at these paths
@@ -220,23 +231,29 @@ QFuture<void> AppModel::write(BuildPlan plan, QUrl to, QString title, std::funct
 QFuture<Result<void>> AppModel::buildAndWrite(BuildPlan plan, QUrl to,
                                               std::function<void()> onSaved, CancelToken task)
 {
-    const Result<QByteArray> built = co_await m_engine->build(plan, task);
+    const Result<SharedBytes> built = co_await m_engine->build(plan, task);
     if (!built) {
+        if (built.error().code == int(PDFEngine::EngineError::OnlyAsPictures)
+            && !(plan.quality && plan.quality->pagesAsPictures)) {
+            BuildPlan pictures = plan;
+            pictures.quality = picturesOfDamagedPages;
+            setPicturesOffer(PicturesOffer{pictures, to});
+        }
         co_return built.error();
     }
     if (task.isCanceled()) {
         co_return Error::cancellation();
     }
     // A write that has begun is not interrupted: the file is replaced whole or not at all.
-    const QFuture<Result<void>> writing = writeAndReport(built.value(), to, std::move(onSaved));
+    const QFuture<Result<void>> writing =
+        writeAndReport(write(built.value(), to), to, std::move(onSaved));
     const Result<void> written = co_await writing;
     co_return written;
 }
 
-QFuture<Result<void>> AppModel::writeAndReport(QByteArray data, QUrl to,
+QFuture<Result<void>> AppModel::writeAndReport(QFuture<Result<void>> writing, QUrl to,
                                                std::function<void()> onSaved)
 {
-    const QFuture<Result<void>> writing = write(std::move(data), to);
     const Result<void> written = co_await writing;
     if (!written) {
         co_return written.error();
@@ -247,6 +264,17 @@ QFuture<Result<void>> AppModel::writeAndReport(QByteArray data, QUrl to,
     }
     saved({to});
     co_return Result<void>();
+}
+
+QFuture<void> AppModel::saveOfferedPictures()
+{
+    const std::optional<PicturesOffer> offer = std::exchange(m_picturesOffer, std::nullopt);
+    if (!offer) {
+        co_return;
+    }
+    setErrorMessage(std::nullopt);
+    const QFuture<void> writing = write(offer->plan, offer->target, tr("Saving…"), {});
+    co_await writing;
 }
 
 // ---- The savers
@@ -285,7 +313,7 @@ QFuture<void> AppModel::save(QByteArray data, QString name, std::optional<QUrl> 
     }
     const QFuture<void> running =
         run(tr("Saving…"), [this, data = std::move(data), to = *target](CancelToken) {
-            return writeAndReport(data, to, {});
+            return writeAndReport(write(data, to), to, {});
         });
     co_await running;
 }

@@ -6,6 +6,9 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <functional>
+
+#include <sys/sendfile.h>
 
 namespace {
 
@@ -69,7 +72,12 @@ Error failureOf(int error, const QString &name, const QString &reason)
 
 namespace FileWriting {
 
-Result<void> replace(const QByteArray &data, const QString &path)
+namespace {
+
+// Writes what `fill` writes into a temporary file next to `path` and renames it
+// over `path` once it is complete. `fill` answers false, with errno set, when a
+// write fails.
+Result<void> replaceWith(const QString &path, const std::function<bool(QSaveFile &)> &fill)
 {
     const QFileInfo target(path);
     const QString name = target.fileName();
@@ -94,7 +102,7 @@ Result<void> replace(const QByteArray &data, const QString &path)
         return failureOf(errno, name, file.errorString());
     }
     errno = 0;
-    if (file.write(data) != data.size()) {
+    if (!fill(file)) {
         const int error = errno;
         const QString reason = file.errorString();
         file.cancelWriting();
@@ -105,6 +113,39 @@ Result<void> replace(const QByteArray &data, const QString &path)
         return failureOf(errno, name, file.errorString());
     }
     return {};
+}
+
+} // namespace
+
+Result<void> replace(const QByteArray &data, const QString &path)
+{
+    return replaceWith(path, [&data](QSaveFile &file) { return file.write(data) == data.size(); });
+}
+
+Result<void> replace(const SharedBytes &data, const QString &path)
+{
+    return replaceWith(path, [&data](QSaveFile &file) {
+        off_t offset = 0;
+        const off_t size = off_t(data.size());
+        while (offset < size) {
+            const ssize_t sent = ::sendfile(file.handle(), data.fd(), &offset, size_t(size - offset));
+            if (sent < 0 && errno == EINTR) {
+                continue;
+            }
+            if (sent < 0 && offset == 0 && (errno == EINVAL || errno == ENOSYS)) {
+                // A target the system can't copy into directly.
+                const QByteArrayView bytes = data.view();
+                return file.write(bytes.data(), bytes.size()) == bytes.size();
+            }
+            if (sent <= 0) {
+                if (sent == 0) {
+                    errno = EIO; // the memory file ended early
+                }
+                return false;
+            }
+        }
+        return true;
+    });
 }
 
 } // namespace FileWriting

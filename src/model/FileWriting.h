@@ -3,6 +3,7 @@
 // Replacing a file so that it is never left half-written.
 
 #include "platform/Async.h"
+#include "platform/SharedBytes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,6 +15,9 @@ namespace FileWriting {
 // behind, an old file at `path` keeps every byte, and the error's message tells
 // the user why in one sentence naming the file. Blocks; call it off the main thread.
 Result<void> replace(const QByteArray &data, const QString &path);
+// The same for bytes in a memory file, handed to the system to copy from its
+// descriptor, so that this process never holds a copy of its own.
+Result<void> replace(const SharedBytes &data, const QString &path);
 
 // The longest file name, in bytes of its UTF-8 spelling, that folders take.
 constexpr int maxNameBytes = 255;

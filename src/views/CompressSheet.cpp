@@ -312,7 +312,7 @@ QFuture<void> CompressSheet::measure(CancelToken task)
         if (!m_model || !m_model->engine()) {
             co_return;
         }
-        const QFuture<Result<QByteArray>> building = m_model->engine()->build(basePlan(presetStep(preset)), task);
+        const QFuture<Result<QByteArray>> building = m_model->engine()->buildBytes(basePlan(presetStep(preset)), task);
         const Result<QByteArray> built = co_await building;
         if (task.isCanceled() || built.isCanceled()) {
             co_return;
@@ -352,7 +352,7 @@ QFuture<void> CompressSheet::runFit(CancelToken task, qint64 limit, QMap<Choice,
         }
         BuildPlan plan = base;
         plan.quality = step;
-        return engine->build(plan, task);
+        return engine->buildBytes(plan, task);
     };
 
     const QFuture<Result<Compression::Fit>> fitting =

@@ -288,7 +288,7 @@ void SplitSheet::split()
         if (!engine || index < 0 || index >= plans.size()) {
             return Async::ready(Result<QByteArray>(Error{PDFEngine::message(PDFEngine::EngineError::WriteFailed)}));
         }
-        return engine->build(plans.at(index), task);
+        return engine->buildBytes(plans.at(index), task);
     };
     const QUrl near = m_file->url();
     const QString prompt = tr("Split Here");

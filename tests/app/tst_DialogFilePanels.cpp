@@ -208,6 +208,15 @@ private slots:
         QTest::newRow("typed with the extension")
             << QStringLiteral("Report") << QStringLiteral("Budget.pdf") << QStringLiteral("Report.pdf")
             << QStringLiteral("Budget.pdf");
+        QTest::newRow("typed with the extension in capitals")
+            << QStringLiteral("Report") << QStringLiteral("Budget.PDF") << QStringLiteral("Report.pdf")
+            << QStringLiteral("Budget.PDF");
+        QTest::newRow("typed with a dot in it")
+            << QStringLiteral("Report") << QStringLiteral("v1.2 (edited)") << QStringLiteral("Report.pdf")
+            << QStringLiteral("v1.2 (edited).pdf");
+        QTest::newRow("typed with a date in it")
+            << QStringLiteral("Report") << QStringLiteral("Scan 03.05") << QStringLiteral("Report.pdf")
+            << QStringLiteral("Scan 03.05.pdf");
     }
 
     void saveTarget()

@@ -4,6 +4,7 @@
 #include "app/RootView.h"
 
 #include <QDragEnterEvent>
+#include <QFileInfo>
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -214,6 +215,41 @@ private slots:
         QVERIFY(s.modal("closingQuestion"));
         QCOMPARE(s.f.model->closingFile(), open);
         QCOMPARE(s.f.model->files().size(), 1);
+    }
+
+    // A save whose pages can only be saved as pictures: the alert offers that,
+    // and choosing it writes the pictures to the target chosen before.
+    void picturesOfferedInTheAlert_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("saved as pictures") << true;
+        QTest::newRow("declined") << false;
+    }
+
+    void picturesOfferedInTheAlert()
+    {
+        QFETCH(bool, accept);
+        Shown s;
+        const QUrl source = s.f.pdf(QStringLiteral("Damaged.pdf"), 1);
+        const QUrl target = QUrl::fromLocalFile(s.f.folder.filePath(QStringLiteral("Damaged (edited).pdf")));
+        QVERIFY(TestUtil::waitFor(s.f.model->open({source})));
+        BuildPlan plan{s.f.model->files().last()->pages(), {}, std::nullopt, CompressionStep{600, 0.8, true}};
+        s.f.model->setPicturesOffer(AppModel::PicturesOffer{plan, target});
+        s.f.model->setErrorMessage(QStringLiteral("It can only be saved as pictures of its pages."));
+        auto *alert = s.modal<AlertSheet>("errorAlert");
+        QVERIFY(alert);
+        auto *pictures = alert->findChild<QPushButton *>("errorSaveAsPictures");
+        QVERIFY(pictures);
+        QCOMPARE(pictures->text(), QStringLiteral("Save as Pictures"));
+
+        (accept ? pictures : alert->findChild<QPushButton *>("errorOK"))->click();
+        QTRY_VERIFY(!s.f.model->busy());
+        QVERIFY(!s.f.model->picturesOffer());
+        QVERIFY(!s.f.model->errorMessage());
+        QCOMPARE(QFileInfo::exists(target.toLocalFile()), accept);
+        if (accept) {
+            QTRY_VERIFY(s.f.model->toast());
+        }
     }
 
     // Taking the window down is not an answer: the question stays with the

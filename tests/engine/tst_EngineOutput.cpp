@@ -62,7 +62,7 @@ private slots:
             engine.open(source, password.isEmpty() ? std::nullopt : std::optional<QString>(password)));
         QCOMPARE(opened.status, PDFEngine::OpenStatus::Opened);
 
-        const auto built = TestUtil::await(engine.build(planOf(source, picture ? QList<int>{0} : QList<int>{1, 0}, 90), {}));
+        const auto built = TestUtil::await(engine.buildBytes(planOf(source, picture ? QList<int>{0} : QList<int>{1, 0}, 90), {}));
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
         auto document = Fixtures::popplerOpen(*built);
@@ -86,9 +86,9 @@ private slots:
         QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 2));
         PDFEngine engine;
         QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
-        QVERIFY(TestUtil::await(engine.build(planOf(source, {0}), {})).ok());
+        QVERIFY(TestUtil::await(engine.buildBytes(planOf(source, {0}), {})).ok());
         engine.forget(source);
-        const auto built = TestUtil::await(engine.build(planOf(source, {0}), {}));
+        const auto built = TestUtil::await(engine.buildBytes(planOf(source, {0}), {}));
         QVERIFY(!built.ok());
         QCOMPARE(built.error().code, int(PDFEngine::EngineError::MissingPage));
         const auto pictures = TestUtil::await(engine.pictures(planOf(source, {0}), 72, false, {}));
@@ -108,13 +108,13 @@ private slots:
         const CancelToken cancel = CancelToken::make();
         // Queued behind a render, cancelled before its turn comes.
         const auto render = engine.image({source, 0}, 0, 2000);
-        const auto built = engine.build(planOf(source, all), cancel);
+        const auto built = engine.buildBytes(planOf(source, all), cancel);
         cancel.cancel();
         QVERIFY(!TestUtil::await(render).isNull());
         QVERIFY(TestUtil::await(built).isCanceled());
         QVERIFY(TestUtil::await(engine.pictures(planOf(source, all), 100, false, cancel)).isCanceled());
         // The engine carries on with the next request.
-        QVERIFY(TestUtil::await(engine.build(planOf(source, all), {})).ok());
+        QVERIFY(TestUtil::await(engine.buildBytes(planOf(source, all), {})).ok());
     }
 
     void engineGoesAwayWithABuildQueued()
@@ -125,7 +125,7 @@ private slots:
         {
             PDFEngine engine;
             engine.open(source, std::nullopt);
-            built = engine.build(planOf(source, {0, 1, 2}), {});
+            built = engine.buildBytes(planOf(source, {0, 1, 2}), {});
         }
         // Dropped unstarted or finished: either way nobody waits for ever.
         QVERIFY(built.isFinished());

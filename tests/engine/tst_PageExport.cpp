@@ -96,7 +96,7 @@ private slots:
         QVERIFY(sources.open(file));
 
         const BuildPlan plan{{item(file, 0, 90), item(file, 1)}, {}, password, CompressionStep{1000, 0.5, true}};
-        const auto built = PdfBuilder::build(plan, BuildContext{sources.lookup(), m_stamps, {}});
+        const auto built = Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), m_stamps, {}}));
         QVERIFY(built.ok());
         const QString secret = password.value_or(QString());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built, secret), QString());

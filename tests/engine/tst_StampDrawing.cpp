@@ -95,9 +95,9 @@ private:
         const PageItem bare{QUuid::createUuid(), {QUrl::fromLocalFile(source), 0}, turn, {}};
         PageItem stamped = bare;
         stamped.stamps = {StampPlacement{QUuid::createUuid(), stampId, centre, width, 0}};
-        const auto reference = PdfBuilder::build(BuildPlan{{bare}, {}, {}, {}}, BuildContext{sources.lookup(), cache, {}});
-        const auto built = PdfBuilder::build(BuildPlan{{stamped}, {{stampId, stamp}}, {}, {}},
-                                             BuildContext{sources.lookup(), cache, {}});
+        const auto reference = Fixtures::copied(PdfBuilder::build(BuildPlan{{bare}, {}, {}, {}}, BuildContext{sources.lookup(), cache, {}}));
+        const auto built = Fixtures::copied(PdfBuilder::build(BuildPlan{{stamped}, {{stampId, stamp}}, {}, {}},
+                                             BuildContext{sources.lookup(), cache, {}}));
         if (!reference.ok() || !built.ok()) {
             return std::nullopt;
         }
@@ -211,7 +211,7 @@ private slots:
         const BuildPlan plan{{PageItem{QUuid::createUuid(), {QUrl::fromLocalFile(source), 0}, turn, {placement}}},
                              {{stampId, stamp}}, {}, {}};
         StampCache cache;
-        const auto built = PdfBuilder::build(plan, BuildContext{sources.lookup(), cache, {}});
+        const auto built = Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), cache, {}}));
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
 
@@ -320,7 +320,13 @@ private slots:
         QCOMPARE(Fixtures::qpdfCheckFailure(pages->stampedPdf), QString());
         QPDF out;
         out.processMemoryFile("out", pages->stampedPdf.constData(), size_t(pages->stampedPdf.size()));
-        QVERIFY(!QPDFObjectHandle(out.getAllPages().at(0)).hasKey("/Annots"));
+        // Still an annotation, moved with the page: the page turned by 90 is
+        // 842 wide, and x' = y, y' = 595 - x.
+        QPDFObjectHandle annotations = QPDFObjectHandle(out.getAllPages().at(0)).getKey("/Annots");
+        QCOMPARE(annotations.getArrayNItems(), 1);
+        const auto rect = annotations.getArrayItem(0).getKey("/Rect").getArrayAsRectangle();
+        const QRectF moved = turn == 0 ? QRectF(100, 600, 100, 50) : QRectF(600, 395, 50, 100);
+        QCOMPARE(QRectF(rect.llx, rect.lly, rect.urx - rect.llx, rect.ury - rect.lly), moved);
         const QRect expected = areaOf(pages->bare, 1);
         const QRect drawn = areaOf(pages->stamped, 1);
         QVERIFY(!expected.isEmpty());
@@ -350,7 +356,7 @@ private slots:
                                         StampPlacement{QUuid::createUuid(), known, {0.5, 0.8}, 0.3, 10}}});
         }
         StampCache cache;
-        const auto built = PdfBuilder::build(plan, BuildContext{sources.lookup(), cache, {}});
+        const auto built = Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), cache, {}}));
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
 

@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
+#include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFWriter.hh>
 
 
@@ -41,6 +43,46 @@ bool writeLegacyProtectedPdf(const QString &source, const QString &target, const
         return true;
     } catch (const std::exception &) {
         return false;
+    }
+}
+
+QByteArray attachmentsOnlyProtectedPdf(const QByteArray &password)
+{
+    const QList<QByteArray> objects{
+        "<< /Type /Catalog /Pages 2 0 R /Names << /EmbeddedFiles << /Names [(a.txt) 5 0 R] >> >> >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Contents 4 0 R >>",
+        "<< /Length 0 >>\nstream\n\nendstream",
+        "<< /Type /Filespec /F (a.txt) /EF << /F 6 0 R >> >>",
+        "<< /Type /EmbeddedFile /Length 5 >>\nstream\nhello\nendstream"};
+    // qpdf makes the keys of a document protected as a whole; the same keys,
+    // with the same file identifier, then protect only the attachment.
+    try {
+        const QByteArray plain = handMadePdf(objects);
+        QPDF source;
+        source.processMemoryFile("plain", plain.constData(), size_t(plain.size()));
+        QPDFWriter writer(source);
+        writer.setOutputMemory();
+        writer.setR4EncryptionParametersInsecure(password.constData(), password.constData(), true, true, true,
+                                                 true, true, true, qpdf_r3p_full, true, true);
+        writer.write();
+        const auto locked = writer.getBufferSharedPointer();
+        QPDF reread;
+        reread.processMemoryFile("locked", reinterpret_cast<const char *>(locked->getBuffer()), locked->getSize(),
+                                 password.constData());
+        QPDFObjectHandle encrypt = reread.getTrailer().getKey("/Encrypt");
+        const std::string id = reread.getTrailer().getKey("/ID").getArrayItem(0).getStringValue();
+        const QByteArray hexId = QByteArray::fromStdString(id).toHex();
+        const QByteArray o = QByteArray::fromStdString(encrypt.getKey("/O").getStringValue()).toHex();
+        const QByteArray u = QByteArray::fromStdString(encrypt.getKey("/U").getStringValue()).toHex();
+        const QByteArray p = QByteArray::number(encrypt.getKey("/P").getIntValue());
+        QList<QByteArray> all = objects;
+        all.append("<< /Filter /Standard /V 4 /R 4 /Length 128 /CF << /StdCF << /AuthEvent /EFOpen /CFM /AESV2 "
+                   "/Length 16 >> >> /StmF /Identity /StrF /Identity /EFF /StdCF /O <" + o + "> /U <" + u
+                   + "> /P " + p + " >>");
+        return handMadePdf(all, "/Encrypt 7 0 R /ID [<" + hexId + "> <" + hexId + ">]");
+    } catch (const std::exception &) {
+        return {};
     }
 }
 

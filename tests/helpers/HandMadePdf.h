@@ -17,6 +17,11 @@ QByteArray handMadePdf(const QList<QByteArray> &objects, const QByteArray &trail
 // (128-bit AES, revision 4), with the password stored as these exact bytes.
 bool writeLegacyProtectedPdf(const QString &source, const QString &target, const QByteArray &password);
 
+// A one-page PDF with one attachment, whose encryption covers only attached
+// files (/EFF, opened by /EFOpen): readers show it without a password, but
+// qpdf reads it only with `password`.
+QByteArray attachmentsOnlyProtectedPdf(const QByteArray &password);
+
 // A PNG header that claims `width` x `height` pixels and holds a few bytes of data.
 QByteArray pngClaiming(quint32 width, quint32 height);
 

@@ -3,6 +3,9 @@
 // Inputs and checks for the tests of the engine's output: PDFs full of images,
 // opened sources for a build, and the checks every output goes through.
 
+#include "platform/Async.h"
+#include "platform/SharedBytes.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QList>
@@ -21,6 +24,15 @@ class Document;
 }
 
 namespace Fixtures {
+
+// A build's output as a byte array of its own, for the checks below.
+inline Result<QByteArray> copied(const Result<SharedBytes> &built)
+{
+    if (!built) {
+        return built.error();
+    }
+    return QByteArray(built->data(), built->size());
+}
 
 // How an image is stored in a fixture PDF.
 enum class ImageKind {
