@@ -1028,6 +1028,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Das PDF konnte nicht erstellt werden. Versuche es erneut.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Die Seiten dieser Datei sind so beschädigt, dass sie sich nicht kopieren lassen. Sie kann nur als Bilder ihrer Seiten gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1265,6 +1269,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Als Bilder speichern</translation>
     </message>
 </context>
 <context>

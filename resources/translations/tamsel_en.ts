@@ -1028,6 +1028,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1264,6 +1268,10 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

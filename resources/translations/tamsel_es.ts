@@ -1028,6 +1028,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>No se pudo crear el PDF. Inténtalo de nuevo.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Las páginas de este archivo están dañadas de un modo que impide copiarlas. Solo se puede guardar como imágenes de sus páginas.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1265,6 +1269,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Guardar como imágenes</translation>
     </message>
 </context>
 <context>

@@ -1028,6 +1028,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Impossible de créer le PDF. Réessayez.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Les pages de ce fichier sont endommagées d’une manière qui empêche de les copier. Il ne peut être enregistré que sous forme d’images de ses pages.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1265,6 +1269,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Enregistrer en images</translation>
     </message>
 </context>
 <context>

@@ -1020,6 +1020,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>PDF tidak dapat dibuat. Coba lagi.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Halaman file ini rusak sehingga tidak dapat disalin. File hanya dapat disimpan sebagai gambar halamannya.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1257,6 +1261,10 @@
     <message>
         <source>Cancel</source>
         <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Simpan sebagai Gambar</translation>
     </message>
 </context>
 <context>

@@ -1028,6 +1028,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Impossibile creare il PDF. Riprova.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Le pagine di questo file sono danneggiate in modo tale da non poter essere copiate. Può essere salvato solo come immagini delle sue pagine.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1265,6 +1269,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Salva come immagini</translation>
     </message>
 </context>
 <context>

@@ -1020,6 +1020,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>PDFを作成できませんでした。もう一度お試しください。</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>このファイルのページはコピーできないほど壊れています。ページの画像としてのみ保存できます。</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1257,6 +1261,10 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>画像として保存</translation>
     </message>
 </context>
 <context>

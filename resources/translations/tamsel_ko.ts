@@ -1020,6 +1020,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>PDF를 만들 수 없습니다. 다시 시도하세요.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>이 파일의 페이지는 복사할 수 없을 만큼 손상되었습니다. 페이지 이미지로만 저장할 수 있습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1257,6 +1261,10 @@
     <message>
         <source>Cancel</source>
         <translation>취소</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>이미지로 저장</translation>
     </message>
 </context>
 <context>

@@ -1028,6 +1028,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>De pdf kon niet worden gemaakt. Probeer het opnieuw.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>De pagina&apos;s van dit bestand zijn zo beschadigd dat ze niet gekopieerd kunnen worden. Het kan alleen worden bewaard als afbeeldingen van de pagina&apos;s.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1265,6 +1269,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuleer</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Bewaar als afbeeldingen</translation>
     </message>
 </context>
 <context>

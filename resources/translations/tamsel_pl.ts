@@ -1036,6 +1036,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Nie można utworzyć pliku PDF. Spróbuj ponownie.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Strony tego pliku są uszkodzone w sposób uniemożliwiający ich skopiowanie. Można go zapisać tylko jako obrazy stron.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1273,6 +1277,10 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Zapisz jako obrazy</translation>
     </message>
 </context>
 <context>

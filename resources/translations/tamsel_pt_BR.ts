@@ -1028,6 +1028,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Não foi possível criar o PDF. Tente de novo.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>As páginas deste arquivo estão danificadas de um jeito que impede copiá-las. Ele só pode ser salvo como imagens das páginas.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1265,6 +1269,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Salvar como imagens</translation>
     </message>
 </context>
 <context>

@@ -1036,6 +1036,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Не удалось создать PDF. Попробуйте ещё раз.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Страницы этого файла повреждены так, что их нельзя скопировать. Его можно сохранить только как изображения страниц.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1273,6 +1277,10 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Сохранить как изображения</translation>
     </message>
 </context>
 <context>

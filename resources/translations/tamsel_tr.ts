@@ -1020,6 +1020,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>PDF oluşturulamadı. Yeniden deneyin.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Bu dosyanın sayfaları kopyalanmalarını engelleyecek biçimde bozuk. Dosya yalnızca sayfalarının resimleri olarak kaydedilebilir.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1257,6 +1261,10 @@
     <message>
         <source>Cancel</source>
         <translation>Vazgeç</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Resim Olarak Kaydet</translation>
     </message>
 </context>
 <context>

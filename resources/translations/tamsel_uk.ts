@@ -1036,6 +1036,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Не вдалося створити PDF. Спробуйте ще раз.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Сторінки цього файлу пошкоджено так, що їх не можна скопіювати. Його можна зберегти лише як зображення сторінок.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1273,6 +1277,10 @@
     <message>
         <source>Cancel</source>
         <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Зберегти як зображення</translation>
     </message>
 </context>
 <context>

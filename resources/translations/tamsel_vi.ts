@@ -1020,6 +1020,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Không thể tạo PDF. Hãy thử lại.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Các trang của tệp này bị hỏng đến mức không sao chép được. Chỉ có thể lưu tệp dưới dạng hình ảnh của các trang.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1257,6 +1261,10 @@
     <message>
         <source>Cancel</source>
         <translation>Hủy</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Lưu thành hình ảnh</translation>
     </message>
 </context>
 <context>
