@@ -5,7 +5,7 @@ CMAKE_ARGS ?=
 CTEST_ARGS ?=
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build bench screenshots clean
+.PHONY: run test deps configure build bench screenshots bundle clean
 
 deps:
 	@tools/install-deps.sh
@@ -26,6 +26,13 @@ test: build
 
 screenshots: configure
 	tools/screenshots.sh $(BUILD)
+
+# The signed install folder packed for the update feed:
+#   make bundle KEY=maker.pem [OUT=dist]
+OUT ?= dist
+bundle: build
+	@test -n "$(KEY)" || { echo "make bundle needs KEY=<Ed25519 private key in PEM>"; exit 2; }
+	tools/make-bundle.sh $(BUILD) $(KEY) $(OUT)
 
 clean:
 	rm -rf $(BUILD)

@@ -113,7 +113,7 @@ int buildOnce(const QString &input, const QString &step, const QString &output)
     }
     QFile file(output);
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    file.write(*built);
+    file.write(built->bytes());
     std::printf("%.1f\n", ownPeakMiB());
     return 0;
 }
@@ -131,7 +131,7 @@ int fitOnce(const QString &input, qint64 limit, const QString &output)
                            : QStringLiteral("as is"));
         BuildPlan plan = base;
         plan.quality = step;
-        return engine.build(plan, {});
+        return engine.buildBytes(plan, {});
     };
     const QFuture<Result<Compression::Fit>> fitting = Compression::fit(
         CompressSheet::textLadder(), CompressSheet::picturesLadder(), limit, build, CancelToken::make());

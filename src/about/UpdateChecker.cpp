@@ -149,7 +149,6 @@ Decoded decode(const QByteArray &body)
 struct Target
 {
     QUrl feed;
-    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
     int timeoutMs = TimeoutMs;
 };
 
@@ -166,7 +165,6 @@ Target currentTarget()
     QMutexLocker locker(&s_endpointLock);
     if (s_endpoint) {
         target.feed = s_endpoint->feed;
-        target.ssl.addCaCertificates(s_endpoint->trustedCertificates);
         target.timeoutMs = s_endpoint->timeoutMs;
     }
 #endif
@@ -182,14 +180,7 @@ public:
     {
         m_promise.start();
 
-        QNetworkRequest request(target.feed);
-        request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
-        request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-        request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
-        request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
-        request.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
-        request.setSslConfiguration(target.ssl);
-
+        const QNetworkRequest request = siteRequest(target.feed);
         m_network = new QNetworkAccessManager(this);
         m_network->setCookieJar(nullptr);
         m_reply = m_network->get(request);
@@ -294,8 +285,37 @@ QFuture<Result> check()
 
 QUrl pageURL()
 {
+#ifdef TAMSEL_TEST_SEAMS
+    {
+        QMutexLocker locker(&s_endpointLock);
+        if (s_endpoint && !s_endpoint->page.isEmpty()) {
+            return s_endpoint->page;
+        }
+    }
+#endif
     static const QUrl url(QStringLiteral("https://" TAMSEL_SITE_HOST "/tamsel-mac/"));
     return url;
+}
+
+QNetworkRequest siteRequest(const QUrl &url)
+{
+    QNetworkRequest request(url);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+    request.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
+    QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
+#ifdef TAMSEL_TEST_SEAMS
+    {
+        QMutexLocker locker(&s_endpointLock);
+        if (s_endpoint) {
+            ssl.addCaCertificates(s_endpoint->trustedCertificates);
+        }
+    }
+#endif
+    request.setSslConfiguration(ssl);
+    return request;
 }
 
 QUrl feedURL()

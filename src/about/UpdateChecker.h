@@ -5,6 +5,7 @@
 // Nothing checks at start-up or on a timer.
 
 #include <QFuture>
+#include <QNetworkRequest>
 #include <QString>
 #include <QStringView>
 #include <QUrl>
@@ -70,6 +71,11 @@ QFuture<Result> check();
 QUrl pageURL();
 QUrl feedURL();
 
+// A GET of `url` on the maker's site that keeps nothing (no cache, cookies or
+// credentials) and trusts the system's certificates (in test builds also those
+// of a test's own server).
+QNetworkRequest siteRequest(const QUrl &url);
+
 // The running app's version and build as the build system stamped them.
 QString currentVersion();
 qint64 currentBuild();
@@ -86,6 +92,8 @@ struct Endpoint
     QUrl feed;
     QList<QSslCertificate> trustedCertificates;
     int timeoutMs = 15000;
+    // Stands in for the product page (and with it the maker's host) when not empty.
+    QUrl page = QUrl();
 };
 void setEndpointForTesting(std::optional<Endpoint> endpoint);
 #endif

@@ -2,6 +2,7 @@
 
 #include "look/Spinner.h"
 #include "about/UpdateChecker.h"
+#include "about/Updater.h"
 #include "aboutviews/AboutWidgets.h"
 #include "aboutviews/AppLanguage.h"
 #include "aboutviews/Sharing.h"
@@ -127,6 +128,8 @@ AboutView::AboutView(AppModel *model, QWidget *parent)
     for (const auto signal : {&AppModel::isInstallingUpdateChanged, &AppModel::busyChanged}) {
         connect(m_model, signal, this, &AboutView::updateLanguageRow);
     }
+    // "Install and Relaunch" and its note follow the busy state and the open files' edits.
+    connect(m_model, &AppModel::busyChanged, this, &AboutView::updateReleaseRow);
     connect(m_model, &AppModel::filesChanged, this, &AboutView::watchFiles);
     watchFiles();
     updateCheckRow();
@@ -387,15 +390,34 @@ void AboutView::updateStatus()
         progress->setObjectName(QStringLiteral("installProgress"));
         rowLayout->addWidget(progress);
     } else {
-        // The release's page in the browser, where the user downloads and installs it.
-        auto *download = new ThemeButton(tr("Download"), ThemeButton::Style::Primary, row);
-        download->setObjectName(QStringLiteral("downloadButton"));
+        const bool unsaved = hasUnsavedChanges();
+        // The release's page in the browser, where the user can fetch it by hand.
         const QUrl page = release.downloadURL();
+        const bool offerInstall =
+            Updater::canInstallHere() && Updater::dmgURL(release) && !m_model->updateInstallError();
+        auto *download = new ThemeButton(tr("Download"),
+                                         offerInstall ? ThemeButton::Style::Secondary : ThemeButton::Style::Primary, row);
+        download->setObjectName(QStringLiteral("downloadButton"));
         download->setToolTip(page.toDisplayString());
         connect(download, &QPushButton::clicked, this, [this, page] { m_opener->open(page); });
         rowLayout->addWidget(download);
+        if (offerInstall) {
+            auto *install = new ThemeButton(tr("Install and Relaunch"), ThemeButton::Style::Primary, row);
+            install->setObjectName(QStringLiteral("installButton"));
+            install->setEnabled(!m_model->busy() && !unsaved);
+            connect(install, &QPushButton::clicked, m_model, [model = m_model, release] { model->installUpdate(release); });
+            rowLayout->addWidget(install);
+        }
     }
     m_statusLayout->addWidget(row);
+
+    if (hasUnsavedChanges() && !m_model->isInstallingUpdate() && !m_model->updateInstallError()) {
+        QLabel *note = wrappingLabel(tr("Save or close the files with changes first: Tamsel restarts to finish the "
+                                        "update."),
+                                     12.5, QFont::Normal, Theme::secondaryText(), m_status);
+        note->setObjectName(QStringLiteral("saveFirstNote"));
+        m_statusLayout->addWidget(note);
+    }
 
     if (const std::optional<QString> &error = m_model->updateInstallError()) {
         QLabel *message = wrappingLabel(*error, 12.5, QFont::Normal, Theme::danger(), m_status);
@@ -437,13 +459,24 @@ void AboutView::watchFiles()
     }
     m_fileConnections.clear();
     for (OpenFile *file : m_model->files()) {
-        m_fileConnections.append(connect(file, &OpenFile::isEditedChanged, this, &AboutView::updateLanguageRow));
+        m_fileConnections.append(connect(file, &OpenFile::isEditedChanged, this, [this] {
+            updateLanguageRow();
+            updateReleaseRow();
+        }));
     }
     updateLanguageRow();
+    updateReleaseRow();
 }
 
 bool AboutView::hasUnsavedChanges() const
 {
-    const QList<OpenFile *> &files = m_model->files();
-    return std::any_of(files.begin(), files.end(), [](const OpenFile *file) { return file->isEdited(); });
+    return m_model->hasUnsavedChanges();
+}
+
+void AboutView::updateReleaseRow()
+{
+    // Only a shown release has controls that depend on these.
+    if (m_statusLayout && m_model->updateResult() && m_model->updateResult()->isAvailable()) {
+        updateStatus();
+    }
 }

@@ -59,6 +59,7 @@ private:
     void updateCheckRow();
     void updateStatus();
     void updateLanguageRow();
+    void updateReleaseRow();
     void watchFiles();
     void pickLanguage(int index);
     bool hasUnsavedChanges() const;

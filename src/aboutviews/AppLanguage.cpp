@@ -1,18 +1,14 @@
 #include "aboutviews/AppLanguage.h"
 
+#include "platform/Relaunch.h"
+
 #include <QApplication>
-#include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMainWindow>
-#include <QProcess>
 #include <QSettings>
-#include <QThread>
 #include <QTranslator>
 
-#include <chrono>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -20,53 +16,11 @@
 namespace {
 
 const QString languagesKey = QStringLiteral("AppleLanguages");
-// Set by relaunch() for the new copy only: the process id of the copy it replaces.
-constexpr char predecessorVariable[] = "TAMSEL_RELAUNCHED_FROM";
-constexpr auto predecessorWait = std::chrono::seconds(10);
 
 std::vector<std::unique_ptr<QTranslator>> &installed()
 {
     static std::vector<std::unique_ptr<QTranslator>> translators;
     return translators;
-}
-
-// True while the process exists and has not ended; a zombie waiting for its
-// parent to collect it has ended.
-bool isRunning(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (!stat.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray line = stat.readAll();
-    // The state follows the command name, which is in parentheses and may hold any character.
-    const qsizetype close = line.lastIndexOf(')');
-    if (close < 0 || close + 2 >= line.size()) {
-        return false;
-    }
-    const char state = line.at(close + 2);
-    return state != 'Z' && state != 'X';
-}
-
-void waitForPredecessor()
-{
-    const QByteArray value = qgetenv(predecessorVariable);
-    if (value.isEmpty()) {
-        return;
-    }
-    // Not passed on to programs this copy starts.
-    qunsetenv(predecessorVariable);
-    bool ok = false;
-    const qint64 pid = value.toLongLong(&ok);
-    if (!ok || pid <= 1 || pid == QCoreApplication::applicationPid()) {
-        return;
-    }
-    // Bounded: if the old copy stays (its quit was refused), this one hands itself
-    // over to it as any second launch does.
-    const QDeadlineTimer deadline(predecessorWait);
-    while (isRunning(pid) && !deadline.hasExpired()) {
-        QThread::msleep(50);
-    }
 }
 
 bool loadFirst(QTranslator &translator, const QStringList &names, const QString &folder)
@@ -206,20 +160,13 @@ bool installTranslations(QCoreApplication &app, const std::optional<QString> &co
 
 void install(QCoreApplication &app)
 {
-    waitForPredecessor();
+    Relaunch::waitForPredecessor();
     installTranslations(app, launchChoice());
 }
 
 void relaunch(std::function<void()> onFailure)
 {
-    QProcess process;
-    process.setProgram(QCoreApplication::applicationFilePath());
-    process.setWorkingDirectory(QDir::currentPath());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(predecessorVariable),
-                       QString::number(QCoreApplication::applicationPid()));
-    process.setProcessEnvironment(environment);
-    const bool started = process.startDetached();
+    const bool started = Relaunch::startSuccessor(QCoreApplication::applicationFilePath());
     // Later, from the event loop, as the caller expects to return first.
     QMetaObject::invokeMethod(
         qApp,

@@ -39,6 +39,8 @@ MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), 
     for (auto signal : {&AppModel::destinationChanged, &AppModel::filesChanged, &AppModel::busyChanged}) {
         connect(model, signal, this, &MainWindow::updateActions);
     }
+    // An installed update's new copy runs and waits for this one to end.
+    connect(model, &AppModel::quitRequested, this, &MainWindow::requestQuit);
     updateActions();
 }
 

@@ -19,7 +19,8 @@ AppModel::AppModel(Services services, QObject *parent)
       m_engine(services.engine),
       m_clock(services.clock),
       m_panels(services.panels),
-      m_clipboard(services.clipboard)
+      m_clipboard(services.clipboard),
+      m_startCopy(std::move(services.startCopy))
 {
     if (!m_clock) {
         m_ownClock = std::make_unique<SystemClock>();

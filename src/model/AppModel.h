@@ -53,6 +53,9 @@ public:
         FilePanels *panels = nullptr;  // absent: every panel answers as if cancelled
         QString stampsFolder;          // empty: standardStampsFolder()
         Clipboard *clipboard = nullptr; // absent: the system clipboard
+        // Starts the program at the given path as the copy that replaces this one;
+        // false when it cannot be started. Absent: Relaunch::startSuccessor.
+        std::function<bool(const QString &program)> startCopy = nullptr;
     };
 
     // The program's model: the shared engine, the system clock, the standard stamp folder.
@@ -221,6 +224,14 @@ public:
     // `updateResult`. Does nothing while a check or an install runs; a check
     // cannot be cancelled and always ends with a result.
     void checkForUpdates();
+    // Puts the release in place of this copy (Updater::install) and starts the new
+    // copy, then asks to quit through quitRequested(). Does nothing while an install
+    // or a long operation runs or a file has unsaved changes. A failure, or an
+    // install that can't relaunch now, ends with its sentence in
+    // `updateInstallError`; quitting is refused meanwhile (isInstallingUpdate).
+    void installUpdate(const UpdateChecker::Release &release);
+    // True when an open file has changes that are not saved.
+    bool hasUnsavedChanges() const;
 
     // ---- Toasts and after-save prompts
 
@@ -296,6 +307,8 @@ signals:
     void updateResultChanged();
     void isInstallingUpdateChanged();
     void updateInstallErrorChanged();
+    // The new copy of an installed update runs: the window quits, by its own rules.
+    void quitRequested();
 
 private:
     // Keeps a source counted as in use for as long as it lives, so that a close
@@ -352,6 +365,8 @@ private:
     QFuture<Result<void>> writeEach(QUrl folder, QList<OutputName> items, MakeFile make,
                                     CancelToken task);
     void forgetWritten(const QList<QUrl> &urls);
+    void installedWithoutRelaunch();
+    QFuture<void> finishInstall(QFuture<std::optional<QString>> install);
 
     QString m_stampsFolder;
     PDFEngine *m_engine = nullptr;
@@ -365,6 +380,7 @@ private:
     CodesModel *m_codes = nullptr;
     Clipboard *m_clipboard = nullptr;
     std::unique_ptr<Clipboard> m_ownClipboard;
+    std::function<bool(const QString &)> m_startCopy;
     std::optional<SupportPrompt> m_support;
     std::optional<FileSheet> m_sheet;
     std::optional<Toast> m_toast;

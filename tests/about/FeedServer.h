@@ -1,7 +1,8 @@
 #pragma once
 
-// A small HTTPS server on 127.0.0.1 that serves one update feed, with a certificate
-// the tests trust explicitly. It counts the requests and keeps their headers.
+// A small HTTPS server on 127.0.0.1 that serves one update feed (and, by path, other
+// answers such as an update archive), with a certificate the tests trust
+// explicitly. It counts the requests and keeps their headers.
 
 #include "about/UpdateChecker.h"
 
@@ -12,18 +13,33 @@
 #include <QSslServer>
 #include <QSslSocket>
 
+#include <map>
+
 class FeedServer
 {
 public:
     enum class Behaviour { Answer, Silent };
 
-    FeedServer()
+    struct Answer
     {
-        const QString data = qEnvironmentVariable("TAMSEL_TEST_DATA") + "/about/";
-        m_certificate = QSslCertificate::fromPath(data + "loopback.crt").value(0);
-        QFile keyFile(data + "loopback.key");
+        int status = 200;
+        QByteArray body;
+        Behaviour behaviour = Behaviour::Answer;
+    };
+
+    // With the certificate and key of tests/data/about.
+    FeedServer()
+        : FeedServer(qEnvironmentVariable("TAMSEL_TEST_DATA") + "/about/loopback.crt",
+                     qEnvironmentVariable("TAMSEL_TEST_DATA") + "/about/loopback.key", QSsl::Rsa)
+    {
+    }
+
+    FeedServer(const QString &certificatePath, const QString &keyPath, QSsl::KeyAlgorithm algorithm)
+    {
+        m_certificate = QSslCertificate::fromPath(certificatePath).value(0);
+        QFile keyFile(keyPath);
         if (keyFile.open(QIODevice::ReadOnly)) {
-            m_key = QSslKey(&keyFile, QSsl::Rsa);
+            m_key = QSslKey(&keyFile, algorithm);
         }
         QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
         configuration.setLocalCertificate(m_certificate);
@@ -55,6 +71,14 @@ public:
         m_body = std::move(body);
     }
     void setBehaviour(Behaviour behaviour) { m_behaviour = behaviour; }
+    // What a GET of `path` is answered with, in place of the feed's answer.
+    void setRoute(const QByteArray &path, Answer answer) { m_routes[path] = std::move(answer); }
+
+    QUrl url(const QString &path) const
+    {
+        return QUrl(QStringLiteral("https://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path));
+    }
+    const QSslCertificate &certificate() const { return m_certificate; }
 
     int requests() const { return m_requests.size(); }
     const QList<QByteArray> &requestHeads() const { return m_requests; }
@@ -69,9 +93,13 @@ private:
             if (!head->contains("\r\n\r\n")) {
                 return;
             }
-            m_requests.append(head->left(head->indexOf("\r\n\r\n")));
+            const QByteArray request = head->left(head->indexOf("\r\n\r\n"));
+            m_requests.append(request);
             head->clear();
-            if (m_behaviour == Behaviour::Silent) {
+            const QByteArray path = request.split(' ').value(1);
+            const auto route = m_routes.find(path);
+            const Answer answer = route != m_routes.end() ? route->second : Answer{m_status, m_body, m_behaviour};
+            if (answer.behaviour == Behaviour::Silent) {
                 return;
             }
             // A cookie and a long cache lifetime that a careful client ignores.
@@ -81,10 +109,10 @@ private:
                                          "Cache-Control: max-age=3600\r\n"
                                          "Set-Cookie: visitor=42; Path=/\r\n"
                                          "Connection: close\r\n\r\n")
-                              .arg(m_status)
-                              .arg(m_body.size())
+                              .arg(answer.status)
+                              .arg(answer.body.size())
                               .toLatin1());
-            socket->write(m_body);
+            socket->write(answer.body);
             socket->disconnectFromHost();
         });
     }
@@ -96,4 +124,5 @@ private:
     int m_status = 200;
     QByteArray m_body;
     QList<QByteArray> m_requests;
+    std::map<QByteArray, Answer> m_routes;
 };

@@ -11,6 +11,9 @@
 #include "AboutFixture.h"
 #include "SampleNetworks.h"
 #include "about/UpdateChecker.h"
+#ifdef TAMSEL_TEST_SEAMS
+#include "about/UpdateFixture.h"
+#endif
 
 #include <QAbstractButton>
 #include <QDir>
@@ -69,6 +72,45 @@ int main(int argc, char *argv[])
         ok = save(&later, QStringLiteral("about-failed")) && ok;
         AppLanguage::choose(std::nullopt);
     }
+#ifdef TAMSEL_TEST_SEAMS
+    {
+        // The release row for a signed writable install folder, one under /usr and
+        // an unsigned one, and while an install runs.
+        AboutFixture f;
+        const QString bundle = f.folder.filePath(QStringLiteral("apps/Tamsel"));
+        const QByteArray key = UpdateFixture::makeSignedFolder(bundle, f.folder.filePath(QStringLiteral("maker.pem")));
+        UpdateChecker::Release release;
+        release.version = QStringLiteral("1.0.1");
+        release.build = UpdateChecker::currentBuild() + 1;
+        release.dmg = QUrl(QStringLiteral("https://%1/downloads/Tamsel-1.0.1.tar.gz").arg(UpdateChecker::pageURL().host()));
+        release.sha256 = QString(64, QLatin1Char('0'));
+        const struct
+        {
+            QString name;
+            QString bundle;
+        } shots[] = {{QStringLiteral("about-install-signed"), bundle},
+                     {QStringLiteral("about-download-usr"), QStringLiteral("/usr/lib/tamsel")},
+                     {QStringLiteral("about-download-unsigned"), QString()}};
+        for (const auto &shot : shots) {
+            if (shot.bundle.isEmpty()) {
+                QDir(bundle + QStringLiteral("/Signature")).removeRecursively();
+            }
+            Updater::setInstallationForTesting(
+                Updater::Installation{shot.bundle.isEmpty() ? bundle : shot.bundle, key});
+            f.model->setUpdateResult(UpdateChecker::Result::available(release));
+            AboutView about(f.model.get());
+            about.resize(820, 420);
+            about.show();
+            ok = save(&about, shot.name) && ok;
+        }
+        Updater::setInstallationForTesting(std::nullopt);
+        f.model->setInstallingUpdate(true);
+        AboutView installing(f.model.get());
+        installing.resize(820, 420);
+        installing.show();
+        ok = save(&installing, QStringLiteral("about-installing")) && ok;
+    }
+#endif
     for (const bool afterResult : {false, true}) {
         AboutFixture f;
         SupportView support(f.model.get(), afterResult, sampleNetworks());

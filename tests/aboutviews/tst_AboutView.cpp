@@ -3,7 +3,12 @@
 
 #include "AboutFixture.h"
 #include "about/UpdateChecker.h"
+#include "about/Updater.h"
 #include "document/OpenFile.h"
+#include "look/ThemeButton.h"
+#ifdef TAMSEL_TEST_SEAMS
+#include "about/UpdateFixture.h"
+#endif
 
 #include <QComboBox>
 #include <QLabel>
@@ -117,6 +122,87 @@ private slots:
         QTRY_VERIFY(shown(view, "privacyNote"));
         QVERIFY(!shown(view, "releaseRow"));
     }
+
+#ifdef TAMSEL_TEST_SEAMS
+    // "Install and Relaunch" only where this copy can replace itself, and only
+    // usable when nothing would be lost by the restart.
+    void installOfferFollowsWhereTheCopyRuns_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<bool>("offered");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("signed writable folder") << "" << true << true;
+        QTest::newRow("a long operation runs") << "busy" << true << false;
+        QTest::newRow("a file has unsaved changes") << "edited" << true << false;
+        QTest::newRow("unsigned folder") << "unsigned" << false << false;
+        QTest::newRow("under /usr") << "/usr" << false << false;
+        QTest::newRow("no usable archive address") << "no archive" << false << false;
+        QTest::newRow("after a failed install") << "failed" << false << false;
+    }
+    void installOfferFollowsWhereTheCopyRuns()
+    {
+        QFETCH(QString, state);
+        QFETCH(bool, offered);
+        QFETCH(bool, enabled);
+        AboutFixture f;
+        const QString bundle = f.folder.filePath(QStringLiteral("apps/Tamsel"));
+        const QByteArray key = UpdateFixture::makeSignedFolder(bundle, f.folder.filePath(QStringLiteral("maker.pem")));
+        QVERIFY(!key.isEmpty());
+        Updater::setInstallationForTesting(
+            Updater::Installation{state == QLatin1String("/usr") ? QStringLiteral("/usr/lib/tamsel") : bundle, key});
+        if (state == QLatin1String("unsigned")) {
+            QVERIFY(QDir(bundle + "/Signature").removeRecursively());
+        }
+        UpdateChecker::Release offer = release();
+        offer.dmg = QUrl(QStringLiteral("https://%1/downloads/Tamsel-3.0.tar.gz").arg(UpdateChecker::pageURL().host()));
+        offer.sha256 = QString(64, QLatin1Char('a'));
+        if (state == QLatin1String("no archive")) {
+            offer.dmg = QUrl(QStringLiteral("https://%1/other/Tamsel-3.0.tar.gz").arg(UpdateChecker::pageURL().host()));
+        }
+        AppModel &model = *f.model;
+        AboutView view(&model);
+        view.resize(900, 1200);
+        view.show();
+        model.setUpdateResult(UpdateChecker::Result::available(offer));
+        if (state == QLatin1String("busy")) {
+            model.setBusy(BusyState{QStringLiteral("Saving…"), CancelToken::make()});
+        } else if (state == QLatin1String("edited")) {
+            auto *file = new OpenFile(QUrl::fromLocalFile(f.folder.filePath("a.pdf")), "a.pdf", true, {}, std::nullopt);
+            model.setFiles({file});
+            file->setEdited(true);
+        } else if (state == QLatin1String("failed")) {
+            model.setUpdateInstallError(Updater::rejectionMessage());
+        }
+
+        QTRY_VERIFY(shown(view, "downloadButton"));
+        QCOMPARE(shown(view, "installButton"), offered);
+        QCOMPARE(child<ThemeButton>(view, "downloadButton")->buttonStyle(),
+                 offered ? ThemeButton::Style::Secondary : ThemeButton::Style::Primary);
+        if (offered) {
+            QCOMPARE(child<QPushButton>(view, "installButton")->isEnabled(), enabled);
+        }
+        QCOMPARE(shown(view, "saveFirstNote"), state == QLatin1String("edited"));
+        if (state == QLatin1String("edited")) {
+            QCOMPARE(child<QLabel>(view, "saveFirstNote")->text(),
+                     QStringLiteral("Save or close the files with changes first: Tamsel restarts to finish the update."));
+            // Saved again: the offer is usable and the note goes.
+            model.files().first()->setEdited(false);
+            QTRY_VERIFY(child<QPushButton>(view, "installButton")->isEnabled());
+            QVERIFY(!shown(view, "saveFirstNote"));
+        }
+        if (state.isEmpty()) {
+            // The folder lost its signature since the panel was drawn: the install
+            // refuses, and the row falls back to "Download" with the sentence under it.
+            QVERIFY(QFile::remove(bundle + "/Signature/manifest.sig"));
+            child<QPushButton>(view, "installButton")->click();
+            QTRY_VERIFY(shown(view, "installError"));
+            QCOMPARE(child<QLabel>(view, "installError")->text(), Updater::rejectionMessage());
+            QVERIFY(!shown(view, "installButton"));
+            QVERIFY(!model.isInstallingUpdate());
+        }
+        Updater::setInstallationForTesting(std::nullopt);
+    }
+#endif
 
     void downloadOpensOnlyAPageOnTheSite_data()
     {

@@ -203,6 +203,13 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(quit.count(), 0);
         QVERIFY(!window.findChild<AlertSheet *>());
+
+        // Once the new copy runs, the model's request quits without a question.
+        f.model->setInstallingUpdate(false);
+        emit f.model->quitRequested();
+        QCoreApplication::processEvents();
+        QCOMPARE(quit.count(), 1);
+        QVERIFY(!window.findChild<AlertSheet *>());
     }
 
     void toolbarButtonsOpenSupportAndAbout()
