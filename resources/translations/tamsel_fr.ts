@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel passera à la nouvelle langue après un redémarrage.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Installer et relancer</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Enregistrez ou fermez d’abord les fichiers modifiés&#xa0;: Tamsel redémarre pour terminer la mise à jour.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -207,6 +215,10 @@
             <numerusform>%n fichier enregistré</numerusform>
             <numerusform>%n fichiers enregistrés</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>La mise à jour est installée. Enregistrez vos fichiers, puis quittez et rouvrez Tamsel pour l’utiliser.</translation>
     </message>
 </context>
 <context>
@@ -1728,6 +1740,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Le délai de la requête a expiré.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Le délai de la requête a expiré.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>déplacé de façon permanente</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>trouvé</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>non modifié</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>requête incorrecte</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>non autorisé</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>interdit</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>méthode non autorisée</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>délai de requête dépassé</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>n’existe plus</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>trop de requêtes</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>erreur interne du serveur</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>non implémenté</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>passerelle incorrecte</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>service indisponible</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>délai de la passerelle dépassé</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>information</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>succès</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>redirigé</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>erreur du client</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>erreur du serveur</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Impossible d’installer la mise à jour (%1). Cette copie s’appelle désormais «&#xa0;%2&#xa0;» dans le même dossier&#xa0;: renommez-la en Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Impossible d’installer la mise à jour (%1). Cette copie n’a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>La mise à jour téléchargée n’a pas passé la vérification. Cette copie n’a pas été modifiée.</translation>
     </message>
 </context>
 </TS>

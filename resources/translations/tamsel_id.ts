@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel beralih ke bahasa baru setelah dimulai ulang.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Instal dan Buka Ulang</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Simpan atau tutup dulu file yang berubah: Tamsel dimulai ulang untuk menyelesaikan pembaruan.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -205,6 +213,10 @@
         <translation>
             <numerusform>%n file disimpan</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Pembaruan sudah terinstal. Simpan file Anda, lalu keluar dan buka Tamsel lagi untuk memakainya.</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1729,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Waktu permintaan habis.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Waktu permintaan habis.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>dipindahkan permanen</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>ditemukan</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>tidak diubah</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>permintaan tidak valid</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>tidak diotorisasi</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>dilarang</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>tidak ditemukan</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>metode tidak diizinkan</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>waktu permintaan habis</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>sudah tidak ada</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>terlalu banyak permintaan</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>kesalahan server internal</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>tidak diimplementasikan</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>gateway tidak valid</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>layanan tidak tersedia</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>waktu gateway habis</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>informasional</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>berhasil</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>dialihkan</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>kesalahan klien</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>kesalahan server</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Pembaruan tidak dapat diinstal (%1). Salinan ini sekarang bernama “%2” di folder yang sama: ganti namanya kembali menjadi Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Pembaruan tidak dapat diinstal (%1). Salinan ini tidak diubah.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>Pembaruan yang diunduh tidak lolos pemeriksaan. Salinan ini tidak diubah.</translation>
     </message>
 </context>
 </TS>

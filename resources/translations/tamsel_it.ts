@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel passerà alla nuova lingua dopo il riavvio.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Installa e riavvia</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Prima salva o chiudi i file con modifiche: Tamsel si riavvia per completare l’aggiornamento.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -207,6 +215,10 @@
             <numerusform>%n file salvato</numerusform>
             <numerusform>%n file salvati</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>L’aggiornamento è installato. Salva i tuoi file, poi esci e riapri Tamsel per usarlo.</translation>
     </message>
 </context>
 <context>
@@ -1728,6 +1740,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>La richiesta è scaduta.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>La richiesta è scaduta.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>spostato in modo permanente</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>trovato</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>non modificato</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>richiesta non valida</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>non autorizzato</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>vietato</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>non trovato</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>metodo non consentito</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>richiesta scaduta</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>non esiste più</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>troppe richieste</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>errore interno del server</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>non implementato</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>gateway non valido</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>servizio non disponibile</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>timeout del gateway</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>informativo</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>successo</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>reindirizzato</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>errore del client</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>errore del server</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Impossibile installare l’aggiornamento (%1). Questa copia ora si chiama “%2” nella stessa cartella: rinominala di nuovo Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Impossibile installare l’aggiornamento (%1). Questa copia non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>L’aggiornamento scaricato non ha superato la verifica. Questa copia non è stata modificata.</translation>
     </message>
 </context>
 </TS>

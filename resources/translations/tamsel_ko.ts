@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>재시작하면 Tamsel이 새 언어로 바뀝니다.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>설치 후 재시작</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>먼저 변경된 파일을 저장하거나 닫으세요. 업데이트를 마치려면 Tamsel이 재시작됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -205,6 +213,10 @@
         <translation>
             <numerusform>파일 %n개 저장됨</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>업데이트가 설치되었습니다. 사용하려면 파일을 저장한 다음 Tamsel을 종료했다가 다시 여세요.</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1729,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>요청 시간이 초과되었습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>요청 시간이 초과되었습니다.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>영구 이동됨</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>찾음</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>수정되지 않음</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>잘못된 요청</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>권한 없음</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>금지됨</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>찾을 수 없음</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>허용되지 않는 메서드</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>요청 시간 초과</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>더 이상 존재하지 않음</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>요청이 너무 많음</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>내부 서버 오류</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>구현되지 않음</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>잘못된 게이트웨이</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>서비스를 사용할 수 없음</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>게이트웨이 시간 초과</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>성공</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>리디렉션됨</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>클라이언트 오류</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>서버 오류</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>업데이트를 설치할 수 없습니다(%1). 이 사본은 이제 같은 폴더에서 ‘%2’(이)라는 이름입니다. 이름을 다시 Tamsel로 바꾸세요.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>업데이트를 설치할 수 없습니다(%1). 이 사본은 변경되지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>다운로드한 업데이트가 검사를 통과하지 못했습니다. 이 사본은 변경되지 않았습니다.</translation>
     </message>
 </context>
 </TS>

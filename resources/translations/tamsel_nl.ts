@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel schakelt na een herstart over op de nieuwe taal.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Installeer en herstart</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Bewaar of sluit eerst de gewijzigde bestanden: Tamsel herstart om de update af te ronden.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -207,6 +215,10 @@
             <numerusform>%n bestand bewaard</numerusform>
             <numerusform>%n bestanden bewaard</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>De update is geïnstalleerd. Bewaar je bestanden, sluit Tamsel af en open het opnieuw om de update te gebruiken.</translation>
     </message>
 </context>
 <context>
@@ -1728,6 +1740,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Er is een time-out opgetreden voor het verzoek.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Er is een time-out opgetreden voor het verzoek.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>permanent verplaatst</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>gevonden</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>niet gewijzigd</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>ongeldig verzoek</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>niet geautoriseerd</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>verboden</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>niet gevonden</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>methode niet toegestaan</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>time-out van verzoek</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>bestaat niet meer</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>te veel verzoeken</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>interne serverfout</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>niet geïmplementeerd</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>ongeldige gateway</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>service niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>time-out van gateway</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>informatief</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>geslaagd</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>omgeleid</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>clientfout</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>serverfout</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Kon de update niet installeren (%1). Deze kopie heet nu ‘%2’ in dezelfde map: wijzig de naam terug in Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Kon de update niet installeren (%1). Deze kopie is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>De gedownloade update is niet door de controle gekomen. Deze kopie is niet gewijzigd.</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel przełączy się na nowy język po ponownym uruchomieniu.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Zainstaluj i uruchom ponownie</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Najpierw zapisz lub zamknij zmienione pliki: Tamsel uruchomi się ponownie, aby dokończyć aktualizację.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -209,6 +217,10 @@
             <numerusform>Zapisano %n pliki</numerusform>
             <numerusform>Zapisano %n plików</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Aktualizacja jest zainstalowana. Zapisz pliki, a potem zamknij i ponownie otwórz Tamsel, aby z niej korzystać.</translation>
     </message>
 </context>
 <context>
@@ -1739,6 +1751,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Upłynął limit czasu żądania.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Upłynął limit czasu żądania.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>przeniesiono na stałe</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>znaleziono</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>nie zmodyfikowano</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>nieprawidłowe żądanie</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>brak autoryzacji</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>zabronione</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nie znaleziono</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>niedozwolona metoda</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>przekroczono czas żądania</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>już nie istnieje</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>zbyt wiele żądań</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>wewnętrzny błąd serwera</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>nie zaimplementowano</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>nieprawidłowa brama</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>usługa niedostępna</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>przekroczono czas bramy</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>informacyjny</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>sukces</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>przekierowano</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>błąd klienta</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>błąd serwera</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Nie można zainstalować aktualizacji (%1). Ta kopia nazywa się teraz „%2” w tym samym folderze: zmień jej nazwę z powrotem na Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Nie można zainstalować aktualizacji (%1). Ta kopia nie została zmieniona.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>Pobrana aktualizacja nie przeszła weryfikacji. Ta kopia nie została zmieniona.</translation>
     </message>
 </context>
 </TS>

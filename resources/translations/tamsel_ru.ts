@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel перейдёт на новый язык после перезапуска.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Установить и перезапустить</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Сначала сохраните или закройте изменённые файлы: Tamsel перезапустится, чтобы завершить обновление.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -209,6 +217,10 @@
             <numerusform>Сохранено %n файла</numerusform>
             <numerusform>Сохранено %n файлов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Обновление установлено. Сохраните файлы, затем закройте и снова откройте Tamsel, чтобы им воспользоваться.</translation>
     </message>
 </context>
 <context>
@@ -1739,6 +1751,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Время ожидания запроса истекло.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Время ожидания запроса истекло.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>перемещено навсегда</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>найдено</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>не изменено</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>неверный запрос</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>не авторизован</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>запрещено</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>не найдено</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>метод не разрешён</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>время ожидания запроса истекло</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>больше не существует</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>слишком много запросов</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>внутренняя ошибка сервера</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>не реализовано</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>ошибка шлюза</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>сервис недоступен</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>время ожидания шлюза истекло</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>информационный</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>успех</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>перенаправлено</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>ошибка клиента</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>ошибка сервера</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Не удалось установить обновление (%1). Эта копия теперь называется «%2» в той же папке: переименуйте её обратно в Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Не удалось установить обновление (%1). Эта копия не изменена.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>Загруженное обновление не прошло проверку. Эта копия не изменена.</translation>
     </message>
 </context>
 </TS>

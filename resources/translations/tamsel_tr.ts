@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel yeniden başlatıldıktan sonra yeni dile geçer.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Yükle ve Yeniden Başlat</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Önce değişiklik içeren dosyaları kaydedin veya kapatın: Tamsel güncellemeyi bitirmek için yeniden başlar.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -205,6 +213,10 @@
         <translation>
             <numerusform>%n dosya kaydedildi</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Güncelleme yüklendi. Kullanmak için dosyalarınızı kaydedin, sonra Tamsel&apos;den çıkıp yeniden açın.</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1729,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>İstek zaman aşımına uğradı.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>İstek zaman aşımına uğradı.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>kalıcı olarak taşındı</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>bulundu</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>hatalı istek</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>yetkisiz</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>yasak</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>bulunamadı</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>yönteme izin verilmiyor</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>istek zaman aşımına uğradı</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>artık mevcut değil</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>çok fazla istek</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>dahili sunucu hatası</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>uygulanmadı</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>hatalı ağ geçidi</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>hizmet kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>ağ geçidi zaman aşımı</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>bilgilendirme</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>başarılı</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>yönlendirildi</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>istemci hatası</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>sunucu hatası</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Güncelleme yüklenemedi (%1). Bu kopyanın adı artık aynı klasörde “%2”: adını yeniden Tamsel olarak değiştirin.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Güncelleme yüklenemedi (%1). Bu kopya değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>İndirilen güncelleme denetimden geçemedi. Bu kopya değiştirilmedi.</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel перейде на нову мову після перезапуску.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Установити й перезапустити</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Спершу збережіть або закрийте змінені файли: Tamsel перезапуститься, щоб завершити оновлення.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -209,6 +217,10 @@
             <numerusform>Збережено %n файли</numerusform>
             <numerusform>Збережено %n файлів</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Оновлення встановлено. Збережіть файли, потім закрийте й знову відкрийте Tamsel, щоб ним скористатися.</translation>
     </message>
 </context>
 <context>
@@ -1739,6 +1751,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Час очікування запиту минув.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Час очікування запиту минув.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>переміщено назавжди</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>знайдено</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>не змінено</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>неправильний запит</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>не авторизовано</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>заборонено</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>не знайдено</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>метод не дозволено</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>час очікування запиту минув</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>більше не існує</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>забагато запитів</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>внутрішня помилка сервера</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>не реалізовано</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>помилковий шлюз</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>служба недоступна</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>час очікування шлюзу минув</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>інформаційний</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>успіх</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>переспрямовано</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>помилка клієнта</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>помилка сервера</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Не вдалося встановити оновлення (%1). Ця копія тепер називається «%2» у тій самій теці: перейменуйте її назад на Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Не вдалося встановити оновлення (%1). Цю копію не змінено.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>Завантажене оновлення не пройшло перевірку. Цю копію не змінено.</translation>
     </message>
 </context>
 </TS>

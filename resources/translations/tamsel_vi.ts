@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel sẽ chuyển sang ngôn ngữ mới sau khi khởi động lại.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Cài đặt và khởi động lại</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Hãy lưu hoặc đóng các tệp có thay đổi trước: Tamsel sẽ khởi động lại để hoàn tất cập nhật.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -205,6 +213,10 @@
         <translation>
             <numerusform>Đã lưu %n tệp</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Bản cập nhật đã được cài đặt. Hãy lưu tệp của bạn, rồi thoát và mở lại Tamsel để dùng bản mới.</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1729,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Yêu cầu đã hết thời gian chờ.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Yêu cầu đã hết thời gian chờ.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>đã chuyển vĩnh viễn</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>đã tìm thấy</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>không thay đổi</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>yêu cầu không hợp lệ</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>chưa được cấp quyền</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>bị cấm</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>không tìm thấy</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>phương thức không được phép</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>yêu cầu hết thời gian chờ</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>không còn tồn tại</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>quá nhiều yêu cầu</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>lỗi máy chủ nội bộ</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>chưa được hỗ trợ</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>cổng kết nối không hợp lệ</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>dịch vụ không khả dụng</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>cổng kết nối hết thời gian chờ</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>thông tin</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>thành công</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>đã chuyển hướng</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>lỗi phía máy khách</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>lỗi máy chủ</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Không cài đặt được bản cập nhật (%1). Bản này giờ có tên “%2” trong cùng thư mục: hãy đổi tên lại thành Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Không cài đặt được bản cập nhật (%1). Bản này không bị thay đổi.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>Bản cập nhật đã tải không vượt qua bước kiểm tra. Bản này không bị thay đổi.</translation>
     </message>
 </context>
 </TS>

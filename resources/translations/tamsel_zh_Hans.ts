@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>重新启动后，Tamsel 将切换到新语言。</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>安装并重新启动</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>请先保存或关闭有改动的文件：Tamsel 需要重新启动以完成更新。</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -205,6 +213,10 @@
         <translation>
             <numerusform>已保存 %n 个文件</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>更新已安装。请保存你的文件，然后退出并重新打开 Tamsel 以使用新版本。</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1729,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>请求超时。</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>请求超时。</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>已永久移动</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>已找到</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>未修改</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>错误请求</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>未授权</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>禁止访问</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>未找到</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>方法不被允许</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>请求超时</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>已不存在</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>请求过多</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>服务器内部错误</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>未实现</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>网关错误</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>服务不可用</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>网关超时</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>已重定向</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>客户端错误</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>服务器错误</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>无法安装更新（%1）。此副本现在在同一文件夹中名为“%2”：请将其重命名回 Tamsel。</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>无法安装更新（%1）。此副本未做任何更改。</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>下载的更新未通过校验。此副本未做任何更改。</translation>
     </message>
 </context>
 </TS>

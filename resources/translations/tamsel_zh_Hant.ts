@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>重新啟動後，Tamsel 會切換為新語言。</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>安裝並重新啟動</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>請先儲存或關閉有變更的檔案：Tamsel 需要重新啟動以完成更新。</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -205,6 +213,10 @@
         <translation>
             <numerusform>已儲存 %n 個檔案</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>更新已安裝。請儲存你的檔案，然後結束並重新開啟 Tamsel 以使用新版本。</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1729,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>要求逾時。</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>要求逾時。</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>已永久移動</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>已找到</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>未修改</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>錯誤要求</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>未授權</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>禁止存取</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>找不到</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>方法不被允許</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>要求逾時</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>已不存在</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>要求過多</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>伺服器內部錯誤</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>未實作</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>閘道錯誤</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>服務無法使用</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>閘道逾時</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>資訊</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>已重新導向</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>用戶端錯誤</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>伺服器錯誤</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>無法安裝更新（%1）。此副本現在在同一檔案夾中名為「%2」：請將它重新命名回 Tamsel。</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>無法安裝更新（%1）。此副本未做任何變更。</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>下載的更新未通過檢查。此副本未做任何變更。</translation>
     </message>
 </context>
 </TS>
