@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel wechselt nach einem Neustart zur neuen Sprache.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Installieren und neu starten</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Speichere oder schließe zuerst die geänderten Dateien: Tamsel startet neu, um das Update abzuschließen.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -207,6 +215,10 @@
             <numerusform>%n Datei gespeichert</numerusform>
             <numerusform>%n Dateien gespeichert</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Das Update ist installiert. Speichere deine Dateien, beende Tamsel und öffne es erneut, um es zu verwenden.</translation>
     </message>
 </context>
 <context>
@@ -460,16 +472,16 @@
         <translation>Damit es passt, wurden die Seiten zu Bildern: Der Text dieser Kopie lässt sich nicht auswählen oder durchsuchen. Das Original behält seinen Text.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Die Bilder in diesem PDF werden kaum kleiner, solange der Text erhalten bleibt. „Bis N MB“ kann die Seiten in Bilder umwandeln, wenn es nur so passt.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Bis %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Unter %1 geht es nicht. Das Kleinste, was Tamsel erreicht, ist %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Die Bilder in diesem PDF werden kaum kleiner, solange der Text erhalten bleibt. „Bis %1“ kann die Seiten in Bilder umwandeln, wenn es nur so passt.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1040,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Das PDF konnte nicht erstellt werden. Versuche es erneut.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Die Seiten dieser Datei sind so beschädigt, dass sie sich nicht kopieren lassen. Sie kann nur als Bilder ihrer Seiten gespeichert werden.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1239,10 +1255,6 @@
         <translation>Info, Updates, Datenschutz und Unterstützung</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Etwas ist schiefgelaufen</translation>
     </message>
@@ -1269,6 +1281,10 @@
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Als Bilder speichern</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1504,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Von der Seite entfernen</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Oder füge ein Foto oder einen Scan mit Strg+V ein oder zieh ihn hierher.</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1740,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Zeitüberschreitung bei der Anfrage.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Zeitüberschreitung bei der Anfrage.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>dauerhaft verschoben</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>gefunden</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>nicht geändert</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>ungültige Anfrage</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>nicht autorisiert</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>verboten</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>Methode nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>Zeitüberschreitung der Anfrage</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>existiert nicht mehr</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>zu viele Anfragen</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>interner Serverfehler</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>nicht implementiert</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>fehlerhaftes Gateway</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>Dienst nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>Zeitüberschreitung am Gateway</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>informativ</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>umgeleitet</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>Client-Fehler</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>Serverfehler</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Das Update konnte nicht installiert werden (%1). Diese Kopie heißt jetzt „%2“ im selben Ordner: Benenne sie wieder in Tamsel um.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Das Update konnte nicht installiert werden (%1). Diese Kopie wurde nicht verändert.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>Das geladene Update hat die Prüfung nicht bestanden. Diese Kopie wurde nicht verändert.</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -207,6 +215,10 @@
             <numerusform></numerusform>
             <numerusform></numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -460,15 +472,15 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1028,6 +1040,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1239,10 +1255,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1268,6 +1280,10 @@
     </message>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1487,6 +1503,10 @@
     </message>
     <message>
         <source>Remove from Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1719,6 +1739,112 @@
     </message>
     <message>
         <source>The request timed out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
         <translation type="unfinished"></translation>
     </message>
 </context>

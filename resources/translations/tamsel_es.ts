@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel cambiará al nuevo idioma tras reiniciarse.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Instalar y reiniciar</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Primero guarda o cierra los archivos con cambios: Tamsel se reinicia para terminar la actualización.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -207,6 +215,10 @@
             <numerusform>%n archivo guardado</numerusform>
             <numerusform>%n archivos guardados</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>La actualización está instalada. Guarda tus archivos, cierra Tamsel y vuelve a abrirlo para usarla.</translation>
     </message>
 </context>
 <context>
@@ -460,16 +472,16 @@
         <translation>Para que quepa, las páginas se convirtieron en imágenes: el texto de esta copia no se puede seleccionar ni buscar. El original conserva su texto.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Las imágenes de este PDF apenas pueden reducirse sin perder el texto. «Hasta N MB» puede convertir las páginas en imágenes cuando es la única forma de que quepa.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Hasta %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>No baja de %1. Lo más pequeño que Tamsel puede lograr es %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Las imágenes de este PDF apenas pueden reducirse sin perder el texto. «Hasta %1» puede convertir las páginas en imágenes cuando es la única forma de que quepa.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1040,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>No se pudo crear el PDF. Inténtalo de nuevo.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Las páginas de este archivo están dañadas de un modo que impide copiarlas. Solo se puede guardar como imágenes de sus páginas.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1239,10 +1255,6 @@
         <translation>Acerca de, actualizaciones, privacidad y apoyo</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Algo salió mal</translation>
     </message>
@@ -1269,6 +1281,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Guardar como imágenes</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1504,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Quitar de la página</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>O pega una foto o un escaneo con Ctrl+V, o suéltalo aquí.</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1740,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Se agotó el tiempo de espera de la solicitud.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Se agotó el tiempo de espera de la solicitud.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>movido permanentemente</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>encontrado</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>no modificado</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>solicitud incorrecta</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>no autorizado</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>prohibido</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>no encontrado</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>método no permitido</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>tiempo de espera de la solicitud agotado</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>ya no existe</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>demasiadas solicitudes</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>error interno del servidor</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>no implementado</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>puerta de enlace incorrecta</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>servicio no disponible</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>tiempo de espera de la puerta de enlace agotado</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>informativo</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>éxito</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>redirigido</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>error del cliente</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>error del servidor</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>No se pudo instalar la actualización (%1). Esta copia se llama ahora «%2» en la misma carpeta: vuelve a llamarla Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>No se pudo instalar la actualización (%1). Esta copia no se ha modificado.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>La actualización descargada no superó la comprobación. Esta copia no se ha modificado.</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel passera à la nouvelle langue après un redémarrage.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Installer et relancer</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Enregistrez ou fermez d’abord les fichiers modifiés&#xa0;: Tamsel redémarre pour terminer la mise à jour.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -207,6 +215,10 @@
             <numerusform>%n fichier enregistré</numerusform>
             <numerusform>%n fichiers enregistrés</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>La mise à jour est installée. Enregistrez vos fichiers, puis quittez et rouvrez Tamsel pour l’utiliser.</translation>
     </message>
 </context>
 <context>
@@ -460,16 +472,16 @@
         <translation>Pour tenir, les pages sont devenues des images&#xa0;: le texte de cette copie ne peut être ni sélectionné ni recherché. L’original garde son texte.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Les images de ce PDF ne peuvent guère rétrécir sans perdre le texte. «&#xa0;Jusqu’à N Mo&#xa0;» peut transformer les pages en images quand c’est le seul moyen de tenir.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Jusqu’à %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Impossible de descendre sous %1. Le plus petit que Tamsel puisse faire est %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Les images de ce PDF ne peuvent guère rétrécir sans perdre le texte. «&#xa0;Jusqu’à %1&#xa0;» peut transformer les pages en images quand c’est le seul moyen de tenir.</translation>
     </message>
 </context>
 <context>
@@ -535,7 +547,7 @@
     </message>
     <message>
         <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
-        <translation>Faites glisser pour réordonner. Déposez des PDF ou des images pour ajouter des pages. «&#xa0;Enregistrer sous…&#xa0;» crée un nouveau fichier&#xa0;; l’original reste tel quel.</translation>
+        <translation>Faites glisser pour réordonner, déposez des PDF ou des images pour ajouter des pages. «&#xa0;Enregistrer sous…&#xa0;» crée un nouveau fichier.</translation>
     </message>
     <message>
         <source>1 page</source>
@@ -1028,6 +1040,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Impossible de créer le PDF. Réessayez.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Les pages de ce fichier sont endommagées d’une manière qui empêche de les copier. Il ne peut être enregistré que sous forme d’images de ses pages.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1239,10 +1255,6 @@
         <translation>À propos, mises à jour, confidentialité et soutien</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Un problème est survenu</translation>
     </message>
@@ -1269,6 +1281,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Enregistrer en images</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1504,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Retirer de la page</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Ou collez une photo ou un scan avec Ctrl+V, ou déposez-le ici.</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1740,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Le délai de la requête a expiré.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Le délai de la requête a expiré.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>déplacé de façon permanente</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>trouvé</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>non modifié</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>requête incorrecte</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>non autorisé</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>interdit</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>introuvable</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>méthode non autorisée</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>délai de requête dépassé</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>n’existe plus</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>trop de requêtes</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>erreur interne du serveur</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>non implémenté</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>passerelle incorrecte</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>service indisponible</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>délai de la passerelle dépassé</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>information</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>succès</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>redirigé</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>erreur du client</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>erreur du serveur</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Impossible d’installer la mise à jour (%1). Cette copie s’appelle désormais «&#xa0;%2&#xa0;» dans le même dossier&#xa0;: renommez-la en Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Impossible d’installer la mise à jour (%1). Cette copie n’a pas été modifiée.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>La mise à jour téléchargée n’a pas passé la vérification. Cette copie n’a pas été modifiée.</translation>
     </message>
 </context>
 </TS>

@@ -9,23 +9,23 @@
     </message>
     <message>
         <source>Tamsel for Linux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel untuk Linux</translation>
     </message>
     <message>
         <source>Version %1 (%2) · by Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Versi %1 (%2) · oleh Vornel Apps</translation>
     </message>
     <message>
         <source>Help &amp; legal</source>
-        <translation type="unfinished"></translation>
+        <translation>Bantuan &amp; legal</translation>
     </message>
     <message>
         <source>Follow us</source>
-        <translation type="unfinished"></translation>
+        <translation>Ikuti kami</translation>
     </message>
     <message>
         <source>More from Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Lainnya dari Vornel Apps</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>Same as system</source>
-        <translation>Sama seperti sistem</translation>
+        <translation>Sama dengan sistem</translation>
     </message>
     <message>
         <source>Restart Tamsel</source>
@@ -49,303 +49,315 @@
     </message>
     <message>
         <source>Free, with optional support</source>
-        <translation type="unfinished"></translation>
+        <translation>Gratis, dukungan opsional</translation>
     </message>
     <message>
         <source>No ads, no tracking, no account, no subscription. Everything runs on your computer. If Tamsel helps, you can support the developer with crypto.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanpa iklan, tanpa pelacakan, tanpa akun, tanpa langganan. Semuanya berjalan di komputer Anda. Jika Tamsel membantu, Anda bisa mendukung pengembangnya dengan kripto.</translation>
     </message>
     <message>
         <source>Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Dukung</translation>
     </message>
     <message>
         <source>Tell a friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Beri tahu teman</translation>
     </message>
     <message>
         <source>Tamsel spends nothing on ads, so people telling people is how it grows. Share a link to its page; nothing is sent unless you choose where.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel tidak mengeluarkan uang untuk iklan, jadi Tamsel tumbuh dari orang yang saling bercerita. Bagikan tautan ke halamannya; tidak ada yang dikirim kecuali Anda memilih tujuannya.</translation>
     </message>
     <message>
         <source>Share</source>
-        <translation type="unfinished"></translation>
+        <translation>Bagikan</translation>
     </message>
     <message>
         <source>Write to Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Tulis ke Dukungan</translation>
     </message>
     <message>
         <source>Privacy Policy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kebijakan Privasi</translation>
     </message>
     <message>
         <source>Terms of Use</source>
-        <translation type="unfinished"></translation>
+        <translation>Ketentuan Penggunaan</translation>
     </message>
     <message>
         <source>X (developer)</source>
         <comment>Link to the developer&apos;s account on X</comment>
-        <translation type="unfinished"></translation>
+        <translation>X (pengembang)</translation>
     </message>
     <message>
         <source>Our other apps</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplikasi kami yang lain</translation>
     </message>
     <message>
         <source>Tamsel checks only when you ask. It reads one file on %1 and sends nothing about your computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel hanya memeriksa saat Anda memintanya. Tamsel membaca satu file di %1 dan tidak mengirim apa pun tentang komputer Anda.</translation>
     </message>
     <message>
         <source>You have the latest version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anda sudah memakai versi terbaru.</translation>
     </message>
     <message>
         <source>Version %1 is available.</source>
-        <translation type="unfinished"></translation>
+        <translation>Versi %1 tersedia.</translation>
     </message>
     <message>
         <source>Downloading and checking the update…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengunduh dan memeriksa pembaruan…</translation>
     </message>
     <message>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Unduh</translation>
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart. Save or close the files with changes first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel beralih ke bahasa baru setelah dimulai ulang. Simpan atau tutup dulu file yang berubah.</translation>
     </message>
     <message>
         <source>Tamsel switches to the new language after a restart.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel beralih ke bahasa baru setelah dimulai ulang.</translation>
+    </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Instal dan Buka Ulang</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Simpan atau tutup dulu file yang berubah: Tamsel dimulai ulang untuk menyelesaikan pembaruan.</translation>
     </message>
 </context>
 <context>
     <name>AppModel</name>
     <message>
         <source>There&apos;s no picture on the clipboard. Copy a screenshot or an image first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada gambar di papan klip. Salin dulu tangkapan layar atau gambar.</translation>
     </message>
     <message>
         <source>A file needs at least one page. To get rid of it, close the file.</source>
-        <translation type="unfinished"></translation>
+        <translation>File perlu setidaknya satu halaman. Untuk menyingkirkannya, tutup file tersebut.</translation>
     </message>
     <message>
         <source>Tamsel opens PDFs and images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel membuka PDF dan gambar.</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat dibuka.</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be opened. It may be damaged or not a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat dibuka. File mungkin rusak atau bukan PDF.</translation>
     </message>
     <message>
         <source>Choose PDFs or images</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilih PDF atau gambar</translation>
     </message>
     <message>
         <source>Saved “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” disimpan</translation>
     </message>
     <message>
         <source>“%1” is open in Tamsel, so it can&apos;t be replaced. Save under another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” sedang terbuka di Tamsel, jadi tidak dapat diganti. Simpan dengan nama lain.</translation>
     </message>
     <message>
         <source>“%1” wasn&apos;t saved because another task was still running. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak disimpan karena tugas lain masih berjalan. Coba lagi setelah tugas itu selesai.</translation>
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Menyimpan…</translation>
     </message>
     <message>
         <source>“%1” can&apos;t be used as a file name.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat dipakai sebagai nama file.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because the name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat disimpan karena namanya terlalu panjang.</translation>
     </message>
     <message>
         <source>Merging…</source>
-        <translation type="unfinished"></translation>
+        <translation>Menggabungkan…</translation>
     </message>
     <message>
         <source>%1 (pages %2)</source>
         <extracomment>The name offered for a file of some pages: %1 the document&apos;s name, %2 the page numbers (&quot;1-3, 5&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (halaman %2)</translation>
     </message>
     <message>
         <source>%1 (merged)</source>
         <extracomment>The name offered for the merged file: %1 the first file&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (digabung)</translation>
     </message>
     <message>
         <source>%1 (signed)</source>
         <extracomment>The name offered when saving: %1 the document&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ditandatangani)</translation>
     </message>
     <message>
         <source>%1 (edited)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (diedit)</translation>
     </message>
     <message numerus="yes">
         <source>Added to all %n pages</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ditambahkan ke semua %n halaman</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Saved %n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file disimpan</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Pembaruan sudah terinstal. Simpan file Anda, lalu keluar dan buka Tamsel lagi untuk memakainya.</translation>
     </message>
 </context>
 <context>
     <name>BusyOverlay</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
     </message>
 </context>
 <context>
     <name>CodeCard</name>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Tautan</translation>
     </message>
     <message>
         <source>Wi-Fi</source>
-        <translation type="unfinished"></translation>
+        <translation>Wi-Fi</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontak</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Acara</translation>
     </message>
     <message>
         <source>Phone</source>
-        <translation type="unfinished"></translation>
+        <translation>Telepon</translation>
     </message>
     <message>
         <source>Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesan</translation>
     </message>
     <message>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Email</translation>
     </message>
     <message>
         <source>Location</source>
-        <translation type="unfinished"></translation>
+        <translation>Lokasi</translation>
     </message>
     <message>
         <source>Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Buku</translation>
     </message>
     <message>
         <source>Product</source>
-        <translation type="unfinished"></translation>
+        <translation>Produk</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Teks</translation>
     </message>
     <message>
         <source>%1, page %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, halaman %2</translation>
     </message>
     <message>
         <source>Not encrypted: the address starts with http, not https.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak terenkripsi: alamat diawali http, bukan https.</translation>
     </message>
     <message>
         <source>A bare number instead of a site name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hanya angka, bukan nama situs.</translation>
     </message>
     <message>
         <source>“%1” is not the site. The real site is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” bukan situsnya. Situs sebenarnya adalah %2.</translation>
     </message>
     <message>
         <source>Letters from different alphabets: this address can imitate another site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Huruf dari alfabet berbeda: alamat ini bisa meniru situs lain.</translation>
     </message>
     <message>
         <source>Special characters in the name can imitate another site.</source>
-        <translation type="unfinished"></translation>
+        <translation>Karakter khusus dalam nama bisa meniru situs lain.</translation>
     </message>
     <message>
         <source>Looks like %1, but the real site is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampak seperti %1, tetapi situs sebenarnya adalah %2.</translation>
     </message>
     <message>
         <source>The real site is %1, not %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Situs sebenarnya adalah %1, bukan %2.</translation>
     </message>
     <message>
         <source>A short link hides where it leads.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tautan pendek menyembunyikan ke mana tujuannya.</translation>
     </message>
     <message>
         <source>Real site: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Situs sebenarnya: %1</translation>
     </message>
     <message>
         <source>Open in Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka di Browser</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Salin Tautan</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaringan</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kata Sandi</translation>
     </message>
     <message>
         <source>Copy Network Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Salin Nama Jaringan</translation>
     </message>
     <message>
         <source>Copy Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Salin Kata Sandi</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Salin</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Disalin</translation>
     </message>
 </context>
 <context>
     <name>CodeReading</name>
     <message>
         <source>Pasted image</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar yang ditempel</translation>
     </message>
     <message>
         <source>No codes found in “%1”.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada kode di “%1”.</translation>
     </message>
     <message>
         <source>No codes found.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada kode yang ditemukan.</translation>
     </message>
 </context>
 <context>
@@ -353,265 +365,265 @@
     <message>
         <source>Barcode</source>
         <extracomment>Card title of a code whose kind is unknown</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kode batang</translation>
     </message>
 </context>
 <context>
     <name>CodesDropZone</name>
     <message>
         <source>Drop a picture or PDF here</source>
-        <translation type="unfinished"></translation>
+        <translation>Letakkan gambar atau PDF di sini</translation>
     </message>
     <message>
         <source>Or copy a screenshot (Print Screen) and paste it with Ctrl+V.</source>
-        <translation type="unfinished"></translation>
+        <translation>Atau ambil tangkapan layar (Print Screen) lalu tempel dengan Ctrl+V.</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempel</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka…</translation>
     </message>
 </context>
 <context>
     <name>CodesView</name>
     <message>
         <source>QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kode QR</translation>
     </message>
     <message>
         <source>Read QR codes and barcodes from pictures, screenshots and every page of a PDF. Everything is read on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Baca kode QR dan kode batang dari gambar, tangkapan layar, dan setiap halaman PDF. Semuanya dibaca di komputer ini.</translation>
     </message>
     <message>
         <source>Reading…</source>
-        <translation type="unfinished"></translation>
+        <translation>Membaca…</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Hentikan</translation>
     </message>
     <message>
         <source>Found</source>
-        <translation type="unfinished"></translation>
+        <translation>Ditemukan</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Bersihkan</translation>
     </message>
     <message>
         <source>%1 Try a sharper or larger picture.</source>
         <extracomment>%1 says why no code was found in the picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Coba gambar yang lebih tajam atau lebih besar.</translation>
     </message>
 </context>
 <context>
     <name>CompressSheet</name>
     <message>
         <source>Compress “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompres “%1”</translation>
     </message>
     <message>
         <source>Sizes are measured on this computer: the file you save is exactly this size.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ukuran diukur di komputer ini: file yang Anda simpan berukuran persis seperti ini.</translation>
     </message>
     <message>
         <source>Original</source>
-        <translation type="unfinished"></translation>
+        <translation>Asli</translation>
     </message>
     <message>
         <source>As it is now</source>
-        <translation type="unfinished"></translation>
+        <translation>Seperti sekarang</translation>
     </message>
     <message>
         <source>Medium</source>
-        <translation type="unfinished"></translation>
+        <translation>Sedang</translation>
     </message>
     <message>
         <source>Sharp text, fits most email</source>
-        <translation type="unfinished"></translation>
+        <translation>Teks tajam, muat di kebanyakan email</translation>
     </message>
     <message>
         <source>Small</source>
-        <translation type="unfinished"></translation>
+        <translation>Kecil</translation>
     </message>
     <message>
         <source>The smallest readable file</source>
-        <translation type="unfinished"></translation>
+        <translation>File terkecil yang masih terbaca</translation>
     </message>
     <message>
         <source>Save…</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan…</translation>
     </message>
     <message>
         <source>For websites and forms with a size limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Untuk situs web dan formulir dengan batas ukuran</translation>
     </message>
     <message>
         <source>Limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Batas</translation>
     </message>
     <message>
         <source>To fit, the pages became pictures: text in this copy can&apos;t be selected or searched. The original keeps its text.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Agar muat, halaman diubah menjadi gambar: teks dalam salinan ini tidak dapat dipilih atau dicari. File asli tetap menyimpan teksnya.</translation>
     </message>
     <message>
         <source>Up to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hingga %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak bisa di bawah %1. Ukuran terkecil yang bisa dibuat Tamsel adalah %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Gambar dalam PDF ini tidak bisa diperkecil banyak selama teksnya dipertahankan. “Hingga %1” bisa mengubah halaman menjadi gambar jika hanya itu cara agar muat.</translation>
     </message>
 </context>
 <context>
     <name>Compression</name>
     <message>
         <source>%1 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 MB</translation>
     </message>
 </context>
 <context>
     <name>DocumentView</name>
     <message>
         <source>Sign &amp; Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda Tangan &amp; Stempel</translation>
     </message>
     <message>
         <source>Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompres</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisahkan</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kata Sandi</translation>
     </message>
     <message>
         <source>Insert, extract, export as images, merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisipkan, ekstrak, ekspor sebagai gambar, gabungkan</translation>
     </message>
     <message>
         <source>More</source>
-        <translation type="unfinished"></translation>
+        <translation>Lainnya</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan Sebagai…</translation>
     </message>
     <message>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Putar ke Kiri</translation>
     </message>
     <message>
         <source>Rotate left</source>
-        <translation type="unfinished"></translation>
+        <translation>Putar ke kiri</translation>
     </message>
     <message>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Putar ke Kanan</translation>
     </message>
     <message>
         <source>Rotate right</source>
-        <translation type="unfinished"></translation>
+        <translation>Putar ke kanan</translation>
     </message>
     <message>
         <source>Delete Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus Halaman</translation>
     </message>
     <message>
         <source>Delete the selected pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus halaman yang dipilih</translation>
     </message>
     <message>
         <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seret untuk mengurutkan. Letakkan PDF atau gambar untuk menambah halaman. Simpan Sebagai… membuat file baru; file asli tetap seperti semula.</translation>
     </message>
     <message>
         <source>1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 halaman</translation>
     </message>
     <message numerus="yes">
         <source>%n pages</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n halaman</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n dipilih</numerusform>
         </translation>
     </message>
     <message>
         <source>password</source>
-        <translation type="unfinished"></translation>
+        <translation>kata sandi</translation>
     </message>
     <message>
         <source>not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>belum disimpan</translation>
     </message>
     <message>
         <source>Insert Pages from Files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisipkan Halaman dari File…</translation>
     </message>
     <message>
         <source>Extract All Pages…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekstrak Semua Halaman…</translation>
     </message>
     <message>
         <source>Extract Selected Pages…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekstrak Halaman yang Dipilih…</translation>
     </message>
     <message>
         <source>Export Pages as Images…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspor Halaman sebagai Gambar…</translation>
     </message>
     <message>
         <source>Add to Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambahkan ke Gabungan</translation>
     </message>
 </context>
 <context>
     <name>DrawingPad</name>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Biru</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Hitam</translation>
     </message>
     <message>
         <source>Ink</source>
-        <translation type="unfinished"></translation>
+        <translation>Tinta</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Bersihkan</translation>
     </message>
     <message>
         <source>Use This Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakai Tanda Tangan Ini</translation>
     </message>
 </context>
 <context>
     <name>DropZone</name>
     <message>
         <source>Drop PDFs or images here</source>
-        <translation type="unfinished"></translation>
+        <translation>Letakkan PDF atau gambar di sini</translation>
     </message>
     <message>
         <source>or click to open. Images become pages of a new PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>atau klik untuk membuka. Gambar menjadi halaman PDF baru.</translation>
     </message>
 </context>
 <context>
@@ -619,526 +631,530 @@
     <message>
         <source>%1 page %2</source>
         <extracomment>The name of one exported picture: %1 the document&apos;s name, %2 the page number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 halaman %2</translation>
     </message>
     <message>
         <source>Export Pages as Images</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspor Halaman sebagai Gambar</translation>
     </message>
     <message>
         <source>The selected page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman yang dipilih.</translation>
     </message>
     <message numerus="yes">
         <source>The %n selected pages.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n halaman yang dipilih.</numerusform>
         </translation>
     </message>
     <message>
         <source>The one page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satu-satunya halaman.</translation>
     </message>
     <message numerus="yes">
         <source>All %n pages.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Semua %n halaman.</numerusform>
         </translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>JPEG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPEG</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Resolution</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolusi</translation>
     </message>
     <message>
         <source>Screen (100 dpi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Layar (100 dpi)</translation>
     </message>
     <message>
         <source>Good (200 dpi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Baik (200 dpi)</translation>
     </message>
     <message>
         <source>Print (300 dpi)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cetak (300 dpi)</translation>
     </message>
     <message>
         <source>Export…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspor…</translation>
     </message>
     <message>
         <source>Export Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspor di Sini</translation>
     </message>
     <message>
         <source>Exporting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Mengekspor…</translation>
     </message>
 </context>
 <context>
     <name>FilePanels</name>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka</translation>
     </message>
     <message>
         <source>PDFs and pictures (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF dan gambar (%1)</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan</translation>
     </message>
     <message>
         <source>PDF (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>FileRow</name>
     <message>
         <source>Not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Belum disimpan</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup</translation>
     </message>
 </context>
 <context>
     <name>FileWriting</name>
     <message>
         <source>“%1” couldn&apos;t be saved because the disk is full.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat disimpan karena disk penuh.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because it is too large for that disk.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat disimpan karena terlalu besar untuk disk itu.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because you don&apos;t have permission to write in that folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat disimpan karena Anda tidak punya izin menulis di folder itu.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because that disk is read-only.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat disimpan karena disk itu hanya-baca.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because the name is too long.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat disimpan karena namanya terlalu panjang.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because its folder doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat disimpan karena foldernya tidak ada.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved because a folder of that name is in the way.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat disimpan karena ada folder dengan nama yang sama.</translation>
     </message>
     <message>
         <source>“%1” couldn&apos;t be saved (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” tidak dapat disimpan (%2).</translation>
     </message>
 </context>
 <context>
     <name>HomeView</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>Tamsel for Linux</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel untuk Linux</translation>
     </message>
     <message>
         <source>PDF tools, signatures and stamps, QR codes. Private by design · 100% on-device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alat PDF, tanda tangan dan stempel, kode QR. Privat sejak dirancang · 100% di perangkat.</translation>
     </message>
     <message>
         <source>Sign &amp; Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda Tangan &amp; Stempel</translation>
     </message>
     <message>
         <source>Put your signature, initials or a company seal on any page, or on all of them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bubuhkan tanda tangan, paraf, atau stempel perusahaan di halaman mana pun, atau di semuanya.</translation>
     </message>
     <message>
         <source>Compress</source>
-        <translation type="unfinished"></translation>
+        <translation>Kompres</translation>
     </message>
     <message>
         <source>Original, Medium, Small, or up to the size a website or email asks for.</source>
-        <translation type="unfinished"></translation>
+        <translation>Asli, Sedang, Kecil, atau hingga ukuran yang diminta situs web atau email.</translation>
     </message>
     <message>
         <source>Merge PDFs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabungkan PDF</translation>
     </message>
     <message>
         <source>Join PDFs and images in the order you set.</source>
-        <translation type="unfinished"></translation>
+        <translation>Satukan PDF dan gambar dalam urutan yang Anda tentukan.</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisahkan</translation>
     </message>
     <message>
         <source>By page ranges like 1-3, 5, 8-10, every few pages or page by page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Berdasarkan rentang halaman seperti 1-3, 5, 8-10, setiap beberapa halaman, atau per halaman.</translation>
     </message>
     <message>
         <source>Read QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Baca Kode QR</translation>
     </message>
     <message>
         <source>From pictures, screenshots and every page of a PDF.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dari gambar, tangkapan layar, dan setiap halaman PDF.</translation>
     </message>
     <message>
         <source>Images to PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar ke PDF</translation>
     </message>
     <message>
         <source>Photos and scans as pages of one PDF, in name order.</source>
-        <translation type="unfinished"></translation>
+        <translation>Foto dan hasil pindaian sebagai halaman satu PDF, urut nama.</translation>
     </message>
     <message>
         <source>No ads. No tracking. No account.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanpa iklan. Tanpa pelacakan. Tanpa akun.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka…</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan Sebagai…</translation>
     </message>
     <message>
         <source>Close File</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup File</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Keluar</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bantuan</translation>
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished">Tentang Tamsel</translation>
+        <translation>Tentang Tamsel</translation>
     </message>
     <message>
         <source>Check for Updates…</source>
-        <translation type="unfinished"></translation>
+        <translation>Periksa Pembaruan…</translation>
     </message>
     <message>
         <source>Support the Developer…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dukung Pengembang…</translation>
     </message>
     <message>
         <source>Changes in %1 aren&apos;t saved. Use Save As… to keep them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perubahan di %1 belum disimpan. Gunakan Simpan Sebagai… untuk menyimpannya.</translation>
     </message>
     <message>
         <source>Stop and quit?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hentikan dan keluar?</translation>
     </message>
     <message>
         <source>Tamsel is still working (%1). Quitting stops that work; nothing half-written is kept.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel masih bekerja (%1). Keluar akan menghentikan pekerjaan itu; tidak ada yang setengah tertulis yang disimpan.</translation>
     </message>
     <message>
         <source>Quit without saving?</source>
-        <translation type="unfinished"></translation>
+        <translation>Keluar tanpa menyimpan?</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
     </message>
     <message>
         <source>Quit Anyway</source>
-        <translation type="unfinished"></translation>
+        <translation>Tetap Keluar</translation>
     </message>
 </context>
 <context>
     <name>MergeView</name>
     <message>
         <source>1 page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 halaman</translation>
     </message>
     <message numerus="yes">
         <source>%n pages</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n halaman</numerusform>
         </translation>
     </message>
     <message>
         <source>1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>1 file</translation>
     </message>
     <message numerus="yes">
         <source>%n files</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n file</numerusform>
         </translation>
     </message>
     <message>
         <source>Drag to reorder</source>
-        <translation type="unfinished"></translation>
+        <translation>Seret untuk mengurutkan</translation>
     </message>
     <message>
         <source>Remove from the list</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus dari daftar</translation>
     </message>
     <message>
         <source>Merge PDFs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabungkan PDF</translation>
     </message>
     <message>
         <source>Drop PDFs and images here, drag them into order, then Merge. Open files join as they are now, with their turns, removed pages and stamps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Letakkan PDF dan gambar di sini, seret sesuai urutan, lalu Gabungkan. File yang terbuka ikut apa adanya saat ini, dengan putaran, halaman yang dihapus, dan stempelnya.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambah</translation>
     </message>
     <message>
         <source>Drop files to merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Letakkan file untuk digabung</translation>
     </message>
     <message>
         <source>Two or more PDFs or images</source>
-        <translation type="unfinished"></translation>
+        <translation>Dua atau lebih PDF atau gambar</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Bersihkan</translation>
     </message>
     <message>
         <source>Merge…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabungkan…</translation>
     </message>
     <message>
         <source>Add Files…</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambah File…</translation>
     </message>
 </context>
 <context>
     <name>NewStampMenu</name>
     <message>
         <source>From an Image File…</source>
-        <translation type="unfinished"></translation>
+        <translation>Dari File Gambar…</translation>
     </message>
     <message>
         <source>Draw with Trackpad or Mouse…</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar dengan Trackpad atau Mouse…</translation>
     </message>
     <message>
         <source>Ready Stamps…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stempel Siap Pakai…</translation>
     </message>
     <message>
         <source>New Signature or Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda Tangan atau Stempel Baru</translation>
     </message>
     <message>
         <source>Choose a photo or scan of your signature or stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilih foto atau hasil pindaian tanda tangan atau stempel Anda</translation>
     </message>
 </context>
 <context>
     <name>NewStampSheet</name>
     <message>
         <source>Draw Your Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar Tanda Tangan Anda</translation>
     </message>
     <message>
         <source>Ready Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Stempel Siap Pakai</translation>
     </message>
     <message>
         <source>New Signature or Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda Tangan atau Stempel Baru</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan</translation>
     </message>
     <message>
         <source>The checkerboard is what stays transparent on the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pola papan catur adalah bagian yang tetap transparan di halaman.</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama</translation>
     </message>
     <message>
         <source>Removing the paper…</source>
-        <translation type="unfinished"></translation>
+        <translation>Menghapus kertas…</translation>
     </message>
     <message>
         <source>The signature or stamp couldn&apos;t be saved. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda tangan atau stempel tidak dapat disimpan. Coba lagi.</translation>
     </message>
 </context>
 <context>
     <name>PDFEngine</name>
     <message>
         <source>A page of this file can&apos;t be read anymore. Open the file again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman file ini tidak dapat dibaca lagi. Buka file itu lagi.</translation>
     </message>
     <message>
         <source>The PDF couldn&apos;t be made. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF tidak dapat dibuat. Coba lagi.</translation>
+    </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Halaman file ini rusak sehingga tidak dapat disalin. File hanya dapat disimpan sebagai gambar halamannya.</translation>
     </message>
 </context>
 <context>
     <name>PageGrid</name>
     <message>
         <source>Has signatures or stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Memiliki tanda tangan atau stempel</translation>
     </message>
     <message>
         <source>Rotate Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Putar ke Kiri</translation>
     </message>
     <message>
         <source>Rotate Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Putar ke Kanan</translation>
     </message>
     <message>
         <source>Sign &amp; Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda Tangan &amp; Stempel</translation>
     </message>
     <message>
         <source>Extract…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekstrak…</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus</translation>
     </message>
 </context>
 <context>
     <name>PageListModel</name>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman %1</translation>
     </message>
 </context>
 <context>
     <name>PasswordPrompt</name>
     <message>
         <source>“%1” is locked</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” terkunci</translation>
     </message>
     <message>
         <source>That password didn&apos;t open it. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kata sandi itu tidak bisa membukanya. Coba lagi.</translation>
     </message>
     <message>
         <source>Enter its password to open it. The password stays on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masukkan kata sandinya untuk membuka. Kata sandi tetap di komputer ini.</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kata Sandi</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka</translation>
     </message>
 </context>
 <context>
     <name>PasswordSheet</name>
     <message>
         <source>Password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kata Sandi</translation>
     </message>
     <message>
         <source>“%1” is protected with a password. Save a copy that opens without it, or a copy with a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” dilindungi kata sandi. Simpan salinan yang terbuka tanpa kata sandi, atau salinan dengan kata sandi baru.</translation>
     </message>
     <message>
         <source>Save a Copy without Password…</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan Salinan tanpa Kata Sandi…</translation>
     </message>
     <message>
         <source>Save a copy that asks for this password to open. Keep it somewhere safe: it can&apos;t be recovered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan salinan yang meminta kata sandi ini saat dibuka. Simpan kata sandinya di tempat aman: kata sandi tidak dapat dipulihkan.</translation>
     </message>
     <message>
         <source>New password</source>
-        <translation type="unfinished"></translation>
+        <translation>Kata sandi baru</translation>
     </message>
     <message>
         <source>Repeat password</source>
-        <translation type="unfinished"></translation>
+        <translation>Ulangi kata sandi</translation>
     </message>
     <message>
         <source>The passwords don&apos;t match.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kata sandi tidak cocok.</translation>
     </message>
     <message>
         <source>Save Protected Copy…</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan Salinan Terlindungi…</translation>
     </message>
     <message>
         <source>Saving…</source>
-        <translation type="unfinished"></translation>
+        <translation>Menyimpan…</translation>
     </message>
     <message>
         <source>%1 (protected)</source>
         <extracomment>The name offered for the copy: %1 the document&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (terlindungi)</translation>
     </message>
     <message>
         <source>%1 (no password)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (tanpa kata sandi)</translation>
     </message>
 </context>
 <context>
     <name>PlacedStamp</name>
     <message>
         <source>Drag to turn</source>
-        <translation type="unfinished"></translation>
+        <translation>Seret untuk memutar</translation>
     </message>
     <message>
         <source>Drag to resize</source>
-        <translation type="unfinished"></translation>
+        <translation>Seret untuk mengubah ukuran</translation>
     </message>
 </context>
 <context>
@@ -1146,540 +1162,544 @@
     <message>
         <source>The tool didn&apos;t answer in time.</source>
         <extracomment>Error when a command-line tool times out</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Alat tidak menjawab tepat waktu.</translation>
     </message>
     <message>
         <source>Exit code %1</source>
         <extracomment>Error of a command-line tool that gave no message</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kode keluar %1</translation>
     </message>
 </context>
 <context>
     <name>ReadyStamp</name>
     <message>
         <source>APPROVED</source>
-        <translation type="unfinished"></translation>
+        <translation>DISETUJUI</translation>
     </message>
     <message>
         <source>PAID</source>
-        <translation type="unfinished"></translation>
+        <translation>LUNAS</translation>
     </message>
     <message>
         <source>COPY</source>
-        <translation type="unfinished"></translation>
+        <translation>SALINAN</translation>
     </message>
     <message>
         <source>CONFIDENTIAL</source>
-        <translation type="unfinished"></translation>
+        <translation>RAHASIA</translation>
     </message>
     <message>
         <source>DRAFT</source>
-        <translation type="unfinished"></translation>
+        <translation>DRAF</translation>
     </message>
     <message>
         <source>RECEIVED</source>
-        <translation type="unfinished"></translation>
+        <translation>DITERIMA</translation>
     </message>
 </context>
 <context>
     <name>ReadyStampsPicker</name>
     <message>
         <source>Red</source>
-        <translation type="unfinished"></translation>
+        <translation>Merah</translation>
     </message>
     <message>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Biru</translation>
     </message>
     <message>
         <source>Black</source>
-        <translation type="unfinished"></translation>
+        <translation>Hitam</translation>
     </message>
     <message>
         <source>Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Warna</translation>
     </message>
     <message>
         <source>Add today&apos;s date</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambahkan tanggal hari ini</translation>
     </message>
     <message>
         <source>Your own word, like PAID IN CASH</source>
-        <translation type="unfinished"></translation>
+        <translation>Kata Anda sendiri, seperti LUNAS TUNAI</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambah</translation>
     </message>
 </context>
 <context>
     <name>RootView</name>
     <message>
         <source>Support Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Dukung Tamsel</translation>
     </message>
     <message>
         <source>Support the developer</source>
-        <translation type="unfinished"></translation>
+        <translation>Dukung pengembang</translation>
     </message>
     <message>
         <source>About Tamsel</source>
-        <translation type="unfinished">Tentang Tamsel</translation>
+        <translation>Tentang Tamsel</translation>
     </message>
     <message>
         <source>About, updates, privacy and support</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentang, pembaruan, privasi, dan dukungan</translation>
     </message>
     <message>
         <source>Something went wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>Terjadi kesalahan</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save changes to “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan perubahan pada “%1”?</translation>
     </message>
     <message>
         <source>Your changes will be lost if you close it without saving. The original file stays as it was.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perubahan Anda akan hilang jika ditutup tanpa disimpan. File asli tetap seperti semula.</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan Sebagai…</translation>
     </message>
     <message>
         <source>Don&apos;t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Jangan Simpan</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Simpan sebagai Gambar</translation>
     </message>
 </context>
 <context>
     <name>Sharing</name>
     <message>
         <source>Email…</source>
-        <translation type="unfinished"></translation>
+        <translation>Email…</translation>
     </message>
     <message>
         <source>Copy Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Salin Tautan</translation>
     </message>
     <message>
         <source>Link copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Tautan disalin</translation>
     </message>
 </context>
 <context>
     <name>SidebarView</name>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>by Vornel Apps</source>
-        <translation type="unfinished"></translation>
+        <translation>oleh Vornel Apps</translation>
     </message>
     <message>
         <source>Home</source>
-        <translation type="unfinished"></translation>
+        <translation>Beranda</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buka…</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Alat</translation>
     </message>
     <message>
         <source>Merge PDFs</source>
-        <translation type="unfinished"></translation>
+        <translation>Gabungkan PDF</translation>
     </message>
     <message>
         <source>Signatures &amp; Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda Tangan &amp; Stempel</translation>
     </message>
     <message>
         <source>QR Codes</source>
-        <translation type="unfinished"></translation>
+        <translation>Kode QR</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan Sebagai…</translation>
     </message>
     <message>
         <source>Add to Merge</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambahkan ke Gabungan</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutup</translation>
     </message>
 </context>
 <context>
     <name>SignView</name>
     <message>
         <source>Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman</translation>
     </message>
     <message>
         <source>Back to all pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Kembali ke semua halaman</translation>
     </message>
     <message>
         <source>Sign &amp; Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda Tangan &amp; Stempel</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Selesai</translation>
     </message>
     <message>
         <source>Save As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Simpan Sebagai…</translation>
     </message>
     <message>
         <source>Previous Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman Sebelumnya</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman Berikutnya</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman %1 dari %2</translation>
     </message>
 </context>
 <context>
     <name>SplitSheet</name>
     <message>
         <source>Split “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisahkan “%1”</translation>
     </message>
     <message>
         <source>By page ranges</source>
-        <translation type="unfinished"></translation>
+        <translation>Berdasarkan rentang halaman</translation>
     </message>
     <message>
         <source>Every few pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Setiap beberapa halaman</translation>
     </message>
     <message>
         <source>Page by page</source>
-        <translation type="unfinished"></translation>
+        <translation>Per halaman</translation>
     </message>
     <message>
         <source>Split</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisahkan</translation>
     </message>
     <message>
         <source>For example: 1-3, 5, 8-10</source>
-        <translation type="unfinished"></translation>
+        <translation>Contoh: 1-3, 5, 8-10</translation>
     </message>
     <message>
         <source>Each range becomes its own PDF. Pages 1 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Setiap rentang menjadi PDF tersendiri. Halaman 1 sampai %1.</translation>
     </message>
     <message>
         <source>Pages per file</source>
-        <translation type="unfinished"></translation>
+        <translation>Halaman per file</translation>
     </message>
     <message numerus="yes">
         <source>Each of the %n pages becomes its own PDF.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Setiap %n halaman menjadi PDF tersendiri.</numerusform>
         </translation>
     </message>
     <message>
         <source>Split…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisahkan…</translation>
     </message>
     <message numerus="yes">
         <source>A new file every %n pages</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>File baru setiap %n halaman</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Makes %n files: %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Membuat %n file: %1</numerusform>
         </translation>
     </message>
     <message>
         <source>Use page numbers from 1 to %1, like 1-3, 5.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gunakan nomor halaman 1 sampai %1, seperti 1-3, 5.</translation>
     </message>
     <message>
         <source>Split Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Pisahkan di Sini</translation>
     </message>
     <message>
         <source>Splitting…</source>
-        <translation type="unfinished"></translation>
+        <translation>Memisahkan…</translation>
     </message>
 </context>
 <context>
     <name>StampLibrary</name>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda tangan</translation>
     </message>
     <message>
         <source>Stamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Stempel</translation>
     </message>
     <message>
         <source>The signature or stamp couldn&apos;t be saved. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda tangan atau stempel tidak dapat disimpan. Coba lagi.</translation>
     </message>
     <message>
         <source>The change couldn&apos;t be saved. Try again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Perubahan tidak dapat disimpan. Coba lagi.</translation>
     </message>
 </context>
 <context>
     <name>StampLibraryPanel</name>
     <message>
         <source>Put on this page</source>
-        <translation type="unfinished"></translation>
+        <translation>Taruh di halaman ini</translation>
     </message>
     <message>
         <source>Signatures &amp; Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda Tangan &amp; Stempel</translation>
     </message>
     <message>
         <source>Add your signature or a company seal once; it stays in Tamsel on this computer for every document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambahkan tanda tangan atau stempel perusahaan sekali saja; itu tetap ada di Tamsel di komputer ini untuk setiap dokumen.</translation>
     </message>
     <message>
         <source>Angle</source>
-        <translation type="unfinished"></translation>
+        <translation>Sudut</translation>
     </message>
     <message>
         <source>Add to All Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Tambahkan ke Semua Halaman</translation>
     </message>
     <message>
         <source>Remove from Page</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus dari Halaman</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Atau tempel foto atau hasil pindaian dengan Ctrl+V, atau letakkan di sini.</translation>
     </message>
 </context>
 <context>
     <name>StampMaker</name>
     <message>
         <source>This image can&apos;t be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gambar ini tidak dapat dibaca.</translation>
     </message>
     <message>
         <source>No signature or stamp found. Try a photo of it on white paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tidak ada tanda tangan atau stempel yang ditemukan. Coba foto di atas kertas putih.</translation>
     </message>
 </context>
 <context>
     <name>StampsView</name>
     <message>
         <source>Rename or delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganti nama atau hapus</translation>
     </message>
     <message>
         <source>Rename or delete “%1”</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganti nama atau hapus “%1”</translation>
     </message>
     <message>
         <source>Rename…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganti Nama…</translation>
     </message>
     <message>
         <source>Delete…</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus…</translation>
     </message>
     <message>
         <source>Rename</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganti Nama</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nama</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
     </message>
     <message>
         <source>Signatures &amp; Stamps</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda Tangan &amp; Stempel</translation>
     </message>
     <message>
         <source>Your signature, initials or a company seal, with the paper removed automatically. They stay only on this computer. Tamsel puts your own images on documents; it doesn&apos;t make a signature legally binding by itself.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda tangan, paraf, atau stempel perusahaan Anda, dengan kertas yang dihapus otomatis. Semuanya hanya tersimpan di komputer ini. Tamsel menaruh gambar Anda sendiri pada dokumen; itu saja tidak membuat tanda tangan mengikat secara hukum.</translation>
     </message>
     <message>
         <source>No signatures or stamps yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Belum ada tanda tangan atau stempel</translation>
     </message>
     <message>
         <source>Sign a white sheet of paper or stamp it, then take a photo of it and choose the photo or a scan. You can also draw with the trackpad or pick a ready stamp like PAID or APPROVED.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tanda tangani atau stempel selembar kertas putih, lalu foto dan pilih fotonya atau hasil pindaian. Anda juga bisa menggambar dengan trackpad atau memilih stempel siap pakai seperti LUNAS atau DISETUJUI.</translation>
     </message>
     <message>
         <source>Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel</translation>
     </message>
     <message>
         <source>Delete “%1”?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus “%1”?</translation>
     </message>
     <message>
         <source>It also leaves pages open in Tamsel. Files you already saved keep it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Item ini juga hilang dari halaman yang terbuka di Tamsel. File yang sudah Anda simpan tetap memilikinya.</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Hapus</translation>
     </message>
 </context>
 <context>
     <name>SupportView</name>
     <message>
         <source>Done! Support Tamsel?</source>
-        <translation type="unfinished"></translation>
+        <translation>Selesai! Dukung Tamsel?</translation>
     </message>
     <message>
         <source>Support Tamsel</source>
-        <translation type="unfinished"></translation>
+        <translation>Dukung Tamsel</translation>
     </message>
     <message>
         <source>Tamsel is free: no ads, no tracking, no subscription. If it saved you time, you can thank the developer with crypto. Any amount helps keep it free.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel gratis: tanpa iklan, tanpa pelacakan, tanpa langganan. Jika Tamsel menghemat waktu Anda, Anda bisa berterima kasih kepada pengembangnya dengan kripto. Berapa pun jumlahnya membantu Tamsel tetap gratis.</translation>
     </message>
     <message>
         <source>Network</source>
-        <translation type="unfinished"></translation>
+        <translation>Jaringan</translation>
     </message>
     <message>
         <source>Send</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirim</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat</translation>
     </message>
     <message>
         <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation type="unfinished"></translation>
+        <translation>Salinan Tamsel ini dibuat tanpa alamat untuk jaringan ini.</translation>
     </message>
     <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kirim hanya di jaringan yang tercantum di atas. Koin yang dikirim di jaringan lain tidak dapat dipulihkan.</translation>
     </message>
     <message>
         <source>The same addresses are on %1/donate.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat yang sama ada di %1/donate.</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nanti Saja</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Selesai</translation>
     </message>
     <message>
         <source>QR code of the %1 address</source>
-        <translation type="unfinished"></translation>
+        <translation>Kode QR alamat %1</translation>
     </message>
     <message>
         <source>Address copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Alamat disalin</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Disalin</translation>
     </message>
     <message>
         <source>Copy Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Salin Alamat</translation>
     </message>
 </context>
 <context>
     <name>TellAFriendView</name>
     <message>
         <source>Tell a friend</source>
-        <translation type="unfinished"></translation>
+        <translation>Beri tahu teman</translation>
     </message>
     <message>
         <source>Like Tamsel? Tell a friend.</source>
-        <translation type="unfinished"></translation>
+        <translation>Suka Tamsel? Beri tahu teman.</translation>
     </message>
     <message>
         <source>Tamsel is free: no ads, no tracking. We don&apos;t buy ads, so friends telling friends is how people find it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel gratis: tanpa iklan, tanpa pelacakan. Kami tidak membeli iklan, jadi orang menemukannya karena teman bercerita ke teman.</translation>
     </message>
     <message>
         <source>Your friend gets this message:</source>
-        <translation type="unfinished"></translation>
+        <translation>Teman Anda akan menerima pesan ini:</translation>
     </message>
     <message>
         <source>You choose the app and the friend; we never see who.</source>
-        <translation type="unfinished"></translation>
+        <translation>Anda yang memilih aplikasi dan temannya; kami tidak pernah tahu siapa.</translation>
     </message>
     <message>
         <source>Share…</source>
-        <translation type="unfinished"></translation>
+        <translation>Bagikan…</translation>
     </message>
     <message>
         <source>Tamsel for Linux: free PDF tools, signatures and stamps, QR codes. Everything stays on your computer.</source>
         <comment>The message shared with a friend, followed by the link to the app&apos;s page.</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tamsel untuk Linux: alat PDF gratis, tanda tangan dan stempel, kode QR. Semuanya tetap di komputer Anda.</translation>
     </message>
     <message>
         <source>Message copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Pesan disalin</translation>
     </message>
     <message>
         <source>Copied</source>
-        <translation type="unfinished"></translation>
+        <translation>Disalin</translation>
     </message>
     <message>
         <source>Copy Message</source>
-        <translation type="unfinished"></translation>
+        <translation>Salin Pesan</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Selesai</translation>
     </message>
     <message>
         <source>Not Now</source>
-        <translation type="unfinished"></translation>
+        <translation>Nanti Saja</translation>
     </message>
 </context>
 <context>
     <name>ToastView</name>
     <message>
         <source>Show in Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Tampilkan di Folder</translation>
     </message>
 </context>
 <context>
     <name>ToolSheetFrame</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Batal</translation>
     </message>
 </context>
 <context>
@@ -1687,28 +1707,134 @@
     <message>
         <source>The update information isn&apos;t available right now. Try again later.</source>
         <extracomment>Check for Updates error</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Informasi pembaruan sedang tidak tersedia. Coba lagi nanti.</translation>
     </message>
     <message>
         <source>Couldn&apos;t check for updates: %1</source>
         <extracomment>Check for Updates error. The placeholder is the system&apos;s error message.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tidak dapat memeriksa pembaruan: %1</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it isn&apos;t in the correct format.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data tidak dapat dibaca karena formatnya tidak benar.</translation>
     </message>
     <message>
         <source>The data couldn&apos;t be read because it is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Data tidak dapat dibaca karena tidak ada.</translation>
     </message>
     <message>
         <source>The update information is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informasi pembaruan terlalu besar.</translation>
     </message>
     <message>
         <source>The request timed out.</source>
-        <translation type="unfinished"></translation>
+        <translation>Waktu permintaan habis.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Waktu permintaan habis.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>dipindahkan permanen</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>ditemukan</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>tidak diubah</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>permintaan tidak valid</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>tidak diotorisasi</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>dilarang</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>tidak ditemukan</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>metode tidak diizinkan</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>waktu permintaan habis</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>sudah tidak ada</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>terlalu banyak permintaan</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>kesalahan server internal</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>tidak diimplementasikan</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>gateway tidak valid</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>layanan tidak tersedia</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>waktu gateway habis</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>informasional</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>berhasil</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>dialihkan</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>kesalahan klien</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>kesalahan server</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Pembaruan tidak dapat diinstal (%1). Salinan ini sekarang bernama “%2” di folder yang sama: ganti namanya kembali menjadi Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Pembaruan tidak dapat diinstal (%1). Salinan ini tidak diubah.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>Pembaruan yang diunduh tidak lolos pemeriksaan. Salinan ini tidak diubah.</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel passerà alla nuova lingua dopo il riavvio.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Installa e riavvia</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Prima salva o chiudi i file con modifiche: Tamsel si riavvia per completare l’aggiornamento.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -207,6 +215,10 @@
             <numerusform>%n file salvato</numerusform>
             <numerusform>%n file salvati</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>L’aggiornamento è installato. Salva i tuoi file, poi esci e riapri Tamsel per usarlo.</translation>
     </message>
 </context>
 <context>
@@ -460,16 +472,16 @@
         <translation>Per rientrare, le pagine sono diventate immagini: il testo di questa copia non può essere selezionato né cercato. L’originale mantiene il testo.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Le immagini di questo PDF non possono ridursi molto mantenendo il testo. “Fino a N MB” può trasformare le pagine in immagini quando è l’unico modo per rientrare.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Fino a %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Impossibile scendere sotto %1. Il minimo che Tamsel riesce a ottenere è %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Le immagini di questo PDF non possono ridursi molto mantenendo il testo. “Fino a %1” può trasformare le pagine in immagini quando è l’unico modo per rientrare.</translation>
     </message>
 </context>
 <context>
@@ -793,7 +805,7 @@
     </message>
     <message>
         <source>Join PDFs and images in the order you set.</source>
-        <translation>Unisci PDF e immagini nell’ordine che scegli.</translation>
+        <translation>Combina PDF e immagini nell’ordine che scegli.</translation>
     </message>
     <message>
         <source>Split</source>
@@ -1028,6 +1040,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Impossibile creare il PDF. Riprova.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Le pagine di questo file sono danneggiate in modo tale da non poter essere copiate. Può essere salvato solo come immagini delle sue pagine.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1239,10 +1255,6 @@
         <translation>Informazioni, aggiornamenti, privacy e supporto</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Qualcosa è andato storto</translation>
     </message>
@@ -1269,6 +1281,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Salva come immagini</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1504,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Rimuovi dalla pagina</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Oppure incolla una foto o una scansione con Ctrl+V, o trascinala qui.</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1740,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>La richiesta è scaduta.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>La richiesta è scaduta.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>spostato in modo permanente</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>trovato</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>non modificato</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>richiesta non valida</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>non autorizzato</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>vietato</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>non trovato</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>metodo non consentito</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>richiesta scaduta</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>non esiste più</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>troppe richieste</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>errore interno del server</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>non implementato</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>gateway non valido</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>servizio non disponibile</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>timeout del gateway</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>informativo</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>successo</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>reindirizzato</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>errore del client</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>errore del server</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Impossibile installare l’aggiornamento (%1). Questa copia ora si chiama “%2” nella stessa cartella: rinominala di nuovo Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Impossibile installare l’aggiornamento (%1). Questa copia non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>L’aggiornamento scaricato non ha superato la verifica. Questa copia non è stata modificata.</translation>
     </message>
 </context>
 </TS>

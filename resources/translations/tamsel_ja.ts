@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>再起動後にTamselが新しい言語に切り替わります。</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>インストールして再起動</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>先に変更のあるファイルを保存するか閉じてください。アップデートを完了するためにTamselが再起動します。</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -205,6 +213,10 @@
         <translation>
             <numerusform>%n個のファイルを保存しました</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>アップデートはインストール済みです。使用するには、ファイルを保存してからTamselを終了し、もう一度開いてください。</translation>
     </message>
 </context>
 <context>
@@ -458,16 +470,16 @@
         <translation>サイズに収めるため、ページを画像にしました。このコピーのテキストは選択や検索ができません。元のファイルのテキストはそのままです。</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>このPDFの画像は、テキストを保ったままではあまり小さくできません。「N MBまで」を選ぶと、それ以外に収める方法がない場合にページを画像に変換することがあります。</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>%1まで</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>%1未満にはできません。Tamselで作れる最小サイズは%2です。</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>このPDFの画像は、テキストを保ったままではあまり小さくできません。「%1まで」を選ぶと、それ以外に収める方法がない場合にページを画像に変換することがあります。</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1032,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>PDFを作成できませんでした。もう一度お試しください。</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>このファイルのページはコピーできないほど壊れています。ページの画像としてのみ保存できます。</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1231,10 +1247,6 @@
         <translation>情報、アップデート、プライバシー、サポート</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>問題が発生しました</translation>
     </message>
@@ -1261,6 +1273,10 @@
     <message>
         <source>Cancel</source>
         <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>画像として保存</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1493,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>ページから削除</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>または、写真やスキャンをCtrl+Vで貼り付けるか、ここにドロップします。</translation>
     </message>
 </context>
 <context>
@@ -1709,6 +1729,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>要求がタイムアウトしました。</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>要求がタイムアウトしました。</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>恒久的に移動</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>検出</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>未変更</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>不正なリクエスト</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>認証が必要</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>アクセス禁止</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>見つかりません</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>許可されていないメソッド</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>リクエストがタイムアウト</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>すでに存在しません</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>リクエストが多すぎます</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>サーバ内部エラー</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>未実装</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>不正なゲートウェイ</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>サービス利用不可</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>ゲートウェイがタイムアウト</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>情報</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>リダイレクト</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>クライアントエラー</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>サーバエラー</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>アップデートをインストールできませんでした（%1）。このコピーは同じフォルダ内で「%2」という名前になっています。名前をTamselに戻してください。</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>アップデートをインストールできませんでした（%1）。このコピーは変更されていません。</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>ダウンロードしたアップデートは検証に合格しませんでした。このコピーは変更されていません。</translation>
     </message>
 </context>
 </TS>

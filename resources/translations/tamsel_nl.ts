@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel schakelt na een herstart over op de nieuwe taal.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Installeer en herstart</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Bewaar of sluit eerst de gewijzigde bestanden: Tamsel herstart om de update af te ronden.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -207,6 +215,10 @@
             <numerusform>%n bestand bewaard</numerusform>
             <numerusform>%n bestanden bewaard</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>De update is geïnstalleerd. Bewaar je bestanden, sluit Tamsel af en open het opnieuw om de update te gebruiken.</translation>
     </message>
 </context>
 <context>
@@ -460,16 +472,16 @@
         <translation>Om te passen zijn de pagina&apos;s afbeeldingen geworden: tekst in deze kopie kan niet worden geselecteerd of doorzocht. Het origineel houdt zijn tekst.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Afbeeldingen in deze pdf worden nauwelijks kleiner zolang de tekst blijft. ‘Tot N MB’ kan de pagina&apos;s omzetten in afbeeldingen als dat de enige manier is om te passen.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Tot %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Kleiner dan %1 lukt niet. Het kleinste wat Tamsel kan maken is %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Afbeeldingen in deze pdf worden nauwelijks kleiner zolang de tekst blijft. ‘Tot %1’ kan de pagina&apos;s omzetten in afbeeldingen als dat de enige manier is om te passen.</translation>
     </message>
 </context>
 <context>
@@ -535,7 +547,7 @@
     </message>
     <message>
         <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
-        <translation>Sleep om de volgorde te wijzigen. Sleep pdf&apos;s of afbeeldingen hierheen om pagina&apos;s toe te voegen. ‘Bewaar als…’ maakt een nieuw bestand; het origineel blijft zoals het is.</translation>
+        <translation>Sleep om te ordenen. Sleep pdf&apos;s of afbeeldingen hierheen om pagina&apos;s toe te voegen. ‘Bewaar als…’ maakt een nieuw bestand.</translation>
     </message>
     <message>
         <source>1 page</source>
@@ -1028,6 +1040,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>De pdf kon niet worden gemaakt. Probeer het opnieuw.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>De pagina&apos;s van dit bestand zijn zo beschadigd dat ze niet gekopieerd kunnen worden. Het kan alleen worden bewaard als afbeeldingen van de pagina&apos;s.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1239,10 +1255,6 @@
         <translation>Over, updates, privacy en steun</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Er is iets misgegaan</translation>
     </message>
@@ -1269,6 +1281,10 @@
     <message>
         <source>Cancel</source>
         <translation>Annuleer</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Bewaar als afbeeldingen</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1504,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Verwijder van pagina</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Of plak een foto of scan met Ctrl+V, of sleep er een hierheen.</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1740,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Er is een time-out opgetreden voor het verzoek.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Er is een time-out opgetreden voor het verzoek.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>permanent verplaatst</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>gevonden</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>niet gewijzigd</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>ongeldig verzoek</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>niet geautoriseerd</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>verboden</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>niet gevonden</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>methode niet toegestaan</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>time-out van verzoek</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>bestaat niet meer</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>te veel verzoeken</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>interne serverfout</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>niet geïmplementeerd</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>ongeldige gateway</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>service niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>time-out van gateway</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>informatief</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>geslaagd</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>omgeleid</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>clientfout</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>serverfout</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Kon de update niet installeren (%1). Deze kopie heet nu ‘%2’ in dezelfde map: wijzig de naam terug in Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Kon de update niet installeren (%1). Deze kopie is niet gewijzigd.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>De gedownloade update is niet door de controle gekomen. Deze kopie is niet gewijzigd.</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel przełączy się na nowy język po ponownym uruchomieniu.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Zainstaluj i uruchom ponownie</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Najpierw zapisz lub zamknij zmienione pliki: Tamsel uruchomi się ponownie, aby dokończyć aktualizację.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -209,6 +217,10 @@
             <numerusform>Zapisano %n pliki</numerusform>
             <numerusform>Zapisano %n plików</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Aktualizacja jest zainstalowana. Zapisz pliki, a potem zamknij i ponownie otwórz Tamsel, aby z niej korzystać.</translation>
     </message>
 </context>
 <context>
@@ -462,16 +474,16 @@
         <translation>Aby się zmieścić, strony zamieniono w obrazy: tekstu w tej kopii nie można zaznaczać ani przeszukiwać. Oryginał zachowuje swój tekst.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Obrazów w tym pliku PDF nie da się wiele zmniejszyć bez utraty tekstu. Opcja „Do N MB” może zamienić strony w obrazy, gdy tylko tak da się zmieścić.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Do %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Nie da się zejść poniżej %1. Najmniej, ile potrafi Tamsel, to %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Obrazów w tym pliku PDF nie da się wiele zmniejszyć bez utraty tekstu. Opcja „Do %1” może zamienić strony w obrazy, gdy tylko tak da się zmieścić.</translation>
     </message>
 </context>
 <context>
@@ -537,7 +549,7 @@
     </message>
     <message>
         <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
-        <translation>Przeciągnij, aby zmienić kolejność. Upuść pliki PDF lub obrazy, aby dodać strony. „Zapisz jako…” tworzy nowy plik; oryginał pozostaje bez zmian.</translation>
+        <translation>Przeciągnij, by zmienić kolejność. Upuść pliki PDF lub obrazy, by dodać strony. „Zapisz jako…” tworzy nowy plik; oryginał zostaje.</translation>
     </message>
     <message>
         <source>1 page</source>
@@ -1036,6 +1048,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Nie można utworzyć pliku PDF. Spróbuj ponownie.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Strony tego pliku są uszkodzone w sposób uniemożliwiający ich skopiowanie. Można go zapisać tylko jako obrazy stron.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1247,10 +1263,6 @@
         <translation>Informacje, aktualizacje, prywatność i wsparcie</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Coś poszło nie tak</translation>
     </message>
@@ -1277,6 +1289,10 @@
     <message>
         <source>Cancel</source>
         <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Zapisz jako obrazy</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1515,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Usuń ze strony</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Albo wklej zdjęcie lub skan skrótem Ctrl+V, albo upuść go tutaj.</translation>
     </message>
 </context>
 <context>
@@ -1731,6 +1751,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Upłynął limit czasu żądania.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Upłynął limit czasu żądania.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>przeniesiono na stałe</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>znaleziono</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>nie zmodyfikowano</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>nieprawidłowe żądanie</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>brak autoryzacji</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>zabronione</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nie znaleziono</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>niedozwolona metoda</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>przekroczono czas żądania</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>już nie istnieje</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>zbyt wiele żądań</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>wewnętrzny błąd serwera</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>nie zaimplementowano</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>nieprawidłowa brama</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>usługa niedostępna</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>przekroczono czas bramy</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>informacyjny</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>sukces</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>przekierowano</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>błąd klienta</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>błąd serwera</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Nie można zainstalować aktualizacji (%1). Ta kopia nazywa się teraz „%2” w tym samym folderze: zmień jej nazwę z powrotem na Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Nie można zainstalować aktualizacji (%1). Ta kopia nie została zmieniona.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>Pobrana aktualizacja nie przeszła weryfikacji. Ta kopia nie została zmieniona.</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>O Tamsel muda para o novo idioma depois de reiniciar.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Instalar e reabrir</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Salve ou feche antes os arquivos com alterações: o Tamsel reinicia para concluir a atualização.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -207,6 +215,10 @@
             <numerusform>%n arquivo salvo</numerusform>
             <numerusform>%n arquivos salvos</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>A atualização foi instalada. Salve seus arquivos, depois saia e abra o Tamsel de novo para usá-la.</translation>
     </message>
 </context>
 <context>
@@ -460,16 +472,16 @@
         <translation>Para caber, as páginas viraram imagens: o texto desta cópia não pode ser selecionado nem pesquisado. O original mantém o texto.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>As imagens deste PDF não ficam muito menores sem perder o texto. “Até N MB” pode transformar as páginas em imagens quando essa for a única forma de caber.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>Até %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Não dá para ficar abaixo de %1. O menor que o Tamsel consegue é %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>As imagens deste PDF não ficam muito menores sem perder o texto. “Até %1” pode transformar as páginas em imagens quando essa for a única forma de caber.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1040,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Não foi possível criar o PDF. Tente de novo.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>As páginas deste arquivo estão danificadas de um jeito que impede copiá-las. Ele só pode ser salvo como imagens das páginas.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1239,10 +1255,6 @@
         <translation>Sobre, atualizações, privacidade e apoio</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Algo deu errado</translation>
     </message>
@@ -1269,6 +1281,10 @@
     <message>
         <source>Cancel</source>
         <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Salvar como imagens</translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1504,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Remover da página</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Ou cole uma foto ou digitalização com Ctrl+V, ou solte aqui.</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1740,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>A solicitação expirou.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>A solicitação expirou.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>movido permanentemente</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>encontrado</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>não modificado</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>solicitação inválida</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>não autorizado</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>proibido</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>não encontrado</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>método não permitido</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>tempo da solicitação esgotado</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>não existe mais</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>solicitações demais</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>erro interno do servidor</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>não implementado</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>gateway inválido</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>serviço indisponível</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>tempo do gateway esgotado</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>informativo</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>sucesso</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>redirecionado</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>erro do cliente</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>erro do servidor</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Não foi possível instalar a atualização (%1). Esta cópia agora se chama “%2” na mesma pasta: renomeie-a de volta para Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Não foi possível instalar a atualização (%1). Esta cópia não foi alterada.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>A atualização baixada não passou na verificação. Esta cópia não foi alterada.</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel перейдёт на новый язык после перезапуска.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Установить и перезапустить</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Сначала сохраните или закройте изменённые файлы: Tamsel перезапустится, чтобы завершить обновление.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -209,6 +217,10 @@
             <numerusform>Сохранено %n файла</numerusform>
             <numerusform>Сохранено %n файлов</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Обновление установлено. Сохраните файлы, затем закройте и снова откройте Tamsel, чтобы им воспользоваться.</translation>
     </message>
 </context>
 <context>
@@ -462,16 +474,16 @@
         <translation>Чтобы уложиться, страницы превращены в изображения: текст в этой копии нельзя выделить или найти поиском. В оригинале текст остаётся.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Изображения в этом PDF почти не уменьшить, сохранив текст. Вариант «До N МБ» может превратить страницы в изображения, если иначе не уложиться.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>До %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Меньше %1 не получается. Самый маленький размер, который может сделать Tamsel, — %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Изображения в этом PDF почти не уменьшить, сохранив текст. Вариант «До %1» может превратить страницы в изображения, если иначе не уложиться.</translation>
     </message>
 </context>
 <context>
@@ -537,7 +549,7 @@
     </message>
     <message>
         <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
-        <translation>Перетаскивайте, чтобы изменить порядок. Перетащите PDF или изображения, чтобы добавить страницы. «Сохранить как…» создаёт новый файл, оригинал остаётся без изменений.</translation>
+        <translation>Перетаскивайте для смены порядка. Перетащите сюда PDF или изображения, чтобы добавить страницы. «Сохранить как…» создаёт новый файл.</translation>
     </message>
     <message>
         <source>1 page</source>
@@ -1036,6 +1048,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Не удалось создать PDF. Попробуйте ещё раз.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Страницы этого файла повреждены так, что их нельзя скопировать. Его можно сохранить только как изображения страниц.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1247,10 +1263,6 @@
         <translation>О программе, обновления, конфиденциальность и поддержка</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Что-то пошло не так</translation>
     </message>
@@ -1277,6 +1289,10 @@
     <message>
         <source>Cancel</source>
         <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Сохранить как изображения</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1515,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Убрать со страницы</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Или вставьте фото или скан с помощью Ctrl+V, или перетащите его сюда.</translation>
     </message>
 </context>
 <context>
@@ -1731,6 +1751,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Время ожидания запроса истекло.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Время ожидания запроса истекло.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>перемещено навсегда</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>найдено</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>не изменено</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>неверный запрос</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>не авторизован</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>запрещено</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>не найдено</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>метод не разрешён</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>время ожидания запроса истекло</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>больше не существует</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>слишком много запросов</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>внутренняя ошибка сервера</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>не реализовано</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>ошибка шлюза</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>сервис недоступен</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>время ожидания шлюза истекло</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>информационный</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>успех</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>перенаправлено</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>ошибка клиента</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>ошибка сервера</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Не удалось установить обновление (%1). Эта копия теперь называется «%2» в той же папке: переименуйте её обратно в Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Не удалось установить обновление (%1). Эта копия не изменена.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>Загруженное обновление не прошло проверку. Эта копия не изменена.</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel yeniden başlatıldıktan sonra yeni dile geçer.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Yükle ve Yeniden Başlat</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Önce değişiklik içeren dosyaları kaydedin veya kapatın: Tamsel güncellemeyi bitirmek için yeniden başlar.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -205,6 +213,10 @@
         <translation>
             <numerusform>%n dosya kaydedildi</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Güncelleme yüklendi. Kullanmak için dosyalarınızı kaydedin, sonra Tamsel&apos;den çıkıp yeniden açın.</translation>
     </message>
 </context>
 <context>
@@ -458,16 +470,16 @@
         <translation>Sığması için sayfalar resme dönüştürüldü: bu kopyadaki metin seçilemez ve aranamaz. Orijinal metnini korur.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Bu PDF&apos;teki resimler metin korunarak pek küçültülemez. “N MB&apos;a kadar” seçeneği, sığmanın tek yolu buysa sayfaları resme dönüştürebilir.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>%1&apos;a kadar</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>%1 altına inilemiyor. Tamsel&apos;in yapabileceği en küçük boyut %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Bu PDF&apos;teki resimler metin korunarak pek küçültülemez. “%1&apos;a kadar” seçeneği, sığmanın tek yolu buysa sayfaları resme dönüştürebilir.</translation>
     </message>
 </context>
 <context>
@@ -1020,6 +1032,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>PDF oluşturulamadı. Yeniden deneyin.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Bu dosyanın sayfaları kopyalanmalarını engelleyecek biçimde bozuk. Dosya yalnızca sayfalarının resimleri olarak kaydedilebilir.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1231,10 +1247,6 @@
         <translation>Hakkında, güncellemeler, gizlilik ve destek</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Bir şeyler ters gitti</translation>
     </message>
@@ -1261,6 +1273,10 @@
     <message>
         <source>Cancel</source>
         <translation>Vazgeç</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Resim Olarak Kaydet</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1493,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Sayfadan Kaldır</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Ya da Ctrl+V ile bir fotoğraf veya tarama yapıştırın ya da buraya bırakın.</translation>
     </message>
 </context>
 <context>
@@ -1709,6 +1729,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>İstek zaman aşımına uğradı.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>İstek zaman aşımına uğradı.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>kalıcı olarak taşındı</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>bulundu</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>değiştirilmedi</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>hatalı istek</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>yetkisiz</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>yasak</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>bulunamadı</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>yönteme izin verilmiyor</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>istek zaman aşımına uğradı</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>artık mevcut değil</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>çok fazla istek</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>dahili sunucu hatası</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>uygulanmadı</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>hatalı ağ geçidi</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>hizmet kullanılamıyor</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>ağ geçidi zaman aşımı</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>bilgilendirme</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>başarılı</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>yönlendirildi</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>istemci hatası</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>sunucu hatası</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Güncelleme yüklenemedi (%1). Bu kopyanın adı artık aynı klasörde “%2”: adını yeniden Tamsel olarak değiştirin.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Güncelleme yüklenemedi (%1). Bu kopya değiştirilmedi.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>İndirilen güncelleme denetimden geçemedi. Bu kopya değiştirilmedi.</translation>
     </message>
 </context>
 </TS>

@@ -120,6 +120,14 @@
         <source>Tamsel switches to the new language after a restart.</source>
         <translation>Tamsel перейде на нову мову після перезапуску.</translation>
     </message>
+    <message>
+        <source>Install and Relaunch</source>
+        <translation>Установити й перезапустити</translation>
+    </message>
+    <message>
+        <source>Save or close the files with changes first: Tamsel restarts to finish the update.</source>
+        <translation>Спершу збережіть або закрийте змінені файли: Tamsel перезапуститься, щоб завершити оновлення.</translation>
+    </message>
 </context>
 <context>
     <name>AppModel</name>
@@ -209,6 +217,10 @@
             <numerusform>Збережено %n файли</numerusform>
             <numerusform>Збережено %n файлів</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
+        <translation>Оновлення встановлено. Збережіть файли, потім закрийте й знову відкрийте Tamsel, щоб ним скористатися.</translation>
     </message>
 </context>
 <context>
@@ -462,16 +474,16 @@
         <translation>Щоб вкластися, сторінки перетворено на зображення: текст у цій копії не можна виділити чи знайти пошуком. В оригіналі текст залишається.</translation>
     </message>
     <message>
-        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to N MB can turn the pages into pictures when that&apos;s the only way to fit.</source>
-        <translation>Зображення в цьому PDF майже не зменшити, зберігши текст. Варіант «До N МБ» може перетворити сторінки на зображення, якщо інакше не вкластися.</translation>
-    </message>
-    <message>
         <source>Up to %1</source>
         <translation>До %1</translation>
     </message>
     <message>
         <source>Can&apos;t get under %1. The smallest Tamsel can make is %2.</source>
         <translation>Менше ніж %1 не виходить. Найменший розмір, який може зробити Tamsel, — %2.</translation>
+    </message>
+    <message>
+        <source>Pictures in this PDF can&apos;t get much smaller while it keeps its text. Up to %1 can turn the pages into pictures when that&apos;s the only way to fit.</source>
+        <translation>Зображення в цьому PDF майже не зменшити, зберігши текст. Варіант «До %1» може перетворити сторінки на зображення, якщо інакше не вкластися.</translation>
     </message>
 </context>
 <context>
@@ -537,7 +549,7 @@
     </message>
     <message>
         <source>Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; the original stays as it is.</source>
-        <translation>Перетягуйте, щоб змінити порядок. Перетягніть PDF або зображення, щоб додати сторінки. «Зберегти як…» створює новий файл, оригінал залишається без змін.</translation>
+        <translation>Перетягуйте для зміни порядку. Перетягніть сюди PDF або зображення, щоб додати сторінки. «Зберегти як…» створює новий файл.</translation>
     </message>
     <message>
         <source>1 page</source>
@@ -1036,6 +1048,10 @@
         <source>The PDF couldn&apos;t be made. Try again.</source>
         <translation>Не вдалося створити PDF. Спробуйте ще раз.</translation>
     </message>
+    <message>
+        <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
+        <translation>Сторінки цього файлу пошкоджено так, що їх не можна скопіювати. Його можна зберегти лише як зображення сторінок.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1247,10 +1263,6 @@
         <translation>Про програму, оновлення, конфіденційність і підтримка</translation>
     </message>
     <message>
-        <source>Tamsel</source>
-        <translation>Tamsel</translation>
-    </message>
-    <message>
         <source>Something went wrong</source>
         <translation>Щось пішло не так</translation>
     </message>
@@ -1277,6 +1289,10 @@
     <message>
         <source>Cancel</source>
         <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>Save as Pictures</source>
+        <translation>Зберегти як зображення</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1515,10 @@
     <message>
         <source>Remove from Page</source>
         <translation>Прибрати зі сторінки</translation>
+    </message>
+    <message>
+        <source>Or paste a photo or scan with Ctrl+V, or drop one here.</source>
+        <translation>Або вставте фото чи скан за допомогою Ctrl+V, або перетягніть його сюди.</translation>
     </message>
 </context>
 <context>
@@ -1731,6 +1751,112 @@
     <message>
         <source>The request timed out.</source>
         <translation>Час очікування запиту минув.</translation>
+    </message>
+</context>
+<context>
+    <name>Updater</name>
+    <message>
+        <source>The request timed out.</source>
+        <translation>Час очікування запиту минув.</translation>
+    </message>
+    <message>
+        <source>moved permanently</source>
+        <translation>переміщено назавжди</translation>
+    </message>
+    <message>
+        <source>found</source>
+        <translation>знайдено</translation>
+    </message>
+    <message>
+        <source>not modified</source>
+        <translation>не змінено</translation>
+    </message>
+    <message>
+        <source>bad request</source>
+        <translation>неправильний запит</translation>
+    </message>
+    <message>
+        <source>unauthorized</source>
+        <translation>не авторизовано</translation>
+    </message>
+    <message>
+        <source>forbidden</source>
+        <translation>заборонено</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>не знайдено</translation>
+    </message>
+    <message>
+        <source>method not allowed</source>
+        <translation>метод не дозволено</translation>
+    </message>
+    <message>
+        <source>request timed out</source>
+        <translation>час очікування запиту минув</translation>
+    </message>
+    <message>
+        <source>no longer exists</source>
+        <translation>більше не існує</translation>
+    </message>
+    <message>
+        <source>too many requests</source>
+        <translation>забагато запитів</translation>
+    </message>
+    <message>
+        <source>internal server error</source>
+        <translation>внутрішня помилка сервера</translation>
+    </message>
+    <message>
+        <source>unimplemented</source>
+        <translation>не реалізовано</translation>
+    </message>
+    <message>
+        <source>bad gateway</source>
+        <translation>помилковий шлюз</translation>
+    </message>
+    <message>
+        <source>service unavailable</source>
+        <translation>служба недоступна</translation>
+    </message>
+    <message>
+        <source>gateway timed out</source>
+        <translation>час очікування шлюзу минув</translation>
+    </message>
+    <message>
+        <source>informational</source>
+        <translation>інформаційний</translation>
+    </message>
+    <message>
+        <source>success</source>
+        <translation>успіх</translation>
+    </message>
+    <message>
+        <source>redirected</source>
+        <translation>переспрямовано</translation>
+    </message>
+    <message>
+        <source>client error</source>
+        <translation>помилка клієнта</translation>
+    </message>
+    <message>
+        <source>server error</source>
+        <translation>помилка сервера</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy is now “%2” in the same folder: rename it back to Tamsel.</source>
+        <extracomment>Install and Relaunch error when the old copy couldn&apos;t get its name back. Placeholders: the system&apos;s message, the app&apos;s current file name.</extracomment>
+        <translation>Не вдалося встановити оновлення (%1). Ця копія тепер називається «%2» у тій самій теці: перейменуйте її назад на Tamsel.</translation>
+    </message>
+    <message>
+        <source>Couldn&apos;t install the update (%1). This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error. The placeholder is the system&apos;s or a tool&apos;s message.</extracomment>
+        <translation>Не вдалося встановити оновлення (%1). Цю копію не змінено.</translation>
+    </message>
+    <message>
+        <source>The downloaded update didn&apos;t pass the check. This copy wasn&apos;t changed.</source>
+        <extracomment>Install and Relaunch error</extracomment>
+        <translation>Завантажене оновлення не пройшло перевірку. Цю копію не змінено.</translation>
     </message>
 </context>
 </TS>

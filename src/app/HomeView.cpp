@@ -154,12 +154,15 @@ HomeTile::HomeTile(const QString &title, const QString &detail, Symbol symbol, Q
     texts->setSpacing(3);
     auto *titleLabel = makeLabel(title, 15, QFont::DemiBold, Theme::text(), this);
     titleLabel->setObjectName(QStringLiteral("tileTitle"));
+    // Some languages' titles take two lines in a narrow tile.
+    titleLabel->setWordWrap(true);
     auto *detailLabel = makeLabel(detail, 12.5, QFont::Normal, Theme::secondaryText(), this);
     detailLabel->setObjectName(QStringLiteral("tileDetail"));
     detailLabel->setWordWrap(true);
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Minimum);
     policy.setHeightForWidth(true);
     detailLabel->setSizePolicy(policy);
+    titleLabel->setSizePolicy(policy);
     texts->addWidget(titleLabel);
     texts->addWidget(detailLabel);
     texts->addStretch(1);

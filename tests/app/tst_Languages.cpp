@@ -6,10 +6,12 @@
 
 #include "aboutviews/AppLanguage.h"
 #include "app/MainWindow.h"
+#include "app/RootView.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -22,6 +24,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -222,6 +225,12 @@ QStringList shownTexts(MainWindow &window)
     TextCatcher catcher(window.size());
     window.render(&catcher);
     texts << catcher.texts;
+    // A sheet or panel over the window is a window of its own.
+    if (QDialog *modal = window.rootView()->currentModal(); modal && modal->isVisible()) {
+        TextCatcher sheet(modal->size());
+        modal->render(&sheet);
+        texts << modal->windowTitle() << sheet.texts;
+    }
     for (QString &text : texts) {
         text = plain(text);
     }
@@ -295,15 +304,41 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         QStringList leftInEnglish;
-        const QList<std::pair<const char *, Destination>> screens{
-            {"home", Destination::home()},   {"document", Destination::file(document->id())},
-            {"merge", Destination::merge()}, {"stamps", Destination::stamps()},
-            {"codes", Destination::codes()}, {"about", Destination::about()},
+        AppModel *model = f.model.get();
+        const auto sheet = [&](FileSheet::Kind kind) {
+            return [=] {
+                model->setDestination(Destination::file(document->id()));
+                model->setSheet(FileSheet{kind, document->id()});
+            };
         };
-        for (const auto &[screen, destination] : screens) {
-            f.model->setDestination(destination);
-            QCoreApplication::processEvents();
-            QCoreApplication::processEvents();
+        const auto panel = [&](SupportPrompt prompt) {
+            return [=] {
+                model->setSheet(std::nullopt);
+                model->setSupport(prompt);
+            };
+        };
+        const QList<std::pair<const char *, std::function<void()>>> screens{
+            {"home", [=] { model->setDestination(Destination::home()); }},
+            {"document", [=] { model->setDestination(Destination::file(document->id())); }},
+            {"compress", sheet(FileSheet::Kind::Compress)},
+            {"split", sheet(FileSheet::Kind::Split)},
+            {"password", sheet(FileSheet::Kind::Password)},
+            {"export", sheet(FileSheet::Kind::ExportImages)},
+            {"support", panel(SupportPrompt::Manual)},
+            {"tell a friend", panel(SupportPrompt::TellAFriend)},
+            {"merge", [=] {
+                 model->setSupport(std::nullopt);
+                 model->setDestination(Destination::merge());
+             }},
+            {"stamps", [=] { model->setDestination(Destination::stamps()); }},
+            {"codes", [=] { model->setDestination(Destination::codes()); }},
+            {"about", [=] { model->setDestination(Destination::about()); }},
+        };
+        for (const auto &[screen, show] : screens) {
+            show();
+            for (int i = 0; i < 3; ++i) {
+                QCoreApplication::processEvents();
+            }
             const QStringList texts = shownTexts(window);
             QVERIFY2(texts.size() > 3, screen);
             for (const QString &text : texts) {

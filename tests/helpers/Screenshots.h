@@ -7,8 +7,10 @@
 #include "look/Theme.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
+#include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -42,6 +44,18 @@ inline bool save(QWidget *widget, const QString &name)
 {
     QCoreApplication::processEvents();
     return saveImage(widget->grab().toImage(), name);
+}
+
+// Runs events until `done` holds or `ms` have passed; whether it holds.
+template<typename Predicate>
+bool waitUntil(Predicate done, int ms = 120000)
+{
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QTest::qWait(5);
+    }
+    return done();
 }
 
 // A window of the screens' background colour around `content`.

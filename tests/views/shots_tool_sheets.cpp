@@ -9,7 +9,6 @@
 #include "views/SplitSheet.h"
 
 #include <QAbstractButton>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QSettings>
 #include "helpers/Screenshots.h"
@@ -19,17 +18,7 @@ namespace {
 using Screenshots::backdrop;
 using Screenshots::save;
 using Screenshots::saveImage;
-
-template<typename Predicate>
-bool waitUntil(Predicate done, int ms = 120000)
-{
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QTest::qWait(5);
-    }
-    return done();
-}
+using Screenshots::waitUntil;
 
 OpenFile *openPhotos(ShellFixture &shell, const QString &name, QList<Fixtures::ImagePage> pages)
 {
