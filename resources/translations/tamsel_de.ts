@@ -220,6 +220,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>Das Update ist installiert. Speichere deine Dateien, beende Tamsel und öffne es erneut, um es zu verwenden.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>„%1“ kann nicht geöffnet werden. %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1044,6 +1048,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>Die Seiten dieser Datei sind so beschädigt, dass sie sich nicht kopieren lassen. Sie kann nur als Bilder ihrer Seiten gespeichert werden.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>Das Lesen des PDFs hat zu lange gedauert und wurde abgebrochen. Eine Seite der Datei ist vielleicht beschädigt.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>Das PDF konnte nicht gelesen werden, weil ein Teil der Datei beschädigt ist.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>Das PDF braucht mehr Arbeitsspeicher, als Tamsel für eine Datei verwenden darf.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>Dieses PDF konnte mehrmals nicht gelesen werden, deshalb versucht Tamsel es nicht erneut.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>Der PDF-Leser von Tamsel kann nicht gestartet werden. Installiere Tamsel erneut.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1070,6 +1094,13 @@
     <message>
         <source>Delete</source>
         <translation>Löschen</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>Kann nicht angezeigt werden</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1044,6 +1048,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1069,6 +1093,13 @@
     </message>
     <message>
         <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

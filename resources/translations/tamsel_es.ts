@@ -220,6 +220,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>La actualización está instalada. Guarda tus archivos, cierra Tamsel y vuelve a abrirlo para usarla.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>No se puede abrir «%1». %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1044,6 +1048,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>Las páginas de este archivo están dañadas de un modo que impide copiarlas. Solo se puede guardar como imágenes de sus páginas.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>La lectura del PDF tardó demasiado y se detuvo. Puede que una página del archivo esté dañada.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>No se pudo leer el PDF porque una parte del archivo está dañada.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>El PDF necesita más memoria de la que Tamsel puede usar para un archivo.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>Este PDF no se pudo leer varias veces, así que Tamsel no lo vuelve a intentar.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>No se puede iniciar el lector de PDF de Tamsel. Vuelve a instalar Tamsel.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1070,6 +1094,13 @@
     <message>
         <source>Delete</source>
         <translation>Eliminar</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>No se puede mostrar</translation>
     </message>
 </context>
 <context>

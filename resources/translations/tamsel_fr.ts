@@ -220,6 +220,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>La mise à jour est installée. Enregistrez vos fichiers, puis quittez et rouvrez Tamsel pour l’utiliser.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>Impossible d’ouvrir «&#xa0;%1&#xa0;». %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1044,6 +1048,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>Les pages de ce fichier sont endommagées d’une manière qui empêche de les copier. Il ne peut être enregistré que sous forme d’images de ses pages.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>La lecture du PDF a pris trop de temps et a été arrêtée. Une page du fichier est peut-être endommagée.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>La lecture du PDF a échoué, car une partie du fichier est endommagée.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>Le PDF nécessite plus de mémoire que Tamsel ne peut en utiliser pour un fichier.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>La lecture de ce PDF a échoué plusieurs fois, Tamsel ne réessaie donc pas.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>Le lecteur PDF de Tamsel ne peut pas démarrer. Réinstallez Tamsel.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1070,6 +1094,13 @@
     <message>
         <source>Delete</source>
         <translation>Supprimer</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>Affichage impossible</translation>
     </message>
 </context>
 <context>

@@ -218,6 +218,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>Pembaruan sudah terinstal. Simpan file Anda, lalu keluar dan buka Tamsel lagi untuk memakainya.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>“%1” tidak dapat dibuka. %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1036,6 +1040,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>Halaman file ini rusak sehingga tidak dapat disalin. File hanya dapat disimpan sebagai gambar halamannya.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>Membaca PDF terlalu lama sehingga dihentikan. Mungkin ada halaman file yang rusak.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>PDF gagal dibaca karena sebagian file rusak.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>PDF ini membutuhkan memori lebih banyak daripada yang boleh dipakai Tamsel untuk satu file.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>PDF ini beberapa kali gagal dibaca, jadi Tamsel tidak mencoba lagi.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>Pembaca PDF Tamsel tidak dapat dijalankan. Instal ulang Tamsel.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1062,6 +1086,13 @@
     <message>
         <source>Delete</source>
         <translation>Hapus</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>Tidak dapat ditampilkan</translation>
     </message>
 </context>
 <context>

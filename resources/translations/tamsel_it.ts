@@ -220,6 +220,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>L’aggiornamento è installato. Salva i tuoi file, poi esci e riapri Tamsel per usarlo.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>Impossibile aprire “%1”. %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1044,6 +1048,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>Le pagine di questo file sono danneggiate in modo tale da non poter essere copiate. Può essere salvato solo come immagini delle sue pagine.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>La lettura del PDF ha richiesto troppo tempo ed è stata interrotta. Una pagina del file potrebbe essere danneggiata.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>Impossibile leggere il PDF perché una parte del file è danneggiata.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>Il PDF richiede più memoria di quella che Tamsel può usare per un file.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>La lettura di questo PDF non è riuscita più volte, quindi Tamsel non riprova.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>Impossibile avviare il lettore PDF di Tamsel. Reinstalla Tamsel.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1070,6 +1094,13 @@
     <message>
         <source>Delete</source>
         <translation>Elimina</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>Impossibile mostrare</translation>
     </message>
 </context>
 <context>

@@ -218,6 +218,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>アップデートはインストール済みです。使用するには、ファイルを保存してからTamselを終了し、もう一度開いてください。</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>「%1」を開けません。%2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1036,6 +1040,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>このファイルのページはコピーできないほど壊れています。ページの画像としてのみ保存できます。</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>PDFの読み込みに時間がかかりすぎたため中止しました。ファイルのページが壊れている可能性があります。</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>ファイルの一部が壊れているため、PDFを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>このPDFには、Tamselが1つのファイルに使用できる以上のメモリが必要です。</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>このPDFは何度も読み込みに失敗したため、Tamselは再試行しません。</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>TamselのPDF読み込み機能を起動できません。Tamselを再インストールしてください。</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1062,6 +1086,13 @@
     <message>
         <source>Delete</source>
         <translation>削除</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>表示できません</translation>
     </message>
 </context>
 <context>

@@ -218,6 +218,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>업데이트가 설치되었습니다. 사용하려면 파일을 저장한 다음 Tamsel을 종료했다가 다시 여세요.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>‘%1’을(를) 열 수 없습니다. %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1036,6 +1040,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>이 파일의 페이지는 복사할 수 없을 만큼 손상되었습니다. 페이지 이미지로만 저장할 수 있습니다.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>PDF를 읽는 데 너무 오래 걸려 중지했습니다. 파일의 페이지가 손상되었을 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>파일 일부가 손상되어 PDF를 읽지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>이 PDF는 Tamsel이 파일 하나에 쓸 수 있는 것보다 많은 메모리가 필요합니다.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>이 PDF는 여러 번 읽기에 실패해 Tamsel이 다시 시도하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>Tamsel의 PDF 판독기를 시작할 수 없습니다. Tamsel을 다시 설치하세요.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1062,6 +1086,13 @@
     <message>
         <source>Delete</source>
         <translation>삭제</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>표시할 수 없음</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>De update is geïnstalleerd. Bewaar je bestanden, sluit Tamsel af en open het opnieuw om de update te gebruiken.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>‘%1’ kan niet worden geopend. %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1044,6 +1048,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>De pagina&apos;s van dit bestand zijn zo beschadigd dat ze niet gekopieerd kunnen worden. Het kan alleen worden bewaard als afbeeldingen van de pagina&apos;s.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>Het lezen van de pdf duurde te lang en is gestopt. Een pagina van het bestand is misschien beschadigd.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>De pdf kon niet worden gelezen omdat een deel van het bestand beschadigd is.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>De pdf heeft meer geheugen nodig dan Tamsel voor één bestand mag gebruiken.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>Deze pdf kon meerdere keren niet worden gelezen, dus Tamsel probeert het niet opnieuw.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>De pdf-lezer van Tamsel kan niet worden gestart. Installeer Tamsel opnieuw.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1070,6 +1094,13 @@
     <message>
         <source>Delete</source>
         <translation>Verwijder</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>Kan niet worden getoond</translation>
     </message>
 </context>
 <context>

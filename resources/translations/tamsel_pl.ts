@@ -222,6 +222,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>Aktualizacja jest zainstalowana. Zapisz pliki, a potem zamknij i ponownie otwórz Tamsel, aby z niej korzystać.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>Nie można otworzyć „%1”. %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1052,6 +1056,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>Strony tego pliku są uszkodzone w sposób uniemożliwiający ich skopiowanie. Można go zapisać tylko jako obrazy stron.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>Odczyt pliku PDF trwał zbyt długo i został przerwany. Strona pliku może być uszkodzona.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>Nie można odczytać pliku PDF, bo część pliku jest uszkodzona.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>Plik PDF wymaga więcej pamięci, niż Tamsel może użyć na jeden plik.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>Odczyt tego pliku PDF kilka razy się nie powiódł, więc Tamsel nie próbuje ponownie.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>Nie można uruchomić czytnika PDF programu Tamsel. Zainstaluj Tamsel ponownie.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1078,6 +1102,13 @@
     <message>
         <source>Delete</source>
         <translation>Usuń</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>Nie można wyświetlić</translation>
     </message>
 </context>
 <context>

@@ -220,6 +220,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>A atualização foi instalada. Salve seus arquivos, depois saia e abra o Tamsel de novo para usá-la.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>Não é possível abrir “%1”. %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1044,6 +1048,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>As páginas deste arquivo estão danificadas de um jeito que impede copiá-las. Ele só pode ser salvo como imagens das páginas.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>A leitura do PDF demorou demais e foi interrompida. Uma página do arquivo pode estar danificada.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>Não foi possível ler o PDF porque uma parte do arquivo está danificada.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>O PDF precisa de mais memória do que o Tamsel pode usar para um arquivo.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>A leitura deste PDF falhou várias vezes, então o Tamsel não tenta de novo.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>Não foi possível iniciar o leitor de PDF do Tamsel. Instale o Tamsel de novo.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1070,6 +1094,13 @@
     <message>
         <source>Delete</source>
         <translation>Apagar</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>Não é possível exibir</translation>
     </message>
 </context>
 <context>

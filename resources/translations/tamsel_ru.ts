@@ -222,6 +222,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>Обновление установлено. Сохраните файлы, затем закройте и снова откройте Tamsel, чтобы им воспользоваться.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>Не удаётся открыть «%1». %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1052,6 +1056,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>Страницы этого файла повреждены так, что их нельзя скопировать. Его можно сохранить только как изображения страниц.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>Чтение PDF заняло слишком много времени и было остановлено. Возможно, страница файла повреждена.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>Не удалось прочитать PDF: часть файла повреждена.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>PDF требует больше памяти, чем Tamsel может использовать для одного файла.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>Этот PDF несколько раз не удалось прочитать, поэтому Tamsel больше не пытается.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>Не удаётся запустить модуль чтения PDF в Tamsel. Установите Tamsel заново.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1078,6 +1102,13 @@
     <message>
         <source>Delete</source>
         <translation>Удалить</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>Не удаётся показать</translation>
     </message>
 </context>
 <context>

@@ -218,6 +218,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>Güncelleme yüklendi. Kullanmak için dosyalarınızı kaydedin, sonra Tamsel&apos;den çıkıp yeniden açın.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>“%1” açılamıyor. %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1036,6 +1040,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>Bu dosyanın sayfaları kopyalanmalarını engelleyecek biçimde bozuk. Dosya yalnızca sayfalarının resimleri olarak kaydedilebilir.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>PDF&apos;in okunması çok uzun sürdü ve durduruldu. Dosyanın bir sayfası bozuk olabilir.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>Dosyanın bir bölümü bozuk olduğu için PDF okunamadı.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>PDF, Tamsel&apos;in tek bir dosya için kullanabileceğinden daha fazla bellek gerektiriyor.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>Bu PDF birkaç kez okunamadı, bu yüzden Tamsel yeniden denemiyor.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>Tamsel&apos;in PDF okuyucusu başlatılamıyor. Tamsel&apos;i yeniden yükleyin.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1062,6 +1086,13 @@
     <message>
         <source>Delete</source>
         <translation>Sil</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>Gösterilemiyor</translation>
     </message>
 </context>
 <context>

@@ -222,6 +222,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>Оновлення встановлено. Збережіть файли, потім закрийте й знову відкрийте Tamsel, щоб ним скористатися.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>Не вдається відкрити «%1». %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1052,6 +1056,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>Сторінки цього файлу пошкоджено так, що їх не можна скопіювати. Його можна зберегти лише як зображення сторінок.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>Читання PDF тривало надто довго й було зупинене. Можливо, сторінку файлу пошкоджено.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>Не вдалося прочитати PDF: частину файлу пошкоджено.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>PDF потребує більше пам’яті, ніж Tamsel може використати для одного файлу.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>Цей PDF кілька разів не вдалося прочитати, тому Tamsel більше не пробує.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>Не вдається запустити засіб читання PDF у Tamsel. Установіть Tamsel знову.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1078,6 +1102,13 @@
     <message>
         <source>Delete</source>
         <translation>Видалити</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>Не вдається показати</translation>
     </message>
 </context>
 <context>

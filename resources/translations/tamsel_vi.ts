@@ -218,6 +218,10 @@
         <source>The update is installed. Save your files, then quit and open Tamsel again to use it.</source>
         <translation>Bản cập nhật đã được cài đặt. Hãy lưu tệp của bạn, rồi thoát và mở lại Tamsel để dùng bản mới.</translation>
     </message>
+    <message>
+        <source>“%1” can&apos;t be opened. %2</source>
+        <translation>Không thể mở “%1”. %2</translation>
+    </message>
 </context>
 <context>
     <name>BusyOverlay</name>
@@ -1036,6 +1040,26 @@
         <source>The pages of this file are damaged in a way that stops them being copied. It can only be saved as pictures of its pages.</source>
         <translation>Các trang của tệp này bị hỏng đến mức không sao chép được. Chỉ có thể lưu tệp dưới dạng hình ảnh của các trang.</translation>
     </message>
+    <message>
+        <source>Reading the PDF took too long and was stopped. A page of the file may be damaged.</source>
+        <translation>Việc đọc PDF mất quá lâu nên đã bị dừng. Có thể một trang của tệp bị hỏng.</translation>
+    </message>
+    <message>
+        <source>Reading the PDF failed because a part of the file is damaged.</source>
+        <translation>Không đọc được PDF vì một phần của tệp bị hỏng.</translation>
+    </message>
+    <message>
+        <source>The PDF needs more memory than Tamsel may use for one file.</source>
+        <translation>PDF này cần nhiều bộ nhớ hơn mức Tamsel được dùng cho một tệp.</translation>
+    </message>
+    <message>
+        <source>This PDF failed to be read several times, so Tamsel doesn&apos;t try again.</source>
+        <translation>PDF này đã đọc thất bại nhiều lần, nên Tamsel không thử lại nữa.</translation>
+    </message>
+    <message>
+        <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
+        <translation>Không khởi động được trình đọc PDF của Tamsel. Hãy cài đặt lại Tamsel.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>
@@ -1062,6 +1086,13 @@
     <message>
         <source>Delete</source>
         <translation>Xóa</translation>
+    </message>
+</context>
+<context>
+    <name>PageImage</name>
+    <message>
+        <source>Can&apos;t be shown</source>
+        <translation>Không thể hiển thị</translation>
     </message>
 </context>
 <context>
