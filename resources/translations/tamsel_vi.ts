@@ -1473,7 +1473,7 @@
     </message>
     <message>
         <source>Split Here</source>
-        <translation>Tách tại đây</translation>
+        <translation>Tách vào đây</translation>
     </message>
     <message>
         <source>Splitting…</source>

@@ -1473,7 +1473,7 @@
     </message>
     <message>
         <source>Split Here</source>
-        <translation>在这里拆分</translation>
+        <translation>拆分到这里</translation>
     </message>
     <message>
         <source>Splitting…</source>

@@ -1473,7 +1473,7 @@
     </message>
     <message>
         <source>Split Here</source>
-        <translation>在這裡分割</translation>
+        <translation>分割到這裡</translation>
     </message>
     <message>
         <source>Splitting…</source>
