@@ -1,5 +1,7 @@
 #include "codes/DetectorProcess.h"
 
+#include "platform/SocketIO.h"
+
 #include <cerrno>
 #include <cstring>
 #include <mutex>
@@ -7,7 +9,6 @@
 #include <string>
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -78,46 +79,14 @@ enum class Outcome { Done, Died, NoChild };
 
 bool sendAll(int fd, const void *data, size_t size)
 {
-    const char *bytes = static_cast<const char *>(data);
-    while (size > 0) {
-        // MSG_NOSIGNAL: a reader that died must not take this process with it.
-        const ssize_t n = send(fd, bytes, size, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        bytes += n;
-        size -= size_t(n);
-    }
-    return true;
+    return SocketIO::sendAll(fd, data, size) == SocketIO::Transfer::Ok;
 }
 
-// Waits at most `timeoutMs` for each piece; false on end, error or time-out.
+// Waits at most `timeoutMs` for each piece (-1: as long as it takes); false on
+// end, error or time-out.
 bool receiveAll(int fd, void *data, size_t size, int timeoutMs)
 {
-    char *bytes = static_cast<char *>(data);
-    while (size > 0) {
-        pollfd p{fd, POLLIN, 0};
-        const int ready = poll(&p, 1, timeoutMs);
-        if (ready < 0 && errno == EINTR) {
-            continue;
-        }
-        if (ready <= 0) {
-            return false;
-        }
-        const ssize_t n = recv(fd, bytes, size, 0);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        bytes += n;
-        size -= size_t(n);
-    }
-    return true;
+    return SocketIO::receiveAll(fd, data, size, timeoutMs) == SocketIO::Transfer::Ok;
 }
 
 // The reader's side: pictures in, answers out, until the socket closes. Runs in

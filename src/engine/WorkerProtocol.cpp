@@ -15,41 +15,6 @@ namespace {
 // Smaller pieces go inline: a memory file costs a few system calls.
 constexpr qsizetype inlineLimit = 64 * 1024;
 
-IoResult readFully(int socket, char *data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::recv(socket, data, size, 0);
-        if (n == 0) {
-            return IoResult::Closed;
-        }
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return IoResult::Failed;
-        }
-        data += n;
-        size -= size_t(n);
-    }
-    return IoResult::Ok;
-}
-
-IoResult writeFully(int socket, const char *data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::send(socket, data, size, MSG_NOSIGNAL);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return errno == EPIPE || errno == ECONNRESET ? IoResult::Closed : IoResult::Failed;
-        }
-        data += n;
-        size -= size_t(n);
-    }
-    return IoResult::Ok;
-}
-
 } // namespace
 
 IoResult send(int socket, Type type, quint64 seq, quint32 ordinal, const QByteArray &payload,
@@ -87,12 +52,12 @@ IoResult send(int socket, Type type, quint64 seq, quint32 ordinal, const QByteAr
     if (sent < 0) {
         return errno == EPIPE || errno == ECONNRESET ? IoResult::Closed : IoResult::Failed;
     }
-    const IoResult rest = writeFully(socket, reinterpret_cast<const char *>(&header) + sent,
+    const IoResult rest = SocketIO::sendAll(socket, reinterpret_cast<const char *>(&header) + sent,
                                      sizeof header - size_t(sent));
     if (rest != IoResult::Ok) {
         return rest;
     }
-    return writeFully(socket, payload.constData(), size_t(payload.size()));
+    return SocketIO::sendAll(socket, payload.constData(), size_t(payload.size()));
 }
 
 IoResult receive(int socket, Message &out)
@@ -126,7 +91,7 @@ IoResult receive(int socket, Message &out)
         closeAll(out.fds);
         return IoResult::Failed;
     }
-    IoResult rest = readFully(socket, reinterpret_cast<char *>(&header) + got, sizeof header - size_t(got));
+    IoResult rest = SocketIO::receiveAll(socket, reinterpret_cast<char *>(&header) + got, sizeof header - size_t(got));
     if (rest != IoResult::Ok) {
         closeAll(out.fds);
         return rest;
@@ -140,7 +105,7 @@ IoResult receive(int socket, Message &out)
     out.seq = header.seq;
     out.ordinal = header.ordinal;
     out.payload.resize(qsizetype(header.length));
-    rest = readFully(socket, out.payload.data(), size_t(header.length));
+    rest = SocketIO::receiveAll(socket, out.payload.data(), size_t(header.length));
     if (rest != IoResult::Ok) {
         closeAll(out.fds);
     }

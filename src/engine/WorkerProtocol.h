@@ -12,6 +12,7 @@
 #include "document/DocumentTypes.h"
 #include "platform/Async.h"
 #include "platform/SharedBytes.h"
+#include "platform/SocketIO.h"
 
 #include <QByteArray>
 #include <QDataStream>
@@ -73,7 +74,7 @@ struct Message
     std::vector<int> fds; // owned by the receiver: adopt or close them
 };
 
-enum class IoResult { Ok, Closed, Failed };
+using IoResult = SocketIO::Transfer;
 
 // Sends one frame; `fds` stay owned by the caller.
 IoResult send(int socket, Type type, quint64 seq, quint32 ordinal, const QByteArray &payload,
