@@ -10,6 +10,7 @@
 
 #include "document/Compression.h"
 #include "engine/PDFEngine.h"
+#include "helpers/ProcessMeasure.h"
 #include "helpers/TestUtil.h"
 #include "views/CompressSheet.h"
 
@@ -18,60 +19,25 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QTemporaryFile>
 #include <QThread>
 
 #include <cstdio>
-#include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
-extern char **environ;
 
 namespace {
 
-struct Measured
-{
-    double seconds = 0;
-    double peakMiB = 0;
-    QString output; // what the process printed
-};
+using Measured = MeasuredRun;
 
 // Runs a program to its end; its wall time and its peak resident memory.
 Measured measure(const QString &program, const QStringList &arguments)
 {
-    QList<QByteArray> storage{program.toLocal8Bit()};
-    for (const QString &argument : arguments) {
-        storage.append(argument.toLocal8Bit());
-    }
-    std::vector<char *> argv;
-    for (QByteArray &item : storage) {
-        argv.push_back(item.data());
-    }
-    argv.push_back(nullptr);
-    QTemporaryFile printed;
-    printed.open();
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, printed.handle(), 1);
-    QElapsedTimer timer;
-    timer.start();
-    pid_t child = 0;
-    Measured result;
-    if (posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
-        std::fprintf(stderr, "could not start %s\n", argv[0]);
-        return result;
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    result.seconds = timer.nsecsElapsed() / 1e9;
-    result.peakMiB = usage.ru_maxrss / 1024.0;
-    posix_spawn_file_actions_destroy(&actions);
-    printed.seek(0);
-    result.output = QString::fromLocal8Bit(printed.readAll()).trimmed();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s ended with status %d\n", argv[0], status);
+    const Measured result = measureRun(QStringList{program} + arguments);
+    if (!result.started) {
+        std::fprintf(stderr, "could not start %s\n", qPrintable(program));
+    } else if (result.exitStatus != 0) {
+        std::fprintf(stderr, "%s ended with status %d\n", qPrintable(program), result.exitStatus);
     }
     return result;
 }

@@ -10,6 +10,7 @@
 #include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/FakeFilePanels.h"
+#include "helpers/ProcessMeasure.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
@@ -40,31 +41,9 @@ struct Run
 // Runs a program to its end; its wall time and peak resident memory.
 Run measure(const QStringList &command)
 {
-    QList<QByteArray> args;
-    for (const QString &part : command) {
-        args.append(QFile::encodeName(part));
-    }
-    std::vector<char *> argv;
-    for (QByteArray &arg : args) {
-        argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
-    QElapsedTimer timer;
-    timer.start();
-    const pid_t child = fork();
-    if (child == 0) {
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    Run run;
-    run.seconds = timer.nsecsElapsed() / 1e9;
-    run.peakMiB = usage.ru_maxrss / 1024.0;
+    const MeasuredRun measured = measureRun(command);
     // qpdf ends with 3 when it only warned.
-    run.ok = WIFEXITED(status) && (WEXITSTATUS(status) == 0 || WEXITSTATUS(status) == 3);
-    return run;
+    return Run{measured.seconds, measured.peakMiB, measured.exitStatus == 0 || measured.exitStatus == 3};
 }
 
 // The best time of three runs, with the largest peak seen.
