@@ -293,6 +293,7 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
     QDataStream out(&job->payload, QIODevice::WriteOnly);
     prepare(out) << load->key;
     writePassword(out, password) << isPicture << path;
+    job->caches = load->key;
     if (!isPicture) {
         writeBytes(out, load->bytes, job->attached);
     }

@@ -296,6 +296,9 @@ struct WorkerPool::State
         for (const SharedBytes &bytes : job->attached) {
             fds.push_back(bytes.fd());
         }
+        if (job->caches != 0) {
+            process.loaded.insert(job->caches);
+        }
         process.seq = nextSeq++;
         const quint32 ordinal = ++ordinals[job->kind];
         process.deadline = Clock::now() + job->limit;

@@ -72,6 +72,10 @@ public:
         std::vector<SharedBytes> attached; // sent with the request
         // Loaded into the worker before the request.
         std::vector<std::shared_ptr<const WorkerSource>> sources;
+        // A key the worker caches by doing the job (an open's), or 0: counted
+        // as loaded there, so later jobs don't send the bytes again and its
+        // eviction reaches that worker.
+        quint64 caches = 0;
         std::chrono::milliseconds limit{30'000};
         CancelToken cancel;
         int page = -1; // for the strike record of a page

@@ -3,8 +3,50 @@
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
+
+namespace {
+
+// The worker processes this test started.
+QList<int> workerPids()
+{
+    QList<int> pids;
+    const QString tasks = QStringLiteral("/proc/%1/task").arg(::getpid());
+    for (const QString &task : QDir(tasks).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile children(tasks + QLatin1Char('/') + task + QStringLiteral("/children"));
+        if (children.open(QIODevice::ReadOnly)) {
+            for (const QByteArray &pid : children.readAll().split(' ')) {
+                if (!pid.trimmed().isEmpty()) {
+                    pids.append(pid.trimmed().toInt());
+                }
+            }
+        }
+    }
+    return pids;
+}
+
+// How many documents' bytes (memory files) a process holds.
+int heldBytes(int pid)
+{
+    const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
+    int count = 0;
+    for (const QString &fd : QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        char target[64];
+        const ssize_t length = ::readlink(QFile::encodeName(fds + QLatin1Char('/') + fd).constData(), target,
+                                          sizeof target);
+        if (length > 0 && QByteArrayView(target, length).startsWith("/memfd:tamsel-bytes")) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+} // namespace
 
 // Closing files and quitting while renders are still queued.
 class TestEngineLifetime : public QObject
@@ -46,6 +88,25 @@ private slots:
             QVERIFY(TestUtil::await(future).isNull());
         }
         QCOMPARE(TestUtil::await(engine.cachedDocumentCount()), 0);
+    }
+
+    void closedDocumentLeavesTheWorkerThatOpenedIt()
+    {
+        PDFEngine::Options options = PDFEngine::Options::standard();
+        options.workers = 1;
+        PDFEngine engine(options);
+        const QUrl other = QUrl::fromLocalFile(m_dir.filePath("two.pdf"));
+        QVERIFY(Fixtures::writeNumberedPdf(other.toLocalFile(), 2));
+        QCOMPARE(TestUtil::await(engine.open(m_file, std::nullopt)).pageCount, 20);
+        QCOMPARE(TestUtil::await(engine.open(other, std::nullopt)).pageCount, 2);
+        const QList<int> workers = workerPids();
+        QCOMPARE(workers.size(), 1);
+        QCOMPARE(heldBytes(workers.first()), 2);
+
+        QVERIFY(TestUtil::waitFor(engine.forget(m_file)));
+        // The worker hears of the close before its next job.
+        QVERIFY(!TestUtil::await(engine.image({other, 0}, 0, 100)).isNull());
+        QCOMPARE(heldBytes(workers.first()), 1);
     }
 
     void destroyWithRendersQueued()
