@@ -4,12 +4,15 @@
 #include "engine/PicturePage.h"
 
 
+#include <QBuffer>
+
 #include <poppler/qt6/poppler-qt6.h>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 SourceEntry::SourceEntry() = default;
 SourceEntry::SourceEntry(SourceEntry &&) noexcept = default;
@@ -88,7 +91,10 @@ PDFEngine::OpenResult EngineWorker::load(const QUrl &key, const SharedBytes &byt
     entry.name = key.toString();
     entry.shared = bytes;
     entry.bytes = bytes.bytes();
-    entry.document = Poppler::Document::loadFromData(entry.bytes);
+    entry.device = std::make_unique<QBuffer>();
+    entry.device->setData(entry.bytes);
+    entry.device->open(QIODevice::ReadOnly);
+    entry.document = Poppler::Document::load(entry.device.get());
     if (!entry.document) {
         return PDFEngine::OpenResult::unreadable();
     }
@@ -102,7 +108,9 @@ PDFEngine::OpenResult EngineWorker::load(const QUrl &key, const SharedBytes &byt
         }
         entry.password = password;
         prepare(*entry.document);
-    } else if (entry.bytes.contains("/Encrypt") && !PdfWriting::unlocksForWriting(entry.bytes, std::nullopt)) {
+    } else if (std::string_view(entry.bytes.constData(), size_t(entry.bytes.size())).find("/Encrypt")
+                   != std::string_view::npos
+               && !PdfWriting::unlocksForWriting(entry.bytes, std::nullopt)) {
         // The reader may call such a file unprotected; the trailer's key, never
         // compressed, says it is, and saving needs the password.
         if (!password || !PdfWriting::unlocksForWriting(entry.bytes, password)) {

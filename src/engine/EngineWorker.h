@@ -18,6 +18,7 @@
 #include <optional>
 #include <unordered_map>
 
+class QBuffer;
 class QPDF;
 
 namespace Poppler {
@@ -35,6 +36,8 @@ struct SourceEntry
     ~SourceEntry();
 
     QString name; // for qpdf's messages only
+    // What Poppler reads the bytes through: it copies bytes handed to it whole.
+    std::unique_ptr<QBuffer> device;
     std::unique_ptr<Poppler::Document> document;
     // The engine's memory file; `bytes` reads it without a copy. Shared with the
     // engine and the other workers, so a file overwritten on disk never changes it.
