@@ -258,12 +258,11 @@ bool appearancesDecodable(QPDFObjectHandle page)
 
 // The output of the resolved pages, written.
 Result<SharedBytes>
-writeOutput(const BuildPlan &plan, const BuildContext &context,
+writeOutput(QPDF &output, const BuildPlan &plan, const BuildContext &context,
             const std::vector<ResolvedPage> &resolved,
             const std::map<QPDF *, const std::vector<QPDFObjectHandle> *> &pagesOf,
             PdfWriting::Version version)
 {
-    QPDF output;
     output.emptyPDF();
     output.setSuppressWarnings(true);
     QPDFAcroFormDocumentHelper outputForms(output);
@@ -386,8 +385,15 @@ Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
             resolved.push_back({source, page, normalizedAngle(rotationOf(page) + item.turn)});
         }
 
-        // The output's objects are gone before the check reads it back.
-        const Result<SharedBytes> written = writeOutput(plan, context, resolved, pagesOf, version);
+        auto output = std::make_unique<QPDF>();
+        const Result<SharedBytes> written =
+            writeOutput(*output, plan, context, resolved, pagesOf, version);
+        // Freeing the output's many objects takes a while: let the caller
+        // choose when.
+        if (context.release) {
+            context.release(std::move(output));
+        }
+        output.reset();
         if (!written) {
             return written;
         }

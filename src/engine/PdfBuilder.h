@@ -12,6 +12,7 @@
 #include <QSizeF>
 
 #include <functional>
+#include <memory>
 
 class QPDF;
 struct StampCache;
@@ -30,6 +31,9 @@ struct BuildContext
     // Absent: such pages fail the pictures build too.
     std::function<QImage(const PageSource &source, int turn, double longSide)> render = {};
     std::function<QSizeF(const PageSource &source, int turn)> displaySize = {};
+    // Takes the output's qpdf objects once it is written, to free them when it
+    // suits the caller (after answering); absent: freed at once.
+    std::function<void(std::unique_ptr<QPDF>)> release = {};
 };
 
 namespace PdfBuilder {

@@ -5,11 +5,14 @@
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFWriter.hh>
+#include <qpdf/QPDFXRefEntry.hh>
 
 #include <QList>
 #include <QStringList>
 
 #include <cstdio>
+#include <map>
+#include <set>
 #include <stdexcept>
 #include <tuple>
 
@@ -118,13 +121,49 @@ bool unlocksForWriting(const QByteArray &bytes, const std::optional<QString> &pa
     return false;
 }
 
-bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount)
+namespace {
+
+bool isPage(QPDFObjectHandle page)
 {
-    if (pdf.fd() < 0) {
+    return page.isDictionary() && page.getKey("/Type").isNameAndEquals("/Page");
+}
+
+// The page tree as the writers make it, checked without reading every page:
+// one node whose /Count and /Kids name exactly `pageCount` distinct objects,
+// each present in the cross-reference data, the first and the last read and
+// found to be pages. Reading every page would parse nearly every object stream
+// of the file, since pages are spread over them.
+bool flatTreeHolds(QPDF &pdf, int pageCount)
+{
+    QPDFObjectHandle root = pdf.getRoot().getKey("/Pages");
+    if (!root.isDictionary() || !root.getKey("/Count").isInteger() ||
+        root.getKey("/Count").getIntValue() != pageCount) {
         return false;
     }
-    FILE *file = streamOver(pdf.fd(), "rb");
-    if (!file) {
+    QPDFObjectHandle kids = root.getKey("/Kids");
+    if (!kids.isArray() || kids.getArrayNItems() != pageCount || pageCount < 1) {
+        return false;
+    }
+    const std::map<QPDFObjGen, QPDFXRefEntry> objects = pdf.getXRefTable();
+    std::set<QPDFObjGen> seen;
+    for (int i = 0; i < pageCount; ++i) {
+        QPDFObjectHandle kid = kids.getArrayItem(i);
+        if (!kid.isIndirect() || !seen.insert(kid.getObjGen()).second) {
+            return false;
+        }
+        const auto found = objects.find(kid.getObjGen());
+        if (found == objects.end() || found->second.getType() == 0) {
+            return false;
+        }
+    }
+    return isPage(kids.getArrayItem(0)) && isPage(kids.getArrayItem(pageCount - 1));
+}
+
+} // namespace
+
+bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount)
+{
+    if (pdf.isEmpty()) {
         return false;
     }
     try {
@@ -132,13 +171,20 @@ bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int
         check.setSuppressWarnings(true);
         check.setAttemptRecovery(false);
         const std::string secret = password ? password->toStdString() : std::string();
-        check.processFile("output", file, true, secret.empty() ? nullptr : secret.c_str());
+        // Read in place: only the cross-reference data and the page tree's
+        // objects are touched, never the content.
+        check.processMemoryFile("output", pdf.data(), size_t(pdf.size()),
+                                secret.empty() ? nullptr : secret.c_str());
+        if (flatTreeHolds(check, pageCount)) {
+            return true;
+        }
+        // Any other shape: every page read.
         const std::vector<QPDFObjectHandle> &pages = check.getAllPages();
         if (pages.size() != size_t(pageCount)) {
             return false;
         }
         for (QPDFObjectHandle page : pages) {
-            if (!page.isDictionary() || !page.getKey("/Type").isNameAndEquals("/Page")) {
+            if (!isPage(page)) {
                 return false;
             }
         }

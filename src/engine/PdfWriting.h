@@ -35,9 +35,12 @@ struct Version
 // exceptions, and std::runtime_error when no memory file can be made.
 SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Version &version);
 
-// Whether `pdf` opens again, with `password` when it has one, and holds exactly
-// `pageCount` pages, each a page dictionary. Reads through the memory file's
-// descriptor, so the output is not mapped into this process for the check.
+// Whether `pdf` opens again, with `password` when it has one, and its page
+// tree holds exactly `pageCount` pages. Reads in place and only what the check
+// needs: a tree as the writers make it (one node listing every page) has every
+// page present in the file, the first and the last read as page dictionaries;
+// any other tree has every page read. The builders make each page a page
+// dictionary before writing it.
 bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount);
 
 // Whether qpdf can read the PDF in `bytes` for writing with `password` (none:
