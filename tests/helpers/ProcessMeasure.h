@@ -13,9 +13,17 @@ struct MeasuredRun
     // The child's peak resident memory, or that of a process it waited for if
     // larger (the kernel's ru_maxrss of a reaped child).
     double peakMiB = 0;
+    // With `sampleTree`: the peak of the memory that the child and all its
+    // descendants use together, sampled every 25 ms: their proportional set
+    // sizes (a page shared between processes, such as a library's, counted once
+    // over all of them) without shared memory, plus every memory file any of
+    // them holds, each counted once at its allocated size, mapped or not.
+    double treePeakMiB = 0;
     QString output; // what it printed on standard output, trimmed
 };
 
 // Runs `command` (program and arguments, looked up in PATH) with posix_spawn, so
-// the child holds none of this process's memory, and waits for it.
-MeasuredRun measureRun(const QStringList &command);
+// the child holds none of this process's memory, and waits for it. Sampling the
+// tree's memory slows it (reading a process's memory use holds its memory
+// lock), so time a run without it.
+MeasuredRun measureRun(const QStringList &command, bool sampleTree = false);
