@@ -22,6 +22,14 @@ inline Error writeFailed()
     return of(PDFEngine::EngineError::WriteFailed);
 }
 
+// The output's file could not be written, for the system's reason `systemError`.
+inline Error fileFailed(int systemError)
+{
+    Error error = writeFailed();
+    error.systemError = systemError;
+    return error;
+}
+
 inline Error onlyAsPictures()
 {
     return of(PDFEngine::EngineError::OnlyAsPictures);

@@ -132,7 +132,7 @@ struct PDFEngine::State
     std::shared_ptr<void> beginOpen(const QUrl &url);
 
     void output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                std::function<void(Result<SharedBytes>)> done);
+                std::function<void(Result<SharedBytes>)> done, int file);
     void openOnThread(std::shared_ptr<QPromise<OpenResult>> promise, QUrl url, std::optional<QString> password);
     void answerOpen(QPromise<OpenResult> &promise, WorkerProtocol::Message &message, std::shared_ptr<Source> made,
                     std::shared_ptr<const Source> unlocking);

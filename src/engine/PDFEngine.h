@@ -145,6 +145,11 @@ public:
     // The same as a byte array of its own, for callers that keep several outputs
     // to compare and offer.
     QFuture<Result<QByteArray>> buildBytes(const BuildPlan &plan, CancelToken cancel);
+    // The same written straight into `file`, a descriptor open for writing (the
+    // atomic write's temporary file), from its start, so that no copy of the
+    // output is held in memory. The caller keeps it open until the future ends
+    // and throws its contents away on failure.
+    QFuture<Result<void>> buildInto(const BuildPlan &plan, int file, CancelToken cancel);
     // One picture per page of the plan (stamps drawn) at `dpi`: PNG, or JPEG at
     // quality 0.85 when `jpeg` is set.
     // The pages are drawn by several workers at once.
@@ -166,8 +171,9 @@ public:
 private:
     // Builds the plan, or draws its one page as a picture, on a worker; `done`
     // runs once, on the supervisor thread (or at once when nothing was sent).
+    // With a `file`, a build writes its output there and answers empty bytes.
     void output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                std::function<void(Result<SharedBytes>)> done);
+                std::function<void(Result<SharedBytes>)> done, int file = -1);
 
     std::shared_ptr<State> m_state;
     std::unique_ptr<WorkerPool> m_pool;

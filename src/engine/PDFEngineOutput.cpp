@@ -15,7 +15,8 @@ using namespace WorkerProtocol;
 
 namespace {
 
-Result<SharedBytes> readOutput(Message &message)
+// The worker's answer; empty bytes for an output written into a file.
+Result<SharedBytes> readOutput(Message &message, bool intoFile)
 {
     QDataStream in(message.payload);
     prepare(in);
@@ -29,6 +30,9 @@ Result<SharedBytes> readOutput(Message &message)
         }
         return error;
     }
+    if (intoFile) {
+        return SharedBytes();
+    }
     std::optional<SharedBytes> bytes = readBytes(in, message.fds);
     if (!bytes || bytes->isEmpty()) {
         return BuildErrors::writeFailed();
@@ -39,7 +43,7 @@ Result<SharedBytes> readOutput(Message &message)
 } // namespace
 
 void PDFEngine::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                       std::function<void(Result<SharedBytes>)> done)
+                       std::function<void(Result<SharedBytes>)> done, int file)
 {
     if (cancel.isCanceled()) {
         done(Result<SharedBytes>::canceled());
@@ -50,13 +54,13 @@ void PDFEngine::output(bool picture, const BuildPlan &plan, double dpi, bool jpe
         urls.append(page.source.url);
     }
     const std::shared_ptr<State> state = m_state;
-    state->afterOpens(urls, [state, plan, picture, dpi, jpeg, cancel, done] {
-        state->output(picture, plan, dpi, jpeg, cancel, done);
+    state->afterOpens(urls, [state, plan, picture, dpi, jpeg, cancel, done, file] {
+        state->output(picture, plan, dpi, jpeg, cancel, done, file);
     });
 }
 
 void PDFEngine::State::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                              std::function<void(Result<SharedBytes>)> done)
+                              std::function<void(Result<SharedBytes>)> done, int file)
 {
     // Pages name their sources by file; the worker knows each cached version by
     // its own key.
@@ -86,8 +90,13 @@ void PDFEngine::State::output(bool picture, const BuildPlan &plan, double dpi, b
     write(out, sent);
     if (picture) {
         out << dpi << jpeg;
+    } else {
+        out << (file >= 0);
+        if (file >= 0) {
+            job->descriptors.push_back(file);
+        }
     }
-    job->answered = [done](Message &message) { done(readOutput(message)); };
+    job->answered = [done, file](Message &message) { done(readOutput(message, file >= 0)); };
     job->failed = [done](WorkerPool::Failure failure) { done(Result<SharedBytes>(failureError(failure))); };
     submit(std::move(job));
 }
@@ -131,6 +140,21 @@ QFuture<Result<QByteArray>> PDFEngine::buildBytes(const BuildPlan &plan, CancelT
 {
     return outputFuture<QByteArray>([&](auto done) { output(false, plan, 0, false, cancel, std::move(done)); },
                                     asArray);
+}
+
+QFuture<Result<void>> PDFEngine::buildInto(const BuildPlan &plan, int file, CancelToken cancel)
+{
+    auto promise = std::make_shared<QPromise<Result<void>>>();
+    promise->start();
+    QFuture<Result<void>> future = promise->future();
+    output(
+        false, plan, 0, false, cancel,
+        [promise](Result<SharedBytes> made) {
+            promise->addResult(made ? Result<void>() : Result<void>(made.error()));
+            promise->finish();
+        },
+        file);
+    return future;
 }
 
 namespace {

@@ -187,7 +187,10 @@ Result<std::vector<RenderedPage>> renderPlan(const BuildPlan &plan, const BuildC
                                              const std::function<double(QSizeF)> &scaleFor,
                                              const std::function<QByteArray(const QImage &)> &encoder)
 {
-    const auto built = PdfBuilder::build(plainPlan(plan), context);
+    // Only rendered here, never kept: into memory, whatever the output's target.
+    BuildContext inMemory = context;
+    inMemory.file = -1;
+    const auto built = PdfBuilder::build(plainPlan(plan), inMemory);
     if (built) {
         return renderPages(built->bytes(), scaleFor, encoder, context.cancel);
     }
@@ -254,11 +257,14 @@ Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep
         QPDFObjectHandle info = output.makeIndirectObject(QPDFObjectHandle::newDictionary());
         info.replaceKey("/Creator", QPDFObjectHandle::newUnicodeString("Tamsel"));
         output.getTrailer().replaceKey("/Info", info);
-        SharedBytes written = PdfWriting::write(output, plan.password, PdfWriting::Version{});
-        if (!PdfWriting::reopens(written, plan.password, int(rendered->size()))) {
+        SharedBytes written =
+            PdfWriting::write(output, plan.password, PdfWriting::Version{}, context.file);
+        if (!PdfWriting::reopens(written, plan.password, int(rendered->size()), context.file)) {
             return BuildErrors::writeFailed();
         }
         return written;
+    } catch (const PdfWriting::FileError &error) {
+        return BuildErrors::fileFailed(error.error);
     } catch (const std::exception &) {
         return BuildErrors::writeFailed();
     }

@@ -334,7 +334,7 @@ writeOutput(QPDF &output, const BuildPlan &plan, const BuildContext &context,
     if (context.cancel.isCanceled()) {
         return Result<SharedBytes>::canceled();
     }
-    return PdfWriting::write(output, plan.password, version);
+    return PdfWriting::write(output, plan.password, version, context.file);
 }
 
 } // namespace
@@ -397,10 +397,12 @@ Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
         if (!written) {
             return written;
         }
-        if (!PdfWriting::reopens(*written, plan.password, int(plan.pages.size()))) {
+        if (!PdfWriting::reopens(*written, plan.password, int(plan.pages.size()), context.file)) {
             return BuildErrors::onlyAsPictures();
         }
         return written;
+    } catch (const PdfWriting::FileError &error) {
+        return BuildErrors::fileFailed(error.error);
     } catch (const std::exception &) {
         return BuildErrors::writeFailed();
     }

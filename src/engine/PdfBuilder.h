@@ -34,6 +34,9 @@ struct BuildContext
     // Takes the output's qpdf objects once it is written, to free them when it
     // suits the caller (after answering); absent: freed at once.
     std::function<void(std::unique_ptr<QPDF>)> release = {};
+    // Where the output goes instead of a memory file: a descriptor open for
+    // writing (the atomic write's temporary file); -1 for none.
+    int file = -1;
 };
 
 namespace PdfBuilder {
@@ -50,8 +53,9 @@ namespace PdfBuilder {
 // Fails with the engine's MissingPage when a source or page is gone,
 // OnlyAsPictures when qpdf can't read a page that the source shows,
 // WriteFailed when no valid PDF can be made, and cancellation between pages.
-// After a failure other than cancellation the caller drops the sources' qpdf
-// objects: a failure may leave them half-changed.
+// With the context's `file`, the output is written there and the bytes
+// answered are empty. After a failure other than cancellation the caller drops
+// the sources' qpdf objects: a failure may leave them half-changed.
 Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context);
 
 } // namespace PdfBuilder

@@ -1,6 +1,7 @@
 #include "engine/PdfWriting.h"
 
 #include <qpdf/PDFVersion.hh>
+#include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -10,11 +11,14 @@
 #include <QList>
 #include <QStringList>
 
+#include <cerrno>
 #include <cstdio>
 #include <map>
 #include <set>
 #include <stdexcept>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include <unistd.h>
 
@@ -41,6 +45,58 @@ FILE *streamOver(int fd, const char *mode)
 // becoming one system call each.
 constexpr size_t writeBuffer = 1 << 20;
 
+// Writes into a descriptor in large pieces. It never throws, since qpdf calls
+// it from destructors too: after a failed write it drops the rest and keeps
+// the system's reason (a full disk, a file size limit) for `error`.
+class FileSink : public Pipeline
+{
+public:
+    explicit FileSink(int fd) : Pipeline("output", nullptr), m_fd(fd) { m_buffer.reserve(writeBuffer); }
+
+    void write(unsigned char const *data, size_t length) override
+    {
+        if (m_buffer.size() + length > writeBuffer) {
+            flush();
+        }
+        if (length >= writeBuffer) {
+            send(data, length);
+        } else {
+            m_buffer.insert(m_buffer.end(), data, data + length);
+        }
+    }
+
+    void finish() override { flush(); }
+
+    int error() const { return m_error; }
+
+private:
+    int m_fd;
+    int m_error = 0;
+    std::vector<unsigned char> m_buffer;
+
+    void flush()
+    {
+        send(m_buffer.data(), m_buffer.size());
+        m_buffer.clear();
+    }
+
+    void send(unsigned char const *data, size_t length)
+    {
+        size_t done = 0;
+        while (m_error == 0 && done < length) {
+            const ssize_t n = ::write(m_fd, data + done, length - done);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                m_error = n < 0 ? errno : EIO;
+            } else {
+                done += size_t(n);
+            }
+        }
+    }
+};
+
 } // namespace
 
 void Version::raise(const std::string &text, int extensionLevel)
@@ -63,17 +119,32 @@ void Version::raise(const std::string &text, int extensionLevel)
     }
 }
 
-SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Version &version)
+SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Version &version,
+                  int file)
 {
     SharedBytes::Writer target;
-    FILE *file = target.isValid() ? streamOver(target.fd(), "wb") : nullptr;
-    if (!file) {
-        throw std::runtime_error("no memory file for the output");
+    FILE *stream = nullptr;
+    std::optional<FileSink> sink;
+    if (file >= 0) {
+        // From the start: a retry after a worker died writes over what it wrote.
+        if (::ftruncate(file, 0) != 0 || ::lseek(file, 0, SEEK_SET) != 0) {
+            throw FileError(errno);
+        }
+        sink.emplace(file);
+    } else {
+        stream = target.isValid() ? streamOver(target.fd(), "wb") : nullptr;
+        if (!stream) {
+            throw std::runtime_error("no memory file for the output");
+        }
+        std::setvbuf(stream, nullptr, _IOFBF, writeBuffer);
     }
-    std::setvbuf(file, nullptr, _IOFBF, writeBuffer);
     {
         QPDFWriter writer(pdf);
-        writer.setOutputFile("output", file, true); // closed by the writer
+        if (sink) {
+            writer.setOutputPipeline(&*sink);
+        } else {
+            writer.setOutputFile("output", stream, true); // closed by the writer
+        }
         // Streams are copied as they are stored: nothing is decoded and re-encoded,
         // which keeps the build fast and leaves damaged streams exactly as they
         // were. Only streams stored without any filter get compressed.
@@ -87,6 +158,13 @@ SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Versi
                                              true, true, qpdf_r3p_full, true);
         }
         writer.write();
+    }
+    if (sink) {
+        sink->finish();
+        if (sink->error() != 0) {
+            throw FileError(sink->error());
+        }
+        return {};
     }
     std::optional<SharedBytes> written = target.finish();
     if (!written) {
@@ -161,9 +239,10 @@ bool flatTreeHolds(QPDF &pdf, int pageCount)
 
 } // namespace
 
-bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount)
+bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount,
+             int file)
 {
-    if (pdf.isEmpty()) {
+    if (file < 0 && pdf.isEmpty()) {
         return false;
     }
     try {
@@ -171,10 +250,20 @@ bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int
         check.setSuppressWarnings(true);
         check.setAttemptRecovery(false);
         const std::string secret = password ? password->toStdString() : std::string();
-        // Read in place: only the cross-reference data and the page tree's
-        // objects are touched, never the content.
-        check.processMemoryFile("output", pdf.data(), size_t(pdf.size()),
-                                secret.empty() ? nullptr : secret.c_str());
+        const char *unlock = secret.empty() ? nullptr : secret.c_str();
+        if (file >= 0) {
+            // Opened anew for reading: the descriptor may be open for writing only.
+            const std::string path = "/proc/self/fd/" + std::to_string(file);
+            FILE *stream = std::fopen(path.c_str(), "rb");
+            if (!stream) {
+                return false;
+            }
+            check.processFile("output", stream, true, unlock);
+        } else {
+            // Read in place: only the cross-reference data and the page tree's
+            // objects are touched, never the content.
+            check.processMemoryFile("output", pdf.data(), size_t(pdf.size()), unlock);
+        }
         if (flatTreeHolds(check, pageCount)) {
             return true;
         }

@@ -10,11 +10,19 @@
 #include <QString>
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 
 class QPDF;
 
 namespace PdfWriting {
+
+// Writing into a file failed: `error` is the system's errno.
+struct FileError : std::runtime_error
+{
+    explicit FileError(int error) : std::runtime_error("the output could not be written"), error(error) {}
+    int error;
+};
 
 // The PDF version an output needs at least: the highest of its sources.
 struct Version
@@ -33,7 +41,12 @@ struct Version
 // the user and the owner password both set to it, and every use allowed to
 // whoever opens it; without one the output is not encrypted. Throws qpdf's
 // exceptions, and std::runtime_error when no memory file can be made.
-SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Version &version);
+//
+// With a `file` (a descriptor open for writing, such as the atomic write's
+// temporary file), the output is written there instead, from its start, and
+// the answer is empty; a failed write throws FileError.
+SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Version &version,
+                  int file = -1);
 
 // Whether `pdf` opens again, with `password` when it has one, and its page
 // tree holds exactly `pageCount` pages. Reads in place and only what the check
@@ -41,7 +54,9 @@ SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Versi
 // page present in the file, the first and the last read as page dictionaries;
 // any other tree has every page read. The builders make each page a page
 // dictionary before writing it.
-bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount);
+// With a `file`, the output is read back from that file instead.
+bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount,
+             int file = -1);
 
 // Whether qpdf can read the PDF in `bytes` for writing with `password` (none:
 // without one). False only when it asks for a password that this one is not:

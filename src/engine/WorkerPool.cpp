@@ -296,6 +296,7 @@ struct WorkerPool::State
         for (const SharedBytes &bytes : job->attached) {
             fds.push_back(bytes.fd());
         }
+        fds.insert(fds.end(), job->descriptors.begin(), job->descriptors.end());
         if (job->caches != 0) {
             process.loaded.insert(job->caches);
         }

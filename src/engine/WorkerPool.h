@@ -70,6 +70,8 @@ public:
         WorkerProtocol::JobKind kind = WorkerProtocol::JobKind::Render;
         QByteArray payload;
         std::vector<SharedBytes> attached; // sent with the request
+    // Sent after them: descriptors of the caller's, open until the job ends.
+    std::vector<int> descriptors;
         // Loaded into the worker before the request.
         std::vector<std::shared_ptr<const WorkerSource>> sources;
         // A key the worker caches by doing the job (an open's), or 0: counted

@@ -259,14 +259,25 @@ private:
     {
         BuildPlan plan;
         read(in, plan);
+        bool intoFile = false;
+        if (message.type == Type::Build) {
+            in >> intoFile;
+        }
+        const int file = intoFile && !message.fds.empty() ? message.fds.front() : -1;
+        if (intoFile && file < 0) {
+            out << false;
+            write(out, BuildErrors::writeFailed());
+            return;
+        }
         const CancelToken cancel = m_cancel.begin(message.seq);
-        const BuildContext context{
+        BuildContext context{
             [this](const QUrl &url) { return m_worker.structure(url); }, m_worker.stamps, cancel,
             [this](const PageSource &source, int turn, double longSide) {
                 return m_worker.image(source, turn, longSide);
             },
             [this](const PageSource &source, int turn) { return m_worker.displaySize(source, turn); },
             [this](std::unique_ptr<QPDF> output) { m_released.push_back(std::move(output)); }};
+        context.file = file;
         std::optional<Result<SharedBytes>> made;
         if (message.type == Type::Build) {
             before(JobKind::Build, message.ordinal);
@@ -290,13 +301,13 @@ private:
             // starts from the bytes again.
             m_worker.dropStructures(plan);
         }
-        if (made->ok() && made->value().isEmpty()) {
+        if (made->ok() && file < 0 && made->value().isEmpty()) {
             made = Result<SharedBytes>(BuildErrors::writeFailed()); // no memory for the copy
         }
         out << made->ok();
-        if (made->ok()) {
+        if (made->ok() && file < 0) {
             writeShared(out, made->value(), keep);
-        } else {
+        } else if (!made->ok()) {
             write(out, made->error());
         }
     }

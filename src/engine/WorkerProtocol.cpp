@@ -188,14 +188,16 @@ void read(QDataStream &in, BuildPlan &plan)
 
 void write(QDataStream &out, const Error &error)
 {
-    out << error.message << qint32(error.code) << error.canceled;
+    out << error.message << qint32(error.code) << error.canceled << qint32(error.systemError);
 }
 
 void read(QDataStream &in, Error &error)
 {
     qint32 code = 0;
-    in >> error.message >> code >> error.canceled;
+    qint32 systemError = 0;
+    in >> error.message >> code >> error.canceled >> systemError;
     error.code = code;
+    error.systemError = systemError;
 }
 
 void writeShared(QDataStream &out, const SharedBytes &bytes, std::vector<SharedBytes> &keep)

@@ -276,7 +276,6 @@ public:
     // Writes `data` to `to` on a worker thread: a temporary file in the same
     // folder, renamed over the target once complete.
     static QFuture<Result<void>> write(QByteArray data, QUrl to);
-    static QFuture<Result<void>> write(SharedBytes data, QUrl to);
     QFuture<void> saveAs(OpenFile *file);
     // Ready PDF bytes under a name the user confirms.
     QFuture<void> save(QByteArray data, QString name, std::optional<QUrl> near);

@@ -188,13 +188,6 @@ QFuture<Result<void>> AppModel::write(QByteArray data, QUrl to)
     });
 }
 
-QFuture<Result<void>> AppModel::write(SharedBytes data, QUrl to)
-{
-    return QtConcurrent::run([data = std::move(data), to = std::move(to)] {
-        return FileWriting::replace(data, to.toLocalFile());
-    });
-}
-
 void AppModel::forgetWritten(const QList<QUrl> &urls)
 {
     // The engine or the thumbnail cache may still hold what was at these paths
@@ -231,24 +224,28 @@ QFuture<void> AppModel::write(BuildPlan plan, QUrl to, QString title, std::funct
 QFuture<Result<void>> AppModel::buildAndWrite(BuildPlan plan, QUrl to,
                                               std::function<void()> onSaved, CancelToken task)
 {
-    const Result<SharedBytes> built = co_await m_engine->build(plan, task);
-    if (!built) {
-        if (built.error().code == int(PDFEngine::EngineError::OnlyAsPictures)
-            && !(plan.quality && plan.quality->pagesAsPictures)) {
-            BuildPlan pictures = plan;
-            pictures.quality = picturesOfDamagedPages;
-            setPicturesOffer(PicturesOffer{pictures, to});
-        }
-        co_return built.error();
-    }
-    if (task.isCanceled()) {
-        co_return Error::cancellation();
-    }
-    // A write that has begun is not interrupted: the file is replaced whole or not at all.
+    // Built straight into the atomic write's temporary file, so that no copy of
+    // the output is held in memory. A build that has finished is written whole:
+    // the file is replaced whole or not at all.
+    PDFEngine *engine = m_engine;
     const QFuture<Result<void>> writing =
-        writeAndReport(write(built.value(), to), to, std::move(onSaved));
+        QtConcurrent::run([engine, plan, path = to.toLocalFile(), task] {
+            return FileWriting::replace(path, [&](int file) {
+                QFuture<Result<void>> built = engine->buildInto(plan, file, task);
+                built.waitForFinished();
+                return built.resultCount() > 0 ? built.result() : Result<void>::canceled();
+            });
+        });
     const Result<void> written = co_await writing;
-    co_return written;
+    if (!written && written.error().code == int(PDFEngine::EngineError::OnlyAsPictures)
+        && !(plan.quality && plan.quality->pagesAsPictures)) {
+        BuildPlan pictures = plan;
+        pictures.quality = picturesOfDamagedPages;
+        setPicturesOffer(PicturesOffer{pictures, to});
+    }
+    const QFuture<Result<void>> reported =
+        writeAndReport(QtFuture::makeReadyFuture(written), to, std::move(onSaved));
+    co_return co_await reported;
 }
 
 QFuture<Result<void>> AppModel::writeAndReport(QFuture<Result<void>> writing, QUrl to,

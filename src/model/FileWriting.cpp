@@ -6,6 +6,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstring>
 #include <functional>
 
 #include <sys/sendfile.h>
@@ -75,9 +76,8 @@ namespace FileWriting {
 namespace {
 
 // Writes what `fill` writes into a temporary file next to `path` and renames it
-// over `path` once it is complete. `fill` answers false, with errno set, when a
-// write fails.
-Result<void> replaceWith(const QString &path, const std::function<bool(QSaveFile &)> &fill)
+// over `path` once it is complete. `fill` answers why it failed, if it did.
+Result<void> replaceWith(const QString &path, const std::function<Result<void>(QSaveFile &)> &fill)
 {
     const QFileInfo target(path);
     const QString name = target.fileName();
@@ -101,12 +101,10 @@ Result<void> replaceWith(const QString &path, const std::function<bool(QSaveFile
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return failureOf(errno, name, file.errorString());
     }
-    errno = 0;
-    if (!fill(file)) {
-        const int error = errno;
-        const QString reason = file.errorString();
+    const Result<void> filled = fill(file);
+    if (!filled) {
         file.cancelWriting();
-        return failureOf(error, name, reason);
+        return filled;
     }
     errno = 0;
     if (!file.commit()) {
@@ -115,16 +113,41 @@ Result<void> replaceWith(const QString &path, const std::function<bool(QSaveFile
     return {};
 }
 
+// `write` answers false, with errno set, when a write fails.
+Result<void> replaceWriting(const QString &path, const std::function<bool(QSaveFile &)> &write)
+{
+    return replaceWith(path, [&](QSaveFile &file) -> Result<void> {
+        errno = 0;
+        if (!write(file)) {
+            const int error = errno;
+            return failureOf(error, QFileInfo(path).fileName(), file.errorString());
+        }
+        return {};
+    });
+}
+
 } // namespace
 
 Result<void> replace(const QByteArray &data, const QString &path)
 {
-    return replaceWith(path, [&data](QSaveFile &file) { return file.write(data) == data.size(); });
+    return replaceWriting(path, [&data](QSaveFile &file) { return file.write(data) == data.size(); });
+}
+
+Result<void> replace(const QString &path, const std::function<Result<void>(int file)> &fill)
+{
+    return replaceWith(path, [&](QSaveFile &file) -> Result<void> {
+        const Result<void> filled = fill(file.handle());
+        if (!filled && filled.error().systemError != 0) {
+            const int error = filled.error().systemError;
+            return failureOf(error, QFileInfo(path).fileName(), QString::fromLocal8Bit(std::strerror(error)));
+        }
+        return filled;
+    });
 }
 
 Result<void> replace(const SharedBytes &data, const QString &path)
 {
-    return replaceWith(path, [&data](QSaveFile &file) {
+    return replaceWriting(path, [&data](QSaveFile &file) {
         off_t offset = 0;
         const off_t size = off_t(data.size());
         while (offset < size) {

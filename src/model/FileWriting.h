@@ -8,6 +8,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace FileWriting {
 
 // Writes `data` to `path`: into a temporary file in the same folder, renamed
@@ -18,6 +20,11 @@ Result<void> replace(const QByteArray &data, const QString &path);
 // The same for bytes in a memory file, handed to the system to copy from its
 // descriptor, so that this process never holds a copy of its own.
 Result<void> replace(const SharedBytes &data, const QString &path);
+// The same for what `fill` writes through the descriptor it is given (open
+// for writing at the start of the empty temporary file). An error of `fill`'s
+// is answered as it is, and nothing is written; one that names a system error
+// is told like a failed write of this function's own.
+Result<void> replace(const QString &path, const std::function<Result<void>(int file)> &fill);
 
 // The longest file name, in bytes of its UTF-8 spelling, that folders take.
 constexpr int maxNameBytes = 255;

@@ -69,6 +69,7 @@ struct Error
     QString message;
     int code = 0; // subsystem's own code (an enum value) for callers that branch on it
     bool canceled = false;
+    int systemError = 0; // errno of the system call whose failure this is, if one's is
 
     static Error cancellation() { return Error{QString(), 0, true}; }
 };
