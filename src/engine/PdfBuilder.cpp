@@ -24,6 +24,7 @@ namespace {
 
 struct ResolvedPage
 {
+    QUrl url;
     QPDF *source = nullptr;
     QPDFObjectHandle page; // in its source
     int rotation = 0;      // as the output shows it: 0, 90, 180 or 270
@@ -269,7 +270,16 @@ writeOutput(QPDF &output, const BuildPlan &plan, const BuildContext &context,
     std::map<QPDF *, std::unique_ptr<QPDFAcroFormDocumentHelper>> formsOf;
     std::set<QPDFObjGen> used;
     std::map<QPDFObjGen, QPDFObjectHandle> firstCopyOf; // pages of a single source
-    for (const ResolvedPage &entry : resolved) {
+    // Copied objects read their stream data from the source's bytes, not from
+    // its qpdf objects: a source of several is freed once its pages are copied,
+    // so that a merge never holds every source's objects beside the output's.
+    std::map<QPDF *, size_t> lastUse;
+    for (size_t i = 0; i < resolved.size(); ++i) {
+        lastUse[resolved[i].source] = i;
+    }
+    const bool freeSources = pagesOf.size() > 1 && context.doneWith;
+    for (size_t i = 0; i < resolved.size(); ++i) {
+        const ResolvedPage &entry = resolved[i];
         if (context.cancel.isCanceled()) {
             return Result<SharedBytes>::canceled();
         }
@@ -293,6 +303,10 @@ writeOutput(QPDF &output, const BuildPlan &plan, const BuildContext &context,
             // Fields are reached from the form, not from the page: without
             // this they would keep their look but could no longer be filled.
             outputForms.fixCopiedAnnotations(copy, entry.page, *forms);
+        }
+        if (freeSources && lastUse[entry.source] == i) {
+            formsOf.erase(entry.source);
+            context.doneWith(entry.url);
         }
     }
     const std::vector<QPDFObjectHandle> outputPages = output.getAllPages();
@@ -382,7 +396,7 @@ Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
                 return BuildErrors::onlyAsPictures();
             }
             QPDFObjectHandle page = pages[size_t(item.source.index)];
-            resolved.push_back({source, page, normalizedAngle(rotationOf(page) + item.turn)});
+            resolved.push_back({item.source.url, source, page, normalizedAngle(rotationOf(page) + item.turn)});
         }
 
         auto output = std::make_unique<QPDF>();

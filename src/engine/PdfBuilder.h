@@ -34,6 +34,9 @@ struct BuildContext
     // Takes the output's qpdf objects once it is written, to free them when it
     // suits the caller (after answering); absent: freed at once.
     std::function<void(std::unique_ptr<QPDF>)> release = {};
+    // Told of a source whose qpdf objects the build no longer needs (their
+    // bytes it still reads): the caller may free them. Absent: nothing is told.
+    std::function<void(const QUrl &url)> doneWith = {};
     // Where the output goes instead of a memory file: a descriptor open for
     // writing (the atomic write's temporary file); -1 for none.
     int file = -1;

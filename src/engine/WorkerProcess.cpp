@@ -278,6 +278,11 @@ private:
             [this](const PageSource &source, int turn) { return m_worker.displaySize(source, turn); },
             [this](std::unique_ptr<QPDF> output) { m_released.push_back(std::move(output)); }};
         context.file = file;
+        context.doneWith = [this](const QUrl &url) {
+            if (SourceEntry *source = m_worker.entry(url)) {
+                source->structure.reset();
+            }
+        };
         std::optional<Result<SharedBytes>> made;
         if (message.type == Type::Build) {
             before(JobKind::Build, message.ordinal);

@@ -80,6 +80,34 @@ private slots:
         QVERIFY(!QImage::fromData(pictures->first()).isNull());
     }
 
+    // A merge frees each source's parsed objects once its last page is copied;
+    // the copies still read their content from the source's bytes, a locked
+    // source's too, and the next build reads the sources afresh.
+    void interleavedSourcesKeepEveryPage()
+    {
+        const QUrl locked = url(QStringLiteral("locked.pdf"));
+        const QUrl plain = url(QStringLiteral("plain two.pdf"));
+        QVERIFY(Fixtures::writeNumberedPdf(locked.toLocalFile(), 3, {QStringLiteral("secret"), QStringLiteral("boss")}));
+        QVERIFY(Fixtures::writeNumberedPdf(plain.toLocalFile(), 2));
+        PDFEngine engine;
+        QCOMPARE(TestUtil::await(engine.open(locked, QStringLiteral("secret"))).status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(plain, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        BuildPlan plan = planOf(locked, {0});
+        plan.pages += planOf(plain, {1}).pages + planOf(locked, {2}).pages + planOf(plain, {0}).pages;
+        for (int round = 0; round < 2; ++round) {
+            const auto built = TestUtil::await(engine.buildBytes(plan, {}));
+            QVERIFY(built.ok());
+            QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
+            auto document = Fixtures::popplerOpen(*built);
+            QVERIFY(document);
+            QStringList texts;
+            for (int i = 0; i < document->numPages(); ++i) {
+                texts.append(Fixtures::popplerText(*document, i));
+            }
+            QCOMPARE(texts, (QStringList{"Page 1", "Page 2", "Page 3", "Page 1"}));
+        }
+    }
+
     void aForgottenSourceIsAMissingPage()
     {
         const QUrl source = url("forgotten.pdf");
