@@ -6,6 +6,7 @@
 #include "engine/StampDrawing.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QThreadPool>
@@ -23,11 +24,7 @@
 namespace PageExport {
 namespace {
 
-struct RenderedPage
-{
-    QSizeF points; // displayed size
-    QByteArray encoded;
-};
+using RenderedPage = PagePicture;
 
 QByteArray encode(const QImage &image, const char *format, int quality, int compression)
 {
@@ -225,8 +222,8 @@ Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
     return pictures;
 }
 
-Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
-                                   const BuildContext &context)
+Result<std::vector<PagePicture>> pagesAsJpeg(const BuildPlan &plan, const CompressionStep &step,
+                                             const BuildContext &context)
 {
     const double maxPixels = step.maxPixels;
     const int quality = int(std::lround(step.jpegQuality * 100));
@@ -235,33 +232,54 @@ Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep
         return maxPixels / std::max(std::max(size.width(), size.height()), 1.0);
     };
     const auto encoder = [quality](const QImage &image) { return encode(image, "jpeg", quality, -1); };
-    const auto rendered = renderPlan(plan, context, scaleFor, encoder);
-    if (!rendered) {
-        return rendered.error();
-    }
+    return renderPlan(plan, context, scaleFor, encoder);
+}
 
+Result<SharedBytes> assemble(const std::vector<std::pair<QSizeF, QByteArrayView>> &pages,
+                             const std::optional<QString> &password)
+{
     try {
         QPDF output;
         output.emptyPDF();
         output.setSuppressWarnings(true);
-        for (const RenderedPage &page : *rendered) {
-            const double scale = maxPixels / std::max(std::max(page.points.width(), page.points.height()), 1.0);
-            const int pixelWidth = std::max(int(std::lround(page.points.width() * scale)), 1);
-            const int pixelHeight = std::max(int(std::lround(page.points.height() * scale)), 1);
-
-            PdfSyntax::addJpegPage(output, page.encoded.toStdString(), {pixelWidth, pixelHeight}, page.points);
+        for (const auto &[points, jpeg] : pages) {
+            // The picture's own header gives its size: whoever drew it rounded.
+            QByteArray bytes = QByteArray::fromRawData(jpeg.data(), jpeg.size());
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            QImageReader reader(&buffer, "jpeg");
+            const QSize pixels = reader.size();
+            if (!pixels.isValid() || pixels.isEmpty() || !(points.width() > 0 && points.height() > 0)) {
+                return BuildErrors::writeFailed();
+            }
+            PdfSyntax::addJpegPage(output, std::string(jpeg.data(), size_t(jpeg.size())), pixels, points);
         }
         QPDFObjectHandle info = output.makeIndirectObject(QPDFObjectHandle::newDictionary());
         info.replaceKey("/Creator", QPDFObjectHandle::newUnicodeString("Tamsel"));
         output.getTrailer().replaceKey("/Info", info);
-        SharedBytes written = PdfWriting::write(output, plan.password, PdfWriting::Version{});
-        if (!PdfWriting::reopens(written, plan.password, int(rendered->size()))) {
+        SharedBytes written = PdfWriting::write(output, password, PdfWriting::Version{});
+        if (!PdfWriting::reopens(written, password, int(pages.size()))) {
             return BuildErrors::writeFailed();
         }
         return written;
     } catch (const std::exception &) {
         return BuildErrors::writeFailed();
     }
+}
+
+Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
+                                   const BuildContext &context)
+{
+    const auto rendered = pagesAsJpeg(plan, step, context);
+    if (!rendered) {
+        return rendered.error();
+    }
+    std::vector<std::pair<QSizeF, QByteArrayView>> pages;
+    pages.reserve(rendered->size());
+    for (const PagePicture &page : *rendered) {
+        pages.emplace_back(page.points, QByteArrayView(page.encoded));
+    }
+    return assemble(pages, plan.password);
 }
 
 } // namespace PageExport

@@ -80,6 +80,53 @@ private slots:
         QVERIFY(!QImage::fromData(pictures->first()).isNull());
     }
 
+    void pagesAsPicturesAreDrawnOnSeveralWorkersAndKeepTheirOrder()
+    {
+        // Pages of growing widths show whether every picture landed on its page.
+        const QUrl source = url("widths.pdf");
+        QList<Fixtures::Page> pages;
+        for (int i = 0; i < 12; ++i) {
+            pages.append({QSizeF(200 + 20 * i, 400), 0, QStringLiteral("Page %1").arg(i + 1)});
+        }
+        QVERIFY(Fixtures::writePdf(source.toLocalFile(), pages));
+        PDFEngine engine;
+        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QList<int> all;
+        for (int i = 0; i < pages.size(); ++i) {
+            all.append(i);
+        }
+        BuildPlan plan = planOf(source, all);
+        plan.pages[3].turn = 90;
+        plan.password = QStringLiteral("Grüße");
+        plan.quality = CompressionStep{300, 0.5, true};
+
+        const auto built = TestUtil::await(engine.buildBytes(plan, {}));
+        QVERIFY(built.ok());
+        QCOMPARE(Fixtures::qpdfCheckFailure(*built, *plan.password), QString());
+        QVERIFY(!Fixtures::popplerOpen(*built)); // still protected
+        const auto document = Fixtures::popplerOpen(*built, *plan.password);
+        QVERIFY(document);
+        QCOMPARE(document->numPages(), pages.size());
+        for (int i = 0; i < pages.size(); ++i) {
+            const std::unique_ptr<Poppler::Page> page(document->page(i));
+            const QSizeF expected = i == 3 ? pages[i].size.transposed() : pages[i].size;
+            QCOMPARE(page->pageSizeF(), expected);
+            QVERIFY(page->text(QRectF()).isEmpty()); // a picture, no text
+        }
+        if (engine.workerCount() > 1) {
+            QVERIFY(engine.startedWorkerCount() > 1);
+        }
+
+        // A cancelled one ends without bytes; the engine carries on.
+        const CancelToken cancel = CancelToken::make();
+        const auto canceled = engine.buildBytes(plan, cancel);
+        cancel.cancel();
+        QVERIFY(TestUtil::await(canceled).isCanceled());
+        engine.forget(source);
+        const auto missing = TestUtil::await(engine.buildBytes(plan, {}));
+        QCOMPARE(missing.error().message, PDFEngine::message(PDFEngine::EngineError::MissingPage));
+    }
+
     void aForgottenSourceIsAMissingPage()
     {
         const QUrl source = url("forgotten.pdf");
