@@ -1,6 +1,7 @@
 #include "engine/PageExport.h"
 
 #include "engine/BuildErrors.h"
+#include "engine/PageDrawing.h"
 #include "engine/PdfSyntax.h"
 #include "engine/PdfWriting.h"
 #include "engine/StampDrawing.h"
@@ -108,11 +109,10 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
     if (!document || document->isLocked()) {
         return BuildErrors::writeFailed();
     }
-    document->setRenderBackend(Poppler::Document::SplashBackend);
-    document->setRenderHint(Poppler::Document::Antialiasing, true);
-    document->setRenderHint(Poppler::Document::TextAntialiasing, true);
-    document->setPaperColor(Qt::white);
-    const ShowPage show = [&document](int index, const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
+    // The document measures the pages; one drawing, made after it, draws them all.
+    PageDrawing drawing(pdf, std::nullopt);
+    const ShowPage show = [&document, &drawing](int index,
+                                                const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
         std::unique_ptr<Poppler::Page> page(document->page(index));
         if (!page) {
             return BuildErrors::missingPage();
@@ -121,7 +121,7 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
         const double scale = scaleOf(size);
         const int width = std::max(int(std::lround(size.width() * scale)), 1);
         const int height = std::max(int(std::lround(size.height() * scale)), 1);
-        QImage image = page->renderToImage(72.0 * scale, 72.0 * scale, 0, 0, width, height);
+        QImage image = drawing.draw(index, 72.0 * scale, 0, QSize(width, height));
         if (image.isNull()) {
             return BuildErrors::writeFailed();
         }
