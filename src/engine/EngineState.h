@@ -131,6 +131,11 @@ struct PDFEngine::State
     // Counts an open under way until the returned guard goes.
     std::shared_ptr<void> beginOpen(const QUrl &url);
 
+    // The job that builds the plan, or draws its one page; none when a page's
+    // source is no longer cached.
+    // With a `file`, a build writes its output there.
+    std::shared_ptr<WorkerPool::Job> outputJob(bool picture, const BuildPlan &plan, double dpi, bool jpeg,
+                                               CancelToken cancel, int file = -1);
     void output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
                 std::function<void(Result<SharedBytes>)> done, int file);
     void openOnThread(std::shared_ptr<QPromise<OpenResult>> promise, QUrl url, std::optional<QString> password);

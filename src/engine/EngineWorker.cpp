@@ -1,8 +1,8 @@
 #include "engine/EngineWorker.h"
 
+#include "engine/PageDrawing.h"
 #include "engine/PdfWriting.h"
 #include "engine/PicturePage.h"
-
 
 #include <QBuffer>
 
@@ -16,7 +16,6 @@
 
 SourceEntry::SourceEntry() = default;
 SourceEntry::SourceEntry(SourceEntry &&) noexcept = default;
-SourceEntry &SourceEntry::operator=(SourceEntry &&) noexcept = default;
 SourceEntry::~SourceEntry() = default;
 
 bool SourceEntry::isLocked() const
@@ -36,18 +35,18 @@ void prepare(Poppler::Document &document)
 
 // Tries the password as typed (UTF-8, what AES-256 files expect) and, for older
 // files that store Latin-1 passwords, as Latin-1. Both as the owner and the user
-// password: either one unlocks.
-bool unlock(Poppler::Document &document, const QString &password)
+// password: either one unlocks. Answers the bytes that unlocked.
+std::optional<QByteArray> unlock(Poppler::Document &document, const QString &password)
 {
     const QByteArray utf8 = password.toUtf8();
     if (!document.unlock(utf8, utf8)) {
-        return true;
+        return utf8;
     }
     const QByteArray latin1 = password.toLatin1();
-    if (latin1 != utf8 && QString::fromLatin1(latin1) == password) {
-        return !document.unlock(latin1, latin1);
+    if (latin1 != utf8 && QString::fromLatin1(latin1) == password && !document.unlock(latin1, latin1)) {
+        return latin1;
     }
-    return false;
+    return std::nullopt;
 }
 
 // Poppler treats a file protected by a security handler it doesn't know as merely
@@ -103,7 +102,10 @@ PDFEngine::OpenResult EngineWorker::load(const QUrl &key, const SharedBytes &byt
         if (usesUnknownProtection(entry.bytes)) {
             return PDFEngine::OpenResult::unreadable();
         }
-        if (!password || !unlock(*entry.document, *password) || entry.document->isLocked()) {
+        if (password) {
+            entry.popplerPassword = unlock(*entry.document, *password);
+        }
+        if (!entry.popplerPassword || entry.document->isLocked()) {
             return PDFEngine::OpenResult::needsPassword();
         }
         entry.password = password;
@@ -184,15 +186,19 @@ QImage EngineWorker::image(const PageSource &source, int turn, double longSide)
         return {};
     }
     const double s = longSide / std::max({displayed.width(), displayed.height(), 1.0});
-    const double dpi = 72.0 * s;
-    // Rendering the slice of exactly the wanted size keeps the pixel size exact
-    // whatever Poppler's own rounding of the page's size at that resolution.
-    QImage rendered = found->renderToImage(dpi, dpi, 0, 0, pixels.width(), pixels.height(),
-                                           static_cast<Poppler::Page::Rotation>(extra / 90));
-    if (rendered.isNull() || rendered.size() != pixels) {
-        return {};
+    SourceEntry *drawn = entry(source.url);
+    if (!drawn->drawing) {
+        drawn->drawing = std::make_unique<PageDrawing>(drawn->bytes, drawn->popplerPassword);
     }
-    return rendered;
+    try {
+        // Drawing the slice of exactly the wanted size keeps the pixel size exact
+        // whatever Poppler's own rounding of the page's size at that resolution.
+        return drawn->drawing->draw(source.index, 72.0 * s, extra, pixels);
+    } catch (...) {
+        // Out of memory halfway through a page: the device may be left mid-page.
+        drawn->drawing.reset();
+        throw;
+    }
 }
 
 namespace {

@@ -18,6 +18,7 @@
 #include <optional>
 #include <unordered_map>
 
+class PageDrawing;
 class QBuffer;
 class QPDF;
 
@@ -32,7 +33,8 @@ struct SourceEntry
 {
     SourceEntry();
     SourceEntry(SourceEntry &&) noexcept;
-    SourceEntry &operator=(SourceEntry &&) noexcept;
+    // Assigning would replace the document before the drawing that needs it.
+    SourceEntry &operator=(SourceEntry &&) = delete;
     ~SourceEntry();
 
     QString name; // for qpdf's messages only
@@ -45,6 +47,9 @@ struct SourceEntry
     QByteArray bytes;
     // The password that unlocked the document; absent when it was never locked.
     std::optional<QString> password;
+    // That password as Poppler took it (as typed or as Latin-1); absent when
+    // Poppler opened the document without one.
+    std::optional<QByteArray> popplerPassword;
     // Shown without a password, yet only readable for saving with one (its
     // attachments or some of its streams are locked): asked for like a lock.
     bool lockedForWriting = false;
@@ -54,6 +59,9 @@ struct SourceEntry
     int pageCount = 0;
     // The same bytes opened with qpdf, made on the first build that needs them.
     std::unique_ptr<QPDF> structure;
+    // The pages' renderer, made on the first drawing. Last, so it goes before the
+    // bytes it reads and the document that keeps Poppler's settings alive.
+    std::unique_ptr<PageDrawing> drawing;
 
     bool isLocked() const;
 };

@@ -72,15 +72,6 @@ void finish(QPromise<T> &promise, T value)
     promise.finish();
 }
 
-QDataStream &writePassword(QDataStream &out, const std::optional<QString> &password)
-{
-    out << bool(password);
-    if (password) {
-        out << *password;
-    }
-    return out;
-}
-
 } // namespace
 
 QString PDFEngine::message(EngineError error)

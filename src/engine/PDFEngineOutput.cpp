@@ -9,17 +9,18 @@
 
 #include <QSet>
 
+#include <algorithm>
 #include <memory>
+#include <mutex>
+#include <utility>
 
 using namespace WorkerProtocol;
 
 namespace {
 
 // The worker's answer; empty bytes for an output written into a file.
-Result<SharedBytes> readOutput(Message &message, bool intoFile)
+Result<SharedBytes> readOutput(QDataStream &in, Message &message, bool intoFile = false)
 {
-    QDataStream in(message.payload);
-    prepare(in);
     bool ok = false;
     in >> ok;
     if (!ok) {
@@ -40,6 +41,18 @@ Result<SharedBytes> readOutput(Message &message, bool intoFile)
     return std::move(*bytes);
 }
 
+Result<SharedBytes> readOutput(Message &message, bool intoFile = false)
+{
+    QDataStream in(message.payload);
+    prepare(in);
+    return readOutput(in, message, intoFile);
+}
+
+} // namespace
+
+namespace {
+void outputAsPictures(const std::shared_ptr<PDFEngine::State> &state, const BuildPlan &plan, CancelToken cancel,
+                      std::function<void(Result<SharedBytes>)> done, int file);
 } // namespace
 
 void PDFEngine::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
@@ -55,12 +68,16 @@ void PDFEngine::output(bool picture, const BuildPlan &plan, double dpi, bool jpe
     }
     const std::shared_ptr<State> state = m_state;
     state->afterOpens(urls, [state, plan, picture, dpi, jpeg, cancel, done, file] {
-        state->output(picture, plan, dpi, jpeg, cancel, done, file);
+        if (!picture && plan.quality && plan.quality->pagesAsPictures && plan.pages.size() > 1) {
+            outputAsPictures(state, plan, cancel, done, file);
+        } else {
+            state->output(picture, plan, dpi, jpeg, cancel, done, file);
+        }
     });
 }
 
-void PDFEngine::State::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                              std::function<void(Result<SharedBytes>)> done, int file)
+std::shared_ptr<WorkerPool::Job> PDFEngine::State::outputJob(bool picture, const BuildPlan &plan, double dpi,
+                                                             bool jpeg, CancelToken cancel, int file)
 {
     // Pages name their sources by file; the worker knows each cached version by
     // its own key.
@@ -70,8 +87,7 @@ void PDFEngine::State::output(bool picture, const BuildPlan &plan, double dpi, b
     for (PageItem &page : sent.pages) {
         const std::shared_ptr<const Source> source = resolve(page.source);
         if (!source) {
-            done(Result<SharedBytes>(BuildErrors::missingPage()));
-            return;
+            return nullptr;
         }
         if (!keys.contains(source->load->key)) {
             keys.insert(source->load->key);
@@ -96,10 +112,210 @@ void PDFEngine::State::output(bool picture, const BuildPlan &plan, double dpi, b
             job->descriptors.push_back(file);
         }
     }
+    return job;
+}
+
+void PDFEngine::State::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
+                              std::function<void(Result<SharedBytes>)> done, int file)
+{
+    const std::shared_ptr<WorkerPool::Job> job = outputJob(picture, plan, dpi, jpeg, cancel, file);
+    if (!job) {
+        done(Result<SharedBytes>(BuildErrors::missingPage()));
+        return;
+    }
     job->answered = [done, file](Message &message) { done(readOutput(message, file >= 0)); };
     job->failed = [done](WorkerPool::Failure failure) { done(Result<SharedBytes>(failureError(failure))); };
-    submit(std::move(job));
+    submit(job);
 }
+
+namespace {
+
+// A PDF made of pictures of its pages: the pages are drawn by several workers
+// at once, a few at a time so that other work still gets a worker, then one
+// worker puts the pictures together.
+struct PicturePages : std::enable_shared_from_this<PicturePages>
+{
+    std::weak_ptr<PDFEngine::State> state;
+    BuildPlan plan;
+    CancelToken cancel;
+    std::function<void(Result<SharedBytes>)> done;
+    int file = -1; // where the PDF goes, if not into memory
+    int window = 1;
+
+    std::mutex mutex;
+    std::vector<std::pair<QSizeF, QByteArray>> pages;
+    int nextToAsk = 0;
+    int left = 0;
+    bool ended = false;
+
+    void askMore();
+    void arrived(int index, Result<std::pair<QSizeF, QByteArray>> made);
+    void assemble();
+    // Under the mutex: whether the work goes on; ends it as cancelled when
+    // nobody waits for it any more.
+    bool goesOn(const PDFEngine::State *owner)
+    {
+        if (!ended && (!owner || cancel.isCanceled())) {
+            end(Result<SharedBytes>::canceled());
+        }
+        return !ended;
+    }
+    void end(Result<SharedBytes> result)
+    {
+        if (!std::exchange(ended, true)) {
+            done(std::move(result));
+        }
+    }
+};
+
+Result<std::pair<QSizeF, QByteArray>> readPagePicture(Message &message)
+{
+    QDataStream in(message.payload);
+    prepare(in);
+    const Result<SharedBytes> bytes = readOutput(in, message);
+    if (!bytes) {
+        return bytes.error();
+    }
+    QSizeF points;
+    in >> points;
+    if (in.status() != QDataStream::Ok || !(points.width() > 0 && points.height() > 0)) {
+        return BuildErrors::writeFailed();
+    }
+    return std::pair<QSizeF, QByteArray>(points, bytes->view().toByteArray());
+}
+
+void PicturePages::askMore()
+{
+    const std::shared_ptr<PDFEngine::State> owner = state.lock();
+    std::vector<std::shared_ptr<WorkerPool::Job>> jobs;
+    {
+        const std::lock_guard lock(mutex);
+        if (!goesOn(owner.get())) {
+            return;
+        }
+        while (nextToAsk < int(pages.size()) && nextToAsk - (int(pages.size()) - left) < window) {
+            const int index = nextToAsk++;
+            BuildPlan one = plan;
+            one.pages = {plan.pages.at(index)};
+            one.password.reset();
+            const std::shared_ptr<WorkerPool::Job> job = owner->outputJob(true, one, 0, true, cancel);
+            if (!job) {
+                end(Result<SharedBytes>(BuildErrors::missingPage()));
+                return;
+            }
+            const std::shared_ptr<PicturePages> self = shared_from_this();
+            job->answered = [self, index](Message &message) { self->arrived(index, readPagePicture(message)); };
+            job->failed = [self, index](WorkerPool::Failure failure) { self->arrived(index, failureError(failure)); };
+            jobs.push_back(job);
+        }
+    }
+    for (auto &job : jobs) {
+        owner->submit(std::move(job));
+    }
+}
+
+void PicturePages::arrived(int index, Result<std::pair<QSizeF, QByteArray>> made)
+{
+    bool all = false;
+    {
+        const std::lock_guard lock(mutex);
+        if (ended) {
+            return;
+        }
+        if (!made) {
+            end(made.error());
+            return;
+        }
+        pages[size_t(index)] = std::move(made).value();
+        all = --left == 0;
+    }
+    // Outside the lock: a job the pool can't take is answered at once.
+    if (all) {
+        assemble();
+    } else {
+        askMore();
+    }
+}
+
+void PicturePages::assemble()
+{
+    const std::shared_ptr<PDFEngine::State> owner = state.lock();
+    auto job = std::make_shared<WorkerPool::Job>();
+    {
+        const std::lock_guard lock(mutex);
+        if (!goesOn(owner.get())) {
+            return;
+        }
+        // One memory file holds every picture, one after another: the worker
+        // reads them where they lie.
+        SharedBytes::Writer writer;
+        QList<QSizeF> points;
+        QList<qint64> ends;
+        qint64 written = 0;
+        for (auto &[size, bytes] : pages) {
+            if (!writer.write(bytes)) {
+                end(Result<SharedBytes>(BuildErrors::writeFailed()));
+                return;
+            }
+            written += bytes.size();
+            points.append(size);
+            ends.append(written);
+            bytes = QByteArray();
+        }
+        std::optional<SharedBytes> all = writer.finish();
+        if (!all) {
+            end(Result<SharedBytes>(BuildErrors::writeFailed()));
+            return;
+        }
+        job->type = Type::Assemble;
+        job->kind = JobKind::Build;
+        job->cancel = cancel;
+        job->limit = std::chrono::milliseconds(qint64(
+            1000 * (owner->options.buildSeconds + owner->options.buildSecondsPerPage * double(pages.size()))));
+        QDataStream out(&job->payload, QIODevice::WriteOnly);
+        prepare(out);
+        writePassword(out, plan.password) << points << ends;
+        writeShared(out, *all, job->attached);
+        out << (file >= 0);
+        if (file >= 0) {
+            job->descriptors.push_back(file);
+        }
+    }
+    const std::shared_ptr<PicturePages> self = shared_from_this();
+    job->answered = [self](Message &message) {
+        const std::lock_guard lock(self->mutex);
+        self->end(readOutput(message, self->file >= 0));
+    };
+    job->failed = [self](WorkerPool::Failure failure) {
+        const std::lock_guard lock(self->mutex);
+        self->end(Result<SharedBytes>(failureError(failure)));
+    };
+    owner->submit(std::move(job));
+}
+
+} // namespace
+
+namespace {
+
+void outputAsPictures(const std::shared_ptr<PDFEngine::State> &state, const BuildPlan &plan, CancelToken cancel,
+                      std::function<void(Result<SharedBytes>)> done, int file)
+{
+    auto pages = std::make_shared<PicturePages>();
+    pages->state = state;
+    pages->plan = plan;
+    pages->cancel = cancel;
+    pages->done = std::move(done);
+    pages->file = file;
+    pages->pages.resize(size_t(plan.pages.size()));
+    pages->left = int(plan.pages.size());
+    {
+        const std::lock_guard lock(state->poolMutex);
+        pages->window = state->pool ? std::max(state->pool->workerCount(), 1) * 2 : 1;
+    }
+    pages->askMore(); // its jobs hold it from here on
+}
+
+} // namespace
 
 namespace {
 

@@ -1,11 +1,13 @@
 #include "engine/PageExport.h"
 
 #include "engine/BuildErrors.h"
+#include "engine/PageDrawing.h"
 #include "engine/PdfSyntax.h"
 #include "engine/PdfWriting.h"
 #include "engine/StampDrawing.h"
 
 #include <QBuffer>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QThreadPool>
@@ -23,11 +25,7 @@
 namespace PageExport {
 namespace {
 
-struct RenderedPage
-{
-    QSizeF points; // displayed size
-    QByteArray encoded;
-};
+using RenderedPage = PagePicture;
 
 QByteArray encode(const QImage &image, const char *format, int quality, int compression)
 {
@@ -111,11 +109,10 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
     if (!document || document->isLocked()) {
         return BuildErrors::writeFailed();
     }
-    document->setRenderBackend(Poppler::Document::SplashBackend);
-    document->setRenderHint(Poppler::Document::Antialiasing, true);
-    document->setRenderHint(Poppler::Document::TextAntialiasing, true);
-    document->setPaperColor(Qt::white);
-    const ShowPage show = [&document](int index, const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
+    // The document measures the pages; one drawing, made after it, draws them all.
+    PageDrawing drawing(pdf, std::nullopt);
+    const ShowPage show = [&document, &drawing](int index,
+                                                const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
         std::unique_ptr<Poppler::Page> page(document->page(index));
         if (!page) {
             return BuildErrors::missingPage();
@@ -124,7 +121,7 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
         const double scale = scaleOf(size);
         const int width = std::max(int(std::lround(size.width() * scale)), 1);
         const int height = std::max(int(std::lround(size.height() * scale)), 1);
-        QImage image = page->renderToImage(72.0 * scale, 72.0 * scale, 0, 0, width, height);
+        QImage image = drawing.draw(index, 72.0 * scale, 0, QSize(width, height));
         if (image.isNull()) {
             return BuildErrors::writeFailed();
         }
@@ -228,8 +225,8 @@ Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
     return pictures;
 }
 
-Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
-                                   const BuildContext &context)
+Result<std::vector<PagePicture>> pagesAsJpeg(const BuildPlan &plan, const CompressionStep &step,
+                                             const BuildContext &context)
 {
     const double maxPixels = step.maxPixels;
     const int quality = int(std::lround(step.jpegQuality * 100));
@@ -238,28 +235,33 @@ Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep
         return maxPixels / std::max(std::max(size.width(), size.height()), 1.0);
     };
     const auto encoder = [quality](const QImage &image) { return encode(image, "jpeg", quality, -1); };
-    const auto rendered = renderPlan(plan, context, scaleFor, encoder);
-    if (!rendered) {
-        return rendered.error();
-    }
+    return renderPlan(plan, context, scaleFor, encoder);
+}
 
+Result<SharedBytes> assemble(const std::vector<std::pair<QSizeF, QByteArrayView>> &pages,
+                             const std::optional<QString> &password, int file)
+{
     try {
         QPDF output;
         output.emptyPDF();
         output.setSuppressWarnings(true);
-        for (const RenderedPage &page : *rendered) {
-            const double scale = maxPixels / std::max(std::max(page.points.width(), page.points.height()), 1.0);
-            const int pixelWidth = std::max(int(std::lround(page.points.width() * scale)), 1);
-            const int pixelHeight = std::max(int(std::lround(page.points.height() * scale)), 1);
-
-            PdfSyntax::addJpegPage(output, page.encoded.toStdString(), {pixelWidth, pixelHeight}, page.points);
+        for (const auto &[points, jpeg] : pages) {
+            // The picture's own header gives its size: whoever drew it rounded.
+            QByteArray bytes = QByteArray::fromRawData(jpeg.data(), jpeg.size());
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            QImageReader reader(&buffer, "jpeg");
+            const QSize pixels = reader.size();
+            if (!pixels.isValid() || pixels.isEmpty() || !(points.width() > 0 && points.height() > 0)) {
+                return BuildErrors::writeFailed();
+            }
+            PdfSyntax::addJpegPage(output, std::string(jpeg.data(), size_t(jpeg.size())), pixels, points);
         }
         QPDFObjectHandle info = output.makeIndirectObject(QPDFObjectHandle::newDictionary());
         info.replaceKey("/Creator", QPDFObjectHandle::newUnicodeString("Tamsel"));
         output.getTrailer().replaceKey("/Info", info);
-        SharedBytes written =
-            PdfWriting::write(output, plan.password, PdfWriting::Version{}, context.file);
-        if (!PdfWriting::reopens(written, plan.password, int(rendered->size()), context.file)) {
+        SharedBytes written = PdfWriting::write(output, password, PdfWriting::Version{}, file);
+        if (!PdfWriting::reopens(written, password, int(pages.size()), file)) {
             return BuildErrors::writeFailed();
         }
         return written;
@@ -268,6 +270,21 @@ Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep
     } catch (const std::exception &) {
         return BuildErrors::writeFailed();
     }
+}
+
+Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
+                                   const BuildContext &context)
+{
+    const auto rendered = pagesAsJpeg(plan, step, context);
+    if (!rendered) {
+        return rendered.error();
+    }
+    std::vector<std::pair<QSizeF, QByteArrayView>> pages;
+    pages.reserve(rendered->size());
+    for (const PagePicture &page : *rendered) {
+        pages.emplace_back(page.points, QByteArrayView(page.encoded));
+    }
+    return assemble(pages, plan.password, context.file);
 }
 
 } // namespace PageExport

@@ -44,26 +44,6 @@ constexpr bool addressSanitizer = false;
 
 void ignorePopplerMessage(const QString &, const QVariant &) {}
 
-std::optional<QString> readPassword(QDataStream &in)
-{
-    bool has = false;
-    in >> has;
-    if (!has) {
-        return std::nullopt;
-    }
-    QString password;
-    in >> password;
-    return password;
-}
-
-void writePassword(QDataStream &out, const std::optional<QString> &password)
-{
-    out << bool(password);
-    if (password) {
-        out << *password;
-    }
-}
-
 // Turns the engine's cancel request for the running job into its CancelToken.
 class CancelWatch
 {
@@ -207,6 +187,9 @@ private:
             case Type::Picture:
                 output(message, in, out, keep);
                 break;
+            case Type::Assemble:
+                assemble(message, in, out, keep);
+                break;
             default:
                 return false;
             }
@@ -263,7 +246,8 @@ private:
         if (message.type == Type::Build) {
             in >> intoFile;
         }
-        const int file = intoFile && !message.fds.empty() ? message.fds.front() : -1;
+        // The output's file comes last among the descriptors.
+        const int file = intoFile && !message.fds.empty() ? message.fds.back() : -1;
         if (intoFile && file < 0) {
             out << false;
             write(out, BuildErrors::writeFailed());
@@ -284,9 +268,23 @@ private:
             }
         };
         std::optional<Result<SharedBytes>> made;
+        std::optional<QSizeF> points;
         if (message.type == Type::Build) {
             before(JobKind::Build, message.ordinal);
             made = PdfBuilder::build(plan, context);
+        } else if (plan.quality && plan.quality->pagesAsPictures) {
+            // One page of a PDF made of pictures of pages: its JPEG and the size
+            // the page is shown at.
+            before(JobKind::Picture, message.ordinal);
+            const auto pages = PageExport::pagesAsJpeg(plan, *plan.quality, context);
+            if (!pages) {
+                made = pages.error();
+            } else if (pages->size() != 1) {
+                made = Result<SharedBytes>(BuildErrors::writeFailed());
+            } else {
+                made = SharedBytes::copyOf(pages->front().encoded);
+                points = pages->front().points;
+            }
         } else {
             double dpi = 0;
             bool jpeg = false;
@@ -306,14 +304,60 @@ private:
             // starts from the bytes again.
             m_worker.dropStructures(plan);
         }
-        if (made->ok() && file < 0 && made->value().isEmpty()) {
+        writeOutput(out, *made, keep, file >= 0);
+        if (made->ok() && points) {
+            out << *points;
+        }
+    }
+
+    // The PDF whose pages are the pictures other workers drew: their sizes in
+    // points and where each ends in the one memory file that holds them all.
+    void assemble(Message &message, QDataStream &in, QDataStream &out, std::vector<SharedBytes> &keep)
+    {
+        const std::optional<QString> password = readPassword(in);
+        QList<QSizeF> points;
+        QList<qint64> ends;
+        in >> points >> ends;
+        const std::optional<SharedBytes> pictures = readBytes(in, message.fds);
+        bool intoFile = false;
+        in >> intoFile;
+        const int file = intoFile && !message.fds.empty() ? message.fds.back() : -1;
+        before(JobKind::Build, message.ordinal);
+        Result<SharedBytes> made = BuildErrors::writeFailed();
+        if (pictures && in.status() == QDataStream::Ok && points.size() == ends.size() && !points.isEmpty()) {
+            const QByteArrayView all = pictures->view();
+            std::vector<std::pair<QSizeF, QByteArrayView>> pages;
+            qint64 start = 0;
+            for (qsizetype i = 0; i < ends.size(); ++i) {
+                if (ends[i] <= start || ends[i] > all.size()) {
+                    pages.clear();
+                    break;
+                }
+                pages.emplace_back(points[i], all.sliced(start, ends[i] - start));
+                start = ends[i];
+            }
+            if (!pages.empty()) {
+                made = PageExport::assemble(pages, password, file);
+            }
+        }
+        if (intoFile && file < 0) {
+            made = BuildErrors::writeFailed();
+        }
+        writeOutput(out, made, keep, file >= 0);
+    }
+
+    // An output written into a file is answered without bytes.
+    static void writeOutput(QDataStream &out, Result<SharedBytes> &made, std::vector<SharedBytes> &keep,
+                            bool intoFile)
+    {
+        if (made.ok() && !intoFile && made.value().isEmpty()) {
             made = Result<SharedBytes>(BuildErrors::writeFailed()); // no memory for the copy
         }
-        out << made->ok();
-        if (made->ok() && file < 0) {
-            writeShared(out, made->value(), keep);
-        } else if (!made->ok()) {
-            write(out, made->error());
+        out << made.ok();
+        if (made.ok() && !intoFile) {
+            writeShared(out, made.value(), keep);
+        } else if (!made.ok()) {
+            write(out, made.error());
         }
     }
 

@@ -326,4 +326,25 @@ QUrl keyUrl(quint64 key)
     return QUrl(QStringLiteral("tamsel-source:%1").arg(key));
 }
 
+QDataStream &writePassword(QDataStream &out, const std::optional<QString> &password)
+{
+    out << bool(password);
+    if (password) {
+        out << *password;
+    }
+    return out;
+}
+
+std::optional<QString> readPassword(QDataStream &in)
+{
+    bool has = false;
+    in >> has;
+    if (!has) {
+        return std::nullopt;
+    }
+    QString password;
+    in >> password;
+    return password;
+}
+
 } // namespace WorkerProtocol

@@ -27,7 +27,7 @@
 namespace WorkerProtocol {
 
 constexpr quint32 magic = 0x544d5357; // "TMSW"
-constexpr quint16 version = 1;
+constexpr quint16 version = 2;
 constexpr int maxFds = 4;
 // A payload beyond this is refused: nothing the engine sends is that large, so a
 // header claiming more is a broken or hostile peer.
@@ -42,6 +42,7 @@ enum class Type : quint16 {
     Render = 11,
     Build = 12,
     Picture = 13,
+    Assemble = 14, // a PDF of pictures of pages; fd: the pictures, one after another
     // worker -> engine
     Reply = 100,
     Failure = 101,
@@ -97,6 +98,8 @@ void write(QDataStream &out, const BuildPlan &plan);
 void read(QDataStream &in, BuildPlan &plan);
 void write(QDataStream &out, const Error &error);
 void read(QDataStream &in, Error &error);
+QDataStream &writePassword(QDataStream &out, const std::optional<QString> &password);
+std::optional<QString> readPassword(QDataStream &in);
 
 // Pictures travel as raw pixels; big ones as a memory file appended to `fds`.
 void writeImage(QDataStream &out, const QImage &image, std::vector<SharedBytes> &keep);

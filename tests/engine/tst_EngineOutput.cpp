@@ -108,6 +108,81 @@ private slots:
         }
     }
 
+    // Straight into a file: a build, and a pictures build put together from
+    // several workers' pictures, each leave the whole PDF there and nothing of
+    // what the file held before.
+    void buildsWriteIntoAFile()
+    {
+        const QUrl source = url(QStringLiteral("three.pdf"));
+        QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 3));
+        PDFEngine engine;
+        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        for (const bool pictures : {false, true}) {
+            BuildPlan plan = planOf(source, {2, 0, 1});
+            if (pictures) {
+                plan.quality = CompressionStep{300, 0.5, true};
+            }
+            QFile file(m_dir.filePath(pictures ? QStringLiteral("pictures.pdf") : QStringLiteral("pages.pdf")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QVERIFY(file.write(QByteArray(200'000, 'x')) > 0 && file.flush());
+            QVERIFY(TestUtil::await(engine.buildInto(plan, file.handle(), {})).ok());
+            file.close();
+            const QByteArray written = Fixtures::readAll(file.fileName());
+            QCOMPARE(Fixtures::qpdfCheckFailure(written), QString());
+            auto document = Fixtures::popplerOpen(written);
+            QVERIFY(document);
+            QCOMPARE(document->numPages(), 3);
+            QCOMPARE(Fixtures::popplerText(*document, 0), pictures ? QString() : QStringLiteral("Page 3"));
+        }
+    }
+
+    void pagesAsPicturesAreDrawnOnSeveralWorkersAndKeepTheirOrder()
+    {
+        // Pages of growing widths show whether every picture landed on its page.
+        const QUrl source = url("widths.pdf");
+        QList<Fixtures::Page> pages;
+        for (int i = 0; i < 12; ++i) {
+            pages.append({QSizeF(200 + 20 * i, 400), 0, QStringLiteral("Page %1").arg(i + 1)});
+        }
+        QVERIFY(Fixtures::writePdf(source.toLocalFile(), pages));
+        PDFEngine engine;
+        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QList<int> all;
+        for (int i = 0; i < pages.size(); ++i) {
+            all.append(i);
+        }
+        BuildPlan plan = planOf(source, all);
+        plan.pages[3].turn = 90;
+        plan.password = QStringLiteral("Grüße");
+        plan.quality = CompressionStep{300, 0.5, true};
+
+        const auto built = TestUtil::await(engine.buildBytes(plan, {}));
+        QVERIFY(built.ok());
+        QCOMPARE(Fixtures::qpdfCheckFailure(*built, *plan.password), QString());
+        QVERIFY(!Fixtures::popplerOpen(*built)); // still protected
+        const auto document = Fixtures::popplerOpen(*built, *plan.password);
+        QVERIFY(document);
+        QCOMPARE(document->numPages(), pages.size());
+        for (int i = 0; i < pages.size(); ++i) {
+            const std::unique_ptr<Poppler::Page> page(document->page(i));
+            const QSizeF expected = i == 3 ? pages[i].size.transposed() : pages[i].size;
+            QCOMPARE(page->pageSizeF(), expected);
+            QVERIFY(page->text(QRectF()).isEmpty()); // a picture, no text
+        }
+        if (engine.workerCount() > 1) {
+            QVERIFY(engine.startedWorkerCount() > 1);
+        }
+
+        // A cancelled one ends without bytes; the engine carries on.
+        const CancelToken cancel = CancelToken::make();
+        const auto canceled = engine.buildBytes(plan, cancel);
+        cancel.cancel();
+        QVERIFY(TestUtil::await(canceled).isCanceled());
+        engine.forget(source);
+        const auto missing = TestUtil::await(engine.buildBytes(plan, {}));
+        QCOMPARE(missing.error().message, PDFEngine::message(PDFEngine::EngineError::MissingPage));
+    }
+
     void aForgottenSourceIsAMissingPage()
     {
         const QUrl source = url("forgotten.pdf");
