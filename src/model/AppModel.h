@@ -347,6 +347,8 @@ private:
     };
 
     SourceHold holdSource(const QUrl &url);
+    // One merge entry's source read, when it is a readable PDF or picture.
+    QFuture<std::optional<Loaded>> mergeSource(QUrl url);
     QFuture<void> waitForPasswordTurn();
     void passPasswordTurn();
     QFuture<std::optional<QString>> askPassword(const QString &fileName, bool wasWrong);

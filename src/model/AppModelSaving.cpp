@@ -402,22 +402,35 @@ QFuture<void> AppModel::extract(OpenFile *file)
 
 // ---- Merging
 
+QFuture<std::optional<AppModel::Loaded>> AppModel::mergeSource(QUrl url)
+{
+    const std::optional<FileKind> kind = fileKindOf(url);
+    if (kind == FileKind::Pdf) {
+        // The engine keeps the unlocked document; the entry needs no password.
+        co_return co_await load(url);
+    }
+    if (kind == FileKind::Picture) {
+        const SourceHold hold = holdSource(url);
+        const PDFEngine::OpenResult result = co_await m_engine->open(url, std::nullopt);
+        if (result.status == PDFEngine::OpenStatus::Opened) {
+            co_return Loaded{1, std::nullopt, result.revision};
+        }
+    }
+    co_return std::nullopt;
+}
+
 QFuture<void> AppModel::addToMerge(QList<QUrl> urls)
 {
+    // Every file is read at once, each by a worker of its own; the entries
+    // still come in the order given.
+    QList<QFuture<std::optional<Loaded>>> reading;
     for (const QUrl &url : std::as_const(urls)) {
-        const std::optional<FileKind> kind = fileKindOf(url);
-        if (kind == FileKind::Pdf) {
-            // The engine keeps the unlocked document; the entry needs no password.
-            const std::optional<Loaded> loaded = co_await load(url);
-            if (loaded) {
-                m_merge->add(url, loaded->pageCount, loaded->revision);
-            }
-        } else if (kind == FileKind::Picture) {
-            const SourceHold hold = holdSource(url);
-            const PDFEngine::OpenResult result = co_await m_engine->open(url, std::nullopt);
-            if (result.status == PDFEngine::OpenStatus::Opened) {
-                m_merge->add(url, 1, result.revision);
-            }
+        reading.append(mergeSource(url));
+    }
+    for (qsizetype i = 0; i < urls.size(); ++i) {
+        const std::optional<Loaded> loaded = co_await reading[i];
+        if (loaded) {
+            m_merge->add(urls[i], loaded->pageCount, loaded->revision);
         }
     }
 }

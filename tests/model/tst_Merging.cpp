@@ -112,21 +112,29 @@ private slots:
         QCOMPARE(model().errorMessage().value_or(QString()), message);
     }
 
-    void lockedFileIsMergedWithoutPassword()
+    void lockedFilesAreMergedWithoutPassword()
     {
-        const QUrl locked = h->pdf("Locked.pdf", 2, {"secret", {}});
+        // Read at the same time, yet asked one after the other, each with its
+        // own name, and listed in the order given.
+        const QUrl first = h->pdf("Locked.pdf", 2, {"secret", {}});
+        const QUrl second = h->pdf("Sealed.pdf", 3, {"other", {}});
+        QStringList asked;
         connect(&model(), &AppModel::passwordRequestChanged, this, [&] {
-            if (model().passwordRequest()) {
-                model().answerPassword(QStringLiteral("secret"));
+            if (const auto request = model().passwordRequest()) {
+                asked.append(request->fileName);
+                model().answerPassword(request->fileName == QStringLiteral("Locked.pdf") ? QStringLiteral("secret")
+                                                                                         : QStringLiteral("other"));
             }
         });
-        QVERIFY(TestUtil::waitFor(model().addToMerge({locked, h->pdf("Plain.pdf", 1)})));
-        QCOMPARE(entryNames(), QStringList({"Locked:2", "Plain:1"}));
+        QVERIFY(TestUtil::waitFor(model().addToMerge({first, h->pdf("Plain.pdf", 1), second})));
+        QCOMPARE(entryNames(), QStringList({"Locked:2", "Plain:1", "Sealed:3"}));
+        asked.sort();
+        QCOMPARE(asked, QStringList({"Locked.pdf", "Sealed.pdf"}));
         const QUrl target = h->path("Joined.pdf");
         h->panels.saveAnswers.enqueue(target);
         QVERIFY(TestUtil::waitFor(model().mergeFiles()));
         QVERIFY(!model().errorMessage());
-        QCOMPARE(SavingHarness::pageTexts(target), SavingHarness::numbered({1, 2, 1}));
+        QCOMPARE(SavingHarness::pageTexts(target), SavingHarness::numbered({1, 2, 1, 1, 2, 3}));
     }
 };
 
