@@ -351,6 +351,22 @@ writeOutput(QPDF &output, const BuildPlan &plan, const BuildContext &context,
     return PdfWriting::write(output, plan.password, version, context.file);
 }
 
+// Whether the plan is every page of one source, in order, as it is: nothing
+// turned, stamped or compressed.
+bool isWholeSource(const BuildPlan &plan, const std::map<QPDF *, const std::vector<QPDFObjectHandle> *> &pagesOf)
+{
+    if (pagesOf.size() != 1 || plan.quality || size_t(plan.pages.size()) != pagesOf.begin()->second->size()) {
+        return false;
+    }
+    for (qsizetype i = 0; i < plan.pages.size(); ++i) {
+        const PageItem &item = plan.pages[i];
+        if (item.source.index != i || normalizedAngle(item.turn) != 0 || !item.stamps.isEmpty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
@@ -397,6 +413,24 @@ Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
             }
             QPDFObjectHandle page = pages[size_t(item.source.index)];
             resolved.push_back({item.source.url, source, page, normalizedAngle(rotationOf(page) + item.turn)});
+        }
+
+        if (isWholeSource(plan, pagesOf)) {
+            // Written as it is: nothing to copy, and what no page holds (named
+            // destinations, attachments, tags, page labels) stays too. A source
+            // that can't be written so is copied page by page below.
+            try {
+                SharedBytes written = PdfWriting::write(*pagesOf.begin()->first, plan.password, version, context.file);
+                if (PdfWriting::reopens(written, plan.password, int(plan.pages.size()), context.file)) {
+                    return written;
+                }
+            } catch (const PdfWriting::FileError &) {
+                throw;
+            } catch (const std::exception &) {
+            }
+            if (context.cancel.isCanceled()) {
+                return Result<SharedBytes>::canceled();
+            }
         }
 
         auto output = std::make_unique<QPDF>();

@@ -152,6 +152,8 @@ SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Versi
         writer.setCompressStreams(true);
         writer.setObjectStreamMode(qpdf_o_generate);
         writer.setMinimumPDFVersion(PDFVersion(version.major, version.minor, version.extension));
+        // A source written as it is loses its own protection; only the plan's applies.
+        writer.setPreserveEncryption(false);
         if (password && !password->isEmpty()) {
             const std::string secret = password->toStdString();
             writer.setR6EncryptionParameters(secret.c_str(), secret.c_str(), true, true, true, true,

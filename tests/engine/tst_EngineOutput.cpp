@@ -10,6 +10,9 @@
 
 #include <poppler-qt6.h>
 
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFWriter.hh>
+
 namespace {
 
 BuildPlan planOf(const QUrl &url, QList<int> indices, int turn = 0)
@@ -181,6 +184,43 @@ private slots:
         engine.forget(source);
         const auto missing = TestUtil::await(engine.buildBytes(plan, {}));
         QCOMPARE(missing.error().message, PDFEngine::message(PDFEngine::EngineError::MissingPage));
+    }
+
+    void anUneditedDocumentKeepsWhatNoPageHoldsAndOnlyThePlansProtection()
+    {
+        // Page labels live in the catalog, beside the pages: copying pages
+        // alone would lose them.
+        const QString plain = m_dir.filePath("labelled-plain.pdf");
+        QVERIFY(Fixtures::writeNumberedPdf(plain, 3));
+        {
+            QPDF pdf;
+            pdf.processFile(plain.toLocal8Bit().constData());
+            pdf.getRoot().replaceKey("/PageLabels",
+                                     QPDFObjectHandle::parse("<< /Nums [0 << /S /r >>] >>"));
+            QPDFWriter writer(pdf, plain.toLocal8Bit().constData());
+            writer.write();
+        }
+        const QUrl source = url("labelled.pdf");
+        QVERIFY(Fixtures::writeProtectedCopy(plain, source.toLocalFile(), QStringLiteral("old")));
+        PDFEngine engine;
+        QCOMPARE(TestUtil::await(engine.open(source, QStringLiteral("old"))).status, PDFEngine::OpenStatus::Opened);
+
+        BuildPlan plan = planOf(source, {0, 1, 2});
+        const auto unprotected = TestUtil::await(engine.buildBytes(plan, {}));
+        QVERIFY(unprotected.ok());
+        const auto document = Fixtures::popplerOpen(*unprotected);
+        QVERIFY(document); // the source's password is gone
+        QCOMPARE(document->numPages(), 3);
+        QCOMPARE(Fixtures::popplerText(*document, 2), QStringLiteral("Page 3"));
+        std::unique_ptr<Poppler::Page> last(document->page(2));
+        QCOMPARE(last->label(), QStringLiteral("iii"));
+
+        plan.password = QStringLiteral("new");
+        const auto protectedAnew = TestUtil::await(engine.buildBytes(plan, {}));
+        QVERIFY(protectedAnew.ok());
+        QVERIFY(!Fixtures::popplerOpen(*protectedAnew));
+        QVERIFY(!Fixtures::popplerOpen(*protectedAnew, QStringLiteral("old")));
+        QCOMPARE(Fixtures::qpdfCheckFailure(*protectedAnew, QStringLiteral("new")), QString());
     }
 
     void aForgottenSourceIsAMissingPage()
