@@ -37,20 +37,7 @@ std::optional<std::pair<SharedBytes, FileStamp>> readFile(const QString &path)
     std::optional<std::pair<SharedBytes, FileStamp>> read;
     SharedBytes::Writer writer;
     if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && writer.isValid()) {
-        QByteArray chunk(1 << 20, Qt::Uninitialized);
-        bool ok = true;
-        for (;;) {
-            const ssize_t n = ::read(fd, chunk.data(), size_t(chunk.size()));
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n < 0 || (n > 0 && !writer.write(QByteArrayView(chunk.constData(), n)))) {
-                ok = false;
-            }
-            if (n <= 0) {
-                break;
-            }
-        }
+        const bool ok = writer.copyFrom(fd);
         std::optional<SharedBytes> bytes = ok ? writer.finish() : std::nullopt;
         if (bytes) {
             read.emplace(std::move(*bytes), FileStamp::of(info));

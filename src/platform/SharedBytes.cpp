@@ -4,6 +4,7 @@
 #include <utility>
 #include <fcntl.h>
 #include <sys/mman.h>
+#include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -134,6 +135,39 @@ bool SharedBytes::Writer::write(QByteArrayView bytes)
         left -= n;
     }
     return true;
+}
+
+bool SharedBytes::Writer::copyFrom(int file)
+{
+    for (;;) {
+        const ssize_t n = ::sendfile(m_fd, file, nullptr, size_t(1) << 30);
+        if (n > 0) {
+            continue;
+        }
+        if (n == 0) {
+            return true;
+        }
+        if (errno == EINTR) {
+            continue;
+        }
+        if (errno != EINVAL && errno != ENOSYS) {
+            return false;
+        }
+        break; // a file the kernel can't send from: read it through a buffer
+    }
+    char chunk[1 << 16];
+    for (;;) {
+        const ssize_t n = ::read(file, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n == 0;
+        }
+        if (!write(QByteArrayView(chunk, n))) {
+            return false;
+        }
+    }
 }
 
 std::optional<SharedBytes> SharedBytes::Writer::finish()

@@ -52,6 +52,9 @@ public:
         // Writable descriptor; stays owned by the writer.
         int fd() const { return m_fd; }
         bool write(QByteArrayView bytes);
+        // Appends everything left to read from `file` (a regular file), copied
+        // inside the kernel where it can be; false on a read or write error.
+        bool copyFrom(int file);
         // Seals and maps what was written; the writer is spent.
         std::optional<SharedBytes> finish();
 
