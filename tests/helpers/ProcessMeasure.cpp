@@ -128,6 +128,8 @@ MeasuredRun measureRun(const QStringList &command, bool sampleTree)
     }
     result.seconds = timer.nsecsElapsed() / 1e9;
     result.peakMiB = usage.ru_maxrss / 1024.0;
+    result.cpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+                        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     result.treePeakMiB = double(treePeak) / (1024.0 * 1024.0);
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     printed.seek(0);

@@ -10,6 +10,9 @@ struct MeasuredRun
     bool started = false;
     int exitStatus = -1; // the program's exit code; -1 when it didn't end normally
     double seconds = 0;
+    // Processor time of the child and of every descendant it waited for: steadier
+    // than wall time on a machine shared with other work.
+    double cpuSeconds = 0;
     // The child's peak resident memory, or that of a process it waited for if
     // larger (the kernel's ru_maxrss of a reaped child).
     double peakMiB = 0;
