@@ -193,11 +193,12 @@ private slots:
         const QString plain = m_dir.filePath("labelled-plain.pdf");
         QVERIFY(Fixtures::writeNumberedPdf(plain, 3));
         {
+            const QByteArray name = QFile::encodeName(plain);
             QPDF pdf;
-            pdf.processFile(plain.toLocal8Bit().constData());
+            pdf.processFile(name.constData());
             pdf.getRoot().replaceKey("/PageLabels",
                                      QPDFObjectHandle::parse("<< /Nums [0 << /S /r >>] >>"));
-            QPDFWriter writer(pdf, plain.toLocal8Bit().constData());
+            QPDFWriter writer(pdf, name.constData());
             writer.write();
         }
         const QUrl source = url("labelled.pdf");
