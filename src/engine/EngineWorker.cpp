@@ -242,12 +242,17 @@ QPDF *EngineWorker::structure(const QUrl &key)
     return source->structure.get();
 }
 
+void EngineWorker::dropStructure(const QUrl &url)
+{
+    if (SourceEntry *source = entry(url)) {
+        source->structure.reset();
+    }
+}
+
 void EngineWorker::dropStructures(const BuildPlan &plan)
 {
     for (const PageItem &page : plan.pages) {
-        if (SourceEntry *source = entry(page.source.url)) {
-            source->structure.reset();
-        }
+        dropStructure(page.source.url);
     }
 }
 

@@ -94,6 +94,8 @@ struct EngineWorker
     // Drops the qpdf objects of the plan's sources, which a failed build may have
     // left half-changed; the next build reads them afresh from the bytes.
     void dropStructures(const BuildPlan &plan);
+    // The same for one source, once a build has copied all it needs of it.
+    void dropStructure(const QUrl &url);
     // Decoded stamp pictures and their compact forms, kept for the life of the worker.
     StampCache stamps;
 

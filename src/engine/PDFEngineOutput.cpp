@@ -41,6 +41,16 @@ Result<SharedBytes> readOutput(QDataStream &in, Message &message, bool intoFile 
     return std::move(*bytes);
 }
 
+// Says whether the output goes into a file, and hands the worker that file: it
+// comes last among the request's descriptors.
+void sendFile(WorkerPool::Job &job, QDataStream &out, int file)
+{
+    out << (file >= 0);
+    if (file >= 0) {
+        job.descriptors.push_back(file);
+    }
+}
+
 Result<SharedBytes> readOutput(Message &message, bool intoFile = false)
 {
     QDataStream in(message.payload);
@@ -107,10 +117,7 @@ std::shared_ptr<WorkerPool::Job> PDFEngine::State::outputJob(bool picture, const
     if (picture) {
         out << dpi << jpeg;
     } else {
-        out << (file >= 0);
-        if (file >= 0) {
-            job->descriptors.push_back(file);
-        }
+        sendFile(*job, out, file);
     }
     return job;
 }
@@ -276,10 +283,7 @@ void PicturePages::assemble()
         prepare(out);
         writePassword(out, plan.password) << points << ends;
         writeShared(out, *all, job->attached);
-        out << (file >= 0);
-        if (file >= 0) {
-            job->descriptors.push_back(file);
-        }
+        sendFile(*job, out, file);
     }
     const std::shared_ptr<PicturePages> self = shared_from_this();
     job->answered = [self](Message &message) {

@@ -122,7 +122,7 @@ void Version::raise(const std::string &text, int extensionLevel)
 SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Version &version,
                   int file)
 {
-    SharedBytes::Writer target;
+    std::optional<SharedBytes::Writer> target;
     FILE *stream = nullptr;
     std::optional<FileSink> sink;
     if (file >= 0) {
@@ -132,7 +132,8 @@ SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Versi
         }
         sink.emplace(file);
     } else {
-        stream = target.isValid() ? streamOver(target.fd(), "wb") : nullptr;
+        target.emplace();
+        stream = target->isValid() ? streamOver(target->fd(), "wb") : nullptr;
         if (!stream) {
             throw std::runtime_error("no memory file for the output");
         }
@@ -168,7 +169,7 @@ SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Versi
         }
         return {};
     }
-    std::optional<SharedBytes> written = target.finish();
+    std::optional<SharedBytes> written = target->finish();
     if (!written) {
         throw std::runtime_error("the output could not be sealed");
     }

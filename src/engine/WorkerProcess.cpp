@@ -242,13 +242,8 @@ private:
     {
         BuildPlan plan;
         read(in, plan);
-        bool intoFile = false;
-        if (message.type == Type::Build) {
-            in >> intoFile;
-        }
-        // The output's file comes last among the descriptors.
-        const int file = intoFile && !message.fds.empty() ? message.fds.back() : -1;
-        if (intoFile && file < 0) {
+        const std::optional<int> file = message.type == Type::Build ? outputFile(in, message) : std::optional<int>(-1);
+        if (!file) {
             out << false;
             write(out, BuildErrors::writeFailed());
             return;
@@ -261,12 +256,8 @@ private:
             },
             [this](const PageSource &source, int turn) { return m_worker.displaySize(source, turn); },
             [this](std::unique_ptr<QPDF> output) { m_released.push_back(std::move(output)); }};
-        context.file = file;
-        context.doneWith = [this](const QUrl &url) {
-            if (SourceEntry *source = m_worker.entry(url)) {
-                source->structure.reset();
-            }
-        };
+        context.file = *file;
+        context.doneWith = [this](const QUrl &url) { m_worker.dropStructure(url); };
         std::optional<Result<SharedBytes>> made;
         std::optional<QSizeF> points;
         if (message.type == Type::Build) {
@@ -304,7 +295,7 @@ private:
             // starts from the bytes again.
             m_worker.dropStructures(plan);
         }
-        writeOutput(out, *made, keep, file >= 0);
+        writeOutput(out, *made, keep, *file >= 0);
         if (made->ok() && points) {
             out << *points;
         }
@@ -319,12 +310,11 @@ private:
         QList<qint64> ends;
         in >> points >> ends;
         const std::optional<SharedBytes> pictures = readBytes(in, message.fds);
-        bool intoFile = false;
-        in >> intoFile;
-        const int file = intoFile && !message.fds.empty() ? message.fds.back() : -1;
+        const std::optional<int> file = outputFile(in, message);
         before(JobKind::Build, message.ordinal);
         Result<SharedBytes> made = BuildErrors::writeFailed();
-        if (pictures && in.status() == QDataStream::Ok && points.size() == ends.size() && !points.isEmpty()) {
+        if (file && pictures && in.status() == QDataStream::Ok && points.size() == ends.size()
+            && !points.isEmpty()) {
             const QByteArrayView all = pictures->view();
             std::vector<std::pair<QSizeF, QByteArrayView>> pages;
             qint64 start = 0;
@@ -337,13 +327,25 @@ private:
                 start = ends[i];
             }
             if (!pages.empty()) {
-                made = PageExport::assemble(pages, password, file);
+                made = PageExport::assemble(pages, password, *file);
             }
         }
-        if (intoFile && file < 0) {
-            made = BuildErrors::writeFailed();
+        writeOutput(out, made, keep, file.value_or(-1) >= 0);
+    }
+
+    // The file the output goes into, -1 for memory; none when the request
+    // says a file comes and none came. The file comes last among the descriptors.
+    static std::optional<int> outputFile(QDataStream &in, const Message &message)
+    {
+        bool intoFile = false;
+        in >> intoFile;
+        if (!intoFile) {
+            return -1;
         }
-        writeOutput(out, made, keep, file >= 0);
+        if (message.fds.empty()) {
+            return std::nullopt;
+        }
+        return message.fds.back();
     }
 
     // An output written into a file is answered without bytes.
