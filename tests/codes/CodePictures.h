@@ -2,6 +2,8 @@
 
 // Code pictures made by the tests with the detector library's own writer.
 
+#include "helpers/PdfFixtures.h"
+
 #define ZX_USE_UTF8 1
 #include <ZXing/BitMatrix.h>
 #include <ZXing/MultiFormatWriter.h>
@@ -82,34 +84,16 @@ inline QImage canvas(QSize size, const QList<Placed> &pictures)
     return image;
 }
 
-} // namespace CodePictures
-
-#include <QPdfWriter>
-
-namespace CodePictures {
-
 // A PDF of A4 pages, each showing its pictures at their places (in points from
 // the top left, 150 points wide); a page without pictures is blank.
 inline bool writePdf(const QString &path, const QList<QList<Placed>> &pages)
 {
-    QPdfWriter writer(path);
-    writer.setResolution(72);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    QPainter painter;
-    if (!painter.begin(&writer)) {
-        return false;
-    }
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        if (i > 0) {
-            writer.newPage();
-        }
-        for (const Placed &p : pages[i]) {
+    return Fixtures::writePaintedPdf(path, int(pages.size()), [&pages](QPainter &painter, int page) {
+        for (const Placed &p : pages[page]) {
             const double height = 150.0 * p.picture.height() / p.picture.width();
             painter.drawImage(QRectF(p.topLeft, QSizeF(150, height)), p.picture);
         }
-    }
-    return painter.end();
+    });
 }
 
 } // namespace CodePictures

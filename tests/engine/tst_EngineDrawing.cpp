@@ -8,7 +8,6 @@
 #include <poppler/qt6/poppler-qt6.h>
 
 #include <QPainter>
-#include <QPdfWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -30,32 +29,20 @@ class TestEngineDrawing : public QObject
     // Text in an embedded font, shapes and a picture, different on every page.
     static bool writeWithEmbeddedFonts(const QString &file)
     {
-        QPdfWriter writer(file);
-        writer.setResolution(72);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter;
-        if (!painter.begin(&writer)) {
-            return false;
-        }
         QImage picture(64, 48, QImage::Format_RGB32);
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x) {
                 picture.setPixel(x, y, qRgb(x * 4, y * 5, 128));
             }
         }
-        for (int page = 0; page < 3; ++page) {
-            if (page > 0) {
-                writer.newPage();
-            }
+        return Fixtures::writePaintedPdf(file, 3, [&picture](QPainter &painter, int page) {
             painter.setFont(QFont("Inter", 18 + page * 6));
             painter.drawText(QRectF(40, 40, 500, 200), Qt::TextWordWrap,
                              QStringLiteral("Page %1: the quick brown fox jumps over the lazy dog").arg(page + 1));
             painter.setPen(QPen(QColor(200, 40, 40), 1.5 + page));
             painter.drawEllipse(QPointF(300, 500), 120 - page * 30, 80);
             painter.drawImage(QRectF(60, 600 + page * 40, 160, 120), picture);
-        }
-        return painter.end();
+        });
     }
 
     // One page with text, an annotation drawn from its own appearance and one

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QPdfWriter>
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -94,6 +95,25 @@ bool writeNumberedPdf(const QString &path, int count, const Protection &protecti
         pages.append(page);
     }
     return writePdf(path, pages, protection);
+}
+
+bool writePaintedPdf(const QString &path, int count, const std::function<void(QPainter &, int page)> &paint)
+{
+    QPdfWriter writer(path);
+    writer.setResolution(72);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        return false;
+    }
+    for (int page = 0; page < count; ++page) {
+        if (page > 0) {
+            writer.newPage();
+        }
+        paint(painter, page);
+    }
+    return painter.end();
 }
 
 bool writePicture(const QString &path, QSize size, QColor fill)

@@ -7,6 +7,10 @@
 #include <QSizeF>
 #include <QString>
 
+#include <functional>
+
+class QPainter;
+
 namespace Fixtures {
 
 struct Page
@@ -29,6 +33,11 @@ bool writePdf(const QString &path, const QList<Page> &pages, const Protection &p
 
 // `count` A4 portrait pages whose text is "Page 1", "Page 2", ...
 bool writeNumberedPdf(const QString &path, int count, const Protection &protection = {});
+
+// A PDF of `count` A4 pages drawn by `paint` (page index from 0) with Qt's own
+// PDF writer, in points from the top left: text in embedded fonts, shapes and
+// pictures as a real document has them.
+bool writePaintedPdf(const QString &path, int count, const std::function<void(QPainter &, int page)> &paint);
 
 // A picture filled with a colour and a dark diagonal, saved by extension.
 bool writePicture(const QString &path, QSize size, QColor fill = QColor(200, 220, 240));

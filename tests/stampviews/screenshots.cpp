@@ -36,7 +36,6 @@
 #include <QLabel>
 #include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -296,14 +295,6 @@ bool libraryPanel(AppModel &model, const QString &name, bool select)
 // A three-page agreement with a line to sign on the first page.
 bool writeAgreement(const QString &path)
 {
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(72);
-    QPainter p(&writer);
-    if (!p.isActive()) {
-        return false;
-    }
     const QString body = QStringLiteral(
         "The Client engages the Contractor to deliver the services described in Schedule A, and the "
         "Contractor agrees to perform them with due care and in line with the timetable set out below. "
@@ -311,7 +302,8 @@ bool writeAgreement(const QString &path)
         "may end this agreement with sixty days' written notice to the other.");
     const qreal left = 64;
     const qreal width = 595 - 2 * left;
-    for (int page = 1; page <= 3; ++page) {
+    return Fixtures::writePaintedPdf(path, 3, [&](QPainter &p, int index) {
+        const int page = index + 1;
         qreal y = 72;
         if (page == 1) {
             p.setPen(QColor(20, 18, 16));
@@ -351,11 +343,7 @@ bool writeAgreement(const QString &path)
         p.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
         p.setPen(QColor(140, 134, 128));
         p.drawText(QRectF(0, 842 - 40, 595, 14), Qt::AlignHCenter, QStringLiteral("%1 of 3").arg(page));
-        if (page < 3) {
-            writer.newPage();
-        }
-    }
-    return true;
+    });
 }
 
 // The Sign & Stamp screen on a three-page agreement: a signature on the line
