@@ -9,7 +9,6 @@
 #include <cstring>
 #include <functional>
 
-#include <sys/sendfile.h>
 
 namespace {
 
@@ -142,32 +141,6 @@ Result<void> replace(const QString &path, const std::function<Result<void>(int f
             return failureOf(error, QFileInfo(path).fileName(), QString::fromLocal8Bit(std::strerror(error)));
         }
         return filled;
-    });
-}
-
-Result<void> replace(const SharedBytes &data, const QString &path)
-{
-    return replaceWriting(path, [&data](QSaveFile &file) {
-        off_t offset = 0;
-        const off_t size = off_t(data.size());
-        while (offset < size) {
-            const ssize_t sent = ::sendfile(file.handle(), data.fd(), &offset, size_t(size - offset));
-            if (sent < 0 && errno == EINTR) {
-                continue;
-            }
-            if (sent < 0 && offset == 0 && (errno == EINVAL || errno == ENOSYS)) {
-                // A target the system can't copy into directly.
-                const QByteArrayView bytes = data.view();
-                return file.write(bytes.data(), bytes.size()) == bytes.size();
-            }
-            if (sent <= 0) {
-                if (sent == 0) {
-                    errno = EIO; // the memory file ended early
-                }
-                return false;
-            }
-        }
-        return true;
     });
 }
 

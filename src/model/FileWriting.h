@@ -3,7 +3,6 @@
 // Replacing a file so that it is never left half-written.
 
 #include "platform/Async.h"
-#include "platform/SharedBytes.h"
 
 #include <QByteArray>
 #include <QString>
@@ -17,9 +16,6 @@ namespace FileWriting {
 // behind, an old file at `path` keeps every byte, and the error's message tells
 // the user why in one sentence naming the file. Blocks; call it off the main thread.
 Result<void> replace(const QByteArray &data, const QString &path);
-// The same for bytes in a memory file, handed to the system to copy from its
-// descriptor, so that this process never holds a copy of its own.
-Result<void> replace(const SharedBytes &data, const QString &path);
 // The same for what `fill` writes through the descriptor it is given (open
 // for writing at the start of the empty temporary file). An error of `fill`'s
 // is answered as it is, and nothing is written; one that names a system error
