@@ -51,6 +51,16 @@ void sendFile(WorkerPool::Job &job, QDataStream &out, int file)
     }
 }
 
+// The plan's page `index` alone, as it is drawn: no password, no compression.
+BuildPlan onePage(const BuildPlan &plan, int index)
+{
+    BuildPlan one = plan;
+    one.pages = {plan.pages.at(index)};
+    one.password.reset();
+    one.quality.reset();
+    return one;
+}
+
 Result<SharedBytes> readOutput(Message &message, bool intoFile = false)
 {
     QDataStream in(message.payload);
@@ -202,9 +212,8 @@ void PicturePages::askMore()
         }
         while (nextToAsk < int(pages.size()) && nextToAsk - (int(pages.size()) - left) < window) {
             const int index = nextToAsk++;
-            BuildPlan one = plan;
-            one.pages = {plan.pages.at(index)};
-            one.password.reset();
+            BuildPlan one = onePage(plan, index);
+            one.quality = plan.quality; // tells the worker to draw it as such a page
             const std::shared_ptr<WorkerPool::Job> job = owner->outputJob(true, one, 0, true, cancel);
             if (!job) {
                 end(Result<SharedBytes>(BuildErrors::missingPage()));
@@ -376,19 +385,6 @@ QFuture<Result<void>> PDFEngine::buildInto(const BuildPlan &plan, int file, Canc
         file);
     return future;
 }
-
-namespace {
-
-BuildPlan onePage(const BuildPlan &plan, int index)
-{
-    BuildPlan one = plan;
-    one.pages = {plan.pages.at(index)};
-    one.password.reset();
-    one.quality.reset();
-    return one;
-}
-
-} // namespace
 
 QFuture<Result<QByteArray>> PDFEngine::picture(const BuildPlan &plan, int index, double dpi, bool jpeg,
                                                CancelToken cancel)
