@@ -5,6 +5,7 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <atomic>
 #include <map>
 #include <thread>
 #include <vector>
@@ -27,8 +28,8 @@ namespace ProcessRunner {
 
 namespace {
 
-constexpr qint64 DrainMs = 2000;
-constexpr qint64 KillGraceMs = 5000;
+std::atomic<qint64> s_killGraceMs{GracePeriods{}.kill.count()};
+std::atomic<qint64> s_drainMs{GracePeriods{}.drain.count()};
 constexpr int TickMs = 50;
 
 // Milliseconds on a clock that keeps counting while the computer sleeps.
@@ -394,6 +395,8 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
     const int pidFd = openPidFd(pid);
     // Bounded so that "practically never" cannot overflow the clock arithmetic.
     const qint64 deadline = nowMs() + std::clamp<qint64>(timeoutMs, 0, qint64(1) << 40);
+    const qint64 killGraceMs = s_killGraceMs.load();
+    const qint64 drainMs = s_drainMs.load();
 
     std::optional<qint32> status;
     qint64 drainEnd = -1;
@@ -405,7 +408,7 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
     auto stop = [&] {
         tree.terminate();
         stopped = true;
-        killAt = nowMs() + KillGraceMs;
+        killAt = nowMs() + killGraceMs;
     };
 
     for (;;) {
@@ -415,7 +418,7 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
         const qint64 now = nowMs();
         if (status) {
             if (drainEnd < 0) {
-                drainEnd = now + DrainMs;
+                drainEnd = now + drainMs;
             }
             if ((!tool.out.open() && !tool.err.open()) || now >= drainEnd) {
                 break;
@@ -488,6 +491,18 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
 }
 
 } // namespace
+
+GracePeriods gracePeriods()
+{
+    return GracePeriods{std::chrono::milliseconds(s_killGraceMs.load()),
+                        std::chrono::milliseconds(s_drainMs.load())};
+}
+
+void setGracePeriods(GracePeriods periods)
+{
+    s_killGraceMs.store(std::max<qint64>(0, periods.kill.count()));
+    s_drainMs.store(std::max<qint64>(0, periods.drain.count()));
+}
 
 QFuture<Result<Output>> run(QString tool, QStringList arguments, std::chrono::milliseconds timeout,
                             QHash<QString, QString> extraEnvironment, CancelToken cancel)

@@ -18,6 +18,9 @@ Q_DECLARE_METATYPE(Output)
 namespace {
 
 const QString Tool = QStringLiteral(RUNNER_TOOL);
+// Shorter than the program's, so that the stops below are not waited out.
+constexpr std::chrono::milliseconds KillGrace = 600ms;
+constexpr std::chrono::milliseconds Drain = 400ms;
 
 Result<Output> runTool(const QStringList &arguments, std::chrono::milliseconds timeout = 30s,
                        const QHash<QString, QString> &extra = {}, CancelToken cancel = {})
@@ -68,11 +71,8 @@ struct Proc
 QPair<Proc, Proc> waitForTree(const QString &pidFile)
 {
     QFile file(pidFile);
-    QDeadlineTimer deadline(10000);
-    while (!file.exists() && !deadline.hasExpired()) {
-        QTest::qWait(10);
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // The tool writes the file in one go and renames it into place.
+    if (!QTest::qWaitFor([&] { return file.exists(); }, 10000) || !file.open(QIODevice::ReadOnly)) {
         return {};
     }
     const QList<QByteArray> ids = file.readAll().trimmed().split(' ');
@@ -91,6 +91,7 @@ private slots:
         // Set before the first run, so the runner's one look at the environment sees them.
         qputenv("LD_TAMSEL_PROBE", "loader");
         qputenv("TAMSEL_EARLY", "early");
+        ProcessRunner::setGracePeriods({KillGrace, Drain});
     }
 
     void outcomes_data()
@@ -259,8 +260,8 @@ private slots:
         QTest::newRow("child in a session of its own") << QStringList{"session"};
     }
 
-    // The tool and its child ignore SIGTERM: both are killed five seconds after the
-    // time-out, and the tool is reaped.
+    // The tool and its child ignore SIGTERM: both are killed a grace period after
+    // the time-out, and the tool is reaped.
     void timeOutStopsTheWholeTree()
     {
         QFETCH(QStringList, child);
@@ -278,8 +279,9 @@ private slots:
         QVERIFY(result->timedOut);
         QCOMPARE(result->status, SIGKILL);
         QCOMPARE(result->errorMessage(), QStringLiteral("The tool didn't answer in time."));
-        // A second for the time-out, five of grace, at most two for the streams.
-        QVERIFY2(elapsed >= 5500 && elapsed < 9000, qPrintable(QString::number(elapsed)));
+        // The time-out and the grace, then at most the drain for the streams.
+        const qint64 least = (1s + KillGrace).count();
+        QVERIFY2(elapsed >= least && elapsed < least + 4000, qPrintable(QString::number(elapsed)));
         QTRY_VERIFY_WITH_TIMEOUT(!below.running(), 2000);
         QTRY_VERIFY_WITH_TIMEOUT(tool.reaped(), 2000);
     }
@@ -289,11 +291,11 @@ private slots:
         QTest::addColumn<QString>("termination");
         QTest::addColumn<int>("goneWithin");
         QTest::newRow("child that obeys SIGTERM") << "obey" << 1000;
-        QTest::newRow("child that ignores SIGTERM") << "ignore" << 6000;
+        QTest::newRow("child that ignores SIGTERM") << "ignore" << 3000;
     }
 
-    // The tool ends at once but its child keeps the streams: the run returns after
-    // about two seconds and the child is stopped.
+    // The tool ends at once but its child keeps the streams: the run returns once
+    // the drain period is over, and the child is stopped.
     void childHoldingTheStreams()
     {
         QFETCH(QString, termination);
@@ -309,7 +311,7 @@ private slots:
         QVERIFY(result.ok());
         QCOMPARE(result->status, 0);
         QVERIFY(!result->timedOut);
-        QVERIFY2(elapsed >= 1800 && elapsed < 5000, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed >= Drain.count() && elapsed < 4000, qPrintable(QString::number(elapsed)));
         QTRY_VERIFY_WITH_TIMEOUT(!child.running(), goneWithin);
         QTRY_VERIFY_WITH_TIMEOUT(tool.reaped(), 2000);
     }
