@@ -58,9 +58,9 @@ class TestCodesView : public QObject
 
     bool waitForRead()
     {
-        QTest::qWaitFor([this] { return !codes()->isReading(); }, 30000);
+        const bool ended = QTest::qWaitFor([this] { return !codes()->isReading(); }, 30000);
         QCoreApplication::processEvents();
-        return !codes()->isReading();
+        return ended && !codes()->isReading();
     }
 
     void drop(const QList<QUrl> &urls)

@@ -32,9 +32,9 @@ class TestPasswordLoop : public QObject
     // Waits for the next question and checks it.
     bool asked(const QString &fileName, bool wasWrong)
     {
-        QTest::qWaitFor([&] { return m_model->passwordRequest().has_value(); }, 10000);
+        const bool askedAtAll = QTest::qWaitFor([&] { return m_model->passwordRequest().has_value(); }, 10000);
         const std::optional<PasswordRequest> &request = m_model->passwordRequest();
-        if (!request) {
+        if (!askedAtAll || !request) {
             qWarning("no question asked");
             return false;
         }
