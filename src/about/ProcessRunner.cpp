@@ -28,8 +28,9 @@ namespace ProcessRunner {
 
 namespace {
 
-std::atomic<qint64> s_killGraceMs{GracePeriods{}.kill.count()};
-std::atomic<qint64> s_drainMs{GracePeriods{}.drain.count()};
+std::atomic<qint64> s_killGraceMs{Settings{}.killGrace.count()};
+std::atomic<qint64> s_drainMs{Settings{}.drain.count()};
+std::atomic<qsizetype> s_streamBytes{Settings{}.streamBytes};
 constexpr int TickMs = 50;
 
 // Milliseconds on a clock that keeps counting while the computer sleeps.
@@ -253,6 +254,7 @@ private:
 struct Stream
 {
     int fd = -1;
+    qsizetype cap = MaxStreamBytes;
     QByteArray bytes;
 
     bool open() const { return fd >= 0; }
@@ -274,7 +276,7 @@ struct Stream
         for (int chunks = 0; fd >= 0 && chunks < 16; ++chunks) {
             const ssize_t n = read(fd, chunk, sizeof chunk);
             if (n > 0) {
-                const qsizetype room = MaxStreamBytes - bytes.size();
+                const qsizetype room = cap - bytes.size();
                 if (room > 0) {
                     bytes.append(chunk, std::min<qsizetype>(room, n));
                 }
@@ -397,6 +399,7 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
     const qint64 deadline = nowMs() + std::clamp<qint64>(timeoutMs, 0, qint64(1) << 40);
     const qint64 killGraceMs = s_killGraceMs.load();
     const qint64 drainMs = s_drainMs.load();
+    tool.out.cap = tool.err.cap = s_streamBytes.load();
 
     std::optional<qint32> status;
     qint64 drainEnd = -1;
@@ -492,16 +495,17 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
 
 } // namespace
 
-GracePeriods gracePeriods()
+Settings settings()
 {
-    return GracePeriods{std::chrono::milliseconds(s_killGraceMs.load()),
-                        std::chrono::milliseconds(s_drainMs.load())};
+    return Settings{std::chrono::milliseconds(s_killGraceMs.load()), std::chrono::milliseconds(s_drainMs.load()),
+                    s_streamBytes.load()};
 }
 
-void setGracePeriods(GracePeriods periods)
+void setSettings(Settings settings)
 {
-    s_killGraceMs.store(std::max<qint64>(0, periods.kill.count()));
-    s_drainMs.store(std::max<qint64>(0, periods.drain.count()));
+    s_killGraceMs.store(std::max<qint64>(0, settings.killGrace.count()));
+    s_drainMs.store(std::max<qint64>(0, settings.drain.count()));
+    s_streamBytes.store(std::max<qsizetype>(0, settings.streamBytes));
 }
 
 QFuture<Result<Output>> run(QString tool, QStringList arguments, std::chrono::milliseconds timeout,

@@ -17,8 +17,8 @@
 
 namespace ProcessRunner {
 
-// What is kept of each stream; the rest is read and dropped so the tool never
-// blocks on a full pipe.
+// What is kept of each stream unless set otherwise; the rest is read and dropped so
+// the tool never blocks on a full pipe.
 constexpr qsizetype MaxStreamBytes = 64 * 1024 * 1024;
 
 struct Output
@@ -38,17 +38,18 @@ struct Output
 
 enum class Failure { Launch = 1 };
 
-// How long a tool asked to stop gets before it is killed, and how long its streams
-// are still read once it has ended. Runs already under way keep the periods they
-// started with.
-struct GracePeriods
+// How long a tool asked to stop gets before it is killed, how long its streams are
+// still read once it has ended, and how much of each stream is kept. Runs already
+// under way keep the settings they started with.
+struct Settings
 {
-    std::chrono::milliseconds kill{5000};
+    std::chrono::milliseconds killGrace{5000};
     std::chrono::milliseconds drain{2000};
+    qsizetype streamBytes = MaxStreamBytes;
 };
-GracePeriods gracePeriods();
-// Safe from any thread; tests shorten the periods so they need not wait them out.
-void setGracePeriods(GracePeriods periods);
+Settings settings();
+// Safe from any thread; tests make them small so they need not wait them out.
+void setSettings(Settings settings);
 
 // Runs `tool` (an absolute path; no shell, no search path) with `arguments`. The
 // environment is the program's own as it was at the first run, without loader

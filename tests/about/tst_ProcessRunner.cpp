@@ -18,9 +18,10 @@ Q_DECLARE_METATYPE(Output)
 namespace {
 
 const QString Tool = QStringLiteral(RUNNER_TOOL);
-// Shorter than the program's, so that the stops below are not waited out.
+// Smaller than the program's, so that the stops and floods below are not waited out.
 constexpr std::chrono::milliseconds KillGrace = 600ms;
 constexpr std::chrono::milliseconds Drain = 400ms;
+constexpr qsizetype StreamBytes = 4 * 1024 * 1024;
 
 Result<Output> runTool(const QStringList &arguments, std::chrono::milliseconds timeout = 30s,
                        const QHash<QString, QString> &extra = {}, CancelToken cancel = {})
@@ -91,7 +92,7 @@ private slots:
         // Set before the first run, so the runner's one look at the environment sees them.
         qputenv("LD_TAMSEL_PROBE", "loader");
         qputenv("TAMSEL_EARLY", "early");
-        ProcessRunner::setGracePeriods({KillGrace, Drain});
+        ProcessRunner::setSettings({KillGrace, Drain, StreamBytes});
     }
 
     void outcomes_data()
@@ -165,10 +166,10 @@ private slots:
 
     void outputBeyondTheCapIsReadAndDropped()
     {
-        const Result<Output> result = runTool({"print", QString::number(100 * 1024 * 1024), "out"});
+        const Result<Output> result = runTool({"print", QString::number(3 * StreamBytes), "out"});
         QVERIFY(result.ok());
         QCOMPARE(result->status, 0); // the tool was never left blocked on a full pipe
-        QCOMPARE(result->standardOutput.size(), ProcessRunner::MaxStreamBytes);
+        QCOMPARE(result->standardOutput.size(), StreamBytes);
         QVERIFY(result->standardError.isEmpty());
     }
 
