@@ -661,7 +661,7 @@ int WorkerPool::startedCount() const
 
 QString WorkerPool::defaultExecutable()
 {
-    const QString chosen = qEnvironmentVariable("TAMSEL_ENGINE_WORKER");
+    QString chosen = qEnvironmentVariable("TAMSEL_ENGINE_WORKER");
     if (!chosen.isEmpty()) {
         return chosen;
     }
