@@ -40,5 +40,22 @@ for dir in "$root"/src/*/; do
     done < <(grep -rnoE '^#include "[a-z]+/' "$dir" --include='*.h' --include='*.cpp' \
                  | sed -E 's/#include "([a-z]+)\/$/\1/')
 done
-(( status == 0 )) && echo "Every library includes only its own layer and those below."
+# The two sides of the worker process boundary: the supervisor (src/engine) and
+# the worker (src/worker) meet only in the protocol's shared header.
+shared='engine/WorkerProtocol.h'
+boundary() { # <folder> <the other side's folder>
+    [[ -d $root/src/$1 ]] || return 0
+    while IFS=: read -r file lineno header; do
+        [[ -n $file ]] || continue
+        if [[ $header != "$shared" ]]; then
+            echo "${file#"$root"/}:$lineno: $1 includes $header across the worker boundary"
+            status=1
+        fi
+    done < <(grep -rnoE "^#include \"$2/[^\"]+\"" "$root/src/$1" --include='*.h' --include='*.cpp' \
+                 | sed -E 's/#include "([^"]+)"$/\1/')
+}
+boundary engine worker
+boundary worker engine
+
+(( status == 0 )) && echo "Every library includes only its own layer and those below, and the worker and its supervisor share only the protocol."
 exit $status

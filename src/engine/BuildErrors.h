@@ -1,38 +1,34 @@
 #pragma once
 
-// The failures the engine reports while making output, as Results carry them.
+// The failures the worker reports while making output, as Results carry them:
+// codes only, which the program words.
 
-#include "engine/PDFEngine.h"
+#include "engine/WorkerProtocol.h"
 #include "platform/Async.h"
 
 namespace BuildErrors {
 
-inline Error of(PDFEngine::EngineError error)
-{
-    return Error{PDFEngine::message(error), int(error), false};
-}
+using WorkerProtocol::Fault;
 
 inline Error missingPage()
 {
-    return of(PDFEngine::EngineError::MissingPage);
+    return WorkerProtocol::faultError(Fault::MissingPage);
 }
 
 inline Error writeFailed()
 {
-    return of(PDFEngine::EngineError::WriteFailed);
+    return WorkerProtocol::faultError(Fault::WriteFailed);
 }
 
 // The output's file could not be written, for the system's reason `systemError`.
 inline Error fileFailed(int systemError)
 {
-    Error error = writeFailed();
-    error.systemError = systemError;
-    return error;
+    return WorkerProtocol::faultError(Fault::WriteFailed, systemError);
 }
 
 inline Error onlyAsPictures()
 {
-    return of(PDFEngine::EngineError::OnlyAsPictures);
+    return WorkerProtocol::faultError(Fault::OnlyAsPictures);
 }
 
 } // namespace BuildErrors
