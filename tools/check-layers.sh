@@ -40,22 +40,33 @@ for dir in "$root"/src/*/; do
     done < <(grep -rnoE '^#include "[a-z]+/' "$dir" --include='*.h' --include='*.cpp' \
                  | sed -E 's/#include "([a-z]+)\/$/\1/')
 done
-# The two sides of the worker process boundary: the supervisor (src/engine) and
-# the worker (src/worker) meet only in the protocol's shared header.
-shared='engine/WorkerProtocol.h'
-boundary() { # <folder> <the other side's folder>
-    [[ -d $root/src/$1 ]] || return 0
-    while IFS=: read -r file lineno header; do
+# The process boundary: the supervisor (src/engine) and the worker (src/worker)
+# share only the protocol's header, and no other library reaches into the
+# worker.
+shared_with_worker=" WorkerProtocol.h "
+while IFS=: read -r file lineno header; do
+    [[ -n $file ]] || continue
+    echo "${file#"$root"/}:$lineno: the engine's supervisor includes the worker's worker/$header"
+    status=1
+done < <(grep -rnoE '^#include "worker/[A-Za-z]+\.h' "$root/src/engine" --include='*.h' --include='*.cpp' \
+             | sed -E 's/#include "worker\///')
+while IFS=: read -r file lineno header; do
+    [[ -n $file ]] || continue
+    if [[ $shared_with_worker != *" $header "* ]]; then
+        echo "${file#"$root"/}:$lineno: the worker includes the supervisor's engine/$header, which is no part of the protocol"
+        status=1
+    fi
+done < <(grep -rnoE '^#include "engine/[A-Za-z]+\.h' "$root/src/worker" --include='*.h' --include='*.cpp' \
+             | sed -E 's/#include "engine\///')
+for dir in "$root"/src/*/; do
+    lib=$(basename "$dir")
+    [[ $lib == worker || $lib == engine ]] && continue
+    while IFS=: read -r file lineno _; do
         [[ -n $file ]] || continue
-        if [[ $header != "$shared" ]]; then
-            echo "${file#"$root"/}:$lineno: $1 includes $header across the worker boundary"
-            status=1
-        fi
-    done < <(grep -rnoE "^#include \"$2/[^\"]+\"" "$root/src/$1" --include='*.h' --include='*.cpp' \
-                 | sed -E 's/#include "([^"]+)"$/\1/')
-}
-boundary engine worker
-boundary worker engine
+        echo "${file#"$root"/}:$lineno: $lib includes the worker's headers; only the worker program may"
+        status=1
+    done < <(grep -rnoE '^#include "worker/' "$dir" --include='*.h' --include='*.cpp')
+done
 
-(( status == 0 )) && echo "Every library includes only its own layer and those below, and the worker and its supervisor share only the protocol."
+(( status == 0 )) && echo "Every library includes only its own layer and those below."
 exit $status

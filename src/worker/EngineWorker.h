@@ -4,8 +4,8 @@
 // with Poppler (and with qpdf when a build needs them). Touched only by the
 // worker's one request loop, so none of it is locked.
 
-#include "engine/StampDrawing.h"
 #include "engine/WorkerProtocol.h"
+#include "worker/StampDrawing.h"
 #include "platform/SharedBytes.h"
 
 #include <QByteArray>

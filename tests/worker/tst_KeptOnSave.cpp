@@ -2,9 +2,9 @@
 // it stays, and the files whose pages can't be copied at all.
 
 #include "engine/PDFEngine.h"
-#include "engine/PdfBuilder.h"
-#include "engine/PdfSyntax.h"
-#include "engine/StampDrawing.h"
+#include "worker/PdfBuilder.h"
+#include "worker/PdfSyntax.h"
+#include "worker/StampDrawing.h"
 
 #include "helpers/HandMadePdf.h"
 #include "helpers/OutputFixtures.h"
@@ -360,10 +360,7 @@ private slots:
         QVERIFY(!built.ok());
         QVERIFY(!built.isCanceled());
         QCOMPARE(built.error().code, int(PDFEngine::EngineError::OnlyAsPictures));
-        QCOMPARE(built.error().message,
-                 QStringLiteral(
-                     "The pages of this file are damaged in a way that stops them being copied. "
-                     "It can only be saved as pictures of its pages."));
+        QVERIFY(built.error().message.isEmpty()); // only the program words it
     }
 
     // Shown without a password, but its attachment can only be read with one:

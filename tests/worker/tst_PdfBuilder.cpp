@@ -1,6 +1,6 @@
 #include "engine/PDFEngine.h"
-#include "engine/PdfBuilder.h"
-#include "engine/StampDrawing.h"
+#include "worker/PdfBuilder.h"
+#include "worker/StampDrawing.h"
 
 #include "helpers/OutputFixtures.h"
 #include "helpers/PdfFixtures.h"
@@ -199,8 +199,7 @@ private slots:
         QVERIFY(!built.ok());
         QVERIFY(!built.isCanceled());
         QCOMPARE(built.error().code, int(PDFEngine::EngineError::MissingPage));
-        QCOMPARE(built.error().message,
-                 QStringLiteral("A page of this file can't be read anymore. Open the file again."));
+        QVERIFY(built.error().message.isEmpty()); // only the program words it
     }
 
     void aPasswordProtectsTheOutput_data()
