@@ -263,9 +263,8 @@ std::optional<Reader::Received> Reader::received()
     if (fd < 0) {
         return std::nullopt;
     }
-    received.shared = SharedBytes::adopt(fd);
+    received.shared = SharedBytes::adopt(fd); // closes it when it refuses it
     if (!received.shared) {
-        ::close(fd);
         fail();
         return std::nullopt;
     }
