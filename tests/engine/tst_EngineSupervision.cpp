@@ -140,7 +140,9 @@ private slots:
         QCOMPARE(TestUtil::await(other).pageCount, 3);
         const Result<QByteArray> saved = TestUtil::await(engine->buildBytes(planOf(m_other, {0, 1, 2}), {}));
         QVERIFY(saved.ok());
-        QVERIFY(!page2.isFinished()); // all of the above while page 2 hangs
+        // All of the above while page 2 hangs, unless a loaded machine took longer
+        // than the limit for it.
+        QVERIFY(!page2.isFinished() || clock.elapsed() >= 4000);
 
         QVERIFY(TestUtil::await(page2).isNull());
         QVERIFY(TestUtil::await(page2Again).isNull());
