@@ -1,7 +1,7 @@
-#include "engine/EngineWorker.h"
-#include "engine/PageExport.h"
-#include "engine/PdfBuilder.h"
-#include "engine/StampDrawing.h"
+#include "worker/EngineWorker.h"
+#include "worker/PageExport.h"
+#include "worker/PdfBuilder.h"
+#include "worker/StampDrawing.h"
 
 #include "helpers/HandMadePdf.h"
 #include "helpers/OutputFixtures.h"
