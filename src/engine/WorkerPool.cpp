@@ -334,12 +334,6 @@ struct WorkerPool::State
                });
     }
 
-    static bool sameSources(const Job &a, const Job &b)
-    {
-        return std::equal(a.sources.begin(), a.sources.end(), b.sources.begin(), b.sources.end(),
-                          [](const auto &x, const auto &y) { return x->key == y->key; });
-    }
-
     // An idle worker that already holds the job's documents, else any idle one,
     // else a free place to start one in; the reserve only when `reserve`.
     Process *placeFor(const Job &job, bool reserve, bool elsewhere)
@@ -371,8 +365,7 @@ struct WorkerPool::State
     // of a document comes from the workers that hold it, unless more of its
     // drawings wait than they are about to take. A holder stuck on one page for
     // a while takes none; past the first screenful every worker may help.
-    bool mayOpenElsewhere(const Job &job, const std::deque<std::shared_ptr<Job>> &waiting,
-                          Clock::time_point now) const
+    bool mayOpenElsewhere(const Job &job, const std::map<quint64, qsizetype> &waiting, Clock::time_point now) const
     {
         if (job.sources.empty()) {
             return true;
@@ -386,9 +379,7 @@ struct WorkerPool::State
             serving += !isReserve(process) && holds(process, job)
                        && (!process.job || now - process.startedAt < stuckAfter);
         }
-        const auto queued = std::count_if(waiting.begin(), waiting.end(), [&](const auto &other) {
-            return !isInteractive(*other) && sameSources(*other, job);
-        });
+        const qsizetype queued = waiting.at(job.sources.front()->key);
         const qsizetype perHolder = std::max(1, screenful / std::max(options.workers, 1));
         return queued > serving * perHolder;
     }
@@ -400,25 +391,36 @@ struct WorkerPool::State
     {
         const Clock::time_point now = Clock::now();
         const std::lock_guard lock(mutex);
-        for (const bool interactive : {true, false}) {
-            for (auto it = queue.begin(); it != queue.end(); ++it) {
-                const Job &job = **it;
-                if (isInteractive(job) != interactive) {
-                    continue;
-                }
-                Process *process = interactive ? placeFor(job, true, true)
-                                               : placeFor(job, false, mayOpenElsewhere(job, queue, now));
-                if (!process && interactive) {
+        for (auto it = queue.begin(); it != queue.end(); ++it) {
+            if (isInteractive(**it)) {
+                Process *process = placeFor(**it, true, true);
+                if (!process) {
                     return {}; // no worker free at all
                 }
-                if (process) {
-                    if (!interactive && !job.sources.empty()) {
-                        ++drawingsSent[job.sources.front()->key];
-                    }
-                    std::shared_ptr<Job> taken = std::move(*it);
-                    queue.erase(it);
-                    return {std::move(taken), process};
+                std::shared_ptr<Job> taken = std::move(*it);
+                queue.erase(it);
+                return {std::move(taken), process};
+            }
+        }
+        if (std::none_of(processes.begin(), processes.end() - 1, [](const Process &p) { return !p.job; })) {
+            return {}; // every worker that draws is drawing
+        }
+        // Drawings waiting, by their document.
+        std::map<quint64, qsizetype> waiting;
+        for (const auto &job : queue) {
+            if (!job->sources.empty()) {
+                ++waiting[job->sources.front()->key];
+            }
+        }
+        for (auto it = queue.begin(); it != queue.end(); ++it) {
+            const Job &job = **it;
+            if (Process *process = placeFor(job, false, mayOpenElsewhere(job, waiting, now))) {
+                if (!job.sources.empty()) {
+                    ++drawingsSent[job.sources.front()->key];
                 }
+                std::shared_ptr<Job> taken = std::move(*it);
+                queue.erase(it);
+                return {std::move(taken), process};
             }
         }
         return {};
