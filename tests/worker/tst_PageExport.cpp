@@ -122,7 +122,7 @@ private slots:
             QCOMPARE(worker.load(QUrl::fromLocalFile(file), SharedBytes::copyOf(Fixtures::readAll(file)), std::nullopt,
                                  &sizes)
                          .status,
-                     PDFEngine::OpenStatus::Opened);
+                     WorkerProtocol::OpenStatus::Opened);
         }
         BuildPlan plan;
         for (const int turn : {0, 90, 180, 270}) {
@@ -163,7 +163,7 @@ private slots:
         // A page or a source that is gone is missing, not a failure to try again.
         for (const PageItem &gone : {item(made, 9), item(m_dir.filePath("closed.pdf"), 0)}) {
             QCOMPARE(PageExport::pictures(BuildPlan{{gone}, {}, {}, {}}, 100, false, direct).error().code,
-                     int(PDFEngine::EngineError::MissingPage));
+                     int(WorkerProtocol::Fault::MissingPage));
         }
     }
 
