@@ -60,6 +60,17 @@ constexpr int watchIntervalMs = 50;
 // A worker must answer a started frame within this time.
 constexpr int socketTimeoutMs = 5000;
 
+// A page grid's first screen of pages.
+constexpr int screenful = 24;
+// A worker busy with one drawing this long is taken to be stuck on a slow page.
+constexpr auto stuckAfter = std::chrono::milliseconds(500);
+
+// An open or a build is waited on by someone; drawings are many and can wait.
+bool isInteractive(const WorkerPool::Job &job)
+{
+    return job.kind == JobKind::Open || job.kind == JobKind::Build;
+}
+
 struct StrikeKey
 {
     quint64 source;
@@ -119,6 +130,7 @@ struct WorkerPool::State
         std::set<quint64> loaded;
         std::shared_ptr<Job> job;
         quint64 seq = 0;
+        Clock::time_point startedAt;
         Clock::time_point deadline;
         std::optional<Clock::time_point> cancelAsked;
     };
@@ -139,6 +151,7 @@ struct WorkerPool::State
     std::vector<Process> processes;
     quint64 nextSeq = 1;
     std::map<JobKind, quint32> ordinals;
+    std::map<quint64, int> drawingsSent; // by the first source's key
     std::thread thread;
 
     void wake() const
@@ -337,45 +350,120 @@ struct WorkerPool::State
         }
         process.seq = nextSeq++;
         const quint32 ordinal = ++ordinals[job->kind];
-        process.deadline = Clock::now() + job->limit;
+        process.startedAt = Clock::now();
+        process.deadline = process.startedAt + job->limit;
         process.cancelAsked.reset();
         process.job = job;
         return send(process.socket, process.job->request, process.seq, ordinal) == IoResult::Ok;
     }
 
-    std::shared_ptr<Job> takeNext()
+    // The reserve worker: the last one, beyond the ones that draw, kept for the
+    // jobs someone waits on.
+    bool isReserve(const Process &process) const { return &process == &processes.back(); }
+
+    static bool holds(const Process &process, const Job &job)
     {
-        const std::lock_guard lock(mutex);
-        if (queue.empty()) {
+        return process.pid > 0 && std::all_of(job.sources.begin(), job.sources.end(), [&](const auto &source) {
+                   return process.loaded.contains(source->key);
+               });
+    }
+
+    // An idle worker that already holds the job's documents, else any idle one,
+    // else a free place to start one in; the reserve only when `reserve`.
+    Process *placeFor(const Job &job, bool reserve, bool elsewhere)
+    {
+        Process *idle = nullptr;
+        Process *free = nullptr;
+        for (Process &process : processes) {
+            if (isReserve(process) && !reserve) {
+                continue;
+            }
+            if (process.pid > 0 && !process.job) {
+                if (holds(process, job)) {
+                    return &process;
+                }
+                idle = idle ? idle : &process;
+            } else if (process.pid <= 0 && (!free || isReserve(*free))) {
+                free = &process;
+            }
+        }
+        if (!elsewhere) {
             return nullptr;
         }
-        std::shared_ptr<Job> job = std::move(queue.front());
-        queue.pop_front();
-        return job;
+        return idle ? idle : free;
+    }
+
+    // Whether a drawing may go to a worker that has yet to read its documents
+    // (and may have yet to start): starting a worker and reading a long
+    // document there cost more than drawing a few pages, so the first screenful
+    // of a document comes from the workers that hold it, unless more of its
+    // drawings wait than they are about to take. A holder stuck on one page for
+    // a while takes none; past the first screenful every worker may help.
+    bool mayOpenElsewhere(const Job &job, const std::map<quint64, qsizetype> &waiting, Clock::time_point now) const
+    {
+        if (job.sources.empty()) {
+            return true;
+        }
+        const auto sent = drawingsSent.find(job.sources.front()->key);
+        if (sent != drawingsSent.end() && sent->second >= screenful) {
+            return true;
+        }
+        qsizetype serving = 0;
+        for (const Process &process : processes) {
+            serving += !isReserve(process) && holds(process, job)
+                       && (!process.job || now - process.startedAt < stuckAfter);
+        }
+        const qsizetype queued = waiting.at(job.sources.front()->key);
+        const qsizetype perHolder = std::max(1, screenful / std::max(options.workers, 1));
+        return queued > serving * perHolder;
+    }
+
+    // The next job and the worker that takes it, both chosen here: jobs someone
+    // waits on first, in the order they came, on any worker and on the reserve;
+    // then drawings, in order, on the workers that draw.
+    std::pair<std::shared_ptr<Job>, Process *> takeNext()
+    {
+        const Clock::time_point now = Clock::now();
+        const std::lock_guard lock(mutex);
+        for (auto it = queue.begin(); it != queue.end(); ++it) {
+            if (isInteractive(**it)) {
+                Process *process = placeFor(**it, true, true);
+                if (!process) {
+                    return {}; // no worker free at all
+                }
+                std::shared_ptr<Job> taken = std::move(*it);
+                queue.erase(it);
+                return {std::move(taken), process};
+            }
+        }
+        if (std::none_of(processes.begin(), processes.end() - 1, [](const Process &p) { return !p.job; })) {
+            return {}; // every worker that draws is drawing
+        }
+        // Drawings waiting, by their document.
+        std::map<quint64, qsizetype> waiting;
+        for (const auto &job : queue) {
+            if (!job->sources.empty()) {
+                ++waiting[job->sources.front()->key];
+            }
+        }
+        for (auto it = queue.begin(); it != queue.end(); ++it) {
+            const Job &job = **it;
+            if (Process *process = placeFor(job, false, mayOpenElsewhere(job, waiting, now))) {
+                if (!job.sources.empty()) {
+                    ++drawingsSent[job.sources.front()->key];
+                }
+                std::shared_ptr<Job> taken = std::move(*it);
+                queue.erase(it);
+                return {std::move(taken), process};
+            }
+        }
+        return {};
     }
 
     void dispatch()
     {
         for (;;) {
-            Process *idle = nullptr;
-            for (Process &process : processes) {
-                if (process.pid > 0 && !process.job) {
-                    idle = &process;
-                    break;
-                }
-            }
-            if (!idle) {
-                for (Process &process : processes) {
-                    if (process.pid <= 0) {
-                        idle = &process;
-                        break;
-                    }
-                }
-            }
-            if (!idle) {
-                return;
-            }
-            std::shared_ptr<Job> job = takeNext();
+            auto [job, idle] = takeNext();
             if (!job) {
                 return;
             }
@@ -495,6 +583,9 @@ struct WorkerPool::State
                 const std::lock_guard lock(evictions->mutex);
                 gone.swap(evictions->keys);
             }
+            for (quint64 key : gone) {
+                drawingsSent.erase(key);
+            }
             if (!gone.empty()) {
                 for (Process &process : processes) {
                     if (process.pid > 0 && !process.job && !sendEvictions(process, gone)) {
@@ -590,7 +681,8 @@ WorkerPool::WorkerPool(Options options) : m_state(std::make_unique<State>()), m_
         const std::lock_guard lock(m_state->evictions->mutex);
         m_state->evictions->wakeFd = m_state->wakeFd;
     }
-    m_state->processes.resize(size_t(m_options.workers));
+    // One more than the workers that draw: the reserve.
+    m_state->processes.resize(size_t(m_options.workers) + 1);
     m_state->thread = std::thread([state = m_state.get()] { state->run(); });
 }
 

@@ -244,6 +244,8 @@ private:
             [this](std::unique_ptr<QPDF> output) { m_released.push_back(std::move(output)); }};
         context.file = file;
         context.doneWith = [this](const QUrl &url) { m_worker.dropStructure(url); };
+        context.draw = [this](const PageSource &source, int turn, const std::function<double(QSizeF)> &scaleFor,
+                              QSizeF &points) { return m_worker.image(source, turn, scaleFor, points); };
         return context;
     }
 

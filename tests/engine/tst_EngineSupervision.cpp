@@ -174,6 +174,36 @@ private slots:
         QVERIFY(hanging.isCanceled());
     }
 
+    void openAndSaveGoPastDrawingsThatHang()
+    {
+        // Every drawing of a second page hangs, and more of them are asked for
+        // than there are workers: every worker that draws ends up stuck.
+        PDFEngine engine(faulty({"--fault=hang:render:1"}));
+        QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
+        QCOMPARE(TestUtil::await(engine.open(m_other, std::nullopt)).pageCount, 3);
+        QCOMPARE(engine.startedWorkerCount(), 1);
+        QList<QFuture<QImage>> hanging;
+        for (const double longSide : {100, 120, 140}) {
+            hanging.append(engine.image({m_five, 1}, 0, longSide));
+            hanging.append(engine.image({m_other, 1}, 0, longSide));
+        }
+        QTRY_COMPARE(engine.startedWorkerCount(), engine.workerCount());
+
+        QElapsedTimer clock;
+        clock.start();
+        const QString third = m_dir.filePath("third.pdf");
+        QVERIFY(Fixtures::writeNumberedPdf(third, 2));
+        QCOMPARE(TestUtil::await(engine.open(QUrl::fromLocalFile(third), std::nullopt)).pageCount, 2);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(qRound(TestUtil::await(engine.displaySize({m_five, 1}, 90)).width()), 842);
+        const Result<QByteArray> saved = TestUtil::await(engine.buildBytes(planOf(m_other, {2, 0}), {}));
+        QVERIFY(saved.ok());
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        for (const QFuture<QImage> &page : hanging) {
+            QVERIFY(!page.isFinished());
+        }
+    }
+
     void crashDuringABuildFailsThatSaveOnly()
     {
         PDFEngine engine(faulty({"--fault=crash:build:1"}));
