@@ -211,8 +211,14 @@ Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
                                    const BuildContext &context)
 {
     const double scale = dpi / 72.0;
-    const auto rendered = renderPlan(plan, context, [scale](QSizeF) { return scale; }, [jpeg](const QImage &image) {
-        return jpeg ? encode(image, "jpeg", 85, -1) : encode(image, "png", -1, pngCompression());
+    const int dotsPerMeter = int(std::lround(dpi / 0.0254));
+    const auto rendered = renderPlan(plan, context, [scale](QSizeF) { return scale; }, [jpeg, dotsPerMeter](const QImage &image) {
+        // The picture says the resolution it was drawn at (PNG pHYs, JPEG
+        // density), so it prints at the size of its page.
+        QImage tagged = image;
+        tagged.setDotsPerMeterX(dotsPerMeter);
+        tagged.setDotsPerMeterY(dotsPerMeter);
+        return jpeg ? encode(tagged, "jpeg", 85, -1) : encode(tagged, "png", -1, pngCompression());
     });
     if (!rendered) {
         return rendered.error();

@@ -24,6 +24,35 @@ PageItem item(const QString &path, int index, int turn = 0)
     return PageItem{QUuid::createUuid(), PageSource{QUrl::fromLocalFile(path), index}, turn, {}};
 }
 
+quint32 bigEndian(const QByteArray &bytes, qsizetype at, int size)
+{
+    quint32 value = 0;
+    for (int i = 0; i < size; ++i) {
+        value = (value << 8) | uchar(bytes.at(at + i));
+    }
+    return value;
+}
+
+// The resolution a picture file declares, read from its bytes: the JFIF
+// header's density of a JPEG, the pHYs chunk of a PNG; (0, 0) when it declares
+// none in inches or metres.
+QSizeF declaredDpi(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xD8\xFF\xE0") && bytes.mid(6, 5) == QByteArray("JFIF", 5) && bytes.at(13) == 1) {
+        return QSizeF(bigEndian(bytes, 14, 2), bigEndian(bytes, 16, 2));
+    }
+    if (bytes.startsWith("\x89PNG")) {
+        for (qsizetype at = 8; at + 12 <= bytes.size();) {
+            const qsizetype length = bigEndian(bytes, at, 4);
+            if (bytes.mid(at + 4, 4) == "pHYs" && bytes.at(at + 16) == 1) {
+                return QSizeF(bigEndian(bytes, at + 8, 4) * 0.0254, bigEndian(bytes, at + 12, 4) * 0.0254);
+            }
+            at += 12 + length;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 class TestPageExport : public QObject
@@ -45,6 +74,9 @@ private slots:
         QTest::newRow("A4 at 200 dpi as PNG") << 0 << 200.0 << false << QSize(1653, 2339) << QSize(556, 278);
         QTest::newRow("A4 turned 90 at 100 dpi as JPEG") << 90 << 100.0 << true << QSize(1169, 826) << QSize(278, 139);
         QTest::newRow("A4 at 300 dpi as JPEG") << 180 << 300.0 << true << QSize(2479, 3508) << QSize(833, 417);
+        QTest::newRow("A4 at 100 dpi as PNG") << 0 << 100.0 << false << QSize(826, 1169) << QSize(278, 139);
+        QTest::newRow("A4 at 200 dpi as JPEG") << 0 << 200.0 << true << QSize(1653, 2339) << QSize(556, 278);
+        QTest::newRow("A4 at 300 dpi as PNG") << 0 << 300.0 << false << QSize(2479, 3508) << QSize(833, 417);
     }
 
     void picturesHaveTheSizeOfTheResolution()
@@ -77,6 +109,10 @@ private slots:
             QVERIFY(!image.hasAlphaChannel());
             // Rendered on white: a corner of the page is paper.
             QVERIFY(qGray(image.pixel(image.width() - 3, 2)) > 240);
+            // It prints at the page's size: it says the resolution it was drawn at.
+            const QSizeF declared = declaredDpi(bytes);
+            QVERIFY2(std::abs(declared.width() - dpi) < 0.01 && std::abs(declared.height() - dpi) < 0.01,
+                     qPrintable(QStringLiteral("%1 x %2").arg(declared.width()).arg(declared.height())));
         }
     }
 
