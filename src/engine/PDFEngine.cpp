@@ -224,7 +224,7 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
     const FileStamp stamp = FileStamp::of(path);
     if (!stamp.exists) {
         // A cached document outlives its file, but a missing file can't be opened.
-        finish(*promise, OpenResult::unreadable());
+        finish(*promise, OpenResult::unreadable(QCoreApplication::translate("PDFEngine", "It was moved or deleted.")));
         return;
     }
     const std::shared_ptr<const Source> cached = current(url);
