@@ -1,6 +1,7 @@
 #include "worker/PageExport.h"
 
 #include "engine/BuildErrors.h"
+#include "worker/EngineWorker.h"
 #include "worker/PageDrawing.h"
 #include "worker/PdfSyntax.h"
 #include "worker/PdfWriting.h"
@@ -117,7 +118,7 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
         if (!page) {
             return BuildErrors::missingPage();
         }
-        const QSizeF size = page->pageSizeF(); // the crop box as displayed
+        const QSizeF size = shownSize(page->pageSizeF()); // the crop box as displayed
         const double scale = scaleOf(size);
         const int width = std::max(int(std::lround(size.width() * scale)), 1);
         const int height = std::max(int(std::lround(size.height() * scale)), 1);

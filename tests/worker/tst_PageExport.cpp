@@ -2,6 +2,7 @@
 #include "worker/PdfBuilder.h"
 #include "worker/StampDrawing.h"
 
+#include "helpers/HandMadePdf.h"
 #include "helpers/OutputFixtures.h"
 #include "helpers/PdfFixtures.h"
 
@@ -160,6 +161,30 @@ private slots:
             QCOMPARE(QSize(image.getKey("/Width").getIntValueAsInt(), image.getKey("/Height").getIntValueAsInt()),
                      pixels[qsizetype(i)]);
         }
+    }
+
+    // A page whose box has no height shows at the size of a sheet, as the page
+    // grid draws it; its picture is made at that size too.
+    void pageWithoutAreaIsDrawnAtTheSizeItShows()
+    {
+        const QString file = m_dir.filePath("flat.pdf");
+        QVERIFY(Fixtures::writeAll(file, Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                                                "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                                                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 0] >>"})));
+        Fixtures::OpenedSources sources;
+        QVERIFY(sources.open(file));
+        const BuildContext context{sources.lookup(), m_stamps, {}};
+        const BuildPlan plan{{item(file, 0)}, {}, std::nullopt, {}};
+
+        const auto pictures = PageExport::pagesAsJpeg(plan, CompressionStep{1000, 0.5, true}, context);
+        QVERIFY2(pictures.ok(), qPrintable(pictures.ok() ? QString() : pictures.error().message));
+        QCOMPARE(pictures->size(), size_t(1));
+        QCOMPARE(pictures->front().points, QSizeF(595, 842));
+        QCOMPARE(QImage::fromData(pictures->front().encoded).size(), QSize(707, 1000));
+
+        const auto exported = PageExport::pictures(plan, 72, false, context);
+        QVERIFY(exported.ok());
+        QCOMPARE(QImage::fromData(exported->first()).size(), QSize(595, 842));
     }
 };
 
