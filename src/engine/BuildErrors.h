@@ -35,4 +35,9 @@ inline Error onlyAsPictures()
     return of(PDFEngine::EngineError::OnlyAsPictures);
 }
 
+inline Error tooLarge()
+{
+    return of(PDFEngine::EngineError::TooLarge);
+}
+
 } // namespace BuildErrors

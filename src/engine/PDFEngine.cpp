@@ -88,6 +88,9 @@ QString PDFEngine::message(EngineError error)
     case EngineError::Unavailable:
         return QCoreApplication::translate("PDFEngine",
                                            "Tamsel's PDF reader can't be started. Install Tamsel again.");
+    case EngineError::TooLarge:
+        return QCoreApplication::translate(
+            "PDFEngine", "A page is too large for a picture at this resolution. Choose a lower resolution.");
     }
     return {};
 }

@@ -45,6 +45,14 @@ QByteArray encode(const QImage &image, const char *format, int quality, int comp
     return writer.write(opaque) ? bytes : QByteArray();
 }
 
+// Whether a picture of `pixels` can be drawn at all: beyond these bounds the
+// drawing would fail, whatever the memory.
+bool isDrawable(QSize pixels)
+{
+    return pixels.width() <= EngineWorker::maxRenderSide && pixels.height() <= EngineWorker::maxRenderSide
+        && qint64(pixels.width()) * pixels.height() <= EngineWorker::maxRenderPixels;
+}
+
 // One page upright as displayed: its displayed size in points and its picture
 // at the scale `scaleFor` gives for that size; an Error when it can't be made.
 struct ShownPage
@@ -120,9 +128,13 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
         }
         const QSizeF size = shownSize(page->pageSizeF()); // the crop box as displayed
         const double scale = scaleOf(size);
-        const int width = std::max(int(std::lround(size.width() * scale)), 1);
-        const int height = std::max(int(std::lround(size.height() * scale)), 1);
-        QImage image = drawing.draw(index, 72.0 * scale, 0, QSize(width, height));
+        const double width = std::max(std::round(size.width() * scale), 1.0);
+        const double height = std::max(std::round(size.height() * scale), 1.0);
+        if (width > EngineWorker::maxRenderSide || height > EngineWorker::maxRenderSide
+            || !isDrawable(QSize(int(width), int(height)))) {
+            return BuildErrors::tooLarge();
+        }
+        QImage image = drawing.draw(index, 72.0 * scale, 0, QSize(int(width), int(height)));
         if (image.isNull()) {
             return BuildErrors::writeFailed();
         }
@@ -142,7 +154,11 @@ Result<std::vector<RenderedPage>> renderShownPages(const BuildPlan &plan, const 
         const PageItem &item = plan.pages.at(index);
         const QSizeF size = context.displaySize(item.source, item.turn);
         const double scale = scaleOf(size);
-        QImage image = context.render(item.source, item.turn, std::max(size.width(), size.height()) * scale);
+        const double longSide = std::max(size.width(), size.height()) * scale;
+        if (!(longSide <= EngineWorker::maxRenderSide) || !isDrawable(renderPixelSize(size, longSide))) {
+            return BuildErrors::tooLarge();
+        }
+        QImage image = context.render(item.source, item.turn, longSide);
         if (image.isNull()) {
             return BuildErrors::writeFailed();
         }

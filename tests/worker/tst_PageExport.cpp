@@ -1,3 +1,4 @@
+#include "engine/PDFEngine.h"
 #include "worker/PageExport.h"
 #include "worker/PdfBuilder.h"
 #include "worker/StampDrawing.h"
@@ -161,6 +162,28 @@ private slots:
             QCOMPARE(QSize(image.getKey("/Width").getIntValueAsInt(), image.getKey("/Height").getIntValueAsInt()),
                      pixels[qsizetype(i)]);
         }
+    }
+
+    // A picture past what can be drawn says so and names the cure; a lower
+    // resolution then makes it.
+    void pictureTooLargeAsksForALowerResolution()
+    {
+        const QString file = m_dir.filePath("poster.pdf");
+        QVERIFY(Fixtures::writePdf(file, {{{14400, 14400}, 0, {}}}));
+        Fixtures::OpenedSources sources;
+        QVERIFY(sources.open(file));
+        const BuildContext context{sources.lookup(), m_stamps, {}};
+        const BuildPlan plan{{item(file, 0)}, {}, std::nullopt, {}};
+        for (const double dpi : {200.0, 300.0}) {
+            const auto pictures = PageExport::pictures(plan, dpi, true, context);
+            QVERIFY(!pictures.ok());
+            QCOMPARE(pictures.error().code, int(PDFEngine::EngineError::TooLarge));
+            QCOMPARE(pictures.error().message,
+                     QStringLiteral("A page is too large for a picture at this resolution. Choose a lower resolution."));
+        }
+        const auto small = PageExport::pictures(plan, 10, true, context);
+        QVERIFY(small.ok());
+        QCOMPARE(QImage::fromData(small->first()).size(), QSize(2000, 2000));
     }
 
     // A page whose box has no height shows at the size of a sheet, as the page
