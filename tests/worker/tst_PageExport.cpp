@@ -178,7 +178,7 @@ private slots:
             const auto pictures = PageExport::pictures(plan, dpi, true, context);
             QVERIFY(!pictures.ok());
             QCOMPARE(pictures.error().code, int(PDFEngine::EngineError::TooLarge));
-            QCOMPARE(pictures.error().message,
+            QCOMPARE(PDFEngine::message(PDFEngine::EngineError(pictures.error().code)),
                      QStringLiteral("A page is too large for a picture at this resolution. Choose a lower resolution."));
         }
         const auto small = PageExport::pictures(plan, 10, true, context);
