@@ -5,9 +5,6 @@
 #include <QSize>
 #include <QThreadPool>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
@@ -21,6 +18,9 @@
 #include <memory>
 #include <mutex>
 #include <set>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 using PictureCodecs::Collector;
 using PictureCodecs::Pixels;
