@@ -29,9 +29,10 @@ namespace ImageCompression {
 namespace {
 
 // Decoded bytes the pictures on the pool may hold together: an eighth of the
-// machine's memory, and at most a quarter of what the process may map (a
-// worker's bound). A picture larger than this runs alone, so a compression
-// peaks near its largest picture.
+// machine's memory, at most a quarter of what the process may map (a worker's
+// bound), and never more than keeps a compression's peak near 300 MiB. A
+// picture larger than this runs alone, so a compression peaks near its
+// largest picture.
 qint64 budgetBytes()
 {
     static const qint64 budget = [] {
@@ -43,7 +44,7 @@ qint64 budgetBytes()
         if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
             bytes = std::min(bytes, qint64(limit.rlim_cur / 4));
         }
-        return std::max(bytes, 64 * mib);
+        return std::clamp(bytes, 64 * mib, 160 * mib);
     }();
     return budget;
 }
@@ -824,6 +825,14 @@ private:
 Report compressImages(const std::vector<QPDFObjectHandle> &pages, const CompressionStep &step,
                       const CancelToken &cancel)
 {
+    // Decoded pictures are large, short-lived and made on many threads. With
+    // glibc's moving threshold, a freed one raises the size that is mapped
+    // afresh, and later ones of that size stay in their thread's arena once
+    // freed: the process would keep a picture per thread for good. A fixed
+    // threshold hands every large block back when it is freed.
+    static std::once_flag fixedThreshold;
+    std::call_once(fixedThreshold, [] { mallopt(M_MMAP_THRESHOLD, 256 * 1024); });
+
     Report report;
     std::set<QPDFObjGen> forms;
     std::set<QPDFObjGen> seen;
@@ -880,10 +889,6 @@ Report compressImages(const std::vector<QPDFObjectHandle> &pages, const Compress
         runner.finishAll();
         report.replaced = runner.replaced;
     }
-    // Pictures are large and made on many threads, each in its thread's arena,
-    // where their memory is kept for the next picture rather than handed back
-    // and faulted in afresh. Once all are done, it goes back to the system.
-    malloc_trim(0);
     report.canceled = cancel.isCanceled();
     return report;
 }
