@@ -1068,6 +1068,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>Der PDF-Leser von Tamsel kann nicht gestartet werden. Installiere Tamsel erneut.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Eine Seite ist für ein Bild in dieser Auflösung zu groß. Wähle eine niedrigere Auflösung.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>Die Datei wurde verschoben oder gelöscht.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

@@ -1068,6 +1068,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

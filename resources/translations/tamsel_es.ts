@@ -1068,6 +1068,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>No se puede iniciar el lector de PDF de Tamsel. Vuelve a instalar Tamsel.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Una página es demasiado grande para una imagen con esta resolución. Elige una resolución más baja.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>Se movió o se eliminó.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

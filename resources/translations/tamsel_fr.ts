@@ -1068,6 +1068,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>Le lecteur PDF de Tamsel ne peut pas démarrer. Réinstallez Tamsel.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Une page est trop grande pour une image à cette résolution. Choisissez une résolution plus basse.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>Il a été déplacé ou supprimé.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

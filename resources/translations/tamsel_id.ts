@@ -1060,6 +1060,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>Pembaca PDF Tamsel tidak dapat dijalankan. Instal ulang Tamsel.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Sebuah halaman terlalu besar untuk gambar pada resolusi ini. Pilih resolusi yang lebih rendah.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>File telah dipindahkan atau dihapus.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

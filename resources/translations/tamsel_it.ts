@@ -1068,6 +1068,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>Impossibile avviare il lettore PDF di Tamsel. Reinstalla Tamsel.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Una pagina è troppo grande per un&apos;immagine a questa risoluzione. Scegli una risoluzione più bassa.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>È stato spostato o eliminato.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

@@ -1060,6 +1060,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>TamselのPDF読み込み機能を起動できません。Tamselを再インストールしてください。</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>この解像度ではページが大きすぎて画像にできません。解像度を下げてください。</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>移動されたか削除されています。</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

@@ -1060,6 +1060,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>Tamsel의 PDF 판독기를 시작할 수 없습니다. Tamsel을 다시 설치하세요.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>이 해상도에서는 페이지가 너무 커서 이미지로 만들 수 없습니다. 더 낮은 해상도를 선택하세요.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>이동되었거나 삭제되었습니다.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

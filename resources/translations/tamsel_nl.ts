@@ -1068,6 +1068,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>De pdf-lezer van Tamsel kan niet worden gestart. Installeer Tamsel opnieuw.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Een pagina is te groot voor een afbeelding met deze resolutie. Kies een lagere resolutie.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>Het is verplaatst of verwijderd.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

@@ -1076,6 +1076,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>Nie można uruchomić czytnika PDF programu Tamsel. Zainstaluj Tamsel ponownie.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Strona jest zbyt duża na obraz w tej rozdzielczości. Wybierz niższą rozdzielczość.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>Plik został przeniesiony lub usunięty.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

@@ -1068,6 +1068,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>Não foi possível iniciar o leitor de PDF do Tamsel. Instale o Tamsel de novo.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Uma página é grande demais para uma imagem nesta resolução. Escolha uma resolução menor.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>Ele foi movido ou apagado.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

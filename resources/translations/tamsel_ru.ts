@@ -1076,6 +1076,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>Не удаётся запустить модуль чтения PDF в Tamsel. Установите Tamsel заново.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Страница слишком велика для изображения с таким разрешением. Выберите разрешение пониже.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>Файл перемещён или удалён.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

@@ -1060,6 +1060,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>Tamsel&apos;in PDF okuyucusu başlatılamıyor. Tamsel&apos;i yeniden yükleyin.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Bir sayfa bu çözünürlükte resim için fazla büyük. Daha düşük bir çözünürlük seçin.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>Taşınmış ya da silinmiş.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

@@ -1076,6 +1076,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>Не вдається запустити засіб читання PDF у Tamsel. Установіть Tamsel знову.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Сторінка завелика для зображення з такою роздільністю. Виберіть нижчу роздільність.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>Файл переміщено або видалено.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

@@ -1060,6 +1060,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>Không khởi động được trình đọc PDF của Tamsel. Hãy cài đặt lại Tamsel.</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>Một trang quá lớn để tạo ảnh ở độ phân giải này. Hãy chọn độ phân giải thấp hơn.</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>Tệp đã bị di chuyển hoặc bị xoá.</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

@@ -1060,6 +1060,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>无法启动 Tamsel 的 PDF 读取器。请重新安装 Tamsel。</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>页面太大，无法以此分辨率生成图片。请选择更低的分辨率。</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>它已被移动或删除。</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

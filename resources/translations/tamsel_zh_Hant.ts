@@ -1060,6 +1060,14 @@
         <source>Tamsel&apos;s PDF reader can&apos;t be started. Install Tamsel again.</source>
         <translation>無法啟動 Tamsel 的 PDF 讀取器。請重新安裝 Tamsel。</translation>
     </message>
+    <message>
+        <source>A page is too large for a picture at this resolution. Choose a lower resolution.</source>
+        <translation>頁面太大，無法以此解析度產生圖片。請選擇較低的解析度。</translation>
+    </message>
+    <message>
+        <source>It was moved or deleted.</source>
+        <translation>它已被移動或刪除。</translation>
+    </message>
 </context>
 <context>
     <name>PageGrid</name>

@@ -25,6 +25,7 @@ static_assert(int(Fault::MissingPage) == int(PDFEngine::EngineError::MissingPage
 static_assert(int(Fault::WriteFailed) == int(PDFEngine::EngineError::WriteFailed));
 static_assert(int(Fault::OnlyAsPictures) == int(PDFEngine::EngineError::OnlyAsPictures));
 static_assert(int(Fault::OutOfMemory) == int(PDFEngine::EngineError::OutOfMemory));
+static_assert(int(Fault::TooLarge) == int(PDFEngine::EngineError::TooLarge));
 
 namespace {
 
@@ -94,6 +95,9 @@ QString PDFEngine::message(EngineError error)
     case EngineError::Unavailable:
         return QCoreApplication::translate("PDFEngine",
                                            "Tamsel's PDF reader can't be started. Install Tamsel again.");
+    case EngineError::TooLarge:
+        return QCoreApplication::translate(
+            "PDFEngine", "A page is too large for a picture at this resolution. Choose a lower resolution.");
     }
     return {};
 }
@@ -231,7 +235,7 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
     const FileStamp stamp = FileStamp::of(path);
     if (!stamp.exists) {
         // A cached document outlives its file, but a missing file can't be opened.
-        finish(*promise, OpenResult::unreadable());
+        finish(*promise, OpenResult::unreadable(QCoreApplication::translate("PDFEngine", "It was moved or deleted.")));
         return;
     }
     const std::shared_ptr<const Source> cached = current(url);

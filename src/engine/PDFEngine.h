@@ -82,6 +82,7 @@ public:
         OutOfMemory = 6,   // the job needed more memory than a worker may use
         Refused = 7,       // the file stopped workers before; not tried again
         Unavailable = 8,   // no worker process can be started
+        TooLarge = 9,      // a picture of a page would pass the bounds of a drawing
     };
     static QString message(EngineError error);
 

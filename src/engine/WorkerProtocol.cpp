@@ -414,6 +414,7 @@ Failed Failed::of(const Error &error)
     case Fault::WriteFailed:
     case Fault::OnlyAsPictures:
     case Fault::OutOfMemory:
+    case Fault::TooLarge:
         failed.fault = Fault(error.code);
         break;
     default:
@@ -438,6 +439,7 @@ void Failed::read(Reader &in)
     case Fault::WriteFailed:
     case Fault::OnlyAsPictures:
     case Fault::OutOfMemory:
+    case Fault::TooLarge:
         return;
     }
     if (!canceled) {

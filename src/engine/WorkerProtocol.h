@@ -176,6 +176,7 @@ enum class Fault : quint16 {
     WriteFailed = 2,
     OnlyAsPictures = 3,
     OutOfMemory = 6,
+    TooLarge = 9,
 };
 
 // An Error as the worker makes it: a Fault's code and the system's error, no words.

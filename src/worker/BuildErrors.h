@@ -31,4 +31,9 @@ inline Error onlyAsPictures()
     return WorkerProtocol::faultError(Fault::OnlyAsPictures);
 }
 
+inline Error tooLarge()
+{
+    return WorkerProtocol::faultError(Fault::TooLarge);
+}
+
 } // namespace BuildErrors

@@ -205,6 +205,8 @@ QImage EngineWorker::image(const PageSource &source, int turn, const std::functi
         return {}; // a page missing; one without area is drawn all the same
     }
     const int extra = normalizedAngle(turn);
+    // A page without area is drawn at the size it is shown at.
+    displayed = shownSize(displayed);
     if (extra == 90 || extra == 270) {
         displayed.transpose();
     }
@@ -287,15 +289,16 @@ void EngineWorker::dropStructures(const BuildPlan &plan)
     }
 }
 
+QSizeF shownSize(QSizeF box)
+{
+    return box.width() > 0 && box.height() > 0 ? box : QSizeF(595, 842);
+}
+
 QSizeF EngineWorker::displaySize(const PageSource &source, int turn)
 {
     const std::unique_ptr<Poppler::Page> found = page(source);
     // Poppler's page size is the crop box already turned by the page's own rotation.
-    const QSizeF size = found ? found->pageSizeF() : QSizeF();
-    // A box without area can't be measured any more than a missing page.
-    if (!(size.width() > 0 && size.height() > 0)) {
-        return QSizeF(595, 842);
-    }
+    const QSizeF size = shownSize(found ? found->pageSizeF() : QSizeF());
     const int extra = normalizedAngle(turn);
     return extra == 90 || extra == 270 ? size.transposed() : size;
 }

@@ -117,6 +117,11 @@ struct EngineWorker
     static constexpr int maxRenderSide = 32'000;
 };
 
+// The size a page whose crop box is `box` (as Poppler measures it) is shown
+// at: the box, or a sheet of 595 x 842 when the box has no area, since such a
+// page can't be measured any more than a missing one.
+QSizeF shownSize(QSizeF box);
+
 // The pixel size of a page of `pageSize` points rendered with its longer side
 // `longSide` pixels: each side rounded half away from zero and at least 1.
 QSize renderPixelSize(QSizeF pageSize, double longSide);

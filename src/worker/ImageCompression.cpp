@@ -19,15 +19,35 @@
 #include <mutex>
 #include <set>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 using PictureCodecs::Collector;
 using PictureCodecs::Pixels;
 
 namespace ImageCompression {
 namespace {
 
-// Decoded bytes the pictures on the pool may hold together. A picture larger
-// than this runs alone, so a compression peaks near its largest picture.
-constexpr qint64 budgetBytes = 64 * 1024 * 1024;
+// Decoded bytes the pictures on the pool may hold together: an eighth of the
+// machine's memory, at most a quarter of what the process may map (a worker's
+// bound), and never more than keeps a compression's peak near 300 MiB. A
+// picture larger than this runs alone, so a compression peaks near its
+// largest picture.
+qint64 budgetBytes()
+{
+    static const qint64 budget = [] {
+        constexpr qint64 mib = 1024 * 1024;
+        const long pages = sysconf(_SC_PHYS_PAGES);
+        const long pageSize = sysconf(_SC_PAGE_SIZE);
+        qint64 bytes = pages > 0 && pageSize > 0 ? qint64(pages) * pageSize / 8 : 512 * mib;
+        rlimit limit{};
+        if (getrlimit(RLIMIT_AS, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY) {
+            bytes = std::min(bytes, qint64(limit.rlim_cur / 4));
+        }
+        return std::clamp(bytes, 64 * mib, 160 * mib);
+    }();
+    return budget;
+}
 
 // Larger than any real picture; keeps a damaged size from allocating wildly.
 constexpr qint64 largestSamples = qint64(1) << 31;
@@ -310,15 +330,40 @@ bool validBits(int bits)
     return bits == 1 || bits == 2 || bits == 4 || bits == 8 || bits == 16;
 }
 
-qint64 costOf(const Source &source, int outComponents)
+QSize targetSize(int width, int height, int maxPixels)
+{
+    const int longSide = std::max(width, height);
+    if (maxPixels <= 0 || longSide <= maxPixels) {
+        return {width, height};
+    }
+    return {std::max(int(std::lround(double(width) * maxPixels / longSide)), 1),
+            std::max(int(std::lround(double(height) * maxPixels / longSide)), 1)};
+}
+
+// The bytes a job holds at most while its picture is read, shrunk to `target`
+// and encoded. A JPEG read at its target is shrunk row by row, so it holds no
+// more than the result, unless it is progressive: libjpeg then keeps all its
+// coefficients.
+qint64 costOf(const Source &source, int outComponents, QSize target, bool whole)
 {
     const qint64 area = qint64(source.width) * source.height;
-    const qint64 decoded = source.codec == Codec::Jpx ? area * (outComponents + 1) * 4 : source.packedBytes();
-    return source.data.size() + decoded + 2 * area * outComponents;
+    const qint64 result = 2 * qint64(target.width()) * target.height() * outComponents;
+    qint64 decoded = 0;
+    if (source.codec == Codec::Jpx) {
+        decoded = area * (outComponents + 1) * 4;
+    } else if (source.codec == Codec::Jpeg) {
+        decoded = whole ? area * source.components : 0;
+        if (PictureCodecs::isProgressiveJpeg(source.data)) {
+            decoded += area * source.components * 2;
+        }
+    } else {
+        decoded = source.packedBytes() + area * outComponents;
+    }
+    return source.data.size() + decoded + result;
 }
 
 // The job of a picture or a plain soft mask, or none when it is to be left alone.
-std::optional<Pending> prepare(QPDFObjectHandle image, QPDFObjectHandle matteMask, bool softMask)
+std::optional<Pending> prepare(QPDFObjectHandle image, QPDFObjectHandle matteMask, bool softMask, int maxPixels)
 {
     QPDFObjectHandle dict = image.getDict();
     const int width = integerOf(dict, "/Width");
@@ -424,17 +469,22 @@ std::optional<Pending> prepare(QPDFObjectHandle image, QPDFObjectHandle matteMas
 
     const int outComponents = jpx ? 4 : colours && !colours->palette.isEmpty() ? colours->baseComponents
                                                                               : std::max(components, 1);
-    job.cost = costOf(job.image, outComponents) + (job.matteMask ? costOf(*job.matteMask, 1) : 0);
+    const QSize target = targetSize(width, height, maxPixels);
+    const bool whole = job.matteMask.has_value() || softMask;
+    job.cost = costOf(job.image, outComponents, target, whole)
+        + (job.matteMask ? costOf(*job.matteMask, 1, target, true) : 0);
     return pending;
 }
 
 // ---- Pool side
 
-Pixels samplesOf(const Source &source, int minLongSide)
+// The source's samples, a JPEG's already shrunk to `target` (when smaller than
+// the source); others at their own size.
+Pixels samplesOf(const Source &source, QSize target)
 {
     Pixels pixels;
     if (source.codec == Codec::Jpeg) {
-        pixels = PictureCodecs::decodeJpeg(source.data, source.width, source.height, minLongSide);
+        pixels = PictureCodecs::decodeJpeg(source.data, source.width, source.height, target.width(), target.height());
         if (pixels.components != source.components) {
             return {}; // e.g. CMYK data under an RGB colour space: not ours to touch
         }
@@ -506,21 +556,12 @@ void unblend(Pixels &pixels, const Pixels &mask, const std::array<double, 4> &ma
     }
 }
 
-QSize targetSize(int width, int height, int maxPixels)
-{
-    const int longSide = std::max(width, height);
-    if (maxPixels <= 0 || longSide <= maxPixels) {
-        return {width, height};
-    }
-    return {std::max(int(std::lround(double(width) * maxPixels / longSide)), 1),
-            std::max(int(std::lround(double(height) * maxPixels / longSide)), 1)};
-}
-
 void work(Job &job, const CompressionStep &step)
 {
     const Source &image = job.image;
     const QSize target = targetSize(image.width, image.height, step.maxPixels);
     const bool shrink = target != QSize(image.width, image.height);
+    // JPEG 2000 is read at the coarsest resolution level that still covers the target.
     const int minLongSide = shrink ? std::max(target.width(), target.height()) : 0;
 
     if (job.kind == Kind::SoftMask) {
@@ -528,7 +569,7 @@ void work(Job &job, const CompressionStep &step)
         if (!shrink) {
             return;
         }
-        const Pixels mask = PictureCodecs::scaledDown(samplesOf(image, 0), target.width(), target.height());
+        const Pixels mask = PictureCodecs::scaledDown(samplesOf(image, target), target.width(), target.height());
         if (mask.isNull()) {
             return;
         }
@@ -556,9 +597,11 @@ void work(Job &job, const CompressionStep &step)
         }
         job.iccProfile = decoded->iccProfile;
     } else {
-        pixels = samplesOf(image, job.matteMask ? 0 : minLongSide);
+        // Unblending needs colours and opacity pixel for pixel, at full size.
+        const QSize whole(image.width, image.height);
+        pixels = samplesOf(image, job.matteMask ? whole : target);
         if (!pixels.isNull() && job.matteMask) {
-            alpha = samplesOf(*job.matteMask, 0);
+            alpha = samplesOf(*job.matteMask, whole);
             if (alpha.width != pixels.width || alpha.height != pixels.height) {
                 return;
             }
@@ -701,7 +744,10 @@ void collect(QPDFObjectHandle resources, std::set<QPDFObjGen> &forms, std::set<Q
 class Runner
 {
 public:
-    Runner(const CompressionStep &step, const CancelToken &cancel) : m_step(step), m_cancel(cancel) {}
+    Runner(const CompressionStep &step, const CancelToken &cancel)
+        : m_step(step), m_cancel(cancel), m_threads(std::max(QThreadPool::globalInstance()->maxThreadCount(), 1))
+    {
+    }
     // Never leaves a job running on the pool, also when the caller unwinds.
     ~Runner()
     {
@@ -715,7 +761,8 @@ public:
         std::unique_lock lock(m_mutex);
         for (;;) {
             writeBackFinished(lock);
-            if (m_running == 0 || m_held + cost <= budgetBytes) {
+            // As many pictures as there are threads, while their bytes fit the budget.
+            if (m_running == 0 || (m_running < m_threads && m_held + cost <= budgetBytes())) {
                 break;
             }
             m_changed.wait(lock, [this] { return !m_finished.empty(); });
@@ -765,6 +812,7 @@ private:
 
     const CompressionStep m_step;
     const CancelToken m_cancel;
+    const int m_threads;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     std::vector<std::unique_ptr<Pending>> m_finished;
@@ -833,7 +881,7 @@ Report compressImages(const std::vector<QPDFObjectHandle> &pages, const Compress
             if (cancel.isCanceled()) {
                 break;
             }
-            std::optional<Pending> pending = prepare(item.image, item.matteMask, item.softMask);
+            std::optional<Pending> pending = prepare(item.image, item.matteMask, item.softMask, step.maxPixels);
             if (pending) {
                 runner.run(std::make_unique<Pending>(std::move(*pending)));
             }

@@ -1,6 +1,7 @@
 #include "worker/PageExport.h"
 
 #include "worker/BuildErrors.h"
+#include "worker/EngineWorker.h"
 #include "worker/PageDrawing.h"
 #include "worker/PdfSyntax.h"
 #include "worker/PdfWriting.h"
@@ -43,6 +44,14 @@ QByteArray encode(const QImage &image, const char *format, int quality, int comp
     // Pages are rendered on white: an alpha channel would only cost size.
     const QImage opaque = image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_RGB32) : image;
     return writer.write(opaque) ? bytes : QByteArray();
+}
+
+// Whether a picture of `pixels` can be drawn at all: beyond these bounds the
+// drawing would fail, whatever the memory.
+bool isDrawable(QSize pixels)
+{
+    return pixels.width() <= EngineWorker::maxRenderSide && pixels.height() <= EngineWorker::maxRenderSide
+        && qint64(pixels.width()) * pixels.height() <= EngineWorker::maxRenderPixels;
 }
 
 // One page upright as displayed: its displayed size in points and its picture
@@ -118,11 +127,15 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
         if (!page) {
             return BuildErrors::missingPage();
         }
-        const QSizeF size = page->pageSizeF(); // the crop box as displayed
+        const QSizeF size = shownSize(page->pageSizeF()); // the crop box as displayed
         const double scale = scaleOf(size);
-        const int width = std::max(int(std::lround(size.width() * scale)), 1);
-        const int height = std::max(int(std::lround(size.height() * scale)), 1);
-        QImage image = drawing.draw(index, 72.0 * scale, 0, QSize(width, height));
+        const double width = std::max(std::round(size.width() * scale), 1.0);
+        const double height = std::max(std::round(size.height() * scale), 1.0);
+        if (width > EngineWorker::maxRenderSide || height > EngineWorker::maxRenderSide
+            || !isDrawable(QSize(int(width), int(height)))) {
+            return BuildErrors::tooLarge();
+        }
+        QImage image = drawing.draw(index, 72.0 * scale, 0, QSize(int(width), int(height)));
         if (image.isNull()) {
             return BuildErrors::writeFailed();
         }
@@ -142,7 +155,11 @@ Result<std::vector<RenderedPage>> renderShownPages(const BuildPlan &plan, const 
         const PageItem &item = plan.pages.at(index);
         const QSizeF size = context.displaySize(item.source, item.turn);
         const double scale = scaleOf(size);
-        QImage image = context.render(item.source, item.turn, std::max(size.width(), size.height()) * scale);
+        const double longSide = std::max(size.width(), size.height()) * scale;
+        if (!(longSide <= EngineWorker::maxRenderSide) || !isDrawable(renderPixelSize(size, longSide))) {
+            return BuildErrors::tooLarge();
+        }
+        QImage image = context.render(item.source, item.turn, longSide);
         if (image.isNull()) {
             return BuildErrors::writeFailed();
         }
@@ -241,8 +258,14 @@ Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
                                    const BuildContext &context)
 {
     const double scale = dpi / 72.0;
-    const auto rendered = renderPlan(plan, context, [scale](QSizeF) { return scale; }, [jpeg](const QImage &image) {
-        return jpeg ? encode(image, "jpeg", 85, -1) : encode(image, "png", -1, pngCompression());
+    const int dotsPerMeter = int(std::lround(dpi / 0.0254));
+    const auto rendered = renderPlan(plan, context, [scale](QSizeF) { return scale; }, [jpeg, dotsPerMeter](const QImage &image) {
+        // The picture says the resolution it was drawn at (PNG pHYs, JPEG
+        // density), so it prints at the size of its page.
+        QImage tagged = image;
+        tagged.setDotsPerMeterX(dotsPerMeter);
+        tagged.setDotsPerMeterY(dotsPerMeter);
+        return jpeg ? encode(tagged, "jpeg", 85, -1) : encode(tagged, "png", -1, pngCompression());
     });
     if (!rendered) {
         return rendered.error();

@@ -17,7 +17,10 @@
 #include <cmath>
 #include <map>
 #include <memory>
+#include <new>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace PdfBuilder {
 namespace {
@@ -351,6 +354,31 @@ writeOutput(QPDF &output, const BuildPlan &plan, const BuildContext &context,
     return PdfWriting::write(output, plan.password, version, context.file);
 }
 
+// Whether qpdf can walk the source's page tree. It does so recursively, so a
+// tree nested deeper than any real file's (a hostile one) would overflow its
+// stack, and it refuses a tree that loops; readers show the pages of both.
+bool isWalkablePageTree(QPDF &pdf)
+{
+    constexpr int deepest = 1000;
+    std::vector<std::pair<QPDFObjectHandle, int>> todo{{pdf.getRoot().getKey("/Pages"), 0}};
+    std::set<QPDFObjGen> nodes;
+    while (!todo.empty()) {
+        auto [node, depth] = todo.back();
+        todo.pop_back();
+        QPDFObjectHandle kids = node.isDictionary() ? node.getKey("/Kids") : QPDFObjectHandle::newNull();
+        if (!kids.isArray()) {
+            continue; // a page, or something qpdf passes over
+        }
+        if (depth >= deepest || (node.isIndirect() && !nodes.insert(node.getObjGen()).second)) {
+            return false;
+        }
+        for (const QPDFObjectHandle &kid : kids.getArrayAsVector()) {
+            todo.emplace_back(kid, depth + 1);
+        }
+    }
+    return true;
+}
+
 // Whether the plan is every page of one source, in order, as it is: nothing
 // turned, stamped or compressed.
 bool isWholeSource(const BuildPlan &plan, const std::map<QPDF *, const std::vector<QPDFObjectHandle> *> &pagesOf)
@@ -394,10 +422,20 @@ Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
             }
             auto known = pagesOf.find(source);
             if (known == pagesOf.end()) {
-                // Inherited boxes, resources and rotation are moved onto the pages
-                // themselves before any is copied, so each copy stands alone.
-                source->pushInheritedAttributesToPage();
-                known = pagesOf.emplace(source, &source->getAllPages()).first;
+                try {
+                    if (!isWalkablePageTree(*source)) {
+                        return BuildErrors::onlyAsPictures();
+                    }
+                    // Inherited boxes, resources and rotation are moved onto the pages
+                    // themselves before any is copied, so each copy stands alone.
+                    source->pushInheritedAttributesToPage();
+                    known = pagesOf.emplace(source, &source->getAllPages()).first;
+                } catch (const std::bad_alloc &) {
+                    throw;
+                } catch (const std::exception &) {
+                    // Shown, yet qpdf can't read the page tree: no page of it can be copied.
+                    return BuildErrors::onlyAsPictures();
+                }
                 version.raise(source->getPDFVersion(), source->getExtensionLevel());
             }
             const auto &pages = *known->second;

@@ -105,13 +105,15 @@ uchar to8Bits(OPJ_INT32 value, const opj_image_comp_t &component)
 
 } // namespace
 
-Pixels decodeJpeg(const QByteArray &data, int width, int height, int minLongSide)
+Pixels decodeJpeg(const QByteArray &data, int width, int height, int targetWidth, int targetHeight)
 {
     struct State
     {
         jpeg_decompress_struct info{};
         JpegErrors errors{};
         Pixels pixels;
+        std::optional<Shrinker> shrinker;
+        QByteArray row;
     };
     auto state = std::make_unique<State>();
     state->info.err = &state->errors.manager;
@@ -125,34 +127,81 @@ Pixels decodeJpeg(const QByteArray &data, int width, int height, int minLongSide
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&state->info, TRUE);
     const J_COLOR_SPACE out = spaceOf(state->info.num_components);
-    if (out == JCS_UNKNOWN || state->info.image_width != JDIMENSION(width)
+    if (out == JCS_UNKNOWN || width <= 0 || height <= 0 || state->info.image_width != JDIMENSION(width)
         || state->info.image_height != JDIMENSION(height)) {
         jpeg_destroy_decompress(&state->info);
         return {};
     }
     state->info.out_color_space = out;
-    const int longSide = int(std::max(state->info.image_width, state->info.image_height));
-    int denominator = 1;
-    while (minLongSide > 0 && denominator < 8 && longSide / (denominator * 2) >= minLongSide) {
-        denominator *= 2;
+    targetWidth = std::clamp(targetWidth, 1, width);
+    targetHeight = std::clamp(targetHeight, 1, height);
+    // libjpeg sizes a picture read at M/8 by rounding up: the smallest M whose
+    // size still covers the target leaves the least to average.
+    unsigned scale = 8;
+    for (unsigned m = 1; m < 8 && (targetWidth < width || targetHeight < height); ++m) {
+        if ((qint64(width) * m + 7) / 8 >= targetWidth && (qint64(height) * m + 7) / 8 >= targetHeight) {
+            scale = m;
+            break;
+        }
     }
-    state->info.scale_num = 1;
-    state->info.scale_denom = unsigned(denominator);
+    state->info.scale_num = scale;
+    state->info.scale_denom = 8;
     state->info.dct_method = JDCT_ISLOW;
     jpeg_start_decompress(&state->info);
+    const int readWidth = int(state->info.output_width);
+    const int readHeight = int(state->info.output_height);
+    const int components = state->info.output_components;
     Pixels &pixels = state->pixels;
-    pixels.width = int(state->info.output_width);
-    pixels.height = int(state->info.output_height);
-    pixels.components = state->info.output_components;
-    pixels.samples.resize(pixels.rowBytes() * pixels.height);
-    while (state->info.output_scanline < state->info.output_height) {
-        JSAMPROW row = reinterpret_cast<JSAMPROW>(pixels.samples.data())
-            + pixels.rowBytes() * state->info.output_scanline;
-        jpeg_read_scanlines(&state->info, &row, 1);
+    if (readWidth <= targetWidth && readHeight <= targetHeight) {
+        pixels = Pixels{readWidth, readHeight, components, QByteArray()};
+        pixels.samples.resize(pixels.rowBytes() * pixels.height);
+        while (state->info.output_scanline < state->info.output_height) {
+            JSAMPROW row = reinterpret_cast<JSAMPROW>(pixels.samples.data())
+                + pixels.rowBytes() * state->info.output_scanline;
+            jpeg_read_scanlines(&state->info, &row, 1);
+        }
+    } else {
+        state->shrinker.emplace(readWidth, readHeight, components, std::min(targetWidth, readWidth),
+                                std::min(targetHeight, readHeight));
+        state->row.resize(qsizetype(readWidth) * components);
+        while (state->info.output_scanline < state->info.output_height) {
+            JSAMPROW row = reinterpret_cast<JSAMPROW>(state->row.data());
+            if (jpeg_read_scanlines(&state->info, &row, 1) == 1) {
+                state->shrinker->addRow(row);
+            }
+        }
+        pixels = state->shrinker->take();
     }
     jpeg_finish_decompress(&state->info);
     jpeg_destroy_decompress(&state->info);
     return std::move(state->pixels);
+}
+
+bool isProgressiveJpeg(const QByteArray &data)
+{
+    const auto *bytes = reinterpret_cast<const uchar *>(data.constData());
+    const qsizetype size = data.size();
+    if (size < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8) {
+        return false;
+    }
+    // Segments up to the frame header, whose marker names the process.
+    qsizetype at = 2;
+    while (at + 4 <= size) {
+        if (bytes[at] != 0xFF) {
+            return false;
+        }
+        const uchar marker = bytes[at + 1];
+        if (marker == 0xFF) {
+            ++at; // fill byte
+            continue;
+        }
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+            // SOF2, SOF6, SOF10 and SOF14 are the progressive ones.
+            return (marker & 0x03) == 0x02;
+        }
+        at += 2 + ((qsizetype(bytes[at + 2]) << 8) | bytes[at + 3]);
+    }
+    return false;
 }
 
 QByteArray encodeJpeg(const Pixels &pixels, int quality)
@@ -360,67 +409,146 @@ Pixels unpack(const QByteArray &packed, int width, int height, int components, i
     return pixels;
 }
 
+namespace {
+
+// Weights are fixed-point with 14 bits: a row shrunk across keeps 8 bits more
+// than its samples, and the sums down stay within 32 bits.
+constexpr int weightBits = 14;
+constexpr std::uint32_t weightOne = 1u << weightBits;
+constexpr int reducedShift = weightBits - 8;
+
+template<int N>
+void shrinkRow(const uchar *row, const std::vector<Shrinker::Span> &columns, const std::uint16_t *weights,
+               std::uint16_t *out)
+{
+    for (const Shrinker::Span &span : columns) {
+        const uchar *in = row + qsizetype(span.first) * N;
+        const std::uint16_t *w = weights + span.weights;
+        std::uint32_t sums[N] = {};
+        for (int k = 0; k < span.count; ++k) {
+            for (int c = 0; c < N; ++c) {
+                sums[c] += std::uint32_t(in[k * N + c]) * w[k];
+            }
+        }
+        for (int c = 0; c < N; ++c) {
+            *out++ = std::uint16_t((sums[c] + (1u << (reducedShift - 1))) >> reducedShift);
+        }
+    }
+}
+
+} // namespace
+
+std::vector<Shrinker::Span> Shrinker::spans(int from, int to, std::vector<std::uint16_t> &weights)
+{
+    // Each target sample is a box of the source's samples with fractional edges.
+    // Its weights are the steps of the rounded running share, so they add up to
+    // exactly one (a plain area stays exactly what it was) and each is within a
+    // rounding of its true share.
+    std::vector<Span> result(static_cast<size_t>(to));
+    const double step = double(from) / to;
+    for (int o = 0; o < to; ++o) {
+        const double start = o * step;
+        const double end = std::min(double(from), start + step);
+        Span &span = result[size_t(o)];
+        span.first = int(start);
+        span.weights = int(weights.size());
+        const int last = std::max(int(std::ceil(end)) - 1, span.first);
+        long before = 0;
+        for (int i = span.first; i <= last; ++i) {
+            const long upTo = i == last ? long(weightOne)
+                                        : std::lround((std::min(end, i + 1.0) - start) / step * weightOne);
+            weights.push_back(std::uint16_t(upTo - before));
+            before = upTo;
+            ++span.count;
+        }
+    }
+    return result;
+}
+
+Shrinker::Shrinker(int sourceWidth, int sourceHeight, int components, int width, int height)
+    : m_sourceWidth(sourceWidth), m_sourceHeight(sourceHeight), m_components(components)
+{
+    width = std::clamp(width, 1, std::max(sourceWidth, 1));
+    height = std::clamp(height, 1, std::max(sourceHeight, 1));
+    m_columns = spans(sourceWidth, width, m_columnWeights);
+    m_rows = spans(sourceHeight, height, m_rowWeights);
+    const size_t rowSamples = size_t(width) * size_t(components);
+    m_reduced.resize(rowSamples);
+    m_sums[0].assign(rowSamples, 0);
+    m_sums[1].assign(rowSamples, 0);
+    m_target = Pixels{width, height, components, QByteArray(qsizetype(rowSamples) * height, Qt::Uninitialized)};
+}
+
+void Shrinker::reduceRow(const uchar *row)
+{
+    switch (m_components) {
+    case 1:
+        shrinkRow<1>(row, m_columns, m_columnWeights.data(), m_reduced.data());
+        break;
+    case 2:
+        shrinkRow<2>(row, m_columns, m_columnWeights.data(), m_reduced.data());
+        break;
+    case 3:
+        shrinkRow<3>(row, m_columns, m_columnWeights.data(), m_reduced.data());
+        break;
+    default:
+        shrinkRow<4>(row, m_columns, m_columnWeights.data(), m_reduced.data());
+        break;
+    }
+}
+
+void Shrinker::addRow(const uchar *row)
+{
+    const int i = m_nextSourceRow++;
+    if (m_nextRow >= m_target.height || i >= m_sourceHeight) {
+        return;
+    }
+    reduceRow(row);
+    // A source row lies in at most two target rows: the one being summed and the next.
+    const int last = std::min(m_nextRow + 2, m_target.height);
+    for (int o = m_nextRow; o < last; ++o) {
+        const Span &span = m_rows[size_t(o)];
+        if (i < span.first || i >= span.first + span.count) {
+            continue;
+        }
+        const std::uint32_t weight = m_rowWeights[size_t(span.weights + i - span.first)];
+        std::uint32_t *sums = m_sums[o & 1].data();
+        for (size_t j = 0; j < m_reduced.size(); ++j) {
+            sums[j] += m_reduced[j] * weight;
+        }
+    }
+    while (m_nextRow < m_target.height && i >= m_rows[size_t(m_nextRow)].first + m_rows[size_t(m_nextRow)].count - 1) {
+        std::vector<std::uint32_t> &sums = m_sums[m_nextRow & 1];
+        auto *out = reinterpret_cast<uchar *>(m_target.samples.data()) + m_target.rowBytes() * m_nextRow;
+        // Reduced samples carry 8 bits below the point, weights weightBits.
+        constexpr int shift = weightBits + 8;
+        for (size_t j = 0; j < sums.size(); ++j) {
+            out[j] = uchar(std::min<std::uint32_t>((sums[j] + (1u << (shift - 1))) >> shift, 255));
+        }
+        std::fill(sums.begin(), sums.end(), 0);
+        ++m_nextRow;
+    }
+}
+
+Pixels Shrinker::take()
+{
+    if (m_nextRow < m_target.height) {
+        return {};
+    }
+    return std::move(m_target);
+}
+
 Pixels scaledDown(const Pixels &source, int width, int height)
 {
     if (width >= source.width && height >= source.height) {
         return source;
     }
-    width = std::clamp(width, 1, source.width);
-    height = std::clamp(height, 1, source.height);
-    const int n = source.components;
-
-    // The share of each source column (row) in each target column (row): a box
-    // of the target's size over the source, with fractional edges.
-    struct Span
-    {
-        int first = 0;
-        std::vector<float> weights;
-    };
-    auto spans = [](int from, int to) {
-        std::vector<Span> result(static_cast<size_t>(to));
-        const double step = double(from) / to;
-        for (int o = 0; o < to; ++o) {
-            const double start = o * step;
-            const double end = std::min(double(from), start + step);
-            Span &span = result[size_t(o)];
-            span.first = int(start);
-            for (int i = span.first; i < end; ++i) {
-                const double covered = std::min(end, i + 1.0) - std::max(start, double(i));
-                span.weights.push_back(float(covered / step));
-            }
-        }
-        return result;
-    };
-    const std::vector<Span> columns = spans(source.width, width);
-    const std::vector<Span> rows = spans(source.height, height);
-
-    Pixels target{width, height, n, QByteArray(qsizetype(width) * height * n, Qt::Uninitialized)};
+    Shrinker shrinker(source.width, source.height, source.components, width, height);
     const auto *in = reinterpret_cast<const uchar *>(source.samples.constData());
-    auto *out = reinterpret_cast<uchar *>(target.samples.data());
-    std::vector<float> line(size_t(source.rowBytes()));
-    for (int y = 0; y < height; ++y) {
-        std::fill(line.begin(), line.end(), 0.0f);
-        const Span &rowSpan = rows[size_t(y)];
-        for (size_t k = 0; k < rowSpan.weights.size(); ++k) {
-            const uchar *sourceRow = in + source.rowBytes() * (rowSpan.first + qsizetype(k));
-            const float weight = rowSpan.weights[k];
-            for (qsizetype i = 0; i < source.rowBytes(); ++i) {
-                line[size_t(i)] += sourceRow[i] * weight;
-            }
-        }
-        uchar *targetRow = out + target.rowBytes() * y;
-        for (int x = 0; x < width; ++x) {
-            const Span &columnSpan = columns[size_t(x)];
-            for (int c = 0; c < n; ++c) {
-                float sum = 0;
-                for (size_t k = 0; k < columnSpan.weights.size(); ++k) {
-                    sum += line[size_t((columnSpan.first + qsizetype(k)) * n + c)] * columnSpan.weights[k];
-                }
-                targetRow[x * n + c] = uchar(std::clamp(std::lround(sum), 0L, 255L));
-            }
-        }
+    for (int y = 0; y < source.height; ++y) {
+        shrinker.addRow(in + source.rowBytes() * y);
     }
-    return target;
+    return shrinker.take();
 }
 
 Collector::Collector(QByteArray &out, qsizetype limit) : Pipeline("collector", nullptr), m_out(out), m_limit(limit) {}

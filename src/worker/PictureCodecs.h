@@ -8,7 +8,9 @@
 
 #include <qpdf/Pipeline.hh>
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace PictureCodecs {
 
@@ -24,12 +26,54 @@ struct Pixels
     qsizetype rowBytes() const { return qsizetype(width) * components; }
 };
 
+// Area averages of a picture whose rows come one at a time, top to bottom, at
+// a size no larger than the picture's: the whole picture is never held, only
+// the result and two rows of sums. Weights are fixed-point.
+class Shrinker
+{
+public:
+    Shrinker(int sourceWidth, int sourceHeight, int components, int width, int height);
+    // The next row of sourceWidth × components samples.
+    void addRow(const uchar *row);
+    // The result, complete once every row has been added.
+    Pixels take();
+
+    struct Span
+    {
+        int first = 0;
+        int count = 0;
+        int weights = 0; // index of the first of `count` weights
+    };
+
+private:
+    static std::vector<Span> spans(int from, int to, std::vector<std::uint16_t> &weights);
+    void reduceRow(const uchar *row);
+
+    int m_sourceWidth;
+    int m_sourceHeight;
+    int m_components;
+    std::vector<Span> m_columns;
+    std::vector<Span> m_rows;
+    std::vector<std::uint16_t> m_columnWeights;
+    std::vector<std::uint16_t> m_rowWeights;
+    std::vector<std::uint16_t> m_reduced;    // the current row, shrunk across
+    std::vector<std::uint32_t> m_sums[2];    // the two target rows a source row can touch
+    int m_nextSourceRow = 0;
+    int m_nextRow = 0; // the first target row not yet finished
+    Pixels m_target;
+};
+
 // A JPEG in the components it stores (grey, RGB or CMYK; YCbCr and YCCK are
-// converted back), decoded at the coarsest DCT scale whose long side is still
-// at least `minLongSide` (0: full size). Null when it can't be read, or when
-// its size isn't `width` × `height` (what its image claims, and what the
-// caller has checked is sane).
-Pixels decodeJpeg(const QByteArray &data, int width, int height, int minLongSide);
+// converted back), at `targetWidth` × `targetHeight` or its own size when that
+// is smaller. A target well below the picture is read at libjpeg's coarsest
+// scale (M/8) that still covers it, and rows are averaged down as they are
+// read. Null when it can't be read, or when its size isn't `width` × `height`
+// (what its image claims, and what the caller has checked is sane).
+Pixels decodeJpeg(const QByteArray &data, int width, int height, int targetWidth, int targetHeight);
+
+// Whether a JPEG is progressive: libjpeg then holds the coefficients of the
+// whole picture while it reads it.
+bool isProgressiveJpeg(const QByteArray &data);
 
 // A JPEG 2000 picture (JP2 file or bare codestream): its colour components,
 // sYCC turned into RGB, each scaled to 8 bits; the alpha channel apart; the

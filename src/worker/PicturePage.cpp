@@ -14,6 +14,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <unistd.h>
+
 namespace PicturePage {
 namespace {
 
@@ -21,6 +23,18 @@ constexpr double pageLongSide = 842;
 constexpr int jpegQuality = 90;
 
 } // namespace
+
+int allocationLimitMB(qint64 memoryBytes)
+{
+    constexpr qint64 mib = 1024 * 1024;
+    if (memoryBytes <= 0) {
+        const long pages = sysconf(_SC_PHYS_PAGES);
+        const long pageSize = sysconf(_SC_PAGE_SIZE);
+        const qint64 memory = pages > 0 && pageSize > 0 ? qint64(pages) * pageSize : 0;
+        memoryBytes = std::clamp(memory / 4, 2048 * mib, 8192 * mib);
+    }
+    return int(std::max<qint64>(memoryBytes / 2 / mib, 512));
+}
 
 QImage read(const QString &path)
 {

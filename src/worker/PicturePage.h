@@ -4,6 +4,7 @@
 // picture, is rendered and built the same way. Runs on the engine's worker.
 
 #include <QByteArray>
+#include <QtGlobal>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -13,9 +14,12 @@
 namespace PicturePage {
 
 // Decoders refuse pictures whose decoded size would exceed this many megabytes,
-// so a hostile or absurd header fails the open instead of exhausting memory. The
-// limit is process-wide; the engine sets it once, from the main thread.
-constexpr int allocationLimitMB = 512;
+// so a hostile or absurd header fails the open instead of exhausting memory:
+// half the worker's memory bound (`memoryBytes`; without one, half the bound a
+// worker of this machine gets), never less than 512. A picture takes its decoded
+// size once more while it is stored as the page's JPEG. The limit is
+// process-wide; the worker sets it once, from its main thread.
+int allocationLimitMB(qint64 memoryBytes);
 
 // The largest frame of the picture at `path` (the first one of equal area), turned
 // upright by its orientation tag; a null image when it can't be decoded.

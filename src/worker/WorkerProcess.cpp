@@ -23,6 +23,7 @@
 #include <cstdio>
 #include <chrono>
 #include <cstring>
+#include <limits>
 #include <mutex>
 #include <new>
 #include <thread>
@@ -342,7 +343,8 @@ private:
     CancelWatch m_cancel;
 };
 
-void limitMemory(int argc, char **argv)
+// Bounds the process's memory as the engine asked; answers that bound (0: none).
+qint64 limitMemory(int argc, char **argv)
 {
     // Results are written to memory files, which a file size limit of the
     // starting process would cut short.
@@ -351,9 +353,11 @@ void limitMemory(int argc, char **argv)
         files.rlim_cur = files.rlim_max;
         setrlimit(RLIMIT_FSIZE, &files);
     }
+    qint64 bound = 0;
     for (int i = 1; i < argc; ++i) {
         if (std::strncmp(argv[i], "--memory=", 9) == 0) {
             const unsigned long long bytes = std::strtoull(argv[i] + 9, nullptr, 10);
+            bound = qint64(std::min<unsigned long long>(bytes, std::numeric_limits<qint64>::max()));
             // The sanitizer's shadow memory needs terabytes of address space; the
             // engine watches such a worker's resident memory instead.
             if (bytes > 0 && !addressSanitizer) {
@@ -362,6 +366,7 @@ void limitMemory(int argc, char **argv)
             }
         }
     }
+    return bound;
 }
 
 } // namespace
@@ -376,14 +381,14 @@ int run(int argc, char **argv, const BeforeJob &beforeJob)
     if (fcntl(socketFd, F_GETFD) < 0) {
         return 1; // not started by the engine
     }
-    limitMemory(argc, argv);
+    const qint64 memoryBound = limitMemory(argc, argv);
     if (!Sandbox::forbidNewPrivileges() || Sandbox::forbidWritingFiles() == Sandbox::Restriction::Failed) {
         qCWarning(lcWorker, "worker %d: its sandbox could not be set up; not starting", int(getpid()));
         return 1;
     }
     QCoreApplication application(argc, argv);
     Poppler::setDebugErrorFunction(ignorePopplerMessage, QVariant());
-    QImageReader::setAllocationLimit(PicturePage::allocationLimitMB);
+    QImageReader::setAllocationLimit(PicturePage::allocationLimitMB(memoryBound));
     Server server(socketFd, beforeJob);
     const int status = server.serve();
     if (!addressSanitizer) {

@@ -6,12 +6,57 @@
 #include "helpers/TestUtil.h"
 
 #include <QBuffer>
+#include <QFile>
 
 #include <poppler-qt6.h>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstdio>
+#include <vector>
+
+#include <jpeglib.h>
+
 using OpenStatus = PDFEngine::OpenStatus;
+
+namespace {
+
+// An RGB JPEG of `size` with red growing to the right and green downwards,
+// written row by row so that the test never holds its pixels.
+bool writeGradientJpeg(const QString &path, QSize size)
+{
+    FILE *file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    if (!file) {
+        return false;
+    }
+    jpeg_compress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    jpeg_stdio_dest(&info, file);
+    info.image_width = JDIMENSION(size.width());
+    info.image_height = JDIMENSION(size.height());
+    info.input_components = 3;
+    info.in_color_space = JCS_RGB;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 50, TRUE);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(size_t(size.width()) * 3);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            row[size_t(x) * 3] = JSAMPLE(qint64(x) * 255 / size.width());
+            row[size_t(x) * 3 + 1] = JSAMPLE(qint64(y) * 255 / size.height());
+            row[size_t(x) * 3 + 2] = 128;
+        }
+        JSAMPROW line = row.data();
+        jpeg_write_scanlines(&info, &line, 1);
+    }
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    return std::fclose(file) == 0;
+}
+
+} // namespace
 
 class TestEngineOpen : public QObject
 {
@@ -160,6 +205,28 @@ private slots:
         QCOMPARE(result.password, std::nullopt);
         QCOMPARE(TestUtil::await(engine.displaySize({picture, 0}, 0)), points);
         QCOMPARE(TestUtil::await(engine.displaySize({picture, 0}, 90)), points.transposed());
+    }
+
+    // A photo far larger than a screen, up to the worker's memory bound, opens
+    // and shows: 12,000 pixels square take 550 MB decoded.
+    void hugePhotoOpens()
+    {
+        QVERIFY(writeGradientJpeg(path("huge.jpg"), QSize(12000, 12000)));
+        // Reading and storing 144 million pixels takes seconds, more on a busy machine.
+        PDFEngine::Options options = PDFEngine::Options::standard();
+        options.openSeconds = 120;
+        PDFEngine engine(options);
+        const QUrl photo = url("huge.jpg");
+        constexpr int patience = 150000;
+        const auto result = TestUtil::await(engine.open(photo, std::nullopt), patience);
+        QCOMPARE(result.status, OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.displaySize({photo, 0}, 0)), QSizeF(842, 842));
+        const QImage page = TestUtil::await(engine.image({photo, 0}, 0, 100), patience);
+        QCOMPARE(page.size(), QSize(100, 100));
+        const QColor topLeft = page.pixelColor(5, 5);
+        const QColor bottomRight = page.pixelColor(94, 94);
+        QVERIFY2(topLeft.red() < 40 && topLeft.green() < 40, qPrintable(topLeft.name()));
+        QVERIFY2(bottomRight.red() > 210 && bottomRight.green() > 210, qPrintable(bottomRight.name()));
     }
 
     void pictureStandsAsItsOrientationTagSays()

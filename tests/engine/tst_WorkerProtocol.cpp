@@ -245,6 +245,7 @@ private slots:
             QCOMPARE(got.systemError, ENOSPC);
             QVERIFY(!got.canceled);
         });
+        roundTrip(Failed::of(faultError(Fault::TooLarge)), [](const Failed &got) { QCOMPARE(got.fault, Fault::TooLarge); });
     }
 
     // The worker sends codes, never words; a code or status the program doesn't

@@ -237,6 +237,18 @@ private slots:
         QVERIFY(!kept->isEdited());
     }
 
+    void fileGoneFromDiskSaysSo()
+    {
+        const QUrl gone = pdf("gone.pdf", 2);
+        open({gone});
+        m_model->close(m_model->files().first());
+        QVERIFY(QFile::remove(gone.toLocalFile()));
+        open({gone});
+        QVERIFY(m_model->files().isEmpty());
+        QCOMPARE(m_model->errorMessage(),
+                 std::optional<QString>(QStringLiteral("“gone.pdf” can't be opened. It was moved or deleted.")));
+    }
+
     void chooseFilesAsksThePanels()
     {
         m_fixture->panels.fileAnswers.enqueue({path("x.pdf"), path("y.png")});

@@ -193,15 +193,35 @@ private slots:
         QCOMPARE(SavingHarness::namesIn(folder), QStringList{"Name (edited).pdf"});
     }
 
-    // Shown by the reader, but its page object reads as nothing: the save says
-    // so, writes nothing, and offers the pages as pictures, which then save.
+    void pagesThatCantBeCopiedAreOfferedAsPictures_data()
+    {
+        QTest::addColumn<QByteArray>("pdf");
+        const QByteArray catalog = "<< /Type /Catalog /Pages 2 0 R >>";
+        QTest::newRow("page object reads as nothing")
+            << Fixtures::handMadePdf({catalog, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                      "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 200]"});
+        QTest::newRow("page tree that loops")
+            << Fixtures::handMadePdf({catalog, "<< /Type /Pages /Kids [3 0 R 4 0 R] /Count 1 >>",
+                                      "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 200] >>",
+                                      "<< /Type /Pages /Parent 2 0 R /Kids [2 0 R] /Count 0 >>"});
+        // Deeper than qpdf's stack reaches: it would crash walking it.
+        QList<QByteArray> deep{catalog};
+        constexpr int depth = 100000;
+        for (int i = 2; i < depth + 2; ++i) {
+            const QByteArray parent = i == 2 ? QByteArray() : "/Parent " + QByteArray::number(i - 1) + " 0 R ";
+            deep.append("<< /Type /Pages " + parent + "/Kids [" + QByteArray::number(i + 1) + " 0 R] /Count 1 >>");
+        }
+        deep.append("<< /Type /Page /Parent " + QByteArray::number(depth + 1) + " 0 R /MediaBox [0 0 300 200] >>");
+        QTest::newRow("page tree nested a hundred thousand deep") << Fixtures::handMadePdf(deep);
+    }
+
+    // Shown by the reader, but its pages can't be copied: the save says so,
+    // writes nothing, and offers the pages as pictures, which then save.
     void pagesThatCantBeCopiedAreOfferedAsPictures()
     {
+        QFETCH(QByteArray, pdf);
         const QUrl source = h->path("damaged.pdf");
-        QVERIFY(Fixtures::writeAll(
-            source.toLocalFile(),
-            Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                                   "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 200]"})));
+        QVERIFY(Fixtures::writeAll(source.toLocalFile(), pdf));
         OpenFile *file = h->open({source});
         QVERIFY(file);
         QCOMPARE(file->pages().size(), 1);

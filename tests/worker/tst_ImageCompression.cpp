@@ -1,9 +1,11 @@
 #include "worker/PdfBuilder.h"
+#include "worker/PictureCodecs.h"
 #include "worker/StampDrawing.h"
 
 #include "helpers/OutputFixtures.h"
 #include "helpers/PdfFixtures.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -68,6 +70,40 @@ double renderDifference(const QByteArray &a, const QByteArray &b, int page)
         }
     }
     return sum / (double(one.width()) * one.height() * 3);
+}
+
+// The exact area average of `source` at `width` × `height`, in doubles.
+std::vector<double> areaAverage(const PictureCodecs::Pixels &source, int width, int height)
+{
+    const int n = source.components;
+    const double sx = double(source.width) / width;
+    const double sy = double(source.height) / height;
+    std::vector<double> out(size_t(width) * height * n, 0.0);
+    const auto *in = reinterpret_cast<const uchar *>(source.samples.constData());
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            for (int j = int(y * sy); j < std::min((y + 1) * sy, double(source.height)); ++j) {
+                const double wy = std::min((y + 1) * sy, j + 1.0) - std::max(y * sy, double(j));
+                for (int i = int(x * sx); i < std::min((x + 1) * sx, double(source.width)); ++i) {
+                    const double wx = std::min((x + 1) * sx, i + 1.0) - std::max(x * sx, double(i));
+                    for (int c = 0; c < n; ++c) {
+                        out[(size_t(y) * width + x) * n + c] += in[(qsizetype(j) * source.width + i) * n + c] * wx * wy / (sx * sy);
+                    }
+                }
+            }
+        }
+    }
+    return out;
+}
+
+PictureCodecs::Pixels pixelsOf(const QImage &image)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    PictureCodecs::Pixels pixels{rgb.width(), rgb.height(), 3, {}};
+    for (int y = 0; y < rgb.height(); ++y) {
+        pixels.samples.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), rgb.width() * 3);
+    }
+    return pixels;
 }
 
 QString run(const QString &program, const QStringList &arguments)
@@ -151,6 +187,47 @@ private slots:
         std::unique_ptr<Poppler::Page> page(document->page(1));
         const QImage render = page->renderToImage(36, 36);
         QVERIFY(render.pixelColor(render.width() / 2, render.height() / 2) != QColor(Qt::white));
+    }
+
+    // Pictures are shrunk row by row in fixed point: each sample stays within one
+    // step of the true area average, a plain area exactly as it was, and a JPEG
+    // read at a fraction of its size looks as it does read whole and shrunk.
+    void shrinkingKeepsTheAreaAverage()
+    {
+        const PictureCodecs::Pixels photo = pixelsOf(Fixtures::photoLike({997, 613}, 3));
+        for (const QSize size : {QSize(400, 246), QSize(997, 300), QSize(1, 1)}) {
+            const PictureCodecs::Pixels small = PictureCodecs::scaledDown(photo, size.width(), size.height());
+            QCOMPARE(QSize(small.width, small.height), size);
+            const std::vector<double> exact = areaAverage(photo, size.width(), size.height());
+            const auto *got = reinterpret_cast<const uchar *>(small.samples.constData());
+            for (size_t i = 0; i < exact.size(); ++i) {
+                QVERIFY2(std::abs(got[i] - exact[i]) <= 1.0,
+                         qPrintable(QStringLiteral("%1: %2 for %3").arg(i).arg(got[i]).arg(exact[i])));
+            }
+        }
+        PictureCodecs::Pixels flat{333, 217, 3, QByteArray(333 * 217 * 3, char(201))};
+        const PictureCodecs::Pixels shrunk = PictureCodecs::scaledDown(flat, 100, 65);
+        QCOMPARE(shrunk.samples, QByteArray(100 * 65 * 3, char(201)));
+
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(Fixtures::photoLike({2400, 1800}, 5).save(&buffer, "JPEG", 90));
+        const PictureCodecs::Pixels whole = PictureCodecs::decodeJpeg(jpeg, 2400, 1800, 2400, 1800);
+        QCOMPARE(QSize(whole.width, whole.height), QSize(2400, 1800));
+        for (const QSize size : {QSize(700, 525), QSize(1700, 1275)}) {
+            const PictureCodecs::Pixels read = PictureCodecs::decodeJpeg(jpeg, 2400, 1800, size.width(), size.height());
+            const PictureCodecs::Pixels reference = PictureCodecs::scaledDown(whole, size.width(), size.height());
+            QCOMPARE(QSize(read.width, read.height), size);
+            double difference = 0;
+            for (qsizetype i = 0; i < read.samples.size(); ++i) {
+                difference += std::abs(int(uchar(read.samples[i])) - int(uchar(reference.samples[i])));
+            }
+            difference /= double(read.samples.size());
+            QVERIFY2(difference < 1.5, qPrintable(QString::number(difference)));
+        }
+        QVERIFY(!PictureCodecs::isProgressiveJpeg(jpeg));
+        QVERIFY(PictureCodecs::decodeJpeg(jpeg, 2400, 1799, 700, 525).isNull()); // not the size its image claims
     }
 
     void picturesAreConvertedWhereTheirColoursCanBeRead_data()

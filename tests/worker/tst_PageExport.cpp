@@ -1,3 +1,4 @@
+#include "engine/PDFEngine.h"
 #include "worker/EngineWorker.h"
 #include "worker/PageExport.h"
 #include "worker/PdfBuilder.h"
@@ -39,6 +40,35 @@ QImage decoded(QByteArray bytes)
     return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
+quint32 bigEndian(const QByteArray &bytes, qsizetype at, int size)
+{
+    quint32 value = 0;
+    for (int i = 0; i < size; ++i) {
+        value = (value << 8) | uchar(bytes.at(at + i));
+    }
+    return value;
+}
+
+// The resolution a picture file declares, read from its bytes: the JFIF
+// header's density of a JPEG, the pHYs chunk of a PNG; (0, 0) when it declares
+// none in inches or metres.
+QSizeF declaredDpi(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xD8\xFF\xE0") && bytes.mid(6, 5) == QByteArray("JFIF", 5) && bytes.at(13) == 1) {
+        return QSizeF(bigEndian(bytes, 14, 2), bigEndian(bytes, 16, 2));
+    }
+    if (bytes.startsWith("\x89PNG")) {
+        for (qsizetype at = 8; at + 12 <= bytes.size();) {
+            const qsizetype length = bigEndian(bytes, at, 4);
+            if (bytes.mid(at + 4, 4) == "pHYs" && bytes.at(at + 16) == 1) {
+                return QSizeF(bigEndian(bytes, at + 8, 4) * 0.0254, bigEndian(bytes, at + 12, 4) * 0.0254);
+            }
+            at += 12 + length;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 class TestPageExport : public QObject
@@ -60,6 +90,9 @@ private slots:
         QTest::newRow("A4 at 200 dpi as PNG") << 0 << 200.0 << false << QSize(1653, 2339) << QSize(556, 278);
         QTest::newRow("A4 turned 90 at 100 dpi as JPEG") << 90 << 100.0 << true << QSize(1169, 826) << QSize(278, 139);
         QTest::newRow("A4 at 300 dpi as JPEG") << 180 << 300.0 << true << QSize(2479, 3508) << QSize(833, 417);
+        QTest::newRow("A4 at 100 dpi as PNG") << 0 << 100.0 << false << QSize(826, 1169) << QSize(278, 139);
+        QTest::newRow("A4 at 200 dpi as JPEG") << 0 << 200.0 << true << QSize(1653, 2339) << QSize(556, 278);
+        QTest::newRow("A4 at 300 dpi as PNG") << 0 << 300.0 << false << QSize(2479, 3508) << QSize(833, 417);
     }
 
     void picturesHaveTheSizeOfTheResolution()
@@ -92,6 +125,10 @@ private slots:
             QVERIFY(!image.hasAlphaChannel());
             // Rendered on white: a corner of the page is paper.
             QVERIFY(qGray(image.pixel(image.width() - 3, 2)) > 240);
+            // It prints at the page's size: it says the resolution it was drawn at.
+            const QSizeF declared = declaredDpi(bytes);
+            QVERIFY2(std::abs(declared.width() - dpi) < 0.01 && std::abs(declared.height() - dpi) < 0.01,
+                     qPrintable(QStringLiteral("%1 x %2").arg(declared.width()).arg(declared.height())));
         }
     }
 
@@ -211,6 +248,52 @@ private slots:
             QCOMPARE(QSize(image.getKey("/Width").getIntValueAsInt(), image.getKey("/Height").getIntValueAsInt()),
                      pixels[qsizetype(i)]);
         }
+    }
+
+    // A picture past what can be drawn says so and names the cure; a lower
+    // resolution then makes it.
+    void pictureTooLargeAsksForALowerResolution()
+    {
+        const QString file = m_dir.filePath("poster.pdf");
+        QVERIFY(Fixtures::writePdf(file, {{{14400, 14400}, 0, {}}}));
+        Fixtures::OpenedSources sources;
+        QVERIFY(sources.open(file));
+        const BuildContext context{sources.lookup(), m_stamps, {}};
+        const BuildPlan plan{{item(file, 0)}, {}, std::nullopt, {}};
+        for (const double dpi : {200.0, 300.0}) {
+            const auto pictures = PageExport::pictures(plan, dpi, true, context);
+            QVERIFY(!pictures.ok());
+            QCOMPARE(pictures.error().code, int(PDFEngine::EngineError::TooLarge));
+            QCOMPARE(PDFEngine::message(PDFEngine::EngineError(pictures.error().code)),
+                     QStringLiteral("A page is too large for a picture at this resolution. Choose a lower resolution."));
+        }
+        const auto small = PageExport::pictures(plan, 10, true, context);
+        QVERIFY(small.ok());
+        QCOMPARE(QImage::fromData(small->first()).size(), QSize(2000, 2000));
+    }
+
+    // A page whose box has no height shows at the size of a sheet, as the page
+    // grid draws it; its picture is made at that size too.
+    void pageWithoutAreaIsDrawnAtTheSizeItShows()
+    {
+        const QString file = m_dir.filePath("flat.pdf");
+        QVERIFY(Fixtures::writeAll(file, Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                                                "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                                                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 0] >>"})));
+        Fixtures::OpenedSources sources;
+        QVERIFY(sources.open(file));
+        const BuildContext context{sources.lookup(), m_stamps, {}};
+        const BuildPlan plan{{item(file, 0)}, {}, std::nullopt, {}};
+
+        const auto pictures = PageExport::pagesAsJpeg(plan, CompressionStep{1000, 0.5, true}, context);
+        QVERIFY2(pictures.ok(), qPrintable(pictures.ok() ? QString() : pictures.error().message));
+        QCOMPARE(pictures->size(), size_t(1));
+        QCOMPARE(pictures->front().points, QSizeF(595, 842));
+        QCOMPARE(QImage::fromData(pictures->front().encoded).size(), QSize(707, 1000));
+
+        const auto exported = PageExport::pictures(plan, 72, false, context);
+        QVERIFY(exported.ok());
+        QCOMPARE(QImage::fromData(exported->first()).size(), QSize(595, 842));
     }
 };
 
