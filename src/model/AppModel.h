@@ -238,8 +238,11 @@ public:
 
     // Shows `text` at the bottom of the window for 2.5 s, or 6 s with a file to reveal.
     void showToast(const QString &text, const std::optional<QUrl> &reveal = std::nullopt);
-    // The support panel once per installation, after the first result.
+    // The support panel once per installation, after the first result; only
+    // while there is something to give to (a build may come without any
+    // donation address), and then not used up.
     void offerSupportOnce();
+    void setCanOfferSupport(bool can) { m_canOfferSupport = can; }
     // Reports files just written: the toast, the saved-files count and the offers.
     void saved(const QList<QUrl> &urls);
 
@@ -403,6 +406,7 @@ private:
     std::optional<QString> m_updateInstallError;
     CancelToken m_toastTask;
     bool m_offeredSupportThisSession = false;
+    bool m_canOfferSupport = true;
 
     // One load at a time may ask for passwords; the others wait here in order.
     bool m_passwordTurnTaken = false;

@@ -31,6 +31,9 @@ public:
     Size sizeState() const { return m_size; }
     QString sizeText() const { return m_sizeText; }
 
+    // As tall as its title and detail need, wrapped beside the size, at a width.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -43,6 +46,10 @@ private:
     static constexpr int radioSide = 18;
 
     int padding() const { return m_card ? 12 : 0; }
+    // Left of the text, and right of it at a row's width.
+    int textLeft() const { return padding() + radioSide + 12; }
+    int textRight(int width) const;
+    int textHeight(int textWidth) const;
     static QFont titleFont();
     static QFont detailFont();
     static QFont sizeFont();
