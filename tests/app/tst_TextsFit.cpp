@@ -92,6 +92,28 @@ private slots:
 
     void cleanupTestCase() { AppLanguage::installTranslations(*qApp, QStringLiteral("en")); }
 
+    // The finder itself: a squeezed label, a squeezed button and a text
+    // painted shortened are each found; the same with room are not.
+    void cutOffTextsAreFound()
+    {
+        QWidget top;
+        top.setObjectName(QStringLiteral("top"));
+        auto *label = new QLabel(QStringLiteral("A label longer than its room"), &top);
+        auto *button = new QPushButton(QStringLiteral("A button longer than its room"), &top);
+        auto *painted = new QLabel(&top);
+        painted->setText(painted->fontMetrics().elidedText(QStringLiteral("A painted text cut short"), Qt::ElideRight, 60));
+        label->setGeometry(0, 0, 40, 30);
+        button->setGeometry(0, 40, 40, 30);
+        painted->setGeometry(0, 80, 200, 30);
+        top.resize(300, 120);
+        top.show();
+        QCOMPARE(cutOff(&top, {}).size(), 3);
+        label->resize(label->sizeHint());
+        button->resize(button->sizeHint());
+        painted->setText(QStringLiteral("Save As…"));
+        QCOMPARE(cutOff(&top, {QStringLiteral("Save As…")}), QStringList());
+    }
+
     void everyTextFits_data()
     {
         QTest::addColumn<QString>("code");
@@ -109,7 +131,8 @@ private slots:
         file.replace(QLatin1Char('-'), QLatin1Char('_'));
         QStringList withEllipsis;
         for (const Message &message : readMessages(file)) {
-            for (const QString &text : QStringList(message.translations) << message.source) {
+            const QStringList texts = QStringList(message.translations) << message.source;
+            for (const QString &text : texts) {
                 if (text.contains(ellipsis)) {
                     withEllipsis << plain(text);
                 }
@@ -134,8 +157,10 @@ private slots:
         QStringList faults;
         for (const auto &[screen, show] : everyScreen(f.model.get(), document)) {
             show();
+            // Laid out as the user sees it: what changed has been placed.
             for (int i = 0; i < 3; ++i) {
                 QCoreApplication::processEvents();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
             }
             for (const QString &fault : cutOff(&window, withEllipsis)) {
                 faults << QStringLiteral("%1: %2").arg(QLatin1String(screen), fault);
