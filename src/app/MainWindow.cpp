@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "aboutviews/AboutView.h"
 #include "app/HomeView.h"
 #include "app/RootView.h"
 #include "app/SidebarView.h"
@@ -140,13 +141,13 @@ void MainWindow::buildMenus()
 void MainWindow::updateTitle()
 {
     // Task switchers tell two windows apart by what they show; the home
-    // screen has nothing of its own to name, and a title that names the
-    // program already ("About Tamsel") needs it no second time.
+    // screen has nothing of its own to name, and the about panel's title
+    // names the program already.
     const QWidget *screen = m_root->currentScreen();
     const QString shown = screen && !qobject_cast<const HomeView *>(screen) ? screen->windowTitle() : QString();
     if (shown.isEmpty()) {
         setWindowTitle(tr("Tamsel"));
-    } else if (shown.contains(QLatin1String("Tamsel"))) {
+    } else if (qobject_cast<const AboutView *>(screen)) {
         setWindowTitle(shown);
     } else {
         setWindowTitle(tr("%1 — Tamsel").arg(shown));
