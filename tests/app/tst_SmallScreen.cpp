@@ -3,6 +3,7 @@
 // and sheet keeps its main buttons where the user can reach them.
 
 #include "ShellFixture.h"
+#include "TranslationTexts.h"
 
 #include "app/MainWindow.h"
 #include "app/RootView.h"
@@ -14,8 +15,6 @@
 #include <QScrollArea>
 #include <QTemporaryDir>
 
-#include <functional>
-#include <utility>
 
 namespace {
 
@@ -75,32 +74,7 @@ private slots:
         QCOMPARE(window.width(), MainWindow::firstSize.width());
         QVERIFY(window.minimumHeight() <= free.height());
 
-        AppModel *m = f.model.get();
-        const auto sheet = [&](FileSheet::Kind kind) {
-            return [=] {
-                m->setDestination(Destination::file(document->id()));
-                m->setSheet(FileSheet{kind, document->id()});
-            };
-        };
-        const QList<std::pair<const char *, std::function<void()>>> screens{
-            {"home", [=] { m->setDestination(Destination::home()); }},
-            {"document", [=] { m->setDestination(Destination::file(document->id())); }},
-            {"compress", sheet(FileSheet::Kind::Compress)},
-            {"split", sheet(FileSheet::Kind::Split)},
-            {"password", sheet(FileSheet::Kind::Password)},
-            {"export", sheet(FileSheet::Kind::ExportImages)},
-            {"merge", [=] {
-                 m->setSheet(std::nullopt);
-                 m->setDestination(Destination::merge());
-             }},
-            {"stamps", [=] { m->setDestination(Destination::stamps()); }},
-            {"codes", [=] { m->setDestination(Destination::codes()); }},
-            {"about", [=] { m->setDestination(Destination::about()); }},
-            {"sign", [=] {
-                 m->setDestination(Destination::file(document->id()));
-                 m->setSigningFileID(document->id());
-             }},
-        };
+        const auto screens = TranslationTexts::everyScreen(f.model.get(), document);
         // At the window's size on this screen, and at the least size it allows.
         for (const QSize size : {window.size(), window.minimumSize()}) {
             window.resize(size);
