@@ -906,6 +906,14 @@
         <source>Quit Anyway</source>
         <translation>Trotzdem beenden</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1325,6 +1333,14 @@
         <source>Save as Pictures</source>
         <translation>Als Bilder speichern</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Seitenleiste ausblenden</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Seitenleiste einblenden</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1650,10 +1666,6 @@
         <translation>Adresse</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Diese Tamsel-Version wurde ohne Adresse für dieses Netzwerk erstellt.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>Sende nur über die oben genannten Netzwerke. Über ein anderes Netzwerk gesendete Coins lassen sich nicht zurückholen.</translation>
     </message>
@@ -1684,6 +1696,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Diese Tamsel-Version wurde ohne Spendenadressen erstellt. Die des Entwicklers stehen auf %1/donate.</translation>
     </message>
 </context>
 <context>

@@ -906,6 +906,14 @@
         <source>Quit Anyway</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1325,6 +1333,14 @@
         <source>Save as Pictures</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1650,10 +1666,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1683,6 +1695,10 @@
     </message>
     <message>
         <source>Copy Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -906,6 +906,14 @@
         <source>Quit Anyway</source>
         <translation>Salir de todos modos</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1325,6 +1333,14 @@
         <source>Save as Pictures</source>
         <translation>Guardar como imágenes</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Ocultar barra lateral</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Mostrar barra lateral</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1650,10 +1666,6 @@
         <translation>Dirección</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Esta copia de Tamsel se compiló sin dirección para esta red.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>Envía solo por las redes indicadas arriba. Las monedas enviadas por otra red no se pueden recuperar.</translation>
     </message>
@@ -1684,6 +1696,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Copiar dirección</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Esta copia de Tamsel se compiló sin direcciones de donación. Las del desarrollador están en %1/donate.</translation>
     </message>
 </context>
 <context>

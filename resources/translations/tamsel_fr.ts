@@ -906,6 +906,14 @@
         <source>Quit Anyway</source>
         <translation>Quitter quand même</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1325,6 +1333,14 @@
         <source>Save as Pictures</source>
         <translation>Enregistrer en images</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Masquer la barre latérale</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Afficher la barre latérale</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1650,10 +1666,6 @@
         <translation>Adresse</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Cette copie de Tamsel a été compilée sans adresse pour ce réseau.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>N’envoyez que sur les réseaux indiqués ci-dessus. Les cryptos envoyées sur un autre réseau ne peuvent pas être récupérées.</translation>
     </message>
@@ -1684,6 +1696,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Copier l’adresse</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Cette copie de Tamsel a été compilée sans adresses de don. Celles du développeur sont sur %1/donate.</translation>
     </message>
 </context>
 <context>

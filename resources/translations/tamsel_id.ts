@@ -900,6 +900,14 @@
         <source>Quit Anyway</source>
         <translation>Tetap Keluar</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Tampilan</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1317,6 +1325,14 @@
         <source>Save as Pictures</source>
         <translation>Simpan sebagai Gambar</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Sembunyikan Bilah Samping</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Tampilkan Bilah Samping</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1639,10 +1655,6 @@
         <translation>Alamat</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Salinan Tamsel ini dibuat tanpa alamat untuk jaringan ini.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>Kirim hanya di jaringan yang tercantum di atas. Koin yang dikirim di jaringan lain tidak dapat dipulihkan.</translation>
     </message>
@@ -1673,6 +1685,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Salin Alamat</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Salinan Tamsel ini dibuat tanpa alamat donasi. Alamat pengembang ada di %1/donate.</translation>
     </message>
 </context>
 <context>

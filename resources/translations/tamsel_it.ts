@@ -906,6 +906,14 @@
         <source>Quit Anyway</source>
         <translation>Esci comunque</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1325,6 +1333,14 @@
         <source>Save as Pictures</source>
         <translation>Salva come immagini</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Nascondi barra laterale</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Mostra barra laterale</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1650,10 +1666,6 @@
         <translation>Indirizzo</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Questa copia di Tamsel è stata compilata senza un indirizzo per questa rete.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>Invia solo sulle reti elencate sopra. Le monete inviate su un’altra rete non possono essere recuperate.</translation>
     </message>
@@ -1684,6 +1696,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Copia indirizzo</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Questa copia di Tamsel è stata compilata senza indirizzi per le donazioni. Quelli dello sviluppatore sono su %1/donate.</translation>
     </message>
 </context>
 <context>

@@ -900,6 +900,14 @@
         <source>Quit Anyway</source>
         <translation>終了する</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1317,6 +1325,14 @@
         <source>Save as Pictures</source>
         <translation>画像として保存</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>サイドバーを隠す</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>サイドバーを表示</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1639,10 +1655,6 @@
         <translation>アドレス</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>このTamselは、このネットワークのアドレスなしでビルドされています。</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>上に記載されたネットワークでのみ送金してください。別のネットワークで送ったコインは取り戻せません。</translation>
     </message>
@@ -1673,6 +1685,10 @@
     <message>
         <source>Copy Address</source>
         <translation>アドレスをコピー</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>この Tamsel は寄付用アドレスなしでビルドされています。開発者のアドレスは %1/donate にあります。</translation>
     </message>
 </context>
 <context>

@@ -900,6 +900,14 @@
         <source>Quit Anyway</source>
         <translation>그래도 종료</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>보기(&amp;V)</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1317,6 +1325,14 @@
         <source>Save as Pictures</source>
         <translation>이미지로 저장</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>사이드바 숨기기</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>사이드바 보기</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1639,10 +1655,6 @@
         <translation>주소</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>이 Tamsel은 이 네트워크의 주소 없이 빌드되었습니다.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>위에 나열된 네트워크로만 보내세요. 다른 네트워크로 보낸 코인은 되찾을 수 없습니다.</translation>
     </message>
@@ -1673,6 +1685,10 @@
     <message>
         <source>Copy Address</source>
         <translation>주소 복사</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>이 Tamsel은 후원 주소 없이 빌드되었습니다. 개발자의 주소는 %1/donate에 있습니다.</translation>
     </message>
 </context>
 <context>

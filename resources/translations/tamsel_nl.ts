@@ -906,6 +906,14 @@
         <source>Quit Anyway</source>
         <translation>Toch afsluiten</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>Beel&amp;d</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1325,6 +1333,14 @@
         <source>Save as Pictures</source>
         <translation>Bewaar als afbeeldingen</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Zijbalk verbergen</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Zijbalk tonen</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1650,10 +1666,6 @@
         <translation>Adres</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Deze versie van Tamsel is gebouwd zonder adres voor dit netwerk.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>Verstuur alleen via de netwerken hierboven. Munten die via een ander netwerk zijn verstuurd, zijn niet terug te halen.</translation>
     </message>
@@ -1684,6 +1696,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Kopieer adres</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Deze versie van Tamsel is gebouwd zonder donatieadressen. Die van de ontwikkelaar staan op %1/donate.</translation>
     </message>
 </context>
 <context>

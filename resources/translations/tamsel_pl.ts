@@ -912,6 +912,14 @@
         <source>Quit Anyway</source>
         <translation>Zakończ mimo to</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Widok</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1333,6 +1341,14 @@
         <source>Save as Pictures</source>
         <translation>Zapisz jako obrazy</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Ukryj pasek boczny</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Pokaż pasek boczny</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1661,10 +1677,6 @@
         <translation>Adres</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Ta kopia Tamsel została zbudowana bez adresu dla tej sieci.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>Wysyłaj tylko w sieciach wymienionych powyżej. Monet wysłanych w innej sieci nie da się odzyskać.</translation>
     </message>
@@ -1695,6 +1707,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Kopiuj adres</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Ta kopia Tamsel została zbudowana bez adresów do darowizn. Adresy dewelopera są na %1/donate.</translation>
     </message>
 </context>
 <context>

@@ -906,6 +906,14 @@
         <source>Quit Anyway</source>
         <translation>Sair mesmo assim</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Exibir</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1325,6 +1333,14 @@
         <source>Save as Pictures</source>
         <translation>Salvar como imagens</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Ocultar barra lateral</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Mostrar barra lateral</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1650,10 +1666,6 @@
         <translation>Endereço</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Esta cópia do Tamsel foi compilada sem endereço para esta rede.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>Envie apenas pelas redes listadas acima. Moedas enviadas por outra rede não podem ser recuperadas.</translation>
     </message>
@@ -1684,6 +1696,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Copiar endereço</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Esta cópia do Tamsel foi compilada sem endereços de doação. Os do desenvolvedor estão em %1/donate.</translation>
     </message>
 </context>
 <context>

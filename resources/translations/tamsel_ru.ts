@@ -912,6 +912,14 @@
         <source>Quit Anyway</source>
         <translation>Всё равно выйти</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вид</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1333,6 +1341,14 @@
         <source>Save as Pictures</source>
         <translation>Сохранить как изображения</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Скрыть боковую панель</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Показать боковую панель</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1661,10 +1677,6 @@
         <translation>Адрес</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Эта сборка Tamsel сделана без адреса для этой сети.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>Отправляйте только в сетях, указанных выше. Монеты, отправленные в другой сети, вернуть нельзя.</translation>
     </message>
@@ -1695,6 +1707,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Копировать адрес</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Эта копия Tamsel собрана без адресов для пожертвований. Адреса разработчика — на %1/donate.</translation>
     </message>
 </context>
 <context>

@@ -900,6 +900,14 @@
         <source>Quit Anyway</source>
         <translation>Yine de Çık</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Görünüm</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1317,6 +1325,14 @@
         <source>Save as Pictures</source>
         <translation>Resim Olarak Kaydet</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Kenar Çubuğunu Gizle</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Kenar Çubuğunu Göster</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1639,10 +1655,6 @@
         <translation>Adres</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Tamsel&apos;in bu kopyası bu ağ için adres olmadan derlendi.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>Yalnızca yukarıda listelenen ağlarda gönderin. Başka bir ağda gönderilen coinler geri alınamaz.</translation>
     </message>
@@ -1673,6 +1685,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Adresi Kopyala</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Bu Tamsel kopyası bağış adresleri olmadan derlendi. Geliştiricinin adresleri %1/donate sayfasında.</translation>
     </message>
 </context>
 <context>

@@ -912,6 +912,14 @@
         <source>Quit Anyway</source>
         <translation>Усе одно вийти</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Вигляд</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1333,6 +1341,14 @@
         <source>Save as Pictures</source>
         <translation>Зберегти як зображення</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Сховати бічну панель</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Показати бічну панель</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1661,10 +1677,6 @@
         <translation>Адреса</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Цю збірку Tamsel зроблено без адреси для цієї мережі.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>Надсилайте лише в мережах, указаних вище. Монети, надіслані в іншій мережі, повернути неможливо.</translation>
     </message>
@@ -1695,6 +1707,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Копіювати адресу</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Цю копію Tamsel зібрано без адрес для пожертв. Адреси розробника — на %1/donate.</translation>
     </message>
 </context>
 <context>

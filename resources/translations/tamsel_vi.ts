@@ -900,6 +900,14 @@
         <source>Quit Anyway</source>
         <translation>Vẫn thoát</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Xem</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1317,6 +1325,14 @@
         <source>Save as Pictures</source>
         <translation>Lưu thành hình ảnh</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>Ẩn thanh bên</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>Hiện thanh bên</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1639,10 +1655,6 @@
         <translation>Địa chỉ</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>Bản Tamsel này được xây dựng mà không có địa chỉ cho mạng này.</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>Chỉ gửi trên các mạng được liệt kê ở trên. Tiền gửi trên mạng khác không thể lấy lại.</translation>
     </message>
@@ -1673,6 +1685,10 @@
     <message>
         <source>Copy Address</source>
         <translation>Sao chép địa chỉ</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>Bản Tamsel này được dựng không có địa chỉ quyên góp. Địa chỉ của nhà phát triển có tại %1/donate.</translation>
     </message>
 </context>
 <context>

@@ -900,6 +900,14 @@
         <source>Quit Anyway</source>
         <translation>仍然退出</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>查看(&amp;V)</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1317,6 +1325,14 @@
         <source>Save as Pictures</source>
         <translation>保存为图片</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>隐藏边栏</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>显示边栏</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1639,10 +1655,6 @@
         <translation>地址</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>此版本的 Tamsel 在构建时没有该网络的地址。</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>请只通过上面列出的网络发送。通过其他网络发送的币无法找回。</translation>
     </message>
@@ -1673,6 +1685,10 @@
     <message>
         <source>Copy Address</source>
         <translation>复制地址</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>此 Tamsel 副本构建时未包含捐赠地址。开发者的地址见 %1/donate。</translation>
     </message>
 </context>
 <context>

@@ -900,6 +900,14 @@
         <source>Quit Anyway</source>
         <translation>仍要結束</translation>
     </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>檢視(&amp;V)</translation>
+    </message>
+    <message>
+        <source>%1 — Tamsel</source>
+        <translation>%1 — Tamsel</translation>
+    </message>
 </context>
 <context>
     <name>MergeView</name>
@@ -1317,6 +1325,14 @@
         <source>Save as Pictures</source>
         <translation>儲存為圖片</translation>
     </message>
+    <message>
+        <source>Hide Sidebar</source>
+        <translation>隱藏側邊欄</translation>
+    </message>
+    <message>
+        <source>Show Sidebar</source>
+        <translation>顯示側邊欄</translation>
+    </message>
 </context>
 <context>
     <name>Sharing</name>
@@ -1639,10 +1655,6 @@
         <translation>地址</translation>
     </message>
     <message>
-        <source>This copy of Tamsel was built without an address for this network.</source>
-        <translation>這個版本的 Tamsel 在建置時沒有此網路的地址。</translation>
-    </message>
-    <message>
         <source>Send only on the networks listed above. Coins sent on another network can&apos;t be recovered.</source>
         <translation>請只透過上方列出的網路傳送。透過其他網路傳送的幣無法找回。</translation>
     </message>
@@ -1673,6 +1685,10 @@
     <message>
         <source>Copy Address</source>
         <translation>複製地址</translation>
+    </message>
+    <message>
+        <source>This copy of Tamsel was built without donation addresses. The developer&apos;s are on %1/donate.</source>
+        <translation>此 Tamsel 副本建置時未包含捐贈地址。開發者的地址請見 %1/donate。</translation>
     </message>
 </context>
 <context>

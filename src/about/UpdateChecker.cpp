@@ -298,7 +298,7 @@ QUrl pageURL()
         }
     }
 #endif
-    static const QUrl url(QStringLiteral("https://" TAMSEL_SITE_HOST "/tamsel-mac/"));
+    static const QUrl url(QStringLiteral("https://" TAMSEL_SITE_HOST "/tamsel-linux/"));
     return url;
 }
 

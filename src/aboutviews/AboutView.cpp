@@ -17,6 +17,7 @@
 #include "platform/UrlOpener.h"
 
 #include <QComboBox>
+#include <QStyledItemDelegate>
 #include <QMenu>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -201,6 +202,9 @@ void AboutView::buildLanguage(QVBoxLayout *column)
                                                  .arg(Theme::accent().red())
                                                  .arg(Theme::accent().green())
                                                  .arg(Theme::accent().blue())));
+    // The pop-up's rows are drawn by the list itself: the combo's menu-like
+    // rows would take the white background of the rules above, selected or not.
+    m_languagePicker->setItemDelegate(new QStyledItemDelegate(m_languagePicker));
     m_languagePicker->addItem(tr("Same as system"));
     m_languagePicker->insertSeparator(1);
     for (const AppLanguage::Language &language : AppLanguage::languages()) {
@@ -304,7 +308,7 @@ QList<AboutView::Link> AboutView::helpLinks()
     return {
         {QStringLiteral("mail-unread-symbolic"), tr("Write to Support"),
          QStringLiteral("mailto:") + supportAddress() + QStringLiteral("?subject=Tamsel%20for%20Linux")},
-        {QStringLiteral("security-high-symbolic"), tr("Privacy Policy"), onSite(QStringLiteral("/tamsel-mac/privacy/"))},
+        {QStringLiteral("security-high-symbolic"), tr("Privacy Policy"), onSite(QStringLiteral("/tamsel-linux/privacy/"))},
         {QStringLiteral("text-x-generic-symbolic"), tr("Terms of Use"), onSite(QStringLiteral("/terms/"))},
     };
 }

@@ -19,6 +19,12 @@ QList<DonationNetwork> DonationNetwork::all()
     };
 }
 
+QList<DonationNetwork> DonationNetwork::withAddress(QList<DonationNetwork> networks)
+{
+    networks.removeIf([](const DonationNetwork &network) { return network.address.isEmpty(); });
+    return networks;
+}
+
 size_t qHash(const DonationNetwork &network, size_t seed)
 {
     return qHashMulti(seed, network.id, network.title, network.networks, network.coins, network.address);

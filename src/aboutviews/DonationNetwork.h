@@ -15,6 +15,10 @@ struct DonationNetwork
     // The five networks in the picker's order. Their addresses are the maker's
     // and come with the build.
     static QList<DonationNetwork> all();
+    // Those of `networks` that have an address, in their order.
+    static QList<DonationNetwork> withAddress(QList<DonationNetwork> networks);
+    // Whether the build can take a donation at all.
+    static bool anyAddress() { return !withAddress(all()).isEmpty(); }
 
     friend bool operator==(const DonationNetwork &, const DonationNetwork &) = default;
 };

@@ -67,9 +67,8 @@ SupportView::SupportView(AppModel *model, bool afterResult, QWidget *parent)
 }
 
 SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwork> networks, QWidget *parent)
-    : QDialog(parent), m_model(model), m_networks(std::move(networks))
+    : QDialog(parent), m_model(model), m_networks(DonationNetwork::withAddress(std::move(networks)))
 {
-    Q_ASSERT(!m_networks.isEmpty());
     setObjectName(QStringLiteral("supportView"));
     setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     const QString titleText = afterResult ? tr("Done! Support Tamsel?") : tr("Support Tamsel");
@@ -109,7 +108,9 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
     layout->addWidget(m_picker);
 
     // Address row
-    auto *addressRow = new QHBoxLayout;
+    auto *addressPart = new QWidget(this);
+    auto *addressRow = new QHBoxLayout(addressPart);
+    addressRow->setContentsMargins(0, 0, 0, 0);
     addressRow->setSpacing(20);
     m_code = new CodeCard(this);
     m_code->setObjectName(QStringLiteral("qrCode"));
@@ -138,22 +139,26 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
     m_address->setFont(mono);
     m_address->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     addressBlock->addWidget(m_address);
-    // A build made without the maker's addresses must not invent one.
-    m_missingAddress = wrappingLabel(tr("This copy of Tamsel was built without an address for this network."),
-                                     12.5, QFont::Normal, Theme::secondaryText(), this);
-    m_missingAddress->setObjectName(QStringLiteral("missingAddress"));
-    addressBlock->addWidget(m_missingAddress);
     details->addLayout(addressBlock);
     m_copyButton = new ThemeButton(QString(), ThemeButton::Style::Secondary, this);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
     m_copyButton->setAutoDefault(false);
     details->addWidget(m_copyButton, 0, Qt::AlignLeft);
     addressRow->addLayout(details, 1);
-    layout->addLayout(addressRow);
+    layout->addWidget(addressPart);
 
-    layout->addWidget(new NoteBanner(
+    auto *warning = new NoteBanner(
         tr("Send only on the networks listed above. Coins sent on another network can't be recovered."),
-        NoteBanner::Tone::Warning, this));
+        NoteBanner::Tone::Warning, this);
+    layout->addWidget(warning);
+    // A build made without the maker's addresses must not invent one; the
+    // panel is still reachable from the menu, so it says where they are.
+    m_missingAddress = wrappingLabel(tr("This copy of Tamsel was built without donation addresses. "
+                                        "The developer's are on %1/donate.")
+                                         .arg(UpdateChecker::pageURL().host()),
+                                     13, QFont::Normal, Theme::text(), this);
+    m_missingAddress->setObjectName(QStringLiteral("missingAddress"));
+    layout->addWidget(m_missingAddress);
     layout->addStretch(1);
 
     // Footer
@@ -173,7 +178,14 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
     connect(m_copyButton, &QPushButton::clicked, this, &SupportView::copyAddress);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    showNetwork(0);
+    const bool anyAddress = !m_networks.isEmpty();
+    for (QWidget *part : std::initializer_list<QWidget *>{m_picker, addressPart, warning, note}) {
+        part->setVisible(anyAddress);
+    }
+    m_missingAddress->setVisible(!anyAddress);
+    if (anyAddress) {
+        showNetwork(0);
+    }
     // Not the picker: a ring around the first network would look like a choice already made.
     m_closeButton->setFocus();
     setFixedWidth(panelWidth);
@@ -207,12 +219,8 @@ void SupportView::showNetwork(int index)
     const DonationNetwork &shown = network();
     m_networksValue->setText(shown.networks);
     m_coinsValue->setText(shown.coins);
-    const bool hasAddress = !shown.address.isEmpty();
     m_address->setText(displayed(shown.address));
-    m_address->setVisible(hasAddress);
-    m_missingAddress->setVisible(!hasAddress);
-    m_copyButton->setVisible(hasAddress);
-    const QImage picture = hasAddress ? QRImage::image(shown.address, codeSide) : QImage();
+    const QImage picture = QRImage::image(shown.address, codeSide);
     static_cast<CodeCard *>(m_code)->setPicture(picture);
     m_code->setVisible(!picture.isNull());
     m_code->setAccessibleName(tr("QR code of the %1 address").arg(shown.title));

@@ -26,14 +26,18 @@ public:
     // `afterResult`: the variant offered after the user's first result, which
     // asks rather than thanks.
     SupportView(AppModel *model, bool afterResult, QWidget *parent = nullptr);
-    // The same over other networks than the build's.
+    // The same over other networks than the build's. Networks without an
+    // address are left out; with none left, the panel only says where the
+    // developer's addresses are.
     SupportView(AppModel *model, bool afterResult, QList<DonationNetwork> networks, QWidget *parent = nullptr);
 
     // The address as shown: from 53 characters on, split onto two lines, the
     // first line taking the extra character of an odd length.
     static QString displayed(const QString &address);
 
+    // The network shown; only while there is one.
     const DonationNetwork &network() const { return m_networks.at(m_current); }
+    const QList<DonationNetwork> &networks() const { return m_networks; }
 
 private:
     void showNetwork(int index);

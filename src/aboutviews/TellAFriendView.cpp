@@ -14,6 +14,8 @@
 #include <QSettings>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace AboutWidgets;
 
 namespace {
@@ -93,20 +95,38 @@ TellAFriendView::TellAFriendView(AppModel *model, QWidget *parent)
     m_closeButton = new ThemeButton(QString(), ThemeButton::Style::Secondary, this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     // Return presses nothing here; Escape closes, as "Not Now" does.
-    for (QPushButton *button : {static_cast<QPushButton *>(m_shareButton),
-                                static_cast<QPushButton *>(m_copyButton), m_closeButton}) {
+    for (ThemeButton *button : {m_shareButton, m_copyButton, m_closeButton}) {
         button->setAutoDefault(false);
     }
     buttons->addWidget(m_shareButton);
     buttons->addWidget(m_copyButton);
     buttons->addStretch(1);
-    buttons->addWidget(m_closeButton);
     layout->addLayout(buttons);
 
     connect(m_shareButton, &QPushButton::clicked, this, &TellAFriendView::share);
     connect(m_copyButton, &QPushButton::clicked, this, &TellAFriendView::copyMessage);
     connect(m_closeButton, &QPushButton::clicked, this, &QDialog::reject);
     updateButtons();
+    // The closing button stays beside the others where all three fit in
+    // every state of their texts; in longer languages it goes on a row below.
+    const auto widest = [](const ThemeButton *button, const QStringList &texts) {
+        int width = 0;
+        for (const QString &text : texts) {
+            width = std::max(width, button->sizeHintFor(text).width());
+        }
+        return width;
+    };
+    const QMargins margins = layout->contentsMargins();
+    const int needed = m_shareButton->sizeHint().width() + widest(m_copyButton, {tr("Copied"), tr("Copy Message")})
+                       + widest(m_closeButton, {tr("Done"), tr("Not Now")}) + 3 * buttons->spacing();
+    if (needed <= panelWidth - margins.left() - margins.right()) {
+        buttons->addWidget(m_closeButton);
+    } else {
+        auto *closing = new QHBoxLayout;
+        closing->addStretch(1);
+        closing->addWidget(m_closeButton);
+        layout->addLayout(closing);
+    }
 
     setFixedWidth(panelWidth);
     setFixedHeight(layout->totalHeightForWidth(panelWidth));

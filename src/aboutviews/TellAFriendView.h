@@ -41,5 +41,5 @@ private:
     bool m_shared = false;
     ThemeButton *m_shareButton;
     ThemeButton *m_copyButton;
-    QPushButton *m_closeButton;
+    ThemeButton *m_closeButton;
 };

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "aboutviews/AboutView.h"
+#include "app/HomeView.h"
 #include "app/RootView.h"
 #include "app/SidebarView.h"
 #include "views/AlertSheet.h"
@@ -9,6 +11,10 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWindow>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
@@ -17,12 +23,11 @@
 MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), m_model(model)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(tr("Tamsel"));
-    setMinimumSize(1000, 660);
-    resize(1200, 780);
     m_root = new RootView(model, nullptr, this);
     setCentralWidget(m_root);
     connect(m_root, &RootView::saveAsRequested, this, &MainWindow::saveAs);
+    connect(m_root, &RootView::screenTitleChanged, this, &MainWindow::updateTitle);
+    updateTitle();
     buildMenus();
     // The window's own bar: the support and about buttons at its trailing end.
     QToolBar *bar = addToolBar(tr("Tamsel"));
@@ -32,6 +37,7 @@ MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), 
     bar->toggleViewAction()->setEnabled(false);
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     bar->setIconSize(QSize(20, 20));
+    bar->addAction(m_root->sidebarAction());
     auto *spacer = new QWidget(bar);
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
@@ -42,6 +48,37 @@ MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), 
     // An installed update's new copy runs and waits for this one to end.
     connect(model, &AppModel::quitRequested, this, &MainWindow::requestQuit);
     updateActions();
+    QScreen *pointed = QGuiApplication::screenAt(QCursor::pos());
+    placeOn(pointed ? pointed : QGuiApplication::primaryScreen());
+}
+
+void MainWindow::placeOn(QScreen *screen)
+{
+    if (!screen) {
+        resize(firstSize);
+        setMinimumSize(leastSize);
+        return;
+    }
+    // A native window knows the frame it gets, where the platform tells it
+    // before the window shows.
+    winId();
+    boundToScreen(screen);
+    const QRect free = screen->availableGeometry();
+    const QSize size = firstSize.boundedTo(free.size() - frameExtent());
+    QRect placed(QPoint(), size);
+    placed.moveCenter(free.center());
+    // The frame's top and left edges stay on screen too.
+    const QMargins frame = frameMargins();
+    placed.moveTopLeft(QPoint(std::max(placed.left(), free.left() + frame.left()),
+                              std::max(placed.top(), free.top() + frame.top())));
+    setGeometry(placed);
+}
+
+void MainWindow::boundToScreen(QScreen *screen)
+{
+    // The least size holds only where the screen has room for it; the screens
+    // scroll below their own least sizes.
+    setMinimumSize(leastSize.boundedTo(screen->availableGeometry().size() - frameExtent()));
 }
 
 OpenFile *MainWindow::currentFile() const
@@ -76,6 +113,9 @@ void MainWindow::buildMenus()
     quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     quit->setMenuRole(QAction::QuitRole);
 
+    QMenu *view = menuBar()->addMenu(tr("&View"));
+    view->addAction(m_root->sidebarAction());
+
     QMenu *help = menuBar()->addMenu(tr("&Help"));
     QAction *about = help->addAction(tr("About Tamsel"), this, [this] {
         if (m_model) {
@@ -96,6 +136,22 @@ void MainWindow::buildMenus()
         }
     });
     support->setObjectName(QStringLiteral("supportAction"));
+}
+
+void MainWindow::updateTitle()
+{
+    // Task switchers tell two windows apart by what they show; the home
+    // screen has nothing of its own to name, and the about panel's title
+    // names the program already.
+    const QWidget *screen = m_root->currentScreen();
+    const QString shown = screen && !qobject_cast<const HomeView *>(screen) ? screen->windowTitle() : QString();
+    if (shown.isEmpty()) {
+        setWindowTitle(tr("Tamsel"));
+    } else if (qobject_cast<const AboutView *>(screen)) {
+        setWindowTitle(shown);
+    } else {
+        setWindowTitle(tr("%1 — Tamsel").arg(shown));
+    }
 }
 
 void MainWindow::saveAs(OpenFile *file)
@@ -233,6 +289,27 @@ void MainWindow::finishQuit()
         return;
     }
     emit quitConfirmed();
+}
+
+QMargins MainWindow::frameMargins() const
+{
+    // Known once the window manager has framed the window; none before.
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
+
+QSize MainWindow::frameExtent() const
+{
+    const QMargins frame = frameMargins();
+    return {frame.left() + frame.right(), frame.top() + frame.bottom()};
+}
+
+void MainWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!m_followsScreen && windowHandle()) {
+        m_followsScreen = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::boundToScreen);
+    }
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -8,6 +8,7 @@
 class AppModel;
 class OpenFile;
 class QAction;
+class QScreen;
 class RootView;
 
 // The program's one window: the root view and the menu commands. Closing it
@@ -31,16 +32,28 @@ public:
     // "Changes in A and B aren't saved. Use Save As… to keep them."
     static QString unsavedChangesText(const QStringList &names);
 
+    // The first size and the least one, bounded by what `screen` leaves free
+    // of panels, and a place wholly on it, centred. The constructor places
+    // the window on the screen under the pointer.
+    void placeOn(QScreen *screen);
+    static constexpr QSize firstSize{1200, 780};
+    static constexpr QSize leastSize{1000, 660};
+
 signals:
     // The user agreed to quit and nothing is running any more: the program may end.
     void quitConfirmed();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void buildMenus();
     void updateActions();
+    void updateTitle();
+    void boundToScreen(QScreen *screen);
+    QMargins frameMargins() const;
+    QSize frameExtent() const;
     void openFiles();
     void closeCurrentFile();
     void saveAs(OpenFile *file);
@@ -57,4 +70,5 @@ private:
     bool m_quitAsked = false;    // a quit question is on screen
     bool m_quitting = false;     // the user agreed; the window may close
     bool m_waitingForWork = false;
+    bool m_followsScreen = false;
 };

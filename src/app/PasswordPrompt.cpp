@@ -1,7 +1,9 @@
 #include "app/PasswordPrompt.h"
 
 #include "look/Icons.h"
+#include "look/NoteBanner.h"
 #include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "model/AppModel.h"
 
 #include <QHBoxLayout>
@@ -26,8 +28,11 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     auto *titleRow = new QHBoxLayout;
     titleRow->setSpacing(8);
     auto *lock = new QLabel(this);
+    lock->setObjectName(QStringLiteral("lockSymbol"));
     const int side = QFontMetrics(titleFont).height();
-    lock->setPixmap(Icons::icon(Symbol::Lock, Theme::text()).pixmap(QSize(side, side), devicePixelRatioF()));
+    // Tinted as the alerts tint their symbols: a question, not a failure.
+    lock->setPixmap(Icons::icon(Symbol::Lock, NoteBanner::toneColor(NoteBanner::Tone::Info))
+                        .pixmap(QSize(side, side), devicePixelRatioF()));
     lock->setFixedSize(side, side);
     auto *title = new QLabel(tr("“%1” is locked").arg(request.fileName), this);
     setWindowTitle(title->text());
@@ -55,12 +60,15 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     m_field->setPlaceholderText(tr("Password"));
     layout->addWidget(m_field);
 
+    // The closing row of every sheet: the way out beside the primary action.
     auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    buttons->setContentsMargins(0, 6, 0, 0);
     buttons->addStretch(1);
-    auto *cancel = new QPushButton(tr("Cancel"), this);
+    auto *cancel = new ThemeButton(tr("Cancel"), ThemeButton::Style::Secondary, this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
-    m_openButton = new QPushButton(tr("Open"), this);
+    m_openButton = new ThemeButton(tr("Open"), ThemeButton::Style::Primary, this);
     m_openButton->setObjectName(QStringLiteral("openButton"));
     m_openButton->setDefault(true);
     m_openButton->setEnabled(false);

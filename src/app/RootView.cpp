@@ -1,6 +1,7 @@
 #include "app/RootView.h"
 
 #include "aboutviews/AboutView.h"
+#include "aboutviews/DonationNetwork.h"
 #include "app/BusyOverlay.h"
 #include "app/HomeView.h"
 #include "app/SidebarView.h"
@@ -24,8 +25,11 @@
 #include <QMimeData>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
+#include <QScrollArea>
 #include <QSplitter>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
     : QWidget(parent), m_model(model), m_revealer(revealer)
@@ -40,7 +44,7 @@ RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_splitter = new QSplitter(Qt::Horizontal, this);
-    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setObjectName(QStringLiteral("rootSplitter"));
     m_sidebar = new SidebarView(model, m_splitter);
     m_sidebar->setMinimumWidth(220);
     m_sidebar->setMaximumWidth(300);
@@ -52,10 +56,22 @@ RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
     m_detail->setPalette(palette);
     auto *detailLayout = new QVBoxLayout(m_detail);
     detailLayout->setContentsMargins(0, 0, 0, 0);
+    // On a small screen the window may be smaller than a screen's least size;
+    // the screen then scrolls instead of pushing the window off the display.
+    m_screenScroll = new QScrollArea(m_detail);
+    m_screenScroll->setObjectName(QStringLiteral("screenScroll"));
+    m_screenScroll->setFrameShape(QFrame::NoFrame);
+    m_screenScroll->setWidgetResizable(true);
+    m_screenScroll->setFocusPolicy(Qt::NoFocus);
+    m_screenScroll->viewport()->setAutoFillBackground(false);
+    detailLayout->addWidget(m_screenScroll);
     m_splitter->addWidget(m_sidebar);
     m_splitter->addWidget(m_detail);
     m_splitter->setStretchFactor(1, 1);
-    m_splitter->setSizes({240, 760});
+    // Only the sidebar gives way: dragged past its least width it folds away.
+    m_splitter->setCollapsible(0, true);
+    m_splitter->setCollapsible(1, false);
+    m_splitter->setSizes({m_sidebarWidth, 760});
     layout->addWidget(m_splitter);
     m_detail->installEventFilter(this);
 
@@ -106,6 +122,19 @@ RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
             m_model->setDestination(Destination::about());
         }
     });
+
+    m_sidebarAction = new QAction(Icons::icon(Symbol::Sidebar, Theme::text()), QString(), this);
+    m_sidebarAction->setObjectName(QStringLiteral("sidebarAction"));
+    m_sidebarAction->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
+    connect(m_sidebarAction, &QAction::triggered, this, [this] { setSidebarShown(!isSidebarShown()); });
+    connect(m_splitter, &QSplitter::splitterMoved, this, &RootView::updateSidebarAction);
+    updateSidebarAction();
+    // An action only works while a widget of the window holds it.
+    addAction(m_sidebarAction);
+
+    // Every screen behaves the same, so the support offer after a result is the
+    // only place that must know whether this build can take a donation.
+    model->setCanOfferSupport(DonationNetwork::anyAddress());
 
     connect(model, &AppModel::destinationChanged, this, &RootView::route);
     connect(model, &AppModel::signingFileIDChanged, this, &RootView::route);
@@ -163,16 +192,54 @@ void RootView::route()
     }
     m_screenKey = key;
     if (m_screen) {
+        // Later: the old screen may be the one whose click brought us here.
         m_screen->hide();
-        m_screen->deleteLater();
+        QWidget *old = m_screenScroll->takeWidget();
+        old->setParent(m_detail);
+        old->deleteLater();
     }
     m_screen = makeScreen();
-    m_screen->setParent(m_detail);
-    static_cast<QVBoxLayout *>(m_detail->layout())->addWidget(m_screen);
+    m_screenScroll->setWidget(m_screen);
     m_screen->setEnabled(!m_model->busy());
+    m_screen->installEventFilter(this);
     m_screen->show();
     m_toastHolder->raise();
     m_busy->raise();
+    emit screenTitleChanged();
+}
+
+// ---- Sidebar
+
+bool RootView::isSidebarShown() const
+{
+    return m_splitter->sizes().value(0) > 0;
+}
+
+void RootView::setSidebarShown(bool shown)
+{
+    if (shown == isSidebarShown()) {
+        return;
+    }
+    const QList<int> sizes = m_splitter->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    if (shown) {
+        const int width = std::clamp(m_sidebarWidth, m_sidebar->minimumWidth(), m_sidebar->maximumWidth());
+        m_splitter->setSizes({width, std::max(0, total - width)});
+    } else {
+        m_sidebarWidth = sizes.value(0);
+        m_splitter->setSizes({0, total});
+    }
+    updateSidebarAction();
+}
+
+void RootView::updateSidebarAction()
+{
+    const bool shown = isSidebarShown();
+    if (shown) {
+        m_sidebarWidth = m_splitter->sizes().value(0);
+    }
+    m_sidebarAction->setText(shown ? tr("Hide Sidebar") : tr("Show Sidebar"));
+    m_sidebarAction->setToolTip(m_sidebarAction->text());
 }
 
 QWidget *RootView::makeScreen()
@@ -317,6 +384,8 @@ bool RootView::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_detail && event->type() == QEvent::Resize) {
         layoutOverlays();
+    } else if (watched == m_screen && event->type() == QEvent::WindowTitleChange) {
+        emit screenTitleChanged();
     }
     return QWidget::eventFilter(watched, event);
 }

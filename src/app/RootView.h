@@ -16,6 +16,7 @@ class QParallelAnimationGroup;
 class QPropertyAnimation;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSplitter;
 class SidebarView;
 class ToastView;
@@ -40,10 +41,17 @@ public:
     QDialog *currentModal() const { return m_modal; }
     // "Support Tamsel" and "About Tamsel", for the window's toolbar.
     QList<QAction *> toolbarActions() const { return {m_supportAction, m_aboutAction}; }
+    // "Hide Sidebar"/"Show Sidebar", for the toolbar and the View menu. The
+    // choice lasts as long as the view; it is not kept between runs.
+    QAction *sidebarAction() const { return m_sidebarAction; }
+    bool isSidebarShown() const;
+    void setSidebarShown(bool shown);
 
 signals:
     // "Save As…" was chosen in the unsaved-changes question.
     void saveAsRequested(OpenFile *file);
+    // Another screen shows, or the shown one changed its title.
+    void screenTitleChanged();
 
 protected:
     void dragEnterEvent(QDragEnterEvent *event) override;
@@ -73,6 +81,7 @@ private:
     void updateBusy();
     void giveBackFocus();
     void layoutOverlays();
+    void updateSidebarAction();
 
     QPointer<AppModel> m_model;
     FileRevealer *m_revealer;
@@ -80,6 +89,7 @@ private:
     QSplitter *m_splitter;
     SidebarView *m_sidebar;
     QWidget *m_detail;
+    QScrollArea *m_screenScroll;  // scrolls a screen only where the window is smaller than it needs
     QWidget *m_screen = nullptr;
     QString m_screenKey;
     ToastView *m_toast;
@@ -91,6 +101,8 @@ private:
     bool m_toastShown = false;
     QAction *m_supportAction;
     QAction *m_aboutAction;
+    QAction *m_sidebarAction;
+    int m_sidebarWidth = 240; // to come back at when shown again
     BusyOverlay *m_busy;
     QPointer<QWidget> m_focusBeforeBusy;
 

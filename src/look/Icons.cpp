@@ -43,6 +43,7 @@ constexpr Entry entries[] = {
     {Symbol::LockOutline, ":/tamsel/lock.svg"},
     {Symbol::CheckmarkCircle, ":/tamsel/checkmark-circle.svg"},
     {Symbol::Documents, ":/tamsel/documents.svg"},
+    {Symbol::Sidebar, "sidebar-show-symbolic"},
 };
 
 QIcon sourceIcon(const QString &name)

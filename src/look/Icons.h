@@ -34,6 +34,7 @@ enum class Symbol {
     LockOutline,
     CheckmarkCircle,
     Documents,
+    Sidebar,
 };
 
 namespace Icons {

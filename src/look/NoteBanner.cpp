@@ -37,6 +37,9 @@ QString NoteBanner::text() const
 void NoteBanner::setText(const QString &text)
 {
     m_text->setText(text);
+    // The banner's height follows its text: a sheet that fits itself to its
+    // content right away must not read the height of the old text.
+    updateGeometry();
 }
 
 QColor NoteBanner::toneColor(Tone tone)

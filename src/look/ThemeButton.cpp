@@ -107,11 +107,16 @@ qreal ThemeButton::cornerRadius() const
 
 QSize ThemeButton::sizeHint() const
 {
+    return sizeHintFor(text());
+}
+
+QSize ThemeButton::sizeHintFor(const QString &text) const
+{
     const QFontMetrics metrics(font());
-    int width = metrics.horizontalAdvance(text());
+    int width = metrics.horizontalAdvance(text);
     int height = metrics.height();
     if (!icon().isNull()) {
-        width += iconSize().width() + (text().isEmpty() ? 0 : iconSpacing);
+        width += iconSize().width() + (text.isEmpty() ? 0 : iconSpacing);
         height = std::max(height, iconSize().height());
     }
     const QSize pad = padding();

@@ -32,6 +32,8 @@ public:
     QColor shadowColor() const;
 
     QSize sizeHint() const override;
+    // The size it asks for with `text` in place of its own.
+    QSize sizeHintFor(const QString &text) const;
     QSize minimumSizeHint() const override;
 
 protected:

@@ -240,8 +240,11 @@ public:
 
     // Shows `text` at the bottom of the window for 2.5 s, or 6 s with a file to reveal.
     void showToast(const QString &text, const std::optional<QUrl> &reveal = std::nullopt);
-    // The support panel once per installation, after the first result.
+    // The support panel once per installation, after the first result; only
+    // while there is something to give to (a build may come without any
+    // donation address), and then not used up.
     void offerSupportOnce();
+    void setCanOfferSupport(bool can) { m_canOfferSupport = can; }
     // Reports files just written: the toast, the saved-files count and the offers.
     void saved(const QList<QUrl> &urls);
 
@@ -376,6 +379,7 @@ private:
     std::optional<Toast> m_toast;
     CancelToken m_toastTask;
     bool m_offeredSupportThisSession = false;
+    bool m_canOfferSupport = true;
 
     // ---- Updates (AppModelUpdates.cpp)
     bool m_checkingForUpdates = false;

@@ -52,7 +52,7 @@ QFuture<void> AppModel::presentAfterDelay(SupportPrompt prompt)
 void AppModel::offerSupportOnce()
 {
     QSettings settings;
-    if (settings.value(offeredSupportKey, false).toBool()) {
+    if (!m_canOfferSupport || settings.value(offeredSupportKey, false).toBool()) {
         return;
     }
     settings.setValue(offeredSupportKey, true);

@@ -15,7 +15,9 @@ ChoiceRow::ChoiceRow(const QString &title, const QString &detail, bool card, QWi
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Minimum);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
     m_spin = new QVariantAnimation(this);
     m_spin->setStartValue(0.0);
     m_spin->setEndValue(360.0);
@@ -29,6 +31,7 @@ void ChoiceRow::setTitle(const QString &title)
     if (title != m_title) {
         m_title = title;
         setAccessibleName(title);
+        updateGeometry();
         update();
     }
 }
@@ -54,14 +57,43 @@ void ChoiceRow::setSize(Size state, const QString &text)
     } else {
         m_spin->stop();
     }
+    updateGeometry();
     update();
+}
+
+int ChoiceRow::textRight(int width) const
+{
+    // The size, or the spinner, takes the right end.
+    int right = width - padding();
+    if (m_size == Size::Measured) {
+        right -= QFontMetrics(sizeFont()).horizontalAdvance(m_sizeText) + 12;
+    } else if (m_size == Size::Measuring) {
+        right -= 16 + 12;
+    }
+    return right;
+}
+
+// Longer languages wrap the title and the detail rather than cut them.
+int ChoiceRow::textHeight(int textWidth) const
+{
+    const QRect room(0, 0, std::max(1, textWidth), 10000);
+    const int title = QFontMetrics(titleFont()).boundingRect(room, Qt::TextWordWrap, m_title).height();
+    const int detail = QFontMetrics(detailFont()).boundingRect(room, Qt::TextWordWrap, m_detail).height();
+    return std::max(title, QFontMetrics(titleFont()).height()) + 1
+           + std::max(detail, QFontMetrics(detailFont()).height());
+}
+
+int ChoiceRow::heightForWidth(int width) const
+{
+    const int content = std::max({textHeight(textRight(width) - textLeft()), radioSide,
+                                  QFontMetrics(sizeFont()).height()});
+    return content + 2 * padding();
 }
 
 QSize ChoiceRow::sizeHint() const
 {
-    const int text = QFontMetrics(titleFont()).height() + 1 + QFontMetrics(detailFont()).height();
-    const int content = std::max({text, radioSide, QFontMetrics(sizeFont()).height()});
-    return {sheetWidth - 48, content + 2 * padding()};
+    const int width = sheetWidth - 48;
+    return {width, heightForWidth(width)};
 }
 
 void ChoiceRow::paintEvent(QPaintEvent *)
@@ -112,22 +144,22 @@ void ChoiceRow::paintEvent(QPaintEvent *)
         right -= side + 12;
     }
 
-    // The title over the detail.
-    const qreal left = pad + radioSide + 12;
+    // The title over the detail, each wrapped where it must.
+    const int left = textLeft();
+    const int textWidth = std::max(1, int(right) - left);
+    const QRect room(0, 0, textWidth, 10000);
     const QFontMetrics titleMetrics(titleFont());
-    const QFontMetrics detailMetrics(detailFont());
-    const qreal textHeight = titleMetrics.height() + 1 + detailMetrics.height();
-    const qreal top = middle - textHeight / 2;
-    const qreal textWidth = std::max(0.0, right - left);
+    const int titleHeight = std::max(titleMetrics.boundingRect(room, Qt::TextWordWrap, m_title).height(),
+                                     titleMetrics.height());
+    const qreal top = middle - textHeight(textWidth) / 2.0;
     p.setFont(titleFont());
     p.setPen(Theme::text());
-    p.drawText(QRectF(left, top, textWidth, titleMetrics.height()), Qt::AlignLeft | Qt::AlignVCenter,
-               titleMetrics.elidedText(m_title, Qt::ElideRight, int(textWidth)));
+    p.drawText(QRectF(left, top, textWidth, titleHeight), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
+               m_title);
     p.setFont(detailFont());
     p.setPen(Theme::secondaryText());
-    p.drawText(QRectF(left, top + titleMetrics.height() + 1, textWidth, detailMetrics.height()),
-               Qt::AlignLeft | Qt::AlignVCenter,
-               detailMetrics.elidedText(m_detail, Qt::ElideRight, int(textWidth)));
+    p.drawText(QRectF(left, top + titleHeight + 1, textWidth, height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+               m_detail);
 }
 
 void ChoiceRow::focusInEvent(QFocusEvent *event)

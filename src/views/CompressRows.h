@@ -29,6 +29,9 @@ public:
     bool isSelected() const { return m_selected; }
     void setSize(Size state, const QString &text = {});
 
+    // As tall as its title and detail need, wrapped beside the size, at a width.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -41,6 +44,10 @@ private:
     static constexpr int radioSide = 18;
 
     int padding() const { return m_card ? 12 : 0; }
+    // Left of the text, and right of it at a row's width.
+    int textLeft() const { return padding() + radioSide + 12; }
+    int textRight(int width) const;
+    int textHeight(int textWidth) const;
     static QFont titleFont();
     static QFont detailFont();
     static QFont sizeFont();

@@ -25,8 +25,9 @@ constexpr int toolSpacing = 8;
 constexpr int minTitleWidth = 120;
 constexpr int minGap = 12;
 
-// A one-line label that shortens its text with an ellipsis where it must
-// instead of growing the window.
+// A label that shortens its text with an ellipsis where it must instead of
+// growing the window. Its text may be shown as two lines, each shortened on
+// its own.
 class ElidedLabel : public QLabel
 {
 public:
@@ -35,7 +36,28 @@ public:
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
 
-    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    // The text as lines: one, or two when `lines` splits it.
+    QStringList lines() const { return m_lines.isEmpty() ? QStringList{text()} : m_lines; }
+    void setLines(const QStringList &lines)
+    {
+        if (lines != m_lines) {
+            m_lines = lines;
+            updateGeometry();
+            update();
+        }
+    }
+
+    QSize sizeHint() const override
+    {
+        const QMargins m = contentsMargins();
+        int width = 0;
+        for (const QString &line : lines()) {
+            width = std::max(width, fontMetrics().horizontalAdvance(line));
+        }
+        return {width + m.left() + m.right(),
+                int(lines().size()) * fontMetrics().height() + m.top() + m.bottom()};
+    }
+    QSize minimumSizeHint() const override { return {0, sizeHint().height()}; }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -43,13 +65,42 @@ protected:
         QPainter painter(this);
         painter.setPen(palette().color(foregroundRole()));
         painter.setFont(font());
-        const QString shown = fontMetrics().elidedText(text(), m_mode, contentsRect().width());
-        painter.drawText(contentsRect(), Qt::AlignLeft | Qt::AlignVCenter, shown);
+        const QStringList shown = lines();
+        const int lineHeight = fontMetrics().height();
+        QRect line = contentsRect();
+        line.setTop(line.top() + (line.height() - lineHeight * int(shown.size())) / 2);
+        line.setHeight(lineHeight);
+        for (const QString &text : shown) {
+            painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter,
+                             fontMetrics().elidedText(text, m_mode, line.width()));
+            line.translate(0, lineHeight);
+        }
     }
 
 private:
     Qt::TextElideMode m_mode;
+    QStringList m_lines;
 };
+
+const QString statusSeparator = QStringLiteral(" · ");
+
+// The status line on two lines, split between two of its pieces where the
+// longer line is shortest; empty when it has a single piece.
+QStringList statusOnTwoLines(const QString &status, const QFontMetrics &metrics)
+{
+    const QStringList pieces = status.split(statusSeparator);
+    QStringList best;
+    int bestWidth = 0;
+    for (qsizetype cut = 1; cut < pieces.size(); ++cut) {
+        const QStringList lines{pieces.mid(0, cut).join(statusSeparator), pieces.mid(cut).join(statusSeparator)};
+        const int width = std::max(metrics.horizontalAdvance(lines[0]), metrics.horizontalAdvance(lines[1]));
+        if (best.isEmpty() || width < bestWidth) {
+            best = lines;
+            bestWidth = width;
+        }
+    }
+    return best;
+}
 
 // One symbol of the page controls: flat, with a soft fill under the pointer.
 class GroupButton : public QAbstractButton
@@ -130,17 +181,12 @@ public:
     {
         m_buttons.append(button);
         m_titles.append(button->text());
-        const int gap = m_buttons.size() > 1 ? toolSpacing : 0;
-        m_titledWidth += button->sizeHint().width() + gap;
-        button->setText(QString());
-        m_bareWidth += button->sizeHint().width() + gap;
-        button->setText(m_titles.last());
-        m_height = std::max(m_height, button->sizeHint().height());
         m_layout->addWidget(button);
         updateGeometry();
     }
 
-    int titledWidth() const { return m_titledWidth; }
+    // Measured when asked: the buttons' font is theirs only once they are shown.
+    int titledWidth() const { return rowWidth(true); }
     bool isCompact() const { return m_compact; }
     void setCompact(bool compact)
     {
@@ -154,17 +200,31 @@ public:
         updateGeometry();
     }
 
-    QSize sizeHint() const override { return {m_compact ? m_bareWidth : m_titledWidth, m_height}; }
+    QSize sizeHint() const override { return {rowWidth(!m_compact), rowHeight()}; }
     // The symbols alone at the least, so the window can always be made that narrow.
-    QSize minimumSizeHint() const override { return {m_bareWidth, m_height}; }
+    QSize minimumSizeHint() const override { return {rowWidth(false), rowHeight()}; }
 
 private:
+    int rowWidth(bool titled) const
+    {
+        int sum = 0;
+        for (qsizetype i = 0; i < m_buttons.size(); ++i) {
+            sum += m_buttons[i]->sizeHintFor(titled ? m_titles[i] : QString()).width() + (i > 0 ? toolSpacing : 0);
+        }
+        return sum;
+    }
+    int rowHeight() const
+    {
+        int tallest = 0;
+        for (qsizetype i = 0; i < m_buttons.size(); ++i) {
+            tallest = std::max(tallest, m_buttons[i]->sizeHintFor(m_titles[i]).height());
+        }
+        return tallest;
+    }
+
     QHBoxLayout *m_layout;
     QList<ThemeButton *> m_buttons;
     QStringList m_titles;
-    int m_titledWidth = 0;
-    int m_bareWidth = 0;
-    int m_height = 0;
     bool m_compact = false;
 };
 
@@ -404,7 +464,7 @@ QString DocumentView::statusLine() const
     if (m_file->isEdited()) {
         pieces.append(tr("not saved"));
     }
-    return pieces.join(QStringLiteral(" · "));
+    return pieces.join(statusSeparator);
 }
 
 QSet<QUuid> DocumentView::targetIDs() const
@@ -500,14 +560,37 @@ void DocumentView::fitToolButtons()
 {
     // Everything else of the bar at its size, the title at its least, and the
     // status line whole: it says what must not be missed ("not saved"). The
-    // titled buttons when they fit in what is left; the name may be shortened.
+    // tool titles go last: first the status line takes a second line under
+    // the name, and only when the titled buttons still don't fit do they
+    // show their symbols alone. The name may be shortened.
     const QMargins margins = m_topBar->layout()->contentsMargins();
-    const int status = m_status->fontMetrics().horizontalAdvance(m_status->text()) + 1;
-    const int others = margins.left() + margins.right() + std::max(minTitleWidth, status) + minGap
-                       + m_pageControls->sizeHint().width() + m_moreButton->sizeHint().width()
-                       + m_saveAs->sizeHint().width() + 3 * barSpacing;
+    const int fixed = margins.left() + margins.right() + minGap + m_pageControls->sizeHint().width()
+                      + m_moreButton->sizeHint().width() + m_saveAs->sizeHint().width() + 3 * barSpacing;
+    const QFontMetrics metrics = m_status->fontMetrics();
+    const QString status = m_status->text();
+    const QStringList twoLines = statusOnTwoLines(status, metrics);
+    const auto titleNeeds = [&](const QStringList &lines) {
+        int widest = 0;
+        for (const QString &line : lines) {
+            widest = std::max(widest, metrics.horizontalAdvance(line) + 1);
+        }
+        return std::max(minTitleWidth, widest);
+    };
     auto *tools = static_cast<ToolRow *>(m_tools);
-    tools->setCompact(width() - others < tools->titledWidth());
+    const int room = width() - fixed;
+    const int oneLineNeeds = titleNeeds({status});
+    const bool titledOnOneLine = room - oneLineNeeds >= tools->titledWidth();
+    const bool titledOnTwoLines = !twoLines.isEmpty() && room - titleNeeds(twoLines) >= tools->titledWidth();
+    const bool compact = !titledOnOneLine && !titledOnTwoLines;
+    const bool split = !twoLines.isEmpty()
+                       && (titledOnTwoLines ? !titledOnOneLine : room - oneLineNeeds < tools->minimumSizeHint().width());
+    tools->setCompact(compact);
+    static_cast<ElidedLabel *>(m_status)->setLines(split ? twoLines : QStringList());
+}
+
+QStringList DocumentView::statusLines() const
+{
+    return static_cast<const ElidedLabel *>(m_status)->lines();
 }
 
 void DocumentView::resizeEvent(QResizeEvent *event)

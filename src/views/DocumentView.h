@@ -35,6 +35,9 @@ public:
     QSet<QUuid> targetIDs() const;
     // True while the tool buttons show their symbols alone for lack of room.
     bool toolButtonsCompact() const;
+    // The status line as shown: on one line, or on two where the tool
+    // buttons would otherwise lose their titles.
+    QStringList statusLines() const;
 
     // The More menu, filled for the document as it is now.
     QMenu *moreMenu() const { return m_moreMenu; }

@@ -56,7 +56,7 @@ public:
 
     bool isReady() const { return m_server.isListening() && !m_certificate.isNull() && !m_key.isNull(); }
 
-    QUrl feedURL() const { return QUrl(QStringLiteral("https://127.0.0.1:%1/tamsel-mac/version.json").arg(m_server.serverPort())); }
+    QUrl feedURL() const { return QUrl(QStringLiteral("https://127.0.0.1:%1/tamsel-linux/version.json").arg(m_server.serverPort())); }
 
     // Points the update check here; `trusted` false leaves the certificate unknown.
     UpdateChecker::Endpoint endpoint(bool trusted = true, int timeoutMs = 15000) const

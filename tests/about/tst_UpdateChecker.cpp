@@ -150,7 +150,7 @@ private slots:
         QVERIFY(checkAgainst(server).isAvailable());
         QCOMPARE(server.requests(), 2);
         for (const QByteArray &head : server.requestHeads()) {
-            QVERIFY2(head.startsWith("GET /tamsel-mac/version.json HTTP/1.1\r\n"), head.constData());
+            QVERIFY2(head.startsWith("GET /tamsel-linux/version.json HTTP/1.1\r\n"), head.constData());
             QVERIFY2(!head.toLower().contains("\r\ncookie:"), head.constData());
         }
     }
@@ -161,9 +161,9 @@ private slots:
         QTest::addColumn<bool>("own");
 
         const QString host = UpdateChecker::pageURL().host();
-        QTest::newRow("HTTPS on the maker's site") << "https://" + host + "/tamsel-mac/2.0" << true;
-        QTest::newRow("plain HTTP on the maker's site") << "http://" + host + "/tamsel-mac/2.0" << false;
-        QTest::newRow("HTTPS elsewhere") << QStringLiteral("https://elsewhere.example/tamsel-mac/") << false;
+        QTest::newRow("HTTPS on the maker's site") << "https://" + host + "/tamsel-linux/2.0" << true;
+        QTest::newRow("plain HTTP on the maker's site") << "http://" + host + "/tamsel-linux/2.0" << false;
+        QTest::newRow("HTTPS elsewhere") << QStringLiteral("https://elsewhere.example/tamsel-linux/") << false;
         QTest::newRow("look-alike host") << "https://" + host + ".elsewhere.example/" << false;
         QTest::newRow("none") << QString() << false;
     }

@@ -125,7 +125,7 @@ private slots:
         m_server = std::make_unique<FeedServer>(path("tls.crt"), path("tls.key"), QSsl::Ec);
         QVERIFY(m_server->isReady());
         UpdateChecker::Endpoint endpoint{m_server->feedURL(), {m_server->certificate()}};
-        endpoint.page = m_server->url(QStringLiteral("/tamsel-mac/"));
+        endpoint.page = m_server->url(QStringLiteral("/tamsel-linux/"));
         UpdateChecker::setEndpointForTesting(endpoint);
 
         QVERIFY(makeProgramFolder(path("source-1.0.1"), QStringLiteral("1.0.1")));

@@ -10,6 +10,7 @@
 #include "about/UpdateFixture.h"
 #endif
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -209,8 +210,8 @@ private slots:
         QTest::addColumn<QUrl>("releasePage");
         QTest::addColumn<bool>("kept");
         const QString host = UpdateChecker::pageURL().host();
-        QTest::newRow("https on the site") << QUrl("https://" + host + "/tamsel-mac/3.0/") << true;
-        QTest::newRow("plain http on the site") << QUrl("http://" + host + "/tamsel-mac/3.0/") << false;
+        QTest::newRow("https on the site") << QUrl("https://" + host + "/tamsel-linux/3.0/") << true;
+        QTest::newRow("plain http on the site") << QUrl("http://" + host + "/tamsel-linux/3.0/") << false;
         QTest::newRow("https elsewhere") << QUrl("https://elsewhere.example/tamsel/") << false;
         QTest::newRow("none") << QUrl() << false;
     }
@@ -382,7 +383,7 @@ private slots:
 
         const QString host = UpdateChecker::pageURL().host();
         const QList<AboutView::Link> help = AboutView::helpLinks();
-        QCOMPARE(help.at(1).url, "https://" + host + "/tamsel-mac/privacy/");
+        QCOMPARE(help.at(1).url, "https://" + host + "/tamsel-linux/privacy/");
         QCOMPARE(help.at(2).url, "https://" + host + "/terms/");
         QCOMPARE(AboutView::moreLinks().first().url, "https://" + host + "/");
         // A channel the build names no address for gets no row.
@@ -391,6 +392,48 @@ private slots:
             channels += link.url.isEmpty() ? 0 : 1;
         }
         QCOMPARE(rows.size(), 4 + channels);
+    }
+
+    // The open picker's rows read in every state: the current one, the one
+    // under the pointer and the others each show their name against their
+    // own background.
+    void pickerRowsAreReadable()
+    {
+        AppLanguage::choose(QStringLiteral("de"));
+        AboutFixture f;
+        AboutView view(f.model.get());
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        auto *picker = child<QComboBox>(view, "languagePicker");
+        picker->showPopup();
+        QAbstractItemView *list = picker->view();
+        QTRY_VERIFY(list->isVisible());
+        const QModelIndex current = picker->model()->index(picker->currentIndex(), 0);
+        const QModelIndex hovered = picker->model()->index(picker->findData(QStringLiteral("ja")), 0);
+        const QModelIndex other = picker->model()->index(picker->findData(QStringLiteral("fr")), 0);
+        // The list follows the pointer by moving its current row.
+        QTest::mouseMove(list->viewport(), list->visualRect(hovered).center());
+        list->setCurrentIndex(hovered);
+        QCoreApplication::processEvents();
+        const QImage shot = list->viewport()->grab().toImage();
+        const auto inked = [&](const QModelIndex &index) {
+            // Pixels far from the row's own background: the letters of its name.
+            const QRect row = list->visualRect(index);
+            const QColor ground = shot.pixelColor(row.left() + 1, row.center().y());
+            int ink = 0;
+            for (int y = row.top(); y <= row.bottom(); ++y) {
+                for (int x = row.left(); x <= row.right(); ++x) {
+                    const QColor c = shot.pixelColor(x, y);
+                    ink += std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green())
+                               + std::abs(c.blue() - ground.blue()) > 240;
+                }
+            }
+            return ink;
+        };
+        QVERIFY2(inked(current) > 20, "current row");
+        QVERIFY2(inked(hovered) > 20, "row under the pointer");
+        QVERIFY2(inked(other) > 20, "another row");
+        picker->hidePopup();
     }
 };
 

@@ -1,3 +1,4 @@
+#include "about/UpdateChecker.h"
 #include "aboutviews/AboutWidgets.h"
 #include "aboutviews/QRImage.h"
 #include "aboutviews/SupportView.h"
@@ -70,7 +71,8 @@ private slots:
         view.show();
         auto *copy = child<QPushButton>(view, "copyButton");
 
-        pick(view, 4);
+        pick(view, 3); // Bitcoin: the network without an address is not listed
+        QCOMPARE(view.network().id, QStringLiteral("btc"));
         QCOMPARE(child<QLabel>(view, "addressText")->text().count(QLatin1Char('\n')), 1);
         QTest::mouseClick(copy, Qt::LeftButton);
         // Whole, never the split form shown on screen.
@@ -80,7 +82,7 @@ private slots:
         QTest::mouseClick(copy, Qt::LeftButton);
         QCOMPARE(copy->text(), QStringLiteral("Copied"));
 
-        pick(view, 4); // the same network again changes nothing
+        pick(view, 3); // the same network again changes nothing
         QCOMPARE(copy->text(), QStringLiteral("Copied"));
         pick(view, 1);
         QCOMPARE(copy->text(), QStringLiteral("Copy Address"));
@@ -88,20 +90,44 @@ private slots:
         QCOMPARE(child<QLabel>(view, "addressText")->text(), sampleNetworks()[1].address);
     }
 
-    void aNetworkWithoutAddressOffersNothingToSend()
+    // Nobody is asked to send coins where the build has no address.
+    void onlyNetworksWithAnAddressAreListed()
     {
         AboutFixture f;
         SupportView view(f.model.get(), false, sampleNetworks());
         view.show();
-        pick(view, 2);
-        QVERIFY(!child<QWidget>(view, "qrCode")->isVisible());
-        QVERIFY(!child<QWidget>(view, "copyButton")->isVisible());
-        QVERIFY(!child<QWidget>(view, "addressText")->isVisible());
-        QVERIFY(child<QWidget>(view, "missingAddress")->isVisible());
-        pick(view, 0);
-        QVERIFY(child<QWidget>(view, "qrCode")->isVisible());
-        QVERIFY(child<QWidget>(view, "copyButton")->isVisible());
-        QVERIFY(!child<QWidget>(view, "missingAddress")->isVisible());
+        QStringList ids;
+        for (const DonationNetwork &network : view.networks()) {
+            ids << network.id;
+        }
+        QCOMPARE(ids, (QStringList{"evm", "tron", "ton", "btc"}));
+        auto *picker = child<AboutWidgets::SegmentedPicker>(view, "networkPicker");
+        QVERIFY(picker->segment(3) && !picker->segment(4));
+        for (int i = 0; i < 4; ++i) {
+            pick(view, i);
+            QVERIFY(child<QWidget>(view, "qrCode")->isVisible());
+            QVERIFY(child<QWidget>(view, "copyButton")->isVisible());
+            QVERIFY(!child<QWidget>(view, "missingAddress")->isVisible());
+        }
+    }
+
+    void aBuildWithoutAddressesOnlySaysWhereTheyAre()
+    {
+        AboutFixture f;
+        QList<DonationNetwork> none = DonationNetwork::all();
+        for (DonationNetwork &network : none) {
+            network.address.clear();
+        }
+        SupportView view(f.model.get(), false, none);
+        view.show();
+        QVERIFY(view.networks().isEmpty());
+        for (const char *part : {"networkPicker", "qrCode", "copyButton", "addressText", "footerNote"}) {
+            QVERIFY2(!child<QWidget>(view, part)->isVisible(), part);
+        }
+        QVERIFY(child<QLabel>(view, "missingAddress")->isVisible());
+        QVERIFY(child<QLabel>(view, "missingAddress")->text().contains(UpdateChecker::pageURL().host() + "/donate"));
+        QTest::mouseClick(child<QPushButton>(view, "closeButton"), Qt::LeftButton);
+        QVERIFY(!view.isVisible());
     }
 
     void returnAndEscapeClose_data()

@@ -38,6 +38,10 @@ private slots:
         AboutFixture f;
         TellAFriendView view(f.model.get());
         const QString page = UpdateChecker::pageURL().toString();
+        // The Linux build's own folder on the site: the other platform's feed
+        // offers archives this build cannot install.
+        QCOMPARE(UpdateChecker::pageURL().path(), QStringLiteral("/tamsel-linux/"));
+        QCOMPARE(UpdateChecker::feedURL().path(), QStringLiteral("/tamsel-linux/version.json"));
         QCOMPARE(TellAFriendView::sharedText(), TellAFriendView::message() + " " + page);
         QVERIFY(TellAFriendView::message().startsWith(QStringLiteral("Tamsel for Linux: ")));
         QCOMPARE(child<QLabel>(view, "sharedText")->text(), TellAFriendView::sharedText());

@@ -14,6 +14,9 @@
 #include "views/CompressSheet.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QScreen>
 #include <QPainter>
 
 namespace {
@@ -68,6 +71,20 @@ bool shoot(const QString &code)
     shell.model->setDestination(Destination::file(document->id()));
     settle();
     ok = Screenshots::save(&window, prefix + QStringLiteral("document")) && ok;
+    // The longest status line: three pages chosen, nothing saved yet.
+    QSet<QUuid> chosen;
+    for (const PageItem &page : document->pages().mid(0, 3)) {
+        chosen.insert(page.id);
+    }
+    document->setSelection(chosen);
+    document->setEdited(true);
+    settle();
+    ok = Screenshots::save(&window, prefix + QStringLiteral("document-selected")) && ok;
+    window.rootView()->sidebarAction()->trigger();
+    settle();
+    ok = Screenshots::save(&window, prefix + QStringLiteral("document-no-sidebar")) && ok;
+    window.rootView()->sidebarAction()->trigger();
+    document->setSelection({});
     if (auto *compress = window.findChild<QAbstractButton *>(QStringLiteral("compressButton"))) {
         compress->click();
     }
@@ -90,6 +107,25 @@ bool shoot(const QString &code)
     shell.model->setDestination(Destination::codes());
     settle();
     ok = Screenshots::save(&window, prefix + QStringLiteral("codes-link")) && ok;
+
+    // The language picker open, its pop-up a window of its own: the whole display.
+    shell.model->setDestination(Destination::about());
+    settle();
+    if (auto *picker = window.findChild<QComboBox *>(QStringLiteral("languagePicker"))) {
+        picker->showPopup();
+        settle();
+        if (QAbstractItemView *list = picker->view()) {
+            const QModelIndex hovered = picker->model()->index(picker->currentIndex() + 3, 0);
+            QTest::mouseMove(list->viewport(), list->visualRect(hovered).center());
+            list->setCurrentIndex(hovered);
+        }
+        settle();
+        ok = Screenshots::saveImage(window.screen()->grabWindow(0).toImage(), prefix + QStringLiteral("about-picker"))
+             && ok;
+        picker->hidePopup();
+    } else {
+        ok = false;
+    }
     return ok;
 }
 

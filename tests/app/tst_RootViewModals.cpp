@@ -1,5 +1,6 @@
 #include "ShellFixture.h"
 
+#include "aboutviews/DonationNetwork.h"
 #include "app/PasswordPrompt.h"
 #include "app/RootView.h"
 
@@ -12,7 +13,10 @@
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
+
+using namespace std::chrono_literals;
 
 class TestRootViewModals : public QObject
 {
@@ -351,6 +355,30 @@ private slots:
         if (!opened.isEmpty()) {
             QCOMPARE(s.f.model->destination(), std::optional(Destination::file(s.f.model->files().last()->id())));
         }
+    }
+
+    // A build without donation addresses has nothing to offer after a
+    // result, and the offer is kept for a build that has.
+    void noSupportOfferWithoutDonationAddresses()
+    {
+        if (DonationNetwork::anyAddress()) {
+            QSKIP("this build has donation addresses");
+        }
+        QSettings().remove(QStringLiteral("support.offeredAfterFirstResult"));
+        Shown s;
+        s.f.model->saved({QUrl::fromLocalFile(s.f.folder.filePath(QStringLiteral("out.pdf")))});
+        s.f.clock.advance(5000ms);
+        QCoreApplication::processEvents();
+        QVERIFY(!s.f.model->support());
+        QVERIFY(!s.root->currentModal());
+        QVERIFY(!QSettings().contains(QStringLiteral("support.offeredAfterFirstResult")));
+
+        // Asked for, the panel still opens and says where the addresses are.
+        s.f.model->setSupport(SupportPrompt::Manual);
+        QDialog *panel = s.modal<QDialog>("supportView");
+        QVERIFY(panel);
+        QVERIFY(panel->findChild<QWidget *>(QStringLiteral("missingAddress"))->isVisible());
+        QVERIFY(!panel->findChild<QWidget *>(QStringLiteral("networkPicker"))->isVisible());
     }
 };
 

@@ -4,6 +4,7 @@
 #include "app/ShellFixture.h"
 #include "helpers/OutputFixtures.h"
 #include "views/ByteCount.h"
+#include "views/CompressRows.h"
 
 #include <QAbstractButton>
 #include <QFileInfo>
@@ -331,6 +332,22 @@ private slots:
         shell.model->close(file);
         QTRY_VERIFY(!sheet.isVisible());
         QCOMPARE(sheet.result(), int(QDialog::Rejected));
+    }
+
+    // A row wraps its title and detail beside the measured size and grows to
+    // them, in a language with long words as in a narrow sheet.
+    void rowsGrowToTheirText()
+    {
+        CompressRows::ChoiceRow row(QStringLiteral("Bis 7,5 MB"),
+                                    QStringLiteral("Für Websites und Formulare mit einer Größenbeschränkung beim Hochladen"),
+                                    true, nullptr);
+        const int wide = row.heightForWidth(900);
+        row.setSize(CompressRows::ChoiceRow::Size::Measured, QStringLiteral("7,2 MB"));
+        const int narrow = row.heightForWidth(260);
+        QVERIFY(narrow > wide);
+        QVERIFY(row.sizePolicy().hasHeightForWidth());
+        // With room, the size beside the text takes no line of its own.
+        QCOMPARE(row.heightForWidth(900), wide);
     }
 };
 
