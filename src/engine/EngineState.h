@@ -143,6 +143,10 @@ struct PDFEngine::State
                     std::shared_ptr<const Source> unlocking);
 };
 
+// The file's bytes in a memory file, and the stamp of exactly what was read:
+// workers read no file of the user's, they are handed its bytes.
+std::optional<std::pair<SharedBytes, FileStamp>> readFile(const QString &path);
+
 inline Error errorOf(PDFEngine::EngineError error)
 {
     return Error{PDFEngine::message(error), int(error), false};

@@ -20,13 +20,6 @@
 
 using namespace WorkerProtocol;
 
-namespace {
-
-constexpr double codeImageLongSide = 2400;
-// Beyond these a render is refused before any worker sees it.
-constexpr int maxRenderSide = 32'000;
-
-// The file's bytes in a memory file, and the stamp of exactly what was read.
 std::optional<std::pair<SharedBytes, FileStamp>> readFile(const QString &path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
@@ -46,6 +39,12 @@ std::optional<std::pair<SharedBytes, FileStamp>> readFile(const QString &path)
     ::close(fd);
     return read;
 }
+
+namespace {
+
+constexpr double codeImageLongSide = 2400;
+// Beyond these a render is refused before any worker sees it.
+constexpr int maxRenderSide = 32'000;
 
 bool isPdfPath(const QString &path)
 {
@@ -237,6 +236,7 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
     std::shared_ptr<const Source> unlocking;
     std::shared_ptr<const WorkerSource> load;
     bool isPicture = false;
+    std::optional<std::pair<SharedBytes, FileStamp>> picture;
     if (cached && cached->stamp == stamp) {
         if (!cached->locked) {
             OpenResult result = OpenResult::opened(cached->pageCount, cached->password);
@@ -260,9 +260,16 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
         made->stamp = read->second;
         load = workerSource(read->first, password);
     } else {
+        // The worker can't read the user's files: it gets the picture's bytes
+        // and makes the document's.
+        picture = readFile(path);
+        if (!picture || picture->first.isEmpty()) {
+            finish(*promise, OpenResult::unreadable());
+            return;
+        }
         isPicture = true;
-        made->stamp = stamp;
-        load = workerSource(SharedBytes(), std::nullopt); // only a name; the worker makes the bytes
+        made->stamp = picture->second;
+        load = workerSource(SharedBytes(), std::nullopt);
     }
     if (!load) {
         return; // the engine is going away; the future ends cancelled
@@ -272,9 +279,7 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
     prepare(out) << load->key;
     writePassword(out, password) << isPicture << path;
     job->caches = load->key;
-    if (!isPicture) {
-        writeBytes(out, load->bytes, job->attached);
-    }
+    writeBytes(out, isPicture ? picture->first : load->bytes, job->attached);
     State *self = this;
     job->answered = [self, promise, made, unlocking](Message &message) {
         self->answerOpen(*promise, message, made, unlocking);

@@ -9,9 +9,13 @@
 
 #include <QSet>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <utility>
 
 using namespace WorkerProtocol;
@@ -124,6 +128,28 @@ std::shared_ptr<WorkerPool::Job> PDFEngine::State::outputJob(bool picture, const
     QDataStream out(&job->payload, QIODevice::WriteOnly);
     prepare(out);
     write(out, sent);
+    // The stamp pictures the pages place travel with the plan; one that can't
+    // be read is left out, as the worker leaves out one it can't decode.
+    QList<QUrl> stampUrls;
+    for (const PageItem &page : plan.pages) {
+        for (const StampPlacement &placement : page.stamps) {
+            const auto file = plan.stampFiles.constFind(placement.stampID);
+            if (file != plan.stampFiles.constEnd() && !stampUrls.contains(*file)) {
+                stampUrls.append(*file);
+            }
+        }
+    }
+    std::vector<std::pair<QUrl, SharedBytes>> stamps;
+    for (const QUrl &url : std::as_const(stampUrls)) {
+        if (auto read = readFile(url.toLocalFile())) {
+            stamps.emplace_back(url, std::move(read->first));
+        }
+    }
+    out << qint32(stamps.size());
+    for (const auto &[url, bytes] : stamps) {
+        out << url;
+        writeBytes(out, bytes, job->attached);
+    }
     if (picture) {
         out << dpi << jpeg;
     } else {
@@ -376,13 +402,23 @@ QFuture<Result<void>> PDFEngine::buildInto(const BuildPlan &plan, int file, Canc
     auto promise = std::make_shared<QPromise<Result<void>>>();
     promise->start();
     QFuture<Result<void>> future = promise->future();
+    // The worker reads back what it wrote through the descriptor it is handed,
+    // since it can open no file of the user's: the caller's may be open for
+    // writing only, so the worker gets the same file opened for both. Closed when
+    // the job is done with it.
+    const int both = ::open(("/proc/self/fd/" + std::to_string(file)).c_str(), O_RDWR | O_CLOEXEC);
+    const std::shared_ptr<void> closing(nullptr, [both](void *) {
+        if (both >= 0) {
+            ::close(both);
+        }
+    });
     output(
         false, plan, 0, false, cancel,
-        [promise](Result<SharedBytes> made) {
+        [promise, closing](Result<SharedBytes> made) {
             promise->addResult(made ? Result<void>() : Result<void>(made.error()));
             promise->finish();
         },
-        file);
+        both >= 0 ? both : file);
     return future;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/Sandbox.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <poppler/qt6/poppler-qt6.h>
@@ -205,6 +206,7 @@ private:
         const bool sent = reply(message.seq, payload, keep);
         // Freed while the engine already has the answer.
         m_released.clear();
+        m_worker.stamps.files.clear();
         return sent;
     }
 
@@ -216,14 +218,13 @@ private:
         in >> key;
         const std::optional<QString> password = readPassword(in);
         in >> isPicture >> path;
-        std::optional<SharedBytes> bytes;
+        std::optional<SharedBytes> bytes = readBytes(in, fds);
         if (isPicture) {
-            const QImage picture = PicturePage::read(path);
+            const QImage picture = bytes ? PicturePage::read(*bytes, QFileInfo(path).suffix().toLatin1()) : QImage();
+            bytes.reset();
             if (!picture.isNull()) {
                 bytes = SharedBytes::copyOf(PicturePage::makePdf(picture));
             }
-        } else {
-            bytes = readBytes(in, fds);
         }
         QList<QSizeF> sizes;
         const PDFEngine::OpenResult result =
@@ -238,10 +239,19 @@ private:
         }
     }
 
-    void output(const Message &message, QDataStream &in, QDataStream &out, std::vector<SharedBytes> &keep)
+    void output(Message &message, QDataStream &in, QDataStream &out, std::vector<SharedBytes> &keep)
     {
         BuildPlan plan;
         read(in, plan);
+        qint32 stamps = 0;
+        in >> stamps;
+        for (qint32 i = 0; i < stamps && i < plan.stampFiles.size() && in.status() == QDataStream::Ok; ++i) {
+            QUrl url;
+            in >> url;
+            if (std::optional<SharedBytes> bytes = readBytes(in, message.fds)) {
+                m_worker.stamps.files.insert(url, std::move(*bytes));
+            }
+        }
         const std::optional<int> file = message.type == Type::Build ? outputFile(in, message) : std::optional<int>(-1);
         if (!file) {
             out << false;
@@ -398,16 +408,10 @@ namespace WorkerProcess {
 
 int run(int argc, char **argv, const BeforeJob &beforeJob)
 {
-    // Whatever the starting process left open (files, sockets, a display
-    // connection) is no business of a worker's.
-    Sandbox::closeDescriptorsFrom(socketFd + 1);
-    if (fcntl(socketFd, F_GETFD) < 0) {
-        return 1; // not started by the engine
+    if (!Sandbox::enter().ok || fcntl(socketFd, F_GETFD) < 0) {
+        return 1; // not started by the engine, or no longer wanted
     }
     limitMemory(argc, argv);
-    if (!Sandbox::forbidNewPrivileges() || Sandbox::forbidWritingFiles() == Sandbox::Restriction::Failed) {
-        return 1;
-    }
     QCoreApplication application(argc, argv);
     Poppler::setDebugErrorFunction(ignorePopplerMessage, QVariant());
     QImageReader::setAllocationLimit(PicturePage::allocationLimitMB);
