@@ -143,8 +143,8 @@ public:
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
         if (m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) == m_pid) {
-            // Ended between two pictures (its memory bound, a signal): a new one
-            // reads this picture.
+            // Ended between two pictures (killed from outside): a new one reads
+            // this picture.
             ::close(m_fd);
             m_pid = -1;
             m_fd = -1;

@@ -36,18 +36,6 @@ Q_LOGGING_CATEGORY(lcSandbox, "tamsel.sandbox")
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool addressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool addressSanitizer = true;
-#else
-constexpr bool addressSanitizer = false;
-#endif
-#else
-constexpr bool addressSanitizer = false;
-#endif
-
 // The child learns its parent's process id from this variable, to notice a
 // parent that died before the child asked to die with it.
 constexpr char parentVariable[] = "TAMSEL_SANDBOX_PARENT";
@@ -362,7 +350,7 @@ Applied restrictCalls(QStringList &missing)
     add(named("fchmodat2") != __NR_SCMP_ERROR ? named("fchmodat2") : fchmodat2);
     // The leak checker of a sanitizer build stops the process's threads by
     // tracing them; release builds trace nothing.
-    if (!addressSanitizer) {
+    if (!Sandbox::addressSanitizer) {
         add(named("ptrace"));
     }
     // Signals only to itself.

@@ -20,6 +20,20 @@
 
 namespace Sandbox {
 
+// Whether this is an AddressSanitizer build, whose leak checker traces the
+// process's own threads and whose shadow memory needs terabytes of address space.
+#if defined(__SANITIZE_ADDRESS__)
+inline constexpr bool addressSanitizer = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+inline constexpr bool addressSanitizer = true;
+#else
+inline constexpr bool addressSanitizer = false;
+#endif
+#else
+inline constexpr bool addressSanitizer = false;
+#endif
+
 // The descriptor number of a helper's channel to the program.
 constexpr int channelFd = 3;
 

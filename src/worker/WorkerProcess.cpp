@@ -32,17 +32,7 @@ using namespace WorkerProtocol;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool addressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool addressSanitizer = true;
-#else
-constexpr bool addressSanitizer = false;
-#endif
-#else
-constexpr bool addressSanitizer = false;
-#endif
+constexpr bool addressSanitizer = Sandbox::addressSanitizer;
 
 void ignorePopplerMessage(const QString &, const QVariant &) {}
 

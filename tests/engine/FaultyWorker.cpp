@@ -206,12 +206,12 @@ int tryEscapes(int argc, char **argv)
     // A wrong address is a fault, not a refusal: the call got through.
     const bool readMemory = process_vm_readv(getppid(), &local, 1, &remote, 1, 0) >= 0 || errno == EFAULT;
     report("readParentMemory", readMemory, "seccomp");
-#if defined(__SANITIZE_ADDRESS__)
-    write("traceParent unsupported"); // the leak checker traces its own threads
-#else
-    // Seized, not attached: if it worked, the parent is not stopped.
-    report("traceParent", ::ptrace(PTRACE_SEIZE, getppid(), nullptr, nullptr) == 0, "seccomp");
-#endif
+    if (Sandbox::addressSanitizer) {
+        write("traceParent unsupported"); // the leak checker traces its own threads
+    } else {
+        // Seized, not attached: if it worked, the parent is not stopped.
+        report("traceParent", ::ptrace(PTRACE_SEIZE, getppid(), nullptr, nullptr) == 0, "seccomp");
+    }
     bool inherited = false;
     for (const char *name : {"DISPLAY", "XAUTHORITY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "SSH_AUTH_SOCK"}) {
         inherited = inherited || std::getenv(name);
