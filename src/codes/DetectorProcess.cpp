@@ -1,5 +1,6 @@
 #include "codes/DetectorProcess.h"
 
+#include "codes/CodesLog.h"
 #include "platform/Sandbox.h"
 #include "platform/SocketIO.h"
 
@@ -223,13 +224,16 @@ std::vector<RawCode> detect(const Grey &grey)
     case Outcome::Done:
         return found;
     case Outcome::Died:
+        qCWarning(lcCodes, "the code reader died on a %dx%d picture; reading it code by code", grey.width,
+                  grey.height);
         if (reader.read(grey, Mode::OneByOne, found) == Outcome::Done) {
             return found;
         }
+        qCWarning(lcCodes, "the code reader died again; that picture's codes are skipped");
         return {};
     case Outcome::NoChild:
         // The program never decodes a stranger's pixels itself.
-        qWarning("The code detector %s can't be started", qPrintable(program()));
+        qCWarning(lcCodes) << "the code detector" << program() << "can't be started; no codes are read";
         return {};
     }
     return {};

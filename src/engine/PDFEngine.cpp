@@ -119,7 +119,8 @@ PDFEngine::PDFEngine(const Options &options, QObject *parent)
     : QObject(parent),
       m_state(std::make_shared<State>()),
       m_pool(std::make_unique<WorkerPool>(WorkerPool::Options{options.workerExecutable, options.workerArguments,
-                                                              options.workers, options.workerMemoryBytes}))
+                                                              options.workers, options.workerMemoryBytes,
+                                                              options.cancelGrace}))
 {
     m_state->options = options;
     m_state->pool = m_pool.get();

@@ -31,6 +31,7 @@
 #include <QSizeF>
 #include <QStringList>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -95,6 +96,8 @@ public:
         int renderSeconds = 30;
         int buildSeconds = 60;        // a build also gets buildSecondsPerPage per page
         double buildSecondsPerPage = 2;
+        // How long a cancelled job may run on before its worker is ended.
+        std::chrono::milliseconds cancelGrace{1000};
 
         static Options standard(); // from the machine's cores and memory
     };

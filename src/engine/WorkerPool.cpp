@@ -1,5 +1,6 @@
 #include "engine/WorkerPool.h"
 
+#include "engine/EngineLog.h"
 #include "platform/Sandbox.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <deque>
 #include <map>
 #include <set>
@@ -51,10 +53,6 @@ WorkerSource::~WorkerSource()
 
 namespace {
 
-// How long a request may keep the cancel flag unanswered before its worker is ended.
-constexpr auto cancelGrace = std::chrono::milliseconds(1000);
-// How long the pool waits, when it ends, for workers to leave by themselves.
-constexpr auto quitGrace = std::chrono::milliseconds(500);
 // How often a busy worker's memory and its request's cancel flag are looked at.
 constexpr int watchIntervalMs = 50;
 // A worker must answer a started frame within this time.
@@ -76,6 +74,28 @@ qint64 residentBytes(pid_t pid)
     }
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+// The job as a line of the log names it: its kind, and its page when it has one.
+QString describe(const WorkerPool::Job &job)
+{
+    QString kind;
+    switch (job.kind) {
+    case JobKind::Open:
+        kind = QStringLiteral("open");
+        break;
+    case JobKind::Render:
+        kind = QStringLiteral("render");
+        break;
+    case JobKind::Build:
+        kind = QStringLiteral("build");
+        break;
+    case JobKind::Picture:
+        kind = QStringLiteral("picture");
+        break;
+    }
+    return job.page >= 0 ? QStringLiteral("%1 job (page %2)").arg(kind).arg(job.page + 1)
+                         : QStringLiteral("%1 job").arg(kind);
 }
 
 void setTimeouts(int socket)
@@ -165,6 +185,7 @@ struct WorkerPool::State
     {
         int pair[2];
         if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) {
+            qCWarning(lcEngine, "no socket for a worker: %s", strerror(errno));
             return false;
         }
         const QStringList arguments = QStringList{QStringLiteral("--engine-worker"),
@@ -173,6 +194,7 @@ struct WorkerPool::State
         const pid_t pid = Sandbox::spawn(options.executable, arguments, pair[1]);
         ::close(pair[1]);
         if (pid < 0) {
+            qCWarning(lcEngine) << "could not start the worker" << options.executable;
             ::close(pair[0]);
             return false;
         }
@@ -194,6 +216,7 @@ struct WorkerPool::State
             ::close(pageFd);
         }
         if (hello != IoResult::Ok) {
+            qCWarning(lcEngine, "worker %d ended before its first request", int(pid));
             end(process);
             return false;
         }
@@ -221,6 +244,7 @@ struct WorkerPool::State
     // The worker failed its job: ends it, answers the job and counts a strike.
     void lose(Process &process, Failure failure)
     {
+        logLoss(process, failure);
         std::shared_ptr<Job> job = std::move(process.job);
         end(process);
         if (job) {
@@ -228,6 +252,36 @@ struct WorkerPool::State
                 strike(*job);
             }
             fail(job, failure);
+        }
+    }
+
+    void logLoss(const Process &process, Failure failure) const
+    {
+        const int pid = int(process.pid);
+        if (!process.job) {
+            qCWarning(lcEngine, "worker %d replaced: it died or broke the protocol between jobs", pid);
+            return;
+        }
+        const QString job = describe(*process.job);
+        switch (failure) {
+        case Failure::TimedOut:
+            qCWarning(lcEngine).noquote() << "worker" << pid << "replaced:" << job << "ran past its limit of"
+                                          << process.job->limit.count() << "ms";
+            break;
+        case Failure::OutOfMemory:
+            qCWarning(lcEngine).noquote() << "worker" << pid << "replaced:" << job << "went past"
+                                          << (options.memoryBytes >> 20) << "MiB";
+            break;
+        case Failure::Canceled:
+            qCWarning(lcEngine).noquote() << "worker" << pid << "replaced:" << job << "went on"
+                                          << options.cancelGrace.count() << "ms after it was cancelled";
+            break;
+        case Failure::Crashed:
+        case Failure::Refused:
+        case Failure::Unavailable:
+            qCWarning(lcEngine).noquote() << "worker" << pid << "replaced: it died or broke the protocol during"
+                                          << job;
+            break;
         }
     }
 
@@ -308,6 +362,8 @@ struct WorkerPool::State
                 continue;
             }
             if (refused(*job)) {
+                qCWarning(lcEngine).noquote() << describe(*job) << "refused: its document ended workers"
+                                              << WorkerPool::maxStrikes << "times";
                 fail(job, Failure::Refused);
                 continue;
             }
@@ -322,6 +378,8 @@ struct WorkerPool::State
                 // The worker died before it could take the job: it goes to a fresh
                 // one, but only once, or a worker that can't start would be
                 // started for ever.
+                qCWarning(lcEngine).noquote() << "worker" << idle->pid << "replaced: it died before taking"
+                                              << describe(*job);
                 end(*idle);
                 if (++job->attempts > 1) {
                     fail(job, Failure::Crashed);
@@ -371,7 +429,7 @@ struct WorkerPool::State
                 if (process.cancel) {
                     process.cancel->cancelSeq.store(process.seq);
                 }
-            } else if (now - *process.cancelAsked >= cancelGrace) {
+            } else if (now - *process.cancelAsked >= options.cancelGrace) {
                 lose(process, Failure::Canceled);
             }
         }
@@ -418,6 +476,7 @@ struct WorkerPool::State
             if (!gone.empty()) {
                 for (Process &process : processes) {
                     if (process.pid > 0 && !process.job && !sendEvictions(process, gone)) {
+                        qCWarning(lcEngine, "worker %d replaced: it stopped listening", int(process.pid));
                         end(process);
                     } else if (process.job) {
                         // Told after its job; the keys wait in the list meanwhile.
@@ -476,7 +535,7 @@ struct WorkerPool::State
                 ::shutdown(process.socket, SHUT_RDWR);
             }
         }
-        const Clock::time_point until = Clock::now() + quitGrace;
+        const Clock::time_point until = Clock::now() + options.quitGrace;
         for (Process &process : processes) {
             while (process.pid > 0 && Clock::now() < until) {
                 int status = 0;
@@ -484,7 +543,7 @@ struct WorkerPool::State
                     // A worker leaves with 0; anything else (a sanitizer's report
                     // among them) is worth a line in the log.
                     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-                        qWarning("engine worker %d ended with status %d", int(process.pid), status);
+                        qCWarning(lcEngine, "worker %d ended with status %d", int(process.pid), status);
                     }
                     process.pid = -1;
                     break;
@@ -501,6 +560,9 @@ WorkerPool::WorkerPool(Options options) : m_state(std::make_unique<State>()), m_
     m_options.workers = std::clamp(m_options.workers, 1, 64);
     m_state->options = m_options;
     m_state->available = isAvailable();
+    if (!m_state->available) {
+        qCWarning(lcEngine) << "the worker program" << m_options.executable << "can't be started";
+    }
     m_state->wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     {
         const std::lock_guard lock(m_state->evictions->mutex);
@@ -559,7 +621,7 @@ int WorkerPool::startedCount() const
 
 QString WorkerPool::defaultExecutable()
 {
-    const QString chosen = qEnvironmentVariable("TAMSEL_ENGINE_WORKER");
+    QString chosen = qEnvironmentVariable("TAMSEL_ENGINE_WORKER");
     if (!chosen.isEmpty()) {
         return chosen;
     }

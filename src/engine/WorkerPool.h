@@ -53,6 +53,10 @@ public:
         QStringList arguments; // after the ones the pool passes itself
         int workers = 1;
         qint64 memoryBytes = 0; // per worker; 0: unbounded
+        // How long a cancelled request may run on before its worker is ended.
+        std::chrono::milliseconds cancelGrace{1000};
+        // How long the pool waits, when it ends, for workers to leave by themselves.
+        std::chrono::milliseconds quitGrace{500};
     };
 
     enum class Failure {

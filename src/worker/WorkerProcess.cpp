@@ -5,6 +5,7 @@
 #include "worker/PageExport.h"
 #include "worker/PdfBuilder.h"
 #include "worker/PicturePage.h"
+#include "worker/WorkerLog.h"
 #include "platform/Sandbox.h"
 
 #include <QCoreApplication>
@@ -102,9 +103,11 @@ public:
                 return 0;
             }
             if (got != IoResult::Ok) {
+                qCWarning(lcWorker, "worker %d: a request could not be read; leaving", int(getpid()));
                 return 2;
             }
             if (!handle(message)) {
+                qCWarning(lcWorker, "worker %d: a request could not be answered; leaving", int(getpid()));
                 return 3;
             }
             closeAll(message.fds);
@@ -359,7 +362,9 @@ namespace WorkerProcess {
 int run(int argc, char **argv, const BeforeJob &beforeJob)
 {
     if (!Sandbox::enter().ok || fcntl(socketFd, F_GETFD) < 0) {
-        return 1; // not started by the engine, or no longer wanted
+        qCWarning(lcWorker, "worker %d: not started by the engine, no longer wanted, or not confined; not starting",
+                  int(getpid()));
+        return 1;
     }
     limitMemory(argc, argv);
     QCoreApplication application(argc, argv);
