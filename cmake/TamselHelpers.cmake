@@ -15,13 +15,13 @@ function(tamsel_add_test name)
     endif()
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     add_test(NAME ${name} COMMAND ${name})
-    # Tests that reach the engine run its worker program.
-    add_dependencies(${name} tamsel-engine)
+    # Tests that reach the engine or read codes run their helper programs.
+    add_dependencies(${name} tamsel-engine tamsel-detector)
     set(home ${CMAKE_BINARY_DIR}/test-home/${name})
     set_tests_properties(${name} PROPERTIES
         TIMEOUT ${T_TIMEOUT}
         LABELS "${T_LABELS}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_RUNTIME_DIR=${home}/run;TAMSEL_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;TAMSEL_ENGINE_WORKER=$<TARGET_FILE:tamsel-engine>")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_RUNTIME_DIR=${home}/run;TAMSEL_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;TAMSEL_ENGINE_WORKER=$<TARGET_FILE:tamsel-engine>;TAMSEL_CODE_DETECTOR=$<TARGET_FILE:tamsel-detector>")
     file(MAKE_DIRECTORY ${home}/run)
 endfunction()
 

@@ -1,8 +1,10 @@
 #include "codes/DetectorProcess.h"
 
 #include "codes/CodesLog.h"
-
+#include "platform/Sandbox.h"
 #include "platform/SocketIO.h"
+
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
@@ -10,7 +12,6 @@
 #include <optional>
 #include <string>
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -91,39 +92,21 @@ bool receiveAll(int fd, void *data, size_t size, int timeoutMs)
     return SocketIO::receiveAll(fd, data, size, timeoutMs) == SocketIO::Transfer::Ok;
 }
 
-// The reader's side: pictures in, answers out, until the socket closes. Runs in
-// a forked copy of the program that touches only the detector and plain memory
-// and leaves with _exit, so no handler or buffer of the program runs twice.
-[[noreturn]] void serve(int fd)
+} // namespace
+
+int serve(int fd)
 {
-    // The program's crash handlers (a test runner's, a reporter's) must not run
-    // here: an abort is an answer, not a crash. Nor is the assertion's message news.
-    for (const int sig : {SIGABRT, SIGSEGV, SIGBUS, SIGILL, SIGFPE}) {
-        signal(sig, SIG_DFL);
-    }
-    const int quiet = open("/dev/null", O_WRONLY | O_CLOEXEC);
-    if (quiet >= 0) {
-        dup2(quiet, STDERR_FILENO);
-    }
-    // Keep no copy of the program's other files and pipes open: a pipe end held
-    // here would keep its reader from ever seeing the end of it.
-    constexpr int socketFd = 3;
-    if (fd != socketFd) {
-        dup2(fd, socketFd);
-        fd = socketFd;
-    }
-    close_range(socketFd + 1, ~0U, 0);
     for (;;) {
         uint32_t header[3];
         if (!receiveAll(fd, header, sizeof header, -1)) {
-            _exit(0);
+            return 0;
         }
         Grey grey;
         grey.width = int(header[1]);
         grey.height = int(header[2]);
         grey.pixels.resize(size_t(grey.width) * size_t(grey.height));
         if (!receiveAll(fd, grey.pixels.data(), grey.pixels.size(), -1)) {
-            _exit(0);
+            return 0;
         }
         std::string answer;
         try {
@@ -133,9 +116,23 @@ bool receiveAll(int fd, void *data, size_t size, int timeoutMs)
         }
         const uint64_t length = answer.size();
         if (!sendAll(fd, &length, sizeof length) || !sendAll(fd, answer.data(), answer.size())) {
-            _exit(0);
+            return 0;
         }
     }
+}
+
+namespace {
+
+// The detector program: $TAMSEL_CODE_DETECTOR, else "tamsel-detector" beside
+// the running program.
+QString program()
+{
+    const QString chosen = qEnvironmentVariable("TAMSEL_CODE_DETECTOR");
+    if (!chosen.isEmpty()) {
+        return chosen;
+    }
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2)
+           + QStringLiteral("/tamsel-detector");
 }
 
 // One reader process for the whole program, started on first use and again
@@ -146,6 +143,13 @@ public:
     Outcome read(const Grey &grey, Mode mode, std::vector<RawCode> &result)
     {
         const std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_pid > 0 && waitpid(m_pid, nullptr, WNOHANG) == m_pid) {
+            // Ended between two pictures (killed from outside): a new one reads
+            // this picture.
+            ::close(m_fd);
+            m_pid = -1;
+            m_fd = -1;
+        }
         if (m_pid <= 0 && !start()) {
             return Outcome::NoChild;
         }
@@ -181,17 +185,12 @@ private:
         if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, fds) != 0) {
             return false;
         }
-        const pid_t pid = fork();
+        const pid_t pid = Sandbox::spawn(program(), {}, fds[1], Sandbox::Errors::Discard);
+        close(fds[1]);
         if (pid < 0) {
             close(fds[0]);
-            close(fds[1]);
             return false;
         }
-        if (pid == 0) {
-            close(fds[0]);
-            serve(fds[1]);
-        }
-        close(fds[1]);
         m_pid = pid;
         m_fd = fds[0];
         return true;
@@ -219,14 +218,7 @@ private:
 
 std::vector<RawCode> detect(const Grey &grey)
 {
-    // Tables the detector builds on first use are built here, before the reader
-    // is forked, so that it never starts while another thread holds their guard.
-    static std::once_flag warmed;
-    std::call_once(warmed, [] {
-        everything(Grey{std::vector<uint8_t>(64 * 64, 255), 64, 64});
-    });
     static Reader reader;
-
     std::vector<RawCode> found;
     switch (reader.read(grey, Mode::Everything, found)) {
     case Outcome::Done:
@@ -240,17 +232,11 @@ std::vector<RawCode> detect(const Grey &grey)
         qCWarning(lcCodes, "the code reader died again; that picture's codes are skipped");
         return {};
     case Outcome::NoChild:
-        qCWarning(lcCodes, "no code reader process could be started; only matrix codes are read");
-        break;
-    }
-    // Without a reader process (no memory for one) only the matrix codes are
-    // read here: their comparison never reaches the assertion.
-    try {
-        return matrixCodes(grey);
-    } catch (...) {
+        // The program never decodes a stranger's pixels itself.
+        qCWarning(lcCodes) << "the code detector" << program() << "can't be started; no codes are read";
         return {};
     }
+    return {};
 }
-
 
 } // namespace DetectorProcess

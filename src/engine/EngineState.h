@@ -151,6 +151,10 @@ private:
     std::chrono::milliseconds outputLimit(const BuildPlan &plan, bool drawn) const;
 };
 
+// The file's bytes in a memory file, and the stamp of exactly what was read:
+// workers read no file of the user's, they are handed its bytes.
+std::optional<std::pair<SharedBytes, FileStamp>> readFile(const QString &path);
+
 inline Error errorOf(PDFEngine::EngineError error)
 {
     return Error{PDFEngine::message(error), int(error), false};

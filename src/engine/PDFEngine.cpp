@@ -27,13 +27,6 @@ static_assert(int(Fault::OnlyAsPictures) == int(PDFEngine::EngineError::OnlyAsPi
 static_assert(int(Fault::OutOfMemory) == int(PDFEngine::EngineError::OutOfMemory));
 static_assert(int(Fault::TooLarge) == int(PDFEngine::EngineError::TooLarge));
 
-namespace {
-
-constexpr double codeImageLongSide = 2400;
-// Beyond these a render is refused before any worker sees it.
-constexpr int maxRenderSide = 32'000;
-
-// The file's bytes in a memory file, and the stamp of exactly what was read.
 std::optional<std::pair<SharedBytes, FileStamp>> readFile(const QString &path)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
@@ -53,6 +46,12 @@ std::optional<std::pair<SharedBytes, FileStamp>> readFile(const QString &path)
     ::close(fd);
     return read;
 }
+
+namespace {
+
+constexpr double codeImageLongSide = 2400;
+// Beyond these a render is refused before any worker sees it.
+constexpr int maxRenderSide = 32'000;
 
 bool isPdfPath(const QString &path)
 {
@@ -246,6 +245,7 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
     std::shared_ptr<const Source> unlocking;
     std::shared_ptr<const WorkerSource> load;
     bool isPicture = false;
+    std::optional<std::pair<SharedBytes, FileStamp>> picture;
     if (cached && cached->stamp == stamp) {
         if (!cached->locked) {
             OpenResult result = OpenResult::opened(cached->pageCount, cached->password);
@@ -269,15 +269,22 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
         made->stamp = read->second;
         load = workerSource(read->first, password);
     } else {
+        // The worker can't read the user's files: it gets the picture's bytes
+        // and makes the document's.
+        picture = readFile(path);
+        if (!picture || picture->first.isEmpty()) {
+            finish(*promise, OpenResult::unreadable());
+            return;
+        }
         isPicture = true;
-        made->stamp = stamp;
-        load = workerSource(SharedBytes(), std::nullopt); // only a name; the worker makes the bytes
+        made->stamp = picture->second;
+        load = workerSource(SharedBytes(), std::nullopt);
     }
     if (!load) {
         return; // the engine is going away; the future ends cancelled
     }
     made->load = load;
-    job->ask(Open{load->key, password, isPicture, path, isPicture ? SharedBytes() : load->bytes});
+    job->ask(Open{load->key, password, isPicture, path, isPicture ? picture->first : load->bytes});
     job->caches = load->key;
     State *self = this;
     job->answered = [self, promise, isPicture, made, unlocking](Message &message) {

@@ -8,9 +8,13 @@
 
 #include <QSet>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <utility>
 
 using namespace WorkerProtocol;
@@ -108,6 +112,29 @@ std::optional<BuildPlan> PDFEngine::State::keyed(const BuildPlan &plan, WorkerPo
     return sent;
 }
 
+namespace {
+
+// The stamp pictures the plan's pages place; one that can't be read is left
+// out, as the worker leaves out one it can't decode.
+StampPictures stampPictures(const BuildPlan &plan)
+{
+    StampPictures stamps;
+    for (const PageItem &page : plan.pages) {
+        for (const StampPlacement &placement : page.stamps) {
+            const auto file = plan.stampFiles.constFind(placement.stampID);
+            if (file == plan.stampFiles.constEnd() || stamps.contains(*file)) {
+                continue;
+            }
+            if (auto read = readFile(file->toLocalFile())) {
+                stamps.insert(*file, std::move(read->first));
+            }
+        }
+    }
+    return stamps;
+}
+
+} // namespace
+
 std::chrono::milliseconds PDFEngine::State::outputLimit(const BuildPlan &plan, bool drawn) const
 {
     return std::chrono::milliseconds(
@@ -122,7 +149,7 @@ std::shared_ptr<WorkerPool::Job> PDFEngine::State::buildJob(const BuildPlan &pla
     if (!sent) {
         return nullptr;
     }
-    job->ask(Build{*sent, file});
+    job->ask(Build{*sent, file, stampPictures(plan)});
     job->cancel = cancel;
     job->limit = outputLimit(plan, false);
     return job;
@@ -136,7 +163,7 @@ std::shared_ptr<WorkerPool::Job> PDFEngine::State::exportPictureJob(const BuildP
     if (!sent) {
         return nullptr;
     }
-    job->ask(ExportPicture{*sent, dpi, jpeg});
+    job->ask(ExportPicture{*sent, dpi, jpeg, stampPictures(plan)});
     job->cancel = cancel;
     job->limit = outputLimit(plan, true);
     return job;
@@ -149,7 +176,7 @@ std::shared_ptr<WorkerPool::Job> PDFEngine::State::jpegPageJob(const BuildPlan &
     if (!sent) {
         return nullptr;
     }
-    job->ask(JpegPage{*sent});
+    job->ask(JpegPage{*sent, stampPictures(plan)});
     job->cancel = cancel;
     job->limit = outputLimit(plan, true);
     return job;
@@ -409,13 +436,23 @@ QFuture<Result<void>> PDFEngine::buildInto(const BuildPlan &plan, int file, Canc
     auto promise = std::make_shared<QPromise<Result<void>>>();
     promise->start();
     QFuture<Result<void>> future = promise->future();
+    // The worker reads back what it wrote through the descriptor it is handed,
+    // since it can open no file of the user's: the caller's may be open for
+    // writing only, so the worker gets the same file opened for both, closed
+    // when the job is done with it.
+    const int both = ::open(("/proc/self/fd/" + std::to_string(file)).c_str(), O_RDWR | O_CLOEXEC);
+    const std::shared_ptr<void> closing(nullptr, [both](void *) {
+        if (both >= 0) {
+            ::close(both);
+        }
+    });
     buildOutput(
         plan, cancel,
-        [promise](Result<SharedBytes> made) {
+        [promise, closing](Result<SharedBytes> made) {
             promise->addResult(made ? Result<void>() : Result<void>(made.error()));
             promise->finish();
         },
-        file);
+        both >= 0 ? both : file);
     return future;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/WorkerPool.h"
 
 #include "engine/EngineLog.h"
+#include "platform/Sandbox.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/eventfd.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
@@ -24,8 +24,6 @@
 #include <map>
 #include <set>
 #include <thread>
-
-extern char **environ;
 
 using namespace WorkerProtocol;
 using Clock = std::chrono::steady_clock;
@@ -203,33 +201,13 @@ struct WorkerPool::State
             qCWarning(lcEngine, "no socket for a worker: %s", strerror(errno));
             return false;
         }
-        // Never descriptor 3 already, so that the child's dup2 always clears close-on-exec.
-        const int childEnd = fcntl(pair[1], F_DUPFD_CLOEXEC, 10);
+        const QStringList arguments = QStringList{QStringLiteral("--engine-worker"),
+                                                  QStringLiteral("--memory=%1").arg(options.memoryBytes)}
+                                      + options.arguments;
+        const pid_t pid = Sandbox::spawn(options.executable, arguments, pair[1]);
         ::close(pair[1]);
-        if (childEnd < 0) {
-            ::close(pair[0]);
-            return false;
-        }
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, childEnd, 3);
-        const QByteArray program = QFile::encodeName(options.executable);
-        QList<QByteArray> args{program, "--engine-worker",
-                               "--memory=" + QByteArray::number(options.memoryBytes)};
-        for (const QString &argument : options.arguments) {
-            args.append(argument.toLocal8Bit());
-        }
-        std::vector<char *> argv;
-        for (QByteArray &arg : args) {
-            argv.push_back(arg.data());
-        }
-        argv.push_back(nullptr);
-        pid_t pid = -1;
-        const int spawned = posix_spawn(&pid, program.constData(), &actions, nullptr, argv.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        ::close(childEnd);
-        if (spawned != 0) {
-            qCWarning(lcEngine) << "could not start the worker" << options.executable << ":" << strerror(spawned);
+        if (pid < 0) {
+            qCWarning(lcEngine) << "could not start the worker" << options.executable;
             ::close(pair[0]);
             return false;
         }

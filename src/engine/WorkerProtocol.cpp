@@ -355,6 +355,36 @@ void Writer::plan(const BuildPlan &plan)
     }
 }
 
+void Writer::stamps(const StampPictures &stamps)
+{
+    m_out << qint32(stamps.size());
+    for (auto it = stamps.cbegin(); it != stamps.cend(); ++it) {
+        m_out << it.key();
+        bytes(it.value());
+    }
+}
+
+StampPictures Reader::stamps(const BuildPlan &plan)
+{
+    StampPictures stamps;
+    qint32 count = 0;
+    m_in >> count;
+    if (count < 0 || count > plan.stampFiles.size()) {
+        fail();
+        return stamps;
+    }
+    for (qint32 i = 0; i < count && ok(); ++i) {
+        QUrl url;
+        m_in >> url;
+        SharedBytes picture = bytes();
+        if (!plan.stampFiles.values().contains(url) || stamps.contains(url)) {
+            fail();
+        }
+        stamps.insert(url, std::move(picture));
+    }
+    return stamps;
+}
+
 BuildPlan Reader::plan()
 {
     BuildPlan plan;
@@ -486,9 +516,7 @@ void Open::write(Writer &out) const
     out << key;
     out.password(password);
     out << isPicture << path;
-    if (!isPicture) {
-        out.bytes(bytes);
-    }
+    out.bytes(bytes);
 }
 
 void Open::read(Reader &in)
@@ -496,9 +524,7 @@ void Open::read(Reader &in)
     in >> key;
     password = in.password();
     in >> isPicture >> path;
-    if (!isPicture) {
-        bytes = in.bytes();
-    }
+    bytes = in.bytes();
 }
 
 void OpenReply::write(Writer &out) const
@@ -567,35 +593,41 @@ void OutputReply::read(Reader &in)
 void Build::write(Writer &out) const
 {
     out.plan(plan);
+    out.stamps(stamps);
     out.descriptor(file);
 }
 
 void Build::read(Reader &in)
 {
     plan = in.plan();
+    stamps = in.stamps(plan);
     file = in.descriptor();
 }
 
 void ExportPicture::write(Writer &out) const
 {
     out.plan(plan);
+    out.stamps(stamps);
     out << dpi << jpeg;
 }
 
 void ExportPicture::read(Reader &in)
 {
     plan = in.plan();
+    stamps = in.stamps(plan);
     in >> dpi >> jpeg;
 }
 
 void JpegPage::write(Writer &out) const
 {
     out.plan(plan);
+    out.stamps(stamps);
 }
 
 void JpegPage::read(Reader &in)
 {
     plan = in.plan();
+    stamps = in.stamps(plan);
 }
 
 void JpegPageReply::write(Writer &out) const

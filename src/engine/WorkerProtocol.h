@@ -19,9 +19,11 @@
 
 #include <QByteArray>
 #include <QDataStream>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QSizeF>
+#include <QUrl>
 
 #include <atomic>
 #include <cstdint>
@@ -86,6 +88,10 @@ struct Message
 
 void closeAll(std::vector<int> &fds);
 
+// The bytes of the stamp pictures a plan places, by the URL its stampFiles name:
+// workers read no file of the user's.
+using StampPictures = QHash<QUrl, SharedBytes>;
+
 // Writes one message's payload and gathers the descriptors that go with it.
 class Writer
 {
@@ -108,6 +114,7 @@ public:
     // Raw pixels; big ones as a memory file.
     void image(const QImage &image);
     void plan(const BuildPlan &plan);
+    void stamps(const StampPictures &stamps);
     // A descriptor of the caller's, which stays open until the message is sent;
     // -1 for none.
     void descriptor(int fd);
@@ -140,6 +147,8 @@ public:
     QByteArray byteArray();
     QImage image();
     BuildPlan plan();
+    // Only pictures of the stamp files `plan` names.
+    StampPictures stamps(const BuildPlan &plan);
     // The message keeps the descriptor and closes it with its other ones; -1 when
     // the writer sent none.
     int descriptor();
@@ -255,7 +264,7 @@ struct OpenReply
     void read(Reader &in);
 };
 
-// Reads a document (or a picture, from its path) and caches it under `key`.
+// Reads a document (or a picture, made into one) and caches it under `key`.
 struct Open
 {
     static constexpr Type type = Type::Open;
@@ -264,8 +273,8 @@ struct Open
     quint64 key = 0;
     std::optional<QString> password;
     bool isPicture = false;
-    QString path;      // a picture's
-    SharedBytes bytes; // a PDF's
+    QString path;      // a picture's, for its format
+    SharedBytes bytes; // the PDF's or the picture's
 
     void write(Writer &out) const;
     void read(Reader &in);
@@ -314,6 +323,7 @@ struct Build
     using Reply = OutputReply;
     BuildPlan plan;
     int file = -1;
+    StampPictures stamps;
 
     void write(Writer &out) const;
     void read(Reader &in);
@@ -328,6 +338,7 @@ struct ExportPicture
     BuildPlan plan;
     double dpi = 0;
     bool jpeg = false;
+    StampPictures stamps;
 
     void write(Writer &out) const;
     void read(Reader &in);
@@ -351,6 +362,7 @@ struct JpegPage
     static constexpr JobKind kind = JobKind::Picture;
     using Reply = JpegPageReply;
     BuildPlan plan;
+    StampPictures stamps;
 
     void write(Writer &out) const;
     void read(Reader &in);

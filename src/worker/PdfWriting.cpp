@@ -20,6 +20,7 @@
 #include <tuple>
 #include <vector>
 
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace PdfWriting {
@@ -255,10 +256,16 @@ bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int
         const std::string secret = password ? password->toStdString() : std::string();
         const char *unlock = secret.empty() ? nullptr : secret.c_str();
         if (file >= 0) {
-            // Opened anew for reading: the descriptor may be open for writing only.
-            const std::string path = "/proc/self/fd/" + std::to_string(file);
-            FILE *stream = std::fopen(path.c_str(), "rb");
+            // Read through the descriptor itself, which the engine opens for
+            // reading too: no path to the user's file, /proc/self/fd included,
+            // opens inside the sandbox.
+            const int flags = fcntl(file, F_GETFL);
+            const int readable = flags >= 0 && (flags & O_ACCMODE) != O_WRONLY ? fcntl(file, F_DUPFD_CLOEXEC, 0) : -1;
+            FILE *stream = readable >= 0 ? fdopen(readable, "rb") : nullptr;
             if (!stream) {
+                if (readable >= 0) {
+                    ::close(readable);
+                }
                 return false;
             }
             check.processFile("output", stream, true, unlock);

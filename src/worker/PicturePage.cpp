@@ -36,9 +36,17 @@ int allocationLimitMB(qint64 memoryBytes)
     return int(std::max<qint64>(memoryBytes / 2 / mib, 512));
 }
 
-QImage read(const QString &path)
+QImage read(const SharedBytes &bytes, const QByteArray &format)
 {
-    QImageReader reader(path);
+    // Read in place: the memory file stays the one copy of the picture's bytes.
+    const QByteArrayView view = bytes.view();
+    const QByteArray data = QByteArray::fromRawData(view.data(), view.size());
+    QBuffer device;
+    device.setData(data);
+    if (!device.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QImageReader reader(&device, format);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
         return {};
@@ -60,7 +68,9 @@ QImage read(const QString &path)
             }
         }
         if (best < 0 || !reader.jumpToImage(best)) {
-            reader.setFileName(path); // start over at the first frame
+            // Start over at the first frame.
+            device.seek(0);
+            reader.setDevice(&device);
         }
     }
     QImage image;

@@ -3,6 +3,8 @@
 // Turning a picture file into a one-page PDF, so that every source, PDF or
 // picture, is rendered and built the same way. Runs on the engine's worker.
 
+#include "platform/SharedBytes.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 #include <QImage>
@@ -21,9 +23,10 @@ namespace PicturePage {
 // process-wide; the worker sets it once, from its main thread.
 int allocationLimitMB(qint64 memoryBytes);
 
-// The largest frame of the picture at `path` (the first one of equal area), turned
-// upright by its orientation tag; a null image when it can't be decoded.
-QImage read(const QString &path);
+// The largest frame of the picture in `bytes` (the first one of equal area),
+// turned upright by its orientation tag; a null image when it can't be decoded.
+// `format` (a file's suffix) is tried first, then what the bytes say they are.
+QImage read(const SharedBytes &bytes, const QByteArray &format);
 
 // The page's size in points: the longer side 842, each side rounded half away
 // from zero and at least 1. Invalid for an empty picture.

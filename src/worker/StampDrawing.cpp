@@ -3,6 +3,7 @@
 #include "worker/PdfSyntax.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
@@ -40,8 +41,18 @@ QImage decodedStamp(StampCache &cache, const QUrl &url)
     if (found != cache.decoded.constEnd()) {
         return *found;
     }
-    QImageReader reader(url.toLocalFile());
-    QImage image = reader.read();
+    QImage image;
+    const auto handed = cache.files.constFind(url);
+    if (handed != cache.files.constEnd()) {
+        const QByteArrayView view = handed->view();
+        QBuffer device;
+        device.setData(QByteArray::fromRawData(view.data(), view.size()));
+        if (device.open(QIODevice::ReadOnly)) {
+            image = QImageReader(&device, QFileInfo(url.path()).suffix().toLatin1()).read();
+        }
+    } else {
+        image = QImageReader(url.toLocalFile()).read();
+    }
     if (image.isNull()) {
         return {}; // not cached: a file that appears later is read then
     }

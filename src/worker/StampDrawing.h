@@ -4,6 +4,7 @@
 // thread inside one build, and the caches belong to that worker.
 
 #include "document/DocumentTypes.h"
+#include "platform/SharedBytes.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -40,7 +41,8 @@ size_t qHash(const CompactKey &key, size_t seed = 0) noexcept;
 // (a stamp file changed on disk under the same URL keeps its cached pictures).
 struct StampCache
 {
-    QHash<QUrl, QImage> decoded; // premultiplied ARGB
+    QHash<QUrl, SharedBytes> files; // the stamp pictures handed with the running job
+    QHash<QUrl, QImage> decoded;    // premultiplied ARGB
     QHash<CompactKey, CompactStamp> compact;
 };
 
@@ -61,7 +63,9 @@ Resolution resolutionFor(const std::optional<CompressionStep> &quality);
 std::optional<CompactStamp> compactStamp(StampCache &cache, const QUrl &url, const QImage &full,
                                          int longSide, double jpegQuality);
 
-// The decoded picture of a stamp file, from the cache or read now; null when unreadable.
+// The decoded picture of a stamp file, from the cache or decoded now from the
+// bytes handed with the job (else from the file itself, which only a process
+// outside the sandbox can read); null when unreadable.
 QImage decodedStamp(StampCache &cache, const QUrl &url);
 
 // Images embedded into one output; one XObject per compact picture, so a stamp

@@ -9,6 +9,7 @@
 #include "platform/Sandbox.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QImageReader>
 
 #include <poppler/qt6/poppler-qt6.h>
@@ -33,17 +34,7 @@ using namespace WorkerProtocol;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool addressSanitizer = true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr bool addressSanitizer = true;
-#else
-constexpr bool addressSanitizer = false;
-#endif
-#else
-constexpr bool addressSanitizer = false;
-#endif
+constexpr bool addressSanitizer = Sandbox::addressSanitizer;
 
 void ignorePopplerMessage(const QString &, const QVariant &) {}
 
@@ -213,6 +204,7 @@ private:
         const bool sent = send(m_socket, reply, message.seq) == IoResult::Ok;
         // Freed while the engine already has the answer.
         m_released.clear();
+        m_worker.stamps.files.clear();
         return sent;
     }
 
@@ -220,10 +212,8 @@ private:
     {
         SharedBytes bytes = request.bytes;
         if (request.isPicture) {
-            const QImage picture = PicturePage::read(request.path);
-            if (!picture.isNull()) {
-                bytes = SharedBytes::copyOf(PicturePage::makePdf(picture));
-            }
+            const QImage picture = PicturePage::read(bytes, QFileInfo(request.path).suffix().toLatin1());
+            bytes = picture.isNull() ? SharedBytes() : SharedBytes::copyOf(PicturePage::makePdf(picture));
         }
         QList<QSizeF> sizes;
         OpenReply reply = m_worker.load(keyUrl(request.key), bytes, request.password, &sizes);
@@ -262,6 +252,7 @@ private:
 
     Outgoing build(const Build &request, quint64 seq)
     {
+        m_worker.stamps.files = request.stamps;
         Result<SharedBytes> made = PdfBuilder::build(request.plan, context(seq, request.file));
         afterFailure(made, request.plan);
         return output(made, request.file >= 0);
@@ -269,6 +260,7 @@ private:
 
     Outgoing exportPicture(const ExportPicture &request, quint64 seq)
     {
+        m_worker.stamps.files = request.stamps;
         const Result<QList<QByteArray>> pictures =
             PageExport::pictures(request.plan, request.dpi, request.jpeg, context(seq, -1));
         afterFailure(pictures, request.plan);
@@ -287,6 +279,7 @@ private:
         if (!request.plan.quality) {
             return encode(Failed{});
         }
+        m_worker.stamps.files = request.stamps;
         const auto pages = PageExport::pagesAsJpeg(request.plan, *request.plan.quality, context(seq, -1));
         afterFailure(pages, request.plan);
         if (!pages) {
@@ -375,17 +368,12 @@ namespace WorkerProcess {
 
 int run(int argc, char **argv, const BeforeJob &beforeJob)
 {
-    // Whatever the starting process left open (files, sockets, a display
-    // connection) is no business of a worker's.
-    Sandbox::closeDescriptorsFrom(socketFd + 1);
-    if (fcntl(socketFd, F_GETFD) < 0) {
-        return 1; // not started by the engine
-    }
-    const qint64 memoryBound = limitMemory(argc, argv);
-    if (!Sandbox::forbidNewPrivileges() || Sandbox::forbidWritingFiles() == Sandbox::Restriction::Failed) {
-        qCWarning(lcWorker, "worker %d: its sandbox could not be set up; not starting", int(getpid()));
+    if (!Sandbox::enter().ok || fcntl(socketFd, F_GETFD) < 0) {
+        qCWarning(lcWorker, "worker %d: not started by the engine, no longer wanted, or not confined; not starting",
+                  int(getpid()));
         return 1;
     }
+    const qint64 memoryBound = limitMemory(argc, argv);
     QCoreApplication application(argc, argv);
     Poppler::setDebugErrorFunction(ignorePopplerMessage, QVariant());
     QImageReader::setAllocationLimit(PicturePage::allocationLimitMB(memoryBound));

@@ -5,13 +5,14 @@
 // runs no Qt event loop; one request at a time, on the main thread.
 
 #include "engine/WorkerProtocol.h"
+#include "platform/Sandbox.h"
 
 #include <functional>
 
 namespace WorkerProcess {
 
 // The descriptor number of the engine's socket in a worker.
-constexpr int socketFd = 3;
+constexpr int socketFd = Sandbox::channelFd;
 
 struct JobInfo
 {
@@ -24,7 +25,7 @@ struct JobInfo
 // at a chosen request.
 using BeforeJob = std::function<void(const JobInfo &)>;
 
-// Takes the process's rights away (see Sandbox), applies the memory limit given
+// Confines the process (Sandbox::enter), applies the memory limit given
 // as "--memory=<bytes>", and serves requests until the engine closes the socket.
 // Returns the process's exit code.
 int run(int argc, char **argv, const BeforeJob &beforeJob = {});

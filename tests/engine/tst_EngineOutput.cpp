@@ -4,6 +4,8 @@
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,6 +111,39 @@ private slots:
             }
             QCOMPARE(texts, (QStringList{"Page 1", "Page 2", "Page 3", "Page 1"}));
         }
+    }
+
+    // Workers read no file of the user's: a stamp picture in the home folder
+    // comes with the request, and shows on the built page and on its picture.
+    void stampPicturesInTheHomeFolderReachTheWorker()
+    {
+        const QUrl source = url(QStringLiteral("stamped.pdf"));
+        QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 1));
+        const QString stampPath = QDir::homePath() + QStringLiteral("/Stamps/red.png");
+        QVERIFY(QDir().mkpath(QFileInfo(stampPath).path()));
+        QImage red(200, 100, QImage::Format_ARGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(stampPath));
+        PDFEngine engine;
+        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        BuildPlan plan = planOf(source, {0});
+        const QUuid stamp = QUuid::createUuid();
+        plan.pages[0].stamps = {StampPlacement{QUuid::createUuid(), stamp, QPointF(0.5, 0.5), 0.5, 0}};
+        plan.stampFiles.insert(stamp, QUrl::fromLocalFile(stampPath));
+
+        const auto built = TestUtil::await(engine.buildBytes(plan, {}));
+        QVERIFY(built.ok());
+        auto document = Fixtures::popplerOpen(*built);
+        QVERIFY(document);
+        const QImage page = std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(72, 72);
+        // Stamps are stored as JPEG colours under an alpha mask: red, nearly.
+        const auto isRed = [](QColor c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; };
+        QVERIFY(isRed(page.pixelColor(page.width() / 2, page.height() / 2)));
+
+        const auto picture = TestUtil::await(engine.picture(plan, 0, 72, false, {}));
+        QVERIFY(picture.ok());
+        const QImage drawn = QImage::fromData(*picture);
+        QVERIFY(isRed(drawn.pixelColor(drawn.width() / 2, drawn.height() / 2)));
     }
 
     // Straight into a file: a build, and a pictures build put together from

@@ -176,10 +176,10 @@ private slots:
             QVERIFY(!got.isPicture);
             QCOMPARE(got.bytes.view(), big.view());
         });
-        roundTrip(Open{6, std::nullopt, true, QStringLiteral("/pictures/a b.png"), {}}, [](const Open &got) {
+        roundTrip(Open{6, std::nullopt, true, QStringLiteral("/pictures/a b.png"), small}, [&](const Open &got) {
             QVERIFY(got.isPicture);
             QCOMPARE(got.path, QStringLiteral("/pictures/a b.png"));
-            QVERIFY(got.bytes.isEmpty());
+            QCOMPARE(got.bytes.view(), small.view());
         });
         roundTrip(Render{9, 3, 270, 1200.5}, [](const Render &got) {
             QCOMPARE(got.key, quint64(9));
@@ -190,17 +190,21 @@ private slots:
 
         const BuildPlan plan = samplePlan();
         const int file = sealedFile();
-        roundTrip(Build{plan, file}, [&](const Build &got) {
+        StampPictures stamps;
+        stamps.insert(plan.stampFiles.begin().value(), big);
+        roundTrip(Build{plan, file, stamps}, [&](const Build &got) {
             comparePlans(got.plan, plan);
+            QCOMPARE(got.stamps.size(), 1);
+            QCOMPARE(got.stamps.value(plan.stampFiles.begin().value()).view(), big.view());
             QCOMPARE(inodeOf(got.file), inodeOf(file));
         });
-        roundTrip(Build{plan, -1}, [](const Build &got) { QCOMPARE(got.file, -1); });
-        roundTrip(ExportPicture{plan, 150, true}, [&](const ExportPicture &got) {
+        roundTrip(Build{plan, -1, {}}, [](const Build &got) { QCOMPARE(got.file, -1); });
+        roundTrip(ExportPicture{plan, 150, true, {}}, [&](const ExportPicture &got) {
             comparePlans(got.plan, plan);
             QCOMPARE(got.dpi, 150.0);
             QVERIFY(got.jpeg);
         });
-        roundTrip(JpegPage{plan}, [&](const JpegPage &got) { comparePlans(got.plan, plan); });
+        roundTrip(JpegPage{plan, {}}, [&](const JpegPage &got) { comparePlans(got.plan, plan); });
         roundTrip(Assemble{QStringLiteral("pw"), {QSizeF(595, 842), QSizeF(842, 595)}, {100, 250}, big, file},
                   [&](const Assemble &got) {
                       QCOMPARE(got.password, std::optional<QString>(QStringLiteral("pw")));
