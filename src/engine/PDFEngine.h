@@ -126,7 +126,7 @@ public:
     QFuture<QImage> codeImage(const PageSource &source);
 
     // Renders pages 0..pageCount-1 of a cached source at the code-reading size and
-    // hands each to `visit`, in page order, on one engine thread at a time;
+    // hands each to `visit`, in page order, on the thread pool, one page at a time;
     // pages are drawn by several workers at once. Checks `cancel` before every
     // page. Pages that can't be rendered are skipped. Finishes with false when
     // cancelled. Lets the code reader run on the engine without the engine
