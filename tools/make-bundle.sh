@@ -3,8 +3,9 @@
 #   tools/make-bundle.sh [options] BUILD_DIR KEY.pem OUT_DIR
 # installs BUILD_DIR into a folder "Tamsel", writes its Info.json, signs it with
 # the Ed25519 private key KEY.pem (see tools/tamsel-sign.cpp) and writes
-# OUT_DIR/Tamsel-<version>.tar.gz with its SHA-256 beside it (".sha256"), which
-# the feed's "sha256" carries. Options:
+# OUT_DIR/Tamsel-<version>.tar.gz with its SHA-256 beside it (".sha256") and its
+# own signature by the same key (".sig"). The feed carries them as "sha256" and
+# "signature", and the archive's size in bytes as "size". Options:
 #   --version V   --build N   instead of the build's own version and build number
 #   --folder DIR  pack a copy of DIR instead of installing BUILD_DIR
 # Users unpack it where they like (say ~/.local/opt) and start Tamsel/bin/tamsel;
@@ -22,7 +23,7 @@ while [[ ${1:-} == --* ]]; do
     esac
 done
 if (( $# != 3 )); then
-    sed -n '2,12p' "$0" >&2
+    sed -n '2,13p' "$0" >&2
     exit 2
 fi
 build_dir=$(cd "$1" && pwd)
@@ -49,9 +50,14 @@ printf '{\n    "identifier": "%s",\n    "version": "%s",\n    "build": "%s"\n}\n
     "$identifier" "$version" "$build" >"$folder/Info.json"
 chmod 0644 "$folder/Info.json"
 "$build_dir/bin/tamsel-sign" "$folder" "$key"
+# The two folders the manifest does not list go out as every install expects them.
+chmod 0755 "$folder" "$folder/Signature"
 
 archive=$out/Tamsel-$version.tar.gz
 tar --create --gzip --sort=name --owner=0 --group=0 --numeric-owner \
     --file "$archive" --directory "$stage" Tamsel
 (cd "$out" && sha256sum "Tamsel-$version.tar.gz" >"Tamsel-$version.tar.gz.sha256")
+"$build_dir/bin/tamsel-sign" --archive "$archive" "$key" >"$archive.sig"
 cat "$archive.sha256"
+echo "signature: $(cat "$archive.sig")"
+echo "size: $(stat -c %s "$archive")"

@@ -1902,5 +1902,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>La actualización descargada no superó la comprobación. Esta copia no se ha modificado.</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>La descarga es más grande de lo esperado.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>No hay suficiente espacio libre para la actualización.</translation>
+    </message>
 </context>
 </TS>

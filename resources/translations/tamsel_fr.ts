@@ -1902,5 +1902,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>La mise à jour téléchargée n’a pas passé la vérification. Cette copie n’a pas été modifiée.</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>Le téléchargement est plus volumineux que prévu.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>Il n’y a pas assez d’espace libre pour la mise à jour.</translation>
+    </message>
 </context>
 </TS>

@@ -1891,5 +1891,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>Pembaruan yang diunduh tidak lolos pemeriksaan. Salinan ini tidak diubah.</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>Unduhan lebih besar dari yang diharapkan.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>Ruang kosong tidak cukup untuk pembaruan.</translation>
+    </message>
 </context>
 </TS>

@@ -1902,5 +1902,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>L’aggiornamento scaricato non ha superato la verifica. Questa copia non è stata modificata.</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>Il download è più grande del previsto.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>Non c’è abbastanza spazio libero per l’aggiornamento.</translation>
+    </message>
 </context>
 </TS>

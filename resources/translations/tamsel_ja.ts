@@ -1891,5 +1891,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>ダウンロードしたアップデートは検証に合格しませんでした。このコピーは変更されていません。</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>ダウンロードが想定より大きいです。</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>アップデートに必要な空き容量が足りません。</translation>
+    </message>
 </context>
 </TS>

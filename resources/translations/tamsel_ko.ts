@@ -1891,5 +1891,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>다운로드한 업데이트가 검사를 통과하지 못했습니다. 이 사본은 변경되지 않았습니다.</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>다운로드가 예상보다 큽니다.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>업데이트에 필요한 여유 공간이 부족합니다.</translation>
+    </message>
 </context>
 </TS>

@@ -1913,5 +1913,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>Pobrana aktualizacja nie przeszła weryfikacji. Ta kopia nie została zmieniona.</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>Pobierany plik jest większy, niż oczekiwano.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>Za mało wolnego miejsca na aktualizację.</translation>
+    </message>
 </context>
 </TS>

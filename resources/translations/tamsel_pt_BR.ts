@@ -1902,5 +1902,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>A atualização baixada não passou na verificação. Esta cópia não foi alterada.</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>O download é maior do que o esperado.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>Não há espaço livre suficiente para a atualização.</translation>
+    </message>
 </context>
 </TS>

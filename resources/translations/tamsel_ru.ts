@@ -1913,5 +1913,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>Загруженное обновление не прошло проверку. Эта копия не изменена.</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>Загружаемый файл больше, чем ожидалось.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>Недостаточно свободного места для обновления.</translation>
+    </message>
 </context>
 </TS>

@@ -1891,5 +1891,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>İndirilen güncelleme denetimden geçemedi. Bu kopya değiştirilmedi.</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>İndirilen dosya beklenenden büyük.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>Güncelleme için yeterli boş alan yok.</translation>
+    </message>
 </context>
 </TS>

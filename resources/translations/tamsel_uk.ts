@@ -1913,5 +1913,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>Завантажене оновлення не пройшло перевірку. Цю копію не змінено.</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>Завантажуваний файл більший, ніж очікувалося.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>Недостатньо вільного місця для оновлення.</translation>
+    </message>
 </context>
 </TS>

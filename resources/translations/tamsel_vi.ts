@@ -1891,5 +1891,15 @@
         <extracomment>Install and Relaunch error</extracomment>
         <translation>Bản cập nhật đã tải không vượt qua bước kiểm tra. Bản này không bị thay đổi.</translation>
     </message>
+    <message>
+        <source>The download is larger than expected.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;: the server sent more than the update&apos;s size.</extracomment>
+        <translation>Tệp tải về lớn hơn dự kiến.</translation>
+    </message>
+    <message>
+        <source>There isn&apos;t enough free space for the update.</source>
+        <extracomment>Install and Relaunch error, inside &quot;Couldn&apos;t install the update (…)&quot;.</extracomment>
+        <translation>Không đủ dung lượng trống cho bản cập nhật.</translation>
+    </message>
 </context>
 </TS>

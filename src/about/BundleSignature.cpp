@@ -111,6 +111,45 @@ QString signatureFile(const QString &folder, const char *name)
     return folder + QLatin1Char('/') + QLatin1String(FolderName) + QLatin1Char('/') + QLatin1String(name);
 }
 
+// The Ed25519 signature of `text`; empty when signing failed.
+QByteArray signedBy(EVP_PKEY &key, const QByteArray &text)
+{
+    QByteArray signature(SignatureBytes, '\0');
+    size_t length = size_t(signature.size());
+    const Context context(EVP_MD_CTX_new());
+    if (!context || EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, &key) != 1
+        || EVP_DigestSign(context.get(), reinterpret_cast<unsigned char *>(signature.data()), &length,
+                          reinterpret_cast<const unsigned char *>(text.constData()), size_t(text.size()))
+               != 1) {
+        return {};
+    }
+    signature.truncate(qsizetype(length));
+    return signature;
+}
+
+bool verifies(const QByteArray &text, const QByteArray &signature, const QByteArray &rawPublicKey)
+{
+    if (rawPublicKey.size() != KeyBytes || signature.size() != SignatureBytes) {
+        return false;
+    }
+    const Key key(EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr,
+                                              reinterpret_cast<const unsigned char *>(rawPublicKey.constData()),
+                                              KeyBytes));
+    const Context context(EVP_MD_CTX_new());
+    return key && context && EVP_DigestVerifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) == 1
+        && EVP_DigestVerify(context.get(), reinterpret_cast<const unsigned char *>(signature.constData()),
+                            size_t(signature.size()), reinterpret_cast<const unsigned char *>(text.constData()),
+                            size_t(text.size()))
+        == 1;
+}
+
+// What an archive's signature covers: its digest, under a header of its own so that
+// no manifest's signature can pass for one.
+QByteArray archiveStatement(const QString &sha256Hex)
+{
+    return "tamsel-update-archive 1\nsha256 " + sha256Hex.toLower().toLatin1() + '\n';
+}
+
 } // namespace
 
 std::optional<std::vector<QByteArray>> entryNames(const QByteArray &folder)
@@ -249,16 +288,10 @@ Result<void> sign(const QString &folder, const QByteArray &privateKeyPem)
     if (!text) {
         return text.error();
     }
-    QByteArray signature(SignatureBytes, '\0');
-    size_t length = size_t(signature.size());
-    const Context context(EVP_MD_CTX_new());
-    if (!context || EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, key.get()) != 1
-        || EVP_DigestSign(context.get(), reinterpret_cast<unsigned char *>(signature.data()), &length,
-                          reinterpret_cast<const unsigned char *>(text->constData()), size_t(text->size()))
-               != 1) {
+    const QByteArray signature = signedBy(*key, *text);
+    if (signature.isEmpty()) {
         return Error{QStringLiteral("signing failed")};
     }
-    signature.truncate(qsizetype(length));
     if (!QDir(folder).mkpath(QLatin1String(FolderName))) {
         return Error{QStringLiteral("%1 cannot be made").arg(QLatin1String(FolderName))};
     }
@@ -277,24 +310,13 @@ namespace {
 // The stored manifest when its signature verifies under the key.
 std::optional<QByteArray> verifiedManifest(const QString &folder, const QByteArray &rawPublicKey)
 {
-    if (rawPublicKey.size() != KeyBytes) {
-        return std::nullopt;
-    }
     // A manifest lists a few hundred entries; anything far larger is not one.
     const std::optional<QByteArray> text = readSmallFile(signatureFile(folder, ManifestName), 16 * 1024 * 1024);
     const std::optional<QByteArray> signature = readSmallFile(signatureFile(folder, SignatureName), 1024);
     if (!text || !signature) {
         return std::nullopt;
     }
-    const Key key(EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr,
-                                              reinterpret_cast<const unsigned char *>(rawPublicKey.constData()),
-                                              KeyBytes));
-    const Context context(EVP_MD_CTX_new());
-    if (!key || !context || EVP_DigestVerifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) != 1
-        || EVP_DigestVerify(context.get(), reinterpret_cast<const unsigned char *>(signature->constData()),
-                            size_t(signature->size()), reinterpret_cast<const unsigned char *>(text->constData()),
-                            size_t(text->size()))
-               != 1) {
+    if (!verifies(*text, *signature, rawPublicKey)) {
         return std::nullopt;
     }
     return text;
@@ -305,6 +327,23 @@ std::optional<QByteArray> verifiedManifest(const QString &folder, const QByteArr
 void releaseThreadState()
 {
     OPENSSL_thread_stop();
+}
+
+std::optional<QByteArray> signArchive(const QString &archive, const QByteArray &privateKeyPem)
+{
+    const Key key = privateKey(privateKeyPem);
+    const std::optional<QString> digest = sha256(archive);
+    if (!key || !digest) {
+        return std::nullopt;
+    }
+    const QByteArray signature = signedBy(*key, archiveStatement(*digest));
+    return signature.isEmpty() ? std::nullopt : std::optional<QByteArray>(signature.toBase64());
+}
+
+bool archiveSignatureVerifies(const QString &sha256Hex, const QString &signature, const QByteArray &rawPublicKey)
+{
+    const auto decoded = QByteArray::fromBase64Encoding(signature.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    return sha256Hex.size() == 64 && decoded && verifies(archiveStatement(sha256Hex), *decoded, rawPublicKey);
 }
 
 bool signatureVerifies(const QString &folder, const QByteArray &rawPublicKey)

@@ -45,6 +45,15 @@ QByteArray publicKeyFromHex(const QString &hex);
 // The name of a public key: SHA-256 of its raw bytes, lower-case hexadecimal.
 QString fingerprint(const QByteArray &rawPublicKey);
 
+// The detached signature of an update archive, in Base64 as the feed carries it:
+// Ed25519 over a short statement of the archive's SHA-256, so that it is checked
+// while the archive is read in pieces and before anything unpacks it. Absent when
+// the key is none or the archive cannot be read.
+std::optional<QByteArray> signArchive(const QString &archive, const QByteArray &privateKeyPem);
+// True when `signature` (Base64) is the signature by `rawPublicKey` of an archive
+// whose SHA-256 is `sha256Hex`.
+bool archiveSignatureVerifies(const QString &sha256Hex, const QString &signature, const QByteArray &rawPublicKey);
+
 // True when the folder's stored manifest carries a valid signature by `rawPublicKey`.
 // Reads only the two signature files; the folder's contents are not compared.
 bool signatureVerifies(const QString &folder, const QByteArray &rawPublicKey);

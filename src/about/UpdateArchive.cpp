@@ -10,7 +10,9 @@
 #include <vector>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 using namespace std::chrono_literals;
@@ -151,7 +153,8 @@ std::optional<QList<QByteArray>> insidePath(const QByteArray &path)
 // Whether tar's listing describes an archive that stays inside the folder it is
 // unpacked into: no absolute names or names climbing out, links pointing only inside,
 // nothing below a link, no devices or fifos, at most MaxUnpackedBytes of contents.
-bool listingIsSafe(const QString &listing)
+// Gives the size of the contents when it does.
+std::optional<qint64> safeListingSize(const QString &listing)
 {
     qint64 total = 0;
     std::set<QByteArray> links;
@@ -163,35 +166,38 @@ bool listingIsSafe(const QString &listing)
         }
         const std::optional<Entry> entry = parseLine(line);
         if (!entry || !QByteArray("-dlh").contains(entry->type)) {
-            return false;
+            return std::nullopt;
         }
         const std::optional<QList<QByteArray>> name = insidePath(entry->name);
         if (!name || name->isEmpty()) {
-            return false;
+            return std::nullopt;
         }
         if (entry->type == 'l') {
             QByteArray from = name->mid(0, name->size() - 1).join('/');
             if (entry->target.isEmpty() || !insidePath(from + '/' + entry->target)) {
-                return false;
+                return std::nullopt;
             }
             links.insert(name->join('/'));
         } else if (entry->type == 'h' && !insidePath(entry->target)) {
-            return false;
+            return std::nullopt;
         }
         total += entry->size;
         if (total > MaxUnpackedBytes) {
-            return false;
+            return std::nullopt;
         }
         names.push_back(*name);
     }
     for (const QList<QByteArray> &name : names) {
         for (qsizetype depth = 1; depth < name.size(); ++depth) {
             if (links.count(name.mid(0, depth).join('/'))) {
-                return false;
+                return std::nullopt;
             }
         }
     }
-    return !names.empty();
+    if (names.empty()) {
+        return std::nullopt;
+    }
+    return total;
 }
 
 // After unpacking: only files, folders and links, every link resolving inside `root`
@@ -269,9 +275,66 @@ std::optional<QString> runTool(const QString &tool, const QStringList &arguments
     return std::nullopt;
 }
 
-Result<void> unpack(const QString &archive, const QString &disk)
+std::optional<qint64> freeSpace(const QString &folder)
 {
-    const QString tar = QStringLiteral("/bin/tar");
+    struct statvfs volume{};
+    if (statvfs(QFile::encodeName(folder).constData(), &volume) != 0) {
+        return std::nullopt;
+    }
+    return qint64(volume.f_bavail) * qint64(volume.f_frsize);
+}
+
+namespace {
+
+// fsync of one file or folder, not following a link.
+Result<void> flush(const QByteArray &name)
+{
+    const int fd = open(name.constData(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        return Error{FolderMoves::errorText(errno)};
+    }
+    const int synced = fsync(fd);
+    const int error = errno;
+    close(fd);
+    if (synced != 0) {
+        return Error{FolderMoves::errorText(error)};
+    }
+    return {};
+}
+
+} // namespace
+
+Result<void> syncTree(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info{};
+    if (lstat(name.constData(), &info) != 0) {
+        return Error{FolderMoves::errorText(errno)};
+    }
+    if (S_ISLNK(info.st_mode)) {
+        return {}; // a link's target is flushed where it lives, and a link itself with its folder
+    }
+    if (S_ISDIR(info.st_mode)) {
+        const std::optional<std::vector<QByteArray>> children = BundleSignature::entryNames(name);
+        if (!children) {
+            return Error{FolderMoves::errorText(errno)};
+        }
+        for (const QByteArray &child : *children) {
+            if (Result<void> synced = syncTree(QFile::decodeName(name + '/' + child)); !synced) {
+                return synced;
+            }
+        }
+    }
+    return flush(name);
+}
+
+Result<void> syncFolder(const QString &folder)
+{
+    return flush(QFile::encodeName(folder));
+}
+
+Result<qint64> unpack(const QString &archive, const QString &disk, const QString &tar)
+{
     ProcessRunner::Output listing;
     if (std::optional<QString> message =
             runTool(tar,
@@ -281,8 +344,12 @@ Result<void> unpack(const QString &archive, const QString &disk)
                     UnpackTimeout, QString(), &listing)) {
         return Error{*message, int(Failure::Tool)};
     }
-    if (!listingIsSafe(listing.standardOutput)) {
+    const std::optional<qint64> size = safeListingSize(listing.standardOutput);
+    if (!size) {
         return Error{QStringLiteral("refused"), int(Failure::Refused)};
+    }
+    if (freeSpace(QFileInfo(disk).absolutePath()).value_or(0) < *size) {
+        return Error{QStringLiteral("no space"), int(Failure::NoSpace)};
     }
     if (::mkdir(QFile::encodeName(disk).constData(), 0700) != 0) {
         return Error{FolderMoves::errorText(errno), int(Failure::Tool)};
@@ -298,7 +365,7 @@ Result<void> unpack(const QString &archive, const QString &disk)
     if (!treeIsSafe(disk)) {
         return Error{QStringLiteral("refused"), int(Failure::Refused)};
     }
-    return {};
+    return *size;
 }
 
 } // namespace UpdateArchive

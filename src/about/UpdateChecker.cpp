@@ -138,12 +138,23 @@ Decoded decode(const QByteArray &body)
         return error;
     }
 
-    const QJsonValue sha = object.value(QLatin1String("sha256"));
-    if (!sha.isUndefined() && !sha.isNull()) {
-        if (!sha.isString()) {
+    for (const auto &[key, text] : {std::pair{"sha256", &release.sha256}, std::pair{"signature", &release.signature}}) {
+        const QJsonValue value = object.value(QLatin1String(key));
+        if (!value.isUndefined() && !value.isNull()) {
+            if (!value.isString()) {
+                return notInFormatText();
+            }
+            *text = value.toString();
+        }
+    }
+
+    const QJsonValue size = object.value(QLatin1String("size"));
+    if (!size.isUndefined() && !size.isNull()) {
+        const std::optional<qint64> bytes = wholeNumber(size);
+        if (!bytes || *bytes <= 0) {
             return notInFormatText();
         }
-        release.sha256 = sha.toString();
+        release.size = bytes;
     }
     return release;
 }
@@ -310,6 +321,9 @@ QNetworkRequest siteRequest(const QUrl &url)
     request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
+    // A redirect stays on the maker's site (same scheme, host and port); any other
+    // ends the request with its 3xx status.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
     QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
 #ifdef TAMSEL_TEST_SEAMS
     {

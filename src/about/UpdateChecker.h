@@ -21,7 +21,9 @@
 namespace UpdateChecker {
 
 // One release as the feed describes it. Only `build` decides whether it is newer;
-// `url`, `dmg` and `sha256` are taken as they come and judged by their users.
+// `url`, `dmg`, `sha256` and `signature` are taken as they come and judged by their
+// users. `signature` is the maker's signature of the archive (Base64) and `size`
+// its length in bytes, a positive whole number when present.
 struct Release
 {
     QString version;
@@ -29,6 +31,8 @@ struct Release
     std::optional<QUrl> url;
     std::optional<QUrl> dmg;
     std::optional<QString> sha256;
+    std::optional<QString> signature;
+    std::optional<qint64> size;
 
     // Where the download button may send the user: the release's own page when it
     // is HTTPS on the maker's site, else the product page.
@@ -72,8 +76,8 @@ QUrl pageURL();
 QUrl feedURL();
 
 // A GET of `url` on the maker's site that keeps nothing (no cache, cookies or
-// credentials) and trusts the system's certificates (in test builds also those
-// of a test's own server).
+// credentials), follows redirects only on the same site and trusts the system's
+// certificates (in test builds also those of a test's own server).
 QNetworkRequest siteRequest(const QUrl &url);
 
 // The running app's version and build as the build system stamped them.

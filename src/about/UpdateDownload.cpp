@@ -1,9 +1,11 @@
 #include "about/UpdateDownload.h"
 
+#include "about/UpdateArchive.h"
 #include "about/UpdateChecker.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
@@ -21,8 +23,8 @@ class Download : public QObject
 {
 public:
     Download(const QUrl &from, const QString &to, std::chrono::milliseconds stallLimit,
-             std::chrono::milliseconds totalLimit)
-        : m_file(to)
+             std::chrono::milliseconds totalLimit, qint64 maxBytes)
+        : m_file(to), m_maxBytes(maxBytes)
     {
         m_promise.start();
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -36,6 +38,7 @@ public:
         m_reply = m_network->get(request);
         // Read as it comes, so the archive is never held in memory.
         m_reply->setReadBufferSize(1024 * 1024);
+        connect(m_reply, &QNetworkReply::metaDataChanged, this, [this] { onMetaDataChanged(); });
         connect(m_reply, &QNetworkReply::readyRead, this, [this] { onReadyRead(); });
         connect(m_reply, &QNetworkReply::finished, this, [this] { onFinished(); });
 
@@ -58,12 +61,33 @@ private:
         return code.isValid() ? std::optional<int>(code.toInt()) : std::nullopt;
     }
 
+    // A length announced past the limit, or past the room left, ends it before the body.
+    void onMetaDataChanged()
+    {
+        const QVariant length = m_reply->header(QNetworkRequest::ContentLengthHeader);
+        if (!length.isValid() || status() != 200) {
+            return;
+        }
+        if (length.toLongLong() > m_maxBytes) {
+            settle(tooLargeText());
+        } else if (UpdateArchive::freeSpace(QFileInfo(m_file.fileName()).absolutePath()).value_or(0)
+                   < length.toLongLong()) {
+            settle(noSpaceText());
+        }
+    }
+
     void onReadyRead()
     {
         m_stall.start();
         const QByteArray data = m_reply->readAll();
         if (const std::optional<int> code = status(); code && *code != 200) {
             return; // the body of an error page is read and dropped
+        }
+        // A server that announced no length, or another one, is held to the limit as it sends.
+        m_received += data.size();
+        if (m_received > m_maxBytes) {
+            settle(tooLargeText());
+            return;
         }
         if (m_file.write(data) != data.size()) {
             settle(m_file.errorString());
@@ -159,15 +183,29 @@ private:
     QNetworkReply *m_reply = nullptr;
     QTimer m_stall;
     QTimer m_whole;
+    const qint64 m_maxBytes;
+    qint64 m_received = 0;
     bool m_settled = false;
 };
 
 } // namespace
 
-QFuture<std::optional<QString>> download(const QUrl &from, const QString &to, std::chrono::milliseconds stallLimit,
-                                         std::chrono::milliseconds totalLimit)
+QString tooLargeText()
 {
-    auto *job = new Download(from, to, stallLimit, totalLimit);
+    //: Install and Relaunch error, inside "Couldn't install the update (…)": the server sent more than the update's size.
+    return QCoreApplication::translate("Updater", "The download is larger than expected.");
+}
+
+QString noSpaceText()
+{
+    //: Install and Relaunch error, inside "Couldn't install the update (…)".
+    return QCoreApplication::translate("Updater", "There isn't enough free space for the update.");
+}
+
+QFuture<std::optional<QString>> download(const QUrl &from, const QString &to, std::chrono::milliseconds stallLimit,
+                                         std::chrono::milliseconds totalLimit, qint64 maxBytes)
+{
+    auto *job = new Download(from, to, stallLimit, totalLimit, maxBytes);
     return job->future();
 }
 

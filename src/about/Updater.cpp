@@ -32,6 +32,10 @@ constexpr char ArchiveSuffix[] = ".tar.gz";
 constexpr char DownloadsPrefix[] = "/downloads/";
 constexpr char NewFolderName[] = "Tamsel";
 constexpr auto CopyTimeout = 300s;
+// What an archive may grow to when the feed does not say its size.
+constexpr qint64 DownloadLimit = 512LL * 1024 * 1024;
+constexpr mode_t FolderMode = 0755;
+constexpr mode_t FileMode = 0644;
 
 // What an install works with: where the program runs and whose key it trusts.
 struct Setup
@@ -42,6 +46,8 @@ struct Setup
     std::chrono::milliseconds stallLimit = 30s;
     std::chrono::milliseconds totalLimit = 900s;
     QString copyTool = QStringLiteral("/bin/cp");
+    qint64 downloadLimit = DownloadLimit;
+    QString tarTool = QStringLiteral("/bin/tar");
 };
 
 FolderMoves &systemMoves()
@@ -91,6 +97,8 @@ Setup setup()
         out.stallLimit = s_installation->stallLimit;
         out.totalLimit = s_installation->totalLimit;
         out.copyTool = s_installation->copyTool;
+        out.downloadLimit = s_installation->downloadLimit;
+        out.tarTool = s_installation->tarTool;
     }
 #endif
     return out;
@@ -113,6 +121,30 @@ bool genuine(const Setup &s, const QString &path, const QString &team, const QSt
 QString parentOf(const QString &path)
 {
     return QFileInfo(path).absolutePath();
+}
+
+// The manifest lists everything in an install folder but the folder itself, its
+// Signature folder and the two files in it: whatever modes the archive gave those,
+// they get the ones every install has. False when one of them is not of its kind or
+// its mode cannot be set.
+bool settleUnlistedModes(const QString &folder)
+{
+    const QString signature = folder + QLatin1Char('/') + QLatin1String(BundleSignature::FolderName);
+    const std::pair<QString, mode_t> unlisted[] = {
+        {folder, S_IFDIR | FolderMode},
+        {signature, S_IFDIR | FolderMode},
+        {signature + QLatin1Char('/') + QLatin1String(BundleSignature::ManifestName), S_IFREG | FileMode},
+        {signature + QLatin1Char('/') + QLatin1String(BundleSignature::SignatureName), S_IFREG | FileMode},
+    };
+    for (const auto &[path, mode] : unlisted) {
+        const QByteArray name = QFile::encodeName(path);
+        struct stat info{};
+        if (lstat(name.constData(), &info) != 0 || (info.st_mode & S_IFMT) != (mode & S_IFMT)
+            || chmod(name.constData(), mode & 07777) != 0) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // ---- The address of the archive
@@ -180,6 +212,7 @@ struct Plan
     Setup setup;
     UpdateChecker::Release release;
     QString expectedDigest;
+    QString signature;
     QString team;
     QString bundleID;
     QString bundle;
@@ -194,23 +227,35 @@ std::optional<QString> finish(const Plan &plan)
     {
         ~ThreadState() { BundleSignature::releaseThreadState(); }
     } const threadState;
-    // The digest.
-    if (sha256(plan.archive) != plan.expectedDigest) {
+    // The digest, then the maker's signature of it: tar and gzip read only what the
+    // maker signed.
+    const std::optional<QString> digest = sha256(plan.archive);
+    if (digest != plan.expectedDigest
+        || !BundleSignature::archiveSignatureVerifies(*digest, plan.signature, plan.setup.makerKey)) {
         return rejectionMessage();
     }
     // "Mounting": unpacking into the working folder's "disk".
     const QString disk = plan.work + QStringLiteral("/disk");
-    if (const Result<void> unpacked = UpdateArchive::unpack(plan.archive, disk); !unpacked) {
-        return unpacked.error().code == int(UpdateArchive::Failure::Refused) ? rejectionMessage()
-                                                                              : failed(unpacked.error().message);
+    const Result<qint64> unpacked = UpdateArchive::unpack(plan.archive, disk, plan.setup.tarTool);
+    if (!unpacked) {
+        switch (UpdateArchive::Failure(unpacked.error().code)) {
+        case UpdateArchive::Failure::Refused: return rejectionMessage();
+        case UpdateArchive::Failure::NoSpace: return failed(UpdateDownload::noSpaceText());
+        case UpdateArchive::Failure::Tool: break;
+        }
+        return failed(unpacked.error().message);
     }
     // The new copy, checked, then copied beside the running one.
     const QString newApp = disk + QLatin1Char('/') + QLatin1String(NewFolderName);
     const QString staged = plan.appFolder + QStringLiteral("/.Tamsel-update-")
         + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper().left(8);
     std::optional<QString> pending;
-    if (genuine(plan.setup, newApp, plan.team, plan.bundleID) && build(newApp) == plan.release.build
-        && UpdateChecker::currentBuild() < plan.release.build) {
+    if (!settleUnlistedModes(newApp) || !genuine(plan.setup, newApp, plan.team, plan.bundleID)
+        || build(newApp) != plan.release.build || UpdateChecker::currentBuild() >= plan.release.build) {
+        pending = rejectionMessage();
+    } else if (UpdateArchive::freeSpace(plan.appFolder).value_or(0) < *unpacked) {
+        pending = failed(UpdateDownload::noSpaceText());
+    } else {
         const QString copyName = QFileInfo(plan.setup.copyTool).fileName();
         pending = UpdateArchive::runTool(plan.setup.copyTool,
                           {QStringLiteral("-R"), QStringLiteral("-P"), QStringLiteral("--preserve=mode,timestamps,links"),
@@ -218,11 +263,13 @@ std::optional<QString> finish(const Plan &plan)
                           CopyTimeout, copyName);
         if (pending) {
             pending = failed(*pending);
-        } else if (!genuine(plan.setup, staged, plan.team, plan.bundleID)) {
+        } else if (!settleUnlistedModes(staged) || !genuine(plan.setup, staged, plan.team, plan.bundleID)) {
+            // Settled again: the copy tool made the folders, and what is swapped in counts.
             pending = rejectionMessage();
+        } else if (const Result<void> synced = UpdateArchive::syncTree(staged); !synced) {
+            // On the disk before the swap, so a crash or a power cut leaves a whole copy in place.
+            pending = failed(synced.error().message);
         }
-    } else {
-        pending = rejectionMessage();
     }
     // "Detaching" happens on every path.
     UpdateArchive::removeTree(disk);
@@ -253,6 +300,8 @@ std::optional<QString> finish(const Plan &plan)
                                                       "the same folder: rename it back to Tamsel.")
             .arg(text, QFileInfo(old).fileName());
     }
+    // The swap itself, made lasting; the new copy is in place whether or not this works.
+    UpdateArchive::syncFolder(plan.appFolder);
     moves.moveToTrash(old);
     return std::nullopt;
 }
@@ -270,9 +319,13 @@ QFuture<std::optional<QString>> installSteps(Plan plan)
     }
     const WorkFolder work{plan.work};
 
+    const qint64 limit = plan.release.size.value_or(plan.setup.downloadLimit);
+    if (plan.release.size && UpdateArchive::freeSpace(plan.work).value_or(0) < *plan.release.size) {
+        co_return failed(UpdateDownload::noSpaceText());
+    }
     const QString part = plan.work + QStringLiteral("/download.part");
     auto download = UpdateDownload::download(*dmgURL(plan.release), part, plan.setup.stallLimit,
-                                             plan.setup.totalLimit);
+                                             plan.setup.totalLimit, limit);
     const std::optional<QString> downloadFailure = co_await download;
     if (downloadFailure) {
         co_return failed(*downloadFailure);
@@ -408,10 +461,11 @@ QFuture<std::optional<QString>> install(UpdateChecker::Release release)
     const QString digest = release.sha256.value_or(QString()).toLower();
     const std::optional<QString> team = teamOf(plan.setup);
     const std::optional<QString> bundleID = BundleSignature::infoText(plan.setup.bundlePath, Identifier);
-    if (!dmgURL(release) || digest.size() != 64 || !team || !bundleID) {
+    if (!dmgURL(release) || digest.size() != 64 || !release.signature || !team || !bundleID) {
         return Async::ready(std::optional<QString>(rejectionMessage()));
     }
     plan.expectedDigest = digest;
+    plan.signature = *release.signature;
     plan.team = *team;
     plan.bundleID = *bundleID;
     plan.bundle = plan.setup.bundlePath;

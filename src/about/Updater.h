@@ -1,11 +1,12 @@
 #pragma once
 
 // Puts a newer release in place of the running copy of the program: downloads the
-// release's archive, compares its SHA-256 with the feed, unpacks it into a working
-// folder, checks that the program in it is signed by the maker under this
-// program's identifier and carries exactly the announced build, copies it beside
-// the running install folder, checks the copy again and swaps the two folders by
-// renaming them; the old one goes to the Trash. Every failure ends in one user
+// release's archive (no more than the feed's size, or 512 MB), compares its SHA-256
+// with the feed and checks the maker's signature of it before anything unpacks it,
+// unpacks it into a working folder, checks that the program in it is signed by the
+// maker under this program's identifier and carries exactly the announced build,
+// copies it beside the running install folder, checks the copy again, flushes it to
+// the disk and swaps the two folders by renaming them; the old one goes to the Trash. Every failure ends in one user
 // sentence, and the running copy stays as it was except in one rare case that the
 // sentence explains.
 //
@@ -66,7 +67,7 @@ QString rejectionMessage();
 
 #ifdef TAMSEL_TEST_SEAMS
 // Builds made for testing can install into a folder of the test's, with a key of
-// its own, a Trash of its own, shorter download limits and another copy tool.
+// its own, a Trash of its own, shorter download limits and other tools.
 // Release builds do not contain it.
 struct Installation
 {
@@ -76,6 +77,8 @@ struct Installation
     std::chrono::milliseconds stallLimit{30000};
     std::chrono::milliseconds totalLimit{900000};
     QString copyTool = QStringLiteral("/bin/cp");
+    qint64 downloadLimit = 512LL * 1024 * 1024; // when the feed gives no size
+    QString tarTool = QStringLiteral("/bin/tar");
 };
 void setInstallationForTesting(std::optional<Installation> installation);
 #endif

@@ -25,7 +25,7 @@ public:
     {
         QStringList arguments;   // the command line after the program's name
         QString workingFolder;   // what relative names on it are relative to
-        QString channelName;     // one running program per name
+        QString channelName;     // the hand-over socket's path: one running program per path
         // Absent: the shared engine, the system clock and window-modal file panels.
         std::optional<AppModel::Services> services;
     };

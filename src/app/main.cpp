@@ -1,8 +1,10 @@
 #include "aboutviews/AppLanguage.h"
+#include "app/InstanceChannel.h"
 #include "app/TamselApp.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QProcessEnvironment>
 
 int main(int argc, char *argv[])
 {
@@ -16,7 +18,7 @@ int main(int argc, char *argv[])
     // Before anything shows, and before a relaunched copy looks for the running one.
     AppLanguage::install(app);
     TamselApp tamsel({app.arguments().mid(1), QDir::currentPath(),
-                      QStringLiteral("tamsel-") + qEnvironmentVariable("USER", QStringLiteral("user")), std::nullopt});
+                      InstanceChannel::socketPath(QProcessEnvironment::systemEnvironment()), std::nullopt});
     QObject::connect(&tamsel, &TamselApp::quitConfirmed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!tamsel.start()) {
         return 0; // the running Tamsel took the files

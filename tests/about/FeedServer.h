@@ -25,6 +25,8 @@ public:
         int status = 200;
         QByteArray body;
         Behaviour behaviour = Behaviour::Answer;
+        QByteArray location = {}; // sent as the Location header when not empty
+        bool withLength = true;   // false: no Content-Length, the body ends when the connection does
     };
 
     // With the certificate and key of tests/data/about.
@@ -108,15 +110,18 @@ private:
                 return;
             }
             // A cookie and a long cache lifetime that a careful client ignores.
-            socket->write(QStringLiteral("HTTP/1.1 %1 Answer\r\n"
-                                         "Content-Type: application/json\r\n"
-                                         "Content-Length: %2\r\n"
-                                         "Cache-Control: max-age=3600\r\n"
-                                         "Set-Cookie: visitor=42; Path=/\r\n"
-                                         "Connection: close\r\n\r\n")
-                              .arg(answer.status)
-                              .arg(answer.body.size())
-                              .toLatin1());
+            QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + " Answer\r\n"
+                              "Content-Type: application/json\r\n"
+                              "Cache-Control: max-age=3600\r\n"
+                              "Set-Cookie: visitor=42; Path=/\r\n"
+                              "Connection: close\r\n";
+            if (answer.withLength) {
+                head += "Content-Length: " + QByteArray::number(answer.body.size()) + "\r\n";
+            }
+            if (!answer.location.isEmpty()) {
+                head += "Location: " + answer.location + "\r\n";
+            }
+            socket->write(head + "\r\n");
             socket->write(answer.body);
             socket->disconnectFromHost();
         });

@@ -55,6 +55,9 @@ private slots:
                                        << false;
         QTest::newRow("build with a fraction") << 200 << feed(build, ".5") << NotInFormat << false;
         QTest::newRow("version missing") << 200 << QByteArray("{\"build\": 7}") << Missing << false;
+        QTest::newRow("size of nothing") << 200 << feed(build + 1, ", \"size\": 0") << NotInFormat << false;
+        QTest::newRow("size with a fraction") << 200 << feed(build + 1, ", \"size\": 10.5") << NotInFormat << false;
+        QTest::newRow("signature as a number") << 200 << feed(build + 1, ", \"signature\": 7") << NotInFormat << false;
         QTest::newRow("page address that is no address")
             << 200 << feed(build + 1, ", \"url\": \"https://exa mple.com/\"") << NotInFormat << false;
         // Valid JSON that would decode if it were read whole.
@@ -92,15 +95,29 @@ private slots:
         FeedServer server;
         server.setAnswer(200, feed(UpdateChecker::currentBuild() + 5,
                                    ", \"url\": \"http://127.0.0.1/notes\", \"dmg\": \"https://elsewhere.example/"
-                                   "downloads/T.dmg\", \"sha256\": \"ABCD\""));
+                                   "downloads/T.dmg\", \"sha256\": \"ABCD\", \"signature\": \"c2ln\", "
+                                   "\"size\": 123456789012"));
         const Result result = checkAgainst(server);
         QVERIFY(result.isAvailable());
         const UpdateChecker::Release &release = result.release();
         QCOMPARE(release.url, std::optional<QUrl>(QUrl("http://127.0.0.1/notes")));
         QCOMPARE(release.dmg, std::optional<QUrl>(QUrl("https://elsewhere.example/downloads/T.dmg")));
         QCOMPARE(release.sha256, std::optional<QString>("ABCD"));
+        QCOMPARE(release.signature, std::optional<QString>("c2ln"));
+        QCOMPARE(release.size, std::optional<qint64>(123456789012));
         // The check takes addresses as they come; the page shown to the user is guarded.
         QCOMPARE(release.downloadURL(), UpdateChecker::pageURL());
+    }
+
+    // The site may move its feed within itself; the check follows it there only.
+    void redirectsStayOnTheSite()
+    {
+        FeedServer server;
+        const QUrl moved = server.url(QStringLiteral("/tamsel-mac/moved.json"));
+        server.setRoute("/tamsel-mac/version.json", {301, {}, FeedServer::Behaviour::Answer, moved.toEncoded()});
+        server.setRoute("/tamsel-mac/moved.json", {200, feed(UpdateChecker::currentBuild() + 1)});
+        QVERIFY(checkAgainst(server).isAvailable());
+        QCOMPARE(server.requests(), 2);
     }
 
     void transportFailures_data()

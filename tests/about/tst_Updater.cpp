@@ -18,6 +18,10 @@ enum class Bad {
     NoDigest,
     ShortDigest,
     DigestMismatch,
+    NoSignature,
+    SignatureOfAnotherKey,
+    TamperedArchive,
+    OpenFoldersRepacked,
     ManifestChanged,
     FileAdded,
     FileRemoved,
@@ -33,6 +37,11 @@ enum class Bad {
     OtherHost,
     UpperCaseSuffix,
     NotFound,
+    RedirectElsewhere,
+    PastTheFeedSize,
+    PastTheFeedSizeUnannounced,
+    PastTheLimit,
+    NoRoom,
     Stall,
     DiskFull,
     FolderStuck,
@@ -42,6 +51,24 @@ enum class Bad {
 QByteArray hexDigest(const QByteArray &bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+mode_t modeOf(const QString &path)
+{
+    struct stat info{};
+    return lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// What a server without the maker's key can do to a genuine release: open its
+// folders to everyone, which its own manifest does not cover.
+void openUnlisted(const QString &folder)
+{
+    for (const char *name : {"", "/Signature"}) {
+        QVERIFY(chmod(QFile::encodeName(folder + name).constData(), 0777) == 0);
+    }
+    for (const char *name : {"/Signature/manifest", "/Signature/manifest.sig"}) {
+        QVERIFY(chmod(QFile::encodeName(folder + name).constData(), 0666) == 0);
+    }
 }
 
 } // namespace
@@ -57,6 +84,7 @@ class TestUpdater : public QObject
     QString m_key;
     QByteArray m_makerKey;
     QString m_goodArchive; // 1.0.1, one build above the running one
+    QString m_tarRan;      // written by the tar the installs run, each time it runs
     int m_case = 0;
 
     // Per test: the running install folder, its folder, the test's Trash.
@@ -82,19 +110,21 @@ class TestUpdater : public QObject
         return run(QStringLiteral("/bin/tar"), {"-czf", archive, "Tamsel"}, folder) ? archive : QString();
     }
 
-    // Serves `archive` under a path of its own and describes it as the feed would.
-    UpdateChecker::Release serve(const QString &archive, qint64 build, const QString &where = {})
+    // Serves `archive` under a path of its own and describes it as the feed would,
+    // signed with the maker's key unless a signature is given.
+    UpdateChecker::Release serve(const QString &archive, qint64 build, const QString &signature = {})
     {
         const QByteArray bytes = readFile(archive);
-        const QString urlPath = where.isEmpty()
-            ? QStringLiteral("/downloads/case-%1/Tamsel-1.0.1.tar.gz").arg(++m_case)
-            : where;
+        const QString urlPath = QStringLiteral("/downloads/case-%1/Tamsel-1.0.1.tar.gz").arg(++m_case);
         m_server->setRoute(urlPath.toUtf8(), {200, bytes});
         UpdateChecker::Release release;
         release.version = QStringLiteral("1.0.1");
         release.build = build;
         release.dmg = m_server->url(urlPath);
         release.sha256 = QString::fromLatin1(hexDigest(bytes));
+        release.signature = signature.isEmpty()
+            ? QString::fromLatin1(BundleSignature::signArchive(archive, readFile(m_key)).value_or(QByteArray()))
+            : signature;
         return release;
     }
 
@@ -120,7 +150,7 @@ private slots:
         QCOMPARE(m_makerKey.size(), 32);
         QVERIFY(run(QStringLiteral("openssl"),
                     {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256", "-nodes", "-days", "2",
-                     "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1", "-keyout",
+                     "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1,DNS:localhost", "-keyout",
                      path("tls.key"), "-out", path("tls.crt")}));
         m_server = std::make_unique<FeedServer>(path("tls.crt"), path("tls.key"), QSsl::Ec);
         QVERIFY(m_server->isReady());
@@ -131,7 +161,18 @@ private slots:
         QVERIFY(makeProgramFolder(path("source-1.0.1"), QStringLiteral("1.0.1")));
         m_goodArchive = makeBundle(path("source-1.0.1"), QStringLiteral("1.0.1"), next(), m_key, path("dist"));
         QVERIFY(QFile::exists(m_goodArchive));
-        QCOMPARE(readFile(m_goodArchive + ".sha256").left(64), hexDigest(readFile(m_goodArchive)));
+        const QByteArray digest = readFile(m_goodArchive + ".sha256").left(64);
+        QCOMPARE(digest, hexDigest(readFile(m_goodArchive)));
+        // The release tooling signs the archive itself with the maker's key.
+        const QString signature = QString::fromLatin1(readFile(m_goodArchive + ".sig").trimmed());
+        QVERIFY(BundleSignature::archiveSignatureVerifies(QString::fromLatin1(digest), signature, m_makerKey));
+        QVERIFY(!BundleSignature::archiveSignatureVerifies(QString::fromLatin1(hexDigest("other")), signature,
+                                                           m_makerKey));
+
+        // The tar of every install leaves a mark each time it runs.
+        m_tarRan = path(QStringLiteral("tar-ran"));
+        QVERIFY(writeFile(path("marking-tar"), "#!/bin/sh\necho >>'" + m_tarRan.toUtf8() + "'\nexec /bin/tar \"$@\"\n",
+                          QFile::ReadOwner | QFile::ExeOwner));
     }
 
     void cleanupTestCase()
@@ -154,7 +195,9 @@ private slots:
         m_moves.refuseFrom.clear();
         QVERIFY(QDir().mkpath(m_moves.trash));
         m_installation = Updater::Installation{m_bundle, m_makerKey, &m_moves};
+        m_installation.tarTool = path("marking-tar");
         Updater::setInstallationForTesting(m_installation);
+        QFile::remove(m_tarRan);
     }
 
     // Whether this copy offers to replace itself.
@@ -199,24 +242,29 @@ private slots:
     {
         QTest::addColumn<bool>("firstNameTaken");
         QTest::addColumn<bool>("editedMeanwhile");
-        QTest::newRow("relaunches") << false << false;
-        QTest::newRow("old name taken: hidden name, still trashed") << true << false;
-        QTest::newRow("file edited meanwhile: no relaunch") << false << true;
+        QTest::addColumn<bool>("openFolders");
+        QTest::newRow("relaunches") << false << false << false;
+        QTest::newRow("old name taken: hidden name, still trashed") << true << false << false;
+        QTest::newRow("file edited meanwhile: no relaunch") << false << true << false;
+        QTest::newRow("folders open to all in a signed archive: closed again") << false << false << true;
     }
     void installsOverASignedFolder()
     {
         QFETCH(bool, firstNameTaken);
         QFETCH(bool, editedMeanwhile);
+        QFETCH(bool, openFolders);
         const QByteArray before = treeHash(m_bundle);
         const QString firstName = QStringLiteral("Tamsel ") + UpdateChecker::currentVersion();
         if (firstNameTaken) {
             QVERIFY(writeFile(m_apps + "/" + firstName + "/keep.txt", "someone else's"));
         }
-        const UpdateChecker::Release offered = serve(m_goodArchive, next());
+        const QString archive = openFolders ? repacked("open", openUnlisted) : m_goodArchive;
+        const UpdateChecker::Release offered = serve(archive, next());
         m_server->setAnswer(200, QStringLiteral("{\"version\": \"1.0.1\", \"build\": %1, \"dmg\": \"%2\", "
-                                                "\"sha256\": \"%3\"}")
+                                                "\"sha256\": \"%3\", \"signature\": \"%4\", \"size\": %5}")
                                      .arg(next())
-                                     .arg(offered.dmg->toString(), offered.sha256->toUpper())
+                                     .arg(offered.dmg->toString(), offered.sha256->toUpper(), *offered.signature)
+                                     .arg(QFileInfo(archive).size())
                                      .toUtf8());
         QStringList started;
         AppModel model(AppModel::Services{nullptr, nullptr, nullptr, path("stamps"), nullptr,
@@ -244,6 +292,10 @@ private slots:
         QCOMPARE(BundleSignature::infoText(m_bundle, "version"), std::optional<QString>("1.0.1"));
         QVERIFY(Updater::isGenuine(m_bundle, BundleSignature::fingerprint(m_makerKey),
                                    QStringLiteral("app.belvin.tamsel.mac")));
+        QCOMPARE(modeOf(m_bundle), mode_t(0755));
+        QCOMPARE(modeOf(m_bundle + "/Signature"), mode_t(0755));
+        QCOMPARE(modeOf(m_bundle + "/Signature/manifest"), mode_t(0644));
+        QCOMPARE(modeOf(m_bundle + "/Signature/manifest.sig"), mode_t(0644));
         // The old one went to the Trash whole, under the first free name.
         QCOMPARE(m_moves.trashed.size(), 1);
         QCOMPARE(treeHash(m_moves.trashed.first()), before);
@@ -293,6 +345,10 @@ private slots:
         QTest::newRow("no digest") << Bad::NoDigest << rejected;
         QTest::newRow("63-digit digest") << Bad::ShortDigest << rejected;
         QTest::newRow("digest mismatch") << Bad::DigestMismatch << rejected;
+        QTest::newRow("no signature of the archive") << Bad::NoSignature << rejected;
+        QTest::newRow("archive signed with another key") << Bad::SignatureOfAnotherKey << rejected;
+        QTest::newRow("program changed, the genuine signature") << Bad::TamperedArchive << rejected;
+        QTest::newRow("folders opened to all, the genuine signature") << Bad::OpenFoldersRepacked << rejected;
         QTest::newRow("manifest changed after signing") << Bad::ManifestChanged << rejected;
         QTest::newRow("file added after signing") << Bad::FileAdded << rejected;
         QTest::newRow("file removed after signing") << Bad::FileRemoved << rejected;
@@ -308,6 +364,14 @@ private slots:
         QTest::newRow("address on another host") << Bad::OtherHost << rejected;
         QTest::newRow("upper-case .TAR.GZ") << Bad::UpperCaseSuffix << rejected;
         QTest::newRow("HTTP 404") << Bad::NotFound << Updater::failed("not found");
+        QTest::newRow("redirected to another host") << Bad::RedirectElsewhere << Updater::failed("found");
+        const QString tooLarge = Updater::failed("The download is larger than expected.");
+        QTest::newRow("longer than the feed's size") << Bad::PastTheFeedSize << tooLarge;
+        QTest::newRow("longer than the feed's size, no length announced") << Bad::PastTheFeedSizeUnannounced
+                                                                           << tooLarge;
+        QTest::newRow("past the limit, no size in the feed") << Bad::PastTheLimit << tooLarge;
+        QTest::newRow("no room for the feed's size")
+            << Bad::NoRoom << Updater::failed("There isn't enough free space for the update.");
         QTest::newRow("server stalls") << Bad::Stall << Updater::failed("The request timed out.");
         QTest::newRow("disk full during the copy")
             << Bad::DiskFull << Updater::failed("cp: error writing 'bin/tamsel': No space left on device");
@@ -320,7 +384,9 @@ private slots:
         QFETCH(QString, message);
         UpdateChecker::Release release = serve(m_goodArchive, next());
         const int port = release.dmg->port();
+        const qint64 archiveSize = QFileInfo(m_goodArchive).size();
         bool downloads = true;
+        bool unpacks = true;
         switch (bad) {
         case Bad::NoDigest:
             release.sha256.reset();
@@ -332,6 +398,27 @@ private slots:
             break;
         case Bad::DigestMismatch:
             release.sha256 = QString::fromLatin1(hexDigest("something else"));
+            unpacks = false;
+            break;
+        case Bad::NoSignature:
+            release.signature.reset();
+            downloads = false;
+            break;
+        case Bad::SignatureOfAnotherKey:
+            QVERIFY(run(QStringLiteral("openssl"), {"genpkey", "-algorithm", "ed25519", "-out", path("other.pem")}));
+            release.signature = QString::fromLatin1(*BundleSignature::signArchive(m_goodArchive, readFile(path("other.pem"))));
+            unpacks = false;
+            break;
+        case Bad::TamperedArchive:
+            release = serve(repacked("tampered", [](const QString &folder) {
+                                QVERIFY(writeFile(folder + "/bin/tamsel", "#!/bin/sh\necho taken over\n"));
+                            }),
+                            next(), *release.signature);
+            unpacks = false;
+            break;
+        case Bad::OpenFoldersRepacked:
+            release = serve(repacked("opened", openUnlisted), next(), *release.signature);
+            unpacks = false;
             break;
         case Bad::ManifestChanged:
             release = serve(repacked("manifest", [](const QString &folder) {
@@ -426,6 +513,34 @@ private slots:
         case Bad::NotFound:
             m_server->setRoute(release.dmg->path().toUtf8(), {404, "<h1>Not here</h1>"});
             break;
+        case Bad::RedirectElsewhere: {
+            // The same server under another name, which its certificate also carries;
+            // the archive there is genuine.
+            QUrl elsewhere = serve(m_goodArchive, next()).dmg.value();
+            elsewhere.setHost(QStringLiteral("localhost"));
+            m_server->setRoute(release.dmg->path().toUtf8(), {302, {}, FeedServer::Behaviour::Answer,
+                                                              elsewhere.toEncoded()});
+            unpacks = false;
+            break;
+        }
+        case Bad::PastTheFeedSize:
+            release.size = archiveSize - 1;
+            unpacks = false;
+            break;
+        case Bad::PastTheFeedSizeUnannounced:
+            release.size = archiveSize - 1;
+            m_server->setRoute(release.dmg->path().toUtf8(), {200, readFile(m_goodArchive),
+                                                              FeedServer::Behaviour::Answer, {}, false});
+            unpacks = false;
+            break;
+        case Bad::PastTheLimit:
+            m_installation.downloadLimit = archiveSize - 1;
+            unpacks = false;
+            break;
+        case Bad::NoRoom:
+            release.size = 1LL << 60;
+            downloads = false;
+            break;
         case Bad::Stall:
             m_server->setRoute(release.dmg->path().toUtf8(), {200, {}, FeedServer::Behaviour::Silent});
             m_installation.stallLimit = 300ms;
@@ -459,6 +574,9 @@ private slots:
         QCOMPARE(names(path("outside")), QStringList());
         if (!downloads) {
             QCOMPARE(requestsFor(*release.dmg), requestsBefore);
+        }
+        if (!downloads || !unpacks) {
+            QVERIFY2(!QFile::exists(m_tarRan), "tar read the archive");
         }
     }
 };

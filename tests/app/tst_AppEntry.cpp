@@ -21,7 +21,10 @@ class TestAppEntry : public QObject
         return {std::move(arguments), f.folder.path(), channel, services};
     }
 
-    static QString uniqueChannel() { return QStringLiteral("tamsel-test-") + QUuid::createUuid().toString(QUuid::Id128); }
+    static QString uniqueChannel()
+    {
+        return QDir::tempPath() + QStringLiteral("/tamsel-test-") + QUuid::createUuid().toString(QUuid::Id128);
+    }
 
     static QStringList namesAndPages(AppModel *model)
     {
