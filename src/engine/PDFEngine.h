@@ -95,6 +95,8 @@ public:
         int renderSeconds = 30;
         int buildSeconds = 60;        // a build also gets buildSecondsPerPage per page
         double buildSecondsPerPage = 2;
+        // A worker's reply, once begun, must be whole within this time.
+        int replyMilliseconds = 5000;
 
         static Options standard(); // from the machine's cores and memory
     };

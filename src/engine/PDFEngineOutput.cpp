@@ -123,6 +123,7 @@ std::shared_ptr<WorkerPool::Job> PDFEngine::State::buildJob(const BuildPlan &pla
         return nullptr;
     }
     job->ask(Build{*sent, file});
+    job->lendsFile = file >= 0;
     job->cancel = cancel;
     job->limit = outputLimit(plan, false);
     return job;
@@ -319,6 +320,7 @@ void PicturePages::assemble()
             return;
         }
         job->ask(Assemble{plan.password, points, ends, *all, file});
+        job->lendsFile = file >= 0;
         job->cancel = cancel;
         job->limit = std::chrono::milliseconds(qint64(
             1000 * (owner->options.buildSeconds + owner->options.buildSecondsPerPage * double(pages.size()))));

@@ -109,6 +109,4 @@ struct EngineWorker
     static constexpr int maxRenderSide = 32'000;
 };
 
-// The pixel size of a page of `pageSize` points rendered with its longer side
-// `longSide` pixels: each side rounded half away from zero and at least 1.
-QSize renderPixelSize(QSizeF pageSize, double longSide);
+using WorkerProtocol::renderPixelSize;
