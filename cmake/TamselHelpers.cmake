@@ -1,15 +1,3 @@
-# Library folders are picked up when they exist, so a subsystem brings its own
-# CMakeLists.txt without touching the ones above it.
-function(tamsel_add_subdirectories)
-    # Watched, so that a folder added later re-runs the configure step by itself.
-    file(GLOB watched CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*/CMakeLists.txt)
-    foreach(dir IN LISTS ARGN)
-        if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/CMakeLists.txt)
-            add_subdirectory(${dir})
-        endif()
-    endforeach()
-endfunction()
-
 # tamsel_add_test(NAME SOURCES a.cpp ... LIBS lib ... [GUI] [TIMEOUT s] [LABELS l ...])
 # One QtTest executable and its CTest entry. Every test runs on the offscreen
 # platform with the settings and data folders redirected by QStandardPaths'

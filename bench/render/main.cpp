@@ -1,13 +1,21 @@
 // Renders every page of a PDF at long side 256 through the engine, with one
 // worker and with as many as the machine allows, next to pdftoppm writing PPM as
 // one process and as that many processes over page ranges; prints pages per
-// second, the time to the first 24 pictures and peak memory.
+// second, wall and processor time, the ratios, the time to the first 24
+// pictures and peak memory. With `first`, only the first 24 pages (a screenful
+// of the page grid, the open included) next to pdftoppm on those pages. With
+// `export`, every page exported as a JPEG picture at 100 dpi next to
+// `pdftoppm -jpeg -r 100`, as one process: processor time counts, since the
+// engine spreads the pages over its workers.
 //
-//   bench_render [file.pdf | pages] [runs]
+//   bench_render [file.pdf | pages] [runs] [first | export]
 //       file.pdf: a real document (see bench/README.md); pages: a generated
-//       report of that many pages (default 1000). 3 runs; the best run counts.
+//       report of that many pages (default 1000). 3 runs, each side taken in
+//       turn; the best run of each counts.
 
 #include "engine/PDFEngine.h"
+
+#include <QUuid>
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -130,7 +138,7 @@ T awaitFuture(const QFuture<T> &future)
 
 // Opens the file and renders every page in order, keeping a few more renders
 // asked for than the engine has workers, as the page grid does.
-QFuture<EngineRun> renderAll(PDFEngine *engine, QUrl url, int pages)
+QFuture<EngineRun> renderAll(PDFEngine *engine, QUrl url, int pages, int upTo)
 {
     EngineRun run;
     QElapsedTimer timer;
@@ -140,6 +148,7 @@ QFuture<EngineRun> renderAll(PDFEngine *engine, QUrl url, int pages)
         std::fprintf(stderr, "open answered %d pages\n", opened.pageCount);
         co_return run;
     }
+    pages = std::min(pages, upTo);
     std::deque<QFuture<QImage>> ahead;
     const size_t window = size_t(engine->workerCount()) + 1;
     int next = 0;
@@ -162,12 +171,45 @@ QFuture<EngineRun> renderAll(PDFEngine *engine, QUrl url, int pages)
     co_return run;
 }
 
-EngineRun renderWithEngine(const QString &path, int pages, int workers)
+// Processor time of this process and of the children it reaped so far.
+double processorSeconds()
 {
-    PDFEngine::Options options = PDFEngine::Options::standard();
-    options.workers = workers;
-    PDFEngine engine(options);
-    return awaitFuture(renderAll(&engine, QUrl::fromLocalFile(path), pages));
+    double seconds = 0;
+    for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
+        rusage usage{};
+        getrusage(who, &usage);
+        seconds += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
+                   + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    }
+    return seconds;
+}
+
+struct Timed
+{
+    double seconds = -1;
+    double cpu = -1; // processor time, workers included (reaped when the engine ends)
+    double first24 = -1;
+    void keepBest(const Timed &other)
+    {
+        if (seconds < 0 || (other.seconds >= 0 && other.seconds < seconds)) {
+            seconds = other.seconds;
+            first24 = other.first24;
+        }
+        cpu = cpu < 0 ? other.cpu : std::min(cpu, other.cpu);
+    }
+};
+
+Timed renderWithEngine(const QString &path, int pages, int workers, int upTo)
+{
+    const double before = processorSeconds();
+    EngineRun run;
+    {
+        PDFEngine::Options options = PDFEngine::Options::standard();
+        options.workers = workers;
+        PDFEngine engine(options);
+        run = awaitFuture(renderAll(&engine, QUrl::fromLocalFile(path), pages, upTo));
+    }
+    return {run.seconds, run.seconds < 0 ? -1 : processorSeconds() - before, run.first24};
 }
 
 // A child's ru_maxrss counts the parent's pages it held between fork and exec, so
@@ -176,8 +218,9 @@ qint64 pdftoppmPeakKiB = 0;
 
 // pdftoppm -scale-to 256 writing PPM to memory-backed files, as `processes`
 // processes over consecutive page ranges at once.
-double renderWithPdftoppm(const QString &path, int pages, int processes)
+Timed renderWithPdftoppm(const QString &path, int pages, int processes)
 {
+    const double before = processorSeconds();
     QTemporaryDir out(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/bench-XXXXXX") : QString());
     std::vector<std::unique_ptr<QProcess>> running;
     QElapsedTimer timer;
@@ -191,7 +234,7 @@ double renderWithPdftoppm(const QString &path, int pages, int processes)
                                                out.filePath("page")});
         if (!process->waitForStarted()) {
             std::fprintf(stderr, "pdftoppm can't be started\n");
-            return -1;
+            return {};
         }
         running.push_back(std::move(process));
     }
@@ -202,10 +245,55 @@ double renderWithPdftoppm(const QString &path, int pages, int processes)
         }
         if (process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0) {
             std::fprintf(stderr, "pdftoppm failed: %s\n", process->readAllStandardError().constData());
-            return -1;
+            return {};
         }
     }
-    return timer.nsecsElapsed() / 1e9;
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    return {seconds, processorSeconds() - before, -1};
+}
+
+constexpr double exportDpi = 100;
+
+Timed exportWithEngine(const QString &path, int pages)
+{
+    const double before = processorSeconds();
+    QElapsedTimer timer;
+    timer.start();
+    bool ok = false;
+    {
+        PDFEngine engine;
+        const QUrl url = QUrl::fromLocalFile(path);
+        if (awaitFuture(engine.open(url, std::nullopt)).pageCount == pages) {
+            BuildPlan plan;
+            for (int i = 0; i < pages; ++i) {
+                plan.pages.append(PageItem{QUuid::createUuid(), PageSource{url, i}, 0, {}});
+            }
+            const Result<QList<QByteArray>> pictures = awaitFuture(engine.pictures(plan, exportDpi, true, {}));
+            ok = pictures.ok() && pictures->size() == pages;
+        }
+    }
+    if (!ok) {
+        std::fprintf(stderr, "the engine's export failed\n");
+        return {};
+    }
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    return {seconds, processorSeconds() - before, -1};
+}
+
+Timed exportWithPdftoppm(const QString &path)
+{
+    QTemporaryDir out(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/bench-XXXXXX") : QString());
+    const double before = processorSeconds();
+    QElapsedTimer timer;
+    timer.start();
+    QProcess process;
+    process.start("pdftoppm", {"-jpeg", "-r", QString::number(exportDpi), path, out.filePath("page")});
+    if (!process.waitForStarted() || !process.waitForFinished(-1) || process.exitCode() != 0) {
+        std::fprintf(stderr, "pdftoppm failed\n");
+        return {};
+    }
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    return {seconds, processorSeconds() - before, -1};
 }
 
 int pageCountOf(const QString &path)
@@ -216,6 +304,12 @@ int pageCountOf(const QString &path)
 
 } // namespace
 
+QString loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).section(' ', 0, 2) : QString();
+}
+
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
@@ -224,6 +318,7 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     const QString input = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const int runs = argc > 2 ? std::max(1, atoi(argv[2])) : 3;
+    const bool firstOnly = argc > 3 && QByteArray(argv[3]) == "first";
 
     QTemporaryDir dir;
     QString path = input;
@@ -240,44 +335,84 @@ int main(int argc, char **argv)
         }
     }
     const int workers = PDFEngine::Options::standard().workers;
-    std::printf("document: %s, %d pages, %.1f MB; %d cores, %d workers\n", qPrintable(QFileInfo(path).fileName()),
-                pages, QFileInfo(path).size() / 1e6, QThread::idealThreadCount(), workers);
+    std::printf("document: %s, %d pages, %.1f MB; %d cores, %d workers; load %s\n",
+                qPrintable(QFileInfo(path).fileName()), pages, QFileInfo(path).size() / 1e6,
+                QThread::idealThreadCount(), workers, qPrintable(loadAverage()));
+
+    if (argc > 3 && QByteArray(argv[3]) == "export") {
+        Timed ours, peer;
+        for (int run = 0; run < runs; ++run) {
+            const Timed a = exportWithEngine(path, pages);
+            const Timed b = exportWithPdftoppm(path);
+            if (a.seconds < 0 || b.seconds < 0) {
+                return 1;
+            }
+            std::printf("run %d: engine JPEG export %.2f s (cpu %.2f s); pdftoppm -jpeg -r %.0f %.2f s (cpu %.2f s)\n",
+                        run + 1, a.seconds, a.cpu, exportDpi, b.seconds, b.cpu);
+            ours.keepBest(a);
+            peer.keepBest(b);
+        }
+        std::printf("\nbest of %d, %d pages as JPEG at %.0f dpi: processor time %.2f s vs %.2f s: %.2fx; wall %.2f s vs "
+                    "%.2f s (load %s)\n",
+                    runs, pages, exportDpi, ours.cpu, peer.cpu, ours.cpu / peer.cpu, ours.seconds, peer.seconds,
+                    qPrintable(loadAverage()));
+        return 0;
+    }
+    if (firstOnly) {
+        const int upTo = std::min(pages, 24);
+        Timed ours, peer;
+        for (int run = 0; run < runs; ++run) {
+            const Timed a = renderWithEngine(path, pages, workers, upTo);
+            const Timed b = renderWithPdftoppm(path, upTo, 1);
+            if (a.seconds < 0 || b.seconds < 0) {
+                return 1;
+            }
+            std::printf("run %d: engine open + first %d: %.3f s (cpu %.3f s); pdftoppm -f 1 -l %d: %.3f s (cpu %.3f s)\n",
+                        run + 1, upTo, a.seconds, a.cpu, upTo, b.seconds, b.cpu);
+            ours.keepBest(a);
+            peer.keepBest(b);
+        }
+        std::printf("\nbest of %d, first %d pages: engine %.3f s, pdftoppm %.3f s: %.2fx wall, %.2fx processor time "
+                    "(load %s)\n",
+                    runs, upTo, ours.seconds, peer.seconds, ours.seconds / peer.seconds, ours.cpu / peer.cpu,
+                    qPrintable(loadAverage()));
+        return 0;
+    }
 
     const qint64 baseline = maxRssKiB(RUSAGE_SELF);
     resetHighWater();
-    EngineRun one, many;
-    double ppmOne = 1e9, ppmMany = 1e9;
+    Timed one, many, ppmOne, ppmMany;
     for (int run = 0; run < runs; ++run) {
-        const EngineRun a = renderWithEngine(path, pages, 1);
-        const EngineRun b = renderWithEngine(path, pages, workers);
-        const double c = renderWithPdftoppm(path, pages, 1);
-        const double d = renderWithPdftoppm(path, pages, workers);
-        if (a.seconds < 0 || b.seconds < 0 || c < 0 || d < 0) {
+        const Timed a = renderWithEngine(path, pages, 1, pages);
+        const Timed c = renderWithPdftoppm(path, pages, 1);
+        const Timed b = renderWithEngine(path, pages, workers, pages);
+        const Timed d = renderWithPdftoppm(path, pages, workers);
+        if (a.seconds < 0 || b.seconds < 0 || c.seconds < 0 || d.seconds < 0) {
             return 1;
         }
         std::printf("run %d: engine 1 worker %.2f s, %d workers %.2f s; pdftoppm 1 process %.2f s, %d processes "
                     "%.2f s\n",
-                    run + 1, a.seconds, workers, b.seconds, c, workers, d);
-        if (one.seconds < 0 || a.seconds < one.seconds) {
-            one = a;
-        }
-        if (many.seconds < 0 || b.seconds < many.seconds) {
-            many = b;
-        }
-        ppmOne = std::min(ppmOne, c);
-        ppmMany = std::min(ppmMany, d);
+                    run + 1, a.seconds, workers, b.seconds, c.seconds, workers, d.seconds);
+        one.keepBest(a);
+        many.keepBest(b);
+        ppmOne.keepBest(c);
+        ppmMany.keepBest(d);
     }
     const qint64 engineHighWater = highWaterKiB();
 
     std::printf("\nbest of %d runs, long side %.0f px (engine: open + render):\n", runs, longSide);
-    std::printf("  engine, 1 worker:          %7.1f pages/s  %6.2f s  first 24 in %.2f s\n", pages / one.seconds,
-                one.seconds, one.first24);
-    std::printf("  engine, %d workers:         %7.1f pages/s  %6.2f s  first 24 in %.2f s\n", workers,
-                pages / many.seconds, many.seconds, many.first24);
-    std::printf("  pdftoppm, 1 process:       %7.1f pages/s  %6.2f s\n", pages / ppmOne, ppmOne);
-    std::printf("  pdftoppm, %d processes:     %7.1f pages/s  %6.2f s\n", workers, pages / ppmMany, ppmMany);
-    std::printf("  time over pdftoppm: 1 worker %.2fx, %d workers %.2fx\n", one.seconds / ppmOne, workers,
-                many.seconds / ppmMany);
+    std::printf("  engine, 1 worker:          %7.1f pages/s  %6.2f s  cpu %6.2f s  first 24 in %.2f s\n",
+                pages / one.seconds, one.seconds, one.cpu, one.first24);
+    std::printf("  engine, %d workers:         %7.1f pages/s  %6.2f s  cpu %6.2f s  first 24 in %.2f s\n", workers,
+                pages / many.seconds, many.seconds, many.cpu, many.first24);
+    std::printf("  pdftoppm, 1 process:       %7.1f pages/s  %6.2f s  cpu %6.2f s\n", pages / ppmOne.seconds,
+                ppmOne.seconds, ppmOne.cpu);
+    std::printf("  pdftoppm, %d processes:     %7.1f pages/s  %6.2f s  cpu %6.2f s\n", workers,
+                pages / ppmMany.seconds, ppmMany.seconds, ppmMany.cpu);
+    std::printf("  over pdftoppm: 1 worker %.2fx wall, %.2fx processor time; %d workers %.2fx wall, %.2fx processor "
+                "time (load %s)\n",
+                one.seconds / ppmOne.seconds, one.cpu / ppmOne.cpu, workers, many.seconds / ppmMany.seconds,
+                many.cpu / ppmMany.cpu, qPrintable(loadAverage()));
     std::printf("peak memory:\n");
     std::printf("  this process: %.1f MB (%.1f MB before rendering; %.1f MB high-water while rendering)\n",
                 maxRssKiB(RUSAGE_SELF) / 1024.0, baseline / 1024.0, engineHighWater / 1024.0);

@@ -164,9 +164,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "a run failed\n");
         return 1;
     }
+    QFile loadAverage(QStringLiteral("/proc/loadavg"));
+    const QByteArray load = loadAverage.open(QIODevice::ReadOnly) ? loadAverage.readAll().trimmed() : QByteArray();
     std::printf("input: %s, %.2f MB; best of 3 runs taken in turn with the other tool's, peak memory of a "
-                "4th (all processes)\n",
-                qPrintable(QFileInfo(input).fileName()), megabytes(input));
+                "4th (all processes); %ld cores, load %s\n",
+                qPrintable(QFileInfo(input).fileName()), megabytes(input), sysconf(_SC_NPROCESSORS_ONLN),
+                load.constData());
     const auto line = [](const char *name, const Run &ours, const QString &oursFile, const char *tool,
                          const Run &theirs, const QString &theirsFile) {
         std::printf("%s\n  ours: %.2f s (%.2f s processor), %.0f MiB, %.2f MB\n  %s: %.2f s (%.2f s processor), "

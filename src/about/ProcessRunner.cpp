@@ -5,6 +5,7 @@
 #include <QTextBoundaryFinder>
 
 #include <algorithm>
+#include <atomic>
 #include <map>
 #include <thread>
 #include <vector>
@@ -27,8 +28,9 @@ namespace ProcessRunner {
 
 namespace {
 
-constexpr qint64 DrainMs = 2000;
-constexpr qint64 KillGraceMs = 5000;
+std::atomic<qint64> s_killGraceMs{Settings{}.killGrace.count()};
+std::atomic<qint64> s_drainMs{Settings{}.drain.count()};
+std::atomic<qsizetype> s_streamBytes{Settings{}.streamBytes};
 constexpr int TickMs = 50;
 
 // Milliseconds on a clock that keeps counting while the computer sleeps.
@@ -252,6 +254,7 @@ private:
 struct Stream
 {
     int fd = -1;
+    qsizetype cap = MaxStreamBytes;
     QByteArray bytes;
 
     bool open() const { return fd >= 0; }
@@ -273,7 +276,7 @@ struct Stream
         for (int chunks = 0; fd >= 0 && chunks < 16; ++chunks) {
             const ssize_t n = read(fd, chunk, sizeof chunk);
             if (n > 0) {
-                const qsizetype room = MaxStreamBytes - bytes.size();
+                const qsizetype room = cap - bytes.size();
                 if (room > 0) {
                     bytes.append(chunk, std::min<qsizetype>(room, n));
                 }
@@ -394,6 +397,9 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
     const int pidFd = openPidFd(pid);
     // Bounded so that "practically never" cannot overflow the clock arithmetic.
     const qint64 deadline = nowMs() + std::clamp<qint64>(timeoutMs, 0, qint64(1) << 40);
+    const qint64 killGraceMs = s_killGraceMs.load();
+    const qint64 drainMs = s_drainMs.load();
+    tool.out.cap = tool.err.cap = s_streamBytes.load();
 
     std::optional<qint32> status;
     qint64 drainEnd = -1;
@@ -405,7 +411,7 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
     auto stop = [&] {
         tree.terminate();
         stopped = true;
-        killAt = nowMs() + KillGraceMs;
+        killAt = nowMs() + killGraceMs;
     };
 
     for (;;) {
@@ -415,7 +421,7 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
         const qint64 now = nowMs();
         if (status) {
             if (drainEnd < 0) {
-                drainEnd = now + DrainMs;
+                drainEnd = now + drainMs;
             }
             if ((!tool.out.open() && !tool.err.open()) || now >= drainEnd) {
                 break;
@@ -488,6 +494,19 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
 }
 
 } // namespace
+
+Settings settings()
+{
+    return Settings{std::chrono::milliseconds(s_killGraceMs.load()), std::chrono::milliseconds(s_drainMs.load()),
+                    s_streamBytes.load()};
+}
+
+void setSettings(Settings settings)
+{
+    s_killGraceMs.store(std::max<qint64>(0, settings.killGrace.count()));
+    s_drainMs.store(std::max<qint64>(0, settings.drain.count()));
+    s_streamBytes.store(std::max<qsizetype>(0, settings.streamBytes));
+}
 
 QFuture<Result<Output>> run(QString tool, QStringList arguments, std::chrono::milliseconds timeout,
                             QHash<QString, QString> extraEnvironment, CancelToken cancel)

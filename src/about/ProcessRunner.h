@@ -3,7 +3,8 @@
 // Runs one command-line tool as a child process: a clean environment, no input,
 // both output streams captured in memory, a time-out, and cancellation. When the
 // time runs out or the caller cancels, the tool and everything it started are
-// stopped, politely first and by force five seconds later.
+// stopped, politely first and by force a grace period later (five seconds unless
+// set otherwise).
 
 #include "platform/Async.h"
 
@@ -16,8 +17,8 @@
 
 namespace ProcessRunner {
 
-// What is kept of each stream; the rest is read and dropped so the tool never
-// blocks on a full pipe.
+// What is kept of each stream unless set otherwise; the rest is read and dropped so
+// the tool never blocks on a full pipe.
 constexpr qsizetype MaxStreamBytes = 64 * 1024 * 1024;
 
 struct Output
@@ -37,13 +38,26 @@ struct Output
 
 enum class Failure { Launch = 1 };
 
+// How long a tool asked to stop gets before it is killed, how long its streams are
+// still read once it has ended, and how much of each stream is kept. Runs already
+// under way keep the settings they started with.
+struct Settings
+{
+    std::chrono::milliseconds killGrace{5000};
+    std::chrono::milliseconds drain{2000};
+    qsizetype streamBytes = MaxStreamBytes;
+};
+Settings settings();
+// Safe from any thread; tests make them small so they need not wait them out.
+void setSettings(Settings settings);
+
 // Runs `tool` (an absolute path; no shell, no search path) with `arguments`. The
 // environment is the program's own as it was at the first run, without loader
 // variables and with a fixed system search path; `extraEnvironment` is laid over it
 // as given. The result is an error (code Failure::Launch, the system's reason as the
 // message) only when the tool cannot be started; a non-zero status, a time-out or a
 // cancellation is an Output. The future finishes once the tool has ended and its
-// output is read (at most two seconds more when something it left behind still holds
+// output is read (at most the drain period more when something it left behind still holds
 // the streams; that straggler is then stopped too). Safe to call from any thread; the
 // waiting happens on a worker thread of its own.
 QFuture<Result<Output>> run(QString tool, QStringList arguments, std::chrono::milliseconds timeout,

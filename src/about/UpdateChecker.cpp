@@ -1,5 +1,7 @@
 #include "about/UpdateChecker.h"
 
+#include "about/AboutLog.h"
+
 #include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -248,6 +250,9 @@ private:
             return;
         }
         m_settled = true;
+        if (result.isFailed()) {
+            qCWarning(lcAbout).noquote() << "update check failed:" << result.message();
+        }
         m_deadline.stop();
         // Abort without hearing about it: the answer is already decided.
         QObject::disconnect(m_reply, nullptr, this, nullptr);

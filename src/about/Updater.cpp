@@ -1,5 +1,7 @@
 #include "about/Updater.h"
 
+#include "about/AboutLog.h"
+
 #include "about/BundleSignature.h"
 #include "about/UpdateArchive.h"
 #include "about/UpdateDownload.h"
@@ -286,8 +288,10 @@ QFuture<std::optional<QString>> installSteps(Plan plan)
 
 } // namespace
 
+// Every failed install comes through here, so this is where it is logged.
 QString failed(const QString &message)
 {
+    qCWarning(lcAbout).noquote() << "update install failed:" << message;
     //: Install and Relaunch error. The placeholder is the system's or a tool's message.
     return QCoreApplication::translate("Updater", "Couldn't install the update (%1). This copy wasn't changed.")
         .arg(message);

@@ -93,10 +93,10 @@ AboutView::AboutView(AppModel *model, QWidget *parent)
     header->addWidget(new BrandMark(56, columnWidget));
     auto *titles = new QVBoxLayout;
     titles->setSpacing(2);
-    QLabel *title = label(tr("Tamsel for Linux"), 24, QFont::Bold, Theme::text(), columnWidget);
+    QLabel *title = Theme::label(tr("Tamsel for Linux"), 24, QFont::Bold, Theme::text(), columnWidget);
     title->setObjectName(QStringLiteral("productTitle"));
     titles->addWidget(title);
-    QLabel *version = label(tr("Version %1 (%2) · by Vornel Apps")
+    QLabel *version = Theme::label(tr("Version %1 (%2) · by Vornel Apps")
                                 .arg(UpdateChecker::currentVersion())
                                 .arg(UpdateChecker::currentBuild()),
                             12.5, QFont::Normal, Theme::secondaryText(), columnWidget);
@@ -141,7 +141,7 @@ QWidget *AboutView::section(const QString &title, int spacing, QVBoxLayout *&con
     auto *panel = new ::Panel(18);
     content = panel->contentLayout();
     content->setSpacing(spacing);
-    panel->addWidget(label(title, 15, QFont::DemiBold, Theme::text(), panel));
+    panel->addWidget(Theme::label(title, 15, QFont::DemiBold, Theme::text(), panel));
     return panel;
 }
 
@@ -153,7 +153,7 @@ void AboutView::buildUpdates(QVBoxLayout *column)
     content->setSpacing(10);
     auto *row = new QHBoxLayout;
     row->setSpacing(10);
-    row->addWidget(label(tr("Updates"), 15, QFont::DemiBold, Theme::text(), panel));
+    row->addWidget(Theme::label(tr("Updates"), 15, QFont::DemiBold, Theme::text(), panel));
     row->addStretch(1);
     m_checkSpinner = new Spinner(panel);
     m_checkSpinner->setObjectName(QStringLiteral("checkProgress"));
@@ -180,7 +180,7 @@ void AboutView::buildLanguage(QVBoxLayout *column)
     QVBoxLayout *content = panel->contentLayout();
     content->setSpacing(10);
     auto *row = new QHBoxLayout;
-    row->addWidget(label(tr("Language"), 15, QFont::DemiBold, Theme::text(), panel));
+    row->addWidget(Theme::label(tr("Language"), 15, QFont::DemiBold, Theme::text(), panel));
     row->addStretch(1);
     m_languagePicker = new QComboBox(panel);
     m_languagePicker->setObjectName(QStringLiteral("languagePicker"));
@@ -385,7 +385,7 @@ void AboutView::updateStatus()
     rowLayout->addStretch(1);
     if (m_model->isInstallingUpdate()) {
         rowLayout->addWidget(new Spinner(row));
-        QLabel *progress = label(tr("Downloading and checking the update…"), 12.5, QFont::Normal,
+        QLabel *progress = Theme::label(tr("Downloading and checking the update…"), 12.5, QFont::Normal,
                                  Theme::secondaryText(), row);
         progress->setObjectName(QStringLiteral("installProgress"));
         rowLayout->addWidget(progress);

@@ -9,18 +9,9 @@
 
 namespace AboutWidgets {
 
-QLabel *label(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
-{
-    auto *result = new QLabel(text, parent);
-    result->setFont(Theme::font(size, weight));
-    result->setTextFormat(Qt::PlainText);
-    Theme::setTextColor(result, color);
-    return result;
-}
-
 QLabel *wrappingLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
 {
-    QLabel *result = label(text, size, weight, color, parent);
+    QLabel *result = Theme::label(text, size, weight, color, parent);
     result->setWordWrap(true);
     result->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Minimum);
@@ -36,7 +27,7 @@ QWidget *symbolLabel(const QString &symbol, const QString &text, qreal size, QFo
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(6);
-    QLabel *words = label(text, size, weight, color, row);
+    QLabel *words = Theme::label(text, size, weight, color, row);
     words->setObjectName(QStringLiteral("symbolLabelText"));
     auto *mark = new QLabel(row);
     const int side = QFontMetrics(words->font()).height();

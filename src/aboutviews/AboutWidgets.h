@@ -13,9 +13,7 @@ class QHBoxLayout;
 
 namespace AboutWidgets {
 
-// A plain-text label in the application font.
-QLabel *label(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent);
-// The same, wrapping onto as many lines as it needs.
+// A plain-text label in the application font, wrapping onto as many lines as it needs.
 QLabel *wrappingLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent);
 // A row of a symbol and a text in one colour.
 QWidget *symbolLabel(const QString &symbol, const QString &text, qreal size, QFont::Weight weight,

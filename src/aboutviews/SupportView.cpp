@@ -119,8 +119,8 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
     const auto labeled = [this, details](const QString &caption, QLabel *&value) {
         auto *block = new QVBoxLayout;
         block->setSpacing(2);
-        block->addWidget(label(caption, 11.5, QFont::DemiBold, Theme::secondaryText(), this));
-        value = label(QString(), 13.5, QFont::Medium, Theme::text(), this);
+        block->addWidget(Theme::label(caption, 11.5, QFont::DemiBold, Theme::secondaryText(), this));
+        value = Theme::label(QString(), 13.5, QFont::Medium, Theme::text(), this);
         block->addWidget(value);
         details->addLayout(block);
     };
@@ -130,7 +130,7 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
     m_coinsValue->setObjectName(QStringLiteral("coinsValue"));
     auto *addressBlock = new QVBoxLayout;
     addressBlock->setSpacing(4);
-    addressBlock->addWidget(label(tr("Address"), 11.5, QFont::DemiBold, Theme::secondaryText(), this));
+    addressBlock->addWidget(Theme::label(tr("Address"), 11.5, QFont::DemiBold, Theme::secondaryText(), this));
     m_address = wrappingLabel(QString(), 12.5, QFont::Normal, Theme::text(), this);
     m_address->setObjectName(QStringLiteral("addressText"));
     QFont mono = m_address->font();
@@ -158,7 +158,7 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
 
     // Footer
     auto *footer = new QHBoxLayout;
-    QLabel *note = label(tr("The same addresses are on %1/donate.").arg(UpdateChecker::pageURL().host()), 11.5,
+    QLabel *note = Theme::label(tr("The same addresses are on %1/donate.").arg(UpdateChecker::pageURL().host()), 11.5,
                          QFont::Normal, Theme::secondaryText(), this);
     note->setObjectName(QStringLiteral("footerNote"));
     footer->addWidget(note);

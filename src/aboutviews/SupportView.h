@@ -34,7 +34,6 @@ public:
     static QString displayed(const QString &address);
 
     const DonationNetwork &network() const { return m_networks.at(m_current); }
-    bool isCopied() const { return m_copied; }
 
 private:
     void showNetwork(int index);

@@ -77,7 +77,7 @@ TellAFriendView::TellAFriendView(AppModel *model, QWidget *parent)
     auto *messageColumn = new QVBoxLayout;
     messageColumn->setSpacing(6);
     messageColumn->addWidget(
-        label(tr("Your friend gets this message:"), 11.5, QFont::DemiBold, Theme::secondaryText(), this));
+        Theme::label(tr("Your friend gets this message:"), 11.5, QFont::DemiBold, Theme::secondaryText(), this));
     messageColumn->addWidget(new MessageBox(sharedText(), this));
     messageColumn->addWidget(wrappingLabel(tr("You choose the app and the friend; we never see who."), 11.5,
                                            QFont::Normal, Theme::secondaryText(), this));

@@ -29,9 +29,6 @@ public:
     // Where "Email…" goes; the desktop's mail program unless a test hands in another.
     void setUrlOpener(UrlOpener *opener) { m_opener = opener; }
 
-    bool hasShared() const { return m_shared; }
-    bool hasCopied() const { return m_copied; }
-
 private:
     void share();
     void copyMessage();

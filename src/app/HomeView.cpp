@@ -17,13 +17,11 @@
 
 namespace {
 
+// Clicks go through to the tile or drop zone below.
 QLabel *makeLabel(const QString &text, qreal size, QFont::Weight weight, QColor color,
                   QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setFont(Theme::font(size, weight));
-    label->setTextFormat(Qt::PlainText);
-    Theme::setTextColor(label, color);
+    QLabel *label = Theme::label(text, size, weight, color, parent);
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
     return label;
 }

@@ -1,5 +1,7 @@
 #include "codes/DetectorProcess.h"
 
+#include "codes/CodesLog.h"
+
 #include "platform/SocketIO.h"
 
 #include <cerrno>
@@ -230,11 +232,15 @@ std::vector<RawCode> detect(const Grey &grey)
     case Outcome::Done:
         return found;
     case Outcome::Died:
+        qCWarning(lcCodes, "the code reader died on a %dx%d picture; reading it code by code", grey.width,
+                  grey.height);
         if (reader.read(grey, Mode::OneByOne, found) == Outcome::Done) {
             return found;
         }
+        qCWarning(lcCodes, "the code reader died again; that picture's codes are skipped");
         return {};
     case Outcome::NoChild:
+        qCWarning(lcCodes, "no code reader process could be started; only matrix codes are read");
         break;
     }
     // Without a reader process (no memory for one) only the matrix codes are

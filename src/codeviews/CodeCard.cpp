@@ -102,10 +102,10 @@ CodeCard::CodeCard(AppModel *model, LinkOpener *opener, FoundCode code, QWidget 
     header->addWidget(new KindBadge(kindSymbol(content), this), 0, Qt::AlignVCenter);
     auto *titles = new QVBoxLayout;
     titles->setSpacing(1);
-    auto *title = themedLabel(kindTitle(content), 14, QFont::DemiBold, Theme::text(), this);
+    auto *title = Theme::label(kindTitle(content), 14, QFont::DemiBold, Theme::text(), this);
     title->setObjectName(QStringLiteral("kindTitle"));
     auto *origin =
-        themedLabel(originLine(m_code), 11.5, QFont::Normal, Theme::secondaryText(), this);
+        Theme::label(originLine(m_code), 11.5, QFont::Normal, Theme::secondaryText(), this);
     origin->setObjectName(QStringLiteral("originLine"));
     titles->addWidget(title);
     titles->addWidget(origin);
@@ -291,7 +291,7 @@ void CodeCard::addLinkDetails(const LinkCheck &check)
     const int side = QFontMetrics(Theme::font(13, QFont::DemiBold)).height() - 2;
     globe->setPixmap(Icons::icon(QStringLiteral(":/tamsel/globe.svg"), Theme::text())
                          .pixmap(QSize(side, side), devicePixelRatioF()));
-    auto *site = themedLabel(tr("Real site: %1").arg(check.realSite), 13, QFont::DemiBold,
+    auto *site = Theme::label(tr("Real site: %1").arg(check.realSite), 13, QFont::DemiBold,
                              Theme::text(), this);
     site->setObjectName(QStringLiteral("realSite"));
     site->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -362,8 +362,8 @@ QWidget *CodeCard::field(const QString &name, const QString &label, const QStrin
     auto *stack = new QVBoxLayout(box);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(2);
-    stack->addWidget(themedLabel(label, 11.5, QFont::DemiBold, Theme::secondaryText(), box));
-    auto *shown = themedLabel(value, 14, QFont::Medium, Theme::text(), box);
+    stack->addWidget(Theme::label(label, 11.5, QFont::DemiBold, Theme::secondaryText(), box));
+    auto *shown = Theme::label(value, 14, QFont::Medium, Theme::text(), box);
     shown->setObjectName(QStringLiteral("fieldValue"));
     shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
     shown->setWordWrap(true);

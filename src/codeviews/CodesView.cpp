@@ -48,8 +48,8 @@ CodesDropZone::CodesDropZone(QWidget *parent)
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);
     texts->addWidget(
-        themedLabel(tr("Drop a picture or PDF here"), 16, QFont::DemiBold, Theme::text(), this));
-    auto *hint = themedLabel(tr("Or copy a screenshot (Print Screen) and paste it with Ctrl+V."),
+        Theme::label(tr("Drop a picture or PDF here"), 16, QFont::DemiBold, Theme::text(), this));
+    auto *hint = Theme::label(tr("Or copy a screenshot (Print Screen) and paste it with Ctrl+V."),
                              12.5, QFont::Normal, Theme::secondaryText(), this);
     hint->setWordWrap(true);
     texts->addWidget(hint);
@@ -128,9 +128,9 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
 
     auto *heading = new QVBoxLayout;
     heading->setSpacing(4);
-    heading->addWidget(themedLabel(tr("QR Codes"), 24, QFont::Bold, Theme::text(), column));
+    heading->addWidget(Theme::label(tr("QR Codes"), 24, QFont::Bold, Theme::text(), column));
     auto *intro =
-        themedLabel(tr("Read QR codes and barcodes from pictures, screenshots and every page of a "
+        Theme::label(tr("Read QR codes and barcodes from pictures, screenshots and every page of a "
                        "PDF. Everything is read on this computer."),
                     13, QFont::Normal, Theme::secondaryText(), column);
     intro->setWordWrap(true);
@@ -152,7 +152,7 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
     reading->setSpacing(10);
     reading->addWidget(new Spinner(m_readingRow));
     reading->addWidget(
-        themedLabel(tr("Reading…"), 13, QFont::Normal, Theme::secondaryText(), m_readingRow));
+        Theme::label(tr("Reading…"), 13, QFont::Normal, Theme::secondaryText(), m_readingRow));
     auto *stop = new LinkButton(tr("Stop"), m_readingRow);
     stop->setObjectName(QStringLiteral("stopButton"));
     reading->addWidget(stop);
@@ -168,7 +168,7 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
     m_foundRow->setObjectName(QStringLiteral("foundRow"));
     auto *found = new QHBoxLayout(m_foundRow);
     found->setContentsMargins(0, 0, 0, 0);
-    found->addWidget(themedLabel(tr("Found"), 15, QFont::DemiBold, Theme::text(), m_foundRow));
+    found->addWidget(Theme::label(tr("Found"), 15, QFont::DemiBold, Theme::text(), m_foundRow));
     found->addStretch(1);
     auto *clear = new LinkButton(tr("Clear"), m_foundRow);
     clear->setObjectName(QStringLiteral("clearButton"));

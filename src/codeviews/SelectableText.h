@@ -27,7 +27,6 @@ public:
 
     // 0 means no limit.
     void setMaximumLines(int lines);
-    int maximumLines() const { return m_maxLines; }
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;

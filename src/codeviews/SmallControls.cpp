@@ -6,16 +6,6 @@
 #include <QPainter>
 #include <QVariantAnimation>
 
-QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColor color,
-                    QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setFont(Theme::font(size, weight));
-    label->setTextFormat(Qt::PlainText);
-    Theme::setTextColor(label, color);
-    return label;
-}
-
 // ---- LinkButton
 
 LinkButton::LinkButton(const QString &text, QWidget *parent)

@@ -4,12 +4,6 @@
 #include <QPushButton>
 #include <QWidget>
 
-class QLabel;
-
-// A plain-text label in the application font.
-QLabel *themedLabel(const QString &text, qreal size, QFont::Weight weight, QColor color,
-                    QWidget *parent);
-
 // A button drawn as a plain link: accent text without a body, underlined while
 // the pointer is over it.
 class LinkButton : public QPushButton

@@ -108,6 +108,22 @@ PDFEngine::Options PDFEngine::Options::standard()
     return options;
 }
 
+namespace {
+
+WorkerPool::Options poolOptions(const PDFEngine::Options &options)
+{
+    WorkerPool::Options pool;
+    pool.executable = options.workerExecutable;
+    pool.arguments = options.workerArguments;
+    pool.workers = options.workers;
+    pool.memoryBytes = options.workerMemoryBytes;
+    pool.cancelGrace = options.cancelGrace;
+    pool.replyDeadline = options.replyDeadline;
+    return pool;
+}
+
+} // namespace
+
 PDFEngine &PDFEngine::shared()
 {
     static PDFEngine engine;
@@ -119,9 +135,7 @@ PDFEngine::PDFEngine(QObject *parent) : PDFEngine(Options::standard(), parent) {
 PDFEngine::PDFEngine(const Options &options, QObject *parent)
     : QObject(parent),
       m_state(std::make_shared<State>()),
-      m_pool(std::make_unique<WorkerPool>(
-          WorkerPool::Options{options.workerExecutable, options.workerArguments, options.workers,
-                              options.workerMemoryBytes, std::chrono::milliseconds(options.replyMilliseconds)}))
+      m_pool(std::make_unique<WorkerPool>(poolOptions(options)))
 {
     m_state->options = options;
     m_state->pool = m_pool.get();

@@ -31,6 +31,7 @@
 #include <QSizeF>
 #include <QStringList>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -95,8 +96,10 @@ public:
         int renderSeconds = 30;
         int buildSeconds = 60;        // a build also gets buildSecondsPerPage per page
         double buildSecondsPerPage = 2;
+        // How long a cancelled job may run on before its worker is ended.
+        std::chrono::milliseconds cancelGrace{1000};
         // A worker's reply, once begun, must be whole within this time.
-        int replyMilliseconds = 5000;
+        std::chrono::milliseconds replyDeadline{5000};
 
         static Options standard(); // from the machine's cores and memory
     };

@@ -1,5 +1,7 @@
 #include "engine/WorkerPool.h"
 
+#include "engine/EngineLog.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <deque>
 #include <map>
 #include <set>
@@ -51,14 +54,21 @@ WorkerSource::~WorkerSource()
 
 namespace {
 
-// How long a request may leave a Cancel unanswered before its worker is ended.
-constexpr auto cancelGrace = std::chrono::milliseconds(1000);
-// How long the pool waits, when it ends, for workers to leave by themselves.
-constexpr auto quitGrace = std::chrono::milliseconds(500);
 // How often a busy worker's memory and its request's CancelToken are looked at.
 constexpr int watchIntervalMs = 50;
 // A worker must take a request (or a cancel) within this time.
 constexpr int sendTimeoutMs = 5000;
+
+// A page grid's first screen of pages.
+constexpr int screenful = 24;
+// A worker busy with one drawing this long is taken to be stuck on a slow page.
+constexpr auto stuckAfter = std::chrono::milliseconds(500);
+
+// An open or a build is waited on by someone; drawings are many and can wait.
+bool isInteractive(const WorkerPool::Job &job)
+{
+    return job.kind == JobKind::Open || job.kind == JobKind::Build;
+}
 
 struct StrikeKey
 {
@@ -76,6 +86,28 @@ qint64 residentBytes(pid_t pid)
     }
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLongLong() * sysconf(_SC_PAGESIZE) : 0;
+}
+
+// The job as a line of the log names it: its kind, and its page when it has one.
+QString describe(const WorkerPool::Job &job)
+{
+    QString kind;
+    switch (job.kind) {
+    case JobKind::Open:
+        kind = QStringLiteral("open");
+        break;
+    case JobKind::Render:
+        kind = QStringLiteral("render");
+        break;
+    case JobKind::Build:
+        kind = QStringLiteral("build");
+        break;
+    case JobKind::Picture:
+        kind = QStringLiteral("picture");
+        break;
+    }
+    return job.page >= 0 ? QStringLiteral("%1 job (page %2)").arg(kind).arg(job.page + 1)
+                         : QStringLiteral("%1 job").arg(kind);
 }
 
 void setTimeout(int socket)
@@ -96,6 +128,7 @@ struct WorkerPool::State
         std::set<quint64> loaded;
         std::shared_ptr<Job> job;
         quint64 seq = 0;
+        Clock::time_point startedAt;
         Clock::time_point deadline;
         std::optional<Clock::time_point> cancelAsked;
     };
@@ -116,6 +149,7 @@ struct WorkerPool::State
     std::vector<Process> processes;
     quint64 nextSeq = 1;
     std::map<JobKind, quint32> ordinals;
+    std::map<quint64, int> drawingsSent; // by the first source's key
     std::thread thread;
 
     void wake() const
@@ -164,6 +198,7 @@ struct WorkerPool::State
     {
         int pair[2];
         if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) != 0) {
+            qCWarning(lcEngine, "no socket for a worker: %s", strerror(errno));
             return false;
         }
         // Never descriptor 3 already, so that the child's dup2 always clears close-on-exec.
@@ -192,6 +227,7 @@ struct WorkerPool::State
         posix_spawn_file_actions_destroy(&actions);
         ::close(childEnd);
         if (spawned != 0) {
+            qCWarning(lcEngine) << "could not start the worker" << options.executable << ":" << strerror(spawned);
             ::close(pair[0]);
             return false;
         }
@@ -211,6 +247,7 @@ struct WorkerPool::State
             ::close(cancelPair[1]);
         }
         if (hello != IoResult::Ok) {
+            qCWarning(lcEngine, "worker %d ended before its first request", int(pid));
             end(process);
             return false;
         }
@@ -238,6 +275,7 @@ struct WorkerPool::State
     // The worker failed its job: ends it, answers the job and counts a strike.
     void lose(Process &process, Failure failure)
     {
+        logLoss(process, failure);
         std::shared_ptr<Job> job = std::move(process.job);
         end(process);
         if (job) {
@@ -245,6 +283,36 @@ struct WorkerPool::State
                 strike(*job);
             }
             fail(job, failure);
+        }
+    }
+
+    void logLoss(const Process &process, Failure failure) const
+    {
+        const int pid = int(process.pid);
+        if (!process.job) {
+            qCWarning(lcEngine, "worker %d replaced: it died or broke the protocol between jobs", pid);
+            return;
+        }
+        const QString job = describe(*process.job);
+        switch (failure) {
+        case Failure::TimedOut:
+            qCWarning(lcEngine).noquote() << "worker" << pid << "replaced:" << job << "ran past its limit of"
+                                          << process.job->limit.count() << "ms";
+            break;
+        case Failure::OutOfMemory:
+            qCWarning(lcEngine).noquote() << "worker" << pid << "replaced:" << job << "went past"
+                                          << (options.memoryBytes >> 20) << "MiB";
+            break;
+        case Failure::Canceled:
+            qCWarning(lcEngine).noquote() << "worker" << pid << "replaced:" << job << "went on"
+                                          << options.cancelGrace.count() << "ms after it was cancelled";
+            break;
+        case Failure::Crashed:
+        case Failure::Refused:
+        case Failure::Unavailable:
+            qCWarning(lcEngine).noquote() << "worker" << pid << "replaced: it died or broke the protocol during"
+                                          << job;
+            break;
         }
     }
 
@@ -278,45 +346,120 @@ struct WorkerPool::State
         }
         process.seq = nextSeq++;
         const quint32 ordinal = ++ordinals[job->kind];
-        process.deadline = Clock::now() + job->limit;
+        process.startedAt = Clock::now();
+        process.deadline = process.startedAt + job->limit;
         process.cancelAsked.reset();
         process.job = job;
         return send(process.socket, process.job->request, process.seq, ordinal) == IoResult::Ok;
     }
 
-    std::shared_ptr<Job> takeNext()
+    // The reserve worker: the last one, beyond the ones that draw, kept for the
+    // jobs someone waits on.
+    bool isReserve(const Process &process) const { return &process == &processes.back(); }
+
+    static bool holds(const Process &process, const Job &job)
     {
-        const std::lock_guard lock(mutex);
-        if (queue.empty()) {
+        return process.pid > 0 && std::all_of(job.sources.begin(), job.sources.end(), [&](const auto &source) {
+                   return process.loaded.contains(source->key);
+               });
+    }
+
+    // An idle worker that already holds the job's documents, else any idle one,
+    // else a free place to start one in; the reserve only when `reserve`.
+    Process *placeFor(const Job &job, bool reserve, bool elsewhere)
+    {
+        Process *idle = nullptr;
+        Process *free = nullptr;
+        for (Process &process : processes) {
+            if (isReserve(process) && !reserve) {
+                continue;
+            }
+            if (process.pid > 0 && !process.job) {
+                if (holds(process, job)) {
+                    return &process;
+                }
+                idle = idle ? idle : &process;
+            } else if (process.pid <= 0 && (!free || isReserve(*free))) {
+                free = &process;
+            }
+        }
+        if (!elsewhere) {
             return nullptr;
         }
-        std::shared_ptr<Job> job = std::move(queue.front());
-        queue.pop_front();
-        return job;
+        return idle ? idle : free;
+    }
+
+    // Whether a drawing may go to a worker that has yet to read its documents
+    // (and may have yet to start): starting a worker and reading a long
+    // document there cost more than drawing a few pages, so the first screenful
+    // of a document comes from the workers that hold it, unless more of its
+    // drawings wait than they are about to take. A holder stuck on one page for
+    // a while takes none; past the first screenful every worker may help.
+    bool mayOpenElsewhere(const Job &job, const std::map<quint64, qsizetype> &waiting, Clock::time_point now) const
+    {
+        if (job.sources.empty()) {
+            return true;
+        }
+        const auto sent = drawingsSent.find(job.sources.front()->key);
+        if (sent != drawingsSent.end() && sent->second >= screenful) {
+            return true;
+        }
+        qsizetype serving = 0;
+        for (const Process &process : processes) {
+            serving += !isReserve(process) && holds(process, job)
+                       && (!process.job || now - process.startedAt < stuckAfter);
+        }
+        const qsizetype queued = waiting.at(job.sources.front()->key);
+        const qsizetype perHolder = std::max(1, screenful / std::max(options.workers, 1));
+        return queued > serving * perHolder;
+    }
+
+    // The next job and the worker that takes it, both chosen here: jobs someone
+    // waits on first, in the order they came, on any worker and on the reserve;
+    // then drawings, in order, on the workers that draw.
+    std::pair<std::shared_ptr<Job>, Process *> takeNext()
+    {
+        const Clock::time_point now = Clock::now();
+        const std::lock_guard lock(mutex);
+        for (auto it = queue.begin(); it != queue.end(); ++it) {
+            if (isInteractive(**it)) {
+                Process *process = placeFor(**it, true, true);
+                if (!process) {
+                    return {}; // no worker free at all
+                }
+                std::shared_ptr<Job> taken = std::move(*it);
+                queue.erase(it);
+                return {std::move(taken), process};
+            }
+        }
+        if (std::none_of(processes.begin(), processes.end() - 1, [](const Process &p) { return !p.job; })) {
+            return {}; // every worker that draws is drawing
+        }
+        // Drawings waiting, by their document.
+        std::map<quint64, qsizetype> waiting;
+        for (const auto &job : queue) {
+            if (!job->sources.empty()) {
+                ++waiting[job->sources.front()->key];
+            }
+        }
+        for (auto it = queue.begin(); it != queue.end(); ++it) {
+            const Job &job = **it;
+            if (Process *process = placeFor(job, false, mayOpenElsewhere(job, waiting, now))) {
+                if (!job.sources.empty()) {
+                    ++drawingsSent[job.sources.front()->key];
+                }
+                std::shared_ptr<Job> taken = std::move(*it);
+                queue.erase(it);
+                return {std::move(taken), process};
+            }
+        }
+        return {};
     }
 
     void dispatch()
     {
         for (;;) {
-            Process *idle = nullptr;
-            for (Process &process : processes) {
-                if (process.pid > 0 && !process.job) {
-                    idle = &process;
-                    break;
-                }
-            }
-            if (!idle) {
-                for (Process &process : processes) {
-                    if (process.pid <= 0) {
-                        idle = &process;
-                        break;
-                    }
-                }
-            }
-            if (!idle) {
-                return;
-            }
-            std::shared_ptr<Job> job = takeNext();
+            auto [job, idle] = takeNext();
             if (!job) {
                 return;
             }
@@ -325,6 +468,8 @@ struct WorkerPool::State
                 continue;
             }
             if (refused(*job)) {
+                qCWarning(lcEngine).noquote() << describe(*job) << "refused: its document ended workers"
+                                              << WorkerPool::maxStrikes << "times";
                 fail(job, Failure::Refused);
                 continue;
             }
@@ -339,6 +484,8 @@ struct WorkerPool::State
                 // The worker died before it could take the job: it goes to a fresh
                 // one, but only once, or a worker that can't start would be
                 // started for ever.
+                qCWarning(lcEngine).noquote() << "worker" << idle->pid << "replaced: it died before taking"
+                                              << describe(*job);
                 end(*idle);
                 if (++job->attempts > 1) {
                     fail(job, Failure::Crashed);
@@ -388,7 +535,7 @@ struct WorkerPool::State
                 if (process.cancelSocket >= 0) {
                     send(process.cancelSocket, encode(Cancel{process.seq}));
                 }
-            } else if (now - *process.cancelAsked >= cancelGrace) {
+            } else if (now - *process.cancelAsked >= options.cancelGrace) {
                 lose(process, Failure::Canceled);
             }
         }
@@ -422,6 +569,7 @@ struct WorkerPool::State
                 process.job = job;
                 lose(process, Failure::Crashed);
             } else {
+                qCWarning(lcEngine).noquote() << "refused a broken reply to a" << describe(*job);
                 strike(*job);
                 fail(job, Failure::Crashed);
             }
@@ -443,9 +591,13 @@ struct WorkerPool::State
                 const std::lock_guard lock(evictions->mutex);
                 gone.swap(evictions->keys);
             }
+            for (quint64 key : gone) {
+                drawingsSent.erase(key);
+            }
             if (!gone.empty()) {
                 for (Process &process : processes) {
                     if (process.pid > 0 && !process.job && !sendEvictions(process, gone)) {
+                        qCWarning(lcEngine, "worker %d replaced: it stopped listening", int(process.pid));
                         end(process);
                     } else if (process.job) {
                         // Told after its job; the keys wait in the list meanwhile.
@@ -504,7 +656,7 @@ struct WorkerPool::State
                 ::shutdown(process.socket, SHUT_RDWR);
             }
         }
-        const Clock::time_point until = Clock::now() + quitGrace;
+        const Clock::time_point until = Clock::now() + options.quitGrace;
         for (Process &process : processes) {
             while (process.pid > 0 && Clock::now() < until) {
                 int status = 0;
@@ -512,7 +664,7 @@ struct WorkerPool::State
                     // A worker leaves with 0; anything else (a sanitizer's report
                     // among them) is worth a line in the log.
                     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-                        qWarning("engine worker %d ended with status %d", int(process.pid), status);
+                        qCWarning(lcEngine, "worker %d ended with status %d", int(process.pid), status);
                     }
                     process.pid = -1;
                     break;
@@ -529,12 +681,16 @@ WorkerPool::WorkerPool(Options options) : m_state(std::make_unique<State>()), m_
     m_options.workers = std::clamp(m_options.workers, 1, 64);
     m_state->options = m_options;
     m_state->available = isAvailable();
+    if (!m_state->available) {
+        qCWarning(lcEngine) << "the worker program" << m_options.executable << "can't be started";
+    }
     m_state->wakeFd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
     {
         const std::lock_guard lock(m_state->evictions->mutex);
         m_state->evictions->wakeFd = m_state->wakeFd;
     }
-    m_state->processes.resize(size_t(m_options.workers));
+    // One more than the workers that draw: the reserve.
+    m_state->processes.resize(size_t(m_options.workers) + 1);
     m_state->thread = std::thread([state = m_state.get()] { state->run(); });
 }
 
@@ -587,7 +743,7 @@ int WorkerPool::startedCount() const
 
 QString WorkerPool::defaultExecutable()
 {
-    const QString chosen = qEnvironmentVariable("TAMSEL_ENGINE_WORKER");
+    QString chosen = qEnvironmentVariable("TAMSEL_ENGINE_WORKER");
     if (!chosen.isEmpty()) {
         return chosen;
     }

@@ -1,7 +1,8 @@
 #pragma once
 
 // The supervisor of the engine's worker processes. Starts workers on demand (up
-// to a fixed number), hands each one request at a time, and watches them: a
+// to a fixed number, and one more kept for opens and builds, which also go
+// ahead of drawings), hands each one request at a time, and watches them: a
 // request past its time limit, a worker past its memory bound or one that
 // dies is ended, its request answered with a failure, and the worker replaced.
 // A document whose requests have ended workers `maxStrikes` times answers the
@@ -53,6 +54,10 @@ public:
         QStringList arguments; // after the ones the pool passes itself
         int workers = 1;
         qint64 memoryBytes = 0; // per worker; 0: unbounded
+        // How long a cancelled request may run on before its worker is ended.
+        std::chrono::milliseconds cancelGrace{1000};
+        // How long the pool waits, when it ends, for workers to leave by themselves.
+        std::chrono::milliseconds quitGrace{500};
         // A reply, once its first byte came, must have come whole by then.
         std::chrono::milliseconds replyDeadline{5000};
     };
@@ -109,6 +114,7 @@ public:
     std::shared_ptr<const WorkerSource> source(SharedBytes bytes, std::optional<QString> password);
     // Whether the worker program can be started at all.
     bool isAvailable() const;
+    // How many workers draw at once; the reserve comes on top.
     int workerCount() const { return m_options.workers; }
     // For tests: workers started so far, replaced ones included.
     int startedCount() const;

@@ -12,7 +12,6 @@ class BrandMark : public QWidget
 public:
     explicit BrandMark(int size, QWidget *parent = nullptr);
 
-    int markSize() const { return m_size; }
     qreal cornerRadius() const { return m_size * 0.2237; }
     qreal shadowRadius() const { return m_size * 0.15; }
     qreal shadowOffset() const { return m_size * 0.06; }

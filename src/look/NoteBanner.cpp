@@ -39,16 +39,6 @@ void NoteBanner::setText(const QString &text)
     m_text->setText(text);
 }
 
-void NoteBanner::setTone(Tone tone)
-{
-    if (m_tone == tone) {
-        return;
-    }
-    m_tone = tone;
-    updateSymbol();
-    update();
-}
-
 QColor NoteBanner::toneColor(Tone tone)
 {
     switch (tone) {

@@ -20,7 +20,6 @@ public:
     QString text() const;
     void setText(const QString &text);
     Tone tone() const { return m_tone; }
-    void setTone(Tone tone);
 
     static QColor toneColor(Tone tone);
     // The tone's symbol in its colour.

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QGraphicsDropShadowEffect>
+#include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QScreen>
@@ -109,6 +110,15 @@ void paintFocusRing(QPainter &painter, const QRectF &rect, qreal cornerRadius)
     painter.setPen(QPen(withOpacity(accent(), 0.5), 2));
     painter.drawPath(continuousRect(rect.adjusted(1, 1, -1, -1), std::max(0.0, cornerRadius - 1)));
     painter.restore();
+}
+
+QLabel *label(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFont(font(size, weight));
+    label->setTextFormat(Qt::PlainText);
+    setTextColor(label, color);
+    return label;
 }
 
 void setTextColor(QWidget *widget, QColor color)

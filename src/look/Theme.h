@@ -12,6 +12,7 @@
 
 class QApplication;
 class QGraphicsDropShadowEffect;
+class QLabel;
 class QPainter;
 class QRectF;
 class QWidget;
@@ -55,6 +56,9 @@ void paintFocusRing(QPainter &painter, const QRectF &rect, qreal cornerRadius);
 
 // Draws `widget`'s text (labels, button captions) in `color`.
 void setTextColor(QWidget *widget, QColor color);
+
+// A label showing `text` as plain text in the application font at `size`, in `color`.
+QLabel *label(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent);
 
 // A soft shadow cast by `widget` (its painted shape, so rounded corners stay
 // rounded). `radius` is the blur, `offset` the shift; replaces an earlier one.

@@ -23,7 +23,6 @@ public:
 
     Style buttonStyle() const { return m_style; }
 
-    bool isDestructive() const { return m_destructive; }
     void setDestructive(bool destructive);
 
     // The look as it is drawn now (the press animation included).

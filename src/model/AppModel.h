@@ -3,12 +3,13 @@
 #include "document/DocumentTypes.h"
 #include "document/OpenFile.h"
 #include "about/UpdateChecker.h"
+#include "model/PasswordQueue.h"
+#include "model/SourceHolds.h"
 #include "platform/Async.h"
 #include "platform/FileKinds.h"
 #include "platform/SharedBytes.h"
 
 #include <QFuture>
-#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -175,8 +176,9 @@ public:
     // to the same question does nothing.
     void answerPassword(const std::optional<QString> &answer);
     // Removes the document, moves the window off it when it was shown, and lets
-    // the engine drop the sources that nothing uses any more.
-    void close(OpenFile *file);
+    // the engine drop the sources that nothing uses any more. The future finishes
+    // once those have been dropped.
+    QFuture<void> close(OpenFile *file);
     // The open panel; empty when cancelled.
     QFuture<QList<QUrl>> chooseFiles(bool multiple, QList<FileKind> kinds);
 
@@ -311,46 +313,11 @@ signals:
     void quitRequested();
 
 private:
-    // Keeps a source counted as in use for as long as it lives, so that a close
-    // meanwhile does not make the engine drop what is being opened.
-    class SourceHold
-    {
-    public:
-        SourceHold(AppModel *model, QUrl url);
-        SourceHold(SourceHold &&other) noexcept;
-        SourceHold(const SourceHold &) = delete;
-        SourceHold &operator=(const SourceHold &) = delete;
-        SourceHold &operator=(SourceHold &&) = delete;
-        ~SourceHold();
+    using SourceHold = SourceHolds::Hold;
+    SourceHold holdSource(const QUrl &url) { return m_heldSources.hold(url); }
 
-    private:
-        QPointer<AppModel> m_model;
-        QUrl m_url;
-    };
-
-    // A load's right to ask password questions; handed to the next waiting load
-    // when the holder ends, however it ends.
-    class PasswordTurn
-    {
-    public:
-        explicit PasswordTurn(AppModel *model) : m_model(model) {}
-        PasswordTurn(const PasswordTurn &) = delete;
-        PasswordTurn &operator=(const PasswordTurn &) = delete;
-        ~PasswordTurn();
-
-        bool isHeld() const { return m_held; }
-        void setHeld() { m_held = true; }
-
-    private:
-        QPointer<AppModel> m_model;
-        bool m_held = false;
-    };
-
-    SourceHold holdSource(const QUrl &url);
     // One merge entry's source read, when it is a readable PDF or picture.
     QFuture<std::optional<Loaded>> mergeSource(QUrl url);
-    QFuture<void> waitForPasswordTurn();
-    void passPasswordTurn();
     QFuture<std::optional<QString>> askPassword(const QString &fileName, bool wasWrong);
     QFuture<void> releaseSources(QList<QUrl> urls);
     void appendFile(OpenFile *file);
@@ -370,43 +337,49 @@ private:
     void installedWithoutRelaunch();
     QFuture<void> finishInstall(QFuture<std::optional<QString>> install);
 
+    // ---- What the model was made with (Services)
     QString m_stampsFolder;
     PDFEngine *m_engine = nullptr;
     Clock *m_clock = nullptr;
     std::unique_ptr<Clock> m_ownClock;
     FilePanels *m_panels = nullptr;
-
-    std::optional<Destination> m_destination = Destination::home();
-    QList<OpenFile *> m_files;
-    MergeModel *m_merge = nullptr;
-    CodesModel *m_codes = nullptr;
     Clipboard *m_clipboard = nullptr;
     std::unique_ptr<Clipboard> m_ownClipboard;
     std::function<bool(const QString &)> m_startCopy;
-    std::optional<SupportPrompt> m_support;
+
+    // ---- The models it owns
+    MergeModel *m_merge = nullptr;
+    CodesModel *m_codes = nullptr;
+    StampLibrary *m_stamps = nullptr;
+    Thumbnails *m_thumbnails = nullptr;
+
+    // ---- Observed state: documents, window and questions
+    std::optional<Destination> m_destination = Destination::home();
+    QList<OpenFile *> m_files;
     std::optional<FileSheet> m_sheet;
-    std::optional<Toast> m_toast;
-    std::optional<QString> m_errorMessage;
-    std::optional<PicturesOffer> m_picturesOffer;
-    std::optional<BusyState> m_busy;
     std::optional<QUuid> m_signingFileID;
     std::optional<QUuid> m_signingStartPage;
     QPointer<OpenFile> m_closingFile;
     std::optional<PasswordRequest> m_passwordRequest;
-    // The load waiting for the answer to m_passwordRequest.
-    std::shared_ptr<QPromise<std::optional<QString>>> m_passwordContinuation;
-    StampLibrary *m_stamps = nullptr;
-    Thumbnails *m_thumbnails = nullptr;
+
+    // ---- Opening and loading (AppModelLoading.cpp)
+    PasswordQueue m_passwords;
+    SourceHolds m_heldSources;
+
+    // ---- Saving (AppModelSaving.cpp): the busy operation and what failed
+    std::optional<BusyState> m_busy;
+    std::optional<QString> m_errorMessage;
+    std::optional<PicturesOffer> m_picturesOffer;
+
+    // ---- Prompts (AppModelPrompts.cpp)
+    std::optional<SupportPrompt> m_support;
+    std::optional<Toast> m_toast;
+    CancelToken m_toastTask;
+    bool m_offeredSupportThisSession = false;
+
+    // ---- Updates (AppModelUpdates.cpp)
     bool m_checkingForUpdates = false;
     std::optional<UpdateChecker::Result> m_updateResult;
     bool m_installingUpdate = false;
     std::optional<QString> m_updateInstallError;
-    CancelToken m_toastTask;
-    bool m_offeredSupportThisSession = false;
-
-    // One load at a time may ask for passwords; the others wait here in order.
-    bool m_passwordTurnTaken = false;
-    QList<std::shared_ptr<QPromise<void>>> m_passwordTurnQueue;
-    // Sources that an open, load or insert is bringing in, with how many hold each.
-    QHash<QUrl, int> m_heldSources;
 };

@@ -40,63 +40,7 @@ PageItem freshPage(const QUrl &url, int index, int revision)
 
 } // namespace
 
-// ---- Holding sources and the password turn
-
-AppModel::SourceHold::SourceHold(AppModel *model, QUrl url) : m_model(model), m_url(std::move(url))
-{
-    ++m_model->m_heldSources[m_url];
-}
-
-AppModel::SourceHold::SourceHold(SourceHold &&other) noexcept
-    : m_model(std::exchange(other.m_model, nullptr)), m_url(std::move(other.m_url))
-{
-}
-
-AppModel::SourceHold::~SourceHold()
-{
-    if (!m_model) {
-        return;
-    }
-    auto it = m_model->m_heldSources.find(m_url);
-    if (it != m_model->m_heldSources.end() && --it.value() <= 0) {
-        m_model->m_heldSources.erase(it);
-    }
-}
-
-AppModel::SourceHold AppModel::holdSource(const QUrl &url)
-{
-    return SourceHold(this, url);
-}
-
-AppModel::PasswordTurn::~PasswordTurn()
-{
-    if (m_held && m_model) {
-        m_model->passPasswordTurn();
-    }
-}
-
-QFuture<void> AppModel::waitForPasswordTurn()
-{
-    if (!m_passwordTurnTaken) {
-        m_passwordTurnTaken = true;
-        return Async::ready();
-    }
-    auto waiter = std::make_shared<QPromise<void>>();
-    waiter->start();
-    m_passwordTurnQueue.append(waiter);
-    return waiter->future();
-}
-
-void AppModel::passPasswordTurn()
-{
-    if (m_passwordTurnQueue.isEmpty()) {
-        m_passwordTurnTaken = false;
-        return;
-    }
-    // The turn passes straight on, so no other load can slip in between.
-    const std::shared_ptr<QPromise<void>> next = m_passwordTurnQueue.takeFirst();
-    next->finish();
-}
+// ---- Sources in use
 
 bool AppModel::isSourceInUse(const QUrl &url) const
 {
@@ -227,7 +171,7 @@ QFuture<void> AppModel::open(QList<QUrl> urls, std::optional<Tool> tool)
 QFuture<std::optional<AppModel::Loaded>> AppModel::load(QUrl url)
 {
     const SourceHold hold = holdSource(url);
-    PasswordTurn turn(this);
+    PasswordQueue::Turn turn(m_passwords);
     std::optional<QString> password;
     for (;;) {
         const PDFEngine::OpenResult result = co_await m_engine->open(url, password);
@@ -248,7 +192,7 @@ QFuture<std::optional<AppModel::Loaded>> AppModel::load(QUrl url)
             break;
         }
         if (!turn.isHeld()) {
-            co_await waitForPasswordTurn();
+            co_await m_passwords.waitForTurn();
             turn.setHeld();
         }
         const std::optional<QString> answer = co_await askPassword(fileNameOf(url), password.has_value());
@@ -261,35 +205,23 @@ QFuture<std::optional<AppModel::Loaded>> AppModel::load(QUrl url)
 
 QFuture<std::optional<QString>> AppModel::askPassword(const QString &fileName, bool wasWrong)
 {
-    // Only the holder of the password turn asks, so the slot is free here; a
-    // leftover would otherwise wait for ever, so it is answered as cancelled.
-    if (const auto stale = std::exchange(m_passwordContinuation, nullptr)) {
-        stale->addResult(std::nullopt);
-        stale->finish();
-    }
-    auto continuation = std::make_shared<QPromise<std::optional<QString>>>();
-    continuation->start();
-    m_passwordContinuation = continuation;
+    QFuture<std::optional<QString>> answer = m_passwords.ask();
     setPasswordRequest(PasswordRequest{QUuid::createUuid(), fileName, wasWrong});
-    return continuation->future();
+    return answer;
 }
 
 void AppModel::answerPassword(const std::optional<QString> &answer)
 {
     setPasswordRequest(std::nullopt);
-    const auto continuation = std::exchange(m_passwordContinuation, nullptr);
-    if (continuation) {
-        continuation->addResult(answer);
-        continuation->finish();
-    }
+    m_passwords.answer(answer);
 }
 
 // ---- Closing
 
-void AppModel::close(OpenFile *file)
+QFuture<void> AppModel::close(OpenFile *file)
 {
     if (!file) {
-        return;
+        return Async::ready();
     }
     setClosingFile(nullptr);
     const QUuid id = file->id();
@@ -317,10 +249,10 @@ void AppModel::close(OpenFile *file)
             }
         }
     }
-    releaseSources(unused);
     for (OpenFile *f : closed) {
         f->deleteLater();
     }
+    return releaseSources(unused);
 }
 
 QFuture<void> AppModel::releaseSources(QList<QUrl> urls)

@@ -56,7 +56,6 @@ public:
         }
     }
     bool isCanceled() const { return m_flag && m_flag->load(std::memory_order_relaxed); }
-    bool canCancel() const { return m_flag != nullptr; }
 
 private:
     explicit CancelToken(std::shared_ptr<std::atomic_bool> flag) : m_flag(std::move(flag)) {}

@@ -1,5 +1,7 @@
 #include "stamps/SandboxMigration.h"
 
+#include "stamps/StampsLog.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -38,23 +40,23 @@ bool copyTree(const QString &from, const QString &to)
 
 namespace SandboxMigration {
 
-QString containerLibrary()
+QString containerData()
 {
-    return QDir::home().filePath(
-        QStringLiteral("Library/Containers/app.belvin.tamsel.mac/Data/Library"));
+    // The app's identifier, which a Flatpak of it ran under.
+    return QDir::home().filePath(QStringLiteral(".var/app/app.belvin.tamsel.mac/data"));
 }
 
 void run(const QString &stampsFolder)
 {
-    run(stampsFolder, containerLibrary());
+    run(stampsFolder, containerData());
 }
 
-void run(const QString &stampsFolder, const QString &library)
+void run(const QString &stampsFolder, const QString &data)
 {
     if (started.exchange(true)) {
         return;
     }
-    copyStamps(QDir(library).filePath(QStringLiteral("Application Support/Stamps")), stampsFolder);
+    copyStamps(QDir(data).filePath(QStringLiteral("Tamsel/Stamps")), stampsFolder);
 }
 
 bool copyStamps(const QString &containerStamps, const QString &stampsFolder)
@@ -74,6 +76,7 @@ bool copyStamps(const QString &containerStamps, const QString &stampsFolder)
                         std::rename(QFile::encodeName(copy).constData(),
                                     QFile::encodeName(target).constData()) == 0;
     if (!landed) {
+        qCWarning(lcStamps).noquote() << "the stamps of" << containerStamps << "could not be copied to" << target;
         QDir(copy).removeRecursively();
     }
     return landed;

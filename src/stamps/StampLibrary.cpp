@@ -1,5 +1,7 @@
 #include "stamps/StampLibrary.h"
 
+#include "stamps/StampsLog.h"
+
 #include <QBuffer>
 #include <QDateTime>
 #include <QDir>
@@ -79,6 +81,7 @@ void StampLibrary::load()
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
+        qCWarning(lcStamps).noquote() << "the stamp index" << file.fileName() << "can't be read:" << file.errorString();
         m_indexDamaged = true;
         return;
     }
@@ -88,6 +91,9 @@ void StampLibrary::load()
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isArray()) {
+        const QString why = parseError.error != QJsonParseError::NoError ? parseError.errorString()
+                                                                         : QStringLiteral("not a list");
+        qCWarning(lcStamps).noquote() << "the stamp index" << file.fileName() << "is damaged:" << why;
         m_indexDamaged = true;
         return;
     }

@@ -33,7 +33,6 @@ public:
 
     // The stored ink; a stored text that names no ink counts as red.
     StampInk ink() const;
-    QString inkRaw() const { return m_inkRaw; }
     bool addsDate() const { return m_addDate; }
 
     // The date a tile of `stamp` carries with the current setting.

@@ -28,15 +28,6 @@ namespace {
 // The slider works in hundredths of a degree: smooth enough to feel stepless.
 constexpr int sliderScale = 100;
 
-QLabel *makeLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setFont(Theme::font(size, weight));
-    label->setTextFormat(Qt::PlainText);
-    Theme::setTextColor(label, color);
-    return label;
-}
-
 // A theme symbol in one colour, as the app's own symbols are.
 QIcon tintedIcon(const QString &name, QColor color)
 {
@@ -93,8 +84,8 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
     auto *column = new QVBoxLayout(content);
     column->setContentsMargins(16, 16, 16, 16);
     column->setSpacing(12);
-    column->addWidget(makeLabel(tr("Signatures & Stamps"), 14, QFont::DemiBold, Theme::text(), content));
-    m_emptyNote = makeLabel(
+    column->addWidget(Theme::label(tr("Signatures & Stamps"), 14, QFont::DemiBold, Theme::text(), content));
+    m_emptyNote = Theme::label(
         tr("Add your signature or a company seal once; it stays in Tamsel on this computer for every document."),
         12, QFont::Normal, Theme::secondaryText(), content);
     m_emptyNote->setObjectName(QStringLiteral("emptyLibraryNote"));
@@ -110,7 +101,7 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
     auto *menu = new NewStampMenu(model, newButton);
     newButton->setMenu(menu);
     column->addWidget(newButton, 0, Qt::AlignLeft);
-    auto *hint = makeLabel(tr("Or paste a photo or scan with Ctrl+V, or drop one here."), 11.5, QFont::Normal,
+    auto *hint = Theme::label(tr("Or paste a photo or scan with Ctrl+V, or drop one here."), 11.5, QFont::Normal,
                            Theme::secondaryText(), content);
     hint->setObjectName(QStringLiteral("pasteHint"));
     hint->setWordWrap(true);
@@ -134,19 +125,19 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
     auto *details = new QVBoxLayout;
     details->setContentsMargins(16, 16, 16, 16);
     details->setSpacing(10);
-    m_name = makeLabel(QString(), 13, QFont::DemiBold, Theme::text(), m_selection);
+    m_name = Theme::label(QString(), 13, QFont::DemiBold, Theme::text(), m_selection);
     m_name->setObjectName(QStringLiteral("selectedName"));
     details->addWidget(m_name);
 
     auto *angleRow = new QHBoxLayout;
-    angleRow->addWidget(makeLabel(tr("Angle"), 12, QFont::Normal, Theme::secondaryText(), m_selection));
+    angleRow->addWidget(Theme::label(tr("Angle"), 12, QFont::Normal, Theme::secondaryText(), m_selection));
     m_angle = new QSlider(Qt::Horizontal, m_selection);
     m_angle->setObjectName(QStringLiteral("angleSlider"));
     m_angle->setRange(-180 * sliderScale, 180 * sliderScale);
     m_angle->setSingleStep(sliderScale);
     m_angle->setPageStep(15 * sliderScale);
     angleRow->addWidget(m_angle, 1);
-    m_angleReadout = makeLabel(QString(), 12, QFont::Normal, Theme::text(), m_selection);
+    m_angleReadout = Theme::label(QString(), 12, QFont::Normal, Theme::text(), m_selection);
     m_angleReadout->setObjectName(QStringLiteral("angleReadout"));
     m_angleReadout->setFixedWidth(38);
     m_angleReadout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -37,15 +37,6 @@ constexpr int tileHeight = 110;
 constexpr int minimumColumnWidth = 200;
 constexpr int gridSpacing = 16;
 
-QLabel *makeLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Theme::font(size, weight));
-    Theme::setTextColor(label, color);
-    return label;
-}
-
 // Text that wraps over as many lines as its width needs, and asks for just
 // that height: a plain word-wrapping label guesses its height for a narrower
 // width inside nested layouts and leaves a gap under the text.
@@ -209,7 +200,7 @@ QDialog *makeRenameDialog(const QString &name, QWidget *parent)
     column->setContentsMargins(24, 24, 24, 24);
     column->setSpacing(14);
     column->setSizeConstraint(QLayout::SetFixedSize);
-    QLabel *title = makeLabel(StampsView::tr("Rename"), 18, QFont::Bold, Theme::text(), dialog);
+    QLabel *title = Theme::label(StampsView::tr("Rename"), 18, QFont::Bold, Theme::text(), dialog);
     column->addWidget(title);
 
     auto *field = new QLineEdit(name, dialog);
@@ -264,7 +255,7 @@ StampsView::StampsView(AppModel *model, QWidget *parent)
     header->setSpacing(20);
     auto *heading = new QVBoxLayout;
     heading->setSpacing(4);
-    QLabel *title = makeLabel(tr("Signatures & Stamps"), 24, QFont::Bold, Theme::text(), column);
+    QLabel *title = Theme::label(tr("Signatures & Stamps"), 24, QFont::Bold, Theme::text(), column);
     title->setObjectName(QStringLiteral("stampsTitle"));
     heading->addWidget(title);
     heading->addWidget(new Paragraph(
@@ -295,7 +286,7 @@ StampsView::StampsView(AppModel *model, QWidget *parent)
     auto *symbol = new QLabel(empty);
     symbol->setPixmap(Icons::icon(Symbol::Signature, Theme::accentDeep()).pixmap(QSize(20, 20), devicePixelRatioF()));
     emptyTitleRow->addWidget(symbol);
-    emptyTitleRow->addWidget(makeLabel(tr("No signatures or stamps yet"), 15, QFont::DemiBold, Theme::text(), empty));
+    emptyTitleRow->addWidget(Theme::label(tr("No signatures or stamps yet"), 15, QFont::DemiBold, Theme::text(), empty));
     emptyTitleRow->addStretch(1);
     empty->contentLayout()->addLayout(emptyTitleRow);
     // Photos reach the library as files here: there is no import straight from

@@ -28,8 +28,6 @@ public:
     void setSelected(bool selected);
     bool isSelected() const { return m_selected; }
     void setSize(Size state, const QString &text = {});
-    Size sizeState() const { return m_size; }
-    QString sizeText() const { return m_sizeText; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }

@@ -49,10 +49,7 @@ QFuture<Result<QByteArray>> pictureAt(PDFEngine *engine, std::shared_ptr<Picture
 
 QLabel *fieldLabel(const QString &text, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setFont(Theme::font(13, QFont::Medium));
-    Theme::setTextColor(label, Theme::text());
-    return label;
+    return Theme::label(text, 13, QFont::Medium, Theme::text(), parent);
 }
 
 } // namespace

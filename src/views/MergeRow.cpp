@@ -118,15 +118,6 @@ protected:
 
 } // namespace
 
-QLabel *MergeRow::makeLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
-{
-    auto *label = new QLabel(text, parent);
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(Theme::font(size, weight));
-    Theme::setTextColor(label, color);
-    return label;
-}
-
 QString MergeRow::pagesText(int count)
 {
     return count == 1 ? MergeView::tr("1 page") : MergeView::tr("%n pages", nullptr, count);
@@ -144,7 +135,7 @@ MergeRow::MergeRow(AppModel *model, const MergeItem &item, QWidget *parent)
     layout->setContentsMargins(10, 10, 10, 10);
     layout->setSpacing(12);
     layout->addWidget(new DragHandle(this), 0, Qt::AlignVCenter);
-    m_number = makeLabel(QString(), 13, QFont::DemiBold, Theme::secondaryText(), this);
+    m_number = Theme::label(QString(), 13, QFont::DemiBold, Theme::secondaryText(), this);
     m_number->setObjectName(QStringLiteral("rowNumber"));
     m_number->setFixedWidth(22);
     m_number->setAlignment(Qt::AlignCenter);
@@ -163,7 +154,7 @@ MergeRow::MergeRow(AppModel *model, const MergeItem &item, QWidget *parent)
     auto *name = new ElidedLabel(item.name, Theme::font(14, QFont::Medium), this);
     name->setObjectName(QStringLiteral("rowName"));
     texts->addWidget(name);
-    auto *pages = makeLabel(pagesText(int(item.pages.size())), 12, QFont::Normal, Theme::secondaryText(), this);
+    auto *pages = Theme::label(pagesText(int(item.pages.size())), 12, QFont::Normal, Theme::secondaryText(), this);
     pages->setObjectName(QStringLiteral("rowPages"));
     texts->addWidget(pages);
     texts->addStretch(1);

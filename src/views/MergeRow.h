@@ -16,8 +16,6 @@ class MergeRow : public QWidget
 public:
     MergeRow(AppModel *model, const MergeItem &item, QWidget *parent);
 
-    // A plain-text label of the merge screen in the shared look.
-    static QLabel *makeLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent);
     // "1 page" or "%1 pages".
     static QString pagesText(int count);
 

@@ -104,10 +104,10 @@ MergeView::MergeView(AppModel *model, QWidget *parent) : QWidget(parent), m_mode
     header->setSpacing(0);
     auto *titles = new QVBoxLayout;
     titles->setSpacing(4);
-    auto *title = MergeRow::makeLabel(tr("Merge PDFs"), 24, QFont::Bold, Theme::text(), this);
+    auto *title = Theme::label(tr("Merge PDFs"), 24, QFont::Bold, Theme::text(), this);
     title->setObjectName(QStringLiteral("mergeTitle"));
     titles->addWidget(title);
-    auto *detail = MergeRow::makeLabel(tr("Drop PDFs and images here, drag them into order, then Merge. Open files join as "
+    auto *detail = Theme::label(tr("Drop PDFs and images here, drag them into order, then Merge. Open files join as "
                                 "they are now, with their turns, removed pages and stamps."),
                              13, QFont::Normal, Theme::secondaryText(), this);
     detail->setWordWrap(true);
@@ -145,10 +145,10 @@ MergeView::MergeView(AppModel *model, QWidget *parent) : QWidget(parent), m_mode
     symbol->setPixmap(Icons::icon(Symbol::Merge, Theme::accent()).pixmap(QSize(side, side), devicePixelRatioF()));
     symbol->setAlignment(Qt::AlignCenter);
     emptyLayout->addWidget(symbol);
-    auto *emptyTitle = MergeRow::makeLabel(tr("Drop files to merge"), 16, QFont::DemiBold, Theme::text(), empty);
+    auto *emptyTitle = Theme::label(tr("Drop files to merge"), 16, QFont::DemiBold, Theme::text(), empty);
     emptyTitle->setAlignment(Qt::AlignCenter);
     emptyLayout->addWidget(emptyTitle);
-    auto *emptyDetail = MergeRow::makeLabel(tr("Two or more PDFs or images"), 12.5, QFont::Normal, Theme::secondaryText(), empty);
+    auto *emptyDetail = Theme::label(tr("Two or more PDFs or images"), 12.5, QFont::Normal, Theme::secondaryText(), empty);
     emptyDetail->setAlignment(Qt::AlignCenter);
     emptyLayout->addWidget(emptyDetail);
     emptyLayout->addStretch(1);
@@ -186,7 +186,7 @@ MergeView::MergeView(AppModel *model, QWidget *parent) : QWidget(parent), m_mode
     // Footer
     auto *footer = new QHBoxLayout;
     footer->setSpacing(10);
-    m_summary = MergeRow::makeLabel(QString(), 13, QFont::Normal, Theme::secondaryText(), this);
+    m_summary = Theme::label(QString(), 13, QFont::Normal, Theme::secondaryText(), this);
     m_summary->setObjectName(QStringLiteral("mergeSummary"));
     footer->addWidget(m_summary, 0, Qt::AlignVCenter);
     footer->addStretch(1);

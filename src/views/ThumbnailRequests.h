@@ -27,7 +27,6 @@ public:
     // Replaces what is wanted, most wanted first; keys no longer wanted are not
     // started (those already running finish and are cached).
     void setWanted(const QList<Thumbnails::Key> &keys);
-    int runningCount() const { return int(m_running.size()); }
 
 private:
     void startNext();

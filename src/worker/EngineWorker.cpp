@@ -125,7 +125,11 @@ WorkerProtocol::OpenReply EngineWorker::load(const QUrl &key, const SharedBytes 
         }
         entry.password = password;
     }
-    entry.pageCount = readablePageCount(*entry.document);
+    // The engine names only pages its open counted; a worker that merely loads
+    // the document takes the count the file claims and leaves the page tree
+    // unread until a page is wanted: on a long document reading it whole costs
+    // more than drawing a screenful.
+    entry.pageCount = sizes ? readablePageCount(*entry.document) : std::max(entry.document->numPages(), 0);
     if (entry.pageCount < 1) {
         return answer(WorkerProtocol::OpenStatus::Unreadable);
     }
@@ -170,29 +174,49 @@ QImage EngineWorker::image(const PageSource &source, int turn, double longSide)
     if (!std::isfinite(longSide) || longSide <= 0 || longSide > maxRenderSide) {
         return {};
     }
-    const std::unique_ptr<Poppler::Page> found = page(source);
-    if (!found) {
+    QSizeF points;
+    return image(source, turn, [longSide](QSizeF size) { return longSide / std::max({size.width(), size.height(), 1.0}); },
+                 points);
+}
+
+QImage EngineWorker::image(const PageSource &source, int turn, const std::function<double(QSizeF)> &scaleFor,
+                           QSizeF &points)
+{
+    points = QSizeF();
+    SourceEntry *drawn = entry(source.url);
+    if (!drawn || source.index < 0 || source.index >= drawn->pageCount) {
         return {};
     }
+    if (!drawn->drawing) {
+        drawn->drawing = std::make_unique<PageDrawing>(drawn->bytes, drawn->popplerPassword);
+    }
+    // Measured by the drawing's own parse of the document: the reader's would
+    // read the page tree a second time up to this page.
+    QSizeF displayed = drawn->drawing->displayedSize(source.index);
+    if (!displayed.isValid()) {
+        return {}; // a page missing; one without area is drawn all the same
+    }
     const int extra = normalizedAngle(turn);
-    QSizeF displayed = found->pageSizeF();
     if (extra == 90 || extra == 270) {
         displayed.transpose();
     }
-    const QSize pixels = renderPixelSize(displayed, longSide);
+    points = displayed;
+    const double scale = scaleFor(displayed);
+    // Far past the bounds below before rounding, where rounding could overflow.
+    if (!std::isfinite(scale) || scale <= 0
+        || std::max(displayed.width(), displayed.height()) * scale > 2.0 * maxRenderSide) {
+        return {};
+    }
+    const QSize pixels(std::max(int(std::lround(displayed.width() * scale)), 1),
+                       std::max(int(std::lround(displayed.height() * scale)), 1));
     if (pixels.width() > maxRenderSide || pixels.height() > maxRenderSide
         || qint64(pixels.width()) * pixels.height() > maxRenderPixels) {
         return {};
     }
-    const double s = longSide / std::max({displayed.width(), displayed.height(), 1.0});
-    SourceEntry *drawn = entry(source.url);
-    if (!drawn->drawing) {
-        drawn->drawing = std::make_unique<PageDrawing>(drawn->bytes, drawn->popplerPassword);
-    }
     try {
         // Drawing the slice of exactly the wanted size keeps the pixel size exact
         // whatever Poppler's own rounding of the page's size at that resolution.
-        return drawn->drawing->draw(source.index, 72.0 * s, extra, pixels);
+        return drawn->drawing->draw(source.index, 72.0 * scale, extra, pixels);
     } catch (...) {
         // Out of memory halfway through a page: the device may be left mid-page.
         drawn->drawing.reset();

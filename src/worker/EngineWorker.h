@@ -14,6 +14,8 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
 #include <memory>
 #include <optional>
 #include <unordered_map>
@@ -102,6 +104,12 @@ struct EngineWorker
     // The page as displayed with an extra turn, in points; 595 x 842 when unknown.
     QSizeF displaySize(const PageSource &source, int turn);
     QImage image(const PageSource &source, int turn, double longSide);
+    // The page turned and drawn at the scale (pixels per point) `scaleFor`
+    // gives for its displayed size, each side of the picture that size times
+    // the scale, rounded, and at least 1. `points` gets the displayed size,
+    // invalid when the page is missing; null when it can't be drawn.
+    QImage image(const PageSource &source, int turn, const std::function<double(QSizeF)> &scaleFor,
+                 QSizeF &points);
 
     // The largest bitmap a render may ask for; beyond it Poppler's allocator
     // would abort the process rather than fail.

@@ -34,6 +34,18 @@ PageDrawing::PageDrawing(const QByteArray &bytes, const std::optional<QByteArray
 
 PageDrawing::~PageDrawing() = default;
 
+QSizeF PageDrawing::displayedSize(int index)
+{
+    Page *page = m_device && index >= 0 && index < m_document->getNumPages() ? m_document->getPage(index + 1)
+                                                                               : nullptr;
+    if (!page) {
+        return {};
+    }
+    const int rotate = page->getRotate();
+    return rotate == 90 || rotate == 270 ? QSizeF(page->getCropHeight(), page->getCropWidth())
+                                         : QSizeF(page->getCropWidth(), page->getCropHeight());
+}
+
 QImage PageDrawing::draw(int index, double dpi, int turn, QSize pixels)
 {
     if (!m_device || index < 0 || index >= m_document->getNumPages() || !m_document->getPage(index + 1)) {

@@ -14,6 +14,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
+#include <QSizeF>
 
 #include <memory>
 #include <optional>
@@ -35,6 +36,9 @@ public:
     // 270) beyond its own rotation, cut to the `pixels` at its top left; the
     // crop box is the page. RGB32; null when the page can't be drawn.
     QImage draw(int index, double dpi, int turn, QSize pixels);
+    // The crop box of page `index` turned by the page's own rotation, in points;
+    // empty when the page can't be read.
+    QSizeF displayedSize(int index);
 
 private:
     std::unique_ptr<PDFDoc> m_document;

@@ -18,6 +18,7 @@
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 
+#include <algorithm>
 #include <cmath>
 #include <deque>
 #include <memory>
@@ -169,6 +170,27 @@ Result<std::vector<RenderedPage>> renderShownPages(const BuildPlan &plan, const 
     return renderPages(int(plan.pages.size()), show, scaleFor, encoder, context.cancel);
 }
 
+// The plan's pages drawn straight from their cached sources, turned.
+Result<std::vector<RenderedPage>> renderSourcePages(const BuildPlan &plan, const BuildContext &context,
+                                                    const std::function<double(QSizeF)> &scaleFor,
+                                                    const std::function<QByteArray(const QImage &)> &encoder)
+{
+    const ShowPage show = [&plan, &context](int index,
+                                            const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
+        const PageItem &item = plan.pages.at(index);
+        QSizeF points;
+        QImage image = context.draw(item.source, item.turn, scaleOf, points);
+        if (!points.isValid()) {
+            return BuildErrors::missingPage();
+        }
+        if (image.isNull()) {
+            return BuildErrors::writeFailed();
+        }
+        return ShownPage{points, std::move(image)};
+    };
+    return renderPages(int(plan.pages.size()), show, scaleFor, encoder, context.cancel);
+}
+
 // The plan as it is rendered: stamps drawn, nothing protected or compressed.
 BuildPlan plainPlan(const BuildPlan &plan)
 {
@@ -184,6 +206,14 @@ Result<std::vector<RenderedPage>> renderPlan(const BuildPlan &plan, const BuildC
                                              const std::function<double(QSizeF)> &scaleFor,
                                              const std::function<QByteArray(const QImage &)> &encoder)
 {
+    // A page drawn from its source shows what the page copied into a PDF of
+    // its own shows, a turn being one more turn of the drawing; stamps are
+    // drawn as that PDF draws them, so stamped plans still go through one.
+    const bool stamped = std::any_of(plan.pages.cbegin(), plan.pages.cend(),
+                                     [](const PageItem &page) { return !page.stamps.isEmpty(); });
+    if (context.draw && !stamped) {
+        return renderSourcePages(plan, context, scaleFor, encoder);
+    }
     // Only rendered here, never kept: into memory, whatever the output's target.
     BuildContext inMemory = context;
     inMemory.file = -1;

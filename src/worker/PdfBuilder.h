@@ -37,6 +37,13 @@ struct BuildContext
     // Told of a source whose qpdf objects the build no longer needs (their
     // bytes it still reads): the caller may free them. Absent: nothing is told.
     std::function<void(const QUrl &url)> doneWith = {};
+    // The page drawn turned at the scale (pixels per point) `scaleFor` gives for
+    // its displayed size, which goes into `points` (invalid when the page is
+    // gone); null when it can't be drawn. How unstamped pages become pictures
+    // without a PDF made of them first. Absent: they are built, then drawn.
+    std::function<QImage(const PageSource &source, int turn, const std::function<double(QSizeF)> &scaleFor,
+                         QSizeF &points)>
+        draw = {};
     // Where the output goes instead of a memory file: a descriptor open for
     // writing (the atomic write's temporary file); -1 for none.
     int file = -1;

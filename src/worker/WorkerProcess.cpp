@@ -5,6 +5,7 @@
 #include "worker/PageExport.h"
 #include "worker/PdfBuilder.h"
 #include "worker/PicturePage.h"
+#include "worker/WorkerLog.h"
 #include "platform/Sandbox.h"
 
 #include <QCoreApplication>
@@ -128,9 +129,11 @@ public:
                 return 0;
             }
             if (got != IoResult::Ok) {
+                qCWarning(lcWorker, "worker %d: a request could not be read; leaving", int(getpid()));
                 return 2;
             }
             if (!handle(message)) {
+                qCWarning(lcWorker, "worker %d: a request could not be answered; leaving", int(getpid()));
                 return 3;
             }
             closeAll(message.fds);
@@ -262,6 +265,8 @@ private:
             [this](std::unique_ptr<QPDF> output) { m_released.push_back(std::move(output)); }};
         context.file = file;
         context.doneWith = [this](const QUrl &url) { m_worker.dropStructure(url); };
+        context.draw = [this](const PageSource &source, int turn, const std::function<double(QSizeF)> &scaleFor,
+                              QSizeF &points) { return m_worker.image(source, turn, scaleFor, points); };
         return context;
     }
 
@@ -394,6 +399,7 @@ int run(int argc, char **argv, const BeforeJob &beforeJob)
     }
     limitMemory(argc, argv);
     if (!Sandbox::forbidNewPrivileges() || Sandbox::forbidWritingFiles() == Sandbox::Restriction::Failed) {
+        qCWarning(lcWorker, "worker %d: its sandbox could not be set up; not starting", int(getpid()));
         return 1;
     }
     QCoreApplication application(argc, argv);

@@ -81,6 +81,8 @@ public:
     const QSslCertificate &certificate() const { return m_certificate; }
 
     int requests() const { return m_requests.size(); }
+    // Requests left unanswered whose client has not given up on them yet.
+    int unanswered() const { return m_unanswered; }
     const QList<QByteArray> &requestHeads() const { return m_requests; }
 
 private:
@@ -100,6 +102,9 @@ private:
             const auto route = m_routes.find(path);
             const Answer answer = route != m_routes.end() ? route->second : Answer{m_status, m_body, m_behaviour};
             if (answer.behaviour == Behaviour::Silent) {
+                ++m_unanswered;
+                QObject::connect(socket, &QSslSocket::disconnected, socket, [this] { --m_unanswered; },
+                                 Qt::SingleShotConnection);
                 return;
             }
             // A cookie and a long cache lifetime that a careful client ignores.
@@ -121,6 +126,7 @@ private:
     QSslCertificate m_certificate;
     QSslKey m_key;
     Behaviour m_behaviour = Behaviour::Answer;
+    int m_unanswered = 0;
     int m_status = 200;
     QByteArray m_body;
     QList<QByteArray> m_requests;

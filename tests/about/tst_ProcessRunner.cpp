@@ -18,6 +18,10 @@ Q_DECLARE_METATYPE(Output)
 namespace {
 
 const QString Tool = QStringLiteral(RUNNER_TOOL);
+// Smaller than the program's, so that the stops and floods below are not waited out.
+constexpr std::chrono::milliseconds KillGrace = 600ms;
+constexpr std::chrono::milliseconds Drain = 400ms;
+constexpr qsizetype StreamBytes = 4 * 1024 * 1024;
 
 Result<Output> runTool(const QStringList &arguments, std::chrono::milliseconds timeout = 30s,
                        const QHash<QString, QString> &extra = {}, CancelToken cancel = {})
@@ -68,11 +72,8 @@ struct Proc
 QPair<Proc, Proc> waitForTree(const QString &pidFile)
 {
     QFile file(pidFile);
-    QDeadlineTimer deadline(10000);
-    while (!file.exists() && !deadline.hasExpired()) {
-        QTest::qWait(10);
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
+    // The tool writes the file in one go and renames it into place.
+    if (!QTest::qWaitFor([&] { return file.exists(); }, 10000) || !file.open(QIODevice::ReadOnly)) {
         return {};
     }
     const QList<QByteArray> ids = file.readAll().trimmed().split(' ');
@@ -91,6 +92,7 @@ private slots:
         // Set before the first run, so the runner's one look at the environment sees them.
         qputenv("LD_TAMSEL_PROBE", "loader");
         qputenv("TAMSEL_EARLY", "early");
+        ProcessRunner::setSettings({KillGrace, Drain, StreamBytes});
     }
 
     void outcomes_data()
@@ -164,10 +166,10 @@ private slots:
 
     void outputBeyondTheCapIsReadAndDropped()
     {
-        const Result<Output> result = runTool({"print", QString::number(100 * 1024 * 1024), "out"});
+        const Result<Output> result = runTool({"print", QString::number(3 * StreamBytes), "out"});
         QVERIFY(result.ok());
         QCOMPARE(result->status, 0); // the tool was never left blocked on a full pipe
-        QCOMPARE(result->standardOutput.size(), ProcessRunner::MaxStreamBytes);
+        QCOMPARE(result->standardOutput.size(), StreamBytes);
         QVERIFY(result->standardError.isEmpty());
     }
 
@@ -259,8 +261,8 @@ private slots:
         QTest::newRow("child in a session of its own") << QStringList{"session"};
     }
 
-    // The tool and its child ignore SIGTERM: both are killed five seconds after the
-    // time-out, and the tool is reaped.
+    // The tool and its child ignore SIGTERM: both are killed a grace period after
+    // the time-out, and the tool is reaped.
     void timeOutStopsTheWholeTree()
     {
         QFETCH(QStringList, child);
@@ -278,8 +280,9 @@ private slots:
         QVERIFY(result->timedOut);
         QCOMPARE(result->status, SIGKILL);
         QCOMPARE(result->errorMessage(), QStringLiteral("The tool didn't answer in time."));
-        // A second for the time-out, five of grace, at most two for the streams.
-        QVERIFY2(elapsed >= 5500 && elapsed < 9000, qPrintable(QString::number(elapsed)));
+        // The time-out and the grace, then at most the drain for the streams.
+        const qint64 least = (1s + KillGrace).count();
+        QVERIFY2(elapsed >= least && elapsed < least + 4000, qPrintable(QString::number(elapsed)));
         QTRY_VERIFY_WITH_TIMEOUT(!below.running(), 2000);
         QTRY_VERIFY_WITH_TIMEOUT(tool.reaped(), 2000);
     }
@@ -289,11 +292,11 @@ private slots:
         QTest::addColumn<QString>("termination");
         QTest::addColumn<int>("goneWithin");
         QTest::newRow("child that obeys SIGTERM") << "obey" << 1000;
-        QTest::newRow("child that ignores SIGTERM") << "ignore" << 6000;
+        QTest::newRow("child that ignores SIGTERM") << "ignore" << 3000;
     }
 
-    // The tool ends at once but its child keeps the streams: the run returns after
-    // about two seconds and the child is stopped.
+    // The tool ends at once but its child keeps the streams: the run returns once
+    // the drain period is over, and the child is stopped.
     void childHoldingTheStreams()
     {
         QFETCH(QString, termination);
@@ -309,7 +312,7 @@ private slots:
         QVERIFY(result.ok());
         QCOMPARE(result->status, 0);
         QVERIFY(!result->timedOut);
-        QVERIFY2(elapsed >= 1800 && elapsed < 5000, qPrintable(QString::number(elapsed)));
+        QVERIFY2(elapsed >= Drain.count() && elapsed < 4000, qPrintable(QString::number(elapsed)));
         QTRY_VERIFY_WITH_TIMEOUT(!child.running(), goneWithin);
         QTRY_VERIFY_WITH_TIMEOUT(tool.reaped(), 2000);
     }

@@ -279,7 +279,7 @@ private slots:
         model.setFiles({file});
         model.installUpdate(release);
         QCOMPARE(installing.count(), 0);
-        QTest::qWait(100);
+        QCoreApplication::processEvents();
         QCOMPARE(requestsFor(*release.dmg), 0);
         QCOMPARE(Updater::build(m_bundle), std::optional<qint64>(UpdateChecker::currentBuild()));
     }

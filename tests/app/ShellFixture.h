@@ -4,9 +4,7 @@
 // a folder for the PDFs and pictures the test makes.
 
 #include "look/Theme.h"
-#include "engine/PDFEngine.h"
-#include "helpers/FakeClock.h"
-#include "helpers/FakeFilePanels.h"
+#include "helpers/ModelFixture.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
@@ -14,26 +12,10 @@
 
 #include <QApplication>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
-#include <memory>
-
-struct ShellFixture
+struct ShellFixture : ModelFixture
 {
-    QTemporaryDir folder;
-    FakeClock clock;
-    FakeFilePanels panels;
-    std::unique_ptr<PDFEngine> engine = std::make_unique<PDFEngine>();
-    std::unique_ptr<AppModel> model = std::make_unique<AppModel>(
-        AppModel::Services{engine.get(), &clock, &panels, folder.filePath(QStringLiteral("stamps"))});
-
-    ~ShellFixture()
-    {
-        model.reset(); // before the engine it uses
-        engine.reset();
-    }
-
     QUrl pdf(const QString &name, int pages = 2)
     {
         const QString path = folder.filePath(name);

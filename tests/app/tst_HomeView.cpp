@@ -167,7 +167,7 @@ private slots:
         QTRY_COMPARE(f.panels.openCalls.size(), 1);
         QCOMPARE(f.panels.openCalls.first().multiple, multiple);
         QCOMPARE(f.panels.openCalls.first().kinds, kinds);
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         QVERIFY(f.model->files().isEmpty());
         QCOMPARE(destination.count(), 0);
         QCOMPARE(sheet.count(), 0);

@@ -240,7 +240,7 @@ private slots:
         QTRY_COMPARE(s.f.panels.openCalls.size(), 1);
         QCOMPARE(s.f.panels.openCalls.first().multiple, true);
         QCOMPARE(s.f.panels.openCalls.first().kinds, (QList<FileKind>{FileKind::Pdf, FileKind::Picture}));
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         QCOMPARE(files.count(), 0);
         QVERIFY(!s.f.model->errorMessage());
 

@@ -46,11 +46,7 @@ class TestModelCodeReading : public QObject
 
     bool waitForQuestion()
     {
-        QDeadlineTimer deadline(10000);
-        while (!m_model->passwordRequest() && !deadline.hasExpired()) {
-            QTest::qWait(5);
-        }
-        return m_model->passwordRequest().has_value();
+        return QTest::qWaitFor([this] { return m_model->passwordRequest().has_value(); }, 10000);
     }
 
 private slots:

@@ -58,12 +58,9 @@ class TestCodesView : public QObject
 
     bool waitForRead()
     {
-        QDeadlineTimer deadline(30000);
-        while (codes()->isReading() && !deadline.hasExpired()) {
-            QTest::qWait(5);
-        }
+        const bool ended = QTest::qWaitFor([this] { return !codes()->isReading(); }, 30000);
         QCoreApplication::processEvents();
-        return !codes()->isReading();
+        return ended && !codes()->isReading();
     }
 
     void drop(const QList<QUrl> &urls)
@@ -190,7 +187,7 @@ private slots:
         QCOMPARE(m_fixture->panels.openCalls.first().multiple, true);
         QCOMPARE(m_fixture->panels.openCalls.first().kinds,
                  QList<FileKind>({FileKind::Pdf, FileKind::Picture}));
-        QTest::qWait(20);
+        QCoreApplication::processEvents();
         QVERIFY(!codes()->isReading()); // a cancelled panel starts nothing
         QVERIFY(!shows("emptyNote"));
 
@@ -288,7 +285,11 @@ private slots:
         codes()->setFound(made(150, "old.pdf"));
         QVERIFY(!m_view->cards().isEmpty());
         QVERIFY(m_view->cards().size() < 150); // the top first
-        QTest::qWait(50);
+        // Batches follow each other through the event loop until the page is full.
+        for (qsizetype placed = -1; placed != m_view->cards().size();) {
+            placed = m_view->cards().size();
+            QCoreApplication::processEvents();
+        }
         QVERIFY(m_view->cards().size() < 150); // the rest when scrolled to
         QTRY_COMPARE((scrollToEnd(), m_view->cards().size()), 150);
         QCOMPARE(ids(), expected());

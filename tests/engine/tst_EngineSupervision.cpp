@@ -124,7 +124,9 @@ private slots:
 
     void hangingPageIsAnsweredWhileEverythingElseGoesOn()
     {
-        PDFEngine::Options options = faulty({"--fault=hang:render:1"});
+        // Three workers: the page hangs on two at once, so one time limit brings both
+        // strikes, and the third serves everything else meanwhile.
+        PDFEngine::Options options = faulty({"--fault=hang:render:1"}, 3);
         options.renderSeconds = 4;
         auto engine = std::make_unique<PDFEngine>(options);
         QCOMPARE(TestUtil::await(engine->open(m_five, std::nullopt)).pageCount, 5);
@@ -132,33 +134,75 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         const QFuture<QImage> page2 = engine->image({m_five, 1}, 0, 256);
+        const QFuture<QImage> page2Again = engine->image({m_five, 1}, 0, 256);
         const QFuture<QImage> page3 = engine->image({m_five, 2}, 0, 256);
         const QFuture<PDFEngine::OpenResult> other = engine->open(m_other, std::nullopt);
         QVERIFY(!TestUtil::await(page3).isNull());
         QCOMPARE(TestUtil::await(other).pageCount, 3);
         const Result<QByteArray> saved = TestUtil::await(engine->buildBytes(planOf(m_other, {0, 1, 2}), {}));
         QVERIFY(saved.ok());
-        QVERIFY(!page2.isFinished()); // all of the above while page 2 hangs
+        // All of the above while page 2 hangs, unless a loaded machine took longer
+        // than the limit for it.
+        QVERIFY(!page2.isFinished() || clock.elapsed() >= 4000);
 
         QVERIFY(TestUtil::await(page2).isNull());
-        QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY(TestUtil::await(page2Again).isNull());
+        QVERIFY2(clock.elapsed() < 6000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(!TestUtil::await(engine->image({m_five, 3}, 0, 256)).isNull());
 
         // Twice stopped, the page is not tried a third time.
-        QVERIFY(TestUtil::await(engine->image({m_five, 1}, 0, 256)).isNull());
         const int started = engine->startedWorkerCount();
         clock.restart();
         QVERIFY(TestUtil::await(engine->image({m_five, 1}, 0, 256)).isNull());
         QVERIFY(clock.elapsed() < 500);
         QCOMPARE(engine->startedWorkerCount(), started);
+    }
 
-        // Quitting while a worker hangs doesn't wait for it.
+    // Quitting while a worker hangs doesn't wait for it. The page after the hanging
+    // one is handed out after it, so once that is drawn the hanging one is with a
+    // worker; the time limit is far away, so only the quitting ends it.
+    void quittingDoesNotWaitForAHangingWorker()
+    {
+        auto engine = std::make_unique<PDFEngine>(faulty({"--fault=hang:render:1"}));
+        QCOMPARE(TestUtil::await(engine->open(m_other, std::nullopt)).pageCount, 3);
         const QFuture<QImage> hanging = engine->image({m_other, 1}, 0, 256);
-        QTest::qWait(100);
-        clock.restart();
+        QVERIFY(!TestUtil::await(engine->image({m_other, 2}, 0, 256)).isNull());
+        QVERIFY(!hanging.isFinished());
+        QElapsedTimer clock;
+        clock.start();
         engine.reset();
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(hanging.isCanceled());
+    }
+
+    void openAndSaveGoPastDrawingsThatHang()
+    {
+        // Every drawing of a second page hangs, and more of them are asked for
+        // than there are workers: every worker that draws ends up stuck.
+        PDFEngine engine(faulty({"--fault=hang:render:1"}));
+        QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
+        QCOMPARE(TestUtil::await(engine.open(m_other, std::nullopt)).pageCount, 3);
+        QCOMPARE(engine.startedWorkerCount(), 1);
+        QList<QFuture<QImage>> hanging;
+        for (const double longSide : {100, 120, 140}) {
+            hanging.append(engine.image({m_five, 1}, 0, longSide));
+            hanging.append(engine.image({m_other, 1}, 0, longSide));
+        }
+        QTRY_COMPARE(engine.startedWorkerCount(), engine.workerCount());
+
+        QElapsedTimer clock;
+        clock.start();
+        const QString third = m_dir.filePath("third.pdf");
+        QVERIFY(Fixtures::writeNumberedPdf(third, 2));
+        QCOMPARE(TestUtil::await(engine.open(QUrl::fromLocalFile(third), std::nullopt)).pageCount, 2);
+        QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(qRound(TestUtil::await(engine.displaySize({m_five, 1}, 90)).width()), 842);
+        const Result<QByteArray> saved = TestUtil::await(engine.buildBytes(planOf(m_other, {2, 0}), {}));
+        QVERIFY(saved.ok());
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+        for (const QFuture<QImage> &page : hanging) {
+            QVERIFY(!page.isFinished());
+        }
     }
 
     void crashDuringABuildFailsThatSaveOnly()
@@ -180,16 +224,20 @@ private slots:
 
     void cancelEndsAWorkerThatDoesNotStop()
     {
-        PDFEngine engine(faulty({"--fault=hang:build:1"}));
+        PDFEngine::Options options = faulty({"--fault=hang:build:1"});
+        options.cancelGrace = std::chrono::milliseconds(300);
+        PDFEngine engine(options);
         QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
         const CancelToken cancel = CancelToken::make();
         const QFuture<Result<QByteArray>> building = engine.buildBytes(planOf(m_five, {0}), cancel);
-        QTest::qWait(200);
+        // Handed out after the build, so once it is drawn the build is with a worker.
+        QVERIFY(!TestUtil::await(engine.image({m_five, 2}, 0, 64)).isNull());
         QElapsedTimer clock;
         clock.start();
         cancel.cancel();
         QVERIFY(TestUtil::await(building).isCanceled());
-        QVERIFY2(clock.elapsed() < 1800, qPrintable(QString::number(clock.elapsed())));
+        // The grace, then the supervisor's next look.
+        QVERIFY2(clock.elapsed() < 1300, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(TestUtil::await(engine.buildBytes(planOf(m_five, {0}), {})).ok());
     }
 
@@ -225,7 +273,7 @@ private slots:
     {
         QFETCH(QString, fault);
         PDFEngine::Options options = faulty({"--fault=" + fault});
-        options.replyMilliseconds = 300;
+        options.replyDeadline = std::chrono::milliseconds(300);
         PDFEngine engine(options);
         const QString kind = fault.section(':', 1, 1);
         const qint64 before = residentBytes();
@@ -337,13 +385,13 @@ private slots:
                                                                      "200] /Contents 4 0 R >>",
                                                                      huge}));
         PDFEngine::Options options = PDFEngine::Options::standard();
-        options.renderSeconds = 3;
+        options.renderSeconds = 1;
         PDFEngine engine(options);
         QCOMPARE(TestUtil::await(engine.open(heavy, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
         QElapsedTimer clock;
         clock.start();
         TestUtil::await(engine.image({heavy, 0}, 0, 256));
-        QVERIFY2(clock.elapsed() < 4000, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < 2500, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(TestUtil::await(engine.open(m_other, std::nullopt)).pageCount, 3);
         QVERIFY(!TestUtil::await(engine.image({m_other, 0}, 0, 256)).isNull());
     }

@@ -7,7 +7,6 @@
 #include "look/Theme.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QImage>
 #include <QTest>
@@ -50,12 +49,7 @@ inline bool save(QWidget *widget, const QString &name)
 template<typename Predicate>
 bool waitUntil(Predicate done, int ms = 120000)
 {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QTest::qWait(5);
-    }
-    return done();
+    return QTest::qWaitFor(done, ms);
 }
 
 // A window of the screens' background colour around `content`.

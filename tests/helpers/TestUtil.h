@@ -3,9 +3,10 @@
 // Small waiting helpers for tests. Tests may spin an event loop; the program never does.
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
+#include <QEventLoop>
 #include <QFuture>
-#include <QTest>
+#include <QFutureWatcher>
+#include <QTimer>
 
 namespace TestUtil {
 
@@ -13,10 +14,13 @@ namespace TestUtil {
 template<typename T>
 bool waitFor(const QFuture<T> &future, int ms = 30000)
 {
-    QDeadlineTimer deadline(ms);
-    while (!future.isFinished() && !deadline.hasExpired()) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QTest::qWait(1);
+    if (!future.isFinished()) {
+        QEventLoop loop;
+        QFutureWatcher<T> watcher;
+        QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+        QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+        watcher.setFuture(future);
+        loop.exec();
     }
     // One more round so continuations queued to the main thread have run.
     QCoreApplication::processEvents();

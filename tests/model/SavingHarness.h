@@ -4,8 +4,7 @@
 // PDFs, for the tests that write files and read them back.
 
 #include "engine/PDFEngine.h"
-#include "helpers/FakeClock.h"
-#include "helpers/FakeFilePanels.h"
+#include "helpers/ModelFixture.h"
 #include "helpers/OutputFixtures.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
@@ -22,22 +21,10 @@
 
 #include <memory>
 
-struct SavingHarness
+struct SavingHarness : ModelFixture
 {
-    QTemporaryDir dir;
-    FakeClock clock;
-    FakeFilePanels panels;
-    std::unique_ptr<PDFEngine> engine = std::make_unique<PDFEngine>();
-    std::unique_ptr<AppModel> model = std::make_unique<AppModel>(
-        AppModel::Services{engine.get(), &clock, &panels, dir.filePath(QStringLiteral("stamps"))});
 
-    ~SavingHarness()
-    {
-        model.reset();
-        engine.reset();
-    }
-
-    QUrl path(const QString &name) const { return QUrl::fromLocalFile(dir.filePath(name)); }
+    QUrl path(const QString &name) const { return QUrl::fromLocalFile(folder.filePath(name)); }
 
     // A numbered PDF ("Page 1", "Page 2" …), made unless it is there already.
     QUrl pdf(const QString &name, int pages, const Fixtures::Protection &protection = {})

@@ -1,5 +1,5 @@
 #include "engine/PDFEngine.h"
-#include "helpers/FakeClock.h"
+#include "helpers/ModelFixture.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
@@ -17,9 +17,9 @@ class TestClosing : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    FakeClock m_clock;
-    std::unique_ptr<PDFEngine> m_engine;
-    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<ModelFixture> m_fixture;
+    PDFEngine *m_engine = nullptr;
+    AppModel *m_model = nullptr;
 
     QUrl pdf(const QString &name, int pages = 2)
     {
@@ -39,13 +39,8 @@ class TestClosing : public QObject
     bool renders(const QUrl &url) { return !TestUtil::await(m_engine->image(PageSource{url, 0}, 0, 64)).isNull(); }
     int cached() { return TestUtil::await(m_engine->cachedDocumentCount()); }
 
-    // Lets the release work of a close reach the engine.
-    void settle()
-    {
-        TestUtil::await(m_engine->cachedDocumentCount());
-        QTest::qWait(20);
-        TestUtil::await(m_engine->cachedDocumentCount());
-    }
+    // Closes the document and waits until its sources are released.
+    void close(OpenFile *file) { QVERIFY(TestUtil::waitFor(m_model->close(file))); }
 
 private slots:
     void initTestCase()
@@ -56,15 +51,14 @@ private slots:
 
     void init()
     {
-        m_engine = std::make_unique<PDFEngine>();
-        m_model = std::make_unique<AppModel>(
-            AppModel::Services{m_engine.get(), &m_clock, nullptr, m_dir.filePath("stamps")});
+        m_fixture = std::make_unique<ModelFixture>();
+        m_engine = m_fixture->engine.get();
+        m_model = m_fixture->model.get();
     }
 
     void cleanup()
     {
-        m_model.reset();
-        m_engine.reset();
+        m_fixture.reset();
     }
 
     void whereTheWindowGoes_data()
@@ -125,8 +119,7 @@ private slots:
         const QUrl url = pdf("alone.pdf");
         OpenFile *file = open("alone.pdf");
         QCOMPARE(cached(), 1);
-        m_model->close(file);
-        settle();
+        close(file);
         QCOMPARE(cached(), 0);
         QVERIFY(!renders(url));
     }
@@ -136,8 +129,7 @@ private slots:
         const QUrl url = pdf("shared.pdf");
         OpenFile *file = open("shared.pdf");
         m_model->merge()->add(*file);
-        m_model->close(file);
-        settle();
+        close(file);
         QVERIFY(renders(url));
         QCOMPARE(cached(), 1);
     }
@@ -148,8 +140,7 @@ private slots:
         OpenFile *first = open("shared.pdf");
         OpenFile *second = open("other.pdf");
         QVERIFY(TestUtil::waitFor(m_model->insertPages(second, {url})));
-        m_model->close(first);
-        settle();
+        close(first);
         QVERIFY(renders(url));
     }
 
@@ -166,10 +157,10 @@ private slots:
     {
         const QUrl second = pdf("second.pdf");
         OpenFile *file = twoSourceDocument(second);
-        m_model->close(file);
+        const QFuture<void> closing = m_model->close(file);
         QFuture<void> reopening = m_model->open({second});
         QVERIFY(TestUtil::waitFor(reopening));
-        settle();
+        QVERIFY(TestUtil::waitFor(closing));
         QCOMPARE(m_model->files().size(), 1);
         QVERIFY(renders(second));
         QVERIFY(!renders(pdf("first.pdf")));
@@ -179,9 +170,9 @@ private slots:
     {
         const QUrl second = pdf("second.pdf");
         OpenFile *file = twoSourceDocument(second);
-        m_model->close(file);
+        const QFuture<void> closing = m_model->close(file);
         m_model->merge()->add(second, 2);
-        settle();
+        QVERIFY(TestUtil::waitFor(closing));
         QVERIFY(renders(second));
     }
 };

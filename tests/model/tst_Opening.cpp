@@ -1,6 +1,5 @@
 #include "engine/PDFEngine.h"
-#include "helpers/FakeClock.h"
-#include "helpers/FakeFilePanels.h"
+#include "helpers/ModelFixture.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
@@ -18,10 +17,9 @@ class TestOpening : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    FakeClock m_clock;
-    FakeFilePanels m_panels;
-    std::unique_ptr<PDFEngine> m_engine;
-    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<ModelFixture> m_fixture;
+    PDFEngine *m_engine = nullptr;
+    AppModel *m_model = nullptr;
 
     QUrl path(const QString &name) const { return QUrl::fromLocalFile(m_dir.filePath(name)); }
 
@@ -71,15 +69,14 @@ private slots:
 
     void init()
     {
-        m_engine = std::make_unique<PDFEngine>();
-        m_model = std::make_unique<AppModel>(
-            AppModel::Services{m_engine.get(), &m_clock, &m_panels, m_dir.filePath("stamps")});
+        m_fixture = std::make_unique<ModelFixture>();
+        m_engine = m_fixture->engine.get();
+        m_model = m_fixture->model.get();
     }
 
     void cleanup()
     {
-        m_model.reset();
-        m_engine.reset();
+        m_fixture.reset();
     }
 
     void nothingToOpen_data()
@@ -99,7 +96,7 @@ private slots:
         for (const QString &name : names) {
             urls.append(path(name));
         }
-        QSignalSpy files(m_model.get(), &AppModel::filesChanged);
+        QSignalSpy files(m_model, &AppModel::filesChanged);
         open(urls);
         QCOMPARE(files.count(), 0);
         QCOMPARE(m_model->errorMessage(), message.isEmpty() ? std::nullopt : std::optional<QString>(message));
@@ -176,7 +173,7 @@ private slots:
         // The window ends on the last PDF of the call, also when it was open already.
         QCOMPARE(m_model->destination(), std::optional<Destination>(Destination::file(first->id())));
 
-        QSignalSpy files(m_model.get(), &AppModel::filesChanged);
+        QSignalSpy files(m_model, &AppModel::filesChanged);
         open({b});
         QCOMPARE(files.count(), 0);
         QCOMPARE(m_model->destination(), std::optional<Destination>(Destination::file(m_model->files()[1]->id())));
@@ -242,12 +239,12 @@ private slots:
 
     void chooseFilesAsksThePanels()
     {
-        m_panels.fileAnswers.enqueue({path("x.pdf"), path("y.png")});
+        m_fixture->panels.fileAnswers.enqueue({path("x.pdf"), path("y.png")});
         const QList<QUrl> chosen = TestUtil::await(m_model->chooseFiles(true, {FileKind::Pdf, FileKind::Picture}));
         QCOMPARE(chosen, (QList<QUrl>{path("x.pdf"), path("y.png")}));
-        QCOMPARE(m_panels.openCalls.size(), 1);
-        QCOMPARE(m_panels.openCalls[0].message, QStringLiteral("Choose PDFs or images"));
-        QVERIFY(m_panels.openCalls[0].multiple);
+        QCOMPARE(m_fixture->panels.openCalls.size(), 1);
+        QCOMPARE(m_fixture->panels.openCalls[0].message, QStringLiteral("Choose PDFs or images"));
+        QVERIFY(m_fixture->panels.openCalls[0].multiple);
         QVERIFY(TestUtil::await(m_model->chooseFiles(false, {FileKind::Pdf})).isEmpty());
     }
 };

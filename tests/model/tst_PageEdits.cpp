@@ -1,10 +1,9 @@
-#include "helpers/FakeClock.h"
+#include "helpers/ModelFixture.h"
 #include "model/AppModel.h"
 #include "document/OpenFile.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "helpers/InMemoryDocument.h"
@@ -15,14 +14,14 @@ class TestPageEdits : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    FakeClock m_clock;
-    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<ModelFixture> m_fixture;
+    AppModel *m_model = nullptr;
     OpenFile *m_file = nullptr;
 
     void makeDocument(int pages)
     {
-        m_model = std::make_unique<AppModel>(AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")});
+        m_fixture = std::make_unique<ModelFixture>(ModelFixture::Engine::None);
+        m_model = m_fixture->model.get();
         m_file = addInMemoryDocument(*m_model, pages);
     }
 

@@ -1,5 +1,5 @@
 #include "engine/PDFEngine.h"
-#include "helpers/FakeClock.h"
+#include "helpers/ModelFixture.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
@@ -16,9 +16,9 @@ class TestPageTurnsAndInserts : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    FakeClock m_clock;
-    std::unique_ptr<PDFEngine> m_engine;
-    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<ModelFixture> m_fixture;
+    PDFEngine *m_engine = nullptr;
+    AppModel *m_model = nullptr;
 
     QUrl file(const QString &name) const { return QUrl::fromLocalFile(m_dir.filePath(name)); }
 
@@ -76,15 +76,14 @@ private slots:
 
     void init()
     {
-        m_engine = std::make_unique<PDFEngine>();
-        m_model = std::make_unique<AppModel>(
-            AppModel::Services{m_engine.get(), &m_clock, nullptr, m_dir.filePath("stamps")});
+        m_fixture = std::make_unique<ModelFixture>();
+        m_engine = m_fixture->engine.get();
+        m_model = m_fixture->model.get();
     }
 
     void cleanup()
     {
-        m_model.reset();
-        m_engine.reset();
+        m_fixture.reset();
     }
 
     void turnWithoutStamps_data()

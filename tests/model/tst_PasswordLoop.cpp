@@ -1,5 +1,5 @@
 #include "engine/PDFEngine.h"
-#include "helpers/FakeClock.h"
+#include "helpers/ModelFixture.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
@@ -16,9 +16,9 @@ class TestPasswordLoop : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    FakeClock m_clock;
-    std::unique_ptr<PDFEngine> m_engine;
-    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<ModelFixture> m_fixture;
+    PDFEngine *m_engine = nullptr;
+    AppModel *m_model = nullptr;
 
     QUrl locked(const QString &name, const QString &password, int pages = 2)
     {
@@ -32,12 +32,9 @@ class TestPasswordLoop : public QObject
     // Waits for the next question and checks it.
     bool asked(const QString &fileName, bool wasWrong)
     {
-        QDeadlineTimer deadline(10000);
-        while (!m_model->passwordRequest() && !deadline.hasExpired()) {
-            QTest::qWait(5);
-        }
+        const bool askedAtAll = QTest::qWaitFor([&] { return m_model->passwordRequest().has_value(); }, 10000);
         const std::optional<PasswordRequest> &request = m_model->passwordRequest();
-        if (!request) {
+        if (!askedAtAll || !request) {
             qWarning("no question asked");
             return false;
         }
@@ -57,21 +54,20 @@ private slots:
 
     void init()
     {
-        m_engine = std::make_unique<PDFEngine>();
-        m_model = std::make_unique<AppModel>(
-            AppModel::Services{m_engine.get(), &m_clock, nullptr, m_dir.filePath("stamps")});
+        m_fixture = std::make_unique<ModelFixture>();
+        m_engine = m_fixture->engine.get();
+        m_model = m_fixture->model.get();
     }
 
     void cleanup()
     {
-        m_model.reset();
-        m_engine.reset();
+        m_fixture.reset();
     }
 
     void wrongThenRight()
     {
         const QUrl url = locked("Contract.pdf", "right");
-        QSignalSpy requests(m_model.get(), &AppModel::passwordRequestChanged);
+        QSignalSpy requests(m_model, &AppModel::passwordRequestChanged);
         QFuture<void> opening = m_model->open({url});
         QVERIFY(asked("Contract.pdf", false));
         const QUuid firstQuestion = m_model->passwordRequest()->id;
@@ -131,8 +127,12 @@ private slots:
         QFuture<void> openingFirst = m_model->open({first});
         QVERIFY(asked("First.pdf", false));
         // Dropped while the first prompt is up.
+        const QSignalSpy questions(m_model, &AppModel::passwordRequestChanged);
         QFuture<void> openingSecond = m_model->open({second});
-        QTest::qWait(50);
+        // Once the engine has read the second file too, its load waits for the turn.
+        QTRY_COMPARE(TestUtil::await(m_engine->cachedDocumentCount()), 2);
+        QCoreApplication::processEvents();
+        QCOMPARE(questions.count(), 0);
         QCOMPARE(m_model->passwordRequest()->fileName, QStringLiteral("First.pdf"));
 
         // A wrong answer keeps the turn with the first file.

@@ -60,7 +60,7 @@ private slots:
         QVERIFY(file->isEdited());
 
         const QUrl target = h->path("out/Name (signed).pdf");
-        QVERIFY(QDir().mkpath(h->dir.filePath("out")));
+        QVERIFY(QDir().mkpath(h->folder.filePath("out")));
         h->panels.saveAnswers.enqueue(target);
         QSignalSpy busy(&model(), &AppModel::busyChanged);
         waitFor(model().saveAs(file));
@@ -147,14 +147,14 @@ private slots:
         }
         QUrl target = source;
         if (how == "link") {
-            QVERIFY(QFile::link(source.toLocalFile(), h->dir.filePath("Link.pdf")));
+            QVERIFY(QFile::link(source.toLocalFile(), h->folder.filePath("Link.pdf")));
             target = h->path("Link.pdf");
         } else if (how == "folder link") {
-            QVERIFY(QFile::link(h->dir.path(), h->dir.filePath("linked")));
+            QVERIFY(QFile::link(h->folder.path(), h->folder.filePath("linked")));
             target = h->path("linked/Source.pdf");
         } else if (how == "dots") {
-            QVERIFY(QDir().mkpath(h->dir.filePath("sub")));
-            target = QUrl::fromLocalFile(h->dir.path() + "/sub/../Source.pdf");
+            QVERIFY(QDir().mkpath(h->folder.filePath("sub")));
+            target = QUrl::fromLocalFile(h->folder.path() + "/sub/../Source.pdf");
         }
         QVERIFY(model().isInUse(target));
         h->panels.saveAnswers.enqueue(target);
@@ -235,7 +235,7 @@ private slots:
         model().busy()->task.cancel();
         waitFor(saving);
         QVERIFY(!QFile::exists(target.toLocalFile()));
-        QCOMPARE(SavingHarness::namesIn(h->dir.path()), QStringList{"Long.pdf"});
+        QCOMPARE(SavingHarness::namesIn(h->folder.path()), QStringList{"Long.pdf"});
         QVERIFY(!model().errorMessage());
         QVERIFY(!model().busy());
         QVERIFY(!model().toast());
@@ -254,7 +254,7 @@ private slots:
 
         // No panel is shown, so nothing can be confirmed and lost.
         h->panels.saveAnswers.enqueue(h->path("Second.pdf"));
-        h->panels.folderAnswers.enqueue(QUrl::fromLocalFile(h->dir.path()));
+        h->panels.folderAnswers.enqueue(QUrl::fromLocalFile(h->folder.path()));
         waitFor(model().saveAs(file));
         waitFor(model().extract(file));
         waitFor(model().writeFiles(
@@ -268,7 +268,7 @@ private slots:
         other.finish();
         waitFor(running);
         QVERIFY(!model().busy());
-        QVERIFY(!QFile::exists(h->dir.filePath("Second.pdf")));
+        QVERIFY(!QFile::exists(h->folder.filePath("Second.pdf")));
     }
 
     void saveConfirmedWhileBusyIsReported()
@@ -295,7 +295,7 @@ private slots:
         QCOMPARE(model().errorMessage(),
                  std::optional<QString>("“Ready.pdf” wasn't saved because another task was still "
                                         "running. Try again when it has finished."));
-        QVERIFY(!QFile::exists(h->dir.filePath("Ready.pdf")));
+        QVERIFY(!QFile::exists(h->folder.filePath("Ready.pdf")));
         other.addResult(Result<void>());
         other.finish();
         waitFor(running);
@@ -321,7 +321,7 @@ private slots:
         QFETCH(QStringList, present);
         QFETCH(QStringList, names);
         QFETCH(QStringList, written);
-        const QString folder = h->dir.filePath("out");
+        const QString folder = h->folder.filePath("out");
         QVERIFY(QDir().mkpath(folder));
         for (const QString &name : present) {
             if (name.endsWith('/')) {
@@ -369,7 +369,7 @@ private slots:
     void writeFilesStopsAtAFailure()
     {
         QFETCH(bool, cancel);
-        const QString folder = h->dir.filePath("out");
+        const QString folder = h->folder.filePath("out");
         QVERIFY(QDir().mkpath(folder));
         h->panels.folderAnswers.enqueue(QUrl::fromLocalFile(folder));
         const auto make = [cancel](int i, CancelToken task) {

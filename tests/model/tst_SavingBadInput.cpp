@@ -122,7 +122,7 @@ private slots:
         QVERIFY(h->model->place(h->libraryStamp(Qt::red), file, file->pages()[0].id));
         file->setEdited(true);
 
-        const QString path = h->dir.filePath(target);
+        const QString path = h->folder.filePath(target);
         const QString folder = QFileInfo(path).path();
         const QByteArray old("an earlier file that must survive");
         bool oldFile = false;
@@ -136,7 +136,7 @@ private slots:
                 QVERIFY(makeReadOnly(folder));
             }
         } else if (setup == "file") {
-            QVERIFY(Fixtures::writeAll(h->dir.filePath("plain.txt"), old));
+            QVERIFY(Fixtures::writeAll(h->folder.filePath("plain.txt"), old));
         } else if (setup == "folder") {
             QVERIFY(QDir().mkpath(path));
             QVERIFY(Fixtures::writeAll(QDir(path).filePath("inside.txt"), old));
@@ -166,7 +166,7 @@ private slots:
     // old file stays.
     void aFileTooLargeForTheDiskLeavesTheOldOne()
     {
-        const QString folder = h->dir.filePath("limited");
+        const QString folder = h->folder.filePath("limited");
         QVERIFY(QDir().mkpath(folder));
         const QString path = QDir(folder).filePath("Name (edited).pdf");
         const QByteArray old("an earlier file that must survive");
@@ -205,7 +205,7 @@ private slots:
         OpenFile *file = h->open({source});
         QVERIFY(file);
         QCOMPARE(file->pages().size(), 1);
-        const QString folder = h->dir.filePath("out");
+        const QString folder = h->folder.filePath("out");
         QVERIFY(QDir().mkpath(folder));
         const QUrl target = QUrl::fromLocalFile(QDir(folder).filePath("damaged (edited).pdf"));
         h->panels.saveAnswers.enqueue(target);
@@ -251,7 +251,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, message);
-        const QString folder = h->dir.filePath("out");
+        const QString folder = h->folder.filePath("out");
         QVERIFY(QDir().mkpath(folder));
         h->panels.folderAnswers.enqueue(QUrl::fromLocalFile(folder));
         int made = 0;
@@ -264,7 +264,7 @@ private slots:
         QCOMPARE(h->model->errorMessage(), std::optional<QString>(message));
         QCOMPARE(made, 0);
         QVERIFY(SavingHarness::namesIn(folder).isEmpty());
-        QVERIFY(SavingHarness::namesIn(h->dir.path()).contains("out"));
+        QVERIFY(SavingHarness::namesIn(h->folder.path()).contains("out"));
         QVERIFY(!h->model->busy());
     }
 };

@@ -1,4 +1,4 @@
-#include "helpers/FakeClock.h"
+#include "helpers/ModelFixture.h"
 #include "model/AppModel.h"
 #include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
@@ -17,13 +17,14 @@ class TestStampPlacements : public QObject
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    FakeClock m_clock;
-    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<ModelFixture> m_fixture;
+    AppModel *m_model = nullptr;
     OpenFile *m_file = nullptr;
 
     void makeDocument(int pages)
     {
-        m_model = std::make_unique<AppModel>(AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")});
+        m_fixture = std::make_unique<ModelFixture>(ModelFixture::Engine::None);
+        m_model = m_fixture->model.get();
         m_file = addInMemoryDocument(*m_model, pages);
     }
 

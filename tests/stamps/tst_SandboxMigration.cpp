@@ -51,7 +51,7 @@ private slots:
         QFETCH(QString, state);
         QFETCH(bool, landed);
         QTemporaryDir dir;
-        const QString from = dir.filePath("Container/Application Support/Stamps");
+        const QString from = dir.filePath("Container/Tamsel/Stamps");
         writeAll(from + "/AAAAAAAA-0000-4000-8000-000000000001.png", "png one");
         writeAll(from + "/sub/.hidden", "kept too");
         if (state != "no old index") {
@@ -78,16 +78,27 @@ private slots:
                  QStringList());
     }
 
-    void runsOncePerProcess()
+    // The first run copies what an old Flatpak of the app kept in its data folder
+    // under the home folder; later runs in the same process never look again.
+    void runsOncePerProcessFromTheFlatpaksFolder()
     {
+        QTemporaryDir home;
         QTemporaryDir dir;
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        const QString old = home.filePath(".var/app/app.belvin.tamsel.mac/data/Tamsel/Stamps");
+        writeAll(old + "/stamps.json", "[]");
+        writeAll(old + "/AAAAAAAA-0000-4000-8000-000000000001.png", "png one");
         const QString target = dir.filePath("Stamps");
-        // The first run finds no old stamps; the later ones would, but never look.
-        SandboxMigration::run(target, dir.filePath("Container"));
-        writeAll(dir.filePath("Container/Application Support/Stamps/stamps.json"), "[]");
-        SandboxMigration::run(target, dir.filePath("Container"));
         SandboxMigration::run(target);
-        QVERIFY(!QFile::exists(target));
+        qputenv("HOME", realHome);
+        QCOMPARE(tree(target), tree(old));
+
+        const QString second = dir.filePath("Second");
+        writeAll(dir.filePath("Container/Tamsel/Stamps/stamps.json"), "[]");
+        SandboxMigration::run(second, dir.filePath("Container"));
+        SandboxMigration::run(second);
+        QVERIFY(!QFile::exists(second));
     }
 };
 

@@ -1,7 +1,9 @@
+#include "worker/EngineWorker.h"
 #include "worker/PageExport.h"
 #include "worker/PdfBuilder.h"
 #include "worker/StampDrawing.h"
 
+#include "helpers/HandMadePdf.h"
 #include "helpers/OutputFixtures.h"
 #include "helpers/PdfFixtures.h"
 
@@ -22,6 +24,19 @@ namespace {
 PageItem item(const QString &path, int index, int turn = 0)
 {
     return PageItem{QUuid::createUuid(), PageSource{QUrl::fromLocalFile(path), index}, turn, {}};
+}
+
+QByteArray streamObject(const QByteArray &dictionary, const QByteArray &data)
+{
+    return "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" + data
+           + "\nendstream";
+}
+
+QImage decoded(QByteArray bytes)
+{
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
+    return reader.read().convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -77,6 +92,78 @@ private slots:
             QVERIFY(!image.hasAlphaChannel());
             // Rendered on white: a corner of the page is paper.
             QVERIFY(qGray(image.pixel(image.width() - 3, 2)) > 240);
+        }
+    }
+
+    // Pages drawn straight from their cached source come out as the same pages
+    // copied into a PDF of their own and drawn from there, pixel for pixel:
+    // every turn over a page's own rotation, a crop box, a box inherited from
+    // the page tree, odd sizes and a note's appearance.
+    void picturesFromTheSourceAreThoseOfACopiedPage()
+    {
+        const QString made = m_dir.filePath("shown.pdf");
+        QVERIFY(Fixtures::writePdf(made, {{{595, 842}, 0, "First"},
+                                          {{300, 500}, 90, "Turned"},
+                                          {{612, 792}, 270, "Cropped", {40, 25}},
+                                          {{200.5, 100.25}, 180, "Odd"}}));
+        const QString noted = m_dir.filePath("noted.pdf");
+        QVERIFY(Fixtures::writeAll(
+            noted, Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                          "<< /Type /Pages /Kids [3 0 R] /Count 1 /MediaBox [0 0 300 200] /Rotate 90 >>",
+                                          "<< /Type /Page /Parent 2 0 R /Resources << >> /Contents 4 0 R /Annots [5 0 R] >>",
+                                          streamObject({}, "0 0 1 rg 20 20 100 60 re f 0 0 0 RG 1 w 10 190 m 290 12 l S"),
+                                          "<< /Type /Annot /Subtype /Square /Rect [150 50 250 150] /C [1 0 0] "
+                                          "/AP << /N 6 0 R >> >>",
+                                          streamObject("/Type /XObject /Subtype /Form /BBox [0 0 100 100]",
+                                                       "1 0 0 RG 3 w 2 2 96 96 re S")})));
+        EngineWorker worker;
+        for (const QString &file : {made, noted}) {
+            QList<QSizeF> sizes;
+            QCOMPARE(worker.load(QUrl::fromLocalFile(file), SharedBytes::copyOf(Fixtures::readAll(file)), std::nullopt,
+                                 &sizes)
+                         .status,
+                     WorkerProtocol::OpenStatus::Opened);
+        }
+        BuildPlan plan;
+        for (const int turn : {0, 90, 180, 270}) {
+            for (const int index : {0, 1, 2, 3}) {
+                plan.pages.append(item(made, index, turn));
+            }
+            plan.pages.append(item(noted, 0, turn));
+        }
+        const BuildContext copied{[&worker](const QUrl &url) { return worker.structure(url); }, m_stamps, {}};
+        BuildContext direct = copied;
+        direct.draw = [&worker](const PageSource &source, int turn, const std::function<double(QSizeF)> &scaleFor,
+                                QSizeF &points) { return worker.image(source, turn, scaleFor, points); };
+
+        for (const double dpi : {72.0, 100.0, 133.0}) {
+            const auto before = PageExport::pictures(plan, dpi, false, copied);
+            const auto after = PageExport::pictures(plan, dpi, false, direct);
+            QVERIFY(before.ok() && after.ok());
+            QCOMPARE(after->size(), plan.pages.size());
+            for (qsizetype i = 0; i < plan.pages.size(); ++i) {
+                const QImage expected = decoded(before->at(i));
+                QVERIFY(!expected.isNull());
+                QVERIFY2(decoded(after->at(i)) == expected, qPrintable(QStringLiteral("page %1 at %2 dpi").arg(i).arg(dpi)));
+            }
+        }
+        // JPEG pictures and pages as pictures: the same bytes and page sizes.
+        const auto jpegBefore = PageExport::pictures(plan, 100, true, copied);
+        QVERIFY(jpegBefore.ok());
+        QCOMPARE(PageExport::pictures(plan, 100, true, direct).value(), jpegBefore.value());
+        const CompressionStep step{700, 0.6, true};
+        const auto pagesBefore = PageExport::pagesAsJpeg(plan, step, copied);
+        const auto pagesAfter = PageExport::pagesAsJpeg(plan, step, direct);
+        QVERIFY(pagesBefore.ok() && pagesAfter.ok());
+        for (size_t i = 0; i < pagesBefore->size(); ++i) {
+            QCOMPARE(pagesAfter->at(i).points, pagesBefore->at(i).points);
+            QVERIFY(pagesAfter->at(i).encoded == pagesBefore->at(i).encoded);
+        }
+
+        // A page or a source that is gone is missing, not a failure to try again.
+        for (const PageItem &gone : {item(made, 9), item(m_dir.filePath("closed.pdf"), 0)}) {
+            QCOMPARE(PageExport::pictures(BuildPlan{{gone}, {}, {}, {}}, 100, false, direct).error().code,
+                     int(WorkerProtocol::Fault::MissingPage));
         }
     }
 

@@ -1,0 +1,3 @@
+#include "stamps/StampsLog.h"
+
+Q_LOGGING_CATEGORY(lcStamps, "tamsel.stamps")

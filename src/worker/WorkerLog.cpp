@@ -1,0 +1,3 @@
+#include "worker/WorkerLog.h"
+
+Q_LOGGING_CATEGORY(lcWorker, "tamsel.worker")

@@ -1,0 +1,45 @@
+#pragma once
+
+// The app model as tests make it: a scratch folder holding its stamp folder, a
+// clock and file panels the test drives, and a real engine unless the test has
+// no use for one. The model goes before the engine it uses.
+
+#include "engine/PDFEngine.h"
+#include "helpers/FakeClock.h"
+#include "helpers/FakeFilePanels.h"
+#include "model/AppModel.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+struct ModelFixture
+{
+    enum class Engine { Real, None };
+
+    explicit ModelFixture(Engine kind = Engine::Real)
+        : engine(kind == Engine::Real ? std::make_unique<PDFEngine>() : nullptr),
+          model(std::make_unique<AppModel>(services()))
+    {
+    }
+    ModelFixture(const ModelFixture &) = delete;
+    ModelFixture &operator=(const ModelFixture &) = delete;
+
+    ~ModelFixture()
+    {
+        model.reset();
+        engine.reset();
+    }
+
+    // What the model is made with; tests that make a second model start from here.
+    AppModel::Services services(const QString &stampsFolder = QStringLiteral("stamps"))
+    {
+        return AppModel::Services{engine.get(), &clock, &panels, folder.filePath(stampsFolder)};
+    }
+
+    QTemporaryDir folder;
+    FakeClock clock;
+    FakeFilePanels panels;
+    std::unique_ptr<PDFEngine> engine;
+    std::unique_ptr<AppModel> model;
+};
