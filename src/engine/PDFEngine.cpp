@@ -111,6 +111,22 @@ PDFEngine::Options PDFEngine::Options::standard()
     return options;
 }
 
+namespace {
+
+WorkerPool::Options poolOptions(const PDFEngine::Options &options)
+{
+    WorkerPool::Options pool;
+    pool.executable = options.workerExecutable;
+    pool.arguments = options.workerArguments;
+    pool.workers = options.workers;
+    pool.memoryBytes = options.workerMemoryBytes;
+    pool.cancelGrace = options.cancelGrace;
+    pool.replyDeadline = options.replyDeadline;
+    return pool;
+}
+
+} // namespace
+
 PDFEngine &PDFEngine::shared()
 {
     static PDFEngine engine;
@@ -122,9 +138,7 @@ PDFEngine::PDFEngine(QObject *parent) : PDFEngine(Options::standard(), parent) {
 PDFEngine::PDFEngine(const Options &options, QObject *parent)
     : QObject(parent),
       m_state(std::make_shared<State>()),
-      m_pool(std::make_unique<WorkerPool>(WorkerPool::Options{options.workerExecutable, options.workerArguments,
-                                                              options.workers, options.workerMemoryBytes,
-                                                              options.cancelGrace}))
+      m_pool(std::make_unique<WorkerPool>(poolOptions(options)))
 {
     m_state->options = options;
     m_state->pool = m_pool.get();
@@ -313,6 +327,11 @@ bool PDFEngine::State::answerOpen(QPromise<OpenResult> &promise, Message &messag
         made->load = reply.made.isEmpty() ? nullptr : workerSource(reply.made, std::nullopt);
     }
     const int pageCount = reply.pageCount;
+    // Every page takes more than a few bytes of the file.
+    constexpr qsizetype leastPageBytes = 16;
+    if (made->load && pageCount > made->load->bytes.size() / leastPageBytes) {
+        return false;
+    }
     if (!made->load || made->load->bytes.isEmpty() || reply.status == WorkerProtocol::OpenStatus::Unreadable
         || (reply.status == WorkerProtocol::OpenStatus::Opened
             && (pageCount < 1 || reply.sizes.size() != pageCount))) {
@@ -400,17 +419,6 @@ QFuture<QSizeF> PDFEngine::displaySize(const PageSource &source, int turn)
 
 namespace {
 
-std::shared_ptr<WorkerPool::Job> renderJob(const std::shared_ptr<const WorkerSource> &load, int index, int turn,
-                                           double longSide, int seconds)
-{
-    auto job = std::make_shared<WorkerPool::Job>();
-    job->ask(Render{load->key, index, turn, longSide});
-    job->sources = {load};
-    job->page = index;
-    job->limit = std::chrono::seconds(seconds);
-    return job;
-}
-
 // The drawn page, null when the worker couldn't draw it; none when the answer
 // breaks the protocol.
 std::optional<QImage> readRendered(Message &message)
@@ -420,6 +428,40 @@ std::optional<QImage> readRendered(Message &message)
         return std::nullopt;
     }
     return *answer ? answer->value().image : QImage();
+}
+
+// The picture's size a render of that page must answer with.
+QSize renderedSize(const PDFEngine::Source &source, int index, int turn, double longSide)
+{
+    QSizeF displayed = source.sizes.value(index);
+    const int extra = normalizedAngle(turn);
+    if (extra == 90 || extra == 270) {
+        displayed.transpose();
+    }
+    return renderPixelSize(displayed, longSide);
+}
+
+std::shared_ptr<WorkerPool::Job> renderJob(const PDFEngine::Source &source, int index, int turn, double longSide,
+                                           int seconds, std::function<void(QImage)> done)
+{
+    auto job = std::make_shared<WorkerPool::Job>();
+    const std::shared_ptr<const WorkerSource> &load = source.load;
+    job->ask(Render{load->key, index, turn, longSide});
+    const QSize expected = renderedSize(source, index, turn, longSide);
+    job->answered = [done, expected](Message &message) {
+        std::optional<QImage> image = readRendered(message);
+        // A picture of another size than asked is a broken reply.
+        if (!image || (!image->isNull() && image->size() != expected)) {
+            return false;
+        }
+        done(std::move(*image));
+        return true;
+    };
+    job->failed = [done](WorkerPool::Failure) { done(QImage()); };
+    job->sources = {load};
+    job->page = index;
+    job->limit = std::chrono::seconds(seconds);
+    return job;
 }
 
 } // namespace
@@ -439,15 +481,8 @@ QFuture<QImage> PDFEngine::image(const PageSource &source, int turn, double long
             finish(*promise, QImage());
             return;
         }
-        auto job = renderJob(found->load, source.index, turn, longSide, state->options.renderSeconds);
-        job->answered = [promise](Message &message) {
-            std::optional<QImage> image = readRendered(message);
-            if (image) {
-                finish(*promise, std::move(*image));
-            }
-            return image.has_value();
-        };
-        job->failed = [promise](WorkerPool::Failure) { finish(*promise, QImage()); };
+        auto job = renderJob(*found, source.index, turn, longSide, state->options.renderSeconds,
+                             [promise](QImage image) { finish(*promise, std::move(image)); });
         state->submit(std::move(job));
     });
     return future;
@@ -465,7 +500,7 @@ namespace {
 struct CodePages : std::enable_shared_from_this<CodePages>
 {
     std::weak_ptr<PDFEngine::State> state;
-    std::shared_ptr<const WorkerSource> load;
+    std::shared_ptr<const PDFEngine::Source> source;
     int pageCount = 0;
     int window = 1;
     int seconds = 30;
@@ -514,7 +549,7 @@ QFuture<bool> PDFEngine::forEachCodeImage(const QUrl &url, int pageCount, Cancel
             finish(pages->promise, !pages->cancel.isCanceled());
             return;
         }
-        pages->load = found->load;
+        pages->source = found;
         pages->pageCount = std::min(pages->pageCount, found->pageCount);
         askMore(pages);
     });
@@ -550,26 +585,13 @@ void askMore(const std::shared_ptr<CodePages> &pages)
         }
         while (pages->nextToAsk < pages->pageCount && pages->nextToAsk - pages->nextToVisit < pages->window) {
             const int index = pages->nextToAsk++;
-            auto job = renderJob(pages->load, index, 0, codeImageLongSide, pages->seconds);
-            job->answered = [pages, index](Message &message) {
-                std::optional<QImage> image = readRendered(message);
-                if (!image) {
-                    return false;
-                }
+            auto job = renderJob(*pages->source, index, 0, codeImageLongSide, pages->seconds, [pages, index](QImage image) {
                 {
                     const std::lock_guard lock(pages->mutex);
-                    pages->arrived[index] = std::move(*image);
+                    pages->arrived[index] = std::move(image);
                 }
                 visitArrived(pages);
-                return true;
-            };
-            job->failed = [pages, index](WorkerPool::Failure) {
-                {
-                    const std::lock_guard lock(pages->mutex);
-                    pages->arrived[index] = QImage();
-                }
-                visitArrived(pages);
-            };
+            });
             jobs.push_back(std::move(job));
         }
     }

@@ -99,6 +99,8 @@ public:
         double buildSecondsPerPage = 2;
         // How long a cancelled job may run on before its worker is ended.
         std::chrono::milliseconds cancelGrace{1000};
+        // A worker's reply, once begun, must be whole within this time.
+        std::chrono::milliseconds replyDeadline{5000};
 
         static Options standard(); // from the machine's cores and memory
     };

@@ -150,6 +150,7 @@ std::shared_ptr<WorkerPool::Job> PDFEngine::State::buildJob(const BuildPlan &pla
         return nullptr;
     }
     job->ask(Build{*sent, file, stampPictures(plan)});
+    job->lendsFile = file >= 0;
     job->cancel = cancel;
     job->limit = outputLimit(plan, false);
     return job;
@@ -346,6 +347,7 @@ void PicturePages::assemble()
             return;
         }
         job->ask(Assemble{plan.password, points, ends, *all, file});
+        job->lendsFile = file >= 0;
         job->cancel = cancel;
         job->limit = std::chrono::milliseconds(qint64(
             1000 * (owner->options.buildSeconds + owner->options.buildSecondsPerPage * double(pages.size()))));

@@ -11,7 +11,6 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/eventfd.h>
-#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -53,10 +52,10 @@ WorkerSource::~WorkerSource()
 
 namespace {
 
-// How often a busy worker's memory and its request's cancel flag are looked at.
+// How often a busy worker's memory and its request's CancelToken are looked at.
 constexpr int watchIntervalMs = 50;
-// A worker must answer a started frame within this time.
-constexpr int socketTimeoutMs = 5000;
+// A worker must take a request (or a cancel) within this time.
+constexpr int sendTimeoutMs = 5000;
 
 // A page grid's first screen of pages.
 constexpr int screenful = 24;
@@ -109,10 +108,9 @@ QString describe(const WorkerPool::Job &job)
                          : QStringLiteral("%1 job").arg(kind);
 }
 
-void setTimeouts(int socket)
+void setTimeout(int socket)
 {
-    const timeval timeout{socketTimeoutMs / 1000, (socketTimeoutMs % 1000) * 1000};
-    setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
+    const timeval timeout{sendTimeoutMs / 1000, (sendTimeoutMs % 1000) * 1000};
     setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
 }
 
@@ -124,7 +122,7 @@ struct WorkerPool::State
     {
         pid_t pid = -1;
         int socket = -1;
-        CancelPage *cancel = nullptr;
+        int cancelSocket = -1; // Cancel messages go here, beside the requests
         std::set<quint64> loaded;
         std::shared_ptr<Job> job;
         quint64 seq = 0;
@@ -215,18 +213,16 @@ struct WorkerPool::State
         process = Process{};
         process.pid = pid;
         process.socket = pair[0];
-        setTimeouts(process.socket);
+        setTimeout(process.socket);
 
-        const int pageFd = memfd_create("tamsel-cancel", MFD_CLOEXEC);
-        if (pageFd >= 0 && ftruncate(pageFd, sizeof(CancelPage)) == 0) {
-            void *p = mmap(nullptr, sizeof(CancelPage), PROT_READ | PROT_WRITE, MAP_SHARED, pageFd, 0);
-            if (p != MAP_FAILED) {
-                process.cancel = new (p) CancelPage;
-            }
+        int cancelPair[2] = {-1, -1};
+        if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, cancelPair) == 0) {
+            process.cancelSocket = cancelPair[0];
+            setTimeout(process.cancelSocket);
         }
-        const IoResult hello = send(process.socket, encode(Hello{pageFd}));
-        if (pageFd >= 0) {
-            ::close(pageFd);
+        const IoResult hello = send(process.socket, encode(Hello{cancelPair[1]}));
+        if (cancelPair[1] >= 0) {
+            ::close(cancelPair[1]);
         }
         if (hello != IoResult::Ok) {
             qCWarning(lcEngine, "worker %d ended before its first request", int(pid));
@@ -248,8 +244,8 @@ struct WorkerPool::State
         if (process.socket >= 0) {
             ::close(process.socket);
         }
-        if (process.cancel) {
-            munmap(process.cancel, sizeof(CancelPage));
+        if (process.cancelSocket >= 0) {
+            ::close(process.cancelSocket);
         }
         process = Process{};
     }
@@ -514,8 +510,8 @@ struct WorkerPool::State
         if (process.job->cancel.isCanceled()) {
             if (!process.cancelAsked) {
                 process.cancelAsked = now;
-                if (process.cancel) {
-                    process.cancel->cancelSeq.store(process.seq);
+                if (process.cancelSocket >= 0) {
+                    send(process.cancelSocket, encode(Cancel{process.seq}));
                 }
             } else if (now - *process.cancelAsked >= options.cancelGrace) {
                 lose(process, Failure::Canceled);
@@ -526,7 +522,7 @@ struct WorkerPool::State
     void readAnswer(Process &process)
     {
         Message message;
-        const IoResult got = receive(process.socket, message);
+        const IoResult got = receive(process.socket, message, Clock::now() + options.replyDeadline);
         if (got != IoResult::Ok || !process.job || message.seq != process.seq
             || (message.type != process.job->replyType && message.type != Type::Failed)) {
             closeAll(message.fds);
@@ -534,15 +530,27 @@ struct WorkerPool::State
             lose(process, Failure::Crashed);
             return;
         }
-        if (process.job->cancel.isCanceled()) {
+        std::shared_ptr<Job> job = std::move(process.job);
+        process.job.reset();
+        if (job->lendsFile) {
+            // It had a descriptor of the user's file: it goes before anyone is
+            // told the file is written, so it can't write into it later.
+            end(process);
+        }
+        if (job->cancel.isCanceled()) {
             // Whoever cancelled no longer wants the answer, however far it got.
-            std::shared_ptr<Job> job = std::move(process.job);
-            process.job.reset();
             fail(job, Failure::Canceled);
-        } else if (process.job->answered && !process.job->answered(message)) {
-            lose(process, Failure::Crashed);
-        } else {
-            process.job.reset();
+        } else if (job->answered && !job->answered(message)) {
+            // The reply breaks the protocol; nobody was told anything yet, so
+            // the job fails like one whose worker died on it.
+            if (process.pid > 0) {
+                process.job = job;
+                lose(process, Failure::Crashed);
+            } else {
+                qCWarning(lcEngine).noquote() << "refused a broken reply to a" << describe(*job);
+                strike(*job);
+                fail(job, Failure::Crashed);
+            }
         }
         closeAll(message.fds);
     }

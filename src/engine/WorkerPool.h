@@ -58,6 +58,8 @@ public:
         std::chrono::milliseconds cancelGrace{1000};
         // How long the pool waits, when it ends, for workers to leave by themselves.
         std::chrono::milliseconds quitGrace{500};
+        // A reply, once its first byte came, must have come whole by then.
+        std::chrono::milliseconds replyDeadline{5000};
     };
 
     enum class Failure {
@@ -87,6 +89,9 @@ public:
         // as loaded there, so later jobs don't send the bytes again and its
         // eviction reaches that worker.
         quint64 caches = 0;
+        // The request hands the worker a descriptor of the user's file: that
+        // worker is ended once it answers, before the job's callback runs.
+        bool lendsFile = false;
         std::chrono::milliseconds limit{30'000};
         CancelToken cancel;
         int page = -1; // for the strike record of a page

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
+#include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -70,8 +72,62 @@ IoResult send(int socket, Type type, quint64 seq, quint32 ordinal, const QByteAr
     return SocketIO::sendAll(socket, payload.constData(), size_t(payload.size()));
 }
 
-IoResult receive(int socket, Message &out)
+namespace {
+
+using Deadline = std::optional<std::chrono::steady_clock::time_point>;
+
+// Whether the socket has something to read before the deadline.
+bool readable(int socket, const Deadline &deadline)
 {
+    if (!deadline) {
+        return true; // the read itself blocks
+    }
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            return false;
+        }
+        pollfd wanted{socket, POLLIN, 0};
+        const int ready = ::poll(&wanted, 1, int(std::min<qint64>(left.count(), 60'000)));
+        if (ready > 0) {
+            return true;
+        }
+        if (ready < 0 && errno != EINTR) {
+            return false;
+        }
+    }
+}
+
+IoResult receiveExactly(int socket, char *data, size_t size, const Deadline &deadline)
+{
+    while (size > 0) {
+        if (!readable(socket, deadline)) {
+            return IoResult::Failed;
+        }
+        const ssize_t got = ::recv(socket, data, size, deadline ? MSG_DONTWAIT : 0);
+        if (got == 0) {
+            return IoResult::Closed;
+        }
+        if (got < 0) {
+            if (errno == EINTR || errno == EAGAIN) {
+                continue;
+            }
+            return errno == ECONNRESET ? IoResult::Closed : IoResult::Failed;
+        }
+        data += got;
+        size -= size_t(got);
+    }
+    return IoResult::Ok;
+}
+
+} // namespace
+
+IoResult receive(int socket, Message &out, Deadline deadline)
+{
+    out.fds.clear();
+    if (!readable(socket, deadline)) {
+        return IoResult::Failed;
+    }
     Header header;
     iovec part{&header, sizeof header};
     msghdr message{};
@@ -82,9 +138,8 @@ IoResult receive(int socket, Message &out)
     message.msg_controllen = sizeof control;
     ssize_t got;
     do {
-        got = ::recvmsg(socket, &message, MSG_CMSG_CLOEXEC);
+        got = ::recvmsg(socket, &message, MSG_CMSG_CLOEXEC | (deadline ? MSG_DONTWAIT : 0));
     } while (got < 0 && errno == EINTR);
-    out.fds.clear();
     for (cmsghdr *cmsg = CMSG_FIRSTHDR(&message); cmsg; cmsg = CMSG_NXTHDR(&message, cmsg)) {
         if (cmsg->cmsg_level == SOL_SOCKET && cmsg->cmsg_type == SCM_RIGHTS) {
             const size_t count = (cmsg->cmsg_len - CMSG_LEN(0)) / sizeof(int);
@@ -101,7 +156,8 @@ IoResult receive(int socket, Message &out)
         closeAll(out.fds);
         return IoResult::Failed;
     }
-    IoResult rest = SocketIO::receiveAll(socket, reinterpret_cast<char *>(&header) + got, sizeof header - size_t(got));
+    IoResult rest =
+        receiveExactly(socket, reinterpret_cast<char *>(&header) + got, sizeof header - size_t(got), deadline);
     if (rest != IoResult::Ok) {
         closeAll(out.fds);
         return rest;
@@ -114,8 +170,15 @@ IoResult receive(int socket, Message &out)
     out.type = Type(header.type);
     out.seq = header.seq;
     out.ordinal = header.ordinal;
-    out.payload.resize(qsizetype(header.length));
-    rest = SocketIO::receiveAll(socket, out.payload.data(), size_t(header.length));
+    // Grown as the bytes come, so that a header's claim alone costs no memory.
+    constexpr qsizetype step = 1 << 20;
+    out.payload.clear();
+    while (rest == IoResult::Ok && out.payload.size() < qsizetype(header.length)) {
+        const qsizetype had = out.payload.size();
+        const qsizetype piece = std::min(step, qsizetype(header.length) - had);
+        out.payload.resize(had + piece);
+        rest = receiveExactly(socket, out.payload.data() + had, size_t(piece), deadline);
+    }
     if (rest != IoResult::Ok) {
         closeAll(out.fds);
     }
@@ -243,7 +306,12 @@ void Writer::bytes(const SharedBytes &bytes)
     shared(bytes);
 }
 
-std::optional<Reader::Received> Reader::received()
+qint64 Reader::bytesLeft() const
+{
+    return m_in.device() ? m_in.device()->bytesAvailable() : 0;
+}
+
+std::optional<Reader::Received> Reader::received(qint64 maxSize)
 {
     quint8 kind = 0;
     m_in >> kind;
@@ -253,6 +321,9 @@ std::optional<Reader::Received> Reader::received()
     }
     if (kind == 0) {
         m_in >> received.inlined;
+        if (received.inlined.size() > maxSize) {
+            fail();
+        }
         return ok() ? std::optional(received) : std::nullopt;
     }
     if (kind != 1) {
@@ -263,6 +334,12 @@ std::optional<Reader::Received> Reader::received()
     if (fd < 0) {
         return std::nullopt;
     }
+    struct stat info{};
+    if (fstat(fd, &info) != 0 || info.st_size > maxSize || qint64(info.st_blocks) * 512 < qint64(info.st_size)) {
+        ::close(fd);
+        fail();
+        return std::nullopt;
+    }
     received.shared = SharedBytes::adopt(fd); // closes it when it refuses it
     if (!received.shared) {
         fail();
@@ -271,9 +348,9 @@ std::optional<Reader::Received> Reader::received()
     return received;
 }
 
-SharedBytes Reader::bytes()
+SharedBytes Reader::bytes(qint64 maxSize)
 {
-    std::optional<Received> got = received();
+    std::optional<Received> got = received(maxSize);
     if (!got) {
         return {};
     }
@@ -289,7 +366,7 @@ SharedBytes Reader::bytes()
 
 QByteArray Reader::byteArray()
 {
-    std::optional<Received> got = received();
+    std::optional<Received> got = received(std::numeric_limits<qint64>::max());
     if (!got) {
         return {};
     }
@@ -324,9 +401,12 @@ QImage Reader::image()
         fail();
         return {};
     }
-    std::optional<Received> pixels = received();
-    if (!pixels || bytesPerLine > std::numeric_limits<qsizetype>::max() / height
-        || pixels->view().size() != bytesPerLine * height
+    if (bytesPerLine > std::numeric_limits<qint64>::max() / height) {
+        fail();
+        return {};
+    }
+    std::optional<Received> pixels = received(bytesPerLine * height);
+    if (!pixels || pixels->view().size() != bytesPerLine * height
         || bytesPerLine * 8 < qint64(width) * QImage::toPixelFormat(QImage::Format(format)).bitsPerPixel()) {
         fail();
         return {};
@@ -428,6 +508,14 @@ BuildPlan Reader::plan()
     return plan;
 }
 
+QSize renderPixelSize(QSizeF pageSize, double longSide)
+{
+    const double w = pageSize.width();
+    const double h = pageSize.height();
+    const double s = longSide / std::max({w, h, 1.0});
+    return QSize(int(std::max(std::round(w * s), 1.0)), int(std::max(std::round(h * s), 1.0)));
+}
+
 QUrl keyUrl(quint64 key)
 {
     return QUrl(QStringLiteral("tamsel-source:%1").arg(key));
@@ -479,12 +567,22 @@ void Failed::read(Reader &in)
 
 void Hello::write(Writer &out) const
 {
-    out.descriptor(cancelPage);
+    out.descriptor(cancelSocket);
 }
 
 void Hello::read(Reader &in)
 {
-    cancelPage = in.descriptor();
+    cancelSocket = in.descriptor();
+}
+
+void Cancel::write(Writer &out) const
+{
+    out << seq;
+}
+
+void Cancel::read(Reader &in)
+{
+    in >> seq;
 }
 
 void Load::write(Writer &out) const
@@ -545,11 +643,21 @@ void OpenReply::read(Reader &in)
     password = in.password();
     in >> sizes >> hasMade;
     if (hasMade) {
-        made = in.bytes();
+        made = in.bytes(maxPictureBytes);
     }
     status = OpenStatus(code);
-    if (code > quint8(OpenStatus::Unreadable)) {
+    const bool opened = status == OpenStatus::Opened;
+    if (code > quint8(OpenStatus::Unreadable) || (opened && (pageCount < 1 || sizes.size() != pageCount))
+        || (!opened && (pageCount != 0 || !sizes.isEmpty() || hasMade))) {
         in.fail();
+    }
+    for (const QSizeF &size : std::as_const(sizes)) {
+        const bool measured = size.width() >= 0 && size.width() <= maxPagePoints && size.height() >= 0
+                              && size.height() <= maxPagePoints;
+        // QSizeF() stands for a page without a box.
+        if (!measured && size != QSizeF()) {
+            in.fail();
+        }
     }
 }
 
@@ -586,7 +694,7 @@ void OutputReply::read(Reader &in)
     bool has = false;
     in >> has;
     if (has) {
-        bytes = in.bytes();
+        bytes = in.bytes(maxOutputBytes);
     }
 }
 
@@ -638,8 +746,12 @@ void JpegPageReply::write(Writer &out) const
 
 void JpegPageReply::read(Reader &in)
 {
-    jpeg = in.bytes();
+    jpeg = in.bytes(maxPictureBytes);
     in >> points;
+    if (!(points.width() > 0 && points.width() <= maxPagePoints && points.height() > 0
+          && points.height() <= maxPagePoints)) {
+        in.fail();
+    }
 }
 
 void Assemble::write(Writer &out) const

@@ -9,8 +9,11 @@
 // Every message is one struct below, with its write and read side by side in
 // WorkerProtocol.cpp. A request names its reply; the worker answers every
 // request but Hello, Load and Evict with exactly that reply or with a Failed,
-// under the request's sequence number, one request at a time. A new request is
-// a struct here, its handler in the worker and its call in the engine.
+// under the request's sequence number, one request at a time. Cancel comes on
+// a socket of its own, so that a running request hears it. The supervisor
+// trusts no reply: reading one checks every field, and a reply that breaks a
+// rule fails its job and ends its worker. A new request is a struct here, its
+// handler in the worker and its call in the engine.
 
 #include "document/DocumentTypes.h"
 #include "platform/Async.h"
@@ -25,15 +28,16 @@
 #include <QSizeF>
 #include <QUrl>
 
-#include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <vector>
 
 namespace WorkerProtocol {
 
 constexpr quint32 magic = 0x544d5357; // "TMSW"
-constexpr quint16 version = 3;
+constexpr quint16 version = 4;
 constexpr int maxFds = 4;
 // A payload beyond this is refused: nothing the engine sends is that large, so a
 // header claiming more is a broken or hostile peer.
@@ -44,6 +48,7 @@ enum class Type : quint16 {
     Hello = 1,
     Load = 2,
     Evict = 3,
+    Cancel = 4, // on the cancel socket, never the request socket
     Open = 10,
     Render = 11,
     Build = 12,
@@ -142,8 +147,29 @@ public:
         m_in >> value;
         return *this;
     }
+    // A list's count is checked against the bytes left before anything is allocated.
+    template<typename T>
+    Reader &operator>>(QList<T> &list)
+    {
+        quint32 count = 0;
+        m_in >> count;
+        if (!ok() || count > quint64(bytesLeft())) {
+            fail();
+            return *this;
+        }
+        list.clear();
+        list.reserve(qsizetype(count));
+        for (quint32 i = 0; i < count && ok(); ++i) {
+            T value;
+            m_in >> value;
+            list.append(value);
+        }
+        return *this;
+    }
     std::optional<QString> password();
-    SharedBytes bytes();
+    // Refuses a memory file larger than `maxSize`, or one with holes (its size
+    // claimed, not written): mapping it is free, copying it is not.
+    SharedBytes bytes(qint64 maxSize = std::numeric_limits<qint64>::max());
     QByteArray byteArray();
     QImage image();
     BuildPlan plan();
@@ -165,8 +191,9 @@ private:
         std::optional<SharedBytes> shared;
         QByteArrayView view() const { return shared ? shared->view() : QByteArrayView(inlined); }
     };
-    std::optional<Received> received();
+    std::optional<Received> received(qint64 maxSize);
     int takeIndex(bool adopt, bool optional);
+    qint64 bytesLeft() const;
 
     QDataStream m_in;
     std::vector<int> &m_fds;
@@ -194,11 +221,17 @@ inline Error faultError(Fault fault, int systemError = 0)
     return Error{QString(), int(fault), false, systemError};
 }
 
-// The shared page through which the engine asks the running request to stop.
-struct CancelPage
-{
-    std::atomic<quint64> cancelSeq{0};
-};
+// The pixel size of a page of `pageSize` points drawn with its longer side
+// `longSide` pixels: each side rounded half away from zero and at least 1.
+QSize renderPixelSize(QSizeF pageSize, double longSide);
+
+// A page's side in points is at most this (a PDF's largest user space with its
+// largest user unit is far below it).
+constexpr double maxPagePoints = 1e7;
+// The most a reply may carry in one memory file: a picture's PDF or JPEG, and
+// any output.
+constexpr qint64 maxPictureBytes = qint64(1) << 30;
+constexpr qint64 maxOutputBytes = qint64(1) << 36;
 
 // The name under which a worker knows a cached document: the engine's pages
 // name their sources by file, but one file may be cached in several versions.
@@ -219,11 +252,22 @@ struct Failed
     void read(Reader &in);
 };
 
-// The first message to a new worker: the shared cancel page.
+// The first message to a new worker: the socket on which Cancel messages come
+// while a request runs.
 struct Hello
 {
     static constexpr Type type = Type::Hello;
-    int cancelPage = -1;
+    int cancelSocket = -1;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// Asks the worker to stop request `seq` if it still runs it.
+struct Cancel
+{
+    static constexpr Type type = Type::Cancel;
+    quint64 seq = 0;
 
     void write(Writer &out) const;
     void read(Reader &in);
@@ -427,7 +471,9 @@ IoResult send(int socket, const Outgoing &message, quint64 seq = 0, quint32 ordi
 // Sends one frame; `fds` stay owned by the caller.
 IoResult send(int socket, Type type, quint64 seq, quint32 ordinal, const QByteArray &payload,
               const std::vector<int> &fds = {});
-// Receives one frame, blocking (bounded by the socket's own receive time-out).
-IoResult receive(int socket, Message &message);
+// Receives one frame, blocking; with a deadline, the whole frame must have come
+// by then (Failed otherwise), however slowly its bytes trickle in.
+IoResult receive(int socket, Message &message,
+                 std::optional<std::chrono::steady_clock::time_point> deadline = std::nullopt);
 
 } // namespace WorkerProtocol

@@ -169,14 +169,6 @@ std::unique_ptr<Poppler::Page> EngineWorker::page(const PageSource &source)
     return found->document->page(source.index);
 }
 
-QSize renderPixelSize(QSizeF pageSize, double longSide)
-{
-    const double w = pageSize.width();
-    const double h = pageSize.height();
-    const double s = longSide / std::max({w, h, 1.0});
-    return QSize(int(std::max(std::round(w * s), 1.0)), int(std::max(std::round(h * s), 1.0)));
-}
-
 QImage EngineWorker::image(const PageSource &source, int turn, double longSide)
 {
     if (!std::isfinite(longSide) || longSide <= 0 || longSide > maxRenderSide) {

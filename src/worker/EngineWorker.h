@@ -122,6 +122,4 @@ struct EngineWorker
 // page can't be measured any more than a missing one.
 QSizeF shownSize(QSizeF box);
 
-// The pixel size of a page of `pageSize` points rendered with its longer side
-// `longSide` pixels: each side rounded half away from zero and at least 1.
-QSize renderPixelSize(QSizeF pageSize, double longSide);
+using WorkerProtocol::renderPixelSize;

@@ -16,11 +16,10 @@
 #include <qpdf/QPDF.hh>
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdio>
 #include <chrono>
 #include <cstring>
@@ -38,27 +37,34 @@ constexpr bool addressSanitizer = Sandbox::addressSanitizer;
 
 void ignorePopplerMessage(const QString &, const QVariant &) {}
 
-// Turns the engine's cancel request for the running job into its CancelToken.
+// Turns the engine's Cancel messages into the running request's CancelToken. Its
+// thread sleeps in a read until one comes: an idle worker never wakes.
 class CancelWatch
 {
 public:
     ~CancelWatch()
     {
-        m_stop = true;
+        if (m_socket >= 0) {
+            ::shutdown(m_socket, SHUT_RDWR);
+        }
         if (m_thread.joinable()) {
             m_thread.join();
         }
+        if (m_socket >= 0) {
+            ::close(m_socket);
+        }
     }
 
-    // Maps the page; the descriptor stays the caller's.
-    void watch(int fd)
+    // Listens on a copy of `socket`, which stays the caller's.
+    void listen(int socket)
     {
-        void *p = mmap(nullptr, sizeof(CancelPage), PROT_READ, MAP_SHARED, fd, 0);
-        if (p == MAP_FAILED || m_page) {
+        if (m_socket >= 0) {
             return;
         }
-        m_page = static_cast<const CancelPage *>(p);
-        m_thread = std::thread([this] { poll(); });
+        m_socket = fcntl(socket, F_DUPFD_CLOEXEC, 0);
+        if (m_socket >= 0) {
+            m_thread = std::thread([this] { run(); });
+        }
     }
 
     CancelToken begin(quint64 seq)
@@ -66,27 +72,38 @@ public:
         const std::lock_guard lock(m_mutex);
         m_seq = seq;
         m_token = CancelToken::make();
+        if (m_asked == seq) {
+            m_token.cancel(); // asked before the request got here
+        }
         return m_token;
     }
 
 private:
-    void poll()
+    void run()
     {
-        while (!m_stop) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            const quint64 asked = m_page->cancelSeq.load(std::memory_order_relaxed);
+        for (;;) {
+            Message message;
+            if (receive(m_socket, message) != IoResult::Ok) {
+                return;
+            }
+            const std::optional<Cancel> cancel = decode<Cancel>(message);
+            closeAll(message.fds);
+            if (!cancel) {
+                return;
+            }
             const std::lock_guard lock(m_mutex);
-            if (asked != 0 && asked == m_seq) {
+            m_asked = cancel->seq;
+            if (cancel->seq == m_seq) {
                 m_token.cancel();
             }
         }
     }
 
-    const CancelPage *m_page = nullptr;
+    int m_socket = -1;
     std::thread m_thread;
-    std::atomic_bool m_stop{false};
     std::mutex m_mutex;
     quint64 m_seq = 0;
+    quint64 m_asked = 0;
     CancelToken m_token;
 };
 
@@ -116,11 +133,10 @@ public:
     }
 
 private:
-    void before(JobKind kind, quint32 ordinal, int page = -1)
+    // Whether the hook answered the request itself.
+    bool before(const WorkerProcess::JobInfo &job)
     {
-        if (m_beforeJob) {
-            m_beforeJob(WorkerProcess::JobInfo{kind, ordinal, page});
-        }
+        return m_beforeJob && m_beforeJob(job);
     }
 
     bool handle(Message &message)
@@ -128,8 +144,8 @@ private:
         switch (message.type) {
         case Type::Hello:
             return take<Hello>(message, [this](const Hello &hello) {
-                if (hello.cancelPage >= 0) {
-                    m_cancel.watch(hello.cancelPage);
+                if (hello.cancelSocket >= 0) {
+                    m_cancel.listen(hello.cancelSocket);
                 }
             });
         case Type::Load:
@@ -190,11 +206,16 @@ private:
         if (!request) {
             return false;
         }
-        int page = -1;
+        WorkerProcess::JobInfo job{R::kind, message.ordinal, -1, message.seq, -1};
         if constexpr (std::is_same_v<R, Render>) {
-            page = request->index;
+            job.pageIndex = request->index;
         }
-        before(R::kind, message.ordinal, page);
+        if constexpr (std::is_same_v<R, Build> || std::is_same_v<R, Assemble>) {
+            job.file = request->file;
+        }
+        if (before(job)) {
+            return true;
+        }
         Outgoing reply;
         try {
             reply = carryOut(*request, message.seq);

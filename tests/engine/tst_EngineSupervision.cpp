@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -250,6 +251,72 @@ private slots:
         QVERIFY(peakWhile(growing) < qint64(300) << 20);
         QVERIFY(TestUtil::await(growing).isNull());
         QVERIFY(!TestUtil::await(engine.image({m_five, 1}, 0, 256)).isNull());
+    }
+
+    // A worker taken over by a hostile file answers with lies (see
+    // FaultyWorker.cpp): each one fails its job with the usual sentence, the
+    // worker is replaced, and the engine goes on.
+    void brokenRepliesFailTheirJobOnly_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::newRow("unsealed memory file") << "unsealed:build:1";
+        QTest::newRow("sealed empty 1 TiB memory file") << "huge:build:1";
+        QTest::newRow("unknown open status") << "status:open:1";
+        QTest::newRow("2,147,483,647 pages") << "pages:open:1";
+        QTest::newRow("page size NaN") << "nan:open:1";
+        QTest::newRow("page size infinite") << "inf:open:1";
+        QTest::newRow("picture bigger than asked") << "oversized:render:0";
+        QTest::newRow("reply trickled a byte every 3 s") << "trickle:build:1";
+    }
+
+    void brokenRepliesFailTheirJobOnly()
+    {
+        QFETCH(QString, fault);
+        PDFEngine::Options options = faulty({"--fault=" + fault});
+        options.replyDeadline = std::chrono::milliseconds(300);
+        PDFEngine engine(options);
+        const QString kind = fault.section(':', 1, 1);
+        const qint64 before = residentBytes();
+        if (kind == "open") {
+            const PDFEngine::OpenResult opened = TestUtil::await(engine.open(m_five, std::nullopt));
+            QCOMPARE(opened.status, PDFEngine::OpenStatus::Unreadable);
+            QCOMPARE(opened.problem, PDFEngine::message(EngineError::WorkerStopped));
+            QCOMPARE(TestUtil::await(engine.cachedDocumentCount()), 0);
+        } else {
+            QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
+        }
+        if (kind == "render") {
+            QVERIFY(TestUtil::await(engine.image({m_five, 0}, 0, 256)).isNull());
+        }
+        if (kind == "build") {
+            const Result<QByteArray> built = TestUtil::await(engine.buildBytes(planOf(m_five, {0, 1}), {}));
+            QVERIFY(!built.ok());
+            QCOMPARE(built.error().message, PDFEngine::message(EngineError::WorkerStopped));
+        }
+        QVERIFY(residentBytes() - before < qint64(200) << 20);
+        QCOMPARE(TestUtil::await(engine.open(m_other, std::nullopt)).pageCount, 3);
+        // Page index 0 stays faulty in every document.
+        QVERIFY(!TestUtil::await(engine.image({m_other, 1}, 0, 256)).isNull());
+        QVERIFY(TestUtil::await(engine.buildBytes(planOf(m_other, {1}), {})).ok());
+        QVERIFY(engine.startedWorkerCount() >= 2);
+    }
+
+    // A worker that keeps the save's descriptor is gone before the save is
+    // reported, so nothing changes the file afterwards.
+    void aSavesWorkerKeepsNoDescriptor()
+    {
+        PDFEngine engine(faulty({"--fault=keep:build:1"}, 1));
+        QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
+        QFile file(m_dir.filePath("kept.pdf"));
+        QVERIFY(file.open(QIODevice::ReadWrite | QIODevice::Truncate));
+        QVERIFY(TestUtil::await(engine.buildInto(planOf(m_five, {0, 1}), file.handle(), {})).ok());
+        const qint64 size = file.size();
+        QCOMPARE(engine.startedWorkerCount(), 1);
+        // More work for a fresh worker, while the old one, were it alive, would write.
+        QVERIFY(!TestUtil::await(engine.image({m_five, 2}, 0, 256)).isNull());
+        QVERIFY(TestUtil::await(engine.buildBytes(planOf(m_five, {3}), {})).ok());
+        QCOMPARE(engine.startedWorkerCount(), 2);
+        QCOMPARE(QFileInfo(file.fileName()).size(), size);
     }
 
     void missingWorkerAnswersEveryCall()

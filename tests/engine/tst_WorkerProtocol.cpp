@@ -157,9 +157,10 @@ class TestWorkerProtocol : public QObject
 private slots:
     void everyRequestRoundTrips()
     {
-        const int page = sealedFile();
-        roundTrip(Hello{page}, [&](const Hello &got) { QCOMPARE(inodeOf(got.cancelPage), inodeOf(page)); });
-        ::close(page);
+        SocketPair cancel;
+        roundTrip(Hello{cancel.ends[1]},
+                  [&](const Hello &got) { QCOMPARE(inodeOf(got.cancelSocket), inodeOf(cancel.ends[1])); });
+        roundTrip(Cancel{12}, [](const Cancel &got) { QCOMPARE(got.seq, quint64(12)); });
 
         // Small bytes inline, big ones as a memory file.
         const SharedBytes small = SharedBytes::copyOf("%PDF-1.7 small");
@@ -219,7 +220,7 @@ private slots:
     void everyReplyRoundTrips()
     {
         const SharedBytes made = SharedBytes::copyOf("%PDF-1.7 made of a picture");
-        const QList<QSizeF> sizes{QSizeF(595, 842), QSizeF(612, 792)};
+        const QList<QSizeF> sizes{QSizeF(595, 842), QSizeF()}; // the second page has no box
         roundTrip(OpenReply{OpenStatus::Opened, 2, QStringLiteral("pw"), sizes, made}, [&](const OpenReply &got) {
             QCOMPARE(got.status, OpenStatus::Opened);
             QCOMPARE(got.pageCount, 2);
@@ -270,16 +271,82 @@ private slots:
         };
         QVERIFY(!decodes<Failed>(message(Type::Failed, [](Writer &out) { out << quint16(99) << qint32(0) << false; })));
         QVERIFY(decodes<Failed>(message(Type::Failed, [](Writer &out) { out << quint16(0) << qint32(0) << true; })));
-        QVERIFY(!decodes<OpenReply>(message(Type::OpenReply, [](Writer &out) {
-            out << quint8(7) << qint32(1);
-            out.password(std::nullopt);
-            out << QList<QSizeF>{QSizeF(1, 1)} << false;
-        })));
+        const auto opened = [&](quint8 status, qint32 pageCount, QList<QSizeF> sizes) {
+            return message(Type::OpenReply, [&](Writer &out) {
+                out << status << pageCount;
+                out.password(std::nullopt);
+                out << sizes << false;
+            });
+        };
+        QVERIFY(decodes<OpenReply>(opened(quint8(OpenStatus::Opened), 1, {QSizeF(595, 842)})));
+        QVERIFY(!decodes<OpenReply>(opened(7, 1, {QSizeF(595, 842)})));
+        QVERIFY(!decodes<OpenReply>(opened(quint8(OpenStatus::Opened), 2'147'483'647, {QSizeF(595, 842)})));
+        QVERIFY(!decodes<OpenReply>(opened(quint8(OpenStatus::Opened), 0, {})));
+        QVERIFY(!decodes<OpenReply>(opened(quint8(OpenStatus::NeedsPassword), 1, {QSizeF(595, 842)})));
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        const double inf = std::numeric_limits<double>::infinity();
+        QVERIFY(!decodes<OpenReply>(opened(quint8(OpenStatus::Opened), 1, {QSizeF(nan, 842)})));
+        QVERIFY(!decodes<OpenReply>(opened(quint8(OpenStatus::Opened), 1, {QSizeF(595, inf)})));
+        QVERIFY(!decodes<OpenReply>(opened(quint8(OpenStatus::Opened), 1, {QSizeF(-1, 842)})));
+        // A list claiming more entries than there are bytes is refused before
+        // anything is allocated for them.
+        QVERIFY(!decodes<Evict>(message(Type::Evict, [](Writer &out) { out << quint32(0xfffffff0) << quint64(1); })));
         // A picture whose pixels are fewer than its size needs.
         QVERIFY(!decodes<RenderReply>(message(Type::RenderReply, [](Writer &out) {
             out << qint32(100) << qint32(100) << qint32(QImage::Format_ARGB32) << qint64(400);
             out.bytes(QByteArrayView("short"));
         })));
+    }
+
+    // A memory file is taken only when it is sealed, no bigger than the reply
+    // can be, and really holds the bytes it claims (a 1 TiB file maps for free
+    // but would be copied at a terabyte's cost).
+    void memoryFilesAreCheckedBeforeUse()
+    {
+        const auto replyWith = [](int fd) {
+            Writer out;
+            out << true << quint8(1);
+            out.descriptor(fd);
+            Message message;
+            message.type = Type::OutputReply;
+            message.payload = out.payload;
+            message.fds = {fd};
+            const bool decoded = decode<OutputReply>(message).has_value();
+            closeAll(message.fds);
+            return decoded;
+        };
+        const auto file = [](qint64 size, bool seal, bool fill) {
+            const int fd = memfd_create("test", MFD_CLOEXEC | MFD_ALLOW_SEALING);
+            if (fill) {
+                const QByteArray bytes(size, 'x');
+                [[maybe_unused]] const ssize_t n = ::write(fd, bytes.constData(), size_t(size));
+            } else {
+                [[maybe_unused]] const int r = ftruncate(fd, size);
+            }
+            if (seal) {
+                fcntl(fd, F_ADD_SEALS, F_SEAL_WRITE | F_SEAL_SHRINK | F_SEAL_GROW | F_SEAL_SEAL);
+            }
+            return fd;
+        };
+        QVERIFY(replyWith(file(10'000, true, true)));
+        QVERIFY(!replyWith(file(10'000, false, true)));
+        QVERIFY(!replyWith(file(qint64(1) << 40, true, false)));
+        QVERIFY(!replyWith(file(1 << 20, true, false)));
+    }
+
+    // A reply's whole frame has a deadline: a worker that sends a byte now and
+    // then can't hold the supervisor.
+    void aFrameThatStopsComingIsRefusedAtItsDeadline()
+    {
+        SocketPair pair;
+        const Outgoing reply = encode(Failed{});
+        Header header;
+        header.type = quint16(reply.type);
+        header.length = quint32(reply.payload.size());
+        QCOMPARE(::send(pair.ends[0], &header, 10, 0), ssize_t(10));
+        Message message;
+        QCOMPARE(receive(pair.ends[1], message, std::chrono::steady_clock::now() + std::chrono::milliseconds(50)),
+                 IoResult::Failed);
     }
 
     // A frame whose header doesn't fit the protocol is refused before its payload
