@@ -236,7 +236,7 @@ QList<Reading> distinctReadings(const QList<Detection> &ordered)
     return out;
 }
 
-QList<Reading> codes(const QImage &image, std::function<QImage()> sharper, Effort *effort)
+QList<Reading> codes(const QImage &image, Passes passes, Effort *effort)
 {
     Effort spent;
     const auto reported = qScopeGuard([&] {
@@ -247,7 +247,18 @@ QList<Reading> codes(const QImage &image, std::function<QImage()> sharper, Effor
     if (image.isNull() || image.width() <= 0 || image.height() <= 0) {
         return {};
     }
-    Grey grey = greyscale(image);
+    // The picture at the size the first passes read, and for a sharper drawing
+    // that drawing itself, read in place of an enlargement.
+    Grey grey;
+    Grey larger;
+    if (passes == Passes::Sharper) {
+        larger = greyscale(image, 2 * maximumSide);
+        const QImage view(larger.pixels.data(), larger.width, larger.height, larger.width, QImage::Format_Grayscale8);
+        grey = greyscale(view.scaled(std::max(1, larger.width / 2), std::max(1, larger.height / 2),
+                                     Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    } else {
+        grey = greyscale(image);
+    }
     if (grey.pixels.empty()) {
         return {};
     }
@@ -255,10 +266,13 @@ QList<Reading> codes(const QImage &image, std::function<QImage()> sharper, Effor
     // picture without any code costs at most four times the two passes it used
     // to get, and the detector's time grows with the pixels it reads.
     const qint64 budget = 8 * qint64(grey.pixels.size());
-    auto read = [&spent, budget](const Grey &pass, Mapping back) -> std::optional<QList<Detection>> {
+    if (passes == Passes::Sharper) {
+        spent.pixelsRead = 2 * qint64(grey.pixels.size()); // the caller's plain passes
+    }
+    auto read = [&spent, budget](const Grey &pass, Mapping back) -> QList<Detection> {
         const qint64 cost = qint64(pass.pixels.size());
         if (spent.passes > 0 && spent.pixelsRead + cost > budget) {
-            return std::nullopt;
+            return {};
         }
         spent.pixelsRead += cost;
         ++spent.passes;
@@ -270,38 +284,31 @@ QList<Reading> codes(const QImage &image, std::function<QImage()> sharper, Effor
     };
     const Mapping same = Mapping::identity(grey.width, grey.height);
 
-    QList<Detection> found = read(grey, same).value_or(QList<Detection>());
-    if (found.isEmpty()) {
-        // Light codes on a dark ground, which the detector doesn't look for itself.
-        Grey inverted = grey;
-        for (uint8_t &pixel : inverted.pixels) {
-            pixel = uint8_t(255 - pixel);
-        }
-        found = read(inverted, same).value_or(QList<Detection>());
-    }
-    if (found.isEmpty()) {
-        // Small codes: twice the size, drawn afresh where the caller can, else
-        // enlarged. The detector turns linear codes by 90 degrees itself, and
-        // matrix codes need no turning.
-        Grey larger;
-        if (sharper) {
-            const QImage drawn = sharper();
-            if (!drawn.isNull()) {
-                larger = greyscale(drawn, 2 * maximumSide);
+    QList<Detection> found;
+    if (passes != Passes::Sharper) {
+        found = read(grey, same);
+        if (found.isEmpty()) {
+            // Light codes on a dark ground, which the detector doesn't look for itself.
+            Grey inverted = grey;
+            for (uint8_t &pixel : inverted.pixels) {
+                pixel = uint8_t(255 - pixel);
             }
+            found = read(inverted, same);
         }
+    }
+    if (found.isEmpty() && passes != Passes::Plain) {
+        // Small codes: twice the size. The detector turns linear codes by 90
+        // degrees itself, and matrix codes need no turning.
         if (larger.pixels.empty()) {
             larger = enlarged(grey);
         }
-        found = read(larger, Mapping::scaled(grey.width, grey.height, larger.width, larger.height))
-                    .value_or(QList<Detection>());
+        found = read(larger, Mapping::scaled(grey.width, grey.height, larger.width, larger.height));
     }
-    if (found.isEmpty()) {
+    if (found.isEmpty() && passes != Passes::Plain) {
         // Codes set at a slant: linear ones are read only along rows and columns.
         double scale = 1;
         const Grey turned = turned45(grey, scale);
-        found = read(turned, Mapping::turned45(grey.width, grey.height, turned.width, turned.height, scale))
-                    .value_or(QList<Detection>());
+        found = read(turned, Mapping::turned45(grey.width, grey.height, turned.width, turned.height, scale));
     }
     sortIntoReadingOrder(found);
     return distinctReadings(found);

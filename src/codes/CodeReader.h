@@ -9,8 +9,6 @@
 #include <QRectF>
 #include <QString>
 
-#include <functional>
-
 namespace CodeReader {
 
 struct Reading
@@ -37,15 +35,23 @@ struct Effort
     qint64 pixelsRead = 0;
 };
 
+// Which passes a read makes.
+enum class Passes {
+    All,
+    // The picture as it is and inverted: a caller that can draw the picture
+    // again at twice the size does so when these find nothing...
+    Plain,
+    // ...and hands that drawing in for the remaining passes.
+    Sharper,
+};
+
 // The codes of `image` in reading order, each payload once. Never fails: a
 // picture the detector can't use yields nothing. When the picture as it is
 // yields nothing, further passes stop at the first that finds codes: inverted
-// (light codes on dark), twice the size (`sharper` draws the picture again at
-// twice its size where the caller can, e.g. a page; else it is enlarged), and
-// turned by 45 degrees. A picture without codes reads at most eight times its
-// own pixels, four times the two passes that used to be all. `effort`, when
-// given, receives what the read cost.
-QList<Reading> codes(const QImage &image, std::function<QImage()> sharper = {}, Effort *effort = nullptr);
+// (light codes on dark), twice the size, and turned by 45 degrees. A picture
+// without codes reads at most eight times its own pixels, four times the two
+// passes that used to be all. `effort`, when given, receives what it cost.
+QList<Reading> codes(const QImage &image, Passes passes = Passes::All, Effort *effort = nullptr);
 
 // Rows from top to bottom, codes within a row (centres no more than 0.02 apart
 // in height) from left to right; codes for which neither rule decides keep their

@@ -51,24 +51,25 @@ QFuture<void> readFilesTask(CodesModel *codes, PDFEngine *engine, QList<QUrl> ur
         if (kind == FileKind::Other) {
             continue;
         }
-        int pageCount = 0;
-        if (kind == FileKind::PDF) {
-            const std::optional<int> count = co_await hooks.loadPdf(url);
-            if (!count) {
-                forgetUnlessInUse(engine, url, hooks);
-                continue;
+        if (kind == FileKind::Picture) {
+            auto picture = pictureCodes(engine, url, url.fileName(), read.token);
+            const Result<QList<FoundCode>> found = co_await picture;
+            forgetUnlessInUse(engine, url, hooks);
+            if (read.token.isCanceled()) {
+                codes->finishRead(read.number);
+                co_return;
             }
-            pageCount = *count;
-        } else {
-            const PDFEngine::OpenResult opened = co_await engine->open(url, std::nullopt);
-            if (opened.status != PDFEngine::OpenStatus::Opened) {
-                forgetUnlessInUse(engine, url, hooks);
-                continue;
+            if (found.ok()) {
+                collected += found.value();
             }
-            pageCount = 1;
+            continue;
         }
-        const Result<QList<FoundCode>> pages =
-            co_await pageCodes(engine, url, pageCount, url.fileName(), read.token);
+        const std::optional<int> count = co_await hooks.loadPdf(url);
+        if (!count) {
+            forgetUnlessInUse(engine, url, hooks);
+            continue;
+        }
+        const Result<QList<FoundCode>> pages = co_await pageCodes(engine, url, *count, url.fileName(), read.token);
         forgetUnlessInUse(engine, url, hooks);
         if (!pages.ok()) {
             codes->finishRead(read.number);
@@ -93,16 +94,21 @@ QFuture<Result<QList<FoundCode>>> pageCodes(PDFEngine *engine, QUrl url, int pag
     const bool isPDF = QFileInfo(url.path()).suffix().toLower() == QLatin1String("pdf");
     // Filled on the engine's worker and read only after its future finished.
     auto found = std::make_shared<QList<FoundCode>>();
-    auto visit = [found, pageCount, isPDF, origin](int pageIndex, const QImage &image) {
+    // A page without codes is drawn again at twice the size for the remaining
+    // passes: small codes come out sharper than from an enlargement.
+    auto visit = [found, pageCount, isPDF, origin](int pageIndex, const QImage &image, bool sharper) {
         std::optional<int> page;
         if (pageCount != 1) {
             page = pageIndex + 1;
         } else if (isPDF) {
             page = 1;
         }
-        for (const CodeReader::Reading &reading : CodeReader::codes(image)) {
+        const auto readings =
+            CodeReader::codes(image, sharper ? CodeReader::Passes::Sharper : CodeReader::Passes::Plain);
+        for (const CodeReader::Reading &reading : readings) {
             found->append(FoundCode{QUuid::createUuid(), reading.payload, reading.symbology, origin, page});
         }
+        return readings.isEmpty();
     };
     return engine->forEachCodeImage(url, pageCount, cancel, visit).then([found](bool finished) {
         if (!finished) {
@@ -110,6 +116,16 @@ QFuture<Result<QList<FoundCode>>> pageCodes(PDFEngine *engine, QUrl url, int pag
         }
         return Result<QList<FoundCode>>(*found);
     });
+}
+
+QFuture<Result<QList<FoundCode>>> pictureCodes(PDFEngine *engine, QUrl url, QString origin, CancelToken cancel)
+{
+    const PDFEngine::OpenResult opened = co_await engine->open(url, std::nullopt);
+    if (opened.status != PDFEngine::OpenStatus::Opened) {
+        co_return Result<QList<FoundCode>>(Error{});
+    }
+    const Result<QList<FoundCode>> found = co_await pageCodes(engine, url, 1, origin, cancel);
+    co_return found;
 }
 
 void readFiles(CodesModel *codes, PDFEngine *engine, QList<QUrl> urls, CodeReadingHooks hooks)

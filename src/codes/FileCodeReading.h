@@ -22,6 +22,10 @@ namespace CodeReading {
 QFuture<Result<QList<FoundCode>>> pageCodes(PDFEngine *engine, QUrl url, int pageCount, QString origin,
                                             CancelToken cancel);
 
+// The codes of one picture file, with no page number; fails when the picture
+// can't be read, and is cancelled by `cancel`.
+QFuture<Result<QList<FoundCode>>> pictureCodes(PDFEngine *engine, QUrl url, QString origin, CancelToken cancel);
+
 // Reads the files in the given order (PDFs through hooks.loadPdf, pictures
 // through the engine, other files skipped), replacing the running read, and
 // publishes the codes of all of them together. Returns at once. The engine

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 #include <mutex>
 #include <unordered_map>
 
@@ -456,7 +457,7 @@ struct CodePages : std::enable_shared_from_this<CodePages>
     int window = 1;
     int seconds = 30;
     CancelToken cancel;
-    std::function<void(int, const QImage &)> visit;
+    std::function<bool(int, const QImage &, bool)> visit;
     QPromise<bool> promise;
 
     std::mutex mutex;
@@ -465,6 +466,7 @@ struct CodePages : std::enable_shared_from_this<CodePages>
     bool visiting = false;
     bool done = false;
     std::map<int, QImage> arrived;
+    std::set<int> redrawn; // pages whose arrived picture is the sharper drawing
 };
 
 } // namespace
@@ -473,10 +475,11 @@ struct CodePages : std::enable_shared_from_this<CodePages>
 namespace {
 void askMore(const std::shared_ptr<CodePages> &pages);
 void visitArrived(const std::shared_ptr<CodePages> &pages);
+void visited(const std::shared_ptr<CodePages> &pages);
 } // namespace
 
 QFuture<bool> PDFEngine::forEachCodeImage(const QUrl &url, int pageCount, CancelToken cancel,
-                                          std::function<void(int, const QImage &)> visit)
+                                          std::function<bool(int, const QImage &, bool)> visit)
 {
     auto pages = std::make_shared<CodePages>();
     pages->promise.start();
@@ -569,6 +572,7 @@ void visitArrived(const std::shared_ptr<CodePages> &pages)
     }
     int index = -1;
     QImage picture;
+    bool sharper = false;
     {
         const std::lock_guard lock(pages->mutex);
         if (pages->visiting || pages->done) {
@@ -581,20 +585,43 @@ void visitArrived(const std::shared_ptr<CodePages> &pages)
         index = next->first;
         picture = std::move(next->second);
         pages->arrived.erase(next);
+        sharper = pages->redrawn.erase(index) > 0;
         pages->visiting = true;
     }
-    state->threads.start([pages, index, picture] {
-        if (!pages->cancel.isCanceled() && !picture.isNull()) {
-            pages->visit(index, picture);
+    state->threads.start([pages, index, picture, sharper] {
+        const bool again = !pages->cancel.isCanceled() && !picture.isNull() && pages->visit(index, picture, sharper)
+                           && !sharper;
+        const std::shared_ptr<PDFEngine::State> state = pages->state.lock();
+        if (again && state) {
+            // The page stays next to visit until its sharper drawing has been.
+            auto job = renderJob(pages->load, index, 0, 2 * codeImageLongSide, pages->seconds);
+            job->answered = [pages, index](Message &message) {
+                QImage redrawn = readRendered(message);
+                {
+                    const std::lock_guard lock(pages->mutex);
+                    pages->visiting = false;
+                    pages->arrived[index] = std::move(redrawn);
+                    pages->redrawn.insert(index);
+                }
+                visitArrived(pages);
+            };
+            job->failed = [pages](WorkerPool::Failure) { visited(pages); };
+            state->submit(std::move(job));
+            return;
         }
-        {
-            const std::lock_guard lock(pages->mutex);
-            pages->visiting = false;
-            ++pages->nextToVisit;
-        }
-        askMore(pages);
-        visitArrived(pages);
+        visited(pages);
     });
+}
+
+void visited(const std::shared_ptr<CodePages> &pages)
+{
+    {
+        const std::lock_guard lock(pages->mutex);
+        pages->visiting = false;
+        ++pages->nextToVisit;
+    }
+    askMore(pages);
+    visitArrived(pages);
 }
 
 } // namespace

@@ -170,24 +170,32 @@ private slots:
     {
         QList<int> seen;
         QList<QSize> sizes;
+        QList<bool> sharp;
         const bool finished = TestUtil::await(m_engine.forEachCodeImage(
-            m_pages, 6, CancelToken(), [&](int index, const QImage &image) {
+            m_pages, 6, CancelToken(), [&](int index, const QImage &image, bool sharper) {
                 seen.append(index); // runs on the worker; read only after the future ends
                 sizes.append(image.size());
+                sharp.append(sharper);
+                return index == 2; // only this page asks to be drawn again
             }));
         QVERIFY(finished);
-        QCOMPARE(seen, QList<int>({0, 1, 2, 3, 4})); // the sixth page doesn't exist
+        // The sixth page doesn't exist; the third comes again, twice the size,
+        // before the fourth.
+        QCOMPARE(seen, QList<int>({0, 1, 2, 2, 3, 4}));
+        QCOMPARE(sharp, QList<bool>({false, false, false, true, false, false}));
         QCOMPARE(sizes.first(), QSize(1696, 2400));
+        QCOMPARE(sizes.at(3), sizes.at(2) * 2);
         QCOMPARE(TestUtil::await(m_engine.codeImage({m_pages, 0})).size(), QSize(1696, 2400));
 
         const CancelToken cancel = CancelToken::make();
         seen.clear();
         const bool completed = TestUtil::await(m_engine.forEachCodeImage(
-            m_pages, 5, cancel, [&](int index, const QImage &) {
+            m_pages, 5, cancel, [&](int index, const QImage &, bool) {
                 seen.append(index);
                 if (index == 1) {
                     cancel.cancel();
                 }
+                return true;
             }));
         QVERIFY(!completed);
         QCOMPARE(seen, QList<int>({0, 1}));
