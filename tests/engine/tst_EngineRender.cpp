@@ -198,7 +198,8 @@ private slots:
                 return true;
             }));
         QVERIFY(!completed);
-        QCOMPARE(seen, QList<int>({0, 1}));
+        // The first page comes again sharper; the second's sharper drawing is never visited.
+        QCOMPARE(seen, QList<int>({0, 0, 1}));
     }
 };
 
