@@ -40,5 +40,33 @@ for dir in "$root"/src/*/; do
     done < <(grep -rnoE '^#include "[a-z]+/' "$dir" --include='*.h' --include='*.cpp' \
                  | sed -E 's/#include "([a-z]+)\/$/\1/')
 done
+# The process boundary: the supervisor (src/engine) and the worker (src/worker)
+# share only the protocol's headers, and no other library reaches into the
+# worker.
+shared_with_worker=" WorkerProtocol.h BuildErrors.h PDFEngine.h "
+while IFS=: read -r file lineno header; do
+    [[ -n $file ]] || continue
+    echo "${file#"$root"/}:$lineno: the engine's supervisor includes the worker's worker/$header"
+    status=1
+done < <(grep -rnoE '^#include "worker/[A-Za-z]+\.h' "$root/src/engine" --include='*.h' --include='*.cpp' \
+             | sed -E 's/#include "worker\///')
+while IFS=: read -r file lineno header; do
+    [[ -n $file ]] || continue
+    if [[ $shared_with_worker != *" $header "* ]]; then
+        echo "${file#"$root"/}:$lineno: the worker includes the supervisor's engine/$header, which is no part of the protocol"
+        status=1
+    fi
+done < <(grep -rnoE '^#include "engine/[A-Za-z]+\.h' "$root/src/worker" --include='*.h' --include='*.cpp' \
+             | sed -E 's/#include "engine\///')
+for dir in "$root"/src/*/; do
+    lib=$(basename "$dir")
+    [[ $lib == worker || $lib == engine ]] && continue
+    while IFS=: read -r file lineno _; do
+        [[ -n $file ]] || continue
+        echo "${file#"$root"/}:$lineno: $lib includes the worker's headers; only the worker program may"
+        status=1
+    done < <(grep -rnoE '^#include "worker/' "$dir" --include='*.h' --include='*.cpp')
+done
+
 (( status == 0 )) && echo "Every library includes only its own layer and those below."
 exit $status

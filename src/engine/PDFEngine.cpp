@@ -562,7 +562,7 @@ void askMore(const std::shared_ptr<CodePages> &pages)
     }
 }
 
-// Hands the next arrived page to the visitor on the engine's thread pool, one
+// Hands the next arrived page to the visitor on the global thread pool, one
 // page at a time.
 void visitArrived(const std::shared_ptr<CodePages> &pages)
 {

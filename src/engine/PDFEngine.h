@@ -126,7 +126,7 @@ public:
     QFuture<QImage> codeImage(const PageSource &source);
 
     // Renders pages 0..pageCount-1 of a cached source at the code-reading size and
-    // hands each to `visit`, in page order, on one engine thread at a time;
+    // hands each to `visit`, in page order, on the thread pool, one page at a time;
     // pages are drawn by several workers at once. When `visit` answers true, the
     // page is drawn again at twice the size and handed over once more, with
     // `sharper` set, before the next page. Checks `cancel` before every page.

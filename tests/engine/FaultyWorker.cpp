@@ -3,7 +3,7 @@
 // fails the engine's n-th request of that kind (counted over every worker the
 // engine started), or for renders every render of page index n.
 
-#include "engine/WorkerProcess.h"
+#include "worker/WorkerProcess.h"
 
 #include <QByteArray>
 #include <QList>

@@ -1,10 +1,10 @@
-#include "engine/WorkerProcess.h"
+#include "worker/WorkerProcess.h"
 
 #include "engine/BuildErrors.h"
-#include "engine/EngineWorker.h"
-#include "engine/PageExport.h"
-#include "engine/PdfBuilder.h"
-#include "engine/PicturePage.h"
+#include "worker/EngineWorker.h"
+#include "worker/PageExport.h"
+#include "worker/PdfBuilder.h"
+#include "worker/PicturePage.h"
 #include "platform/Sandbox.h"
 
 #include <QCoreApplication>

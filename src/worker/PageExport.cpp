@@ -1,10 +1,10 @@
-#include "engine/PageExport.h"
+#include "worker/PageExport.h"
 
 #include "engine/BuildErrors.h"
-#include "engine/PageDrawing.h"
-#include "engine/PdfSyntax.h"
-#include "engine/PdfWriting.h"
-#include "engine/StampDrawing.h"
+#include "worker/PageDrawing.h"
+#include "worker/PdfSyntax.h"
+#include "worker/PdfWriting.h"
+#include "worker/StampDrawing.h"
 
 #include <QBuffer>
 #include <QImageReader>

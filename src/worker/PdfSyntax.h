@@ -1,6 +1,6 @@
 #pragma once
 
-// Small helpers for writing PDF content and objects with qpdf on the engine's thread.
+// Small helpers for writing PDF content and objects with qpdf, on the worker's job thread.
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFObjectHandle.hh>

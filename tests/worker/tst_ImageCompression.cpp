@@ -1,5 +1,5 @@
-#include "engine/PdfBuilder.h"
-#include "engine/StampDrawing.h"
+#include "worker/PdfBuilder.h"
+#include "worker/StampDrawing.h"
 
 #include "helpers/OutputFixtures.h"
 #include "helpers/PdfFixtures.h"

@@ -2,9 +2,9 @@
 // it stays, and the files whose pages can't be copied at all.
 
 #include "engine/PDFEngine.h"
-#include "engine/PdfBuilder.h"
-#include "engine/PdfSyntax.h"
-#include "engine/StampDrawing.h"
+#include "worker/PdfBuilder.h"
+#include "worker/PdfSyntax.h"
+#include "worker/StampDrawing.h"
 
 #include "helpers/HandMadePdf.h"
 #include "helpers/OutputFixtures.h"

@@ -1,6 +1,6 @@
 // The engine's worker process, started by the program itself.
 
-#include "engine/WorkerProcess.h"
+#include "worker/WorkerProcess.h"
 
 int main(int argc, char **argv)
 {

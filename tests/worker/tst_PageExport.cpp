@@ -1,6 +1,6 @@
-#include "engine/PageExport.h"
-#include "engine/PdfBuilder.h"
-#include "engine/StampDrawing.h"
+#include "worker/PageExport.h"
+#include "worker/PdfBuilder.h"
+#include "worker/StampDrawing.h"
 
 #include "helpers/OutputFixtures.h"
 #include "helpers/PdfFixtures.h"

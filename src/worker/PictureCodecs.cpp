@@ -1,4 +1,4 @@
-#include "engine/PictureCodecs.h"
+#include "worker/PictureCodecs.h"
 
 #include <qpdf/Pl_Flate.hh>
 

@@ -5,7 +5,7 @@
 // worker's one request loop, so none of it is locked.
 
 #include "engine/PDFEngine.h"
-#include "engine/StampDrawing.h"
+#include "worker/StampDrawing.h"
 #include "platform/SharedBytes.h"
 
 #include <QByteArray>

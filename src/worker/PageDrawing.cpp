@@ -1,4 +1,4 @@
-#include "engine/PageDrawing.h"
+#include "worker/PageDrawing.h"
 
 #include <poppler/PDFDoc.h>
 #include <poppler/SplashOutputDev.h>

@@ -1,10 +1,10 @@
 #pragma once
 
 // Output made from rendered pages: pictures of pages, and a PDF whose every
-// page is one JPEG picture. Worker-side, like PdfBuilder: rendering runs on the
-// engine's thread, encoding on the global thread pool.
+// page is one JPEG picture. Rendering runs on the worker's job thread, encoding
+// on the global thread pool.
 
-#include "engine/PdfBuilder.h"
+#include "worker/PdfBuilder.h"
 
 #include <QList>
 

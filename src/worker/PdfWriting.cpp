@@ -1,4 +1,4 @@
-#include "engine/PdfWriting.h"
+#include "worker/PdfWriting.h"
 
 #include <qpdf/PDFVersion.hh>
 #include <qpdf/Pipeline.hh>

@@ -2,7 +2,7 @@
 
 // Recompression of the images of an output PDF.
 //
-// Runs on the engine's thread, which alone touches qpdf objects: stream data is
+// Runs on the worker's job thread, which alone touches qpdf objects: stream data is
 // read out and written back there, while decoding, downsampling and JPEG
 // encoding run on the global thread pool, on all cores. Pictures go to the pool
 // as the decoded pixels they will need allow, so a compression holds a bounded

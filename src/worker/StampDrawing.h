@@ -1,7 +1,7 @@
 #pragma once
 
-// Stamps drawn onto output pages. Worker-side: everything here runs on the
-// engine's thread inside one build, and the caches belong to the engine's worker.
+// Stamps drawn onto output pages. Everything here runs on the worker's job
+// thread inside one build, and the caches belong to that worker.
 
 #include "document/DocumentTypes.h"
 

@@ -1,5 +1,5 @@
 #include "engine/PDFEngine.h"
-#include "engine/PageDrawing.h"
+#include "worker/PageDrawing.h"
 
 #include "helpers/HandMadePdf.h"
 #include "helpers/PdfFixtures.h"

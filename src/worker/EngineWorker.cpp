@@ -1,8 +1,8 @@
-#include "engine/EngineWorker.h"
+#include "worker/EngineWorker.h"
 
-#include "engine/PageDrawing.h"
-#include "engine/PdfWriting.h"
-#include "engine/PicturePage.h"
+#include "worker/PageDrawing.h"
+#include "worker/PdfWriting.h"
+#include "worker/PicturePage.h"
 
 #include <QBuffer>
 

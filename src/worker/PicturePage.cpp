@@ -1,6 +1,6 @@
-#include "engine/PicturePage.h"
+#include "worker/PicturePage.h"
 
-#include "engine/PdfSyntax.h"
+#include "worker/PdfSyntax.h"
 
 #include <QBuffer>
 #include <QImageReader>

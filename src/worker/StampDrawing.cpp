@@ -1,6 +1,6 @@
-#include "engine/StampDrawing.h"
+#include "worker/StampDrawing.h"
 
-#include "engine/PdfSyntax.h"
+#include "worker/PdfSyntax.h"
 
 #include <QBuffer>
 #include <QImageReader>

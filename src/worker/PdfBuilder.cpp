@@ -1,11 +1,11 @@
-#include "engine/PdfBuilder.h"
+#include "worker/PdfBuilder.h"
 
 #include "engine/BuildErrors.h"
-#include "engine/ImageCompression.h"
-#include "engine/PageExport.h"
-#include "engine/PdfSyntax.h"
-#include "engine/PdfWriting.h"
-#include "engine/StampDrawing.h"
+#include "worker/ImageCompression.h"
+#include "worker/PageExport.h"
+#include "worker/PdfSyntax.h"
+#include "worker/PdfWriting.h"
+#include "worker/StampDrawing.h"
 
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>

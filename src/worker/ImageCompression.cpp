@@ -1,6 +1,6 @@
-#include "engine/ImageCompression.h"
+#include "worker/ImageCompression.h"
 
-#include "engine/PictureCodecs.h"
+#include "worker/PictureCodecs.h"
 
 #include <QSize>
 #include <QThreadPool>
@@ -73,7 +73,7 @@ struct Job
     QByteArray iccProfile;
 };
 
-// A job with the qpdf objects it will write to, which only the engine's thread touches.
+// A job with the qpdf objects it will write to, which only the job's own thread touches.
 struct Pending
 {
     QPDFObjectHandle image;
@@ -591,7 +591,7 @@ void work(Job &job, const CompressionStep &step)
     job.newComponents = pixels.components;
 }
 
-// ---- Back on the engine's thread
+// ---- Back on the job's own thread
 
 QPDFObjectHandle greyMask(QPDF &pdf, const QByteArray &deflated, int width, int height)
 {
