@@ -4,6 +4,8 @@
 #include "engine/PDFEngine.h"
 
 #include <QFileInfo>
+#include <QThreadPool>
+#include <QtConcurrent/QtConcurrentRun>
 #include <QMimeDatabase>
 
 #include <memory>
@@ -54,7 +56,6 @@ QFuture<void> readFilesTask(CodesModel *codes, PDFEngine *engine, QList<QUrl> ur
         if (kind == FileKind::Picture) {
             auto picture = pictureCodes(engine, url, url.fileName(), read.token);
             const Result<QList<FoundCode>> found = co_await picture;
-            forgetUnlessInUse(engine, url, hooks);
             if (read.token.isCanceled()) {
                 codes->finishRead(read.number);
                 co_return;
@@ -118,14 +119,72 @@ QFuture<Result<QList<FoundCode>>> pageCodes(PDFEngine *engine, QUrl url, int pag
     });
 }
 
+namespace {
+
+// The detector's passes over decoded pixels, off the main thread.
+QFuture<QList<FoundCode>> readPixels(QImage picture, QString origin)
+{
+    auto detect = [picture, origin] {
+        QList<FoundCode> out;
+        for (const CodeReader::Reading &reading : CodeReader::codes(picture)) {
+            out.append(FoundCode{QUuid::createUuid(), reading.payload, reading.symbology, origin, std::nullopt});
+        }
+        return out;
+    };
+    return QtConcurrent::run(QThreadPool::globalInstance(), detect);
+}
+
+} // namespace
+
+// Decoded by the worker at the picture's own pixels, no larger than the
+// detector reads in one piece: exactly what a paste of the same bytes gets.
 QFuture<Result<QList<FoundCode>>> pictureCodes(PDFEngine *engine, QUrl url, QString origin, CancelToken cancel)
 {
-    const PDFEngine::OpenResult opened = co_await engine->open(url, std::nullopt);
-    if (opened.status != PDFEngine::OpenStatus::Opened) {
+    QFuture<QImage> decoding = engine->decodePicture(url, CodeReader::maximumSide);
+    const QImage picture = co_await decoding;
+    if (cancel.isCanceled()) {
+        co_return Result<QList<FoundCode>>::canceled();
+    }
+    if (picture.isNull()) {
         co_return Result<QList<FoundCode>>(Error{});
     }
-    const Result<QList<FoundCode>> found = co_await pageCodes(engine, url, 1, origin, cancel);
+    QFuture<QList<FoundCode>> reading = readPixels(picture, origin);
+    const QList<FoundCode> found = co_await reading;
+    co_return Result<QList<FoundCode>>(found);
+}
+
+QFuture<QList<FoundCode>> pastedCodes(PDFEngine *engine, QByteArray bytes)
+{
+    QFuture<QImage> decoding = engine->decodePicture(std::move(bytes), CodeReader::maximumSide);
+    const QImage picture = co_await decoding;
+    if (picture.isNull()) {
+        co_return QList<FoundCode>();
+    }
+    QFuture<QList<FoundCode>> reading = readPixels(picture, pastedImageName());
+    const QList<FoundCode> found = co_await reading;
     co_return found;
+}
+
+namespace {
+
+QFuture<void> readPastedTask(CodesModel *codes, PDFEngine *engine, QByteArray bytes, CodeReadingHooks hooks,
+                             CodesModel::Read read)
+{
+    codes->setReading(true);
+    codes->setEmptyMessage(std::nullopt);
+    // "Stop" drops the result instead of interrupting the detector.
+    QFuture<QList<FoundCode>> job = pastedCodes(engine, std::move(bytes));
+    const QList<FoundCode> list = co_await job;
+    publish(codes, read.token, list, pastedImageName(), hooks);
+    codes->finishRead(read.number);
+}
+
+} // namespace
+
+void readPastedPicture(CodesModel *codes, PDFEngine *engine, QByteArray bytes, CodeReadingHooks hooks)
+{
+    const CodesModel::Read read = codes->startRead();
+    readPastedTask(codes, engine, std::move(bytes), std::move(hooks), read);
 }
 
 void readFiles(CodesModel *codes, PDFEngine *engine, QList<QUrl> urls, CodeReadingHooks hooks)

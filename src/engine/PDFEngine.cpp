@@ -440,6 +440,65 @@ QFuture<QImage> PDFEngine::image(const PageSource &source, int turn, double long
     return future;
 }
 
+namespace {
+
+void decodeOnWorker(const std::shared_ptr<PDFEngine::State> &state, const std::shared_ptr<QPromise<QImage>> &promise,
+                    const SharedBytes &bytes, int longSide)
+{
+    auto job = std::make_shared<WorkerPool::Job>();
+    job->type = Type::Decode;
+    job->kind = JobKind::Render;
+    job->limit = std::chrono::seconds(state->options.renderSeconds);
+    QDataStream out(&job->payload, QIODevice::WriteOnly);
+    prepare(out) << qint32(longSide);
+    writeShared(out, bytes, job->attached);
+    job->answered = [promise, longSide](Message &message) {
+        QImage picture = readRendered(message);
+        // The worker shrinks what is larger; an answer larger than that is broken.
+        if (picture.width() > longSide || picture.height() > longSide) {
+            picture = QImage();
+        }
+        finish(*promise, picture);
+    };
+    job->failed = [promise](WorkerPool::Failure) { finish(*promise, QImage()); };
+    state->submit(std::move(job));
+}
+
+} // namespace
+
+QFuture<QImage> PDFEngine::decodePicture(QByteArray bytes, int longSide)
+{
+    if (bytes.isEmpty() || longSide <= 0 || longSide > maxRenderSide) {
+        return Async::ready(QImage());
+    }
+    auto promise = std::make_shared<QPromise<QImage>>();
+    promise->start();
+    QFuture<QImage> future = promise->future();
+    decodeOnWorker(m_state, promise, SharedBytes::copyOf(bytes), longSide);
+    return future;
+}
+
+QFuture<QImage> PDFEngine::decodePicture(QUrl file, int longSide)
+{
+    if (!file.isLocalFile() || longSide <= 0 || longSide > maxRenderSide) {
+        return Async::ready(QImage());
+    }
+    auto promise = std::make_shared<QPromise<QImage>>();
+    promise->start();
+    QFuture<QImage> future = promise->future();
+    const std::shared_ptr<State> state = m_state;
+    // Reading the file may block on a slow disk: not on the caller's thread.
+    state->threads.start([state, promise, path = file.toLocalFile(), longSide] {
+        const auto read = readFile(path);
+        if (!read || read->first.isEmpty()) {
+            finish(*promise, QImage());
+            return;
+        }
+        decodeOnWorker(state, promise, read->first, longSide);
+    });
+    return future;
+}
+
 QFuture<QImage> PDFEngine::codeImage(const PageSource &source)
 {
     return image(source, 0, codeImageLongSide);

@@ -43,6 +43,7 @@ enum class Type : quint16 {
     Build = 12,
     Picture = 13,
     Assemble = 14, // a PDF of pictures of pages; fd: the pictures, one after another
+    Decode = 15,   // a picture's pixels: the longest side wanted; fd: its encoded bytes
     // worker -> engine
     Reply = 100,
     Failure = 101,

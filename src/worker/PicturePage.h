@@ -4,6 +4,7 @@
 // picture, is rendered and built the same way. Runs on the engine's worker.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -20,6 +21,12 @@ constexpr int allocationLimitMB = 512;
 // The largest frame of the picture at `path` (the first one of equal area), turned
 // upright by its orientation tag; a null image when it can't be decoded.
 QImage read(const QString &path);
+
+// The largest frame of an encoded picture, upright, as raw pixels (RGB32, or
+// ARGB32 when it has transparency) no larger than `longSide` on its longer side:
+// reduced while decoding where the format can, else scaled after. A null image
+// when the bytes can't be decoded or `longSide` is not positive.
+QImage decode(QByteArrayView bytes, int longSide);
 
 // The page's size in points: the longer side 842, each side rounded half away
 // from zero and at least 1. Invalid for an empty picture.

@@ -190,6 +190,14 @@ private:
             case Type::Assemble:
                 assemble(message, in, out, keep);
                 break;
+            case Type::Decode: {
+                qint32 longSide = 0;
+                in >> longSide;
+                const std::optional<SharedBytes> bytes = readBytes(in, message.fds);
+                before(JobKind::Render, message.ordinal);
+                writeImage(out, bytes ? PicturePage::decode(bytes->view(), longSide) : QImage(), keep);
+                break;
+            }
             default:
                 return false;
             }

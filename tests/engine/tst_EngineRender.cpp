@@ -3,6 +3,8 @@
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -164,6 +166,33 @@ private slots:
         QFETCH(double, longSide);
         const QUrl source = url.isEmpty() ? m_pages : url;
         QVERIFY(TestUtil::await(m_engine.image({source, index}, 0, longSide)).isNull());
+    }
+
+    // Pictures decoded on a worker come upright, at their own pixels unless
+    // larger than asked, and bytes that are no picture give nothing.
+    void decodedPictures()
+    {
+        QImage wide(3000, 1000, QImage::Format_RGB32);
+        wide.fill(Qt::white);
+        wide.setPixel(0, 0, qRgb(0, 0, 0)); // the top left, which turning moves
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setTransformation(QImageIOHandler::TransformationRotate90);
+        QVERIFY(writer.write(wide));
+
+        const QImage upright = TestUtil::await(m_engine.decodePicture(jpeg, 4096));
+        QCOMPARE(upright.size(), QSize(1000, 3000));
+        QVERIFY(qGray(upright.pixel(999, 0)) < 128);
+        QCOMPARE(TestUtil::await(m_engine.decodePicture(jpeg, 1500)).size(), QSize(500, 1500));
+
+        const QString file = m_dir.filePath("turned.jpg");
+        QVERIFY(Fixtures::writeAll(file, jpeg));
+        QCOMPARE(TestUtil::await(m_engine.decodePicture(QUrl::fromLocalFile(file), 4096)).size(), QSize(1000, 3000));
+
+        QVERIFY(TestUtil::await(m_engine.decodePicture(QByteArray("not a picture at all"), 4096)).isNull());
+        QVERIFY(TestUtil::await(m_engine.decodePicture(QUrl::fromLocalFile(m_dir.filePath("missing.png")), 4096)).isNull());
     }
 
     void codePicturesVisitEveryPageUntilCancelled()
