@@ -41,9 +41,9 @@ for dir in "$root"/src/*/; do
                  | sed -E 's/#include "([a-z]+)\/$/\1/')
 done
 # The process boundary: the supervisor (src/engine) and the worker (src/worker)
-# share only the protocol's headers, and no other library reaches into the
+# share only the protocol's header, and no other library reaches into the
 # worker.
-shared_with_worker=" WorkerProtocol.h BuildErrors.h PDFEngine.h "
+shared_with_worker=" WorkerProtocol.h "
 while IFS=: read -r file lineno header; do
     [[ -n $file ]] || continue
     echo "${file#"$root"/}:$lineno: the engine's supervisor includes the worker's worker/$header"

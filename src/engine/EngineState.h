@@ -131,16 +131,24 @@ struct PDFEngine::State
     // Counts an open under way until the returned guard goes.
     std::shared_ptr<void> beginOpen(const QUrl &url);
 
-    // The job that builds the plan, or draws its one page; none when a page's
-    // source is no longer cached.
+    // The jobs of output requests; none when a page's source is no longer cached.
     // With a `file`, a build writes its output there.
-    std::shared_ptr<WorkerPool::Job> outputJob(bool picture, const BuildPlan &plan, double dpi, bool jpeg,
-                                               CancelToken cancel, int file = -1);
-    void output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                std::function<void(Result<SharedBytes>)> done, int file);
+    std::shared_ptr<WorkerPool::Job> buildJob(const BuildPlan &plan, CancelToken cancel, int file);
+    std::shared_ptr<WorkerPool::Job> exportPictureJob(const BuildPlan &plan, double dpi, bool jpeg,
+                                                      CancelToken cancel);
+    std::shared_ptr<WorkerPool::Job> jpegPageJob(const BuildPlan &plan, CancelToken cancel);
+    // Submits an output job whose reply is an OutputReply; `done` runs once.
+    void submitOutput(std::shared_ptr<WorkerPool::Job> job, std::function<void(Result<SharedBytes>)> done,
+                      bool intoFile);
     void openOnThread(std::shared_ptr<QPromise<OpenResult>> promise, QUrl url, std::optional<QString> password);
-    void answerOpen(QPromise<OpenResult> &promise, WorkerProtocol::Message &message, std::shared_ptr<Source> made,
-                    std::shared_ptr<const Source> unlocking);
+    bool answerOpen(QPromise<OpenResult> &promise, WorkerProtocol::Message &message, bool isPicture,
+                    std::shared_ptr<Source> made, std::shared_ptr<const Source> unlocking);
+
+private:
+    // The plan as the worker knows it (sources by their keys), with those
+    // sources loaded into `job`; none when a page's source is not cached.
+    std::optional<BuildPlan> keyed(const BuildPlan &plan, WorkerPool::Job &job) const;
+    std::chrono::milliseconds outputLimit(const BuildPlan &plan, bool drawn) const;
 };
 
 inline Error errorOf(PDFEngine::EngineError error)
@@ -166,4 +174,34 @@ inline Error failureError(WorkerPool::Failure failure)
         return errorOf(PDFEngine::EngineError::Unavailable);
     }
     return errorOf(PDFEngine::EngineError::WriteFailed);
+}
+
+// A worker's failure in the user's words.
+inline Error errorOf(const WorkerProtocol::Failed &failed)
+{
+    if (failed.canceled) {
+        return Error::cancellation();
+    }
+    Error error = errorOf(PDFEngine::EngineError(failed.fault));
+    error.systemError = failed.systemError;
+    return error;
+}
+
+// The worker's answer to a request whose reply is R: that reply, or the
+// failure it answered with; none when the answer breaks the protocol.
+template<typename R>
+std::optional<Result<R>> replyOf(WorkerProtocol::Message &message)
+{
+    if (message.type == WorkerProtocol::Type::Failed) {
+        const std::optional<WorkerProtocol::Failed> failed = WorkerProtocol::decode<WorkerProtocol::Failed>(message);
+        if (!failed) {
+            return std::nullopt;
+        }
+        return Result<R>(errorOf(*failed));
+    }
+    std::optional<R> reply = WorkerProtocol::decode<R>(message);
+    if (!reply) {
+        return std::nullopt;
+    }
+    return Result<R>(std::move(*reply));
 }

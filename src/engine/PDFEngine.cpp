@@ -21,6 +21,12 @@
 
 using namespace WorkerProtocol;
 
+// The worker's failure codes are the engine's own.
+static_assert(int(Fault::MissingPage) == int(PDFEngine::EngineError::MissingPage));
+static_assert(int(Fault::WriteFailed) == int(PDFEngine::EngineError::WriteFailed));
+static_assert(int(Fault::OnlyAsPictures) == int(PDFEngine::EngineError::OnlyAsPictures));
+static_assert(int(Fault::OutOfMemory) == int(PDFEngine::EngineError::OutOfMemory));
+
 namespace {
 
 constexpr double codeImageLongSide = 2400;
@@ -230,8 +236,6 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
     }
     const std::shared_ptr<const Source> cached = current(url);
     auto job = std::make_shared<WorkerPool::Job>();
-    job->type = Type::Open;
-    job->kind = JobKind::Open;
     job->limit = std::chrono::seconds(options.openSeconds);
     auto made = std::make_shared<Source>();
     made->url = url;
@@ -269,16 +273,11 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
         return; // the engine is going away; the future ends cancelled
     }
     made->load = load;
-    QDataStream out(&job->payload, QIODevice::WriteOnly);
-    prepare(out) << load->key;
-    writePassword(out, password) << isPicture << path;
+    job->ask(Open{load->key, password, isPicture, path, isPicture ? SharedBytes() : load->bytes});
     job->caches = load->key;
-    if (!isPicture) {
-        writeBytes(out, load->bytes, job->attached);
-    }
     State *self = this;
-    job->answered = [self, promise, made, unlocking](Message &message) {
-        self->answerOpen(*promise, message, made, unlocking);
+    job->answered = [self, promise, isPicture, made, unlocking](Message &message) {
+        return self->answerOpen(*promise, message, isPicture, made, unlocking);
     };
     job->failed = [promise](WorkerPool::Failure failure) {
         finish(*promise, OpenResult::unreadable(failureError(failure).message));
@@ -286,35 +285,30 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
     submit(std::move(job));
 }
 
-void PDFEngine::State::answerOpen(QPromise<OpenResult> &promise, Message &message, std::shared_ptr<Source> made,
-                                  std::shared_ptr<const Source> unlocking)
+bool PDFEngine::State::answerOpen(QPromise<OpenResult> &promise, Message &message, bool isPicture,
+                                  std::shared_ptr<Source> made, std::shared_ptr<const Source> unlocking)
 {
-    QDataStream in(message.payload);
-    prepare(in);
-    bool ok = false;
-    qint32 status = 0;
-    qint32 pageCount = 0;
-    bool hasPassword = false;
-    QString password;
-    in >> ok >> status >> pageCount >> hasPassword;
-    if (hasPassword) {
-        in >> password;
+    const std::optional<Result<OpenReply>> answer = replyOf<OpenReply>(message);
+    // Only a picture is answered with the PDF made of it.
+    if (!answer || (*answer && !isPicture && !(*answer)->made.isEmpty())) {
+        return false;
     }
-    QList<QSizeF> sizes;
-    bool madeBytes = false;
-    in >> sizes >> madeBytes;
-    if (madeBytes) {
-        const std::optional<SharedBytes> bytes = readBytes(in, message.fds);
-        made->load = bytes ? workerSource(*bytes, std::nullopt) : nullptr;
-    }
-    const auto openStatus = OpenStatus(status);
-    if (in.status() != QDataStream::Ok || !ok || !made->load || made->load->bytes.isEmpty()
-        || openStatus == OpenStatus::Unreadable
-        || (openStatus == OpenStatus::Opened && (pageCount < 1 || sizes.size() != pageCount))) {
+    if (!*answer) {
         finish(promise, OpenResult::unreadable());
-        return;
+        return true;
     }
-    if (openStatus == OpenStatus::NeedsPassword) {
+    const OpenReply &reply = answer->value();
+    if (isPicture) {
+        made->load = reply.made.isEmpty() ? nullptr : workerSource(reply.made, std::nullopt);
+    }
+    const int pageCount = reply.pageCount;
+    if (!made->load || made->load->bytes.isEmpty() || reply.status == WorkerProtocol::OpenStatus::Unreadable
+        || (reply.status == WorkerProtocol::OpenStatus::Opened
+            && (pageCount < 1 || reply.sizes.size() != pageCount))) {
+        finish(promise, OpenResult::unreadable());
+        return true;
+    }
+    if (reply.status == WorkerProtocol::OpenStatus::NeedsPassword) {
         if (!unlocking) {
             // Kept locked: the next open with a password answers from here.
             made->locked = true;
@@ -328,12 +322,12 @@ void PDFEngine::State::answerOpen(QPromise<OpenResult> &promise, Message &messag
             }
         }
         finish(promise, OpenResult::needsPassword());
-        return;
+        return true;
     }
     made->locked = false;
     made->pageCount = pageCount;
-    made->sizes = sizes;
-    made->password = hasPassword ? std::optional<QString>(password) : std::nullopt;
+    made->sizes = reply.sizes;
+    made->password = reply.password;
     {
         const std::lock_guard lock(mutex);
         Versions &versions = sources[made->url];
@@ -353,6 +347,7 @@ void PDFEngine::State::answerOpen(QPromise<OpenResult> &promise, Message &messag
     OpenResult result = OpenResult::opened(pageCount, made->password);
     result.revision = made->revision;
     finish(promise, result);
+    return true;
 }
 
 QFuture<void> PDFEngine::forget(const QUrl &url)
@@ -398,21 +393,22 @@ std::shared_ptr<WorkerPool::Job> renderJob(const std::shared_ptr<const WorkerSou
                                            double longSide, int seconds)
 {
     auto job = std::make_shared<WorkerPool::Job>();
-    job->type = Type::Render;
-    job->kind = JobKind::Render;
+    job->ask(Render{load->key, index, turn, longSide});
     job->sources = {load};
     job->page = index;
     job->limit = std::chrono::seconds(seconds);
-    QDataStream out(&job->payload, QIODevice::WriteOnly);
-    prepare(out) << load->key << qint32(index) << qint32(turn) << longSide;
     return job;
 }
 
-QImage readRendered(Message &message)
+// The drawn page, null when the worker couldn't draw it; none when the answer
+// breaks the protocol.
+std::optional<QImage> readRendered(Message &message)
 {
-    QDataStream in(message.payload);
-    prepare(in);
-    return readImage(in, message.fds);
+    const std::optional<Result<RenderReply>> answer = replyOf<RenderReply>(message);
+    if (!answer) {
+        return std::nullopt;
+    }
+    return *answer ? answer->value().image : QImage();
 }
 
 } // namespace
@@ -433,7 +429,13 @@ QFuture<QImage> PDFEngine::image(const PageSource &source, int turn, double long
             return;
         }
         auto job = renderJob(found->load, source.index, turn, longSide, state->options.renderSeconds);
-        job->answered = [promise](Message &message) { finish(*promise, readRendered(message)); };
+        job->answered = [promise](Message &message) {
+            std::optional<QImage> image = readRendered(message);
+            if (image) {
+                finish(*promise, std::move(*image));
+            }
+            return image.has_value();
+        };
         job->failed = [promise](WorkerPool::Failure) { finish(*promise, QImage()); };
         state->submit(std::move(job));
     });
@@ -446,19 +448,16 @@ void decodeOnWorker(const std::shared_ptr<PDFEngine::State> &state, const std::s
                     const SharedBytes &bytes, int longSide)
 {
     auto job = std::make_shared<WorkerPool::Job>();
-    job->type = Type::Decode;
-    job->kind = JobKind::Render;
+    job->ask(Decode{qint32(longSide), bytes});
     job->limit = std::chrono::seconds(state->options.renderSeconds);
-    QDataStream out(&job->payload, QIODevice::WriteOnly);
-    prepare(out) << qint32(longSide);
-    writeShared(out, bytes, job->attached);
     job->answered = [promise, longSide](Message &message) {
-        QImage picture = readRendered(message);
-        // The worker shrinks what is larger; an answer larger than that is broken.
-        if (picture.width() > longSide || picture.height() > longSide) {
-            picture = QImage();
+        const std::optional<QImage> picture = readRendered(message);
+        // The worker shrinks what is larger: an answer larger than that breaks the protocol.
+        if (!picture || picture->width() > longSide || picture->height() > longSide) {
+            return false;
         }
-        finish(*promise, picture);
+        finish(*promise, *picture);
+        return true;
     };
     job->failed = [promise](WorkerPool::Failure) { finish(*promise, QImage()); };
     state->submit(std::move(job));
@@ -600,11 +599,16 @@ void askMore(const std::shared_ptr<CodePages> &pages)
             const int index = pages->nextToAsk++;
             auto job = renderJob(pages->load, index, 0, codeImageLongSide, pages->seconds);
             job->answered = [pages, index](Message &message) {
+                std::optional<QImage> image = readRendered(message);
+                if (!image) {
+                    return false;
+                }
                 {
                     const std::lock_guard lock(pages->mutex);
-                    pages->arrived[index] = readRendered(message);
+                    pages->arrived[index] = std::move(*image);
                 }
                 visitArrived(pages);
+                return true;
             };
             job->failed = [pages, index](WorkerPool::Failure) {
                 {
@@ -655,14 +659,18 @@ void visitArrived(const std::shared_ptr<CodePages> &pages)
             // The page stays next to visit until its sharper drawing has been.
             auto job = renderJob(pages->load, index, 0, 2 * codeImageLongSide, pages->seconds);
             job->answered = [pages, index](Message &message) {
-                QImage redrawn = readRendered(message);
+                std::optional<QImage> redrawn = readRendered(message);
+                if (!redrawn) {
+                    return false;
+                }
                 {
                     const std::lock_guard lock(pages->mutex);
                     pages->visiting = false;
-                    pages->arrived[index] = std::move(redrawn);
+                    pages->arrived[index] = std::move(*redrawn);
                     pages->redrawn.insert(index);
                 }
                 visitArrived(pages);
+                return true;
             };
             job->failed = [pages](WorkerPool::Failure) { visited(pages); };
             state->submit(std::move(job));

@@ -180,11 +180,17 @@ public:
     struct State;  // defined in the engine's sources
 
 private:
-    // Builds the plan, or draws its one page as a picture, on a worker; `done`
-    // runs once, on the supervisor thread (or at once when nothing was sent).
-    // With a `file`, a build writes its output there and answers empty bytes.
-    void output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                std::function<void(Result<SharedBytes>)> done, int file = -1);
+    // Builds the plan on a worker; `done` runs once, on the supervisor thread
+    // (or at once when nothing was sent). With a `file`, the output goes there
+    // and `done` gets empty bytes.
+    void buildOutput(const BuildPlan &plan, CancelToken cancel, std::function<void(Result<SharedBytes>)> done,
+                     int file = -1);
+    // Draws the plan's one page as a picture to export, likewise.
+    void exportPicture(const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
+                       std::function<void(Result<SharedBytes>)> done);
+    // Runs `then` once the plan's sources are opened, unless `cancel` is set.
+    void afterPlanOpens(const BuildPlan &plan, CancelToken cancel,
+                        const std::function<void(Result<SharedBytes>)> &done, std::function<void()> then);
 
     std::shared_ptr<State> m_state;
     std::unique_ptr<WorkerPool> m_pool;

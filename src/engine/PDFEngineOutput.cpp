@@ -2,7 +2,6 @@
 
 #include "engine/PDFEngine.h"
 
-#include "engine/BuildErrors.h"
 #include "engine/EngineState.h"
 #include "engine/WorkerPool.h"
 #include "engine/WorkerProtocol.h"
@@ -18,37 +17,22 @@ using namespace WorkerProtocol;
 
 namespace {
 
-// The worker's answer; empty bytes for an output written into a file.
-Result<SharedBytes> readOutput(QDataStream &in, Message &message, bool intoFile = false)
+// The worker's answer to an output request: its bytes, or empty ones for an
+// output written into a file; none when the answer breaks the protocol.
+std::optional<Result<SharedBytes>> readOutput(Message &message, bool intoFile)
 {
-    bool ok = false;
-    in >> ok;
-    if (!ok) {
-        Error error;
-        read(in, error);
-        if (in.status() != QDataStream::Ok) {
-            return BuildErrors::writeFailed();
-        }
-        return error;
+    const std::optional<Result<OutputReply>> answer = replyOf<OutputReply>(message);
+    if (!answer) {
+        return std::nullopt;
     }
-    if (intoFile) {
-        return SharedBytes();
+    if (!*answer) {
+        return Result<SharedBytes>(answer->error());
     }
-    std::optional<SharedBytes> bytes = readBytes(in, message.fds);
-    if (!bytes || bytes->isEmpty()) {
-        return BuildErrors::writeFailed();
+    SharedBytes bytes = answer->value().bytes;
+    if (bytes.isEmpty() != intoFile) {
+        return std::nullopt;
     }
-    return std::move(*bytes);
-}
-
-// Says whether the output goes into a file, and hands the worker that file: it
-// comes last among the request's descriptors.
-void sendFile(WorkerPool::Job &job, QDataStream &out, int file)
-{
-    out << (file >= 0);
-    if (file >= 0) {
-        job.descriptors.push_back(file);
-    }
+    return Result<SharedBytes>(std::move(bytes));
 }
 
 // The plan's page `index` alone, as it is drawn: no password, no compression.
@@ -61,13 +45,6 @@ BuildPlan onePage(const BuildPlan &plan, int index)
     return one;
 }
 
-Result<SharedBytes> readOutput(Message &message, bool intoFile = false)
-{
-    QDataStream in(message.payload);
-    prepare(in);
-    return readOutput(in, message, intoFile);
-}
-
 } // namespace
 
 namespace {
@@ -75,8 +52,8 @@ void outputAsPictures(const std::shared_ptr<PDFEngine::State> &state, const Buil
                       std::function<void(Result<SharedBytes>)> done, int file);
 } // namespace
 
-void PDFEngine::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                       std::function<void(Result<SharedBytes>)> done, int file)
+void PDFEngine::afterPlanOpens(const BuildPlan &plan, CancelToken cancel,
+                               const std::function<void(Result<SharedBytes>)> &done, std::function<void()> then)
 {
     if (cancel.isCanceled()) {
         done(Result<SharedBytes>::canceled());
@@ -86,63 +63,114 @@ void PDFEngine::output(bool picture, const BuildPlan &plan, double dpi, bool jpe
     for (const PageItem &page : plan.pages) {
         urls.append(page.source.url);
     }
+    m_state->afterOpens(urls, std::move(then));
+}
+
+void PDFEngine::buildOutput(const BuildPlan &plan, CancelToken cancel, std::function<void(Result<SharedBytes>)> done,
+                            int file)
+{
     const std::shared_ptr<State> state = m_state;
-    state->afterOpens(urls, [state, plan, picture, dpi, jpeg, cancel, done, file] {
-        if (!picture && plan.quality && plan.quality->pagesAsPictures && plan.pages.size() > 1) {
+    afterPlanOpens(plan, cancel, done, [state, plan, cancel, done, file] {
+        if (plan.quality && plan.quality->pagesAsPictures && plan.pages.size() > 1) {
             outputAsPictures(state, plan, cancel, done, file);
         } else {
-            state->output(picture, plan, dpi, jpeg, cancel, done, file);
+            state->submitOutput(state->buildJob(plan, cancel, file), done, file >= 0);
         }
     });
 }
 
-std::shared_ptr<WorkerPool::Job> PDFEngine::State::outputJob(bool picture, const BuildPlan &plan, double dpi,
-                                                             bool jpeg, CancelToken cancel, int file)
+void PDFEngine::exportPicture(const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
+                              std::function<void(Result<SharedBytes>)> done)
+{
+    const std::shared_ptr<State> state = m_state;
+    afterPlanOpens(plan, cancel, done, [state, plan, dpi, jpeg, cancel, done] {
+        state->submitOutput(state->exportPictureJob(plan, dpi, jpeg, cancel), done, false);
+    });
+}
+
+std::optional<BuildPlan> PDFEngine::State::keyed(const BuildPlan &plan, WorkerPool::Job &job) const
 {
     // Pages name their sources by file; the worker knows each cached version by
     // its own key.
     BuildPlan sent = plan;
     QSet<quint64> keys;
-    auto job = std::make_shared<WorkerPool::Job>();
     for (PageItem &page : sent.pages) {
         const std::shared_ptr<const Source> source = resolve(page.source);
         if (!source) {
-            return nullptr;
+            return std::nullopt;
         }
         if (!keys.contains(source->load->key)) {
             keys.insert(source->load->key);
-            job->sources.push_back(source->load);
+            job.sources.push_back(source->load);
         }
         page.source = PageSource{WorkerProtocol::keyUrl(source->load->key), page.source.index, 0};
     }
-    job->type = picture ? Type::Picture : Type::Build;
-    job->kind = picture ? JobKind::Picture : JobKind::Build;
-    job->cancel = cancel;
-    job->limit = std::chrono::milliseconds(
+    return sent;
+}
+
+std::chrono::milliseconds PDFEngine::State::outputLimit(const BuildPlan &plan, bool drawn) const
+{
+    return std::chrono::milliseconds(
         qint64(1000 * (options.buildSeconds + options.buildSecondsPerPage * double(plan.pages.size())
-                       + (picture ? options.renderSeconds : 0))));
-    QDataStream out(&job->payload, QIODevice::WriteOnly);
-    prepare(out);
-    write(out, sent);
-    if (picture) {
-        out << dpi << jpeg;
-    } else {
-        sendFile(*job, out, file);
+                       + (drawn ? options.renderSeconds : 0))));
+}
+
+std::shared_ptr<WorkerPool::Job> PDFEngine::State::buildJob(const BuildPlan &plan, CancelToken cancel, int file)
+{
+    auto job = std::make_shared<WorkerPool::Job>();
+    const std::optional<BuildPlan> sent = keyed(plan, *job);
+    if (!sent) {
+        return nullptr;
     }
+    job->ask(Build{*sent, file});
+    job->cancel = cancel;
+    job->limit = outputLimit(plan, false);
     return job;
 }
 
-void PDFEngine::State::output(bool picture, const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
-                              std::function<void(Result<SharedBytes>)> done, int file)
+std::shared_ptr<WorkerPool::Job> PDFEngine::State::exportPictureJob(const BuildPlan &plan, double dpi, bool jpeg,
+                                                                    CancelToken cancel)
 {
-    const std::shared_ptr<WorkerPool::Job> job = outputJob(picture, plan, dpi, jpeg, cancel, file);
+    auto job = std::make_shared<WorkerPool::Job>();
+    const std::optional<BuildPlan> sent = keyed(plan, *job);
+    if (!sent) {
+        return nullptr;
+    }
+    job->ask(ExportPicture{*sent, dpi, jpeg});
+    job->cancel = cancel;
+    job->limit = outputLimit(plan, true);
+    return job;
+}
+
+std::shared_ptr<WorkerPool::Job> PDFEngine::State::jpegPageJob(const BuildPlan &plan, CancelToken cancel)
+{
+    auto job = std::make_shared<WorkerPool::Job>();
+    const std::optional<BuildPlan> sent = keyed(plan, *job);
+    if (!sent) {
+        return nullptr;
+    }
+    job->ask(JpegPage{*sent});
+    job->cancel = cancel;
+    job->limit = outputLimit(plan, true);
+    return job;
+}
+
+void PDFEngine::State::submitOutput(std::shared_ptr<WorkerPool::Job> job,
+                                    std::function<void(Result<SharedBytes>)> done, bool intoFile)
+{
     if (!job) {
-        done(Result<SharedBytes>(BuildErrors::missingPage()));
+        done(Result<SharedBytes>(errorOf(EngineError::MissingPage)));
         return;
     }
-    job->answered = [done, file](Message &message) { done(readOutput(message, file >= 0)); };
+    job->answered = [done, intoFile](Message &message) {
+        std::optional<Result<SharedBytes>> made = readOutput(message, intoFile);
+        if (made) {
+            done(std::move(*made));
+        }
+        return made.has_value();
+    };
     job->failed = [done](WorkerPool::Failure failure) { done(Result<SharedBytes>(failureError(failure))); };
-    submit(job);
+    submit(std::move(job));
 }
 
 namespace {
@@ -185,20 +213,21 @@ struct PicturePages : std::enable_shared_from_this<PicturePages>
     }
 };
 
-Result<std::pair<QSizeF, QByteArray>> readPagePicture(Message &message)
+// The page's JPEG and the size it is shown at; none when the answer breaks the protocol.
+std::optional<Result<std::pair<QSizeF, QByteArray>>> readPagePicture(Message &message)
 {
-    QDataStream in(message.payload);
-    prepare(in);
-    const Result<SharedBytes> bytes = readOutput(in, message);
-    if (!bytes) {
-        return bytes.error();
+    const std::optional<Result<JpegPageReply>> answer = replyOf<JpegPageReply>(message);
+    if (!answer) {
+        return std::nullopt;
     }
-    QSizeF points;
-    in >> points;
-    if (in.status() != QDataStream::Ok || !(points.width() > 0 && points.height() > 0)) {
-        return BuildErrors::writeFailed();
+    if (!*answer) {
+        return Result<std::pair<QSizeF, QByteArray>>(answer->error());
     }
-    return std::pair<QSizeF, QByteArray>(points, bytes->view().toByteArray());
+    const JpegPageReply &reply = answer->value();
+    if (reply.jpeg.isEmpty() || !(reply.points.width() > 0 && reply.points.height() > 0)) {
+        return std::nullopt;
+    }
+    return Result<std::pair<QSizeF, QByteArray>>(std::pair(reply.points, reply.jpeg.view().toByteArray()));
 }
 
 void PicturePages::askMore()
@@ -214,13 +243,19 @@ void PicturePages::askMore()
             const int index = nextToAsk++;
             BuildPlan one = onePage(plan, index);
             one.quality = plan.quality; // tells the worker to draw it as such a page
-            const std::shared_ptr<WorkerPool::Job> job = owner->outputJob(true, one, 0, true, cancel);
+            const std::shared_ptr<WorkerPool::Job> job = owner->jpegPageJob(one, cancel);
             if (!job) {
-                end(Result<SharedBytes>(BuildErrors::missingPage()));
+                end(Result<SharedBytes>(errorOf(PDFEngine::EngineError::MissingPage)));
                 return;
             }
             const std::shared_ptr<PicturePages> self = shared_from_this();
-            job->answered = [self, index](Message &message) { self->arrived(index, readPagePicture(message)); };
+            job->answered = [self, index](Message &message) {
+                std::optional<Result<std::pair<QSizeF, QByteArray>>> made = readPagePicture(message);
+                if (made) {
+                    self->arrived(index, std::move(*made));
+                }
+                return made.has_value();
+            };
             job->failed = [self, index](WorkerPool::Failure failure) { self->arrived(index, failureError(failure)); };
             jobs.push_back(job);
         }
@@ -270,7 +305,7 @@ void PicturePages::assemble()
         qint64 written = 0;
         for (auto &[size, bytes] : pages) {
             if (!writer.write(bytes)) {
-                end(Result<SharedBytes>(BuildErrors::writeFailed()));
+                end(Result<SharedBytes>(errorOf(PDFEngine::EngineError::WriteFailed)));
                 return;
             }
             written += bytes.size();
@@ -280,24 +315,22 @@ void PicturePages::assemble()
         }
         std::optional<SharedBytes> all = writer.finish();
         if (!all) {
-            end(Result<SharedBytes>(BuildErrors::writeFailed()));
+            end(Result<SharedBytes>(errorOf(PDFEngine::EngineError::WriteFailed)));
             return;
         }
-        job->type = Type::Assemble;
-        job->kind = JobKind::Build;
+        job->ask(Assemble{plan.password, points, ends, *all, file});
         job->cancel = cancel;
         job->limit = std::chrono::milliseconds(qint64(
             1000 * (owner->options.buildSeconds + owner->options.buildSecondsPerPage * double(pages.size()))));
-        QDataStream out(&job->payload, QIODevice::WriteOnly);
-        prepare(out);
-        writePassword(out, plan.password) << points << ends;
-        writeShared(out, *all, job->attached);
-        sendFile(*job, out, file);
     }
     const std::shared_ptr<PicturePages> self = shared_from_this();
     job->answered = [self](Message &message) {
-        const std::lock_guard lock(self->mutex);
-        self->end(readOutput(message, self->file >= 0));
+        std::optional<Result<SharedBytes>> made = readOutput(message, self->file >= 0);
+        if (made) {
+            const std::lock_guard lock(self->mutex);
+            self->end(std::move(*made));
+        }
+        return made.has_value();
     };
     job->failed = [self](WorkerPool::Failure failure) {
         const std::lock_guard lock(self->mutex);
@@ -361,13 +394,13 @@ QByteArray asArray(SharedBytes bytes)
 
 QFuture<Result<SharedBytes>> PDFEngine::build(const BuildPlan &plan, CancelToken cancel)
 {
-    return outputFuture<SharedBytes>([&](auto done) { output(false, plan, 0, false, cancel, std::move(done)); },
+    return outputFuture<SharedBytes>([&](auto done) { buildOutput(plan, cancel, std::move(done)); },
                                      asShared);
 }
 
 QFuture<Result<QByteArray>> PDFEngine::buildBytes(const BuildPlan &plan, CancelToken cancel)
 {
-    return outputFuture<QByteArray>([&](auto done) { output(false, plan, 0, false, cancel, std::move(done)); },
+    return outputFuture<QByteArray>([&](auto done) { buildOutput(plan, cancel, std::move(done)); },
                                     asArray);
 }
 
@@ -376,8 +409,8 @@ QFuture<Result<void>> PDFEngine::buildInto(const BuildPlan &plan, int file, Canc
     auto promise = std::make_shared<QPromise<Result<void>>>();
     promise->start();
     QFuture<Result<void>> future = promise->future();
-    output(
-        false, plan, 0, false, cancel,
+    buildOutput(
+        plan, cancel,
         [promise](Result<SharedBytes> made) {
             promise->addResult(made ? Result<void>() : Result<void>(made.error()));
             promise->finish();
@@ -390,10 +423,10 @@ QFuture<Result<QByteArray>> PDFEngine::picture(const BuildPlan &plan, int index,
                                                CancelToken cancel)
 {
     if (index < 0 || index >= plan.pages.size()) {
-        return Async::ready(Result<QByteArray>(BuildErrors::missingPage()));
+        return Async::ready(Result<QByteArray>(errorOf(PDFEngine::EngineError::MissingPage)));
     }
     return outputFuture<QByteArray>(
-        [&](auto done) { output(true, onePage(plan, index), dpi, jpeg, cancel, std::move(done)); }, asArray);
+        [&](auto done) { exportPicture(onePage(plan, index), dpi, jpeg, cancel, std::move(done)); }, asArray);
 }
 
 namespace {
@@ -424,7 +457,7 @@ QFuture<Result<QList<QByteArray>>> PDFEngine::pictures(const BuildPlan &plan, do
         return future;
     }
     for (int i = 0; i < plan.pages.size(); ++i) {
-        output(true, onePage(plan, i), dpi, jpeg, cancel, [collected, i](Result<SharedBytes> made) {
+        exportPicture(onePage(plan, i), dpi, jpeg, cancel, [collected, i](Result<SharedBytes> made) {
             const std::lock_guard lock(collected->mutex);
             if (collected->done) {
                 return;

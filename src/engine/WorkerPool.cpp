@@ -210,7 +210,7 @@ struct WorkerPool::State
                 process.cancel = new (p) CancelPage;
             }
         }
-        const IoResult hello = send(process.socket, Type::Hello, 0, 0, {}, pageFd >= 0 ? std::vector<int>{pageFd} : std::vector<int>{});
+        const IoResult hello = send(process.socket, encode(Hello{pageFd}));
         if (pageFd >= 0) {
             ::close(pageFd);
         }
@@ -254,19 +254,16 @@ struct WorkerPool::State
 
     bool sendEvictions(Process &process, const std::vector<quint64> &gone)
     {
-        QList<quint64> keys;
+        Evict evict;
         for (quint64 key : gone) {
             if (process.loaded.erase(key)) {
-                keys.append(key);
+                evict.keys.append(key);
             }
         }
-        if (keys.isEmpty()) {
+        if (evict.keys.isEmpty()) {
             return true;
         }
-        QByteArray payload;
-        QDataStream out(&payload, QIODevice::WriteOnly);
-        prepare(out) << keys;
-        return send(process.socket, Type::Evict, 0, 0, payload) == IoResult::Ok;
+        return send(process.socket, encode(evict)) == IoResult::Ok;
     }
 
     bool start(Process &process, const std::shared_ptr<Job> &job)
@@ -275,28 +272,11 @@ struct WorkerPool::State
             if (process.loaded.contains(source->key)) {
                 continue;
             }
-            QByteArray payload;
-            QDataStream out(&payload, QIODevice::WriteOnly);
-            prepare(out) << source->key << bool(source->password);
-            if (source->password) {
-                out << *source->password;
-            }
-            std::vector<SharedBytes> keep;
-            writeBytes(out, source->bytes, keep);
-            std::vector<int> fds;
-            for (const SharedBytes &bytes : keep) {
-                fds.push_back(bytes.fd());
-            }
-            if (send(process.socket, Type::Load, 0, 0, payload, fds) != IoResult::Ok) {
+            if (send(process.socket, encode(Load{source->key, source->password, source->bytes})) != IoResult::Ok) {
                 return false;
             }
             process.loaded.insert(source->key);
         }
-        std::vector<int> fds;
-        for (const SharedBytes &bytes : job->attached) {
-            fds.push_back(bytes.fd());
-        }
-        fds.insert(fds.end(), job->descriptors.begin(), job->descriptors.end());
         if (job->caches != 0) {
             process.loaded.insert(job->caches);
         }
@@ -305,8 +285,7 @@ struct WorkerPool::State
         process.deadline = Clock::now() + job->limit;
         process.cancelAsked.reset();
         process.job = job;
-        return send(process.socket, process.job->type, process.seq, ordinal, process.job->payload, fds)
-               == IoResult::Ok;
+        return send(process.socket, process.job->request, process.seq, ordinal) == IoResult::Ok;
     }
 
     std::shared_ptr<Job> takeNext()
@@ -423,19 +402,22 @@ struct WorkerPool::State
     {
         Message message;
         const IoResult got = receive(process.socket, message);
-        if (got != IoResult::Ok || message.type != Type::Reply || !process.job || message.seq != process.seq) {
+        if (got != IoResult::Ok || !process.job || message.seq != process.seq
+            || (message.type != process.job->replyType && message.type != Type::Failed)) {
             closeAll(message.fds);
             // A worker that dies between jobs takes no job with it.
             lose(process, Failure::Crashed);
             return;
         }
-        std::shared_ptr<Job> job = std::move(process.job);
-        process.job.reset();
-        if (job->cancel.isCanceled()) {
+        if (process.job->cancel.isCanceled()) {
             // Whoever cancelled no longer wants the answer, however far it got.
+            std::shared_ptr<Job> job = std::move(process.job);
+            process.job.reset();
             fail(job, Failure::Canceled);
-        } else if (job->answered) {
-            job->answered(message);
+        } else if (process.job->answered && !process.job->answered(message)) {
+            lose(process, Failure::Crashed);
+        } else {
+            process.job.reset();
         }
         closeAll(message.fds);
     }

@@ -66,12 +66,16 @@ public:
 
     struct Job
     {
-        WorkerProtocol::Type type = WorkerProtocol::Type::Render;
+        WorkerProtocol::Outgoing request; // its descriptors stay open until the job ends
         WorkerProtocol::JobKind kind = WorkerProtocol::JobKind::Render;
-        QByteArray payload;
-        std::vector<SharedBytes> attached; // sent with the request
-    // Sent after them: descriptors of the caller's, open until the job ends.
-    std::vector<int> descriptors;
+        WorkerProtocol::Type replyType = WorkerProtocol::Type::RenderReply;
+        template<typename Request>
+        void ask(const Request &message)
+        {
+            request = WorkerProtocol::encode(message);
+            kind = Request::kind;
+            replyType = Request::Reply::type;
+        }
         // Loaded into the worker before the request.
         std::vector<std::shared_ptr<const WorkerSource>> sources;
         // A key the worker caches by doing the job (an open's), or 0: counted
@@ -83,8 +87,10 @@ public:
         int page = -1; // for the strike record of a page
         int attempts = 0; // times handed to a worker that died before taking it
         // Run on the supervisor thread; exactly one of them, unless the pool is
-        // destroyed first (then neither).
-        std::function<void(WorkerProtocol::Message &)> answered;
+        // destroyed first (then neither). `answered` gets the request's reply or
+        // a Failed, and returns false, untouched, when the reply breaks the
+        // protocol: the worker is then replaced and the job fails as Crashed.
+        std::function<bool(WorkerProtocol::Message &)> answered;
         std::function<void(Failure)> failed;
     };
 

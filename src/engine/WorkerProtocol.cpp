@@ -1,12 +1,17 @@
 #include "engine/WorkerProtocol.h"
 
+#include <QIODevice>
 #include <QUrl>
+
+#include <algorithm>
 
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace WorkerProtocol {
 
@@ -16,6 +21,11 @@ namespace {
 constexpr qsizetype inlineLimit = 64 * 1024;
 
 } // namespace
+
+IoResult send(int socket, const Outgoing &message, quint64 seq, quint32 ordinal)
+{
+    return send(socket, message.type, seq, ordinal, message.payload, message.fds);
+}
 
 IoResult send(int socket, Type type, quint64 seq, quint32 ordinal, const QByteArray &payload,
               const std::vector<int> &fds)
@@ -122,203 +132,270 @@ void closeAll(std::vector<int> &fds)
     }
 }
 
+
+// ---- Payloads ----
+
+namespace {
+
 QDataStream &prepare(QDataStream &stream)
 {
     stream.setVersion(QDataStream::Qt_6_4);
     return stream;
 }
 
-void write(QDataStream &out, const BuildPlan &plan)
+} // namespace
+
+Writer::Writer() : m_out(&payload, QIODevice::WriteOnly)
 {
-    out << qint32(plan.pages.size());
-    for (const PageItem &page : plan.pages) {
-        out << page.id << page.source.url << qint32(page.source.index) << qint32(page.turn)
-            << qint32(page.stamps.size());
-        for (const StampPlacement &stamp : page.stamps) {
-            out << stamp.id << stamp.stampID << stamp.center << stamp.width << stamp.rotation;
-        }
+    prepare(m_out);
+}
+
+Reader::Reader(Message &message) : m_in(message.payload), m_fds(message.fds), m_used(message.fds.size(), false)
+{
+    prepare(m_in);
+}
+
+bool Reader::finish()
+{
+    if (!ok() || !m_in.atEnd()) {
+        return false;
     }
-    out << plan.stampFiles;
-    out << bool(plan.password);
-    if (plan.password) {
-        out << *plan.password;
+    return std::all_of(m_used.begin(), m_used.end(), [](bool used) { return used; });
+}
+
+// A descriptor travels as its place among the frame's descriptors.
+void Writer::descriptor(int fd)
+{
+    if (fd < 0) {
+        m_out << qint32(-1);
+        return;
     }
-    out << bool(plan.quality);
-    if (plan.quality) {
-        out << qint32(plan.quality->maxPixels) << plan.quality->jpegQuality << plan.quality->pagesAsPictures;
+    m_out << qint32(fds.size());
+    fds.push_back(fd);
+}
+
+int Reader::takeIndex(bool adopt, bool optional)
+{
+    qint32 index = -1;
+    m_in >> index;
+    if (!ok()) {
+        return -1;
+    }
+    if (optional && index == -1) {
+        return -1;
+    }
+    if (index < 0 || size_t(index) >= m_fds.size() || m_used[size_t(index)] || m_fds[size_t(index)] < 0) {
+        fail();
+        return -1;
+    }
+    m_used[size_t(index)] = true;
+    return adopt ? std::exchange(m_fds[size_t(index)], -1) : m_fds[size_t(index)];
+}
+
+int Reader::descriptor()
+{
+    return takeIndex(false, true);
+}
+
+void Writer::password(const std::optional<QString> &password)
+{
+    m_out << bool(password);
+    if (password) {
+        m_out << *password;
     }
 }
 
-void read(QDataStream &in, BuildPlan &plan)
+std::optional<QString> Reader::password()
 {
-    qint32 pageCount = 0;
-    in >> pageCount;
-    for (qint32 i = 0; i < pageCount && in.status() == QDataStream::Ok; ++i) {
-        PageItem page;
-        qint32 index = 0;
-        qint32 turn = 0;
-        qint32 stampCount = 0;
-        in >> page.id >> page.source.url >> index >> turn >> stampCount;
-        page.source.index = index;
-        page.turn = turn;
-        for (qint32 s = 0; s < stampCount && in.status() == QDataStream::Ok; ++s) {
-            StampPlacement stamp;
-            in >> stamp.id >> stamp.stampID >> stamp.center >> stamp.width >> stamp.rotation;
-            page.stamps.append(stamp);
-        }
-        plan.pages.append(page);
-    }
-    in >> plan.stampFiles;
     bool has = false;
-    in >> has;
-    if (has) {
-        QString password;
-        in >> password;
-        plan.password = password;
+    m_in >> has;
+    if (!has) {
+        return std::nullopt;
     }
-    in >> has;
-    if (has) {
-        CompressionStep step;
-        qint32 maxPixels = 0;
-        in >> maxPixels >> step.jpegQuality >> step.pagesAsPictures;
-        step.maxPixels = maxPixels;
-        plan.quality = step;
-    }
+    QString password;
+    m_in >> password;
+    return password;
 }
 
-void write(QDataStream &out, const Error &error)
+void Writer::shared(const SharedBytes &bytes)
 {
-    out << error.message << qint32(error.code) << error.canceled << qint32(error.systemError);
-}
-
-void read(QDataStream &in, Error &error)
-{
-    qint32 code = 0;
-    qint32 systemError = 0;
-    in >> error.message >> code >> error.canceled >> systemError;
-    error.code = code;
-    error.systemError = systemError;
-}
-
-void writeShared(QDataStream &out, const SharedBytes &bytes, std::vector<SharedBytes> &keep)
-{
-    out << quint8(1) << qint32(keep.size());
+    m_out << quint8(1);
+    descriptor(bytes.fd());
     keep.push_back(bytes);
 }
 
-void writeBytes(QDataStream &out, QByteArrayView bytes, std::vector<SharedBytes> &keep)
+void Writer::bytes(QByteArrayView bytes)
 {
     if (bytes.size() <= inlineLimit) {
-        out << quint8(0);
-        out.writeBytes(bytes.data(), qsizetype(bytes.size()));
+        m_out << quint8(0);
+        m_out.writeBytes(bytes.data(), qsizetype(bytes.size()));
         return;
     }
-    writeShared(out, SharedBytes::copyOf(bytes), keep);
+    shared(SharedBytes::copyOf(bytes));
 }
 
-void writeBytes(QDataStream &out, const SharedBytes &bytes, std::vector<SharedBytes> &keep)
+void Writer::bytes(const SharedBytes &bytes)
 {
     if (bytes.size() <= inlineLimit) {
-        writeBytes(out, bytes.view(), keep);
+        this->bytes(bytes.view());
         return;
     }
-    writeShared(out, bytes, keep);
+    shared(bytes);
 }
 
-namespace {
-
-// Bytes as they came: inline in the payload, or in a memory file.
-struct Received
-{
-    QByteArray inlined;
-    std::optional<SharedBytes> shared;
-
-    QByteArrayView view() const { return shared ? shared->view() : QByteArrayView(inlined); }
-};
-
-std::optional<Received> receiveBytes(QDataStream &in, std::vector<int> &fds)
+std::optional<Reader::Received> Reader::received()
 {
     quint8 kind = 0;
-    in >> kind;
+    m_in >> kind;
     Received received;
-    if (kind == 0) {
-        in >> received.inlined;
-        if (in.status() != QDataStream::Ok) {
-            return std::nullopt;
-        }
-        return received;
-    }
-    qint32 index = -1;
-    in >> index;
-    if (in.status() != QDataStream::Ok || index < 0 || size_t(index) >= fds.size() || fds[size_t(index)] < 0) {
+    if (!ok()) {
         return std::nullopt;
     }
-    const int fd = std::exchange(fds[size_t(index)], -1);
-    received.shared = SharedBytes::adopt(fd);
+    if (kind == 0) {
+        m_in >> received.inlined;
+        return ok() ? std::optional(received) : std::nullopt;
+    }
+    if (kind != 1) {
+        fail();
+        return std::nullopt;
+    }
+    const int fd = takeIndex(true, false);
+    if (fd < 0) {
+        return std::nullopt;
+    }
+    received.shared = SharedBytes::adopt(fd); // closes it when it refuses it
     if (!received.shared) {
-        ::close(fd);
+        fail();
         return std::nullopt;
     }
     return received;
 }
 
-} // namespace
-
-std::optional<SharedBytes> readBytes(QDataStream &in, std::vector<int> &fds)
+SharedBytes Reader::bytes()
 {
-    std::optional<Received> received = receiveBytes(in, fds);
-    if (!received) {
-        return std::nullopt;
+    std::optional<Received> got = received();
+    if (!got) {
+        return {};
     }
-    if (received->shared) {
-        return received->shared;
+    if (got->shared) {
+        return *got->shared;
     }
-    return SharedBytes::copyOf(received->inlined);
+    SharedBytes copy = SharedBytes::copyOf(got->inlined);
+    if (copy.size() != got->inlined.size()) {
+        fail(); // no memory for the copy
+    }
+    return copy;
 }
 
-std::optional<QByteArray> readByteArray(QDataStream &in, std::vector<int> &fds)
+QByteArray Reader::byteArray()
 {
-    std::optional<Received> received = receiveBytes(in, fds);
-    if (!received) {
-        return std::nullopt;
+    std::optional<Received> got = received();
+    if (!got) {
+        return {};
     }
-    if (received->shared) {
-        return received->shared->view().toByteArray();
-    }
-    return received->inlined;
+    return got->shared ? got->shared->view().toByteArray() : got->inlined;
 }
 
-void writeImage(QDataStream &out, const QImage &image, std::vector<SharedBytes> &keep)
+void Writer::image(const QImage &image)
 {
-    out << qint32(image.width()) << qint32(image.height()) << qint32(image.format())
-        << qint64(image.bytesPerLine());
+    m_out << qint32(image.width()) << qint32(image.height()) << qint32(image.format())
+          << qint64(image.bytesPerLine());
     if (image.isNull()) {
         return;
     }
-    writeBytes(out, QByteArrayView(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()), keep);
+    bytes(QByteArrayView(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes()));
 }
 
-QImage readImage(QDataStream &in, std::vector<int> &fds)
+QImage Reader::image()
 {
     qint32 width = 0;
     qint32 height = 0;
     qint32 format = 0;
     qint64 bytesPerLine = 0;
-    in >> width >> height >> format >> bytesPerLine;
-    if (in.status() != QDataStream::Ok || width <= 0 || height <= 0 || format <= QImage::Format_Invalid
-        || format >= QImage::NImageFormats || bytesPerLine <= 0) {
+    m_in >> width >> height >> format >> bytesPerLine;
+    if (!ok()) {
         return {};
     }
-    const std::optional<Received> pixels = receiveBytes(in, fds);
+    if (width == 0 && height == 0 && format == QImage::Format_Invalid && bytesPerLine == 0) {
+        return {}; // a null picture, as sent
+    }
+    if (width <= 0 || height <= 0 || format <= QImage::Format_Invalid || format >= QImage::NImageFormats
+        || bytesPerLine <= 0) {
+        fail();
+        return {};
+    }
+    std::optional<Received> pixels = received();
     if (!pixels || bytesPerLine > std::numeric_limits<qsizetype>::max() / height
-        || pixels->view().size() < bytesPerLine * height
+        || pixels->view().size() != bytesPerLine * height
         || bytesPerLine * 8 < qint64(width) * QImage::toPixelFormat(QImage::Format(format)).bitsPerPixel()) {
+        fail();
         return {};
     }
     // The picture reads straight from what was received, which lives as long as it does.
-    auto *hold = new Received(*pixels);
+    auto *hold = new Received(std::move(*pixels));
     return QImage(reinterpret_cast<const uchar *>(hold->view().data()), width, height, qsizetype(bytesPerLine),
                   QImage::Format(format), [](void *p) { delete static_cast<Received *>(p); }, hold);
+}
+
+void Writer::plan(const BuildPlan &plan)
+{
+    m_out << qint32(plan.pages.size());
+    for (const PageItem &page : plan.pages) {
+        m_out << page.id << page.source.url << qint32(page.source.index) << qint32(page.turn)
+              << qint32(page.stamps.size());
+        for (const StampPlacement &stamp : page.stamps) {
+            m_out << stamp.id << stamp.stampID << stamp.center << stamp.width << stamp.rotation;
+        }
+    }
+    m_out << plan.stampFiles;
+    password(plan.password);
+    m_out << bool(plan.quality);
+    if (plan.quality) {
+        m_out << qint32(plan.quality->maxPixels) << plan.quality->jpegQuality << plan.quality->pagesAsPictures;
+    }
+}
+
+BuildPlan Reader::plan()
+{
+    BuildPlan plan;
+    qint32 pageCount = 0;
+    m_in >> pageCount;
+    // Each page takes well over a byte, so a count beyond the bytes left is a lie.
+    if (pageCount < 0 || pageCount > m_in.device()->bytesAvailable()) {
+        fail();
+        return plan;
+    }
+    for (qint32 i = 0; i < pageCount && ok(); ++i) {
+        PageItem page;
+        qint32 index = 0;
+        qint32 turn = 0;
+        qint32 stampCount = 0;
+        m_in >> page.id >> page.source.url >> index >> turn >> stampCount;
+        if (stampCount < 0 || stampCount > m_in.device()->bytesAvailable()) {
+            fail();
+            return plan;
+        }
+        page.source.index = index;
+        page.turn = turn;
+        for (qint32 s = 0; s < stampCount && ok(); ++s) {
+            StampPlacement stamp;
+            m_in >> stamp.id >> stamp.stampID >> stamp.center >> stamp.width >> stamp.rotation;
+            page.stamps.append(stamp);
+        }
+        plan.pages.append(page);
+    }
+    m_in >> plan.stampFiles;
+    plan.password = password();
+    bool hasQuality = false;
+    m_in >> hasQuality;
+    if (hasQuality) {
+        CompressionStep step;
+        qint32 maxPixels = 0;
+        m_in >> maxPixels >> step.jpegQuality >> step.pagesAsPictures;
+        step.maxPixels = maxPixels;
+        plan.quality = step;
+    }
+    return plan;
 }
 
 QUrl keyUrl(quint64 key)
@@ -326,25 +403,237 @@ QUrl keyUrl(quint64 key)
     return QUrl(QStringLiteral("tamsel-source:%1").arg(key));
 }
 
-QDataStream &writePassword(QDataStream &out, const std::optional<QString> &password)
+// ---- The table: each message's write, then its read ----
+
+Failed Failed::of(const Error &error)
 {
-    out << bool(password);
-    if (password) {
-        out << *password;
+    Failed failed;
+    failed.canceled = error.canceled;
+    switch (Fault(error.code)) {
+    case Fault::MissingPage:
+    case Fault::WriteFailed:
+    case Fault::OnlyAsPictures:
+    case Fault::OutOfMemory:
+        failed.fault = Fault(error.code);
+        break;
+    default:
+        failed.fault = Fault::WriteFailed;
     }
-    return out;
+    failed.systemError = error.systemError;
+    return failed;
 }
 
-std::optional<QString> readPassword(QDataStream &in)
+void Failed::write(Writer &out) const
+{
+    out << quint16(fault) << systemError << canceled;
+}
+
+void Failed::read(Reader &in)
+{
+    quint16 code = 0;
+    in >> code >> systemError >> canceled;
+    fault = Fault(code);
+    switch (fault) {
+    case Fault::MissingPage:
+    case Fault::WriteFailed:
+    case Fault::OnlyAsPictures:
+    case Fault::OutOfMemory:
+        return;
+    }
+    if (!canceled) {
+        in.fail();
+    }
+}
+
+void Hello::write(Writer &out) const
+{
+    out.descriptor(cancelPage);
+}
+
+void Hello::read(Reader &in)
+{
+    cancelPage = in.descriptor();
+}
+
+void Load::write(Writer &out) const
+{
+    out << key;
+    out.password(password);
+    out.bytes(bytes);
+}
+
+void Load::read(Reader &in)
+{
+    in >> key;
+    password = in.password();
+    bytes = in.bytes();
+}
+
+void Evict::write(Writer &out) const
+{
+    out << keys;
+}
+
+void Evict::read(Reader &in)
+{
+    in >> keys;
+}
+
+void Open::write(Writer &out) const
+{
+    out << key;
+    out.password(password);
+    out << isPicture << path;
+    if (!isPicture) {
+        out.bytes(bytes);
+    }
+}
+
+void Open::read(Reader &in)
+{
+    in >> key;
+    password = in.password();
+    in >> isPicture >> path;
+    if (!isPicture) {
+        bytes = in.bytes();
+    }
+}
+
+void OpenReply::write(Writer &out) const
+{
+    out << quint8(status) << pageCount;
+    out.password(password);
+    out << sizes << !made.isEmpty();
+    if (!made.isEmpty()) {
+        out.bytes(made);
+    }
+}
+
+void OpenReply::read(Reader &in)
+{
+    quint8 code = 0;
+    bool hasMade = false;
+    in >> code >> pageCount;
+    password = in.password();
+    in >> sizes >> hasMade;
+    if (hasMade) {
+        made = in.bytes();
+    }
+    status = OpenStatus(code);
+    if (code > quint8(OpenStatus::Unreadable)) {
+        in.fail();
+    }
+}
+
+void Render::write(Writer &out) const
+{
+    out << key << index << turn << longSide;
+}
+
+void Render::read(Reader &in)
+{
+    in >> key >> index >> turn >> longSide;
+}
+
+void RenderReply::write(Writer &out) const
+{
+    out.image(image);
+}
+
+void RenderReply::read(Reader &in)
+{
+    image = in.image();
+}
+
+void Decode::write(Writer &out) const
+{
+    out << longSide;
+    out.shared(bytes);
+}
+
+void Decode::read(Reader &in)
+{
+    in >> longSide;
+    bytes = in.bytes();
+}
+
+void OutputReply::write(Writer &out) const
+{
+    out << !bytes.isEmpty();
+    if (!bytes.isEmpty()) {
+        out.shared(bytes);
+    }
+}
+
+void OutputReply::read(Reader &in)
 {
     bool has = false;
     in >> has;
-    if (!has) {
-        return std::nullopt;
+    if (has) {
+        bytes = in.bytes();
     }
-    QString password;
-    in >> password;
-    return password;
+}
+
+void Build::write(Writer &out) const
+{
+    out.plan(plan);
+    out.descriptor(file);
+}
+
+void Build::read(Reader &in)
+{
+    plan = in.plan();
+    file = in.descriptor();
+}
+
+void ExportPicture::write(Writer &out) const
+{
+    out.plan(plan);
+    out << dpi << jpeg;
+}
+
+void ExportPicture::read(Reader &in)
+{
+    plan = in.plan();
+    in >> dpi >> jpeg;
+}
+
+void JpegPage::write(Writer &out) const
+{
+    out.plan(plan);
+}
+
+void JpegPage::read(Reader &in)
+{
+    plan = in.plan();
+}
+
+void JpegPageReply::write(Writer &out) const
+{
+    out.shared(jpeg);
+    out << points;
+}
+
+void JpegPageReply::read(Reader &in)
+{
+    jpeg = in.bytes();
+    in >> points;
+}
+
+void Assemble::write(Writer &out) const
+{
+    out.password(password);
+    out << points << ends;
+    out.shared(pictures);
+    out.descriptor(file);
+}
+
+void Assemble::read(Reader &in)
+{
+    password = in.password();
+    in >> points >> ends;
+    pictures = in.bytes();
+    file = in.descriptor();
 }
 
 } // namespace WorkerProtocol

@@ -1,13 +1,16 @@
 #pragma once
 
 // The messages between the engine and its worker processes, over one stream
-// socket per worker. A frame is a fixed header, a payload written with
-// QDataStream, and up to maxFds descriptors passed alongside (SCM_RIGHTS): the
-// bytes of documents and big results travel as sealed memory files
-// (SharedBytes), never through the socket.
+// socket per worker: the one header both sides share. A frame is a fixed
+// header, a payload written with QDataStream, and up to maxFds descriptors
+// passed alongside (SCM_RIGHTS): the bytes of documents and big results travel
+// as sealed memory files (SharedBytes), never through the socket.
 //
-// Every request but Load and Evict gets exactly one Reply or Failure with the
-// request's sequence number; a worker handles one request at a time.
+// Every message is one struct below, with its write and read side by side in
+// WorkerProtocol.cpp. A request names its reply; the worker answers every
+// request but Hello, Load and Evict with exactly that reply or with a Failed,
+// under the request's sequence number, one request at a time. A new request is
+// a struct here, its handler in the worker and its call in the engine.
 
 #include "document/DocumentTypes.h"
 #include "platform/Async.h"
@@ -18,6 +21,7 @@
 #include <QDataStream>
 #include <QImage>
 #include <QList>
+#include <QSizeF>
 
 #include <atomic>
 #include <cstdint>
@@ -27,7 +31,7 @@
 namespace WorkerProtocol {
 
 constexpr quint32 magic = 0x544d5357; // "TMSW"
-constexpr quint16 version = 2;
+constexpr quint16 version = 3;
 constexpr int maxFds = 4;
 // A payload beyond this is refused: nothing the engine sends is that large, so a
 // header claiming more is a broken or hostile peer.
@@ -35,18 +39,22 @@ constexpr quint32 maxPayload = 256u << 20;
 
 enum class Type : quint16 {
     // engine -> worker
-    Hello = 1, // fd: the shared cancel page
-    Load = 2,  // a document the next requests use: key, password, isPicture; fd: its bytes
-    Evict = 3, // keys of documents no longer needed
+    Hello = 1,
+    Load = 2,
+    Evict = 3,
     Open = 10,
     Render = 11,
     Build = 12,
-    Picture = 13,
-    Assemble = 14, // a PDF of pictures of pages; fd: the pictures, one after another
-    Decode = 15,   // a picture's pixels: the longest side wanted; fd: its encoded bytes
+    ExportPicture = 13,
+    Assemble = 14,
+    JpegPage = 15,
+    Decode = 16,
     // worker -> engine
-    Reply = 100,
-    Failure = 101,
+    OpenReply = 100,
+    RenderReply = 101,
+    OutputReply = 102,
+    JpegPageReply = 103,
+    Failed = 110,
 };
 
 // What a request is, for time limits and for the test worker's faults.
@@ -67,26 +75,115 @@ struct Header
 };
 static_assert(sizeof(Header) == 32);
 
+// A frame as received.
 struct Message
 {
-    Type type = Type::Reply;
+    Type type = Type::Failed;
     quint64 seq = 0;
     quint32 ordinal = 0;
     QByteArray payload;
     std::vector<int> fds; // owned by the receiver: adopt or close them
 };
 
-using IoResult = SocketIO::Transfer;
-
-// Sends one frame; `fds` stay owned by the caller.
-IoResult send(int socket, Type type, quint64 seq, quint32 ordinal, const QByteArray &payload,
-              const std::vector<int> &fds = {});
-// Receives one frame, blocking (bounded by the socket's own receive time-out).
-IoResult receive(int socket, Message &message);
 void closeAll(std::vector<int> &fds);
 
-// The stream every payload is written with.
-QDataStream &prepare(QDataStream &stream);
+// Writes one message's payload and gathers the descriptors that go with it.
+class Writer
+{
+public:
+    Writer();
+
+    template<typename T>
+    Writer &operator<<(const T &value)
+    {
+        m_out << value;
+        return *this;
+    }
+    void password(const std::optional<QString> &password);
+    // Inline when small, as a memory file otherwise.
+    void bytes(QByteArrayView bytes);
+    void bytes(const SharedBytes &bytes);
+    // Always as a memory file, however small: the receiver takes it over without
+    // writing a file of its own (which a file size limit could cut short).
+    void shared(const SharedBytes &bytes);
+    // Raw pixels; big ones as a memory file.
+    void image(const QImage &image);
+    void plan(const BuildPlan &plan);
+    // A descriptor of the caller's, which stays open until the message is sent;
+    // -1 for none.
+    void descriptor(int fd);
+
+    QByteArray payload;
+    // The memory files sent, held until the message is.
+    std::vector<SharedBytes> keep;
+    std::vector<int> fds;
+
+private:
+    QDataStream m_out;
+};
+
+// Reads one message's payload. Any field that doesn't parse, a descriptor
+// that isn't there or is named twice, fails the whole message; finish() also
+// fails when bytes or descriptors are left over.
+class Reader
+{
+public:
+    explicit Reader(Message &message);
+
+    template<typename T>
+    Reader &operator>>(T &value)
+    {
+        m_in >> value;
+        return *this;
+    }
+    std::optional<QString> password();
+    SharedBytes bytes();
+    QByteArray byteArray();
+    QImage image();
+    BuildPlan plan();
+    // The message keeps the descriptor and closes it with its other ones; -1 when
+    // the writer sent none.
+    int descriptor();
+
+    void fail() { m_failed = true; }
+    bool ok() const { return !m_failed && m_in.status() == QDataStream::Ok; }
+    bool finish();
+
+private:
+    // Bytes as they came: inline in the payload, or in a memory file.
+    struct Received
+    {
+        QByteArray inlined;
+        std::optional<SharedBytes> shared;
+        QByteArrayView view() const { return shared ? shared->view() : QByteArrayView(inlined); }
+    };
+    std::optional<Received> received();
+    int takeIndex(bool adopt, bool optional);
+
+    QDataStream m_in;
+    std::vector<int> &m_fds;
+    std::vector<bool> m_used;
+    bool m_failed = false;
+};
+
+// ---- What both sides know ----
+
+enum class OpenStatus : quint8 { Opened, NeedsPassword, Unreadable };
+
+// Why a worker's job failed. Only the program words these (the worker has no
+// translations); the values are PDFEngine::EngineError's.
+enum class Fault : quint16 {
+    MissingPage = 1,
+    WriteFailed = 2,
+    OnlyAsPictures = 3,
+    OutOfMemory = 6,
+};
+
+// An Error as the worker makes it: a Fault's code and the system's error, no words.
+inline Error faultError(Fault fault, int systemError = 0)
+{
+    return Error{QString(), int(fault), false, systemError};
+}
 
 // The shared page through which the engine asks the running request to stop.
 struct CancelPage
@@ -94,29 +191,245 @@ struct CancelPage
     std::atomic<quint64> cancelSeq{0};
 };
 
-// Values the two sides exchange.
-void write(QDataStream &out, const BuildPlan &plan);
-void read(QDataStream &in, BuildPlan &plan);
-void write(QDataStream &out, const Error &error);
-void read(QDataStream &in, Error &error);
-QDataStream &writePassword(QDataStream &out, const std::optional<QString> &password);
-std::optional<QString> readPassword(QDataStream &in);
-
-// Pictures travel as raw pixels; big ones as a memory file appended to `fds`.
-void writeImage(QDataStream &out, const QImage &image, std::vector<SharedBytes> &keep);
-QImage readImage(QDataStream &in, std::vector<int> &fds);
-// Bytes travel inline when small, as a memory file otherwise.
-void writeBytes(QDataStream &out, QByteArrayView bytes, std::vector<SharedBytes> &keep);
-void writeBytes(QDataStream &out, const SharedBytes &bytes, std::vector<SharedBytes> &keep);
-// Always as a memory file, however small: the receiver takes it over without
-// writing a file of its own (which a file size limit could cut short).
-void writeShared(QDataStream &out, const SharedBytes &bytes, std::vector<SharedBytes> &keep);
-std::optional<SharedBytes> readBytes(QDataStream &in, std::vector<int> &fds);
-// The same as a plain array, for bytes that are handed on as one.
-std::optional<QByteArray> readByteArray(QDataStream &in, std::vector<int> &fds);
-
 // The name under which a worker knows a cached document: the engine's pages
 // name their sources by file, but one file may be cached in several versions.
 QUrl keyUrl(quint64 key);
+
+// ---- The table ----
+
+// Any request's answer when it failed.
+struct Failed
+{
+    static constexpr Type type = Type::Failed;
+    Fault fault = Fault::WriteFailed;
+    qint32 systemError = 0;
+    bool canceled = false;
+
+    static Failed of(const Error &error);
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// The first message to a new worker: the shared cancel page.
+struct Hello
+{
+    static constexpr Type type = Type::Hello;
+    int cancelPage = -1;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// A document the next requests use, under the engine's key.
+struct Load
+{
+    static constexpr Type type = Type::Load;
+    quint64 key = 0;
+    std::optional<QString> password;
+    SharedBytes bytes;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// Documents no longer needed.
+struct Evict
+{
+    static constexpr Type type = Type::Evict;
+    QList<quint64> keys;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+struct OpenReply
+{
+    static constexpr Type type = Type::OpenReply;
+    OpenStatus status = OpenStatus::Unreadable;
+    qint32 pageCount = 0;
+    std::optional<QString> password; // the one that unlocked it
+    QList<QSizeF> sizes;             // every page's, as displayed
+    SharedBytes made;                // for a picture: the PDF made of it
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// Reads a document (or a picture, from its path) and caches it under `key`.
+struct Open
+{
+    static constexpr Type type = Type::Open;
+    static constexpr JobKind kind = JobKind::Open;
+    using Reply = OpenReply;
+    quint64 key = 0;
+    std::optional<QString> password;
+    bool isPicture = false;
+    QString path;      // a picture's
+    SharedBytes bytes; // a PDF's
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+struct RenderReply
+{
+    static constexpr Type type = Type::RenderReply;
+    QImage image; // null when the page can't be drawn
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// A cached page drawn with its longer side `longSide` pixels.
+struct Render
+{
+    static constexpr Type type = Type::Render;
+    static constexpr JobKind kind = JobKind::Render;
+    using Reply = RenderReply;
+    quint64 key = 0;
+    qint32 index = 0;
+    qint32 turn = 0;
+    double longSide = 0;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// A picture decoded from its encoded bytes, upright, no larger than `longSide`
+// on its longer side; answered with its pixels (null when it can't be decoded).
+struct Decode
+{
+    static constexpr Type type = Type::Decode;
+    static constexpr JobKind kind = JobKind::Render;
+    using Reply = RenderReply;
+    qint32 longSide = 0;
+    SharedBytes bytes;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// The bytes an output request made; none when they went into the request's file.
+struct OutputReply
+{
+    static constexpr Type type = Type::OutputReply;
+    SharedBytes bytes;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// The PDF of a plan whose pages name their sources by keyUrl(); into `file`
+// when one is given, else into memory.
+struct Build
+{
+    static constexpr Type type = Type::Build;
+    static constexpr JobKind kind = JobKind::Build;
+    using Reply = OutputReply;
+    BuildPlan plan;
+    int file = -1;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// The one page of a plan as a picture to export: PNG, or JPEG when `jpeg`.
+struct ExportPicture
+{
+    static constexpr Type type = Type::ExportPicture;
+    static constexpr JobKind kind = JobKind::Picture;
+    using Reply = OutputReply;
+    BuildPlan plan;
+    double dpi = 0;
+    bool jpeg = false;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+struct JpegPageReply
+{
+    static constexpr Type type = Type::JpegPageReply;
+    SharedBytes jpeg;
+    QSizeF points; // the size the page is shown at
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// The one page of a plan drawn as a page of a PDF made of pictures, at the
+// plan's quality.
+struct JpegPage
+{
+    static constexpr Type type = Type::JpegPage;
+    static constexpr JobKind kind = JobKind::Picture;
+    using Reply = JpegPageReply;
+    BuildPlan plan;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// The PDF whose pages are pictures other workers drew: their sizes in points,
+// and where each ends in the one memory file that holds them all.
+struct Assemble
+{
+    static constexpr Type type = Type::Assemble;
+    static constexpr JobKind kind = JobKind::Build;
+    using Reply = OutputReply;
+    std::optional<QString> password;
+    QList<QSizeF> points;
+    QList<qint64> ends;
+    SharedBytes pictures;
+    int file = -1;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// ---- Frames ----
+
+// One message ready to go: its payload and descriptors.
+struct Outgoing
+{
+    Type type = Type::Failed;
+    QByteArray payload;
+    std::vector<SharedBytes> keep;
+    std::vector<int> fds; // the caller's, open until it is sent
+};
+
+template<typename M>
+Outgoing encode(const M &message)
+{
+    Writer out;
+    message.write(out);
+    return Outgoing{M::type, std::move(out.payload), std::move(out.keep), std::move(out.fds)};
+}
+
+// The message as an M; none when it is another type or breaks any rule of M.
+// Descriptors it names are taken over or left to `message` to close.
+template<typename M>
+std::optional<M> decode(Message &message)
+{
+    if (message.type != M::type) {
+        return std::nullopt;
+    }
+    Reader in(message);
+    M decoded;
+    decoded.read(in);
+    if (!in.finish()) {
+        return std::nullopt;
+    }
+    return decoded;
+}
+
+using IoResult = SocketIO::Transfer;
+
+IoResult send(int socket, const Outgoing &message, quint64 seq = 0, quint32 ordinal = 0);
+// Sends one frame; `fds` stay owned by the caller.
+IoResult send(int socket, Type type, quint64 seq, quint32 ordinal, const QByteArray &payload,
+              const std::vector<int> &fds = {});
+// Receives one frame, blocking (bounded by the socket's own receive time-out).
+IoResult receive(int socket, Message &message);
 
 } // namespace WorkerProtocol

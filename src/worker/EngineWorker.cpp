@@ -79,12 +79,17 @@ int readablePageCount(const Poppler::Document &document)
 
 } // namespace
 
-PDFEngine::OpenResult EngineWorker::load(const QUrl &key, const SharedBytes &bytes,
-                                         const std::optional<QString> &password, QList<QSizeF> *sizes)
+WorkerProtocol::OpenReply EngineWorker::load(const QUrl &key, const SharedBytes &bytes,
+                                             const std::optional<QString> &password, QList<QSizeF> *sizes)
 {
+    const auto answer = [](WorkerProtocol::OpenStatus status) {
+        WorkerProtocol::OpenReply reply;
+        reply.status = status;
+        return reply;
+    };
     documents.erase(key);
     if (bytes.isEmpty()) {
-        return PDFEngine::OpenResult::unreadable();
+        return answer(WorkerProtocol::OpenStatus::Unreadable);
     }
     SourceEntry entry;
     entry.name = key.toString();
@@ -95,18 +100,18 @@ PDFEngine::OpenResult EngineWorker::load(const QUrl &key, const SharedBytes &byt
     entry.device->open(QIODevice::ReadOnly);
     entry.document = Poppler::Document::load(entry.device.get());
     if (!entry.document) {
-        return PDFEngine::OpenResult::unreadable();
+        return answer(WorkerProtocol::OpenStatus::Unreadable);
     }
     prepare(*entry.document);
     if (entry.document->isLocked()) {
         if (usesUnknownProtection(entry.bytes)) {
-            return PDFEngine::OpenResult::unreadable();
+            return answer(WorkerProtocol::OpenStatus::Unreadable);
         }
         if (password) {
             entry.popplerPassword = unlock(*entry.document, *password);
         }
         if (!entry.popplerPassword || entry.document->isLocked()) {
-            return PDFEngine::OpenResult::needsPassword();
+            return answer(WorkerProtocol::OpenStatus::NeedsPassword);
         }
         entry.password = password;
         prepare(*entry.document);
@@ -116,13 +121,13 @@ PDFEngine::OpenResult EngineWorker::load(const QUrl &key, const SharedBytes &byt
         // The reader may call such a file unprotected; the trailer's key, never
         // compressed, says it is, and saving needs the password.
         if (!password || !PdfWriting::unlocksForWriting(entry.bytes, password)) {
-            return PDFEngine::OpenResult::needsPassword();
+            return answer(WorkerProtocol::OpenStatus::NeedsPassword);
         }
         entry.password = password;
     }
     entry.pageCount = readablePageCount(*entry.document);
     if (entry.pageCount < 1) {
-        return PDFEngine::OpenResult::unreadable();
+        return answer(WorkerProtocol::OpenStatus::Unreadable);
     }
     if (sizes) {
         sizes->clear();
@@ -135,9 +140,11 @@ PDFEngine::OpenResult EngineWorker::load(const QUrl &key, const SharedBytes &byt
             sizes->append(size.width() > 0 && size.height() > 0 ? size : QSizeF());
         }
     }
-    const PDFEngine::OpenResult result = PDFEngine::OpenResult::opened(entry.pageCount, entry.password);
+    WorkerProtocol::OpenReply opened = answer(WorkerProtocol::OpenStatus::Opened);
+    opened.pageCount = entry.pageCount;
+    opened.password = entry.password;
     documents.emplace(key, std::move(entry));
-    return result;
+    return opened;
 }
 
 SourceEntry *EngineWorker::entry(const QUrl &url)

@@ -4,7 +4,7 @@
 // with Poppler (and with qpdf when a build needs them). Touched only by the
 // worker's one request loop, so none of it is locked.
 
-#include "engine/PDFEngine.h"
+#include "engine/WorkerProtocol.h"
 #include "worker/StampDrawing.h"
 #include "platform/SharedBytes.h"
 
@@ -79,8 +79,8 @@ struct EngineWorker
     // Opens `bytes` under `key`, unlocking with `password` when needed, and
     // answers for it. `sizes` gets every readable page's size as displayed (empty
     // for a page whose box has no area).
-    PDFEngine::OpenResult load(const QUrl &key, const SharedBytes &bytes, const std::optional<QString> &password,
-                               QList<QSizeF> *sizes = nullptr);
+    WorkerProtocol::OpenReply load(const QUrl &key, const SharedBytes &bytes,
+                                   const std::optional<QString> &password, QList<QSizeF> *sizes = nullptr);
     void forget(const QUrl &key) { documents.erase(key); }
 
     // The cached, unlocked entry of `key`, or null.

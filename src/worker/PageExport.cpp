@@ -1,6 +1,6 @@
 #include "worker/PageExport.h"
 
-#include "engine/BuildErrors.h"
+#include "worker/BuildErrors.h"
 #include "worker/PageDrawing.h"
 #include "worker/PdfSyntax.h"
 #include "worker/PdfWriting.h"
@@ -191,7 +191,7 @@ Result<std::vector<RenderedPage>> renderPlan(const BuildPlan &plan, const BuildC
     if (built) {
         return renderPages(built->bytes(), scaleFor, encoder, context.cancel);
     }
-    if (built.error().code == int(PDFEngine::EngineError::OnlyAsPictures) && context.render && context.displaySize) {
+    if (built.error().code == int(WorkerProtocol::Fault::OnlyAsPictures) && context.render && context.displaySize) {
         return renderShownPages(plan, context, scaleFor, encoder);
     }
     return built.error();

@@ -1,6 +1,6 @@
 #include "worker/PdfBuilder.h"
 
-#include "engine/BuildErrors.h"
+#include "worker/BuildErrors.h"
 #include "worker/ImageCompression.h"
 #include "worker/PageExport.h"
 #include "worker/PdfSyntax.h"

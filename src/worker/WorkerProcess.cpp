@@ -1,6 +1,6 @@
 #include "worker/WorkerProcess.h"
 
-#include "engine/BuildErrors.h"
+#include "worker/BuildErrors.h"
 #include "worker/EngineWorker.h"
 #include "worker/PageExport.h"
 #include "worker/PdfBuilder.h"
@@ -25,6 +25,7 @@
 #include <mutex>
 #include <new>
 #include <thread>
+#include <type_traits>
 
 using namespace WorkerProtocol;
 
@@ -56,15 +57,15 @@ public:
         }
     }
 
-    void adopt(int fd)
+    // Maps the page; the descriptor stays the caller's.
+    void watch(int fd)
     {
         void *p = mmap(nullptr, sizeof(CancelPage), PROT_READ, MAP_SHARED, fd, 0);
-        ::close(fd);
         if (p == MAP_FAILED || m_page) {
             return;
         }
         m_page = static_cast<const CancelPage *>(p);
-        m_thread = std::thread([this] { watch(); });
+        m_thread = std::thread([this] { poll(); });
     }
 
     CancelToken begin(quint64 seq)
@@ -76,7 +77,7 @@ public:
     }
 
 private:
-    void watch()
+    void poll()
     {
         while (!m_stop) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
@@ -120,15 +121,6 @@ public:
     }
 
 private:
-    bool reply(quint64 seq, const QByteArray &payload, const std::vector<SharedBytes> &keep)
-    {
-        std::vector<int> fds;
-        for (const SharedBytes &bytes : keep) {
-            fds.push_back(bytes.fd());
-        }
-        return send(m_socket, Type::Reply, seq, 0, payload, fds) == IoResult::Ok;
-    }
-
     void before(JobKind kind, quint32 ordinal, int page = -1)
     {
         if (m_beforeJob) {
@@ -138,237 +130,208 @@ private:
 
     bool handle(Message &message)
     {
-        QDataStream in(message.payload);
-        prepare(in);
-        QByteArray payload;
-        QDataStream out(&payload, QIODevice::WriteOnly);
-        prepare(out);
-        std::vector<SharedBytes> keep;
-        try {
-            switch (message.type) {
-            case Type::Hello:
-                if (!message.fds.empty()) {
-                    m_cancel.adopt(std::exchange(message.fds[0], -1));
+        switch (message.type) {
+        case Type::Hello:
+            return take<Hello>(message, [this](const Hello &hello) {
+                if (hello.cancelPage >= 0) {
+                    m_cancel.watch(hello.cancelPage);
                 }
-                return true;
-            case Type::Load: {
-                quint64 key = 0;
-                in >> key;
-                const std::optional<QString> password = readPassword(in);
-                const std::optional<SharedBytes> bytes = readBytes(in, message.fds);
-                if (bytes) {
-                    m_worker.load(keyUrl(key), *bytes, password);
+            });
+        case Type::Load:
+            return take<Load>(message, [this](const Load &load) {
+                if (!load.bytes.isEmpty()) {
+                    m_worker.load(keyUrl(load.key), load.bytes, load.password);
                 }
-                return true;
-            }
-            case Type::Evict: {
-                QList<quint64> keys;
-                in >> keys;
-                for (quint64 key : keys) {
+            });
+        case Type::Evict:
+            return take<Evict>(message, [this](const Evict &evict) {
+                for (quint64 key : evict.keys) {
                     m_worker.forget(keyUrl(key));
                 }
-                return true;
-            }
-            case Type::Open:
-                before(JobKind::Open, message.ordinal);
-                open(in, out, message.fds, keep);
-                break;
-            case Type::Render: {
-                quint64 key = 0;
-                qint32 index = 0;
-                qint32 turn = 0;
-                double longSide = 0;
-                in >> key >> index >> turn >> longSide;
-                before(JobKind::Render, message.ordinal, index);
-                writeImage(out, m_worker.image(PageSource{keyUrl(key), index}, turn, longSide), keep);
-                break;
-            }
-            case Type::Build:
-            case Type::Picture:
-                output(message, in, out, keep);
-                break;
-            case Type::Assemble:
-                assemble(message, in, out, keep);
-                break;
-            case Type::Decode: {
-                qint32 longSide = 0;
-                in >> longSide;
-                const std::optional<SharedBytes> bytes = readBytes(in, message.fds);
-                before(JobKind::Render, message.ordinal);
-                writeImage(out, bytes ? PicturePage::decode(bytes->view(), longSide) : QImage(), keep);
-                break;
-            }
-            default:
-                return false;
-            }
-        } catch (const std::bad_alloc &) {
-            payload.clear();
-            QDataStream failed(&payload, QIODevice::WriteOnly);
-            prepare(failed);
-            keep.clear();
-            failed << false;
-            write(failed, Error{PDFEngine::message(PDFEngine::EngineError::OutOfMemory),
-                                int(PDFEngine::EngineError::OutOfMemory), false});
+            });
+        case Type::Open:
+            return answer<Open>(message, [this](const Open &open, quint64) { return this->open(open); });
+        case Type::Render:
+            return answer<Render>(message, [this](const Render &render, quint64) {
+                return encode(RenderReply{
+                    m_worker.image(PageSource{keyUrl(render.key), render.index}, render.turn, render.longSide)});
+            });
+        case Type::Decode:
+            return answer<Decode>(message, [](const Decode &decode, quint64) {
+                return encode(RenderReply{PicturePage::decode(decode.bytes.view(), decode.longSide)});
+            });
+        case Type::Build:
+            return answer<Build>(message, [this](const Build &build, quint64 seq) { return this->build(build, seq); });
+        case Type::ExportPicture:
+            return answer<ExportPicture>(message, [this](const ExportPicture &picture, quint64 seq) {
+                return exportPicture(picture, seq);
+            });
+        case Type::JpegPage:
+            return answer<JpegPage>(message, [this](const JpegPage &page, quint64 seq) { return jpegPage(page, seq); });
+        case Type::Assemble:
+            return answer<Assemble>(message, [this](const Assemble &assemble, quint64) { return this->assemble(assemble); });
+        default:
+            return false;
         }
-        const bool sent = reply(message.seq, payload, keep);
+    }
+
+    // A message that gets no answer.
+    template<typename M, typename F>
+    static bool take(Message &message, F &&carryOut)
+    {
+        const std::optional<M> decoded = decode<M>(message);
+        if (!decoded) {
+            return false;
+        }
+        try {
+            carryOut(*decoded);
+        } catch (const std::bad_alloc &) {
+            // Not cached: the requests that need it answer as for a missing page.
+        }
+        return true;
+    }
+
+    // A request, carried out and answered.
+    template<typename R, typename F>
+    bool answer(Message &message, F &&carryOut)
+    {
+        const std::optional<R> request = decode<R>(message);
+        if (!request) {
+            return false;
+        }
+        int page = -1;
+        if constexpr (std::is_same_v<R, Render>) {
+            page = request->index;
+        }
+        before(R::kind, message.ordinal, page);
+        Outgoing reply;
+        try {
+            reply = carryOut(*request, message.seq);
+        } catch (const std::bad_alloc &) {
+            reply = encode(Failed{Fault::OutOfMemory});
+        }
+        const bool sent = send(m_socket, reply, message.seq) == IoResult::Ok;
         // Freed while the engine already has the answer.
         m_released.clear();
         return sent;
     }
 
-    void open(QDataStream &in, QDataStream &out, std::vector<int> &fds, std::vector<SharedBytes> &keep)
+    Outgoing open(const Open &request)
     {
-        quint64 key = 0;
-        bool isPicture = false;
-        QString path;
-        in >> key;
-        const std::optional<QString> password = readPassword(in);
-        in >> isPicture >> path;
-        std::optional<SharedBytes> bytes;
-        if (isPicture) {
-            const QImage picture = PicturePage::read(path);
+        SharedBytes bytes = request.bytes;
+        if (request.isPicture) {
+            const QImage picture = PicturePage::read(request.path);
             if (!picture.isNull()) {
                 bytes = SharedBytes::copyOf(PicturePage::makePdf(picture));
             }
-        } else {
-            bytes = readBytes(in, fds);
         }
         QList<QSizeF> sizes;
-        const PDFEngine::OpenResult result =
-            bytes ? m_worker.load(keyUrl(key), *bytes, password, &sizes) : PDFEngine::OpenResult::unreadable();
-        out << true << qint32(result.status) << qint32(result.pageCount);
-        writePassword(out, result.password);
-        out << sizes;
-        const bool madeBytes = isPicture && bytes && !bytes->isEmpty();
-        out << madeBytes;
-        if (madeBytes) {
-            writeBytes(out, *bytes, keep);
+        OpenReply reply = m_worker.load(keyUrl(request.key), bytes, request.password, &sizes);
+        reply.sizes = sizes;
+        if (request.isPicture && reply.status == OpenStatus::Opened) {
+            reply.made = bytes;
         }
+        return encode(reply);
     }
 
-    void output(const Message &message, QDataStream &in, QDataStream &out, std::vector<SharedBytes> &keep)
+    BuildContext context(quint64 seq, int file)
     {
-        BuildPlan plan;
-        read(in, plan);
-        const std::optional<int> file = message.type == Type::Build ? outputFile(in, message) : std::optional<int>(-1);
-        if (!file) {
-            out << false;
-            write(out, BuildErrors::writeFailed());
-            return;
-        }
-        const CancelToken cancel = m_cancel.begin(message.seq);
         BuildContext context{
-            [this](const QUrl &url) { return m_worker.structure(url); }, m_worker.stamps, cancel,
+            [this](const QUrl &url) { return m_worker.structure(url); }, m_worker.stamps, m_cancel.begin(seq),
             [this](const PageSource &source, int turn, double longSide) {
                 return m_worker.image(source, turn, longSide);
             },
             [this](const PageSource &source, int turn) { return m_worker.displaySize(source, turn); },
             [this](std::unique_ptr<QPDF> output) { m_released.push_back(std::move(output)); }};
-        context.file = *file;
+        context.file = file;
         context.doneWith = [this](const QUrl &url) { m_worker.dropStructure(url); };
-        std::optional<Result<SharedBytes>> made;
-        std::optional<QSizeF> points;
-        if (message.type == Type::Build) {
-            before(JobKind::Build, message.ordinal);
-            made = PdfBuilder::build(plan, context);
-        } else if (plan.quality && plan.quality->pagesAsPictures) {
-            // One page of a PDF made of pictures of pages: its JPEG and the size
-            // the page is shown at.
-            before(JobKind::Picture, message.ordinal);
-            const auto pages = PageExport::pagesAsJpeg(plan, *plan.quality, context);
-            if (!pages) {
-                made = pages.error();
-            } else if (pages->size() != 1) {
-                made = Result<SharedBytes>(BuildErrors::writeFailed());
-            } else {
-                made = SharedBytes::copyOf(pages->front().encoded);
-                points = pages->front().points;
-            }
-        } else {
-            double dpi = 0;
-            bool jpeg = false;
-            in >> dpi >> jpeg;
-            before(JobKind::Picture, message.ordinal);
-            const Result<QList<QByteArray>> pictures = PageExport::pictures(plan, dpi, jpeg, context);
-            if (!pictures) {
-                made = pictures.error();
-            } else if (pictures->size() != 1) {
-                made = Result<SharedBytes>(BuildErrors::writeFailed());
-            } else {
-                made = SharedBytes::copyOf(pictures->first());
-            }
-        }
-        if (!*made && !made->isCanceled()) {
-            // A failed build may leave qpdf's objects half-changed; the next one
-            // starts from the bytes again.
+        return context;
+    }
+
+    // A failed build may leave qpdf's objects half-changed; the next one starts
+    // from the bytes again.
+    template<typename T>
+    void afterFailure(const Result<T> &made, const BuildPlan &plan)
+    {
+        if (!made && !made.isCanceled()) {
             m_worker.dropStructures(plan);
-        }
-        writeOutput(out, *made, keep, *file >= 0);
-        if (made->ok() && points) {
-            out << *points;
         }
     }
 
-    // The PDF whose pages are the pictures other workers drew: their sizes in
-    // points and where each ends in the one memory file that holds them all.
-    void assemble(Message &message, QDataStream &in, QDataStream &out, std::vector<SharedBytes> &keep)
+    Outgoing build(const Build &request, quint64 seq)
     {
-        const std::optional<QString> password = readPassword(in);
-        QList<QSizeF> points;
-        QList<qint64> ends;
-        in >> points >> ends;
-        const std::optional<SharedBytes> pictures = readBytes(in, message.fds);
-        const std::optional<int> file = outputFile(in, message);
-        before(JobKind::Build, message.ordinal);
+        Result<SharedBytes> made = PdfBuilder::build(request.plan, context(seq, request.file));
+        afterFailure(made, request.plan);
+        return output(made, request.file >= 0);
+    }
+
+    Outgoing exportPicture(const ExportPicture &request, quint64 seq)
+    {
+        const Result<QList<QByteArray>> pictures =
+            PageExport::pictures(request.plan, request.dpi, request.jpeg, context(seq, -1));
+        afterFailure(pictures, request.plan);
+        if (!pictures) {
+            return encode(Failed::of(pictures.error()));
+        }
+        if (pictures->size() != 1) {
+            return encode(Failed{});
+        }
+        Result<SharedBytes> made = SharedBytes::copyOf(pictures->first());
+        return output(made, false);
+    }
+
+    Outgoing jpegPage(const JpegPage &request, quint64 seq)
+    {
+        if (!request.plan.quality) {
+            return encode(Failed{});
+        }
+        const auto pages = PageExport::pagesAsJpeg(request.plan, *request.plan.quality, context(seq, -1));
+        afterFailure(pages, request.plan);
+        if (!pages) {
+            return encode(Failed::of(pages.error()));
+        }
+        if (pages->size() != 1) {
+            return encode(Failed{});
+        }
+        JpegPageReply reply{SharedBytes::copyOf(pages->front().encoded), pages->front().points};
+        if (reply.jpeg.isEmpty()) {
+            return encode(Failed{}); // no memory for the copy
+        }
+        return encode(reply);
+    }
+
+    Outgoing assemble(const Assemble &request)
+    {
         Result<SharedBytes> made = BuildErrors::writeFailed();
-        if (file && pictures && in.status() == QDataStream::Ok && points.size() == ends.size()
-            && !points.isEmpty()) {
-            const QByteArrayView all = pictures->view();
+        if (request.points.size() == request.ends.size() && !request.points.isEmpty()) {
+            const QByteArrayView all = request.pictures.view();
             std::vector<std::pair<QSizeF, QByteArrayView>> pages;
             qint64 start = 0;
-            for (qsizetype i = 0; i < ends.size(); ++i) {
-                if (ends[i] <= start || ends[i] > all.size()) {
+            for (qsizetype i = 0; i < request.ends.size(); ++i) {
+                if (request.ends[i] <= start || request.ends[i] > all.size()) {
                     pages.clear();
                     break;
                 }
-                pages.emplace_back(points[i], all.sliced(start, ends[i] - start));
-                start = ends[i];
+                pages.emplace_back(request.points[i], all.sliced(start, request.ends[i] - start));
+                start = request.ends[i];
             }
             if (!pages.empty()) {
-                made = PageExport::assemble(pages, password, *file);
+                made = PageExport::assemble(pages, request.password, request.file);
             }
         }
-        writeOutput(out, made, keep, file.value_or(-1) >= 0);
-    }
-
-    // The file the output goes into, -1 for memory; none when the request
-    // says a file comes and none came. The file comes last among the descriptors.
-    static std::optional<int> outputFile(QDataStream &in, const Message &message)
-    {
-        bool intoFile = false;
-        in >> intoFile;
-        if (!intoFile) {
-            return -1;
-        }
-        if (message.fds.empty()) {
-            return std::nullopt;
-        }
-        return message.fds.back();
+        return output(made, request.file >= 0);
     }
 
     // An output written into a file is answered without bytes.
-    static void writeOutput(QDataStream &out, Result<SharedBytes> &made, std::vector<SharedBytes> &keep,
-                            bool intoFile)
+    static Outgoing output(const Result<SharedBytes> &made, bool intoFile)
     {
-        if (made.ok() && !intoFile && made.value().isEmpty()) {
-            made = Result<SharedBytes>(BuildErrors::writeFailed()); // no memory for the copy
+        if (!made) {
+            return encode(Failed::of(made.error()));
         }
-        out << made.ok();
-        if (made.ok() && !intoFile) {
-            writeShared(out, made.value(), keep);
-        } else if (!made.ok()) {
-            write(out, made.error());
+        if (!intoFile && made.value().isEmpty()) {
+            return encode(Failed{}); // no memory for the copy
         }
+        return encode(OutputReply{intoFile ? SharedBytes() : made.value()});
     }
 
     int m_socket;

@@ -360,10 +360,7 @@ private slots:
         QVERIFY(!built.ok());
         QVERIFY(!built.isCanceled());
         QCOMPARE(built.error().code, int(PDFEngine::EngineError::OnlyAsPictures));
-        QCOMPARE(built.error().message,
-                 QStringLiteral(
-                     "The pages of this file are damaged in a way that stops them being copied. "
-                     "It can only be saved as pictures of its pages."));
+        QVERIFY(built.error().message.isEmpty()); // only the program words it
     }
 
     // Shown without a password, but its attachment can only be read with one:

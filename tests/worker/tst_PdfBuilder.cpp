@@ -199,8 +199,7 @@ private slots:
         QVERIFY(!built.ok());
         QVERIFY(!built.isCanceled());
         QCOMPARE(built.error().code, int(PDFEngine::EngineError::MissingPage));
-        QCOMPARE(built.error().message,
-                 QStringLiteral("A page of this file can't be read anymore. Open the file again."));
+        QVERIFY(built.error().message.isEmpty()); // only the program words it
     }
 
     void aPasswordProtectsTheOutput_data()
