@@ -1,5 +1,8 @@
 #include "codes/CodeDetector.h"
 
+// Before the first reader's headers, whose error macros clash with its C++ part.
+#include <zbar.h>
+
 #define ZX_USE_UTF8 1
 #include <ZXing/ReadBarcode.h>
 
@@ -191,11 +194,81 @@ bool inside(const RawCode &code, const Box &box)
     return cx >= box.left && cx <= box.right && cy >= box.top && cy <= box.bottom;
 }
 
+// The second reader, for linear codes only: it reads some worn, blurred or
+// small ones that the first misses. Its results carry the first reader's
+// format values and spelling, so nothing downstream knows which read a code.
+std::vector<RawCode> secondOpinion(const Grey &grey)
+{
+    using namespace zbar;
+    using ZXing::BarcodeFormat;
+    static constexpr std::pair<zbar_symbol_type_t, BarcodeFormat> kinds[] = {
+        {ZBAR_EAN13, BarcodeFormat::EAN13},     {ZBAR_EAN8, BarcodeFormat::EAN8},
+        {ZBAR_UPCE, BarcodeFormat::UPCE},       {ZBAR_I25, BarcodeFormat::ITF},
+        {ZBAR_CODE39, BarcodeFormat::Code39},   {ZBAR_CODE93, BarcodeFormat::Code93},
+        {ZBAR_CODE128, BarcodeFormat::Code128}, {ZBAR_CODABAR, BarcodeFormat::Codabar},
+        {ZBAR_DATABAR, BarcodeFormat::DataBar}, {ZBAR_DATABAR_EXP, BarcodeFormat::DataBarExpanded},
+    };
+    zbar_image_scanner_t *scanner = zbar_image_scanner_create();
+    zbar_image_t *image = zbar_image_create();
+    if (!scanner || !image) {
+        zbar_image_scanner_destroy(scanner);
+        zbar_image_destroy(image);
+        return {};
+    }
+    zbar_image_scanner_set_config(scanner, ZBAR_NONE, ZBAR_CFG_ENABLE, 0);
+    for (const auto &[kind, format] : kinds) {
+        zbar_image_scanner_set_config(scanner, kind, ZBAR_CFG_ENABLE, 1);
+    }
+    // Short interleaved runs turn up in any texture; the first reader wants six digits too.
+    zbar_image_scanner_set_config(scanner, ZBAR_I25, ZBAR_CFG_MIN_LEN, 6);
+    zbar_image_set_format(image, zbar_fourcc('Y', '8', '0', '0'));
+    zbar_image_set_size(image, unsigned(grey.width), unsigned(grey.height));
+    zbar_image_set_data(image, grey.pixels.data(), grey.pixels.size(), nullptr);
+    std::vector<RawCode> out;
+    if (zbar_scan_image(scanner, image) > 0) {
+        for (const zbar_symbol_t *symbol = zbar_image_first_symbol(image); symbol;
+             symbol = zbar_symbol_next(symbol)) {
+            const auto kind = std::find_if(std::begin(kinds), std::end(kinds), [symbol](const auto &k) {
+                return k.first == zbar_symbol_get_type(symbol);
+            });
+            const unsigned points = zbar_symbol_get_loc_size(symbol);
+            if (kind == std::end(kinds) || points == 0) {
+                continue;
+            }
+            RawCode code;
+            code.format = static_cast<int>(kind->second);
+            code.text.assign(zbar_symbol_get_data(symbol), zbar_symbol_get_data_length(symbol));
+            // The first reader leaves out Codabar's start and stop letters.
+            if (kind->second == BarcodeFormat::Codabar && code.text.size() > 2) {
+                code.text = code.text.substr(1, code.text.size() - 2);
+            }
+            int left = grey.width, right = 0, top = grey.height, bottom = 0;
+            for (unsigned i = 0; i < points; ++i) {
+                left = std::min(left, zbar_symbol_get_loc_x(symbol, i));
+                right = std::max(right, zbar_symbol_get_loc_x(symbol, i));
+                top = std::min(top, zbar_symbol_get_loc_y(symbol, i));
+                bottom = std::max(bottom, zbar_symbol_get_loc_y(symbol, i));
+            }
+            const int xs[4] = {left, right, right, left}, ys[4] = {top, top, bottom, bottom};
+            std::copy(xs, xs + 4, code.x);
+            std::copy(ys, ys + 4, code.y);
+            out.push_back(std::move(code));
+        }
+    }
+    // The pixels are the caller's: no cleanup handler was set, so none frees them.
+    zbar_image_destroy(image);
+    zbar_image_scanner_destroy(scanner);
+    return out;
+}
+
 } // namespace
 
 std::vector<RawCode> everything(const Grey &grey)
 {
     std::vector<RawCode> found = run(grey, hints(true, 255));
+    if (found.empty()) {
+        found = secondOpinion(grey);
+    }
     ZXing::DecodeHints centred = hints(false, 255);
     centred.setFormats(ZXing::BarcodeFormat::DataMatrix | ZXing::BarcodeFormat::Aztec);
     for (const Box &patch : squarePatches(grey)) {

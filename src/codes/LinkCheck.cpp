@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <limits>
 
 #include <unicode/uspoof.h>
@@ -239,6 +240,26 @@ LinkCheck::LinkCheck(const QUrl &link, const std::optional<QString> &rawText) : 
         if (const auto brand = brandWarning(linkHost, realSite)) {
             warnings.append(*brand);
         }
+    }
+    // A name that imitates another reads as that other in its own script, so it
+    // is shown in its ASCII form, as browsers do; honest international names
+    // keep their script.
+    const bool imitates = std::any_of(warnings.cbegin(), warnings.cend(), [](const Warning &w) {
+        return w.kind == Warning::Kind::MixedScripts || w.kind == Warning::Kind::Lookalike;
+    });
+    if (imitates && !isASCII(host)) {
+        const auto ascii = [](const QString &name) {
+            const QString ace = QString::fromLatin1(QUrl::toAce(name));
+            return ace.isEmpty() ? name : ace;
+        };
+        host = asciiHost;
+        realSite = ascii(realSite);
+        for (Warning &warning : warnings) {
+            if (!warning.realSite.isEmpty()) {
+                warning.realSite = ascii(warning.realSite);
+            }
+        }
+        displayAddress = QString::fromUtf8(link.toEncoded());
     }
 }
 

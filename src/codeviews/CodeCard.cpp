@@ -209,15 +209,8 @@ QString CodeCard::warningText(const LinkCheck::Warning &warning, const QString &
         return tr("Letters from different alphabets: this address can imitate another site.");
     case Kind::InternationalName:
         return tr("Special characters in the name can imitate another site.");
-    case Kind::Lookalike: {
-        // A look-alike in another script reads as the brand's own site; its
-        // ASCII form beside it shows that it is another.
-        const QString ascii = QString::fromLatin1(QUrl::toAce(realSite));
-        const QString site = ascii.isEmpty() || ascii == realSite
-                                 ? realSite
-                                 : realSite + QStringLiteral(" (") + ascii + QLatin1Char(')');
-        return tr("Looks like %1, but the real site is %2.").arg(LinkCheck::brandName(warning.brand), site);
-    }
+    case Kind::Lookalike:
+        return tr("Looks like %1, but the real site is %2.").arg(LinkCheck::brandName(warning.brand), realSite);
     case Kind::BrandInAddress:
         return tr("The real site is %1, not %2.")
             .arg(warning.realSite, LinkCheck::brandName(warning.brand));

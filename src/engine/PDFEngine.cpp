@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 #include <mutex>
 #include <unordered_map>
 
@@ -488,6 +489,62 @@ QFuture<QImage> PDFEngine::image(const PageSource &source, int turn, double long
     return future;
 }
 
+namespace {
+
+void decodeOnWorker(const std::shared_ptr<PDFEngine::State> &state, const std::shared_ptr<QPromise<QImage>> &promise,
+                    const SharedBytes &bytes, int longSide)
+{
+    auto job = std::make_shared<WorkerPool::Job>();
+    job->ask(Decode{qint32(longSide), bytes});
+    job->limit = std::chrono::seconds(state->options.renderSeconds);
+    job->answered = [promise, longSide](Message &message) {
+        const std::optional<QImage> picture = readRendered(message);
+        // The worker shrinks what is larger: an answer larger than that breaks the protocol.
+        if (!picture || picture->width() > longSide || picture->height() > longSide) {
+            return false;
+        }
+        finish(*promise, *picture);
+        return true;
+    };
+    job->failed = [promise](WorkerPool::Failure) { finish(*promise, QImage()); };
+    state->submit(std::move(job));
+}
+
+} // namespace
+
+QFuture<QImage> PDFEngine::decodePicture(QByteArray bytes, int longSide)
+{
+    if (bytes.isEmpty() || longSide <= 0 || longSide > maxRenderSide) {
+        return Async::ready(QImage());
+    }
+    auto promise = std::make_shared<QPromise<QImage>>();
+    promise->start();
+    QFuture<QImage> future = promise->future();
+    decodeOnWorker(m_state, promise, SharedBytes::copyOf(bytes), longSide);
+    return future;
+}
+
+QFuture<QImage> PDFEngine::decodePicture(QUrl file, int longSide)
+{
+    if (!file.isLocalFile() || longSide <= 0 || longSide > maxRenderSide) {
+        return Async::ready(QImage());
+    }
+    auto promise = std::make_shared<QPromise<QImage>>();
+    promise->start();
+    QFuture<QImage> future = promise->future();
+    const std::shared_ptr<State> state = m_state;
+    // Reading the file may block on a slow disk: not on the caller's thread.
+    state->threads.start([state, promise, path = file.toLocalFile(), longSide] {
+        const auto read = readFile(path);
+        if (!read || read->first.isEmpty()) {
+            finish(*promise, QImage());
+            return;
+        }
+        decodeOnWorker(state, promise, read->first, longSide);
+    });
+    return future;
+}
+
 QFuture<QImage> PDFEngine::codeImage(const PageSource &source)
 {
     return image(source, 0, codeImageLongSide);
@@ -505,7 +562,7 @@ struct CodePages : std::enable_shared_from_this<CodePages>
     int window = 1;
     int seconds = 30;
     CancelToken cancel;
-    std::function<void(int, const QImage &)> visit;
+    std::function<bool(int, const QImage &, bool)> visit;
     QPromise<bool> promise;
 
     std::mutex mutex;
@@ -514,6 +571,7 @@ struct CodePages : std::enable_shared_from_this<CodePages>
     bool visiting = false;
     bool done = false;
     std::map<int, QImage> arrived;
+    std::set<int> redrawn; // pages whose arrived picture is the sharper drawing
 };
 
 } // namespace
@@ -522,10 +580,11 @@ struct CodePages : std::enable_shared_from_this<CodePages>
 namespace {
 void askMore(const std::shared_ptr<CodePages> &pages);
 void visitArrived(const std::shared_ptr<CodePages> &pages);
+void visited(const std::shared_ptr<CodePages> &pages);
 } // namespace
 
 QFuture<bool> PDFEngine::forEachCodeImage(const QUrl &url, int pageCount, CancelToken cancel,
-                                          std::function<void(int, const QImage &)> visit)
+                                          std::function<bool(int, const QImage &, bool)> visit)
 {
     auto pages = std::make_shared<CodePages>();
     pages->promise.start();
@@ -610,6 +669,7 @@ void visitArrived(const std::shared_ptr<CodePages> &pages)
     }
     int index = -1;
     QImage picture;
+    bool sharper = false;
     {
         const std::lock_guard lock(pages->mutex);
         if (pages->visiting || pages->done) {
@@ -622,20 +682,47 @@ void visitArrived(const std::shared_ptr<CodePages> &pages)
         index = next->first;
         picture = std::move(next->second);
         pages->arrived.erase(next);
+        sharper = pages->redrawn.erase(index) > 0;
         pages->visiting = true;
     }
-    state->threads.start([pages, index, picture] {
-        if (!pages->cancel.isCanceled() && !picture.isNull()) {
-            pages->visit(index, picture);
+    state->threads.start([pages, index, picture, sharper] {
+        const bool again = !pages->cancel.isCanceled() && !picture.isNull() && pages->visit(index, picture, sharper)
+                           && !sharper;
+        const std::shared_ptr<PDFEngine::State> state = pages->state.lock();
+        if (again && state) {
+            // The page stays next to visit until its sharper drawing has been.
+            auto job = renderJob(pages->load, index, 0, 2 * codeImageLongSide, pages->seconds);
+            job->answered = [pages, index](Message &message) {
+                std::optional<QImage> redrawn = readRendered(message);
+                if (!redrawn) {
+                    return false;
+                }
+                {
+                    const std::lock_guard lock(pages->mutex);
+                    pages->visiting = false;
+                    pages->arrived[index] = std::move(*redrawn);
+                    pages->redrawn.insert(index);
+                }
+                visitArrived(pages);
+                return true;
+            };
+            job->failed = [pages](WorkerPool::Failure) { visited(pages); };
+            state->submit(std::move(job));
+            return;
         }
-        {
-            const std::lock_guard lock(pages->mutex);
-            pages->visiting = false;
-            ++pages->nextToVisit;
-        }
-        askMore(pages);
-        visitArrived(pages);
+        visited(pages);
     });
+}
+
+void visited(const std::shared_ptr<CodePages> &pages)
+{
+    {
+        const std::lock_guard lock(pages->mutex);
+        pages->visiting = false;
+        ++pages->nextToVisit;
+    }
+    askMore(pages);
+    visitArrived(pages);
 }
 
 } // namespace

@@ -131,14 +131,25 @@ public:
     // The picture in which codes are looked for: image(source, 0, 2400).
     QFuture<QImage> codeImage(const PageSource &source);
 
+    // A picture decoded on a worker from its encoded bytes, in any format the
+    // worker reads: its largest frame, upright by its orientation tag, no larger
+    // than `longSide` on its longer side (reduced only when larger). A null
+    // image when the bytes are no picture, the worker fails, or its answer is
+    // not of the size asked for. Nothing is cached.
+    QFuture<QImage> decodePicture(QByteArray bytes, int longSide);
+    // The same for a picture file, whose bytes the engine reads.
+    QFuture<QImage> decodePicture(QUrl file, int longSide);
+
     // Renders pages 0..pageCount-1 of a cached source at the code-reading size and
     // hands each to `visit`, in page order, on the thread pool, one page at a time;
-    // pages are drawn by several workers at once. Checks `cancel` before every
-    // page. Pages that can't be rendered are skipped. Finishes with false when
+    // pages are drawn by several workers at once. When `visit` answers true, the
+    // page is drawn again at twice the size and handed over once more, with
+    // `sharper` set, before the next page. Checks `cancel` before every page.
+    // Pages that can't be rendered are skipped. Finishes with false when
     // cancelled. Lets the code reader run on the engine without the engine
     // knowing about codes.
     QFuture<bool> forEachCodeImage(const QUrl &url, int pageCount, CancelToken cancel,
-                                   std::function<void(int pageIndex, const QImage &)> visit);
+                                   std::function<bool(int pageIndex, const QImage &, bool sharper)> visit);
 
     // Output. `cancel` stops a job between pages, ending with a cancelled Result; a
     // job that doesn't stop within a second is ended with its worker. Failures carry EngineError

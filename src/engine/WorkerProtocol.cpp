@@ -681,6 +681,18 @@ void RenderReply::read(Reader &in)
     image = in.image();
 }
 
+void Decode::write(Writer &out) const
+{
+    out << longSide;
+    out.shared(bytes);
+}
+
+void Decode::read(Reader &in)
+{
+    in >> longSide;
+    bytes = in.bytes();
+}
+
 void OutputReply::write(Writer &out) const
 {
     out << !bytes.isEmpty();

@@ -55,6 +55,7 @@ enum class Type : quint16 {
     ExportPicture = 13,
     Assemble = 14,
     JpegPage = 15,
+    Decode = 16,
     // worker -> engine
     OpenReply = 100,
     RenderReply = 101,
@@ -343,6 +344,20 @@ struct Render
     qint32 index = 0;
     qint32 turn = 0;
     double longSide = 0;
+
+    void write(Writer &out) const;
+    void read(Reader &in);
+};
+
+// A picture decoded from its encoded bytes, upright, no larger than `longSide`
+// on its longer side; answered with its pixels (null when it can't be decoded).
+struct Decode
+{
+    static constexpr Type type = Type::Decode;
+    static constexpr JobKind kind = JobKind::Render;
+    using Reply = RenderReply;
+    qint32 longSide = 0;
+    SharedBytes bytes;
 
     void write(Writer &out) const;
     void read(Reader &in);

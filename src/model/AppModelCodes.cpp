@@ -30,6 +30,13 @@ void AppModel::readCodes(QList<QUrl> urls)
 
 void AppModel::readCodesFromClipboard()
 {
+    // Encoded bytes are decoded by a worker, never here; only a picture that
+    // comes without any (put there by this program) is taken as it is.
+    const QByteArray bytes = m_clipboard->pictureBytes();
+    if (!bytes.isEmpty()) {
+        CodeReading::readPastedPicture(m_codes, m_engine, bytes, readingHooks(this));
+        return;
+    }
     const QImage picture = m_clipboard->image();
     if (picture.isNull()) {
         setErrorMessage(tr("There's no picture on the clipboard. Copy a screenshot or an image first."));

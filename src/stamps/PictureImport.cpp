@@ -1,5 +1,7 @@
 #include "stamps/PictureImport.h"
 
+#include "platform/Clipboard.h"
+
 #include <QBuffer>
 #include <QImage>
 #include <QMimeData>
@@ -8,14 +10,8 @@ namespace PictureImport {
 
 std::optional<QByteArray> imageData(const QMimeData &from)
 {
-    for (const QString &format : from.formats()) {
-        if (!format.startsWith(QLatin1String("image/"))) {
-            continue;
-        }
-        const QByteArray bytes = from.data(format);
-        if (!bytes.isEmpty()) {
-            return bytes;
-        }
+    if (const QByteArray bytes = encodedPicture(from); !bytes.isEmpty()) {
+        return bytes;
     }
     if (from.hasImage()) {
         const QImage image = qvariant_cast<QImage>(from.imageData());

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include <unistd.h>
 
@@ -21,6 +22,32 @@ namespace {
 
 constexpr double pageLongSide = 842;
 constexpr int jpegQuality = 90;
+
+// Picks the largest frame of a picture with several (icons, TIFFs); `restart`
+// puts the reader back at the first frame when jumping fails.
+void pickLargestFrame(QImageReader &reader, const std::function<void()> &restart)
+{
+    const int count = reader.imageCount();
+    if (count <= 1 || reader.supportsAnimation()) {
+        return;
+    }
+    int best = -1;
+    qint64 bestArea = 0;
+    for (int i = 0; i < count; ++i) {
+        if (!reader.jumpToImage(i)) {
+            break;
+        }
+        const QSize size = reader.size();
+        const qint64 area = qint64(size.width()) * size.height();
+        if (size.isValid() && area > bestArea) {
+            best = i;
+            bestArea = area;
+        }
+    }
+    if (best < 0 || !reader.jumpToImage(best)) {
+        restart();
+    }
+}
 
 } // namespace
 
@@ -51,33 +78,49 @@ QImage read(const SharedBytes &bytes, const QByteArray &format)
     if (!reader.canRead()) {
         return {};
     }
-    // Pictures with several frames (icons, TIFFs) show their largest one.
-    const int count = reader.imageCount();
-    if (count > 1 && reader.supportsAnimation() == false) {
-        int best = -1;
-        qint64 bestArea = 0;
-        for (int i = 0; i < count; ++i) {
-            if (!reader.jumpToImage(i)) {
-                break;
-            }
-            const QSize size = reader.size();
-            const qint64 area = qint64(size.width()) * size.height();
-            if (size.isValid() && area > bestArea) {
-                best = i;
-                bestArea = area;
-            }
-        }
-        if (best < 0 || !reader.jumpToImage(best)) {
-            // Start over at the first frame.
-            device.seek(0);
-            reader.setDevice(&device);
-        }
-    }
+    pickLargestFrame(reader, [&reader, &device] {
+        device.seek(0);
+        reader.setDevice(&device);
+    });
     QImage image;
     if (!reader.read(&image)) {
         return {};
     }
     return image;
+}
+
+QImage decode(QByteArrayView bytes, int longSide)
+{
+    if (longSide <= 0 || bytes.isEmpty()) {
+        return {};
+    }
+    QBuffer buffer;
+    buffer.setData(bytes.data(), bytes.size());
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    if (!reader.canRead()) {
+        return {};
+    }
+    pickLargestFrame(reader, [&reader, &buffer] {
+        buffer.seek(0);
+        reader.setDevice(&buffer);
+    });
+    // The size is before turning upright, which swaps the sides at most.
+    const QSize size = reader.size();
+    if (size.isValid() && std::max(size.width(), size.height()) > longSide) {
+        const double scale = double(longSide) / std::max(size.width(), size.height());
+        reader.setScaledSize(QSize(std::max(1, int(size.width() * scale)), std::max(1, int(size.height() * scale))));
+    }
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) {
+        return {};
+    }
+    if (std::max(image.width(), image.height()) > longSide) {
+        image = image.scaled(longSide, longSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
 }
 
 QSize pageSize(QSize pixels)

@@ -6,6 +6,7 @@
 #include "platform/SharedBytes.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QtGlobal>
 #include <QImage>
 #include <QSize>
@@ -27,6 +28,12 @@ int allocationLimitMB(qint64 memoryBytes);
 // turned upright by its orientation tag; a null image when it can't be decoded.
 // `format` (a file's suffix) is tried first, then what the bytes say they are.
 QImage read(const SharedBytes &bytes, const QByteArray &format);
+
+// The largest frame of an encoded picture, upright, as raw pixels (RGB32, or
+// ARGB32 when it has transparency) no larger than `longSide` on its longer side:
+// reduced while decoding where the format can, else scaled after. A null image
+// when the bytes can't be decoded or `longSide` is not positive.
+QImage decode(QByteArrayView bytes, int longSide);
 
 // The page's size in points: the longer side 842, each side rounded half away
 // from zero and at least 1. Invalid for an empty picture.

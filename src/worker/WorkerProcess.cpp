@@ -167,6 +167,10 @@ private:
                 return encode(RenderReply{
                     m_worker.image(PageSource{keyUrl(render.key), render.index}, render.turn, render.longSide)});
             });
+        case Type::Decode:
+            return answer<Decode>(message, [](const Decode &decode, quint64) {
+                return encode(RenderReply{PicturePage::decode(decode.bytes.view(), decode.longSide)});
+            });
         case Type::Build:
             return answer<Build>(message, [this](const Build &build, quint64 seq) { return this->build(build, seq); });
         case Type::ExportPicture:

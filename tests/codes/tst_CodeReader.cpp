@@ -227,12 +227,61 @@ private slots:
         QCOMPARE(found.first().payload.size(), bytes.size());
     }
 
+    // The passes after the plain ones, each reached only when the ones before
+    // found nothing; a read ends at the first pass that finds codes.
+    void harderPasses_data()
+    {
+        using F = ZXing::BarcodeFormat;
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QString>("payload");
+        QTest::addColumn<int>("passes");
+        const QImage code = CodePictures::code(F::QRCode, "found at once", 4);
+        QTest::newRow("plain code: one pass") << CodePictures::canvas({500, 500}, {{code, QPoint(60, 60)}})
+                                              << "found at once" << 1;
+        const QImage ean = CodePictures::code(F::EAN13, "590123412345", 3);
+        QImage slanted(900, 900, QImage::Format_RGB32);
+        slanted.fill(Qt::white);
+        {
+            QPainter painter(&slanted);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.translate(450, 450);
+            painter.rotate(45);
+            painter.drawImage(-ean.width() / 2, -ean.height() / 2, ean);
+        }
+        QTest::newRow("ean-13 turned 45 degrees") << slanted << "5901234123457" << 4;
+    }
+
+    void harderPasses()
+    {
+        QFETCH(QImage, picture);
+        QFETCH(QString, payload);
+        QFETCH(int, passes);
+        CodeReader::Effort effort;
+        QCOMPARE(payloads(CodeReader::codes(picture, CodeReader::Passes::All, &effort)), QStringList{payload});
+        QCOMPARE(effort.passes, passes);
+    }
+
     void nothingToRead()
     {
         QVERIFY(CodeReader::codes(QImage()).isEmpty());
-        QImage blank(2000, 2000, QImage::Format_RGB32);
-        blank.fill(Qt::white);
-        QVERIFY(CodeReader::codes(blank).isEmpty());
+        // Every pass is tried, and together they read no more than eight times
+        // the picture: four times the two plain passes.
+        for (const QSize size : {QSize(2000, 2000), QSize(1697, 2400), QSize(3000, 600)}) {
+            QImage blank(size, QImage::Format_RGB32);
+            blank.fill(Qt::white);
+            CodeReader::Effort effort;
+            QVERIFY(CodeReader::codes(blank, CodeReader::Passes::All, &effort).isEmpty());
+            QCOMPARE(effort.passes, 4);
+            QVERIFY2(effort.pixelsRead <= 8 * qint64(size.width()) * size.height(),
+                     qPrintable(QString::number(effort.pixelsRead)));
+        }
+        // A page drawn again sharper pays from the same budget as the plain passes.
+        QImage sharper(3394, 4800, QImage::Format_RGB32);
+        sharper.fill(Qt::white);
+        CodeReader::Effort effort;
+        QVERIFY(CodeReader::codes(sharper, CodeReader::Passes::Sharper, &effort).isEmpty());
+        QCOMPARE(effort.passes, 2);
+        QVERIFY(effort.pixelsRead <= 8 * qint64(1697) * 2400);
     }
 };
 

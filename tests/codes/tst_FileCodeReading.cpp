@@ -260,6 +260,34 @@ private slots:
         QCOMPARE(TestUtil::await(m_engine->cachedDocumentCount()), 1);
     }
 
+    void smallCodeOnAnA4PageIsFound()
+    {
+        // A payment code printed 8 mm wide on an invoice: too fine for the
+        // code-reading drawing of the page, found in the sharper one.
+        const QString payment = "BCD\n002\n1\nSCT\nBANKDEFFXXX\nMax Muster\nDE89370400440532013000\n"
+                                "EUR12.50\n\n\nInvoice 2026-0042 for the delivery of 14 May, customer 88-1204, "
+                                "order 5531-77, thank you for your custom";
+        const QImage code = CodePictures::code(ZXing::BarcodeFormat::QRCode, payment, 8);
+        const QString path = m_dir.filePath("invoice.pdf");
+        QVERIFY(Fixtures::writePaintedPdf(path, 1, [&code](QPainter &painter, int) {
+            const double side = 8 / 25.4 * 72;
+            painter.drawImage(QRectF(440, 700, side, side), code);
+        }));
+        read({QUrl::fromLocalFile(path)});
+        QCOMPARE(describe(m_codes->found()), QStringList{payment + " invoice.pdf p1"});
+    }
+
+    void smallCodeInAPictureFileIsFound()
+    {
+        // Two pixels a module in a large screenshot: what a paste of the same
+        // picture reads, the file must read too.
+        const QString path = m_dir.filePath("screenshot.png");
+        const QString link = "https://example.com/tickets/2026/row-12-seat-7?holder=M.Muster";
+        QVERIFY(CodePictures::canvas({3200, 2000}, {{CodePictures::qr(link, 2), QPoint(2600, 1500)}}).save(path));
+        read({QUrl::fromLocalFile(path)});
+        QCOMPARE(describe(m_codes->found()), QStringList{link + " screenshot.png p-"});
+    }
+
     void pageCodesOfNoPages()
     {
         const auto result = TestUtil::await(CodeReading::pageCodes(m_engine.get(), file("x.pdf"), 0, "x.pdf", {}));

@@ -60,26 +60,24 @@ private slots:
         QTest::newRow("two labels before a two-label suffix") << "https://a.b.example.co.uk/" << "a.b.example.co.uk"
                                                               << "example.co.uk" << QList<Warning>{};
         QTest::newRow("cyrillic letter inside paypal")
-            << "https://p\u0430ypal.com/" << "p\u0430ypal.com" << "p\u0430ypal.com"
+            << "https://p\u0430ypal.com/" << "xn--pypal-4ve.com" << "xn--pypal-4ve.com"
             << QList<Warning>{plain(WKind::MixedScripts), Warning::lookalike("paypal")};
         QTest::newRow("punycode of one script") << "https://xn--e1afmkfd.xn--p1ai/" << "\u043f\u0440\u0438\u043c\u0435\u0440.\u0440\u0444"
                                                 << "\u043f\u0440\u0438\u043c\u0435\u0440.\u0440\u0444"
                                                 << QList<Warning>{plain(WKind::InternationalName)};
         QTest::newRow("punycode mixing latin and cyrillic")
-            << "https://xn--pypal-4ve.com/" << "p\u0430ypal.com" << "p\u0430ypal.com"
+            << "https://xn--pypal-4ve.com/" << "xn--pypal-4ve.com" << "xn--pypal-4ve.com"
             << QList<Warning>{plain(WKind::MixedScripts), Warning::lookalike("paypal")};
         // Wholly of one script, so nothing mixes: only their shapes give them away.
         QTest::newRow("apple all in cyrillic")
-            << "https://\u0430\u0440\u0440\u04CF\u0435.com/" << "\u0430\u0440\u0440\u04CF\u0435.com"
-            << "\u0430\u0440\u0440\u04CF\u0435.com"
+            << "https://\u0430\u0440\u0440\u04CF\u0435.com/" << "xn--80ak6aa92e.com" << "xn--80ak6aa92e.com"
             << QList<Warning>{plain(WKind::InternationalName), Warning::lookalike("apple")};
         QTest::newRow("paypal all in cyrillic, as punycode")
-            << "https://xn--80aa0cbo65f.com/" << "\u0440\u0430\u0443\u0440\u0430\u04CF.com"
-            << "\u0440\u0430\u0443\u0440\u0430\u04CF.com"
+            << "https://xn--80aa0cbo65f.com/" << "xn--80aa0cbo65f.com" << "xn--80aa0cbo65f.com"
             << QList<Warning>{plain(WKind::InternationalName), Warning::lookalike("paypal")};
         QTest::newRow("look-alike in a hyphenated piece")
             << "https://login-\u0430\u0440\u0440\u04CF\u0435.example.com/"
-            << "login-\u0430\u0440\u0440\u04CF\u0435.example.com" << "example.com"
+            << "xn--login--8nf4b7fa78m.example.com" << "example.com"
             << QList<Warning>{plain(WKind::MixedScripts), Warning::lookalike("apple")};
         QTest::newRow("brand's own site") << "https://paypal.com/" << "paypal.com" << "paypal.com" << QList<Warning>{};
         QTest::newRow("brand's own site too") << "https://apple.com/" << "apple.com" << "apple.com" << QList<Warning>{};
@@ -112,7 +110,7 @@ private slots:
             << "https://paypal.com\u3002top/" << "paypal.com.top" << "com.top"
             << QList<Warning>{Warning::brandInAddress("paypal", "com.top")};
         QTest::newRow("full-width dot in a unicode host")
-            << "https://p\u0430ypal\uFF0Ecom/" << "p\u0430ypal.com" << "p\u0430ypal.com"
+            << "https://p\u0430ypal\uFF0Ecom/" << "xn--pypal-4ve.com" << "xn--pypal-4ve.com"
             << QList<Warning>{plain(WKind::MixedScripts), Warning::lookalike("paypal")};
         QTest::newRow("one-label host") << "http://intranet/" << "intranet" << "intranet"
                                         << QList<Warning>{plain(WKind::PlainHTTP)};
@@ -140,6 +138,19 @@ private slots:
         // Without the raw text the decoded form is shown just the same.
         const LinkCheck noRaw(QUrl("https://xn--e1afmkfd.xn--p1ai/"), std::nullopt);
         QCOMPARE(noRaw.host, QString("\u043f\u0440\u0438\u043c\u0435\u0440.\u0440\u0444"));
+        const LinkCheck umlaut = checkOf("https://m\u00fcnchen.de/karte");
+        QCOMPARE(umlaut.displayAddress, QString("https://m\u00fcnchen.de/karte"));
+        QCOMPARE(umlaut.realSite, QString("m\u00fcnchen.de"));
+    }
+
+    // A look-alike is shown the way browsers show it: nothing of the address or
+    // the real site may still read as the brand.
+    void lookalikeIsShownInASCII()
+    {
+        const LinkCheck check = checkOf("https://\u0430\u0440\u0440\u04CF\u0435.com/signin");
+        QCOMPARE(check.displayAddress, QString("https://xn--80ak6aa92e.com/signin"));
+        QCOMPARE(check.host, QString("xn--80ak6aa92e.com"));
+        QCOMPARE(check.realSite, QString("xn--80ak6aa92e.com"));
     }
 
     void registrableDomain_data()

@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QBuffer>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -67,6 +68,7 @@ private slots:
         services.stampsFolder = m_dir.filePath("Stamps");
         m_model = std::make_unique<AppModel>(services);
         m_clipboard.picture = QImage();
+        m_clipboard.encoded.clear();
     }
 
     void cleanup()
@@ -125,9 +127,24 @@ private slots:
         QCOMPARE(m_model->codes()->found().size(), 1);
     }
 
+    void clipboardPicture_data()
+    {
+        QTest::addColumn<bool>("asBytes");
+        QTest::newRow("encoded bytes, decoded by the worker") << true;
+        QTest::newRow("a picture without bytes") << false;
+    }
+
     void clipboardPicture()
     {
-        m_clipboard.picture = CodePictures::canvas({600, 400}, {{CodePictures::qr("pasted"), QPoint(50, 50)}});
+        QFETCH(bool, asBytes);
+        const QImage picture = CodePictures::canvas({600, 400}, {{CodePictures::qr("pasted"), QPoint(50, 50)}});
+        if (asBytes) {
+            QBuffer buffer(&m_clipboard.encoded);
+            buffer.open(QIODevice::WriteOnly);
+            QVERIFY(picture.save(&buffer, "PNG"));
+        } else {
+            m_clipboard.picture = picture;
+        }
         m_model->readCodesFromClipboard();
         QTRY_VERIFY_WITH_TIMEOUT(!m_model->codes()->isReading(), 30000);
         QCOMPARE(m_model->codes()->found().size(), 1);

@@ -198,7 +198,8 @@ private slots:
                                          {{CodePictures::qr("page three"), QPoint(100, 100)}}}));
         m_fixture->panels.fileAnswers.enqueue({QUrl::fromLocalFile(pdf)});
         click("openButton");
-        QTRY_COMPARE(m_view->cards().size(), 2);
+        // The blank page is drawn again sharper before the read gives up on it.
+        QTRY_COMPARE_WITH_TIMEOUT(m_view->cards().size(), 2, 30000);
         QCOMPARE(origins(), QStringList({"pages.pdf, page 1", "pages.pdf, page 3"}));
     }
 

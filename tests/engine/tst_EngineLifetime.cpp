@@ -121,10 +121,11 @@ private slots:
                 renders.append(engine->image({m_file, i % 20}, 0, 800));
             }
             auto destroyed = std::make_shared<std::atomic_bool>(false);
-            codes = engine->forEachCodeImage(m_file, 20, CancelToken(), [&, destroyed](int, const QImage &) {
+            codes = engine->forEachCodeImage(m_file, 20, CancelToken(), [&, destroyed](int, const QImage &, bool) {
                 if (destroyed->load()) {
                     visitedAfterDestruction = true;
                 }
+                return true; // asking for sharper drawings too
             });
             engine.reset(); // waits for the one render under way, drops the rest
             destroyed->store(true);

@@ -3,6 +3,8 @@
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 
+#include <QBuffer>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -166,31 +168,67 @@ private slots:
         QVERIFY(TestUtil::await(m_engine.image({source, index}, 0, longSide)).isNull());
     }
 
+    // Pictures decoded on a worker come upright, at their own pixels unless
+    // larger than asked, and bytes that are no picture give nothing.
+    void decodedPictures()
+    {
+        QImage wide(3000, 1000, QImage::Format_RGB32);
+        wide.fill(Qt::white);
+        wide.setPixel(0, 0, qRgb(0, 0, 0)); // the top left, which turning moves
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setTransformation(QImageIOHandler::TransformationRotate90);
+        QVERIFY(writer.write(wide));
+
+        const QImage upright = TestUtil::await(m_engine.decodePicture(jpeg, 4096));
+        QCOMPARE(upright.size(), QSize(1000, 3000));
+        QVERIFY(qGray(upright.pixel(999, 0)) < 128);
+        QCOMPARE(TestUtil::await(m_engine.decodePicture(jpeg, 1500)).size(), QSize(500, 1500));
+
+        const QString file = m_dir.filePath("turned.jpg");
+        QVERIFY(Fixtures::writeAll(file, jpeg));
+        QCOMPARE(TestUtil::await(m_engine.decodePicture(QUrl::fromLocalFile(file), 4096)).size(), QSize(1000, 3000));
+
+        QVERIFY(TestUtil::await(m_engine.decodePicture(QByteArray("not a picture at all"), 4096)).isNull());
+        QVERIFY(TestUtil::await(m_engine.decodePicture(QUrl::fromLocalFile(m_dir.filePath("missing.png")), 4096)).isNull());
+    }
+
     void codePicturesVisitEveryPageUntilCancelled()
     {
         QList<int> seen;
         QList<QSize> sizes;
+        QList<bool> sharp;
         const bool finished = TestUtil::await(m_engine.forEachCodeImage(
-            m_pages, 6, CancelToken(), [&](int index, const QImage &image) {
+            m_pages, 6, CancelToken(), [&](int index, const QImage &image, bool sharper) {
                 seen.append(index); // runs on the worker; read only after the future ends
                 sizes.append(image.size());
+                sharp.append(sharper);
+                return index == 2; // only this page asks to be drawn again
             }));
         QVERIFY(finished);
-        QCOMPARE(seen, QList<int>({0, 1, 2, 3, 4})); // the sixth page doesn't exist
+        // The sixth page doesn't exist; the third comes again, twice the size,
+        // before the fourth.
+        QCOMPARE(seen, QList<int>({0, 1, 2, 2, 3, 4}));
+        QCOMPARE(sharp, QList<bool>({false, false, false, true, false, false}));
         QCOMPARE(sizes.first(), QSize(1696, 2400));
+        QCOMPARE(sizes.at(3), sizes.at(2) * 2);
         QCOMPARE(TestUtil::await(m_engine.codeImage({m_pages, 0})).size(), QSize(1696, 2400));
 
         const CancelToken cancel = CancelToken::make();
         seen.clear();
         const bool completed = TestUtil::await(m_engine.forEachCodeImage(
-            m_pages, 5, cancel, [&](int index, const QImage &) {
+            m_pages, 5, cancel, [&](int index, const QImage &, bool) {
                 seen.append(index);
                 if (index == 1) {
                     cancel.cancel();
                 }
+                return true;
             }));
         QVERIFY(!completed);
-        QCOMPARE(seen, QList<int>({0, 1}));
+        // The first page comes again sharper; the second's sharper drawing is never visited.
+        QCOMPARE(seen, QList<int>({0, 0, 1}));
     }
 };
 

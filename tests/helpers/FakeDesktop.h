@@ -11,9 +11,11 @@ class FakeClipboard : public Clipboard
 {
 public:
     QImage picture;
+    QByteArray encoded; // the picture's bytes as a program offers them
     QList<QString> copiedTexts;
 
     QImage image() const override { return picture; }
+    QByteArray pictureBytes() const override { return encoded; }
     void setText(const QString &text) override { copiedTexts.append(text); }
 };
 
