@@ -20,7 +20,8 @@ QByteArray readKey(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "tamsel-sign: %s: %s\n", qPrintable(path), qPrintable(file.errorString()));
+        std::fprintf(stderr, "tamsel-sign: %s: %s\n", qPrintable(path),
+                     qPrintable(file.errorString()));
         return {};
     }
     return file.readAll();
@@ -35,7 +36,8 @@ int main(int argc, char *argv[])
     if (arguments.size() == 2 && arguments[0] == QLatin1String("--public-key")) {
         const QByteArray key = BundleSignature::publicKey(readKey(arguments[1]));
         if (key.isEmpty()) {
-            std::fprintf(stderr, "tamsel-sign: %s is no Ed25519 private key\n", qPrintable(arguments[1]));
+            std::fprintf(stderr, "tamsel-sign: %s is no Ed25519 private key\n",
+                         qPrintable(arguments[1]));
             return 1;
         }
         std::printf("%s\n", key.toHex().constData());
@@ -48,8 +50,8 @@ int main(int argc, char *argv[])
         }
         const std::optional<QByteArray> signature = BundleSignature::signArchive(arguments[1], pem);
         if (!signature) {
-            std::fprintf(stderr, "tamsel-sign: %s cannot be signed with %s\n", qPrintable(arguments[1]),
-                         qPrintable(arguments[2]));
+            std::fprintf(stderr, "tamsel-sign: %s cannot be signed with %s\n",
+                         qPrintable(arguments[1]), qPrintable(arguments[2]));
             return 1;
         }
         std::printf("%s\n", signature->constData());
@@ -67,7 +69,8 @@ int main(int argc, char *argv[])
         }
         return 0;
     }
-    std::fprintf(stderr, "usage: tamsel-sign FOLDER KEY.pem\n       tamsel-sign --archive FILE KEY.pem\n"
-                         "       tamsel-sign --public-key KEY.pem\n");
+    std::fprintf(stderr,
+                 "usage: tamsel-sign FOLDER KEY.pem\n       tamsel-sign --archive FILE KEY.pem\n"
+                 "       tamsel-sign --public-key KEY.pem\n");
     return 2;
 }

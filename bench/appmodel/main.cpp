@@ -4,12 +4,12 @@
 //
 //   bench_appmodel [pages] [runs]     (defaults: 1000 pages, 3 runs; the best run counts)
 
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/FakeClock.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>

@@ -41,7 +41,8 @@ void run(const QString &program, const QStringList &arguments)
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(-1) || process.exitCode() != 0) {
-        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program), process.readAllStandardError().constData());
+        std::fprintf(stderr, "%s failed: %s\n", qPrintable(program),
+                     process.readAllStandardError().constData());
     }
 }
 
@@ -49,7 +50,8 @@ BuildPlan planOf(const QUrl &url, int pages, bool turned)
 {
     BuildPlan plan;
     for (int i = 0; i < pages; ++i) {
-        plan.pages.append(PageItem{QUuid::createUuid(), PageSource{url, i}, turned ? (i % 4) * 90 : 0, {}});
+        plan.pages.append(
+            PageItem{QUuid::createUuid(), PageSource{url, i}, turned ? (i % 4) * 90 : 0, {}});
     }
     return plan;
 }
@@ -71,7 +73,8 @@ double megabytes(qint64 bytes)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::temp().filePath("tamsel-bench-output");
+    const QString folder =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::temp().filePath("tamsel-bench-output");
     QDir().mkpath(folder);
     const QDir dir(folder);
     std::printf("cores: %d\n", QThreadPool::globalInstance()->maxThreadCount());
@@ -85,29 +88,40 @@ int main(int argc, char **argv)
             Fixtures::writeNumberedPdf(input, 1000);
         }
         const QString qpdfOut = dir.filePath("thousand-qpdf.pdf");
-        const double qpdfTime = secondsOf([&] {
-            run("qpdf", {"--empty", "--pages", input, "1-z", "--", qpdfOut});
-        }, 3);
+        const double qpdfTime = secondsOf(
+            [&] {
+                run("qpdf", {"--empty", "--pages", input, "1-z", "--", qpdfOut});
+            },
+            3);
 
         const QUrl url = QUrl::fromLocalFile(input);
-        const double openAndBuild = secondsOf([&] {
-            PDFEngine fresh;
-            TestUtil::await(fresh.open(url, std::nullopt), 600000);
-            const auto built = TestUtil::await(fresh.build(planOf(url, 1000, true), {}), 600000);
-            save(dir.filePath("thousand-ours.pdf"), built.value().bytes());
-        }, 3);
+        const double openAndBuild = secondsOf(
+            [&] {
+                PDFEngine fresh;
+                TestUtil::await(fresh.open(url, std::nullopt), 600000);
+                const auto built =
+                    TestUtil::await(fresh.build(planOf(url, 1000, true), {}), 600000);
+                save(dir.filePath("thousand-ours.pdf"), built.value().bytes());
+            },
+            3);
         TestUtil::await(engine.open(url, std::nullopt), 600000);
-        TestUtil::await(engine.build(planOf(url, 1, false), {}), 600000); // qpdf structure opened once
+        TestUtil::await(engine.build(planOf(url, 1, false), {}),
+                        600000); // qpdf structure opened once
         qint64 size = 0;
-        const double buildOnly = secondsOf([&] {
-            const auto built = TestUtil::await(engine.build(planOf(url, 1000, true), {}), 600000);
-            size = built->size();
-        }, 3);
+        const double buildOnly = secondsOf(
+            [&] {
+                const auto built =
+                    TestUtil::await(engine.build(planOf(url, 1000, true), {}), 600000);
+                size = built->size();
+            },
+            3);
         std::printf("\n1,000-page build with turns (best of 3)\n");
-        std::printf("  qpdf --empty --pages      %7.3f s  %6.2f MB\n", qpdfTime, megabytes(QFileInfo(qpdfOut).size()));
-        std::printf("  ours, open + build + save %7.3f s  (%.2fx qpdf)\n", openAndBuild, openAndBuild / qpdfTime);
-        std::printf("  ours, build of cached     %7.3f s  %6.2f MB  (%.2fx qpdf)\n", buildOnly, megabytes(size),
-                    buildOnly / qpdfTime);
+        std::printf("  qpdf --empty --pages      %7.3f s  %6.2f MB\n", qpdfTime,
+                    megabytes(QFileInfo(qpdfOut).size()));
+        std::printf("  ours, open + build + save %7.3f s  (%.2fx qpdf)\n", openAndBuild,
+                    openAndBuild / qpdfTime);
+        std::printf("  ours, build of cached     %7.3f s  %6.2f MB  (%.2fx qpdf)\n", buildOnly,
+                    megabytes(size), buildOnly / qpdfTime);
     }
 
     // 2. Ten scanned pages as PNG at 200 dpi.
@@ -135,15 +149,18 @@ int main(int argc, char **argv)
         QDir().mkpath(oursDir);
         qint64 oursBytes = 0;
         const double oursTime = secondsOf([&] {
-            const auto pictures = TestUtil::await(engine.pictures(planOf(url, 10, false), 200, false, {}), 600000);
+            const auto pictures =
+                TestUtil::await(engine.pictures(planOf(url, 10, false), 200, false, {}), 600000);
             oursBytes = 0;
             for (int i = 0; i < pictures->size(); ++i) {
-                save(QDir(oursDir).filePath(QStringLiteral("page-%1.png").arg(i + 1)), pictures->at(i));
+                save(QDir(oursDir).filePath(QStringLiteral("page-%1.png").arg(i + 1)),
+                     pictures->at(i));
                 oursBytes += pictures->at(i).size();
             }
         });
         std::printf("\n10 scan pages at 200 dpi as PNG\n");
-        std::printf("  pdftoppm -r 200 -png      %7.3f s  %6.2f MB\n", popplerTime, megabytes(popplerBytes));
+        std::printf("  pdftoppm -r 200 -png      %7.3f s  %6.2f MB\n", popplerTime,
+                    megabytes(popplerBytes));
         std::printf("  ours (pictures + save)    %7.3f s  %6.2f MB  (%.2fx pdftoppm)\n", oursTime,
                     megabytes(oursBytes), oursTime / popplerTime);
     }
@@ -168,10 +185,11 @@ int main(int argc, char **argv)
             CompressionStep step;
         } pairs[] = {{"/ebook", {1600, 0.55, false}}, {"/screen", {1000, 0.4, false}}};
         for (const auto &pair : pairs) {
-            const QString gsOut = dir.filePath(QStringLiteral("photos-gs-%1.pdf").arg(QString(pair.setting).mid(1)));
+            const QString gsOut =
+                dir.filePath(QStringLiteral("photos-gs-%1.pdf").arg(QString(pair.setting).mid(1)));
             const double gsTime = secondsOf([&] {
-                run("gs", {"-sDEVICE=pdfwrite", QStringLiteral("-dPDFSETTINGS=") + pair.setting, "-dNOPAUSE",
-                           "-dBATCH", "-dQUIET", "-sOutputFile=" + gsOut, input});
+                run("gs", {"-sDEVICE=pdfwrite", QStringLiteral("-dPDFSETTINGS=") + pair.setting,
+                           "-dNOPAUSE", "-dBATCH", "-dQUIET", "-sOutputFile=" + gsOut, input});
             });
             BuildPlan plan = planOf(url, 20, false);
             plan.quality = pair.step;
@@ -182,9 +200,10 @@ int main(int argc, char **argv)
             });
             std::printf("  gs %-8s                %7.3f s  %6.2f MB\n", pair.setting, gsTime,
                         megabytes(QFileInfo(gsOut).size()));
-            std::printf("  ours (%d, %.2f)          %7.3f s  %6.2f MB  (%.1fx faster, %.2fx the size)\n",
-                        pair.step.maxPixels, pair.step.jpegQuality, oursTime, megabytes(size), gsTime / oursTime,
-                        double(size) / QFileInfo(gsOut).size());
+            std::printf(
+                "  ours (%d, %.2f)          %7.3f s  %6.2f MB  (%.1fx faster, %.2fx the size)\n",
+                pair.step.maxPixels, pair.step.jpegQuality, oursTime, megabytes(size),
+                gsTime / oursTime, double(size) / QFileInfo(gsOut).size());
         }
     }
     return 0;

@@ -18,8 +18,8 @@
 #include <QDirIterator>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFutureWatcher>
 #include <QFile>
+#include <QFutureWatcher>
 #include <QImage>
 #include <QMap>
 #include <QProcess>
@@ -40,7 +40,10 @@ struct Tally
     int wrong = 0;
     int missed = 0;
 
-    void add(Verdict v) { ++(v == Verdict::Correct ? correct : v == Verdict::Wrong ? wrong : missed); }
+    void add(Verdict v)
+    {
+        ++(v == Verdict::Correct ? correct : v == Verdict::Wrong ? wrong : missed);
+    }
     void add(const Tally &t)
     {
         correct += t.correct;
@@ -136,17 +139,18 @@ QMap<QString, QStringList> zbarimg(const QStringList &files)
         if (xml.name() == QLatin1String("source")) {
             source = xml.attributes().value(QLatin1String("href")).toString();
         } else if (xml.name() == QLatin1String("data")) {
-            const bool base64 = xml.attributes().value(QLatin1String("format")) == QLatin1String("base64");
+            const bool base64 =
+                xml.attributes().value(QLatin1String("format")) == QLatin1String("base64");
             const QString text = xml.readElementText();
-            out[source].append(base64 ? QString::fromUtf8(QByteArray::fromBase64(text.toLatin1())) : text);
+            out[source].append(base64 ? QString::fromUtf8(QByteArray::fromBase64(text.toLatin1()))
+                                      : text);
         }
     }
     return out;
 }
 
 // The future's result, or `otherwise` when it ends without one.
-template<typename T>
-T await(QFuture<T> future, T otherwise)
+template<typename T> T await(QFuture<T> future, T otherwise)
 {
     if (!future.isFinished()) {
         QEventLoop loop;
@@ -191,7 +195,8 @@ QStringList opened(PDFEngine &engine, const QString &path)
 QString loadAverage()
 {
     QFile file(QStringLiteral("/proc/loadavg"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readLine()).section(' ', 0, 2) : QString("?");
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readLine()).section(' ', 0, 2)
+                                          : QString("?");
 }
 
 QString line(const QString &folder, const QString &pictures, const QList<QStringList> &columns)
@@ -223,7 +228,8 @@ int main(int argc, char *argv[])
     const QDir root(args.value(0, QStringLiteral(TAMSEL_BENCH_DATA)));
 
     // Pictures with their expected text, by folder.
-    static const QStringList pictureNames = {"*.png", "*.jpg", "*.jpeg", "*.gif", "*.bmp", "*.tif", "*.tiff", "*.webp"};
+    static const QStringList pictureNames = {"*.png", "*.jpg", "*.jpeg", "*.gif",
+                                             "*.bmp", "*.tif", "*.tiff", "*.webp"};
     QMap<QString, QStringList> folders;
     int unlabelled = 0;
     QDirIterator it(root.path(), pictureNames, QDir::Files, QDirIterator::Subdirectories);
@@ -236,7 +242,8 @@ int main(int argc, char *argv[])
         }
     }
     if (folders.isEmpty()) {
-        std::fprintf(stderr, "no pictures with a .txt beside them under %s\n", qPrintable(root.path()));
+        std::fprintf(stderr, "no pictures with a .txt beside them under %s\n",
+                     qPrintable(root.path()));
         return 1;
     }
 
@@ -255,8 +262,10 @@ int main(int argc, char *argv[])
     qint64 ns[Readers] = {};
     QStringList misses;
     const QStringList heads = {"right", "wrong", "missed"};
-    out << line(QString(), QString(), {{QString(), "pasted", QString()}, {QString(), "opened", QString()},
-                                       {QString(), "zbarimg", QString()}});
+    out << line(QString(), QString(),
+                {{QString(), "pasted", QString()},
+                 {QString(), "opened", QString()},
+                 {QString(), "zbarimg", QString()}});
     out << line("folder", "pictures", {heads, heads, heads});
     for (auto f = folders.begin(); f != folders.end(); ++f) {
         QStringList &pictures = f.value();
@@ -297,7 +306,8 @@ int main(int argc, char *argv[])
                 static const char *names[] = {"right", "wrong", "missed"};
                 QString entry = root.relativeFilePath(path) + QLatin1Char(':');
                 for (int r = 0; r < Readers; ++r) {
-                    entry += QStringLiteral(" %1 %2 [%3],").arg(readerNames[r], names[int(verdicts[r])], read[r].join(" | "));
+                    entry += QStringLiteral(" %1 %2 [%3],")
+                                 .arg(readerNames[r], names[int(verdicts[r])], read[r].join(" | "));
                 }
                 misses.append(entry + QStringLiteral(" expected [%1]").arg(expected));
             }
@@ -310,7 +320,8 @@ int main(int argc, char *argv[])
         out << line(root.relativeFilePath(f.key()), QString::number(pictures.size()), columns);
     }
     const int n = all[Pasted].total();
-    out << line("all", QString::number(n), {counts(all[Pasted]), counts(all[Opened]), counts(all[Zbar])});
+    out << line("all", QString::number(n),
+                {counts(all[Pasted]), counts(all[Opened]), counts(all[Zbar])});
     if (!misses.isEmpty()) {
         out << "\n" << misses.join('\n') << "\n";
     }
@@ -322,7 +333,8 @@ int main(int argc, char *argv[])
                    .arg(percent(all[r].wrong, n), 7)
                    .arg(QString::number(ns[r] / 1e6 / n, 'f', 1));
     }
-    out << "(pasted and opened: decoded by the worker and read, one picture at a time; zbarimg: one run per "
+    out << "(pasted and opened: decoded by the worker and read, one picture at a time; zbarimg: "
+           "one run per "
            "folder)\n";
     if (unlabelled > 0) {
         out << "pictures without a .txt, not counted: " << unlabelled << "\n";

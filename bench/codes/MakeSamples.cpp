@@ -31,7 +31,8 @@ QImage onWhite(const QImage &code, int margin)
 
 QImage photo(const QImage &clean, QRandomGenerator &random)
 {
-    QImage tilted = onWhite(clean, 40).transformed(QTransform().rotate(7), Qt::SmoothTransformation);
+    QImage tilted =
+        onWhite(clean, 40).transformed(QTransform().rotate(7), Qt::SmoothTransformation);
     QImage paper(tilted.size(), QImage::Format_RGB32);
     paper.fill(QColor(235, 232, 225));
     QPainter p(&paper);
@@ -46,7 +47,9 @@ QImage photo(const QImage &clean, QRandomGenerator &random)
             // Washed-out ink, uneven light from left to right, sensor noise.
             const double light = 0.85 + 0.15 * x / soft.width();
             const int noise = int(random.bounded(31)) - 15;
-            auto shade = [&](int c) { return std::clamp(int((60 + c * 0.7) * light) + noise, 0, 255); };
+            auto shade = [&](int c) {
+                return std::clamp(int((60 + c * 0.7) * light) + noise, 0, 255);
+            };
             line[x] = qRgb(shade(qRed(line[x])), shade(qGreen(line[x])), shade(qBlue(line[x])));
         }
     }
@@ -63,11 +66,13 @@ QImage page(const QImage &clean, QRandomGenerator &random)
     font.setPixelSize(22);
     p.setFont(font);
     for (int line = 0; line < 30; ++line) {
-        p.drawText(110, 150 + line * 36, QStringLiteral("Invoice line %1 of the order, quantity %2, see the code below")
-                                             .arg(line + 1)
-                                             .arg(random.bounded(90) + 10));
+        p.drawText(110, 150 + line * 36,
+                   QStringLiteral("Invoice line %1 of the order, quantity %2, see the code below")
+                       .arg(line + 1)
+                       .arg(random.bounded(90) + 10));
     }
-    const QImage code = clean.width() > 520 ? clean.scaledToWidth(520, Qt::SmoothTransformation) : clean;
+    const QImage code =
+        clean.width() > 520 ? clean.scaledToWidth(520, Qt::SmoothTransformation) : clean;
     p.drawImage(out.width() - code.width() - 110, out.height() - code.height() - 130, code);
     return out;
 }
@@ -91,14 +96,19 @@ int main(int argc, char *argv[])
         const QImage clean = QImage(in.filePath(name)).convertToFormat(QImage::Format_RGB32);
         out.mkpath(kind);
         const QDir folder(out.filePath(kind));
-        auto save = [&](const QImage &picture, const QString &variant, const char *format, int quality = -1) {
-            picture.save(folder.filePath(variant + (qstrcmp(format, "JPEG") == 0 ? ".jpg" : ".png")), format, quality);
+        auto save = [&](const QImage &picture, const QString &variant, const char *format,
+                        int quality = -1) {
+            picture.save(
+                folder.filePath(variant + (qstrcmp(format, "JPEG") == 0 ? ".jpg" : ".png")), format,
+                quality);
             QFile::remove(folder.filePath(variant + ".txt"));
             QFile::copy(in.filePath(kind + ".txt"), folder.filePath(variant + ".txt"));
         };
         save(onWhite(clean, 30).convertToFormat(QImage::Format_Grayscale8), "printed", "PNG");
         save(photo(clean, random), "photo", "JPEG", 55);
-        save(onWhite(clean.scaled(clean.size() * 0.6, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), 20),
+        save(onWhite(
+                 clean.scaled(clean.size() * 0.6, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+                 20),
              "small", "JPEG", 70);
         save(page(clean, random).convertToFormat(QImage::Format_Grayscale8), "page", "PNG");
         if (inverted.contains(kind)) {

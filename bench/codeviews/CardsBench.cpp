@@ -2,10 +2,10 @@
 // per page of a large PDF), and to draw itself scrolled into the middle.
 //   bench_codeviews [count ...]      (default 100 1000)
 
-#include "look/Theme.h"
 #include "codes/CodesModel.h"
 #include "codeviews/CodesView.h"
 #include "engine/PDFEngine.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
 
 #include <QApplication>

@@ -73,7 +73,8 @@ int buildOnce(const QString &input, const QString &step, const QString &output)
     BuildPlan plan = planOf(url, opened.pageCount);
     const QStringList parts = step.split(QLatin1Char(','));
     if (parts.size() == 3) {
-        plan.quality = CompressionStep{parts[0].toInt(), parts[1].toDouble(), parts[2] == QLatin1String("1")};
+        plan.quality =
+            CompressionStep{parts[0].toInt(), parts[1].toDouble(), parts[2] == QLatin1String("1")};
     }
     const auto built = TestUtil::await(engine.build(plan, {}), 3600000);
     if (!built) {
@@ -96,14 +97,18 @@ int fitOnce(const QString &input, qint64 limit, const QString &output)
     const BuildPlan base = planOf(url, opened.pageCount);
     QStringList builds;
     const Compression::BuildFunction build = [&](std::optional<CompressionStep> step) {
-        builds.append(step ? QStringLiteral("%1/%2%3").arg(step->maxPixels).arg(step->jpegQuality).arg(step->pagesAsPictures ? "p" : "")
+        builds.append(step ? QStringLiteral("%1/%2%3")
+                                 .arg(step->maxPixels)
+                                 .arg(step->jpegQuality)
+                                 .arg(step->pagesAsPictures ? "p" : "")
                            : QStringLiteral("as is"));
         BuildPlan plan = base;
         plan.quality = step;
         return engine.buildBytes(plan, {});
     };
-    const QFuture<Result<Compression::Fit>> fitting = Compression::fit(
-        CompressSheet::textLadder(), CompressSheet::picturesLadder(), limit, build, CancelToken::make());
+    const QFuture<Result<Compression::Fit>> fitting =
+        Compression::fit(CompressSheet::textLadder(), CompressSheet::picturesLadder(), limit, build,
+                         CancelToken::make());
     const auto fit = TestUtil::await(fitting, 3600000);
     if (!fit) {
         std::fprintf(stderr, "fit failed: %s\n", qPrintable(fit.error().message));
@@ -113,7 +118,8 @@ int fitOnce(const QString &input, qint64 limit, const QString &output)
     file.open(QIODevice::WriteOnly | QIODevice::Truncate);
     file.write(fit->data);
     std::printf("%.1f %s %s %s\n", ownPeakMiB(), fit->reached ? "reached" : "not-reached",
-                fit->pagesAsPictures ? "pictures" : "text", qPrintable(builds.join(QLatin1Char(' '))));
+                fit->pagesAsPictures ? "pictures" : "text",
+                qPrintable(builds.join(QLatin1Char(' '))));
     return 0;
 }
 
@@ -170,17 +176,18 @@ int main(int argc, char **argv)
         return 2;
     }
     const QString input = QFileInfo(args[1]).absoluteFilePath();
-    const QDir out(args.size() > 2 ? args[2] : QDir::temp().filePath(QStringLiteral("tamsel-bench-compress")));
+    const QDir out(
+        args.size() > 2 ? args[2] : QDir::temp().filePath(QStringLiteral("tamsel-bench-compress")));
     const int pairs = std::max(args.size() > 3 ? args[3].toInt() : 3, 1);
     QDir().mkpath(out.path());
     const QString self = QCoreApplication::applicationFilePath();
-    std::printf("%s: %.2f MB; %d cores; load %s\n", qPrintable(QFileInfo(input).fileName()), megabytes(input),
-                QThread::idealThreadCount(), qPrintable(loadAverage()));
+    std::printf("%s: %.2f MB; %d cores; load %s\n", qPrintable(QFileInfo(input).fileName()),
+                megabytes(input), QThread::idealThreadCount(), qPrintable(loadAverage()));
     std::printf("%-28s %9s %9s %11s %9s\n", "", "time", "cpu", "peak", "size");
 
     auto show = [](const char *name, const Measured &m, const QString &path) {
-        std::printf("%-28s %7.2f s %7.2f s %7.0f MiB %6.2f MB\n", name, m.seconds, m.cpuSeconds, m.peakMiB,
-                    megabytes(path));
+        std::printf("%-28s %7.2f s %7.2f s %7.0f MiB %6.2f MB\n", name, m.seconds, m.cpuSeconds,
+                    m.peakMiB, megabytes(path));
     };
     auto ours = [&](const char *name, const QString &step, const QString &file) {
         Measured m = measure(self, {QStringLiteral("--build"), input, step, out.filePath(file)});
@@ -189,11 +196,11 @@ int main(int argc, char **argv)
         return m;
     };
     auto gs = [&](const char *name, const char *setting, const QString &file) {
-        const Measured m = measure(QStringLiteral("gs"), {QStringLiteral("-sDEVICE=pdfwrite"),
-                                                          QStringLiteral("-dPDFSETTINGS=") + setting,
-                                                          QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"),
-                                                          QStringLiteral("-dQUIET"),
-                                                          QStringLiteral("-sOutputFile=") + out.filePath(file), input});
+        const Measured m = measure(
+            QStringLiteral("gs"),
+            {QStringLiteral("-sDEVICE=pdfwrite"), QStringLiteral("-dPDFSETTINGS=") + setting,
+             QStringLiteral("-dNOPAUSE"), QStringLiteral("-dBATCH"), QStringLiteral("-dQUIET"),
+             QStringLiteral("-sOutputFile=") + out.filePath(file), input});
         show(name, m, out.filePath(file));
         return m;
     };
@@ -206,9 +213,11 @@ int main(int argc, char **argv)
     double smallPeak = 0;
     for (int pair = 0; pair < pairs; ++pair) {
         std::printf("pair %d of %d, load %s\n", pair + 1, pairs, qPrintable(loadAverage()));
-        const Measured medium = ours("ours, Medium (2000, 0.70)", QStringLiteral("2000,0.70,0"), QStringLiteral("medium.pdf"));
+        const Measured medium = ours("ours, Medium (2000, 0.70)", QStringLiteral("2000,0.70,0"),
+                                     QStringLiteral("medium.pdf"));
         const Measured ebook = gs("gs /ebook", "/ebook", QStringLiteral("gs-ebook.pdf"));
-        const Measured small = ours("ours, Small (1300, 0.55)", QStringLiteral("1300,0.55,0"), QStringLiteral("small.pdf"));
+        const Measured small = ours("ours, Small (1300, 0.55)", QStringLiteral("1300,0.55,0"),
+                                    QStringLiteral("small.pdf"));
         const Measured screen = gs("gs /screen", "/screen", QStringLiteral("gs-screen.pdf"));
         mediumTimes.push_back(medium.seconds / ebook.seconds);
         mediumCpu.push_back(medium.cpuSeconds / ebook.cpuSeconds);
@@ -217,19 +226,26 @@ int main(int argc, char **argv)
         mediumPeak = std::max(mediumPeak, medium.peakMiB);
         smallPeak = std::max(smallPeak, small.peakMiB);
     }
-    std::printf("Medium vs /ebook: %.2fx the time, %.2fx the processor time, %.2fx the size; peak %.0f MiB\n",
+    std::printf("Medium vs /ebook: %.2fx the time, %.2fx the processor time, %.2fx the size; peak "
+                "%.0f MiB\n",
                 median(mediumTimes), median(mediumCpu),
-                megabytes(out.filePath("medium.pdf")) / megabytes(out.filePath("gs-ebook.pdf")), mediumPeak);
-    std::printf("Small vs /screen: %.2fx the time, %.2fx the processor time, %.2fx the size; peak %.0f MiB\n",
+                megabytes(out.filePath("medium.pdf")) / megabytes(out.filePath("gs-ebook.pdf")),
+                mediumPeak);
+    std::printf("Small vs /screen: %.2fx the time, %.2fx the processor time, %.2fx the size; peak "
+                "%.0f MiB\n",
                 median(smallTimes), median(smallCpu),
-                megabytes(out.filePath("small.pdf")) / megabytes(out.filePath("gs-screen.pdf")), smallPeak);
+                megabytes(out.filePath("small.pdf")) / megabytes(out.filePath("gs-screen.pdf")),
+                smallPeak);
 
     const qint64 limit = QFileInfo(input).size() / 4;
-    Measured fit = measure(self, {QStringLiteral("--fit"), input, QString::number(limit), out.filePath("upto.pdf")});
+    Measured fit = measure(
+        self, {QStringLiteral("--fit"), input, QString::number(limit), out.filePath("upto.pdf")});
     const QStringList words = fit.output.split(QLatin1Char(' '));
-    std::printf("\nUp to %.2f MB (a quarter): %.2f s, peak %.0f MiB, %.2f MB, %s, %s\n  builds: %s\n", limit / 1e6,
-                fit.seconds, std::max(fit.peakMiB, words.value(0).toDouble()), megabytes(out.filePath("upto.pdf")),
-                qPrintable(words.value(1)), qPrintable(words.value(2)), qPrintable(words.mid(3).join(' ')));
+    std::printf(
+        "\nUp to %.2f MB (a quarter): %.2f s, peak %.0f MiB, %.2f MB, %s, %s\n  builds: %s\n",
+        limit / 1e6, fit.seconds, std::max(fit.peakMiB, words.value(0).toDouble()),
+        megabytes(out.filePath("upto.pdf")), qPrintable(words.value(1)), qPrintable(words.value(2)),
+        qPrintable(words.mid(3).join(' ')));
     std::printf("load at the end %s\n", qPrintable(loadAverage()));
     return 0;
 }

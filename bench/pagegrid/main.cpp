@@ -8,12 +8,12 @@
 //
 // Run it on a real display or under xvfb-run; the offscreen platform works too.
 
-#include "look/Theme.h"
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "model/Thumbnails.h"
 #include "views/DocumentView.h"
 #include "views/PageCell.h"
@@ -84,7 +84,8 @@ int main(int argc, char **argv)
     }
 
     PDFEngine engine;
-    AppModel model(AppModel::Services{&engine, nullptr, nullptr, folder.filePath(QStringLiteral("stamps"))});
+    AppModel model(
+        AppModel::Services{&engine, nullptr, nullptr, folder.filePath(QStringLiteral("stamps"))});
 
     QElapsedTimer clock;
     clock.start();
@@ -146,9 +147,11 @@ int main(int argc, char **argv)
                 grid->columnCount(), last - first + 1);
     std::printf("open document (model)           %6lld ms\n", static_cast<long long>(opened));
     std::printf("grid shown, first paint         %6lld ms\n", static_cast<long long>(shown));
-    std::printf("first screenful of pictures     %6lld ms\n", static_cast<long long>(firstScreenful));
+    std::printf("first screenful of pictures     %6lld ms\n",
+                static_cast<long long>(firstScreenful));
     std::printf("one paint of a full screenful   %6.1f ms\n", paintMs);
-    std::printf("scroll top to bottom (%d steps) %6lld ms\n", steps, static_cast<long long>(scrolled));
+    std::printf("scroll top to bottom (%d steps) %6lld ms\n", steps,
+                static_cast<long long>(scrolled));
     std::printf("last screenful painted          %6lld ms after the scroll began\n",
                 static_cast<long long>(lastScreenful));
     std::printf("peak RSS after the fast scroll  %6ld MB\n", peakAfterFastScroll / 1024);

@@ -38,8 +38,8 @@ int main(int argc, char **argv)
         }
     }
     std::sort(times.begin(), times.end());
-    std::printf("/bin/true, %d runs: median %.2f ms, 95th percentile %.2f ms\n", runs, times[times.size() / 2],
-                times[times.size() * 95 / 100]);
+    std::printf("/bin/true, %d runs: median %.2f ms, 95th percentile %.2f ms\n", runs,
+                times[times.size() / 2], times[times.size() * 95 / 100]);
 
     for (const char *size : {"16M", "100M"}) {
         QElapsedTimer clock;

@@ -19,17 +19,17 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QEventLoop>
-#include <QFutureWatcher>
-#include <QThread>
 #include <QTextStream>
+#include <QThread>
 
 #include <sys/resource.h>
 
@@ -72,12 +72,14 @@ void writeDocument(const QString &path, int pages)
         }
         for (int bar = 0; bar < 10; ++bar) {
             const double h = 20 + ((page * 7 + bar * 13) % 200);
-            painter.fillRect(QRectF(68 + bar * 47, 780 - h, 30, h), QColor::fromHsv((bar * 36) % 360, 160, 220));
+            painter.fillRect(QRectF(68 + bar * 47, 780 - h, 30, h),
+                             QColor::fromHsv((bar * 36) % 360, 160, 220));
         }
         QPainterPath curve(QPointF(60, 700));
         for (int step = 1; step <= 5; ++step) {
             curve.cubicTo(QPointF(60 + step * 94 - 60, 560 + (step * page) % 80),
-                          QPointF(60 + step * 94 - 30, 760 - (step * 31) % 120), QPointF(60 + step * 94, 650));
+                          QPointF(60 + step * 94 - 30, 760 - (step * 31) % 120),
+                          QPointF(60 + step * 94, 650));
         }
         painter.setPen(QPen(QColor(200, 40, 40), 2));
         painter.drawPath(curve);
@@ -123,8 +125,7 @@ struct EngineRun
 
 // Waits as the program does: the event loop runs until the future's watcher
 // says it finished.
-template<typename T>
-T awaitFuture(const QFuture<T> &future)
+template<typename T> T awaitFuture(const QFuture<T> &future)
 {
     QFutureWatcher<T> watcher;
     QEventLoop loop;
@@ -178,8 +179,8 @@ double processorSeconds()
     for (const int who : {RUSAGE_SELF, RUSAGE_CHILDREN}) {
         rusage usage{};
         getrusage(who, &usage);
-        seconds += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec
-                   + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+        seconds += usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                   (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     }
     return seconds;
 }
@@ -221,7 +222,8 @@ qint64 pdftoppmPeakKiB = 0;
 Timed renderWithPdftoppm(const QString &path, int pages, int processes)
 {
     const double before = processorSeconds();
-    QTemporaryDir out(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/bench-XXXXXX") : QString());
+    QTemporaryDir out(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/bench-XXXXXX")
+                                                : QString());
     std::vector<std::unique_ptr<QProcess>> running;
     QElapsedTimer timer;
     timer.start();
@@ -230,8 +232,8 @@ Timed renderWithPdftoppm(const QString &path, int pages, int processes)
         auto process = std::make_unique<QProcess>();
         process->start("pdftoppm", QStringList{"-scale-to", QString::number(int(longSide)), "-f",
                                                QString::number(first), "-l",
-                                               QString::number(std::min(pages, first + per - 1)), path,
-                                               out.filePath("page")});
+                                               QString::number(std::min(pages, first + per - 1)),
+                                               path, out.filePath("page")});
         if (!process->waitForStarted()) {
             std::fprintf(stderr, "pdftoppm can't be started\n");
             return {};
@@ -244,7 +246,8 @@ Timed renderWithPdftoppm(const QString &path, int pages, int processes)
             pdftoppmPeakKiB = std::max(pdftoppmPeakKiB, highWaterKiB(pid));
         }
         if (process->exitStatus() != QProcess::NormalExit || process->exitCode() != 0) {
-            std::fprintf(stderr, "pdftoppm failed: %s\n", process->readAllStandardError().constData());
+            std::fprintf(stderr, "pdftoppm failed: %s\n",
+                         process->readAllStandardError().constData());
             return {};
         }
     }
@@ -268,7 +271,8 @@ Timed exportWithEngine(const QString &path, int pages)
             for (int i = 0; i < pages; ++i) {
                 plan.pages.append(PageItem{QUuid::createUuid(), PageSource{url, i}, 0, {}});
             }
-            const Result<QList<QByteArray>> pictures = awaitFuture(engine.pictures(plan, exportDpi, true, {}));
+            const Result<QList<QByteArray>> pictures =
+                awaitFuture(engine.pictures(plan, exportDpi, true, {}));
             ok = pictures.ok() && pictures->size() == pages;
         }
     }
@@ -282,12 +286,14 @@ Timed exportWithEngine(const QString &path, int pages)
 
 Timed exportWithPdftoppm(const QString &path)
 {
-    QTemporaryDir out(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/bench-XXXXXX") : QString());
+    QTemporaryDir out(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/bench-XXXXXX")
+                                                : QString());
     const double before = processorSeconds();
     QElapsedTimer timer;
     timer.start();
     QProcess process;
-    process.start("pdftoppm", {"-jpeg", "-r", QString::number(exportDpi), path, out.filePath("page")});
+    process.start("pdftoppm",
+                  {"-jpeg", "-r", QString::number(exportDpi), path, out.filePath("page")});
     if (!process.waitForStarted() || !process.waitForFinished(-1) || process.exitCode() != 0) {
         std::fprintf(stderr, "pdftoppm failed\n");
         return {};
@@ -307,7 +313,8 @@ int pageCountOf(const QString &path)
 QString loadAverage()
 {
     QFile file(QStringLiteral("/proc/loadavg"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).section(' ', 0, 2) : QString();
+    return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()).section(' ', 0, 2)
+                                          : QString();
 }
 
 int main(int argc, char **argv)
@@ -347,15 +354,17 @@ int main(int argc, char **argv)
             if (a.seconds < 0 || b.seconds < 0) {
                 return 1;
             }
-            std::printf("run %d: engine JPEG export %.2f s (cpu %.2f s); pdftoppm -jpeg -r %.0f %.2f s (cpu %.2f s)\n",
+            std::printf("run %d: engine JPEG export %.2f s (cpu %.2f s); pdftoppm -jpeg -r %.0f "
+                        "%.2f s (cpu %.2f s)\n",
                         run + 1, a.seconds, a.cpu, exportDpi, b.seconds, b.cpu);
             ours.keepBest(a);
             peer.keepBest(b);
         }
-        std::printf("\nbest of %d, %d pages as JPEG at %.0f dpi: processor time %.2f s vs %.2f s: %.2fx; wall %.2f s vs "
+        std::printf("\nbest of %d, %d pages as JPEG at %.0f dpi: processor time %.2f s vs %.2f s: "
+                    "%.2fx; wall %.2f s vs "
                     "%.2f s (load %s)\n",
-                    runs, pages, exportDpi, ours.cpu, peer.cpu, ours.cpu / peer.cpu, ours.seconds, peer.seconds,
-                    qPrintable(loadAverage()));
+                    runs, pages, exportDpi, ours.cpu, peer.cpu, ours.cpu / peer.cpu, ours.seconds,
+                    peer.seconds, qPrintable(loadAverage()));
         return 0;
     }
     if (firstOnly) {
@@ -367,15 +376,17 @@ int main(int argc, char **argv)
             if (a.seconds < 0 || b.seconds < 0) {
                 return 1;
             }
-            std::printf("run %d: engine open + first %d: %.3f s (cpu %.3f s); pdftoppm -f 1 -l %d: %.3f s (cpu %.3f s)\n",
+            std::printf("run %d: engine open + first %d: %.3f s (cpu %.3f s); pdftoppm -f 1 -l %d: "
+                        "%.3f s (cpu %.3f s)\n",
                         run + 1, upTo, a.seconds, a.cpu, upTo, b.seconds, b.cpu);
             ours.keepBest(a);
             peer.keepBest(b);
         }
-        std::printf("\nbest of %d, first %d pages: engine %.3f s, pdftoppm %.3f s: %.2fx wall, %.2fx processor time "
+        std::printf("\nbest of %d, first %d pages: engine %.3f s, pdftoppm %.3f s: %.2fx wall, "
+                    "%.2fx processor time "
                     "(load %s)\n",
-                    runs, upTo, ours.seconds, peer.seconds, ours.seconds / peer.seconds, ours.cpu / peer.cpu,
-                    qPrintable(loadAverage()));
+                    runs, upTo, ours.seconds, peer.seconds, ours.seconds / peer.seconds,
+                    ours.cpu / peer.cpu, qPrintable(loadAverage()));
         return 0;
     }
 
@@ -390,7 +401,8 @@ int main(int argc, char **argv)
         if (a.seconds < 0 || b.seconds < 0 || c.seconds < 0 || d.seconds < 0) {
             return 1;
         }
-        std::printf("run %d: engine 1 worker %.2f s, %d workers %.2f s; pdftoppm 1 process %.2f s, %d processes "
+        std::printf("run %d: engine 1 worker %.2f s, %d workers %.2f s; pdftoppm 1 process %.2f s, "
+                    "%d processes "
                     "%.2f s\n",
                     run + 1, a.seconds, workers, b.seconds, c.seconds, workers, d.seconds);
         one.keepBest(a);
@@ -401,22 +413,26 @@ int main(int argc, char **argv)
     const qint64 engineHighWater = highWaterKiB();
 
     std::printf("\nbest of %d runs, long side %.0f px (engine: open + render):\n", runs, longSide);
-    std::printf("  engine, 1 worker:          %7.1f pages/s  %6.2f s  cpu %6.2f s  first 24 in %.2f s\n",
-                pages / one.seconds, one.seconds, one.cpu, one.first24);
-    std::printf("  engine, %d workers:         %7.1f pages/s  %6.2f s  cpu %6.2f s  first 24 in %.2f s\n", workers,
-                pages / many.seconds, many.seconds, many.cpu, many.first24);
-    std::printf("  pdftoppm, 1 process:       %7.1f pages/s  %6.2f s  cpu %6.2f s\n", pages / ppmOne.seconds,
-                ppmOne.seconds, ppmOne.cpu);
+    std::printf(
+        "  engine, 1 worker:          %7.1f pages/s  %6.2f s  cpu %6.2f s  first 24 in %.2f s\n",
+        pages / one.seconds, one.seconds, one.cpu, one.first24);
+    std::printf(
+        "  engine, %d workers:         %7.1f pages/s  %6.2f s  cpu %6.2f s  first 24 in %.2f s\n",
+        workers, pages / many.seconds, many.seconds, many.cpu, many.first24);
+    std::printf("  pdftoppm, 1 process:       %7.1f pages/s  %6.2f s  cpu %6.2f s\n",
+                pages / ppmOne.seconds, ppmOne.seconds, ppmOne.cpu);
     std::printf("  pdftoppm, %d processes:     %7.1f pages/s  %6.2f s  cpu %6.2f s\n", workers,
                 pages / ppmMany.seconds, ppmMany.seconds, ppmMany.cpu);
-    std::printf("  over pdftoppm: 1 worker %.2fx wall, %.2fx processor time; %d workers %.2fx wall, %.2fx processor "
+    std::printf("  over pdftoppm: 1 worker %.2fx wall, %.2fx processor time; %d workers %.2fx "
+                "wall, %.2fx processor "
                 "time (load %s)\n",
-                one.seconds / ppmOne.seconds, one.cpu / ppmOne.cpu, workers, many.seconds / ppmMany.seconds,
-                many.cpu / ppmMany.cpu, qPrintable(loadAverage()));
+                one.seconds / ppmOne.seconds, one.cpu / ppmOne.cpu, workers,
+                many.seconds / ppmMany.seconds, many.cpu / ppmMany.cpu, qPrintable(loadAverage()));
     std::printf("peak memory:\n");
-    std::printf("  this process: %.1f MB (%.1f MB before rendering; %.1f MB high-water while rendering)\n",
-                maxRssKiB(RUSAGE_SELF) / 1024.0, baseline / 1024.0, engineHighWater / 1024.0);
-    std::printf("  workers (largest): %.1f MB; pdftoppm: %.1f MB (high-water)\n", maxRssKiB(RUSAGE_CHILDREN) / 1024.0,
-                pdftoppmPeakKiB / 1024.0);
+    std::printf(
+        "  this process: %.1f MB (%.1f MB before rendering; %.1f MB high-water while rendering)\n",
+        maxRssKiB(RUSAGE_SELF) / 1024.0, baseline / 1024.0, engineHighWater / 1024.0);
+    std::printf("  workers (largest): %.1f MB; pdftoppm: %.1f MB (high-water)\n",
+                maxRssKiB(RUSAGE_CHILDREN) / 1024.0, pdftoppmPeakKiB / 1024.0);
     return 0;
 }

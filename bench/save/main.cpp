@@ -4,13 +4,13 @@
 // Inputs are made into the folder given as the first argument (default: a
 // folder in the temporary directory) and reused by later runs.
 
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/FakeFilePanels.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "document/OpenFile.h"
 
 #include <QDir>
 #include <QElapsedTimer>

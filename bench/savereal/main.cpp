@@ -50,7 +50,8 @@ std::pair<Run, Run> bestOf(const QStringList &ours, const QStringList &theirs)
         run->seconds = run->cpuSeconds = 1e9;
         run->ok = true;
     }
-    const std::pair<const QStringList *, Run *> sides[] = {{&ours, &best.first}, {&theirs, &best.second}};
+    const std::pair<const QStringList *, Run *> sides[] = {{&ours, &best.first},
+                                                           {&theirs, &best.second}};
     for (int i = 0; i < 3; ++i) {
         for (const auto &[command, run] : sides) {
             const MeasuredRun measured = measureRun(*command, false);
@@ -144,44 +145,50 @@ int main(int argc, char **argv)
     const QString qpdfMerged = dir.filePath(QStringLiteral("merged-qpdf.pdf"));
     const auto [ownMerge, qpdfMerge] = bestOf(
         QStringList{self, QStringLiteral("--own"), QStringLiteral("merge"), ownMerged} + copies,
-        QStringList{QStringLiteral("qpdf"), QStringLiteral("--empty"), QStringLiteral("--pages")} + copies
-            + QStringList{QStringLiteral("--"), qpdfMerged});
+        QStringList{QStringLiteral("qpdf"), QStringLiteral("--empty"), QStringLiteral("--pages")} +
+            copies + QStringList{QStringLiteral("--"), qpdfMerged});
 
     const QString ownLocked = dir.filePath(QStringLiteral("aes-own.pdf"));
     const QString qpdfLocked = dir.filePath(QStringLiteral("aes-qpdf.pdf"));
-    const auto [ownAes, qpdfAes] = bestOf(
-        {self, QStringLiteral("--own"), QStringLiteral("protect"), ownLocked, input},
-        {QStringLiteral("qpdf"), QStringLiteral("--encrypt"), QStringLiteral("bench-secret"),
-         QStringLiteral("bench-secret"), QStringLiteral("256"), QStringLiteral("--"), input, qpdfLocked});
+    const auto [ownAes, qpdfAes] =
+        bestOf({self, QStringLiteral("--own"), QStringLiteral("protect"), ownLocked, input},
+               {QStringLiteral("qpdf"), QStringLiteral("--encrypt"), QStringLiteral("bench-secret"),
+                QStringLiteral("bench-secret"), QStringLiteral("256"), QStringLiteral("--"), input,
+                qpdfLocked});
 
     const QString ownSaved = dir.filePath(QStringLiteral("saved-own.pdf"));
     const QString qpdfSaved = dir.filePath(QStringLiteral("saved-qpdf.pdf"));
-    const auto [ownSave, qpdfSave] =
-        bestOf({self, QStringLiteral("--own"), QStringLiteral("save"), ownSaved, input},
-               {QStringLiteral("qpdf"), QStringLiteral("--object-streams=generate"), input, qpdfSaved});
+    const auto [ownSave, qpdfSave] = bestOf(
+        {self, QStringLiteral("--own"), QStringLiteral("save"), ownSaved, input},
+        {QStringLiteral("qpdf"), QStringLiteral("--object-streams=generate"), input, qpdfSaved});
 
     if (!ownMerge.ok || !qpdfMerge.ok || !ownAes.ok || !qpdfAes.ok || !ownSave.ok || !qpdfSave.ok) {
         std::fprintf(stderr, "a run failed\n");
         return 1;
     }
     QFile loadAverage(QStringLiteral("/proc/loadavg"));
-    const QByteArray load = loadAverage.open(QIODevice::ReadOnly) ? loadAverage.readAll().trimmed() : QByteArray();
-    std::printf("input: %s, %.2f MB; best of 3 runs taken in turn with the other tool's, peak memory of a "
-                "4th (all processes); %ld cores, load %s\n",
-                qPrintable(QFileInfo(input).fileName()), megabytes(input), sysconf(_SC_NPROCESSORS_ONLN),
-                load.constData());
-    const auto line = [](const char *name, const Run &ours, const QString &oursFile, const char *tool,
-                         const Run &theirs, const QString &theirsFile) {
-        std::printf("%s\n  ours: %.2f s (%.2f s processor), %.0f MiB, %.2f MB\n  %s: %.2f s (%.2f s processor), "
-                    "%.0f MiB, %.2f MB\n  ratio: time %.2fx (processor %.2fx), memory %.2fx, size %.4fx\n",
-                    name, ours.seconds, ours.cpuSeconds, ours.peakMiB, megabytes(oursFile), tool, theirs.seconds,
-                    theirs.cpuSeconds, theirs.peakMiB, megabytes(theirsFile), ours.seconds / theirs.seconds,
-                    ours.cpuSeconds / theirs.cpuSeconds, ours.peakMiB / theirs.peakMiB,
-                    megabytes(oursFile) / megabytes(theirsFile));
+    const QByteArray load =
+        loadAverage.open(QIODevice::ReadOnly) ? loadAverage.readAll().trimmed() : QByteArray();
+    std::printf(
+        "input: %s, %.2f MB; best of 3 runs taken in turn with the other tool's, peak memory of a "
+        "4th (all processes); %ld cores, load %s\n",
+        qPrintable(QFileInfo(input).fileName()), megabytes(input), sysconf(_SC_NPROCESSORS_ONLN),
+        load.constData());
+    const auto line = [](const char *name, const Run &ours, const QString &oursFile,
+                         const char *tool, const Run &theirs, const QString &theirsFile) {
+        std::printf(
+            "%s\n  ours: %.2f s (%.2f s processor), %.0f MiB, %.2f MB\n  %s: %.2f s (%.2f s "
+            "processor), "
+            "%.0f MiB, %.2f MB\n  ratio: time %.2fx (processor %.2fx), memory %.2fx, size %.4fx\n",
+            name, ours.seconds, ours.cpuSeconds, ours.peakMiB, megabytes(oursFile), tool,
+            theirs.seconds, theirs.cpuSeconds, theirs.peakMiB, megabytes(theirsFile),
+            ours.seconds / theirs.seconds, ours.cpuSeconds / theirs.cpuSeconds,
+            ours.peakMiB / theirs.peakMiB, megabytes(oursFile) / megabytes(theirsFile));
     };
     line("merge of 10 copies", ownMerge, ownMerged, "qpdf --empty --pages", qpdfMerge, qpdfMerged);
     line("AES-256", ownAes, ownLocked, "qpdf --encrypt 256", qpdfAes, qpdfLocked);
-    line("Save As, unedited", ownSave, ownSaved, "qpdf --object-streams=generate", qpdfSave, qpdfSaved);
+    line("Save As, unedited", ownSave, ownSaved, "qpdf --object-streams=generate", qpdfSave,
+         qpdfSaved);
     std::printf("unedited Save As: %.4fx the input\n", megabytes(ownSaved) / megabytes(input));
     return 0;
 }

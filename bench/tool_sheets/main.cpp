@@ -5,15 +5,15 @@
 // "Split…" to the last file on disk.
 //   bench_tool_sheets [photo pages, default 40] [pages to split, default 1000]
 
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/FakeClock.h"
 #include "helpers/FakeFilePanels.h"
 #include "helpers/OutputFixtures.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
-#include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "look/ThemeButton.h"
+#include "model/AppModel.h"
 #include "views/CompressSheet.h"
 #include "views/SplitSheet.h"
 
@@ -57,8 +57,7 @@ private:
     double m_longest = 0;
 };
 
-template<typename Predicate>
-double secondsUntil(Predicate done)
+template<typename Predicate> double secondsUntil(Predicate done)
 {
     QElapsedTimer timer;
     timer.start();
@@ -93,12 +92,14 @@ int main(int argc, char **argv)
     FakeClock clock;
     FakeFilePanels panels;
     PDFEngine engine;
-    AppModel model(AppModel::Services{&engine, &clock, &panels, folder.filePath(QStringLiteral("stamps"))});
+    AppModel model(
+        AppModel::Services{&engine, &clock, &panels, folder.filePath(QStringLiteral("stamps"))});
     StallWatch watch;
 
     // Compress: photographs of 2400 x 1800 pixels, one per page.
     const QString photos = folder.filePath(QStringLiteral("Photos.pdf"));
-    Fixtures::writeImagePdf(photos, QList<Fixtures::ImagePage>(photoPages, Fixtures::ImagePage{QSize(2400, 1800)}));
+    Fixtures::writeImagePdf(
+        photos, QList<Fixtures::ImagePage>(photoPages, Fixtures::ImagePage{QSize(2400, 1800)}));
     OpenFile *album = open(model, photos);
     {
         CompressSheet sheet(&model, album, nullptr);
@@ -116,9 +117,11 @@ int main(int argc, char **argv)
             sheet.setChoice(Compression::Choice::UpTo);
             sheet.setLimitIndex(index);
             const double fitting = secondsUntil([&] { return sheet.fit().has_value(); });
-            std::printf("compress %d photo pages: up to %s %6.2f s  %10lld bytes, %s%s\n", photoPages,
-                        qPrintable(Compression::limitTitle(Compression::limits().at(index))), fitting,
-                        qlonglong(sheet.fit()->data.size()), sheet.fit()->reached ? "reached" : "not reached",
+            std::printf("compress %d photo pages: up to %s %6.2f s  %10lld bytes, %s%s\n",
+                        photoPages,
+                        qPrintable(Compression::limitTitle(Compression::limits().at(index))),
+                        fitting, qlonglong(sheet.fit()->data.size()),
+                        sheet.fit()->reached ? "reached" : "not reached",
                         sheet.fit()->pagesAsPictures ? ", pages as pictures" : "");
             sheet.setChoice(Compression::Choice::Original);
         }

@@ -86,7 +86,9 @@ bool collect(const QByteArray &folder, const QByteArray &relative, std::vector<Q
     for (const QByteArray &name : *names) {
         const QByteArray path = relative.isEmpty() ? name : relative + '/' + name;
         out.push_back(path);
-        struct stat info{};
+        struct stat info
+        {
+        };
         if (lstat((folder + '/' + path).constData(), &info) != 0) {
             return false;
         }
@@ -108,7 +110,8 @@ std::optional<QByteArray> readSmallFile(const QString &path, qint64 limit)
 
 QString signatureFile(const QString &folder, const char *name)
 {
-    return folder + QLatin1Char('/') + QLatin1String(FolderName) + QLatin1Char('/') + QLatin1String(name);
+    return folder + QLatin1Char('/') + QLatin1String(FolderName) + QLatin1Char('/') +
+           QLatin1String(name);
 }
 
 // The Ed25519 signature of `text`; empty when signing failed.
@@ -117,10 +120,10 @@ QByteArray signedBy(EVP_PKEY &key, const QByteArray &text)
     QByteArray signature(SignatureBytes, '\0');
     size_t length = size_t(signature.size());
     const Context context(EVP_MD_CTX_new());
-    if (!context || EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, &key) != 1
-        || EVP_DigestSign(context.get(), reinterpret_cast<unsigned char *>(signature.data()), &length,
-                          reinterpret_cast<const unsigned char *>(text.constData()), size_t(text.size()))
-               != 1) {
+    if (!context || EVP_DigestSignInit(context.get(), nullptr, nullptr, nullptr, &key) != 1 ||
+        EVP_DigestSign(context.get(), reinterpret_cast<unsigned char *>(signature.data()), &length,
+                       reinterpret_cast<const unsigned char *>(text.constData()),
+                       size_t(text.size())) != 1) {
         return {};
     }
     signature.truncate(qsizetype(length));
@@ -132,15 +135,16 @@ bool verifies(const QByteArray &text, const QByteArray &signature, const QByteAr
     if (rawPublicKey.size() != KeyBytes || signature.size() != SignatureBytes) {
         return false;
     }
-    const Key key(EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr,
-                                              reinterpret_cast<const unsigned char *>(rawPublicKey.constData()),
-                                              KeyBytes));
+    const Key key(EVP_PKEY_new_raw_public_key(
+        EVP_PKEY_ED25519, nullptr,
+        reinterpret_cast<const unsigned char *>(rawPublicKey.constData()), KeyBytes));
     const Context context(EVP_MD_CTX_new());
-    return key && context && EVP_DigestVerifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) == 1
-        && EVP_DigestVerify(context.get(), reinterpret_cast<const unsigned char *>(signature.constData()),
-                            size_t(signature.size()), reinterpret_cast<const unsigned char *>(text.constData()),
-                            size_t(text.size()))
-        == 1;
+    return key && context &&
+           EVP_DigestVerifyInit(context.get(), nullptr, nullptr, nullptr, key.get()) == 1 &&
+           EVP_DigestVerify(
+               context.get(), reinterpret_cast<const unsigned char *>(signature.constData()),
+               size_t(signature.size()), reinterpret_cast<const unsigned char *>(text.constData()),
+               size_t(text.size())) == 1;
 }
 
 // What an archive's signature covers: its digest, under a header of its own so that
@@ -189,7 +193,8 @@ std::optional<QString> sha256(const QString &path)
 
 std::optional<QString> infoText(const QString &folder, const char *key)
 {
-    const std::optional<QByteArray> bytes = readSmallFile(folder + QLatin1Char('/') + QLatin1String(InfoName), 65536);
+    const std::optional<QByteArray> bytes =
+        readSmallFile(folder + QLatin1Char('/') + QLatin1String(InfoName), 65536);
     if (!bytes) {
         return std::nullopt;
     }
@@ -220,11 +225,13 @@ Result<QByteArray> manifest(const QString &folder)
     text += "identifier " + encoded(identifier->toUtf8()) + '\n';
     text += "build " + encoded(build->toUtf8()) + '\n';
     for (const QByteArray &path : entries) {
-        if (path == signatureFolder || path == signatureFolder + '/' + ManifestName
-            || path == signatureFolder + '/' + SignatureName) {
+        if (path == signatureFolder || path == signatureFolder + '/' + ManifestName ||
+            path == signatureFolder + '/' + SignatureName) {
             continue;
         }
-        struct stat info{};
+        struct stat info
+        {
+        };
         if (lstat((root + '/' + path).constData(), &info) != 0) {
             return Error{QStringLiteral("%1 cannot be read").arg(localPath(path))};
         }
@@ -235,17 +242,20 @@ Result<QByteArray> manifest(const QString &folder)
             if (!digest) {
                 return Error{QStringLiteral("%1 cannot be read").arg(localPath(path))};
             }
-            text += "file " + octalMode(info.st_mode) + ' ' + digest->toLatin1() + ' ' + encoded(path) + '\n';
+            text += "file " + octalMode(info.st_mode) + ' ' + digest->toLatin1() + ' ' +
+                    encoded(path) + '\n';
         } else if (S_ISLNK(info.st_mode)) {
             QByteArray target(info.st_size > 0 ? info.st_size : 4096, '\0');
-            const ssize_t n = readlink((root + '/' + path).constData(), target.data(), size_t(target.size()));
+            const ssize_t n =
+                readlink((root + '/' + path).constData(), target.data(), size_t(target.size()));
             if (n < 0) {
                 return Error{QStringLiteral("%1 cannot be read").arg(localPath(path))};
             }
             target.truncate(n);
             text += "link " + encoded(target) + ' ' + encoded(path) + '\n';
         } else {
-            return Error{QStringLiteral("%1 is neither a file, a folder nor a link").arg(localPath(path))};
+            return Error{
+                QStringLiteral("%1 is neither a file, a folder nor a link").arg(localPath(path))};
         }
     }
     return text;
@@ -256,8 +266,10 @@ QByteArray publicKey(const QByteArray &privateKeyPem)
     const Key key = privateKey(privateKeyPem);
     QByteArray raw(KeyBytes, '\0');
     size_t length = size_t(raw.size());
-    if (!key || EVP_PKEY_get_raw_public_key(key.get(), reinterpret_cast<unsigned char *>(raw.data()), &length) != 1
-        || length != KeyBytes) {
+    if (!key ||
+        EVP_PKEY_get_raw_public_key(key.get(), reinterpret_cast<unsigned char *>(raw.data()),
+                                    &length) != 1 ||
+        length != KeyBytes) {
         return {};
     }
     return raw;
@@ -265,8 +277,9 @@ QByteArray publicKey(const QByteArray &privateKeyPem)
 
 QByteArray publicKeyFromHex(const QString &hex)
 {
-    if (hex.size() != 2 * KeyBytes
-        || !std::all_of(hex.begin(), hex.end(), [](QChar c) { return std::isxdigit(c.unicode()) != 0 && c.unicode() < 128; })) {
+    if (hex.size() != 2 * KeyBytes || !std::all_of(hex.begin(), hex.end(), [](QChar c) {
+            return std::isxdigit(c.unicode()) != 0 && c.unicode() < 128;
+        })) {
         return {};
     }
     return QByteArray::fromHex(hex.toLatin1());
@@ -274,7 +287,8 @@ QByteArray publicKeyFromHex(const QString &hex)
 
 QString fingerprint(const QByteArray &rawPublicKey)
 {
-    return QString::fromLatin1(QCryptographicHash::hash(rawPublicKey, QCryptographicHash::Sha256).toHex());
+    return QString::fromLatin1(
+        QCryptographicHash::hash(rawPublicKey, QCryptographicHash::Sha256).toHex());
 }
 
 Result<void> sign(const QString &folder, const QByteArray &privateKeyPem)
@@ -295,12 +309,15 @@ Result<void> sign(const QString &folder, const QByteArray &privateKeyPem)
     if (!QDir(folder).mkpath(QLatin1String(FolderName))) {
         return Error{QStringLiteral("%1 cannot be made").arg(QLatin1String(FolderName))};
     }
-    for (const auto &[name, bytes] : {std::pair{ManifestName, *text}, std::pair{SignatureName, signature}}) {
+    for (const auto &[name, bytes] :
+         {std::pair{ManifestName, *text}, std::pair{SignatureName, signature}}) {
         QSaveFile file(signatureFile(folder, name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() ||
+            !file.commit()) {
             return Error{QStringLiteral("%1 cannot be written").arg(file.fileName())};
         }
-        QFile::setPermissions(file.fileName(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+        QFile::setPermissions(file.fileName(), QFile::ReadOwner | QFile::WriteOwner |
+                                                   QFile::ReadGroup | QFile::ReadOther);
     }
     return {};
 }
@@ -311,8 +328,10 @@ namespace {
 std::optional<QByteArray> verifiedManifest(const QString &folder, const QByteArray &rawPublicKey)
 {
     // A manifest lists a few hundred entries; anything far larger is not one.
-    const std::optional<QByteArray> text = readSmallFile(signatureFile(folder, ManifestName), 16 * 1024 * 1024);
-    const std::optional<QByteArray> signature = readSmallFile(signatureFile(folder, SignatureName), 1024);
+    const std::optional<QByteArray> text =
+        readSmallFile(signatureFile(folder, ManifestName), 16 * 1024 * 1024);
+    const std::optional<QByteArray> signature =
+        readSmallFile(signatureFile(folder, SignatureName), 1024);
     if (!text || !signature) {
         return std::nullopt;
     }
@@ -340,10 +359,13 @@ std::optional<QByteArray> signArchive(const QString &archive, const QByteArray &
     return signature.isEmpty() ? std::nullopt : std::optional<QByteArray>(signature.toBase64());
 }
 
-bool archiveSignatureVerifies(const QString &sha256Hex, const QString &signature, const QByteArray &rawPublicKey)
+bool archiveSignatureVerifies(const QString &sha256Hex, const QString &signature,
+                              const QByteArray &rawPublicKey)
 {
-    const auto decoded = QByteArray::fromBase64Encoding(signature.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
-    return sha256Hex.size() == 64 && decoded && verifies(archiveStatement(sha256Hex), *decoded, rawPublicKey);
+    const auto decoded = QByteArray::fromBase64Encoding(signature.toLatin1(),
+                                                        QByteArray::AbortOnBase64DecodingErrors);
+    return sha256Hex.size() == 64 && decoded &&
+           verifies(archiveStatement(sha256Hex), *decoded, rawPublicKey);
 }
 
 bool signatureVerifies(const QString &folder, const QByteArray &rawPublicKey)
@@ -354,7 +376,8 @@ bool signatureVerifies(const QString &folder, const QByteArray &rawPublicKey)
 bool isIntact(const QString &folder, const QByteArray &rawPublicKey, const QString &identifier)
 {
     const std::optional<QByteArray> stored = verifiedManifest(folder, rawPublicKey);
-    if (!stored || !stored->startsWith(Header + "identifier " + encoded(identifier.toUtf8()) + '\n')) {
+    if (!stored ||
+        !stored->startsWith(Header + "identifier " + encoded(identifier.toUtf8()) + '\n')) {
         return false;
     }
     const Result<QByteArray> now = manifest(folder);

@@ -52,7 +52,8 @@ QString fingerprint(const QByteArray &rawPublicKey);
 std::optional<QByteArray> signArchive(const QString &archive, const QByteArray &privateKeyPem);
 // True when `signature` (Base64) is the signature by `rawPublicKey` of an archive
 // whose SHA-256 is `sha256Hex`.
-bool archiveSignatureVerifies(const QString &sha256Hex, const QString &signature, const QByteArray &rawPublicKey);
+bool archiveSignatureVerifies(const QString &sha256Hex, const QString &signature,
+                              const QByteArray &rawPublicKey);
 
 // True when the folder's stored manifest carries a valid signature by `rawPublicKey`.
 // Reads only the two signature files; the folder's contents are not compared.

@@ -120,11 +120,11 @@ std::optional<ProcStat> readStat(long pid)
     const char *rest = std::strrchr(buffer, ')');
     ProcStat stat;
     stat.pid = pid;
-    if (!rest
-        || std::sscanf(rest + 1,
-                       " %c %ld %ld %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %llu",
-                       &stat.state, &stat.parent, &stat.group, &stat.startTime)
-               != 4) {
+    if (!rest ||
+        std::sscanf(
+            rest + 1,
+            " %c %ld %ld %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %*s %llu",
+            &stat.state, &stat.parent, &stat.group, &stat.startTime) != 4) {
         return std::nullopt;
     }
     return stat;
@@ -151,7 +151,8 @@ std::vector<ProcStat> allProcesses()
 }
 
 // Every process below `pid`, each after all of its own descendants.
-void collectDescendants(const std::vector<ProcStat> &all, long pid, std::vector<ProcStat> &out, int depth = 0)
+void collectDescendants(const std::vector<ProcStat> &all, long pid, std::vector<ProcStat> &out,
+                        int depth = 0)
 {
     if (depth > 256) {
         return;
@@ -185,7 +186,9 @@ int pidFdSignal(int pidFd, int signal)
 class TreeStopper
 {
 public:
-    explicit TreeStopper(pid_t leader) : m_leader(leader) {}
+    explicit TreeStopper(pid_t leader)
+        : m_leader(leader)
+    {}
     TreeStopper(const TreeStopper &) = delete;
     TreeStopper &operator=(const TreeStopper &) = delete;
     ~TreeStopper()
@@ -309,7 +312,8 @@ bool makePipe(int fds[2])
     return true;
 }
 
-Launch launch(const QString &tool, const QStringList &arguments, const QHash<QString, QString> &extra)
+Launch launch(const QString &tool, const QStringList &arguments,
+              const QHash<QString, QString> &extra)
 {
     Launch result;
 
@@ -369,10 +373,12 @@ Launch launch(const QString &tool, const QStringList &arguments, const QHash<QSt
     posix_spawnattr_setpgroup(&attributes, 0);
     posix_spawnattr_setsigmask(&attributes, &none);
     posix_spawnattr_setsigdefault(&attributes, &all);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK |
+                                              POSIX_SPAWN_SETSIGDEF);
 
     pid_t pid = -1;
-    const int error = posix_spawn(&pid, path.constData(), &actions, &attributes, argv.data(), envp.data());
+    const int error =
+        posix_spawn(&pid, path.constData(), &actions, &attributes, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     posix_spawnattr_destroy(&attributes);
     close(outPipe[1]);
@@ -497,8 +503,8 @@ void supervise(Launch tool, qint64 timeoutMs, CancelToken cancel, QPromise<Resul
 
 Settings settings()
 {
-    return Settings{std::chrono::milliseconds(s_killGraceMs.load()), std::chrono::milliseconds(s_drainMs.load()),
-                    s_streamBytes.load()};
+    return Settings{std::chrono::milliseconds(s_killGraceMs.load()),
+                    std::chrono::milliseconds(s_drainMs.load()), s_streamBytes.load()};
 }
 
 void setSettings(Settings settings)
@@ -517,11 +523,13 @@ QFuture<Result<Output>> run(QString tool, QStringList arguments, std::chrono::mi
 
     Launch launched = launch(tool, arguments, extraEnvironment);
     if (launched.pid < 0) {
-        promise.addResult(Result<Output>(Error{qt_error_string(launched.error), int(Failure::Launch)}));
+        promise.addResult(
+            Result<Output>(Error{qt_error_string(launched.error), int(Failure::Launch)}));
         promise.finish();
         return future;
     }
-    std::thread(supervise, std::move(launched), qint64(timeout.count()), std::move(cancel), std::move(promise))
+    std::thread(supervise, std::move(launched), qint64(timeout.count()), std::move(cancel),
+                std::move(promise))
         .detach();
     return future;
 }

@@ -67,14 +67,30 @@ std::optional<QByteArray> unquote(const QByteArray &line, qsizetype &at)
             continue;
         }
         switch (e) {
-        case 'a': out += '\a'; break;
-        case 'b': out += '\b'; break;
-        case 'f': out += '\f'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        case 'v': out += '\v'; break;
-        default: out += e; break;
+        case 'a':
+            out += '\a';
+            break;
+        case 'b':
+            out += '\b';
+            break;
+        case 'f':
+            out += '\f';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        case 'v':
+            out += '\v';
+            break;
+        default:
+            out += e;
+            break;
         }
     }
     return std::nullopt;
@@ -216,7 +232,9 @@ bool treeIsSafe(const QString &root)
         }
         for (const QByteArray &child : *children) {
             const QByteArray path = name + '/' + child;
-            struct stat info{};
+            struct stat info
+            {
+            };
             if (lstat(path.constData(), &info) != 0) {
                 return false;
             }
@@ -224,8 +242,8 @@ bool treeIsSafe(const QString &root)
                 pending.push_back(QFile::decodeName(path));
             } else if (S_ISLNK(info.st_mode)) {
                 const QString resolved = QFileInfo(QFile::decodeName(path)).canonicalFilePath();
-                if (!resolved.isEmpty() && resolved != canonicalRoot
-                    && !resolved.startsWith(canonicalRoot + QLatin1Char('/'))) {
+                if (!resolved.isEmpty() && resolved != canonicalRoot &&
+                    !resolved.startsWith(canonicalRoot + QLatin1Char('/'))) {
                     return false;
                 }
             } else if (!S_ISREG(info.st_mode)) {
@@ -243,7 +261,9 @@ bool treeIsSafe(const QString &root)
 void removeTree(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (lstat(name.constData(), &info) != 0) {
         return;
     }
@@ -252,15 +272,17 @@ void removeTree(const QString &path)
         return;
     }
     chmod(name.constData(), (info.st_mode & 07777) | S_IRWXU);
-    const std::vector<QByteArray> children = BundleSignature::entryNames(name).value_or(std::vector<QByteArray>());
+    const std::vector<QByteArray> children =
+        BundleSignature::entryNames(name).value_or(std::vector<QByteArray>());
     for (const QByteArray &child : children) {
         removeTree(QFile::decodeName(name + '/' + child));
     }
     rmdir(name.constData());
 }
 
-std::optional<QString> runTool(const QString &tool, const QStringList &arguments, std::chrono::milliseconds timeout,
-                               const QString &launchText, ProcessRunner::Output *output)
+std::optional<QString> runTool(const QString &tool, const QStringList &arguments,
+                               std::chrono::milliseconds timeout, const QString &launchText,
+                               ProcessRunner::Output *output)
 {
     const Result<ProcessRunner::Output> run = ProcessRunner::run(tool, arguments, timeout).result();
     if (!run) {
@@ -277,7 +299,9 @@ std::optional<QString> runTool(const QString &tool, const QStringList &arguments
 
 std::optional<qint64> freeSpace(const QString &folder)
 {
-    struct statvfs volume{};
+    struct statvfs volume
+    {
+    };
     if (statvfs(QFile::encodeName(folder).constData(), &volume) != 0) {
         return std::nullopt;
     }
@@ -307,7 +331,9 @@ Result<void> flush(const QByteArray &name)
 Result<void> syncTree(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat info{};
+    struct stat info
+    {
+    };
     if (lstat(name.constData(), &info) != 0) {
         return Error{FolderMoves::errorText(errno)};
     }
@@ -338,8 +364,9 @@ Result<qint64> unpack(const QString &archive, const QString &disk, const QString
     ProcessRunner::Output listing;
     if (std::optional<QString> message =
             runTool(tar,
-                    {QStringLiteral("--list"), QStringLiteral("--verbose"), QStringLiteral("--numeric-owner"),
-                     QStringLiteral("--full-time"), QStringLiteral("--utc"), QStringLiteral("--quoting-style=c"),
+                    {QStringLiteral("--list"), QStringLiteral("--verbose"),
+                     QStringLiteral("--numeric-owner"), QStringLiteral("--full-time"),
+                     QStringLiteral("--utc"), QStringLiteral("--quoting-style=c"),
                      QStringLiteral("--gzip"), QStringLiteral("--file"), archive},
                     UnpackTimeout, QString(), &listing)) {
         return Error{*message, int(Failure::Tool)};
@@ -356,9 +383,10 @@ Result<qint64> unpack(const QString &archive, const QString &disk, const QString
     }
     if (std::optional<QString> message =
             runTool(tar,
-                    {QStringLiteral("--extract"), QStringLiteral("--gzip"), QStringLiteral("--preserve-permissions"),
-                     QStringLiteral("--no-same-owner"), QStringLiteral("--no-overwrite-dir"),
-                     QStringLiteral("--file"), archive, QStringLiteral("--directory"), disk},
+                    {QStringLiteral("--extract"), QStringLiteral("--gzip"),
+                     QStringLiteral("--preserve-permissions"), QStringLiteral("--no-same-owner"),
+                     QStringLiteral("--no-overwrite-dir"), QStringLiteral("--file"), archive,
+                     QStringLiteral("--directory"), disk},
                     UnpackTimeout, QString())) {
         return Error{*message, int(Failure::Tool)};
     }

@@ -46,8 +46,9 @@ Result<void> syncFolder(const QString &folder);
 // Runs a tool through the process runner and waits for it. Absent when it ran and
 // succeeded; else the text for the user: `launchText` when it could not be started
 // (the system's reason when empty), else the run's errorMessage().
-std::optional<QString> runTool(const QString &tool, const QStringList &arguments, std::chrono::milliseconds timeout,
-                               const QString &launchText, ProcessRunner::Output *output = nullptr);
+std::optional<QString> runTool(const QString &tool, const QStringList &arguments,
+                               std::chrono::milliseconds timeout, const QString &launchText,
+                               ProcessRunner::Output *output = nullptr);
 
 // Removes a file or a tree without following links, making read-only folders of it
 // writable first (an unpacked archive may hold some). Errors are passed over.

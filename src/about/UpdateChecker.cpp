@@ -30,25 +30,27 @@ constexpr int TimeoutMs = 15000;
 QString unavailableMessage()
 {
     //: Check for Updates error
-    return QCoreApplication::translate("UpdateChecker",
-                                       "The update information isn't available right now. Try again later.");
+    return QCoreApplication::translate(
+        "UpdateChecker", "The update information isn't available right now. Try again later.");
 }
 
 QString couldNotCheckMessage(const QString &description)
 {
     //: Check for Updates error. The placeholder is the system's error message.
-    return QCoreApplication::translate("UpdateChecker", "Couldn't check for updates: %1").arg(description);
+    return QCoreApplication::translate("UpdateChecker", "Couldn't check for updates: %1")
+        .arg(description);
 }
 
 QString notInFormatText()
 {
-    return QCoreApplication::translate("UpdateChecker",
-                                       "The data couldn't be read because it isn't in the correct format.");
+    return QCoreApplication::translate(
+        "UpdateChecker", "The data couldn't be read because it isn't in the correct format.");
 }
 
 QString missingText()
 {
-    return QCoreApplication::translate("UpdateChecker", "The data couldn't be read because it is missing.");
+    return QCoreApplication::translate("UpdateChecker",
+                                       "The data couldn't be read because it is missing.");
 }
 
 QString tooLargeText()
@@ -76,7 +78,8 @@ std::optional<qint64> wholeNumber(const QJsonValue &value)
         return variant.toLongLong();
     }
     const double d = value.toDouble();
-    if (std::isfinite(d) && std::trunc(d) == d && d >= -9223372036854775808.0 && d < 9223372036854775808.0) {
+    if (std::isfinite(d) && std::trunc(d) == d && d >= -9223372036854775808.0 &&
+        d < 9223372036854775808.0) {
         return static_cast<qint64>(d);
     }
     return std::nullopt;
@@ -84,7 +87,8 @@ std::optional<qint64> wholeNumber(const QJsonValue &value)
 
 // An optional address: absent or null is none; anything but a string that reads as
 // an absolute address spoils the whole feed.
-bool optionalUrl(const QJsonObject &object, const QString &key, std::optional<QUrl> &out, QString &error)
+bool optionalUrl(const QJsonObject &object, const QString &key, std::optional<QUrl> &out,
+                 QString &error)
 {
     const QJsonValue value = object.value(key);
     if (value.isUndefined() || value.isNull()) {
@@ -133,12 +137,13 @@ Decoded decode(const QByteArray &body)
     release.build = *number;
 
     QString error;
-    if (!optionalUrl(object, QStringLiteral("url"), release.url, error)
-        || !optionalUrl(object, QStringLiteral("dmg"), release.dmg, error)) {
+    if (!optionalUrl(object, QStringLiteral("url"), release.url, error) ||
+        !optionalUrl(object, QStringLiteral("dmg"), release.dmg, error)) {
         return error;
     }
 
-    for (const auto &[key, text] : {std::pair{"sha256", &release.sha256}, std::pair{"signature", &release.signature}}) {
+    for (const auto &[key, text] :
+         {std::pair{"sha256", &release.sha256}, std::pair{"signature", &release.signature}}) {
         const QJsonValue value = object.value(QLatin1String(key));
         if (!value.isUndefined() && !value.isNull()) {
             if (!value.isString()) {
@@ -222,7 +227,8 @@ private:
         m_body += m_reply->readAll();
         if (m_body.size() > MaxFeedBytes) {
             const std::optional<int> code = status();
-            settle(Result::failed(code && *code != 200 ? unavailableMessage() : couldNotCheckMessage(tooLargeText())));
+            settle(Result::failed(code && *code != 200 ? unavailableMessage()
+                                                       : couldNotCheckMessage(tooLargeText())));
         }
     }
 
@@ -252,7 +258,8 @@ private:
             return;
         }
         Release release = std::get<Release>(decoded);
-        settle(currentBuild() >= release.build ? Result::upToDate() : Result::available(std::move(release)));
+        settle(currentBuild() >= release.build ? Result::upToDate()
+                                               : Result::available(std::move(release)));
     }
 
     void settle(Result result)
@@ -316,14 +323,16 @@ QUrl pageURL()
 QNetworkRequest siteRequest(const QUrl &url)
 {
     QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute,
+                         QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     request.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     request.setAttribute(QNetworkRequest::AuthenticationReuseAttribute, QNetworkRequest::Manual);
     // A redirect stays on the maker's site (same scheme, host and port); any other
     // ends the request with its 3xx status.
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::SameOriginRedirectPolicy);
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
+                         QNetworkRequest::SameOriginRedirectPolicy);
     QSslConfiguration ssl = QSslConfiguration::defaultConfiguration();
 #ifdef TAMSEL_TEST_SEAMS
     {

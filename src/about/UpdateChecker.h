@@ -61,7 +61,9 @@ public:
     const QString &message() const { return std::get<QString>(m_value); }
 
 private:
-    explicit Result(std::variant<Release, QString, std::monostate> value) : m_value(std::move(value)) {}
+    explicit Result(std::variant<Release, QString, std::monostate> value)
+        : m_value(std::move(value))
+    {}
     std::variant<Release, QString, std::monostate> m_value;
 };
 

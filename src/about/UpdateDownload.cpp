@@ -24,7 +24,8 @@ class Download : public QObject
 public:
     Download(const QUrl &from, const QString &to, std::chrono::milliseconds stallLimit,
              std::chrono::milliseconds totalLimit, qint64 maxBytes)
-        : m_file(to), m_maxBytes(maxBytes)
+        : m_file(to)
+        , m_maxBytes(maxBytes)
     {
         m_promise.start();
         if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -45,8 +46,9 @@ public:
         m_stall.setSingleShot(true);
         m_whole.setSingleShot(true);
         for (QTimer *timer : {&m_stall, &m_whole}) {
-            connect(timer, &QTimer::timeout, this,
-                    [this] { settle(QCoreApplication::translate("Updater", "The request timed out.")); });
+            connect(timer, &QTimer::timeout, this, [this] {
+                settle(QCoreApplication::translate("Updater", "The request timed out."));
+            });
         }
         m_stall.start(stallLimit);
         m_whole.start(totalLimit);
@@ -70,8 +72,8 @@ private:
         }
         if (length.toLongLong() > m_maxBytes) {
             settle(tooLargeText());
-        } else if (UpdateArchive::freeSpace(QFileInfo(m_file.fileName()).absolutePath()).value_or(0)
-                   < length.toLongLong()) {
+        } else if (UpdateArchive::freeSpace(QFileInfo(m_file.fileName()).absolutePath())
+                       .value_or(0) < length.toLongLong()) {
             settle(noSpaceText());
         }
     }
@@ -144,23 +146,40 @@ private:
     static QString statusPhrase(int code)
     {
         switch (code) {
-        case 301: return QCoreApplication::translate("Updater", "moved permanently");
-        case 302: return QCoreApplication::translate("Updater", "found");
-        case 304: return QCoreApplication::translate("Updater", "not modified");
-        case 400: return QCoreApplication::translate("Updater", "bad request");
-        case 401: return QCoreApplication::translate("Updater", "unauthorized");
-        case 403: return QCoreApplication::translate("Updater", "forbidden");
-        case 404: return QCoreApplication::translate("Updater", "not found");
-        case 405: return QCoreApplication::translate("Updater", "method not allowed");
-        case 408: return QCoreApplication::translate("Updater", "request timed out");
-        case 410: return QCoreApplication::translate("Updater", "no longer exists");
-        case 429: return QCoreApplication::translate("Updater", "too many requests");
-        case 500: return QCoreApplication::translate("Updater", "internal server error");
-        case 501: return QCoreApplication::translate("Updater", "unimplemented");
-        case 502: return QCoreApplication::translate("Updater", "bad gateway");
-        case 503: return QCoreApplication::translate("Updater", "service unavailable");
-        case 504: return QCoreApplication::translate("Updater", "gateway timed out");
-        default: break;
+        case 301:
+            return QCoreApplication::translate("Updater", "moved permanently");
+        case 302:
+            return QCoreApplication::translate("Updater", "found");
+        case 304:
+            return QCoreApplication::translate("Updater", "not modified");
+        case 400:
+            return QCoreApplication::translate("Updater", "bad request");
+        case 401:
+            return QCoreApplication::translate("Updater", "unauthorized");
+        case 403:
+            return QCoreApplication::translate("Updater", "forbidden");
+        case 404:
+            return QCoreApplication::translate("Updater", "not found");
+        case 405:
+            return QCoreApplication::translate("Updater", "method not allowed");
+        case 408:
+            return QCoreApplication::translate("Updater", "request timed out");
+        case 410:
+            return QCoreApplication::translate("Updater", "no longer exists");
+        case 429:
+            return QCoreApplication::translate("Updater", "too many requests");
+        case 500:
+            return QCoreApplication::translate("Updater", "internal server error");
+        case 501:
+            return QCoreApplication::translate("Updater", "unimplemented");
+        case 502:
+            return QCoreApplication::translate("Updater", "bad gateway");
+        case 503:
+            return QCoreApplication::translate("Updater", "service unavailable");
+        case 504:
+            return QCoreApplication::translate("Updater", "gateway timed out");
+        default:
+            break;
         }
         if (code >= 100 && code < 200) {
             return QCoreApplication::translate("Updater", "informational");
@@ -192,7 +211,8 @@ private:
 
 QString tooLargeText()
 {
-    //: Install and Relaunch error, inside "Couldn't install the update (…)": the server sent more than the update's size.
+    //: Install and Relaunch error, inside "Couldn't install the update (…)": the server sent more
+    //: than the update's size.
     return QCoreApplication::translate("Updater", "The download is larger than expected.");
 }
 
@@ -202,7 +222,8 @@ QString noSpaceText()
     return QCoreApplication::translate("Updater", "There isn't enough free space for the update.");
 }
 
-QFuture<std::optional<QString>> download(const QUrl &from, const QString &to, std::chrono::milliseconds stallLimit,
+QFuture<std::optional<QString>> download(const QUrl &from, const QString &to,
+                                         std::chrono::milliseconds stallLimit,
                                          std::chrono::milliseconds totalLimit, qint64 maxBytes)
 {
     auto *job = new Download(from, to, stallLimit, totalLimit, maxBytes);

@@ -20,7 +20,8 @@ namespace UpdateDownload {
 // whole took longer than `totalLimit`, tooLargeText() as soon as the answer says or
 // shows that it is longer than `maxBytes`, noSpaceText() when the length it
 // announces does not fit beside `to`, or the standard phrase of another status.
-QFuture<std::optional<QString>> download(const QUrl &from, const QString &to, std::chrono::milliseconds stallLimit,
+QFuture<std::optional<QString>> download(const QUrl &from, const QString &to,
+                                         std::chrono::milliseconds stallLimit,
                                          std::chrono::milliseconds totalLimit, qint64 maxBytes);
 
 // "The download is larger than expected."

@@ -67,7 +67,8 @@ struct Running
 const Running &running()
 {
     static const Running paths = [] {
-        const QString program = QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath();
+        const QString program =
+            QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath();
         QDir folder = QFileInfo(program).absoluteDir();
         if (folder.dirName() == QLatin1String("bin")) {
             folder.cdUp();
@@ -114,8 +115,8 @@ std::optional<QString> teamOf(const Setup &s)
 
 bool genuine(const Setup &s, const QString &path, const QString &team, const QString &bundleID)
 {
-    return !s.makerKey.isEmpty() && BundleSignature::fingerprint(s.makerKey) == team
-        && BundleSignature::isIntact(path, s.makerKey, bundleID);
+    return !s.makerKey.isEmpty() && BundleSignature::fingerprint(s.makerKey) == team &&
+           BundleSignature::isIntact(path, s.makerKey, bundleID);
 }
 
 QString parentOf(const QString &path)
@@ -129,18 +130,23 @@ QString parentOf(const QString &path)
 // its mode cannot be set.
 bool settleUnlistedModes(const QString &folder)
 {
-    const QString signature = folder + QLatin1Char('/') + QLatin1String(BundleSignature::FolderName);
+    const QString signature =
+        folder + QLatin1Char('/') + QLatin1String(BundleSignature::FolderName);
     const std::pair<QString, mode_t> unlisted[] = {
         {folder, S_IFDIR | FolderMode},
         {signature, S_IFDIR | FolderMode},
-        {signature + QLatin1Char('/') + QLatin1String(BundleSignature::ManifestName), S_IFREG | FileMode},
-        {signature + QLatin1Char('/') + QLatin1String(BundleSignature::SignatureName), S_IFREG | FileMode},
+        {signature + QLatin1Char('/') + QLatin1String(BundleSignature::ManifestName),
+         S_IFREG | FileMode},
+        {signature + QLatin1Char('/') + QLatin1String(BundleSignature::SignatureName),
+         S_IFREG | FileMode},
     };
     for (const auto &[path, mode] : unlisted) {
         const QByteArray name = QFile::encodeName(path);
-        struct stat info{};
-        if (lstat(name.constData(), &info) != 0 || (info.st_mode & S_IFMT) != (mode & S_IFMT)
-            || chmod(name.constData(), mode & 07777) != 0) {
+        struct stat info
+        {
+        };
+        if (lstat(name.constData(), &info) != 0 || (info.st_mode & S_IFMT) != (mode & S_IFMT) ||
+            chmod(name.constData(), mode & 07777) != 0) {
             return false;
         }
     }
@@ -230,8 +236,8 @@ std::optional<QString> finish(const Plan &plan)
     // The digest, then the maker's signature of it: tar and gzip read only what the
     // maker signed.
     const std::optional<QString> digest = sha256(plan.archive);
-    if (digest != plan.expectedDigest
-        || !BundleSignature::archiveSignatureVerifies(*digest, plan.signature, plan.setup.makerKey)) {
+    if (digest != plan.expectedDigest ||
+        !BundleSignature::archiveSignatureVerifies(*digest, plan.signature, plan.setup.makerKey)) {
         return rejectionMessage();
     }
     // "Mounting": unpacking into the working folder's "disk".
@@ -239,31 +245,37 @@ std::optional<QString> finish(const Plan &plan)
     const Result<qint64> unpacked = UpdateArchive::unpack(plan.archive, disk, plan.setup.tarTool);
     if (!unpacked) {
         switch (UpdateArchive::Failure(unpacked.error().code)) {
-        case UpdateArchive::Failure::Refused: return rejectionMessage();
-        case UpdateArchive::Failure::NoSpace: return failed(UpdateDownload::noSpaceText());
-        case UpdateArchive::Failure::Tool: break;
+        case UpdateArchive::Failure::Refused:
+            return rejectionMessage();
+        case UpdateArchive::Failure::NoSpace:
+            return failed(UpdateDownload::noSpaceText());
+        case UpdateArchive::Failure::Tool:
+            break;
         }
         return failed(unpacked.error().message);
     }
     // The new copy, checked, then copied beside the running one.
     const QString newApp = disk + QLatin1Char('/') + QLatin1String(NewFolderName);
-    const QString staged = plan.appFolder + QStringLiteral("/.Tamsel-update-")
-        + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper().left(8);
+    const QString staged = plan.appFolder + QStringLiteral("/.Tamsel-update-") +
+                           QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper().left(8);
     std::optional<QString> pending;
-    if (!settleUnlistedModes(newApp) || !genuine(plan.setup, newApp, plan.team, plan.bundleID)
-        || build(newApp) != plan.release.build || UpdateChecker::currentBuild() >= plan.release.build) {
+    if (!settleUnlistedModes(newApp) || !genuine(plan.setup, newApp, plan.team, plan.bundleID) ||
+        build(newApp) != plan.release.build ||
+        UpdateChecker::currentBuild() >= plan.release.build) {
         pending = rejectionMessage();
     } else if (UpdateArchive::freeSpace(plan.appFolder).value_or(0) < *unpacked) {
         pending = failed(UpdateDownload::noSpaceText());
     } else {
         const QString copyName = QFileInfo(plan.setup.copyTool).fileName();
         pending = UpdateArchive::runTool(plan.setup.copyTool,
-                          {QStringLiteral("-R"), QStringLiteral("-P"), QStringLiteral("--preserve=mode,timestamps,links"),
-                           QStringLiteral("--"), newApp, staged},
-                          CopyTimeout, copyName);
+                                         {QStringLiteral("-R"), QStringLiteral("-P"),
+                                          QStringLiteral("--preserve=mode,timestamps,links"),
+                                          QStringLiteral("--"), newApp, staged},
+                                         CopyTimeout, copyName);
         if (pending) {
             pending = failed(*pending);
-        } else if (!settleUnlistedModes(staged) || !genuine(plan.setup, staged, plan.team, plan.bundleID)) {
+        } else if (!settleUnlistedModes(staged) ||
+                   !genuine(plan.setup, staged, plan.team, plan.bundleID)) {
             // Settled again: the copy tool made the folders, and what is swapped in counts.
             pending = rejectionMessage();
         } else if (const Result<void> synced = UpdateArchive::syncTree(staged); !synced) {
@@ -282,8 +294,8 @@ std::optional<QString> finish(const Plan &plan)
     FolderMoves &moves = *plan.setup.moves;
     QString old = plan.appFolder + QStringLiteral("/Tamsel ") + UpdateChecker::currentVersion();
     if (moves.renameExclusive(plan.bundle, old) != 0) {
-        old = plan.appFolder + QStringLiteral("/.Tamsel-previous-")
-            + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper().left(8);
+        old = plan.appFolder + QStringLiteral("/.Tamsel-previous-") +
+              QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper().left(8);
         if (const int error = moves.rename(plan.bundle, old)) {
             UpdateArchive::removeTree(staged);
             return failed(FolderMoves::errorText(error));
@@ -295,9 +307,11 @@ std::optional<QString> finish(const Plan &plan)
         if (moves.rename(old, plan.bundle) == 0) {
             return failed(text);
         }
-        //: Install and Relaunch error when the old copy couldn't get its name back. Placeholders: the system's message, the app's current file name.
-        return QCoreApplication::translate("Updater", "Couldn't install the update (%1). This copy is now “%2” in "
-                                                      "the same folder: rename it back to Tamsel.")
+        //: Install and Relaunch error when the old copy couldn't get its name back. Placeholders:
+        //: the system's message, the app's current file name.
+        return QCoreApplication::translate(
+                   "Updater", "Couldn't install the update (%1). This copy is now “%2” in "
+                              "the same folder: rename it back to Tamsel.")
             .arg(text, QFileInfo(old).fileName());
     }
     // The swap itself, made lasting; the new copy is in place whether or not this works.
@@ -346,15 +360,16 @@ QString failed(const QString &message)
 {
     qCWarning(lcAbout).noquote() << "update install failed:" << message;
     //: Install and Relaunch error. The placeholder is the system's or a tool's message.
-    return QCoreApplication::translate("Updater", "Couldn't install the update (%1). This copy wasn't changed.")
+    return QCoreApplication::translate(
+               "Updater", "Couldn't install the update (%1). This copy wasn't changed.")
         .arg(message);
 }
 
 QString rejectionMessage()
 {
     //: Install and Relaunch error
-    return QCoreApplication::translate("Updater",
-                                       "The downloaded update didn't pass the check. This copy wasn't changed.");
+    return QCoreApplication::translate(
+        "Updater", "The downloaded update didn't pass the check. This copy wasn't changed.");
 }
 
 std::optional<QUrl> dmgURL(const UpdateChecker::Release &release)
@@ -364,8 +379,8 @@ std::optional<QUrl> dmgURL(const UpdateChecker::Release &release)
     }
     const QUrl &url = *release.dmg;
     const QString raw = url.path(QUrl::FullyEncoded);
-    if (!raw.endsWith(QLatin1String(ArchiveSuffix)) || url.scheme() != QLatin1String("https")
-        || url.host() != UpdateChecker::pageURL().host()) {
+    if (!raw.endsWith(QLatin1String(ArchiveSuffix)) || url.scheme() != QLatin1String("https") ||
+        url.host() != UpdateChecker::pageURL().host()) {
         return std::nullopt;
     }
     // What the prefix test sees is what a server would serve: an address whose
@@ -381,7 +396,8 @@ bool canInstallHere()
     const Setup s = setup();
     const QString bundle = s.bundlePath;
     // Places that package managers and sandboxes own: they update what they installed.
-    for (const char *owned : {"/usr/", "/nix/", "/gnu/", "/snap/", "/var/lib/flatpak/", "/app/", "/tmp/.mount_"}) {
+    for (const char *owned :
+         {"/usr/", "/nix/", "/gnu/", "/snap/", "/var/lib/flatpak/", "/app/", "/tmp/.mount_"}) {
         const QString prefix = QLatin1String(owned);
         if (bundle.startsWith(prefix) || bundle == prefix.chopped(1)) {
             return false;
@@ -396,11 +412,14 @@ bool canInstallHere()
         }
     }
     const QByteArray name = QFile::encodeName(bundle);
-    struct statvfs volume{};
+    struct statvfs volume
+    {
+    };
     if (statvfs(name.constData(), &volume) != 0 || (volume.f_flag & ST_RDONLY) != 0) {
         return false;
     }
-    if (access(QFile::encodeName(parentOf(bundle)).constData(), W_OK) != 0 || access(name.constData(), W_OK) != 0) {
+    if (access(QFile::encodeName(parentOf(bundle)).constData(), W_OK) != 0 ||
+        access(name.constData(), W_OK) != 0) {
         return false;
     }
     return teamOf(s).has_value();
@@ -460,7 +479,8 @@ QFuture<std::optional<QString>> install(UpdateChecker::Release release)
     // Preconditions, before the network or the disk is touched.
     const QString digest = release.sha256.value_or(QString()).toLower();
     const std::optional<QString> team = teamOf(plan.setup);
-    const std::optional<QString> bundleID = BundleSignature::infoText(plan.setup.bundlePath, Identifier);
+    const std::optional<QString> bundleID =
+        BundleSignature::infoText(plan.setup.bundlePath, Identifier);
     if (!dmgURL(release) || digest.size() != 64 || !release.signature || !team || !bundleID) {
         return Async::ready(std::optional<QString>(rejectionMessage()));
     }
@@ -470,8 +490,8 @@ QFuture<std::optional<QString>> install(UpdateChecker::Release release)
     plan.bundleID = *bundleID;
     plan.bundle = plan.setup.bundlePath;
     plan.appFolder = parentOf(plan.bundle);
-    plan.work = QDir::tempPath() + QStringLiteral("/Tamsel-update-")
-        + QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+    plan.work = QDir::tempPath() + QStringLiteral("/Tamsel-update-") +
+                QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     return installSteps(std::move(plan));
 }
 

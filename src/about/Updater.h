@@ -6,8 +6,8 @@
 // unpacks it into a working folder, checks that the program in it is signed by the
 // maker under this program's identifier and carries exactly the announced build,
 // copies it beside the running install folder, checks the copy again, flushes it to
-// the disk and swaps the two folders by renaming them; the old one goes to the Trash. Every failure ends in one user
-// sentence, and the running copy stays as it was except in one rare case that the
+// the disk and swaps the two folders by renaming them; the old one goes to the Trash. Every failure
+// ends in one user sentence, and the running copy stays as it was except in one rare case that the
 // sentence explains.
 //
 // The install folder ("bundle") is the folder holding bin/tamsel, Info.json (the

@@ -1,25 +1,25 @@
 #include "aboutviews/AboutView.h"
 
-#include "look/Spinner.h"
 #include "about/UpdateChecker.h"
 #include "about/Updater.h"
 #include "aboutviews/AboutWidgets.h"
 #include "aboutviews/AppLanguage.h"
 #include "aboutviews/Sharing.h"
 #include "aboutviews/TellAFriendView.h"
+#include "document/OpenFile.h"
 #include "look/BrandMark.h"
 #include "look/Icons.h"
 #include "look/Panel.h"
+#include "look/Spinner.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "platform/UrlOpener.h"
 
 #include <QComboBox>
-#include <QStyledItemDelegate>
-#include <QMenu>
 #include <QHBoxLayout>
+#include <QMenu>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -60,8 +60,11 @@ std::optional<QUrl> linkTarget(const QString &text)
 } // namespace
 
 AboutView::AboutView(AppModel *model, QWidget *parent)
-    : QScrollArea(parent), m_model(model), m_opener(Sharing::systemOpener()),
-      m_restart([] { AppLanguage::relaunch(); }), m_language(AppLanguage::chosen())
+    : QScrollArea(parent)
+    , m_model(model)
+    , m_opener(Sharing::systemOpener())
+    , m_restart([] { AppLanguage::relaunch(); })
+    , m_language(AppLanguage::chosen())
 {
     setObjectName(QStringLiteral("aboutView"));
     setWindowTitle(tr("About Tamsel"));
@@ -94,13 +97,14 @@ AboutView::AboutView(AppModel *model, QWidget *parent)
     header->addWidget(new BrandMark(56, columnWidget));
     auto *titles = new QVBoxLayout;
     titles->setSpacing(2);
-    QLabel *title = Theme::label(tr("Tamsel for Linux"), 24, QFont::Bold, Theme::text(), columnWidget);
+    QLabel *title =
+        Theme::label(tr("Tamsel for Linux"), 24, QFont::Bold, Theme::text(), columnWidget);
     title->setObjectName(QStringLiteral("productTitle"));
     titles->addWidget(title);
     QLabel *version = Theme::label(tr("Version %1 (%2) · by Vornel Apps")
-                                .arg(UpdateChecker::currentVersion())
-                                .arg(UpdateChecker::currentBuild()),
-                            12.5, QFont::Normal, Theme::secondaryText(), columnWidget);
+                                       .arg(UpdateChecker::currentVersion())
+                                       .arg(UpdateChecker::currentBuild()),
+                                   12.5, QFont::Normal, Theme::secondaryText(), columnWidget);
     version->setObjectName(QStringLiteral("versionLine"));
     titles->addWidget(version);
     header->addLayout(titles);
@@ -111,9 +115,9 @@ AboutView::AboutView(AppModel *model, QWidget *parent)
     buildLanguage(column);
     buildSupport(column);
     buildTellAFriend(column);
-    for (const auto &[groupTitle, links] : {std::pair{tr("Help & legal"), helpLinks()},
-                                            std::pair{tr("Follow us"), followLinks()},
-                                            std::pair{tr("More from Vornel Apps"), moreLinks()}}) {
+    for (const auto &[groupTitle, links] :
+         {std::pair{tr("Help & legal"), helpLinks()}, std::pair{tr("Follow us"), followLinks()},
+          std::pair{tr("More from Vornel Apps"), moreLinks()}}) {
         if (QWidget *group = linksPanel(groupTitle, links)) {
             column->addWidget(group);
         }
@@ -191,17 +195,19 @@ void AboutView::buildLanguage(QVBoxLayout *column)
     m_languagePicker->setMaxVisibleItems(20);
     m_languagePicker->setCursor(Qt::PointingHandCursor);
     // A white pop-up button with a hairline edge, like the secondary buttons beside it.
-    m_languagePicker->setStyleSheet(QStringLiteral(
-        "QComboBox { background: white; border: 1px solid rgba(0, 0, 0, 0.12); border-radius: 8px;"
-        " padding: 5px 30px 5px 12px; min-height: 20px; }"
-        "QComboBox:hover { border-color: rgba(0, 0, 0, 0.22); }"
-        "QComboBox:focus { border-color: %1; }"
-        "QComboBox::drop-down { border: none; width: 26px; }"
-        "QComboBox::down-arrow { image: url(:/tamsel/chevron-up-down.svg); width: 10px; height: 14px; }")
-                                        .arg(QStringLiteral("rgba(%1, %2, %3, 0.5)")
-                                                 .arg(Theme::accent().red())
-                                                 .arg(Theme::accent().green())
-                                                 .arg(Theme::accent().blue())));
+    m_languagePicker->setStyleSheet(
+        QStringLiteral("QComboBox { background: white; border: 1px solid rgba(0, 0, 0, 0.12); "
+                       "border-radius: 8px;"
+                       " padding: 5px 30px 5px 12px; min-height: 20px; }"
+                       "QComboBox:hover { border-color: rgba(0, 0, 0, 0.22); }"
+                       "QComboBox:focus { border-color: %1; }"
+                       "QComboBox::drop-down { border: none; width: 26px; }"
+                       "QComboBox::down-arrow { image: url(:/tamsel/chevron-up-down.svg); width: "
+                       "10px; height: 14px; }")
+            .arg(QStringLiteral("rgba(%1, %2, %3, 0.5)")
+                     .arg(Theme::accent().red())
+                     .arg(Theme::accent().green())
+                     .arg(Theme::accent().blue())));
     // The pop-up's rows are drawn by the list itself: the combo's menu-like
     // rows would take the white background of the rules above, selected or not.
     m_languagePicker->setItemDelegate(new QStyledItemDelegate(m_languagePicker));
@@ -221,11 +227,13 @@ void AboutView::buildLanguage(QVBoxLayout *column)
     auto *restart = new QHBoxLayout(m_restartRow);
     restart->setContentsMargins(0, 0, 0, 0);
     restart->setSpacing(16);
-    m_restartNote = wrappingLabel(QString(), 12.5, QFont::Normal, Theme::secondaryText(), m_restartRow);
+    m_restartNote =
+        wrappingLabel(QString(), 12.5, QFont::Normal, Theme::secondaryText(), m_restartRow);
     m_restartNote->setObjectName(QStringLiteral("restartNote"));
     m_restartNote->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     restart->addWidget(m_restartNote, 1);
-    m_restartButton = new ThemeButton(tr("Restart Tamsel"), ThemeButton::Style::Primary, m_restartRow);
+    m_restartButton =
+        new ThemeButton(tr("Restart Tamsel"), ThemeButton::Style::Primary, m_restartRow);
     m_restartButton->setObjectName(QStringLiteral("restartButton"));
     connect(m_restartButton, &QPushButton::clicked, this, [this] {
         if (m_restart) {
@@ -244,14 +252,17 @@ void AboutView::buildSupport(QVBoxLayout *column)
     panel->setObjectName(QStringLiteral("supportSection"));
     auto *row = new QHBoxLayout;
     row->setSpacing(16);
-    row->addWidget(wrappingLabel(tr("No ads, no tracking, no account, no subscription. Everything runs on your "
-                                    "computer. If Tamsel helps, you can support the developer with crypto."),
-                                 12.5, QFont::Normal, Theme::secondaryText(), panel),
-                   1, Qt::AlignTop);
+    row->addWidget(
+        wrappingLabel(
+            tr("No ads, no tracking, no account, no subscription. Everything runs on your "
+               "computer. If Tamsel helps, you can support the developer with crypto."),
+            12.5, QFont::Normal, Theme::secondaryText(), panel),
+        1, Qt::AlignTop);
     auto *support = new ThemeButton(tr("Support"), ThemeButton::Style::Primary, panel);
     support->setObjectName(QStringLiteral("supportButton"));
     support->setIcon(Icons::icon(Symbol::Heart, Qt::white));
-    connect(support, &QPushButton::clicked, this, [this] { m_model->setSupport(SupportPrompt::Manual); });
+    connect(support, &QPushButton::clicked, this,
+            [this] { m_model->setSupport(SupportPrompt::Manual); });
     row->addWidget(support, 0, Qt::AlignTop);
     content->addLayout(row);
     column->addWidget(panel);
@@ -264,10 +275,12 @@ void AboutView::buildTellAFriend(QVBoxLayout *column)
     panel->setObjectName(QStringLiteral("tellAFriendSection"));
     auto *row = new QHBoxLayout;
     row->setSpacing(16);
-    row->addWidget(wrappingLabel(tr("Tamsel spends nothing on ads, so people telling people is how it grows. Share "
-                                    "a link to its page; nothing is sent unless you choose where."),
-                                 12.5, QFont::Normal, Theme::secondaryText(), panel),
-                   1, Qt::AlignTop);
+    row->addWidget(
+        wrappingLabel(
+            tr("Tamsel spends nothing on ads, so people telling people is how it grows. Share "
+               "a link to its page; nothing is sent unless you choose where."),
+            12.5, QFont::Normal, Theme::secondaryText(), panel),
+        1, Qt::AlignTop);
     auto *share = new ThemeButton(tr("Share"), ThemeButton::Style::Secondary, panel);
     share->setObjectName(QStringLiteral("shareButton"));
     share->setIcon(Icons::icon(QStringLiteral(":/tamsel/share.svg"), Theme::accentDeep()));
@@ -307,9 +320,12 @@ QList<AboutView::Link> AboutView::helpLinks()
 {
     return {
         {QStringLiteral("mail-unread-symbolic"), tr("Write to Support"),
-         QStringLiteral("mailto:") + supportAddress() + QStringLiteral("?subject=Tamsel%20for%20Linux")},
-        {QStringLiteral("security-high-symbolic"), tr("Privacy Policy"), onSite(QStringLiteral("/tamsel-linux/privacy/"))},
-        {QStringLiteral("text-x-generic-symbolic"), tr("Terms of Use"), onSite(QStringLiteral("/terms/"))},
+         QStringLiteral("mailto:") + supportAddress() +
+             QStringLiteral("?subject=Tamsel%20for%20Linux")},
+        {QStringLiteral("security-high-symbolic"), tr("Privacy Policy"),
+         onSite(QStringLiteral("/tamsel-linux/privacy/"))},
+        {QStringLiteral("text-x-generic-symbolic"), tr("Terms of Use"),
+         onSite(QStringLiteral("/terms/"))},
     };
 }
 
@@ -318,16 +334,20 @@ QList<AboutView::Link> AboutView::followLinks()
     return {
         {QStringLiteral("media-playback-start-symbolic"), QStringLiteral("YouTube"),
          QStringLiteral(TAMSEL_LINK_YOUTUBE)},
-        {QStringLiteral("audio-x-generic-symbolic"), QStringLiteral("TikTok"), QStringLiteral(TAMSEL_LINK_TIKTOK)},
-        {QStringLiteral("mail-send-symbolic"), QStringLiteral("Telegram"), QStringLiteral(TAMSEL_LINK_TELEGRAM)},
-        {QStringLiteral(":/tamsel/at-sign.svg"), tr("X (developer)", "Link to the developer's account on X"),
+        {QStringLiteral("audio-x-generic-symbolic"), QStringLiteral("TikTok"),
+         QStringLiteral(TAMSEL_LINK_TIKTOK)},
+        {QStringLiteral("mail-send-symbolic"), QStringLiteral("Telegram"),
+         QStringLiteral(TAMSEL_LINK_TELEGRAM)},
+        {QStringLiteral(":/tamsel/at-sign.svg"),
+         tr("X (developer)", "Link to the developer's account on X"),
          QStringLiteral(TAMSEL_LINK_X)},
     };
 }
 
 QList<AboutView::Link> AboutView::moreLinks()
 {
-    return {{QStringLiteral("view-app-grid-symbolic"), tr("Our other apps"), onSite(QStringLiteral("/"))}};
+    return {{QStringLiteral("view-app-grid-symbolic"), tr("Our other apps"),
+             onSite(QStringLiteral("/"))}};
 }
 
 void AboutView::updateCheckRow()
@@ -349,24 +369,27 @@ void AboutView::updateStatus()
 
     const std::optional<UpdateChecker::Result> &result = m_model->updateResult();
     if (!result) {
-        QLabel *note = wrappingLabel(tr("Tamsel checks only when you ask. It reads one file on %1 and sends nothing "
-                                        "about your computer.")
-                                         .arg(siteHost()),
-                                     12.5, QFont::Normal, Theme::secondaryText(), m_status);
+        QLabel *note = wrappingLabel(
+            tr("Tamsel checks only when you ask. It reads one file on %1 and sends nothing "
+               "about your computer.")
+                .arg(siteHost()),
+            12.5, QFont::Normal, Theme::secondaryText(), m_status);
         note->setObjectName(QStringLiteral("privacyNote"));
         m_statusLayout->addWidget(note);
         return;
     }
     switch (result->kind()) {
     case UpdateChecker::Result::Kind::UpToDate: {
-        QWidget *note = symbolLabel(QStringLiteral(":/tamsel/checkmark-circle.svg"), tr("You have the latest version."), 13,
-                                    QFont::Medium, Theme::success(), m_status);
+        QWidget *note = symbolLabel(QStringLiteral(":/tamsel/checkmark-circle.svg"),
+                                    tr("You have the latest version."), 13, QFont::Medium,
+                                    Theme::success(), m_status);
         note->setObjectName(QStringLiteral("upToDateNote"));
         m_statusLayout->addWidget(note);
         return;
     }
     case UpdateChecker::Result::Kind::Failed: {
-        QLabel *message = wrappingLabel(result->message(), 12.5, QFont::Normal, Theme::danger(), m_status);
+        QLabel *message =
+            wrappingLabel(result->message(), 12.5, QFont::Normal, Theme::danger(), m_status);
         message->setObjectName(QStringLiteral("checkFailure"));
         m_statusLayout->addWidget(message);
         return;
@@ -382,15 +405,15 @@ void AboutView::updateStatus()
     rowLayout->setContentsMargins(0, 0, 0, 0);
     rowLayout->setSpacing(10);
     QWidget *title = symbolLabel(QStringLiteral(":/tamsel/arrow-down-circle.svg"),
-                                 tr("Version %1 is available.").arg(release.version), 13, QFont::DemiBold,
-                                 Theme::accentDeep(), row);
+                                 tr("Version %1 is available.").arg(release.version), 13,
+                                 QFont::DemiBold, Theme::accentDeep(), row);
     title->setObjectName(QStringLiteral("availableNote"));
     rowLayout->addWidget(title);
     rowLayout->addStretch(1);
     if (m_model->isInstallingUpdate()) {
         rowLayout->addWidget(new Spinner(row));
-        QLabel *progress = Theme::label(tr("Downloading and checking the update…"), 12.5, QFont::Normal,
-                                 Theme::secondaryText(), row);
+        QLabel *progress = Theme::label(tr("Downloading and checking the update…"), 12.5,
+                                        QFont::Normal, Theme::secondaryText(), row);
         progress->setObjectName(QStringLiteral("installProgress"));
         rowLayout->addWidget(progress);
     } else {
@@ -399,26 +422,30 @@ void AboutView::updateStatus()
         const QUrl page = release.downloadURL();
         const bool offerInstall =
             Updater::canInstallHere() && Updater::dmgURL(release) && !m_model->updateInstallError();
-        auto *download = new ThemeButton(tr("Download"),
-                                         offerInstall ? ThemeButton::Style::Secondary : ThemeButton::Style::Primary, row);
+        auto *download = new ThemeButton(
+            tr("Download"),
+            offerInstall ? ThemeButton::Style::Secondary : ThemeButton::Style::Primary, row);
         download->setObjectName(QStringLiteral("downloadButton"));
         download->setToolTip(page.toDisplayString());
         connect(download, &QPushButton::clicked, this, [this, page] { m_opener->open(page); });
         rowLayout->addWidget(download);
         if (offerInstall) {
-            auto *install = new ThemeButton(tr("Install and Relaunch"), ThemeButton::Style::Primary, row);
+            auto *install =
+                new ThemeButton(tr("Install and Relaunch"), ThemeButton::Style::Primary, row);
             install->setObjectName(QStringLiteral("installButton"));
             install->setEnabled(!m_model->busy() && !unsaved);
-            connect(install, &QPushButton::clicked, m_model, [model = m_model, release] { model->installUpdate(release); });
+            connect(install, &QPushButton::clicked, m_model,
+                    [model = m_model, release] { model->installUpdate(release); });
             rowLayout->addWidget(install);
         }
     }
     m_statusLayout->addWidget(row);
 
     if (hasUnsavedChanges() && !m_model->isInstallingUpdate() && !m_model->updateInstallError()) {
-        QLabel *note = wrappingLabel(tr("Save or close the files with changes first: Tamsel restarts to finish the "
-                                        "update."),
-                                     12.5, QFont::Normal, Theme::secondaryText(), m_status);
+        QLabel *note = wrappingLabel(
+            tr("Save or close the files with changes first: Tamsel restarts to finish the "
+               "update."),
+            12.5, QFont::Normal, Theme::secondaryText(), m_status);
         note->setObjectName(QStringLiteral("saveFirstNote"));
         m_statusLayout->addWidget(note);
     }
@@ -433,7 +460,8 @@ void AboutView::updateStatus()
 void AboutView::pickLanguage(int index)
 {
     const QVariant code = m_languagePicker->itemData(index);
-    const std::optional<QString> picked = code.isValid() ? std::optional<QString>(code.toString()) : std::nullopt;
+    const std::optional<QString> picked =
+        code.isValid() ? std::optional<QString>(code.toString()) : std::nullopt;
     if (picked == m_language) {
         return;
     }
@@ -450,9 +478,10 @@ void AboutView::updateLanguageRow()
         return;
     }
     const bool unsaved = hasUnsavedChanges();
-    m_restartNote->setText(unsaved ? tr("Tamsel switches to the new language after a restart. Save or close the "
-                                        "files with changes first.")
-                                   : tr("Tamsel switches to the new language after a restart."));
+    m_restartNote->setText(
+        unsaved ? tr("Tamsel switches to the new language after a restart. Save or close the "
+                     "files with changes first.")
+                : tr("Tamsel switches to the new language after a restart."));
     m_restartButton->setEnabled(!m_model->isInstallingUpdate() && !m_model->busy() && !unsaved);
 }
 

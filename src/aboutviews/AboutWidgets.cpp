@@ -9,7 +9,8 @@
 
 namespace AboutWidgets {
 
-QLabel *wrappingLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent)
+QLabel *wrappingLabel(const QString &text, qreal size, QFont::Weight weight, QColor color,
+                      QWidget *parent)
 {
     QLabel *result = Theme::label(text, size, weight, color, parent);
     result->setWordWrap(true);
@@ -42,7 +43,9 @@ QWidget *symbolLabel(const QString &symbol, const QString &text, qreal size, QFo
 // ---- Badge
 
 Badge::Badge(const QString &symbol, int symbolSize, QWidget *parent)
-    : QWidget(parent), m_icon(Icons::icon(symbol, Qt::white)), m_symbolSize(symbolSize)
+    : QWidget(parent)
+    , m_icon(Icons::icon(symbol, Qt::white))
+    , m_symbolSize(symbolSize)
 {
     setFixedSize(46, 46);
 }
@@ -56,7 +59,6 @@ void Badge::paintEvent(QPaintEvent *)
     m_icon.paint(&p, QRect((width() - side) / 2, (height() - side) / 2, side, side));
 }
 
-
 // ---- SegmentedPicker
 
 namespace {
@@ -64,7 +66,8 @@ namespace {
 class Segment : public QAbstractButton
 {
 public:
-    Segment(const QString &title, QWidget *parent) : QAbstractButton(parent)
+    Segment(const QString &title, QWidget *parent)
+        : QAbstractButton(parent)
     {
         setText(title);
         setCheckable(true);
@@ -86,8 +89,8 @@ protected:
         QPainter p(this);
         const QRectF body = QRectF(rect());
         if (isChecked()) {
-            Theme::paintShadow(p, body.adjusted(1, 1, -1, -1), 7, QColor::fromRgbF(0, 0, 0, 0.08f), 2,
-                               QPointF(0, 1));
+            Theme::paintShadow(p, body.adjusted(1, 1, -1, -1), 7, QColor::fromRgbF(0, 0, 0, 0.08f),
+                               2, QPointF(0, 1));
             Theme::paintCard(p, body, 7, Theme::surface(), Theme::hairline());
         } else if (underMouse()) {
             Theme::paintCard(p, body, 7, Theme::hairline());
@@ -115,7 +118,8 @@ protected:
 
 } // namespace
 
-SegmentedPicker::SegmentedPicker(const QStringList &titles, QWidget *parent) : QWidget(parent)
+SegmentedPicker::SegmentedPicker(const QStringList &titles, QWidget *parent)
+    : QWidget(parent)
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(3, 3, 3, 3);
@@ -161,7 +165,9 @@ void SegmentedPicker::paintEvent(QPaintEvent *)
 // ---- LinkRow
 
 LinkRow::LinkRow(const QString &symbol, const QString &title, const QUrl &url, QWidget *parent)
-    : QAbstractButton(parent), m_icon(Icons::icon(symbol, Theme::accentDeep())), m_url(url)
+    : QAbstractButton(parent)
+    , m_icon(Icons::icon(symbol, Theme::accentDeep()))
+    , m_url(url)
 {
     setText(title);
     setToolTip(url.toDisplayString());
@@ -193,7 +199,8 @@ void LinkRow::paintEvent(QPaintEvent *)
     face.setUnderline(underMouse() || hasFocus());
     p.setFont(face);
     p.setPen(Theme::accentDeep());
-    p.drawText(QRect(side + 8, 0, width() - side - 8, height()), Qt::AlignLeft | Qt::AlignVCenter, text());
+    p.drawText(QRect(side + 8, 0, width() - side - 8, height()), Qt::AlignLeft | Qt::AlignVCenter,
+               text());
 }
 
 } // namespace AboutWidgets

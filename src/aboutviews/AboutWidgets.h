@@ -14,7 +14,8 @@ class QHBoxLayout;
 namespace AboutWidgets {
 
 // A plain-text label in the application font, wrapping onto as many lines as it needs.
-QLabel *wrappingLabel(const QString &text, qreal size, QFont::Weight weight, QColor color, QWidget *parent);
+QLabel *wrappingLabel(const QString &text, qreal size, QFont::Weight weight, QColor color,
+                      QWidget *parent);
 // A row of a symbol and a text in one colour.
 QWidget *symbolLabel(const QString &symbol, const QString &text, qreal size, QFont::Weight weight,
                      QColor color, QWidget *parent);
@@ -32,7 +33,6 @@ private:
     QIcon m_icon;
     int m_symbolSize;
 };
-
 
 // One choice out of a few, shown side by side on a track; the chosen segment
 // sits on a raised white card.
@@ -63,7 +63,8 @@ private:
 class LinkRow : public QAbstractButton
 {
 public:
-    LinkRow(const QString &symbol, const QString &title, const QUrl &url, QWidget *parent = nullptr);
+    LinkRow(const QString &symbol, const QString &title, const QUrl &url,
+            QWidget *parent = nullptr);
 
     QUrl url() const { return m_url; }
     QSize sizeHint() const override;

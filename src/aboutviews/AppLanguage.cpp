@@ -140,8 +140,9 @@ bool installTranslations(QCoreApplication &app, const std::optional<QString> &co
 
     auto own = std::make_unique<QTranslator>();
     const QString folder = QStringLiteral(":/i18n");
-    const bool found = code ? loadFirst(*own, fileNames(QStringLiteral("tamsel_"), *code), folder)
-                            : own->load(locale, QStringLiteral("tamsel"), QStringLiteral("_"), folder);
+    const bool found =
+        code ? loadFirst(*own, fileNames(QStringLiteral("tamsel_"), *code), folder)
+             : own->load(locale, QStringLiteral("tamsel"), QStringLiteral("_"), folder);
     // Qt's own texts: standard buttons, file dialogs, context menus.
     auto qt = std::make_unique<QTranslator>();
     const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);

@@ -23,7 +23,8 @@ QImage image(const QString &text, qreal size)
     }
     // Binary mode: the bytes as they are, whatever the text holds.
     std::unique_ptr<QRcode, decltype(&QRcode_free)> code(
-        QRcode_encodeData(int(bytes.size()), reinterpret_cast<const unsigned char *>(bytes.constData()), 0,
+        QRcode_encodeData(int(bytes.size()),
+                          reinterpret_cast<const unsigned char *>(bytes.constData()), 0,
                           QR_ECLEVEL_M),
         &QRcode_free);
     if (!code) {
@@ -42,7 +43,8 @@ QImage image(const QString &text, qreal size)
         for (int y = 0; y < modules; ++y) {
             for (int x = 0; x < modules; ++x) {
                 if (code->data[y * modules + x] & 1) {
-                    painter.fillRect((x + quietZone) * scale, (y + quietZone) * scale, scale, scale, Qt::black);
+                    painter.fillRect((x + quietZone) * scale, (y + quietZone) * scale, scale, scale,
+                                     Qt::black);
                 }
             }
         }

@@ -20,7 +20,8 @@ QUrl mailDraft(const QString &body)
 {
     // Every reserved character encoded, spaces as %20: mail programs read a '+'
     // in a mailto body as a plus sign and an '&' as the start of another field.
-    return QUrl(QStringLiteral("mailto:?body=") + QString::fromLatin1(QUrl::toPercentEncoding(body)),
+    return QUrl(QStringLiteral("mailto:?body=") +
+                    QString::fromLatin1(QUrl::toPercentEncoding(body)),
                 QUrl::StrictMode);
 }
 
@@ -36,16 +37,18 @@ QMenu *popUpMenu(QWidget *anchor, AppModel *model, UrlOpener *opener, const QStr
     menu->setObjectName(QStringLiteral("shareMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<AppModel> target(model);
-    QAction *email = menu->addAction(QCoreApplication::translate("Sharing", "Email…"), menu, [opener, message] {
-        opener->open(mailDraft(message + QLatin1Char(' ') + pageAddress()));
-    });
+    QAction *email =
+        menu->addAction(QCoreApplication::translate("Sharing", "Email…"), menu, [opener, message] {
+            opener->open(mailDraft(message + QLatin1Char(' ') + pageAddress()));
+        });
     email->setObjectName(QStringLiteral("shareByEmail"));
-    QAction *copy = menu->addAction(QCoreApplication::translate("Sharing", "Copy Link"), menu, [target] {
-        if (target) {
-            target->clipboard()->setText(pageAddress());
-            target->showToast(QCoreApplication::translate("Sharing", "Link copied"));
-        }
-    });
+    QAction *copy =
+        menu->addAction(QCoreApplication::translate("Sharing", "Copy Link"), menu, [target] {
+            if (target) {
+                target->clipboard()->setText(pageAddress());
+                target->showToast(QCoreApplication::translate("Sharing", "Link copied"));
+            }
+        });
     copy->setObjectName(QStringLiteral("shareCopyLink"));
     menu->popup(anchor->mapToGlobal(QPoint(0, anchor->height() + 4)));
     return menu;

@@ -30,7 +30,8 @@ constexpr int codeSide = 168;
 class CodeCard : public QWidget
 {
 public:
-    explicit CodeCard(QWidget *parent) : QWidget(parent)
+    explicit CodeCard(QWidget *parent)
+        : QWidget(parent)
     {
         setFixedSize(codeSide + 20, codeSide + 20);
     }
@@ -63,11 +64,13 @@ QString monospaceFamily()
 
 SupportView::SupportView(AppModel *model, bool afterResult, QWidget *parent)
     : SupportView(model, afterResult, DonationNetwork::all(), parent)
-{
-}
+{}
 
-SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwork> networks, QWidget *parent)
-    : QDialog(parent), m_model(model), m_networks(DonationNetwork::withAddress(std::move(networks)))
+SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwork> networks,
+                         QWidget *parent)
+    : QDialog(parent)
+    , m_model(model)
+    , m_networks(DonationNetwork::withAddress(std::move(networks)))
 {
     setObjectName(QStringLiteral("supportView"));
     setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
@@ -91,9 +94,10 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
     QLabel *title = wrappingLabel(titleText, 20, QFont::Bold, Theme::text(), this);
     title->setObjectName(QStringLiteral("supportTitle"));
     titles->addWidget(title);
-    titles->addWidget(wrappingLabel(tr("Tamsel is free: no ads, no tracking, no subscription. If it saved you time, "
-                                       "you can thank the developer with crypto. Any amount helps keep it free."),
-                                    13, QFont::Normal, Theme::secondaryText(), this));
+    titles->addWidget(wrappingLabel(
+        tr("Tamsel is free: no ads, no tracking, no subscription. If it saved you time, "
+           "you can thank the developer with crypto. Any amount helps keep it free."),
+        13, QFont::Normal, Theme::secondaryText(), this));
     header->addLayout(titles, 1);
     layout->addLayout(header);
 
@@ -120,7 +124,8 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
     const auto labeled = [this, details](const QString &caption, QLabel *&value) {
         auto *block = new QVBoxLayout;
         block->setSpacing(2);
-        block->addWidget(Theme::label(caption, 11.5, QFont::DemiBold, Theme::secondaryText(), this));
+        block->addWidget(
+            Theme::label(caption, 11.5, QFont::DemiBold, Theme::secondaryText(), this));
         value = Theme::label(QString(), 13.5, QFont::Medium, Theme::text(), this);
         block->addWidget(value);
         details->addLayout(block);
@@ -131,7 +136,8 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
     m_coinsValue->setObjectName(QStringLiteral("coinsValue"));
     auto *addressBlock = new QVBoxLayout;
     addressBlock->setSpacing(4);
-    addressBlock->addWidget(Theme::label(tr("Address"), 11.5, QFont::DemiBold, Theme::secondaryText(), this));
+    addressBlock->addWidget(
+        Theme::label(tr("Address"), 11.5, QFont::DemiBold, Theme::secondaryText(), this));
     m_address = wrappingLabel(QString(), 12.5, QFont::Normal, Theme::text(), this);
     m_address->setObjectName(QStringLiteral("addressText"));
     QFont mono = m_address->font();
@@ -147,9 +153,9 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
     addressRow->addLayout(details, 1);
     layout->addWidget(addressPart);
 
-    auto *warning = new NoteBanner(
-        tr("Send only on the networks listed above. Coins sent on another network can't be recovered."),
-        NoteBanner::Tone::Warning, this);
+    auto *warning = new NoteBanner(tr("Send only on the networks listed above. Coins sent on "
+                                      "another network can't be recovered."),
+                                   NoteBanner::Tone::Warning, this);
     layout->addWidget(warning);
     // A build made without the maker's addresses must not invent one; the
     // panel is still reachable from the menu, so it says where they are.
@@ -163,12 +169,14 @@ SupportView::SupportView(AppModel *model, bool afterResult, QList<DonationNetwor
 
     // Footer
     auto *footer = new QHBoxLayout;
-    QLabel *note = Theme::label(tr("The same addresses are on %1/donate.").arg(UpdateChecker::pageURL().host()), 11.5,
-                         QFont::Normal, Theme::secondaryText(), this);
+    QLabel *note = Theme::label(
+        tr("The same addresses are on %1/donate.").arg(UpdateChecker::pageURL().host()), 11.5,
+        QFont::Normal, Theme::secondaryText(), this);
     note->setObjectName(QStringLiteral("footerNote"));
     footer->addWidget(note);
     footer->addStretch(1);
-    m_closeButton = new ThemeButton(afterResult ? tr("Not Now") : tr("Done"), ThemeButton::Style::Secondary, this);
+    m_closeButton = new ThemeButton(afterResult ? tr("Not Now") : tr("Done"),
+                                    ThemeButton::Style::Secondary, this);
     m_closeButton->setObjectName(QStringLiteral("closeButton"));
     m_closeButton->setDefault(true);
     footer->addWidget(m_closeButton);

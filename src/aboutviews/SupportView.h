@@ -29,7 +29,8 @@ public:
     // The same over other networks than the build's. Networks without an
     // address are left out; with none left, the panel only says where the
     // developer's addresses are.
-    SupportView(AppModel *model, bool afterResult, QList<DonationNetwork> networks, QWidget *parent = nullptr);
+    SupportView(AppModel *model, bool afterResult, QList<DonationNetwork> networks,
+                QWidget *parent = nullptr);
 
     // The address as shown: from 53 characters on, split onto two lines, the
     // first line taking the extra character of an odd length.

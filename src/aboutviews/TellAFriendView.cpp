@@ -26,7 +26,8 @@ constexpr int panelWidth = 520;
 class MessageBox : public QWidget
 {
 public:
-    MessageBox(const QString &text, QWidget *parent) : QWidget(parent)
+    MessageBox(const QString &text, QWidget *parent)
+        : QWidget(parent)
     {
         auto *layout = new QVBoxLayout(this);
         layout->setContentsMargins(12, 12, 12, 12);
@@ -48,7 +49,9 @@ protected:
 } // namespace
 
 TellAFriendView::TellAFriendView(AppModel *model, QWidget *parent)
-    : QDialog(parent), m_model(model), m_opener(Sharing::systemOpener())
+    : QDialog(parent)
+    , m_model(model)
+    , m_opener(Sharing::systemOpener())
 {
     setObjectName(QStringLiteral("tellAFriendView"));
     setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
@@ -64,25 +67,29 @@ TellAFriendView::TellAFriendView(AppModel *model, QWidget *parent)
 
     auto *header = new QHBoxLayout;
     header->setSpacing(14);
-    header->addWidget(new Badge(QStringLiteral("system-users-symbolic"), 22, this), 0, Qt::AlignTop);
+    header->addWidget(new Badge(QStringLiteral("system-users-symbolic"), 22, this), 0,
+                      Qt::AlignTop);
     auto *titles = new QVBoxLayout;
     titles->setSpacing(4);
-    QLabel *title = wrappingLabel(tr("Like Tamsel? Tell a friend."), 20, QFont::Bold, Theme::text(), this);
+    QLabel *title =
+        wrappingLabel(tr("Like Tamsel? Tell a friend."), 20, QFont::Bold, Theme::text(), this);
     title->setObjectName(QStringLiteral("tellAFriendTitle"));
     titles->addWidget(title);
-    titles->addWidget(wrappingLabel(tr("Tamsel is free: no ads, no tracking. We don't buy ads, so friends telling "
-                                       "friends is how people find it."),
-                                    13, QFont::Normal, Theme::secondaryText(), this));
+    titles->addWidget(wrappingLabel(
+        tr("Tamsel is free: no ads, no tracking. We don't buy ads, so friends telling "
+           "friends is how people find it."),
+        13, QFont::Normal, Theme::secondaryText(), this));
     header->addLayout(titles, 1);
     layout->addLayout(header);
 
     auto *messageColumn = new QVBoxLayout;
     messageColumn->setSpacing(6);
-    messageColumn->addWidget(
-        Theme::label(tr("Your friend gets this message:"), 11.5, QFont::DemiBold, Theme::secondaryText(), this));
+    messageColumn->addWidget(Theme::label(tr("Your friend gets this message:"), 11.5,
+                                          QFont::DemiBold, Theme::secondaryText(), this));
     messageColumn->addWidget(new MessageBox(sharedText(), this));
-    messageColumn->addWidget(wrappingLabel(tr("You choose the app and the friend; we never see who."), 11.5,
-                                           QFont::Normal, Theme::secondaryText(), this));
+    messageColumn->addWidget(
+        wrappingLabel(tr("You choose the app and the friend; we never see who."), 11.5,
+                      QFont::Normal, Theme::secondaryText(), this));
     layout->addLayout(messageColumn);
 
     auto *buttons = new QHBoxLayout;
@@ -117,8 +124,9 @@ TellAFriendView::TellAFriendView(AppModel *model, QWidget *parent)
         return width;
     };
     const QMargins margins = layout->contentsMargins();
-    const int needed = m_shareButton->sizeHint().width() + widest(m_copyButton, {tr("Copied"), tr("Copy Message")})
-                       + widest(m_closeButton, {tr("Done"), tr("Not Now")}) + 3 * buttons->spacing();
+    const int needed = m_shareButton->sizeHint().width() +
+                       widest(m_copyButton, {tr("Copied"), tr("Copy Message")}) +
+                       widest(m_closeButton, {tr("Done"), tr("Not Now")}) + 3 * buttons->spacing();
     if (needed <= panelWidth - margins.left() - margins.right()) {
         buttons->addWidget(m_closeButton);
     } else {
@@ -137,7 +145,8 @@ QString TellAFriendView::message()
     // Made once: a change of language reaches it only after a restart, like every other text.
     static const QString text = QCoreApplication::translate(
         "TellAFriendView",
-        "Tamsel for Linux: free PDF tools, signatures and stamps, QR codes. Everything stays on your computer.",
+        "Tamsel for Linux: free PDF tools, signatures and stamps, QR codes. Everything stays on "
+        "your computer.",
         "The message shared with a friend, followed by the link to the app's page.");
     return text;
 }

@@ -5,7 +5,9 @@
 #include <algorithm>
 
 AdaptiveGridLayout::AdaptiveGridLayout(int minimumColumnWidth, int spacing, QWidget *parent)
-    : QLayout(parent), m_minimumColumnWidth(minimumColumnWidth), m_spacing(spacing)
+    : QLayout(parent)
+    , m_minimumColumnWidth(minimumColumnWidth)
+    , m_spacing(spacing)
 {
     setContentsMargins(0, 0, 0, 0);
 }
@@ -118,7 +120,8 @@ int AdaptiveGridLayout::arrange(const QRect &rect, bool apply) const
                 // What can grow takes the row's height, so the cards of a row
                 // line up at top and bottom; what can't sits at the top.
                 const int wanted = itemHeight(visible[i], columnWidth);
-                const int height = std::min(rowHeight, std::max(wanted, visible[i]->maximumSize().height()));
+                const int height =
+                    std::min(rowHeight, std::max(wanted, visible[i]->maximumSize().height()));
                 const int x = area.left() + (i - first) * (columnWidth + m_spacing);
                 visible[i]->setGeometry(QRect(x, y, columnWidth, height));
             }

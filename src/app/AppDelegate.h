@@ -16,7 +16,9 @@ class AppDelegate : public QObject
     Q_OBJECT
 
 public:
-    explicit AppDelegate(QObject *parent = nullptr) : QObject(parent) {}
+    explicit AppDelegate(QObject *parent = nullptr)
+        : QObject(parent)
+    {}
 
     AppModel *model() const { return m_model; }
     // Called once the window shows; opens what waited. The model is not owned.

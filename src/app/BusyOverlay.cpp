@@ -11,7 +11,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-BusyOverlay::BusyOverlay(QWidget *parent) : QWidget(parent)
+BusyOverlay::BusyOverlay(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("busyOverlay"));
     setAttribute(Qt::WA_NoMousePropagation);

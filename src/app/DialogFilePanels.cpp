@@ -23,11 +23,14 @@ QString folderOf(const std::optional<QUrl> &near)
 // cancelled value. A panel that goes away without closing (its window was
 // destroyed under it) answers "cancelled" too, so the caller never waits forever
 // and never sees a future cancelled under it.
-template <typename T>
-class PanelAnswer
+template<typename T> class PanelAnswer
 {
 public:
-    explicit PanelAnswer(T cancelled) : m_cancelled(std::move(cancelled)) { m_promise.start(); }
+    explicit PanelAnswer(T cancelled)
+        : m_cancelled(std::move(cancelled))
+    {
+        m_promise.start();
+    }
     ~PanelAnswer() { give(m_cancelled); }
     PanelAnswer(const PanelAnswer &) = delete;
     PanelAnswer &operator=(const PanelAnswer &) = delete;
@@ -53,8 +56,7 @@ private:
 
 // Opens `dialog` window-modally and hands its result to `answer` once, however
 // it closes; the dialog deletes itself afterwards.
-template <typename T, typename Read>
-QFuture<T> present(QFileDialog *dialog, T cancelled, Read read)
+template<typename T, typename Read> QFuture<T> present(QFileDialog *dialog, T cancelled, Read read)
 {
     auto answer = std::make_shared<PanelAnswer<T>>(std::move(cancelled));
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -72,7 +74,9 @@ QFuture<T> present(QFileDialog *dialog, T cancelled, Read read)
 // already in any case ("SCAN.PDF" is a PDF's name too).
 QString withPdfExtension(const QString &name)
 {
-    return name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) ? name : name + QStringLiteral(".pdf");
+    return name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)
+               ? name
+               : name + QStringLiteral(".pdf");
 }
 
 // The save panel. A typed name gets ".pdf" before the panel takes it, so that
@@ -97,10 +101,12 @@ public:
 
 } // namespace
 
-QFuture<QList<QUrl>> DialogFilePanels::chooseFiles(bool multiple, QList<FileKind> kinds, QString message)
+QFuture<QList<QUrl>> DialogFilePanels::chooseFiles(bool multiple, QList<FileKind> kinds,
+                                                   QString message)
 {
-    auto *dialog = new QFileDialog(m_window, message.isEmpty() ? QCoreApplication::translate("FilePanels", "Open") : message,
-                                   QDir::homePath());
+    auto *dialog = new QFileDialog(
+        m_window, message.isEmpty() ? QCoreApplication::translate("FilePanels", "Open") : message,
+        QDir::homePath());
     dialog->setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     dialog->setNameFilter(QCoreApplication::translate("FilePanels", "PDFs and pictures (%1)")
@@ -110,24 +116,28 @@ QFuture<QList<QUrl>> DialogFilePanels::chooseFiles(bool multiple, QList<FileKind
 
 QFuture<std::optional<QUrl>> DialogFilePanels::chooseSaveUrl(QString name, std::optional<QUrl> near)
 {
-    auto *dialog = new SavePanel(m_window, QCoreApplication::translate("FilePanels", "Save"), folderOf(near));
+    auto *dialog =
+        new SavePanel(m_window, QCoreApplication::translate("FilePanels", "Save"), folderOf(near));
     dialog->setAcceptMode(QFileDialog::AcceptSave);
     dialog->setFileMode(QFileDialog::AnyFile);
     dialog->setNameFilter(QCoreApplication::translate("FilePanels", "PDF (*.pdf)"));
     dialog->setDefaultSuffix(QStringLiteral("pdf"));
     dialog->selectFile(withPdfExtension(name));
-    return present<std::optional<QUrl>>(dialog, std::nullopt, [](QFileDialog *d) -> std::optional<QUrl> {
-        const QList<QUrl> urls = d->selectedUrls();
-        if (urls.isEmpty()) {
-            return std::nullopt;
-        }
-        // A panel of the system's own may hand back the name as typed.
-        const QUrl url = urls.first();
-        return url.isLocalFile() ? QUrl::fromLocalFile(withPdfExtension(url.toLocalFile())) : url;
-    });
+    return present<std::optional<QUrl>>(
+        dialog, std::nullopt, [](QFileDialog *d) -> std::optional<QUrl> {
+            const QList<QUrl> urls = d->selectedUrls();
+            if (urls.isEmpty()) {
+                return std::nullopt;
+            }
+            // A panel of the system's own may hand back the name as typed.
+            const QUrl url = urls.first();
+            return url.isLocalFile() ? QUrl::fromLocalFile(withPdfExtension(url.toLocalFile()))
+                                     : url;
+        });
 }
 
-QFuture<std::optional<QUrl>> DialogFilePanels::chooseFolder(std::optional<QUrl> near, QString prompt)
+QFuture<std::optional<QUrl>> DialogFilePanels::chooseFolder(std::optional<QUrl> near,
+                                                            QString prompt)
 {
     auto *dialog = new QFileDialog(m_window, prompt, folderOf(near));
     dialog->setFileMode(QFileDialog::Directory);
@@ -135,11 +145,12 @@ QFuture<std::optional<QUrl>> DialogFilePanels::chooseFolder(std::optional<QUrl> 
     if (!prompt.isEmpty()) {
         dialog->setLabelText(QFileDialog::Accept, prompt);
     }
-    return present<std::optional<QUrl>>(dialog, std::nullopt, [](QFileDialog *d) -> std::optional<QUrl> {
-        const QList<QUrl> urls = d->selectedUrls();
-        if (urls.isEmpty()) {
-            return std::nullopt;
-        }
-        return urls.first();
-    });
+    return present<std::optional<QUrl>>(dialog, std::nullopt,
+                                        [](QFileDialog *d) -> std::optional<QUrl> {
+                                            const QList<QUrl> urls = d->selectedUrls();
+                                            if (urls.isEmpty()) {
+                                                return std::nullopt;
+                                            }
+                                            return urls.first();
+                                        });
 }

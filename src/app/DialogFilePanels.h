@@ -10,10 +10,13 @@
 class DialogFilePanels : public FilePanels
 {
 public:
-    explicit DialogFilePanels(QWidget *window = nullptr) : m_window(window) {}
+    explicit DialogFilePanels(QWidget *window = nullptr)
+        : m_window(window)
+    {}
     void setWindow(QWidget *window) { m_window = window; }
 
-    QFuture<QList<QUrl>> chooseFiles(bool multiple, QList<FileKind> kinds, QString message) override;
+    QFuture<QList<QUrl>> chooseFiles(bool multiple, QList<FileKind> kinds,
+                                     QString message) override;
     QFuture<std::optional<QUrl>> chooseSaveUrl(QString name, std::optional<QUrl> near) override;
     QFuture<std::optional<QUrl>> chooseFolder(std::optional<QUrl> near, QString prompt) override;
 

@@ -30,7 +30,9 @@ QLabel *makeLabel(const QString &text, qreal size, QFont::Weight weight, QColor 
 class SymbolBadge : public QWidget
 {
 public:
-    SymbolBadge(Symbol symbol, QWidget *parent) : QWidget(parent), m_icon(Icons::icon(symbol, Theme::accent()))
+    SymbolBadge(Symbol symbol, QWidget *parent)
+        : QWidget(parent)
+        , m_icon(Icons::icon(symbol, Theme::accent()))
     {
         setFixedSize(40, 40);
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -59,7 +61,8 @@ bool carriesFiles(const QMimeData *data)
 
 // ---- DropZone
 
-DropZone::DropZone(QWidget *parent) : QAbstractButton(parent)
+DropZone::DropZone(QWidget *parent)
+    : QAbstractButton(parent)
 {
     setObjectName(QStringLiteral("dropZone"));
     setAcceptDrops(true);
@@ -72,9 +75,11 @@ DropZone::DropZone(QWidget *parent) : QAbstractButton(parent)
     layout->setSpacing(10);
     auto *symbol = new QLabel(this);
     const int side = 38;
-    symbol->setPixmap(Icons::icon(Symbol::DropDocument, Theme::accent()).pixmap(QSize(side, side), devicePixelRatioF()));
+    symbol->setPixmap(Icons::icon(Symbol::DropDocument, Theme::accent())
+                          .pixmap(QSize(side, side), devicePixelRatioF()));
     symbol->setAttribute(Qt::WA_TransparentForMouseEvents);
-    auto *title = makeLabel(tr("Drop PDFs or images here"), 18, QFont::DemiBold, Theme::text(), this);
+    auto *title =
+        makeLabel(tr("Drop PDFs or images here"), 18, QFont::DemiBold, Theme::text(), this);
     title->setAlignment(Qt::AlignHCenter);
     title->setWordWrap(true);
     auto *detail = makeLabel(tr("or click to open. Images become pages of a new PDF."), 13,
@@ -187,7 +192,9 @@ void HomeTile::paintEvent(QPaintEvent *)
 
 // ---- HomeView
 
-HomeView::HomeView(AppModel *model, QWidget *parent) : QScrollArea(parent), m_model(model)
+HomeView::HomeView(AppModel *model, QWidget *parent)
+    : QScrollArea(parent)
+    , m_model(model)
 {
     setObjectName(QStringLiteral("homeView"));
     setWindowTitle(tr("Tamsel"));
@@ -217,9 +224,11 @@ HomeView::HomeView(AppModel *model, QWidget *parent) : QScrollArea(parent), m_mo
     // Drop zone
     auto *zone = new DropZone(column);
     stack->addWidget(zone);
-    connect(zone, &QAbstractButton::clicked, this,
-            [this] { chooseAndOpen({FileKind::Pdf, FileKind::Picture}); });
-    connect(zone, &DropZone::dropped, this, [this](const QList<QUrl> &urls) { m_model->open(urls); });
+    connect(zone, &QAbstractButton::clicked, this, [this] {
+        chooseAndOpen({FileKind::Pdf, FileKind::Picture});
+    });
+    connect(zone, &DropZone::dropped, this,
+            [this](const QList<QUrl> &urls) { m_model->open(urls); });
 
     // Tools
     m_grid = new QWidget(column);
@@ -244,10 +253,12 @@ HomeView::HomeView(AppModel *model, QWidget *parent) : QScrollArea(parent), m_mo
     tile("splitTile", tr("Split"),
          tr("By page ranges like 1-3, 5, 8-10, every few pages or page by page."), Symbol::Split,
          [this] { openOne(Tool::Split); });
-    tile("codesTile", tr("Read QR Codes"), tr("From pictures, screenshots and every page of a PDF."),
-         Symbol::QrViewfinder, [this] { m_model->setDestination(Destination::codes()); });
-    tile("imagesTile", tr("Images to PDF"), tr("Photos and scans as pages of one PDF, in name order."),
-         Symbol::ImagesToPdf, [this] { chooseAndOpen({FileKind::Picture}); });
+    tile("codesTile", tr("Read QR Codes"),
+         tr("From pictures, screenshots and every page of a PDF."), Symbol::QrViewfinder,
+         [this] { m_model->setDestination(Destination::codes()); });
+    tile("imagesTile", tr("Images to PDF"),
+         tr("Photos and scans as pages of one PDF, in name order."), Symbol::ImagesToPdf,
+         [this] { chooseAndOpen({FileKind::Picture}); });
 
     // Footer
     auto *footer = makeLabel(tr("No ads. No tracking. No account."), 12.5, QFont::Medium,
@@ -256,7 +267,6 @@ HomeView::HomeView(AppModel *model, QWidget *parent) : QScrollArea(parent), m_mo
     footer->setContentsMargins(0, 4, 0, 0);
     stack->addWidget(footer);
     stack->addStretch(1);
-
 }
 
 HomeTile *HomeView::addTile(const QString &title, const QString &detail, Symbol symbol)

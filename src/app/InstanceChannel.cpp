@@ -26,9 +26,9 @@ std::optional<uid_t> peerUser(qintptr descriptor)
 {
     ucred credentials{};
     socklen_t length = sizeof credentials;
-    if (descriptor < 0
-        || getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0
-        || length != sizeof credentials) {
+    if (descriptor < 0 ||
+        getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &length) != 0 ||
+        length != sizeof credentials) {
         return std::nullopt;
     }
     return credentials.uid;
@@ -92,9 +92,12 @@ int listeningSocket(const QByteArray &path, uid_t user)
         }
         const int error = errno;
         close(fd);
-        struct stat info{};
-        if (error != EADDRINUSE || attempt > 0 || lstat(path.constData(), &info) != 0 || !S_ISSOCK(info.st_mode)
-            || holderOf(*address, user) == Holder::SameUser || unlink(path.constData()) != 0) {
+        struct stat info
+        {
+        };
+        if (error != EADDRINUSE || attempt > 0 || lstat(path.constData(), &info) != 0 ||
+            !S_ISSOCK(info.st_mode) || holderOf(*address, user) == Holder::SameUser ||
+            unlink(path.constData()) != 0) {
             return -1;
         }
     }
@@ -105,9 +108,11 @@ int listeningSocket(const QByteArray &path, uid_t user)
 // others may enter it.
 bool isPrivateFolder(const QString &path)
 {
-    struct stat info{};
-    return QDir::isAbsolutePath(path) && lstat(QFile::encodeName(path).constData(), &info) == 0
-        && S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0;
+    struct stat info
+    {
+    };
+    return QDir::isAbsolutePath(path) && lstat(QFile::encodeName(path).constData(), &info) == 0 &&
+           S_ISDIR(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0;
 }
 
 // The folder "tamsel-<uid>" in `temporary`, made when missing and put back to 0700
@@ -124,9 +129,11 @@ QString ownFolder(const QString &temporary)
     if (fd < 0) {
         return {};
     }
-    struct stat info{};
-    const bool ours = fstat(fd, &info) == 0 && info.st_uid == geteuid()
-        && ((info.st_mode & 077) == 0 || fchmod(fd, 0700) == 0);
+    struct stat info
+    {
+    };
+    const bool ours = fstat(fd, &info) == 0 && info.st_uid == geteuid() &&
+                      ((info.st_mode & 077) == 0 || fchmod(fd, 0700) == 0);
     close(fd);
     return ours ? path : QString();
 }
@@ -137,7 +144,8 @@ QString sessionName(const QProcessEnvironment &environment)
 {
     QString kind;
     QString value;
-    if (const QString wayland = environment.value(QStringLiteral("WAYLAND_DISPLAY")); !wayland.isEmpty()) {
+    if (const QString wayland = environment.value(QStringLiteral("WAYLAND_DISPLAY"));
+        !wayland.isEmpty()) {
         kind = QStringLiteral("wayland");
         value = wayland;
     } else if (const QString x = environment.value(QStringLiteral("DISPLAY")); !x.isEmpty()) {
@@ -145,7 +153,8 @@ QString sessionName(const QProcessEnvironment &environment)
         // ":0" and ":0.0" are the same display.
         static const QRegularExpression screen(QStringLiteral("\\.[0-9]+$"));
         value = QString(x).remove(screen);
-    } else if (const QString session = environment.value(QStringLiteral("XDG_SESSION_ID")); !session.isEmpty()) {
+    } else if (const QString session = environment.value(QStringLiteral("XDG_SESSION_ID"));
+               !session.isEmpty()) {
         kind = QStringLiteral("session");
         value = session;
     } else {
@@ -162,9 +171,10 @@ QString sessionName(const QProcessEnvironment &environment)
 } // namespace
 
 InstanceChannel::InstanceChannel(const QString &path, QObject *parent, uid_t user)
-    : QObject(parent), m_path(path), m_user(user)
-{
-}
+    : QObject(parent)
+    , m_path(path)
+    , m_user(user)
+{}
 
 bool InstanceChannel::sendToRunning(const QList<QUrl> &urls)
 {
@@ -233,7 +243,9 @@ bool InstanceChannel::listen()
                         urls << url;
                     }
                 }
-                socket->setProperty("urls", QVariant::fromValue(socket->property("urls").value<QList<QUrl>>() + urls));
+                socket->setProperty(
+                    "urls",
+                    QVariant::fromValue(socket->property("urls").value<QList<QUrl>>() + urls));
                 if (ended) {
                     emit filesReceived(socket->property("urls").value<QList<QUrl>>());
                     socket->setProperty("urls", QVariant());
@@ -249,13 +261,15 @@ QString InstanceChannel::socketPath(const QProcessEnvironment &environment)
     QString folder = environment.value(QStringLiteral("XDG_RUNTIME_DIR"));
     if (!isPrivateFolder(folder)) {
         const QString temporary = environment.value(QStringLiteral("TMPDIR"));
-        folder = ownFolder(QDir::isAbsolutePath(temporary) ? QDir::cleanPath(temporary) : QStringLiteral("/tmp"));
+        folder = ownFolder(QDir::isAbsolutePath(temporary) ? QDir::cleanPath(temporary)
+                                                           : QStringLiteral("/tmp"));
     }
     const QString path = folder + QLatin1Char('/') + sessionName(environment);
     return folder.isEmpty() || !socketAddress(QFile::encodeName(path)) ? QString() : path;
 }
 
-QList<QUrl> InstanceChannel::urlsFromArguments(const QStringList &arguments, const QString &workingFolder)
+QList<QUrl> InstanceChannel::urlsFromArguments(const QStringList &arguments,
+                                               const QString &workingFolder)
 {
     QList<QUrl> urls;
     const QDir folder(workingFolder);

@@ -23,7 +23,8 @@ public:
     // `path` is the socket's path (socketPath()); empty means no hand-over at all,
     // so every launch runs as the first. `user` is the only user whose copies may
     // hand files over or take them: this process's own.
-    explicit InstanceChannel(const QString &path, QObject *parent = nullptr, uid_t user = geteuid());
+    explicit InstanceChannel(const QString &path, QObject *parent = nullptr,
+                             uid_t user = geteuid());
 
     // Sends `urls` to a running instance; true when one of the same user took them.
     bool sendToRunning(const QList<QUrl> &urls);
@@ -39,7 +40,8 @@ public:
     static QString socketPath(const QProcessEnvironment &environment);
 
     // The files named on a command line, as absolute file URLs.
-    static QList<QUrl> urlsFromArguments(const QStringList &arguments, const QString &workingFolder);
+    static QList<QUrl> urlsFromArguments(const QStringList &arguments,
+                                         const QString &workingFolder);
 
 signals:
     void filesReceived(const QList<QUrl> &urls);

@@ -4,23 +4,25 @@
 #include "app/HomeView.h"
 #include "app/RootView.h"
 #include "app/SidebarView.h"
-#include "views/AlertSheet.h"
-#include "model/AppModel.h"
 #include "document/OpenFile.h"
+#include "model/AppModel.h"
+#include "views/AlertSheet.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
-#include <QScreen>
-#include <QWindow>
 #include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QToolBar>
+#include <QWindow>
 
-MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), m_model(model)
+MainWindow::MainWindow(AppModel *model, QWidget *parent)
+    : QMainWindow(parent)
+    , m_model(model)
 {
     setObjectName(QStringLiteral("mainWindow"));
     m_root = new RootView(model, nullptr, this);
@@ -42,7 +44,8 @@ MainWindow::MainWindow(AppModel *model, QWidget *parent) : QMainWindow(parent), 
     spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     bar->addWidget(spacer);
     bar->addActions(m_root->toolbarActions());
-    for (auto signal : {&AppModel::destinationChanged, &AppModel::filesChanged, &AppModel::busyChanged}) {
+    for (auto signal :
+         {&AppModel::destinationChanged, &AppModel::filesChanged, &AppModel::busyChanged}) {
         connect(model, signal, this, &MainWindow::updateActions);
     }
     // An installed update's new copy runs and waits for this one to end.
@@ -100,9 +103,7 @@ void MainWindow::buildMenus()
     open->setObjectName(QStringLiteral("openAction"));
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
-    m_saveAs = file->addAction(tr("Save As…"), this, [this] {
-        saveAs(currentFile());
-    });
+    m_saveAs = file->addAction(tr("Save As…"), this, [this] { saveAs(currentFile()); });
     m_saveAs->setObjectName(QStringLiteral("saveAsAction"));
     m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_closeFile = file->addAction(tr("Close File"), this, &MainWindow::closeCurrentFile);
@@ -144,7 +145,8 @@ void MainWindow::updateTitle()
     // screen has nothing of its own to name, and the about panel's title
     // names the program already.
     const QWidget *screen = m_root->currentScreen();
-    const QString shown = screen && !qobject_cast<const HomeView *>(screen) ? screen->windowTitle() : QString();
+    const QString shown =
+        screen && !qobject_cast<const HomeView *>(screen) ? screen->windowTitle() : QString();
     if (shown.isEmpty()) {
         setWindowTitle(tr("Tamsel"));
     } else if (qobject_cast<const AboutView *>(screen)) {
@@ -221,14 +223,15 @@ void MainWindow::askAboutBusyWork()
         askAboutUnsavedChanges();
         return;
     }
-    askToQuit(QStringLiteral("quitWhileBusyQuestion"), tr("Stop and quit?"),
-              tr("Tamsel is still working (%1). Quitting stops that work; nothing half-written is kept.")
-                  .arg(m_model->busy()->title),
-              [this] {
-                  if (m_model) {
-                      askAboutUnsavedChanges();
-                  }
-              });
+    askToQuit(
+        QStringLiteral("quitWhileBusyQuestion"), tr("Stop and quit?"),
+        tr("Tamsel is still working (%1). Quitting stops that work; nothing half-written is kept.")
+            .arg(m_model->busy()->title),
+        [this] {
+            if (m_model) {
+                askAboutUnsavedChanges();
+            }
+        });
 }
 
 void MainWindow::askAboutUnsavedChanges()

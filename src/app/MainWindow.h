@@ -67,8 +67,8 @@ private:
     RootView *m_root;
     QAction *m_saveAs = nullptr;
     QAction *m_closeFile = nullptr;
-    bool m_quitAsked = false;    // a quit question is on screen
-    bool m_quitting = false;     // the user agreed; the window may close
+    bool m_quitAsked = false; // a quit question is on screen
+    bool m_quitting = false;  // the user agreed; the window may close
     bool m_waitingForWork = false;
     bool m_followsScreen = false;
 };

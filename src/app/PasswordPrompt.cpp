@@ -14,7 +14,9 @@
 #include <QVBoxLayout>
 
 PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QWidget *parent)
-    : QDialog(parent), m_requestID(request.id), m_answer(std::move(answer))
+    : QDialog(parent)
+    , m_requestID(request.id)
+    , m_answer(std::move(answer))
 {
     setObjectName(QStringLiteral("passwordPrompt"));
     setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
@@ -48,9 +50,10 @@ PasswordPrompt::PasswordPrompt(const PasswordRequest &request, Answer answer, QW
     explanation->setObjectName(QStringLiteral("passwordExplanation"));
     explanation->setFont(Theme::font(13));
     explanation->setWordWrap(true);
-    explanation->setText(request.wasWrong
-                             ? tr("That password didn't open it. Try again.")
-                             : tr("Enter its password to open it. The password stays on this computer."));
+    explanation->setText(
+        request.wasWrong
+            ? tr("That password didn't open it. Try again.")
+            : tr("Enter its password to open it. The password stays on this computer."));
     Theme::setTextColor(explanation, request.wasWrong ? Theme::danger() : Theme::secondaryText());
     layout->addWidget(explanation);
 
@@ -93,13 +96,14 @@ PasswordPrompt *PasswordPrompt::forModel(AppModel *model, QWidget *parent)
         return nullptr;
     }
     QPointer<AppModel> target(model);
-    return new PasswordPrompt(*model->passwordRequest(),
-                              [target](std::optional<QString> password) {
-                                  if (target) {
-                                      target->answerPassword(password);
-                                  }
-                              },
-                              parent);
+    return new PasswordPrompt(
+        *model->passwordRequest(),
+        [target](std::optional<QString> password) {
+            if (target) {
+                target->answerPassword(password);
+            }
+        },
+        parent);
 }
 
 void PasswordPrompt::accept()

@@ -32,7 +32,9 @@
 #include <algorithm>
 
 RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
-    : QWidget(parent), m_model(model), m_revealer(revealer)
+    : QWidget(parent)
+    , m_model(model)
+    , m_revealer(revealer)
 {
     setObjectName(QStringLiteral("rootView"));
     if (!m_revealer) {
@@ -97,7 +99,8 @@ RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
             m_toastHolder->hide();
         }
     });
-    connect(m_toast, &ToastView::revealRequested, this, [this](const QUrl &file) { m_revealer->reveal(file); });
+    connect(m_toast, &ToastView::revealRequested, this,
+            [this](const QUrl &file) { m_revealer->reveal(file); });
     m_busy = new BusyOverlay(m_detail);
     m_busy->hide();
     connect(m_busy, &BusyOverlay::cancelRequested, this, [this] {
@@ -106,7 +109,8 @@ RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
         }
     });
 
-    m_supportAction = new QAction(Icons::icon(Symbol::Heart, Theme::accent()), tr("Support Tamsel"), this);
+    m_supportAction =
+        new QAction(Icons::icon(Symbol::Heart, Theme::accent()), tr("Support Tamsel"), this);
     m_supportAction->setObjectName(QStringLiteral("supportButton"));
     m_supportAction->setToolTip(tr("Support the developer"));
     connect(m_supportAction, &QAction::triggered, this, [this] {
@@ -126,7 +130,8 @@ RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
     m_sidebarAction = new QAction(Icons::icon(Symbol::Sidebar, Theme::text()), QString(), this);
     m_sidebarAction->setObjectName(QStringLiteral("sidebarAction"));
     m_sidebarAction->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_S));
-    connect(m_sidebarAction, &QAction::triggered, this, [this] { setSidebarShown(!isSidebarShown()); });
+    connect(m_sidebarAction, &QAction::triggered, this,
+            [this] { setSidebarShown(!isSidebarShown()); });
     connect(m_splitter, &QSplitter::splitterMoved, this, &RootView::updateSidebarAction);
     updateSidebarAction();
     // An action only works while a widget of the window holds it.
@@ -143,8 +148,9 @@ RootView::RootView(AppModel *model, FileRevealer *revealer, QWidget *parent)
         closeSheetOfClosedFile();
         scheduleModalUpdate();
     });
-    for (auto signal : {&AppModel::supportChanged, &AppModel::sheetChanged, &AppModel::passwordRequestChanged,
-                        &AppModel::errorMessageChanged, &AppModel::closingFileChanged}) {
+    for (auto signal :
+         {&AppModel::supportChanged, &AppModel::sheetChanged, &AppModel::passwordRequestChanged,
+          &AppModel::errorMessageChanged, &AppModel::closingFileChanged}) {
         connect(model, signal, this, &RootView::scheduleModalUpdate);
     }
     connect(model, &AppModel::toastChanged, this, &RootView::updateToast);
@@ -181,11 +187,21 @@ void RootView::route()
             key = QStringLiteral("file-") + d.fileID().toString();
         }
         break;
-    case Destination::Kind::Home: key = QStringLiteral("home"); break;
-    case Destination::Kind::Merge: key = QStringLiteral("merge"); break;
-    case Destination::Kind::Stamps: key = QStringLiteral("stamps"); break;
-    case Destination::Kind::Codes: key = QStringLiteral("codes"); break;
-    case Destination::Kind::About: key = QStringLiteral("about"); break;
+    case Destination::Kind::Home:
+        key = QStringLiteral("home");
+        break;
+    case Destination::Kind::Merge:
+        key = QStringLiteral("merge");
+        break;
+    case Destination::Kind::Stamps:
+        key = QStringLiteral("stamps");
+        break;
+    case Destination::Kind::Codes:
+        key = QStringLiteral("codes");
+        break;
+    case Destination::Kind::About:
+        key = QStringLiteral("about");
+        break;
     }
     if (key == m_screenKey && m_screen) {
         return;
@@ -223,7 +239,8 @@ void RootView::setSidebarShown(bool shown)
     const QList<int> sizes = m_splitter->sizes();
     const int total = sizes.value(0) + sizes.value(1);
     if (shown) {
-        const int width = std::clamp(m_sidebarWidth, m_sidebar->minimumWidth(), m_sidebar->maximumWidth());
+        const int width =
+            std::clamp(m_sidebarWidth, m_sidebar->minimumWidth(), m_sidebar->maximumWidth());
         m_splitter->setSizes({width, std::max(0, total - width)});
     } else {
         m_sidebarWidth = sizes.value(0);
@@ -316,7 +333,8 @@ QPoint RootView::toastRestingPlace() const
     // The toast floats 28 points above the bottom edge; the holder adds the room for its shadow.
     const QSize size = m_toastHolder->size();
     const int below = m_toastHolder->layout()->contentsMargins().bottom();
-    return QPoint((m_detail->width() - size.width()) / 2, m_detail->height() - size.height() - 28 + below);
+    return QPoint((m_detail->width() - size.width()) / 2,
+                  m_detail->height() - size.height() - 28 + below);
 }
 
 void RootView::updateBusy()
@@ -364,7 +382,8 @@ void RootView::giveBackFocus()
         // have on appearing.
         const auto parts = m_screen->findChildren<QWidget *>();
         for (QWidget *part : parts) {
-            if ((part->focusPolicy() & Qt::ClickFocus) && part->isVisibleTo(m_screen) && part->isEnabled()) {
+            if ((part->focusPolicy() & Qt::ClickFocus) && part->isVisibleTo(m_screen) &&
+                part->isEnabled()) {
                 part->setFocus(Qt::OtherFocusReason);
                 break;
             }

@@ -89,11 +89,11 @@ private:
     QSplitter *m_splitter;
     SidebarView *m_sidebar;
     QWidget *m_detail;
-    QScrollArea *m_screenScroll;  // scrolls a screen only where the window is smaller than it needs
+    QScrollArea *m_screenScroll; // scrolls a screen only where the window is smaller than it needs
     QWidget *m_screen = nullptr;
     QString m_screenKey;
     ToastView *m_toast;
-    QWidget *m_toastHolder;   // carries the toast's fade; the toast itself carries its shadow
+    QWidget *m_toastHolder; // carries the toast's fade; the toast itself carries its shadow
     QGraphicsOpacityEffect *m_toastFade;
     QParallelAnimationGroup *m_toastMotion;
     QPropertyAnimation *m_toastSlide;
@@ -108,7 +108,7 @@ private:
 
     QPointer<QDialog> m_modal;
     ModalKind m_modalKind = ModalKind::None;
-    QPointer<OpenFile> m_modalFile;      // the file the unsaved-changes question asks about
+    QPointer<OpenFile> m_modalFile; // the file the unsaved-changes question asks about
     std::optional<SupportPrompt> m_modalSupport;
     QString m_modalSheet;
     bool m_modalUpdatePending = false;

@@ -42,7 +42,8 @@ bool RootView::modalStillWanted()
         return m_model->sheet() && m_model->sheet()->id() == m_modalSheet;
     case ModalKind::Password: {
         auto *prompt = qobject_cast<PasswordPrompt *>(m_modal.data());
-        return prompt && m_model->passwordRequest() && m_model->passwordRequest()->id == prompt->requestID();
+        return prompt && m_model->passwordRequest() &&
+               m_model->passwordRequest()->id == prompt->requestID();
     }
     case ModalKind::Error:
         if (m_model->errorMessage()) {
@@ -87,7 +88,8 @@ void RootView::updateModal()
     }
     if (m_model->support()) {
         m_modalSupport = m_model->support();
-        present(closingClears(makeSupportPanel(*m_model->support()), ModalKind::Support), ModalKind::Support);
+        present(closingClears(makeSupportPanel(*m_model->support()), ModalKind::Support),
+                ModalKind::Support);
     } else if (m_model->sheet()) {
         QDialog *sheet = makeToolSheet(*m_model->sheet());
         if (!sheet) {
@@ -141,10 +143,14 @@ QDialog *RootView::makeToolSheet(const FileSheet &sheet)
         return nullptr; // its file has closed; the sheet is cleared with it
     }
     switch (sheet.kind) {
-    case FileSheet::Kind::Compress: return new CompressSheet(m_model, file, window());
-    case FileSheet::Kind::Split: return new SplitSheet(m_model, file, window());
-    case FileSheet::Kind::Password: return new PasswordSheet(m_model, file, window());
-    case FileSheet::Kind::ExportImages: return new ExportImagesSheet(m_model, file, window());
+    case FileSheet::Kind::Compress:
+        return new CompressSheet(m_model, file, window());
+    case FileSheet::Kind::Split:
+        return new SplitSheet(m_model, file, window());
+    case FileSheet::Kind::Password:
+        return new PasswordSheet(m_model, file, window());
+    case FileSheet::Kind::ExportImages:
+        return new ExportImagesSheet(m_model, file, window());
     }
     return nullptr;
 }
@@ -164,7 +170,8 @@ QDialog *RootView::closingClears(QDialog *dialog, ModalKind kind)
         }
         if (kind == ModalKind::Support && m_model->support() == support) {
             m_model->setSupport(std::nullopt);
-        } else if (kind == ModalKind::Sheet && m_model->sheet() && m_model->sheet()->id() == sheet) {
+        } else if (kind == ModalKind::Sheet && m_model->sheet() &&
+                   m_model->sheet()->id() == sheet) {
             m_model->setSheet(std::nullopt);
         }
     });
@@ -173,8 +180,8 @@ QDialog *RootView::closingClears(QDialog *dialog, ModalKind kind)
 
 QDialog *RootView::makeErrorAlert()
 {
-    auto *alert = new AlertSheet(NoteBanner::Tone::Danger, tr("Something went wrong"), *m_model->errorMessage(),
-                                 window());
+    auto *alert = new AlertSheet(NoteBanner::Tone::Danger, tr("Something went wrong"),
+                                 *m_model->errorMessage(), window());
     alert->setObjectName(QStringLiteral("errorAlert"));
     QPushButton *ok = alert->addButton(tr("OK"), AlertSheet::Role::Default);
     ok->setObjectName(QStringLiteral("errorOK"));
@@ -202,7 +209,9 @@ QDialog *RootView::makeClosingQuestion(OpenFile *file)
 {
     auto *question = new AlertSheet(
         NoteBanner::Tone::Warning, tr("Save changes to “%1”?").arg(file ? file->name() : QString()),
-        tr("Your changes will be lost if you close it without saving. The original file stays as it was."), window());
+        tr("Your changes will be lost if you close it without saving. The original file stays as "
+           "it was."),
+        window());
     question->setObjectName(QStringLiteral("closingQuestion"));
     QPushButton *discard = question->addButton(tr("Don't Save"), AlertSheet::Role::Destructive);
     discard->setObjectName(QStringLiteral("closingDontSave"));

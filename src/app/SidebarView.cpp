@@ -1,11 +1,11 @@
 #include "app/SidebarView.h"
 
+#include "document/OpenFile.h"
 #include "look/BrandMark.h"
 #include "look/Icons.h"
 #include "look/Theme.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "document/OpenFile.h"
 #include "platform/FileKinds.h"
 
 #include <QHBoxLayout>
@@ -20,8 +20,8 @@
 namespace {
 
 // What a list item stands for.
-constexpr int kindRole = Qt::UserRole;       // Destination::Kind as int; absent for headers and buttons
-constexpr int fileRole = Qt::UserRole + 1;   // the document's id for file rows
+constexpr int kindRole = Qt::UserRole; // Destination::Kind as int; absent for headers and buttons
+constexpr int fileRole = Qt::UserRole + 1; // the document's id for file rows
 
 constexpr int rowHeight = 28;
 constexpr int iconSide = 16;
@@ -70,7 +70,8 @@ public:
                 painter->save();
                 painter->setFont(Theme::font(11, QFont::DemiBold));
                 painter->setPen(Theme::secondaryText());
-                painter->drawText(row.adjusted(8, 0, 0, -3), Qt::AlignLeft | Qt::AlignBottom, title);
+                painter->drawText(row.adjusted(8, 0, 0, -3), Qt::AlignLeft | Qt::AlignBottom,
+                                  title);
                 painter->restore();
             }
             return;
@@ -80,7 +81,8 @@ public:
         }
         painter->save();
         const QIcon icon = index.data(Qt::DecorationRole).value<QIcon>();
-        const QRect iconRect(int(row.left()) + 8, int(row.center().y()) - iconSide / 2, iconSide, iconSide);
+        const QRect iconRect(int(row.left()) + 8, int(row.center().y()) - iconSide / 2, iconSide,
+                             iconSide);
         icon.paint(painter, iconRect);
         painter->setFont(Theme::font(13));
         painter->setPen(Theme::text());
@@ -91,7 +93,8 @@ public:
 
     QSize sizeHint(const QStyleOptionViewItem &, const QModelIndex &index) const override
     {
-        const bool header = !index.data(kindRole).isValid() && !index.data(Qt::DisplayRole).toString().isEmpty();
+        const bool header =
+            !index.data(kindRole).isValid() && !index.data(Qt::DisplayRole).toString().isEmpty();
         return {0, header ? rowHeight + 6 : rowHeight};
     }
 };
@@ -100,7 +103,11 @@ public:
 class EditedDot : public QWidget
 {
 public:
-    explicit EditedDot(QWidget *parent) : QWidget(parent) { setFixedSize(6, 6); }
+    explicit EditedDot(QWidget *parent)
+        : QWidget(parent)
+    {
+        setFixedSize(6, 6);
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -118,7 +125,11 @@ protected:
 class SidebarList : public QListWidget
 {
 public:
-    explicit SidebarList(QWidget *parent) : QListWidget(parent) { setViewportMargins(0, 8, 0, 0); }
+    explicit SidebarList(QWidget *parent)
+        : QListWidget(parent)
+    {
+        setViewportMargins(0, 8, 0, 0);
+    }
 
 protected:
     QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex &index,
@@ -136,7 +147,8 @@ protected:
 // ---- MiddleElidedLabel
 
 MiddleElidedLabel::MiddleElidedLabel(const QString &text, QWidget *parent)
-    : QWidget(parent), m_text(text)
+    : QWidget(parent)
+    , m_text(text)
 {
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     setToolTip(text);
@@ -166,7 +178,8 @@ void MiddleElidedLabel::paintEvent(QPaintEvent *)
 
 // ---- PageCountLabel
 
-PageCountLabel::PageCountLabel(QWidget *parent) : QWidget(parent)
+PageCountLabel::PageCountLabel(QWidget *parent)
+    : QWidget(parent)
 {
     setFont(Theme::font(11, QFont::Medium));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
@@ -212,7 +225,9 @@ void PageCountLabel::paintEvent(QPaintEvent *)
 // ---- FileRow
 
 FileRow::FileRow(AppModel *model, OpenFile *file, QWidget *parent)
-    : QWidget(parent), m_model(model), m_file(file)
+    : QWidget(parent)
+    , m_model(model)
+    , m_file(file)
 {
     setObjectName(QStringLiteral("fileRow"));
     auto *layout = new QHBoxLayout(this);
@@ -222,7 +237,8 @@ FileRow::FileRow(AppModel *model, OpenFile *file, QWidget *parent)
     auto *icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("fileIcon"));
     const Symbol symbol = file->isPDF() ? Symbol::Document : Symbol::Pictures;
-    icon->setPixmap(Icons::icon(symbol, Theme::accent()).pixmap(QSize(iconSide, iconSide), devicePixelRatioF()));
+    icon->setPixmap(Icons::icon(symbol, Theme::accent())
+                        .pixmap(QSize(iconSide, iconSide), devicePixelRatioF()));
     icon->setProperty("symbol", QVariant::fromValue(int(symbol)));
     layout->addWidget(icon);
     layout->addSpacing(2);
@@ -252,7 +268,8 @@ FileRow::FileRow(AppModel *model, OpenFile *file, QWidget *parent)
     close->setToolTip(tr("Close"));
     close->setCursor(Qt::PointingHandCursor);
     layout->addWidget(close);
-    connect(close, &QToolButton::clicked, this, [this] { SidebarView::requestClose(m_model, m_file); });
+    connect(close, &QToolButton::clicked, this,
+            [this] { SidebarView::requestClose(m_model, m_file); });
 
     connect(file, &OpenFile::pagesChanged, this, &FileRow::refresh);
     connect(file, &OpenFile::isEditedChanged, this, &FileRow::refresh);
@@ -283,7 +300,9 @@ void SidebarView::requestClose(AppModel *model, OpenFile *file)
 }
 
 SidebarView::SidebarView(AppModel *model, QWidget *parent)
-    : QWidget(parent), m_model(model), m_list(new SidebarList(this))
+    : QWidget(parent)
+    , m_model(model)
+    , m_list(new SidebarList(this))
 {
     setObjectName(QStringLiteral("sidebar"));
     auto *layout = new QVBoxLayout(this);

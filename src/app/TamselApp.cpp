@@ -10,15 +10,17 @@
 
 #include <QTimer>
 
-TamselApp::TamselApp(Options options, QObject *parent) : QObject(parent), m_options(std::move(options))
-{
-}
+TamselApp::TamselApp(Options options, QObject *parent)
+    : QObject(parent)
+    , m_options(std::move(options))
+{}
 
 TamselApp::~TamselApp() = default;
 
 bool TamselApp::start()
 {
-    const QList<QUrl> urls = InstanceChannel::urlsFromArguments(m_options.arguments, m_options.workingFolder);
+    const QList<QUrl> urls =
+        InstanceChannel::urlsFromArguments(m_options.arguments, m_options.workingFolder);
     m_channel = new InstanceChannel(m_options.channelName, this);
     if (m_channel->sendToRunning(urls)) {
         return false;

@@ -23,9 +23,9 @@ class TamselApp : public QObject
 public:
     struct Options
     {
-        QStringList arguments;   // the command line after the program's name
-        QString workingFolder;   // what relative names on it are relative to
-        QString channelName;     // the hand-over socket's path: one running program per path
+        QStringList arguments; // the command line after the program's name
+        QString workingFolder; // what relative names on it are relative to
+        QString channelName;   // the hand-over socket's path: one running program per path
         // Absent: the shared engine, the system clock and window-modal file panels.
         std::optional<AppModel::Services> services;
     };

@@ -8,7 +8,8 @@
 #include <QPainter>
 #include <QPushButton>
 
-ToastView::ToastView(QWidget *parent) : QFrame(parent)
+ToastView::ToastView(QWidget *parent)
+    : QFrame(parent)
 {
     setObjectName(QStringLiteral("toast"));
     auto *row = new QHBoxLayout(this);
@@ -16,7 +17,8 @@ ToastView::ToastView(QWidget *parent) : QFrame(parent)
     row->setSpacing(12);
     auto *mark = new QLabel(this);
     mark->setObjectName(QStringLiteral("toastMark"));
-    mark->setPixmap(Icons::icon(Symbol::CheckmarkCircle, Theme::success()).pixmap(QSize(16, 16), devicePixelRatioF()));
+    mark->setPixmap(Icons::icon(Symbol::CheckmarkCircle, Theme::success())
+                        .pixmap(QSize(16, 16), devicePixelRatioF()));
     m_text = new QLabel(this);
     m_text->setObjectName(QStringLiteral("toastText"));
     m_text->setFont(Theme::font(13, QFont::Medium));
@@ -61,6 +63,7 @@ void ToastHolder::paintEvent(QPaintEvent *)
     if (QWidget *toast = findChild<QWidget *>(QStringLiteral("toast"))) {
         QPainter painter(this);
         const QRectF shape = QRectF(toast->geometry());
-        Theme::paintShadow(painter, shape, shape.height() / 2, QColor(0, 0, 0, 31), 12, QPointF(0, 4));
+        Theme::paintShadow(painter, shape, shape.height() / 2, QColor(0, 0, 0, 31), 12,
+                           QPointF(0, 4));
     }
 }

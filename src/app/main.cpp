@@ -18,8 +18,10 @@ int main(int argc, char *argv[])
     // Before anything shows, and before a relaunched copy looks for the running one.
     AppLanguage::install(app);
     TamselApp tamsel({app.arguments().mid(1), QDir::currentPath(),
-                      InstanceChannel::socketPath(QProcessEnvironment::systemEnvironment()), std::nullopt});
-    QObject::connect(&tamsel, &TamselApp::quitConfirmed, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+                      InstanceChannel::socketPath(QProcessEnvironment::systemEnvironment()),
+                      std::nullopt});
+    QObject::connect(&tamsel, &TamselApp::quitConfirmed, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     if (!tamsel.start()) {
         return 0; // the running Tamsel took the files
     }

@@ -120,7 +120,8 @@ std::optional<QString> field(const Fields &fields, const QString &key)
 // double quotes; the quotes are no part of them.
 QString unquoted(const QString &value)
 {
-    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) && value.endsWith(QLatin1Char('"'))) {
+    if (value.size() >= 2 && value.startsWith(QLatin1Char('"')) &&
+        value.endsWith(QLatin1Char('"'))) {
         return value.mid(1, value.size() - 2);
     }
     return value;
@@ -198,8 +199,8 @@ std::optional<Property> property(const QString &line)
         return std::nullopt;
     }
     const QString written = line.left(colon);
-    return Property{written.toUpper(), line.mid(colon + 1).replace(QLatin1String("\\,"), QLatin1String(",")),
-                    written};
+    return Property{written.toUpper(),
+                    line.mid(colon + 1).replace(QLatin1String("\\,"), QLatin1String(",")), written};
 }
 
 std::optional<CodeContent::Contact> contactFromVCard(const QString &text)
@@ -235,7 +236,8 @@ std::optional<CodeContent::Contact> contactFromVCard(const QString &text)
         } else if (name == QLatin1String("EMAIL")) {
             contact.emails.append(p->value);
         } else if (name == QLatin1String("ORG")) {
-            contact.organization = trimmedBlanks(QString(p->value).replace(QLatin1Char(';'), QLatin1Char(' ')));
+            contact.organization =
+                trimmedBlanks(QString(p->value).replace(QLatin1Char(';'), QLatin1Char(' ')));
         }
     }
     if (!formatted.isEmpty()) {
@@ -276,8 +278,8 @@ std::optional<CodeContent::Contact> contactFromMeCard(const QString &text)
     QStringList lines = {QStringLiteral("BEGIN:VCARD"), QStringLiteral("VERSION:3.0")};
     if (contact.name) {
         lines.append(QStringLiteral("FN:") + *contact.name);
-        lines.append(QStringLiteral("N:") + nameParts.value(0) + QLatin1Char(';') + nameParts.value(1)
-                     + QStringLiteral(";;;"));
+        lines.append(QStringLiteral("N:") + nameParts.value(0) + QLatin1Char(';') +
+                     nameParts.value(1) + QStringLiteral(";;;"));
     }
     if (contact.organization) {
         lines.append(QStringLiteral("ORG:") + *contact.organization);
@@ -314,7 +316,8 @@ bool allDigits(QStringView text)
 
 // 20240131T093000Z (UTC), 20240131T093000 (in `zone`, local time when it names
 // none this system knows), 20240131 (local midnight: a day, not an instant).
-std::optional<QDateTime> icsDate(const QString &value, const std::optional<QString> &zone = std::nullopt)
+std::optional<QDateTime> icsDate(const QString &value,
+                                 const std::optional<QString> &zone = std::nullopt)
 {
     const qsizetype length = value.size();
     const bool utc = length == 16 && value[15] == QLatin1Char('Z');
@@ -381,7 +384,8 @@ std::optional<CodeContent::Event> event(const QString &text)
             result.location = p->value;
         } else if (p->name.startsWith(QLatin1String("DTSTART"))) {
             result.start = icsDate(p->value, p->parameter(QLatin1String("TZID")));
-            result.isAllDay = p->name.contains(QLatin1String("VALUE=DATE")) || characterCount(p->value) == 8;
+            result.isAllDay =
+                p->name.contains(QLatin1String("VALUE=DATE")) || characterCount(p->value) == 8;
         } else if (p->name.startsWith(QLatin1String("DTEND"))) {
             result.end = icsDate(p->value, p->parameter(QLatin1String("TZID")));
         }
@@ -396,8 +400,8 @@ std::optional<CodeContent::Event> event(const QString &text)
 CodeContent numberAndMessage(const QString &rest)
 {
     const QStringList pieces = split(rest, QLatin1Char(':'), 1);
-    return CodeContent(
-        CodeContent::SMS{pieces.value(0), pieces.size() == 2 ? std::optional<QString>(pieces[1]) : std::nullopt});
+    return CodeContent(CodeContent::SMS{
+        pieces.value(0), pieces.size() == 2 ? std::optional<QString>(pieces[1]) : std::nullopt});
 }
 
 CodeContent sms(const QString &text)
@@ -442,7 +446,8 @@ CodeContent mailto(const QString &text)
 CodeContent matmsg(const QString &text)
 {
     const Fields fields = meFields(droppingFirst(text, 7));
-    return CodeContent(CodeContent::Email{fields.value(QStringLiteral("TO")), field(fields, QStringLiteral("SUB")),
+    return CodeContent(CodeContent::Email{fields.value(QStringLiteral("TO")),
+                                          field(fields, QStringLiteral("SUB")),
                                           field(fields, QStringLiteral("BODY"))});
 }
 
@@ -516,8 +521,8 @@ QString CodeContent::rawValue(ProductKind kind)
 
 std::optional<CodeContent::ProductKind> CodeContent::productKind(const QString &raw)
 {
-    for (ProductKind kind : {ProductKind::EAN13, ProductKind::EAN8, ProductKind::UPCA, ProductKind::UPCE,
-                             ProductKind::ISBN}) {
+    for (ProductKind kind : {ProductKind::EAN13, ProductKind::EAN8, ProductKind::UPCA,
+                             ProductKind::UPCE, ProductKind::ISBN}) {
         if (rawValue(kind) == raw) {
             return kind;
         }
@@ -533,7 +538,9 @@ CodeContent CodeContent::parse(const QString &raw, CodeSymbology symbology)
     }
     // Matched on the text itself, not on an upper-cased copy: upper-casing may
     // lengthen it ("ﬆ" becomes "ST"), and the prefix is cut from the text.
-    auto has = [&text](const char *prefix) { return text.startsWith(QLatin1String(prefix), Qt::CaseInsensitive); };
+    auto has = [&text](const char *prefix) {
+        return text.startsWith(QLatin1String(prefix), Qt::CaseInsensitive);
+    };
 
     if (has("WIFI:")) {
         if (auto network = wifi(text)) {

@@ -27,7 +27,7 @@ public:
 
     struct Contact
     {
-        QString vCard; // as read, or built from a MECARD text
+        QString vCard;               // as read, or built from a MECARD text
         std::optional<QString> name; // never empty when present
         QStringList phones;
         QStringList emails;
@@ -92,21 +92,22 @@ public:
     };
 
     // The alternatives in this order; Kind follows it.
-    using Value = std::variant<Link, WiFi, Contact, Event, Phone, SMS, Email, Location, Product, Text>;
+    using Value =
+        std::variant<Link, WiFi, Contact, Event, Phone, SMS, Email, Location, Product, Text>;
     enum class Kind { Link, WiFi, Contact, Event, Phone, SMS, Email, Location, Product, Text };
 
-    CodeContent() : m_value(Text{}) {}
-    CodeContent(Value value) : m_value(std::move(value)) {}
+    CodeContent()
+        : m_value(Text{})
+    {}
+    CodeContent(Value value)
+        : m_value(std::move(value))
+    {}
 
     static CodeContent parse(const QString &text, CodeSymbology symbology);
 
     Kind kind() const { return static_cast<Kind>(m_value.index()); }
     const Value &value() const { return m_value; }
-    template<typename T>
-    const T *as() const
-    {
-        return std::get_if<T>(&m_value);
-    }
+    template<typename T> const T *as() const { return std::get_if<T>(&m_value); }
 
     friend bool operator==(const CodeContent &, const CodeContent &) = default;
 

@@ -29,7 +29,8 @@ ZXing::DecodeHints hints(bool linearToo, int maxSymbols)
     ZXing::BarcodeFormats formats;
     for (const QString &name : Symbology::detectorFormats()) {
         const ZXing::BarcodeFormat format = ZXing::BarcodeFormatFromString(name.toStdString());
-        if (linearToo || ZXing::BarcodeFormats(ZXing::BarcodeFormat::MatrixCodes).testFlag(format)) {
+        if (linearToo ||
+            ZXing::BarcodeFormats(ZXing::BarcodeFormat::MatrixCodes).testFlag(format)) {
             formats |= format;
         }
     }
@@ -47,7 +48,8 @@ ZXing::DecodeHints hints(bool linearToo, int maxSymbols)
 
 std::vector<RawCode> run(const Grey &grey, const ZXing::DecodeHints &h)
 {
-    const ZXing::ImageView view(grey.pixels.data(), grey.width, grey.height, ZXing::ImageFormat::Lum);
+    const ZXing::ImageView view(grey.pixels.data(), grey.width, grey.height,
+                                ZXing::ImageFormat::Lum);
     std::vector<RawCode> out;
     for (const ZXing::Result &result : ZXing::ReadBarcodes(view, h)) {
         if (!result.isValid()) {
@@ -89,7 +91,8 @@ std::vector<Box> squarePatches(const Grey &grey)
         for (int x = 0; x < sw; ++x) {
             uint8_t darkest = 255;
             for (int dy = 0; dy < step; ++dy) {
-                const uint8_t *row = grey.pixels.data() + size_t(y * step + dy) * size_t(grey.width) + size_t(x * step);
+                const uint8_t *row = grey.pixels.data() +
+                                     size_t(y * step + dy) * size_t(grey.width) + size_t(x * step);
                 for (int dx = 0; dx < step; ++dx) {
                     darkest = std::min(darkest, row[dx]);
                 }
@@ -114,7 +117,8 @@ std::vector<Box> squarePatches(const Grey &grey)
         sumBelow += double(t) * histogram[t];
         const double meanBelow = sumBelow / weightBelow;
         const double meanAbove = (sum - sumBelow) / (total - weightBelow);
-        const double between = weightBelow * (total - weightBelow) * (meanBelow - meanAbove) * (meanBelow - meanAbove);
+        const double between =
+            weightBelow * (total - weightBelow) * (meanBelow - meanAbove) * (meanBelow - meanAbove);
         if (between > best) {
             best = between;
             threshold = t;
@@ -176,10 +180,13 @@ std::vector<Box> squarePatches(const Grey &grey)
         // Square codes, and the oblong Data Matrix forms up to 16 x 48 modules.
         const bool square = std::max(w, h) <= std::min(w, h) * 4;
         if (sized && square && count * 3 >= w * h) {
-            patches.push_back({{b.left * step, b.top * step, (b.right + 1) * step - 1, (b.bottom + 1) * step - 1}, w * h});
+            patches.push_back(
+                {{b.left * step, b.top * step, (b.right + 1) * step - 1, (b.bottom + 1) * step - 1},
+                 w * h});
         }
     }
-    std::sort(patches.begin(), patches.end(), [](const Patch &a, const Patch &b) { return a.area > b.area; });
+    std::sort(patches.begin(), patches.end(),
+              [](const Patch &a, const Patch &b) { return a.area > b.area; });
     std::vector<Box> out;
     for (size_t i = 0; i < patches.size() && i < 12; ++i) {
         out.push_back(patches[i].box);
@@ -189,8 +196,10 @@ std::vector<Box> squarePatches(const Grey &grey)
 
 bool inside(const RawCode &code, const Box &box)
 {
-    const int cx = (*std::min_element(code.x, code.x + 4) + *std::max_element(code.x, code.x + 4)) / 2;
-    const int cy = (*std::min_element(code.y, code.y + 4) + *std::max_element(code.y, code.y + 4)) / 2;
+    const int cx =
+        (*std::min_element(code.x, code.x + 4) + *std::max_element(code.x, code.x + 4)) / 2;
+    const int cy =
+        (*std::min_element(code.y, code.y + 4) + *std::max_element(code.y, code.y + 4)) / 2;
     return cx >= box.left && cx <= box.right && cy >= box.top && cy <= box.bottom;
 }
 
@@ -228,9 +237,10 @@ std::vector<RawCode> secondOpinion(const Grey &grey)
     if (zbar_scan_image(scanner, image) > 0) {
         for (const zbar_symbol_t *symbol = zbar_image_first_symbol(image); symbol;
              symbol = zbar_symbol_next(symbol)) {
-            const auto kind = std::find_if(std::begin(kinds), std::end(kinds), [symbol](const auto &k) {
-                return k.first == zbar_symbol_get_type(symbol);
-            });
+            const auto kind =
+                std::find_if(std::begin(kinds), std::end(kinds), [symbol](const auto &k) {
+                    return k.first == zbar_symbol_get_type(symbol);
+                });
             const unsigned points = zbar_symbol_get_loc_size(symbol);
             if (kind == std::end(kinds) || points == 0) {
                 continue;
@@ -272,19 +282,22 @@ std::vector<RawCode> everything(const Grey &grey)
     ZXing::DecodeHints centred = hints(false, 255);
     centred.setFormats(ZXing::BarcodeFormat::DataMatrix | ZXing::BarcodeFormat::Aztec);
     for (const Box &patch : squarePatches(grey)) {
-        if (std::any_of(found.begin(), found.end(), [&](const RawCode &c) { return inside(c, patch); })) {
+        if (std::any_of(found.begin(), found.end(),
+                        [&](const RawCode &c) { return inside(c, patch); })) {
             continue;
         }
         const int pad = std::max(patch.right - patch.left, patch.bottom - patch.top) / 2 + 16;
         Box window{std::max(0, patch.left - pad), std::max(0, patch.top - pad),
-                   std::min(grey.width - 1, patch.right + pad), std::min(grey.height - 1, patch.bottom + pad)};
+                   std::min(grey.width - 1, patch.right + pad),
+                   std::min(grey.height - 1, patch.bottom + pad)};
         Grey crop;
         crop.width = window.right - window.left + 1;
         crop.height = window.bottom - window.top + 1;
         crop.pixels.resize(size_t(crop.width) * size_t(crop.height));
         for (int y = 0; y < crop.height; ++y) {
             std::memcpy(crop.pixels.data() + size_t(y) * size_t(crop.width),
-                        grey.pixels.data() + size_t(window.top + y) * size_t(grey.width) + size_t(window.left),
+                        grey.pixels.data() + size_t(window.top + y) * size_t(grey.width) +
+                            size_t(window.left),
                         size_t(crop.width));
         }
         for (RawCode code : run(crop, centred)) {
@@ -312,10 +325,13 @@ std::vector<RawCode> oneByOne(Grey grey)
             break;
         }
         const RawCode &code = found.front();
-        const int left = *std::min_element(code.x, code.x + 4), right = *std::max_element(code.x, code.x + 4);
-        const int top = *std::min_element(code.y, code.y + 4), bottom = *std::max_element(code.y, code.y + 4);
+        const int left = *std::min_element(code.x, code.x + 4),
+                  right = *std::max_element(code.x, code.x + 4);
+        const int top = *std::min_element(code.y, code.y + 4),
+                  bottom = *std::max_element(code.y, code.y + 4);
         const int margin = std::max(right - left, bottom - top) / 2 + 8;
-        for (int y = std::max(0, top - margin); y < std::min(grey.height, bottom + margin + 1); ++y) {
+        for (int y = std::max(0, top - margin); y < std::min(grey.height, bottom + margin + 1);
+             ++y) {
             uint8_t *row = grey.pixels.data() + size_t(y) * size_t(grey.width);
             const int from = std::max(0, left - margin);
             const int to = std::min(grey.width, right + margin + 1);

@@ -41,7 +41,8 @@ Grey greyscale(const QImage &image, int bound = maximumSide)
     grey.height = source.height();
     grey.pixels.resize(size_t(grey.width) * size_t(grey.height));
     for (int y = 0; y < grey.height; ++y) {
-        std::memcpy(grey.pixels.data() + size_t(y) * size_t(grey.width), source.constScanLine(y), size_t(grey.width));
+        std::memcpy(grey.pixels.data() + size_t(y) * size_t(grey.width), source.constScanLine(y),
+                    size_t(grey.width));
     }
     return grey;
 }
@@ -52,7 +53,7 @@ struct Mapping
 {
     int width = 0; // of the picture handed in
     int height = 0;
-    double scale = 1;  // pass pixels per picture pixel
+    double scale = 1;    // pass pixels per picture pixel
     bool turned = false; // the pass is the picture turned 45 degrees about its centre
     double passCx = 0, passCy = 0;
 
@@ -87,8 +88,10 @@ struct Mapping
 // Twice the size, smoothly.
 Grey enlarged(const Grey &grey)
 {
-    const QImage view(grey.pixels.data(), grey.width, grey.height, grey.width, QImage::Format_Grayscale8);
-    return greyscale(view.scaled(grey.width * 2, grey.height * 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation),
+    const QImage view(grey.pixels.data(), grey.width, grey.height, grey.width,
+                      QImage::Format_Grayscale8);
+    return greyscale(view.scaled(grey.width * 2, grey.height * 2, Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation),
                      2 * maximumSide);
 }
 
@@ -118,7 +121,9 @@ Grey turned45(const Grey &grey, double &scale)
             const int u0 = int(u), v0 = int(v);
             const int u1 = std::min(u0 + 1, grey.width - 1), v1 = std::min(v0 + 1, grey.height - 1);
             const double fu = u - u0, fv = v - v0;
-            auto at = [&grey](int px, int py) { return double(grey.pixels[size_t(py) * size_t(grey.width) + size_t(px)]); };
+            auto at = [&grey](int px, int py) {
+                return double(grey.pixels[size_t(py) * size_t(grey.width) + size_t(px)]);
+            };
             const double top = at(u0, v0) * (1 - fu) + at(u1, v0) * fu;
             const double bottom = at(u0, v1) * (1 - fu) + at(u1, v1) * fu;
             row[x] = uint8_t(std::lround(top * (1 - fv) + bottom * fv));
@@ -157,7 +162,8 @@ std::vector<RawCode> detectTiled(const Grey &grey)
             tile.pixels.resize(size_t(tile.width) * size_t(tile.height));
             for (int y = 0; y < tile.height; ++y) {
                 std::memcpy(tile.pixels.data() + size_t(y) * size_t(tile.width),
-                            grey.pixels.data() + size_t(top + y) * size_t(grey.width) + size_t(left),
+                            grey.pixels.data() + size_t(top + y) * size_t(grey.width) +
+                                size_t(left),
                             size_t(tile.width));
             }
             for (RawCode code : DetectorProcess::detect(tile)) {
@@ -178,12 +184,14 @@ QList<Detection> detections(const std::vector<RawCode> &codes, int width, int he
     const double w = width;
     const double h = height;
     for (const RawCode &code : codes) {
-        const double left = *std::min_element(code.x, code.x + 4), right = *std::max_element(code.x, code.x + 4);
-        const double top = *std::min_element(code.y, code.y + 4), bottom = *std::max_element(code.y, code.y + 4);
+        const double left = *std::min_element(code.x, code.x + 4),
+                     right = *std::max_element(code.x, code.x + 4);
+        const double top = *std::min_element(code.y, code.y + 4),
+                     bottom = *std::max_element(code.y, code.y + 4);
         Detection d;
         d.payload = QString::fromStdString(code.text);
-        d.symbology = Symbology::fromDetector(QString::fromStdString(CodeDetector::formatName(code.format)),
-                                              d.payload);
+        d.symbology = Symbology::fromDetector(
+            QString::fromStdString(CodeDetector::formatName(code.format)), d.payload);
         if (d.symbology == CodeSymbology::Code39) {
             d.payload = Symbology::code39FullASCII(d.payload).value_or(d.payload);
         }
@@ -253,7 +261,8 @@ QList<Reading> codes(const QImage &image, Passes passes, Effort *effort)
     Grey larger;
     if (passes == Passes::Sharper) {
         larger = greyscale(image, 2 * maximumSide);
-        const QImage view(larger.pixels.data(), larger.width, larger.height, larger.width, QImage::Format_Grayscale8);
+        const QImage view(larger.pixels.data(), larger.width, larger.height, larger.width,
+                          QImage::Format_Grayscale8);
         grey = greyscale(view.scaled(std::max(1, larger.width / 2), std::max(1, larger.height / 2),
                                      Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     } else {
@@ -308,7 +317,8 @@ QList<Reading> codes(const QImage &image, Passes passes, Effort *effort)
         // Codes set at a slant: linear ones are read only along rows and columns.
         double scale = 1;
         const Grey turned = turned45(grey, scale);
-        found = read(turned, Mapping::turned45(grey.width, grey.height, turned.width, turned.height, scale));
+        found = read(
+            turned, Mapping::turned45(grey.width, grey.height, turned.width, turned.height, scale));
     }
     sortIntoReadingOrder(found);
     return distinctReadings(found);

@@ -20,8 +20,9 @@ void publish(CodesModel *codes, const CancelToken &token, const QList<FoundCode>
         return;
     }
     if (list.isEmpty()) {
-        codes->setEmptyMessage(name ? QCoreApplication::translate("CodeReading", "No codes found in “%1”.").arg(*name)
-                                    : QCoreApplication::translate("CodeReading", "No codes found."));
+        codes->setEmptyMessage(
+            name ? QCoreApplication::translate("CodeReading", "No codes found in “%1”.").arg(*name)
+                 : QCoreApplication::translate("CodeReading", "No codes found."));
         return;
     }
     codes->setFound(list + codes->found());
@@ -32,7 +33,8 @@ void publish(CodesModel *codes, const CancelToken &token, const QList<FoundCode>
 
 namespace {
 
-QFuture<void> readImageTask(CodesModel *codes, QImage image, CodeReadingHooks hooks, CodesModel::Read read)
+QFuture<void> readImageTask(CodesModel *codes, QImage image, CodeReadingHooks hooks,
+                            CodesModel::Read read)
 {
     codes->setReading(true);
     codes->setEmptyMessage(std::nullopt);
@@ -42,7 +44,8 @@ QFuture<void> readImageTask(CodesModel *codes, QImage image, CodeReadingHooks ho
     auto detect = [image, origin] {
         QList<FoundCode> out;
         for (const CodeReader::Reading &reading : CodeReader::codes(image)) {
-            out.append(FoundCode{QUuid::createUuid(), reading.payload, reading.symbology, origin, std::nullopt});
+            out.append(FoundCode{QUuid::createUuid(), reading.payload, reading.symbology, origin,
+                                 std::nullopt});
         }
         return out;
     };

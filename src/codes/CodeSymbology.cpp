@@ -80,11 +80,14 @@ const QStringList &detectorFormats()
     // UPC-A is left out on purpose: it then arrives as an EAN-13 with a leading 0,
     // which the content decoding turns into a UPC-A product number.
     static const QStringList formats = {
-        QStringLiteral("QRCode"),  QStringLiteral("MicroQRCode"), QStringLiteral("Aztec"),
-        QStringLiteral("DataMatrix"), QStringLiteral("PDF417"),  QStringLiteral("EAN-13"),
-        QStringLiteral("EAN-8"),   QStringLiteral("UPC-E"),       QStringLiteral("Code39"),
-        QStringLiteral("Code93"),  QStringLiteral("Code128"),     QStringLiteral("ITF"),
-        QStringLiteral("Codabar"), QStringLiteral("DataBar"),     QStringLiteral("DataBarExpanded"),
+        QStringLiteral("QRCode"),          QStringLiteral("MicroQRCode"),
+        QStringLiteral("Aztec"),           QStringLiteral("DataMatrix"),
+        QStringLiteral("PDF417"),          QStringLiteral("EAN-13"),
+        QStringLiteral("EAN-8"),           QStringLiteral("UPC-E"),
+        QStringLiteral("Code39"),          QStringLiteral("Code93"),
+        QStringLiteral("Code128"),         QStringLiteral("ITF"),
+        QStringLiteral("Codabar"),         QStringLiteral("DataBar"),
+        QStringLiteral("DataBarExpanded"),
     };
     return formats;
 }

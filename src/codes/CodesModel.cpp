@@ -1,6 +1,8 @@
 #include "codes/CodesModel.h"
 
-CodesModel::CodesModel(QObject *parent) : QObject(parent) {}
+CodesModel::CodesModel(QObject *parent)
+    : QObject(parent)
+{}
 
 void CodesModel::setFound(const QList<FoundCode> &found)
 {

@@ -63,8 +63,8 @@ std::optional<std::vector<RawCode>> deserialise(const std::string &buffer)
     for (uint32_t i = 0; i < count; ++i) {
         RawCode code;
         uint32_t length = 0;
-        if (!take(&code.format, sizeof code.format) || !take(&length, sizeof length)
-            || buffer.size() - at < length) {
+        if (!take(&code.format, sizeof code.format) || !take(&length, sizeof length) ||
+            buffer.size() - at < length) {
             return std::nullopt;
         }
         code.text.assign(buffer.data() + at, length);
@@ -110,7 +110,8 @@ int serve(int fd)
         }
         std::string answer;
         try {
-            answer = serialise(Mode(header[0]) == Mode::OneByOne ? oneByOne(std::move(grey)) : everything(grey));
+            answer = serialise(Mode(header[0]) == Mode::OneByOne ? oneByOne(std::move(grey))
+                                                                 : everything(grey));
         } catch (...) {
             answer = serialise({});
         }
@@ -131,8 +132,10 @@ QString program()
     if (!chosen.isEmpty()) {
         return chosen;
     }
-    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath().section(QLatin1Char('/'), 0, -2)
-           + QStringLiteral("/tamsel-detector");
+    return QFileInfo(QStringLiteral("/proc/self/exe"))
+               .canonicalFilePath()
+               .section(QLatin1Char('/'), 0, -2) +
+           QStringLiteral("/tamsel-detector");
 }
 
 // One reader process for the whole program, started on first use and again
@@ -157,8 +160,9 @@ public:
         uint64_t length = 0;
         std::string answer;
         // A reader that neither answers nor dies within a minute is stuck.
-        bool ok = sendAll(m_fd, header, sizeof header) && sendAll(m_fd, grey.pixels.data(), grey.pixels.size())
-                  && receiveAll(m_fd, &length, sizeof length, 60000) && length < (uint64_t(1) << 31);
+        bool ok = sendAll(m_fd, header, sizeof header) &&
+                  sendAll(m_fd, grey.pixels.data(), grey.pixels.size()) &&
+                  receiveAll(m_fd, &length, sizeof length, 60000) && length < (uint64_t(1) << 31);
         if (ok) {
             answer.resize(size_t(length));
             ok = receiveAll(m_fd, answer.data(), answer.size(), 60000);
@@ -224,8 +228,8 @@ std::vector<RawCode> detect(const Grey &grey)
     case Outcome::Done:
         return found;
     case Outcome::Died:
-        qCWarning(lcCodes, "the code reader died on a %dx%d picture; reading it code by code", grey.width,
-                  grey.height);
+        qCWarning(lcCodes, "the code reader died on a %dx%d picture; reading it code by code",
+                  grey.width, grey.height);
         if (reader.read(grey, Mode::OneByOne, found) == Outcome::Done) {
             return found;
         }
@@ -233,7 +237,8 @@ std::vector<RawCode> detect(const Grey &grey)
         return {};
     case Outcome::NoChild:
         // The program never decodes a stranger's pixels itself.
-        qCWarning(lcCodes) << "the code detector" << program() << "can't be started; no codes are read";
+        qCWarning(lcCodes) << "the code detector" << program()
+                           << "can't be started; no codes are read";
         return {};
     }
     return {};

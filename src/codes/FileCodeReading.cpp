@@ -4,9 +4,9 @@
 #include "engine/PDFEngine.h"
 
 #include <QFileInfo>
+#include <QMimeDatabase>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
-#include <QMimeDatabase>
 
 #include <memory>
 
@@ -36,8 +36,8 @@ void forgetUnlessInUse(PDFEngine *engine, const QUrl &url, const CodeReadingHook
     }
 }
 
-QFuture<void> readFilesTask(CodesModel *codes, PDFEngine *engine, QList<QUrl> urls, CodeReadingHooks hooks,
-                            CodesModel::Read read)
+QFuture<void> readFilesTask(CodesModel *codes, PDFEngine *engine, QList<QUrl> urls,
+                            CodeReadingHooks hooks, CodesModel::Read read)
 {
     codes->setReading(true);
     codes->setEmptyMessage(std::nullopt);
@@ -70,7 +70,8 @@ QFuture<void> readFilesTask(CodesModel *codes, PDFEngine *engine, QList<QUrl> ur
             forgetUnlessInUse(engine, url, hooks);
             continue;
         }
-        const Result<QList<FoundCode>> pages = co_await pageCodes(engine, url, *count, url.fileName(), read.token);
+        const Result<QList<FoundCode>> pages =
+            co_await pageCodes(engine, url, *count, url.fileName(), read.token);
         forgetUnlessInUse(engine, url, hooks);
         if (!pages.ok()) {
             codes->finishRead(read.number);
@@ -86,8 +87,8 @@ QFuture<void> readFilesTask(CodesModel *codes, PDFEngine *engine, QList<QUrl> ur
 
 } // namespace
 
-QFuture<Result<QList<FoundCode>>> pageCodes(PDFEngine *engine, QUrl url, int pageCount, QString origin,
-                                            CancelToken cancel)
+QFuture<Result<QList<FoundCode>>> pageCodes(PDFEngine *engine, QUrl url, int pageCount,
+                                            QString origin, CancelToken cancel)
 {
     if (pageCount <= 0) {
         return Async::ready(Result<QList<FoundCode>>(QList<FoundCode>()));
@@ -97,17 +98,19 @@ QFuture<Result<QList<FoundCode>>> pageCodes(PDFEngine *engine, QUrl url, int pag
     auto found = std::make_shared<QList<FoundCode>>();
     // A page without codes is drawn again at twice the size for the remaining
     // passes: small codes come out sharper than from an enlargement.
-    auto visit = [found, pageCount, isPDF, origin](int pageIndex, const QImage &image, bool sharper) {
+    auto visit = [found, pageCount, isPDF, origin](int pageIndex, const QImage &image,
+                                                   bool sharper) {
         std::optional<int> page;
         if (pageCount != 1) {
             page = pageIndex + 1;
         } else if (isPDF) {
             page = 1;
         }
-        const auto readings =
-            CodeReader::codes(image, sharper ? CodeReader::Passes::Sharper : CodeReader::Passes::Plain);
+        const auto readings = CodeReader::codes(image, sharper ? CodeReader::Passes::Sharper
+                                                               : CodeReader::Passes::Plain);
         for (const CodeReader::Reading &reading : readings) {
-            found->append(FoundCode{QUuid::createUuid(), reading.payload, reading.symbology, origin, page});
+            found->append(
+                FoundCode{QUuid::createUuid(), reading.payload, reading.symbology, origin, page});
         }
         return readings.isEmpty();
     };
@@ -127,7 +130,8 @@ QFuture<QList<FoundCode>> readPixels(QImage picture, QString origin)
     auto detect = [picture, origin] {
         QList<FoundCode> out;
         for (const CodeReader::Reading &reading : CodeReader::codes(picture)) {
-            out.append(FoundCode{QUuid::createUuid(), reading.payload, reading.symbology, origin, std::nullopt});
+            out.append(FoundCode{QUuid::createUuid(), reading.payload, reading.symbology, origin,
+                                 std::nullopt});
         }
         return out;
     };
@@ -138,7 +142,8 @@ QFuture<QList<FoundCode>> readPixels(QImage picture, QString origin)
 
 // Decoded by the worker at the picture's own pixels, no larger than the
 // detector reads in one piece: exactly what a paste of the same bytes gets.
-QFuture<Result<QList<FoundCode>>> pictureCodes(PDFEngine *engine, QUrl url, QString origin, CancelToken cancel)
+QFuture<Result<QList<FoundCode>>> pictureCodes(PDFEngine *engine, QUrl url, QString origin,
+                                               CancelToken cancel)
 {
     QFuture<QImage> decoding = engine->decodePicture(url, CodeReader::maximumSide);
     const QImage picture = co_await decoding;
@@ -167,8 +172,8 @@ QFuture<QList<FoundCode>> pastedCodes(PDFEngine *engine, QByteArray bytes)
 
 namespace {
 
-QFuture<void> readPastedTask(CodesModel *codes, PDFEngine *engine, QByteArray bytes, CodeReadingHooks hooks,
-                             CodesModel::Read read)
+QFuture<void> readPastedTask(CodesModel *codes, PDFEngine *engine, QByteArray bytes,
+                             CodeReadingHooks hooks, CodesModel::Read read)
 {
     codes->setReading(true);
     codes->setEmptyMessage(std::nullopt);
@@ -181,7 +186,8 @@ QFuture<void> readPastedTask(CodesModel *codes, PDFEngine *engine, QByteArray by
 
 } // namespace
 
-void readPastedPicture(CodesModel *codes, PDFEngine *engine, QByteArray bytes, CodeReadingHooks hooks)
+void readPastedPicture(CodesModel *codes, PDFEngine *engine, QByteArray bytes,
+                       CodeReadingHooks hooks)
 {
     const CodesModel::Read read = codes->startRead();
     readPastedTask(codes, engine, std::move(bytes), std::move(hooks), read);

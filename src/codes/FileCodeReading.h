@@ -19,13 +19,14 @@ namespace CodeReading {
 // `cancel` is checked before every page and ends the work with a cancelled
 // Result that drops the codes of earlier pages. A single page is page 1 for a
 // PDF and has no page number for a picture.
-QFuture<Result<QList<FoundCode>>> pageCodes(PDFEngine *engine, QUrl url, int pageCount, QString origin,
-                                            CancelToken cancel);
+QFuture<Result<QList<FoundCode>>> pageCodes(PDFEngine *engine, QUrl url, int pageCount,
+                                            QString origin, CancelToken cancel);
 
 // The codes of one picture file, with no page number, read at the picture's
 // own pixels as the engine's worker decodes them; fails when the picture can't
 // be read, and is cancelled by `cancel`.
-QFuture<Result<QList<FoundCode>>> pictureCodes(PDFEngine *engine, QUrl url, QString origin, CancelToken cancel);
+QFuture<Result<QList<FoundCode>>> pictureCodes(PDFEngine *engine, QUrl url, QString origin,
+                                               CancelToken cancel);
 
 // The codes of a pasted picture's encoded bytes, decoded by the engine's worker
 // the same way; nothing when they can't be decoded.
@@ -33,7 +34,8 @@ QFuture<QList<FoundCode>> pastedCodes(PDFEngine *engine, QByteArray bytes);
 
 // Reads a pasted picture's encoded bytes, replacing the running read, and
 // publishes the result as readImage() does. Returns at once.
-void readPastedPicture(CodesModel *codes, PDFEngine *engine, QByteArray bytes, CodeReadingHooks hooks);
+void readPastedPicture(CodesModel *codes, PDFEngine *engine, QByteArray bytes,
+                       CodeReadingHooks hooks);
 
 // Reads the files in the given order (PDFs through hooks.loadPdf, pictures
 // through the engine, other files skipped), replacing the running read, and

@@ -13,9 +13,9 @@
 struct FoundCode
 {
     QUuid id;
-    QString payload;       // as the detector returned it; never empty, not trimmed
+    QString payload; // as the detector returned it; never empty, not trimmed
     CodeSymbology symbology = CodeSymbology::Other;
-    QString origin;        // the file name with its extension, or "Pasted image"
+    QString origin;          // the file name with its extension, or "Pasted image"
     std::optional<int> page; // 1-based; absent for a picture file and the clipboard
 
     friend bool operator==(const FoundCode &, const FoundCode &) = default;

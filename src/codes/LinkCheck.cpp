@@ -113,8 +113,9 @@ bool isUnderPrivateSuffix(const QStringList &siteLabels)
     }
     const QSet<QString> &rules = LinkCheck::suffixRules(LinkCheck::Rules::Private);
     const QString suffix = siteLabels.mid(1).join(QLatin1Char('.'));
-    return rules.contains(suffix)
-           || (siteLabels.size() > 2 && rules.contains(QStringLiteral("*.") + siteLabels.mid(2).join(QLatin1Char('.'))));
+    return rules.contains(suffix) ||
+           (siteLabels.size() > 2 &&
+            rules.contains(QStringLiteral("*.") + siteLabels.mid(2).join(QLatin1Char('.'))));
 }
 
 std::optional<LinkCheck::Warning> brandWarning(const QString &host, const QString &realSite)
@@ -179,7 +180,8 @@ std::optional<LinkCheck::Warning> brandWarning(const QString &host, const QStrin
 
 } // namespace
 
-LinkCheck::LinkCheck(const QUrl &link, const std::optional<QString> &rawText) : url(link)
+LinkCheck::LinkCheck(const QUrl &link, const std::optional<QString> &rawText)
+    : url(link)
 {
     const QString asciiHost = link.host(QUrl::EncodeUnicode).toLower();
     const QStringList asciiLabels = split(asciiHost, QLatin1Char('.'));
@@ -230,8 +232,9 @@ LinkCheck::LinkCheck(const QUrl &link, const std::optional<QString> &rawText) : 
         warnings.append(Warning::userInfo(user));
     }
     if (punycode || !isASCII(host)) {
-        warnings.append(Warning::plain(hasMixedScripts(linkHost) ? Warning::Kind::MixedScripts
-                                                                 : Warning::Kind::InternationalName));
+        warnings.append(Warning::plain(hasMixedScripts(linkHost)
+                                           ? Warning::Kind::MixedScripts
+                                           : Warning::Kind::InternationalName));
     }
     if (shorteners().contains(realSite)) {
         warnings.append(Warning::plain(Warning::Kind::Shortener));
@@ -275,7 +278,9 @@ QString LinkCheck::registrableDomain(const QString &host, const QSet<QString> &r
     if (n <= 1 || rules.isEmpty()) {
         return host;
     }
-    auto joined = [&labels, n](qsizetype from) { return labels.mid(from, n - from).join(QLatin1Char('.')); };
+    auto joined = [&labels, n](qsizetype from) {
+        return labels.mid(from, n - from).join(QLatin1Char('.'));
+    };
     qsizetype best = 1;
     for (qsizetype i = 0; i < n; ++i) {
         const QString candidate = joined(i);
@@ -471,8 +476,9 @@ QString LinkCheck::skeleton(const QString &text)
     QString out(text.size() * 2, Qt::Uninitialized);
     for (int attempt = 0; attempt < 2; ++attempt) {
         UErrorCode status = U_ZERO_ERROR;
-        const int32_t length = uspoof_getSkeleton(checker, 0, source, int32_t(text.size()),
-                                                  reinterpret_cast<UChar *>(out.data()), int32_t(out.size()), &status);
+        const int32_t length =
+            uspoof_getSkeleton(checker, 0, source, int32_t(text.size()),
+                               reinterpret_cast<UChar *>(out.data()), int32_t(out.size()), &status);
         if (status == U_BUFFER_OVERFLOW_ERROR) {
             out.resize(length);
             continue;
@@ -489,16 +495,16 @@ QString LinkCheck::skeleton(const QString &text)
 const QSet<QString> &LinkCheck::shorteners()
 {
     static const QSet<QString> names = {
-        QStringLiteral("bit.ly"),      QStringLiteral("tinyurl.com"), QStringLiteral("t.co"),
-        QStringLiteral("goo.gl"),      QStringLiteral("ow.ly"),       QStringLiteral("is.gd"),
-        QStringLiteral("v.gd"),        QStringLiteral("buff.ly"),     QStringLiteral("rebrand.ly"),
-        QStringLiteral("cutt.ly"),     QStringLiteral("shorturl.at"), QStringLiteral("rb.gy"),
-        QStringLiteral("t.ly"),        QStringLiteral("tiny.cc"),     QStringLiteral("bl.ink"),
-        QStringLiteral("lnkd.in"),     QStringLiteral("s.id"),        QStringLiteral("bit.do"),
-        QStringLiteral("adf.ly"),      QStringLiteral("shorte.st"),   QStringLiteral("amzn.to"),
-        QStringLiteral("fb.me"),       QStringLiteral("youtu.be"),    QStringLiteral("clck.ru"),
-        QStringLiteral("qrco.de"),     QStringLiteral("surl.li"),     QStringLiteral("urlz.fr"),
-        QStringLiteral("tiny.one"),    QStringLiteral("dub.sh"),      QStringLiteral("kutt.it"),
+        QStringLiteral("bit.ly"),   QStringLiteral("tinyurl.com"), QStringLiteral("t.co"),
+        QStringLiteral("goo.gl"),   QStringLiteral("ow.ly"),       QStringLiteral("is.gd"),
+        QStringLiteral("v.gd"),     QStringLiteral("buff.ly"),     QStringLiteral("rebrand.ly"),
+        QStringLiteral("cutt.ly"),  QStringLiteral("shorturl.at"), QStringLiteral("rb.gy"),
+        QStringLiteral("t.ly"),     QStringLiteral("tiny.cc"),     QStringLiteral("bl.ink"),
+        QStringLiteral("lnkd.in"),  QStringLiteral("s.id"),        QStringLiteral("bit.do"),
+        QStringLiteral("adf.ly"),   QStringLiteral("shorte.st"),   QStringLiteral("amzn.to"),
+        QStringLiteral("fb.me"),    QStringLiteral("youtu.be"),    QStringLiteral("clck.ru"),
+        QStringLiteral("qrco.de"),  QStringLiteral("surl.li"),     QStringLiteral("urlz.fr"),
+        QStringLiteral("tiny.one"), QStringLiteral("dub.sh"),      QStringLiteral("kutt.it"),
     };
     return names;
 }
@@ -506,22 +512,30 @@ const QSet<QString> &LinkCheck::shorteners()
 const QStringList &LinkCheck::brands()
 {
     static const QStringList list = {
-        QStringLiteral("paypal"),       QStringLiteral("apple"),       QStringLiteral("icloud"),
-        QStringLiteral("google"),       QStringLiteral("gmail"),       QStringLiteral("microsoft"),
-        QStringLiteral("outlook"),      QStringLiteral("office365"),   QStringLiteral("amazon"),
-        QStringLiteral("netflix"),      QStringLiteral("facebook"),    QStringLiteral("instagram"),
-        QStringLiteral("whatsapp"),     QStringLiteral("telegram"),    QStringLiteral("tiktok"),
-        QStringLiteral("linkedin"),     QStringLiteral("twitter"),     QStringLiteral("spotify"),
-        QStringLiteral("adobe"),        QStringLiteral("dropbox"),     QStringLiteral("ebay"),
-        QStringLiteral("walmart"),      QStringLiteral("mercadolibre"), QStringLiteral("mercadopago"),
-        QStringLiteral("dhl"),          QStringLiteral("fedex"),       QStringLiteral("ups"),
-        QStringLiteral("usps"),         QStringLiteral("correos"),     QStringLiteral("santander"),
-        QStringLiteral("bbva"),         QStringLiteral("caixabank"),   QStringLiteral("sabadell"),
-        QStringLiteral("bankinter"),    QStringLiteral("ing"),         QStringLiteral("chase"),
-        QStringLiteral("wellsfargo"),   QStringLiteral("bankofamerica"), QStringLiteral("citibank"),
-        QStringLiteral("hsbc"),         QStringLiteral("barclays"),    QStringLiteral("revolut"),
-        QStringLiteral("wise"),         QStringLiteral("coinbase"),    QStringLiteral("binance"),
-        QStringLiteral("steam"),        QStringLiteral("banorte"),     QStringLiteral("banamex"),
+        QStringLiteral("paypal"),       QStringLiteral("apple"),
+        QStringLiteral("icloud"),       QStringLiteral("google"),
+        QStringLiteral("gmail"),        QStringLiteral("microsoft"),
+        QStringLiteral("outlook"),      QStringLiteral("office365"),
+        QStringLiteral("amazon"),       QStringLiteral("netflix"),
+        QStringLiteral("facebook"),     QStringLiteral("instagram"),
+        QStringLiteral("whatsapp"),     QStringLiteral("telegram"),
+        QStringLiteral("tiktok"),       QStringLiteral("linkedin"),
+        QStringLiteral("twitter"),      QStringLiteral("spotify"),
+        QStringLiteral("adobe"),        QStringLiteral("dropbox"),
+        QStringLiteral("ebay"),         QStringLiteral("walmart"),
+        QStringLiteral("mercadolibre"), QStringLiteral("mercadopago"),
+        QStringLiteral("dhl"),          QStringLiteral("fedex"),
+        QStringLiteral("ups"),          QStringLiteral("usps"),
+        QStringLiteral("correos"),      QStringLiteral("santander"),
+        QStringLiteral("bbva"),         QStringLiteral("caixabank"),
+        QStringLiteral("sabadell"),     QStringLiteral("bankinter"),
+        QStringLiteral("ing"),          QStringLiteral("chase"),
+        QStringLiteral("wellsfargo"),   QStringLiteral("bankofamerica"),
+        QStringLiteral("citibank"),     QStringLiteral("hsbc"),
+        QStringLiteral("barclays"),     QStringLiteral("revolut"),
+        QStringLiteral("wise"),         QStringLiteral("coinbase"),
+        QStringLiteral("binance"),      QStringLiteral("steam"),
+        QStringLiteral("banorte"),      QStringLiteral("banamex"),
         QStringLiteral("bancomer"),     QStringLiteral("hacienda"),
     };
     return list;

@@ -21,11 +21,11 @@ public:
         enum class Kind {
             PlainHTTP,
             IPAddress,
-            UserInfo,          // userName
+            UserInfo, // userName
             MixedScripts,
             InternationalName,
-            Lookalike,         // brand
-            BrandInAddress,    // brand, realSite
+            Lookalike,      // brand
+            BrandInAddress, // brand, realSite
             Shortener,
         };
         Kind kind = Kind::PlainHTTP;
@@ -34,8 +34,14 @@ public:
         QString realSite;
 
         static Warning plain(Kind kind) { return Warning{kind, {}, {}, {}}; }
-        static Warning userInfo(const QString &name) { return Warning{Kind::UserInfo, name, {}, {}}; }
-        static Warning lookalike(const QString &brand) { return Warning{Kind::Lookalike, {}, brand, {}}; }
+        static Warning userInfo(const QString &name)
+        {
+            return Warning{Kind::UserInfo, name, {}, {}};
+        }
+        static Warning lookalike(const QString &brand)
+        {
+            return Warning{Kind::Lookalike, {}, brand, {}};
+        }
         static Warning brandInAddress(const QString &brand, const QString &site)
         {
             return Warning{Kind::BrandInAddress, {}, brand, site};

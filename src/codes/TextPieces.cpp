@@ -54,8 +54,8 @@ std::optional<QString> percentDecoded(QStringView text)
             bytes.append(c);
             continue;
         }
-        if (i + 2 >= utf8.size() || !std::isxdigit(static_cast<unsigned char>(utf8[i + 1]))
-            || !std::isxdigit(static_cast<unsigned char>(utf8[i + 2]))) {
+        if (i + 2 >= utf8.size() || !std::isxdigit(static_cast<unsigned char>(utf8[i + 1])) ||
+            !std::isxdigit(static_cast<unsigned char>(utf8[i + 2]))) {
             return std::nullopt;
         }
         bytes.append(char(QByteArray(utf8.constData() + i + 1, 2).toInt(nullptr, 16)));
@@ -102,7 +102,9 @@ QString droppingFirst(const QString &text, int count)
 
 QString trimmedBlanks(const QString &text)
 {
-    auto isBlank = [](QChar c) { return c == QLatin1Char('\t') || c.category() == QChar::Separator_Space; };
+    auto isBlank = [](QChar c) {
+        return c == QLatin1Char('\t') || c.category() == QChar::Separator_Space;
+    };
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && isBlank(text[begin])) {
@@ -116,7 +118,8 @@ QString trimmedBlanks(const QString &text)
 
 bool isLineBreak(char32_t c)
 {
-    return c == 0x0A || c == 0x0B || c == 0x0C || c == 0x0D || c == 0x85 || c == 0x2028 || c == 0x2029;
+    return c == 0x0A || c == 0x0B || c == 0x0C || c == 0x0D || c == 0x85 || c == 0x2028 ||
+           c == 0x2029;
 }
 
 std::optional<UrlParts> urlParts(const QString &text)

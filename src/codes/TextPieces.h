@@ -45,9 +45,9 @@ struct QueryItem
 // (blanks, stray "%", characters outside the grammar).
 struct UrlParts
 {
-    QString path;                            // percent-decoded
-    QString encodedPath;                     // as written, escapes kept
-    std::optional<QList<QueryItem>> query;   // names and values percent-decoded, in order
+    QString path;                          // percent-decoded
+    QString encodedPath;                   // as written, escapes kept
+    std::optional<QList<QueryItem>> query; // names and values percent-decoded, in order
 };
 std::optional<UrlParts> urlParts(const QString &text);
 

@@ -1,11 +1,11 @@
 #include "codeviews/CodeCard.h"
 
+#include "codeviews/SelectableText.h"
+#include "codeviews/SmallControls.h"
 #include "look/Icons.h"
 #include "look/NoteBanner.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
-#include "codeviews/SelectableText.h"
-#include "codeviews/SmallControls.h"
 #include "model/AppModel.h"
 #include "platform/Clipboard.h"
 #include "platform/LinkOpener.h"
@@ -210,7 +210,8 @@ QString CodeCard::warningText(const LinkCheck::Warning &warning, const QString &
     case Kind::InternationalName:
         return tr("Special characters in the name can imitate another site.");
     case Kind::Lookalike:
-        return tr("Looks like %1, but the real site is %2.").arg(LinkCheck::brandName(warning.brand), realSite);
+        return tr("Looks like %1, but the real site is %2.")
+            .arg(LinkCheck::brandName(warning.brand), realSite);
     case Kind::BrandInAddress:
         return tr("The real site is %1, not %2.")
             .arg(warning.realSite, LinkCheck::brandName(warning.brand));
@@ -285,7 +286,7 @@ void CodeCard::addLinkDetails(const LinkCheck &check)
     globe->setPixmap(Icons::icon(QStringLiteral(":/tamsel/globe.svg"), Theme::text())
                          .pixmap(QSize(side, side), devicePixelRatioF()));
     auto *site = Theme::label(tr("Real site: %1").arg(check.realSite), 13, QFont::DemiBold,
-                             Theme::text(), this);
+                              Theme::text(), this);
     site->setObjectName(QStringLiteral("realSite"));
     site->setTextInteractionFlags(Qt::TextSelectableByMouse);
     siteRow->addWidget(globe);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "look/Panel.h"
 #include "codes/CodeContent.h"
 #include "codes/FoundCode.h"
 #include "codes/LinkCheck.h"
+#include "look/Panel.h"
 
 class AppModel;
 class LinkOpener;

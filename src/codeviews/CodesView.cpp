@@ -1,15 +1,15 @@
 #include "codeviews/CodesView.h"
 
-#include "look/Spinner.h"
+#include "codes/CodesModel.h"
+#include "codeviews/CodeCard.h"
+#include "codeviews/SmallControls.h"
 #include "look/DropLoader.h"
 #include "look/Icons.h"
 #include "look/NoteBanner.h"
 #include "look/ScreenPage.h"
+#include "look/Spinner.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
-#include "codes/CodesModel.h"
-#include "codeviews/CodeCard.h"
-#include "codeviews/SmallControls.h"
 #include "model/AppModel.h"
 #include "platform/Clipboard.h"
 #include "platform/LinkOpener.h"
@@ -50,7 +50,7 @@ CodesDropZone::CodesDropZone(QWidget *parent)
     texts->addWidget(
         Theme::label(tr("Drop a picture or PDF here"), 16, QFont::DemiBold, Theme::text(), this));
     auto *hint = Theme::label(tr("Or copy a screenshot (Print Screen) and paste it with Ctrl+V."),
-                             12.5, QFont::Normal, Theme::secondaryText(), this);
+                              12.5, QFont::Normal, Theme::secondaryText(), this);
     hint->setWordWrap(true);
     texts->addWidget(hint);
     row->addLayout(texts, 1);
@@ -131,8 +131,8 @@ CodesView::CodesView(AppModel *model, QWidget *parent)
     heading->addWidget(Theme::label(tr("QR Codes"), 24, QFont::Bold, Theme::text(), column));
     auto *intro =
         Theme::label(tr("Read QR codes and barcodes from pictures, screenshots and every page of a "
-                       "PDF. Everything is read on this computer."),
-                    13, QFont::Normal, Theme::secondaryText(), column);
+                        "PDF. Everything is read on this computer."),
+                     13, QFont::Normal, Theme::secondaryText(), column);
     intro->setWordWrap(true);
     heading->addWidget(intro);
     m_stack->addLayout(heading);

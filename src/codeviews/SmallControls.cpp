@@ -40,4 +40,3 @@ void LinkButton::paintEvent(QPaintEvent *)
         Theme::paintFocusRing(p, QRectF(rect()), 4);
     }
 }
-

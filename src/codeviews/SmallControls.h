@@ -19,4 +19,3 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
 };
-

@@ -10,8 +10,8 @@ namespace Compression {
 
 const QList<qint64> &limits()
 {
-    static const QList<qint64> values{200'000,    300'000,    500'000,    750'000,   1'000'000,
-                                      1'500'000,  2'000'000,  3'000'000,  4'000'000, 5'000'000,
+    static const QList<qint64> values{200'000,   300'000,    500'000,    750'000,   1'000'000,
+                                      1'500'000, 2'000'000,  3'000'000,  4'000'000, 5'000'000,
                                       7'500'000, 10'000'000, 15'000'000, 20'000'000};
     return values;
 }
@@ -23,7 +23,8 @@ QString limitTitle(qint64 bytes)
     return QCoreApplication::translate("Compression", "%1 MB").arg(number);
 }
 
-QFuture<Result<Answer>> search(Ladder ladder, qint64 limit, BuildFunction build, CancelToken cancel, Start start)
+QFuture<Result<Answer>> search(Ladder ladder, qint64 limit, BuildFunction build, CancelToken cancel,
+                               Start start)
 {
     Q_ASSERT(!ladder.isEmpty());
     QHash<qsizetype, QByteArray> built;
@@ -93,7 +94,8 @@ QFuture<Result<Fit>> fit(Ladder keepingText, Ladder asPictures, qint64 limit, Bu
     if (text->reached) {
         co_return Fit{text->data, true, false};
     }
-    const Result<Answer> pictures = co_await search(asPictures, limit, build, cancel, Start::MostCompressed);
+    const Result<Answer> pictures =
+        co_await search(asPictures, limit, build, cancel, Start::MostCompressed);
     if (!pictures) {
         co_return pictures.error();
     }

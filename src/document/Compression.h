@@ -30,7 +30,8 @@ const QList<qint64> &limits();
 // The limit as shown: 750,000 gives "0.75 MB", 7,500,000 "7.5 MB".
 QString limitTitle(qint64 bytes);
 
-using Ladder = QList<std::optional<CompressionStep>>; // least to most compressed; absent = unchanged
+using Ladder =
+    QList<std::optional<CompressionStep>>; // least to most compressed; absent = unchanged
 using BuildFunction = std::function<QFuture<Result<QByteArray>>(std::optional<CompressionStep>)>;
 
 struct Answer
@@ -49,8 +50,8 @@ enum class Start { LeastCompressed, MostCompressed };
 // none fits, the answer is the most compressed step's bytes, not reached.
 // Ends with the first failing build's error, or cancelled when `cancel` is set
 // before a build. Runs on the main thread; `ladder` must not be empty.
-QFuture<Result<Answer>> search(Ladder ladder, qint64 limit, BuildFunction build,
-                               CancelToken cancel, Start start = Start::LeastCompressed);
+QFuture<Result<Answer>> search(Ladder ladder, qint64 limit, BuildFunction build, CancelToken cancel,
+                               Start start = Start::LeastCompressed);
 
 // The fit of a document to `limit`: the least compressed step of `keepingText`
 // that fits; when even its last misses, the least compressed step of

@@ -87,8 +87,8 @@ std::optional<int> strictInt(const QJsonValue &value)
         return std::nullopt;
     }
     const double d = value.toDouble();
-    if (!std::isfinite(d) || std::floor(d) != d || d < double(std::numeric_limits<int>::min())
-        || d > double(std::numeric_limits<int>::max())) {
+    if (!std::isfinite(d) || std::floor(d) != d || d < double(std::numeric_limits<int>::min()) ||
+        d > double(std::numeric_limits<int>::max())) {
         return std::nullopt;
     }
     return int(d);

@@ -32,7 +32,7 @@ size_t hashDouble(double value, size_t seed = 0) noexcept;
 
 struct PageSource
 {
-    QUrl url;   // the source file: a PDF, or a picture opened as a one-page document
+    QUrl url;      // the source file: a PDF, or a picture opened as a one-page document
     int index = 0; // zero-based page index in that file; 0 for a picture
     // Which version of the file the engine read: 0 for the first, more when it
     // read the file again after a change on disk (PDFEngine::OpenResult::revision).
@@ -46,16 +46,16 @@ struct StampPlacement
 {
     QUuid id;
     QUuid stampID;
-    QPointF center; // fractions of the page as displayed: x from the left, y from the top
-    double width = 0; // fraction of the displayed page's width
+    QPointF center;      // fractions of the page as displayed: x from the left, y from the top
+    double width = 0;    // fraction of the displayed page's width
     double rotation = 0; // degrees, clockwise as seen on the page
 
     // Exact, unlike QPointF's own comparison, so that equal values hash alike
     // (0 and -0 are equal and hash alike).
     friend bool operator==(const StampPlacement &a, const StampPlacement &b)
     {
-        return a.id == b.id && a.stampID == b.stampID && a.center.x() == b.center.x()
-               && a.center.y() == b.center.y() && a.width == b.width && a.rotation == b.rotation;
+        return a.id == b.id && a.stampID == b.stampID && a.center.x() == b.center.x() &&
+               a.center.y() == b.center.y() && a.width == b.width && a.rotation == b.rotation;
     }
 };
 size_t qHash(const StampPlacement &placement, size_t seed = 0) noexcept;
@@ -64,7 +64,7 @@ struct PageItem
 {
     QUuid id;
     PageSource source;
-    int turn = 0; // extra clockwise turn: 0, 90, 180 or 270
+    int turn = 0;                 // extra clockwise turn: 0, 90, 180 or 270
     QList<StampPlacement> stamps; // drawn in list order
 
     // A copy for another document: fresh page and placement ids, everything else kept.
@@ -113,8 +113,8 @@ size_t qHash(const CompressionStep &step, size_t seed = 0) noexcept;
 struct BuildPlan
 {
     QList<PageItem> pages;
-    QHash<QUuid, QUrl> stampFiles; // StampRecord.id -> picture file
-    std::optional<QString> password; // absent or empty: not protected
+    QHash<QUuid, QUrl> stampFiles;          // StampRecord.id -> picture file
+    std::optional<QString> password;        // absent or empty: not protected
     std::optional<CompressionStep> quality; // absent: no compression
 };
 
@@ -140,7 +140,10 @@ public:
     friend bool operator==(const Destination &, const Destination &) = default;
 
 private:
-    explicit Destination(Kind kind, QUuid fileID = {}) : m_kind(kind), m_fileID(fileID) {}
+    explicit Destination(Kind kind, QUuid fileID = {})
+        : m_kind(kind)
+        , m_fileID(fileID)
+    {}
     Kind m_kind = Kind::Home;
     QUuid m_fileID;
 };

@@ -2,15 +2,14 @@
 
 OpenFile::OpenFile(QUrl url, QString name, bool isPDF, QList<PageItem> pages,
                    std::optional<QString> password, QObject *parent)
-    : QObject(parent),
-      m_id(QUuid::createUuid()),
-      m_url(std::move(url)),
-      m_name(std::move(name)),
-      m_isPDF(isPDF),
-      m_pages(std::move(pages)),
-      m_password(std::move(password))
-{
-}
+    : QObject(parent)
+    , m_id(QUuid::createUuid())
+    , m_url(std::move(url))
+    , m_name(std::move(name))
+    , m_isPDF(isPDF)
+    , m_pages(std::move(pages))
+    , m_password(std::move(password))
+{}
 
 void OpenFile::setPages(const QList<PageItem> &pages)
 {

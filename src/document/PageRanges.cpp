@@ -9,8 +9,8 @@ namespace {
 bool isBlank(QChar c)
 {
     // Unicode whitespace without line breaks.
-    if (c == u'\n' || c == u'\r' || c == QChar(0x0B) || c == QChar(0x0C) || c == QChar(0x85)
-        || c == QChar(0x2028) || c == QChar(0x2029)) {
+    if (c == u'\n' || c == u'\r' || c == QChar(0x0B) || c == QChar(0x0C) || c == QChar(0x85) ||
+        c == QChar(0x2028) || c == QChar(0x2029)) {
         return false;
     }
     return c.isSpace();
@@ -78,8 +78,8 @@ std::optional<qint64> strictInteger(const QString &text)
     }
     if (negative) {
         return magnitude == quint64(std::numeric_limits<qint64>::max()) + 1
-            ? std::numeric_limits<qint64>::min()
-            : -qint64(magnitude);
+                   ? std::numeric_limits<qint64>::min()
+                   : -qint64(magnitude);
     }
     return qint64(magnitude);
 }

@@ -35,7 +35,8 @@ struct FileStamp
     {
         struct stat info;
         // Only regular files: reading a pipe or a device named like a PDF would never end.
-        if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        if (path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &info) != 0 ||
+            !S_ISREG(info.st_mode)) {
             return {};
         }
         return of(info);
@@ -86,7 +87,8 @@ struct PDFEngine::State
             pool->submit(std::move(job));
         }
     }
-    std::shared_ptr<const WorkerSource> workerSource(SharedBytes bytes, std::optional<QString> password)
+    std::shared_ptr<const WorkerSource> workerSource(SharedBytes bytes,
+                                                     std::optional<QString> password)
     {
         const std::lock_guard lock(poolMutex);
         return pool ? pool->source(std::move(bytes), std::move(password)) : nullptr;
@@ -138,9 +140,10 @@ struct PDFEngine::State
                                                       CancelToken cancel);
     std::shared_ptr<WorkerPool::Job> jpegPageJob(const BuildPlan &plan, CancelToken cancel);
     // Submits an output job whose reply is an OutputReply; `done` runs once.
-    void submitOutput(std::shared_ptr<WorkerPool::Job> job, std::function<void(Result<SharedBytes>)> done,
-                      bool intoFile);
-    void openOnThread(std::shared_ptr<QPromise<OpenResult>> promise, QUrl url, std::optional<QString> password);
+    void submitOutput(std::shared_ptr<WorkerPool::Job> job,
+                      std::function<void(Result<SharedBytes>)> done, bool intoFile);
+    void openOnThread(std::shared_ptr<QPromise<OpenResult>> promise, QUrl url,
+                      std::optional<QString> password);
     bool answerOpen(QPromise<OpenResult> &promise, WorkerProtocol::Message &message, bool isPicture,
                     std::shared_ptr<Source> made, std::shared_ptr<const Source> unlocking);
 
@@ -193,11 +196,11 @@ inline Error errorOf(const WorkerProtocol::Failed &failed)
 
 // The worker's answer to a request whose reply is R: that reply, or the
 // failure it answered with; none when the answer breaks the protocol.
-template<typename R>
-std::optional<Result<R>> replyOf(WorkerProtocol::Message &message)
+template<typename R> std::optional<Result<R>> replyOf(WorkerProtocol::Message &message)
 {
     if (message.type == WorkerProtocol::Type::Failed) {
-        const std::optional<WorkerProtocol::Failed> failed = WorkerProtocol::decode<WorkerProtocol::Failed>(message);
+        const std::optional<WorkerProtocol::Failed> failed =
+            WorkerProtocol::decode<WorkerProtocol::Failed>(message);
         if (!failed) {
             return std::nullopt;
         }

@@ -15,8 +15,8 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <set>
 #include <mutex>
+#include <set>
 #include <unordered_map>
 
 using namespace WorkerProtocol;
@@ -59,8 +59,7 @@ bool isPdfPath(const QString &path)
     return QFileInfo(path).suffix().toLower() == QLatin1String("pdf");
 }
 
-template<typename T>
-void finish(QPromise<T> &promise, T value)
+template<typename T> void finish(QPromise<T> &promise, T value)
 {
     promise.addResult(std::move(value));
     promise.finish();
@@ -72,32 +71,35 @@ QString PDFEngine::message(EngineError error)
 {
     switch (error) {
     case EngineError::MissingPage:
-        return QCoreApplication::translate("PDFEngine",
-                                           "A page of this file can't be read anymore. Open the file again.");
+        return QCoreApplication::translate(
+            "PDFEngine", "A page of this file can't be read anymore. Open the file again.");
     case EngineError::WriteFailed:
         return QCoreApplication::translate("PDFEngine", "The PDF couldn't be made. Try again.");
     case EngineError::OnlyAsPictures:
         return QCoreApplication::translate(
-            "PDFEngine", "The pages of this file are damaged in a way that stops them being copied. "
-                         "It can only be saved as pictures of its pages.");
+            "PDFEngine",
+            "The pages of this file are damaged in a way that stops them being copied. "
+            "It can only be saved as pictures of its pages.");
     case EngineError::TimedOut:
         return QCoreApplication::translate(
-            "PDFEngine", "Reading the PDF took too long and was stopped. A page of the file may be damaged.");
+            "PDFEngine",
+            "Reading the PDF took too long and was stopped. A page of the file may be damaged.");
     case EngineError::WorkerStopped:
         return QCoreApplication::translate(
             "PDFEngine", "Reading the PDF failed because a part of the file is damaged.");
     case EngineError::OutOfMemory:
-        return QCoreApplication::translate("PDFEngine",
-                                           "The PDF needs more memory than Tamsel may use for one file.");
+        return QCoreApplication::translate(
+            "PDFEngine", "The PDF needs more memory than Tamsel may use for one file.");
     case EngineError::Refused:
         return QCoreApplication::translate(
             "PDFEngine", "This PDF failed to be read several times, so Tamsel doesn't try again.");
     case EngineError::Unavailable:
-        return QCoreApplication::translate("PDFEngine",
-                                           "Tamsel's PDF reader can't be started. Install Tamsel again.");
+        return QCoreApplication::translate(
+            "PDFEngine", "Tamsel's PDF reader can't be started. Install Tamsel again.");
     case EngineError::TooLarge:
         return QCoreApplication::translate(
-            "PDFEngine", "A page is too large for a picture at this resolution. Choose a lower resolution.");
+            "PDFEngine",
+            "A page is too large for a picture at this resolution. Choose a lower resolution.");
     }
     return {};
 }
@@ -134,12 +136,14 @@ PDFEngine &PDFEngine::shared()
     return engine;
 }
 
-PDFEngine::PDFEngine(QObject *parent) : PDFEngine(Options::standard(), parent) {}
+PDFEngine::PDFEngine(QObject *parent)
+    : PDFEngine(Options::standard(), parent)
+{}
 
 PDFEngine::PDFEngine(const Options &options, QObject *parent)
-    : QObject(parent),
-      m_state(std::make_shared<State>()),
-      m_pool(std::make_unique<WorkerPool>(poolOptions(options)))
+    : QObject(parent)
+    , m_state(std::make_shared<State>())
+    , m_pool(std::make_unique<WorkerPool>(poolOptions(options)))
 {
     m_state->options = options;
     m_state->pool = m_pool.get();
@@ -178,7 +182,8 @@ bool isWaitingFor(const QList<QUrl> &urls, const std::unordered_map<QUrl, int, U
     if (urls.isEmpty()) {
         return !opening.empty();
     }
-    return std::any_of(urls.cbegin(), urls.cend(), [&](const QUrl &url) { return opening.contains(url); });
+    return std::any_of(urls.cbegin(), urls.cend(),
+                       [&](const QUrl &url) { return opening.contains(url); });
 }
 
 } // namespace
@@ -227,7 +232,8 @@ std::shared_ptr<void> PDFEngine::State::beginOpen(const QUrl &url)
     });
 }
 
-QFuture<PDFEngine::OpenResult> PDFEngine::open(const QUrl &url, const std::optional<QString> &password)
+QFuture<PDFEngine::OpenResult> PDFEngine::open(const QUrl &url,
+                                               const std::optional<QString> &password)
 {
     auto promise = std::make_shared<QPromise<OpenResult>>();
     promise->start();
@@ -236,7 +242,8 @@ QFuture<PDFEngine::OpenResult> PDFEngine::open(const QUrl &url, const std::optio
     std::shared_ptr<void> guard = state->beginOpen(url);
     state->threads.start([state, promise, url, password, guard] {
         // The guard travels with the job, so it ends when the answer comes.
-        auto guarded = std::shared_ptr<QPromise<OpenResult>>(promise.get(), [promise, guard](auto *) {});
+        auto guarded =
+            std::shared_ptr<QPromise<OpenResult>>(promise.get(), [promise, guard](auto *) {});
         state->openOnThread(guarded, url, password);
     });
     return future;
@@ -249,7 +256,8 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
     const FileStamp stamp = FileStamp::of(path);
     if (!stamp.exists) {
         // A cached document outlives its file, but a missing file can't be opened.
-        finish(*promise, OpenResult::unreadable(QCoreApplication::translate("PDFEngine", "It was moved or deleted.")));
+        finish(*promise, OpenResult::unreadable(
+                             QCoreApplication::translate("PDFEngine", "It was moved or deleted.")));
         return;
     }
     const std::shared_ptr<const Source> cached = current(url);
@@ -312,7 +320,8 @@ void PDFEngine::State::openOnThread(std::shared_ptr<QPromise<OpenResult>> promis
 }
 
 bool PDFEngine::State::answerOpen(QPromise<OpenResult> &promise, Message &message, bool isPicture,
-                                  std::shared_ptr<Source> made, std::shared_ptr<const Source> unlocking)
+                                  std::shared_ptr<Source> made,
+                                  std::shared_ptr<const Source> unlocking)
 {
     const std::optional<Result<OpenReply>> answer = replyOf<OpenReply>(message);
     // Only a picture is answered with the PDF made of it.
@@ -333,9 +342,10 @@ bool PDFEngine::State::answerOpen(QPromise<OpenResult> &promise, Message &messag
     if (made->load && pageCount > made->load->bytes.size() / leastPageBytes) {
         return false;
     }
-    if (!made->load || made->load->bytes.isEmpty() || reply.status == WorkerProtocol::OpenStatus::Unreadable
-        || (reply.status == WorkerProtocol::OpenStatus::Opened
-            && (pageCount < 1 || reply.sizes.size() != pageCount))) {
+    if (!made->load || made->load->bytes.isEmpty() ||
+        reply.status == WorkerProtocol::OpenStatus::Unreadable ||
+        (reply.status == WorkerProtocol::OpenStatus::Opened &&
+         (pageCount < 1 || reply.sizes.size() != pageCount))) {
         finish(promise, OpenResult::unreadable());
         return true;
     }
@@ -406,7 +416,8 @@ QFuture<QSizeF> PDFEngine::displaySize(const PageSource &source, int turn)
     state->afterOpens({source.url}, [state, promise, source, turn] {
         const std::shared_ptr<const Source> found = state->resolve(source);
         QSizeF size(595, 842);
-        if (found && source.index < found->sizes.size() && !found->sizes.at(source.index).isEmpty()) {
+        if (found && source.index < found->sizes.size() &&
+            !found->sizes.at(source.index).isEmpty()) {
             size = found->sizes.at(source.index);
             const int extra = normalizedAngle(turn);
             if (extra == 90 || extra == 270) {
@@ -442,8 +453,9 @@ QSize renderedSize(const PDFEngine::Source &source, int index, int turn, double 
     return renderPixelSize(displayed, longSide);
 }
 
-std::shared_ptr<WorkerPool::Job> renderJob(const PDFEngine::Source &source, int index, int turn, double longSide,
-                                           int seconds, std::function<void(QImage)> done)
+std::shared_ptr<WorkerPool::Job> renderJob(const PDFEngine::Source &source, int index, int turn,
+                                           double longSide, int seconds,
+                                           std::function<void(QImage)> done)
 {
     auto job = std::make_shared<WorkerPool::Job>();
     const std::shared_ptr<const WorkerSource> &load = source.load;
@@ -491,8 +503,9 @@ QFuture<QImage> PDFEngine::image(const PageSource &source, int turn, double long
 
 namespace {
 
-void decodeOnWorker(const std::shared_ptr<PDFEngine::State> &state, const std::shared_ptr<QPromise<QImage>> &promise,
-                    const SharedBytes &bytes, int longSide)
+void decodeOnWorker(const std::shared_ptr<PDFEngine::State> &state,
+                    const std::shared_ptr<QPromise<QImage>> &promise, const SharedBytes &bytes,
+                    int longSide)
 {
     auto job = std::make_shared<WorkerPool::Job>();
     job->ask(Decode{qint32(longSide), bytes});
@@ -642,15 +655,17 @@ void askMore(const std::shared_ptr<CodePages> &pages)
             endPages(*pages, true);
             return;
         }
-        while (pages->nextToAsk < pages->pageCount && pages->nextToAsk - pages->nextToVisit < pages->window) {
+        while (pages->nextToAsk < pages->pageCount &&
+               pages->nextToAsk - pages->nextToVisit < pages->window) {
             const int index = pages->nextToAsk++;
-            auto job = renderJob(*pages->source, index, 0, codeImageLongSide, pages->seconds, [pages, index](QImage image) {
-                {
-                    const std::lock_guard lock(pages->mutex);
-                    pages->arrived[index] = std::move(image);
-                }
-                visitArrived(pages);
-            });
+            auto job = renderJob(*pages->source, index, 0, codeImageLongSide, pages->seconds,
+                                 [pages, index](QImage image) {
+                                     {
+                                         const std::lock_guard lock(pages->mutex);
+                                         pages->arrived[index] = std::move(image);
+                                     }
+                                     visitArrived(pages);
+                                 });
             jobs.push_back(std::move(job));
         }
     }
@@ -686,8 +701,8 @@ void visitArrived(const std::shared_ptr<CodePages> &pages)
         pages->visiting = true;
     }
     state->threads.start([pages, index, picture, sharper] {
-        const bool again = !pages->cancel.isCanceled() && !picture.isNull() && pages->visit(index, picture, sharper)
-                           && !sharper;
+        const bool again = !pages->cancel.isCanceled() && !picture.isNull() &&
+                           pages->visit(index, picture, sharper) && !sharper;
         const std::shared_ptr<PDFEngine::State> state = pages->state.lock();
         if (again && state) {
             // The page stays next to visit until its sharper drawing has been.

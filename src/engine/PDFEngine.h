@@ -25,8 +25,8 @@
 
 #include <QByteArray>
 #include <QFuture>
-#include <QList>
 #include <QImage>
+#include <QList>
 #include <QObject>
 #include <QSizeF>
 #include <QStringList>
@@ -63,7 +63,10 @@ public:
         {
             return {OpenStatus::Opened, pageCount, std::move(password), {}, 0};
         }
-        static OpenResult needsPassword() { return {OpenStatus::NeedsPassword, 0, std::nullopt, {}, 0}; }
+        static OpenResult needsPassword()
+        {
+            return {OpenStatus::NeedsPassword, 0, std::nullopt, {}, 0};
+        }
         static OpenResult unreadable(QString problem = {})
         {
             return {OpenStatus::Unreadable, 0, std::nullopt, std::move(problem), 0};
@@ -89,13 +92,13 @@ public:
     // How the engine runs its workers. Tests choose their own.
     struct Options
     {
-        QString workerExecutable;   // see WorkerPool::defaultExecutable()
+        QString workerExecutable; // see WorkerPool::defaultExecutable()
         QStringList workerArguments;
         int workers = 1;
         qint64 workerMemoryBytes = 0; // 0: unbounded
         int openSeconds = 60;
         int renderSeconds = 30;
-        int buildSeconds = 60;        // a build also gets buildSecondsPerPage per page
+        int buildSeconds = 60; // a build also gets buildSecondsPerPage per page
         double buildSecondsPerPage = 2;
         // How long a cancelled job may run on before its worker is ended.
         std::chrono::milliseconds cancelGrace{1000};
@@ -148,8 +151,9 @@ public:
     // Pages that can't be rendered are skipped. Finishes with false when
     // cancelled. Lets the code reader run on the engine without the engine
     // knowing about codes.
-    QFuture<bool> forEachCodeImage(const QUrl &url, int pageCount, CancelToken cancel,
-                                   std::function<bool(int pageIndex, const QImage &, bool sharper)> visit);
+    QFuture<bool>
+    forEachCodeImage(const QUrl &url, int pageCount, CancelToken cancel,
+                     std::function<bool(int pageIndex, const QImage &, bool sharper)> visit);
 
     // Output. `cancel` stops a job between pages, ending with a cancelled Result; a
     // job that doesn't stop within a second is ended with its worker. Failures carry EngineError
@@ -171,7 +175,7 @@ public:
     // quality 0.85 when `jpeg` is set.
     // The pages are drawn by several workers at once.
     QFuture<Result<QList<QByteArray>>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
-                                               CancelToken cancel);
+                                                CancelToken cancel);
     // The picture of the plan's page `index` alone, as pictures() makes it.
     QFuture<Result<QByteArray>> picture(const BuildPlan &plan, int index, double dpi, bool jpeg,
                                         CancelToken cancel);
@@ -189,14 +193,15 @@ private:
     // Builds the plan on a worker; `done` runs once, on the supervisor thread
     // (or at once when nothing was sent). With a `file`, the output goes there
     // and `done` gets empty bytes.
-    void buildOutput(const BuildPlan &plan, CancelToken cancel, std::function<void(Result<SharedBytes>)> done,
-                     int file = -1);
+    void buildOutput(const BuildPlan &plan, CancelToken cancel,
+                     std::function<void(Result<SharedBytes>)> done, int file = -1);
     // Draws the plan's one page as a picture to export, likewise.
     void exportPicture(const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel,
                        std::function<void(Result<SharedBytes>)> done);
     // Runs `then` once the plan's sources are opened, unless `cancel` is set.
     void afterPlanOpens(const BuildPlan &plan, CancelToken cancel,
-                        const std::function<void(Result<SharedBytes>)> &done, std::function<void()> then);
+                        const std::function<void(Result<SharedBytes>)> &done,
+                        std::function<void()> then);
 
     std::shared_ptr<State> m_state;
     std::unique_ptr<WorkerPool> m_pool;

@@ -52,12 +52,13 @@ BuildPlan onePage(const BuildPlan &plan, int index)
 } // namespace
 
 namespace {
-void outputAsPictures(const std::shared_ptr<PDFEngine::State> &state, const BuildPlan &plan, CancelToken cancel,
-                      std::function<void(Result<SharedBytes>)> done, int file);
+void outputAsPictures(const std::shared_ptr<PDFEngine::State> &state, const BuildPlan &plan,
+                      CancelToken cancel, std::function<void(Result<SharedBytes>)> done, int file);
 } // namespace
 
 void PDFEngine::afterPlanOpens(const BuildPlan &plan, CancelToken cancel,
-                               const std::function<void(Result<SharedBytes>)> &done, std::function<void()> then)
+                               const std::function<void(Result<SharedBytes>)> &done,
+                               std::function<void()> then)
 {
     if (cancel.isCanceled()) {
         done(Result<SharedBytes>::canceled());
@@ -70,8 +71,8 @@ void PDFEngine::afterPlanOpens(const BuildPlan &plan, CancelToken cancel,
     m_state->afterOpens(urls, std::move(then));
 }
 
-void PDFEngine::buildOutput(const BuildPlan &plan, CancelToken cancel, std::function<void(Result<SharedBytes>)> done,
-                            int file)
+void PDFEngine::buildOutput(const BuildPlan &plan, CancelToken cancel,
+                            std::function<void(Result<SharedBytes>)> done, int file)
 {
     const std::shared_ptr<State> state = m_state;
     afterPlanOpens(plan, cancel, done, [state, plan, cancel, done, file] {
@@ -137,12 +138,13 @@ StampPictures stampPictures(const BuildPlan &plan)
 
 std::chrono::milliseconds PDFEngine::State::outputLimit(const BuildPlan &plan, bool drawn) const
 {
-    return std::chrono::milliseconds(
-        qint64(1000 * (options.buildSeconds + options.buildSecondsPerPage * double(plan.pages.size())
-                       + (drawn ? options.renderSeconds : 0))));
+    return std::chrono::milliseconds(qint64(
+        1000 * (options.buildSeconds + options.buildSecondsPerPage * double(plan.pages.size()) +
+                (drawn ? options.renderSeconds : 0))));
 }
 
-std::shared_ptr<WorkerPool::Job> PDFEngine::State::buildJob(const BuildPlan &plan, CancelToken cancel, int file)
+std::shared_ptr<WorkerPool::Job> PDFEngine::State::buildJob(const BuildPlan &plan,
+                                                            CancelToken cancel, int file)
 {
     auto job = std::make_shared<WorkerPool::Job>();
     const std::optional<BuildPlan> sent = keyed(plan, *job);
@@ -156,8 +158,8 @@ std::shared_ptr<WorkerPool::Job> PDFEngine::State::buildJob(const BuildPlan &pla
     return job;
 }
 
-std::shared_ptr<WorkerPool::Job> PDFEngine::State::exportPictureJob(const BuildPlan &plan, double dpi, bool jpeg,
-                                                                    CancelToken cancel)
+std::shared_ptr<WorkerPool::Job>
+PDFEngine::State::exportPictureJob(const BuildPlan &plan, double dpi, bool jpeg, CancelToken cancel)
 {
     auto job = std::make_shared<WorkerPool::Job>();
     const std::optional<BuildPlan> sent = keyed(plan, *job);
@@ -170,7 +172,8 @@ std::shared_ptr<WorkerPool::Job> PDFEngine::State::exportPictureJob(const BuildP
     return job;
 }
 
-std::shared_ptr<WorkerPool::Job> PDFEngine::State::jpegPageJob(const BuildPlan &plan, CancelToken cancel)
+std::shared_ptr<WorkerPool::Job> PDFEngine::State::jpegPageJob(const BuildPlan &plan,
+                                                               CancelToken cancel)
 {
     auto job = std::make_shared<WorkerPool::Job>();
     const std::optional<BuildPlan> sent = keyed(plan, *job);
@@ -197,7 +200,9 @@ void PDFEngine::State::submitOutput(std::shared_ptr<WorkerPool::Job> job,
         }
         return made.has_value();
     };
-    job->failed = [done](WorkerPool::Failure failure) { done(Result<SharedBytes>(failureError(failure))); };
+    job->failed = [done](WorkerPool::Failure failure) {
+        done(Result<SharedBytes>(failureError(failure)));
+    };
     submit(std::move(job));
 }
 
@@ -255,7 +260,8 @@ std::optional<Result<std::pair<QSizeF, QByteArray>>> readPagePicture(Message &me
     if (reply.jpeg.isEmpty() || !(reply.points.width() > 0 && reply.points.height() > 0)) {
         return std::nullopt;
     }
-    return Result<std::pair<QSizeF, QByteArray>>(std::pair(reply.points, reply.jpeg.view().toByteArray()));
+    return Result<std::pair<QSizeF, QByteArray>>(
+        std::pair(reply.points, reply.jpeg.view().toByteArray()));
 }
 
 void PicturePages::askMore()
@@ -278,13 +284,16 @@ void PicturePages::askMore()
             }
             const std::shared_ptr<PicturePages> self = shared_from_this();
             job->answered = [self, index](Message &message) {
-                std::optional<Result<std::pair<QSizeF, QByteArray>>> made = readPagePicture(message);
+                std::optional<Result<std::pair<QSizeF, QByteArray>>> made =
+                    readPagePicture(message);
                 if (made) {
                     self->arrived(index, std::move(*made));
                 }
                 return made.has_value();
             };
-            job->failed = [self, index](WorkerPool::Failure failure) { self->arrived(index, failureError(failure)); };
+            job->failed = [self, index](WorkerPool::Failure failure) {
+                self->arrived(index, failureError(failure));
+            };
             jobs.push_back(job);
         }
     }
@@ -349,8 +358,9 @@ void PicturePages::assemble()
         job->ask(Assemble{plan.password, points, ends, *all, file});
         job->lendsFile = file >= 0;
         job->cancel = cancel;
-        job->limit = std::chrono::milliseconds(qint64(
-            1000 * (owner->options.buildSeconds + owner->options.buildSecondsPerPage * double(pages.size()))));
+        job->limit = std::chrono::milliseconds(
+            qint64(1000 * (owner->options.buildSeconds +
+                           owner->options.buildSecondsPerPage * double(pages.size()))));
     }
     const std::shared_ptr<PicturePages> self = shared_from_this();
     job->answered = [self](Message &message) {
@@ -372,8 +382,8 @@ void PicturePages::assemble()
 
 namespace {
 
-void outputAsPictures(const std::shared_ptr<PDFEngine::State> &state, const BuildPlan &plan, CancelToken cancel,
-                      std::function<void(Result<SharedBytes>)> done, int file)
+void outputAsPictures(const std::shared_ptr<PDFEngine::State> &state, const BuildPlan &plan,
+                      CancelToken cancel, std::function<void(Result<SharedBytes>)> done, int file)
 {
     auto pages = std::make_shared<PicturePages>();
     pages->state = state;
@@ -396,14 +406,16 @@ namespace {
 
 // A future for one output; `convert` turns the worker's bytes into its value.
 template<typename T>
-QFuture<Result<T>> outputFuture(const std::function<void(std::function<void(Result<SharedBytes>)>)> &start,
-                                T (*convert)(SharedBytes))
+QFuture<Result<T>>
+outputFuture(const std::function<void(std::function<void(Result<SharedBytes>)>)> &start,
+             T (*convert)(SharedBytes))
 {
     auto promise = std::make_shared<QPromise<Result<T>>>();
     promise->start();
     QFuture<Result<T>> future = promise->future();
     start([promise, convert](Result<SharedBytes> made) {
-        promise->addResult(made ? Result<T>(convert(std::move(made).value())) : Result<T>(made.error()));
+        promise->addResult(made ? Result<T>(convert(std::move(made).value()))
+                                : Result<T>(made.error()));
         promise->finish();
     });
     return future;
@@ -458,14 +470,15 @@ QFuture<Result<void>> PDFEngine::buildInto(const BuildPlan &plan, int file, Canc
     return future;
 }
 
-QFuture<Result<QByteArray>> PDFEngine::picture(const BuildPlan &plan, int index, double dpi, bool jpeg,
-                                               CancelToken cancel)
+QFuture<Result<QByteArray>> PDFEngine::picture(const BuildPlan &plan, int index, double dpi,
+                                               bool jpeg, CancelToken cancel)
 {
     if (index < 0 || index >= plan.pages.size()) {
         return Async::ready(Result<QByteArray>(errorOf(PDFEngine::EngineError::MissingPage)));
     }
     return outputFuture<QByteArray>(
-        [&](auto done) { exportPicture(onePage(plan, index), dpi, jpeg, cancel, std::move(done)); }, asArray);
+        [&](auto done) { exportPicture(onePage(plan, index), dpi, jpeg, cancel, std::move(done)); },
+        asArray);
 }
 
 namespace {
@@ -496,24 +509,26 @@ QFuture<Result<QList<QByteArray>>> PDFEngine::pictures(const BuildPlan &plan, do
         return future;
     }
     for (int i = 0; i < plan.pages.size(); ++i) {
-        exportPicture(onePage(plan, i), dpi, jpeg, cancel, [collected, i](Result<SharedBytes> made) {
-            const std::lock_guard lock(collected->mutex);
-            if (collected->done) {
-                return;
-            }
-            if (!made) {
-                collected->done = true;
-                collected->promise.addResult(Result<QList<QByteArray>>(made.error()));
-                collected->promise.finish();
-                return;
-            }
-            collected->pictures[i] = made->view().toByteArray();
-            if (--collected->left == 0) {
-                collected->done = true;
-                collected->promise.addResult(Result<QList<QByteArray>>(std::move(collected->pictures)));
-                collected->promise.finish();
-            }
-        });
+        exportPicture(onePage(plan, i), dpi, jpeg, cancel,
+                      [collected, i](Result<SharedBytes> made) {
+                          const std::lock_guard lock(collected->mutex);
+                          if (collected->done) {
+                              return;
+                          }
+                          if (!made) {
+                              collected->done = true;
+                              collected->promise.addResult(Result<QList<QByteArray>>(made.error()));
+                              collected->promise.finish();
+                              return;
+                          }
+                          collected->pictures[i] = made->view().toByteArray();
+                          if (--collected->left == 0) {
+                              collected->done = true;
+                              collected->promise.addResult(
+                                  Result<QList<QByteArray>>(std::move(collected->pictures)));
+                              collected->promise.finish();
+                          }
+                      });
     }
     return future;
 }

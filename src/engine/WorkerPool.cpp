@@ -36,9 +36,11 @@ struct EvictionList
 
 WorkerSource::WorkerSource(quint64 key, SharedBytes bytes, std::optional<QString> password,
                            std::shared_ptr<EvictionList> evictions)
-    : key(key), bytes(std::move(bytes)), password(std::move(password)), m_evictions(std::move(evictions))
-{
-}
+    : key(key)
+    , bytes(std::move(bytes))
+    , password(std::move(password))
+    , m_evictions(std::move(evictions))
+{}
 
 WorkerSource::~WorkerSource()
 {
@@ -199,9 +201,10 @@ struct WorkerPool::State
             qCWarning(lcEngine, "no socket for a worker: %s", strerror(errno));
             return false;
         }
-        const QStringList arguments = QStringList{QStringLiteral("--engine-worker"),
-                                                  QStringLiteral("--memory=%1").arg(options.memoryBytes)}
-                                      + options.arguments;
+        const QStringList arguments =
+            QStringList{QStringLiteral("--engine-worker"),
+                        QStringLiteral("--memory=%1").arg(options.memoryBytes)} +
+            options.arguments;
         const pid_t pid = Sandbox::spawn(options.executable, arguments, pair[1]);
         ::close(pair[1]);
         if (pid < 0) {
@@ -268,28 +271,31 @@ struct WorkerPool::State
     {
         const int pid = int(process.pid);
         if (!process.job) {
-            qCWarning(lcEngine, "worker %d replaced: it died or broke the protocol between jobs", pid);
+            qCWarning(lcEngine, "worker %d replaced: it died or broke the protocol between jobs",
+                      pid);
             return;
         }
         const QString job = describe(*process.job);
         switch (failure) {
         case Failure::TimedOut:
-            qCWarning(lcEngine).noquote() << "worker" << pid << "replaced:" << job << "ran past its limit of"
-                                          << process.job->limit.count() << "ms";
+            qCWarning(lcEngine).noquote()
+                << "worker" << pid << "replaced:" << job << "ran past its limit of"
+                << process.job->limit.count() << "ms";
             break;
         case Failure::OutOfMemory:
             qCWarning(lcEngine).noquote() << "worker" << pid << "replaced:" << job << "went past"
                                           << (options.memoryBytes >> 20) << "MiB";
             break;
         case Failure::Canceled:
-            qCWarning(lcEngine).noquote() << "worker" << pid << "replaced:" << job << "went on"
-                                          << options.cancelGrace.count() << "ms after it was cancelled";
+            qCWarning(lcEngine).noquote()
+                << "worker" << pid << "replaced:" << job << "went on" << options.cancelGrace.count()
+                << "ms after it was cancelled";
             break;
         case Failure::Crashed:
         case Failure::Refused:
         case Failure::Unavailable:
-            qCWarning(lcEngine).noquote() << "worker" << pid << "replaced: it died or broke the protocol during"
-                                          << job;
+            qCWarning(lcEngine).noquote()
+                << "worker" << pid << "replaced: it died or broke the protocol during" << job;
             break;
         }
     }
@@ -314,7 +320,8 @@ struct WorkerPool::State
             if (process.loaded.contains(source->key)) {
                 continue;
             }
-            if (send(process.socket, encode(Load{source->key, source->password, source->bytes})) != IoResult::Ok) {
+            if (send(process.socket, encode(Load{source->key, source->password, source->bytes})) !=
+                IoResult::Ok) {
                 return false;
             }
             process.loaded.insert(source->key);
@@ -337,7 +344,8 @@ struct WorkerPool::State
 
     static bool holds(const Process &process, const Job &job)
     {
-        return process.pid > 0 && std::all_of(job.sources.begin(), job.sources.end(), [&](const auto &source) {
+        return process.pid > 0 &&
+               std::all_of(job.sources.begin(), job.sources.end(), [&](const auto &source) {
                    return process.loaded.contains(source->key);
                });
     }
@@ -373,7 +381,8 @@ struct WorkerPool::State
     // of a document comes from the workers that hold it, unless more of its
     // drawings wait than they are about to take. A holder stuck on one page for
     // a while takes none; past the first screenful every worker may help.
-    bool mayOpenElsewhere(const Job &job, const std::map<quint64, qsizetype> &waiting, Clock::time_point now) const
+    bool mayOpenElsewhere(const Job &job, const std::map<quint64, qsizetype> &waiting,
+                          Clock::time_point now) const
     {
         if (job.sources.empty()) {
             return true;
@@ -384,8 +393,8 @@ struct WorkerPool::State
         }
         qsizetype serving = 0;
         for (const Process &process : processes) {
-            serving += !isReserve(process) && holds(process, job)
-                       && (!process.job || now - process.startedAt < stuckAfter);
+            serving += !isReserve(process) && holds(process, job) &&
+                       (!process.job || now - process.startedAt < stuckAfter);
         }
         const qsizetype queued = waiting.at(job.sources.front()->key);
         const qsizetype perHolder = std::max(1, screenful / std::max(options.workers, 1));
@@ -410,7 +419,8 @@ struct WorkerPool::State
                 return {std::move(taken), process};
             }
         }
-        if (std::none_of(processes.begin(), processes.end() - 1, [](const Process &p) { return !p.job; })) {
+        if (std::none_of(processes.begin(), processes.end() - 1,
+                         [](const Process &p) { return !p.job; })) {
             return {}; // every worker that draws is drawing
         }
         // Drawings waiting, by their document.
@@ -446,8 +456,9 @@ struct WorkerPool::State
                 continue;
             }
             if (refused(*job)) {
-                qCWarning(lcEngine).noquote() << describe(*job) << "refused: its document ended workers"
-                                              << WorkerPool::maxStrikes << "times";
+                qCWarning(lcEngine).noquote()
+                    << describe(*job) << "refused: its document ended workers"
+                    << WorkerPool::maxStrikes << "times";
                 fail(job, Failure::Refused);
                 continue;
             }
@@ -462,8 +473,8 @@ struct WorkerPool::State
                 // The worker died before it could take the job: it goes to a fresh
                 // one, but only once, or a worker that can't start would be
                 // started for ever.
-                qCWarning(lcEngine).noquote() << "worker" << idle->pid << "replaced: it died before taking"
-                                              << describe(*job);
+                qCWarning(lcEngine).noquote()
+                    << "worker" << idle->pid << "replaced: it died before taking" << describe(*job);
                 end(*idle);
                 if (++job->attempts > 1) {
                     fail(job, Failure::Crashed);
@@ -523,8 +534,8 @@ struct WorkerPool::State
     {
         Message message;
         const IoResult got = receive(process.socket, message, Clock::now() + options.replyDeadline);
-        if (got != IoResult::Ok || !process.job || message.seq != process.seq
-            || (message.type != process.job->replyType && message.type != Type::Failed)) {
+        if (got != IoResult::Ok || !process.job || message.seq != process.seq ||
+            (message.type != process.job->replyType && message.type != Type::Failed)) {
             closeAll(message.fds);
             // A worker that dies between jobs takes no job with it.
             lose(process, Failure::Crashed);
@@ -575,7 +586,8 @@ struct WorkerPool::State
             if (!gone.empty()) {
                 for (Process &process : processes) {
                     if (process.pid > 0 && !process.job && !sendEvictions(process, gone)) {
-                        qCWarning(lcEngine, "worker %d replaced: it stopped listening", int(process.pid));
+                        qCWarning(lcEngine, "worker %d replaced: it stopped listening",
+                                  int(process.pid));
                         end(process);
                     } else if (process.job) {
                         // Told after its job; the keys wait in the list meanwhile.
@@ -642,7 +654,8 @@ struct WorkerPool::State
                     // A worker leaves with 0; anything else (a sanitizer's report
                     // among them) is worth a line in the log.
                     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-                        qCWarning(lcEngine, "worker %d ended with status %d", int(process.pid), status);
+                        qCWarning(lcEngine, "worker %d ended with status %d", int(process.pid),
+                                  status);
                     }
                     process.pid = -1;
                     break;
@@ -654,7 +667,9 @@ struct WorkerPool::State
     }
 };
 
-WorkerPool::WorkerPool(Options options) : m_state(std::make_unique<State>()), m_options(std::move(options))
+WorkerPool::WorkerPool(Options options)
+    : m_state(std::make_unique<State>())
+    , m_options(std::move(options))
 {
     m_options.workers = std::clamp(m_options.workers, 1, 64);
     m_state->options = m_options;
@@ -702,7 +717,8 @@ void WorkerPool::submit(std::shared_ptr<Job> job)
     m_state->wake();
 }
 
-std::shared_ptr<const WorkerSource> WorkerPool::source(SharedBytes bytes, std::optional<QString> password)
+std::shared_ptr<const WorkerSource> WorkerPool::source(SharedBytes bytes,
+                                                       std::optional<QString> password)
 {
     return std::make_shared<const WorkerSource>(m_state->nextKey.fetch_add(1), std::move(bytes),
                                                 std::move(password), m_state->evictions);

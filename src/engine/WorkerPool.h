@@ -76,8 +76,7 @@ public:
         WorkerProtocol::Outgoing request; // its descriptors stay open until the job ends
         WorkerProtocol::JobKind kind = WorkerProtocol::JobKind::Render;
         WorkerProtocol::Type replyType = WorkerProtocol::Type::RenderReply;
-        template<typename Request>
-        void ask(const Request &message)
+        template<typename Request> void ask(const Request &message)
         {
             request = WorkerProtocol::encode(message);
             kind = Request::kind;
@@ -94,7 +93,7 @@ public:
         bool lendsFile = false;
         std::chrono::milliseconds limit{30'000};
         CancelToken cancel;
-        int page = -1; // for the strike record of a page
+        int page = -1;    // for the strike record of a page
         int attempts = 0; // times handed to a worker that died before taking it
         // Run on the supervisor thread; exactly one of them, unless the pool is
         // destroyed first (then neither). `answered` gets the request's reply or

@@ -65,7 +65,7 @@ IoResult send(int socket, Type type, quint64 seq, quint32 ordinal, const QByteAr
         return errno == EPIPE || errno == ECONNRESET ? IoResult::Closed : IoResult::Failed;
     }
     const IoResult rest = SocketIO::sendAll(socket, reinterpret_cast<const char *>(&header) + sent,
-                                     sizeof header - size_t(sent));
+                                            sizeof header - size_t(sent));
     if (rest != IoResult::Ok) {
         return rest;
     }
@@ -83,7 +83,8 @@ bool readable(int socket, const Deadline &deadline)
         return true; // the read itself blocks
     }
     for (;;) {
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(*deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            *deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) {
             return false;
         }
@@ -156,14 +157,14 @@ IoResult receive(int socket, Message &out, Deadline deadline)
         closeAll(out.fds);
         return IoResult::Failed;
     }
-    IoResult rest =
-        receiveExactly(socket, reinterpret_cast<char *>(&header) + got, sizeof header - size_t(got), deadline);
+    IoResult rest = receiveExactly(socket, reinterpret_cast<char *>(&header) + got,
+                                   sizeof header - size_t(got), deadline);
     if (rest != IoResult::Ok) {
         closeAll(out.fds);
         return rest;
     }
-    if (header.magic != magic || header.version != version || header.length > maxPayload
-        || header.fdCount != out.fds.size()) {
+    if (header.magic != magic || header.version != version || header.length > maxPayload ||
+        header.fdCount != out.fds.size()) {
         closeAll(out.fds);
         return IoResult::Failed;
     }
@@ -195,7 +196,6 @@ void closeAll(std::vector<int> &fds)
     }
 }
 
-
 // ---- Payloads ----
 
 namespace {
@@ -208,12 +208,16 @@ QDataStream &prepare(QDataStream &stream)
 
 } // namespace
 
-Writer::Writer() : m_out(&payload, QIODevice::WriteOnly)
+Writer::Writer()
+    : m_out(&payload, QIODevice::WriteOnly)
 {
     prepare(m_out);
 }
 
-Reader::Reader(Message &message) : m_in(message.payload), m_fds(message.fds), m_used(message.fds.size(), false)
+Reader::Reader(Message &message)
+    : m_in(message.payload)
+    , m_fds(message.fds)
+    , m_used(message.fds.size(), false)
 {
     prepare(m_in);
 }
@@ -247,7 +251,8 @@ int Reader::takeIndex(bool adopt, bool optional)
     if (optional && index == -1) {
         return -1;
     }
-    if (index < 0 || size_t(index) >= m_fds.size() || m_used[size_t(index)] || m_fds[size_t(index)] < 0) {
+    if (index < 0 || size_t(index) >= m_fds.size() || m_used[size_t(index)] ||
+        m_fds[size_t(index)] < 0) {
         fail();
         return -1;
     }
@@ -334,8 +339,11 @@ std::optional<Reader::Received> Reader::received(qint64 maxSize)
     if (fd < 0) {
         return std::nullopt;
     }
-    struct stat info{};
-    if (fstat(fd, &info) != 0 || info.st_size > maxSize || qint64(info.st_blocks) * 512 < qint64(info.st_size)) {
+    struct stat info
+    {
+    };
+    if (fstat(fd, &info) != 0 || info.st_size > maxSize ||
+        qint64(info.st_blocks) * 512 < qint64(info.st_size)) {
         ::close(fd);
         fail();
         return std::nullopt;
@@ -396,8 +404,8 @@ QImage Reader::image()
     if (width == 0 && height == 0 && format == QImage::Format_Invalid && bytesPerLine == 0) {
         return {}; // a null picture, as sent
     }
-    if (width <= 0 || height <= 0 || format <= QImage::Format_Invalid || format >= QImage::NImageFormats
-        || bytesPerLine <= 0) {
+    if (width <= 0 || height <= 0 || format <= QImage::Format_Invalid ||
+        format >= QImage::NImageFormats || bytesPerLine <= 0) {
         fail();
         return {};
     }
@@ -406,15 +414,18 @@ QImage Reader::image()
         return {};
     }
     std::optional<Received> pixels = received(bytesPerLine * height);
-    if (!pixels || pixels->view().size() != bytesPerLine * height
-        || bytesPerLine * 8 < qint64(width) * QImage::toPixelFormat(QImage::Format(format)).bitsPerPixel()) {
+    if (!pixels || pixels->view().size() != bytesPerLine * height ||
+        bytesPerLine * 8 <
+            qint64(width) * QImage::toPixelFormat(QImage::Format(format)).bitsPerPixel()) {
         fail();
         return {};
     }
     // The picture reads straight from what was received, which lives as long as it does.
     auto *hold = new Received(std::move(*pixels));
-    return QImage(reinterpret_cast<const uchar *>(hold->view().data()), width, height, qsizetype(bytesPerLine),
-                  QImage::Format(format), [](void *p) { delete static_cast<Received *>(p); }, hold);
+    return QImage(
+        reinterpret_cast<const uchar *>(hold->view().data()), width, height,
+        qsizetype(bytesPerLine), QImage::Format(format),
+        [](void *p) { delete static_cast<Received *>(p); }, hold);
 }
 
 void Writer::plan(const BuildPlan &plan)
@@ -431,7 +442,8 @@ void Writer::plan(const BuildPlan &plan)
     password(plan.password);
     m_out << bool(plan.quality);
     if (plan.quality) {
-        m_out << qint32(plan.quality->maxPixels) << plan.quality->jpegQuality << plan.quality->pagesAsPictures;
+        m_out << qint32(plan.quality->maxPixels) << plan.quality->jpegQuality
+              << plan.quality->pagesAsPictures;
     }
 }
 
@@ -647,13 +659,14 @@ void OpenReply::read(Reader &in)
     }
     status = OpenStatus(code);
     const bool opened = status == OpenStatus::Opened;
-    if (code > quint8(OpenStatus::Unreadable) || (opened && (pageCount < 1 || sizes.size() != pageCount))
-        || (!opened && (pageCount != 0 || !sizes.isEmpty() || hasMade))) {
+    if (code > quint8(OpenStatus::Unreadable) ||
+        (opened && (pageCount < 1 || sizes.size() != pageCount)) ||
+        (!opened && (pageCount != 0 || !sizes.isEmpty() || hasMade))) {
         in.fail();
     }
     for (const QSizeF &size : std::as_const(sizes)) {
-        const bool measured = size.width() >= 0 && size.width() <= maxPagePoints && size.height() >= 0
-                              && size.height() <= maxPagePoints;
+        const bool measured = size.width() >= 0 && size.width() <= maxPagePoints &&
+                              size.height() >= 0 && size.height() <= maxPagePoints;
         // QSizeF() stands for a page without a box.
         if (!measured && size != QSizeF()) {
             in.fail();
@@ -760,8 +773,8 @@ void JpegPageReply::read(Reader &in)
 {
     jpeg = in.bytes(maxPictureBytes);
     in >> points;
-    if (!(points.width() > 0 && points.width() <= maxPagePoints && points.height() > 0
-          && points.height() <= maxPagePoints)) {
+    if (!(points.width() > 0 && points.width() <= maxPagePoints && points.height() > 0 &&
+          points.height() <= maxPagePoints)) {
         in.fail();
     }
 }

@@ -104,8 +104,7 @@ class Writer
 public:
     Writer();
 
-    template<typename T>
-    Writer &operator<<(const T &value)
+    template<typename T> Writer &operator<<(const T &value)
     {
         m_out << value;
         return *this;
@@ -142,15 +141,13 @@ class Reader
 public:
     explicit Reader(Message &message);
 
-    template<typename T>
-    Reader &operator>>(T &value)
+    template<typename T> Reader &operator>>(T &value)
     {
         m_in >> value;
         return *this;
     }
     // A list's count is checked against the bytes left before anything is allocated.
-    template<typename T>
-    Reader &operator>>(QList<T> &list)
+    template<typename T> Reader &operator>>(QList<T> &list)
     {
         quint32 count = 0;
         m_in >> count;
@@ -455,8 +452,7 @@ struct Outgoing
     std::vector<int> fds; // the caller's, open until it is sent
 };
 
-template<typename M>
-Outgoing encode(const M &message)
+template<typename M> Outgoing encode(const M &message)
 {
     Writer out;
     message.write(out);
@@ -465,8 +461,7 @@ Outgoing encode(const M &message)
 
 // The message as an M; none when it is another type or breaks any rule of M.
 // Descriptors it names are taken over or left to `message` to close.
-template<typename M>
-std::optional<M> decode(Message &message)
+template<typename M> std::optional<M> decode(Message &message)
 {
     if (message.type != M::type) {
         return std::nullopt;

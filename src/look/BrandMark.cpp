@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-BrandMark::BrandMark(int size, QWidget *parent) : QWidget(parent), m_size(size)
+BrandMark::BrandMark(int size, QWidget *parent)
+    : QWidget(parent)
+    , m_size(size)
 {
     setFixedSize(size, size);
     Theme::castShadow(this, Theme::withOpacity(Theme::accent(), 0.3), shadowRadius(),
@@ -39,6 +41,7 @@ QPixmap BrandMark::renderLogo(int size, qreal ratio)
         extent = frame.size();
     }
     extent.scale(frame.size(), Qt::KeepAspectRatioByExpanding);
-    renderer.render(&p, QRectF(frame.center() - QPointF(extent.width(), extent.height()) / 2, extent));
+    renderer.render(&p,
+                    QRectF(frame.center() - QPointF(extent.width(), extent.height()) / 2, extent));
     return picture;
 }

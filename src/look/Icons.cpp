@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QIconEngine>
-#include <QStandardPaths>
 #include <QPainter>
 #include <QPixmap>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -58,7 +58,10 @@ QIcon sourceIcon(const QString &name)
 class TintedIconEngine : public QIconEngine
 {
 public:
-    TintedIconEngine(QIcon source, QColor color) : m_source(std::move(source)), m_color(color) {}
+    TintedIconEngine(QIcon source, QColor color)
+        : m_source(std::move(source))
+        , m_color(color)
+    {}
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -115,7 +118,8 @@ void setUp()
     // Platforms without a desktop theme (offscreen, minimal) search only our
     // own resources; add the system's icon folders so the theme is found.
     QStringList paths = QIcon::themeSearchPaths();
-    for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+    for (const QString &data :
+         QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
         const QString folder = QDir(data).filePath(QStringLiteral("icons"));
         if (!paths.contains(folder) && QFileInfo(folder).isDir()) {
             paths.append(folder);

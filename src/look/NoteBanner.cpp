@@ -8,7 +8,10 @@
 #include <QPainter>
 
 NoteBanner::NoteBanner(const QString &text, Tone tone, QWidget *parent)
-    : QWidget(parent), m_tone(tone), m_symbol(new QLabel(this)), m_text(new QLabel(text, this))
+    : QWidget(parent)
+    , m_tone(tone)
+    , m_symbol(new QLabel(this))
+    , m_text(new QLabel(text, this))
 {
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(12, 12, 12, 12);

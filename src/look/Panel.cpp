@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-Panel::Panel(int padding, QWidget *parent) : QWidget(parent), m_layout(new QVBoxLayout(this))
+Panel::Panel(int padding, QWidget *parent)
+    : QWidget(parent)
+    , m_layout(new QVBoxLayout(this))
 {
     m_layout->setContentsMargins(padding, padding, padding, padding);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);

@@ -14,7 +14,8 @@ constexpr int controlHeight = 30;
 } // namespace
 
 SegmentedChoice::SegmentedChoice(const QStringList &labels, QWidget *parent)
-    : QWidget(parent), m_labels(labels)
+    : QWidget(parent)
+    , m_labels(labels)
 {
     setFont(Theme::font(13, QFont::Medium));
     setFocusPolicy(Qt::StrongFocus);
@@ -110,7 +111,8 @@ void SegmentedChoice::focusInEvent(QFocusEvent *event)
 {
     // A sheet that opens gives its first control the focus; the ring would
     // suggest the user had moved there.
-    m_showsFocus = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    m_showsFocus =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     QWidget::focusInEvent(event);
     update();
 }

@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QVariantAnimation>
 
-Spinner::Spinner(QWidget *parent, int side) : QWidget(parent), m_turn(new QVariantAnimation(this))
+Spinner::Spinner(QWidget *parent, int side)
+    : QWidget(parent)
+    , m_turn(new QVariantAnimation(this))
 {
     setFixedSize(side, side);
     setAttribute(Qt::WA_TransparentForMouseEvents);

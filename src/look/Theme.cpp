@@ -17,17 +17,50 @@
 
 namespace Theme {
 
-QColor background() { return QColor(246, 244, 241); }
-QColor surface() { return QColor(Qt::white); }
-QColor text() { return QColor(20, 18, 16); }
-QColor secondaryText() { return QColor(107, 100, 94); }
-QColor accent() { return QColor(230, 12, 9); }
-QColor accentDeep() { return QColor(184, 3, 6); }
-QColor accentSoft() { return withOpacity(accent(), 0.12); }
-QColor success() { return QColor(18, 183, 106); }
-QColor danger() { return QColor(217, 45, 32); }
-QColor warning() { return QColor(245, 165, 36); }
-QColor hairline() { return QColor::fromRgbF(0, 0, 0, 0.07f); }
+QColor background()
+{
+    return QColor(246, 244, 241);
+}
+QColor surface()
+{
+    return QColor(Qt::white);
+}
+QColor text()
+{
+    return QColor(20, 18, 16);
+}
+QColor secondaryText()
+{
+    return QColor(107, 100, 94);
+}
+QColor accent()
+{
+    return QColor(230, 12, 9);
+}
+QColor accentDeep()
+{
+    return QColor(184, 3, 6);
+}
+QColor accentSoft()
+{
+    return withOpacity(accent(), 0.12);
+}
+QColor success()
+{
+    return QColor(18, 183, 106);
+}
+QColor danger()
+{
+    return QColor(217, 45, 32);
+}
+QColor warning()
+{
+    return QColor(245, 165, 36);
+}
+QColor hairline()
+{
+    return QColor::fromRgbF(0, 0, 0, 0.07f);
+}
 
 QLinearGradient accentGradient(const QRectF &rect)
 {
@@ -139,8 +172,8 @@ QGraphicsDropShadowEffect *castShadow(QWidget *widget, QColor color, qreal radiu
     return effect;
 }
 
-void paintShadow(QPainter &painter, const QRectF &rect, qreal cornerRadius, QColor color, qreal blur,
-                 QPointF offset)
+void paintShadow(QPainter &painter, const QRectF &rect, qreal cornerRadius, QColor color,
+                 qreal blur, QPointF offset)
 {
     // Layers from the widest to the shape itself: the shape's area gets every
     // layer and so the full colour, and the alpha falls off towards `blur`

@@ -67,8 +67,8 @@ QGraphicsDropShadowEffect *castShadow(QWidget *widget, QColor color, qreal radiu
 // Paints the soft shadow a rounded shape at `rect` would cast, for widgets that
 // fade as a whole (a widget carries only one graphics effect, and nested
 // effects don't render). `blur` is how far it spreads, `offset` its shift.
-void paintShadow(QPainter &painter, const QRectF &rect, qreal cornerRadius, QColor color, qreal blur,
-                 QPointF offset);
+void paintShadow(QPainter &painter, const QRectF &rect, qreal cornerRadius, QColor color,
+                 qreal blur, QPointF offset);
 
 // A rounded rectangle with continuous corners: each corner eases out of its
 // edges over about 1.5 × `radius` instead of starting a circular arc abruptly.

@@ -13,7 +13,8 @@ constexpr int iconSpacing = 6;
 }
 
 ThemeButton::ThemeButton(const QString &text, Style style, QWidget *parent)
-    : QPushButton(text, parent), m_style(style)
+    : QPushButton(text, parent)
+    , m_style(style)
 {
     setFont(Theme::font(style == Style::Tool ? 13 : 14, QFont::DemiBold));
     setCursor(Qt::PointingHandCursor);
@@ -24,10 +25,11 @@ ThemeButton::ThemeButton(const QString &text, Style style, QWidget *parent)
         m_pressAnimation = new QVariantAnimation(this);
         m_pressAnimation->setDuration(120);
         m_pressAnimation->setEasingCurve(QEasingCurve::OutCubic);
-        connect(m_pressAnimation, &QVariantAnimation::valueChanged, this, [this](const QVariant &v) {
-            m_press = v.toReal();
-            update();
-        });
+        connect(m_pressAnimation, &QVariantAnimation::valueChanged, this,
+                [this](const QVariant &v) {
+                    m_press = v.toReal();
+                    update();
+                });
         m_shadow = Theme::castShadow(this, QColor(), 10, QPointF(0, 4));
         updateShadow();
     }
@@ -162,8 +164,8 @@ void ThemeButton::paintEvent(QPaintEvent *)
 
     QColor labelColor;
     if (m_style == Style::Primary) {
-        const QBrush fill = m_destructive ? QBrush(Theme::danger())
-                                          : QBrush(Theme::accentGradient(body));
+        const QBrush fill =
+            m_destructive ? QBrush(Theme::danger()) : QBrush(Theme::accentGradient(body));
         Theme::paintCard(p, body, cornerRadius(), fill);
         labelColor = Theme::surface();
     } else {
@@ -178,7 +180,8 @@ void ThemeButton::paintEvent(QPaintEvent *)
     const QFontMetrics metrics(font());
     const int textWidth = metrics.horizontalAdvance(text());
     const bool hasIcon = !icon().isNull();
-    const int groupWidth = textWidth + (hasIcon ? iconSize().width() + (text().isEmpty() ? 0 : iconSpacing) : 0);
+    const int groupWidth =
+        textWidth + (hasIcon ? iconSize().width() + (text().isEmpty() ? 0 : iconSpacing) : 0);
     int x = int((body.width() - groupWidth) / 2);
     if (hasIcon) {
         const QRect iconRect(x, (height() - iconSize().height()) / 2, iconSize().width(),

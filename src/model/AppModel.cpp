@@ -1,8 +1,8 @@
 #include "model/AppModel.h"
 
 #include "codes/CodesModel.h"
-#include "model/MergeModel.h"
 #include "document/OpenFile.h"
+#include "model/MergeModel.h"
 #include "model/Thumbnails.h"
 #include "platform/Clipboard.h"
 #include "platform/Clock.h"
@@ -13,14 +13,14 @@
 #include <QStandardPaths>
 
 AppModel::AppModel(Services services, QObject *parent)
-    : QObject(parent),
-      m_stampsFolder(services.stampsFolder.isEmpty() ? standardStampsFolder()
-                                                     : services.stampsFolder),
-      m_engine(services.engine),
-      m_clock(services.clock),
-      m_panels(services.panels),
-      m_clipboard(services.clipboard),
-      m_startCopy(std::move(services.startCopy))
+    : QObject(parent)
+    , m_stampsFolder(services.stampsFolder.isEmpty() ? standardStampsFolder()
+                                                     : services.stampsFolder)
+    , m_engine(services.engine)
+    , m_clock(services.clock)
+    , m_panels(services.panels)
+    , m_clipboard(services.clipboard)
+    , m_startCopy(std::move(services.startCopy))
 {
     if (!m_clock) {
         m_ownClock = std::make_unique<SystemClock>();
@@ -34,7 +34,8 @@ AppModel::AppModel(Services services, QObject *parent)
         m_thumbnails = new Thumbnails(*m_engine, this);
     } else {
         // A model without an engine has no page to render.
-        m_thumbnails = new Thumbnails([](const PageSource &, int, double) { return Async::ready(QImage()); }, this);
+        m_thumbnails = new Thumbnails(
+            [](const PageSource &, int, double) { return Async::ready(QImage()); }, this);
     }
     m_merge = new MergeModel(this);
     m_codes = new CodesModel(this);
@@ -57,8 +58,7 @@ QString AppModel::standardStampsFolder()
 namespace {
 
 // Stores `value` and tells whether observers are to be notified.
-template<typename T>
-bool assignIfDifferent(T &stored, const T &value)
+template<typename T> bool assignIfDifferent(T &stored, const T &value)
 {
     if (stored == value) {
         return false;
@@ -69,8 +69,7 @@ bool assignIfDifferent(T &stored, const T &value)
 
 // Makes `value` the owned child held in `stored`; the one it replaces goes once
 // control returns to the event loop. False when nothing changed.
-template<typename T>
-bool replaceOwned(QObject *owner, T *&stored, T *value)
+template<typename T> bool replaceOwned(QObject *owner, T *&stored, T *value)
 {
     if (!value || value == stored) {
         return false;

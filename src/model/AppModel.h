@@ -1,8 +1,8 @@
 #pragma once
 
+#include "about/UpdateChecker.h"
 #include "document/DocumentTypes.h"
 #include "document/OpenFile.h"
-#include "about/UpdateChecker.h"
 #include "model/PasswordQueue.h"
 #include "model/SourceHolds.h"
 #include "platform/Async.h"
@@ -49,10 +49,10 @@ public:
     // clock; the program uses AppModel(QObject *) below.
     struct Services
     {
-        PDFEngine *engine = nullptr;   // required by every operation that reads a source
-        Clock *clock = nullptr;        // absent: the model runs a system clock of its own
-        FilePanels *panels = nullptr;  // absent: every panel answers as if cancelled
-        QString stampsFolder;          // empty: standardStampsFolder()
+        PDFEngine *engine = nullptr;    // required by every operation that reads a source
+        Clock *clock = nullptr;         // absent: the model runs a system clock of its own
+        FilePanels *panels = nullptr;   // absent: every panel answers as if cancelled
+        QString stampsFolder;           // empty: standardStampsFolder()
         Clipboard *clipboard = nullptr; // absent: the system clipboard
         // Starts the program at the given path as the copy that replaces this one;
         // false when it cannot be started. Absent: Relaunch::startSuccessor.
@@ -159,7 +159,8 @@ public:
     struct Loaded
     {
         int pageCount = 0;
-        std::optional<QString> password; // the one that opened the file; absent when none was needed
+        std::optional<QString>
+            password;     // the one that opened the file; absent when none was needed
         int revision = 0; // the engine's version of the file the pages name
     };
 

@@ -39,7 +39,8 @@ void AppModel::readCodesFromClipboard()
     }
     const QImage picture = m_clipboard->image();
     if (picture.isNull()) {
-        setErrorMessage(tr("There's no picture on the clipboard. Copy a screenshot or an image first."));
+        setErrorMessage(
+            tr("There's no picture on the clipboard. Copy a screenshot or an image first."));
         return;
     }
     CodeReading::readImage(m_codes, picture, readingHooks(this));

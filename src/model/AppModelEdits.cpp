@@ -67,9 +67,9 @@ void AppModel::move(OpenFile *file, const QList<QUuid> &pages, const std::option
         at = rest.size();
     }
     QList<PageItem> result = rest.mid(0, at) + moving + rest.mid(at);
-    const bool sameOrder = std::equal(result.cbegin(), result.cend(), file->pages().cbegin(),
-                                      file->pages().cend(),
-                                      [](const PageItem &a, const PageItem &b) { return a.id == b.id; });
+    const bool sameOrder =
+        std::equal(result.cbegin(), result.cend(), file->pages().cbegin(), file->pages().cend(),
+                   [](const PageItem &a, const PageItem &b) { return a.id == b.id; });
     if (sameOrder) {
         return;
     }
@@ -172,7 +172,8 @@ void AppModel::deleteStamp(const QUuid &id)
         QList<PageItem> pages = file->pages();
         bool stripped = false;
         for (PageItem &page : pages) {
-            stripped |= page.stamps.removeIf([&](const StampPlacement &p) { return p.stampID == id; }) > 0;
+            stripped |=
+                page.stamps.removeIf([&](const StampPlacement &p) { return p.stampID == id; }) > 0;
         }
         if (stripped) {
             file->setPages(pages);

@@ -3,10 +3,10 @@
 
 #include "model/AppModel.h"
 
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "model/MergeModel.h"
 #include "model/NameOrder.h"
-#include "document/OpenFile.h"
 #include "platform/FilePanels.h"
 
 #include <QFileInfo>
@@ -14,9 +14,9 @@
 #include <algorithm>
 #include <cmath>
 
-AppModel::AppModel(QObject *parent) : AppModel(Services{&PDFEngine::shared(), nullptr, nullptr, {}}, parent)
-{
-}
+AppModel::AppModel(QObject *parent)
+    : AppModel(Services{&PDFEngine::shared(), nullptr, nullptr, {}}, parent)
+{}
 
 namespace {
 
@@ -103,9 +103,9 @@ QFuture<void> AppModel::open(QList<QUrl> urls, std::optional<Tool> tool)
 
     QPointer<OpenFile> last;
     for (const QUrl &url : pdfs) {
-        const auto existing = std::find_if(m_files.cbegin(), m_files.cend(), [&](const OpenFile *f) {
-            return f->isPDF() && f->url() == url;
-        });
+        const auto existing =
+            std::find_if(m_files.cbegin(), m_files.cend(),
+                         [&](const OpenFile *f) { return f->isPDF() && f->url() == url; });
         if (existing != m_files.cend()) {
             last = *existing;
             continue;
@@ -139,7 +139,8 @@ QFuture<void> AppModel::open(QList<QUrl> urls, std::optional<Tool> tool)
             pages.append(freshPage(url, 0, result.revision));
         }
         if (!pages.isEmpty()) {
-            auto *file = new OpenFile(first, documentNameOf(first), false, pages, std::nullopt, this);
+            auto *file =
+                new OpenFile(first, documentNameOf(first), false, pages, std::nullopt, this);
             file->setEdited(true);
             appendFile(file);
             last = file;
@@ -179,13 +180,15 @@ QFuture<std::optional<AppModel::Loaded>> AppModel::load(QUrl url)
         case PDFEngine::OpenStatus::Opened:
             // A source that the engine already holds unlocked answers with the
             // password that opened it, so a second opening keeps the protection.
-            co_return Loaded{result.pageCount, result.password ? result.password : password, result.revision};
+            co_return Loaded{result.pageCount, result.password ? result.password : password,
+                             result.revision};
         case PDFEngine::OpenStatus::Unreadable:
             if (!result.problem.isEmpty()) {
-                setErrorMessage(tr("“%1” can't be opened. %2").arg(fileNameOf(url), result.problem));
-            } else {
                 setErrorMessage(
-                    tr("“%1” can't be opened. It may be damaged or not a PDF.").arg(fileNameOf(url)));
+                    tr("“%1” can't be opened. %2").arg(fileNameOf(url), result.problem));
+            } else {
+                setErrorMessage(tr("“%1” can't be opened. It may be damaged or not a PDF.")
+                                    .arg(fileNameOf(url)));
             }
             co_return std::nullopt;
         case PDFEngine::OpenStatus::NeedsPassword:
@@ -195,7 +198,8 @@ QFuture<std::optional<AppModel::Loaded>> AppModel::load(QUrl url)
             co_await m_passwords.waitForTurn();
             turn.setHeld();
         }
-        const std::optional<QString> answer = co_await askPassword(fileNameOf(url), password.has_value());
+        const std::optional<QString> answer =
+            co_await askPassword(fileNameOf(url), password.has_value());
         if (!answer) {
             co_return std::nullopt;
         }
@@ -236,7 +240,8 @@ QFuture<void> AppModel::close(OpenFile *file)
         setSigningFileID(std::nullopt);
     }
     if (m_destination == Destination::file(id)) {
-        setDestination(m_files.isEmpty() ? Destination::home() : Destination::file(m_files.last()->id()));
+        setDestination(m_files.isEmpty() ? Destination::home()
+                                         : Destination::file(m_files.last()->id()));
     }
     // Each source once, in page order; a document of a thousand pages has one or a few.
     QList<QUrl> unused;

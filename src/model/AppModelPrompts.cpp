@@ -94,8 +94,8 @@ void AppModel::saved(const QList<QUrl> &urls)
         return;
     }
     const QString text = urls.size() == 1
-        ? tr("Saved “%1”").arg(QFileInfo(urls.first().path()).fileName())
-        : tr("Saved %n files", nullptr, int(urls.size()));
+                             ? tr("Saved “%1”").arg(QFileInfo(urls.first().path()).fileName())
+                             : tr("Saved %n files", nullptr, int(urls.size()));
     showToast(text, urls.first());
     QSettings settings;
     settings.setValue(savedFilesKey, settings.value(savedFilesKey, 0).toInt() + int(urls.size()));

@@ -3,11 +3,11 @@
 
 #include "model/AppModel.h"
 
+#include "document/OpenFile.h"
+#include "document/PageRanges.h"
 #include "engine/PDFEngine.h"
 #include "model/FileWriting.h"
 #include "model/MergeModel.h"
-#include "document/OpenFile.h"
-#include "document/PageRanges.h"
 #include "model/Thumbnails.h"
 #include "platform/FilePanels.h"
 #include "stamps/StampLibrary.h"
@@ -237,8 +237,8 @@ QFuture<Result<void>> AppModel::buildAndWrite(BuildPlan plan, QUrl to,
             });
         });
     const Result<void> written = co_await writing;
-    if (!written && written.error().code == int(PDFEngine::EngineError::OnlyAsPictures)
-        && !(plan.quality && plan.quality->pagesAsPictures)) {
+    if (!written && written.error().code == int(PDFEngine::EngineError::OnlyAsPictures) &&
+        !(plan.quality && plan.quality->pagesAsPictures)) {
         BuildPlan pictures = plan;
         pictures.quality = picturesOfDamagedPages;
         setPicturesOffer(PicturesOffer{pictures, to});
@@ -388,7 +388,8 @@ QFuture<void> AppModel::extract(OpenFile *file)
             numbers.append(int(at - file->pages().cbegin()) + 1);
         }
     }
-    //: The name offered for a file of some pages: %1 the document's name, %2 the page numbers ("1-3, 5").
+    //: The name offered for a file of some pages: %1 the document's name, %2 the page numbers
+    //: ("1-3, 5").
     const QString name = tr("%1 (pages %2)").arg(file->name(), PageRanges::describe(numbers));
     // The plan is taken now: the pages the user chose, not what they become meanwhile.
     BuildPlan plan{duplicatedPages(selected), m_stamps->files(), file->password(), std::nullopt};

@@ -32,7 +32,8 @@ void AppModel::checkForUpdates()
 
 bool AppModel::hasUnsavedChanges() const
 {
-    return std::any_of(m_files.begin(), m_files.end(), [](const OpenFile *file) { return file->isEdited(); });
+    return std::any_of(m_files.begin(), m_files.end(),
+                       [](const OpenFile *file) { return file->isEdited(); });
 }
 
 void AppModel::installUpdate(const UpdateChecker::Release &release)
@@ -73,6 +74,7 @@ QFuture<void> AppModel::finishInstall(QFuture<std::optional<QString>> install)
 
 void AppModel::installedWithoutRelaunch()
 {
-    setUpdateInstallError(tr("The update is installed. Save your files, then quit and open Tamsel again to use it."));
+    setUpdateInstallError(
+        tr("The update is installed. Save your files, then quit and open Tamsel again to use it."));
     setInstallingUpdate(false);
 }

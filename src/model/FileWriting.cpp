@@ -9,7 +9,6 @@
 #include <cstring>
 #include <functional>
 
-
 namespace {
 
 QString tr(const char *text)
@@ -47,9 +46,9 @@ Error failureOf(int error, const QString &name, const QString &reason)
                                  "“%1” couldn't be saved because it is too large for that disk."));
     case EACCES:
     case EPERM:
-        return failure(
-            name, QT_TRANSLATE_NOOP("FileWriting", "“%1” couldn't be saved because you don't have "
-                                                   "permission to write in that folder."));
+        return failure(name, QT_TRANSLATE_NOOP("FileWriting",
+                                               "“%1” couldn't be saved because you don't have "
+                                               "permission to write in that folder."));
     case EROFS:
         return failure(name,
                        QT_TRANSLATE_NOOP("FileWriting",
@@ -64,7 +63,9 @@ Error failureOf(int error, const QString &name, const QString &reason)
             name, QT_TRANSLATE_NOOP("FileWriting",
                                     "“%1” couldn't be saved because its folder doesn't exist."));
     default:
-        return Error{QCoreApplication::translate("FileWriting", "“%1” couldn't be saved (%2).").arg(shownName(name), reason), 0, false};
+        return Error{QCoreApplication::translate("FileWriting", "“%1” couldn't be saved (%2).")
+                         .arg(shownName(name), reason),
+                     0, false};
     }
 }
 
@@ -129,7 +130,8 @@ Result<void> replaceWriting(const QString &path, const std::function<bool(QSaveF
 
 Result<void> replace(const QByteArray &data, const QString &path)
 {
-    return replaceWriting(path, [&data](QSaveFile &file) { return file.write(data) == data.size(); });
+    return replaceWriting(path,
+                          [&data](QSaveFile &file) { return file.write(data) == data.size(); });
 }
 
 Result<void> replace(const QString &path, const std::function<Result<void>(int file)> &fill)
@@ -138,7 +140,8 @@ Result<void> replace(const QString &path, const std::function<Result<void>(int f
         const Result<void> filled = fill(file.handle());
         if (!filled && filled.error().systemError != 0) {
             const int error = filled.error().systemError;
-            return failureOf(error, QFileInfo(path).fileName(), QString::fromLocal8Bit(std::strerror(error)));
+            return failureOf(error, QFileInfo(path).fileName(),
+                             QString::fromLocal8Bit(std::strerror(error)));
         }
         return filled;
     });

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
-MergeModel::MergeModel(QObject *parent) : QObject(parent) {}
+MergeModel::MergeModel(QObject *parent)
+    : QObject(parent)
+{}
 
 void MergeModel::setItems(const QList<MergeItem> &items)
 {

@@ -21,7 +21,9 @@ struct PasswordQueue::State
     }
 };
 
-PasswordQueue::PasswordQueue() : m_state(std::make_shared<State>()) {}
+PasswordQueue::PasswordQueue()
+    : m_state(std::make_shared<State>())
+{}
 
 PasswordQueue::~PasswordQueue() = default;
 

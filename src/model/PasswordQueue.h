@@ -26,7 +26,9 @@ public:
     class Turn
     {
     public:
-        explicit Turn(const PasswordQueue &queue) : m_state(queue.m_state) {}
+        explicit Turn(const PasswordQueue &queue)
+            : m_state(queue.m_state)
+        {}
         Turn(const Turn &) = delete;
         Turn &operator=(const Turn &) = delete;
         ~Turn();

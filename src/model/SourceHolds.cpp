@@ -1,6 +1,8 @@
 #include "model/SourceHolds.h"
 
-SourceHolds::Hold::Hold(std::weak_ptr<Counts> counts, QUrl url) : m_counts(std::move(counts)), m_url(std::move(url))
+SourceHolds::Hold::Hold(std::weak_ptr<Counts> counts, QUrl url)
+    : m_counts(std::move(counts))
+    , m_url(std::move(url))
 {
     if (const std::shared_ptr<Counts> held = m_counts.lock()) {
         ++(*held)[m_url];
@@ -8,9 +10,9 @@ SourceHolds::Hold::Hold(std::weak_ptr<Counts> counts, QUrl url) : m_counts(std::
 }
 
 SourceHolds::Hold::Hold(Hold &&other) noexcept
-    : m_counts(std::exchange(other.m_counts, {})), m_url(std::move(other.m_url))
-{
-}
+    : m_counts(std::exchange(other.m_counts, {}))
+    , m_url(std::move(other.m_url))
+{}
 
 SourceHolds::Hold::~Hold()
 {

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
-Thumbnails::Thumbnails(QObject *parent) : Thumbnails(PDFEngine::shared(), parent) {}
+Thumbnails::Thumbnails(QObject *parent)
+    : Thumbnails(PDFEngine::shared(), parent)
+{}
 
 Thumbnails::Thumbnails(PDFEngine &engine, QObject *parent)
     : Thumbnails(
@@ -18,7 +20,10 @@ Thumbnails::Thumbnails(PDFEngine &engine, QObject *parent)
     m_parallelism = engine.workerCount();
 }
 
-Thumbnails::Thumbnails(Render render, QObject *parent) : QObject(parent), m_render(std::move(render)) {}
+Thumbnails::Thumbnails(Render render, QObject *parent)
+    : QObject(parent)
+    , m_render(std::move(render))
+{}
 
 namespace {
 

@@ -38,7 +38,8 @@ public:
 
     // Renders a page with an extra turn so that its longer side is `longSide`
     // pixels; a null image when the page can't be rendered.
-    using Render = std::function<QFuture<QImage>(const PageSource &source, int turn, double longSide)>;
+    using Render =
+        std::function<QFuture<QImage>(const PageSource &source, int turn, double longSide)>;
 
     static constexpr int largeAbove = 600;
     static constexpr int maxLarge = 6;

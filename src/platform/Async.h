@@ -58,7 +58,9 @@ public:
     bool isCanceled() const { return m_flag && m_flag->load(std::memory_order_relaxed); }
 
 private:
-    explicit CancelToken(std::shared_ptr<std::atomic_bool> flag) : m_flag(std::move(flag)) {}
+    explicit CancelToken(std::shared_ptr<std::atomic_bool> flag)
+        : m_flag(std::move(flag))
+    {}
     std::shared_ptr<std::atomic_bool> m_flag;
 };
 
@@ -75,12 +77,15 @@ struct Error
 
 // A value or an Error. Returned by everything that can fail in the engine, the
 // file writing, the stamp library and the updater; nothing throws across threads.
-template<typename T>
-class Result
+template<typename T> class Result
 {
 public:
-    Result(T value) : m_value(std::move(value)) {}
-    Result(Error error) : m_error(std::move(error)) {}
+    Result(T value)
+        : m_value(std::move(value))
+    {}
+    Result(Error error)
+        : m_error(std::move(error))
+    {}
     static Result canceled() { return Result(Error::cancellation()); }
 
     bool ok() const { return m_value.has_value(); }
@@ -100,12 +105,14 @@ private:
     Error m_error;
 };
 
-template<>
-class Result<void>
+template<> class Result<void>
 {
 public:
     Result() = default;
-    Result(Error error) : m_failed(true), m_error(std::move(error)) {}
+    Result(Error error)
+        : m_failed(true)
+        , m_error(std::move(error))
+    {}
     static Result canceled() { return Result(Error::cancellation()); }
 
     bool ok() const { return !m_failed; }
@@ -121,8 +128,7 @@ private:
 namespace Async {
 
 // A future that is already finished with `value`.
-template<typename T>
-QFuture<std::decay_t<T>> ready(T &&value)
+template<typename T> QFuture<std::decay_t<T>> ready(T &&value)
 {
     QPromise<std::decay_t<T>> promise;
     promise.start();
@@ -146,7 +152,8 @@ inline QFuture<void> nextTurn(QObject *context)
 {
     auto promise = std::make_shared<QPromise<void>>();
     promise->start();
-    QMetaObject::invokeMethod(context, [promise] { promise->finish(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        context, [promise] { promise->finish(); }, Qt::QueuedConnection);
     return promise->future();
 }
 
@@ -162,8 +169,7 @@ struct Owner
     bool alive() const { return !hasOwner || !object.isNull(); }
 };
 
-template<typename Arg>
-Owner ownerOf(Arg &&arg)
+template<typename Arg> Owner ownerOf(Arg &&arg)
 {
     using Plain = std::remove_cvref_t<Arg>;
     if constexpr (std::is_pointer_v<Plain>) {
@@ -183,9 +189,9 @@ struct PromiseBase
 
     PromiseBase() = default;
     template<typename First, typename... Rest>
-    explicit PromiseBase(First &&first, Rest &&...) : owner(ownerOf(std::forward<First>(first)))
-    {
-    }
+    explicit PromiseBase(First &&first, Rest &&...)
+        : owner(ownerOf(std::forward<First>(first)))
+    {}
 };
 
 // The object whose thread runs every resumption: the application, which lives on
@@ -195,8 +201,7 @@ inline QObject *resumeContext()
     return QCoreApplication::instance();
 }
 
-template<typename T>
-struct Promise : PromiseBase
+template<typename T> struct Promise : PromiseBase
 {
     QPromise<T> promise;
 
@@ -221,8 +226,7 @@ struct Promise : PromiseBase
     }
 };
 
-template<>
-struct Promise<void> : PromiseBase
+template<> struct Promise<void> : PromiseBase
 {
     QPromise<void> promise;
 
@@ -243,15 +247,13 @@ struct Promise<void> : PromiseBase
     }
 };
 
-template<typename T>
-struct FutureAwaiter
+template<typename T> struct FutureAwaiter
 {
     QFuture<T> future;
 
     bool await_ready() const { return future.isFinished() && !future.isCanceled(); }
 
-    template<typename P>
-    void await_suspend(std::coroutine_handle<P> handle)
+    template<typename P> void await_suspend(std::coroutine_handle<P> handle)
     {
         static_assert(std::is_base_of_v<PromiseBase, P>,
                       "QFuture can only be awaited inside a coroutine that returns QFuture");
@@ -267,16 +269,17 @@ struct FutureAwaiter
         // A coroutine whose owner goes away is dropped at once, so its frame
         // never outlives the owner waiting for an answer that will not come.
         auto ownerLink = std::make_shared<QMetaObject::Connection>();
-        QObject::connect(watcher, &QFutureWatcherBase::finished, watcher, [watcher, handle, ownerLink] {
-            QObject::disconnect(*ownerLink);
-            const bool canceled = watcher->isCanceled();
-            watcher->deleteLater();
-            if (canceled || !handle.promise().owner.alive()) {
-                handle.destroy();
-            } else {
-                handle.resume();
-            }
-        });
+        QObject::connect(watcher, &QFutureWatcherBase::finished, watcher,
+                         [watcher, handle, ownerLink] {
+                             QObject::disconnect(*ownerLink);
+                             const bool canceled = watcher->isCanceled();
+                             watcher->deleteLater();
+                             if (canceled || !handle.promise().owner.alive()) {
+                                 handle.destroy();
+                             } else {
+                                 handle.resume();
+                             }
+                         });
         if (QObject *owner = handle.promise().owner.object.data()) {
             *ownerLink = QObject::connect(owner, &QObject::destroyed, watcher, [watcher, handle] {
                 watcher->disconnect();
@@ -300,15 +303,13 @@ struct FutureAwaiter
 } // namespace detail
 } // namespace Async
 
-template<typename T>
-Async::detail::FutureAwaiter<T> operator co_await(QFuture<T> future)
+template<typename T> Async::detail::FutureAwaiter<T> operator co_await(QFuture<T> future)
 {
     return Async::detail::FutureAwaiter<T>{std::move(future)};
 }
 
 // Any function returning QFuture<T> may be a coroutine.
-template<typename T, typename... Args>
-struct std::coroutine_traits<QFuture<T>, Args...>
+template<typename T, typename... Args> struct std::coroutine_traits<QFuture<T>, Args...>
 {
     using promise_type = Async::detail::Promise<T>;
 };

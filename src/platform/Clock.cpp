@@ -5,7 +5,9 @@
 
 #include <memory>
 
-SystemClock::SystemClock(QObject *parent) : QObject(parent) {}
+SystemClock::SystemClock(QObject *parent)
+    : QObject(parent)
+{}
 
 QDateTime SystemClock::now() const
 {

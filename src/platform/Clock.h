@@ -22,7 +22,9 @@ public:
 };
 
 // The wall clock and QTimer. Lives on the main thread.
-class SystemClock : public QObject, public Clock
+class SystemClock
+    : public QObject
+    , public Clock
 {
     Q_OBJECT
 

@@ -10,8 +10,8 @@ std::optional<FileKind> fileKindOf(const QUrl &url)
         return std::nullopt;
     }
     static const QMimeDatabase database;
-    const QMimeType type = database.mimeTypeForFile(QStringLiteral("x.") + suffix,
-                                                    QMimeDatabase::MatchExtension);
+    const QMimeType type =
+        database.mimeTypeForFile(QStringLiteral("x.") + suffix, QMimeDatabase::MatchExtension);
     if (!type.isValid() || type.isDefault()) {
         return std::nullopt;
     }

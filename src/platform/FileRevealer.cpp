@@ -14,7 +14,9 @@ void openFolder(const QString &path)
 
 } // namespace
 
-SystemFileRevealer::SystemFileRevealer(const QDBusConnection &bus) : m_bus(bus) {}
+SystemFileRevealer::SystemFileRevealer(const QDBusConnection &bus)
+    : m_bus(bus)
+{}
 
 void SystemFileRevealer::reveal(const QUrl &file)
 {
@@ -28,18 +30,21 @@ void SystemFileRevealer::reveal(const QUrl &file)
         return;
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("/org/freedesktop/FileManager1"),
+        QStringLiteral("org.freedesktop.FileManager1"),
+        QStringLiteral("/org/freedesktop/FileManager1"),
         QStringLiteral("org.freedesktop.FileManager1"), QStringLiteral("ShowItems"));
     // The second argument is a start-up notification id; none is at hand.
-    call << QStringList{QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded)}
+    call << QStringList{QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath())
+                            .toString(QUrl::FullyEncoded)}
          << QString();
     // A file manager started by the call itself may take a while to answer;
     // opening the folder too early would show it twice.
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, 15000));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [path](QDBusPendingCallWatcher *w) {
-        if (w->isError()) {
-            openFolder(path);
-        }
-        w->deleteLater();
-    });
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+                     [path](QDBusPendingCallWatcher *w) {
+                         if (w->isError()) {
+                             openFolder(path);
+                         }
+                         w->deleteLater();
+                     });
 }

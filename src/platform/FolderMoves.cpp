@@ -9,9 +9,8 @@
 
 int FolderMoves::renameExclusive(const QString &from, const QString &to)
 {
-    if (::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD, QFile::encodeName(to).constData(),
-                    RENAME_NOREPLACE)
-        == 0) {
+    if (::renameat2(AT_FDCWD, QFile::encodeName(from).constData(), AT_FDCWD,
+                    QFile::encodeName(to).constData(), RENAME_NOREPLACE) == 0) {
         return 0;
     }
     return errno;

@@ -43,7 +43,8 @@ bool startSuccessor(const QString &program)
     process.setProgram(program);
     process.setWorkingDirectory(QDir::currentPath());
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QString::fromLatin1(predecessorVariable), QString::number(QCoreApplication::applicationPid()));
+    environment.insert(QString::fromLatin1(predecessorVariable),
+                       QString::number(QCoreApplication::applicationPid()));
     process.setProcessEnvironment(environment);
     return process.startDetached();
 }

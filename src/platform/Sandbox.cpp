@@ -46,9 +46,16 @@ constexpr char parentVariable[] = "TAMSEL_SANDBOX_PARENT";
 // agents or terminal.
 bool isKept(const char *entry)
 {
-    static const char *const names[] = {"HOME", "LANG", "LANGUAGE", "TZ", "LD_LIBRARY_PATH",
-                                        "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME",
-                                        "XDG_DATA_DIRS", "XDG_CONFIG_DIRS"};
+    static const char *const names[] = {"HOME",
+                                        "LANG",
+                                        "LANGUAGE",
+                                        "TZ",
+                                        "LD_LIBRARY_PATH",
+                                        "XDG_CACHE_HOME",
+                                        "XDG_CONFIG_HOME",
+                                        "XDG_DATA_HOME",
+                                        "XDG_DATA_DIRS",
+                                        "XDG_CONFIG_DIRS"};
     static const char *const prefixes[] = {"LC_", "FONTCONFIG_", "QT_", "ASAN_", "UBSAN_", "LSAN_"};
     const char *equals = std::strchr(entry, '=');
     if (!equals) {
@@ -120,7 +127,8 @@ private:
         std::string pending;
     };
 
-    Helpers() : m_wake(eventfd(0, EFD_CLOEXEC))
+    Helpers()
+        : m_wake(eventfd(0, EFD_CLOEXEC))
     {
         std::thread([this] { loop(); }).detach();
     }
@@ -168,9 +176,11 @@ private:
             source.pending.append(buffer, size_t(n));
         }
         size_t start = 0;
-        for (size_t end; (end = source.pending.find('\n', start)) != std::string::npos; start = end + 1) {
-            qCInfo(lcSandbox).noquote() << QStringLiteral("[%1]").arg(source.pid)
-                                        << QString::fromUtf8(source.pending.data() + start, qsizetype(end - start));
+        for (size_t end; (end = source.pending.find('\n', start)) != std::string::npos;
+             start = end + 1) {
+            qCInfo(lcSandbox).noquote()
+                << QStringLiteral("[%1]").arg(source.pid)
+                << QString::fromUtf8(source.pending.data() + start, qsizetype(end - start));
         }
         source.pending.erase(0, start);
         if (n <= 0) {
@@ -196,11 +206,11 @@ constexpr std::uint64_t execute = 1ULL << 0;
 constexpr std::uint64_t readFile = 1ULL << 2;
 constexpr std::uint64_t readDir = 1ULL << 3;
 constexpr std::uint64_t fsRightsAbi1 = (1ULL << 13) - 1;
-constexpr std::uint64_t refer = 1ULL << 13;     // ABI 2
-constexpr std::uint64_t truncate = 1ULL << 14;  // ABI 3
-constexpr std::uint64_t ioctlDev = 1ULL << 15;  // ABI 5
-constexpr std::uint64_t bindTcp = 1ULL << 0;    // ABI 4
-constexpr std::uint64_t connectTcp = 1ULL << 1; // ABI 4
+constexpr std::uint64_t refer = 1ULL << 13;             // ABI 2
+constexpr std::uint64_t truncate = 1ULL << 14;          // ABI 3
+constexpr std::uint64_t ioctlDev = 1ULL << 15;          // ABI 5
+constexpr std::uint64_t bindTcp = 1ULL << 0;            // ABI 4
+constexpr std::uint64_t connectTcp = 1ULL << 1;         // ABI 4
 constexpr std::uint64_t abstractUnixSocket = 1ULL << 0; // ABI 6
 constexpr std::uint64_t signal = 1ULL << 1;             // ABI 6
 
@@ -217,9 +227,17 @@ struct Attributes
 // and caches, the user's own fonts, and the process's own /proc entries.
 std::vector<std::string> readableRoots()
 {
-    std::vector<std::string> roots{"/usr",        "/lib",         "/lib64",          "/etc/ld.so.cache",
-                                   "/etc/fonts",  "/etc/localtime", "/var/cache/fontconfig",
-                                   "/proc/self",  "/sys/devices/system/cpu", "/dev/null", "/dev/urandom"};
+    std::vector<std::string> roots{"/usr",
+                                   "/lib",
+                                   "/lib64",
+                                   "/etc/ld.so.cache",
+                                   "/etc/fonts",
+                                   "/etc/localtime",
+                                   "/var/cache/fontconfig",
+                                   "/proc/self",
+                                   "/sys/devices/system/cpu",
+                                   "/dev/null",
+                                   "/dev/urandom"};
     const auto fromEnvironment = [](const char *name, const char *fallback) -> std::string {
         const char *value = std::getenv(name);
         if (value && value[0] == '/') {
@@ -228,10 +246,11 @@ std::vector<std::string> readableRoots()
         const char *home = std::getenv("HOME");
         return home && home[0] == '/' ? std::string(home) + "/" + fallback : std::string();
     };
-    for (const auto &[base, sub] : {std::pair{fromEnvironment("XDG_DATA_HOME", ".local/share"), "/fonts"},
-                                    std::pair{fromEnvironment("XDG_CACHE_HOME", ".cache"), "/fontconfig"},
-                                    std::pair{fromEnvironment("XDG_CONFIG_HOME", ".config"), "/fontconfig"},
-                                    std::pair{fromEnvironment("HOME", ""), "/.fonts"}}) {
+    for (const auto &[base, sub] :
+         {std::pair{fromEnvironment("XDG_DATA_HOME", ".local/share"), "/fonts"},
+          std::pair{fromEnvironment("XDG_CACHE_HOME", ".cache"), "/fontconfig"},
+          std::pair{fromEnvironment("XDG_CONFIG_HOME", ".config"), "/fontconfig"},
+          std::pair{fromEnvironment("HOME", ""), "/.fonts"}}) {
         if (!base.empty()) {
             roots.push_back(base + sub);
         }
@@ -244,7 +263,8 @@ enum class Applied { Yes, Unsupported, Failed };
 Applied restrictFiles(QStringList &missing)
 {
 #ifdef SYS_landlock_create_ruleset
-    const long abi = syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
+    const long abi =
+        syscall(SYS_landlock_create_ruleset, nullptr, 0, LANDLOCK_CREATE_RULESET_VERSION);
     if (abi < 1) {
         if (errno != ENOSYS && errno != EOPNOTSUPP) {
             return Applied::Failed;
@@ -286,10 +306,13 @@ Applied restrictFiles(QStringList &missing)
         if (fd < 0) {
             continue; // not on this system
         }
-        struct stat info{};
+        struct stat info
+        {
+        };
         if (fstat(fd, &info) == 0) {
             landlock_path_beneath_attr rule{};
-            rule.allowed_access = S_ISDIR(info.st_mode) ? Landlock::readFile | Landlock::readDir : Landlock::readFile;
+            rule.allowed_access =
+                S_ISDIR(info.st_mode) ? Landlock::readFile | Landlock::readDir : Landlock::readFile;
             rule.parent_fd = fd;
             syscall(SYS_landlock_add_rule, ruleset, LANDLOCK_RULE_PATH_BENEATH, &rule, 0);
         }
@@ -307,13 +330,42 @@ Applied restrictFiles(QStringList &missing)
 // The terminal requests that change a terminal or type into it, by type and
 // number (the low 16 bits); the ones that only ask (a window size, whether it
 // is a terminal) stay.
-constexpr unsigned terminalCommands[] = {
-    TCSETS,    TCSETSW,  TCSETSF,  TCSETA,   TCSETAW,      TCSETAF,   TCSBRK,      TCSBRKP,
-    TCXONC,    TCFLSH,   TIOCEXCL, TIOCNXCL, TIOCSCTTY,    TIOCSPGRP, TIOCSTI,     TIOCSWINSZ,
-    TIOCMBIS,  TIOCMBIC, TIOCMSET, TIOCSSOFTCAR, TIOCLINUX, TIOCCONS,  TIOCSSERIAL, TIOCPKT,
-    TIOCNOTTY, TIOCSETD, TIOCSBRK, TIOCCBRK, TIOCVHANGUP,  TIOCSLCKTRMIOS,
-    0x542B /* TCSETS2 */, 0x542C /* TCSETSW2 */, 0x542D /* TCSETSF2 */, 0x5431 /* TIOCSPTLCK */,
-    0x5436 /* TIOCSIG */, 0x5441 /* TIOCGPTPEER */};
+constexpr unsigned terminalCommands[] = {TCSETS,
+                                         TCSETSW,
+                                         TCSETSF,
+                                         TCSETA,
+                                         TCSETAW,
+                                         TCSETAF,
+                                         TCSBRK,
+                                         TCSBRKP,
+                                         TCXONC,
+                                         TCFLSH,
+                                         TIOCEXCL,
+                                         TIOCNXCL,
+                                         TIOCSCTTY,
+                                         TIOCSPGRP,
+                                         TIOCSTI,
+                                         TIOCSWINSZ,
+                                         TIOCMBIS,
+                                         TIOCMBIC,
+                                         TIOCMSET,
+                                         TIOCSSOFTCAR,
+                                         TIOCLINUX,
+                                         TIOCCONS,
+                                         TIOCSSERIAL,
+                                         TIOCPKT,
+                                         TIOCNOTTY,
+                                         TIOCSETD,
+                                         TIOCSBRK,
+                                         TIOCCBRK,
+                                         TIOCVHANGUP,
+                                         TIOCSLCKTRMIOS,
+                                         0x542B /* TCSETS2 */,
+                                         0x542C /* TCSETSW2 */,
+                                         0x542D /* TCSETSF2 */,
+                                         0x5431 /* TIOCSPTLCK */,
+                                         0x5436 /* TIOCSIG */,
+                                         0x5441 /* TIOCGPTPEER */};
 
 Applied restrictCalls(QStringList &missing)
 {
@@ -335,8 +387,8 @@ Applied restrictCalls(QStringList &missing)
 
     // No new socket of any family, no use of one it could get otherwise, and
     // no asynchronous ring through which a socket could be made past this filter.
-    for (const char *name : {"socket", "socketpair", "connect", "bind", "listen", "accept", "accept4",
-                             "io_uring_setup", "io_uring_enter", "io_uring_register"}) {
+    for (const char *name : {"socket", "socketpair", "connect", "bind", "listen", "accept",
+                             "accept4", "io_uring_setup", "io_uring_enter", "io_uring_register"}) {
         add(named(name));
     }
     // Nothing else's memory, no program started, no file's mode or owner changed.
@@ -426,7 +478,8 @@ pid_t spawn(const QString &program, const QStringList &arguments, int channel, E
     sigfillset(&all);
     posix_spawnattr_setsigmask(&attributes, &none);
     posix_spawnattr_setsigdefault(&attributes, &all);
-    posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+    posix_spawnattr_setflags(&attributes,
+                             POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
 
     std::vector<QByteArray> environment;
     for (char **entry = environ; *entry; ++entry) {
@@ -454,7 +507,8 @@ pid_t spawn(const QString &program, const QStringList &arguments, int channel, E
 
     const pid_t pid = Helpers::instance().run([&]() -> std::pair<pid_t, int> {
         pid_t child = -1;
-        const int spawned = posix_spawn(&child, path.constData(), &actions, &attributes, argv.data(), envp.data());
+        const int spawned =
+            posix_spawn(&child, path.constData(), &actions, &attributes, argv.data(), envp.data());
         return {spawned == 0 ? child : -1, errorPipe[0]};
     });
     posix_spawn_file_actions_destroy(&actions);
@@ -491,8 +545,8 @@ Confinement enter()
     if (prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) != 0) {
         return confinement;
     }
-    if (restrictFiles(confinement.missing) == Applied::Failed
-        || restrictCalls(confinement.missing) == Applied::Failed) {
+    if (restrictFiles(confinement.missing) == Applied::Failed ||
+        restrictCalls(confinement.missing) == Applied::Failed) {
         return confinement;
     }
     if (!confinement.missing.isEmpty()) {

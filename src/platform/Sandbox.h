@@ -46,7 +46,8 @@ enum class Errors {
 // descriptor 3. Returns the child's process id, or -1 when it can't be started.
 // Safe on any thread. The caller reaps the child; the child dies with the
 // program once it has entered its sandbox.
-pid_t spawn(const QString &program, const QStringList &arguments, int channel, Errors errors = Errors::Log);
+pid_t spawn(const QString &program, const QStringList &arguments, int channel,
+            Errors errors = Errors::Log);
 
 struct Confinement
 {

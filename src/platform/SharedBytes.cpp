@@ -1,12 +1,12 @@
 #include "platform/SharedBytes.h"
 
 #include <cerrno>
-#include <utility>
 #include <fcntl.h>
 #include <sys/mman.h>
 #include <sys/sendfile.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
 
@@ -70,7 +70,9 @@ std::optional<SharedBytes> SharedBytes::adopt(int fd)
     auto map = std::make_shared<Mapping>();
     map->fd = fd;
     const int seals = fcntl(fd, F_GET_SEALS);
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (seals < 0 || (seals & requiredSeals) != requiredSeals || fstat(fd, &st) != 0) {
         return std::nullopt;
     }
@@ -97,7 +99,9 @@ SharedBytes SharedBytes::copyOf(QByteArrayView bytes)
     return writer.finish().value_or(SharedBytes());
 }
 
-SharedBytes::Writer::Writer() : m_fd(newMemfd()) {}
+SharedBytes::Writer::Writer()
+    : m_fd(newMemfd())
+{}
 
 SharedBytes::Writer::~Writer()
 {
@@ -106,7 +110,9 @@ SharedBytes::Writer::~Writer()
     }
 }
 
-SharedBytes::Writer::Writer(Writer &&other) noexcept : m_fd(std::exchange(other.m_fd, -1)) {}
+SharedBytes::Writer::Writer(Writer &&other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1))
+{}
 
 SharedBytes::Writer &SharedBytes::Writer::operator=(Writer &&other) noexcept
 {

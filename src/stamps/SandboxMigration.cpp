@@ -76,7 +76,8 @@ bool copyStamps(const QString &containerStamps, const QString &stampsFolder)
                         std::rename(QFile::encodeName(copy).constData(),
                                     QFile::encodeName(target).constData()) == 0;
     if (!landed) {
-        qCWarning(lcStamps).noquote() << "the stamps of" << containerStamps << "could not be copied to" << target;
+        qCWarning(lcStamps).noquote()
+            << "the stamps of" << containerStamps << "could not be copied to" << target;
         QDir(copy).removeRecursively();
     }
     return landed;

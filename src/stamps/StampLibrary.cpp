@@ -81,7 +81,8 @@ void StampLibrary::load()
         return;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcStamps).noquote() << "the stamp index" << file.fileName() << "can't be read:" << file.errorString();
+        qCWarning(lcStamps).noquote()
+            << "the stamp index" << file.fileName() << "can't be read:" << file.errorString();
         m_indexDamaged = true;
         return;
     }
@@ -91,9 +92,11 @@ void StampLibrary::load()
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isArray()) {
-        const QString why = parseError.error != QJsonParseError::NoError ? parseError.errorString()
-                                                                         : QStringLiteral("not a list");
-        qCWarning(lcStamps).noquote() << "the stamp index" << file.fileName() << "is damaged:" << why;
+        const QString why = parseError.error != QJsonParseError::NoError
+                                ? parseError.errorString()
+                                : QStringLiteral("not a list");
+        qCWarning(lcStamps).noquote()
+            << "the stamp index" << file.fileName() << "is damaged:" << why;
         m_indexDamaged = true;
         return;
     }

@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-Checkerboard::Checkerboard(QWidget *parent) : QWidget(parent)
+Checkerboard::Checkerboard(QWidget *parent)
+    : QWidget(parent)
 {
     setObjectName(QStringLiteral("checkerboard"));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);

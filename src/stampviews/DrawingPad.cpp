@@ -1,8 +1,8 @@
 #include "stampviews/DrawingPad.h"
 
+#include "look/SegmentedChoice.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
-#include "look/SegmentedChoice.h"
 
 #include <QBuffer>
 #include <QHBoxLayout>
@@ -48,7 +48,9 @@ QPointF middle(QPointF a, QPointF b)
 class DrawingCanvas : public QWidget
 {
 public:
-    explicit DrawingCanvas(DrawingPad *pad) : QWidget(pad), m_pad(pad)
+    explicit DrawingCanvas(DrawingPad *pad)
+        : QWidget(pad)
+        , m_pad(pad)
     {
         setObjectName(QStringLiteral("drawingCanvas"));
         setFixedSize(pad->padSize());
@@ -72,7 +74,8 @@ protected:
         if (!strokes.isEmpty()) {
             p.save();
             p.setClipPath(outline);
-            p.drawImage(area, DrawingPad::inkLayer(size(), devicePixelRatioF(), strokes, m_pad->ink()));
+            p.drawImage(area,
+                        DrawingPad::inkLayer(size(), devicePixelRatioF(), strokes, m_pad->ink()));
             p.restore();
         }
         p.setPen(QPen(Theme::hairline(), 1));
@@ -148,7 +151,9 @@ private:
 
 } // namespace
 
-DrawingPad::DrawingPad(QSize size, QWidget *parent) : QWidget(parent), m_size(size)
+DrawingPad::DrawingPad(QSize size, QWidget *parent)
+    : QWidget(parent)
+    , m_size(size)
 {
     setObjectName(QStringLiteral("drawingPad"));
     auto *layout = new QVBoxLayout(this);
@@ -176,9 +181,8 @@ DrawingPad::DrawingPad(QSize size, QWidget *parent) : QWidget(parent), m_size(si
     controls->addWidget(m_useButton);
     layout->addLayout(controls);
 
-    connect(m_inkPicker, &SegmentedChoice::currentIndexChanged, this, [this](int index) {
-        setInk(index == 1 ? StampInk::Black : StampInk::Blue);
-    });
+    connect(m_inkPicker, &SegmentedChoice::currentIndexChanged, this,
+            [this](int index) { setInk(index == 1 ? StampInk::Black : StampInk::Blue); });
     connect(m_clearButton, &QPushButton::clicked, this, &DrawingPad::clear);
     connect(m_useButton, &QPushButton::clicked, this, [this] { emit used(render()); });
     changed();
@@ -273,7 +277,8 @@ void DrawingPad::paintStrokes(QPainter &painter, const QList<Stroke> &strokes, S
             const QPointF to = middle(stroke.at(i - 1).at, stroke.at(i).at);
             QPainterPath piece(from);
             piece.quadTo(stroke.at(i - 1).at, to);
-            painter.setPen(inkPen(color, widthAt((stroke.at(i - 1).pressure + stroke.at(i).pressure) / 2)));
+            painter.setPen(
+                inkPen(color, widthAt((stroke.at(i - 1).pressure + stroke.at(i).pressure) / 2)));
             painter.drawPath(piece);
             from = to;
         }

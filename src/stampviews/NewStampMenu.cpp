@@ -7,7 +7,8 @@
 #include "stampviews/StyleSheets.h"
 
 NewStampMenu::NewStampMenu(AppModel *model, QWidget *parent)
-    : QMenu(title(), parent), m_model(model)
+    : QMenu(title(), parent)
+    , m_model(model)
 {
     setObjectName(QStringLiteral("newStampMenu"));
     setIcon(icon());

@@ -1,15 +1,15 @@
 #include "stampviews/NewStampSheet.h"
 
 #include "look/NoteBanner.h"
+#include "look/Spinner.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
 #include "model/AppModel.h"
-#include "look/Spinner.h"
+#include "stamps/StampLibrary.h"
 #include "stampviews/DrawingPad.h"
 #include "stampviews/PictureBox.h"
 #include "stampviews/ReadyStampsPicker.h"
 #include "stampviews/StyleSheets.h"
-#include "stamps/StampLibrary.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,7 +38,10 @@ QString titleFor(StampSource::Kind kind)
 } // namespace
 
 NewStampSheet::NewStampSheet(AppModel *model, const StampSource &source, QWidget *parent)
-    : QDialog(parent), m_model(model), m_source(source), m_work(CancelToken::make())
+    : QDialog(parent)
+    , m_model(model)
+    , m_source(source)
+    , m_work(CancelToken::make())
 {
     setObjectName(QStringLiteral("newStampSheet"));
     setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
@@ -302,9 +305,10 @@ void NewStampSheet::reject()
 // ---- NewStampPresenter
 
 NewStampPresenter::NewStampPresenter(AppModel *model, QWidget *screen)
-    : QObject(screen), m_model(model), m_screen(screen)
-{
-}
+    : QObject(screen)
+    , m_model(model)
+    , m_screen(screen)
+{}
 
 void NewStampPresenter::present(const StampSource &source)
 {

@@ -2,8 +2,8 @@
 
 #include "document/DocumentTypes.h"
 #include "platform/Async.h"
-#include "stampviews/StampSource.h"
 #include "stamps/StampMaker.h"
+#include "stampviews/StampSource.h"
 
 #include <QDialog>
 #include <QImage>

@@ -9,9 +9,11 @@
 #include <QVBoxLayout>
 
 PictureBox::PictureBox(Backdrop backdrop, qreal cornerRadius, qreal padding, QWidget *parent)
-    : QWidget(parent), m_backdrop(backdrop), m_radius(cornerRadius), m_padding(padding)
-{
-}
+    : QWidget(parent)
+    , m_backdrop(backdrop)
+    , m_radius(cornerRadius)
+    , m_padding(padding)
+{}
 
 void PictureBox::setImage(const QImage &image)
 {
@@ -33,12 +35,14 @@ void PictureBox::setHighlighted(bool highlighted)
 
 QRectF PictureBox::fittedRect(QSizeF picture, QSizeF box, qreal padding)
 {
-    const QSizeF room(std::max(0.0, box.width() - 2 * padding), std::max(0.0, box.height() - 2 * padding));
+    const QSizeF room(std::max(0.0, box.width() - 2 * padding),
+                      std::max(0.0, box.height() - 2 * padding));
     if (picture.isEmpty() || room.isEmpty()) {
         return QRectF();
     }
     const QSizeF fitted = picture.scaled(room, Qt::KeepAspectRatio);
-    return QRectF(QPointF((box.width() - fitted.width()) / 2, (box.height() - fitted.height()) / 2), fitted);
+    return QRectF(QPointF((box.width() - fitted.width()) / 2, (box.height() - fitted.height()) / 2),
+                  fitted);
 }
 
 QPainterPath PictureBox::outline() const
@@ -78,13 +82,17 @@ void PictureBox::paintEvent(QPaintEvent *)
     painter.restore();
     painter.setBrush(Qt::NoBrush);
     // Inside the edge, so the clip does not halve the line.
-    painter.setPen(QPen(m_highlighted ? Theme::withOpacity(Theme::accent(), 0.55) : Theme::hairline(), 1));
-    painter.drawPath(Theme::continuousRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), m_radius - 0.5));
+    painter.setPen(
+        QPen(m_highlighted ? Theme::withOpacity(Theme::accent(), 0.55) : Theme::hairline(), 1));
+    painter.drawPath(
+        Theme::continuousRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), m_radius - 0.5));
 }
 
 // ---- PictureButton
 
-PictureButton::PictureButton(PictureBox *box, QWidget *parent) : QAbstractButton(parent), m_box(box)
+PictureButton::PictureButton(PictureBox *box, QWidget *parent)
+    : QAbstractButton(parent)
+    , m_box(box)
 {
     setCursor(Qt::PointingHandCursor);
     setAttribute(Qt::WA_Hover);
@@ -120,5 +128,6 @@ bool PictureButton::event(QEvent *event)
 
 bool PictureButton::hitButton(const QPoint &pos) const
 {
-    return m_box->geometry().contains(pos) && m_box->outline().contains(QPointF(pos - m_box->pos()));
+    return m_box->geometry().contains(pos) &&
+           m_box->outline().contains(QPointF(pos - m_box->pos()));
 }

@@ -43,8 +43,11 @@ std::optional<StampSource> source(const QMimeData *data)
 void judgeDrag(QDragEnterEvent *event)
 {
     const QMimeData *data = event->mimeData();
-    const auto isPicture = [](const QString &format) { return format.startsWith(QLatin1String("image/")); };
-    if (data && (data->hasUrls() || data->hasImage() || std::ranges::any_of(data->formats(), isPicture))) {
+    const auto isPicture = [](const QString &format) {
+        return format.startsWith(QLatin1String("image/"));
+    };
+    if (data &&
+        (data->hasUrls() || data->hasImage() || std::ranges::any_of(data->formats(), isPicture))) {
         event->acceptProposedAction();
     } else {
         event->ignore();

@@ -26,9 +26,13 @@ double radians(double degrees)
 
 } // namespace
 
-PlacedStamp::PlacedStamp(AppModel *model, const StampPlacement &placement, QSizeF pageSize, bool selected,
-                         QWidget *page)
-    : QWidget(page), m_model(model), m_placement(placement), m_pageSize(pageSize), m_selected(selected)
+PlacedStamp::PlacedStamp(AppModel *model, const StampPlacement &placement, QSizeF pageSize,
+                         bool selected, QWidget *page)
+    : QWidget(page)
+    , m_model(model)
+    , m_placement(placement)
+    , m_pageSize(pageSize)
+    , m_selected(selected)
 {
     setObjectName(QStringLiteral("placedStamp"));
     setMouseTracking(true);
@@ -97,7 +101,8 @@ QSizeF PlacedStamp::stampSize() const
 
 QPointF PlacedStamp::centre() const
 {
-    return QPointF(m_placement.center.x() * m_pageSize.width(), m_placement.center.y() * m_pageSize.height());
+    return QPointF(m_placement.center.x() * m_pageSize.width(),
+                   m_placement.center.y() * m_pageSize.height());
 }
 
 QPointF PlacedStamp::point(qreal dx, qreal dy) const
@@ -152,8 +157,9 @@ PlacedStamp::Part PlacedStamp::partAt(QPointF at) const
     return Part::None;
 }
 
-std::optional<StampPlacement> PlacedStamp::moved(const StampPlacement &start, const StampPlacement &current,
-                                                 QPointF translation, QSizeF pageSize)
+std::optional<StampPlacement> PlacedStamp::moved(const StampPlacement &start,
+                                                 const StampPlacement &current, QPointF translation,
+                                                 QSizeF pageSize)
 {
     if (pageSize.isEmpty()) {
         return std::nullopt;
@@ -168,8 +174,9 @@ std::optional<StampPlacement> PlacedStamp::moved(const StampPlacement &start, co
     return next;
 }
 
-std::optional<StampPlacement> PlacedStamp::resized(const StampPlacement &start, const StampPlacement &current,
-                                                   QPointF from, QPointF to, QSizeF pageSize)
+std::optional<StampPlacement> PlacedStamp::resized(const StampPlacement &start,
+                                                   const StampPlacement &current, QPointF from,
+                                                   QPointF to, QSizeF pageSize)
 {
     const QPointF c(start.center.x() * pageSize.width(), start.center.y() * pageSize.height());
     const qreal before = distance(c, from);
@@ -181,8 +188,8 @@ std::optional<StampPlacement> PlacedStamp::resized(const StampPlacement &start, 
     return next;
 }
 
-StampPlacement PlacedStamp::rotated(const StampPlacement &start, const StampPlacement &current, QPointF from,
-                                    QPointF to, QSizeF pageSize)
+StampPlacement PlacedStamp::rotated(const StampPlacement &start, const StampPlacement &current,
+                                    QPointF from, QPointF to, QSizeF pageSize)
 {
     const QPointF c(start.center.x() * pageSize.width(), start.center.y() * pageSize.height());
     const double a0 = std::atan2(from.y() - c.y(), from.x() - c.x());
@@ -221,7 +228,8 @@ void PlacedStamp::relayout()
         QRegion region(drawn.toPolygon());
         if (m_selected) {
             const QPointF top = point(0, -(stampSize().height() / 2 + frameGap));
-            const QRectF joint = QRectF(top, turnHandleCentre()).normalized().adjusted(-2, -2, 2, 2);
+            const QRectF joint =
+                QRectF(top, turnHandleCentre()).normalized().adjusted(-2, -2, 2, 2);
             region += joint.toAlignedRect();
             for (const QPointF handle : {turnHandleCentre(), resizeHandleCentre()}) {
                 const QRectF area(handle - QPointF(handleTarget / 2, handleTarget / 2),
@@ -290,7 +298,8 @@ void PlacedStamp::paintHandle(QPainter &p, QPointF centre, bool turn) const
         const qreal r = 4.2;
         p.drawArc(QRectF(centre - QPointF(r, r), QSizeF(2 * r, 2 * r)), 100 * 16, 290 * 16);
         // The arrow head at the arc's open end, pointing clockwise.
-        const QPointF tip = centre + QPointF(r * std::cos(radians(-100)), r * std::sin(radians(-100)));
+        const QPointF tip =
+            centre + QPointF(r * std::cos(radians(-100)), r * std::sin(radians(-100)));
         p.drawPolyline(QPolygonF({tip + QPointF(-2.6, -1.6), tip, tip + QPointF(-1.2, 2.6)}));
     } else {
         const QPointF a = centre + QPointF(-4, -4);

@@ -59,13 +59,15 @@ public:
     // ---- The three drags, from the placement at their start
 
     // None when the centre did not change.
-    static std::optional<StampPlacement> moved(const StampPlacement &start, const StampPlacement &current,
-                                               QPointF translation, QSizeF pageSize);
+    static std::optional<StampPlacement> moved(const StampPlacement &start,
+                                               const StampPlacement &current, QPointF translation,
+                                               QSizeF pageSize);
     // None when the drag began within a point of the centre.
-    static std::optional<StampPlacement> resized(const StampPlacement &start, const StampPlacement &current,
-                                                 QPointF from, QPointF to, QSizeF pageSize);
-    static StampPlacement rotated(const StampPlacement &start, const StampPlacement &current, QPointF from,
-                                  QPointF to, QSizeF pageSize);
+    static std::optional<StampPlacement> resized(const StampPlacement &start,
+                                                 const StampPlacement &current, QPointF from,
+                                                 QPointF to, QSizeF pageSize);
+    static StampPlacement rotated(const StampPlacement &start, const StampPlacement &current,
+                                  QPointF from, QPointF to, QSizeF pageSize);
     // An angle brought into -180…180 and snapped to the nearest multiple of 90
     // within 4 degrees.
     static double normalisedAngle(double degrees);

@@ -1,13 +1,13 @@
 #include "stampviews/ReadyStampsPicker.h"
 
+#include "look/SegmentedChoice.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
 #include "model/AppModel.h"
+#include "stamps/StampLibrary.h"
 #include "stampviews/PictureBox.h"
-#include "look/SegmentedChoice.h"
 #include "stampviews/StyleSheets.h"
 #include "stampviews/TileGrid.h"
-#include "stamps/StampLibrary.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -31,8 +31,9 @@ class ReadyStampTile : public PictureButton
 {
 public:
     ReadyStampTile(ReadyStamp stamp, QWidget *parent)
-        : PictureButton(new PictureBox(PictureBox::Backdrop::White, tileRadius, tilePadding), parent),
-          m_stamp(stamp)
+        : PictureButton(new PictureBox(PictureBox::Backdrop::White, tileRadius, tilePadding),
+                        parent)
+        , m_stamp(stamp)
     {
         setObjectName(QStringLiteral("readyStampTile_") + rawValue(stamp));
         setFixedHeight(ReadyStampsPicker::tileHeight);
@@ -53,7 +54,8 @@ private:
 };
 
 ReadyStampsPicker::ReadyStampsPicker(AppModel *model, QWidget *parent)
-    : QWidget(parent), m_model(model)
+    : QWidget(parent)
+    , m_model(model)
 {
     setObjectName(QStringLiteral("readyStampsPicker"));
     const QSettings settings;
@@ -106,7 +108,9 @@ ReadyStampsPicker::ReadyStampsPicker(AppModel *model, QWidget *parent)
     own->addWidget(m_addButton);
     layout->addLayout(own);
 
-    const auto updateAdd = [this] { m_addButton->setEnabled(ReadyStampRenderer::ownWord(m_customField->text()).has_value()); };
+    const auto updateAdd = [this] {
+        m_addButton->setEnabled(ReadyStampRenderer::ownWord(m_customField->text()).has_value());
+    };
     connect(m_customField, &QLineEdit::textChanged, this, updateAdd);
     connect(m_customField, &QLineEdit::returnPressed, this, &ReadyStampsPicker::addCustom);
     connect(m_addButton, &QPushButton::clicked, this, &ReadyStampsPicker::addCustom);
@@ -181,8 +185,8 @@ QFuture<void> ReadyStampsPicker::drawPreview(QString key, std::optional<QString>
         co_return;
     }
     m_drawing.insert(key);
-    QFuture<std::optional<StampMaker::Stamp>> drawing =
-        QtConcurrent::run([word, date, ink] { return ReadyStampRenderer::render(word, date, ink); });
+    QFuture<std::optional<StampMaker::Stamp>> drawing = QtConcurrent::run(
+        [word, date, ink] { return ReadyStampRenderer::render(word, date, ink); });
     const std::optional<StampMaker::Stamp> stamp = co_await drawing;
     m_drawing.remove(key);
     if (!stamp) {
@@ -210,7 +214,8 @@ QFuture<void> ReadyStampsPicker::choose(std::optional<QString> word, std::option
     // A message left from an earlier failure must not be taken for this one's.
     library->clearErrorMessage();
     // The ink of the moment of the click, whatever is picked while it draws.
-    QFuture<std::optional<StampRecord>> stored = ReadyStampRenderer::choose(library, word, date, ink());
+    QFuture<std::optional<StampRecord>> stored =
+        ReadyStampRenderer::choose(library, word, date, ink());
     const std::optional<StampRecord> record = co_await stored;
     if (record) {
         emit chosen(*record);

@@ -1,8 +1,8 @@
 #include "stampviews/SignPageArea.h"
 
+#include "look/Spinner.h"
 #include "look/Theme.h"
 #include "model/AppModel.h"
-#include "look/Spinner.h"
 #include "stampviews/PlacedStamp.h"
 #include "views/PageImage.h"
 
@@ -25,7 +25,9 @@ bool isDeleteKey(const QKeyEvent *event)
 class PageSurface : public QWidget
 {
 public:
-    explicit PageSurface(SignPageArea *area) : QWidget(area), m_area(area)
+    explicit PageSurface(SignPageArea *area)
+        : QWidget(area)
+        , m_area(area)
     {
         setObjectName(QStringLiteral("pageSurface"));
     }
@@ -45,7 +47,10 @@ private:
 } // namespace
 
 SignPageArea::SignPageArea(AppModel *model, QWidget *parent)
-    : QWidget(parent), m_model(model), m_surface(new PageSurface(this)), m_spinner(new Spinner(this, spinnerSide))
+    : QWidget(parent)
+    , m_model(model)
+    , m_surface(new PageSurface(this))
+    , m_spinner(new Spinner(this, spinnerSide))
 {
     setObjectName(QStringLiteral("pageArea"));
     setFocusPolicy(Qt::StrongFocus);
@@ -54,16 +59,17 @@ SignPageArea::SignPageArea(AppModel *model, QWidget *parent)
     m_surface->hide();
     m_spinner->hide();
 
-    connect(model->thumbnails(), &Thumbnails::imagesChanged, this, [this](const Thumbnails::Key &changed) {
-        if (changed != key()) {
-            return;
-        }
-        // Dropped from the cache while shown: asked for again.
-        if (m_model->thumbnails()->image(changed).isNull()) {
-            request();
-        }
-        relayout();
-    });
+    connect(model->thumbnails(), &Thumbnails::imagesChanged, this,
+            [this](const Thumbnails::Key &changed) {
+                if (changed != key()) {
+                    return;
+                }
+                // Dropped from the cache while shown: asked for again.
+                if (m_model->thumbnails()->image(changed).isNull()) {
+                    request();
+                }
+                relayout();
+            });
 }
 
 std::optional<Thumbnails::Key> SignPageArea::key() const
@@ -130,7 +136,8 @@ void SignPageArea::relayout()
         m_spinner->move(rect().center() - QPoint(spinnerSide / 2, spinnerSide / 2));
         m_spinner->setVisible(m_page.has_value());
     } else {
-        const QRectF space = QRectF(rect()).adjusted(pageMargin, pageMargin, -pageMargin, -pageMargin);
+        const QRectF space =
+            QRectF(rect()).adjusted(pageMargin, pageMargin, -pageMargin, -pageMargin);
         // Whole points, so the stamps' widgets cover the drawn page exactly.
         m_pageRect = PageImage::fitted(space, QSizeF(picture.size())).toRect();
         m_surface->setGeometry(m_pageRect);
@@ -161,7 +168,8 @@ void SignPageArea::syncStamps()
             }
             auto *stamp = new PlacedStamp(m_model, placement, size, selected, m_surface);
             const QUuid id = placement.id;
-            connect(stamp, &PlacedStamp::selectRequested, this, [this, id] { emit stampPressed(id); });
+            connect(stamp, &PlacedStamp::selectRequested, this,
+                    [this, id] { emit stampPressed(id); });
             connect(stamp, &PlacedStamp::changed, this, &SignPageArea::stampChanged);
             m_stamps.insert(id, stamp);
             stamp->show();
@@ -209,12 +217,14 @@ void SignPageArea::paintEvent(QPaintEvent *event)
     const QSize pixels = (QSizeF(m_pageRect.size()) * ratio).toSize();
     if (m_scaled.size() != pixels || m_scaledFrom != picture.cacheKey()) {
         // Scaled once per size: the stamps' moves repaint the page under them often.
-        m_scaled = QPixmap::fromImage(picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_scaled = QPixmap::fromImage(
+            picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
         m_scaled.setDevicePixelRatio(ratio);
         m_scaledFrom = picture.cacheKey();
     }
     if (!m_pageRect.contains(event->rect())) {
-        Theme::paintShadow(painter, QRectF(m_pageRect), 0, QColor::fromRgbF(0, 0, 0, 0.15f), 10, QPointF(0, 3));
+        Theme::paintShadow(painter, QRectF(m_pageRect), 0, QColor::fromRgbF(0, 0, 0, 0.15f), 10,
+                           QPointF(0, 3));
     }
     painter.fillRect(m_pageRect, Qt::white);
     painter.drawPixmap(m_pageRect.topLeft(), m_scaled);

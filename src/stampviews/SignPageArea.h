@@ -75,6 +75,6 @@ private:
     QList<QUuid> m_stacking; // the order the stamps were last raised in, the selected one last
 
     QRect m_pageRect;
-    QPixmap m_scaled; // the picture at the size drawn
+    QPixmap m_scaled;        // the picture at the size drawn
     qint64 m_scaledFrom = 0; // the cache key of the picture it was scaled from
 };

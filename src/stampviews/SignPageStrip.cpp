@@ -3,8 +3,8 @@
 #include "look/Theme.h"
 #include "model/AppModel.h"
 #include "model/Thumbnails.h"
-#include "stampviews/StyleSheets.h"
 #include "stamps/StampLibrary.h"
+#include "stampviews/StyleSheets.h"
 #include "views/PageImage.h"
 #include "views/ThumbnailRequests.h"
 
@@ -35,7 +35,9 @@ QFont numberFont(bool current)
 class SignPageStrip::Content : public QWidget
 {
 public:
-    explicit Content(SignPageStrip *strip) : QWidget(strip), m_strip(strip)
+    explicit Content(SignPageStrip *strip)
+        : QWidget(strip)
+        , m_strip(strip)
     {
         setCursor(Qt::PointingHandCursor);
         QPalette palette = this->palette();
@@ -63,7 +65,8 @@ protected:
         bool waiting = false;
         const QList<PageItem> &pages = m_strip->m_pages;
         const int step = m_strip->cellHeight() + cellSpacing;
-        for (int i = std::max(0, (event->rect().top() - margin) / step - 1); i < pages.size(); ++i) {
+        for (int i = std::max(0, (event->rect().top() - margin) / step - 1); i < pages.size();
+             ++i) {
             const QRect cell = m_strip->cellRect(i);
             if (cell.top() > event->rect().bottom()) {
                 break;
@@ -91,7 +94,8 @@ protected:
             }
             painter.setFont(numberFont(current));
             painter.setPen(current ? Theme::accentDeep() : Theme::secondaryText());
-            const QRect number(cell.left(), cell.top() + pictureHeight + 2 * picturePadding + numberGap,
+            const QRect number(cell.left(),
+                               cell.top() + pictureHeight + 2 * picturePadding + numberGap,
                                cell.width(), m_strip->numberHeight());
             painter.drawText(number, Qt::AlignHCenter | Qt::AlignTop, QString::number(i + 1));
         }
@@ -100,12 +104,14 @@ protected:
 
     void mousePressEvent(QMouseEvent *event) override
     {
-        m_pressed = event->button() == Qt::LeftButton ? m_strip->indexAt(event->position().toPoint()) : -1;
+        m_pressed =
+            event->button() == Qt::LeftButton ? m_strip->indexAt(event->position().toPoint()) : -1;
     }
 
     void mouseReleaseEvent(QMouseEvent *event) override
     {
-        const int index = event->button() == Qt::LeftButton ? m_strip->indexAt(event->position().toPoint()) : -1;
+        const int index =
+            event->button() == Qt::LeftButton ? m_strip->indexAt(event->position().toPoint()) : -1;
         const int pressed = std::exchange(m_pressed, -1);
         if (index >= 0 && index == pressed) {
             emit m_strip->pageClicked(m_strip->m_pages.at(index).id);
@@ -126,12 +132,12 @@ private:
 };
 
 SignPageStrip::SignPageStrip(AppModel *model, QWidget *parent)
-    : QScrollArea(parent),
-      m_model(model),
-      m_content(new Content(this)),
-      m_requests(new ThumbnailRequests(model->thumbnails(), this)),
-      m_scroll(new QPropertyAnimation(verticalScrollBar(), "value", this)),
-      m_numberHeight(QFontMetrics(numberFont(true)).height())
+    : QScrollArea(parent)
+    , m_model(model)
+    , m_content(new Content(this))
+    , m_requests(new ThumbnailRequests(model->thumbnails(), this))
+    , m_scroll(new QPropertyAnimation(verticalScrollBar(), "value", this))
+    , m_numberHeight(QFontMetrics(numberFont(true)).height())
 {
     setObjectName(QStringLiteral("pageStrip"));
     setFixedWidth(stripWidth);
@@ -144,12 +150,16 @@ SignPageStrip::SignPageStrip(AppModel *model, QWidget *parent)
     setWidgetResizable(true);
     // A slim bar that keeps the narrow cells wide, as the page grid's does.
     verticalScrollBar()->setStyleSheet(
-        QStringLiteral("QScrollBar:vertical { background: transparent; width: 10px; margin: 4px 2px; }"
-                       "QScrollBar::handle:vertical { background: %1; border-radius: 3px; min-height: 28px; }"
-                       "QScrollBar::handle:vertical:hover { background: %2; }"
-                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: none; }"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }")
-            .arg(cssColor(Theme::withOpacity(Theme::text(), 0.22)), cssColor(Theme::withOpacity(Theme::text(), 0.36))));
+        QStringLiteral(
+            "QScrollBar:vertical { background: transparent; width: 10px; margin: 4px 2px; }"
+            "QScrollBar::handle:vertical { background: %1; border-radius: 3px; min-height: 28px; }"
+            "QScrollBar::handle:vertical:hover { background: %2; }"
+            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: "
+            "none; }"
+            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: "
+            "transparent; }")
+            .arg(cssColor(Theme::withOpacity(Theme::text(), 0.22)),
+                 cssColor(Theme::withOpacity(Theme::text(), 0.36))));
     m_content->setObjectName(QStringLiteral("pageStripContent"));
     setWidget(m_content);
     QPalette palette = viewport()->palette();
@@ -161,19 +171,21 @@ SignPageStrip::SignPageStrip(AppModel *model, QWidget *parent)
     m_scroll->setEasingCurve(QEasingCurve::InOutCubic);
 
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &SignPageStrip::requestVisible);
-    connect(model->thumbnails(), &Thumbnails::imagesChanged, this, [this](const Thumbnails::Key &key) {
-        const auto [first, last] = visibleRange();
-        for (int i = std::max(first, 0); i >= 0 && i <= last; ++i) {
-            if (PageImage::key(m_pages.at(i), thumbnailLongSide) == key) {
-                m_content->update(cellRect(i).adjusted(-8, -8, 8, 8));
-                // A picture the cache let go of while in view is asked for again.
-                if (m_model->thumbnails()->image(key).isNull()) {
-                    requestVisible();
+    connect(model->thumbnails(), &Thumbnails::imagesChanged, this,
+            [this](const Thumbnails::Key &key) {
+                const auto [first, last] = visibleRange();
+                for (int i = std::max(first, 0); i >= 0 && i <= last; ++i) {
+                    if (PageImage::key(m_pages.at(i), thumbnailLongSide) == key) {
+                        m_content->update(cellRect(i).adjusted(-8, -8, 8, 8));
+                        // A picture the cache let go of while in view is asked for again.
+                        if (m_model->thumbnails()->image(key).isNull()) {
+                            requestVisible();
+                        }
+                    }
                 }
-            }
-        }
-    });
-    connect(model->stamps(), &StampLibrary::imagesChanged, m_content, qOverload<>(&QWidget::update));
+            });
+    connect(model->stamps(), &StampLibrary::imagesChanged, m_content,
+            qOverload<>(&QWidget::update));
     updateContentSize();
 }
 
@@ -185,7 +197,8 @@ int SignPageStrip::cellHeight() const
 QRect SignPageStrip::cellRect(int index) const
 {
     const int width = m_content->width() - 2 * margin;
-    return QRect(margin, margin + index * (cellHeight() + cellSpacing), std::max(width, 0), cellHeight());
+    return QRect(margin, margin + index * (cellHeight() + cellSpacing), std::max(width, 0),
+                 cellHeight());
 }
 
 int SignPageStrip::indexAt(QPoint contentPoint) const
@@ -256,8 +269,8 @@ void SignPageStrip::centreOn(const QUuid &page, bool animated)
         return;
     }
     QScrollBar *bar = verticalScrollBar();
-    const int target = std::clamp(cellRect(index).center().y() - viewport()->height() / 2, bar->minimum(),
-                                  bar->maximum());
+    const int target = std::clamp(cellRect(index).center().y() - viewport()->height() / 2,
+                                  bar->minimum(), bar->maximum());
     m_scroll->stop();
     if (!animated || !isVisible() || target == bar->value()) {
         bar->setValue(target);
@@ -271,7 +284,8 @@ void SignPageStrip::centreOn(const QUuid &page, bool animated)
 void SignPageStrip::updateContentSize()
 {
     const int count = int(m_pages.size());
-    const int height = count == 0 ? 0 : 2 * margin + count * cellHeight() + (count - 1) * cellSpacing;
+    const int height =
+        count == 0 ? 0 : 2 * margin + count * cellHeight() + (count - 1) * cellSpacing;
     m_content->setFixedHeight(height);
 }
 

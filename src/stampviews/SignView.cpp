@@ -1,10 +1,10 @@
 #include "stampviews/SignView.h"
 
+#include "document/OpenFile.h"
 #include "look/Icons.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "stampviews/SignPageArea.h"
 #include "stampviews/SignPageStrip.h"
 #include "stampviews/StampLibraryPanel.h"
@@ -37,7 +37,9 @@ QWidget *divider(Qt::Orientation orientation, QWidget *parent)
 } // namespace
 
 SignView::SignView(AppModel *model, OpenFile *file, QWidget *parent)
-    : QWidget(parent), m_model(model), m_file(file)
+    : QWidget(parent)
+    , m_model(model)
+    , m_file(file)
 {
     setObjectName(QStringLiteral("signView"));
     setWindowTitle(file->name());
@@ -150,29 +152,33 @@ QWidget *SignView::makePageButtons()
 {
     auto *group = new QFrame(this);
     group->setObjectName(QStringLiteral("pageButtons"));
-    group->setStyleSheet(QStringLiteral("#pageButtons { background: %1; border: 1px solid %2; border-radius: 9px; }"
-                                        "QToolButton { border: none; border-radius: 6px; margin: 2px; }"
-                                        "QToolButton:hover { background: %3; }"
-                                        "QToolButton:pressed { background: %4; }")
-                             .arg(cssColor(Theme::surface()), cssColor(Theme::withOpacity(Qt::black, 0.12)),
-                                  cssColor(Theme::withOpacity(Theme::text(), 0.05)),
-                                  cssColor(Theme::withOpacity(Theme::text(), 0.10))));
+    group->setStyleSheet(
+        QStringLiteral("#pageButtons { background: %1; border: 1px solid %2; border-radius: 9px; }"
+                       "QToolButton { border: none; border-radius: 6px; margin: 2px; }"
+                       "QToolButton:hover { background: %3; }"
+                       "QToolButton:pressed { background: %4; }")
+            .arg(cssColor(Theme::surface()), cssColor(Theme::withOpacity(Qt::black, 0.12)),
+                 cssColor(Theme::withOpacity(Theme::text(), 0.05)),
+                 cssColor(Theme::withOpacity(Theme::text(), 0.10))));
     auto *row = new QHBoxLayout(group);
     row->setContentsMargins(1, 1, 1, 1);
     row->setSpacing(0);
 
     // The shortcuts are the screen's, but act only while their button could:
     // nothing happens past the first or the last page.
-    const auto add = [&](const QString &label, const QString &icon, const QKeySequence &keys, int step) {
+    const auto add = [&](const QString &label, const QString &icon, const QKeySequence &keys,
+                         int step) {
         auto *button = new QToolButton(group);
-        button->setObjectName(step < 0 ? QStringLiteral("previousPageButton") : QStringLiteral("nextPageButton"));
+        button->setObjectName(step < 0 ? QStringLiteral("previousPageButton")
+                                       : QStringLiteral("nextPageButton"));
         button->setIcon(Icons::icon(icon, Theme::text()));
         button->setIconSize(QSize(16, 16));
         button->setFixedSize(36, 28);
         button->setCursor(Qt::PointingHandCursor);
         button->setFocusPolicy(Qt::TabFocus);
         button->setAccessibleName(label);
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(label, keys.toString(QKeySequence::NativeText)));
+        button->setToolTip(
+            QStringLiteral("%1 (%2)").arg(label, keys.toString(QKeySequence::NativeText)));
         connect(button, &QAbstractButton::clicked, this, [this, step] { go(step); });
         auto *shortcut = new QShortcut(keys, this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
@@ -183,12 +189,14 @@ QWidget *SignView::makePageButtons()
         });
         return button;
     };
-    m_previous = add(tr("Previous Page"), QStringLiteral("go-up-symbolic"), QKeySequence(Qt::CTRL | Qt::Key_Up), -1);
+    m_previous = add(tr("Previous Page"), QStringLiteral("go-up-symbolic"),
+                     QKeySequence(Qt::CTRL | Qt::Key_Up), -1);
     row->addWidget(m_previous);
     auto *line = divider(Qt::Vertical, group);
     line->setFixedHeight(16);
     row->addWidget(line, 0, Qt::AlignVCenter);
-    m_next = add(tr("Next Page"), QStringLiteral("go-down-symbolic"), QKeySequence(Qt::CTRL | Qt::Key_Down), 1);
+    m_next = add(tr("Next Page"), QStringLiteral("go-down-symbolic"),
+                 QKeySequence(Qt::CTRL | Qt::Key_Down), 1);
     row->addWidget(m_next);
     group->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return group;

@@ -3,13 +3,13 @@
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
 #include "model/AppModel.h"
+#include "stamps/StampLibrary.h"
 #include "stampviews/NewStampMenu.h"
 #include "stampviews/NewStampSheet.h"
 #include "stampviews/PictureIntake.h"
 #include "stampviews/StampTile.h"
 #include "stampviews/StyleSheets.h"
 #include "stampviews/TileGrid.h"
-#include "stamps/StampLibrary.h"
 
 #include <QDragEnterEvent>
 #include <QFrame>
@@ -60,7 +60,9 @@ public:
 } // namespace
 
 StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
-    : QWidget(parent), m_model(model), m_presenter(new NewStampPresenter(model, this))
+    : QWidget(parent)
+    , m_model(model)
+    , m_presenter(new NewStampPresenter(model, this))
 {
     setObjectName(QStringLiteral("stampLibraryPanel"));
     setAcceptDrops(true);
@@ -84,10 +86,11 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
     auto *column = new QVBoxLayout(content);
     column->setContentsMargins(16, 16, 16, 16);
     column->setSpacing(12);
-    column->addWidget(Theme::label(tr("Signatures & Stamps"), 14, QFont::DemiBold, Theme::text(), content));
-    m_emptyNote = Theme::label(
-        tr("Add your signature or a company seal once; it stays in Tamsel on this computer for every document."),
-        12, QFont::Normal, Theme::secondaryText(), content);
+    column->addWidget(
+        Theme::label(tr("Signatures & Stamps"), 14, QFont::DemiBold, Theme::text(), content));
+    m_emptyNote = Theme::label(tr("Add your signature or a company seal once; it stays in Tamsel "
+                                  "on this computer for every document."),
+                               12, QFont::Normal, Theme::secondaryText(), content);
     m_emptyNote->setObjectName(QStringLiteral("emptyLibraryNote"));
     m_emptyNote->setWordWrap(true);
     column->addWidget(m_emptyNote);
@@ -95,14 +98,15 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
     m_grid->setObjectName(QStringLiteral("libraryGrid"));
     column->addWidget(m_grid);
 
-    auto *newButton = new ThemeButton(NewStampMenu::title(), ThemeButton::Style::Secondary, content);
+    auto *newButton =
+        new ThemeButton(NewStampMenu::title(), ThemeButton::Style::Secondary, content);
     newButton->setObjectName(QStringLiteral("newStampButton"));
     newButton->setIcon(NewStampMenu::icon());
     auto *menu = new NewStampMenu(model, newButton);
     newButton->setMenu(menu);
     column->addWidget(newButton, 0, Qt::AlignLeft);
-    auto *hint = Theme::label(tr("Or paste a photo or scan with Ctrl+V, or drop one here."), 11.5, QFont::Normal,
-                           Theme::secondaryText(), content);
+    auto *hint = Theme::label(tr("Or paste a photo or scan with Ctrl+V, or drop one here."), 11.5,
+                              QFont::Normal, Theme::secondaryText(), content);
     hint->setObjectName(QStringLiteral("pasteHint"));
     hint->setWordWrap(true);
     column->addWidget(hint);
@@ -130,7 +134,8 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
     details->addWidget(m_name);
 
     auto *angleRow = new QHBoxLayout;
-    angleRow->addWidget(Theme::label(tr("Angle"), 12, QFont::Normal, Theme::secondaryText(), m_selection));
+    angleRow->addWidget(
+        Theme::label(tr("Angle"), 12, QFont::Normal, Theme::secondaryText(), m_selection));
     m_angle = new QSlider(Qt::Horizontal, m_selection);
     m_angle->setObjectName(QStringLiteral("angleSlider"));
     m_angle->setRange(-180 * sliderScale, 180 * sliderScale);
@@ -144,7 +149,8 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
     angleRow->addWidget(m_angleReadout);
     details->addLayout(angleRow);
 
-    auto *addToAll = new ThemeButton(tr("Add to All Pages"), ThemeButton::Style::Secondary, m_selection);
+    auto *addToAll =
+        new ThemeButton(tr("Add to All Pages"), ThemeButton::Style::Secondary, m_selection);
     addToAll->setObjectName(QStringLiteral("addToAllButton"));
     addToAll->setIcon(tintedIcon(QStringLiteral("edit-copy-symbolic"), Theme::accentDeep()));
     addToAll->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -156,9 +162,10 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
     remove->setFlat(true);
     remove->setCursor(Qt::PointingHandCursor);
     remove->setFont(Theme::font(13));
-    remove->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 2px 0; color: %1; text-align: left; }"
-                                         "QPushButton:pressed { color: %2; }")
-                              .arg(cssColor(Theme::danger()), cssColor(Theme::withOpacity(Theme::danger(), 0.6))));
+    remove->setStyleSheet(
+        QStringLiteral("QPushButton { border: none; padding: 2px 0; color: %1; text-align: left; }"
+                       "QPushButton:pressed { color: %2; }")
+            .arg(cssColor(Theme::danger()), cssColor(Theme::withOpacity(Theme::danger(), 0.6))));
     details->addWidget(remove, 0, Qt::AlignLeft);
     selectionColumn->addLayout(details);
     outer->addWidget(m_selection);
@@ -177,7 +184,8 @@ StampLibraryPanel::StampLibraryPanel(AppModel *model, QWidget *parent)
     // A stamp made here goes straight onto the page.
     connect(m_presenter, &NewStampPresenter::saved, this, &StampLibraryPanel::placeRequested);
     if (model && model->stamps()) {
-        connect(model->stamps(), &StampLibrary::stampsChanged, this, &StampLibraryPanel::rebuildTiles);
+        connect(model->stamps(), &StampLibrary::stampsChanged, this,
+                &StampLibraryPanel::rebuildTiles);
     }
     rebuildTiles();
     showSelection();
@@ -225,15 +233,16 @@ void StampLibraryPanel::setSelected(const std::optional<StampPlacement> &placeme
 
 void StampLibraryPanel::rebuildTiles()
 {
-    const QList<StampRecord> records = m_model && m_model->stamps() ? m_model->stamps()->stamps()
-                                                                     : QList<StampRecord>();
+    const QList<StampRecord> records =
+        m_model && m_model->stamps() ? m_model->stamps()->stamps() : QList<StampRecord>();
     for (QWidget *old : m_grid->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
         old->hide();
         old->deleteLater();
     }
     for (const StampRecord &record : records) {
         auto *button = new StampTileButton(m_model, record, m_grid);
-        connect(button, &QAbstractButton::clicked, this, [this, record] { emit placeRequested(record); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, record] { emit placeRequested(record); });
         button->show();
     }
     m_emptyNote->setVisible(records.isEmpty());

@@ -28,7 +28,9 @@ public:
     QString id() const;
 
 private:
-    explicit StampSource(Kind kind) : m_kind(kind) {}
+    explicit StampSource(Kind kind)
+        : m_kind(kind)
+    {}
 
     Kind m_kind = Kind::Drawing;
     QUrl m_url;

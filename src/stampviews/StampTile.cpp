@@ -4,7 +4,9 @@
 #include "stamps/StampLibrary.h"
 
 StampTile::StampTile(AppModel *model, const StampRecord &record, int height, QWidget *parent)
-    : PictureBox(Backdrop::Checkerboard, 12, 8, parent), m_model(model), m_record(record)
+    : PictureBox(Backdrop::Checkerboard, 12, 8, parent)
+    , m_model(model)
+    , m_record(record)
 {
     setObjectName(QStringLiteral("stampTile"));
     setFixedHeight(height);

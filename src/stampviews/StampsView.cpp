@@ -7,13 +7,13 @@
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
 #include "model/AppModel.h"
+#include "stamps/StampLibrary.h"
 #include "stampviews/NewStampMenu.h"
 #include "stampviews/NewStampSheet.h"
 #include "stampviews/PictureIntake.h"
 #include "stampviews/StampTile.h"
 #include "stampviews/StyleSheets.h"
 #include "stampviews/TileGrid.h"
-#include "stamps/StampLibrary.h"
 
 #include <QDialog>
 #include <QDragEnterEvent>
@@ -43,7 +43,8 @@ constexpr int gridSpacing = 16;
 class Paragraph : public QLabel
 {
 public:
-    Paragraph(const QString &text, QWidget *parent) : QLabel(text, parent)
+    Paragraph(const QString &text, QWidget *parent)
+        : QLabel(text, parent)
     {
         setTextFormat(Qt::PlainText);
         setFont(Theme::font(13));
@@ -53,7 +54,10 @@ public:
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     }
 
-    QSize sizeHint() const override { return {QLabel::sizeHint().width(), heightForWidth(std::max(width(), 200))}; }
+    QSize sizeHint() const override
+    {
+        return {QLabel::sizeHint().width(), heightForWidth(std::max(width(), 200))};
+    }
     QSize minimumSizeHint() const override { return {120, heightForWidth(std::max(width(), 120))}; }
 
 protected:
@@ -77,7 +81,9 @@ private:
 class StampGrid : public TileGrid
 {
 public:
-    explicit StampGrid(QWidget *parent) : TileGrid(minimumColumnWidth, gridSpacing, parent) {}
+    explicit StampGrid(QWidget *parent)
+        : TileGrid(minimumColumnWidth, gridSpacing, parent)
+    {}
 
     QSize minimumSizeHint() const override
     {
@@ -104,7 +110,9 @@ private:
 class NameLabel : public QWidget
 {
 public:
-    NameLabel(QString text, QWidget *parent) : QWidget(parent), m_text(std::move(text))
+    NameLabel(QString text, QWidget *parent)
+        : QWidget(parent)
+        , m_text(std::move(text))
     {
         setFont(Theme::font(13, QFont::Medium));
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -115,7 +123,10 @@ public:
 
     QString text() const { return m_text; }
     QString shownText() const { return fontMetrics().elidedText(m_text, Qt::ElideRight, width()); }
-    QSize sizeHint() const override { return {fontMetrics().horizontalAdvance(m_text), fontMetrics().height()}; }
+    QSize sizeHint() const override
+    {
+        return {fontMetrics().horizontalAdvance(m_text), fontMetrics().height()};
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -160,26 +171,30 @@ public:
         menuButton->setToolTip(StampsView::tr("Rename or delete"));
         menuButton->setAccessibleName(StampsView::tr("Rename or delete “%1”").arg(record.name));
         menuButton->setPopupMode(QToolButton::InstantPopup);
-        menuButton->setStyleSheet(QStringLiteral("QToolButton { border: none; border-radius: 6px; }"
-                                                 "QToolButton:hover, QToolButton:pressed { background: %1; }"
-                                                 "QToolButton::menu-indicator { image: none; width: 0; }")
-                                      .arg(cssColor(Theme::hairline())));
+        menuButton->setStyleSheet(
+            QStringLiteral("QToolButton { border: none; border-radius: 6px; }"
+                           "QToolButton:hover, QToolButton:pressed { background: %1; }"
+                           "QToolButton::menu-indicator { image: none; width: 0; }")
+                .arg(cssColor(Theme::hairline())));
         auto *menu = new QMenu(menuButton);
         menu->setObjectName(QStringLiteral("stampMenu"));
         applyMenuStyle(menu);
         QAction *rename = menu->addAction(StampsView::tr("Rename…"));
         rename->setObjectName(QStringLiteral("renameAction"));
-        QAction *remove = menu->addAction(Icons::icon(Symbol::Trash, Theme::danger()), StampsView::tr("Delete…"));
+        QAction *remove =
+            menu->addAction(Icons::icon(Symbol::Trash, Theme::danger()), StampsView::tr("Delete…"));
         remove->setObjectName(QStringLiteral("deleteAction"));
         menuButton->setMenu(menu);
         row->addWidget(menuButton, 0, Qt::AlignVCenter);
         column->addLayout(row);
 
         // Queued: the menu is still closing when the prompt opens over the window.
-        connect(rename, &QAction::triggered, screen, [screen, record] { screen->beginRename(record); },
-                Qt::QueuedConnection);
-        connect(remove, &QAction::triggered, screen, [screen, record] { screen->beginDelete(record); },
-                Qt::QueuedConnection);
+        connect(
+            rename, &QAction::triggered, screen, [screen, record] { screen->beginRename(record); },
+            Qt::QueuedConnection);
+        connect(
+            remove, &QAction::triggered, screen, [screen, record] { screen->beginDelete(record); },
+            Qt::QueuedConnection);
     }
 };
 
@@ -233,7 +248,9 @@ QDialog *makeRenameDialog(const QString &name, QWidget *parent)
 } // namespace
 
 StampsView::StampsView(AppModel *model, QWidget *parent)
-    : QWidget(parent), m_model(model), m_presenter(new NewStampPresenter(model, this))
+    : QWidget(parent)
+    , m_model(model)
+    , m_presenter(new NewStampPresenter(model, this))
 {
     setObjectName(QStringLiteral("stampsView"));
     setWindowTitle(tr("Signatures & Stamps"));
@@ -258,11 +275,12 @@ StampsView::StampsView(AppModel *model, QWidget *parent)
     QLabel *title = Theme::label(tr("Signatures & Stamps"), 24, QFont::Bold, Theme::text(), column);
     title->setObjectName(QStringLiteral("stampsTitle"));
     heading->addWidget(title);
-    heading->addWidget(new Paragraph(
-        tr("Your signature, initials or a company seal, with the paper removed automatically. They stay only on "
-           "this computer. Tamsel puts your own images on documents; it doesn't make a signature legally "
-           "binding by itself."),
-        column));
+    heading->addWidget(new Paragraph(tr("Your signature, initials or a company seal, with the "
+                                        "paper removed automatically. They stay only on "
+                                        "this computer. Tamsel puts your own images on documents; "
+                                        "it doesn't make a signature legally "
+                                        "binding by itself."),
+                                     column));
     header->addLayout(heading, 1);
 
     auto *newButton = new ThemeButton(NewStampMenu::title(), ThemeButton::Style::Primary, column);
@@ -284,15 +302,18 @@ StampsView::StampsView(AppModel *model, QWidget *parent)
     auto *emptyTitleRow = new QHBoxLayout;
     emptyTitleRow->setSpacing(8);
     auto *symbol = new QLabel(empty);
-    symbol->setPixmap(Icons::icon(Symbol::Signature, Theme::accentDeep()).pixmap(QSize(20, 20), devicePixelRatioF()));
+    symbol->setPixmap(Icons::icon(Symbol::Signature, Theme::accentDeep())
+                          .pixmap(QSize(20, 20), devicePixelRatioF()));
     emptyTitleRow->addWidget(symbol);
-    emptyTitleRow->addWidget(Theme::label(tr("No signatures or stamps yet"), 15, QFont::DemiBold, Theme::text(), empty));
+    emptyTitleRow->addWidget(
+        Theme::label(tr("No signatures or stamps yet"), 15, QFont::DemiBold, Theme::text(), empty));
     emptyTitleRow->addStretch(1);
     empty->contentLayout()->addLayout(emptyTitleRow);
     // Photos reach the library as files here: there is no import straight from
     // a phone, so the hint points at a photo or scan the user has at hand.
     empty->addWidget(new Paragraph(
-        tr("Sign a white sheet of paper or stamp it, then take a photo of it and choose the photo or a scan. You "
+        tr("Sign a white sheet of paper or stamp it, then take a photo of it and choose the photo "
+           "or a scan. You "
            "can also draw with the trackpad or pick a ready stamp like PAID or APPROVED."),
         empty));
     m_emptyState = empty;
@@ -345,7 +366,8 @@ void StampsView::beginRename(const StampRecord &record)
     QDialog *dialog = makeRenameDialog(m_newName, window());
     m_renameDialog = dialog;
     auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("renameField"));
-    connect(field, &QLineEdit::textChanged, this, [this](const QString &text) { m_newName = text; });
+    connect(field, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_newName = text; });
     connect(dialog, &QDialog::accepted, this, &StampsView::rename);
     connect(dialog, &QDialog::finished, this, [this] { m_renaming.reset(); });
     dialog->open();
@@ -375,7 +397,8 @@ void StampsView::beginDelete(const StampRecord &record)
     box->setWindowTitle(tr("Tamsel"));
     box->setTextFormat(Qt::PlainText);
     box->setText(tr("Delete “%1”?").arg(record.name));
-    box->setInformativeText(tr("It also leaves pages open in Tamsel. Files you already saved keep it."));
+    box->setInformativeText(
+        tr("It also leaves pages open in Tamsel. Files you already saved keep it."));
     QPushButton *remove = box->addButton(tr("Delete"), QMessageBox::DestructiveRole);
     remove->setObjectName(QStringLiteral("deleteButton"));
     QPushButton *cancel = box->addButton(tr("Cancel"), QMessageBox::RejectRole);
@@ -384,11 +407,12 @@ void StampsView::beginDelete(const StampRecord &record)
     box->setDefaultButton(cancel);
     box->setEscapeButton(cancel);
     m_deleteBox = box;
-    connect(box, &QMessageBox::buttonClicked, this, [this, remove, record](QAbstractButton *clicked) {
-        if (clicked == remove) {
-            confirmDelete(record);
-        }
-    });
+    connect(box, &QMessageBox::buttonClicked, this,
+            [this, remove, record](QAbstractButton *clicked) {
+                if (clicked == remove) {
+                    confirmDelete(record);
+                }
+            });
     connect(box, &QDialog::finished, this, [this] { m_deleting.reset(); });
     box->open();
 }
@@ -406,7 +430,8 @@ void StampsView::confirmDelete(const StampRecord &record)
 
 void StampsView::showOutcome()
 {
-    const QString message = m_model && m_model->stamps() ? m_model->stamps()->errorMessage() : QString();
+    const QString message =
+        m_model && m_model->stamps() ? m_model->stamps()->errorMessage() : QString();
     m_error->setText(message);
     m_error->setVisible(!message.isEmpty());
 }

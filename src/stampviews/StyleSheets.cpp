@@ -19,11 +19,14 @@ void applyTextFieldStyle(QLineEdit *field)
     field->setFont(Theme::font(13.5));
     field->setMinimumHeight(36);
     field->setStyleSheet(
-        QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 9px;"
-                       " padding: 0 10px; selection-background-color: %4; selection-color: %2; }"
-                       "QLineEdit:focus { border: 1px solid %5; }")
-            .arg(cssColor(Theme::surface()), cssColor(Theme::text()), cssColor(QColor::fromRgbF(0, 0, 0, 0.16f)),
-                 cssColor(Theme::withOpacity(Theme::accent(), 0.2)), cssColor(Theme::withOpacity(Theme::accent(), 0.7))));
+        QStringLiteral(
+            "QLineEdit { background: %1; color: %2; border: 1px solid %3; border-radius: 9px;"
+            " padding: 0 10px; selection-background-color: %4; selection-color: %2; }"
+            "QLineEdit:focus { border: 1px solid %5; }")
+            .arg(cssColor(Theme::surface()), cssColor(Theme::text()),
+                 cssColor(QColor::fromRgbF(0, 0, 0, 0.16f)),
+                 cssColor(Theme::withOpacity(Theme::accent(), 0.2)),
+                 cssColor(Theme::withOpacity(Theme::accent(), 0.7))));
 }
 
 void applyMenuStyle(QMenu *menu)
@@ -35,6 +38,7 @@ void applyMenuStyle(QMenu *menu)
         QStringLiteral("QMenu { background: %1; border: 1px solid %2; padding: 5px; }"
                        "QMenu::item { color: %3; padding: 7px 22px 7px 12px; border-radius: 6px; }"
                        "QMenu::item:selected { background: %4; color: %5; }")
-            .arg(cssColor(Theme::surface()), cssColor(QColor::fromRgbF(0, 0, 0, 0.12f)), cssColor(Theme::text()),
-                 cssColor(Theme::accentSoft()), cssColor(Theme::accentDeep())));
+            .arg(cssColor(Theme::surface()), cssColor(QColor::fromRgbF(0, 0, 0, 0.12f)),
+                 cssColor(Theme::text()), cssColor(Theme::accentSoft()),
+                 cssColor(Theme::accentDeep())));
 }

@@ -5,7 +5,9 @@
 #include <cmath>
 
 TileGrid::TileGrid(int minimumColumnWidth, int spacing, QWidget *parent)
-    : QWidget(parent), m_minimumColumnWidth(minimumColumnWidth), m_spacing(spacing)
+    : QWidget(parent)
+    , m_minimumColumnWidth(minimumColumnWidth)
+    , m_spacing(spacing)
 {
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);

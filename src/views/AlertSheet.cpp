@@ -17,7 +17,9 @@ class ToneTile : public QWidget
 {
 public:
     ToneTile(NoteBanner::Tone tone, QWidget *parent)
-        : QWidget(parent), m_color(NoteBanner::toneColor(tone)), m_icon(NoteBanner::toneIcon(tone))
+        : QWidget(parent)
+        , m_color(NoteBanner::toneColor(tone))
+        , m_icon(NoteBanner::toneIcon(tone))
     {
         setFixedSize(44, 44);
     }
@@ -38,7 +40,8 @@ private:
 
 } // namespace
 
-AlertSheet::AlertSheet(NoteBanner::Tone tone, const QString &title, const QString &message, QWidget *parent)
+AlertSheet::AlertSheet(NoteBanner::Tone tone, const QString &title, const QString &message,
+                       QWidget *parent)
     : ToolSheetFrame(title, alertWidth, 16, parent)
 {
     auto *tile = new ToneTile(tone, this);
@@ -72,8 +75,9 @@ void AlertSheet::setInformativeText(const QString &message)
 
 QPushButton *AlertSheet::addButton(const QString &text, Role role)
 {
-    auto *button = new ThemeButton(text, role == Role::Default ? ThemeButton::Style::Primary
-                                                               : ThemeButton::Style::Secondary, this);
+    auto *button = new ThemeButton(
+        text, role == Role::Default ? ThemeButton::Style::Primary : ThemeButton::Style::Secondary,
+        this);
     button->setAutoDefault(false);
     switch (role) {
     case Role::Default:

@@ -6,7 +6,6 @@
 #include <QPointer>
 #include <QPushButton>
 
-
 // A message or a question in the app's own look: the tone's symbol on a tinted
 // tile, a title, a message and a row of buttons. Like a message box it tells
 // which button closed it: Return answers with the default button, Escape and
@@ -22,7 +21,8 @@ public:
     // others in the secondary look before the default one.
     enum class Role { Default, Destructive, Other };
 
-    AlertSheet(NoteBanner::Tone tone, const QString &title, const QString &message, QWidget *parent = nullptr);
+    AlertSheet(NoteBanner::Tone tone, const QString &title, const QString &message,
+               QWidget *parent = nullptr);
 
     QString text() const;
     QString informativeText() const;

@@ -11,7 +11,10 @@
 namespace CompressRows {
 
 ChoiceRow::ChoiceRow(const QString &title, const QString &detail, bool card, QWidget *parent)
-    : QAbstractButton(parent), m_title(title), m_detail(detail), m_card(card)
+    : QAbstractButton(parent)
+    , m_title(title)
+    , m_detail(detail)
+    , m_card(card)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
@@ -49,7 +52,8 @@ void ChoiceRow::setSize(Size state, const QString &text)
     m_size = state;
     m_sizeText = text;
     // Read out with the row: what it is, then how large it makes the file.
-    setAccessibleDescription(state == Size::Measured ? m_detail + QStringLiteral(", ") + text : m_detail);
+    setAccessibleDescription(state == Size::Measured ? m_detail + QStringLiteral(", ") + text
+                                                     : m_detail);
     if (state == Size::Measuring) {
         if (m_spin->state() != QAbstractAnimation::Running) {
             m_spin->start();
@@ -77,16 +81,18 @@ int ChoiceRow::textRight(int width) const
 int ChoiceRow::textHeight(int textWidth) const
 {
     const QRect room(0, 0, std::max(1, textWidth), 10000);
-    const int title = QFontMetrics(titleFont()).boundingRect(room, Qt::TextWordWrap, m_title).height();
-    const int detail = QFontMetrics(detailFont()).boundingRect(room, Qt::TextWordWrap, m_detail).height();
-    return std::max(title, QFontMetrics(titleFont()).height()) + 1
-           + std::max(detail, QFontMetrics(detailFont()).height());
+    const int title =
+        QFontMetrics(titleFont()).boundingRect(room, Qt::TextWordWrap, m_title).height();
+    const int detail =
+        QFontMetrics(detailFont()).boundingRect(room, Qt::TextWordWrap, m_detail).height();
+    return std::max(title, QFontMetrics(titleFont()).height()) + 1 +
+           std::max(detail, QFontMetrics(detailFont()).height());
 }
 
 int ChoiceRow::heightForWidth(int width) const
 {
-    const int content = std::max({textHeight(textRight(width) - textLeft()), radioSide,
-                                  QFontMetrics(sizeFont()).height()});
+    const int content = std::max(
+        {textHeight(textRight(width) - textLeft()), radioSide, QFontMetrics(sizeFont()).height()});
     return content + 2 * padding();
 }
 
@@ -128,7 +134,8 @@ void ChoiceRow::paintEvent(QPaintEvent *)
         p.setFont(sizeFont());
         p.setPen(Theme::text());
         const int w = QFontMetrics(sizeFont()).horizontalAdvance(m_sizeText);
-        p.drawText(QRectF(right - w, 0, w, height()), Qt::AlignRight | Qt::AlignVCenter, m_sizeText);
+        p.drawText(QRectF(right - w, 0, w, height()), Qt::AlignRight | Qt::AlignVCenter,
+                   m_sizeText);
         right -= w + 12;
     } else if (m_size == Size::Measuring) {
         const qreal side = 16;
@@ -149,25 +156,25 @@ void ChoiceRow::paintEvent(QPaintEvent *)
     const int textWidth = std::max(1, int(right) - left);
     const QRect room(0, 0, textWidth, 10000);
     const QFontMetrics titleMetrics(titleFont());
-    const int titleHeight = std::max(titleMetrics.boundingRect(room, Qt::TextWordWrap, m_title).height(),
-                                     titleMetrics.height());
+    const int titleHeight = std::max(
+        titleMetrics.boundingRect(room, Qt::TextWordWrap, m_title).height(), titleMetrics.height());
     const qreal top = middle - textHeight(textWidth) / 2.0;
     p.setFont(titleFont());
     p.setPen(Theme::text());
-    p.drawText(QRectF(left, top, textWidth, titleHeight), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
-               m_title);
+    p.drawText(QRectF(left, top, textWidth, titleHeight),
+               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, m_title);
     p.setFont(detailFont());
     p.setPen(Theme::secondaryText());
-    p.drawText(QRectF(left, top + titleHeight + 1, textWidth, height()), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-               m_detail);
+    p.drawText(QRectF(left, top + titleHeight + 1, textWidth, height()),
+               Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, m_detail);
 }
 
 void ChoiceRow::focusInEvent(QFocusEvent *event)
 {
     // Only a focus the keyboard moved here is drawn: a ring around the
     // first row when the sheet opens would read as a second choice.
-    m_keyboardFocus = event->reason() == Qt::TabFocusReason ||
-                      event->reason() == Qt::BacktabFocusReason;
+    m_keyboardFocus =
+        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
     QAbstractButton::focusInEvent(event);
     update();
 }

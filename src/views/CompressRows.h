@@ -66,7 +66,9 @@ private:
 class UpToCard : public QWidget
 {
 public:
-    explicit UpToCard(QWidget *parent) : QWidget(parent) {}
+    explicit UpToCard(QWidget *parent)
+        : QWidget(parent)
+    {}
 
     void setSelected(bool selected);
 

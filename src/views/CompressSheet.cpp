@@ -1,12 +1,12 @@
 #include "views/CompressSheet.h"
 
+#include "document/OpenFile.h"
+#include "engine/PDFEngine.h"
 #include "look/Icons.h"
 #include "look/NoteBanner.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
-#include "engine/PDFEngine.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
 #include "views/ByteCount.h"
 #include "views/CompressRows.h"
@@ -29,7 +29,6 @@ const QString targetBytesKey = QStringLiteral("compress.targetBytes");
 using CompressRows::sheetWidth;
 
 } // namespace
-
 
 using CompressRows::ChoiceRow;
 
@@ -92,16 +91,19 @@ int CompressSheet::storedLimitIndex()
 // ---- The sheet
 
 CompressSheet::CompressSheet(AppModel *model, OpenFile *file, QWidget *parent)
-    : ToolSheetFrame(tr("Compress “%1”").arg(file->name()), sheetWidth, 16, parent), m_model(model),
-      m_file(file), m_limitIndex(storedLimitIndex())
+    : ToolSheetFrame(tr("Compress “%1”").arg(file->name()), sheetWidth, 16, parent)
+    , m_model(model)
+    , m_file(file)
+    , m_limitIndex(storedLimitIndex())
 {
     Q_ASSERT(model && file);
     setObjectName(QStringLiteral("compressSheet"));
     QLabel *title = titleLabel();
-    title->setText(QFontMetrics(title->font()).elidedText(windowTitle(), Qt::ElideMiddle, sheetWidth - 48));
+    title->setText(
+        QFontMetrics(title->font()).elidedText(windowTitle(), Qt::ElideMiddle, sheetWidth - 48));
     title->setToolTip(windowTitle());
-    auto *subtitle =
-        new QLabel(tr("Sizes are measured on this computer: the file you save is exactly this size."), this);
+    auto *subtitle = new QLabel(
+        tr("Sizes are measured on this computer: the file you save is exactly this size."), this);
     subtitle->setFont(Theme::font(12.5));
     subtitle->setWordWrap(true);
     Theme::setTextColor(subtitle, Theme::secondaryText());
@@ -117,14 +119,16 @@ CompressSheet::CompressSheet(AppModel *model, OpenFile *file, QWidget *parent)
         QString detail;
     } presets[] = {
         {Choice::Original, QStringLiteral("originalRow"), tr("Original"), tr("As it is now")},
-        {Choice::Medium, QStringLiteral("mediumRow"), tr("Medium"), tr("Sharp text, fits most email")},
+        {Choice::Medium, QStringLiteral("mediumRow"), tr("Medium"),
+         tr("Sharp text, fits most email")},
         {Choice::Small, QStringLiteral("smallRow"), tr("Small"), tr("The smallest readable file")},
     };
     for (const auto &preset : presets) {
         auto *row = new ChoiceRow(preset.title, preset.detail, true, this);
         row->setObjectName(preset.name);
         row->setAccessibleName(preset.title);
-        connect(row, &QAbstractButton::clicked, this, [this, choice = preset.choice] { setChoice(choice); });
+        connect(row, &QAbstractButton::clicked, this,
+                [this, choice = preset.choice] { setChoice(choice); });
         m_rows.insert(preset.choice, row);
         rows->addWidget(row);
     }
@@ -168,7 +172,8 @@ QWidget *CompressSheet::makeUpToPanel()
     column->setContentsMargins(12, 12, 12, 12);
     column->setSpacing(10);
 
-    auto *row = new ChoiceRow(QString(), tr("For websites and forms with a size limit"), false, card);
+    auto *row =
+        new ChoiceRow(QString(), tr("For websites and forms with a size limit"), false, card);
     row->setObjectName(QStringLiteral("upToRow"));
     connect(row, &QAbstractButton::clicked, this, [this] { setChoice(Choice::UpTo); });
     m_rows.insert(Choice::UpTo, row);
@@ -208,7 +213,8 @@ QWidget *CompressSheet::makeUpToPanel()
     auto *photo = new QLabel(m_picturesNote);
     const QFont noteFont = Theme::font(12);
     const int side = QFontMetrics(noteFont).height();
-    photo->setPixmap(Icons::icon(Symbol::Pictures, Theme::text()).pixmap(QSize(side, side), devicePixelRatioF()));
+    photo->setPixmap(Icons::icon(Symbol::Pictures, Theme::text())
+                         .pixmap(QSize(side, side), devicePixelRatioF()));
     photo->setFixedSize(side, side);
     auto *noteText = new QLabel(tr("To fit, the pages became pictures: text in this copy can't be "
                                    "selected or searched. The original keeps its text."),
@@ -312,7 +318,8 @@ QFuture<void> CompressSheet::measure(CancelToken task)
         if (!m_model || !m_model->engine()) {
             co_return;
         }
-        const QFuture<Result<QByteArray>> building = m_model->engine()->buildBytes(basePlan(presetStep(preset)), task);
+        const QFuture<Result<QByteArray>> building =
+            m_model->engine()->buildBytes(basePlan(presetStep(preset)), task);
         const Result<QByteArray> built = co_await building;
         if (task.isCanceled() || built.isCanceled()) {
             co_return;
@@ -341,7 +348,8 @@ QFuture<void> CompressSheet::runFit(CancelToken task, qint64 limit, QMap<Choice,
     const QPointer<PDFEngine> engine = m_model ? m_model->engine() : nullptr;
     const BuildPlan base = basePlan(std::nullopt);
     const Compression::BuildFunction build =
-        [engine, base, reuse, task](std::optional<CompressionStep> step) -> QFuture<Result<QByteArray>> {
+        [engine, base, reuse,
+         task](std::optional<CompressionStep> step) -> QFuture<Result<QByteArray>> {
         for (const Choice preset : {Choice::Original, Choice::Medium, Choice::Small}) {
             if (step == presetStep(preset) && reuse.contains(preset)) {
                 return Async::ready(Result<QByteArray>(reuse.value(preset)));
@@ -377,7 +385,8 @@ void CompressSheet::save()
     if (!data || !m_model || !m_file) {
         return;
     }
-    const QString name = m_file->name() + QStringLiteral(" (") + ByteCount::text(data->size()) + QLatin1Char(')');
+    const QString name =
+        m_file->name() + QStringLiteral(" (") + ByteCount::text(data->size()) + QLatin1Char(')');
     const QUrl near = m_file->url();
     AppModel *model = m_model;
     accept();

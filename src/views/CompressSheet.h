@@ -73,7 +73,8 @@ signals:
 private:
     QFuture<void> measure(CancelToken task);
     void refit();
-    QFuture<void> runFit(CancelToken task, qint64 limit, QMap<Compression::Choice, QByteArray> reuse);
+    QFuture<void> runFit(CancelToken task, qint64 limit,
+                         QMap<Compression::Choice, QByteArray> reuse);
     void save();
     void cancelWork();
     BuildPlan basePlan(std::optional<CompressionStep> quality) const;

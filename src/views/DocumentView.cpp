@@ -1,11 +1,11 @@
 #include "views/DocumentView.h"
 
+#include "document/OpenFile.h"
 #include "look/Icons.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "document/OpenFile.h"
 #include "views/PageGrid.h"
 
 #include <QAbstractButton>
@@ -31,7 +31,9 @@ constexpr int minGap = 12;
 class ElidedLabel : public QLabel
 {
 public:
-    ElidedLabel(Qt::TextElideMode mode, QWidget *parent = nullptr) : QLabel(parent), m_mode(mode)
+    ElidedLabel(Qt::TextElideMode mode, QWidget *parent = nullptr)
+        : QLabel(parent)
+        , m_mode(mode)
     {
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     }
@@ -92,8 +94,10 @@ QStringList statusOnTwoLines(const QString &status, const QFontMetrics &metrics)
     QStringList best;
     int bestWidth = 0;
     for (qsizetype cut = 1; cut < pieces.size(); ++cut) {
-        const QStringList lines{pieces.mid(0, cut).join(statusSeparator), pieces.mid(cut).join(statusSeparator)};
-        const int width = std::max(metrics.horizontalAdvance(lines[0]), metrics.horizontalAdvance(lines[1]));
+        const QStringList lines{pieces.mid(0, cut).join(statusSeparator),
+                                pieces.mid(cut).join(statusSeparator)};
+        const int width =
+            std::max(metrics.horizontalAdvance(lines[0]), metrics.horizontalAdvance(lines[1]));
         if (best.isEmpty() || width < bestWidth) {
             best = lines;
             bestWidth = width;
@@ -106,7 +110,8 @@ QStringList statusOnTwoLines(const QString &status, const QFontMetrics &metrics)
 class GroupButton : public QAbstractButton
 {
 public:
-    GroupButton(Symbol symbol, QWidget *parent = nullptr) : QAbstractButton(parent)
+    GroupButton(Symbol symbol, QWidget *parent = nullptr)
+        : QAbstractButton(parent)
     {
         setIcon(Icons::icon(symbol, Theme::text()));
         setIconSize(QSize(16, 16));
@@ -129,8 +134,8 @@ protected:
             Theme::paintFocusRing(painter, QRectF(rect()).adjusted(2, 2, -2, -2), 6);
         }
         const QRect iconRect(QPoint(0, 0), iconSize());
-        icon().paint(&painter, iconRect.translated(rect().center() - iconRect.center()), Qt::AlignCenter,
-                     isEnabled() ? QIcon::Normal : QIcon::Disabled);
+        icon().paint(&painter, iconRect.translated(rect().center() - iconRect.center()),
+                     Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
     }
 };
 
@@ -168,7 +173,8 @@ protected:
 class ToolRow : public QWidget
 {
 public:
-    explicit ToolRow(QWidget *parent = nullptr) : QWidget(parent)
+    explicit ToolRow(QWidget *parent = nullptr)
+        : QWidget(parent)
     {
         m_layout = new QHBoxLayout(this);
         m_layout->setContentsMargins(0, 0, 0, 0);
@@ -209,7 +215,8 @@ private:
     {
         int sum = 0;
         for (qsizetype i = 0; i < m_buttons.size(); ++i) {
-            sum += m_buttons[i]->sizeHintFor(titled ? m_titles[i] : QString()).width() + (i > 0 ? toolSpacing : 0);
+            sum += m_buttons[i]->sizeHintFor(titled ? m_titles[i] : QString()).width() +
+                   (i > 0 ? toolSpacing : 0);
         }
         return sum;
     }
@@ -234,7 +241,10 @@ class Band : public QWidget
 {
 public:
     enum class Kind { TopBar, Footer };
-    Band(Kind kind, QWidget *parent = nullptr) : QWidget(parent), m_kind(kind) {}
+    Band(Kind kind, QWidget *parent = nullptr)
+        : QWidget(parent)
+        , m_kind(kind)
+    {}
 
 protected:
     void paintEvent(QPaintEvent *) override
@@ -255,7 +265,9 @@ private:
 } // namespace
 
 DocumentView::DocumentView(AppModel *model, OpenFile *file, QWidget *parent)
-    : QWidget(parent), m_model(model), m_file(file)
+    : QWidget(parent)
+    , m_model(model)
+    , m_file(file)
 {
     setObjectName(QStringLiteral("documentView"));
     setWindowTitle(file->name());
@@ -347,9 +359,11 @@ QWidget *DocumentView::makeTopBar()
         static_cast<ToolRow *>(m_tools)->add(button);
         return button;
     };
-    ThemeButton *sign = addTool(tr("Sign & Stamp"), QStringLiteral("signButton"), Symbol::Signature);
+    ThemeButton *sign =
+        addTool(tr("Sign & Stamp"), QStringLiteral("signButton"), Symbol::Signature);
     connect(sign, &QAbstractButton::clicked, this, &DocumentView::openSigning);
-    ThemeButton *compress = addTool(tr("Compress"), QStringLiteral("compressButton"), Symbol::Compress);
+    ThemeButton *compress =
+        addTool(tr("Compress"), QStringLiteral("compressButton"), Symbol::Compress);
     connect(compress, &QAbstractButton::clicked, this, [this] {
         m_model->setSheet(FileSheet{FileSheet::Kind::Compress, m_file->id()});
     });
@@ -393,7 +407,8 @@ QWidget *DocumentView::makePageControls()
     auto *row = new QHBoxLayout(group);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(1);
-    const auto add = [&](Symbol symbol, const QString &label, const QString &help, const QString &name) {
+    const auto add = [&](Symbol symbol, const QString &label, const QString &help,
+                         const QString &name) {
         auto *button = new GroupButton(symbol, group);
         button->setObjectName(name);
         button->setAccessibleName(label);
@@ -433,13 +448,15 @@ QWidget *DocumentView::makeFooter()
     row->setContentsMargins(20, 8, 20, 8);
     row->setSpacing(8);
     auto *icon = new QLabel(footer);
-    icon->setPixmap(Icons::icon(Symbol::Info, Theme::secondaryText()).pixmap(QSize(13, 13), devicePixelRatioF()));
+    icon->setPixmap(Icons::icon(Symbol::Info, Theme::secondaryText())
+                        .pixmap(QSize(13, 13), devicePixelRatioF()));
     row->addWidget(icon);
     auto *help = new ElidedLabel(Qt::ElideRight, footer);
     help->setObjectName(QStringLiteral("footerText"));
     help->setFont(Theme::font(11.5));
-    help->setText(tr("Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; "
-                     "the original stays as it is."));
+    help->setText(
+        tr("Drag to reorder. Drop PDFs or images to add pages. Save As… makes a new file; "
+           "the original stays as it is."));
     help->setToolTip(help->text());
     Theme::setTextColor(help, Theme::secondaryText());
     row->addWidget(help, 1);
@@ -489,8 +506,8 @@ void DocumentView::refresh()
     }
     m_status->setText(statusLine());
     m_deletePages->setEnabled(!m_file->selection().isEmpty());
-    m_passwordButton->setIcon(Icons::icon(m_file->password() ? Symbol::Lock : Symbol::LockOutline,
-                                          Theme::accentDeep()));
+    m_passwordButton->setIcon(
+        Icons::icon(m_file->password() ? Symbol::Lock : Symbol::LockOutline, Theme::accentDeep()));
     // A longer status line may leave the titled tool buttons no room.
     fitToolButtons();
 }
@@ -501,11 +518,11 @@ void DocumentView::fillMoreMenu()
     if (!m_file) {
         return;
     }
-    QAction *insert = m_moreMenu->addAction(tr("Insert Pages from Files…"), this,
-                                            &DocumentView::insertFromFiles);
+    QAction *insert =
+        m_moreMenu->addAction(tr("Insert Pages from Files…"), this, &DocumentView::insertFromFiles);
     insert->setObjectName(QStringLiteral("insertAction"));
-    const QString extract = m_file->selection().isEmpty() ? tr("Extract All Pages…")
-                                                          : tr("Extract Selected Pages…");
+    const QString extract =
+        m_file->selection().isEmpty() ? tr("Extract All Pages…") : tr("Extract Selected Pages…");
     QAction *extractAction = m_moreMenu->addAction(extract, this, [this] {
         if (m_file) {
             m_model->extract(m_file);
@@ -544,7 +561,8 @@ void DocumentView::openSigning()
 
 QFuture<void> DocumentView::insertFromFiles()
 {
-    const QFuture<QList<QUrl>> chosen = m_model->chooseFiles(true, {FileKind::Pdf, FileKind::Picture});
+    const QFuture<QList<QUrl>> chosen =
+        m_model->chooseFiles(true, {FileKind::Pdf, FileKind::Picture});
     const QList<QUrl> urls = co_await chosen;
     if (m_file) {
         m_model->insertPages(m_file, urls);
@@ -564,8 +582,9 @@ void DocumentView::fitToolButtons()
     // the name, and only when the titled buttons still don't fit do they
     // show their symbols alone. The name may be shortened.
     const QMargins margins = m_topBar->layout()->contentsMargins();
-    const int fixed = margins.left() + margins.right() + minGap + m_pageControls->sizeHint().width()
-                      + m_moreButton->sizeHint().width() + m_saveAs->sizeHint().width() + 3 * barSpacing;
+    const int fixed = margins.left() + margins.right() + minGap +
+                      m_pageControls->sizeHint().width() + m_moreButton->sizeHint().width() +
+                      m_saveAs->sizeHint().width() + 3 * barSpacing;
     const QFontMetrics metrics = m_status->fontMetrics();
     const QString status = m_status->text();
     const QStringList twoLines = statusOnTwoLines(status, metrics);
@@ -580,10 +599,12 @@ void DocumentView::fitToolButtons()
     const int room = width() - fixed;
     const int oneLineNeeds = titleNeeds({status});
     const bool titledOnOneLine = room - oneLineNeeds >= tools->titledWidth();
-    const bool titledOnTwoLines = !twoLines.isEmpty() && room - titleNeeds(twoLines) >= tools->titledWidth();
+    const bool titledOnTwoLines =
+        !twoLines.isEmpty() && room - titleNeeds(twoLines) >= tools->titledWidth();
     const bool compact = !titledOnOneLine && !titledOnTwoLines;
-    const bool split = !twoLines.isEmpty()
-                       && (titledOnTwoLines ? !titledOnOneLine : room - oneLineNeeds < tools->minimumSizeHint().width());
+    const bool split = !twoLines.isEmpty() &&
+                       (titledOnTwoLines ? !titledOnOneLine
+                                         : room - oneLineNeeds < tools->minimumSizeHint().width());
     tools->setCompact(compact);
     static_cast<ElidedLabel *>(m_status)->setLines(split ? twoLines : QStringList());
 }

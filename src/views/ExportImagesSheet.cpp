@@ -1,11 +1,11 @@
 #include "views/ExportImagesSheet.h"
 
+#include "document/OpenFile.h"
+#include "engine/PDFEngine.h"
+#include "look/SegmentedChoice.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
-#include "engine/PDFEngine.h"
-#include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
-#include "look/SegmentedChoice.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,8 +28,9 @@ struct PicturesBox
     QHash<int, QFuture<Result<QByteArray>>> ahead;
 };
 
-QFuture<Result<QByteArray>> pictureAt(PDFEngine *engine, std::shared_ptr<PicturesBox> box, BuildPlan plan,
-                                      double dpi, bool jpeg, int index, CancelToken task)
+QFuture<Result<QByteArray>> pictureAt(PDFEngine *engine, std::shared_ptr<PicturesBox> box,
+                                      BuildPlan plan, double dpi, bool jpeg, int index,
+                                      CancelToken task)
 {
     const int end = std::min(index + engine->workerCount(), int(plan.pages.size()));
     for (int i = index; i < end; ++i) {
@@ -78,14 +79,17 @@ QList<AppModel::OutputName> ExportImagesSheet::outputNames(const OpenFile &file,
     QList<AppModel::OutputName> names;
     for (const PageItem &page : file.selectedPages()) {
         //: The name of one exported picture: %1 the document's name, %2 the page number.
-        names.append({tr("%1 page %2").arg(file.name(), QString::number(numbers.value(page.id))), ext});
+        names.append(
+            {tr("%1 page %2").arg(file.name(), QString::number(numbers.value(page.id))), ext});
     }
     return names;
 }
 
 ExportImagesSheet::ExportImagesSheet(AppModel *model, OpenFile *file, QWidget *parent)
-    : ToolSheetFrame(tr("Export Pages as Images"), 460, 14, parent), m_model(model), m_file(file),
-      m_dpi(storedDpi())
+    : ToolSheetFrame(tr("Export Pages as Images"), 460, 14, parent)
+    , m_model(model)
+    , m_file(file)
+    , m_dpi(storedDpi())
 {
     setObjectName(QStringLiteral("exportImagesSheet"));
 
@@ -99,7 +103,8 @@ ExportImagesSheet::ExportImagesSheet(AppModel *model, OpenFile *file, QWidget *p
     }
     QString pagesLine;
     if (selected > 0) {
-        pagesLine = selected == 1 ? tr("The selected page.") : tr("The %n selected pages.", nullptr, selected);
+        pagesLine = selected == 1 ? tr("The selected page.")
+                                  : tr("The %n selected pages.", nullptr, selected);
     } else {
         pagesLine = total == 1 ? tr("The one page.") : tr("All %n pages.", nullptr, total);
     }
@@ -169,6 +174,9 @@ void ExportImagesSheet::exportPictures()
         return pictureAt(engine, box, plan, dpi, jpeg, index, task);
     };
     QMetaObject::invokeMethod(
-        model, [model, names, near, prompt, title, make] { model->writeFiles(names, near, prompt, title, make); },
+        model,
+        [model, names, near, prompt, title, make] {
+            model->writeFiles(names, near, prompt, title, make);
+        },
         Qt::QueuedConnection);
 }

@@ -28,7 +28,9 @@ constexpr int thumbnailLongSide = 120;
 class ElidedLabel : public QWidget
 {
 public:
-    ElidedLabel(QString text, QFont font, QWidget *parent) : QWidget(parent), m_text(std::move(text))
+    ElidedLabel(QString text, QFont font, QWidget *parent)
+        : QWidget(parent)
+        , m_text(std::move(text))
     {
         setFont(font);
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
@@ -59,7 +61,8 @@ private:
 class DragHandle : public QWidget
 {
 public:
-    explicit DragHandle(QWidget *parent) : QWidget(parent)
+    explicit DragHandle(QWidget *parent)
+        : QWidget(parent)
     {
         setFixedSize(18, 18);
         setToolTip(MergeView::tr("Drag to reorder"));
@@ -83,7 +86,8 @@ protected:
 class RemoveButton : public QAbstractButton
 {
 public:
-    explicit RemoveButton(QWidget *parent) : QAbstractButton(parent)
+    explicit RemoveButton(QWidget *parent)
+        : QAbstractButton(parent)
     {
         setFixedSize(24, 24);
         setCursor(Qt::PointingHandCursor);
@@ -124,7 +128,9 @@ QString MergeRow::pagesText(int count)
 }
 
 MergeRow::MergeRow(AppModel *model, const MergeItem &item, QWidget *parent)
-    : QWidget(parent), m_model(model), m_id(item.id)
+    : QWidget(parent)
+    , m_model(model)
+    , m_id(item.id)
 {
     setObjectName(QStringLiteral("mergeRow"));
     setAcceptDrops(true);
@@ -154,7 +160,8 @@ MergeRow::MergeRow(AppModel *model, const MergeItem &item, QWidget *parent)
     auto *name = new ElidedLabel(item.name, Theme::font(14, QFont::Medium), this);
     name->setObjectName(QStringLiteral("rowName"));
     texts->addWidget(name);
-    auto *pages = Theme::label(pagesText(int(item.pages.size())), 12, QFont::Normal, Theme::secondaryText(), this);
+    auto *pages = Theme::label(pagesText(int(item.pages.size())), 12, QFont::Normal,
+                               Theme::secondaryText(), this);
     pages->setObjectName(QStringLiteral("rowPages"));
     texts->addWidget(pages);
     texts->addStretch(1);
@@ -198,7 +205,8 @@ void MergeRow::mouseReleaseEvent(QMouseEvent *event)
 void MergeRow::mouseMoveEvent(QMouseEvent *event)
 {
     if (!m_pressed || !(event->buttons() & Qt::LeftButton) ||
-        (event->position().toPoint() - m_pressAt).manhattanLength() < QApplication::startDragDistance()) {
+        (event->position().toPoint() - m_pressAt).manhattanLength() <
+            QApplication::startDragDistance()) {
         return;
     }
     m_pressed = false;
@@ -261,7 +269,8 @@ void MergeRow::startDrag()
     preview.fill(Qt::transparent);
     {
         QPainter p(&preview);
-        Theme::paintCard(p, QRectF(QPointF(0, 0), QSizeF(size)), 8, Theme::surface(), Theme::hairline());
+        Theme::paintCard(p, QRectF(QPointF(0, 0), QSizeF(size)), 8, Theme::surface(),
+                         Theme::hairline());
         p.setFont(font);
         p.setPen(Theme::text());
         p.drawText(QRect(QPoint(8, 8), size - QSize(16, 16)), Qt::AlignCenter, shown);

@@ -1,12 +1,12 @@
 #include "views/MergeView.h"
 
+#include "document/OpenFile.h"
 #include "look/DropLoader.h"
 #include "look/Icons.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "document/OpenFile.h"
 #include "views/MergeRow.h"
 
 #include <QDragEnterEvent>
@@ -47,7 +47,8 @@ QFuture<void> chooseAndAdd(AppModel *model)
 class MergeListArea : public QWidget
 {
 public:
-    explicit MergeListArea(QWidget *parent) : QWidget(parent)
+    explicit MergeListArea(QWidget *parent)
+        : QWidget(parent)
     {
         setObjectName(QStringLiteral("mergeList"));
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -85,7 +86,9 @@ private:
 
 // ---- MergeView
 
-MergeView::MergeView(AppModel *model, QWidget *parent) : QWidget(parent), m_model(model)
+MergeView::MergeView(AppModel *model, QWidget *parent)
+    : QWidget(parent)
+    , m_model(model)
 {
     setObjectName(QStringLiteral("mergeView"));
     setWindowTitle(tr("Merge PDFs"));
@@ -107,9 +110,10 @@ MergeView::MergeView(AppModel *model, QWidget *parent) : QWidget(parent), m_mode
     auto *title = Theme::label(tr("Merge PDFs"), 24, QFont::Bold, Theme::text(), this);
     title->setObjectName(QStringLiteral("mergeTitle"));
     titles->addWidget(title);
-    auto *detail = Theme::label(tr("Drop PDFs and images here, drag them into order, then Merge. Open files join as "
-                                "they are now, with their turns, removed pages and stamps."),
-                             13, QFont::Normal, Theme::secondaryText(), this);
+    auto *detail = Theme::label(
+        tr("Drop PDFs and images here, drag them into order, then Merge. Open files join as "
+           "they are now, with their turns, removed pages and stamps."),
+        13, QFont::Normal, Theme::secondaryText(), this);
     detail->setWordWrap(true);
     detail->setMaximumHeight(QFontMetrics(detail->font()).lineSpacing() * 3 + 2);
     QSizePolicy detailPolicy(QSizePolicy::Expanding, QSizePolicy::Minimum);
@@ -142,13 +146,16 @@ MergeView::MergeView(AppModel *model, QWidget *parent) : QWidget(parent), m_mode
     emptyLayout->addStretch(1);
     auto *symbol = new QLabel(empty);
     const int side = 40;
-    symbol->setPixmap(Icons::icon(Symbol::Merge, Theme::accent()).pixmap(QSize(side, side), devicePixelRatioF()));
+    symbol->setPixmap(
+        Icons::icon(Symbol::Merge, Theme::accent()).pixmap(QSize(side, side), devicePixelRatioF()));
     symbol->setAlignment(Qt::AlignCenter);
     emptyLayout->addWidget(symbol);
-    auto *emptyTitle = Theme::label(tr("Drop files to merge"), 16, QFont::DemiBold, Theme::text(), empty);
+    auto *emptyTitle =
+        Theme::label(tr("Drop files to merge"), 16, QFont::DemiBold, Theme::text(), empty);
     emptyTitle->setAlignment(Qt::AlignCenter);
     emptyLayout->addWidget(emptyTitle);
-    auto *emptyDetail = Theme::label(tr("Two or more PDFs or images"), 12.5, QFont::Normal, Theme::secondaryText(), empty);
+    auto *emptyDetail = Theme::label(tr("Two or more PDFs or images"), 12.5, QFont::Normal,
+                                     Theme::secondaryText(), empty);
     emptyDetail->setAlignment(Qt::AlignCenter);
     emptyLayout->addWidget(emptyDetail);
     emptyLayout->addStretch(1);
@@ -170,12 +177,14 @@ MergeView::MergeView(AppModel *model, QWidget *parent) : QWidget(parent), m_mode
         " min-height: 32px; margin: 2px 2px 2px 2px; }"
         "QScrollBar::handle:vertical:hover { background: rgba(20, 18, 16, 0.38); }"
         "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; border: none; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }"));
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; "
+        "}"));
     m_rowsHolder = new QWidget;
     m_rowsHolder->setObjectName(QStringLiteral("mergeRows"));
     m_rowsHolder->setAutoFillBackground(false);
     m_rowsLayout = new QVBoxLayout(m_rowsHolder);
-    m_rowsLayout->setContentsMargins(12, 6, 8, 6); // 12 from the card on every side, with the stack's inset
+    m_rowsLayout->setContentsMargins(12, 6, 8,
+                                     6); // 12 from the card on every side, with the stack's inset
     m_rowsLayout->setSpacing(8);
     m_rowsLayout->addStretch(1);
     scroll->setWidget(m_rowsHolder);
@@ -301,8 +310,8 @@ void MergeView::updateFooter()
     if (items.isEmpty()) {
         m_summary->clear();
     } else {
-        m_summary->setText(filesText(int(items.size())) +
-                           QStringLiteral(" · ") + MergeRow::pagesText(m_model->merge()->pageCount()));
+        m_summary->setText(filesText(int(items.size())) + QStringLiteral(" · ") +
+                           MergeRow::pagesText(m_model->merge()->pageCount()));
     }
     m_clear->setVisible(!items.isEmpty());
     m_merge->setEnabled(items.size() >= 2 && !m_model->busy());

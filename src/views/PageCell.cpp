@@ -27,14 +27,15 @@ Caption captionLayout(const QRectF &cell, const PageItem &page, int number, bool
     const qreal textWidth = metrics.horizontalAdvance(QString::number(number));
     const bool hasBadge = !page.stamps.isEmpty();
     const qreal width = textWidth + (hasBadge ? captionGap + badgeSize : 0);
-    const qreal top = cell.top() + PageCell::thumbnailHeight + 2 * PageCell::framePadding
-                      + PageCell::captionSpacing;
+    const qreal top = cell.top() + PageCell::thumbnailHeight + 2 * PageCell::framePadding +
+                      PageCell::captionSpacing;
     const qreal left = cell.center().x() - width / 2;
     Caption caption;
     caption.number = QRectF(left, top, textWidth, PageCell::captionHeight);
     if (hasBadge) {
-        caption.badge = QRectF(left + textWidth + captionGap,
-                               top + (PageCell::captionHeight - badgeSize) / 2, badgeSize, badgeSize);
+        caption.badge =
+            QRectF(left + textWidth + captionGap, top + (PageCell::captionHeight - badgeSize) / 2,
+                   badgeSize, badgeSize);
     }
     return caption;
 }
@@ -44,13 +45,12 @@ Caption captionLayout(const QRectF &cell, const PageItem &page, int number, bool
 namespace PageCell {
 
 Look::Look()
-    : medium(Theme::font(12, QFont::Medium)),
-      bold(Theme::font(12, QFont::Bold)),
-      mediumMetrics(medium),
-      boldMetrics(bold),
-      badge(Icons::icon(Symbol::Signature, Theme::accent()))
-{
-}
+    : medium(Theme::font(12, QFont::Medium))
+    , bold(Theme::font(12, QFont::Bold))
+    , mediumMetrics(medium)
+    , boldMetrics(bold)
+    , badge(Icons::icon(Symbol::Signature, Theme::accent()))
+{}
 
 QRectF frameRect(const QRectF &cell)
 {
@@ -62,8 +62,8 @@ QRectF badgeRect(const QRectF &cell, const PageItem &page, int number, const Loo
     return captionLayout(cell, page, number, false, look).badge;
 }
 
-bool paint(QPainter &painter, const QRectF &cell, const PageItem &page, int number,
-           bool isSelected, const AppModel &model, qreal spinnerPhase, const Look &look)
+bool paint(QPainter &painter, const QRectF &cell, const PageItem &page, int number, bool isSelected,
+           const AppModel &model, qreal spinnerPhase, const Look &look)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -76,15 +76,18 @@ bool paint(QPainter &painter, const QRectF &cell, const PageItem &page, int numb
     }
 
     bool cached = false;
-    const QRectF pictureArea = frame.adjusted(framePadding, framePadding, -framePadding, -framePadding);
-    PageImage::paint(painter, pictureArea, page, thumbnailLongSide, true, model, spinnerPhase, &cached);
+    const QRectF pictureArea =
+        frame.adjusted(framePadding, framePadding, -framePadding, -framePadding);
+    PageImage::paint(painter, pictureArea, page, thumbnailLongSide, true, model, spinnerPhase,
+                     &cached);
 
     if (isSelected) {
         // The stroke sits inside the frame so that neighbouring cells never overlap it.
         const qreal inset = frameLine / 2;
         painter.setPen(QPen(Theme::accent(), frameLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawPath(Theme::continuousRect(frame.adjusted(inset, inset, -inset, -inset), frameRadius));
+        painter.drawPath(
+            Theme::continuousRect(frame.adjusted(inset, inset, -inset, -inset), frameRadius));
     }
 
     const Caption caption = captionLayout(cell, page, number, isSelected, look);

@@ -48,8 +48,8 @@ QRectF badgeRect(const QRectF &cell, const PageItem &page, int number, const Loo
 // Paints the cell into `cell` (its width is the cell's; its height `height`).
 // Returns true when the page picture was cached, false while it shows the
 // placeholder.
-bool paint(QPainter &painter, const QRectF &cell, const PageItem &page, int number,
-           bool isSelected, const AppModel &model, qreal spinnerPhase, const Look &look);
+bool paint(QPainter &painter, const QRectF &cell, const PageItem &page, int number, bool isSelected,
+           const AppModel &model, qreal spinnerPhase, const Look &look);
 
 // The cell as the picture under the pointer while the page is dragged: drawn
 // as selected, `width` wide.

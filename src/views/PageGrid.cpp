@@ -1,8 +1,8 @@
 #include "views/PageGrid.h"
 
+#include "document/OpenFile.h"
 #include "look/Theme.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "model/Thumbnails.h"
 #include "stamps/StampLibrary.h"
 #include "views/PageCell.h"
@@ -22,7 +22,9 @@
 #include <algorithm>
 
 PageGrid::PageGrid(AppModel *model, OpenFile *file, QWidget *parent)
-    : QListView(parent), m_model(model), m_file(file)
+    : QListView(parent)
+    , m_model(model)
+    , m_file(file)
 {
     setObjectName(QStringLiteral("pageGrid"));
     m_pages = new PageListModel(file, this);
@@ -65,7 +67,8 @@ PageGrid::PageGrid(AppModel *model, OpenFile *file, QWidget *parent)
         " min-height: 36px; }"
         "QScrollBar::handle:vertical:hover { background: rgba(20, 18, 16, 0.36); }"
         "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
-        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; }"));
+        "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: transparent; "
+        "}"));
 
     connect(file, &OpenFile::selectionChanged, this, [this] {
         mirrorSelection();
@@ -76,20 +79,22 @@ PageGrid::PageGrid(AppModel *model, OpenFile *file, QWidget *parent)
         scheduleRequests();
     });
     connect(m_pages, &QAbstractItemModel::dataChanged, this, &PageGrid::scheduleRequests);
-    connect(model->thumbnails(), &Thumbnails::imagesChanged, this, [this](const Thumbnails::Key &key) {
-        if (key.longSide != PageCell::thumbnailLongSide) {
-            return;
-        }
-        const auto [first, last] = visibleRows();
-        for (int row = first; row <= last; ++row) {
-            if (PageImage::key(m_pages->page(row), PageCell::thumbnailLongSide) == key) {
-                viewport()->update(visualRect(m_pages->index(row)));
-                // A picture dropped while on screen is asked for again.
-                scheduleRequests();
-            }
-        }
-    });
-    connect(model->stamps(), &StampLibrary::imagesChanged, viewport(), qOverload<>(&QWidget::update));
+    connect(model->thumbnails(), &Thumbnails::imagesChanged, this,
+            [this](const Thumbnails::Key &key) {
+                if (key.longSide != PageCell::thumbnailLongSide) {
+                    return;
+                }
+                const auto [first, last] = visibleRows();
+                for (int row = first; row <= last; ++row) {
+                    if (PageImage::key(m_pages->page(row), PageCell::thumbnailLongSide) == key) {
+                        viewport()->update(visualRect(m_pages->index(row)));
+                        // A picture dropped while on screen is asked for again.
+                        scheduleRequests();
+                    }
+                }
+            });
+    connect(model->stamps(), &StampLibrary::imagesChanged, viewport(),
+            qOverload<>(&QWidget::update));
     mirrorSelection();
     updateMetrics();
 }
@@ -186,7 +191,8 @@ void PageGrid::requestVisible()
     if (isVisible()) {
         const auto [first, last] = visibleRows();
         for (int row = first; row <= last; ++row) {
-            const Thumbnails::Key key = PageImage::key(m_pages->page(row), PageCell::thumbnailLongSide);
+            const Thumbnails::Key key =
+                PageImage::key(m_pages->page(row), PageCell::thumbnailLongSide);
             if (m_model->thumbnails()->image(key).isNull()) {
                 wanted.append(key);
                 missing = true;
@@ -286,7 +292,8 @@ void PageGrid::mirrorSelection()
     int start = -1;
     const QSet<QUuid> &selection = m_file->selection();
     for (int row = 0; row <= m_pages->rowCount(); ++row) {
-        const bool selected = row < m_pages->rowCount() && selection.contains(m_pages->page(row).id);
+        const bool selected =
+            row < m_pages->rowCount() && selection.contains(m_pages->page(row).id);
         if (selected && start < 0) {
             start = row;
         } else if (!selected && start >= 0) {
@@ -334,7 +341,8 @@ void PageGrid::mouseMoveEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    if ((event->position().toPoint() - m_pressPos).manhattanLength() < QApplication::startDragDistance()) {
+    if ((event->position().toPoint() - m_pressPos).manhattanLength() <
+        QApplication::startDragDistance()) {
         return;
     }
     m_dragged = true;
@@ -415,8 +423,9 @@ QMenu *PageGrid::pageMenu(const PageItem &page)
         }
     });
     // A menu takes "&" as the mark of a mnemonic; the title shows it as written.
-    QAction *sign = menu->addAction(tr("Sign & Stamp").replace(QLatin1Char('&'), QLatin1String("&&")), this,
-                                    [this, clicked] { signPage(clicked); });
+    QAction *sign =
+        menu->addAction(tr("Sign & Stamp").replace(QLatin1Char('&'), QLatin1String("&&")), this,
+                        [this, clicked] { signPage(clicked); });
     sign->setObjectName(QStringLiteral("signAction"));
     menu->addAction(tr("Extract…"), this, [model, file, targets] {
         if (file) {
@@ -442,8 +451,8 @@ bool PageGrid::event(QEvent *event)
     // even when a window-wide shortcut would claim the same keys.
     if (event->type() == QEvent::ShortcutOverride) {
         auto *key = static_cast<QKeyEvent *>(event);
-        if (key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Delete)
-            || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Escape) {
+        if (key->matches(QKeySequence::SelectAll) || key->matches(QKeySequence::Delete) ||
+            key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Escape) {
             event->accept();
             return true;
         }

@@ -22,8 +22,8 @@ void PageGrid::startPageDrag(const QModelIndex &index)
     auto *drag = new QDrag(this);
     drag->setMimeData(IdDrag::mimeData(page.id));
     const int previewWidth = 120;
-    const QPixmap preview = PageCell::dragPreview(page, index.row() + 1, *m_model, previewWidth,
-                                                  devicePixelRatioF());
+    const QPixmap preview =
+        PageCell::dragPreview(page, index.row() + 1, *m_model, previewWidth, devicePixelRatioF());
     drag->setPixmap(preview);
     // Holds the preview where the pointer took the cell, scaled to the preview.
     const QRect cell = visualRect(index);

@@ -35,11 +35,11 @@ void paintPageShadow(QPainter &painter, const QRectF &page)
     const int edge = int(std::ceil(shadowBlur)) + 1;
     const QSize size = page.size().toSize();
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
-    auto found = std::find_if(drawn.begin(), drawn.end(), [&](const Drawn &d) {
-        return d.size == size && d.ratio == ratio;
-    });
+    auto found = std::find_if(drawn.begin(), drawn.end(),
+                              [&](const Drawn &d) { return d.size == size && d.ratio == ratio; });
     if (found == drawn.end()) {
-        QImage image(((size + QSize(2 * edge, 2 * edge)) * ratio), QImage::Format_ARGB32_Premultiplied);
+        QImage image(((size + QSize(2 * edge, 2 * edge)) * ratio),
+                     QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(ratio);
         image.fill(Qt::transparent);
         QPainter p(&image);
@@ -67,7 +67,8 @@ void paintSpinner(QPainter &painter, const QPointF &center, qreal phase)
         // The tick at the head is darkest; those behind it fade out.
         const int behind = (lead - i + spinnerTicks) % spinnerTicks;
         const qreal opacity = 0.85 - 0.09 * behind;
-        QPen pen(Theme::withOpacity(Theme::secondaryText(), opacity), 1.8, Qt::SolidLine, Qt::RoundCap);
+        QPen pen(Theme::withOpacity(Theme::secondaryText(), opacity), 1.8, Qt::SolidLine,
+                 Qt::RoundCap);
         painter.setPen(pen);
         const qreal angle = 2 * M_PI * i / spinnerTicks - M_PI / 2;
         const QPointF dir(std::cos(angle), std::sin(angle));
@@ -168,9 +169,13 @@ void paint(QPainter &painter, const StampPlacement &placement, const QRectF &pag
 } // namespace StampImage
 
 PageImageView::PageImageView(AppModel *model, int longSide, bool showsStamps, QWidget *parent)
-    : QWidget(parent), m_model(model), m_longSide(longSide), m_showsStamps(showsStamps)
+    : QWidget(parent)
+    , m_model(model)
+    , m_longSide(longSide)
+    , m_showsStamps(showsStamps)
 {
-    connect(m_model->thumbnails(), &Thumbnails::imagesChanged, this, &PageImageView::onImagesChanged);
+    connect(m_model->thumbnails(), &Thumbnails::imagesChanged, this,
+            &PageImageView::onImagesChanged);
     connect(m_model->stamps(), &StampLibrary::imagesChanged, this, [this] {
         if (m_showsStamps && !m_page.stamps.isEmpty()) {
             update();

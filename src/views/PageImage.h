@@ -31,8 +31,7 @@ QRectF fitted(const QRectF &area, const QSizeF &pictureSize);
 // Returns the rectangle the page or placeholder took, and whether the picture
 // was cached in `isCached`.
 QRectF paint(QPainter &painter, const QRectF &area, const PageItem &page, int longSide,
-             bool showsStamps, const AppModel &model, qreal spinnerPhase,
-             bool *isCached = nullptr);
+             bool showsStamps, const AppModel &model, qreal spinnerPhase, bool *isCached = nullptr);
 
 } // namespace PageImage
 

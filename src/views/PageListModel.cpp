@@ -3,7 +3,9 @@
 #include "document/OpenFile.h"
 
 PageListModel::PageListModel(OpenFile *file, QObject *parent)
-    : QAbstractListModel(parent), m_file(file), m_pages(file->pages())
+    : QAbstractListModel(parent)
+    , m_file(file)
+    , m_pages(file->pages())
 {
     connect(file, &OpenFile::pagesChanged, this, &PageListModel::onPagesChanged);
 }

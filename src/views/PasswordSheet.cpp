@@ -1,9 +1,9 @@
 #include "views/PasswordSheet.h"
 
+#include "document/OpenFile.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
 
 #include <QFrame>
@@ -14,7 +14,8 @@
 namespace {
 
 // Runs after the sheet has gone; belongs to the model.
-QFuture<void> chooseTargetAndWrite(AppModel *model, BuildPlan plan, QString name, QUrl near, QString title)
+QFuture<void> chooseTargetAndWrite(AppModel *model, BuildPlan plan, QString name, QUrl near,
+                                   QString title)
 {
     const std::optional<QUrl> target = co_await model->chooseSaveURL(name, near);
     if (!target) {
@@ -27,23 +28,27 @@ QFuture<void> chooseTargetAndWrite(AppModel *model, BuildPlan plan, QString name
 } // namespace
 
 PasswordSheet::PasswordSheet(AppModel *model, OpenFile *file, QWidget *parent)
-    : ToolSheetFrame(tr("Password"), 460, 14, parent), m_model(model), m_file(file),
-      m_protected(file && file->password().has_value())
+    : ToolSheetFrame(tr("Password"), 460, 14, parent)
+    , m_model(model)
+    , m_file(file)
+    , m_protected(file && file->password().has_value())
 {
     setObjectName(QStringLiteral("passwordSheet"));
     const QString name = file ? file->name() : QString();
 
     if (m_protected) {
-        QLabel *intro = addNote(tr("“%1” is protected with a password. Save a copy that opens without it, "
-                                   "or a copy with a new one.")
-                                    .arg(name));
+        QLabel *intro =
+            addNote(tr("“%1” is protected with a password. Save a copy that opens without it, "
+                       "or a copy with a new one.")
+                        .arg(name));
         intro->setObjectName(QStringLiteral("sheetIntro"));
-        auto *withoutPassword =
-            new ThemeButton(tr("Save a Copy without Password…"), ThemeButton::Style::Secondary, this);
+        auto *withoutPassword = new ThemeButton(tr("Save a Copy without Password…"),
+                                                ThemeButton::Style::Secondary, this);
         withoutPassword->setObjectName(QStringLiteral("withoutPasswordButton"));
         withoutPassword->setAutoDefault(false);
         body()->addWidget(withoutPassword, 0, Qt::AlignLeft);
-        connect(withoutPassword, &QAbstractButton::clicked, this, [this] { saveCopy(std::nullopt); });
+        connect(withoutPassword, &QAbstractButton::clicked, this,
+                [this] { saveCopy(std::nullopt); });
         auto *divider = new QFrame(this);
         divider->setFixedHeight(1);
         divider->setAutoFillBackground(true);
@@ -52,8 +57,9 @@ PasswordSheet::PasswordSheet(AppModel *model, OpenFile *file, QWidget *parent)
         divider->setPalette(palette);
         body()->addWidget(divider);
     } else {
-        QLabel *intro = addNote(tr("Save a copy that asks for this password to open. Keep it somewhere safe: "
-                                   "it can't be recovered."));
+        QLabel *intro =
+            addNote(tr("Save a copy that asks for this password to open. Keep it somewhere safe: "
+                       "it can't be recovered."));
         intro->setObjectName(QStringLiteral("sheetIntro"));
     }
 
@@ -110,7 +116,8 @@ void PasswordSheet::saveCopy(const std::optional<QString> &password)
         return;
     }
     //: The name offered for the copy: %1 the document's name.
-    const QString name = password ? tr("%1 (protected)").arg(m_file->name()) : tr("%1 (no password)").arg(m_file->name());
+    const QString name = password ? tr("%1 (protected)").arg(m_file->name())
+                                  : tr("%1 (no password)").arg(m_file->name());
     // The pages as they are now, when the button is pressed.
     BuildPlan plan;
     plan.pages = m_file->pages();
@@ -123,6 +130,7 @@ void PasswordSheet::saveCopy(const std::optional<QString> &password)
     accept();
     AppModel *model = m_model;
     QMetaObject::invokeMethod(
-        model, [model, plan, name, near, title] { chooseTargetAndWrite(model, plan, name, near, title); },
+        model,
+        [model, plan, name, near, title] { chooseTargetAndWrite(model, plan, name, near, title); },
         Qt::QueuedConnection);
 }

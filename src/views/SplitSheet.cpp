@@ -1,13 +1,13 @@
 #include "views/SplitSheet.h"
 
+#include "document/OpenFile.h"
+#include "engine/PDFEngine.h"
 #include "look/Icons.h"
+#include "look/SegmentedChoice.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
-#include "engine/PDFEngine.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
-#include "look/SegmentedChoice.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -38,21 +38,25 @@ QString trimmedOfBlanks(const QString &text)
 } // namespace
 
 SplitSheet::SplitSheet(AppModel *model, OpenFile *file, QWidget *parent)
-    : ToolSheetFrame(tr("Split “%1”").arg(file->name()), sheetWidth, 16, parent), m_model(model),
-      m_file(file)
+    : ToolSheetFrame(tr("Split “%1”").arg(file->name()), sheetWidth, 16, parent)
+    , m_model(model)
+    , m_file(file)
 {
     Q_ASSERT(model && file);
     setObjectName(QStringLiteral("splitSheet"));
     const int count = pageCount();
     QLabel *title = titleLabel();
-    title->setText(QFontMetrics(title->font()).elidedText(windowTitle(), Qt::ElideMiddle, sheetWidth - 48));
+    title->setText(
+        QFontMetrics(title->font()).elidedText(windowTitle(), Qt::ElideMiddle, sheetWidth - 48));
     title->setToolTip(windowTitle());
 
-    m_picker = new SegmentedChoice({tr("By page ranges"), tr("Every few pages"), tr("Page by page")}, this);
+    m_picker = new SegmentedChoice(
+        {tr("By page ranges"), tr("Every few pages"), tr("Page by page")}, this);
     m_picker->setObjectName(QStringLiteral("modePicker"));
     m_picker->setAccessibleName(tr("Split"));
     m_picker->setCurrentIndex(int(Mode::Ranges));
-    m_picker->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed); // as wide as the field below
+    m_picker->setSizePolicy(QSizePolicy::Expanding,
+                            QSizePolicy::Fixed); // as wide as the field below
     body()->addWidget(m_picker);
 
     // By page ranges
@@ -67,7 +71,8 @@ SplitSheet::SplitSheet(AppModel *model, OpenFile *file, QWidget *parent)
     m_rangesField->setClearButtonEnabled(true);
     m_rangesField->setMinimumHeight(34);
     m_rangesField->setTextMargins(6, 0, 6, 0);
-    auto *rangesHint = new QLabel(tr("Each range becomes its own PDF. Pages 1 to %1.").arg(count), m_rangesPane);
+    auto *rangesHint =
+        new QLabel(tr("Each range becomes its own PDF. Pages 1 to %1.").arg(count), m_rangesPane);
     rangesHint->setFont(Theme::font(12));
     rangesHint->setWordWrap(true);
     Theme::setTextColor(rangesHint, Theme::secondaryText());
@@ -192,8 +197,8 @@ std::optional<QList<PageRanges::Range>> SplitSheet::ranges() const
     return ranges(m_mode, rangesText(), every(), pageCount());
 }
 
-std::optional<QList<PageRanges::Range>> SplitSheet::ranges(Mode mode, const QString &text, int every,
-                                                           int count)
+std::optional<QList<PageRanges::Range>> SplitSheet::ranges(Mode mode, const QString &text,
+                                                           int every, int count)
 {
     QList<PageRanges::Range> result;
     switch (mode) {
@@ -286,7 +291,8 @@ void SplitSheet::split()
     const QPointer<PDFEngine> engine = model->engine();
     const AppModel::MakeFile make = [engine, plans](int index, CancelToken task) {
         if (!engine || index < 0 || index >= plans.size()) {
-            return Async::ready(Result<QByteArray>(Error{PDFEngine::message(PDFEngine::EngineError::WriteFailed)}));
+            return Async::ready(
+                Result<QByteArray>(Error{PDFEngine::message(PDFEngine::EngineError::WriteFailed)}));
         }
         return engine->buildBytes(plans.at(index), task);
     };
@@ -296,6 +302,9 @@ void SplitSheet::split()
     accept();
     // After the sheet has gone, so the folder panel never stacks on it.
     QMetaObject::invokeMethod(
-        model, [model, names, near, prompt, title, make] { model->writeFiles(names, near, prompt, title, make); },
+        model,
+        [model, names, near, prompt, title, make] {
+            model->writeFiles(names, near, prompt, title, make);
+        },
         Qt::QueuedConnection);
 }

@@ -1,9 +1,9 @@
 #include "views/ThumbnailRequests.h"
 
 ThumbnailRequests::ThumbnailRequests(Thumbnails *cache, QObject *parent)
-    : QObject(parent), m_cache(cache)
-{
-}
+    : QObject(parent)
+    , m_cache(cache)
+{}
 
 void ThumbnailRequests::setWanted(const QList<Thumbnails::Key> &keys)
 {

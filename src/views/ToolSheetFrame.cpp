@@ -8,7 +8,8 @@
 #include <QVBoxLayout>
 
 ToolSheetFrame::ToolSheetFrame(const QString &title, int width, int spacing, QWidget *parent)
-    : QDialog(parent), m_width(width)
+    : QDialog(parent)
+    , m_width(width)
 {
     setWindowTitle(title);
     setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);

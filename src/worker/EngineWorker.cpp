@@ -43,7 +43,8 @@ std::optional<QByteArray> unlock(Poppler::Document &document, const QString &pas
         return utf8;
     }
     const QByteArray latin1 = password.toLatin1();
-    if (latin1 != utf8 && QString::fromLatin1(latin1) == password && !document.unlock(latin1, latin1)) {
+    if (latin1 != utf8 && QString::fromLatin1(latin1) == password &&
+        !document.unlock(latin1, latin1)) {
         return latin1;
     }
     return std::nullopt;
@@ -80,7 +81,8 @@ int readablePageCount(const Poppler::Document &document)
 } // namespace
 
 WorkerProtocol::OpenReply EngineWorker::load(const QUrl &key, const SharedBytes &bytes,
-                                             const std::optional<QString> &password, QList<QSizeF> *sizes)
+                                             const std::optional<QString> &password,
+                                             QList<QSizeF> *sizes)
 {
     const auto answer = [](WorkerProtocol::OpenStatus status) {
         WorkerProtocol::OpenReply reply;
@@ -115,9 +117,9 @@ WorkerProtocol::OpenReply EngineWorker::load(const QUrl &key, const SharedBytes 
         }
         entry.password = password;
         prepare(*entry.document);
-    } else if (std::string_view(entry.bytes.constData(), size_t(entry.bytes.size())).find("/Encrypt")
-                   != std::string_view::npos
-               && !PdfWriting::unlocksForWriting(entry.bytes, std::nullopt)) {
+    } else if (std::string_view(entry.bytes.constData(), size_t(entry.bytes.size()))
+                       .find("/Encrypt") != std::string_view::npos &&
+               !PdfWriting::unlocksForWriting(entry.bytes, std::nullopt)) {
         // The reader may call such a file unprotected; the trailer's key, never
         // compressed, says it is, and saving needs the password.
         if (!password || !PdfWriting::unlocksForWriting(entry.bytes, password)) {
@@ -129,7 +131,8 @@ WorkerProtocol::OpenReply EngineWorker::load(const QUrl &key, const SharedBytes 
     // the document takes the count the file claims and leaves the page tree
     // unread until a page is wanted: on a long document reading it whole costs
     // more than drawing a screenful.
-    entry.pageCount = sizes ? readablePageCount(*entry.document) : std::max(entry.document->numPages(), 0);
+    entry.pageCount =
+        sizes ? readablePageCount(*entry.document) : std::max(entry.document->numPages(), 0);
     if (entry.pageCount < 1) {
         return answer(WorkerProtocol::OpenStatus::Unreadable);
     }
@@ -175,12 +178,16 @@ QImage EngineWorker::image(const PageSource &source, int turn, double longSide)
         return {};
     }
     QSizeF points;
-    return image(source, turn, [longSide](QSizeF size) { return longSide / std::max({size.width(), size.height(), 1.0}); },
-                 points);
+    return image(
+        source, turn,
+        [longSide](QSizeF size) {
+            return longSide / std::max({size.width(), size.height(), 1.0});
+        },
+        points);
 }
 
-QImage EngineWorker::image(const PageSource &source, int turn, const std::function<double(QSizeF)> &scaleFor,
-                           QSizeF &points)
+QImage EngineWorker::image(const PageSource &source, int turn,
+                           const std::function<double(QSizeF)> &scaleFor, QSizeF &points)
 {
     points = QSizeF();
     SourceEntry *drawn = entry(source.url);
@@ -205,14 +212,14 @@ QImage EngineWorker::image(const PageSource &source, int turn, const std::functi
     points = displayed;
     const double scale = scaleFor(displayed);
     // Far past the bounds below before rounding, where rounding could overflow.
-    if (!std::isfinite(scale) || scale <= 0
-        || std::max(displayed.width(), displayed.height()) * scale > 2.0 * maxRenderSide) {
+    if (!std::isfinite(scale) || scale <= 0 ||
+        std::max(displayed.width(), displayed.height()) * scale > 2.0 * maxRenderSide) {
         return {};
     }
     const QSize pixels(std::max(int(std::lround(displayed.width() * scale)), 1),
                        std::max(int(std::lround(displayed.height() * scale)), 1));
-    if (pixels.width() > maxRenderSide || pixels.height() > maxRenderSide
-        || qint64(pixels.width()) * pixels.height() > maxRenderPixels) {
+    if (pixels.width() > maxRenderSide || pixels.height() > maxRenderSide ||
+        qint64(pixels.width()) * pixels.height() > maxRenderPixels) {
         return {};
     }
     try {
@@ -234,7 +241,8 @@ std::unique_ptr<QPDF> openStructure(const SourceEntry &source, const QByteArray 
     pdf->setSuppressWarnings(true);
     // The bytes stay in the entry for as long as the entry, and so this QPDF, lives.
     pdf->processMemoryFile(source.name.toUtf8().constData(), source.bytes.constData(),
-                           size_t(source.bytes.size()), password.isNull() ? nullptr : password.constData());
+                           size_t(source.bytes.size()),
+                           password.isNull() ? nullptr : password.constData());
     return pdf;
 }
 

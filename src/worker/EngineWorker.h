@@ -5,8 +5,8 @@
 // worker's one request loop, so none of it is locked.
 
 #include "engine/WorkerProtocol.h"
-#include "worker/StampDrawing.h"
 #include "platform/SharedBytes.h"
+#include "worker/StampDrawing.h"
 
 #include <QByteArray>
 #include <QList>
@@ -82,7 +82,8 @@ struct EngineWorker
     // answers for it. `sizes` gets every readable page's size as displayed (empty
     // for a page whose box has no area).
     WorkerProtocol::OpenReply load(const QUrl &key, const SharedBytes &bytes,
-                                   const std::optional<QString> &password, QList<QSizeF> *sizes = nullptr);
+                                   const std::optional<QString> &password,
+                                   QList<QSizeF> *sizes = nullptr);
     void forget(const QUrl &key) { documents.erase(key); }
 
     // The cached, unlocked entry of `key`, or null.

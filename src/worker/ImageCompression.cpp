@@ -13,8 +13,8 @@
 #include <array>
 #include <cmath>
 #include <condition_variable>
-#include <map>
 #include <malloc.h>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -104,7 +104,8 @@ struct Pending
 
 QByteArray toBytes(const std::shared_ptr<Buffer> &buffer)
 {
-    return QByteArray(reinterpret_cast<const char *>(buffer->getBuffer()), qsizetype(buffer->getSize()));
+    return QByteArray(reinterpret_cast<const char *>(buffer->getBuffer()),
+                      qsizetype(buffer->getSize()));
 }
 
 int integerOf(QPDFObjectHandle dict, const char *key, int fallback = 0)
@@ -182,7 +183,8 @@ std::vector<std::string> filtersOf(QPDFObjectHandle dict, bool &readable)
 
 // How the samples of `stream` are read: its filters and decode parameters
 // checked, its stored data taken out. None when it isn't ours to read.
-std::optional<Source> sourceOf(QPDFObjectHandle stream, int width, int height, int components, int bits)
+std::optional<Source> sourceOf(QPDFObjectHandle stream, int width, int height, int components,
+                               int bits)
 {
     QPDFObjectHandle dict = stream.getDict();
     bool readable = false;
@@ -221,8 +223,9 @@ std::optional<Source> sourceOf(QPDFObjectHandle stream, int width, int height, i
         if (p <= 1) {
             continue;
         }
-        if (integerOf(entry, "/Colors", 1) != components || integerOf(entry, "/BitsPerComponent", 8) != bits
-            || integerOf(entry, "/Columns", 1) != width || predictor > 1) {
+        if (integerOf(entry, "/Colors", 1) != components ||
+            integerOf(entry, "/BitsPerComponent", 8) != bits ||
+            integerOf(entry, "/Columns", 1) != width || predictor > 1) {
             return std::nullopt;
         }
         predictor = p;
@@ -234,13 +237,14 @@ std::optional<Source> sourceOf(QPDFObjectHandle stream, int width, int height, i
     source.components = components;
     source.bits = bits;
     try {
-        if (jpeg || jpx || (single && filters[0] == "/FlateDecode" && (predictor == 1 || predictor >= 10))
-            || filters.empty()) {
-            source.codec = jpeg ? Codec::Jpeg
-                : jpx ? Codec::Jpx
-                : filters.empty() ? Codec::Packed
-                : predictor >= 10 ? Codec::FlatePng
-                : Codec::Flate;
+        if (jpeg || jpx ||
+            (single && filters[0] == "/FlateDecode" && (predictor == 1 || predictor >= 10)) ||
+            filters.empty()) {
+            source.codec = jpeg              ? Codec::Jpeg
+                           : jpx             ? Codec::Jpx
+                           : filters.empty() ? Codec::Packed
+                           : predictor >= 10 ? Codec::FlatePng
+                                             : Codec::Flate;
             source.data = toBytes(stream.getRawStreamData());
             return source;
         }
@@ -279,14 +283,16 @@ std::optional<Colours> coloursOf(QPDFObjectHandle space)
     if (const int n = plainComponents(space)) {
         return Colours{n, {}, {}, 0, 0};
     }
-    if (!space.isArray() || space.getArrayNItems() != 4 || !space.getArrayItem(0).isNameAndEquals("/Indexed")) {
+    if (!space.isArray() || space.getArrayNItems() != 4 ||
+        !space.getArrayItem(0).isNameAndEquals("/Indexed")) {
         return std::nullopt;
     }
     QPDFObjectHandle base = space.getArrayItem(1);
     QPDFObjectHandle highest = space.getArrayItem(2);
     QPDFObjectHandle lookup = space.getArrayItem(3);
     const int baseComponents = plainComponents(base);
-    if (baseComponents == 0 || !highest.isInteger() || highest.getIntValue() < 0 || highest.getIntValue() > 255) {
+    if (baseComponents == 0 || !highest.isInteger() || highest.getIntValue() < 0 ||
+        highest.getIntValue() > 255) {
         return std::nullopt;
     }
     Colours colours{1, base, {}, baseComponents, highest.getIntValueAsInt()};
@@ -363,13 +369,14 @@ qint64 costOf(const Source &source, int outComponents, QSize target, bool whole)
 }
 
 // The job of a picture or a plain soft mask, or none when it is to be left alone.
-std::optional<Pending> prepare(QPDFObjectHandle image, QPDFObjectHandle matteMask, bool softMask, int maxPixels)
+std::optional<Pending> prepare(QPDFObjectHandle image, QPDFObjectHandle matteMask, bool softMask,
+                               int maxPixels)
 {
     QPDFObjectHandle dict = image.getDict();
     const int width = integerOf(dict, "/Width");
     const int height = integerOf(dict, "/Height");
-    if (width <= 0 || height <= 0 || qint64(width) * height * 4 > largestSamples || isTrue(dict, "/ImageMask")
-        || dict.getKey("/Mask").isArray()) {
+    if (width <= 0 || height <= 0 || qint64(width) * height * 4 > largestSamples ||
+        isTrue(dict, "/ImageMask") || dict.getKey("/Mask").isArray()) {
         return std::nullopt;
     }
     bool readable = false;
@@ -395,10 +402,12 @@ std::optional<Pending> prepare(QPDFObjectHandle image, QPDFObjectHandle matteMas
         job.jpxAlpha = inData == 1 && !dict.getKey("/SMask").isStream();
         bits = 8;
     } else if (softMask) {
-        if (!dict.getKey("/ColorSpace").isNull() && !dict.getKey("/ColorSpace").isNameAndEquals("/DeviceGray")) {
+        if (!dict.getKey("/ColorSpace").isNull() &&
+            !dict.getKey("/ColorSpace").isNameAndEquals("/DeviceGray")) {
             return std::nullopt;
         }
-        if (!isPlainDecode(dict.getKey("/Decode"), 1) || dict.hasKey("/Matte") || !validBits(bits)) {
+        if (!isPlainDecode(dict.getKey("/Decode"), 1) || dict.hasKey("/Matte") ||
+            !validBits(bits)) {
             return std::nullopt;
         }
     } else {
@@ -407,7 +416,8 @@ std::optional<Pending> prepare(QPDFObjectHandle image, QPDFObjectHandle matteMas
             return std::nullopt;
         }
         components = colours->components;
-        const bool bilevel = colours->palette.isEmpty() ? components == 1 && bits == 1 : colours->highest <= 1;
+        const bool bilevel =
+            colours->palette.isEmpty() ? components == 1 && bits == 1 : colours->highest <= 1;
         if (bilevel) {
             return std::nullopt;
         }
@@ -426,8 +436,8 @@ std::optional<Pending> prepare(QPDFObjectHandle image, QPDFObjectHandle matteMas
         source->highest = colours->highest;
         pending.baseSpace = colours->base;
         QPDFObjectHandle decode = dict.getKey("/Decode");
-        if (decode.isArray() && decode.getArrayNItems() == 2 && decode.getArrayItem(0).isNumber()
-            && decode.getArrayItem(1).isNumber()) {
+        if (decode.isArray() && decode.getArrayNItems() == 2 && decode.getArrayItem(0).isNumber() &&
+            decode.getArrayItem(1).isNumber()) {
             source->indexDecode = std::pair(decode.getArrayItem(0).getNumericValue(),
                                             decode.getArrayItem(1).getNumericValue());
         } else if (!decode.isNull()) {
@@ -446,10 +456,11 @@ std::optional<Pending> prepare(QPDFObjectHandle image, QPDFObjectHandle matteMas
         QPDFObjectHandle maskDict = matteMask.getDict();
         QPDFObjectHandle matte = maskDict.getKey("/Matte");
         const int maskBits = integerOf(maskDict, "/BitsPerComponent");
-        if (jpx || !colours || !colours->palette.isEmpty() || !isPlainDecode(dict.getKey("/Decode"), components)
-            || !matte.isArray() || matte.getArrayNItems() != components || integerOf(maskDict, "/Width") != width
-            || integerOf(maskDict, "/Height") != height || !validBits(maskBits)
-            || !isPlainDecode(maskDict.getKey("/Decode"), 1)) {
+        if (jpx || !colours || !colours->palette.isEmpty() ||
+            !isPlainDecode(dict.getKey("/Decode"), components) || !matte.isArray() ||
+            matte.getArrayNItems() != components || integerOf(maskDict, "/Width") != width ||
+            integerOf(maskDict, "/Height") != height || !validBits(maskBits) ||
+            !isPlainDecode(maskDict.getKey("/Decode"), 1)) {
             return std::nullopt;
         }
         for (int i = 0; i < components; ++i) {
@@ -467,12 +478,13 @@ std::optional<Pending> prepare(QPDFObjectHandle image, QPDFObjectHandle matteMas
         job.storedSize += job.matteMask->data.size();
     }
 
-    const int outComponents = jpx ? 4 : colours && !colours->palette.isEmpty() ? colours->baseComponents
-                                                                              : std::max(components, 1);
+    const int outComponents = jpx                                      ? 4
+                              : colours && !colours->palette.isEmpty() ? colours->baseComponents
+                                                                       : std::max(components, 1);
     const QSize target = targetSize(width, height, maxPixels);
     const bool whole = job.matteMask.has_value() || softMask;
-    job.cost = costOf(job.image, outComponents, target, whole)
-        + (job.matteMask ? costOf(*job.matteMask, 1, target, true) : 0);
+    job.cost = costOf(job.image, outComponents, target, whole) +
+               (job.matteMask ? costOf(*job.matteMask, 1, target, true) : 0);
     return pending;
 }
 
@@ -484,7 +496,8 @@ Pixels samplesOf(const Source &source, QSize target)
 {
     Pixels pixels;
     if (source.codec == Codec::Jpeg) {
-        pixels = PictureCodecs::decodeJpeg(source.data, source.width, source.height, target.width(), target.height());
+        pixels = PictureCodecs::decodeJpeg(source.data, source.width, source.height, target.width(),
+                                           target.height());
         if (pixels.components != source.components) {
             return {}; // e.g. CMYK data under an RGB colour space: not ours to touch
         }
@@ -494,7 +507,8 @@ Pixels samplesOf(const Source &source, QSize target)
     const qsizetype needed = qsizetype(source.packedBytes());
     if (source.codec == Codec::Flate || source.codec == Codec::FlatePng) {
         const qsizetype rows = source.codec == Codec::FlatePng ? source.height : 0;
-        const std::optional<QByteArray> inflated = PictureCodecs::inflate(source.data, needed + rows);
+        const std::optional<QByteArray> inflated =
+            PictureCodecs::inflate(source.data, needed + rows);
         if (!inflated) {
             return {};
         }
@@ -511,14 +525,16 @@ Pixels samplesOf(const Source &source, QSize target)
         packed = source.data;
     }
     const bool indexed = !source.palette.isEmpty();
-    pixels = PictureCodecs::unpack(packed, source.width, source.height, source.components, source.bits, !indexed);
+    pixels = PictureCodecs::unpack(packed, source.width, source.height, source.components,
+                                   source.bits, !indexed);
     if (pixels.isNull() || !indexed) {
         return pixels;
     }
 
     // The palette's colours in place of the indices.
     const int n = source.baseComponents;
-    Pixels colours{pixels.width, pixels.height, n, QByteArray(qsizetype(pixels.width) * pixels.height * n, Qt::Uninitialized)};
+    Pixels colours{pixels.width, pixels.height, n,
+                   QByteArray(qsizetype(pixels.width) * pixels.height * n, Qt::Uninitialized)};
     const auto *indices = reinterpret_cast<const uchar *>(pixels.samples.constData());
     auto *out = reinterpret_cast<uchar *>(colours.samples.data());
     const auto *palette = reinterpret_cast<const uchar *>(source.palette.constData());
@@ -569,7 +585,8 @@ void work(Job &job, const CompressionStep &step)
         if (!shrink) {
             return;
         }
-        const Pixels mask = PictureCodecs::scaledDown(samplesOf(image, target), target.width(), target.height());
+        const Pixels mask =
+            PictureCodecs::scaledDown(samplesOf(image, target), target.width(), target.height());
         if (mask.isNull()) {
             return;
         }
@@ -587,7 +604,8 @@ void work(Job &job, const CompressionStep &step)
     Pixels pixels;
     Pixels alpha;
     if (job.kind == Kind::Jpx) {
-        std::optional<PictureCodecs::Jpx> decoded = PictureCodecs::decodeJpx(image.data, image.width, image.height, minLongSide);
+        std::optional<PictureCodecs::Jpx> decoded =
+            PictureCodecs::decodeJpx(image.data, image.width, image.height, minLongSide);
         if (!decoded || (image.components != 0 && decoded->colour.components != image.components)) {
             return;
         }
@@ -612,7 +630,8 @@ void work(Job &job, const CompressionStep &step)
         return;
     }
     pixels = PictureCodecs::scaledDown(pixels, target.width(), target.height());
-    const QByteArray jpeg = PictureCodecs::encodeJpeg(pixels, int(std::lround(step.jpegQuality * 100)));
+    const QByteArray jpeg =
+        PictureCodecs::encodeJpeg(pixels, int(std::lround(step.jpegQuality * 100)));
     if (jpeg.isEmpty()) {
         return;
     }
@@ -652,9 +671,11 @@ QPDFObjectHandle greyMask(QPDF &pdf, const QByteArray &deflated, int width, int 
     return mask;
 }
 
-void setPixels(QPDFObjectHandle stream, const QByteArray &data, const char *filter, int width, int height)
+void setPixels(QPDFObjectHandle stream, const QByteArray &data, const char *filter, int width,
+               int height)
 {
-    stream.replaceStreamData(data.toStdString(), QPDFObjectHandle::newName(filter), QPDFObjectHandle::newNull());
+    stream.replaceStreamData(data.toStdString(), QPDFObjectHandle::newName(filter),
+                             QPDFObjectHandle::newNull());
     QPDFObjectHandle dict = stream.getDict();
     dict.replaceKey("/Width", QPDFObjectHandle::newInteger(width));
     dict.replaceKey("/Height", QPDFObjectHandle::newInteger(height));
@@ -685,16 +706,18 @@ bool writeBack(Pending &pending)
         dict.removeKey("/SMaskInData");
         if (dict.getKey("/ColorSpace").isNull()) {
             if (!job.iccProfile.isEmpty()) {
-                QPDFObjectHandle profile = QPDFObjectHandle::newStream(&pdf, job.iccProfile.toStdString());
+                QPDFObjectHandle profile =
+                    QPDFObjectHandle::newStream(&pdf, job.iccProfile.toStdString());
                 profile.getDict().replaceKey("/N", QPDFObjectHandle::newInteger(job.newComponents));
                 QPDFObjectHandle space = QPDFObjectHandle::newArray();
                 space.appendItem(QPDFObjectHandle::newName("/ICCBased"));
                 space.appendItem(profile);
                 dict.replaceKey("/ColorSpace", space);
             } else {
-                dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName(job.newComponents == 1 ? "/DeviceGray"
-                                                                         : job.newComponents == 3 ? "/DeviceRGB"
-                                                                                                  : "/DeviceCMYK"));
+                dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName(
+                                                   job.newComponents == 1   ? "/DeviceGray"
+                                                   : job.newComponents == 3 ? "/DeviceRGB"
+                                                                            : "/DeviceCMYK"));
             }
         }
         if (!job.newMask.isEmpty()) {
@@ -745,9 +768,10 @@ class Runner
 {
 public:
     Runner(const CompressionStep &step, const CancelToken &cancel)
-        : m_step(step), m_cancel(cancel), m_threads(std::max(QThreadPool::globalInstance()->maxThreadCount(), 1))
-    {
-    }
+        : m_step(step)
+        , m_cancel(cancel)
+        , m_threads(std::max(QThreadPool::globalInstance()->maxThreadCount(), 1))
+    {}
     // Never leaves a job running on the pool, also when the caller unwinds.
     ~Runner()
     {
@@ -881,7 +905,8 @@ Report compressImages(const std::vector<QPDFObjectHandle> &pages, const Compress
             if (cancel.isCanceled()) {
                 break;
             }
-            std::optional<Pending> pending = prepare(item.image, item.matteMask, item.softMask, step.maxPixels);
+            std::optional<Pending> pending =
+                prepare(item.image, item.matteMask, item.softMask, step.maxPixels);
             if (pending) {
                 runner.run(std::make_unique<Pending>(std::move(*pending)));
             }

@@ -19,8 +19,8 @@ namespace ImageCompression {
 
 struct Report
 {
-    int examined = 0;  // distinct images reachable from the pages
-    int replaced = 0;  // images written anew
+    int examined = 0; // distinct images reachable from the pages
+    int replaced = 0; // images written anew
     bool canceled = false;
 };
 

@@ -24,7 +24,8 @@ PageDrawing::PageDrawing(const QByteArray &bytes, const std::optional<QByteArray
         return;
     }
     SplashColor white = {255, 255, 255};
-    m_device = std::make_unique<SplashOutputDev>(splashModeXBGR8, 4, false, white, true, splashThinLineDefault, false);
+    m_device = std::make_unique<SplashOutputDev>(splashModeXBGR8, 4, false, white, true,
+                                                 splashThinLineDefault, false);
     // Set before startDoc, which makes the font engine with them.
     m_device->setFontAntialias(true);
     m_device->setVectorAntialias(true);
@@ -36,8 +37,9 @@ PageDrawing::~PageDrawing() = default;
 
 QSizeF PageDrawing::displayedSize(int index)
 {
-    Page *page = m_device && index >= 0 && index < m_document->getNumPages() ? m_document->getPage(index + 1)
-                                                                               : nullptr;
+    Page *page = m_device && index >= 0 && index < m_document->getNumPages()
+                     ? m_document->getPage(index + 1)
+                     : nullptr;
     if (!page) {
         return {};
     }
@@ -48,15 +50,16 @@ QSizeF PageDrawing::displayedSize(int index)
 
 QImage PageDrawing::draw(int index, double dpi, int turn, QSize pixels)
 {
-    if (!m_device || index < 0 || index >= m_document->getNumPages() || !m_document->getPage(index + 1)) {
+    if (!m_device || index < 0 || index >= m_document->getNumPages() ||
+        !m_document->getPage(index + 1)) {
         return {};
     }
-    m_document->displayPageSlice(m_device.get(), index + 1, dpi, dpi, turn, false, true, false, 0, 0, pixels.width(),
-                                 pixels.height());
+    m_document->displayPageSlice(m_device.get(), index + 1, dpi, dpi, turn, false, true, false, 0,
+                                 0, pixels.width(), pixels.height());
     // The device makes a new bitmap for its next page; this one becomes the picture.
     const std::unique_ptr<SplashBitmap> bitmap(m_device->takeBitmap());
-    if (bitmap->getWidth() != pixels.width() || bitmap->getHeight() != pixels.height()
-        || !bitmap->convertToXBGR(SplashBitmap::conversionOpaque)) {
+    if (bitmap->getWidth() != pixels.width() || bitmap->getHeight() != pixels.height() ||
+        !bitmap->convertToXBGR(SplashBitmap::conversionOpaque)) {
         return {};
     }
     const int rowSize = bitmap->getRowSize();

@@ -42,7 +42,8 @@ QByteArray encode(const QImage &image, const char *format, int quality, int comp
         writer.setCompression(compression);
     }
     // Pages are rendered on white: an alpha channel would only cost size.
-    const QImage opaque = image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_RGB32) : image;
+    const QImage opaque =
+        image.hasAlphaChannel() ? image.convertToFormat(QImage::Format_RGB32) : image;
     return writer.write(opaque) ? bytes : QByteArray();
 }
 
@@ -50,8 +51,9 @@ QByteArray encode(const QImage &image, const char *format, int quality, int comp
 // drawing would fail, whatever the memory.
 bool isDrawable(QSize pixels)
 {
-    return pixels.width() <= EngineWorker::maxRenderSide && pixels.height() <= EngineWorker::maxRenderSide
-        && qint64(pixels.width()) * pixels.height() <= EngineWorker::maxRenderPixels;
+    return pixels.width() <= EngineWorker::maxRenderSide &&
+           pixels.height() <= EngineWorker::maxRenderSide &&
+           qint64(pixels.width()) * pixels.height() <= EngineWorker::maxRenderPixels;
 }
 
 // One page upright as displayed: its displayed size in points and its picture
@@ -61,15 +63,15 @@ struct ShownPage
     QSizeF points;
     QImage image;
 };
-using ShowPage = std::function<Result<ShownPage>(int index, const std::function<double(QSizeF)> &scaleFor)>;
+using ShowPage =
+    std::function<Result<ShownPage>(int index, const std::function<double(QSizeF)> &scaleFor)>;
 
 // Makes the pictures of pages 0..count-1 with `show`, and encodes them on the
 // global pool while the next pages render. Checks for cancellation before
 // each page.
-Result<std::vector<RenderedPage>> renderPages(int count, const ShowPage &show,
-                                              const std::function<double(QSizeF)> &scaleFor,
-                                              const std::function<QByteArray(const QImage &)> &encoder,
-                                              const CancelToken &cancel)
+Result<std::vector<RenderedPage>>
+renderPages(int count, const ShowPage &show, const std::function<double(QSizeF)> &scaleFor,
+            const std::function<QByteArray(const QImage &)> &encoder, const CancelToken &cancel)
 {
     std::vector<RenderedPage> pages(size_t(std::max(count, 0)));
     std::deque<QFuture<void>> pending;
@@ -95,9 +97,9 @@ Result<std::vector<RenderedPage>> renderPages(int count, const ShowPage &show,
         }
         pages[size_t(i)].points = shown->points;
         RenderedPage *target = &pages[size_t(i)];
-        pending.push_back(QtConcurrent::run(QThreadPool::globalInstance(), [target, image = shown->image, &encoder] {
-            target->encoded = encoder(image);
-        }));
+        pending.push_back(QtConcurrent::run(
+            QThreadPool::globalInstance(),
+            [target, image = shown->image, &encoder] { target->encoded = encoder(image); }));
         drain(window);
     }
     drain(0);
@@ -110,10 +112,9 @@ Result<std::vector<RenderedPage>> renderPages(int count, const ShowPage &show,
 }
 
 // Renders every page of `pdf`.
-Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
-                                              const std::function<double(QSizeF)> &scaleFor,
-                                              const std::function<QByteArray(const QImage &)> &encoder,
-                                              const CancelToken &cancel)
+Result<std::vector<RenderedPage>>
+renderPages(const QByteArray &pdf, const std::function<double(QSizeF)> &scaleFor,
+            const std::function<QByteArray(const QImage &)> &encoder, const CancelToken &cancel)
 {
     std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(pdf);
     if (!document || document->isLocked()) {
@@ -121,8 +122,9 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
     }
     // The document measures the pages; one drawing, made after it, draws them all.
     PageDrawing drawing(pdf, std::nullopt);
-    const ShowPage show = [&document, &drawing](int index,
-                                                const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
+    const ShowPage show =
+        [&document, &drawing](int index,
+                              const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
         std::unique_ptr<Poppler::Page> page(document->page(index));
         if (!page) {
             return BuildErrors::missingPage();
@@ -131,8 +133,8 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
         const double scale = scaleOf(size);
         const double width = std::max(std::round(size.width() * scale), 1.0);
         const double height = std::max(std::round(size.height() * scale), 1.0);
-        if (width > EngineWorker::maxRenderSide || height > EngineWorker::maxRenderSide
-            || !isDrawable(QSize(int(width), int(height)))) {
+        if (width > EngineWorker::maxRenderSide || height > EngineWorker::maxRenderSide ||
+            !isDrawable(QSize(int(width), int(height)))) {
             return BuildErrors::tooLarge();
         }
         QImage image = drawing.draw(index, 72.0 * scale, 0, QSize(int(width), int(height)));
@@ -146,17 +148,20 @@ Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
 
 // The plan's pages drawn as the sources show them, turned and with their
 // stamps painted on: the way out for sources whose pages can't be copied.
-Result<std::vector<RenderedPage>> renderShownPages(const BuildPlan &plan, const BuildContext &context,
-                                                   const std::function<double(QSizeF)> &scaleFor,
-                                                   const std::function<QByteArray(const QImage &)> &encoder)
+Result<std::vector<RenderedPage>>
+renderShownPages(const BuildPlan &plan, const BuildContext &context,
+                 const std::function<double(QSizeF)> &scaleFor,
+                 const std::function<QByteArray(const QImage &)> &encoder)
 {
-    const ShowPage show = [&plan, &context](int index,
-                                            const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
+    const ShowPage show =
+        [&plan, &context](int index,
+                          const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
         const PageItem &item = plan.pages.at(index);
         const QSizeF size = context.displaySize(item.source, item.turn);
         const double scale = scaleOf(size);
         const double longSide = std::max(size.width(), size.height()) * scale;
-        if (!(longSide <= EngineWorker::maxRenderSide) || !isDrawable(renderPixelSize(size, longSide))) {
+        if (!(longSide <= EngineWorker::maxRenderSide) ||
+            !isDrawable(renderPixelSize(size, longSide))) {
             return BuildErrors::tooLarge();
         }
         QImage image = context.render(item.source, item.turn, longSide);
@@ -167,16 +172,19 @@ Result<std::vector<RenderedPage>> renderShownPages(const BuildPlan &plan, const 
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
         for (const StampPlacement &placement : item.stamps) {
             const auto file = plan.stampFiles.constFind(placement.stampID);
-            const QImage stamp = file == plan.stampFiles.constEnd() ? QImage()
-                                                                   : StampDrawing::decodedStamp(context.stamps, *file);
+            const QImage stamp = file == plan.stampFiles.constEnd()
+                                     ? QImage()
+                                     : StampDrawing::decodedStamp(context.stamps, *file);
             if (stamp.isNull()) {
                 continue; // as the PDF build leaves it out
             }
-            const double aspect = std::max(double(stamp.width()) / std::max(stamp.height(), 1), 0.001);
+            const double aspect =
+                std::max(double(stamp.width()) / std::max(stamp.height(), 1), 0.001);
             const double dw = image.width() * placement.width;
             const double dh = dw / aspect;
             painter.save();
-            painter.translate(image.width() * placement.center.x(), image.height() * placement.center.y());
+            painter.translate(image.width() * placement.center.x(),
+                              image.height() * placement.center.y());
             painter.rotate(placement.rotation); // clockwise as seen
             painter.drawImage(QRectF(-dw / 2, -dh / 2, dw, dh), stamp);
             painter.restore();
@@ -188,12 +196,14 @@ Result<std::vector<RenderedPage>> renderShownPages(const BuildPlan &plan, const 
 }
 
 // The plan's pages drawn straight from their cached sources, turned.
-Result<std::vector<RenderedPage>> renderSourcePages(const BuildPlan &plan, const BuildContext &context,
-                                                    const std::function<double(QSizeF)> &scaleFor,
-                                                    const std::function<QByteArray(const QImage &)> &encoder)
+Result<std::vector<RenderedPage>>
+renderSourcePages(const BuildPlan &plan, const BuildContext &context,
+                  const std::function<double(QSizeF)> &scaleFor,
+                  const std::function<QByteArray(const QImage &)> &encoder)
 {
-    const ShowPage show = [&plan, &context](int index,
-                                            const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
+    const ShowPage show =
+        [&plan, &context](int index,
+                          const std::function<double(QSizeF)> &scaleOf) -> Result<ShownPage> {
         const PageItem &item = plan.pages.at(index);
         QSizeF points;
         QImage image = context.draw(item.source, item.turn, scaleOf, points);
@@ -219,9 +229,10 @@ BuildPlan plainPlan(const BuildPlan &plan)
 
 // The plan's pages rendered from its plain PDF, or as the sources show them
 // when that PDF can't be made from their structure.
-Result<std::vector<RenderedPage>> renderPlan(const BuildPlan &plan, const BuildContext &context,
-                                             const std::function<double(QSizeF)> &scaleFor,
-                                             const std::function<QByteArray(const QImage &)> &encoder)
+Result<std::vector<RenderedPage>>
+renderPlan(const BuildPlan &plan, const BuildContext &context,
+           const std::function<double(QSizeF)> &scaleFor,
+           const std::function<QByteArray(const QImage &)> &encoder)
 {
     // A page drawn from its source shows what the page copied into a PDF of
     // its own shows, a turn being one more turn of the drawing; stamps are
@@ -238,7 +249,8 @@ Result<std::vector<RenderedPage>> renderPlan(const BuildPlan &plan, const BuildC
     if (built) {
         return renderPages(built->bytes(), scaleFor, encoder, context.cancel);
     }
-    if (built.error().code == int(WorkerProtocol::Fault::OnlyAsPictures) && context.render && context.displaySize) {
+    if (built.error().code == int(WorkerProtocol::Fault::OnlyAsPictures) && context.render &&
+        context.displaySize) {
         return renderShownPages(plan, context, scaleFor, encoder);
     }
     return built.error();
@@ -259,14 +271,17 @@ Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
 {
     const double scale = dpi / 72.0;
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
-    const auto rendered = renderPlan(plan, context, [scale](QSizeF) { return scale; }, [jpeg, dotsPerMeter](const QImage &image) {
-        // The picture says the resolution it was drawn at (PNG pHYs, JPEG
-        // density), so it prints at the size of its page.
-        QImage tagged = image;
-        tagged.setDotsPerMeterX(dotsPerMeter);
-        tagged.setDotsPerMeterY(dotsPerMeter);
-        return jpeg ? encode(tagged, "jpeg", 85, -1) : encode(tagged, "png", -1, pngCompression());
-    });
+    const auto rendered = renderPlan(
+        plan, context, [scale](QSizeF) { return scale; },
+        [jpeg, dotsPerMeter](const QImage &image) {
+            // The picture says the resolution it was drawn at (PNG pHYs, JPEG
+            // density), so it prints at the size of its page.
+            QImage tagged = image;
+            tagged.setDotsPerMeterX(dotsPerMeter);
+            tagged.setDotsPerMeterY(dotsPerMeter);
+            return jpeg ? encode(tagged, "jpeg", 85, -1)
+                        : encode(tagged, "png", -1, pngCompression());
+        });
     if (!rendered) {
         return rendered.error();
     }
@@ -287,7 +302,9 @@ Result<std::vector<PagePicture>> pagesAsJpeg(const BuildPlan &plan, const Compre
         // May enlarge: the long side of every picture is maxPixels.
         return maxPixels / std::max(std::max(size.width(), size.height()), 1.0);
     };
-    const auto encoder = [quality](const QImage &image) { return encode(image, "jpeg", quality, -1); };
+    const auto encoder = [quality](const QImage &image) {
+        return encode(image, "jpeg", quality, -1);
+    };
     return renderPlan(plan, context, scaleFor, encoder);
 }
 
@@ -305,10 +322,12 @@ Result<SharedBytes> assemble(const std::vector<std::pair<QSizeF, QByteArrayView>
             buffer.open(QIODevice::ReadOnly);
             QImageReader reader(&buffer, "jpeg");
             const QSize pixels = reader.size();
-            if (!pixels.isValid() || pixels.isEmpty() || !(points.width() > 0 && points.height() > 0)) {
+            if (!pixels.isValid() || pixels.isEmpty() ||
+                !(points.width() > 0 && points.height() > 0)) {
                 return BuildErrors::writeFailed();
             }
-            PdfSyntax::addJpegPage(output, std::string(jpeg.data(), size_t(jpeg.size())), pixels, points);
+            PdfSyntax::addJpegPage(output, std::string(jpeg.data(), size_t(jpeg.size())), pixels,
+                                   points);
         }
         QPDFObjectHandle info = output.makeIndirectObject(QPDFObjectHandle::newDictionary());
         info.replaceKey("/Creator", QPDFObjectHandle::newUnicodeString("Tamsel"));
@@ -326,7 +345,7 @@ Result<SharedBytes> assemble(const std::vector<std::pair<QSizeF, QByteArrayView>
 }
 
 Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
-                                   const BuildContext &context)
+                                    const BuildContext &context)
 {
     const auto rendered = pagesAsJpeg(plan, step, context);
     if (!rendered) {

@@ -40,7 +40,7 @@ Result<SharedBytes> assemble(const std::vector<std::pair<QSizeF, QByteArrayView>
 // step.maxPixels, on a page box of the page's displayed size; the plan's
 // password protects it.
 Result<SharedBytes> buildAsPictures(const BuildPlan &plan, const CompressionStep &step,
-                                   const BuildContext &context);
+                                    const BuildContext &context);
 
 // The value for QImageWriter::setCompression of exported PNG pages: a fast zlib
 // level, since the default costs seconds per scanned page for a little size.

@@ -11,8 +11,8 @@
 #include <qpdf/QPDFAcroFormDocumentHelper.hh>
 #include <qpdf/QPDFAnnotationObjectHelper.hh>
 #include <qpdf/QPDFObjectHandle.hh>
-#include <qpdf/QPDFPageObjectHelper.hh>
 #include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
 
 #include <cmath>
 #include <map>
@@ -365,7 +365,8 @@ bool isWalkablePageTree(QPDF &pdf)
     while (!todo.empty()) {
         auto [node, depth] = todo.back();
         todo.pop_back();
-        QPDFObjectHandle kids = node.isDictionary() ? node.getKey("/Kids") : QPDFObjectHandle::newNull();
+        QPDFObjectHandle kids =
+            node.isDictionary() ? node.getKey("/Kids") : QPDFObjectHandle::newNull();
         if (!kids.isArray()) {
             continue; // a page, or something qpdf passes over
         }
@@ -381,9 +382,11 @@ bool isWalkablePageTree(QPDF &pdf)
 
 // Whether the plan is every page of one source, in order, as it is: nothing
 // turned, stamped or compressed.
-bool isWholeSource(const BuildPlan &plan, const std::map<QPDF *, const std::vector<QPDFObjectHandle> *> &pagesOf)
+bool isWholeSource(const BuildPlan &plan,
+                   const std::map<QPDF *, const std::vector<QPDFObjectHandle> *> &pagesOf)
 {
-    if (pagesOf.size() != 1 || plan.quality || size_t(plan.pages.size()) != pagesOf.begin()->second->size()) {
+    if (pagesOf.size() != 1 || plan.quality ||
+        size_t(plan.pages.size()) != pagesOf.begin()->second->size()) {
         return false;
     }
     for (qsizetype i = 0; i < plan.pages.size(); ++i) {
@@ -450,7 +453,8 @@ Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
                 return BuildErrors::onlyAsPictures();
             }
             QPDFObjectHandle page = pages[size_t(item.source.index)];
-            resolved.push_back({item.source.url, source, page, normalizedAngle(rotationOf(page) + item.turn)});
+            resolved.push_back(
+                {item.source.url, source, page, normalizedAngle(rotationOf(page) + item.turn)});
         }
 
         if (isWholeSource(plan, pagesOf)) {
@@ -458,8 +462,10 @@ Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
             // destinations, attachments, tags, page labels) stays too. A source
             // that can't be written so is copied page by page below.
             try {
-                SharedBytes written = PdfWriting::write(*pagesOf.begin()->first, plan.password, version, context.file);
-                if (PdfWriting::reopens(written, plan.password, int(plan.pages.size()), context.file)) {
+                SharedBytes written = PdfWriting::write(*pagesOf.begin()->first, plan.password,
+                                                        version, context.file);
+                if (PdfWriting::reopens(written, plan.password, int(plan.pages.size()),
+                                        context.file)) {
                     return written;
                 }
             } catch (const PdfWriting::FileError &) {

@@ -41,8 +41,8 @@ struct BuildContext
     // its displayed size, which goes into `points` (invalid when the page is
     // gone); null when it can't be drawn. How unstamped pages become pictures
     // without a PDF made of them first. Absent: they are built, then drawn.
-    std::function<QImage(const PageSource &source, int turn, const std::function<double(QSizeF)> &scaleFor,
-                         QSizeF &points)>
+    std::function<QImage(const PageSource &source, int turn,
+                         const std::function<double(QSizeF)> &scaleFor, QSizeF &points)>
         draw = {};
     // Where the output goes instead of a memory file: a descriptor open for
     // writing (the atomic write's temporary file); -1 for none.

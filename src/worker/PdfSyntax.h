@@ -36,8 +36,8 @@ inline std::string number(double value)
 // "a b c d e f cm" for the matrix [a b c d e f].
 inline std::string matrix(double a, double b, double c, double d, double e, double f)
 {
-    return number(a) + ' ' + number(b) + ' ' + number(c) + ' ' + number(d) + ' ' + number(e)
-        + ' ' + number(f) + " cm";
+    return number(a) + ' ' + number(b) + ' ' + number(c) + ' ' + number(d) + ' ' + number(e) + ' ' +
+           number(f) + " cm";
 }
 
 // A rectangle with its corners in order, whatever order the file gave them in.
@@ -75,7 +75,8 @@ inline bool plausibleDecodeParameters(QPDFObjectHandle stream)
         const long long bits = value(dict, "/BitsPerComponent", 8);
         const long long columns = value(dict, "/Columns", 1);
         // 32 colours of 16 bits over a million columns: beyond any real picture.
-        if (colors < 1 || colors > 32 || bits < 1 || bits > 16 || columns < 1 || columns > 1'000'000) {
+        if (colors < 1 || colors > 32 || bits < 1 || bits > 16 || columns < 1 ||
+            columns > 1'000'000) {
             return false;
         }
     }
@@ -100,7 +101,8 @@ inline void addJpegPage(QPDF &pdf, const std::string &jpeg, QSize pixels, QSizeF
 {
     QPDFObjectHandle image = QPDFObjectHandle::newStream(&pdf);
     image.replaceDict(imageDictionary(pixels.width(), pixels.height(), "/DeviceRGB"));
-    image.replaceStreamData(jpeg, QPDFObjectHandle::newName("/DCTDecode"), QPDFObjectHandle::newNull());
+    image.replaceStreamData(jpeg, QPDFObjectHandle::newName("/DCTDecode"),
+                            QPDFObjectHandle::newNull());
     QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
     xobjects.replaceKey("/Im0", image);
     QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
@@ -110,10 +112,11 @@ inline void addJpegPage(QPDF &pdf, const std::string &jpeg, QSize pixels, QSizeF
     const double h = points.height();
     QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
     page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
-    page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
+    page.replaceKey("/MediaBox",
+                    QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
     page.replaceKey("/Resources", resources);
-    page.replaceKey("/Contents",
-                    QPDFObjectHandle::newStream(&pdf, "q " + matrix(w, 0, 0, h, 0, 0) + " /Im0 Do Q\n"));
+    page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, "q " + matrix(w, 0, 0, h, 0, 0) +
+                                                                       " /Im0 Do Q\n"));
     pdf.addPage(page, false);
 }
 

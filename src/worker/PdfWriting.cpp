@@ -52,7 +52,12 @@ constexpr size_t writeBuffer = 1 << 20;
 class FileSink : public Pipeline
 {
 public:
-    explicit FileSink(int fd) : Pipeline("output", nullptr), m_fd(fd) { m_buffer.reserve(writeBuffer); }
+    explicit FileSink(int fd)
+        : Pipeline("output", nullptr)
+        , m_fd(fd)
+    {
+        m_buffer.reserve(writeBuffer);
+    }
 
     void write(unsigned char const *data, size_t length) override
     {
@@ -260,7 +265,9 @@ bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int
             // reading too: no path to the user's file, /proc/self/fd included,
             // opens inside the sandbox.
             const int flags = fcntl(file, F_GETFL);
-            const int readable = flags >= 0 && (flags & O_ACCMODE) != O_WRONLY ? fcntl(file, F_DUPFD_CLOEXEC, 0) : -1;
+            const int readable = flags >= 0 && (flags & O_ACCMODE) != O_WRONLY
+                                     ? fcntl(file, F_DUPFD_CLOEXEC, 0)
+                                     : -1;
             FILE *stream = readable >= 0 ? fdopen(readable, "rb") : nullptr;
             if (!stream) {
                 if (readable >= 0) {

@@ -20,7 +20,10 @@ namespace PdfWriting {
 // Writing into a file failed: `error` is the system's errno.
 struct FileError : std::runtime_error
 {
-    explicit FileError(int error) : std::runtime_error("the output could not be written"), error(error) {}
+    explicit FileError(int error)
+        : std::runtime_error("the output could not be written")
+        , error(error)
+    {}
     int error;
 };
 

@@ -74,7 +74,8 @@ struct MemoryReader
     static OPJ_OFF_T skip(OPJ_OFF_T count, void *self)
     {
         auto *reader = static_cast<MemoryReader *>(self);
-        const OPJ_OFF_T target = std::clamp<OPJ_OFF_T>(OPJ_OFF_T(reader->at) + count, 0, OPJ_OFF_T(reader->size));
+        const OPJ_OFF_T target =
+            std::clamp<OPJ_OFF_T>(OPJ_OFF_T(reader->at) + count, 0, OPJ_OFF_T(reader->size));
         const OPJ_OFF_T moved = target - OPJ_OFF_T(reader->at);
         reader->at = OPJ_SIZE_T(target);
         return moved;
@@ -127,8 +128,9 @@ Pixels decodeJpeg(const QByteArray &data, int width, int height, int targetWidth
                  static_cast<unsigned long>(data.size()));
     jpeg_read_header(&state->info, TRUE);
     const J_COLOR_SPACE out = spaceOf(state->info.num_components);
-    if (out == JCS_UNKNOWN || width <= 0 || height <= 0 || state->info.image_width != JDIMENSION(width)
-        || state->info.image_height != JDIMENSION(height)) {
+    if (out == JCS_UNKNOWN || width <= 0 || height <= 0 ||
+        state->info.image_width != JDIMENSION(width) ||
+        state->info.image_height != JDIMENSION(height)) {
         jpeg_destroy_decompress(&state->info);
         return {};
     }
@@ -139,7 +141,8 @@ Pixels decodeJpeg(const QByteArray &data, int width, int height, int targetWidth
     // size still covers the target leaves the least to average.
     unsigned scale = 8;
     for (unsigned m = 1; m < 8 && (targetWidth < width || targetHeight < height); ++m) {
-        if ((qint64(width) * m + 7) / 8 >= targetWidth && (qint64(height) * m + 7) / 8 >= targetHeight) {
+        if ((qint64(width) * m + 7) / 8 >= targetWidth &&
+            (qint64(height) * m + 7) / 8 >= targetHeight) {
             scale = m;
             break;
         }
@@ -156,8 +159,8 @@ Pixels decodeJpeg(const QByteArray &data, int width, int height, int targetWidth
         pixels = Pixels{readWidth, readHeight, components, QByteArray()};
         pixels.samples.resize(pixels.rowBytes() * pixels.height);
         while (state->info.output_scanline < state->info.output_height) {
-            JSAMPROW row = reinterpret_cast<JSAMPROW>(pixels.samples.data())
-                + pixels.rowBytes() * state->info.output_scanline;
+            JSAMPROW row = reinterpret_cast<JSAMPROW>(pixels.samples.data()) +
+                           pixels.rowBytes() * state->info.output_scanline;
             jpeg_read_scanlines(&state->info, &row, 1);
         }
     } else {
@@ -195,7 +198,8 @@ bool isProgressiveJpeg(const QByteArray &data)
             ++at; // fill byte
             continue;
         }
-        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC) {
+        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
+            marker != 0xCC) {
             // SOF2, SOF6, SOF10 and SOF14 are the progressive ones.
             return (marker & 0x03) == 0x02;
         }
@@ -207,7 +211,8 @@ bool isProgressiveJpeg(const QByteArray &data)
 QByteArray encodeJpeg(const Pixels &pixels, int quality)
 {
     const J_COLOR_SPACE in = spaceOf(pixels.components);
-    if (in == JCS_UNKNOWN || pixels.isNull() || pixels.samples.size() < pixels.rowBytes() * pixels.height) {
+    if (in == JCS_UNKNOWN || pixels.isNull() ||
+        pixels.samples.size() < pixels.rowBytes() * pixels.height) {
         return {};
     }
     struct State
@@ -236,8 +241,9 @@ QByteArray encodeJpeg(const Pixels &pixels, int quality)
     state->info.optimize_coding = TRUE;
     jpeg_start_compress(&state->info, TRUE);
     while (state->info.next_scanline < state->info.image_height) {
-        JSAMPROW row = const_cast<JSAMPROW>(reinterpret_cast<const JSAMPLE *>(pixels.samples.constData()))
-            + pixels.rowBytes() * state->info.next_scanline;
+        JSAMPROW row =
+            const_cast<JSAMPROW>(reinterpret_cast<const JSAMPLE *>(pixels.samples.constData())) +
+            pixels.rowBytes() * state->info.next_scanline;
         jpeg_write_scanlines(&state->info, &row, 1);
     }
     jpeg_finish_compress(&state->info);
@@ -253,17 +259,19 @@ std::optional<Jpx> decodeJpx(const QByteArray &data, int width, int height, int 
     OPJ_CODEC_FORMAT format = OPJ_CODEC_UNKNOWN;
     if (data.size() >= 12 && std::memcmp(data.constData(), jp2Signature, 12) == 0) {
         format = OPJ_CODEC_JP2;
-    } else if (data.size() >= 4 && uchar(data[0]) == 0xFF && uchar(data[1]) == 0x4F && uchar(data[2]) == 0xFF
-               && uchar(data[3]) == 0x51) {
+    } else if (data.size() >= 4 && uchar(data[0]) == 0xFF && uchar(data[1]) == 0x4F &&
+               uchar(data[2]) == 0xFF && uchar(data[3]) == 0x51) {
         format = OPJ_CODEC_J2K;
     } else {
         return std::nullopt;
     }
 
-    MemoryReader reader{reinterpret_cast<const uchar *>(data.constData()), OPJ_SIZE_T(data.size()), 0};
-    std::unique_ptr<opj_stream_t, void (*)(opj_stream_t *)> stream(opj_stream_create(OPJ_J2K_STREAM_CHUNK_SIZE, OPJ_TRUE),
-                                                                   opj_stream_destroy);
-    std::unique_ptr<opj_codec_t, void (*)(opj_codec_t *)> codec(opj_create_decompress(format), opj_destroy_codec);
+    MemoryReader reader{reinterpret_cast<const uchar *>(data.constData()), OPJ_SIZE_T(data.size()),
+                        0};
+    std::unique_ptr<opj_stream_t, void (*)(opj_stream_t *)> stream(
+        opj_stream_create(OPJ_J2K_STREAM_CHUNK_SIZE, OPJ_TRUE), opj_stream_destroy);
+    std::unique_ptr<opj_codec_t, void (*)(opj_codec_t *)> codec(opj_create_decompress(format),
+                                                                opj_destroy_codec);
     if (!stream || !codec) {
         return std::nullopt;
     }
@@ -286,7 +294,8 @@ std::optional<Jpx> decodeJpx(const QByteArray &data, int width, int height, int 
         return std::nullopt;
     }
     std::unique_ptr<opj_image_t, void (*)(opj_image_t *)> image(raw, opj_image_destroy);
-    if (qint64(image->x1) - image->x0 != width || qint64(image->y1) - image->y0 != height || image->numcomps > 5) {
+    if (qint64(image->x1) - image->x0 != width || qint64(image->y1) - image->y0 != height ||
+        image->numcomps > 5) {
         return std::nullopt;
     }
 
@@ -294,10 +303,11 @@ std::optional<Jpx> decodeJpx(const QByteArray &data, int width, int height, int 
     if (minLongSide > 0) {
         if (opj_codestream_info_v2_t *info = opj_get_cstr_info(codec.get())) {
             const int levels = info->m_default_tile_info.tccp_info
-                ? int(info->m_default_tile_info.tccp_info[0].numresolutions)
-                : 1;
+                                   ? int(info->m_default_tile_info.tccp_info[0].numresolutions)
+                                   : 1;
             opj_destroy_cstr_info(&info);
-            const qint64 longSide = std::max<qint64>(qint64(image->x1) - image->x0, qint64(image->y1) - image->y0);
+            const qint64 longSide =
+                std::max<qint64>(qint64(image->x1) - image->x0, qint64(image->y1) - image->y0);
             int reduce = 0;
             while (reduce + 1 < levels && (longSide >> (reduce + 1)) >= minLongSide) {
                 ++reduce;
@@ -307,7 +317,8 @@ std::optional<Jpx> decodeJpx(const QByteArray &data, int width, int height, int 
             }
         }
     }
-    if (!opj_decode(codec.get(), stream.get(), image.get()) || !opj_end_decompress(codec.get(), stream.get())) {
+    if (!opj_decode(codec.get(), stream.get(), image.get()) ||
+        !opj_end_decompress(codec.get(), stream.get())) {
         return std::nullopt;
     }
 
@@ -350,7 +361,8 @@ std::optional<Jpx> decodeJpx(const QByteArray &data, int width, int height, int 
             const double u = to8Bits(cb.data[p], cb) - 128.0;
             const double v = to8Bits(cr.data[p], cr) - 128.0;
             out[p * 3] = uchar(std::clamp(std::lround(y + 1.402 * v), 0L, 255L));
-            out[p * 3 + 1] = uchar(std::clamp(std::lround(y - 0.344136 * u - 0.714136 * v), 0L, 255L));
+            out[p * 3 + 1] =
+                uchar(std::clamp(std::lround(y - 0.344136 * u - 0.714136 * v), 0L, 255L));
             out[p * 3 + 2] = uchar(std::clamp(std::lround(y + 1.772 * u), 0L, 255L));
             continue;
         }
@@ -373,7 +385,8 @@ std::optional<Jpx> decodeJpx(const QByteArray &data, int width, int height, int 
     return result;
 }
 
-Pixels unpack(const QByteArray &packed, int width, int height, int components, int bits, bool stretch)
+Pixels unpack(const QByteArray &packed, int width, int height, int components, int bits,
+              bool stretch)
 {
     Pixels pixels{width, height, components, {}};
     const qsizetype samplesPerRow = qsizetype(width) * components;
@@ -396,7 +409,8 @@ Pixels unpack(const QByteArray &packed, int width, int height, int components, i
             for (qsizetype i = 0; i < samplesPerRow; ++i) {
                 const int value = (row[2 * i] << 8) | row[2 * i + 1];
                 // Rounded to the nearest 8-bit value; a palette index keeps its low byte.
-                target[i] = stretch ? uchar((value * 255 + 32767) / 65535) : uchar(std::min(value, 255));
+                target[i] =
+                    stretch ? uchar((value * 255 + 32767) / 65535) : uchar(std::min(value, 255));
             }
             continue;
         }
@@ -418,8 +432,8 @@ constexpr std::uint32_t weightOne = 1u << weightBits;
 constexpr int reducedShift = weightBits - 8;
 
 template<int N>
-void shrinkRow(const uchar *row, const std::vector<Shrinker::Span> &columns, const std::uint16_t *weights,
-               std::uint16_t *out)
+void shrinkRow(const uchar *row, const std::vector<Shrinker::Span> &columns,
+               const std::uint16_t *weights, std::uint16_t *out)
 {
     for (const Shrinker::Span &span : columns) {
         const uchar *in = row + qsizetype(span.first) * N;
@@ -455,8 +469,9 @@ std::vector<Shrinker::Span> Shrinker::spans(int from, int to, std::vector<std::u
         const int last = std::max(int(std::ceil(end)) - 1, span.first);
         long before = 0;
         for (int i = span.first; i <= last; ++i) {
-            const long upTo = i == last ? long(weightOne)
-                                        : std::lround((std::min(end, i + 1.0) - start) / step * weightOne);
+            const long upTo =
+                i == last ? long(weightOne)
+                          : std::lround((std::min(end, i + 1.0) - start) / step * weightOne);
             weights.push_back(std::uint16_t(upTo - before));
             before = upTo;
             ++span.count;
@@ -466,7 +481,9 @@ std::vector<Shrinker::Span> Shrinker::spans(int from, int to, std::vector<std::u
 }
 
 Shrinker::Shrinker(int sourceWidth, int sourceHeight, int components, int width, int height)
-    : m_sourceWidth(sourceWidth), m_sourceHeight(sourceHeight), m_components(components)
+    : m_sourceWidth(sourceWidth)
+    , m_sourceHeight(sourceHeight)
+    , m_components(components)
 {
     width = std::clamp(width, 1, std::max(sourceWidth, 1));
     height = std::clamp(height, 1, std::max(sourceHeight, 1));
@@ -476,7 +493,8 @@ Shrinker::Shrinker(int sourceWidth, int sourceHeight, int components, int width,
     m_reduced.resize(rowSamples);
     m_sums[0].assign(rowSamples, 0);
     m_sums[1].assign(rowSamples, 0);
-    m_target = Pixels{width, height, components, QByteArray(qsizetype(rowSamples) * height, Qt::Uninitialized)};
+    m_target = Pixels{width, height, components,
+                      QByteArray(qsizetype(rowSamples) * height, Qt::Uninitialized)};
 }
 
 void Shrinker::reduceRow(const uchar *row)
@@ -517,9 +535,11 @@ void Shrinker::addRow(const uchar *row)
             sums[j] += m_reduced[j] * weight;
         }
     }
-    while (m_nextRow < m_target.height && i >= m_rows[size_t(m_nextRow)].first + m_rows[size_t(m_nextRow)].count - 1) {
+    while (m_nextRow < m_target.height &&
+           i >= m_rows[size_t(m_nextRow)].first + m_rows[size_t(m_nextRow)].count - 1) {
         std::vector<std::uint32_t> &sums = m_sums[m_nextRow & 1];
-        auto *out = reinterpret_cast<uchar *>(m_target.samples.data()) + m_target.rowBytes() * m_nextRow;
+        auto *out =
+            reinterpret_cast<uchar *>(m_target.samples.data()) + m_target.rowBytes() * m_nextRow;
         // Reduced samples carry 8 bits below the point, weights weightBits.
         constexpr int shift = weightBits + 8;
         for (size_t j = 0; j < sums.size(); ++j) {
@@ -551,12 +571,17 @@ Pixels scaledDown(const Pixels &source, int width, int height)
     return shrinker.take();
 }
 
-Collector::Collector(QByteArray &out, qsizetype limit) : Pipeline("collector", nullptr), m_out(out), m_limit(limit) {}
+Collector::Collector(QByteArray &out, qsizetype limit)
+    : Pipeline("collector", nullptr)
+    , m_out(out)
+    , m_limit(limit)
+{}
 
 void Collector::write(unsigned char const *data, size_t length)
 {
     const qsizetype room = m_limit - m_out.size();
-    m_out.append(reinterpret_cast<const char *>(data), std::min<qsizetype>(room, qsizetype(length)));
+    m_out.append(reinterpret_cast<const char *>(data),
+                 std::min<qsizetype>(room, qsizetype(length)));
     if (qsizetype(length) >= room) {
         throw Full{};
     }

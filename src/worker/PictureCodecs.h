@@ -56,8 +56,8 @@ private:
     std::vector<Span> m_rows;
     std::vector<std::uint16_t> m_columnWeights;
     std::vector<std::uint16_t> m_rowWeights;
-    std::vector<std::uint16_t> m_reduced;    // the current row, shrunk across
-    std::vector<std::uint32_t> m_sums[2];    // the two target rows a source row can touch
+    std::vector<std::uint16_t> m_reduced; // the current row, shrunk across
+    std::vector<std::uint32_t> m_sums[2]; // the two target rows a source row can touch
     int m_nextSourceRow = 0;
     int m_nextRow = 0; // the first target row not yet finished
     Pixels m_target;
@@ -93,7 +93,8 @@ std::optional<Jpx> decodeJpx(const QByteArray &data, int width, int height, int 
 // 8-bit samples. With `stretch`, values keep their place in the range (a
 // 4-bit 15 becomes 255); without, they are kept as numbers (palette indices).
 // Null when `packed` holds fewer rows than `height`.
-Pixels unpack(const QByteArray &packed, int width, int height, int components, int bits, bool stretch);
+Pixels unpack(const QByteArray &packed, int width, int height, int components, int bits,
+              bool stretch);
 
 // The area average of `source` at the smaller size `width` × `height`.
 Pixels scaledDown(const Pixels &source, int width, int height);

@@ -111,7 +111,8 @@ QImage decode(QByteArrayView bytes, int longSide)
     const QSize size = reader.size();
     if (size.isValid() && std::max(size.width(), size.height()) > longSide) {
         const double scale = double(longSide) / std::max(size.width(), size.height());
-        reader.setScaledSize(QSize(std::max(1, int(size.width() * scale)), std::max(1, int(size.height() * scale))));
+        reader.setScaledSize(
+            QSize(std::max(1, int(size.width() * scale)), std::max(1, int(size.height() * scale))));
     }
     QImage image;
     if (!reader.read(&image) || image.isNull()) {
@@ -120,7 +121,8 @@ QImage decode(QByteArrayView bytes, int longSide)
     if (std::max(image.width(), image.height()) > longSide) {
         image = image.scaled(longSide, longSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
-    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                         : QImage::Format_RGB32);
 }
 
 QSize pageSize(QSize pixels)

@@ -7,10 +7,10 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QtGlobal>
 #include <QImage>
 #include <QSize>
 #include <QString>
+#include <QtGlobal>
 
 #include <optional>
 

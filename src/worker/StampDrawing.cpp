@@ -257,9 +257,10 @@ struct Embedder::Private
         dh = dw / aspect;
         const int longSide = int(std::ceil(std::max(dw, dh) * resolution.ppi / 72.0));
         const auto compact = compactStamp(cache, *file, full, longSide, resolution.jpegQuality);
-        const CompactKey key = compact ? CompactKey{*file, std::max(compact->width, compact->height),
-                                                    resolution.jpegQuality}
-                                       : CompactKey{*file, 0, -1};
+        const CompactKey key = compact
+                                   ? CompactKey{*file, std::max(compact->width, compact->height),
+                                                resolution.jpegQuality}
+                                   : CompactKey{*file, 0, -1};
         const auto known = embedded.constFind(key);
         if (known != embedded.constEnd()) {
             return *known;
@@ -273,8 +274,7 @@ struct Embedder::Private
 Embedder::Embedder(QPDF &pdf, QPDFAcroFormDocumentHelper &forms, StampCache &cache,
                    const QHash<QUuid, QUrl> &files, const std::optional<CompressionStep> &quality)
     : d(new Private{pdf, forms, cache, files, resolutionFor(quality), {}})
-{
-}
+{}
 
 Embedder::~Embedder() = default;
 
@@ -333,10 +333,11 @@ void Embedder::redraw(QPDFObjectHandle page, int rotation, const QList<StampPlac
         const double sinP = std::sin(phi);
         const double tx = pageW * placement.center.x();
         const double ty = pageH * (1 - placement.center.y());
-        stampText += "q " + PdfSyntax::matrix(cosP * dw, sinP * dw, -sinP * dh, cosP * dh,
-                                              tx - cosP * dw / 2 + sinP * dh / 2,
-                                              ty - sinP * dw / 2 - cosP * dh / 2)
-                     + ' ' + name + " Do Q\n";
+        stampText += "q " +
+                     PdfSyntax::matrix(cosP * dw, sinP * dw, -sinP * dh, cosP * dh,
+                                       tx - cosP * dw / 2 + sinP * dh / 2,
+                                       ty - sinP * dw / 2 - cosP * dh / 2) +
+                     ' ' + name + " Do Q\n";
     }
     std::vector<QPDFObjectHandle> contents{
         QPDFObjectHandle::newStream(&d->pdf, "q " + turn.unparse() + " cm\n")};
@@ -363,7 +364,8 @@ void Embedder::redraw(QPDFObjectHandle page, int rotation, const QList<StampPlac
         }
     }
 
-    page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, pageW, pageH)));
+    page.replaceKey("/MediaBox",
+                    QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, pageW, pageH)));
     for (const char *key : {"/CropBox", "/BleedBox", "/TrimBox", "/ArtBox", "/Thumb"}) {
         page.removeKey(key);
     }

@@ -1,12 +1,12 @@
 #include "worker/WorkerProcess.h"
 
+#include "platform/Sandbox.h"
 #include "worker/BuildErrors.h"
 #include "worker/EngineWorker.h"
 #include "worker/PageExport.h"
 #include "worker/PdfBuilder.h"
 #include "worker/PicturePage.h"
 #include "worker/WorkerLog.h"
-#include "platform/Sandbox.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -20,8 +20,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <mutex>
@@ -110,7 +110,10 @@ private:
 class Server
 {
 public:
-    Server(int socket, WorkerProcess::BeforeJob beforeJob) : m_socket(socket), m_beforeJob(std::move(beforeJob)) {}
+    Server(int socket, WorkerProcess::BeforeJob beforeJob)
+        : m_socket(socket)
+        , m_beforeJob(std::move(beforeJob))
+    {}
 
     int serve()
     {
@@ -121,11 +124,13 @@ public:
                 return 0;
             }
             if (got != IoResult::Ok) {
-                qCWarning(lcWorker, "worker %d: a request could not be read; leaving", int(getpid()));
+                qCWarning(lcWorker, "worker %d: a request could not be read; leaving",
+                          int(getpid()));
                 return 2;
             }
             if (!handle(message)) {
-                qCWarning(lcWorker, "worker %d: a request could not be answered; leaving", int(getpid()));
+                qCWarning(lcWorker, "worker %d: a request could not be answered; leaving",
+                          int(getpid()));
                 return 3;
             }
             closeAll(message.fds);
@@ -134,10 +139,7 @@ public:
 
 private:
     // Whether the hook answered the request itself.
-    bool before(const WorkerProcess::JobInfo &job)
-    {
-        return m_beforeJob && m_beforeJob(job);
-    }
+    bool before(const WorkerProcess::JobInfo &job) { return m_beforeJob && m_beforeJob(job); }
 
     bool handle(Message &message)
     {
@@ -161,34 +163,41 @@ private:
                 }
             });
         case Type::Open:
-            return answer<Open>(message, [this](const Open &open, quint64) { return this->open(open); });
+            return answer<Open>(message,
+                                [this](const Open &open, quint64) { return this->open(open); });
         case Type::Render:
             return answer<Render>(message, [this](const Render &render, quint64) {
-                return encode(RenderReply{
-                    m_worker.image(PageSource{keyUrl(render.key), render.index}, render.turn, render.longSide)});
+                return encode(RenderReply{m_worker.image(
+                    PageSource{keyUrl(render.key), render.index}, render.turn, render.longSide)});
             });
         case Type::Decode:
             return answer<Decode>(message, [](const Decode &decode, quint64) {
-                return encode(RenderReply{PicturePage::decode(decode.bytes.view(), decode.longSide)});
+                return encode(
+                    RenderReply{PicturePage::decode(decode.bytes.view(), decode.longSide)});
             });
         case Type::Build:
-            return answer<Build>(message, [this](const Build &build, quint64 seq) { return this->build(build, seq); });
-        case Type::ExportPicture:
-            return answer<ExportPicture>(message, [this](const ExportPicture &picture, quint64 seq) {
-                return exportPicture(picture, seq);
+            return answer<Build>(message, [this](const Build &build, quint64 seq) {
+                return this->build(build, seq);
             });
+        case Type::ExportPicture:
+            return answer<ExportPicture>(message,
+                                         [this](const ExportPicture &picture, quint64 seq) {
+                                             return exportPicture(picture, seq);
+                                         });
         case Type::JpegPage:
-            return answer<JpegPage>(message, [this](const JpegPage &page, quint64 seq) { return jpegPage(page, seq); });
+            return answer<JpegPage>(
+                message, [this](const JpegPage &page, quint64 seq) { return jpegPage(page, seq); });
         case Type::Assemble:
-            return answer<Assemble>(message, [this](const Assemble &assemble, quint64) { return this->assemble(assemble); });
+            return answer<Assemble>(message, [this](const Assemble &assemble, quint64) {
+                return this->assemble(assemble);
+            });
         default:
             return false;
         }
     }
 
     // A message that gets no answer.
-    template<typename M, typename F>
-    static bool take(Message &message, F &&carryOut)
+    template<typename M, typename F> static bool take(Message &message, F &&carryOut)
     {
         const std::optional<M> decoded = decode<M>(message);
         if (!decoded) {
@@ -203,8 +212,7 @@ private:
     }
 
     // A request, carried out and answered.
-    template<typename R, typename F>
-    bool answer(Message &message, F &&carryOut)
+    template<typename R, typename F> bool answer(Message &message, F &&carryOut)
     {
         const std::optional<R> request = decode<R>(message);
         if (!request) {
@@ -237,8 +245,10 @@ private:
     {
         SharedBytes bytes = request.bytes;
         if (request.isPicture) {
-            const QImage picture = PicturePage::read(bytes, QFileInfo(request.path).suffix().toLatin1());
-            bytes = picture.isNull() ? SharedBytes() : SharedBytes::copyOf(PicturePage::makePdf(picture));
+            const QImage picture =
+                PicturePage::read(bytes, QFileInfo(request.path).suffix().toLatin1());
+            bytes = picture.isNull() ? SharedBytes()
+                                     : SharedBytes::copyOf(PicturePage::makePdf(picture));
         }
         QList<QSizeF> sizes;
         OpenReply reply = m_worker.load(keyUrl(request.key), bytes, request.password, &sizes);
@@ -252,23 +262,28 @@ private:
     BuildContext context(quint64 seq, int file)
     {
         BuildContext context{
-            [this](const QUrl &url) { return m_worker.structure(url); }, m_worker.stamps, m_cancel.begin(seq),
+            [this](const QUrl &url) { return m_worker.structure(url); },
+            m_worker.stamps,
+            m_cancel.begin(seq),
             [this](const PageSource &source, int turn, double longSide) {
                 return m_worker.image(source, turn, longSide);
             },
-            [this](const PageSource &source, int turn) { return m_worker.displaySize(source, turn); },
+            [this](const PageSource &source, int turn) {
+                return m_worker.displaySize(source, turn);
+            },
             [this](std::unique_ptr<QPDF> output) { m_released.push_back(std::move(output)); }};
         context.file = file;
         context.doneWith = [this](const QUrl &url) { m_worker.dropStructure(url); };
-        context.draw = [this](const PageSource &source, int turn, const std::function<double(QSizeF)> &scaleFor,
-                              QSizeF &points) { return m_worker.image(source, turn, scaleFor, points); };
+        context.draw = [this](const PageSource &source, int turn,
+                              const std::function<double(QSizeF)> &scaleFor, QSizeF &points) {
+            return m_worker.image(source, turn, scaleFor, points);
+        };
         return context;
     }
 
     // A failed build may leave qpdf's objects half-changed; the next one starts
     // from the bytes again.
-    template<typename T>
-    void afterFailure(const Result<T> &made, const BuildPlan &plan)
+    template<typename T> void afterFailure(const Result<T> &made, const BuildPlan &plan)
     {
         if (!made && !made.isCanceled()) {
             m_worker.dropStructures(plan);
@@ -305,7 +320,8 @@ private:
             return encode(Failed{});
         }
         m_worker.stamps.files = request.stamps;
-        const auto pages = PageExport::pagesAsJpeg(request.plan, *request.plan.quality, context(seq, -1));
+        const auto pages =
+            PageExport::pagesAsJpeg(request.plan, *request.plan.quality, context(seq, -1));
         afterFailure(pages, request.plan);
         if (!pages) {
             return encode(Failed::of(pages.error()));
@@ -394,8 +410,10 @@ namespace WorkerProcess {
 int run(int argc, char **argv, const BeforeJob &beforeJob)
 {
     if (!Sandbox::enter().ok || fcntl(socketFd, F_GETFD) < 0) {
-        qCWarning(lcWorker, "worker %d: not started by the engine, no longer wanted, or not confined; not starting",
-                  int(getpid()));
+        qCWarning(
+            lcWorker,
+            "worker %d: not started by the engine, no longer wanted, or not confined; not starting",
+            int(getpid()));
         return 1;
     }
     const qint64 memoryBound = limitMemory(argc, argv);

@@ -26,15 +26,14 @@ public:
         QByteArray body;
         Behaviour behaviour = Behaviour::Answer;
         QByteArray location = {}; // sent as the Location header when not empty
-        bool withLength = true;   // false: no Content-Length, the body ends when the connection does
+        bool withLength = true; // false: no Content-Length, the body ends when the connection does
     };
 
     // With the certificate and key of tests/data/about.
     FeedServer()
         : FeedServer(qEnvironmentVariable("TAMSEL_TEST_DATA") + "/about/loopback.crt",
                      qEnvironmentVariable("TAMSEL_TEST_DATA") + "/about/loopback.key", QSsl::Rsa)
-    {
-    }
+    {}
 
     FeedServer(const QString &certificatePath, const QString &keyPath, QSsl::KeyAlgorithm algorithm)
     {
@@ -56,15 +55,23 @@ public:
         m_server.listen(QHostAddress::LocalHost, 0);
     }
 
-    bool isReady() const { return m_server.isListening() && !m_certificate.isNull() && !m_key.isNull(); }
+    bool isReady() const
+    {
+        return m_server.isListening() && !m_certificate.isNull() && !m_key.isNull();
+    }
 
-    QUrl feedURL() const { return QUrl(QStringLiteral("https://127.0.0.1:%1/tamsel-linux/version.json").arg(m_server.serverPort())); }
+    QUrl feedURL() const
+    {
+        return QUrl(QStringLiteral("https://127.0.0.1:%1/tamsel-linux/version.json")
+                        .arg(m_server.serverPort()));
+    }
 
     // Points the update check here; `trusted` false leaves the certificate unknown.
     UpdateChecker::Endpoint endpoint(bool trusted = true, int timeoutMs = 15000) const
     {
-        return UpdateChecker::Endpoint{feedURL(), trusted ? QList<QSslCertificate>{m_certificate} : QList<QSslCertificate>{},
-                                       timeoutMs};
+        return UpdateChecker::Endpoint{
+            feedURL(), trusted ? QList<QSslCertificate>{m_certificate} : QList<QSslCertificate>{},
+            timeoutMs};
     }
 
     void setAnswer(int status, QByteArray body)
@@ -102,15 +109,18 @@ private:
             head->clear();
             const QByteArray path = request.split(' ').value(1);
             const auto route = m_routes.find(path);
-            const Answer answer = route != m_routes.end() ? route->second : Answer{m_status, m_body, m_behaviour};
+            const Answer answer =
+                route != m_routes.end() ? route->second : Answer{m_status, m_body, m_behaviour};
             if (answer.behaviour == Behaviour::Silent) {
                 ++m_unanswered;
-                QObject::connect(socket, &QSslSocket::disconnected, socket, [this] { --m_unanswered; },
-                                 Qt::SingleShotConnection);
+                QObject::connect(
+                    socket, &QSslSocket::disconnected, socket, [this] { --m_unanswered; },
+                    Qt::SingleShotConnection);
                 return;
             }
             // A cookie and a long cache lifetime that a careful client ignores.
-            QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) + " Answer\r\n"
+            QByteArray head = "HTTP/1.1 " + QByteArray::number(answer.status) +
+                              " Answer\r\n"
                               "Content-Type: application/json\r\n"
                               "Cache-Control: max-age=3600\r\n"
                               "Set-Cookie: visitor=42; Path=/\r\n"

@@ -66,18 +66,21 @@ inline bool run(const QString &program, const QStringList &arguments, const QStr
     QProcess process;
     process.setWorkingDirectory(folder);
     process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+        process.exitCode() != 0) {
         qWarning().noquote() << program << arguments << process.readAllStandardError();
         return false;
     }
     return true;
 }
 
-inline bool writeFile(const QString &path, const QByteArray &bytes, QFile::Permissions permissions = {})
+inline bool writeFile(const QString &path, const QByteArray &bytes,
+                      QFile::Permissions permissions = {})
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(bytes) != bytes.size()) {
         return false;
     }
     file.close();
@@ -99,14 +102,19 @@ inline QByteArray treeHash(const QString &folder)
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        struct stat info{};
+        struct stat info
+        {
+        };
         if (lstat(QFile::encodeName(path).constData(), &info) != 0) {
             return {};
         }
-        QString line = path.mid(folder.size()) + QLatin1Char(' ') + QString::number(info.st_mode, 8);
+        QString line =
+            path.mid(folder.size()) + QLatin1Char(' ') + QString::number(info.st_mode, 8);
         if (S_ISREG(info.st_mode)) {
-            line += QLatin1Char(' ') + QString::fromLatin1(
-                QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256).toHex());
+            line +=
+                QLatin1Char(' ') +
+                QString::fromLatin1(
+                    QCryptographicHash::hash(readFile(path), QCryptographicHash::Sha256).toHex());
         } else if (S_ISLNK(info.st_mode)) {
             char target[4096];
             const ssize_t n = readlink(QFile::encodeName(path).constData(), target, sizeof target);
@@ -115,17 +123,20 @@ inline QByteArray treeHash(const QString &folder)
         entries.append(line);
     }
     entries.sort();
-    return QCryptographicHash::hash(entries.join(QLatin1Char('\n')).toUtf8(), QCryptographicHash::Sha256);
+    return QCryptographicHash::hash(entries.join(QLatin1Char('\n')).toUtf8(),
+                                    QCryptographicHash::Sha256);
 }
 
 inline QStringList names(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 inline QByteArray infoJson(const QString &version, qint64 build)
 {
-    return QStringLiteral("{\"identifier\": \"app.belvin.tamsel.mac\", \"version\": \"%1\", \"build\": \"%2\"}\n")
+    return QStringLiteral("{\"identifier\": \"app.belvin.tamsel.mac\", \"version\": \"%1\", "
+                          "\"build\": \"%2\"}\n")
         .arg(version)
         .arg(build)
         .toUtf8();
@@ -135,20 +146,21 @@ inline QByteArray infoJson(const QString &version, qint64 build)
 inline bool makeProgramFolder(const QString &folder, const QString &version)
 {
     return writeFile(folder + "/bin/tamsel", "#!/bin/sh\necho " + version.toUtf8() + "\n",
-                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
-                         | QFile::ReadOther | QFile::ExeOther)
-        && writeFile(folder + "/share/tamsel/notes.txt", "Tamsel " + version.toUtf8() + "\n")
-        && QFile::link(QStringLiteral("tamsel"), folder + "/bin/tamsel-" + version);
+                     QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup |
+                         QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther) &&
+           writeFile(folder + "/share/tamsel/notes.txt", "Tamsel " + version.toUtf8() + "\n") &&
+           QFile::link(QStringLiteral("tamsel"), folder + "/bin/tamsel-" + version);
 }
 
 // A signed install folder of the running version at `folder`, signed with a new
 // throw-away key whose raw public key comes back (empty on failure).
 inline QByteArray makeSignedFolder(const QString &folder, const QString &keyPath)
 {
-    if (!run(QStringLiteral("openssl"), {"genpkey", "-algorithm", "ed25519", "-out", keyPath})
-        || !makeProgramFolder(folder, UpdateChecker::currentVersion())
-        || !writeFile(folder + "/Info.json", infoJson(UpdateChecker::currentVersion(), UpdateChecker::currentBuild()))
-        || !BundleSignature::sign(folder, readFile(keyPath)).ok()) {
+    if (!run(QStringLiteral("openssl"), {"genpkey", "-algorithm", "ed25519", "-out", keyPath}) ||
+        !makeProgramFolder(folder, UpdateChecker::currentVersion()) ||
+        !writeFile(folder + "/Info.json",
+                   infoJson(UpdateChecker::currentVersion(), UpdateChecker::currentBuild())) ||
+        !BundleSignature::sign(folder, readFile(keyPath)).ok()) {
         return {};
     }
     return BundleSignature::publicKey(readFile(keyPath));
@@ -156,12 +168,13 @@ inline QByteArray makeSignedFolder(const QString &folder, const QString &keyPath
 
 #if defined(SOURCE_DIR) && defined(BUILD_DIR)
 // The maker's packing: tools/make-bundle.sh over a ready folder.
-inline QString makeBundle(const QString &from, const QString &version, qint64 build, const QString &key,
-                          const QString &out)
+inline QString makeBundle(const QString &from, const QString &version, qint64 build,
+                          const QString &key, const QString &out)
 {
     if (!run(QStringLiteral(SOURCE_DIR "/tools/make-bundle.sh"),
-             {QStringLiteral("--folder"), from, QStringLiteral("--version"), version, QStringLiteral("--build"),
-              QString::number(build), QStringLiteral(BUILD_DIR), key, out})) {
+             {QStringLiteral("--folder"), from, QStringLiteral("--version"), version,
+              QStringLiteral("--build"), QString::number(build), QStringLiteral(BUILD_DIR), key,
+              out})) {
         return {};
     }
     return out + QStringLiteral("/Tamsel-") + version + QStringLiteral(".tar.gz");

@@ -16,7 +16,10 @@ class TestCheckForUpdates : public QObject
     QTemporaryDir m_dir;
     FeedServer m_server;
 
-    AppModel::Services services() { return AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")}; }
+    AppModel::Services services()
+    {
+        return AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")};
+    }
 
 private slots:
     void initTestCase()
@@ -25,8 +28,8 @@ private slots:
         QVERIFY(m_dir.isValid());
         QVERIFY(m_server.isReady());
         UpdateChecker::setEndpointForTesting(m_server.endpoint());
-        m_server.setAnswer(200, "{\"version\": \"3.0\", \"build\": "
-                                    + QByteArray::number(UpdateChecker::currentBuild() + 1) + "}");
+        m_server.setAnswer(200, "{\"version\": \"3.0\", \"build\": " +
+                                    QByteArray::number(UpdateChecker::currentBuild() + 1) + "}");
     }
 
     void cleanupTestCase() { UpdateChecker::setEndpointForTesting(std::nullopt); }

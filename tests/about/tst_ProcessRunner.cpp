@@ -106,13 +106,16 @@ private slots:
         QTest::newRow("silent failure gives the exit code")
             << "/bin/sh" << QStringList{"-c", "exit 3"} << 3 << QString() << "Exit code 3";
         QTest::newRow("reason only on standard output")
-            << Tool << QStringList{"say", "\n  disk is full \n", " \t\n", "1"} << 1 << "\n  disk is full \n"
+            << Tool << QStringList{"say", "\n  disk is full \n", " \t\n", "1"} << 1
+            << "\n  disk is full \n"
             << "disk is full";
         QTest::newRow("standard error wins over standard output")
-            << Tool << QStringList{"say", "short", "a much longer reason on standard error\n", "2"} << 2 << "short"
+            << Tool << QStringList{"say", "short", "a much longer reason on standard error\n", "2"}
+            << 2 << "short"
             << "a much longer reason on standard error";
         QTest::newRow("invalid UTF-8 is repaired")
-            << Tool << QStringList{"hex", "6f6bff20e282ac20c3"} << 0 << QString::fromUtf8("ok\uFFFD \u20AC \uFFFD")
+            << Tool << QStringList{"hex", "6f6bff20e282ac20c3"} << 0
+            << QString::fromUtf8("ok\uFFFD \u20AC \uFFFD")
             << QString::fromUtf8("ok\uFFFD \u20AC \uFFFD");
         QTest::newRow("killed by a signal reports the signal")
             << "/bin/sh" << QStringList{"-c", "kill -9 $$"} << 9 << QString() << "Exit code 9";
@@ -147,7 +150,8 @@ private slots:
         QTest::addColumn<Output>("output");
         QTest::addColumn<QString>("message");
 
-        const QString flag = QString::fromUtf8("\U0001F1E9\U0001F1EA"); // one character, four code units
+        const QString flag =
+            QString::fromUtf8("\U0001F1E9\U0001F1EA"); // one character, four code units
         QTest::newRow("long reason cut at 300 characters, not code units")
             << Output{1, QString(), flag.repeated(400), false} << flag.repeated(300);
         QTest::newRow("combining marks stay with their letter")
@@ -177,7 +181,8 @@ private slots:
     {
         QElapsedTimer clock;
         clock.start();
-        const Result<Output> result = TestUtil::await(ProcessRunner::run("/usr/bin/yes", {}, 1s), 20000);
+        const Result<Output> result =
+            TestUtil::await(ProcessRunner::run("/usr/bin/yes", {}, 1s), 20000);
         QVERIFY(result.ok());
         QVERIFY(result->timedOut);
         QCOMPARE(result->status, SIGTERM);
@@ -203,16 +208,19 @@ private slots:
         QTest::addColumn<Environment>("extra");
         QTest::addColumn<QString>("value");
 
-        QTest::newRow("fixed search path") << "PATH" << Environment{} << "/usr/bin:/bin:/usr/sbin:/sbin";
-        QTest::newRow("loader variables removed") << "LD_TAMSEL_PROBE" << Environment{} << "(unset)";
+        QTest::newRow("fixed search path")
+            << "PATH" << Environment{} << "/usr/bin:/bin:/usr/sbin:/sbin";
+        QTest::newRow("loader variables removed")
+            << "LD_TAMSEL_PROBE" << Environment{} << "(unset)";
         QTest::newRow("the rest is passed on") << "TAMSEL_EARLY" << Environment{} << "early";
         QTest::newRow("extra search path replaces it for one run")
             << "PATH" << Environment{{"PATH", "/opt/tool/bin"}} << "/opt/tool/bin";
         QTest::newRow("extra entries win even over removed names")
             << "LD_TAMSEL_PROBE" << Environment{{"LD_TAMSEL_PROBE", "given"}} << "given";
-        QTest::newRow("set after the first run is not seen") << "TAMSEL_LATE" << Environment{} << "(unset)";
-        QTest::newRow("one run's extras are not kept") << "PATH" << Environment{}
-                                                       << "/usr/bin:/bin:/usr/sbin:/sbin";
+        QTest::newRow("set after the first run is not seen")
+            << "TAMSEL_LATE" << Environment{} << "(unset)";
+        QTest::newRow("one run's extras are not kept")
+            << "PATH" << Environment{} << "/usr/bin:/bin:/usr/sbin:/sbin";
     }
 
     void environment()
@@ -270,7 +278,8 @@ private slots:
         const QString pidFile = dir.filePath("pids");
         QElapsedTimer clock;
         clock.start();
-        auto future = ProcessRunner::run(Tool, QStringList{"tree", pidFile, "ignore", "stay"} + child, 1s);
+        auto future =
+            ProcessRunner::run(Tool, QStringList{"tree", pidFile, "ignore", "stay"} + child, 1s);
         const auto [tool, below] = waitForTree(pidFile);
         QVERIFY(tool.running() && below.running());
 

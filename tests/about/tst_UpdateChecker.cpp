@@ -9,10 +9,12 @@ using UpdateChecker::Result;
 
 namespace {
 
-const QString Unavailable = QStringLiteral("The update information isn't available right now. Try again later.");
-const QString NotInFormat = QStringLiteral(
-    "Couldn't check for updates: The data couldn't be read because it isn't in the correct format.");
-const QString Missing = QStringLiteral("Couldn't check for updates: The data couldn't be read because it is missing.");
+const QString Unavailable =
+    QStringLiteral("The update information isn't available right now. Try again later.");
+const QString NotInFormat = QStringLiteral("Couldn't check for updates: The data couldn't be read "
+                                           "because it isn't in the correct format.");
+const QString Missing =
+    QStringLiteral("Couldn't check for updates: The data couldn't be read because it is missing.");
 
 QByteArray feed(qint64 build, const QByteArray &rest = {})
 {
@@ -49,17 +51,24 @@ private slots:
         QTest::newRow("higher build is offered") << 200 << feed(build + 1) << QString() << true;
         QTest::newRow("null and absent optional fields")
             << 200 << feed(build + 1, ", \"url\": null, \"sha256\": null") << QString() << true;
-        QTest::newRow("not found, even with a valid feed") << 404 << feed(build + 1) << Unavailable << false;
-        QTest::newRow("not JSON") << 200 << QByteArray("<html>maintenance</html>") << NotInFormat << false;
-        QTest::newRow("build as text") << 200 << QByteArray("{\"version\": \"2.0\", \"build\": \"42\"}") << NotInFormat
-                                       << false;
+        QTest::newRow("not found, even with a valid feed")
+            << 404 << feed(build + 1) << Unavailable << false;
+        QTest::newRow("not JSON") << 200 << QByteArray("<html>maintenance</html>") << NotInFormat
+                                  << false;
+        QTest::newRow("build as text")
+            << 200 << QByteArray("{\"version\": \"2.0\", \"build\": \"42\"}") << NotInFormat
+            << false;
         QTest::newRow("build with a fraction") << 200 << feed(build, ".5") << NotInFormat << false;
         QTest::newRow("version missing") << 200 << QByteArray("{\"build\": 7}") << Missing << false;
-        QTest::newRow("size of nothing") << 200 << feed(build + 1, ", \"size\": 0") << NotInFormat << false;
-        QTest::newRow("size with a fraction") << 200 << feed(build + 1, ", \"size\": 10.5") << NotInFormat << false;
-        QTest::newRow("signature as a number") << 200 << feed(build + 1, ", \"signature\": 7") << NotInFormat << false;
+        QTest::newRow("size of nothing")
+            << 200 << feed(build + 1, ", \"size\": 0") << NotInFormat << false;
+        QTest::newRow("size with a fraction")
+            << 200 << feed(build + 1, ", \"size\": 10.5") << NotInFormat << false;
+        QTest::newRow("signature as a number")
+            << 200 << feed(build + 1, ", \"signature\": 7") << NotInFormat << false;
         QTest::newRow("page address that is no address")
-            << 200 << feed(build + 1, ", \"url\": \"https://exa mple.com/\"") << NotInFormat << false;
+            << 200 << feed(build + 1, ", \"url\": \"https://exa mple.com/\"") << NotInFormat
+            << false;
         // Valid JSON that would decode if it were read whole.
         QTest::newRow("ten megabytes")
             << 200 << feed(build + 1, ", \"pad\": \"" + QByteArray(10 * 1024 * 1024, 'x') + "\"")
@@ -93,15 +102,17 @@ private slots:
     void releaseFieldsAreKept()
     {
         FeedServer server;
-        server.setAnswer(200, feed(UpdateChecker::currentBuild() + 5,
-                                   ", \"url\": \"http://127.0.0.1/notes\", \"dmg\": \"https://elsewhere.example/"
-                                   "downloads/T.dmg\", \"sha256\": \"ABCD\", \"signature\": \"c2ln\", "
-                                   "\"size\": 123456789012"));
+        server.setAnswer(
+            200, feed(UpdateChecker::currentBuild() + 5,
+                      ", \"url\": \"http://127.0.0.1/notes\", \"dmg\": \"https://elsewhere.example/"
+                      "downloads/T.dmg\", \"sha256\": \"ABCD\", \"signature\": \"c2ln\", "
+                      "\"size\": 123456789012"));
         const Result result = checkAgainst(server);
         QVERIFY(result.isAvailable());
         const UpdateChecker::Release &release = result.release();
         QCOMPARE(release.url, std::optional<QUrl>(QUrl("http://127.0.0.1/notes")));
-        QCOMPARE(release.dmg, std::optional<QUrl>(QUrl("https://elsewhere.example/downloads/T.dmg")));
+        QCOMPARE(release.dmg,
+                 std::optional<QUrl>(QUrl("https://elsewhere.example/downloads/T.dmg")));
         QCOMPARE(release.sha256, std::optional<QString>("ABCD"));
         QCOMPARE(release.signature, std::optional<QString>("c2ln"));
         QCOMPARE(release.size, std::optional<qint64>(123456789012));
@@ -114,7 +125,8 @@ private slots:
     {
         FeedServer server;
         const QUrl moved = server.url(QStringLiteral("/tamsel-mac/moved.json"));
-        server.setRoute("/tamsel-mac/version.json", {301, {}, FeedServer::Behaviour::Answer, moved.toEncoded()});
+        server.setRoute("/tamsel-mac/version.json",
+                        {301, {}, FeedServer::Behaviour::Answer, moved.toEncoded()});
         server.setRoute("/tamsel-mac/moved.json", {200, feed(UpdateChecker::currentBuild() + 1)});
         QVERIFY(checkAgainst(server).isAvailable());
         QCOMPARE(server.requests(), 2);
@@ -124,8 +136,9 @@ private slots:
     {
         QTest::addColumn<QString>("situation");
         QTest::addColumn<QString>("message"); // empty: any description after the prefix
-        QTest::newRow("server never answers") << "silent"
-                                              << "Couldn't check for updates: The request timed out.";
+        QTest::newRow("server never answers")
+            << "silent"
+            << "Couldn't check for updates: The request timed out.";
         QTest::newRow("certificate not trusted") << "untrusted" << QString();
         QTest::newRow("nobody listening") << "closed" << QString();
     }
@@ -167,7 +180,8 @@ private slots:
         QVERIFY(checkAgainst(server).isAvailable());
         QCOMPARE(server.requests(), 2);
         for (const QByteArray &head : server.requestHeads()) {
-            QVERIFY2(head.startsWith("GET /tamsel-linux/version.json HTTP/1.1\r\n"), head.constData());
+            QVERIFY2(head.startsWith("GET /tamsel-linux/version.json HTTP/1.1\r\n"),
+                     head.constData());
             QVERIFY2(!head.toLower().contains("\r\ncookie:"), head.constData());
         }
     }
@@ -178,9 +192,12 @@ private slots:
         QTest::addColumn<bool>("own");
 
         const QString host = UpdateChecker::pageURL().host();
-        QTest::newRow("HTTPS on the maker's site") << "https://" + host + "/tamsel-linux/2.0" << true;
-        QTest::newRow("plain HTTP on the maker's site") << "http://" + host + "/tamsel-linux/2.0" << false;
-        QTest::newRow("HTTPS elsewhere") << QStringLiteral("https://elsewhere.example/tamsel-linux/") << false;
+        QTest::newRow("HTTPS on the maker's site")
+            << "https://" + host + "/tamsel-linux/2.0" << true;
+        QTest::newRow("plain HTTP on the maker's site")
+            << "http://" + host + "/tamsel-linux/2.0" << false;
+        QTest::newRow("HTTPS elsewhere")
+            << QStringLiteral("https://elsewhere.example/tamsel-linux/") << false;
         QTest::newRow("look-alike host") << "https://" + host + ".elsewhere.example/" << false;
         QTest::newRow("none") << QString() << false;
     }

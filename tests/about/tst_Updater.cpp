@@ -55,7 +55,9 @@ QByteArray hexDigest(const QByteArray &bytes)
 
 mode_t modeOf(const QString &path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
@@ -107,32 +109,38 @@ class TestUpdater : public QObject
         }
         change(folder + QStringLiteral("/Tamsel"));
         const QString archive = path(name + QStringLiteral(".tar.gz"));
-        return run(QStringLiteral("/bin/tar"), {"-czf", archive, "Tamsel"}, folder) ? archive : QString();
+        return run(QStringLiteral("/bin/tar"), {"-czf", archive, "Tamsel"}, folder) ? archive
+                                                                                    : QString();
     }
 
     // Serves `archive` under a path of its own and describes it as the feed would,
     // signed with the maker's key unless a signature is given.
-    UpdateChecker::Release serve(const QString &archive, qint64 build, const QString &signature = {})
+    UpdateChecker::Release serve(const QString &archive, qint64 build,
+                                 const QString &signature = {})
     {
         const QByteArray bytes = readFile(archive);
-        const QString urlPath = QStringLiteral("/downloads/case-%1/Tamsel-1.0.1.tar.gz").arg(++m_case);
+        const QString urlPath =
+            QStringLiteral("/downloads/case-%1/Tamsel-1.0.1.tar.gz").arg(++m_case);
         m_server->setRoute(urlPath.toUtf8(), {200, bytes});
         UpdateChecker::Release release;
         release.version = QStringLiteral("1.0.1");
         release.build = build;
         release.dmg = m_server->url(urlPath);
         release.sha256 = QString::fromLatin1(hexDigest(bytes));
-        release.signature = signature.isEmpty()
-            ? QString::fromLatin1(BundleSignature::signArchive(archive, readFile(m_key)).value_or(QByteArray()))
-            : signature;
+        release.signature =
+            signature.isEmpty()
+                ? QString::fromLatin1(
+                      BundleSignature::signArchive(archive, readFile(m_key)).value_or(QByteArray()))
+                : signature;
         return release;
     }
 
     int requestsFor(const QUrl &url) const
     {
         const QByteArray path = url.path(QUrl::FullyEncoded).toUtf8();
-        return int(std::count_if(m_server->requestHeads().begin(), m_server->requestHeads().end(),
-                                 [&](const QByteArray &head) { return head.split(' ').value(1) == path; }));
+        return int(std::count_if(
+            m_server->requestHeads().begin(), m_server->requestHeads().end(),
+            [&](const QByteArray &head) { return head.split(' ').value(1) == path; }));
     }
 
 private slots:
@@ -145,13 +153,15 @@ private slots:
         qputenv("TMPDIR", QFile::encodeName(tmp()));
 
         m_key = path(QStringLiteral("maker.pem"));
-        QVERIFY(run(QStringLiteral("openssl"), {"genpkey", "-algorithm", "ed25519", "-out", m_key}));
+        QVERIFY(
+            run(QStringLiteral("openssl"), {"genpkey", "-algorithm", "ed25519", "-out", m_key}));
         m_makerKey = BundleSignature::publicKey(readFile(m_key));
         QCOMPARE(m_makerKey.size(), 32);
         QVERIFY(run(QStringLiteral("openssl"),
-                    {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256", "-nodes", "-days", "2",
-                     "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1,DNS:localhost", "-keyout",
-                     path("tls.key"), "-out", path("tls.crt")}));
+                    {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:P-256",
+                     "-nodes", "-days", "2", "-subj", "/CN=127.0.0.1", "-addext",
+                     "subjectAltName=IP:127.0.0.1,DNS:localhost", "-keyout", path("tls.key"),
+                     "-out", path("tls.crt")}));
         m_server = std::make_unique<FeedServer>(path("tls.crt"), path("tls.key"), QSsl::Ec);
         QVERIFY(m_server->isReady());
         UpdateChecker::Endpoint endpoint{m_server->feedURL(), {m_server->certificate()}};
@@ -159,19 +169,22 @@ private slots:
         UpdateChecker::setEndpointForTesting(endpoint);
 
         QVERIFY(makeProgramFolder(path("source-1.0.1"), QStringLiteral("1.0.1")));
-        m_goodArchive = makeBundle(path("source-1.0.1"), QStringLiteral("1.0.1"), next(), m_key, path("dist"));
+        m_goodArchive =
+            makeBundle(path("source-1.0.1"), QStringLiteral("1.0.1"), next(), m_key, path("dist"));
         QVERIFY(QFile::exists(m_goodArchive));
         const QByteArray digest = readFile(m_goodArchive + ".sha256").left(64);
         QCOMPARE(digest, hexDigest(readFile(m_goodArchive)));
         // The release tooling signs the archive itself with the maker's key.
         const QString signature = QString::fromLatin1(readFile(m_goodArchive + ".sig").trimmed());
-        QVERIFY(BundleSignature::archiveSignatureVerifies(QString::fromLatin1(digest), signature, m_makerKey));
-        QVERIFY(!BundleSignature::archiveSignatureVerifies(QString::fromLatin1(hexDigest("other")), signature,
-                                                           m_makerKey));
+        QVERIFY(BundleSignature::archiveSignatureVerifies(QString::fromLatin1(digest), signature,
+                                                          m_makerKey));
+        QVERIFY(!BundleSignature::archiveSignatureVerifies(QString::fromLatin1(hexDigest("other")),
+                                                           signature, m_makerKey));
 
         // The tar of every install leaves a mark each time it runs.
         m_tarRan = path(QStringLiteral("tar-ran"));
-        QVERIFY(writeFile(path("marking-tar"), "#!/bin/sh\necho >>'" + m_tarRan.toUtf8() + "'\nexec /bin/tar \"$@\"\n",
+        QVERIFY(writeFile(path("marking-tar"),
+                          "#!/bin/sh\necho >>'" + m_tarRan.toUtf8() + "'\nexec /bin/tar \"$@\"\n",
                           QFile::ReadOwner | QFile::ExeOwner));
     }
 
@@ -188,7 +201,8 @@ private slots:
         m_apps = path(QStringLiteral("apps-%1").arg(++count));
         m_bundle = m_apps + QStringLiteral("/Tamsel");
         QVERIFY(makeProgramFolder(m_bundle, UpdateChecker::currentVersion()));
-        QVERIFY(writeFile(m_bundle + "/Info.json", infoJson(UpdateChecker::currentVersion(), UpdateChecker::currentBuild())));
+        QVERIFY(writeFile(m_bundle + "/Info.json", infoJson(UpdateChecker::currentVersion(),
+                                                            UpdateChecker::currentBuild())));
         QVERIFY(BundleSignature::sign(m_bundle, readFile(m_key)).ok());
         m_moves.trash = path(QStringLiteral("trash-%1").arg(count));
         m_moves.trashed.clear();
@@ -219,7 +233,8 @@ private slots:
         if (change == QLatin1String("unsigned")) {
             QVERIFY(QDir(m_bundle + "/Signature").removeRecursively());
         } else if (change == QLatin1String("other key")) {
-            QVERIFY(run(QStringLiteral("openssl"), {"genpkey", "-algorithm", "ed25519", "-out", path("other.pem")}));
+            QVERIFY(run(QStringLiteral("openssl"),
+                        {"genpkey", "-algorithm", "ed25519", "-out", path("other.pem")}));
             QVERIFY(BundleSignature::sign(m_bundle, readFile(path("other.pem"))).ok());
         } else if (change == QLatin1String("no key")) {
             m_installation.makerKey.clear();
@@ -231,8 +246,10 @@ private slots:
         QCOMPARE(Updater::ownTeam().has_value(), offered);
         if (offered) {
             QCOMPARE(*Updater::ownTeam(), BundleSignature::fingerprint(m_makerKey));
-            QVERIFY(Updater::isGenuine(m_bundle, *Updater::ownTeam(), QStringLiteral("app.belvin.tamsel.mac")));
-            QVERIFY(!Updater::isGenuine(m_bundle, *Updater::ownTeam(), QStringLiteral("app.other")));
+            QVERIFY(Updater::isGenuine(m_bundle, *Updater::ownTeam(),
+                                       QStringLiteral("app.belvin.tamsel.mac")));
+            QVERIFY(
+                !Updater::isGenuine(m_bundle, *Updater::ownTeam(), QStringLiteral("app.other")));
         }
     }
 
@@ -246,7 +263,8 @@ private slots:
         QTest::newRow("relaunches") << false << false << false;
         QTest::newRow("old name taken: hidden name, still trashed") << true << false << false;
         QTest::newRow("file edited meanwhile: no relaunch") << false << true << false;
-        QTest::newRow("folders open to all in a signed archive: closed again") << false << false << true;
+        QTest::newRow("folders open to all in a signed archive: closed again")
+            << false << false << true;
     }
     void installsOverASignedFolder()
     {
@@ -260,12 +278,13 @@ private slots:
         }
         const QString archive = openFolders ? repacked("open", openUnlisted) : m_goodArchive;
         const UpdateChecker::Release offered = serve(archive, next());
-        m_server->setAnswer(200, QStringLiteral("{\"version\": \"1.0.1\", \"build\": %1, \"dmg\": \"%2\", "
-                                                "\"sha256\": \"%3\", \"signature\": \"%4\", \"size\": %5}")
-                                     .arg(next())
-                                     .arg(offered.dmg->toString(), offered.sha256->toUpper(), *offered.signature)
-                                     .arg(QFileInfo(archive).size())
-                                     .toUtf8());
+        m_server->setAnswer(
+            200, QStringLiteral("{\"version\": \"1.0.1\", \"build\": %1, \"dmg\": \"%2\", "
+                                "\"sha256\": \"%3\", \"signature\": \"%4\", \"size\": %5}")
+                     .arg(next())
+                     .arg(offered.dmg->toString(), offered.sha256->toUpper(), *offered.signature)
+                     .arg(QFileInfo(archive).size())
+                     .toUtf8());
         QStringList started;
         AppModel model(AppModel::Services{nullptr, nullptr, nullptr, path("stamps"), nullptr,
                                           [&started](const QString &program) {
@@ -280,7 +299,8 @@ private slots:
         model.installUpdate(model.updateResult()->release());
         QVERIFY(model.isInstallingUpdate());
         if (editedMeanwhile) {
-            auto *file = new OpenFile(QUrl::fromLocalFile(path("a.pdf")), QStringLiteral("a.pdf"), true, {}, std::nullopt);
+            auto *file = new OpenFile(QUrl::fromLocalFile(path("a.pdf")), QStringLiteral("a.pdf"),
+                                      true, {}, std::nullopt);
             file->setEdited(true);
             model.setFiles({file});
         }
@@ -300,16 +320,19 @@ private slots:
         QCOMPARE(m_moves.trashed.size(), 1);
         QCOMPARE(treeHash(m_moves.trashed.first()), before);
         const QString oldName = QFileInfo(m_moves.trashed.first()).fileName();
-        QVERIFY2(firstNameTaken ? oldName.startsWith(".Tamsel-previous-") : oldName == firstName, qPrintable(oldName));
-        QCOMPARE(names(m_apps), firstNameTaken ? QStringList({"Tamsel", firstName}) : QStringList({"Tamsel"}));
+        QVERIFY2(firstNameTaken ? oldName.startsWith(".Tamsel-previous-") : oldName == firstName,
+                 qPrintable(oldName));
+        QCOMPARE(names(m_apps),
+                 firstNameTaken ? QStringList({"Tamsel", firstName}) : QStringList({"Tamsel"}));
         QCOMPARE(names(tmp()), QStringList());
 
         if (editedMeanwhile) {
             QVERIFY(started.isEmpty());
             QCOMPARE(quit.count(), 0);
             QCOMPARE(model.updateInstallError(),
-                     std::optional<QString>("The update is installed. Save your files, then quit and open Tamsel "
-                                            "again to use it."));
+                     std::optional<QString>(
+                         "The update is installed. Save your files, then quit and open Tamsel "
+                         "again to use it."));
         } else {
             QCOMPARE(started, QStringList{m_bundle + "/bin/tamsel"});
             QCOMPARE(quit.count(), 1);
@@ -326,7 +349,8 @@ private slots:
         model.setBusy(BusyState{QStringLiteral("Saving…"), CancelToken::make()});
         model.installUpdate(release);
         model.setBusy(std::nullopt);
-        auto *file = new OpenFile(QUrl::fromLocalFile(path("b.pdf")), QStringLiteral("b.pdf"), true, {}, std::nullopt);
+        auto *file = new OpenFile(QUrl::fromLocalFile(path("b.pdf")), QStringLiteral("b.pdf"), true,
+                                  {}, std::nullopt);
         file->setEdited(true);
         model.setFiles({file});
         model.installUpdate(release);
@@ -348,7 +372,8 @@ private slots:
         QTest::newRow("no signature of the archive") << Bad::NoSignature << rejected;
         QTest::newRow("archive signed with another key") << Bad::SignatureOfAnotherKey << rejected;
         QTest::newRow("program changed, the genuine signature") << Bad::TamperedArchive << rejected;
-        QTest::newRow("folders opened to all, the genuine signature") << Bad::OpenFoldersRepacked << rejected;
+        QTest::newRow("folders opened to all, the genuine signature")
+            << Bad::OpenFoldersRepacked << rejected;
         QTest::newRow("manifest changed after signing") << Bad::ManifestChanged << rejected;
         QTest::newRow("file added after signing") << Bad::FileAdded << rejected;
         QTest::newRow("file removed after signing") << Bad::FileRemoved << rejected;
@@ -359,24 +384,29 @@ private slots:
         QTest::newRow("file written through a link") << Bad::WriteThroughLink << rejected;
         QTest::newRow("over 2 GB unpacked") << Bad::OverTwoGigabytes << rejected;
         QTest::newRow("/downloads/../ in the address") << Bad::DotSegments << rejected;
-        QTest::newRow("encoded dots and slash in the address") << Bad::EncodedDotSegments << rejected;
+        QTest::newRow("encoded dots and slash in the address")
+            << Bad::EncodedDotSegments << rejected;
         QTest::newRow("plain HTTP address") << Bad::PlainHttp << rejected;
         QTest::newRow("address on another host") << Bad::OtherHost << rejected;
         QTest::newRow("upper-case .TAR.GZ") << Bad::UpperCaseSuffix << rejected;
         QTest::newRow("HTTP 404") << Bad::NotFound << Updater::failed("not found");
-        QTest::newRow("redirected to another host") << Bad::RedirectElsewhere << Updater::failed("found");
+        QTest::newRow("redirected to another host")
+            << Bad::RedirectElsewhere << Updater::failed("found");
         const QString tooLarge = Updater::failed("The download is larger than expected.");
         QTest::newRow("longer than the feed's size") << Bad::PastTheFeedSize << tooLarge;
-        QTest::newRow("longer than the feed's size, no length announced") << Bad::PastTheFeedSizeUnannounced
-                                                                           << tooLarge;
+        QTest::newRow("longer than the feed's size, no length announced")
+            << Bad::PastTheFeedSizeUnannounced << tooLarge;
         QTest::newRow("past the limit, no size in the feed") << Bad::PastTheLimit << tooLarge;
         QTest::newRow("no room for the feed's size")
             << Bad::NoRoom << Updater::failed("There isn't enough free space for the update.");
         QTest::newRow("server stalls") << Bad::Stall << Updater::failed("The request timed out.");
         QTest::newRow("disk full during the copy")
-            << Bad::DiskFull << Updater::failed("cp: error writing 'bin/tamsel': No space left on device");
-        QTest::newRow("folder can't be renamed") << Bad::FolderStuck << Updater::failed("Permission denied");
-        QTest::newRow("new copy can't take the name") << Bad::NewCopyStuck << Updater::failed("Permission denied");
+            << Bad::DiskFull
+            << Updater::failed("cp: error writing 'bin/tamsel': No space left on device");
+        QTest::newRow("folder can't be renamed")
+            << Bad::FolderStuck << Updater::failed("Permission denied");
+        QTest::newRow("new copy can't take the name")
+            << Bad::NewCopyStuck << Updater::failed("Permission denied");
     }
     void badInputLeavesTheCopyAlone()
     {
@@ -405,14 +435,18 @@ private slots:
             downloads = false;
             break;
         case Bad::SignatureOfAnotherKey:
-            QVERIFY(run(QStringLiteral("openssl"), {"genpkey", "-algorithm", "ed25519", "-out", path("other.pem")}));
-            release.signature = QString::fromLatin1(*BundleSignature::signArchive(m_goodArchive, readFile(path("other.pem"))));
+            QVERIFY(run(QStringLiteral("openssl"),
+                        {"genpkey", "-algorithm", "ed25519", "-out", path("other.pem")}));
+            release.signature = QString::fromLatin1(
+                *BundleSignature::signArchive(m_goodArchive, readFile(path("other.pem"))));
             unpacks = false;
             break;
         case Bad::TamperedArchive:
-            release = serve(repacked("tampered", [](const QString &folder) {
-                                QVERIFY(writeFile(folder + "/bin/tamsel", "#!/bin/sh\necho taken over\n"));
-                            }),
+            release = serve(repacked("tampered",
+                                     [](const QString &folder) {
+                                         QVERIFY(writeFile(folder + "/bin/tamsel",
+                                                           "#!/bin/sh\necho taken over\n"));
+                                     }),
                             next(), *release.signature);
             unpacks = false;
             break;
@@ -421,48 +455,56 @@ private slots:
             unpacks = false;
             break;
         case Bad::ManifestChanged:
-            release = serve(repacked("manifest", [](const QString &folder) {
-                                QFile manifest(folder + "/Signature/manifest");
-                                QVERIFY(manifest.open(QIODevice::Append));
-                                manifest.write("file 0644 00 extra\n");
-                            }),
+            release = serve(repacked("manifest",
+                                     [](const QString &folder) {
+                                         QFile manifest(folder + "/Signature/manifest");
+                                         QVERIFY(manifest.open(QIODevice::Append));
+                                         manifest.write("file 0644 00 extra\n");
+                                     }),
                             next());
             break;
         case Bad::FileAdded:
-            release = serve(repacked("added", [](const QString &folder) {
-                                QVERIFY(writeFile(folder + "/share/tamsel/extra.txt", "not signed"));
-                            }),
-                            next());
+            release = serve(
+                repacked("added",
+                         [](const QString &folder) {
+                             QVERIFY(writeFile(folder + "/share/tamsel/extra.txt", "not signed"));
+                         }),
+                next());
             break;
         case Bad::FileRemoved:
             release = serve(repacked("removed",
-                                     [](const QString &folder) { QVERIFY(QFile::remove(folder + "/share/tamsel/notes.txt")); }),
+                                     [](const QString &folder) {
+                                         QVERIFY(QFile::remove(folder + "/share/tamsel/notes.txt"));
+                                     }),
                             next());
             break;
         case Bad::BuildNotNewer:
-            release = serve(makeBundle(path("source-1.0.1"), QStringLiteral("1.0.1"), UpdateChecker::currentBuild(),
-                                       m_key, path("dist-same")),
+            release = serve(makeBundle(path("source-1.0.1"), QStringLiteral("1.0.1"),
+                                       UpdateChecker::currentBuild(), m_key, path("dist-same")),
                             UpdateChecker::currentBuild());
             break;
         case Bad::BuildAboveFeed:
-            release = serve(makeBundle(path("source-1.0.1"), QStringLiteral("1.0.1"), next() + 1, m_key,
-                                       path("dist-above")),
+            release = serve(makeBundle(path("source-1.0.1"), QStringLiteral("1.0.1"), next() + 1,
+                                       m_key, path("dist-above")),
                             next());
             break;
         case Bad::ParentEntries: {
             const QString folder = path("parent");
             QVERIFY(makeProgramFolder(folder + "/Tamsel", "1.0.1"));
-            QVERIFY(run("/bin/tar", {"-czf", path("parent.tar.gz"), "-P", "--transform", "s,^Tamsel,../Tamsel,",
-                                     "Tamsel"},
+            QVERIFY(run("/bin/tar",
+                        {"-czf", path("parent.tar.gz"), "-P", "--transform", "s,^Tamsel,../Tamsel,",
+                         "Tamsel"},
                         folder));
             release = serve(path("parent.tar.gz"), next());
             break;
         }
         case Bad::LinkToEtc:
-            release = serve(repacked("etc", [](const QString &folder) {
-                                QVERIFY(QFile::link(QStringLiteral("/etc"), folder + "/etc"));
-                            }),
-                            next());
+            release =
+                serve(repacked("etc",
+                               [](const QString &folder) {
+                                   QVERIFY(QFile::link(QStringLiteral("/etc"), folder + "/etc"));
+                               }),
+                      next());
             break;
         case Bad::WriteThroughLink: {
             // A link out of the folder, then a file below the link.
@@ -472,8 +514,9 @@ private slots:
             QVERIFY(QFile::link(path("outside"), folder + "/Tamsel/out"));
             QVERIFY(writeFile(folder + "/payload/planted.txt", "planted"));
             QVERIFY(run("/bin/tar", {"-cf", path("through.tar"), "Tamsel"}, folder));
-            QVERIFY(run("/bin/tar", {"-rf", path("through.tar"), "--transform", "s,^payload,Tamsel/out,",
-                                     "payload/planted.txt"},
+            QVERIFY(run("/bin/tar",
+                        {"-rf", path("through.tar"), "--transform", "s,^payload,Tamsel/out,",
+                         "payload/planted.txt"},
                         folder));
             QVERIFY(run("/bin/gzip", {"-f", path("through.tar")}));
             release = serve(path("through.tar.gz"), next());
@@ -491,11 +534,15 @@ private slots:
             break;
         }
         case Bad::DotSegments:
-            release.dmg = QUrl(QStringLiteral("https://127.0.0.1:%1/downloads/../other/Tamsel-1.0.1.tar.gz").arg(port));
+            release.dmg =
+                QUrl(QStringLiteral("https://127.0.0.1:%1/downloads/../other/Tamsel-1.0.1.tar.gz")
+                         .arg(port));
             downloads = false;
             break;
         case Bad::EncodedDotSegments:
-            release.dmg = QUrl(QStringLiteral("https://127.0.0.1:%1/downloads/%2e%2E%2Fother/Tamsel-1.0.1.tar.gz").arg(port));
+            release.dmg = QUrl(
+                QStringLiteral("https://127.0.0.1:%1/downloads/%2e%2E%2Fother/Tamsel-1.0.1.tar.gz")
+                    .arg(port));
             downloads = false;
             break;
         case Bad::PlainHttp:
@@ -507,7 +554,8 @@ private slots:
             downloads = false;
             break;
         case Bad::UpperCaseSuffix:
-            release.dmg->setPath(release.dmg->path().replace(QStringLiteral(".tar.gz"), QStringLiteral(".TAR.GZ")));
+            release.dmg->setPath(
+                release.dmg->path().replace(QStringLiteral(".tar.gz"), QStringLiteral(".TAR.GZ")));
             downloads = false;
             break;
         case Bad::NotFound:
@@ -518,8 +566,8 @@ private slots:
             // the archive there is genuine.
             QUrl elsewhere = serve(m_goodArchive, next()).dmg.value();
             elsewhere.setHost(QStringLiteral("localhost"));
-            m_server->setRoute(release.dmg->path().toUtf8(), {302, {}, FeedServer::Behaviour::Answer,
-                                                              elsewhere.toEncoded()});
+            m_server->setRoute(release.dmg->path().toUtf8(),
+                               {302, {}, FeedServer::Behaviour::Answer, elsewhere.toEncoded()});
             unpacks = false;
             break;
         }
@@ -529,8 +577,9 @@ private slots:
             break;
         case Bad::PastTheFeedSizeUnannounced:
             release.size = archiveSize - 1;
-            m_server->setRoute(release.dmg->path().toUtf8(), {200, readFile(m_goodArchive),
-                                                              FeedServer::Behaviour::Answer, {}, false});
+            m_server->setRoute(
+                release.dmg->path().toUtf8(),
+                {200, readFile(m_goodArchive), FeedServer::Behaviour::Answer, {}, false});
             unpacks = false;
             break;
         case Bad::PastTheLimit:
@@ -542,15 +591,18 @@ private slots:
             downloads = false;
             break;
         case Bad::Stall:
-            m_server->setRoute(release.dmg->path().toUtf8(), {200, {}, FeedServer::Behaviour::Silent});
+            m_server->setRoute(release.dmg->path().toUtf8(),
+                               {200, {}, FeedServer::Behaviour::Silent});
             m_installation.stallLimit = 300ms;
             break;
         case Bad::DiskFull:
             // A copy tool that runs out of room half-way.
-            QVERIFY(writeFile(path("full-disk-cp"),
-                              "#!/bin/sh\nfor last; do :; done\nmkdir -p \"$last/bin\" && echo half > \"$last/bin/tamsel\"\n"
-                              "echo \"cp: error writing 'bin/tamsel': No space left on device\" >&2\nexit 1\n",
-                              QFile::ReadOwner | QFile::ExeOwner));
+            QVERIFY(writeFile(
+                path("full-disk-cp"),
+                "#!/bin/sh\nfor last; do :; done\nmkdir -p \"$last/bin\" && echo half > "
+                "\"$last/bin/tamsel\"\n"
+                "echo \"cp: error writing 'bin/tamsel': No space left on device\" >&2\nexit 1\n",
+                QFile::ReadOwner | QFile::ExeOwner));
             m_installation.copyTool = path("full-disk-cp");
             break;
         case Bad::FolderStuck:

@@ -3,9 +3,9 @@
 // A real app model for the about screens, with a clipboard, a clock and a link
 // opener that only record what they are asked.
 
-#include "look/Theme.h"
 #include "helpers/FakeClock.h"
 #include "helpers/FakeDesktop.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
 #include "platform/UrlOpener.h"
 
@@ -34,8 +34,8 @@ struct AboutFixture
     FakeClock clock;
     FakeClipboard clipboard;
     FakeUrlOpener opener;
-    std::unique_ptr<AppModel> model = std::make_unique<AppModel>(
-        AppModel::Services{nullptr, &clock, nullptr, folder.filePath(QStringLiteral("stamps")), &clipboard});
+    std::unique_ptr<AppModel> model = std::make_unique<AppModel>(AppModel::Services{
+        nullptr, &clock, nullptr, folder.filePath(QStringLiteral("stamps")), &clipboard});
 
     // Settings and data folders of the test only; the same names as the program.
     static void setUpApplication()

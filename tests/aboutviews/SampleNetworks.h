@@ -11,6 +11,7 @@ inline QList<DonationNetwork> sampleNetworks()
     networks[1].address = QStringLiteral("TQn9Y2khEsLJW1ChVWFMSMeRDow5KcbLSE");
     networks[2].address = QString(); // this build has none for it
     networks[3].address = QStringLiteral("UQ") + QString(46, QLatin1Char('A'));
-    networks[4].address = QStringLiteral("bc1q") + QString(56, QLatin1Char('q')); // 60: shown on two lines
+    networks[4].address =
+        QStringLiteral("bc1q") + QString(56, QLatin1Char('q')); // 60: shown on two lines
     return networks;
 }

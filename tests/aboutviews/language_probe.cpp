@@ -27,6 +27,7 @@ int main(int argc, char *argv[])
         const bool running = stat.open(QIODevice::ReadOnly) && !stat.readAll().contains(") Z");
         out << (running ? "running" : "gone") << '\n';
     }
-    out << (qEnvironmentVariableIsSet("TAMSEL_RELAUNCHED_FROM") ? "passed on" : "not passed on") << '\n';
+    out << (qEnvironmentVariableIsSet("TAMSEL_RELAUNCHED_FROM") ? "passed on" : "not passed on")
+        << '\n';
     return 0;
 }

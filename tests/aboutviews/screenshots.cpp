@@ -15,10 +15,10 @@
 #include "about/UpdateFixture.h"
 #endif
 
+#include "helpers/Screenshots.h"
 #include <QAbstractButton>
 #include <QDir>
 #include <QScrollBar>
-#include "helpers/Screenshots.h"
 
 namespace {
 
@@ -78,11 +78,13 @@ int main(int argc, char *argv[])
         // an unsigned one, and while an install runs.
         AboutFixture f;
         const QString bundle = f.folder.filePath(QStringLiteral("apps/Tamsel"));
-        const QByteArray key = UpdateFixture::makeSignedFolder(bundle, f.folder.filePath(QStringLiteral("maker.pem")));
+        const QByteArray key =
+            UpdateFixture::makeSignedFolder(bundle, f.folder.filePath(QStringLiteral("maker.pem")));
         UpdateChecker::Release release;
         release.version = QStringLiteral("1.0.1");
         release.build = UpdateChecker::currentBuild() + 1;
-        release.dmg = QUrl(QStringLiteral("https://%1/downloads/Tamsel-1.0.1.tar.gz").arg(UpdateChecker::pageURL().host()));
+        release.dmg = QUrl(QStringLiteral("https://%1/downloads/Tamsel-1.0.1.tar.gz")
+                               .arg(UpdateChecker::pageURL().host()));
         release.sha256 = QString(64, QLatin1Char('0'));
         const struct
         {
@@ -115,7 +117,8 @@ int main(int argc, char *argv[])
         AboutFixture f;
         SupportView support(f.model.get(), afterResult, sampleNetworks());
         support.show();
-        const QString name = afterResult ? QStringLiteral("support-after-result") : QStringLiteral("support");
+        const QString name =
+            afterResult ? QStringLiteral("support-after-result") : QStringLiteral("support");
         ok = save(&support, name) && ok;
         if (!afterResult) {
             click(support, "copyButton");

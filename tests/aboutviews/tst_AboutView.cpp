@@ -21,8 +21,7 @@ class TestAboutView : public QObject
 {
     Q_OBJECT
 
-    template<typename T = QWidget>
-    static T *child(QWidget &view, const char *name)
+    template<typename T = QWidget> static T *child(QWidget &view, const char *name)
     {
         return view.findChild<T *>(QString::fromLatin1(name));
     }
@@ -65,12 +64,18 @@ private slots:
         QTest::addColumn<int>("state");
         QTest::addColumn<QString>("visible");
         QTest::addColumn<QString>("hidden");
-        QTest::newRow("no check yet") << 0 << "privacyNote" << "releaseRow";
-        QTest::newRow("up to date") << 1 << "upToDateNote" << "privacyNote";
-        QTest::newRow("failed") << 2 << "checkFailure" << "privacyNote";
-        QTest::newRow("available") << 3 << "downloadButton" << "installProgress";
-        QTest::newRow("available while installing") << 4 << "installProgress" << "downloadButton";
-        QTest::newRow("available after a failed install") << 5 << "installError" << "installProgress";
+        QTest::newRow("no check yet") << 0 << "privacyNote"
+                                      << "releaseRow";
+        QTest::newRow("up to date") << 1 << "upToDateNote"
+                                    << "privacyNote";
+        QTest::newRow("failed") << 2 << "checkFailure"
+                                << "privacyNote";
+        QTest::newRow("available") << 3 << "downloadButton"
+                                   << "installProgress";
+        QTest::newRow("available while installing") << 4 << "installProgress"
+                                                    << "downloadButton";
+        QTest::newRow("available after a failed install") << 5 << "installError"
+                                                          << "installProgress";
     }
 
     void statusFollowsTheModel()
@@ -105,7 +110,9 @@ private slots:
         QTRY_VERIFY2(shown(view, visible.toLatin1()), qPrintable(visible));
         QVERIFY2(!shown(view, hidden.toLatin1()), qPrintable(hidden));
         if (state == 0) {
-            QVERIFY(child<QLabel>(view, "privacyNote")->text().contains(UpdateChecker::pageURL().host()));
+            QVERIFY(child<QLabel>(view, "privacyNote")
+                        ->text()
+                        .contains(UpdateChecker::pageURL().host()));
         }
         if (state == 2) {
             QCOMPARE(child<QLabel>(view, "checkFailure")->text(), QStringLiteral("No connection."));
@@ -115,7 +122,8 @@ private slots:
         }
         if (state == 5) {
             QVERIFY(shown(view, "downloadButton"));
-            QCOMPARE(child<QLabel>(view, "installError")->text(), QStringLiteral("The update couldn't be checked."));
+            QCOMPARE(child<QLabel>(view, "installError")->text(),
+                     QStringLiteral("The update couldn't be checked."));
         }
 
         // A new check clears the result: back to the privacy note.
@@ -147,18 +155,21 @@ private slots:
         QFETCH(bool, enabled);
         AboutFixture f;
         const QString bundle = f.folder.filePath(QStringLiteral("apps/Tamsel"));
-        const QByteArray key = UpdateFixture::makeSignedFolder(bundle, f.folder.filePath(QStringLiteral("maker.pem")));
+        const QByteArray key =
+            UpdateFixture::makeSignedFolder(bundle, f.folder.filePath(QStringLiteral("maker.pem")));
         QVERIFY(!key.isEmpty());
-        Updater::setInstallationForTesting(
-            Updater::Installation{state == QLatin1String("/usr") ? QStringLiteral("/usr/lib/tamsel") : bundle, key});
+        Updater::setInstallationForTesting(Updater::Installation{
+            state == QLatin1String("/usr") ? QStringLiteral("/usr/lib/tamsel") : bundle, key});
         if (state == QLatin1String("unsigned")) {
             QVERIFY(QDir(bundle + "/Signature").removeRecursively());
         }
         UpdateChecker::Release offer = release();
-        offer.dmg = QUrl(QStringLiteral("https://%1/downloads/Tamsel-3.0.tar.gz").arg(UpdateChecker::pageURL().host()));
+        offer.dmg = QUrl(QStringLiteral("https://%1/downloads/Tamsel-3.0.tar.gz")
+                             .arg(UpdateChecker::pageURL().host()));
         offer.sha256 = QString(64, QLatin1Char('a'));
         if (state == QLatin1String("no archive")) {
-            offer.dmg = QUrl(QStringLiteral("https://%1/other/Tamsel-3.0.tar.gz").arg(UpdateChecker::pageURL().host()));
+            offer.dmg = QUrl(QStringLiteral("https://%1/other/Tamsel-3.0.tar.gz")
+                                 .arg(UpdateChecker::pageURL().host()));
         }
         AppModel &model = *f.model;
         AboutView view(&model);
@@ -168,7 +179,8 @@ private slots:
         if (state == QLatin1String("busy")) {
             model.setBusy(BusyState{QStringLiteral("Saving…"), CancelToken::make()});
         } else if (state == QLatin1String("edited")) {
-            auto *file = new OpenFile(QUrl::fromLocalFile(f.folder.filePath("a.pdf")), "a.pdf", true, {}, std::nullopt);
+            auto *file = new OpenFile(QUrl::fromLocalFile(f.folder.filePath("a.pdf")), "a.pdf",
+                                      true, {}, std::nullopt);
             model.setFiles({file});
             file->setEdited(true);
         } else if (state == QLatin1String("failed")) {
@@ -185,7 +197,8 @@ private slots:
         QCOMPARE(shown(view, "saveFirstNote"), state == QLatin1String("edited"));
         if (state == QLatin1String("edited")) {
             QCOMPARE(child<QLabel>(view, "saveFirstNote")->text(),
-                     QStringLiteral("Save or close the files with changes first: Tamsel restarts to finish the update."));
+                     QStringLiteral("Save or close the files with changes first: Tamsel restarts "
+                                    "to finish the update."));
             // Saved again: the offer is usable and the note goes.
             model.files().first()->setEdited(false);
             QTRY_VERIFY(child<QPushButton>(view, "installButton")->isEnabled());
@@ -210,8 +223,10 @@ private slots:
         QTest::addColumn<QUrl>("releasePage");
         QTest::addColumn<bool>("kept");
         const QString host = UpdateChecker::pageURL().host();
-        QTest::newRow("https on the site") << QUrl("https://" + host + "/tamsel-linux/3.0/") << true;
-        QTest::newRow("plain http on the site") << QUrl("http://" + host + "/tamsel-linux/3.0/") << false;
+        QTest::newRow("https on the site")
+            << QUrl("https://" + host + "/tamsel-linux/3.0/") << true;
+        QTest::newRow("plain http on the site")
+            << QUrl("http://" + host + "/tamsel-linux/3.0/") << false;
         QTest::newRow("https elsewhere") << QUrl("https://elsewhere.example/tamsel/") << false;
         QTest::newRow("none") << QUrl() << false;
     }
@@ -238,8 +253,8 @@ private slots:
         AboutView view(f.model.get());
         view.show();
         // Nothing listens there: the check fails at once, without the network.
-        UpdateChecker::setEndpointForTesting(
-            UpdateChecker::Endpoint{QUrl(QStringLiteral("https://127.0.0.1:1/version.json")), {}, 5000});
+        UpdateChecker::setEndpointForTesting(UpdateChecker::Endpoint{
+            QUrl(QStringLiteral("https://127.0.0.1:1/version.json")), {}, 5000});
         auto *check = child<QPushButton>(view, "checkButton");
         QVERIFY(!shown(view, "checkProgress"));
         QTest::mouseClick(check, Qt::LeftButton);
@@ -251,7 +266,9 @@ private slots:
         QVERIFY(check->isEnabled());
         QVERIFY(!shown(view, "checkProgress"));
         QTRY_VERIFY(shown(view, "checkFailure"));
-        QVERIFY(child<QLabel>(view, "checkFailure")->text().startsWith(QStringLiteral("Couldn't check for updates: ")));
+        QVERIFY(child<QLabel>(view, "checkFailure")
+                    ->text()
+                    .startsWith(QStringLiteral("Couldn't check for updates: ")));
     }
 #endif
 
@@ -313,8 +330,10 @@ private slots:
         view.show();
         pickLanguage(view, QStringLiteral("de"));
 
-        auto *first = new OpenFile(QUrl::fromLocalFile("/tmp/a.pdf"), "a.pdf", true, {}, std::nullopt);
-        auto *second = new OpenFile(QUrl::fromLocalFile("/tmp/b.pdf"), "b.pdf", true, {}, std::nullopt);
+        auto *first =
+            new OpenFile(QUrl::fromLocalFile("/tmp/a.pdf"), "a.pdf", true, {}, std::nullopt);
+        auto *second =
+            new OpenFile(QUrl::fromLocalFile("/tmp/b.pdf"), "b.pdf", true, {}, std::nullopt);
         f.model->setFiles({first, second});
         // Changes after the panel is built reach it too.
         second->setEdited(edited);
@@ -326,7 +345,9 @@ private slots:
         auto *restart = child<QPushButton>(view, "restartButton");
         const bool blocked = edited || busy || installing;
         QCOMPARE(restart->isEnabled(), !blocked);
-        QCOMPARE(child<QLabel>(view, "restartNote")->text().contains(QStringLiteral("Save or close")), edited);
+        QCOMPARE(
+            child<QLabel>(view, "restartNote")->text().contains(QStringLiteral("Save or close")),
+            edited);
         QTest::mouseClick(restart, Qt::LeftButton);
         QCOMPARE(restarts, blocked ? 0 : 1);
 
@@ -334,7 +355,8 @@ private slots:
         f.model->setBusy(std::nullopt);
         f.model->setInstallingUpdate(false);
         QVERIFY(restart->isEnabled());
-        QVERIFY(!child<QLabel>(view, "restartNote")->text().contains(QStringLiteral("Save or close")));
+        QVERIFY(
+            !child<QLabel>(view, "restartNote")->text().contains(QStringLiteral("Save or close")));
     }
 
     void supportAsksTheWindowForThePanel()
@@ -370,10 +392,12 @@ private slots:
         view.setUrlOpener(&f.opener);
         view.show();
         QList<QAbstractButton *> rows;
-        for (QAbstractButton *row : view.findChildren<QAbstractButton *>(QStringLiteral("linkRow"))) {
+        for (QAbstractButton *row :
+             view.findChildren<QAbstractButton *>(QStringLiteral("linkRow"))) {
             rows.append(row);
         }
-        QVERIFY(rows.size() >= 4); // help and legal, our other apps; the channels when the build names them
+        QVERIFY(rows.size() >=
+                4); // help and legal, our other apps; the channels when the build names them
         QCOMPARE(rows.first()->text(), QStringLiteral("Write to Support"));
         QTest::mouseClick(rows.first(), Qt::LeftButton);
         QCOMPARE(f.opener.opened.size(), 1);
@@ -409,7 +433,8 @@ private slots:
         QAbstractItemView *list = picker->view();
         QTRY_VERIFY(list->isVisible());
         const QModelIndex current = picker->model()->index(picker->currentIndex(), 0);
-        const QModelIndex hovered = picker->model()->index(picker->findData(QStringLiteral("ja")), 0);
+        const QModelIndex hovered =
+            picker->model()->index(picker->findData(QStringLiteral("ja")), 0);
         const QModelIndex other = picker->model()->index(picker->findData(QStringLiteral("fr")), 0);
         // The list follows the pointer by moving its current row.
         QTest::mouseMove(list->viewport(), list->visualRect(hovered).center());
@@ -424,8 +449,9 @@ private slots:
             for (int y = row.top(); y <= row.bottom(); ++y) {
                 for (int x = row.left(); x <= row.right(); ++x) {
                     const QColor c = shot.pixelColor(x, y);
-                    ink += std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green())
-                               + std::abs(c.blue() - ground.blue()) > 240;
+                    ink += std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green()) +
+                               std::abs(c.blue() - ground.blue()) >
+                           240;
                 }
             }
             return ink;

@@ -27,7 +27,8 @@ class TestAppLanguage : public QObject
             qWarning() << process.readAllStandardError();
             return {};
         }
-        return QString::fromUtf8(process.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        return QString::fromUtf8(process.readAllStandardOutput())
+            .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     }
 
 private slots:
@@ -44,11 +45,13 @@ private slots:
     {
         QTest::addColumn<QVariant>("stored");
         QTest::addColumn<QString>("expected"); // empty: no choice
-        QTest::newRow("several codes written by another tool") << QVariant(QStringList{"pt-BR", "de"}) << "pt-BR";
+        QTest::newRow("several codes written by another tool")
+            << QVariant(QStringList{"pt-BR", "de"}) << "pt-BR";
         QTest::newRow("one code") << QVariant(QStringList{"zh-Hant"}) << "zh-Hant";
         QTest::newRow("an empty list") << QVariant(QStringList{}) << "";
         // The settings file cannot tell a one-element list from a string.
-        QTest::newRow("a string as the file keeps one code") << QVariant(QStringLiteral("ja")) << "ja";
+        QTest::newRow("a string as the file keeps one code")
+            << QVariant(QStringLiteral("ja")) << "ja";
         QTest::newRow("a number") << QVariant(42) << "";
     }
 
@@ -66,7 +69,8 @@ private slots:
     {
         QSettings().setValue(QStringLiteral("AppleLanguages"), QStringList{"fr", "de"});
         AppLanguage::choose(QStringLiteral("de"));
-        QCOMPARE(QSettings().value(QStringLiteral("AppleLanguages")).toStringList(), QStringList{"de"});
+        QCOMPARE(QSettings().value(QStringLiteral("AppleLanguages")).toStringList(),
+                 QStringList{"de"});
         QCOMPARE(AppLanguage::chosen(), QStringLiteral("de"));
         // The running copy keeps the language it started with.
         QVERIFY(!AppLanguage::launchChoice());
@@ -79,7 +83,8 @@ private slots:
     void everyListedLanguageShipsItsTranslation()
     {
         for (const AppLanguage::Language &language : AppLanguage::languages()) {
-            QVERIFY2(AppLanguage::installTranslations(*qApp, language.code), qPrintable(language.code));
+            QVERIFY2(AppLanguage::installTranslations(*qApp, language.code),
+                     qPrintable(language.code));
         }
         QVERIFY(AppLanguage::installTranslations(*qApp, QStringLiteral("de")));
         QCOMPARE(QCoreApplication::translate("AboutView", "Language"), QStringLiteral("Sprache"));

@@ -14,13 +14,11 @@
 
 #include <qrencode.h>
 
-
 class TestSupportView : public QObject
 {
     Q_OBJECT
 
-    template<typename T>
-    static T *child(QWidget &view, const char *name)
+    template<typename T> static T *child(QWidget &view, const char *name)
     {
         auto *found = view.findChild<T *>(QString::fromLatin1(name));
         if (!found) {
@@ -43,8 +41,10 @@ private slots:
         QTest::addColumn<bool>("afterResult");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("closing");
-        QTest::newRow("asked for by the user") << false << "Support Tamsel" << "Done";
-        QTest::newRow("offered after a first result") << true << "Done! Support Tamsel?" << "Not Now";
+        QTest::newRow("asked for by the user") << false << "Support Tamsel"
+                                               << "Done";
+        QTest::newRow("offered after a first result") << true << "Done! Support Tamsel?"
+                                                      << "Not Now";
     }
 
     void variantsDifferOnlyInTitleAndClosingButton()
@@ -58,7 +58,8 @@ private slots:
         QCOMPARE(child<QPushButton>(view, "closeButton")->text(), closing);
         // Every opening starts on the first network, ready to copy.
         QCOMPARE(view.network().id, QStringLiteral("evm"));
-        QCOMPARE(child<QLabel>(view, "networksValue")->text(), QStringLiteral("Ethereum, Arbitrum, BNB Chain"));
+        QCOMPARE(child<QLabel>(view, "networksValue")->text(),
+                 QStringLiteral("Ethereum, Arbitrum, BNB Chain"));
         QCOMPARE(child<QLabel>(view, "coinsValue")->text(), QStringLiteral("USDT, USDC, ETH, BNB"));
         QCOMPARE(child<QPushButton>(view, "copyButton")->text(), QStringLiteral("Copy Address"));
         QVERIFY(child<QLabel>(view, "footerNote")->text().endsWith(QStringLiteral("/donate.")));
@@ -121,11 +122,14 @@ private slots:
         SupportView view(f.model.get(), false, none);
         view.show();
         QVERIFY(view.networks().isEmpty());
-        for (const char *part : {"networkPicker", "qrCode", "copyButton", "addressText", "footerNote"}) {
+        for (const char *part :
+             {"networkPicker", "qrCode", "copyButton", "addressText", "footerNote"}) {
             QVERIFY2(!child<QWidget>(view, part)->isVisible(), part);
         }
         QVERIFY(child<QLabel>(view, "missingAddress")->isVisible());
-        QVERIFY(child<QLabel>(view, "missingAddress")->text().contains(UpdateChecker::pageURL().host() + "/donate"));
+        QVERIFY(child<QLabel>(view, "missingAddress")
+                    ->text()
+                    .contains(UpdateChecker::pageURL().host() + "/donate"));
         QTest::mouseClick(child<QPushButton>(view, "closeButton"), Qt::LeftButton);
         QVERIFY(!view.isVisible());
     }
@@ -163,9 +167,11 @@ private slots:
         const QString a52(52, QLatin1Char('a'));
         QTest::newRow("52 stay on one line") << a52 << a52;
         QTest::newRow("53: the first line takes the extra one")
-            << QString(53, QLatin1Char('b')) << QString(27, QLatin1Char('b')) + "\n" + QString(26, QLatin1Char('b'));
-        QTest::newRow("54: halves") << QString(54, QLatin1Char('c'))
-                                    << QString(27, QLatin1Char('c')) + "\n" + QString(27, QLatin1Char('c'));
+            << QString(53, QLatin1Char('b'))
+            << QString(27, QLatin1Char('b')) + "\n" + QString(26, QLatin1Char('b'));
+        QTest::newRow("54: halves")
+            << QString(54, QLatin1Char('c'))
+            << QString(27, QLatin1Char('c')) + "\n" + QString(27, QLatin1Char('c'));
         // A letter with a combining accent is one character to the reader and is never cut.
         const QString accented = QStringLiteral("e\u0301");
         QTest::newRow("combining marks count once")
@@ -213,8 +219,9 @@ private slots:
         QFETCH(qreal, size);
         const QString text = sampleNetworks()[0].address;
         const QByteArray bytes = text.toUtf8();
-        QRcode *code = QRcode_encodeData(int(bytes.size()), reinterpret_cast<const unsigned char *>(bytes.data()),
-                                         0, QR_ECLEVEL_M);
+        QRcode *code = QRcode_encodeData(int(bytes.size()),
+                                         reinterpret_cast<const unsigned char *>(bytes.data()), 0,
+                                         QR_ECLEVEL_M);
         QVERIFY(code);
         const int width = code->width + 4; // with the quiet zone
         QRcode_free(code);

@@ -15,8 +15,7 @@ class TestTellAFriendView : public QObject
 {
     Q_OBJECT
 
-    template<typename T>
-    static T *child(QWidget &view, const char *name)
+    template<typename T> static T *child(QWidget &view, const char *name)
     {
         auto *found = view.findChild<T *>(QString::fromLatin1(name));
         if (!found) {
@@ -25,7 +24,10 @@ class TestTellAFriendView : public QObject
         return found;
     }
 
-    static QString friendState() { return QSettings().value(QStringLiteral("friend.state")).toString(); }
+    static QString friendState()
+    {
+        return QSettings().value(QStringLiteral("friend.state")).toString();
+    }
 
 private slots:
     void initTestCase() { AboutFixture::setUpApplication(); }

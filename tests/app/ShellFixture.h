@@ -3,12 +3,12 @@
 // A real app model over a real engine, with file panels the test answers and
 // a folder for the PDFs and pictures the test makes.
 
-#include "look/Theme.h"
+#include "document/OpenFile.h"
 #include "helpers/ModelFixture.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 
 #include <QApplication>
 #include <QStandardPaths>

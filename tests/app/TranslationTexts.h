@@ -4,13 +4,13 @@
 // as written, a text as it shows on screen, a paint device that catches the
 // texts painted into it, and every screen, sheet and panel of the window.
 
-#include "model/AppModel.h"
 #include "document/OpenFile.h"
+#include "model/AppModel.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPaintEngine>
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QRegularExpression>
 #include <QTextDocument>
 #include <QXmlStreamReader>
@@ -58,7 +58,8 @@ inline QList<Message> readMessages(const QString &language)
             message.finished = type.isEmpty();
             // Either the text itself or one numerus form per plural form.
             QString text;
-            while (!xml.atEnd() && !(xml.isEndElement() && xml.name() == QLatin1String("translation"))) {
+            while (!xml.atEnd() &&
+                   !(xml.isEndElement() && xml.name() == QLatin1String("translation"))) {
                 xml.readNext();
                 if (xml.isStartElement() && xml.name() == QLatin1String("numerusform")) {
                     message.translations << xml.readElementText();
@@ -106,7 +107,8 @@ inline QRegularExpression shownAs(const QString &text)
     qsizetype at = 0;
     for (auto it = placeholder.globalMatch(shown); it.hasNext();) {
         const auto match = it.next();
-        pattern += QRegularExpression::escape(shown.mid(at, match.capturedStart() - at)) + QStringLiteral(".+");
+        pattern += QRegularExpression::escape(shown.mid(at, match.capturedStart() - at)) +
+                   QStringLiteral(".+");
         at = match.capturedEnd();
     }
     pattern += QRegularExpression::escape(shown.mid(at));
@@ -127,13 +129,18 @@ class TextCatcher : public QPaintDevice
     class Engine : public QPaintEngine
     {
     public:
-        explicit Engine(QStringList *texts) : QPaintEngine(AllFeatures), m_texts(texts) {}
+        explicit Engine(QStringList *texts)
+            : QPaintEngine(AllFeatures)
+            , m_texts(texts)
+        {}
         bool begin(QPaintDevice *) override { return true; }
         bool end() override { return true; }
         void updateState(const QPaintEngineState &) override {}
         // Everything but text is dropped (the defaults would call each other).
         void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-        void drawImage(const QRectF &, const QImage &, const QRectF &, Qt::ImageConversionFlags) override {}
+        void drawImage(const QRectF &, const QImage &, const QRectF &,
+                       Qt::ImageConversionFlags) override
+        {}
         void drawTiledPixmap(const QRectF &, const QPixmap &, const QPointF &) override {}
         void drawPath(const QPainterPath &) override {}
         void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
@@ -146,7 +153,10 @@ class TextCatcher : public QPaintDevice
         void drawEllipse(const QRect &) override {}
         void drawPoints(const QPointF *, int) override {}
         void drawPoints(const QPoint *, int) override {}
-        void drawTextItem(const QPointF &, const QTextItem &item) override { *m_texts << item.text(); }
+        void drawTextItem(const QPointF &, const QTextItem &item) override
+        {
+            *m_texts << item.text();
+        }
         Type type() const override { return User; }
 
     private:
@@ -154,7 +164,9 @@ class TextCatcher : public QPaintDevice
     };
 
 public:
-    explicit TextCatcher(QSize size) : m_size(size) {}
+    explicit TextCatcher(QSize size)
+        : m_size(size)
+    {}
     QPaintEngine *paintEngine() const override { return &m_engine; }
     QStringList texts;
 
@@ -162,15 +174,27 @@ protected:
     int metric(PaintDeviceMetric metric) const override
     {
         switch (metric) {
-        case PdmWidth: return m_size.width();
-        case PdmHeight: return m_size.height();
-        case PdmDepth: return 32;
-        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return 96;
-        case PdmDevicePixelRatio: return 1;
-        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
-        case PdmWidthMM: return m_size.width() * 254 / 960;
-        case PdmHeightMM: return m_size.height() * 254 / 960;
-        case PdmNumColors: return INT_MAX;
+        case PdmWidth:
+            return m_size.width();
+        case PdmHeight:
+            return m_size.height();
+        case PdmDepth:
+            return 32;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        case PdmWidthMM:
+            return m_size.width() * 254 / 960;
+        case PdmHeightMM:
+            return m_size.height() * 254 / 960;
+        case PdmNumColors:
+            return INT_MAX;
         }
         return 0;
     }
@@ -181,7 +205,8 @@ private:
 };
 
 // Every screen, sheet and panel of the window, each with what brings it up.
-inline QList<std::pair<const char *, std::function<void()>>> everyScreen(AppModel *model, OpenFile *document)
+inline QList<std::pair<const char *, std::function<void()>>> everyScreen(AppModel *model,
+                                                                         OpenFile *document)
 {
     const auto sheet = [&](FileSheet::Kind kind) {
         return [=] {
@@ -204,14 +229,16 @@ inline QList<std::pair<const char *, std::function<void()>>> everyScreen(AppMode
         {"export", sheet(FileSheet::Kind::ExportImages)},
         {"support", panel(SupportPrompt::Manual)},
         {"tell a friend", panel(SupportPrompt::TellAFriend)},
-        {"merge", [=] {
+        {"merge",
+         [=] {
              model->setSupport(std::nullopt);
              model->setDestination(Destination::merge());
          }},
         {"stamps", [=] { model->setDestination(Destination::stamps()); }},
         {"codes", [=] { model->setDestination(Destination::codes()); }},
         {"about", [=] { model->setDestination(Destination::about()); }},
-        {"sign", [=] {
+        {"sign",
+         [=] {
              model->setDestination(Destination::file(document->id()));
              model->setSigningFileID(document->id());
          }},

@@ -2,32 +2,32 @@
 // Run through tools/screenshots.sh (or `make screenshots`), which starts it on a
 // virtual X display; the first argument is the folder the pictures go to.
 
-#include "look/BrandMark.h"
 #include "app/HomeView.h"
 #include "app/MainWindow.h"
+#include "app/PasswordPrompt.h"
 #include "app/SidebarView.h"
-#include "views/AlertSheet.h"
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
-#include "model/AppModel.h"
-#include "document/OpenFile.h"
+#include "look/BrandMark.h"
 #include "look/NoteBanner.h"
 #include "look/Panel.h"
-#include "app/PasswordPrompt.h"
 #include "look/Theme.h"
 #include "look/ThemeButton.h"
+#include "model/AppModel.h"
+#include "views/AlertSheet.h"
 
+#include "helpers/Screenshots.h"
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
-#include "helpers/Screenshots.h"
 
 namespace {
 
@@ -60,16 +60,20 @@ bool controls()
     panelTitle->setFont(Theme::font(15, QFont::DemiBold));
     panel->addWidget(panelTitle);
     panel->addWidget(new QLabel("Its content sits 18 points from every edge."));
-    panel->addWidget(new NoteBanner(QString("A banner inside a panel takes the panel's width and wraps. ").repeated(3),
-                                    NoteBanner::Tone::Info));
+    panel->addWidget(new NoteBanner(
+        QString("A banner inside a panel takes the panel's width and wraps. ").repeated(3),
+        NoteBanner::Tone::Info));
     panel->addWidget(new ThemeButton("Apply", ThemeButton::Style::Secondary));
     column->addWidget(panel);
 
-    column->addWidget(new NoteBanner("Pages are kept as they are; only pictures inside them get smaller.",
-                                     NoteBanner::Tone::Info));
-    column->addWidget(new NoteBanner(QString("This file is large and the website's limit is small, so the pictures "
-                                             "will look softer. ").repeated(2),
-                                     NoteBanner::Tone::Warning));
+    column->addWidget(
+        new NoteBanner("Pages are kept as they are; only pictures inside them get smaller.",
+                       NoteBanner::Tone::Info));
+    column->addWidget(new NoteBanner(
+        QString("This file is large and the website's limit is small, so the pictures "
+                "will look softer. ")
+            .repeated(2),
+        NoteBanner::Tone::Warning));
     column->addWidget(new NoteBanner("The file could not be read.", NoteBanner::Tone::Danger));
 
     auto *marks = new QHBoxLayout;
@@ -93,10 +97,12 @@ bool passwordPrompts()
 {
     bool ok = true;
     for (const bool wrong : {false, true}) {
-        PasswordPrompt prompt(PasswordRequest{QUuid::createUuid(), QStringLiteral("Lease agreement “final”.pdf"), wrong},
+        PasswordPrompt prompt(PasswordRequest{QUuid::createUuid(),
+                                              QStringLiteral("Lease agreement “final”.pdf"), wrong},
                               [](std::optional<QString>) {});
         prompt.show();
-        ok = save(&prompt, wrong ? QStringLiteral("password-wrong") : QStringLiteral("password")) && ok;
+        ok = save(&prompt, wrong ? QStringLiteral("password-wrong") : QStringLiteral("password")) &&
+             ok;
     }
     return ok;
 }
@@ -115,7 +121,8 @@ bool homeAndSidebar()
     Fixtures::writePicture(scan2, QSize(600, 800));
 
     PDFEngine engine;
-    AppModel model(AppModel::Services{&engine, nullptr, nullptr, files.filePath(QStringLiteral("stamps"))});
+    AppModel model(
+        AppModel::Services{&engine, nullptr, nullptr, files.filePath(QStringLiteral("stamps"))});
     bool ok = true;
 
     // The home screen at three widths: three, two and one tile columns.
@@ -152,7 +159,8 @@ bool homeAndSidebar()
     // status line must read whole.
     OpenFile *document = model.files().first();
     model.setDestination(Destination::file(document->id()));
-    document->setSelection({document->pages().at(1).id, document->pages().at(2).id, document->pages().at(4).id});
+    document->setSelection(
+        {document->pages().at(1).id, document->pages().at(2).id, document->pages().at(4).id});
     document->setEdited(true);
     QElapsedTimer rendering;
     rendering.start();
@@ -162,7 +170,8 @@ bool homeAndSidebar()
     ok = save(&window, QStringLiteral("window-document")) && ok;
     document->setSelection({});
     model.setBusy(BusyState{QStringLiteral("Saving…"), CancelToken::make()});
-    model.setToast(Toast{QStringLiteral("Saved “Annual report 2025 copy.pdf”"), QUrl::fromLocalFile(report)});
+    model.setToast(
+        Toast{QStringLiteral("Saved “Annual report 2025 copy.pdf”"), QUrl::fromLocalFile(report)});
     // Let the toast finish sliding in.
     QElapsedTimer sliding;
     sliding.start();
@@ -177,7 +186,8 @@ bool homeAndSidebar()
 
     // The alert and the two questions, each on its own.
     const auto shootAlert = [&](const char *name, const QString &file) {
-        for (int turn = 0; turn < 20 && !window.findChild<AlertSheet *>(QString::fromLatin1(name)); ++turn) {
+        for (int turn = 0; turn < 20 && !window.findChild<AlertSheet *>(QString::fromLatin1(name));
+             ++turn) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         }
         AlertSheet *alert = window.findChild<AlertSheet *>(QString::fromLatin1(name));
@@ -190,7 +200,8 @@ bool homeAndSidebar()
         alert->reject();
         QCoreApplication::processEvents();
     };
-    model.setErrorMessage(QStringLiteral("“Scan 14.pdf” couldn't be opened. It may be damaged or not a PDF."));
+    model.setErrorMessage(
+        QStringLiteral("“Scan 14.pdf” couldn't be opened. It may be damaged or not a PDF."));
     shootAlert("errorAlert", QStringLiteral("alert-error"));
     model.setClosingFile(document);
     shootAlert("closingQuestion", QStringLiteral("alert-unsaved"));

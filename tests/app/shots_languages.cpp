@@ -1,7 +1,8 @@
 // Renders the window in other languages at its default size, to see that
 // longer words and other scripts fit: the home screen, a document alone and with
 // the compress sheet over it, and the QR Codes screen with a found link. Not a test:
-//   xvfb-run -a -s "-screen 0 1600x1200x24" build/tests/tamsel_shots_languages <folder> [de ja ru …]
+//   xvfb-run -a -s "-screen 0 1600x1200x24" build/tests/tamsel_shots_languages <folder> [de ja ru
+//   …]
 
 #include "ShellFixture.h"
 
@@ -16,8 +17,8 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QScreen>
 #include <QPainter>
+#include <QScreen>
 
 namespace {
 
@@ -57,7 +58,8 @@ bool shoot(const QString &code)
 
     ShellFixture shell;
     const QString path = shell.folder.filePath(QStringLiteral("Quarterly report.pdf"));
-    if (!Fixtures::writeImagePdf(path, QList<Fixtures::ImagePage>(4, Fixtures::ImagePage{QSize(2400, 1800)}))) {
+    if (!Fixtures::writeImagePdf(
+            path, QList<Fixtures::ImagePage>(4, Fixtures::ImagePage{QSize(2400, 1800)}))) {
         qFatal("could not write %s", qPrintable(path));
     }
     OpenFile *document = shell.open({QUrl::fromLocalFile(path)});
@@ -93,7 +95,9 @@ bool shoot(const QString &code)
     if (sheet) {
         waitUntil([&] { return sheet->measured(Compression::Choice::Small).has_value(); });
         settle();
-        ok = Screenshots::saveImage(withSheet(window, *sheet), prefix + QStringLiteral("document-compress")) && ok;
+        ok = Screenshots::saveImage(withSheet(window, *sheet),
+                                    prefix + QStringLiteral("document-compress")) &&
+             ok;
         sheet->reject();
         settle();
     } else {
@@ -101,7 +105,8 @@ bool shoot(const QString &code)
     }
 
     shell.model->codes()->setFound({
-        FoundCode{QUuid::createUuid(), QStringLiteral("http://paypal.com-secure-login.example.net/verify?id=88213"),
+        FoundCode{QUuid::createUuid(),
+                  QStringLiteral("http://paypal.com-secure-login.example.net/verify?id=88213"),
                   CodeSymbology::QR, QStringLiteral("Invoice March.pdf"), 2},
     });
     shell.model->setDestination(Destination::codes());
@@ -120,8 +125,9 @@ bool shoot(const QString &code)
             list->setCurrentIndex(hovered);
         }
         settle();
-        ok = Screenshots::saveImage(window.screen()->grabWindow(0).toImage(), prefix + QStringLiteral("about-picker"))
-             && ok;
+        ok = Screenshots::saveImage(window.screen()->grabWindow(0).toImage(),
+                                    prefix + QStringLiteral("about-picker")) &&
+             ok;
         picker->hidePopup();
     } else {
         ok = false;

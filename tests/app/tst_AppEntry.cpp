@@ -15,15 +15,18 @@ class TestAppEntry : public QObject
 {
     Q_OBJECT
 
-    static TamselApp::Options optionsFor(ShellFixture &f, QStringList arguments, const QString &channel)
+    static TamselApp::Options optionsFor(ShellFixture &f, QStringList arguments,
+                                         const QString &channel)
     {
-        AppModel::Services services{f.engine.get(), &f.clock, &f.panels, f.folder.filePath(QStringLiteral("app-stamps"))};
+        AppModel::Services services{f.engine.get(), &f.clock, &f.panels,
+                                    f.folder.filePath(QStringLiteral("app-stamps"))};
         return {std::move(arguments), f.folder.path(), channel, services};
     }
 
     static QString uniqueChannel()
     {
-        return QDir::tempPath() + QStringLiteral("/tamsel-test-") + QUuid::createUuid().toString(QUuid::Id128);
+        return QDir::tempPath() + QStringLiteral("/tamsel-test-") +
+               QUuid::createUuid().toString(QUuid::Id128);
     }
 
     static QStringList namesAndPages(AppModel *model)
@@ -58,10 +61,7 @@ class TestAppEntry : public QObject
     };
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void commandLineFilesOpenAndALaterLaunchHandsItsFilesOver()
     {
@@ -81,7 +81,8 @@ private slots:
         QVERIFY(!second.start());
         QVERIFY(!second.window());
         QTRY_COMPARE(namesAndPages(first.model()), (QStringList{"a:3", "b:2", "d:1"}));
-        QCOMPARE(first.model()->destination(), Destination::file(first.model()->files().last()->id()));
+        QCOMPARE(first.model()->destination(),
+                 Destination::file(first.model()->files().last()->id()));
     }
 
     void filesThatArriveEarlyOpenTogether()
@@ -123,14 +124,16 @@ private slots:
         AlertSheet *box = question(window, "quitQuestion");
         QVERIFY(box);
         QCOMPARE(box->text(), QStringLiteral("Quit without saving?"));
-        QCOMPARE(box->informativeText(), QStringLiteral("Changes in A and B aren't saved. Use Save As… to keep them."));
+        QCOMPARE(box->informativeText(),
+                 QStringLiteral("Changes in A and B aren't saved. Use Save As… to keep them."));
         QCOMPARE(box->windowModality(), Qt::WindowModal);
         auto *cancel = box->findChild<QPushButton *>("quitCancel");
         QCOMPARE(box->defaultButton(), cancel);
         QCOMPARE(box->escapeButton(), cancel);
         QCOMPARE(box->focusWidget(), cancel);
         QCOMPARE(cancel->text(), QStringLiteral("Cancel"));
-        QCOMPARE(box->findChild<QPushButton *>("quitAnyway")->text(), QStringLiteral("Quit Anyway"));
+        QCOMPARE(box->findChild<QPushButton *>("quitAnyway")->text(),
+                 QStringLiteral("Quit Anyway"));
         // A second request while the question is up asks nothing more.
         window.requestQuit();
         QCoreApplication::processEvents();

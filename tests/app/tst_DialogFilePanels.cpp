@@ -38,7 +38,8 @@ struct Asked
     QFutureWatcher<void> watcher;
     QSignalSpy finishes{&watcher, &QFutureWatcherBase::finished};
 
-    Asked(DialogFilePanels &panels, const QString &panel, const QUrl &near) : isFiles(panel == QLatin1String("files"))
+    Asked(DialogFilePanels &panels, const QString &panel, const QUrl &near)
+        : isFiles(panel == QLatin1String("files"))
     {
         if (isFiles) {
             files = panels.chooseFiles(true, {FileKind::Pdf}, QString());
@@ -55,12 +56,14 @@ struct Asked
     // Waits for the answer; true when it came once, not cancelled, and said "nothing".
     bool answeredNothingOnce()
     {
-        const bool finished = isFiles ? TestUtil::waitFor(files, 5000) : TestUtil::waitFor(url, 5000);
+        const bool finished =
+            isFiles ? TestUtil::waitFor(files, 5000) : TestUtil::waitFor(url, 5000);
         QCoreApplication::processEvents();
         if (!finished || finishes.count() != 1) {
             return false;
         }
-        return isFiles ? !files.isCanceled() && files.result().isEmpty() : !url.isCanceled() && !url.result();
+        return isFiles ? !files.isCanceled() && files.result().isEmpty()
+                       : !url.isCanceled() && !url.result();
     }
 };
 
@@ -94,18 +97,16 @@ class TestDialogFilePanels : public QObject
     };
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void chosenFilesInTheOrderGiven_data()
     {
         QTest::addColumn<QStringList>("typed");
         QTest::newRow("one file") << QStringList{QStringLiteral("a.pdf")};
-        QTest::newRow("two files, later name first") << QStringList{QStringLiteral("b.pdf"), QStringLiteral("a.pdf")};
-        QTest::newRow("names with blanks and quotes")
-            << QStringList{QStringLiteral("Q3 “final”.pdf"), QStringLiteral("b.pdf"), QStringLiteral("a.pdf")};
+        QTest::newRow("two files, later name first")
+            << QStringList{QStringLiteral("b.pdf"), QStringLiteral("a.pdf")};
+        QTest::newRow("names with blanks and quotes") << QStringList{
+            QStringLiteral("Q3 “final”.pdf"), QStringLiteral("b.pdf"), QStringLiteral("a.pdf")};
     }
 
     void chosenFilesInTheOrderGiven()
@@ -125,8 +126,10 @@ private slots:
         QVERIFY(dialog);
         QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFiles);
         dialog->setDirectory(s.folder.path());
-        nameField(dialog)->setText(typed.size() == 1 ? typed.first() : quoted.join(QLatin1Char(' ')));
-        static_cast<QDialog *>(dialog)->accept(); // the panel checks the choice as its OK button does
+        nameField(dialog)->setText(typed.size() == 1 ? typed.first()
+                                                     : quoted.join(QLatin1Char(' ')));
+        static_cast<QDialog *>(dialog)
+            ->accept(); // the panel checks the choice as its OK button does
 
         QVERIFY(TestUtil::waitFor(chosen));
         QCOMPARE(chosen.result(), expected);
@@ -136,7 +139,8 @@ private slots:
     {
         Shown s;
         const QString only = s.pdf(QStringLiteral("only.pdf"));
-        const QFuture<QList<QUrl>> chosen = s.panels.chooseFiles(false, {FileKind::Pdf, FileKind::Picture}, QString());
+        const QFuture<QList<QUrl>> chosen =
+            s.panels.chooseFiles(false, {FileKind::Pdf, FileKind::Picture}, QString());
         QFileDialog *dialog = shownPanel(&s.window);
         QVERIFY(dialog);
         QCOMPARE(dialog->fileMode(), QFileDialog::ExistingFile);
@@ -144,7 +148,8 @@ private slots:
         QVERIFY(dialog->nameFilters().first().contains(QLatin1String("*.png")));
         dialog->setDirectory(s.folder.path());
         nameField(dialog)->setText(QStringLiteral("only.pdf"));
-        static_cast<QDialog *>(dialog)->accept(); // the panel checks the choice as its OK button does
+        static_cast<QDialog *>(dialog)
+            ->accept(); // the panel checks the choice as its OK button does
         QVERIFY(TestUtil::waitFor(chosen));
         QCOMPARE(chosen.result(), QList<QUrl>{QUrl::fromLocalFile(only)});
     }
@@ -156,9 +161,12 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("how");
         for (const char *panel : {"files", "save", "folder"}) {
-            QTest::addRow("%s panel, Cancel", panel) << QString::fromLatin1(panel) << QStringLiteral("reject");
-            QTest::addRow("%s panel, Escape", panel) << QString::fromLatin1(panel) << QStringLiteral("escape");
-            QTest::addRow("%s panel, closed", panel) << QString::fromLatin1(panel) << QStringLiteral("close");
+            QTest::addRow("%s panel, Cancel", panel)
+                << QString::fromLatin1(panel) << QStringLiteral("reject");
+            QTest::addRow("%s panel, Escape", panel)
+                << QString::fromLatin1(panel) << QStringLiteral("escape");
+            QTest::addRow("%s panel, closed", panel)
+                << QString::fromLatin1(panel) << QStringLiteral("close");
         }
     }
 
@@ -193,30 +201,33 @@ private slots:
         QTest::addColumn<QString>("field"); // what the name field shows first
         QTest::addColumn<QString>("saved");
         QTest::newRow("proposed name gets the extension")
-            << QStringLiteral("Report (edited)") << QString() << QStringLiteral("Report (edited).pdf")
-            << QStringLiteral("Report (edited).pdf");
+            << QStringLiteral("Report (edited)") << QString()
+            << QStringLiteral("Report (edited).pdf") << QStringLiteral("Report (edited).pdf");
         QTest::newRow("proposed name with a dot in it")
-            << QStringLiteral("Minutes v1.2 (pages 1-3)") << QString() << QStringLiteral("Minutes v1.2 (pages 1-3).pdf")
+            << QStringLiteral("Minutes v1.2 (pages 1-3)") << QString()
+            << QStringLiteral("Minutes v1.2 (pages 1-3).pdf")
             << QStringLiteral("Minutes v1.2 (pages 1-3).pdf");
         QTest::newRow("proposed name ending in .pdf is kept")
-            << QStringLiteral("Merged.pdf") << QString() << QStringLiteral("Merged.pdf") << QStringLiteral("Merged.pdf");
+            << QStringLiteral("Merged.pdf") << QString() << QStringLiteral("Merged.pdf")
+            << QStringLiteral("Merged.pdf");
         QTest::newRow("proposed name ending in .PDF is kept")
-            << QStringLiteral("SCAN.PDF") << QString() << QStringLiteral("SCAN.PDF") << QStringLiteral("SCAN.PDF");
+            << QStringLiteral("SCAN.PDF") << QString() << QStringLiteral("SCAN.PDF")
+            << QStringLiteral("SCAN.PDF");
         QTest::newRow("typed without the extension")
             << QStringLiteral("Report") << QStringLiteral("Budget") << QStringLiteral("Report.pdf")
             << QStringLiteral("Budget.pdf");
         QTest::newRow("typed with the extension")
-            << QStringLiteral("Report") << QStringLiteral("Budget.pdf") << QStringLiteral("Report.pdf")
-            << QStringLiteral("Budget.pdf");
+            << QStringLiteral("Report") << QStringLiteral("Budget.pdf")
+            << QStringLiteral("Report.pdf") << QStringLiteral("Budget.pdf");
         QTest::newRow("typed with the extension in capitals")
-            << QStringLiteral("Report") << QStringLiteral("Budget.PDF") << QStringLiteral("Report.pdf")
-            << QStringLiteral("Budget.PDF");
+            << QStringLiteral("Report") << QStringLiteral("Budget.PDF")
+            << QStringLiteral("Report.pdf") << QStringLiteral("Budget.PDF");
         QTest::newRow("typed with a dot in it")
-            << QStringLiteral("Report") << QStringLiteral("v1.2 (edited)") << QStringLiteral("Report.pdf")
-            << QStringLiteral("v1.2 (edited).pdf");
+            << QStringLiteral("Report") << QStringLiteral("v1.2 (edited)")
+            << QStringLiteral("Report.pdf") << QStringLiteral("v1.2 (edited).pdf");
         QTest::newRow("typed with a date in it")
-            << QStringLiteral("Report") << QStringLiteral("Scan 03.05") << QStringLiteral("Report.pdf")
-            << QStringLiteral("Scan 03.05.pdf");
+            << QStringLiteral("Report") << QStringLiteral("Scan 03.05")
+            << QStringLiteral("Report.pdf") << QStringLiteral("Scan 03.05.pdf");
     }
 
     void saveTarget()
@@ -240,19 +251,22 @@ private slots:
         if (!typed.isEmpty()) {
             nameField(dialog)->setText(typed);
         }
-        static_cast<QDialog *>(dialog)->accept(); // the panel checks the choice as its OK button does
+        static_cast<QDialog *>(dialog)
+            ->accept(); // the panel checks the choice as its OK button does
 
         QVERIFY(TestUtil::waitFor(target));
         QVERIFY(target.result().has_value());
         QCOMPARE(QFileInfo(target.result()->toLocalFile()).fileName(), saved);
-        QCOMPARE(QFileInfo(target.result()->toLocalFile()).dir().canonicalPath(), QDir(sub).canonicalPath());
+        QCOMPARE(QFileInfo(target.result()->toLocalFile()).dir().canonicalPath(),
+                 QDir(sub).canonicalPath());
         QVERIFY(!QFileInfo::exists(target.result()->toLocalFile())); // choosing writes nothing
     }
 
     void saveWithoutNearStartsAtHome()
     {
         Shown s;
-        const QFuture<std::optional<QUrl>> target = s.panels.chooseSaveUrl(QStringLiteral("x"), std::nullopt);
+        const QFuture<std::optional<QUrl>> target =
+            s.panels.chooseSaveUrl(QStringLiteral("x"), std::nullopt);
         QFileDialog *dialog = shownPanel(&s.window);
         QVERIFY(dialog);
         QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir::home().canonicalPath());
@@ -267,18 +281,20 @@ private slots:
         const QString start = s.folder.filePath(QStringLiteral("start"));
         const QString chosen = s.folder.filePath(QStringLiteral("start/out put"));
         QVERIFY(QDir().mkpath(chosen));
-        const QFuture<std::optional<QUrl>> folder =
-            s.panels.chooseFolder(QUrl::fromLocalFile(start + QStringLiteral("/a.pdf")), QStringLiteral("Export Here"));
+        const QFuture<std::optional<QUrl>> folder = s.panels.chooseFolder(
+            QUrl::fromLocalFile(start + QStringLiteral("/a.pdf")), QStringLiteral("Export Here"));
         QFileDialog *dialog = shownPanel(&s.window);
         QVERIFY(dialog);
         QCOMPARE(dialog->fileMode(), QFileDialog::Directory);
         QCOMPARE(dialog->labelText(QFileDialog::Accept), QStringLiteral("Export Here"));
         QCOMPARE(QDir(dialog->directory()).canonicalPath(), QDir(start).canonicalPath());
         dialog->setDirectory(chosen);
-        static_cast<QDialog *>(dialog)->accept(); // the panel checks the choice as its OK button does
+        static_cast<QDialog *>(dialog)
+            ->accept(); // the panel checks the choice as its OK button does
         QVERIFY(TestUtil::waitFor(folder));
         QVERIFY(folder.result().has_value());
-        QCOMPARE(QDir(folder.result()->toLocalFile()).canonicalPath(), QDir(chosen).canonicalPath());
+        QCOMPARE(QDir(folder.result()->toLocalFile()).canonicalPath(),
+                 QDir(chosen).canonicalPath());
     }
 
     // The window going away under an open panel is not an answer the caller
@@ -328,7 +344,8 @@ private slots:
     void windowClosedUnderAnOpenPanel()
     {
         Shown s;
-        Asked asked(s.panels, QStringLiteral("save"), QUrl::fromLocalFile(s.folder.filePath(QStringLiteral("a.pdf"))));
+        Asked asked(s.panels, QStringLiteral("save"),
+                    QUrl::fromLocalFile(s.folder.filePath(QStringLiteral("a.pdf"))));
         QPointer<QFileDialog> dialog = shownPanel(&s.window);
         QVERIFY(dialog);
         s.window.close();

@@ -53,7 +53,8 @@ private slots:
         // The six tiles fill the columns row by row, each at least 96 high.
         QSet<int> lefts;
         QSet<int> rows;
-        for (const char *name : {"signTile", "compressTile", "mergeTile", "splitTile", "codesTile", "imagesTile"}) {
+        for (const char *name :
+             {"signTile", "compressTile", "mergeTile", "splitTile", "codesTile", "imagesTile"}) {
             auto *tile = home.findChild<QWidget *>(QString::fromLatin1(name));
             lefts.insert(tile->x());
             rows.insert(tile->geometry().center().y());
@@ -94,7 +95,8 @@ private slots:
 
         QMimeData data;
         data.setUrls({url, QUrl("https://example.org/page.pdf")});
-        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
         QApplication::sendEvent(zone, &enter);
         QVERIFY(enter.isAccepted());
         QVERIFY(zone->isTargeted());
@@ -119,7 +121,8 @@ private slots:
 
         QMimeData web;
         web.setUrls({QUrl("https://example.org/")});
-        QDragEnterEvent webEnter(QPoint(5, 5), Qt::CopyAction, &web, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent webEnter(QPoint(5, 5), Qt::CopyAction, &web, Qt::LeftButton,
+                                 Qt::NoModifier);
         QApplication::sendEvent(zone, &webEnter);
         QVERIFY(!webEnter.isAccepted());
         QVERIFY(!zone->isTargeted());
@@ -146,7 +149,8 @@ private slots:
         QTest::newRow("Sign & Stamp") << "signTile" << false << pdf;
         QTest::newRow("Compress") << "compressTile" << false << pdf;
         QTest::newRow("Split") << "splitTile" << false << pdf;
-        QTest::newRow("Images to PDF") << "imagesTile" << true << QList<FileKind>{FileKind::Picture};
+        QTest::newRow("Images to PDF")
+            << "imagesTile" << true << QList<FileKind>{FileKind::Picture};
         QTest::newRow("drop zone click") << "dropZone" << true << both;
     }
 
@@ -181,7 +185,8 @@ private slots:
         QTest::addColumn<std::optional<FileSheet::Kind>>("sheet");
         QTest::addColumn<bool>("signs");
         QTest::newRow("Sign & Stamp") << "signTile" << std::optional<FileSheet::Kind>() << true;
-        QTest::newRow("Compress") << "compressTile" << std::optional(FileSheet::Kind::Compress) << false;
+        QTest::newRow("Compress") << "compressTile" << std::optional(FileSheet::Kind::Compress)
+                                  << false;
         QTest::newRow("Split") << "splitTile" << std::optional(FileSheet::Kind::Split) << false;
         QTest::newRow("drop zone click") << "dropZone" << std::optional<FileSheet::Kind>() << false;
     }

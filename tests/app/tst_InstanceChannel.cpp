@@ -25,13 +25,16 @@ sockaddr_un addressOf(const QString &path)
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     const QByteArray name = QFile::encodeName(path);
-    std::memcpy(address.sun_path, name.constData(), std::min(size_t(name.size()), sizeof address.sun_path - 1));
+    std::memcpy(address.sun_path, name.constData(),
+                std::min(size_t(name.size()), sizeof address.sun_path - 1));
     return address;
 }
 
 mode_t modeOf(const QString &path)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return lstat(QFile::encodeName(path).constData(), &info) == 0 ? info.st_mode & 07777 : 0;
 }
 
@@ -46,8 +49,9 @@ pid_t squatAsNobody(const QString &path, int report)
         return child;
     }
     const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-    if (fd < 0 || bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0
-        || chmod(address.sun_path, 0777) != 0 || setgid(65534) != 0 || setuid(65534) != 0 || listen(fd, 8) != 0) {
+    if (fd < 0 || bind(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address) != 0 ||
+        chmod(address.sun_path, 0777) != 0 || setgid(65534) != 0 || setuid(65534) != 0 ||
+        listen(fd, 8) != 0) {
         _exit(1);
     }
     const char ready = 'r';
@@ -82,8 +86,10 @@ private slots:
     {
         const QList<QUrl> urls = InstanceChannel::urlsFromArguments(
             {"a.pdf", "../b c.png", "/tmp/d.pdf", "file:///tmp/e.pdf", "--flag"}, "/home/u/docs");
-        QCOMPARE(urls, (QList<QUrl>{QUrl::fromLocalFile("/home/u/docs/a.pdf"), QUrl::fromLocalFile("/home/u/b c.png"),
-                                    QUrl::fromLocalFile("/tmp/d.pdf"), QUrl::fromLocalFile("/tmp/e.pdf")}));
+        QCOMPARE(urls, (QList<QUrl>{QUrl::fromLocalFile("/home/u/docs/a.pdf"),
+                                    QUrl::fromLocalFile("/home/u/b c.png"),
+                                    QUrl::fromLocalFile("/tmp/d.pdf"),
+                                    QUrl::fromLocalFile("/tmp/e.pdf")}));
     }
 
     void aSecondLaunchHandsItsFilesOver()
@@ -203,8 +209,10 @@ private slots:
         const QString runtime = m_folder.filePath("runtime");
         const QString temporary = m_folder.filePath("tmp");
         QVERIFY(QDir().mkpath(runtime) && QDir().mkpath(temporary));
-        QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-        const auto pathFor = [&](const QString &runtimeDir, const QString &variable, const QString &value) {
+        QVERIFY(
+            QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        const auto pathFor = [&](const QString &runtimeDir, const QString &variable,
+                                 const QString &value) {
             QProcessEnvironment environment;
             environment.insert(QStringLiteral("TMPDIR"), temporary);
             if (!runtimeDir.isEmpty()) {
@@ -221,19 +229,22 @@ private slots:
         QVERIFY(wayland0 != pathFor(runtime, "WAYLAND_DISPLAY", "wayland-1"));
         QVERIFY(wayland0 != pathFor(runtime, "DISPLAY", ":0"));
         QCOMPARE(pathFor(runtime, "DISPLAY", ":1.0"), pathFor(runtime, "DISPLAY", ":1"));
-        const QString longDisplay = pathFor(runtime, "WAYLAND_DISPLAY", "/run/" + QString(200, 'w'));
+        const QString longDisplay =
+            pathFor(runtime, "WAYLAND_DISPLAY", "/run/" + QString(200, 'w'));
         QVERIFY(!longDisplay.isEmpty() && longDisplay.size() < 108);
 
         // Without a runtime folder of its own: a folder in the temporary folder, 0700.
         const QString own = temporary + QStringLiteral("/tamsel-") + QString::number(geteuid());
         QCOMPARE(QFileInfo(pathFor({}, "DISPLAY", ":0")).absolutePath(), own);
         QCOMPARE(modeOf(own), mode_t(0700));
-        QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
-                                                   | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner |
+                                                   QFile::ExeOwner | QFile::ReadOther |
+                                                   QFile::WriteOther | QFile::ExeOther));
         QCOMPARE(QFileInfo(pathFor(runtime, "DISPLAY", ":0")).absolutePath(), own);
         // Opened up since: closed again.
-        QVERIFY(QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
-                                               | QFile::WriteOther | QFile::ExeOther));
+        QVERIFY(QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                               QFile::ReadOther | QFile::WriteOther |
+                                               QFile::ExeOther));
         QCOMPARE(QFileInfo(pathFor({}, "DISPLAY", ":0")).absolutePath(), own);
         QCOMPARE(modeOf(own), mode_t(0700));
         // A link in its place, even to a folder of the user's: no hand-over at all.

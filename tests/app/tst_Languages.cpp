@@ -135,8 +135,9 @@ private slots:
         }
         const auto isTranslation = [&](const QString &text) {
             return std::any_of(messages.cbegin(), messages.cend(), [&](const Shown &m) {
-                return std::any_of(m.translated.cbegin(), m.translated.cend(),
-                                   [&](const QRegularExpression &p) { return p.match(text).hasMatch(); });
+                return std::any_of(
+                    m.translated.cbegin(), m.translated.cend(),
+                    [&](const QRegularExpression &p) { return p.match(text).hasMatch(); });
             });
         };
 
@@ -157,9 +158,9 @@ private slots:
             const QStringList texts = shownTexts(window);
             QVERIFY2(texts.size() > 3, screen);
             for (const QString &text : texts) {
-                const bool english = std::any_of(messages.cbegin(), messages.cend(), [&](const Shown &m) {
-                    return m.english.match(text).hasMatch();
-                });
+                const bool english =
+                    std::any_of(messages.cbegin(), messages.cend(),
+                                [&](const Shown &m) { return m.english.match(text).hasMatch(); });
                 if (english && !isTranslation(text)) {
                     leftInEnglish << QStringLiteral("%1: “%2”").arg(QLatin1String(screen), text);
                 }
@@ -169,9 +170,11 @@ private slots:
         QVERIFY2(leftInEnglish.isEmpty(), qPrintable(leftInEnglish.join(QLatin1Char('\n'))));
         // Qt's own buttons in stock dialogs speak the language too, where Qt has it.
         if (code == QLatin1String("de")) {
-            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                     QStringLiteral("Abbrechen"));
         } else if (code == QLatin1String("zh-Hans")) {
-            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("取消"));
+            QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
+                     QStringLiteral("取消"));
         }
     }
 
@@ -197,13 +200,16 @@ private slots:
                 for (const QString &translation : message.translations) {
                     QStringList got = placeholders(translation);
                     if (placeholders(translation) != expected) {
-                        faults << QStringLiteral("%1 %2 “%3”: “%4”").arg(file, message.context, message.source, translation);
+                        faults << QStringLiteral("%1 %2 “%3”: “%4”")
+                                      .arg(file, message.context, message.source, translation);
                     }
                     QString mnemonics = translation;
                     mnemonics.remove(QLatin1String("&&"));
-                    if (mnemonics.count(QLatin1Char('&')) > 1
-                        || (message.source.contains(QLatin1String("Tamsel")) && !translation.contains(QLatin1String("Tamsel")))) {
-                        faults << QStringLiteral("%1 %2 “%3”: “%4”").arg(file, message.context, message.source, translation);
+                    if (mnemonics.count(QLatin1Char('&')) > 1 ||
+                        (message.source.contains(QLatin1String("Tamsel")) &&
+                         !translation.contains(QLatin1String("Tamsel")))) {
+                        faults << QStringLiteral("%1 %2 “%3”: “%4”")
+                                      .arg(file, message.context, message.source, translation);
                     }
                 }
             }

@@ -32,14 +32,22 @@ private slots:
     {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("title");
-        QTest::newRow("home") << "home" << "Tamsel";
-        QTest::newRow("document") << "document" << "report — Tamsel";
-        QTest::newRow("sign and stamp") << "sign" << "report — Tamsel";
-        QTest::newRow("merge") << "merge" << "Merge PDFs — Tamsel";
-        QTest::newRow("stamps") << "stamps" << "Signatures & Stamps — Tamsel";
-        QTest::newRow("codes") << "codes" << "QR Codes — Tamsel";
-        QTest::newRow("about") << "about" << "About Tamsel";
-        QTest::newRow("closed file") << "closed" << "Tamsel";
+        QTest::newRow("home") << "home"
+                              << "Tamsel";
+        QTest::newRow("document") << "document"
+                                  << "report — Tamsel";
+        QTest::newRow("sign and stamp") << "sign"
+                                        << "report — Tamsel";
+        QTest::newRow("merge") << "merge"
+                               << "Merge PDFs — Tamsel";
+        QTest::newRow("stamps") << "stamps"
+                                << "Signatures & Stamps — Tamsel";
+        QTest::newRow("codes") << "codes"
+                               << "QR Codes — Tamsel";
+        QTest::newRow("about") << "about"
+                               << "About Tamsel";
+        QTest::newRow("closed file") << "closed"
+                                     << "Tamsel";
     }
 
     void titleNamesTheScreen()
@@ -53,7 +61,8 @@ private slots:
         window.show();
         AppModel *m = f.model.get();
         // Start elsewhere, so that every row changes the title.
-        m->setDestination(screen == QLatin1String("codes") ? Destination::merge() : Destination::codes());
+        m->setDestination(screen == QLatin1String("codes") ? Destination::merge()
+                                                           : Destination::codes());
         const QString before = window.windowTitle();
         if (screen == QLatin1String("home")) {
             m->setDestination(Destination::home());
@@ -165,7 +174,8 @@ private slots:
         auto *status = view->findChild<QWidget *>("statusLine");
         QCOMPARE(view->statusLines().join(QStringLiteral(" · ")), view->statusLine());
         for (const QString &line : view->statusLines()) {
-            QVERIFY2(status->width() >= status->fontMetrics().horizontalAdvance(line), qPrintable(line));
+            QVERIFY2(status->width() >= status->fontMetrics().horizontalAdvance(line),
+                     qPrintable(line));
         }
         auto *save = view->findChild<QAbstractButton *>("saveAsButton");
         QVERIFY(save->mapTo(view, QPoint(save->width(), 0)).x() <= view->width());

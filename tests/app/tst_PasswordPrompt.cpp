@@ -60,19 +60,22 @@ private slots:
     {
         ShellFixture f;
         const QString path = f.folder.filePath(QStringLiteral("Locked “Q3”.pdf"));
-        QVERIFY(Fixtures::writeNumberedPdf(path, 2, Fixtures::Protection{QStringLiteral("s3cret 🔑"), {}}));
+        QVERIFY(Fixtures::writeNumberedPdf(path, 2,
+                                           Fixtures::Protection{QStringLiteral("s3cret 🔑"), {}}));
         const QFuture<void> opening = f.model->open({QUrl::fromLocalFile(path)});
         QTRY_VERIFY(f.model->passwordRequest().has_value());
 
         std::unique_ptr<PasswordPrompt> first(PasswordPrompt::forModel(f.model.get()));
         QVERIFY(first);
-        QCOMPARE(first->findChild<QLabel *>("passwordTitle")->text(), QStringLiteral("“Locked “Q3”.pdf” is locked"));
+        QCOMPARE(first->findChild<QLabel *>("passwordTitle")->text(),
+                 QStringLiteral("“Locked “Q3”.pdf” is locked"));
         first->show();
         type(first->findChild<QLineEdit *>("passwordField"), QStringLiteral("guess"));
         QTest::keyClick(first->findChild<QLineEdit *>("passwordField"), Qt::Key_Return);
 
         // The same file asks again, with the danger line and an empty field.
-        QTRY_VERIFY(f.model->passwordRequest() && f.model->passwordRequest()->id != first->requestID());
+        QTRY_VERIFY(f.model->passwordRequest() &&
+                    f.model->passwordRequest()->id != first->requestID());
         std::unique_ptr<PasswordPrompt> second(PasswordPrompt::forModel(f.model.get()));
         auto *explanation = second->findChild<QLabel *>("passwordExplanation");
         QCOMPARE(explanation->text(), QStringLiteral("That password didn't open it. Try again."));
@@ -84,7 +87,8 @@ private slots:
 
         QVERIFY(TestUtil::waitFor(opening));
         QCOMPARE(f.model->files().size(), 1);
-        QCOMPARE(f.model->files().first()->password(), std::optional<QString>(QStringLiteral("s3cret 🔑")));
+        QCOMPARE(f.model->files().first()->password(),
+                 std::optional<QString>(QStringLiteral("s3cret 🔑")));
         QVERIFY(!f.model->passwordRequest());
     }
 
@@ -92,7 +96,8 @@ private slots:
     {
         ShellFixture f;
         const QString path = f.folder.filePath(QStringLiteral("locked.pdf"));
-        QVERIFY(Fixtures::writeNumberedPdf(path, 1, Fixtures::Protection{QStringLiteral("pw"), {}}));
+        QVERIFY(
+            Fixtures::writeNumberedPdf(path, 1, Fixtures::Protection{QStringLiteral("pw"), {}}));
         const QFuture<void> opening = f.model->open({QUrl::fromLocalFile(path)});
         QTRY_VERIFY(f.model->passwordRequest().has_value());
         std::unique_ptr<PasswordPrompt> prompt(PasswordPrompt::forModel(f.model.get()));
@@ -131,7 +136,8 @@ private slots:
         QTest::addColumn<bool>("byReturn");
         QTest::newRow("one character, Return") << QStringLiteral("x") << true;
         QTest::newRow("blanks are sent unchanged") << QStringLiteral("  ") << true;
-        QTest::newRow("emoji and accents, Open button") << QStringLiteral("pässwörd 🔑🙂") << false;
+        QTest::newRow("emoji and accents, Open button")
+            << QStringLiteral("pässwörd 🔑🙂") << false;
         QTest::newRow("a thousand characters") << QString(1000, QLatin1Char('k')) << true;
     }
 
@@ -193,10 +199,12 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QColor>("color");
         QTest::newRow("first question")
-            << false << QStringLiteral("Enter its password to open it. The password stays on this computer.")
+            << false
+            << QStringLiteral("Enter its password to open it. The password stays on this computer.")
             << Theme::secondaryText();
         QTest::newRow("after a wrong password")
-            << true << QStringLiteral("That password didn't open it. Try again.") << Theme::danger();
+            << true << QStringLiteral("That password didn't open it. Try again.")
+            << Theme::danger();
     }
 
     void explanationFollowsWrongAnswer()
@@ -221,7 +229,8 @@ private slots:
         QTest::newRow("placeholder-like text") << QStringLiteral("%1 %2.pdf");
         QTest::newRow("chinese") << QStringLiteral("合同.pdf");
         QTest::newRow("long enough to wrap")
-            << QStringLiteral("Quarterly statement of accounts for the holding company and all of its subsidiaries.pdf");
+            << QStringLiteral("Quarterly statement of accounts for the holding company and all of "
+                              "its subsidiaries.pdf");
     }
 
     void fileNameShownUnchanged()

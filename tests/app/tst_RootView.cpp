@@ -6,8 +6,8 @@
 #include "look/ThemeButton.h"
 #include "platform/FileRevealer.h"
 
-#include <QLabel>
 #include "views/AlertSheet.h"
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -38,15 +38,19 @@ class TestRootView : public QObject
             QCoreApplication::processEvents();
         }
 
-        QString screen() const { return root->currentScreen() ? root->currentScreen()->objectName() : QString(); }
+        QString screen() const
+        {
+            return root->currentScreen() ? root->currentScreen()->objectName() : QString();
+        }
 
         // The modal on screen once the deferred presentation has run.
-        template <typename T = QDialog>
-        T *modal(const char *name)
+        template<typename T = QDialog> T *modal(const char *name)
         {
             QCoreApplication::processEvents();
             QDialog *d = root->currentModal();
-            return d && d->objectName() == QLatin1String(name) && d->isVisible() ? qobject_cast<T *>(d) : nullptr;
+            return d && d->objectName() == QLatin1String(name) && d->isVisible()
+                       ? qobject_cast<T *>(d)
+                       : nullptr;
         }
     };
 
@@ -62,11 +66,21 @@ private slots:
         QTest::addColumn<QString>("target");  // which file the destination names
         QTest::addColumn<QString>("signing"); // which file signingFileID names
         QTest::addColumn<QString>("screen");
-        QTest::newRow("nothing shows home") << "none" << "" << "homeView";
-        QTest::newRow("file shows its pages") << "a" << "" << "documentView";
-        QTest::newRow("signing that file shows sign") << "a" << "a" << "signView";
-        QTest::newRow("signing another file keeps the pages") << "a" << "b" << "documentView";
-        QTest::newRow("unknown file shows home") << "unknown" << "" << "homeView";
+        QTest::newRow("nothing shows home") << "none"
+                                            << ""
+                                            << "homeView";
+        QTest::newRow("file shows its pages") << "a"
+                                              << ""
+                                              << "documentView";
+        QTest::newRow("signing that file shows sign") << "a"
+                                                      << "a"
+                                                      << "signView";
+        QTest::newRow("signing another file keeps the pages") << "a"
+                                                              << "b"
+                                                              << "documentView";
+        QTest::newRow("unknown file shows home") << "unknown"
+                                                 << ""
+                                                 << "homeView";
     }
 
     void routing()
@@ -79,9 +93,12 @@ private slots:
         OpenFile *b = s.f.open({s.f.pdf("b.pdf")});
         QVERIFY(a && b);
         auto idOf = [&](const QString &which) -> std::optional<QUuid> {
-            if (which == "a") return a->id();
-            if (which == "b") return b->id();
-            if (which == "unknown") return QUuid::createUuid();
+            if (which == "a")
+                return a->id();
+            if (which == "b")
+                return b->id();
+            if (which == "unknown")
+                return QUuid::createUuid();
             return std::nullopt;
         };
         const auto sign = idOf(signing);
@@ -169,7 +186,8 @@ private slots:
         QTest::addColumn<QString>("answer"); // a button's name, or a key
         QTest::addColumn<bool>("closed");
         QTest::addColumn<bool>("saveAsAsked");
-        QTest::newRow("save as keeps the file and starts saving") << "closingSaveAs" << false << true;
+        QTest::newRow("save as keeps the file and starts saving")
+            << "closingSaveAs" << false << true;
         QTest::newRow("Return is Save As") << "Return" << false << true;
         QTest::newRow("don't save closes the file") << "closingDontSave" << true << false;
         QTest::newRow("cancel leaves everything") << "closingCancel" << false << false;
@@ -189,9 +207,11 @@ private slots:
         auto *question = s.modal<AlertSheet>("closingQuestion");
         QVERIFY(question);
         QCOMPARE(question->text(), QStringLiteral("Save changes to “Report”?"));
-        QCOMPARE(question->informativeText(),
-                 QStringLiteral("Your changes will be lost if you close it without saving. The original file stays "
-                                "as it was."));
+        QCOMPARE(
+            question->informativeText(),
+            QStringLiteral(
+                "Your changes will be lost if you close it without saving. The original file stays "
+                "as it was."));
         QStringList buttons;
         for (const char *name : {"closingSaveAs", "closingDontSave", "closingCancel"}) {
             buttons << question->findChild<QPushButton *>(name)->text();
@@ -297,7 +317,9 @@ private slots:
         auto *toast = s.root->findChild<QWidget *>("toast");
         QVERIFY(toast->isVisible());
         // It slides up to float 28 points above the bottom edge, centred.
-        auto toastBottom = [&] { return toast->mapTo(s.root->detailArea(), QPoint(0, toast->height())).y(); };
+        auto toastBottom = [&] {
+            return toast->mapTo(s.root->detailArea(), QPoint(0, toast->height())).y();
+        };
         QTRY_COMPARE(toastBottom(), s.root->detailArea()->height() - 28);
         const int left = toast->mapTo(s.root->detailArea(), QPoint(0, 0)).x();
         QVERIFY(qAbs(2 * left + toast->width() - s.root->detailArea()->width()) <= 1);

@@ -4,12 +4,12 @@
 #include "app/PasswordPrompt.h"
 #include "app/RootView.h"
 
+#include "views/AlertSheet.h"
 #include <QDragEnterEvent>
-#include <QFileInfo>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include "views/AlertSheet.h"
 #include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
@@ -46,18 +46,22 @@ class TestRootViewModals : public QObject
         }
 
         // The modal on screen once the deferred presentation has run.
-        template <typename T = QDialog>
-        T *modal(const char *name)
+        template<typename T = QDialog> T *modal(const char *name)
         {
             QCoreApplication::processEvents();
             QDialog *d = root->currentModal();
-            return d && d->objectName() == QLatin1String(name) && d->isVisible() ? qobject_cast<T *>(d) : nullptr;
+            return d && d->objectName() == QLatin1String(name) && d->isVisible()
+                       ? qobject_cast<T *>(d)
+                       : nullptr;
         }
 
         PasswordPrompt *prompt() { return modal<PasswordPrompt>("passwordPrompt"); }
     };
 
-    static QLineEdit *field(QDialog *prompt) { return prompt->findChild<QLineEdit *>("passwordField"); }
+    static QLineEdit *field(QDialog *prompt)
+    {
+        return prompt->findChild<QLineEdit *>("passwordField");
+    }
 
     static QString explanation(QDialog *prompt)
     {
@@ -74,13 +78,14 @@ class TestRootViewModals : public QObject
     // drag was welcomed; returns whether it was welcomed and whether the drop was taken.
     static std::pair<bool, bool> dragAndDrop(QWidget *target, const QMimeData &data)
     {
-        QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
-                              Qt::NoModifier);
+        QDragEnterEvent enter(QPoint(300, 200), Qt::CopyAction | Qt::MoveAction, &data,
+                              Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &enter);
         if (!enter.isAccepted()) {
             return {false, false};
         }
-        QDropEvent drop(QPointF(300, 200), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QDropEvent drop(QPointF(300, 200), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
         QCoreApplication::sendEvent(target, &drop);
         return {enter.isAccepted(), drop.isAccepted()};
     }
@@ -97,7 +102,8 @@ private slots:
     void lockedPdfAsksUntilTheRightPassword()
     {
         Shown s;
-        const QFuture<void> opening = s.f.model->open({s.lockedPdf(QStringLiteral("Locked.pdf"), QStringLiteral("pw 2"))});
+        const QFuture<void> opening =
+            s.f.model->open({s.lockedPdf(QStringLiteral("Locked.pdf"), QStringLiteral("pw 2"))});
 
         QTRY_VERIFY(s.prompt());
         QPointer<PasswordPrompt> first = s.prompt();
@@ -105,7 +111,9 @@ private slots:
         QCOMPARE(first->parentWidget(), &s.window);
         QCOMPARE(first->requestID(), s.f.model->passwordRequest()->id);
         QVERIFY(field(first)->text().isEmpty());
-        QCOMPARE(explanation(first), QStringLiteral("Enter its password to open it. The password stays on this computer."));
+        QCOMPARE(
+            explanation(first),
+            QStringLiteral("Enter its password to open it. The password stays on this computer."));
 
         answer(first, QStringLiteral("wrong"));
         // A fresh prompt for the new question; the answered one is gone.
@@ -121,7 +129,8 @@ private slots:
         answer(second, QStringLiteral("pw 2"));
         QVERIFY(TestUtil::waitFor(opening));
         QCOMPARE(s.f.model->files().size(), 1);
-        QCOMPARE(s.f.model->files().first()->password(), std::optional<QString>(QStringLiteral("pw 2")));
+        QCOMPARE(s.f.model->files().first()->password(),
+                 std::optional<QString>(QStringLiteral("pw 2")));
         QVERIFY(!s.f.model->passwordRequest());
         QTRY_VERIFY(!s.root->currentModal());
         QVERIFY(!s.f.model->errorMessage());
@@ -174,7 +183,9 @@ private slots:
         PasswordPrompt *next = s.prompt();
         QVERIFY(field(next)->text().isEmpty());
         QCOMPARE(next->windowTitle(), QStringLiteral("“second.pdf” is locked"));
-        QCOMPARE(explanation(next), QStringLiteral("Enter its password to open it. The password stays on this computer."));
+        QCOMPARE(
+            explanation(next),
+            QStringLiteral("Enter its password to open it. The password stays on this computer."));
         QVERIFY(!openingSecond.isFinished());
         answer(next, QStringLiteral("two"));
         QVERIFY(TestUtil::waitFor(openingSecond));
@@ -191,7 +202,8 @@ private slots:
         Shown s;
         OpenFile *open = s.f.open({s.f.pdf("open.pdf")});
         QVERIFY(open);
-        const QFuture<void> opening = s.f.model->open({s.lockedPdf(QStringLiteral("locked.pdf"), QStringLiteral("pw"))});
+        const QFuture<void> opening =
+            s.f.model->open({s.lockedPdf(QStringLiteral("locked.pdf"), QStringLiteral("pw"))});
         QTRY_VERIFY(s.prompt());
         QPointer<PasswordPrompt> prompt = s.prompt();
 
@@ -235,11 +247,14 @@ private slots:
         QFETCH(bool, accept);
         Shown s;
         const QUrl source = s.f.pdf(QStringLiteral("Damaged.pdf"), 1);
-        const QUrl target = QUrl::fromLocalFile(s.f.folder.filePath(QStringLiteral("Damaged (edited).pdf")));
+        const QUrl target =
+            QUrl::fromLocalFile(s.f.folder.filePath(QStringLiteral("Damaged (edited).pdf")));
         QVERIFY(TestUtil::waitFor(s.f.model->open({source})));
-        BuildPlan plan{s.f.model->files().last()->pages(), {}, std::nullopt, CompressionStep{600, 0.8, true}};
+        BuildPlan plan{
+            s.f.model->files().last()->pages(), {}, std::nullopt, CompressionStep{600, 0.8, true}};
         s.f.model->setPicturesOffer(AppModel::PicturesOffer{plan, target});
-        s.f.model->setErrorMessage(QStringLiteral("It can only be saved as pictures of its pages."));
+        s.f.model->setErrorMessage(
+            QStringLiteral("It can only be saved as pictures of its pages."));
         auto *alert = s.modal<AlertSheet>("errorAlert");
         QVERIFY(alert);
         auto *pictures = alert->findChild<QPushButton *>("errorSaveAsPictures");
@@ -262,7 +277,8 @@ private slots:
     {
         ShellFixture f;
         const QString path = f.folder.filePath(QStringLiteral("locked.pdf"));
-        QVERIFY(Fixtures::writeNumberedPdf(path, 1, Fixtures::Protection{QStringLiteral("pw"), {}}));
+        QVERIFY(
+            Fixtures::writeNumberedPdf(path, 1, Fixtures::Protection{QStringLiteral("pw"), {}}));
         const QFuture<void> opening = f.model->open({QUrl::fromLocalFile(path)});
         QPointer<QDialog> prompt;
         {
@@ -289,22 +305,27 @@ private slots:
 
     void dropOnTheWindow_data()
     {
-        QTest::addColumn<QStringList>("items"); // "pdf:", "picture:" name a made file; other text is a URL
-        QTest::addColumn<bool>("welcomed");     // the drag is accepted on entering
+        QTest::addColumn<QStringList>(
+            "items"); // "pdf:", "picture:" name a made file; other text is a URL
+        QTest::addColumn<bool>("welcomed");      // the drag is accepted on entering
         QTest::addColumn<QStringList>("opened"); // names of the documents, in order
         QTest::addColumn<QString>("error");
 
         QTest::newRow("a PDF and two pictures")
             << QStringList{"picture:b.png", "pdf:report.pdf", "picture:a.jpg"} << true
             << QStringList{"report", "a"} << QString();
-        QTest::newRow("one PDF") << QStringList{"pdf:only.pdf"} << true << QStringList{"only"} << QString();
+        QTest::newRow("one PDF") << QStringList{"pdf:only.pdf"} << true << QStringList{"only"}
+                                 << QString();
         QTest::newRow("a web address beside a PDF")
-            << QStringList{"https://example.org/x.pdf", "pdf:local.pdf"} << true << QStringList{"local"} << QString();
+            << QStringList{"https://example.org/x.pdf", "pdf:local.pdf"} << true
+            << QStringList{"local"} << QString();
         QTest::newRow("only web addresses")
-            << QStringList{"https://example.org/x.pdf", "http://example.org/"} << false << QStringList{} << QString();
+            << QStringList{"https://example.org/x.pdf", "http://example.org/"} << false
+            << QStringList{} << QString();
         QTest::newRow("text, no addresses") << QStringList{} << false << QStringList{} << QString();
         QTest::newRow("a file of another kind")
-            << QStringList{"other:notes.txt"} << true << QStringList{} << QStringLiteral("Tamsel opens PDFs and images.");
+            << QStringList{"other:notes.txt"} << true << QStringList{}
+            << QStringLiteral("Tamsel opens PDFs and images.");
     }
 
     void dropOnTheWindow()
@@ -353,7 +374,8 @@ private slots:
         QCOMPARE(names, opened);
         QCOMPARE(s.f.model->errorMessage().value_or(QString()), error);
         if (!opened.isEmpty()) {
-            QCOMPARE(s.f.model->destination(), std::optional(Destination::file(s.f.model->files().last()->id())));
+            QCOMPARE(s.f.model->destination(),
+                     std::optional(Destination::file(s.f.model->files().last()->id())));
         }
     }
 

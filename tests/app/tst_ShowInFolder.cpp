@@ -57,18 +57,21 @@ private slots:
         const QString config = m_busFolder.filePath(QStringLiteral("session.conf"));
         QFile file(config);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN\"\n"
-                                  " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-                                  "<busconfig><type>session</type><listen>unix:dir=%1</listen>\n"
-                                  "<policy context=\"default\"><allow send_destination=\"*\"/><allow receive_sender=\"*\"/>"
-                                  "<allow own=\"*\"/>"
-                                  "</policy></busconfig>\n")
-                       .arg(m_busFolder.path())
-                       .toUtf8());
+        file.write(
+            QStringLiteral("<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus "
+                           "Configuration 1.0//EN\"\n"
+                           " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+                           "<busconfig><type>session</type><listen>unix:dir=%1</listen>\n"
+                           "<policy context=\"default\"><allow send_destination=\"*\"/><allow "
+                           "receive_sender=\"*\"/>"
+                           "<allow own=\"*\"/>"
+                           "</policy></busconfig>\n")
+                .arg(m_busFolder.path())
+                .toUtf8());
         file.close();
         m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--config-file=") + config,
-                        QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+                       {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                        QStringLiteral("--print-address=1")});
         QVERIFY2(m_daemon.waitForStarted(), "dbus-daemon is needed (tools/packages.txt)");
         while (!m_daemon.canReadLine()) {
             QVERIFY(m_daemon.waitForReadyRead(10000));
@@ -90,7 +93,8 @@ private slots:
     void showInFolderSelectsTheSavedFile()
     {
         QDBusConnection client = QDBusConnection::connectToBus(m_address, QStringLiteral("client"));
-        QDBusConnection manager = QDBusConnection::connectToBus(m_address, QStringLiteral("fileManager"));
+        QDBusConnection manager =
+            QDBusConnection::connectToBus(m_address, QStringLiteral("fileManager"));
         QVERIFY(client.isConnected() && manager.isConnected());
         FakeFileManager fake;
         QVERIFY(manager.registerObject(QStringLiteral("/org/freedesktop/FileManager1"), &fake,
@@ -98,7 +102,8 @@ private slots:
         QVERIFY(manager.registerService(QStringLiteral("org.freedesktop.FileManager1")));
         FolderOpener folders;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &folders, "open");
-        auto handlerGone = qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
+        auto handlerGone =
+            qScopeGuard([] { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); });
 
         ShellFixture f;
         SystemFileRevealer revealer(client);
@@ -110,7 +115,8 @@ private slots:
         auto *reveal = root->findChild<QPushButton *>(QStringLiteral("showInFolder"));
         QVERIFY(reveal);
 
-        const QUrl saved = QUrl::fromLocalFile(f.folder.filePath(QStringLiteral("saved report.pdf")));
+        const QUrl saved =
+            QUrl::fromLocalFile(f.folder.filePath(QStringLiteral("saved report.pdf")));
         f.model->setToast(Toast{QStringLiteral("Saved"), saved});
         QTRY_VERIFY(reveal->isVisible());
         reveal->click();
@@ -124,7 +130,8 @@ private slots:
         f.model->setToast(Toast{QStringLiteral("Saved"), other});
         reveal->click();
         QTRY_COMPARE(folders.opened.size(), 1);
-        QCOMPARE(folders.opened.first(), QUrl::fromLocalFile(f.folder.filePath(QStringLiteral("sub"))));
+        QCOMPARE(folders.opened.first(),
+                 QUrl::fromLocalFile(f.folder.filePath(QStringLiteral("sub"))));
         QCOMPARE(fake.shown.size(), 1);
     }
 };

@@ -1,7 +1,7 @@
 #include "ShellFixture.h"
 
-#include "look/Icons.h"
 #include "app/SidebarView.h"
+#include "look/Icons.h"
 #include "model/MergeModel.h"
 
 #include <QLabel>
@@ -103,7 +103,8 @@ private slots:
         for (int i = 0; i < s.list()->count(); ++i) {
             texts.append(s.list()->item(i)->text());
         }
-        QCOMPARE(texts, (QStringList{"Home", "Files", "", "Tools", "Merge PDFs", "Signatures & Stamps", "QR Codes"}));
+        QCOMPARE(texts, (QStringList{"Home", "Files", "", "Tools", "Merge PDFs",
+                                     "Signatures & Stamps", "QR Codes"}));
     }
 
     void editedMarkFollowsKindAndEdits()
@@ -118,8 +119,10 @@ private slots:
         FileRow *picturesRow = s.row(pictures);
         QVERIFY(!editedMarkShown(pdfRow));
         QVERIFY(editedMarkShown(picturesRow));
-        QCOMPARE(pdfRow->findChild<QLabel *>("fileIcon")->property("symbol").toInt(), int(Symbol::Document));
-        QCOMPARE(picturesRow->findChild<QLabel *>("fileIcon")->property("symbol").toInt(), int(Symbol::Pictures));
+        QCOMPARE(pdfRow->findChild<QLabel *>("fileIcon")->property("symbol").toInt(),
+                 int(Symbol::Document));
+        QCOMPARE(picturesRow->findChild<QLabel *>("fileIcon")->property("symbol").toInt(),
+                 int(Symbol::Pictures));
         QCOMPARE(pageCount(pdfRow), 3);
         QCOMPARE(pageCount(picturesRow), 2);
 
@@ -127,7 +130,8 @@ private slots:
         const QUuid first = pdf->pages().first().id;
         TestUtil::waitFor(s.f.model->turn(pdf, {first}, true));
         QTRY_VERIFY(editedMarkShown(pdfRow));
-        QCOMPARE(pdfRow->findChild<QWidget *>("editedMark")->toolTip(), QStringLiteral("Not saved"));
+        QCOMPARE(pdfRow->findChild<QWidget *>("editedMark")->toolTip(),
+                 QStringLiteral("Not saved"));
         s.f.model->deletePages(pdf, {first});
         QCOMPARE(pageCount(pdfRow), 2);
 
@@ -239,7 +243,8 @@ private slots:
         open->click(); // cancelled: nothing changes
         QTRY_COMPARE(s.f.panels.openCalls.size(), 1);
         QCOMPARE(s.f.panels.openCalls.first().multiple, true);
-        QCOMPARE(s.f.panels.openCalls.first().kinds, (QList<FileKind>{FileKind::Pdf, FileKind::Picture}));
+        QCOMPARE(s.f.panels.openCalls.first().kinds,
+                 (QList<FileKind>{FileKind::Pdf, FileKind::Picture}));
         QCoreApplication::processEvents();
         QCOMPARE(files.count(), 0);
         QVERIFY(!s.f.model->errorMessage());
@@ -252,7 +257,8 @@ private slots:
     void longNameKeepsBothEnds()
     {
         Shown s;
-        const QString name = QStringLiteral("Quarterly statement of accounts for the holding company FINAL-v7");
+        const QString name =
+            QStringLiteral("Quarterly statement of accounts for the holding company FINAL-v7");
         OpenFile *file = s.f.open({s.f.pdf(name + QStringLiteral(".pdf"))});
         auto *label = s.row(file)->findChild<MiddleElidedLabel *>("fileName");
         QCOMPARE(label->text(), name);

@@ -15,7 +15,6 @@
 #include <QScrollArea>
 #include <QTemporaryDir>
 
-
 namespace {
 
 // A primary button whose whole face shows, scrolled into view where the
@@ -70,7 +69,12 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const QRect free = window.screen()->availableGeometry();
-        QVERIFY2(free.contains(window.frameGeometry()), qPrintable(QStringLiteral("%1,%2 %3×%4").arg(window.frameGeometry().x()).arg(window.frameGeometry().y()).arg(window.frameGeometry().width()).arg(window.frameGeometry().height())));
+        QVERIFY2(free.contains(window.frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3×%4")
+                                .arg(window.frameGeometry().x())
+                                .arg(window.frameGeometry().y())
+                                .arg(window.frameGeometry().width())
+                                .arg(window.frameGeometry().height())));
         QCOMPARE(window.width(), MainWindow::firstSize.width());
         QVERIFY(window.minimumHeight() <= free.height());
 
@@ -81,14 +85,19 @@ private slots:
             for (const auto &[name, show] : screens) {
                 show();
                 QCoreApplication::processEvents();
-                const QString where = QStringLiteral("%1 at %2×%3").arg(QLatin1String(name)).arg(size.width()).arg(size.height());
+                const QString where = QStringLiteral("%1 at %2×%3")
+                                          .arg(QLatin1String(name))
+                                          .arg(size.width())
+                                          .arg(size.height());
                 QVERIFY2(free.contains(window.frameGeometry()), qPrintable(where));
                 QStringList hidden = hiddenPrimaryButtons(&window);
-                if (QDialog *modal = window.rootView()->currentModal(); modal && modal->isVisible()) {
+                if (QDialog *modal = window.rootView()->currentModal();
+                    modal && modal->isVisible()) {
                     QVERIFY2(free.contains(modal->frameGeometry()), qPrintable(where));
                     hidden << hiddenPrimaryButtons(modal);
                 }
-                QVERIFY2(hidden.isEmpty(), qPrintable(where + QStringLiteral(": ") + hidden.join(QStringLiteral(", "))));
+                QVERIFY2(hidden.isEmpty(), qPrintable(where + QStringLiteral(": ") +
+                                                      hidden.join(QStringLiteral(", "))));
             }
         }
     }
@@ -100,10 +109,9 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     const QString config = folder.filePath(QStringLiteral("screens.json"));
     QFile file(config);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1280, "height": 720,
-                                      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})")
-               < 0) {
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(R"({"screens": [{"name": "small", "x": 0, "y": 0, "width": 1280, "height": 720,
+                                      "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") < 0) {
         qFatal("cannot write %s", qPrintable(config));
     }
     file.close();

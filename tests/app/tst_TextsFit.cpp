@@ -28,12 +28,14 @@ QStringList cutOff(QWidget *top, const QStringList &withEllipsis)
 {
     QStringList found;
     const auto name = [](const QWidget *w) {
-        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className()) : w->objectName();
+        return w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                         : w->objectName();
     };
     QList<QWidget *> widgets = top->findChildren<QWidget *>();
     widgets.prepend(top);
     for (QWidget *w : widgets) {
-        if (!w->isVisibleTo(top) || w->width() <= 0 || w->height() <= 0 || w->isWindow() != (w == top)) {
+        if (!w->isVisibleTo(top) || w->width() <= 0 || w->height() <= 0 ||
+            w->isWindow() != (w == top)) {
             continue;
         }
         if (auto *label = qobject_cast<QLabel *>(w)) {
@@ -41,18 +43,26 @@ QStringList cutOff(QWidget *top, const QStringList &withEllipsis)
             if (!label->text().isEmpty() && !shortens) {
                 const int needed = label->wordWrap() ? label->heightForWidth(label->width())
                                                      : label->sizeHint().height();
-                const bool tooNarrow = !label->wordWrap() && label->sizeHint().width() > label->width() + 1;
+                const bool tooNarrow =
+                    !label->wordWrap() && label->sizeHint().width() > label->width() + 1;
                 if (tooNarrow || needed > label->height() + 1) {
                     found << QStringLiteral("%1 (%2×%3, needs %4×%5): %6")
-                                 .arg(name(label)).arg(label->width()).arg(label->height())
-                                 .arg(label->sizeHint().width()).arg(needed).arg(plain(label->text()));
+                                 .arg(name(label))
+                                 .arg(label->width())
+                                 .arg(label->height())
+                                 .arg(label->sizeHint().width())
+                                 .arg(needed)
+                                 .arg(plain(label->text()));
                 }
             }
-        } else if (qobject_cast<QPushButton *>(w) || qobject_cast<QCheckBox *>(w) || qobject_cast<QRadioButton *>(w)) {
+        } else if (qobject_cast<QPushButton *>(w) || qobject_cast<QCheckBox *>(w) ||
+                   qobject_cast<QRadioButton *>(w)) {
             auto *button = static_cast<QAbstractButton *>(w);
             if (!button->text().isEmpty() && button->sizeHint().width() > button->width() + 1) {
                 found << QStringLiteral("%1 (%2 wide, needs %3): %4")
-                             .arg(name(button)).arg(button->width()).arg(button->sizeHint().width())
+                             .arg(name(button))
+                             .arg(button->width())
+                             .arg(button->sizeHint().width())
                              .arg(plain(button->text()));
             }
         }
@@ -64,11 +74,13 @@ QStringList cutOff(QWidget *top, const QStringList &withEllipsis)
             if (!text.contains(ellipsis)) {
                 continue;
             }
-            const bool meant = std::any_of(withEllipsis.cbegin(), withEllipsis.cend(),
-                                           [&](const QString &known) { return known.contains(text); });
+            const bool meant =
+                std::any_of(withEllipsis.cbegin(), withEllipsis.cend(),
+                            [&](const QString &known) { return known.contains(text); });
             QString kept = text;
             kept.remove(ellipsis);
-            const bool inTooltip = !w->toolTip().isEmpty() && plain(w->toolTip()).startsWith(kept.trimmed());
+            const bool inTooltip =
+                !w->toolTip().isEmpty() && plain(w->toolTip()).startsWith(kept.trimmed());
             if (!meant && !inTooltip) {
                 found << QStringLiteral("%1 paints: %2").arg(name(w), text);
             }
@@ -101,7 +113,8 @@ private slots:
         auto *label = new QLabel(QStringLiteral("A label longer than its room"), &top);
         auto *button = new QPushButton(QStringLiteral("A button longer than its room"), &top);
         auto *painted = new QLabel(&top);
-        painted->setText(painted->fontMetrics().elidedText(QStringLiteral("A painted text cut short"), Qt::ElideRight, 60));
+        painted->setText(painted->fontMetrics().elidedText(
+            QStringLiteral("A painted text cut short"), Qt::ElideRight, 60));
         label->setGeometry(0, 0, 40, 30);
         button->setGeometry(0, 40, 40, 30);
         painted->setGeometry(0, 80, 200, 30);
@@ -172,8 +185,9 @@ private slots:
             }
         }
         for (const bool wasWrong : {false, true}) {
-            PasswordPrompt prompt(PasswordRequest{QUuid::createUuid(), QStringLiteral("Quarterly.pdf"), wasWrong},
-                                  [](std::optional<QString>) {});
+            PasswordPrompt prompt(
+                PasswordRequest{QUuid::createUuid(), QStringLiteral("Quarterly.pdf"), wasWrong},
+                [](std::optional<QString>) {});
             prompt.show();
             QVERIFY(QTest::qWaitForWindowExposed(&prompt));
             for (const QString &fault : cutOff(&prompt, withEllipsis)) {

@@ -17,12 +17,13 @@ namespace CodePictures {
 // A black-on-white code with `module` pixels per module and its quiet zone.
 // Linear codes are `height` pixels tall. `latin1` encodes each character as one
 // byte, for binary payloads.
-inline QImage code(ZXing::BarcodeFormat format, const QString &text, int module = 4, int height = 120,
-                   bool latin1 = false)
+inline QImage code(ZXing::BarcodeFormat format, const QString &text, int module = 4,
+                   int height = 120, bool latin1 = false)
 {
     ZXing::MultiFormatWriter writer(format);
-    writer.setMargin(format == ZXing::BarcodeFormat::QRCode || format == ZXing::BarcodeFormat::DataMatrix
-                             || format == ZXing::BarcodeFormat::Aztec
+    writer.setMargin(format == ZXing::BarcodeFormat::QRCode ||
+                             format == ZXing::BarcodeFormat::DataMatrix ||
+                             format == ZXing::BarcodeFormat::Aztec
                          ? 4
                          : 10);
     ZXing::BitMatrix matrix;
@@ -32,11 +33,12 @@ inline QImage code(ZXing::BarcodeFormat format, const QString &text, int module 
     } else {
         matrix = writer.encode(text.toStdString(), 0, 0);
     }
-    const bool linear = matrix.height() <= 1 || format == ZXing::BarcodeFormat::EAN13
-                        || format == ZXing::BarcodeFormat::EAN8 || format == ZXing::BarcodeFormat::UPCE
-                        || format == ZXing::BarcodeFormat::Code39 || format == ZXing::BarcodeFormat::Code93
-                        || format == ZXing::BarcodeFormat::Code128 || format == ZXing::BarcodeFormat::ITF
-                        || format == ZXing::BarcodeFormat::Codabar;
+    const bool linear =
+        matrix.height() <= 1 || format == ZXing::BarcodeFormat::EAN13 ||
+        format == ZXing::BarcodeFormat::EAN8 || format == ZXing::BarcodeFormat::UPCE ||
+        format == ZXing::BarcodeFormat::Code39 || format == ZXing::BarcodeFormat::Code93 ||
+        format == ZXing::BarcodeFormat::Code128 || format == ZXing::BarcodeFormat::ITF ||
+        format == ZXing::BarcodeFormat::Codabar;
     const int rows = linear ? 1 : matrix.height();
     QImage image(matrix.width() * module, linear ? height : rows * module, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -44,7 +46,8 @@ inline QImage code(ZXing::BarcodeFormat format, const QString &text, int module 
     for (int y = 0; y < rows; ++y) {
         for (int x = 0; x < matrix.width(); ++x) {
             if (matrix.get(x, linear ? 0 : y)) {
-                painter.fillRect(x * module, linear ? 0 : y * module, module, linear ? height : module, Qt::black);
+                painter.fillRect(x * module, linear ? 0 : y * module, module,
+                                 linear ? height : module, Qt::black);
             }
         }
     }
@@ -88,12 +91,13 @@ inline QImage canvas(QSize size, const QList<Placed> &pictures)
 // the top left, 150 points wide); a page without pictures is blank.
 inline bool writePdf(const QString &path, const QList<QList<Placed>> &pages)
 {
-    return Fixtures::writePaintedPdf(path, int(pages.size()), [&pages](QPainter &painter, int page) {
-        for (const Placed &p : pages[page]) {
-            const double height = 150.0 * p.picture.height() / p.picture.width();
-            painter.drawImage(QRectF(p.topLeft, QSizeF(150, height)), p.picture);
-        }
-    });
+    return Fixtures::writePaintedPdf(
+        path, int(pages.size()), [&pages](QPainter &painter, int page) {
+            for (const Placed &p : pages[page]) {
+                const double height = 150.0 * p.picture.height() / p.picture.width();
+                painter.drawImage(QRectF(p.topLeft, QSizeF(150, height)), p.picture);
+            }
+        });
 }
 
 } // namespace CodePictures

@@ -13,7 +13,8 @@ Q_DECLARE_METATYPE(CodeSymbology)
 
 namespace {
 
-Detection at(const QString &payload, double cx, double cy, CodeSymbology symbology = CodeSymbology::QR)
+Detection at(const QString &payload, double cx, double cy,
+             CodeSymbology symbology = CodeSymbology::QR)
 {
     return Detection{payload, symbology, QRectF(cx - 0.05, cy - 0.05, 0.1, 0.1)};
 }
@@ -50,29 +51,47 @@ private slots:
         QTest::addColumn<QString>("payload");
         QTest::addColumn<CodeSymbology>("symbology");
         using F = ZXing::BarcodeFormat;
-        QTest::newRow("qr") << F::QRCode << "https://example.com/é" << "https://example.com/é" << CodeSymbology::QR;
-        QTest::newRow("data matrix") << F::DataMatrix << "DM-42" << "DM-42" << CodeSymbology::DataMatrix;
-        QTest::newRow("aztec") << F::Aztec << "Aztec text" << "Aztec text" << CodeSymbology::Aztec;
-        QTest::newRow("pdf417") << F::PDF417 << "PDF417 payload" << "PDF417 payload" << CodeSymbology::PDF417;
-        QTest::newRow("ean-13") << F::EAN13 << "400638133393" << "4006381333931" << CodeSymbology::EAN13;
-        QTest::newRow("upc-a arrives as ean-13 with a leading zero") << F::UPCA << "03600029145" << "0036000291452"
-                                                                     << CodeSymbology::EAN13;
-        QTest::newRow("ean-8") << F::EAN8 << "9638507" << "96385074" << CodeSymbology::EAN8;
-        QTest::newRow("upc-e") << F::UPCE << "0123456" << "01234565" << CodeSymbology::UPCE;
-        QTest::newRow("code 39") << F::Code39 << "CODE-39" << "CODE-39" << CodeSymbology::Code39;
-        QTest::newRow("code 39 full ascii") << F::Code39 << "12ab" << "12ab" << CodeSymbology::Code39;
-        QTest::newRow("code 39 full ascii marks") << F::Code39 << "a:{b}!" << "a:{b}!" << CodeSymbology::Code39;
-        QTest::newRow("code 39 with a plus that starts no pair") << F::Code39 << "AB+1" << "AB+1"
-                                                                 << CodeSymbology::Code39;
-        QTest::newRow("code 39 ending in a plus") << F::Code39 << "A+B+" << "A+B+" << CodeSymbology::Code39;
-        QTest::newRow("code 93") << F::Code93 << "CODE93" << "CODE93" << CodeSymbology::Code93;
-        QTest::newRow("code 128") << F::Code128 << "Code 128!" << "Code 128!" << CodeSymbology::Code128;
-        QTest::newRow("itf with a valid check digit is itf-14") << F::ITF << "15400141288763" << "15400141288763"
-                                                                << CodeSymbology::ITF14;
-        QTest::newRow("itf-14 length with a wrong check digit") << F::ITF << "15400141288764" << "15400141288764"
-                                                                << CodeSymbology::I2of5;
-        QTest::newRow("short itf") << F::ITF << "12345678" << "12345678" << CodeSymbology::I2of5;
-        QTest::newRow("codabar") << F::Codabar << "A40156B" << "40156" << CodeSymbology::Codabar;
+        QTest::newRow("qr") << F::QRCode << "https://example.com/é"
+                            << "https://example.com/é" << CodeSymbology::QR;
+        QTest::newRow("data matrix") << F::DataMatrix << "DM-42"
+                                     << "DM-42" << CodeSymbology::DataMatrix;
+        QTest::newRow("aztec") << F::Aztec << "Aztec text"
+                               << "Aztec text" << CodeSymbology::Aztec;
+        QTest::newRow("pdf417") << F::PDF417 << "PDF417 payload"
+                                << "PDF417 payload" << CodeSymbology::PDF417;
+        QTest::newRow("ean-13") << F::EAN13 << "400638133393"
+                                << "4006381333931" << CodeSymbology::EAN13;
+        QTest::newRow("upc-a arrives as ean-13 with a leading zero")
+            << F::UPCA << "03600029145"
+            << "0036000291452" << CodeSymbology::EAN13;
+        QTest::newRow("ean-8") << F::EAN8 << "9638507"
+                               << "96385074" << CodeSymbology::EAN8;
+        QTest::newRow("upc-e") << F::UPCE << "0123456"
+                               << "01234565" << CodeSymbology::UPCE;
+        QTest::newRow("code 39") << F::Code39 << "CODE-39"
+                                 << "CODE-39" << CodeSymbology::Code39;
+        QTest::newRow("code 39 full ascii") << F::Code39 << "12ab"
+                                            << "12ab" << CodeSymbology::Code39;
+        QTest::newRow("code 39 full ascii marks") << F::Code39 << "a:{b}!"
+                                                  << "a:{b}!" << CodeSymbology::Code39;
+        QTest::newRow("code 39 with a plus that starts no pair") << F::Code39 << "AB+1"
+                                                                 << "AB+1" << CodeSymbology::Code39;
+        QTest::newRow("code 39 ending in a plus") << F::Code39 << "A+B+"
+                                                  << "A+B+" << CodeSymbology::Code39;
+        QTest::newRow("code 93") << F::Code93 << "CODE93"
+                                 << "CODE93" << CodeSymbology::Code93;
+        QTest::newRow("code 128") << F::Code128 << "Code 128!"
+                                  << "Code 128!" << CodeSymbology::Code128;
+        QTest::newRow("itf with a valid check digit is itf-14")
+            << F::ITF << "15400141288763"
+            << "15400141288763" << CodeSymbology::ITF14;
+        QTest::newRow("itf-14 length with a wrong check digit")
+            << F::ITF << "15400141288764"
+            << "15400141288764" << CodeSymbology::I2of5;
+        QTest::newRow("short itf") << F::ITF << "12345678"
+                                   << "12345678" << CodeSymbology::I2of5;
+        QTest::newRow("codabar") << F::Codabar << "A40156B"
+                                 << "40156" << CodeSymbology::Codabar;
     }
 
     void readsEachKind()
@@ -82,7 +101,8 @@ private slots:
         QFETCH(QString, payload);
         QFETCH(CodeSymbology, symbology);
         const QImage code = CodePictures::code(format, text, 4);
-        const QImage picture = CodePictures::canvas({900, 700}, {{code, QPoint(450 - code.width() / 2, 350 - code.height() / 2)}});
+        const QImage picture = CodePictures::canvas(
+            {900, 700}, {{code, QPoint(450 - code.width() / 2, 350 - code.height() / 2)}});
         const QList<Reading> found = CodeReader::codes(picture);
         QCOMPARE(payloads(found), QStringList{payload});
         QCOMPARE(found.first().symbology, symbology);
@@ -92,20 +112,23 @@ private slots:
     {
         QTest::addColumn<QList<Detection>>("detections");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("level within 0.02: left first") << QList<Detection>{at("R", 0.7, 0.50), at("L", 0.2, 0.519)}
-                                                       << QStringList{"L", "R"};
+        QTest::newRow("level within 0.02: left first")
+            << QList<Detection>{at("R", 0.7, 0.50), at("L", 0.2, 0.519)} << QStringList{"L", "R"};
         QTest::newRow("lower but within 0.02 still goes left first")
             << QList<Detection>{at("R", 0.7, 0.519), at("L", 0.2, 0.50)} << QStringList{"L", "R"};
         QTest::newRow("more than 0.02: higher first whatever the side")
             << QList<Detection>{at("low-left", 0.1, 0.53), at("high-right", 0.9, 0.50)}
             << QStringList{"high-right", "low-left"};
         QTest::newRow("rows top to bottom, each left to right")
-            << QList<Detection>{at("d", 0.8, 0.8), at("b", 0.8, 0.2), at("c", 0.2, 0.81), at("a", 0.2, 0.2)}
+            << QList<Detection>{at("d", 0.8, 0.8), at("b", 0.8, 0.2), at("c", 0.2, 0.81),
+                                at("a", 0.2, 0.2)}
             << QStringList{"a", "b", "c", "d"};
         QTest::newRow("same centre keeps the detector's order")
-            << QList<Detection>{at("first", 0.5, 0.5), at("second", 0.5, 0.5)} << QStringList{"first", "second"};
+            << QList<Detection>{at("first", 0.5, 0.5), at("second", 0.5, 0.5)}
+            << QStringList{"first", "second"};
         QTest::newRow("not a number keeps the detector's order")
-            << QList<Detection>{at("nan", qQNaN(), qQNaN()), at("x", 0.5, 0.5)} << QStringList{"nan", "x"};
+            << QList<Detection>{at("nan", qQNaN(), qQNaN()), at("x", 0.5, 0.5)}
+            << QStringList{"nan", "x"};
     }
 
     void readingOrder()
@@ -134,8 +157,9 @@ private slots:
     void repeatsAndEmptiesAreDropped()
     {
         const QList<Detection> ordered = {
-            at("", 0.1, 0.1), at("same", 0.2, 0.1, CodeSymbology::DataMatrix), at("same", 0.3, 0.1),
-            at("  ", 0.4, 0.1), at("e\u0301", 0.5, 0.1), at("\u00e9", 0.6, 0.1)};
+            at("", 0.1, 0.1),        at("same", 0.2, 0.1, CodeSymbology::DataMatrix),
+            at("same", 0.3, 0.1),    at("  ", 0.4, 0.1),
+            at("e\u0301", 0.5, 0.1), at("\u00e9", 0.6, 0.1)};
         const QList<Reading> readings = CodeReader::distinctReadings(ordered);
         QCOMPARE(payloads(readings), (QStringList{"same", "  ", "e\u0301"}));
         QCOMPARE(readings.first().symbology, CodeSymbology::DataMatrix);
@@ -144,8 +168,9 @@ private slots:
     void samePayloadAsQrAndDataMatrixIsOneEntry()
     {
         const QImage page = CodePictures::canvas(
-            {1200, 600}, {{CodePictures::code(ZXing::BarcodeFormat::DataMatrix, "TWICE", 8), QPoint(700, 100)},
-                          {CodePictures::qr("TWICE"), QPoint(100, 100)}});
+            {1200, 600},
+            {{CodePictures::code(ZXing::BarcodeFormat::DataMatrix, "TWICE", 8), QPoint(700, 100)},
+             {CodePictures::qr("TWICE"), QPoint(100, 100)}});
         const QList<Reading> found = CodeReader::codes(page);
         QCOMPARE(payloads(found), QStringList{"TWICE"});
         QCOMPARE(found.first().symbology, CodeSymbology::QR); // the left one
@@ -155,14 +180,17 @@ private slots:
     {
         // This detector release looks for these two only along a picture's middle lines.
         const QImage page = CodePictures::canvas(
-            {1697, 2400}, {{CodePictures::code(ZXing::BarcodeFormat::Aztec, "top left", 5), QPoint(100, 120)},
-                           {CodePictures::code(ZXing::BarcodeFormat::DataMatrix, "bottom right", 6), QPoint(1450, 2150)}});
+            {1697, 2400},
+            {{CodePictures::code(ZXing::BarcodeFormat::Aztec, "top left", 5), QPoint(100, 120)},
+             {CodePictures::code(ZXing::BarcodeFormat::DataMatrix, "bottom right", 6),
+              QPoint(1450, 2150)}});
         QCOMPARE(payloads(CodeReader::codes(page)), (QStringList{"top left", "bottom right"}));
     }
 
     void lightOnDarkIsRead()
     {
-        QImage picture = CodePictures::canvas({500, 500}, {{CodePictures::qr("inverted"), QPoint(80, 80)}});
+        QImage picture =
+            CodePictures::canvas({500, 500}, {{CodePictures::qr("inverted"), QPoint(80, 80)}});
         picture.invertPixels();
         QCOMPARE(payloads(CodeReader::codes(picture)), QStringList{"inverted"});
     }
@@ -181,8 +209,8 @@ private slots:
         for (int y = 0; y < picture.height(); ++y) {
             auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
             for (int x = 0; x < picture.width(); ++x) {
-                const bool dark = x >= 40 && y >= 40 && x - 40 < code.width() && y - 40 < code.height()
-                                  && qGray(code.pixel(x - 40, y - 40)) < 128;
+                const bool dark = x >= 40 && y >= 40 && x - 40 < code.width() &&
+                                  y - 40 < code.height() && qGray(code.pixel(x - 40, y - 40)) < 128;
                 line[x] = dark ? qRgba(0, 0, 0, 255) : qRgba(0, 0, 0, 0);
             }
         }
@@ -195,7 +223,8 @@ private slots:
         // one of them twice and one turned: the detector of this release aborts
         // the process on such pages when its downscaling pass is on.
         using F = ZXing::BarcodeFormat;
-        const QImage turned = CodePictures::code(F::Code39, "TURNED", 3).transformed(QTransform().rotate(90));
+        const QImage turned =
+            CodePictures::code(F::Code39, "TURNED", 3).transformed(QTransform().rotate(90));
         const QImage page = CodePictures::canvas(
             {1697, 2400}, {{CodePictures::code(F::Code128, "FIRST-128", 3), QPoint(150, 150)},
                            {CodePictures::code(F::EAN13, "590123412345", 3), QPoint(1000, 160)},
@@ -210,7 +239,8 @@ private slots:
 
     void oversizedPictureIsScaledNotRefused()
     {
-        const QImage wide = CodePictures::canvas({9000, 1500}, {{CodePictures::qr("wide", 30), QPoint(4000, 100)}});
+        const QImage wide =
+            CodePictures::canvas({9000, 1500}, {{CodePictures::qr("wide", 30), QPoint(4000, 100)}});
         QCOMPARE(payloads(CodeReader::codes(wide)), QStringList{"wide"});
     }
 
@@ -221,7 +251,8 @@ private slots:
             bytes.append(QChar(char16_t(1 + (i * 97) % 255)));
         }
         const QImage picture = CodePictures::canvas(
-            {1000, 1000}, {{CodePictures::code(ZXing::BarcodeFormat::QRCode, bytes, 5, 0, true), QPoint(30, 30)}});
+            {1000, 1000}, {{CodePictures::code(ZXing::BarcodeFormat::QRCode, bytes, 5, 0, true),
+                            QPoint(30, 30)}});
         const QList<Reading> found = CodeReader::codes(picture);
         QCOMPARE(found.size(), 1);
         QCOMPARE(found.first().payload.size(), bytes.size());
@@ -236,8 +267,8 @@ private slots:
         QTest::addColumn<QString>("payload");
         QTest::addColumn<int>("passes");
         const QImage code = CodePictures::code(F::QRCode, "found at once", 4);
-        QTest::newRow("plain code: one pass") << CodePictures::canvas({500, 500}, {{code, QPoint(60, 60)}})
-                                              << "found at once" << 1;
+        QTest::newRow("plain code: one pass")
+            << CodePictures::canvas({500, 500}, {{code, QPoint(60, 60)}}) << "found at once" << 1;
         const QImage ean = CodePictures::code(F::EAN13, "590123412345", 3);
         QImage slanted(900, 900, QImage::Format_RGB32);
         slanted.fill(Qt::white);
@@ -257,7 +288,8 @@ private slots:
         QFETCH(QString, payload);
         QFETCH(int, passes);
         CodeReader::Effort effort;
-        QCOMPARE(payloads(CodeReader::codes(picture, CodeReader::Passes::All, &effort)), QStringList{payload});
+        QCOMPARE(payloads(CodeReader::codes(picture, CodeReader::Passes::All, &effort)),
+                 QStringList{payload});
         QCOMPARE(effort.passes, passes);
     }
 

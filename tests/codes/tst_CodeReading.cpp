@@ -80,17 +80,18 @@ private slots:
         QTest::addColumn<QStringList>("expectedFound");
         QTest::addColumn<std::optional<QString>>("expectedNote");
         QTest::addColumn<int>("offers");
-        QTest::newRow("codes go above the earlier ones") << QStringList{"new1", "new2"} << std::optional<QString>()
-                                                         << false << QStringList{"new1", "new2", "old"}
-                                                         << std::optional<QString>() << 1;
-        QTest::newRow("nothing in one named file") << QStringList{} << std::optional<QString>("scan.pdf") << false
-                                                   << QStringList{"old"}
-                                                   << std::optional<QString>("No codes found in “scan.pdf”.") << 0;
-        QTest::newRow("nothing in several files") << QStringList{} << std::optional<QString>() << false
-                                                  << QStringList{"old"} << std::optional<QString>("No codes found.")
-                                                  << 0;
-        QTest::newRow("a cancelled read publishes nothing") << QStringList{"new"} << std::optional<QString>() << true
-                                                            << QStringList{"old"} << std::optional<QString>() << 0;
+        QTest::newRow("codes go above the earlier ones")
+            << QStringList{"new1", "new2"} << std::optional<QString>() << false
+            << QStringList{"new1", "new2", "old"} << std::optional<QString>() << 1;
+        QTest::newRow("nothing in one named file")
+            << QStringList{} << std::optional<QString>("scan.pdf") << false << QStringList{"old"}
+            << std::optional<QString>("No codes found in “scan.pdf”.") << 0;
+        QTest::newRow("nothing in several files")
+            << QStringList{} << std::optional<QString>() << false << QStringList{"old"}
+            << std::optional<QString>("No codes found.") << 0;
+        QTest::newRow("a cancelled read publishes nothing")
+            << QStringList{"new"} << std::optional<QString>() << true << QStringList{"old"}
+            << std::optional<QString>() << 0;
     }
 
     void publishing()
@@ -125,8 +126,9 @@ private slots:
         CodesModel model;
         model.setEmptyMessage(QString("No codes found."));
         int offered = 0;
-        const QImage picture = CodePictures::canvas(
-            {900, 500}, {{CodePictures::qr("right"), QPoint(520, 100)}, {CodePictures::qr("left"), QPoint(60, 104)}});
+        const QImage picture =
+            CodePictures::canvas({900, 500}, {{CodePictures::qr("right"), QPoint(520, 100)},
+                                              {CodePictures::qr("left"), QPoint(60, 104)}});
         CodeReading::readImage(&model, picture, {{}, {}, [&offered] { ++offered; }});
         QVERIFY(model.isReading());
         QVERIFY(!model.emptyMessage());
@@ -152,7 +154,9 @@ private slots:
     void stoppedPasteShowsNothing()
     {
         CodesModel model;
-        CodeReading::readImage(&model, CodePictures::canvas({400, 400}, {{CodePictures::qr("x"), QPoint(50, 50)}}), {});
+        CodeReading::readImage(
+            &model, CodePictures::canvas({400, 400}, {{CodePictures::qr("x"), QPoint(50, 50)}}),
+            {});
         model.stop();
         QTRY_VERIFY_WITH_TIMEOUT(!model.isReading(), ReadTimeoutMs);
         QVERIFY(model.found().isEmpty());
@@ -162,8 +166,12 @@ private slots:
     void newerPasteReplacesTheRunningOne()
     {
         CodesModel model;
-        CodeReading::readImage(&model, CodePictures::canvas({400, 400}, {{CodePictures::qr("old"), QPoint(50, 50)}}), {});
-        CodeReading::readImage(&model, CodePictures::canvas({400, 400}, {{CodePictures::qr("new"), QPoint(50, 50)}}), {});
+        CodeReading::readImage(
+            &model, CodePictures::canvas({400, 400}, {{CodePictures::qr("old"), QPoint(50, 50)}}),
+            {});
+        CodeReading::readImage(
+            &model, CodePictures::canvas({400, 400}, {{CodePictures::qr("new"), QPoint(50, 50)}}),
+            {});
         QTRY_VERIFY_WITH_TIMEOUT(model.found().size() == 1 && !model.isReading(), ReadTimeoutMs);
         // Let the replaced read end too: it must publish nothing.
         QThreadPool::globalInstance()->waitForDone();

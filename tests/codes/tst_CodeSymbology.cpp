@@ -27,12 +27,19 @@ private slots:
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("text");
         QTest::addColumn<CodeSymbology>("expected");
-        QTest::newRow("expanded databar is databar") << "DataBarExpanded" << "(01)123" << CodeSymbology::GS1DataBar;
-        QTest::newRow("itf-14 with its check digit") << "ITF" << "00012345678905" << CodeSymbology::ITF14;
-        QTest::newRow("itf of 14 digits, wrong check digit") << "ITF" << "00012345678906" << CodeSymbology::I2of5;
-        QTest::newRow("itf of other length") << "ITF" << "0001234567890" << CodeSymbology::I2of5;
-        QTest::newRow("a kind the table lacks") << "MaxiCode" << "x" << CodeSymbology::Other;
-        QTest::newRow("unknown name") << "SomethingNew" << "x" << CodeSymbology::Other;
+        QTest::newRow("expanded databar is databar") << "DataBarExpanded"
+                                                     << "(01)123" << CodeSymbology::GS1DataBar;
+        QTest::newRow("itf-14 with its check digit") << "ITF"
+                                                     << "00012345678905" << CodeSymbology::ITF14;
+        QTest::newRow("itf of 14 digits, wrong check digit")
+            << "ITF"
+            << "00012345678906" << CodeSymbology::I2of5;
+        QTest::newRow("itf of other length") << "ITF"
+                                             << "0001234567890" << CodeSymbology::I2of5;
+        QTest::newRow("a kind the table lacks") << "MaxiCode"
+                                                << "x" << CodeSymbology::Other;
+        QTest::newRow("unknown name") << "SomethingNew"
+                                      << "x" << CodeSymbology::Other;
     }
 
     void fromDetector()

@@ -8,9 +8,9 @@
 #include <zlib.h>
 
 #include <QSet>
-#include <QtEndian>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 namespace {
 
@@ -18,7 +18,8 @@ QStringList describe(const QList<FoundCode> &codes)
 {
     QStringList out;
     for (const FoundCode &c : codes) {
-        out.append(QStringLiteral("%1 %2 p%3").arg(c.payload, c.origin, c.page ? QString::number(*c.page) : "-"));
+        out.append(QStringLiteral("%1 %2 p%3")
+                       .arg(c.payload, c.origin, c.page ? QString::number(*c.page) : "-"));
     }
     return out;
 }
@@ -31,7 +32,9 @@ void appendChunk(QByteArray &png, const char *type, const QByteArray &data)
     const QByteArray typed = QByteArray(type, 4) + data;
     png.append(typed);
     uchar crc[4];
-    qToBigEndian<quint32>(quint32(crc32(0, reinterpret_cast<const Bytef *>(typed.constData()), uInt(typed.size()))), crc);
+    qToBigEndian<quint32>(
+        quint32(crc32(0, reinterpret_cast<const Bytef *>(typed.constData()), uInt(typed.size()))),
+        crc);
     png.append(reinterpret_cast<const char *>(crc), 4);
 }
 
@@ -92,7 +95,8 @@ class TestFileCodeReading : public QObject
         h.loadPdf = [this, engine](QUrl url) {
             m_loaded.append(url);
             return engine->open(url, std::nullopt).then([](PDFEngine::OpenResult r) {
-                return r.status == PDFEngine::OpenStatus::Opened ? std::optional<int>(r.pageCount) : std::nullopt;
+                return r.status == PDFEngine::OpenStatus::Opened ? std::optional<int>(r.pageCount)
+                                                                 : std::nullopt;
             });
         };
         h.isInUse = [this](const QUrl &url) { return m_inUse.contains(url); };
@@ -126,7 +130,8 @@ class TestFileCodeReading : public QObject
     QUrl qrPicture(const QString &name, const QString &payload)
     {
         const QUrl url = file(name);
-        CodePictures::canvas({500, 500}, {{CodePictures::qr(payload), QPoint(80, 80)}}).save(url.toLocalFile());
+        CodePictures::canvas({500, 500}, {{CodePictures::qr(payload), QPoint(80, 80)}})
+            .save(url.toLocalFile());
         return url;
     }
 
@@ -162,7 +167,8 @@ private slots:
         const QUrl onePage = qrPdf("ONE.PDF", {{"single"}});
         const QUrl picture = qrPicture("photo.png", "pictured");
         read({onePage, picture});
-        QCOMPARE(describe(m_codes->found()), (QStringList{"single ONE.PDF p1", "pictured photo.png p-"}));
+        QCOMPARE(describe(m_codes->found()),
+                 (QStringList{"single ONE.PDF p1", "pictured photo.png p-"}));
     }
 
     void repeatsWithinAPageOnlyAndNewestReadOnTop()
@@ -180,17 +186,17 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<QString>("note");
-        QTest::newRow("one text file names the file") << QStringList{"notes.txt"} << QStringList{}
-                                                      << "No codes found in “notes.txt”.";
-        QTest::newRow("one damaged pdf names the file") << QStringList{"damaged.pdf"} << QStringList{}
-                                                        << "No codes found in “damaged.pdf”.";
-        QTest::newRow("locked pdf whose prompt is dismissed") << QStringList{"locked.pdf"} << QStringList{}
-                                                              << "No codes found in “locked.pdf”.";
+        QTest::newRow("one text file names the file")
+            << QStringList{"notes.txt"} << QStringList{} << "No codes found in “notes.txt”.";
+        QTest::newRow("one damaged pdf names the file")
+            << QStringList{"damaged.pdf"} << QStringList{} << "No codes found in “damaged.pdf”.";
+        QTest::newRow("locked pdf whose prompt is dismissed")
+            << QStringList{"locked.pdf"} << QStringList{} << "No codes found in “locked.pdf”.";
         QTest::newRow("middle of three fails") << QStringList{"a.png", "damaged.pdf", "c.png"}
                                                << QStringList{"a a.png p-", "c c.png p-"} << "";
         QTest::newRow("no files at all") << QStringList{} << QStringList{} << "No codes found.";
-        QTest::newRow("a picture that is no picture") << QStringList{"broken.png", "blank.pdf"} << QStringList{}
-                                                      << "No codes found.";
+        QTest::newRow("a picture that is no picture")
+            << QStringList{"broken.png", "blank.pdf"} << QStringList{} << "No codes found.";
     }
 
     void filesThatCantBeReadAreSkipped()
@@ -236,8 +242,10 @@ private slots:
         const QString path = m_dir.filePath("long.pdf");
         QVERIFY(Fixtures::writeNumberedPdf(path, 500));
         const QUrl url = QUrl::fromLocalFile(path);
-        m_codes->setFound({FoundCode{QUuid::createUuid(), "kept", CodeSymbology::QR, "old.pdf", 1}});
-        CodeReading::readFiles(m_codes.get(), m_engine.get(), {url, qrPicture("after.png", "after")}, hooks());
+        m_codes->setFound(
+            {FoundCode{QUuid::createUuid(), "kept", CodeSymbology::QR, "old.pdf", 1}});
+        CodeReading::readFiles(m_codes.get(), m_engine.get(),
+                               {url, qrPicture("after.png", "after")}, hooks());
         QVERIFY(m_codes->isReading());
         // Stop as soon as the engine is into the pages.
         QTRY_VERIFY_WITH_TIMEOUT(m_loaded.contains(url), 10000);
@@ -264,9 +272,10 @@ private slots:
     {
         // A payment code printed 8 mm wide on an invoice: too fine for the
         // code-reading drawing of the page, found in the sharper one.
-        const QString payment = "BCD\n002\n1\nSCT\nBANKDEFFXXX\nMax Muster\nDE89370400440532013000\n"
-                                "EUR12.50\n\n\nInvoice 2026-0042 for the delivery of 14 May, customer 88-1204, "
-                                "order 5531-77, thank you for your custom";
+        const QString payment =
+            "BCD\n002\n1\nSCT\nBANKDEFFXXX\nMax Muster\nDE89370400440532013000\n"
+            "EUR12.50\n\n\nInvoice 2026-0042 for the delivery of 14 May, customer 88-1204, "
+            "order 5531-77, thank you for your custom";
         const QImage code = CodePictures::code(ZXing::BarcodeFormat::QRCode, payment, 8);
         const QString path = m_dir.filePath("invoice.pdf");
         QVERIFY(Fixtures::writePaintedPdf(path, 1, [&code](QPainter &painter, int) {
@@ -283,14 +292,17 @@ private slots:
         // picture reads, the file must read too.
         const QString path = m_dir.filePath("screenshot.png");
         const QString link = "https://example.com/tickets/2026/row-12-seat-7?holder=M.Muster";
-        QVERIFY(CodePictures::canvas({3200, 2000}, {{CodePictures::qr(link, 2), QPoint(2600, 1500)}}).save(path));
+        QVERIFY(
+            CodePictures::canvas({3200, 2000}, {{CodePictures::qr(link, 2), QPoint(2600, 1500)}})
+                .save(path));
         read({QUrl::fromLocalFile(path)});
         QCOMPARE(describe(m_codes->found()), QStringList{link + " screenshot.png p-"});
     }
 
     void pageCodesOfNoPages()
     {
-        const auto result = TestUtil::await(CodeReading::pageCodes(m_engine.get(), file("x.pdf"), 0, "x.pdf", {}));
+        const auto result =
+            TestUtil::await(CodeReading::pageCodes(m_engine.get(), file("x.pdf"), 0, "x.pdf", {}));
         QVERIFY(result.ok());
         QVERIFY(result.value().isEmpty());
     }

@@ -8,11 +8,11 @@
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
 
+#include <QBuffer>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QBuffer>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -103,7 +103,8 @@ private slots:
         m_model->answerPassword(std::nullopt);
         QTRY_VERIFY_WITH_TIMEOUT(!m_model->codes()->isReading(), 30000);
         QVERIFY(!m_model->errorMessage());
-        QCOMPARE(m_model->codes()->emptyMessage(), std::optional<QString>("No codes found in “locked.pdf”."));
+        QCOMPARE(m_model->codes()->emptyMessage(),
+                 std::optional<QString>("No codes found in “locked.pdf”."));
     }
 
     void damagedPdfAlertsAndNamesTheFile()
@@ -113,7 +114,8 @@ private slots:
         m_model->readCodes({QUrl::fromLocalFile(path)});
         QTRY_VERIFY_WITH_TIMEOUT(!m_model->codes()->isReading(), 30000);
         QVERIFY(m_model->errorMessage().has_value());
-        QCOMPARE(m_model->codes()->emptyMessage(), std::optional<QString>("No codes found in “damaged.pdf”."));
+        QCOMPARE(m_model->codes()->emptyMessage(),
+                 std::optional<QString>("No codes found in “damaged.pdf”."));
     }
 
     void clipboardWithoutPictureAlertsAndLeavesTheReadAlone()
@@ -122,7 +124,8 @@ private slots:
         m_model->readCodes({url});
         m_model->readCodesFromClipboard();
         QCOMPARE(m_model->errorMessage(),
-                 std::optional<QString>("There's no picture on the clipboard. Copy a screenshot or an image first."));
+                 std::optional<QString>(
+                     "There's no picture on the clipboard. Copy a screenshot or an image first."));
         QTRY_VERIFY_WITH_TIMEOUT(!m_model->codes()->isReading(), 30000);
         QCOMPARE(m_model->codes()->found().size(), 1);
     }
@@ -137,7 +140,8 @@ private slots:
     void clipboardPicture()
     {
         QFETCH(bool, asBytes);
-        const QImage picture = CodePictures::canvas({600, 400}, {{CodePictures::qr("pasted"), QPoint(50, 50)}});
+        const QImage picture =
+            CodePictures::canvas({600, 400}, {{CodePictures::qr("pasted"), QPoint(50, 50)}});
         if (asBytes) {
             QBuffer buffer(&m_clipboard.encoded);
             buffer.open(QIODevice::WriteOnly);

@@ -3,18 +3,18 @@
 //   xvfb-run -a -s "-screen 0 1600x1200x24" build/tests/tamsel_codes_screenshots out/
 
 #include "app/MainWindow.h"
-#include "look/Theme.h"
 #include "codes/CodesModel.h"
 #include "codeviews/CodesView.h"
 #include "engine/PDFEngine.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
 
+#include "helpers/Screenshots.h"
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QMimeData>
 #include <QTemporaryDir>
-#include "helpers/Screenshots.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "CodesFixture.h"
 
-#include "look/NoteBanner.h"
-#include "look/Theme.h"
 #include "codeviews/CodeCard.h"
 #include "codeviews/SelectableText.h"
+#include "look/NoteBanner.h"
+#include "look/Theme.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -192,13 +192,14 @@ private slots:
         QTest::addColumn<LinkCheck::Warning>("warning");
         QTest::addColumn<QString>("site");
         QTest::addColumn<QString>("text");
-        QTest::newRow("look-alike brand")
-            << W::lookalike("paypal") << "site.net" << "Looks like PayPal, but the real site is site.net.";
+        QTest::newRow("look-alike brand") << W::lookalike("paypal") << "site.net"
+                                          << "Looks like PayPal, but the real site is site.net.";
         QTest::newRow("brand elsewhere in the address")
             << W::brandInAddress("wellsfargo", "secure-login.com") << "site.net"
             << "The real site is secure-login.com, not Wells Fargo.";
         QTest::newRow("user part with a percent sign")
-            << W::userInfo("100%1") << "site.net" << "“100%1” is not the site. The real site is site.net.";
+            << W::userInfo("100%1") << "site.net"
+            << "“100%1” is not the site. The real site is site.net.";
     }
 
     void warningTexts()

@@ -1,10 +1,10 @@
 #include "CodesFixture.h"
 
-#include "look/NoteBanner.h"
 #include "codes/CodesModel.h"
 #include "codeviews/CodeCard.h"
 #include "codeviews/CodesView.h"
 #include "helpers/TestUtil.h"
+#include "look/NoteBanner.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>

@@ -34,12 +34,16 @@ struct FakeBuilds
             }
             auto promise = std::make_shared<QPromise<Result<QByteArray>>>();
             promise->start();
-            const Result<QByteArray> answer = failAt == i ? Result<QByteArray>(Error{"boom"})
-                                                          : Result<QByteArray>(QByteArray(sizes.at(i), 'x'));
-            QMetaObject::invokeMethod(QCoreApplication::instance(), [promise, answer] {
-                promise->addResult(answer);
-                promise->finish();
-            }, Qt::QueuedConnection);
+            const Result<QByteArray> answer =
+                failAt == i ? Result<QByteArray>(Error{"boom"})
+                            : Result<QByteArray>(QByteArray(sizes.at(i), 'x'));
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [promise, answer] {
+                    promise->addResult(answer);
+                    promise->finish();
+                },
+                Qt::QueuedConnection);
             return promise->future();
         };
     }
@@ -59,9 +63,10 @@ private slots:
         QTest::addColumn<bool>("reached");
         QTest::newRow("first fits") << QList<int>{4, 3, 2} << 5 << QList<int>{0} << 4 << true;
         QTest::newRow("nothing fits") << QList<int>{9, 8, 7} << 5 << QList<int>{0, 2} << 7 << false;
-        QTest::newRow("two steps, last fits") << QList<int>{9, 4} << 5 << QList<int>{0, 1} << 4 << true;
-        QTest::newRow("binary search") << QList<int>{9, 8, 6, 5, 4, 3, 2, 1} << 5
-                                       << QList<int>{0, 7, 4, 2, 3} << 5 << true;
+        QTest::newRow("two steps, last fits")
+            << QList<int>{9, 4} << 5 << QList<int>{0, 1} << 4 << true;
+        QTest::newRow("binary search")
+            << QList<int>{9, 8, 6, 5, 4, 3, 2, 1} << 5 << QList<int>{0, 7, 4, 2, 3} << 5 << true;
         QTest::newRow("one step too big") << QList<int>{9} << 5 << QList<int>{0} << 9 << false;
     }
 
@@ -89,14 +94,16 @@ private slots:
         QTest::addColumn<int>("answerSize");
         QTest::addColumn<bool>("reached");
         QTest::addColumn<bool>("pagesAsPictures");
-        QTest::newRow("text fits") << QList<int>{9, 4, 3, 2, 1, 1} << QList<int>{0, 2, 1} << 4 << true << false;
+        QTest::newRow("text fits")
+            << QList<int>{9, 4, 3, 2, 1, 1} << QList<int>{0, 2, 1} << 4 << true << false;
         QTest::newRow("only the most compressed pictures fit")
             << QList<int>{9, 8, 7, 6, 5, 4} << QList<int>{0, 2, 5, 4} << 4 << true << true;
-        QTest::newRow("pictures in between") << QList<int>{9, 8, 7, 4, 3, 2} << QList<int>{0, 2, 5, 4, 3} << 4
-                                             << true << true;
+        QTest::newRow("pictures in between")
+            << QList<int>{9, 8, 7, 4, 3, 2} << QList<int>{0, 2, 5, 4, 3} << 4 << true << true;
         // Pictures smaller than the text-keeping copy but still too large are
         // no answer: the smallest copy with its text is offered, not reached.
-        QTest::newRow("nothing fits") << QList<int>{9, 8, 7, 6, 5, 5} << QList<int>{0, 2, 5} << 7 << false << false;
+        QTest::newRow("nothing fits")
+            << QList<int>{9, 8, 7, 6, 5, 5} << QList<int>{0, 2, 5} << 7 << false << false;
     }
 
     void fitTriesPicturesFromTheirMostCompressedEnd()
@@ -107,8 +114,8 @@ private slots:
         QFETCH(bool, reached);
         QFETCH(bool, pagesAsPictures);
         FakeBuilds fake{sizes, {}, std::nullopt, {}};
-        const auto answer = TestUtil::await(
-            Compression::fit(fake.ladder(0, 3), fake.ladder(3, 6), 4, fake.function(), CancelToken::make()));
+        const auto answer = TestUtil::await(Compression::fit(
+            fake.ladder(0, 3), fake.ladder(3, 6), 4, fake.function(), CancelToken::make()));
         QVERIFY(answer.ok());
         QCOMPARE(fake.order, builds);
         QCOMPARE(answer->data.size(), answerSize);
@@ -134,7 +141,8 @@ private slots:
                                 cancel.cancel();
                             }
                         }};
-        const auto answer = TestUtil::await(Compression::search(fake.ladder(), 5, fake.function(), cancel));
+        const auto answer =
+            TestUtil::await(Compression::search(fake.ladder(), 5, fake.function(), cancel));
         QVERIFY(answer.isCanceled());
         QCOMPARE(fake.order, (QList<int>{0, 7}));
     }

@@ -17,12 +17,13 @@ class TestDocumentTypes : public QObject
 private:
     static PageItem page(int index, QList<StampPlacement> stamps = {})
     {
-        return PageItem{QUuid::createUuid(), PageSource{QUrl::fromLocalFile("/tmp/a.pdf"), index}, 0,
-                        std::move(stamps)};
+        return PageItem{QUuid::createUuid(), PageSource{QUrl::fromLocalFile("/tmp/a.pdf"), index},
+                        0, std::move(stamps)};
     }
     static StampPlacement placement(double rotation = 0)
     {
-        return StampPlacement{QUuid::createUuid(), QUuid::createUuid(), {0.25, 0.75}, 0.3, rotation};
+        return StampPlacement{
+            QUuid::createUuid(), QUuid::createUuid(), {0.25, 0.75}, 0.3, rotation};
     }
 
 private slots:
@@ -40,7 +41,8 @@ private slots:
 
     void hasStampsLooksAtEveryPage()
     {
-        OpenFile file(QUrl::fromLocalFile("/tmp/a.pdf"), "a", true, {page(0), page(1)}, std::nullopt);
+        OpenFile file(QUrl::fromLocalFile("/tmp/a.pdf"), "a", true, {page(0), page(1)},
+                      std::nullopt);
         QVERIFY(!file.hasStamps());
         QList<PageItem> pages = file.pages();
         pages[1].stamps.append(placement());
@@ -115,7 +117,8 @@ private slots:
 
     void sheetIdsAndSmallValues()
     {
-        const QUuid id = QUuid::fromString(QStringLiteral("{6f1c2b9a-1d2e-4c3f-8a9b-0c1d2e3f4a5b}"));
+        const QUuid id =
+            QUuid::fromString(QStringLiteral("{6f1c2b9a-1d2e-4c3f-8a9b-0c1d2e3f4a5b}"));
         QCOMPARE((FileSheet{FileSheet::Kind::ExportImages, id}.id()),
                  QStringLiteral("export-6F1C2B9A-1D2E-4C3F-8A9B-0C1D2E3F4A5B"));
         const FileSheet compress{FileSheet::Kind::Compress, id};
@@ -138,21 +141,28 @@ private slots:
     {
         QTest::addColumn<QByteArray>("json");
         QTest::addColumn<bool>("decodes");
-        const QByteArray good = R"({"id":"6F1C2B9A-1D2E-4C3F-8A9B-0C1D2E3F4A5B","name":"Sig","createdAt":12.5,"pixelWidth":10,"pixelHeight":20)";
+        const QByteArray good =
+            R"({"id":"6F1C2B9A-1D2E-4C3F-8A9B-0C1D2E3F4A5B","name":"Sig","createdAt":12.5,"pixelWidth":10,"pixelHeight":20)";
         QTest::newRow("complete") << good + "}" << true;
         QTest::newRow("extra key") << good + R"(,"colour":"red"})" << true;
-        QTest::newRow("lower-case id") << QByteArray(good).replace("6F1C2B9A", "6f1c2b9a") + "}" << true;
+        QTest::newRow("lower-case id")
+            << QByteArray(good).replace("6F1C2B9A", "6f1c2b9a") + "}" << true;
         QTest::newRow("missing createdAt")
-            << QByteArray(R"({"id":"6F1C2B9A-1D2E-4C3F-8A9B-0C1D2E3F4A5B","name":"Sig","pixelWidth":10,"pixelHeight":20})")
+            << QByteArray(
+                   R"({"id":"6F1C2B9A-1D2E-4C3F-8A9B-0C1D2E3F4A5B","name":"Sig","pixelWidth":10,"pixelHeight":20})")
             << false;
-        QTest::newRow("width as text") << QByteArray(good).replace("\"pixelWidth\":10", "\"pixelWidth\":\"10\"") + "}"
-                                       << false;
-        QTest::newRow("fractional width") << QByteArray(good).replace("\"pixelWidth\":10", "\"pixelWidth\":10.5") + "}"
-                                          << false;
+        QTest::newRow("width as text")
+            << QByteArray(good).replace("\"pixelWidth\":10", "\"pixelWidth\":\"10\"") + "}"
+            << false;
+        QTest::newRow("fractional width")
+            << QByteArray(good).replace("\"pixelWidth\":10", "\"pixelWidth\":10.5") + "}" << false;
         QTest::newRow("null name") << QByteArray(good).replace("\"Sig\"", "null") + "}" << false;
-        QTest::newRow("id not a uuid") << QByteArray(good).replace("6F1C2B9A-", "6F1C2B9A") + "}" << false;
-        QTest::newRow("braced id") << QByteArray(good).replace("\"6F1C2B9A", "\"{6F1C2B9A").replace("4A5B\"", "4A5B}\"") + "}"
-                                   << false;
+        QTest::newRow("id not a uuid")
+            << QByteArray(good).replace("6F1C2B9A-", "6F1C2B9A") + "}" << false;
+        QTest::newRow("braced id")
+            << QByteArray(good).replace("\"6F1C2B9A", "\"{6F1C2B9A").replace("4A5B\"", "4A5B}\"") +
+                   "}"
+            << false;
     }
 
     void stampRecordJson()
@@ -170,17 +180,21 @@ private slots:
 
     void stampRecordListKeepsKeyOrder()
     {
-        StampRecord record{QUuid::fromString(QStringLiteral("6f1c2b9a-1d2e-4c3f-8a9b-0c1d2e3f4a5b")),
-                           QStringLiteral("Quote \" and ü"), 0, 1200, 480};
+        StampRecord record{
+            QUuid::fromString(QStringLiteral("6f1c2b9a-1d2e-4c3f-8a9b-0c1d2e3f4a5b")),
+            QStringLiteral("Quote \" and ü"), 0, 1200, 480};
         const QByteArray json = StampRecord::encodeList({record, record});
         const QByteArray expectedStart =
-            "[{\"id\":\"6F1C2B9A-1D2E-4C3F-8A9B-0C1D2E3F4A5B\",\"name\":\"Quote \\\" and \xc3\xbc\","
+            "[{\"id\":\"6F1C2B9A-1D2E-4C3F-8A9B-0C1D2E3F4A5B\",\"name\":\"Quote \\\" and "
+            "\xc3\xbc\","
             "\"createdAt\":0,\"pixelWidth\":1200,\"pixelHeight\":480},";
         QVERIFY2(json.startsWith(expectedStart), json.constData());
         const QJsonArray array = QJsonDocument::fromJson(json).array();
         QCOMPARE(array.size(), 2);
         QCOMPARE(StampRecord::fromJson(array.at(1).toObject()), std::optional<StampRecord>(record));
-        QCOMPARE(StampRecord::secondsSinceReferenceDate(QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc())), 0.0);
+        QCOMPARE(StampRecord::secondsSinceReferenceDate(
+                     QDateTime(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc())),
+                 0.0);
     }
 };
 

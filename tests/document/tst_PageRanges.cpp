@@ -16,12 +16,16 @@ private slots:
         QTest::addColumn<int>("count");
         QTest::addColumn<std::optional<Ranges>>("expected");
         const std::optional<Ranges> invalid;
-        QTest::newRow("runs and singles") << "1-3, 5, 8-10" << 10 << std::optional<Ranges>(Ranges{{1, 3}, {5, 5}, {8, 10}});
+        QTest::newRow("runs and singles")
+            << "1-3, 5, 8-10" << 10 << std::optional<Ranges>(Ranges{{1, 3}, {5, 5}, {8, 10}});
         QTest::newRow("past the end") << "1-3, 5, 8-10" << 9 << invalid;
         QTest::newRow("semicolon") << "2;4" << 5 << std::optional<Ranges>(Ranges{{2, 2}, {4, 4}});
-        QTest::newRow("doubled comma") << "2,,4" << 5 << std::optional<Ranges>(Ranges{{2, 2}, {4, 4}});
-        QTest::newRow("outer commas") << ",2,4," << 5 << std::optional<Ranges>(Ranges{{2, 2}, {4, 4}});
-        QTest::newRow("kept as typed") << "5, 1-3, 2" << 10 << std::optional<Ranges>(Ranges{{5, 5}, {1, 3}, {2, 2}});
+        QTest::newRow("doubled comma")
+            << "2,,4" << 5 << std::optional<Ranges>(Ranges{{2, 2}, {4, 4}});
+        QTest::newRow("outer commas")
+            << ",2,4," << 5 << std::optional<Ranges>(Ranges{{2, 2}, {4, 4}});
+        QTest::newRow("kept as typed")
+            << "5, 1-3, 2" << 10 << std::optional<Ranges>(Ranges{{5, 5}, {1, 3}, {2, 2}});
         QTest::newRow("empty") << "" << 5 << invalid;
         QTest::newRow("blanks") << "   " << 5 << invalid;
         QTest::newRow("only separators") << ", ;" << 5 << invalid;
@@ -30,8 +34,10 @@ private slots:
         QTest::newRow("to zero") << "3-0" << 5 << invalid;
         QTest::newRow("plus sign") << "+4" << 5 << std::optional<Ranges>(Ranges{{4, 4}});
         QTest::newRow("spaced hyphen") << "4 - 6" << 6 << std::optional<Ranges>(Ranges{{4, 6}});
-        QTest::newRow("tabbed en dash") << QStringLiteral("4\t\u2013\t6") << 6 << std::optional<Ranges>(Ranges{{4, 6}});
-        QTest::newRow("em dash") << QStringLiteral("2\u20143") << 6 << std::optional<Ranges>(Ranges{{2, 3}});
+        QTest::newRow("tabbed en dash")
+            << QStringLiteral("4\t\u2013\t6") << 6 << std::optional<Ranges>(Ranges{{4, 6}});
+        QTest::newRow("em dash") << QStringLiteral("2\u20143") << 6
+                                 << std::optional<Ranges>(Ranges{{2, 3}});
         QTest::newRow("leading dash") << "-3" << 5 << std::optional<Ranges>(Ranges{{3, 3}});
         QTest::newRow("trailing dash") << "3-" << 5 << std::optional<Ranges>(Ranges{{3, 3}});
         QTest::newRow("doubled dash") << "3--5" << 5 << std::optional<Ranges>(Ranges{{3, 5}});

@@ -33,9 +33,10 @@ int main(int argc, char **argv)
         for (const QString &pid : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
             QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
             // After the name in parentheses: the state, then the parent's id.
-            if (stat.open(QIODevice::ReadOnly)
-                && QString::fromLatin1(stat.readAll()).section(QLatin1Char(')'), -1).split(QLatin1Char(' ')).value(2)
-                       == self) {
+            if (stat.open(QIODevice::ReadOnly) && QString::fromLatin1(stat.readAll())
+                                                          .section(QLatin1Char(')'), -1)
+                                                          .split(QLatin1Char(' '))
+                                                          .value(2) == self) {
                 std::printf("%s\n", qPrintable(pid));
             }
         }

@@ -14,8 +14,8 @@
 // attempt to its channel: "<attempt> refused|allowed|unsupported[ detail]", where
 // unsupported means it was allowed because this kernel lacks what refuses it.
 
-#include "worker/WorkerProcess.h"
 #include "platform/Sandbox.h"
+#include "worker/WorkerProcess.h"
 
 #include <QByteArray>
 #include <QList>
@@ -88,7 +88,8 @@ int memoryFile(qint64 size, bool sealed)
     return fd;
 }
 
-void sendRaw(const JobInfo &job, Type type, const QByteArray &payload, const std::vector<int> &fds = {})
+void sendRaw(const JobInfo &job, Type type, const QByteArray &payload,
+             const std::vector<int> &fds = {})
 {
     send(WorkerProcess::socketFd, type, job.seq, 0, payload, fds);
 }
@@ -141,7 +142,8 @@ bool lie(const QByteArray &action, const JobInfo &job)
         header.type = quint16(reply.type);
         header.length = quint32(reply.payload.size());
         header.seq = job.seq;
-        const QByteArray frame = QByteArray(reinterpret_cast<const char *>(&header), sizeof header) + reply.payload;
+        const QByteArray frame =
+            QByteArray(reinterpret_cast<const char *>(&header), sizeof header) + reply.payload;
         for (char byte : frame) {
             ::send(WorkerProcess::socketFd, &byte, 1, MSG_NOSIGNAL);
             std::this_thread::sleep_for(std::chrono::seconds(3));
@@ -244,9 +246,13 @@ int tryEscapes(int argc, char **argv)
     };
     const auto report = [&](const char *attempt, bool succeeded, const char *refusedBy) {
         const bool lacking = confinement.missing.contains(QString::fromLatin1(refusedBy));
-        write(QByteArray(attempt) + (!succeeded ? " refused" : lacking ? " unsupported" : " allowed"));
+        write(QByteArray(attempt) + (!succeeded ? " refused"
+                                     : lacking  ? " unsupported"
+                                                : " allowed"));
     };
-    const auto keeps = [&](const char *need, bool works) { write(QByteArray(need) + (works ? " works" : " fails")); };
+    const auto keeps = [&](const char *need, bool works) {
+        write(QByteArray(need) + (works ? " works" : " fails"));
+    };
     const auto opens = [](const QByteArray &path, int flags) {
         const int fd = ::open(path.constData(), flags | O_CLOEXEC, 0600);
         if (fd >= 0) {
@@ -258,10 +264,11 @@ int tryEscapes(int argc, char **argv)
     // What a worker needs keeps working.
     char byte = 0;
     keeps("readHandedFile", userFile >= 0 && ::pread(userFile, &byte, 1, 0) == 1);
-    keeps("readSystemFile", opens("/etc/fonts/fonts.conf", O_RDONLY) || opens("/usr/lib/os-release", O_RDONLY));
+    keeps("readSystemFile",
+          opens("/etc/fonts/fonts.conf", O_RDONLY) || opens("/usr/lib/os-release", O_RDONLY));
     const int memory = memfd_create("check", MFD_CLOEXEC);
-    keeps("reopenMemoryFile", memory >= 0 && ::write(memory, "x", 1) == 1
-                                  && opens("/proc/self/fd/" + QByteArray::number(memory), O_RDONLY));
+    keeps("reopenMemoryFile", memory >= 0 && ::write(memory, "x", 1) == 1 &&
+                                  opens("/proc/self/fd/" + QByteArray::number(memory), O_RDONLY));
 
     // What a taken-over worker would try.
     report("readHomeFile", opens(secret, O_RDONLY), "Landlock");
@@ -294,7 +301,8 @@ int tryEscapes(int argc, char **argv)
     iovec local{stolen, sizeof stolen};
     iovec remote{reinterpret_cast<void *>(&stolen), sizeof stolen}; // any address will do
     // A wrong address is a fault, not a refusal: the call got through.
-    const bool readMemory = process_vm_readv(getppid(), &local, 1, &remote, 1, 0) >= 0 || errno == EFAULT;
+    const bool readMemory =
+        process_vm_readv(getppid(), &local, 1, &remote, 1, 0) >= 0 || errno == EFAULT;
     report("readParentMemory", readMemory, "seccomp");
     if (Sandbox::addressSanitizer) {
         write("traceParent unsupported"); // the leak checker traces its own threads
@@ -303,13 +311,15 @@ int tryEscapes(int argc, char **argv)
         report("traceParent", ::ptrace(PTRACE_SEIZE, getppid(), nullptr, nullptr) == 0, "seccomp");
     }
     bool inherited = false;
-    for (const char *name : {"DISPLAY", "XAUTHORITY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "SSH_AUTH_SOCK"}) {
+    for (const char *name : {"DISPLAY", "XAUTHORITY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
+                             "SSH_AUTH_SOCK"}) {
         inherited = inherited || std::getenv(name);
     }
     report("inheritSession", inherited, "");
     report("beDumped", prctl(PR_GET_DUMPABLE) != 0, "");
     int deathSignal = 0;
-    report("outliveParent", prctl(PR_GET_PDEATHSIG, &deathSignal) != 0 || deathSignal != SIGKILL, "");
+    report("outliveParent", prctl(PR_GET_PDEATHSIG, &deathSignal) != 0 || deathSignal != SIGKILL,
+           "");
 
     // Last: if it works, nothing after it runs.
     char *const program[] = {const_cast<char *>("/bin/true"), nullptr};

@@ -49,42 +49,48 @@ private slots:
 
         const QList<OpenStatus> unreadable{OpenStatus::Unreadable};
         QTest::newRow("zero bytes") << "empty.pdf" << QByteArray() << unreadable;
-        QTest::newRow("text named .pdf") << "notes.pdf" << QByteArray("Dear diary,\n") << unreadable;
+        QTest::newRow("text named .pdf")
+            << "notes.pdf" << QByteArray("Dear diary,\n") << unreadable;
         QTest::newRow("header only") << "header.pdf" << m_goodPdf.left(20) << unreadable;
 
         QByteArray noise(64 * 1024, Qt::Uninitialized);
         QRandomGenerator generator(7);
         generator.fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
         QTest::newRow("random bytes") << "noise.pdf" << noise << unreadable;
-        QTest::newRow("random bytes after a header") << "noisy.pdf" << QByteArray("%PDF-1.7\n") + noise
-                                                     << unreadable;
+        QTest::newRow("random bytes after a header")
+            << "noisy.pdf" << QByteArray("%PDF-1.7\n") + noise << unreadable;
 
         QTest::newRow("page tree claims two billion pages")
             << "huge.pdf"
-            << Fixtures::handMadePdf({catalog, "<< /Type /Pages /Kids [3 0 R] /Count 2000000000 >>", page, content})
+            << Fixtures::handMadePdf(
+                   {catalog, "<< /Type /Pages /Kids [3 0 R] /Count 2000000000 >>", page, content})
             << QList<OpenStatus>{OpenStatus::Opened, OpenStatus::Unreadable};
         QTest::newRow("page tree claims three pages for one")
             << "overcount.pdf"
-            << Fixtures::handMadePdf({catalog, "<< /Type /Pages /Kids [3 0 R] /Count 3 >>", page, content})
+            << Fixtures::handMadePdf(
+                   {catalog, "<< /Type /Pages /Kids [3 0 R] /Count 3 >>", page, content})
             << QList<OpenStatus>{OpenStatus::Opened, OpenStatus::Unreadable};
         QTest::newRow("page tree that loops")
             << "loop.pdf"
-            << Fixtures::handMadePdf({catalog, "<< /Type /Pages /Kids [2 0 R 3 0 R] /Count 2 >>", page, content})
+            << Fixtures::handMadePdf(
+                   {catalog, "<< /Type /Pages /Kids [2 0 R 3 0 R] /Count 2 >>", page, content})
             << QList<OpenStatus>{OpenStatus::Opened, OpenStatus::Unreadable};
         QTest::newRow("no page tree")
             << "nopages.pdf" << Fixtures::handMadePdf({"<< /Type /Catalog >>"}) << unreadable;
         QTest::newRow("page tree of nothing")
             << "nokids.pdf"
-            << Fixtures::handMadePdf({catalog, "<< /Type /Pages /Kids [] /Count 0 >>"}) << unreadable;
+            << Fixtures::handMadePdf({catalog, "<< /Type /Pages /Kids [] /Count 0 >>"})
+            << unreadable;
         QTest::newRow("unknown security handler")
             << "sealed.pdf"
-            << Fixtures::handMadePdf(
-                   {catalog, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>", page, content,
-                    "<< /Filter /MadeUpHandler /V 4 /R 4 /Length 128 /P -4 >>"},
-                   "/Encrypt 5 0 R /ID [<00112233445566778899AABBCCDDEEFF> <00112233445566778899AABBCCDDEEFF>]")
+            << Fixtures::handMadePdf({catalog, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>", page,
+                                      content,
+                                      "<< /Filter /MadeUpHandler /V 4 /R 4 /Length 128 /P -4 >>"},
+                                     "/Encrypt 5 0 R /ID [<00112233445566778899AABBCCDDEEFF> "
+                                     "<00112233445566778899AABBCCDDEEFF>]")
             << unreadable;
-        QTest::newRow("picture that isn't one") << "photo.jpg" << QByteArray("\xff\xd8\xff\xe0 not really")
-                                                << unreadable;
+        QTest::newRow("picture that isn't one")
+            << "photo.jpg" << QByteArray("\xff\xd8\xff\xe0 not really") << unreadable;
         QTest::newRow("picture claiming 20000 x 20000 pixels")
             << "vast.png" << Fixtures::pngClaiming(20000, 20000) << unreadable;
         QTest::newRow("picture claiming 100000 x 100000 pixels")
@@ -101,9 +107,11 @@ private slots:
         QVERIFY(Fixtures::writeAll(file, bytes));
         const QUrl url = QUrl::fromLocalFile(file);
         PDFEngine engine;
-        for (const std::optional<QString> &password : {std::optional<QString>(), std::optional<QString>("guess")}) {
+        for (const std::optional<QString> &password :
+             {std::optional<QString>(), std::optional<QString>("guess")}) {
             const auto result = TestUtil::await(engine.open(url, password));
-            QVERIFY2(allowed.contains(result.status), qPrintable(QString::number(int(result.status))));
+            QVERIFY2(allowed.contains(result.status),
+                     qPrintable(QString::number(int(result.status))));
             if (result.status == OpenStatus::Opened) {
                 // Whatever a damaged file claims, every page it reports can be asked for.
                 // Only pages that really are there count.
@@ -132,7 +140,8 @@ private slots:
         }
         PDFEngine engine;
         // Reading a pipe nobody writes to would block the engine for good.
-        const auto result = TestUtil::await(engine.open(QUrl::fromLocalFile(file), std::nullopt), 10000);
+        const auto result =
+            TestUtil::await(engine.open(QUrl::fromLocalFile(file), std::nullopt), 10000);
         QCOMPARE(result.status, OpenStatus::Unreadable);
     }
 
@@ -152,7 +161,8 @@ private slots:
         flat.replace("[0 0 595 842]", box);
         const QString file = m_dir.filePath("flat.pdf");
         QVERIFY(Fixtures::writeAll(
-            file, Fixtures::handMadePdf({catalog, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>", flat, content})));
+            file, Fixtures::handMadePdf(
+                      {catalog, "<< /Type /Pages /Kids [3 0 R] /Count 1 >>", flat, content})));
         const QUrl url = QUrl::fromLocalFile(file);
         PDFEngine engine;
         QCOMPARE(TestUtil::await(engine.open(url, std::nullopt)).status, OpenStatus::Opened);
@@ -164,7 +174,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         for (const int percent : {10, 50, 90, 99}) {
-            QTest::addRow("cut at %d%%", percent) << m_goodPdf.left(m_goodPdf.size() * percent / 100);
+            QTest::addRow("cut at %d%%", percent)
+                << m_goodPdf.left(m_goodPdf.size() * percent / 100);
         }
         QByteArray noXref = m_goodPdf;
         noXref.replace("xref", "jref");

@@ -35,10 +35,11 @@ int heldBytes(int pid)
 {
     const QString fds = QStringLiteral("/proc/%1/fd").arg(pid);
     int count = 0;
-    for (const QString &fd : QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+    for (const QString &fd :
+         QDir(fds).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
         char target[64];
-        const ssize_t length = ::readlink(QFile::encodeName(fds + QLatin1Char('/') + fd).constData(), target,
-                                          sizeof target);
+        const ssize_t length = ::readlink(
+            QFile::encodeName(fds + QLatin1Char('/') + fd).constData(), target, sizeof target);
         if (length > 0 && QByteArrayView(target, length).startsWith("/memfd:tamsel-bytes")) {
             ++count;
         }
@@ -121,12 +122,13 @@ private slots:
                 renders.append(engine->image({m_file, i % 20}, 0, 800));
             }
             auto destroyed = std::make_shared<std::atomic_bool>(false);
-            codes = engine->forEachCodeImage(m_file, 20, CancelToken(), [&, destroyed](int, const QImage &, bool) {
-                if (destroyed->load()) {
-                    visitedAfterDestruction = true;
-                }
-                return true; // asking for sharper drawings too
-            });
+            codes = engine->forEachCodeImage(m_file, 20, CancelToken(),
+                                             [&, destroyed](int, const QImage &, bool) {
+                                                 if (destroyed->load()) {
+                                                     visitedAfterDestruction = true;
+                                                 }
+                                                 return true; // asking for sharper drawings too
+                                             });
             engine.reset(); // waits for the one render under way, drops the rest
             destroyed->store(true);
         }

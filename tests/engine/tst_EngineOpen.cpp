@@ -8,9 +8,9 @@
 #include <QBuffer>
 #include <QFile>
 
-#include <poppler-qt6.h>
 #include <QTemporaryDir>
 #include <QTest>
+#include <poppler-qt6.h>
 
 #include <cstdio>
 #include <vector>
@@ -108,9 +108,16 @@ private slots:
         QTest::addColumn<QString>("given");
         QTest::addColumn<std::optional<QString>>("kept");
 
-        QTest::newRow("owner password unlocks too") << "user" << "boss" << "boss" << std::optional<QString>("boss");
-        QTest::newRow("non-ASCII password") << "grüße" << "" << "grüße" << std::optional<QString>("grüße");
-        QTest::newRow("unprotected file ignores a password") << "" << "" << "ignored" << std::optional<QString>();
+        QTest::newRow("owner password unlocks too") << "user"
+                                                    << "boss"
+                                                    << "boss" << std::optional<QString>("boss");
+        QTest::newRow("non-ASCII password") << "grüße"
+                                            << ""
+                                            << "grüße" << std::optional<QString>("grüße");
+        QTest::newRow("unprotected file ignores a password")
+            << ""
+            << ""
+            << "ignored" << std::optional<QString>();
     }
 
     void passwordKeptOnlyWhenItUnlocked()
@@ -119,7 +126,8 @@ private slots:
         QFETCH(QString, ownerPassword);
         QFETCH(QString, given);
         QFETCH(std::optional<QString>, kept);
-        QVERIFY(Fixtures::writeNumberedPdf(path("protected.pdf"), 2, {userPassword, ownerPassword}));
+        QVERIFY(
+            Fixtures::writeNumberedPdf(path("protected.pdf"), 2, {userPassword, ownerPassword}));
         PDFEngine engine;
         const auto result = open(engine, url("protected.pdf"), given);
         QCOMPARE(result.status, OpenStatus::Opened);
@@ -148,13 +156,20 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("pages");
 
-        QTest::newRow("upper-case PDF extension") << "REPORT.PDF" << "pdf" << int(OpenStatus::Opened) << 3;
-        QTest::newRow("mixed-case picture extension") << "Photo.PnG" << "png" << int(OpenStatus::Opened) << 1;
-        QTest::newRow("PDF named as a picture") << "scan.png" << "pdf" << int(OpenStatus::Unreadable) << 0;
-        QTest::newRow("picture named as a PDF") << "photo.pdf" << "png" << int(OpenStatus::Unreadable) << 0;
-        QTest::newRow("text with a picture name") << "notes.jpg" << "text" << int(OpenStatus::Unreadable) << 0;
-        QTest::newRow("no extension") << "README" << "text" << int(OpenStatus::Unreadable) << 0;
-        QTest::newRow("missing file") << "absent.pdf" << "" << int(OpenStatus::Unreadable) << 0;
+        QTest::newRow("upper-case PDF extension") << "REPORT.PDF"
+                                                  << "pdf" << int(OpenStatus::Opened) << 3;
+        QTest::newRow("mixed-case picture extension") << "Photo.PnG"
+                                                      << "png" << int(OpenStatus::Opened) << 1;
+        QTest::newRow("PDF named as a picture") << "scan.png"
+                                                << "pdf" << int(OpenStatus::Unreadable) << 0;
+        QTest::newRow("picture named as a PDF") << "photo.pdf"
+                                                << "png" << int(OpenStatus::Unreadable) << 0;
+        QTest::newRow("text with a picture name") << "notes.jpg"
+                                                  << "text" << int(OpenStatus::Unreadable) << 0;
+        QTest::newRow("no extension") << "README"
+                                      << "text" << int(OpenStatus::Unreadable) << 0;
+        QTest::newRow("missing file") << "absent.pdf"
+                                      << "" << int(OpenStatus::Unreadable) << 0;
     }
 
     void kindFollowsTheExtension()
@@ -226,7 +241,8 @@ private slots:
         const QColor topLeft = page.pixelColor(5, 5);
         const QColor bottomRight = page.pixelColor(94, 94);
         QVERIFY2(topLeft.red() < 40 && topLeft.green() < 40, qPrintable(topLeft.name()));
-        QVERIFY2(bottomRight.red() > 210 && bottomRight.green() > 210, qPrintable(bottomRight.name()));
+        QVERIFY2(bottomRight.red() > 210 && bottomRight.green() > 210,
+                 qPrintable(bottomRight.name()));
     }
 
     void pictureStandsAsItsOrientationTagSays()
@@ -238,8 +254,9 @@ private slots:
         QBuffer buffer(&jpeg);
         buffer.open(QIODevice::WriteOnly);
         QVERIFY(picture.save(&buffer, "JPEG"));
-        const QByteArray tiff = QByteArray("MM\0*\0\0\0\x08", 8) + QByteArray("\0\x01", 2)
-                                + QByteArray("\x01\x12\0\x03\0\0\0\x01\0\x06\0\0", 12) + QByteArray(4, '\0');
+        const QByteArray tiff = QByteArray("MM\0*\0\0\0\x08", 8) + QByteArray("\0\x01", 2) +
+                                QByteArray("\x01\x12\0\x03\0\0\0\x01\0\x06\0\0", 12) +
+                                QByteArray(4, '\0');
         const QByteArray exif = QByteArray("Exif\0\0", 6) + tiff;
         QByteArray segment("\xff\xe1", 2);
         segment += char((exif.size() + 2) >> 8);
@@ -310,7 +327,8 @@ private slots:
         const auto changed = open(engine, source);
         QCOMPARE(changed.pageCount, 1);
         QVERIFY(changed.revision != first);
-        QCOMPARE(TestUtil::await(engine.displaySize({source, 0, changed.revision}, 0)), QSizeF(300, 200));
+        QCOMPARE(TestUtil::await(engine.displaySize({source, 0, changed.revision}, 0)),
+                 QSizeF(300, 200));
         QCOMPARE(TestUtil::await(engine.displaySize({source, 1, first}, 0)), QSizeF(595, 842));
         QCOMPARE(TestUtil::await(engine.image({source, 1, first}, 0, 84)).size(), QSize(59, 84));
         BuildPlan plan;

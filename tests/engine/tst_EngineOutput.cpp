@@ -43,8 +43,12 @@ private slots:
         QTest::addColumn<QString>("password");
         QTest::addColumn<QString>("ownerPassword");
         QTest::newRow("plain PDF") << "plain.pdf" << QString() << QString();
-        QTest::newRow("opened with the user password") << "user.pdf" << "Grüße" << "boss";
-        QTest::newRow("opened with the owner password") << "owner.pdf" << "boss" << "boss";
+        QTest::newRow("opened with the user password") << "user.pdf"
+                                                       << "Grüße"
+                                                       << "boss";
+        QTest::newRow("opened with the owner password") << "owner.pdf"
+                                                        << "boss"
+                                                        << "boss";
         QTest::newRow("picture") << "photo.png" << QString() << QString();
     }
 
@@ -58,16 +62,18 @@ private slots:
         if (picture) {
             QVERIFY(Fixtures::writePicture(source.toLocalFile(), {800, 600}));
         } else if (name == QStringLiteral("owner.pdf")) {
-            QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 2, {QStringLiteral("user"), ownerPassword}));
+            QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 2,
+                                               {QStringLiteral("user"), ownerPassword}));
         } else {
             QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 2, {password, ownerPassword}));
         }
         PDFEngine engine;
-        const auto opened = TestUtil::await(
-            engine.open(source, password.isEmpty() ? std::nullopt : std::optional<QString>(password)));
+        const auto opened = TestUtil::await(engine.open(
+            source, password.isEmpty() ? std::nullopt : std::optional<QString>(password)));
         QCOMPARE(opened.status, PDFEngine::OpenStatus::Opened);
 
-        const auto built = TestUtil::await(engine.buildBytes(planOf(source, picture ? QList<int>{0} : QList<int>{1, 0}, 90), {}));
+        const auto built = TestUtil::await(
+            engine.buildBytes(planOf(source, picture ? QList<int>{0} : QList<int>{1, 0}, 90), {}));
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
         auto document = Fixtures::popplerOpen(*built);
@@ -92,13 +98,17 @@ private slots:
     {
         const QUrl locked = url(QStringLiteral("locked.pdf"));
         const QUrl plain = url(QStringLiteral("plain two.pdf"));
-        QVERIFY(Fixtures::writeNumberedPdf(locked.toLocalFile(), 3, {QStringLiteral("secret"), QStringLiteral("boss")}));
+        QVERIFY(Fixtures::writeNumberedPdf(locked.toLocalFile(), 3,
+                                           {QStringLiteral("secret"), QStringLiteral("boss")}));
         QVERIFY(Fixtures::writeNumberedPdf(plain.toLocalFile(), 2));
         PDFEngine engine;
-        QCOMPARE(TestUtil::await(engine.open(locked, QStringLiteral("secret"))).status, PDFEngine::OpenStatus::Opened);
-        QCOMPARE(TestUtil::await(engine.open(plain, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(locked, QStringLiteral("secret"))).status,
+                 PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(plain, std::nullopt)).status,
+                 PDFEngine::OpenStatus::Opened);
         BuildPlan plan = planOf(locked, {0});
-        plan.pages += planOf(plain, {1}).pages + planOf(locked, {2}).pages + planOf(plain, {0}).pages;
+        plan.pages +=
+            planOf(plain, {1}).pages + planOf(locked, {2}).pages + planOf(plain, {0}).pages;
         for (int round = 0; round < 2; ++round) {
             const auto built = TestUtil::await(engine.buildBytes(plan, {}));
             QVERIFY(built.ok());
@@ -125,19 +135,24 @@ private slots:
         red.fill(Qt::red);
         QVERIFY(red.save(stampPath));
         PDFEngine engine;
-        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status,
+                 PDFEngine::OpenStatus::Opened);
         BuildPlan plan = planOf(source, {0});
         const QUuid stamp = QUuid::createUuid();
-        plan.pages[0].stamps = {StampPlacement{QUuid::createUuid(), stamp, QPointF(0.5, 0.5), 0.5, 0}};
+        plan.pages[0].stamps = {
+            StampPlacement{QUuid::createUuid(), stamp, QPointF(0.5, 0.5), 0.5, 0}};
         plan.stampFiles.insert(stamp, QUrl::fromLocalFile(stampPath));
 
         const auto built = TestUtil::await(engine.buildBytes(plan, {}));
         QVERIFY(built.ok());
         auto document = Fixtures::popplerOpen(*built);
         QVERIFY(document);
-        const QImage page = std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(72, 72);
+        const QImage page =
+            std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(72, 72);
         // Stamps are stored as JPEG colours under an alpha mask: red, nearly.
-        const auto isRed = [](QColor c) { return c.red() > 200 && c.green() < 60 && c.blue() < 60; };
+        const auto isRed = [](QColor c) {
+            return c.red() > 200 && c.green() < 60 && c.blue() < 60;
+        };
         QVERIFY(isRed(page.pixelColor(page.width() / 2, page.height() / 2)));
 
         const auto picture = TestUtil::await(engine.picture(plan, 0, 72, false, {}));
@@ -154,13 +169,15 @@ private slots:
         const QUrl source = url(QStringLiteral("three.pdf"));
         QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 3));
         PDFEngine engine;
-        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status,
+                 PDFEngine::OpenStatus::Opened);
         for (const bool pictures : {false, true}) {
             BuildPlan plan = planOf(source, {2, 0, 1});
             if (pictures) {
                 plan.quality = CompressionStep{300, 0.5, true};
             }
-            QFile file(m_dir.filePath(pictures ? QStringLiteral("pictures.pdf") : QStringLiteral("pages.pdf")));
+            QFile file(m_dir.filePath(pictures ? QStringLiteral("pictures.pdf")
+                                               : QStringLiteral("pages.pdf")));
             QVERIFY(file.open(QIODevice::WriteOnly));
             QVERIFY(file.write(QByteArray(200'000, 'x')) > 0 && file.flush());
             QVERIFY(TestUtil::await(engine.buildInto(plan, file.handle(), {})).ok());
@@ -170,7 +187,8 @@ private slots:
             auto document = Fixtures::popplerOpen(written);
             QVERIFY(document);
             QCOMPARE(document->numPages(), 3);
-            QCOMPARE(Fixtures::popplerText(*document, 0), pictures ? QString() : QStringLiteral("Page 3"));
+            QCOMPARE(Fixtures::popplerText(*document, 0),
+                     pictures ? QString() : QStringLiteral("Page 3"));
         }
     }
 
@@ -184,7 +202,8 @@ private slots:
         }
         QVERIFY(Fixtures::writePdf(source.toLocalFile(), pages));
         PDFEngine engine;
-        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status,
+                 PDFEngine::OpenStatus::Opened);
         QList<int> all;
         for (int i = 0; i < pages.size(); ++i) {
             all.append(i);
@@ -239,7 +258,8 @@ private slots:
         const QUrl source = url("labelled.pdf");
         QVERIFY(Fixtures::writeProtectedCopy(plain, source.toLocalFile(), QStringLiteral("old")));
         PDFEngine engine;
-        QCOMPARE(TestUtil::await(engine.open(source, QStringLiteral("old"))).status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(source, QStringLiteral("old"))).status,
+                 PDFEngine::OpenStatus::Opened);
 
         BuildPlan plan = planOf(source, {0, 1, 2});
         const auto unprotected = TestUtil::await(engine.buildBytes(plan, {}));
@@ -264,7 +284,8 @@ private slots:
         const QUrl source = url("forgotten.pdf");
         QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 2));
         PDFEngine engine;
-        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status,
+                 PDFEngine::OpenStatus::Opened);
         QVERIFY(TestUtil::await(engine.buildBytes(planOf(source, {0}), {})).ok());
         engine.forget(source);
         const auto built = TestUtil::await(engine.buildBytes(planOf(source, {0}), {}));
@@ -279,7 +300,8 @@ private slots:
         const QUrl source = url("long.pdf");
         QVERIFY(Fixtures::writeNumberedPdf(source.toLocalFile(), 50));
         PDFEngine engine;
-        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(source, std::nullopt)).status,
+                 PDFEngine::OpenStatus::Opened);
         QList<int> all;
         for (int i = 0; i < 50; ++i) {
             all.append(i);
@@ -291,7 +313,8 @@ private slots:
         cancel.cancel();
         QVERIFY(!TestUtil::await(render).isNull());
         QVERIFY(TestUtil::await(built).isCanceled());
-        QVERIFY(TestUtil::await(engine.pictures(planOf(source, all), 100, false, cancel)).isCanceled());
+        QVERIFY(
+            TestUtil::await(engine.pictures(planOf(source, all), 100, false, cancel)).isCanceled());
         // The engine carries on with the next request.
         QVERIFY(TestUtil::await(engine.buildBytes(planOf(source, all), {})).ok());
     }

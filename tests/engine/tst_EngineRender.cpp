@@ -28,7 +28,8 @@ class TestEngineRender : public QObject
                 }
             }
         }
-        static const char *names[2][2] = {{"top-left", "top-right"}, {"bottom-left", "bottom-right"}};
+        static const char *names[2][2] = {{"top-left", "top-right"},
+                                          {"bottom-left", "bottom-right"}};
         int bestRow = 0;
         int bestColumn = 0;
         for (int row = 0; row < 2; ++row) {
@@ -39,7 +40,8 @@ class TestEngineRender : public QObject
                 }
             }
         }
-        return counts[bestRow][bestColumn] > 0 ? QString(names[bestRow][bestColumn]) : QString("none");
+        return counts[bestRow][bestColumn] > 0 ? QString(names[bestRow][bestColumn])
+                                               : QString("none");
     }
 
 private slots:
@@ -117,7 +119,8 @@ private slots:
             QCOMPARE(QColor(image.pixel(corner)), QColor(Qt::white));
         }
         // Rendering never leaves the page turned for the next caller.
-        QCOMPARE(inkQuadrant(TestUtil::await(m_engine.image({m_pages, 0}, 0, 360))), QString("top-left"));
+        QCOMPARE(inkQuadrant(TestUtil::await(m_engine.image({m_pages, 0}, 0, 360))),
+                 QString("top-left"));
     }
 
     void displaySize_data()
@@ -189,10 +192,14 @@ private slots:
 
         const QString file = m_dir.filePath("turned.jpg");
         QVERIFY(Fixtures::writeAll(file, jpeg));
-        QCOMPARE(TestUtil::await(m_engine.decodePicture(QUrl::fromLocalFile(file), 4096)).size(), QSize(1000, 3000));
+        QCOMPARE(TestUtil::await(m_engine.decodePicture(QUrl::fromLocalFile(file), 4096)).size(),
+                 QSize(1000, 3000));
 
-        QVERIFY(TestUtil::await(m_engine.decodePicture(QByteArray("not a picture at all"), 4096)).isNull());
-        QVERIFY(TestUtil::await(m_engine.decodePicture(QUrl::fromLocalFile(m_dir.filePath("missing.png")), 4096)).isNull());
+        QVERIFY(TestUtil::await(m_engine.decodePicture(QByteArray("not a picture at all"), 4096))
+                    .isNull());
+        QVERIFY(TestUtil::await(m_engine.decodePicture(
+                                    QUrl::fromLocalFile(m_dir.filePath("missing.png")), 4096))
+                    .isNull());
     }
 
     void codePicturesVisitEveryPageUntilCancelled()
@@ -218,8 +225,8 @@ private slots:
 
         const CancelToken cancel = CancelToken::make();
         seen.clear();
-        const bool completed = TestUtil::await(m_engine.forEachCodeImage(
-            m_pages, 5, cancel, [&](int index, const QImage &, bool) {
+        const bool completed = TestUtil::await(
+            m_engine.forEachCodeImage(m_pages, 5, cancel, [&](int index, const QImage &, bool) {
                 seen.append(index);
                 if (index == 1) {
                     cancel.cancel();

@@ -48,8 +48,7 @@ qint64 residentBytes()
 }
 
 // The most this process's resident memory reached while `future` ran.
-template<typename T>
-qint64 peakWhile(const QFuture<T> &future)
+template<typename T> qint64 peakWhile(const QFuture<T> &future)
 {
     qint64 peak = residentBytes();
     QTimer sampler;
@@ -82,16 +81,18 @@ QByteArray deflated(const QByteArray &chunk, int repeats)
 
 QByteArray streamObject(const QByteArray &dictionary, const QByteArray &data)
 {
-    return "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" + data
-           + "\nendstream";
+    return "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" +
+           data + "\nendstream";
 }
 
 // One 200 x 200 pt page drawing `content` with the resources given.
-QByteArray onePage(const QByteArray &content, const QByteArray &resources, const QList<QByteArray> &extra = {})
+QByteArray onePage(const QByteArray &content, const QByteArray &resources,
+                   const QList<QByteArray> &extra = {})
 {
-    QList<QByteArray> objects{"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                              "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Resources " + resources
-                                  + " /Contents 4 0 R >>",
+    QList<QByteArray> objects{"<< /Type /Catalog /Pages 2 0 R >>",
+                              "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                              "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Resources " +
+                                  resources + " /Contents 4 0 R >>",
                               streamObject("/Filter /FlateDecode", deflated(content, 1))};
     return Fixtures::handMadePdf(objects + extra);
 }
@@ -139,7 +140,8 @@ private slots:
         const QFuture<PDFEngine::OpenResult> other = engine->open(m_other, std::nullopt);
         QVERIFY(!TestUtil::await(page3).isNull());
         QCOMPARE(TestUtil::await(other).pageCount, 3);
-        const Result<QByteArray> saved = TestUtil::await(engine->buildBytes(planOf(m_other, {0, 1, 2}), {}));
+        const Result<QByteArray> saved =
+            TestUtil::await(engine->buildBytes(planOf(m_other, {0, 1, 2}), {}));
         QVERIFY(saved.ok());
         // All of the above while page 2 hangs, unless a loaded machine took longer
         // than the limit for it.
@@ -194,10 +196,12 @@ private slots:
         clock.start();
         const QString third = m_dir.filePath("third.pdf");
         QVERIFY(Fixtures::writeNumberedPdf(third, 2));
-        QCOMPARE(TestUtil::await(engine.open(QUrl::fromLocalFile(third), std::nullopt)).pageCount, 2);
+        QCOMPARE(TestUtil::await(engine.open(QUrl::fromLocalFile(third), std::nullopt)).pageCount,
+                 2);
         QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
         QCOMPARE(qRound(TestUtil::await(engine.displaySize({m_five, 1}, 90)).width()), 842);
-        const Result<QByteArray> saved = TestUtil::await(engine.buildBytes(planOf(m_other, {2, 0}), {}));
+        const Result<QByteArray> saved =
+            TestUtil::await(engine.buildBytes(planOf(m_other, {2, 0}), {}));
         QVERIFY(saved.ok());
         QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
         for (const QFuture<QImage> &page : hanging) {
@@ -209,14 +213,16 @@ private slots:
     {
         PDFEngine engine(faulty({"--fault=crash:build:1"}));
         QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
-        const Result<QByteArray> first = TestUtil::await(engine.buildBytes(planOf(m_five, {0, 1}), {}));
+        const Result<QByteArray> first =
+            TestUtil::await(engine.buildBytes(planOf(m_five, {0, 1}), {}));
         QVERIFY(!first.ok());
         QVERIFY(!first.isCanceled());
         QCOMPARE(first.error().code, int(EngineError::WorkerStopped));
         QCOMPARE(first.error().message, PDFEngine::message(EngineError::WorkerStopped));
         QVERIFY(!first.error().message.contains("Try again"));
 
-        const Result<QByteArray> second = TestUtil::await(engine.buildBytes(planOf(m_five, {0, 1}), {}));
+        const Result<QByteArray> second =
+            TestUtil::await(engine.buildBytes(planOf(m_five, {0, 1}), {}));
         QVERIFY(second.ok());
         QVERIFY(second->startsWith("%PDF-"));
         QVERIFY(!TestUtil::await(engine.image({m_five, 4}, 0, 100)).isNull());
@@ -289,7 +295,8 @@ private slots:
             QVERIFY(TestUtil::await(engine.image({m_five, 0}, 0, 256)).isNull());
         }
         if (kind == "build") {
-            const Result<QByteArray> built = TestUtil::await(engine.buildBytes(planOf(m_five, {0, 1}), {}));
+            const Result<QByteArray> built =
+                TestUtil::await(engine.buildBytes(planOf(m_five, {0, 1}), {}));
             QVERIFY(!built.ok());
             QCOMPARE(built.error().message, PDFEngine::message(EngineError::WorkerStopped));
         }
@@ -330,7 +337,8 @@ private slots:
         QCOMPARE(opened.status, PDFEngine::OpenStatus::Unreadable);
         QCOMPARE(opened.problem, PDFEngine::message(EngineError::Unavailable));
         QVERIFY(TestUtil::await(engine.image({m_five, 0}, 0, 100)).isNull());
-        const Result<QByteArray> built = TestUtil::await(engine.buildBytes(planOf(m_five, {0}), {}));
+        const Result<QByteArray> built =
+            TestUtil::await(engine.buildBytes(planOf(m_five, {0}), {}));
         QCOMPARE(built.error().code, int(EngineError::MissingPage));
         QVERIFY(clock.elapsed() < 2000);
     }
@@ -339,16 +347,18 @@ private slots:
     // engine goes on serving other documents.
     void pageTreeThatContainsItself()
     {
-        const QUrl looping = write("looping.pdf",
-                                   Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
-                                                          "<< /Type /Pages /Kids [3 0 R 2 0 R] /Count 2 >>",
-                                                          "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>"}));
+        const QUrl looping = write(
+            "looping.pdf",
+            Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                   "<< /Type /Pages /Kids [3 0 R 2 0 R] /Count 2 >>",
+                                   "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>"}));
         PDFEngine engine;
         const auto opened = TestUtil::await(engine.open(looping, std::nullopt));
         QCOMPARE(TestUtil::await(engine.open(m_other, std::nullopt)).pageCount, 3);
         QCOMPARE(opened.status, PDFEngine::OpenStatus::Opened);
         for (int attempt = 0; attempt < 2; ++attempt) {
-            const Result<QByteArray> built = TestUtil::await(engine.buildBytes(planOf(looping, {0}), {}));
+            const Result<QByteArray> built =
+                TestUtil::await(engine.buildBytes(planOf(looping, {0}), {}));
             // A failure the library reports, never a worker brought down by it.
             QVERIFY(built.ok() || !built.error().message.isEmpty());
             QVERIFY(built.ok() || built.error().code != int(EngineError::WorkerStopped));
@@ -360,16 +370,18 @@ private slots:
     {
         // 24 KB of stream for a 20000 x 20000 picture: 1.2 GB once decoded.
         const QByteArray zeros(1 << 20, '\0');
-        const QByteArray image = streamObject("/Type /XObject /Subtype /Image /Width 20000 /Height 20000 "
-                                              "/ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode",
-                                              deflated(zeros, 1200));
-        const QUrl bomb = write("bomb.pdf", onePage("q 200 0 0 200 0 0 cm /Im0 Do Q", "<< /XObject << /Im0 5 0 R >> >>",
-                                                    {image}));
+        const QByteArray image =
+            streamObject("/Type /XObject /Subtype /Image /Width 20000 /Height 20000 "
+                         "/ColorSpace /DeviceRGB /BitsPerComponent 8 /Filter /FlateDecode",
+                         deflated(zeros, 1200));
+        const QUrl bomb = write("bomb.pdf", onePage("q 200 0 0 200 0 0 cm /Im0 Do Q",
+                                                    "<< /XObject << /Im0 5 0 R >> >>", {image}));
         PDFEngine::Options options = PDFEngine::Options::standard();
         options.workerMemoryBytes = qint64(1) << 30;
         options.renderSeconds = 4;
         PDFEngine engine(options);
-        QCOMPARE(TestUtil::await(engine.open(bomb, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(bomb, std::nullopt)).status,
+                 PDFEngine::OpenStatus::Opened);
         const QFuture<QImage> drawn = engine.image({bomb, 0}, 0, 256);
         QVERIFY(peakWhile(drawn) < qint64(300) << 20);
         QVERIFY(TestUtil::await(engine.open(m_other, std::nullopt)).pageCount == 3);
@@ -378,16 +390,19 @@ private slots:
 
     void contentOfTensOfMillionsOfOperators()
     {
-        const QByteArray huge = streamObject("/Filter /FlateDecode", deflated(QByteArray("q Q ").repeated(1 << 18), 80));
-        const QUrl heavy = write("heavy.pdf", Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
-                                                                     "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                                                                     "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 "
-                                                                     "200] /Contents 4 0 R >>",
-                                                                     huge}));
+        const QByteArray huge = streamObject("/Filter /FlateDecode",
+                                             deflated(QByteArray("q Q ").repeated(1 << 18), 80));
+        const QUrl heavy = write(
+            "heavy.pdf", Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                                "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 "
+                                                "200] /Contents 4 0 R >>",
+                                                huge}));
         PDFEngine::Options options = PDFEngine::Options::standard();
         options.renderSeconds = 1;
         PDFEngine engine(options);
-        QCOMPARE(TestUtil::await(engine.open(heavy, std::nullopt)).status, PDFEngine::OpenStatus::Opened);
+        QCOMPARE(TestUtil::await(engine.open(heavy, std::nullopt)).status,
+                 PDFEngine::OpenStatus::Opened);
         QElapsedTimer clock;
         clock.start();
         TestUtil::await(engine.image({heavy, 0}, 0, 256));

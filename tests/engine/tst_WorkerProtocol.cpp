@@ -46,12 +46,13 @@ int sealedFile()
 
 ino_t inodeOf(int fd)
 {
-    struct stat info{};
+    struct stat info
+    {
+    };
     return fstat(fd, &info) == 0 ? info.st_ino : 0;
 }
 
-template<typename M>
-bool decodes(const Message &message)
+template<typename M> bool decodes(const Message &message)
 {
     Message copy = duplicate(message);
     const bool decoded = decode<M>(copy).has_value();
@@ -61,8 +62,7 @@ bool decodes(const Message &message)
 
 // Sends `sent` through a socket pair, checks what arrives with `check`, then
 // every way of breaking it.
-template<typename M, typename Check>
-void roundTrip(const M &sent, Check check)
+template<typename M, typename Check> void roundTrip(const M &sent, Check check)
 {
     SocketPair pair;
     const Outgoing outgoing = encode(sent);
@@ -91,7 +91,10 @@ void roundTrip(const M &sent, Check check)
         cut.payload.truncate(length);
         const bool decoded = decodes<M>(cut);
         closeAll(cut.fds);
-        QVERIFY2(!decoded, qPrintable(QStringLiteral("cut to %1 of %2 bytes").arg(length).arg(received.payload.size())));
+        QVERIFY2(
+            !decoded,
+            qPrintable(
+                QStringLiteral("cut to %1 of %2 bytes").arg(length).arg(received.payload.size())));
     }
     Message grown = duplicate(received);
     grown.payload.append('\0');
@@ -123,7 +126,8 @@ BuildPlan samplePlan()
     BuildPlan plan;
     const QUuid stampID = QUuid::createUuid();
     StampPlacement stamp{QUuid::createUuid(), stampID, QPointF(0.25, 0.75), 0.3, -12.5};
-    plan.pages.append(PageItem{QUuid::createUuid(), PageSource{keyUrl(3), 4, 0}, 90, {stamp, stamp}});
+    plan.pages.append(
+        PageItem{QUuid::createUuid(), PageSource{keyUrl(3), 4, 0}, 90, {stamp, stamp}});
     plan.pages.append(PageItem{QUuid::createUuid(), PageSource{keyUrl(5), 0, 0}, 0, {}});
     plan.stampFiles.insert(stampID, QUrl::fromLocalFile(QStringLiteral("/stamps/a.png")));
     plan.password = QStringLiteral("sésame");
@@ -158,8 +162,9 @@ private slots:
     void everyRequestRoundTrips()
     {
         SocketPair cancel;
-        roundTrip(Hello{cancel.ends[1]},
-                  [&](const Hello &got) { QCOMPARE(inodeOf(got.cancelSocket), inodeOf(cancel.ends[1])); });
+        roundTrip(Hello{cancel.ends[1]}, [&](const Hello &got) {
+            QCOMPARE(inodeOf(got.cancelSocket), inodeOf(cancel.ends[1]));
+        });
         roundTrip(Cancel{12}, [](const Cancel &got) { QCOMPARE(got.seq, quint64(12)); });
 
         // Small bytes inline, big ones as a memory file.
@@ -170,18 +175,21 @@ private slots:
             QCOMPARE(got.password, std::optional<QString>(QStringLiteral("pw")));
             QCOMPARE(got.bytes.view(), small.view());
         });
-        roundTrip(Evict{{1, 2, 99}}, [](const Evict &got) { QCOMPARE(got.keys, (QList<quint64>{1, 2, 99})); });
+        roundTrip(Evict{{1, 2, 99}}, [](const Evict &got) {
+            QCOMPARE(got.keys, (QList<quint64>{1, 2, 99}));
+        });
         roundTrip(Open{5, std::nullopt, false, QString(), big}, [&](const Open &got) {
             QCOMPARE(got.key, quint64(5));
             QVERIFY(!got.password);
             QVERIFY(!got.isPicture);
             QCOMPARE(got.bytes.view(), big.view());
         });
-        roundTrip(Open{6, std::nullopt, true, QStringLiteral("/pictures/a b.png"), small}, [&](const Open &got) {
-            QVERIFY(got.isPicture);
-            QCOMPARE(got.path, QStringLiteral("/pictures/a b.png"));
-            QCOMPARE(got.bytes.view(), small.view());
-        });
+        roundTrip(Open{6, std::nullopt, true, QStringLiteral("/pictures/a b.png"), small},
+                  [&](const Open &got) {
+                      QVERIFY(got.isPicture);
+                      QCOMPARE(got.path, QStringLiteral("/pictures/a b.png"));
+                      QCOMPARE(got.bytes.view(), small.view());
+                  });
         roundTrip(Render{9, 3, 270, 1200.5}, [](const Render &got) {
             QCOMPARE(got.key, quint64(9));
             QCOMPARE(got.index, 3);
@@ -206,14 +214,16 @@ private slots:
             QVERIFY(got.jpeg);
         });
         roundTrip(JpegPage{plan, {}}, [&](const JpegPage &got) { comparePlans(got.plan, plan); });
-        roundTrip(Assemble{QStringLiteral("pw"), {QSizeF(595, 842), QSizeF(842, 595)}, {100, 250}, big, file},
-                  [&](const Assemble &got) {
-                      QCOMPARE(got.password, std::optional<QString>(QStringLiteral("pw")));
-                      QCOMPARE(got.points, (QList<QSizeF>{QSizeF(595, 842), QSizeF(842, 595)}));
-                      QCOMPARE(got.ends, (QList<qint64>{100, 250}));
-                      QCOMPARE(got.pictures.view(), big.view());
-                      QCOMPARE(inodeOf(got.file), inodeOf(file));
-                  });
+        roundTrip(
+            Assemble{
+                QStringLiteral("pw"), {QSizeF(595, 842), QSizeF(842, 595)}, {100, 250}, big, file},
+            [&](const Assemble &got) {
+                QCOMPARE(got.password, std::optional<QString>(QStringLiteral("pw")));
+                QCOMPARE(got.points, (QList<QSizeF>{QSizeF(595, 842), QSizeF(842, 595)}));
+                QCOMPARE(got.ends, (QList<qint64>{100, 250}));
+                QCOMPARE(got.pictures.view(), big.view());
+                QCOMPARE(inodeOf(got.file), inodeOf(file));
+            });
         ::close(file);
     }
 
@@ -221,25 +231,30 @@ private slots:
     {
         const SharedBytes made = SharedBytes::copyOf("%PDF-1.7 made of a picture");
         const QList<QSizeF> sizes{QSizeF(595, 842), QSizeF()}; // the second page has no box
-        roundTrip(OpenReply{OpenStatus::Opened, 2, QStringLiteral("pw"), sizes, made}, [&](const OpenReply &got) {
-            QCOMPARE(got.status, OpenStatus::Opened);
-            QCOMPARE(got.pageCount, 2);
-            QCOMPARE(got.password, std::optional<QString>(QStringLiteral("pw")));
-            QCOMPARE(got.sizes, sizes);
-            QCOMPARE(got.made.view(), made.view());
-        });
-        roundTrip(OpenReply{OpenStatus::NeedsPassword, 0, std::nullopt, {}, {}}, [](const OpenReply &got) {
-            QCOMPARE(got.status, OpenStatus::NeedsPassword);
-            QVERIFY(got.made.isEmpty());
-        });
+        roundTrip(OpenReply{OpenStatus::Opened, 2, QStringLiteral("pw"), sizes, made},
+                  [&](const OpenReply &got) {
+                      QCOMPARE(got.status, OpenStatus::Opened);
+                      QCOMPARE(got.pageCount, 2);
+                      QCOMPARE(got.password, std::optional<QString>(QStringLiteral("pw")));
+                      QCOMPARE(got.sizes, sizes);
+                      QCOMPARE(got.made.view(), made.view());
+                  });
+        roundTrip(OpenReply{OpenStatus::NeedsPassword, 0, std::nullopt, {}, {}},
+                  [](const OpenReply &got) {
+                      QCOMPARE(got.status, OpenStatus::NeedsPassword);
+                      QVERIFY(got.made.isEmpty());
+                  });
 
         QImage picture(300, 200, QImage::Format_ARGB32);
         picture.fill(QColor(10, 200, 30, 128));
         picture.setPixelColor(7, 9, Qt::red);
-        roundTrip(RenderReply{picture}, [&](const RenderReply &got) { QCOMPARE(got.image, picture); });
-        roundTrip(RenderReply{QImage()}, [](const RenderReply &got) { QVERIFY(got.image.isNull()); });
+        roundTrip(RenderReply{picture},
+                  [&](const RenderReply &got) { QCOMPARE(got.image, picture); });
+        roundTrip(RenderReply{QImage()},
+                  [](const RenderReply &got) { QVERIFY(got.image.isNull()); });
 
-        roundTrip(OutputReply{made}, [&](const OutputReply &got) { QCOMPARE(got.bytes.view(), made.view()); });
+        roundTrip(OutputReply{made},
+                  [&](const OutputReply &got) { QCOMPARE(got.bytes.view(), made.view()); });
         roundTrip(OutputReply{}, [](const OutputReply &got) { QVERIFY(got.bytes.isEmpty()); });
         roundTrip(JpegPageReply{made, QSizeF(300, 400)}, [&](const JpegPageReply &got) {
             QCOMPARE(got.jpeg.view(), made.view());
@@ -250,14 +265,16 @@ private slots:
             QCOMPARE(got.systemError, ENOSPC);
             QVERIFY(!got.canceled);
         });
-        roundTrip(Failed::of(faultError(Fault::TooLarge)), [](const Failed &got) { QCOMPARE(got.fault, Fault::TooLarge); });
+        roundTrip(Failed::of(faultError(Fault::TooLarge)),
+                  [](const Failed &got) { QCOMPARE(got.fault, Fault::TooLarge); });
     }
 
     // The worker sends codes, never words; a code or status the program doesn't
     // know is a broken reply, not a failure to show.
     void unknownCodesAreRefused()
     {
-        const Failed worded = Failed::of(Error{QStringLiteral("words of the worker's"), 1234, false, 0});
+        const Failed worded =
+            Failed::of(Error{QStringLiteral("words of the worker's"), 1234, false, 0});
         QCOMPARE(worded.fault, Fault::WriteFailed);
         QCOMPARE(Failed::of(Error::cancellation()).canceled, true);
 
@@ -269,8 +286,10 @@ private slots:
             made.payload = out.payload;
             return made;
         };
-        QVERIFY(!decodes<Failed>(message(Type::Failed, [](Writer &out) { out << quint16(99) << qint32(0) << false; })));
-        QVERIFY(decodes<Failed>(message(Type::Failed, [](Writer &out) { out << quint16(0) << qint32(0) << true; })));
+        QVERIFY(!decodes<Failed>(
+            message(Type::Failed, [](Writer &out) { out << quint16(99) << qint32(0) << false; })));
+        QVERIFY(decodes<Failed>(
+            message(Type::Failed, [](Writer &out) { out << quint16(0) << qint32(0) << true; })));
         const auto opened = [&](quint8 status, qint32 pageCount, QList<QSizeF> sizes) {
             return message(Type::OpenReply, [&](Writer &out) {
                 out << status << pageCount;
@@ -280,9 +299,11 @@ private slots:
         };
         QVERIFY(decodes<OpenReply>(opened(quint8(OpenStatus::Opened), 1, {QSizeF(595, 842)})));
         QVERIFY(!decodes<OpenReply>(opened(7, 1, {QSizeF(595, 842)})));
-        QVERIFY(!decodes<OpenReply>(opened(quint8(OpenStatus::Opened), 2'147'483'647, {QSizeF(595, 842)})));
+        QVERIFY(!decodes<OpenReply>(
+            opened(quint8(OpenStatus::Opened), 2'147'483'647, {QSizeF(595, 842)})));
         QVERIFY(!decodes<OpenReply>(opened(quint8(OpenStatus::Opened), 0, {})));
-        QVERIFY(!decodes<OpenReply>(opened(quint8(OpenStatus::NeedsPassword), 1, {QSizeF(595, 842)})));
+        QVERIFY(
+            !decodes<OpenReply>(opened(quint8(OpenStatus::NeedsPassword), 1, {QSizeF(595, 842)})));
         const double nan = std::numeric_limits<double>::quiet_NaN();
         const double inf = std::numeric_limits<double>::infinity();
         QVERIFY(!decodes<OpenReply>(opened(quint8(OpenStatus::Opened), 1, {QSizeF(nan, 842)})));
@@ -290,7 +311,8 @@ private slots:
         QVERIFY(!decodes<OpenReply>(opened(quint8(OpenStatus::Opened), 1, {QSizeF(-1, 842)})));
         // A list claiming more entries than there are bytes is refused before
         // anything is allocated for them.
-        QVERIFY(!decodes<Evict>(message(Type::Evict, [](Writer &out) { out << quint32(0xfffffff0) << quint64(1); })));
+        QVERIFY(!decodes<Evict>(
+            message(Type::Evict, [](Writer &out) { out << quint32(0xfffffff0) << quint64(1); })));
         // A picture whose pixels are fewer than its size needs.
         QVERIFY(!decodes<RenderReply>(message(Type::RenderReply, [](Writer &out) {
             out << qint32(100) << qint32(100) << qint32(QImage::Format_ARGB32) << qint64(400);
@@ -345,7 +367,8 @@ private slots:
         header.length = quint32(reply.payload.size());
         QCOMPARE(::send(pair.ends[0], &header, 10, 0), ssize_t(10));
         Message message;
-        QCOMPARE(receive(pair.ends[1], message, std::chrono::steady_clock::now() + std::chrono::milliseconds(50)),
+        QCOMPARE(receive(pair.ends[1], message,
+                         std::chrono::steady_clock::now() + std::chrono::milliseconds(50)),
                  IoResult::Failed);
     }
 

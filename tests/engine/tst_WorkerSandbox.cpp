@@ -29,8 +29,8 @@
 // outlive the program.
 namespace {
 
-const char *const sessionVariables[] = {"DISPLAY", "XAUTHORITY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
-                                        "SSH_AUTH_SOCK"};
+const char *const sessionVariables[] = {"DISPLAY", "XAUTHORITY", "WAYLAND_DISPLAY",
+                                        "DBUS_SESSION_BUS_ADDRESS", "SSH_AUTH_SOCK"};
 
 bool sendDescriptors(int channel, const std::vector<int> &fds)
 {
@@ -125,12 +125,13 @@ private slots:
 
         int pair[2];
         QVERIFY(socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) == 0);
-        const pid_t pid = Sandbox::spawn(QStringLiteral(TAMSEL_FAULTY_WORKER),
-                                         {QStringLiteral("--try-escapes"), QStringLiteral("--secret=") + m_secret,
-                                          QStringLiteral("--scratch=") + m_scratch.path(),
-                                          QStringLiteral("--port=%1").arg(m_tcp.serverPort()),
-                                          QStringLiteral("--abstract=") + abstractName},
-                                         pair[1]);
+        const pid_t pid =
+            Sandbox::spawn(QStringLiteral(TAMSEL_FAULTY_WORKER),
+                           {QStringLiteral("--try-escapes"), QStringLiteral("--secret=") + m_secret,
+                            QStringLiteral("--scratch=") + m_scratch.path(),
+                            QStringLiteral("--port=%1").arg(m_tcp.serverPort()),
+                            QStringLiteral("--abstract=") + abstractName},
+                           pair[1]);
         ::close(pair[1]);
         QVERIFY(pid > 0);
         QVERIFY(sendDescriptors(pair[0], {m_terminal, userFile}));
@@ -162,9 +163,11 @@ private slots:
     void workerKeepsWhatItNeeds_data()
     {
         QTest::addColumn<QByteArray>("need");
-        QTest::newRow("a user's file handed over as a descriptor") << QByteArrayLiteral("readHandedFile");
+        QTest::newRow("a user's file handed over as a descriptor")
+            << QByteArrayLiteral("readHandedFile");
         QTest::newRow("the system's fonts") << QByteArrayLiteral("readSystemFile");
-        QTest::newRow("its own memory file through /proc/self/fd") << QByteArrayLiteral("reopenMemoryFile");
+        QTest::newRow("its own memory file through /proc/self/fd")
+            << QByteArrayLiteral("reopenMemoryFile");
     }
 
     void workerKeepsWhatItNeeds()
@@ -183,13 +186,15 @@ private slots:
         QTest::newRow("chmod a file") << QByteArrayLiteral("chmodFile");
         QTest::newRow("send UDP") << QByteArrayLiteral("sendUdp");
         QTest::newRow("connect TCP") << QByteArrayLiteral("connectTcp");
-        QTest::newRow("connect an abstract Unix socket") << QByteArrayLiteral("connectAbstractSocket");
+        QTest::newRow("connect an abstract Unix socket")
+            << QByteArrayLiteral("connectAbstractSocket");
         QTest::newRow("type into a terminal (TIOCSTI)") << QByteArrayLiteral("typeIntoTerminal");
         QTest::newRow("open the controlling terminal") << QByteArrayLiteral("openTerminal");
         QTest::newRow("signal its parent") << QByteArrayLiteral("signalParent");
         QTest::newRow("read its parent's memory") << QByteArrayLiteral("readParentMemory");
         QTest::newRow("trace its parent") << QByteArrayLiteral("traceParent");
-        QTest::newRow("inherit the display, session bus or agent") << QByteArrayLiteral("inheritSession");
+        QTest::newRow("inherit the display, session bus or agent")
+            << QByteArrayLiteral("inheritSession");
         QTest::newRow("be dumped or attached to") << QByteArrayLiteral("beDumped");
         QTest::newRow("outlive its parent") << QByteArrayLiteral("outliveParent");
         QTest::newRow("start a program") << QByteArrayLiteral("execute");
@@ -213,10 +218,16 @@ private slots:
         QVERIFY(!m_abstract.hasPendingConnections());
         pollfd typed{m_terminal, POLLIN, 0};
         QCOMPARE(::poll(&typed, 1, 0), 0);
-        QCOMPARE(Fixtures::readAll(m_scratch.filePath(QStringLiteral("existing"))), QByteArray("untouched"));
+        QCOMPARE(Fixtures::readAll(m_scratch.filePath(QStringLiteral("existing"))),
+                 QByteArray("untouched"));
         QVERIFY(!QFile::exists(m_scratch.filePath(QStringLiteral("created"))));
-        struct stat info{};
-        QCOMPARE(::stat(QFile::encodeName(m_scratch.filePath(QStringLiteral("existing"))).constData(), &info), 0);
+        struct stat info
+        {
+        };
+        QCOMPARE(
+            ::stat(QFile::encodeName(m_scratch.filePath(QStringLiteral("existing"))).constData(),
+                   &info),
+            0);
         QVERIFY((info.st_mode & 0777) != 0777);
     }
 
@@ -226,7 +237,8 @@ private slots:
         const QString pdf = m_scratch.filePath(QStringLiteral("one.pdf"));
         QVERIFY(Fixtures::writeNumberedPdf(pdf, 1));
         QProcess parent;
-        parent.start(QStringLiteral(TAMSEL_ENGINE_PARENT), {QStringLiteral(TAMSEL_FAULTY_WORKER), pdf});
+        parent.start(QStringLiteral(TAMSEL_ENGINE_PARENT),
+                     {QStringLiteral(TAMSEL_FAULTY_WORKER), pdf});
         QVERIFY(parent.waitForStarted());
         QList<int> workers;
         while (parent.waitForReadyRead(30000)) {

@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
-FakeClock::FakeClock() : m_now(QDate(2026, 3, 1), QTime(9, 0), QTimeZone::utc()) {}
+FakeClock::FakeClock()
+    : m_now(QDate(2026, 3, 1), QTime(9, 0), QTimeZone::utc())
+{}
 
 FakeClock::~FakeClock() = default;
 
@@ -23,8 +25,9 @@ void FakeClock::advance(std::chrono::milliseconds step)
     const QDateTime end = m_now.addMSecs(step.count());
     for (;;) {
         // Woken sleepers may start new waits; those count from the time they start.
-        const auto next = std::min_element(m_pending.begin(), m_pending.end(),
-                                           [](const Sleeper &a, const Sleeper &b) { return a.due < b.due; });
+        const auto next =
+            std::min_element(m_pending.begin(), m_pending.end(),
+                             [](const Sleeper &a, const Sleeper &b) { return a.due < b.due; });
         if (next == m_pending.end() || next->due > end) {
             break;
         }

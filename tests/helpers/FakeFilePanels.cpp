@@ -2,7 +2,8 @@
 
 #include "platform/Async.h"
 
-QFuture<QList<QUrl>> FakeFilePanels::chooseFiles(bool multiple, QList<FileKind> kinds, QString message)
+QFuture<QList<QUrl>> FakeFilePanels::chooseFiles(bool multiple, QList<FileKind> kinds,
+                                                 QString message)
 {
     openCalls.append(OpenCall{multiple, kinds, message});
     return Async::ready(fileAnswers.isEmpty() ? QList<QUrl>() : fileAnswers.dequeue());

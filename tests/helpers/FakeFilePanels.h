@@ -25,7 +25,8 @@ public:
     QList<std::pair<QString, std::optional<QUrl>>> saveCalls;   // name, near
     QList<std::pair<std::optional<QUrl>, QString>> folderCalls; // near, prompt
 
-    QFuture<QList<QUrl>> chooseFiles(bool multiple, QList<FileKind> kinds, QString message) override;
+    QFuture<QList<QUrl>> chooseFiles(bool multiple, QList<FileKind> kinds,
+                                     QString message) override;
     QFuture<std::optional<QUrl>> chooseSaveUrl(QString name, std::optional<QUrl> near) override;
     QFuture<std::optional<QUrl>> chooseFolder(std::optional<QUrl> near, QString prompt) override;
 };

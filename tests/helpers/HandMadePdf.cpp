@@ -8,7 +8,6 @@
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFWriter.hh>
 
-
 namespace Fixtures {
 
 QByteArray handMadePdf(const QList<QByteArray> &objects, const QByteArray &trailerExtra)
@@ -24,12 +23,13 @@ QByteArray handMadePdf(const QList<QByteArray> &objects, const QByteArray &trail
     for (const qsizetype offset : offsets) {
         out += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
     }
-    out += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R " + trailerExtra
-           + " >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
+    out += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R " +
+           trailerExtra + " >>\nstartxref\n" + QByteArray::number(xref) + "\n%%EOF\n";
     return out;
 }
 
-bool writeLegacyProtectedPdf(const QString &source, const QString &target, const QByteArray &password)
+bool writeLegacyProtectedPdf(const QString &source, const QString &target,
+                             const QByteArray &password)
 {
     try {
         const QByteArray sourceName = QFile::encodeName(source);
@@ -37,8 +37,9 @@ bool writeLegacyProtectedPdf(const QString &source, const QString &target, const
         QPDF pdf;
         pdf.processFile(sourceName.constData());
         QPDFWriter writer(pdf, targetName.constData());
-        writer.setR4EncryptionParametersInsecure(password.constData(), password.constData(), true, true, true,
-                                                 true, true, true, qpdf_r3p_full, true, true);
+        writer.setR4EncryptionParametersInsecure(password.constData(), password.constData(), true,
+                                                 true, true, true, true, true, qpdf_r3p_full, true,
+                                                 true);
         writer.write();
         return true;
     } catch (const std::exception &) {
@@ -49,7 +50,8 @@ bool writeLegacyProtectedPdf(const QString &source, const QString &target, const
 QByteArray attachmentsOnlyProtectedPdf(const QByteArray &password)
 {
     const QList<QByteArray> objects{
-        "<< /Type /Catalog /Pages 2 0 R /Names << /EmbeddedFiles << /Names [(a.txt) 5 0 R] >> >> >>",
+        "<< /Type /Catalog /Pages 2 0 R /Names << /EmbeddedFiles << /Names [(a.txt) 5 0 R] >> >> "
+        ">>",
         "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] /Contents 4 0 R >>",
         "<< /Length 0 >>\nstream\n\nendstream",
@@ -63,23 +65,27 @@ QByteArray attachmentsOnlyProtectedPdf(const QByteArray &password)
         source.processMemoryFile("plain", plain.constData(), size_t(plain.size()));
         QPDFWriter writer(source);
         writer.setOutputMemory();
-        writer.setR4EncryptionParametersInsecure(password.constData(), password.constData(), true, true, true,
-                                                 true, true, true, qpdf_r3p_full, true, true);
+        writer.setR4EncryptionParametersInsecure(password.constData(), password.constData(), true,
+                                                 true, true, true, true, true, qpdf_r3p_full, true,
+                                                 true);
         writer.write();
         const auto locked = writer.getBufferSharedPointer();
         QPDF reread;
-        reread.processMemoryFile("locked", reinterpret_cast<const char *>(locked->getBuffer()), locked->getSize(),
-                                 password.constData());
+        reread.processMemoryFile("locked", reinterpret_cast<const char *>(locked->getBuffer()),
+                                 locked->getSize(), password.constData());
         QPDFObjectHandle encrypt = reread.getTrailer().getKey("/Encrypt");
         const std::string id = reread.getTrailer().getKey("/ID").getArrayItem(0).getStringValue();
         const QByteArray hexId = QByteArray::fromStdString(id).toHex();
-        const QByteArray o = QByteArray::fromStdString(encrypt.getKey("/O").getStringValue()).toHex();
-        const QByteArray u = QByteArray::fromStdString(encrypt.getKey("/U").getStringValue()).toHex();
+        const QByteArray o =
+            QByteArray::fromStdString(encrypt.getKey("/O").getStringValue()).toHex();
+        const QByteArray u =
+            QByteArray::fromStdString(encrypt.getKey("/U").getStringValue()).toHex();
         const QByteArray p = QByteArray::number(encrypt.getKey("/P").getIntValue());
         QList<QByteArray> all = objects;
-        all.append("<< /Filter /Standard /V 4 /R 4 /Length 128 /CF << /StdCF << /AuthEvent /EFOpen /CFM /AESV2 "
-                   "/Length 16 >> >> /StmF /Identity /StrF /Identity /EFF /StdCF /O <" + o + "> /U <" + u
-                   + "> /P " + p + " >>");
+        all.append("<< /Filter /Standard /V 4 /R 4 /Length 128 /CF << /StdCF << /AuthEvent /EFOpen "
+                   "/CFM /AESV2 "
+                   "/Length 16 >> >> /StmF /Identity /StrF /Identity /EFF /StdCF /O <" +
+                   o + "> /U <" + u + "> /P " + p + " >>");
         return handMadePdf(all, "/Encrypt 7 0 R /ID [<" + hexId + "> <" + hexId + ">]");
     } catch (const std::exception &) {
         return {};
@@ -122,8 +128,8 @@ QByteArray pngClaiming(quint32 width, quint32 height)
     header[9] = 6; // RGBA
     // A zlib stream of one empty row: far too little data for the claimed size.
     const QByteArray data = qCompress(QByteArray(5, '\0')).mid(4);
-    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", data)
-           + chunk("IEND", {});
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", data) +
+           chunk("IEND", {});
 }
 
 } // namespace Fixtures

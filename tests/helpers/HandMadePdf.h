@@ -15,7 +15,8 @@ QByteArray handMadePdf(const QList<QByteArray> &objects, const QByteArray &trail
 
 // Rewrites the PDF at `source` to `target` protected the way older writers did
 // (128-bit AES, revision 4), with the password stored as these exact bytes.
-bool writeLegacyProtectedPdf(const QString &source, const QString &target, const QByteArray &password);
+bool writeLegacyProtectedPdf(const QString &source, const QString &target,
+                             const QByteArray &password);
 
 // A one-page PDF with one attachment, whose encryption covers only attached
 // files (/EFF, opened by /EFOpen): readers show it without a password, but

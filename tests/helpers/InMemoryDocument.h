@@ -3,8 +3,8 @@
 // A document of `pages` pages of one (unopened) source, handed to the model as
 // its only open file. For edits that never reach the engine.
 
-#include "model/AppModel.h"
 #include "document/OpenFile.h"
+#include "model/AppModel.h"
 
 inline OpenFile *addInMemoryDocument(AppModel &model, int pages)
 {

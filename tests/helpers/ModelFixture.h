@@ -18,10 +18,9 @@ struct ModelFixture
     enum class Engine { Real, None };
 
     explicit ModelFixture(Engine kind = Engine::Real)
-        : engine(kind == Engine::Real ? std::make_unique<PDFEngine>() : nullptr),
-          model(std::make_unique<AppModel>(services()))
-    {
-    }
+        : engine(kind == Engine::Real ? std::make_unique<PDFEngine>() : nullptr)
+        , model(std::make_unique<AppModel>(services()))
+    {}
     ModelFixture(const ModelFixture &) = delete;
     ModelFixture &operator=(const ModelFixture &) = delete;
 

@@ -35,7 +35,8 @@ QImage photoLike(QSize size, int seed)
         const QPointF centre(random.bounded(size.width()), random.bounded(size.height()));
         const double radius = side * (0.02 + random.bounded(0.15));
         QRadialGradient blob(centre, radius);
-        blob.setColorAt(0, QColor::fromHsv(random.bounded(360), 160, 40 + random.bounded(200), 220));
+        blob.setColorAt(0,
+                        QColor::fromHsv(random.bounded(360), 160, 40 + random.bounded(200), 220));
         blob.setColorAt(1, QColor(0, 0, 0, 0));
         painter.setBrush(blob);
         painter.drawEllipse(centre, radius, radius);
@@ -46,8 +47,9 @@ QImage photoLike(QSize size, int seed)
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
         for (int x = 0; x < size.width(); ++x) {
             const int n = int(random.bounded(13)) - 6;
-            line[x] = qRgb(std::clamp(qRed(line[x]) + n, 0, 255), std::clamp(qGreen(line[x]) + n, 0, 255),
-                           std::clamp(qBlue(line[x]) + n, 0, 255));
+            line[x] =
+                qRgb(std::clamp(qRed(line[x]) + n, 0, 255), std::clamp(qGreen(line[x]) + n, 0, 255),
+                     std::clamp(qBlue(line[x]) + n, 0, 255));
         }
     }
     return image;
@@ -102,8 +104,9 @@ QByteArray jpxOf(const QImage &image)
     const QByteArray path = dir.filePath(QStringLiteral("picture.jp2")).toLocal8Bit();
     opj_codec_t *codec = opj_create_compress(OPJ_CODEC_JP2);
     opj_stream_t *stream = opj_stream_create_default_file_stream(path.constData(), OPJ_FALSE);
-    const bool made = opj_setup_encoder(codec, &settings, picture) && opj_start_compress(codec, picture, stream)
-        && opj_encode(codec, stream) && opj_end_compress(codec, stream);
+    const bool made = opj_setup_encoder(codec, &settings, picture) &&
+                      opj_start_compress(codec, picture, stream) && opj_encode(codec, stream) &&
+                      opj_end_compress(codec, stream);
     opj_stream_destroy(stream);
     opj_destroy_codec(codec);
     opj_image_destroy(picture);
@@ -148,7 +151,8 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
         break;
     case ImageKind::JpegGray:
         dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceGray"));
-        data = jpegOf(photo.convertToFormat(QImage::Format_Grayscale8), spec.jpegQuality).toStdString();
+        data = jpegOf(photo.convertToFormat(QImage::Format_Grayscale8), spec.jpegQuality)
+                   .toStdString();
         filter = QPDFObjectHandle::newName("/DCTDecode");
         break;
     case ImageKind::Flate: {
@@ -240,8 +244,9 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
     }
     case ImageKind::PngPredicted: {
         dict.replaceKey("/ColorSpace", QPDFObjectHandle::newName("/DeviceRGB"));
-        dict.replaceKey("/DecodeParms", QPDFObjectHandle::parse("<< /Predictor 15 /Colors 3 /Columns " +
-                                                                std::to_string(w) + " >>"));
+        dict.replaceKey("/DecodeParms",
+                        QPDFObjectHandle::parse("<< /Predictor 15 /Colors 3 /Columns " +
+                                                std::to_string(w) + " >>"));
         const QImage rgb = photo.convertToFormat(QImage::Format_RGB888);
         const int rowBytes = w * 3;
         QByteArray filtered;
@@ -255,9 +260,10 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
                 const int b = above ? above[i] : 0;
                 const int c = above && i >= 3 ? above[i - 3] : 0;
                 const int p = a + b - c;
-                const int paeth = std::abs(p - a) <= std::abs(p - b) && std::abs(p - a) <= std::abs(p - c)
-                    ? a
-                    : (std::abs(p - b) <= std::abs(p - c) ? b : c);
+                const int paeth =
+                    std::abs(p - a) <= std::abs(p - b) && std::abs(p - a) <= std::abs(p - c)
+                        ? a
+                        : (std::abs(p - b) <= std::abs(p - c) ? b : c);
                 const int predicted[] = {0, a, b, (a + b) / 2, paeth};
                 filtered += char(row[i] - predicted[type]);
             }
@@ -281,7 +287,8 @@ QPDFObjectHandle imageObject(QPDF &pdf, const ImagePage &spec, int seed)
         }
         // An ICC profile has to be a stream: its dictionary is given, its data made up.
         QPDFObjectHandle space = dict.getKey("/ColorSpace");
-        if (space.isArray() && space.getArrayNItems() == 2 && space.getArrayItem(1).isDictionary()) {
+        if (space.isArray() && space.getArrayNItems() == 2 &&
+            space.getArrayItem(1).isDictionary()) {
             QPDFObjectHandle profile = QPDFObjectHandle::newStream(&pdf, std::string(128, '\0'));
             profile.replaceDict(space.getArrayItem(1));
             space.setArrayItem(1, profile);
@@ -324,8 +331,8 @@ bool writeImagePdf(const QString &path, const QList<ImagePage> &pages)
         int seed = 0;
         for (const ImagePage &spec : pages) {
             QPDFObjectHandle image = spec.kind == ImageKind::SameAsPrevious && previous.isStream()
-                ? previous
-                : imageObject(pdf, spec, ++seed);
+                                         ? previous
+                                         : imageObject(pdf, spec, ++seed);
             previous = image;
             const double w = spec.size.width();
             const double h = spec.size.height();
@@ -335,23 +342,28 @@ bool writeImagePdf(const QString &path, const QList<ImagePage> &pages)
             resources.replaceKey("/XObject", xobjects);
             std::string text;
             if (!spec.text.isEmpty()) {
-                resources.replaceKey("/Font", QPDFObjectHandle::parse(
-                                                  "<< /F1 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> >>"));
-                text = "BT /F1 24 Tf 40 " + std::to_string(h - 60) + " Td (" + spec.text.toStdString() + ") Tj ET\n";
+                resources.replaceKey(
+                    "/Font",
+                    QPDFObjectHandle::parse(
+                        "<< /F1 << /Type /Font /Subtype /Type1 /BaseFont /Helvetica >> >>"));
+                text = "BT /F1 24 Tf 40 " + std::to_string(h - 60) + " Td (" +
+                       spec.text.toStdString() + ") Tj ET\n";
             }
             QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
             page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
-            page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
+            page.replaceKey("/MediaBox",
+                            QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
             page.replaceKey("/Resources", resources);
-            const std::string content = "q " + std::to_string(w) + " 0 0 " + std::to_string(h)
-                + " 0 0 cm /Im0 Do Q\n" + text;
+            const std::string content = "q " + std::to_string(w) + " 0 0 " + std::to_string(h) +
+                                        " 0 0 cm /Im0 Do Q\n" + text;
             page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
             pdf.addPage(page, false);
         }
         // QPDFWriter keeps the name's pointer until it writes.
         const QByteArray pathName = path.toLocal8Bit();
         QPDFWriter writer(pdf, pathName.constData());
-        writer.setDecodeLevel(qpdf_dl_none); // filtered streams stay exactly as made (row predictors too)
+        writer.setDecodeLevel(
+            qpdf_dl_none); // filtered streams stay exactly as made (row predictors too)
         writer.write();
         return true;
     } catch (const std::exception &) {
@@ -368,8 +380,8 @@ bool writeProtectedCopy(const QString &input, const QString &output, const QStri
         const QByteArray outputName = output.toLocal8Bit();
         QPDFWriter writer(pdf, outputName.constData());
         const QByteArray secret = password.toUtf8();
-        writer.setR6EncryptionParameters(secret.constData(), secret.constData(), true, true, true, true, true,
-                                         true, qpdf_r3p_full, true);
+        writer.setR6EncryptionParameters(secret.constData(), secret.constData(), true, true, true,
+                                         true, true, true, qpdf_r3p_full, true);
         writer.write();
         return true;
     } catch (const std::exception &) {

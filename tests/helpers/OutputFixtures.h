@@ -36,18 +36,18 @@ inline Result<QByteArray> copied(const Result<SharedBytes> &built)
 
 // How an image is stored in a fixture PDF.
 enum class ImageKind {
-    Jpeg,        // DCT, RGB
-    JpegGray,    // DCT, grey
-    Flate,       // RGB pixels, Flate
-    ImageMask,   // 1-bit stencil mask
-    Cmyk,        // DeviceCMYK pixels, Flate
-    Palette,     // 8-bit indices into 256 RGB colours, Flate
-    Rgb16,       // RGB pixels of 16 bits, Flate
-    Jpx,         // JPEG 2000 (JP2), RGB, no colour space in the dictionary
-    Bilevel,     // 1-bit grey pixels, Flate
-    Gray4,       // 4-bit grey pixels, Flate
-    PngPredicted, // RGB pixels, Flate over PNG row filters of every type
-    Broken,      // a DCT stream that is not a JPEG
+    Jpeg,           // DCT, RGB
+    JpegGray,       // DCT, grey
+    Flate,          // RGB pixels, Flate
+    ImageMask,      // 1-bit stencil mask
+    Cmyk,           // DeviceCMYK pixels, Flate
+    Palette,        // 8-bit indices into 256 RGB colours, Flate
+    Rgb16,          // RGB pixels of 16 bits, Flate
+    Jpx,            // JPEG 2000 (JP2), RGB, no colour space in the dictionary
+    Bilevel,        // 1-bit grey pixels, Flate
+    Gray4,          // 4-bit grey pixels, Flate
+    PngPredicted,   // RGB pixels, Flate over PNG row filters of every type
+    Broken,         // a DCT stream that is not a JPEG
     SameAsPrevious, // the previous page's image object again
 };
 
@@ -57,10 +57,11 @@ struct ImagePage
     ImageKind kind = ImageKind::Jpeg;
     int jpegQuality = 92;
     QSizeF size{595, 842}; // the page; the image fills it
-    std::string extraKeys{}; // a dictionary whose keys are added to the image's, e.g. "<< /Decode [1 0] >>"
-    bool softMask = false;  // a soft mask of the image's size (a vignette)
-    bool matte = false;     // ... with /Matte [1 1 1], the colours blended towards white by it
-    QString text{};         // drawn over the image in Helvetica, when not empty
+    std::string
+        extraKeys{}; // a dictionary whose keys are added to the image's, e.g. "<< /Decode [1 0] >>"
+    bool softMask = false; // a soft mask of the image's size (a vignette)
+    bool matte = false;    // ... with /Matte [1 1 1], the colours blended towards white by it
+    QString text{};        // drawn over the image in Helvetica, when not empty
 };
 
 // A picture with the texture of a photograph (gradients, shapes, grain), the

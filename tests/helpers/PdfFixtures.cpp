@@ -44,12 +44,13 @@ bool writePdf(const QString &path, const QList<Page> &pages, const Protection &p
             const double h = spec.size.height();
             QPDFObjectHandle page = pdf.makeIndirectObject(QPDFObjectHandle::newDictionary());
             page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
-            page.replaceKey("/MediaBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
+            page.replaceKey("/MediaBox",
+                            QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(0, 0, w, h)));
             if (!spec.cropInset.isNull()) {
                 const double dx = spec.cropInset.width();
                 const double dy = spec.cropInset.height();
-                page.replaceKey("/CropBox", QPDFObjectHandle::newArray(
-                                                QPDFObjectHandle::Rectangle(dx, dy, w - dx, h - dy)));
+                page.replaceKey("/CropBox", QPDFObjectHandle::newArray(QPDFObjectHandle::Rectangle(
+                                                dx, dy, w - dx, h - dy)));
             }
             if (spec.rotate != 0) {
                 page.replaceKey("/Rotate", QPDFObjectHandle::newInteger(spec.rotate));
@@ -59,9 +60,11 @@ bool writePdf(const QString &path, const QList<Page> &pages, const Protection &p
             QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
             resources.replaceKey("/Font", fonts);
             page.replaceKey("/Resources", resources);
-            std::string content = "0 0 1 RG 4 w 10 10 m " + number(w - 10) + " " + number(h - 10) + " l S\n";
+            std::string content =
+                "0 0 1 RG 4 w 10 10 m " + number(w - 10) + " " + number(h - 10) + " l S\n";
             if (!spec.text.isEmpty()) {
-                content += "BT /F1 24 Tf 50 " + number(h - 80) + " Td (" + escapePdfText(spec.text) + ") Tj ET\n";
+                content += "BT /F1 24 Tf 50 " + number(h - 80) + " Td (" +
+                           escapePdfText(spec.text) + ") Tj ET\n";
             }
             page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, content));
             helper.addPage(page, false);
@@ -75,8 +78,8 @@ bool writePdf(const QString &path, const QList<Page> &pages, const Protection &p
                                                                      : protection.ownerPassword;
             const QByteArray user = protection.userPassword.toUtf8();
             const QByteArray ownerBytes = owner.toUtf8();
-            writer.setR6EncryptionParameters(user.constData(), ownerBytes.constData(), true, true, true, true,
-                                             true, true, qpdf_r3p_full, true);
+            writer.setR6EncryptionParameters(user.constData(), ownerBytes.constData(), true, true,
+                                             true, true, true, true, qpdf_r3p_full, true);
         }
         writer.write();
         return true;
@@ -97,7 +100,8 @@ bool writeNumberedPdf(const QString &path, int count, const Protection &protecti
     return writePdf(path, pages, protection);
 }
 
-bool writePaintedPdf(const QString &path, int count, const std::function<void(QPainter &, int page)> &paint)
+bool writePaintedPdf(const QString &path, int count,
+                     const std::function<void(QPainter &, int page)> &paint)
 {
     QPdfWriter writer(path);
     writer.setResolution(72);
@@ -136,7 +140,8 @@ QByteArray readAll(const QString &path)
 bool writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(bytes) == bytes.size();
 }
 
 } // namespace Fixtures

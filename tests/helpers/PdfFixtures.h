@@ -15,9 +15,9 @@ namespace Fixtures {
 
 struct Page
 {
-    QSizeF size{595, 842}; // media box in points
-    int rotate = 0;        // the page's own /Rotate
-    QString text;          // drawn in Helvetica 24 pt near the top left; empty: no text
+    QSizeF size{595, 842};  // media box in points
+    int rotate = 0;         // the page's own /Rotate
+    QString text;           // drawn in Helvetica 24 pt near the top left; empty: no text
     QSizeF cropInset{0, 0}; // a crop box this much smaller on each side, when non-zero
 };
 
@@ -37,7 +37,8 @@ bool writeNumberedPdf(const QString &path, int count, const Protection &protecti
 // A PDF of `count` A4 pages drawn by `paint` (page index from 0) with Qt's own
 // PDF writer, in points from the top left: text in embedded fonts, shapes and
 // pictures as a real document has them.
-bool writePaintedPdf(const QString &path, int count, const std::function<void(QPainter &, int page)> &paint);
+bool writePaintedPdf(const QString &path, int count,
+                     const std::function<void(QPainter &, int page)> &paint);
 
 // A picture filled with a colour and a dark diagonal, saved by extension.
 bool writePicture(const QString &path, QSize size, QColor fill = QColor(200, 220, 240));

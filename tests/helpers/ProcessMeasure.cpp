@@ -15,8 +15,8 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char **environ;
 
@@ -68,14 +68,15 @@ qint64 treeBytes(pid_t root)
             total += 1024 * (kilobytes(text, "Pss_Anon") + kilobytes(text, "Pss_File"));
         }
         const QString fdDir = QStringLiteral("/proc/%1/fd").arg(pid);
-        for (const QString &fd : QDir(fdDir).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
+        for (const QString &fd :
+             QDir(fdDir).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)) {
             const QByteArray path = QFile::encodeName(fdDir + QLatin1Char('/') + fd);
             char target[64];
             const ssize_t length = ::readlink(path.constData(), target, sizeof target);
             struct stat info;
-            if (length > 7 && QByteArrayView(target, length).startsWith("/memfd:")
-                && ::stat(path.constData(), &info) == 0
-                && memoryFiles.insert({info.st_dev, info.st_ino}).second) {
+            if (length > 7 && QByteArrayView(target, length).startsWith("/memfd:") &&
+                ::stat(path.constData(), &info) == 0 &&
+                memoryFiles.insert({info.st_dev, info.st_ino}).second) {
                 total += qint64(info.st_blocks) * 512;
             }
         }
@@ -128,8 +129,8 @@ MeasuredRun measureRun(const QStringList &command, bool sampleTree)
     }
     result.seconds = timer.nsecsElapsed() / 1e9;
     result.peakMiB = usage.ru_maxrss / 1024.0;
-    result.cpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
-                        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    result.cpuSeconds = double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                        double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     result.treePeakMiB = double(treePeak) / (1024.0 * 1024.0);
     result.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     printed.seek(0);

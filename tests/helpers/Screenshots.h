@@ -46,8 +46,7 @@ inline bool save(QWidget *widget, const QString &name)
 }
 
 // Runs events until `done` holds or `ms` have passed; whether it holds.
-template<typename Predicate>
-bool waitUntil(Predicate done, int ms = 120000)
+template<typename Predicate> bool waitUntil(Predicate done, int ms = 120000)
 {
     return QTest::qWaitFor(done, ms);
 }

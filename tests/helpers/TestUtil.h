@@ -11,8 +11,7 @@
 namespace TestUtil {
 
 // Processes events until `future` is finished or `ms` pass; true when finished.
-template<typename T>
-bool waitFor(const QFuture<T> &future, int ms = 30000)
+template<typename T> bool waitFor(const QFuture<T> &future, int ms = 30000)
 {
     if (!future.isFinished()) {
         QEventLoop loop;
@@ -28,8 +27,7 @@ bool waitFor(const QFuture<T> &future, int ms = 30000)
 }
 
 // The result of `future` once finished; fails the calling test when it times out.
-template<typename T>
-T await(const QFuture<T> &future, int ms = 30000)
+template<typename T> T await(const QFuture<T> &future, int ms = 30000)
 {
     if (!waitFor(future, ms)) {
         qFatal("timed out waiting for a future");

@@ -23,8 +23,8 @@ private slots:
         QTest::newRow("nothing") << QList<QUrl>{} << QList<QUrl>{};
         QTest::newRow("three files in order") << QList<QUrl>{c, a, b} << QList<QUrl>{c, a, b};
         QTest::newRow("a web address among files") << QList<QUrl>{a, web, b} << QList<QUrl>{a, b};
-        QTest::newRow("only web addresses") << QList<QUrl>{web, QUrl("ftp://host/x.pdf")}
-                                            << QList<QUrl>{};
+        QTest::newRow("only web addresses")
+            << QList<QUrl>{web, QUrl("ftp://host/x.pdf")} << QList<QUrl>{};
         QTest::newRow("the same file twice") << QList<QUrl>{a, a} << QList<QUrl>{a, a};
         QTest::newRow("a folder is a file url") << QList<QUrl>{QUrl::fromLocalFile("/tmp/")}
                                                 << QList<QUrl>{QUrl::fromLocalFile("/tmp/")};

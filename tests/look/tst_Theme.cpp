@@ -17,8 +17,9 @@ namespace {
 // Colour distance that tolerates antialiasing and gradient steps.
 bool near(QColor a, QColor b, int tolerance = 24)
 {
-    return std::abs(a.red() - b.red()) <= tolerance && std::abs(a.green() - b.green()) <= tolerance
-           && std::abs(a.blue() - b.blue()) <= tolerance;
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
 } // namespace
@@ -36,10 +37,11 @@ private slots:
         QTest::addColumn<bool>("destructive");
         QTest::addColumn<qreal>("opacity");
         QTest::addColumn<QColor>("shadow");
-        QTest::newRow("enabled") << true << false << 1.0 << Theme::withOpacity(Theme::accent(), 0.25);
+        QTest::newRow("enabled") << true << false << 1.0
+                                 << Theme::withOpacity(Theme::accent(), 0.25);
         QTest::newRow("disabled has no shadow") << false << false << 0.4 << QColor();
-        QTest::newRow("destructive casts red") << true << true << 1.0
-                                               << Theme::withOpacity(Theme::danger(), 0.25);
+        QTest::newRow("destructive casts red")
+            << true << true << 1.0 << Theme::withOpacity(Theme::danger(), 0.25);
         QTest::newRow("disabled destructive") << false << true << 0.4 << QColor();
     }
 
@@ -148,7 +150,8 @@ private slots:
     void panelGivesContentItsWidth()
     {
         Panel panel(18);
-        auto *banner = new NoteBanner(QString("Wraps inside the panel. ").repeated(20), NoteBanner::Tone::Info);
+        auto *banner = new NoteBanner(QString("Wraps inside the panel. ").repeated(20),
+                                      NoteBanner::Tone::Info);
         auto *button = new ThemeButton("Apply", ThemeButton::Style::Secondary);
         panel.addWidget(banner);
         panel.addWidget(button);

@@ -3,13 +3,13 @@
 // An app model over a real engine, answered file panels and a folder of real
 // PDFs, for the tests that write files and read them back.
 
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/ModelFixture.h"
 #include "helpers/OutputFixtures.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
 
 #include <QBuffer>

@@ -1,8 +1,8 @@
-#include "helpers/FakeClock.h"
 #include "codes/CodesModel.h"
+#include "document/OpenFile.h"
+#include "helpers/FakeClock.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "document/OpenFile.h"
 
 #include "stamps/StampLibrary.h"
 
@@ -26,7 +26,10 @@ class TestAppModelState : public QObject
     FakeClock m_clock;
     QTemporaryDir m_dir;
 
-    AppModel::Services services() { return AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")}; }
+    AppModel::Services services()
+    {
+        return AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")};
+    }
 
     static OpenFile *document(const QString &name, int pages)
     {
@@ -85,7 +88,8 @@ private slots:
     {
         const QString folder = AppModel::standardStampsFolder();
         QVERIFY(folder.endsWith(QStringLiteral("/Tamsel/Stamps")));
-        QVERIFY(folder.startsWith(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
+        QVERIFY(folder.startsWith(
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
         AppModel model(AppModel::Services{nullptr, &m_clock, nullptr, {}});
         QCOMPARE(model.stampsFolder(), folder);
     }
@@ -108,30 +112,43 @@ private slots:
             << &AppModel::destinationChanged
             << Assign([](AppModel &m) { m.setDestination(std::nullopt); })
             << Assign([](AppModel &m) { m.setDestination(Destination::home()); }) << 0;
-        QTest::newRow("support")
-            << &AppModel::supportChanged
-            << Assign([](AppModel &m) { m.setSupport(SupportPrompt::Manual); })
-            << Assign([](AppModel &m) { m.setSupport(SupportPrompt::TellAFriend); }) << 0;
+        QTest::newRow("support") << &AppModel::supportChanged << Assign([](AppModel &m) {
+            m.setSupport(SupportPrompt::Manual);
+        }) << Assign([](AppModel &m) { m.setSupport(SupportPrompt::TellAFriend); })
+                                 << 0;
         QTest::newRow("sheet of another kind for the same document")
-            << &AppModel::sheetChanged
-            << Assign([a](AppModel &m) { m.setSheet(FileSheet{FileSheet::Kind::Split, a}); })
-            << Assign([a](AppModel &m) { m.setSheet(FileSheet{FileSheet::Kind::Compress, a}); }) << 0;
+            << &AppModel::sheetChanged << Assign([a](AppModel &m) {
+                   m.setSheet(FileSheet{FileSheet::Kind::Split, a});
+               })
+            << Assign([a](AppModel &m) {
+                   m.setSheet(FileSheet{FileSheet::Kind::Compress, a});
+               })
+            << 0;
         QTest::newRow("sheet of another document")
-            << &AppModel::sheetChanged
-            << Assign([a](AppModel &m) { m.setSheet(FileSheet{FileSheet::Kind::Split, a}); })
-            << Assign([b](AppModel &m) { m.setSheet(FileSheet{FileSheet::Kind::Split, b}); }) << 0;
+            << &AppModel::sheetChanged << Assign([a](AppModel &m) {
+                   m.setSheet(FileSheet{FileSheet::Kind::Split, a});
+               })
+            << Assign([b](AppModel &m) {
+                   m.setSheet(FileSheet{FileSheet::Kind::Split, b});
+               })
+            << 0;
         QTest::newRow("toast with the same text and reveal")
-            << &AppModel::toastChanged
-            << Assign([](AppModel &m) { m.setToast(Toast{"Saved", QUrl::fromLocalFile("/tmp/x.pdf")}); })
-            << Assign([](AppModel &m) { m.setToast(Toast{"Saved", std::nullopt}); }) << 0;
+            << &AppModel::toastChanged << Assign([](AppModel &m) {
+                   m.setToast(Toast{"Saved", QUrl::fromLocalFile("/tmp/x.pdf")});
+               })
+            << Assign([](AppModel &m) {
+                   m.setToast(Toast{"Saved", std::nullopt});
+               })
+            << 0;
         QTest::newRow("error message")
             << &AppModel::errorMessageChanged
             << Assign([](AppModel &m) { m.setErrorMessage(QStringLiteral("It failed.")); })
-            << Assign([](AppModel &m) { m.setErrorMessage(QStringLiteral("It failed again.")); }) << 0;
-        QTest::newRow("busy always")
-            << &AppModel::busyChanged
-            << Assign([](AppModel &m) { m.setBusy(BusyState{"Saving…", {}}); })
-            << Assign([](AppModel &m) { m.setBusy(std::nullopt); }) << 1;
+            << Assign([](AppModel &m) { m.setErrorMessage(QStringLiteral("It failed again.")); })
+            << 0;
+        QTest::newRow("busy always") << &AppModel::busyChanged << Assign([](AppModel &m) {
+            m.setBusy(BusyState{"Saving…", {}});
+        }) << Assign([](AppModel &m) { m.setBusy(std::nullopt); })
+                                     << 1;
         QTest::newRow("signing file")
             << &AppModel::signingFileIDChanged
             << Assign([a](AppModel &m) { m.setSigningFileID(a); })
@@ -141,8 +158,9 @@ private slots:
             << Assign([a](AppModel &m) { m.setSigningStartPage(a); })
             << Assign([b](AppModel &m) { m.setSigningStartPage(b); }) << 0;
         QTest::newRow("password request always, even with equal fields")
-            << &AppModel::passwordRequestChanged
-            << Assign([a](AppModel &m) { m.setPasswordRequest(PasswordRequest{a, "a.pdf", false}); })
+            << &AppModel::passwordRequestChanged << Assign([a](AppModel &m) {
+                   m.setPasswordRequest(PasswordRequest{a, "a.pdf", false});
+               })
             << Assign([](AppModel &m) { m.setPasswordRequest(std::nullopt); }) << 1;
         QTest::newRow("checking for updates")
             << &AppModel::isCheckingForUpdatesChanged
@@ -157,8 +175,9 @@ private slots:
             << Assign([](AppModel &m) { m.setInstallingUpdate(true); })
             << Assign([](AppModel &m) { m.setInstallingUpdate(false); }) << 0;
         QTest::newRow("update install error")
-            << &AppModel::updateInstallErrorChanged
-            << Assign([](AppModel &m) { m.setUpdateInstallError(QStringLiteral("Open it again.")); })
+            << &AppModel::updateInstallErrorChanged << Assign([](AppModel &m) {
+                   m.setUpdateInstallError(QStringLiteral("Open it again."));
+               })
             << Assign([](AppModel &m) { m.setUpdateInstallError(std::nullopt); }) << 0;
     }
 

@@ -15,7 +15,8 @@ class TestAwaitingWork : public QObject
 
     QFuture<int> quick(int value)
     {
-        return QtConcurrent::run(&m_pool, [value](QPromise<int> &promise) { promise.addResult(value); });
+        return QtConcurrent::run(&m_pool,
+                                 [value](QPromise<int> &promise) { promise.addResult(value); });
     }
 
     QFuture<qint64> sumOneByOne(int count)

@@ -1,10 +1,10 @@
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/ModelFixture.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "document/OpenFile.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -36,7 +36,10 @@ class TestClosing : public QObject
         return m_model->files().isEmpty() ? nullptr : m_model->files().last();
     }
 
-    bool renders(const QUrl &url) { return !TestUtil::await(m_engine->image(PageSource{url, 0}, 0, 64)).isNull(); }
+    bool renders(const QUrl &url)
+    {
+        return !TestUtil::await(m_engine->image(PageSource{url, 0}, 0, 64)).isNull();
+    }
     int cached() { return TestUtil::await(m_engine->cachedDocumentCount()); }
 
     // Closes the document and waits until its sources are released.
@@ -56,19 +59,18 @@ private slots:
         m_model = m_fixture->model.get();
     }
 
-    void cleanup()
-    {
-        m_fixture.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void whereTheWindowGoes_data()
     {
         QTest::addColumn<int>("documents");
-        QTest::addColumn<int>("shown");  // index of the shown document; -1: the merge screen
+        QTest::addColumn<int>("shown"); // index of the shown document; -1: the merge screen
         QTest::addColumn<int>("closed");
-        QTest::addColumn<int>("endsOn"); // index among the remaining documents; -1: unchanged; -2: home
+        QTest::addColumn<int>(
+            "endsOn"); // index among the remaining documents; -1: unchanged; -2: home
         QTest::newRow("shown one of three") << 3 << 0 << 0 << 1;
-        QTest::newRow("shown middle of three goes to the last, not the neighbour") << 3 << 1 << 1 << 1;
+        QTest::newRow("shown middle of three goes to the last, not the neighbour")
+            << 3 << 1 << 1 << 1;
         QTest::newRow("the only document") << 1 << 0 << 0 << -2;
         QTest::newRow("another screen is shown") << 3 << -1 << 2 << -1;
         QTest::newRow("a document that is not shown") << 3 << 2 << 0 << 1;
@@ -84,7 +86,8 @@ private slots:
             QVERIFY(open(QStringLiteral("doc%1.pdf").arg(i)));
         }
         const QList<OpenFile *> files = m_model->files();
-        m_model->setDestination(shown < 0 ? Destination::merge() : Destination::file(files[shown]->id()));
+        m_model->setDestination(shown < 0 ? Destination::merge()
+                                          : Destination::file(files[shown]->id()));
         const std::optional<Destination> before = m_model->destination();
         m_model->setSigningFileID(files[closed]->id());
         m_model->setClosingFile(files[closed]);

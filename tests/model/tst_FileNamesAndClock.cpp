@@ -43,14 +43,21 @@ private slots:
         QTest::addColumn<QString>("a");
         QTest::addColumn<QString>("b");
         QTest::addColumn<int>("order");
-        QTest::newRow("digits by value") << "a2.png" << "a10.png" << -1;
-        QTest::newRow("scan numbers") << "Scan 2.png" << "Scan 10.png" << -1;
-        QTest::newRow("letters before later letters") << "a10.png" << "b.jpg" << -1;
-        QTest::newRow("case does not decide first") << "B.png" << "a.png" << 1;
+        QTest::newRow("digits by value") << "a2.png"
+                                         << "a10.png" << -1;
+        QTest::newRow("scan numbers") << "Scan 2.png"
+                                      << "Scan 10.png" << -1;
+        QTest::newRow("letters before later letters") << "a10.png"
+                                                      << "b.jpg" << -1;
+        QTest::newRow("case does not decide first") << "B.png"
+                                                    << "a.png" << 1;
         QTest::newRow("longer digit runs than any integer")
-            << "x99999999999999999999999.png" << "x100000000000000000000000.png" << -1;
-        QTest::newRow("shorter digit run") << "v1.png" << "v1a.png" << -1;
-        QTest::newRow("same name") << "same.png" << "same.png" << 0;
+            << "x99999999999999999999999.png"
+            << "x100000000000000000000000.png" << -1;
+        QTest::newRow("shorter digit run") << "v1.png"
+                                           << "v1a.png" << -1;
+        QTest::newRow("same name") << "same.png"
+                                   << "same.png" << 0;
     }
 
     void nameOrder()

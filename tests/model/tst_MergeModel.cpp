@@ -1,5 +1,5 @@
-#include "model/MergeModel.h"
 #include "document/OpenFile.h"
+#include "model/MergeModel.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -39,8 +39,11 @@ private slots:
     {
         const QUrl url = QUrl::fromLocalFile("/tmp/a.pdf");
         OpenFile file(url, "a", true,
-                      {PageItem{QUuid::createUuid(), {url, 0}, 90,
-                                {StampPlacement{QUuid::createUuid(), QUuid::createUuid(), {0.5, 0.5}, 0.3, 0}}},
+                      {PageItem{QUuid::createUuid(),
+                                {url, 0},
+                                90,
+                                {StampPlacement{
+                                    QUuid::createUuid(), QUuid::createUuid(), {0.5, 0.5}, 0.3, 0}}},
                        PageItem{QUuid::createUuid(), {url, 1}, 0, {}}},
                       std::nullopt);
         MergeModel model;

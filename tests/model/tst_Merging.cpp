@@ -122,8 +122,9 @@ private slots:
         connect(&model(), &AppModel::passwordRequestChanged, this, [&] {
             if (const auto request = model().passwordRequest()) {
                 asked.append(request->fileName);
-                model().answerPassword(request->fileName == QStringLiteral("Locked.pdf") ? QStringLiteral("secret")
-                                                                                         : QStringLiteral("other"));
+                model().answerPassword(request->fileName == QStringLiteral("Locked.pdf")
+                                           ? QStringLiteral("secret")
+                                           : QStringLiteral("other"));
             }
         });
         QVERIFY(TestUtil::waitFor(model().addToMerge({first, h->pdf("Plain.pdf", 1), second})));

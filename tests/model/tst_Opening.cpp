@@ -1,9 +1,9 @@
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/ModelFixture.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "model/Thumbnails.h"
 
 #include <QSignalSpy>
@@ -74,10 +74,7 @@ private slots:
         m_model = m_fixture->model.get();
     }
 
-    void cleanup()
-    {
-        m_fixture.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void nothingToOpen_data()
     {
@@ -99,7 +96,8 @@ private slots:
         QSignalSpy files(m_model, &AppModel::filesChanged);
         open(urls);
         QCOMPARE(files.count(), 0);
-        QCOMPARE(m_model->errorMessage(), message.isEmpty() ? std::nullopt : std::optional<QString>(message));
+        QCOMPARE(m_model->errorMessage(),
+                 message.isEmpty() ? std::nullopt : std::optional<QString>(message));
         QCOMPARE(m_model->destination(), std::optional<Destination>(Destination::home()));
     }
 
@@ -132,7 +130,8 @@ private slots:
         QCOMPARE(m_model->files().size(), 1);
         QCOMPARE(m_model->files().first()->pages().size(), 7);
         QCOMPARE(m_model->files().first()->name(), QStringLiteral("Scan 1"));
-        QCOMPARE(m_model->errorMessage(), std::optional<QString>(QStringLiteral("“Scan 9.png” can't be opened.")));
+        QCOMPARE(m_model->errorMessage(),
+                 std::optional<QString>(QStringLiteral("“Scan 9.png” can't be opened.")));
     }
 
     void openedPagesRenderThroughTheCache()
@@ -153,7 +152,8 @@ private slots:
         open({a});
         open({a});
         QCOMPARE(m_model->files().size(), 2);
-        QCOMPARE(m_model->destination(), std::optional<Destination>(Destination::file(m_model->files().last()->id())));
+        QCOMPARE(m_model->destination(),
+                 std::optional<Destination>(Destination::file(m_model->files().last()->id())));
     }
 
     void pdfsOpenOnceEach()
@@ -171,12 +171,14 @@ private slots:
             QCOMPARE(first->pages()[i].source, (PageSource{a, i}));
         }
         // The window ends on the last PDF of the call, also when it was open already.
-        QCOMPARE(m_model->destination(), std::optional<Destination>(Destination::file(first->id())));
+        QCOMPARE(m_model->destination(),
+                 std::optional<Destination>(Destination::file(first->id())));
 
         QSignalSpy files(m_model, &AppModel::filesChanged);
         open({b});
         QCOMPARE(files.count(), 0);
-        QCOMPARE(m_model->destination(), std::optional<Destination>(Destination::file(m_model->files()[1]->id())));
+        QCOMPARE(m_model->destination(),
+                 std::optional<Destination>(Destination::file(m_model->files()[1]->id())));
     }
 
     void toolStartsOnTheLastDocument_data()
@@ -198,10 +200,12 @@ private slots:
             QVERIFY(!m_model->sheet());
             break;
         case Tool::Split:
-            QCOMPARE(m_model->sheet(), std::optional<FileSheet>(FileSheet{FileSheet::Kind::Split, id}));
+            QCOMPARE(m_model->sheet(),
+                     std::optional<FileSheet>(FileSheet{FileSheet::Kind::Split, id}));
             break;
         case Tool::Compress:
-            QCOMPARE(m_model->sheet(), std::optional<FileSheet>(FileSheet{FileSheet::Kind::Compress, id}));
+            QCOMPARE(m_model->sheet(),
+                     std::optional<FileSheet>(FileSheet{FileSheet::Kind::Compress, id}));
             break;
         }
         QVERIFY(!m_model->signingStartPage());
@@ -215,12 +219,13 @@ private slots:
 
         const QUrl locked = path("locked.pdf");
         QVERIFY(Fixtures::writeNumberedPdf(locked.toLocalFile(), 2, {"secret", {}}));
-        QFuture<void> opening = m_model->open(
-            {pdf("good.pdf", 2), damaged("broken.pdf"), locked, picture("p.png"), damaged("q.png")});
+        QFuture<void> opening = m_model->open({pdf("good.pdf", 2), damaged("broken.pdf"), locked,
+                                               picture("p.png"), damaged("q.png")});
         QTRY_VERIFY(m_model->passwordRequest());
         QCOMPARE(m_model->passwordRequest()->fileName, QStringLiteral("locked.pdf"));
         QCOMPARE(m_model->errorMessage(),
-                 std::optional<QString>(QStringLiteral("“broken.pdf” can't be opened. It may be damaged or not a PDF.")));
+                 std::optional<QString>(QStringLiteral(
+                     "“broken.pdf” can't be opened. It may be damaged or not a PDF.")));
         m_model->answerPassword(QStringLiteral("secret"));
         QVERIFY(TestUtil::waitFor(opening));
 
@@ -231,7 +236,8 @@ private slots:
         QCOMPARE(names, (QStringList{"kept", "good", "locked", "p"}));
         QCOMPARE(m_model->files()[2]->password(), std::optional<QString>(QStringLiteral("secret")));
         QCOMPARE(m_model->files()[3]->pages().size(), 1);
-        QCOMPARE(m_model->errorMessage(), std::optional<QString>(QStringLiteral("“q.png” can't be opened.")));
+        QCOMPARE(m_model->errorMessage(),
+                 std::optional<QString>(QStringLiteral("“q.png” can't be opened.")));
         QCOMPARE(m_model->files().first(), kept);
         QCOMPARE(kept->pages(), keptPages);
         QVERIFY(!kept->isEdited());
@@ -246,13 +252,15 @@ private slots:
         open({gone});
         QVERIFY(m_model->files().isEmpty());
         QCOMPARE(m_model->errorMessage(),
-                 std::optional<QString>(QStringLiteral("“gone.pdf” can't be opened. It was moved or deleted.")));
+                 std::optional<QString>(
+                     QStringLiteral("“gone.pdf” can't be opened. It was moved or deleted.")));
     }
 
     void chooseFilesAsksThePanels()
     {
         m_fixture->panels.fileAnswers.enqueue({path("x.pdf"), path("y.png")});
-        const QList<QUrl> chosen = TestUtil::await(m_model->chooseFiles(true, {FileKind::Pdf, FileKind::Picture}));
+        const QList<QUrl> chosen =
+            TestUtil::await(m_model->chooseFiles(true, {FileKind::Pdf, FileKind::Picture}));
         QCOMPARE(chosen, (QList<QUrl>{path("x.pdf"), path("y.png")}));
         QCOMPARE(m_fixture->panels.openCalls.size(), 1);
         QCOMPARE(m_fixture->panels.openCalls[0].message, QStringLiteral("Choose PDFs or images"));

@@ -1,6 +1,6 @@
+#include "document/OpenFile.h"
 #include "helpers/ModelFixture.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -39,7 +39,8 @@ class TestPageEdits : public QObject
         QList<QUuid> out;
         for (int n : numbers) {
             // A number past the end stands for an id that names no page.
-            out.append(n <= m_file->pages().size() ? m_file->pages()[n - 1].id : QUuid::createUuid());
+            out.append(n <= m_file->pages().size() ? m_file->pages()[n - 1].id
+                                                   : QUuid::createUuid());
         }
         return out;
     }
@@ -69,7 +70,8 @@ private slots:
         QTest::newRow("all three") << 3 << QList<int>{1, 2, 3} << QList<int>{1, 2, 3} << true;
         QTest::newRow("four ids, one stale, in three pages")
             << 3 << QList<int>{1, 2, 3, 9} << QList<int>{1, 2, 3} << true;
-        QTest::newRow("a stale id beside a real one") << 3 << QList<int>{2, 9} << QList<int>{1, 3} << false;
+        QTest::newRow("a stale id beside a real one")
+            << 3 << QList<int>{2, 9} << QList<int>{1, 3} << false;
     }
 
     void deletePages()
@@ -83,7 +85,8 @@ private slots:
         const QUuid keptSelected = m_file->pages()[0].id;
         m_model->deletePages(m_file, idSet(remove));
         QCOMPARE(order(), remaining);
-        QCOMPARE(m_model->errorMessage(), refused ? std::optional<QString>(refusal()) : std::nullopt);
+        QCOMPARE(m_model->errorMessage(),
+                 refused ? std::optional<QString>(refusal()) : std::nullopt);
         const bool changed = !refused && !remove.isEmpty();
         QCOMPARE(m_file->isEdited(), changed);
         if (changed) {
@@ -104,14 +107,19 @@ private slots:
         QTest::addColumn<int>("before"); // 0: no target
         QTest::addColumn<QList<int>>("result");
         QTest::addColumn<bool>("edited");
-        QTest::newRow("4 and 2 before 1") << QList<int>{4, 2} << 1 << QList<int>{2, 4, 1, 3, 5} << true;
-        QTest::newRow("4 and 2 to the end") << QList<int>{4, 2} << 0 << QList<int>{1, 3, 5, 2, 4} << true;
+        QTest::newRow("4 and 2 before 1")
+            << QList<int>{4, 2} << 1 << QList<int>{2, 4, 1, 3, 5} << true;
+        QTest::newRow("4 and 2 to the end")
+            << QList<int>{4, 2} << 0 << QList<int>{1, 3, 5, 2, 4} << true;
         QTest::newRow("before itself") << QList<int>{3} << 3 << QList<int>{1, 2, 3, 4, 5} << false;
         QTest::newRow("before another dragged page")
             << QList<int>{2, 4} << 4 << QList<int>{1, 2, 3, 4, 5} << false;
-        QTest::newRow("already in place") << QList<int>{3} << 4 << QList<int>{1, 2, 3, 4, 5} << false;
-        QTest::newRow("target names no page") << QList<int>{1} << 9 << QList<int>{2, 3, 4, 5, 1} << true;
-        QTest::newRow("no id names a page") << QList<int>{9} << 1 << QList<int>{1, 2, 3, 4, 5} << false;
+        QTest::newRow("already in place")
+            << QList<int>{3} << 4 << QList<int>{1, 2, 3, 4, 5} << false;
+        QTest::newRow("target names no page")
+            << QList<int>{1} << 9 << QList<int>{2, 3, 4, 5, 1} << true;
+        QTest::newRow("no id names a page")
+            << QList<int>{9} << 1 << QList<int>{1, 2, 3, 4, 5} << false;
     }
 
     void move()

@@ -1,9 +1,9 @@
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/ModelFixture.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -35,19 +35,22 @@ class TestPageTurnsAndInserts : public QObject
         TestUtil::waitFor(m_model->open({url}));
         OpenFile *doc = m_model->files().last();
         QList<PageItem> pages = doc->pages();
-        pages[0].stamps = {StampPlacement{QUuid::createUuid(), QUuid::createUuid(), center, width, rotation}};
+        pages[0].stamps = {
+            StampPlacement{QUuid::createUuid(), QUuid::createUuid(), center, width, rotation}};
         doc->setPages(pages);
         return doc;
     }
 
     static bool near(double a, double b) { return qAbs(a - b) < 1e-9; }
 
-    static void comparePlacement(const StampPlacement &p, QPointF center, double width, double rotation)
+    static void comparePlacement(const StampPlacement &p, QPointF center, double width,
+                                 double rotation)
     {
         QVERIFY2(near(p.center.x(), center.x()) && near(p.center.y(), center.y()),
                  qPrintable(QStringLiteral("centre %1, %2").arg(p.center.x()).arg(p.center.y())));
         QVERIFY2(near(p.width, width), qPrintable(QStringLiteral("width %1").arg(p.width)));
-        QVERIFY2(near(p.rotation, rotation), qPrintable(QStringLiteral("rotation %1").arg(p.rotation)));
+        QVERIFY2(near(p.rotation, rotation),
+                 qPrintable(QStringLiteral("rotation %1").arg(p.rotation)));
     }
 
     OpenFile *numberedDocument(const QString &name, int pages)
@@ -81,10 +84,7 @@ private slots:
         m_model = m_fixture->model.get();
     }
 
-    void cleanup()
-    {
-        m_fixture.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void turnWithoutStamps_data()
     {
@@ -159,7 +159,8 @@ private slots:
 
         QCOMPARE(quick->pages()[0].turn, slow->pages()[0].turn);
         const StampPlacement &expected = slow->pages()[0].stamps[0];
-        comparePlacement(quick->pages()[0].stamps[0], expected.center, expected.width, expected.rotation);
+        comparePlacement(quick->pages()[0].stamps[0], expected.center, expected.width,
+                         expected.rotation);
     }
 
     void counterClockwise()
@@ -181,10 +182,14 @@ private slots:
     void sourceNotInTheEngineMeasuresAsA4()
     {
         const QUrl missing = file("never-opened.pdf");
-        auto *doc = new OpenFile(missing, "never-opened", true,
-                                 {PageItem{QUuid::createUuid(), {missing, 0}, 0,
-                                           {StampPlacement{QUuid::createUuid(), QUuid::createUuid(), {0.5, 0.5}, 0.5, 0}}}},
-                                 std::nullopt);
+        auto *doc = new OpenFile(
+            missing, "never-opened", true,
+            {PageItem{
+                QUuid::createUuid(),
+                {missing, 0},
+                0,
+                {StampPlacement{QUuid::createUuid(), QUuid::createUuid(), {0.5, 0.5}, 0.5, 0}}}},
+            std::nullopt);
         m_model->setFiles({doc});
         QVERIFY(TestUtil::waitFor(m_model->turn(doc, idsOf(doc, {1}), true)));
         comparePlacement(doc->pages()[0].stamps[0], {0.5, 0.5}, 0.5 * 595 / 842, 90);

@@ -1,9 +1,9 @@
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/ModelFixture.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -32,7 +32,8 @@ class TestPasswordLoop : public QObject
     // Waits for the next question and checks it.
     bool asked(const QString &fileName, bool wasWrong)
     {
-        const bool askedAtAll = QTest::qWaitFor([&] { return m_model->passwordRequest().has_value(); }, 10000);
+        const bool askedAtAll =
+            QTest::qWaitFor([&] { return m_model->passwordRequest().has_value(); }, 10000);
         const std::optional<PasswordRequest> &request = m_model->passwordRequest();
         if (!askedAtAll || !request) {
             qWarning("no question asked");
@@ -59,10 +60,7 @@ private slots:
         m_model = m_fixture->model.get();
     }
 
-    void cleanup()
-    {
-        m_fixture.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void wrongThenRight()
     {

@@ -21,7 +21,8 @@ class TestPrompts : public QObject
     void newRun()
     {
         m_model.reset();
-        m_model = std::make_unique<AppModel>(AppModel::Services{nullptr, m_clock.get(), nullptr, m_dir.filePath("stamps")});
+        m_model = std::make_unique<AppModel>(
+            AppModel::Services{nullptr, m_clock.get(), nullptr, m_dir.filePath("stamps")});
     }
 
     static QList<QUrl> files(int count)
@@ -158,7 +159,8 @@ private slots:
         QTest::addColumn<QString>("state");
         QTest::addColumn<bool>("offered");
         QTest::newRow("29 days") << qint64(29) * 86400 << QStringLiteral("later") << false;
-        QTest::newRow("one second short") << qint64(30) * 86400 - 1 << QStringLiteral("later") << false;
+        QTest::newRow("one second short")
+            << qint64(30) * 86400 - 1 << QStringLiteral("later") << false;
         QTest::newRow("30 days") << qint64(30) * 86400 << QStringLiteral("done") << true;
     }
 
@@ -178,7 +180,8 @@ private slots:
 
         m_model->saved(files(1));
         QCOMPARE(QSettings().value("friend.state").toString(), state);
-        QCOMPARE(QSettings().value("friend.askedAt").toDateTime(), offered ? m_clock->now() : askedAt);
+        QCOMPARE(QSettings().value("friend.askedAt").toDateTime(),
+                 offered ? m_clock->now() : askedAt);
         m_clock->advance(900ms);
         QCOMPARE(m_model->support().has_value(), offered);
 

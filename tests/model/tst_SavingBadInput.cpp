@@ -176,7 +176,8 @@ private slots:
         const Result<void> written = FileWriting::replace(path, [](int file) -> Result<void> {
             const QByteArray built(8192, 'x');
             for (qsizetype done = 0; done < built.size();) {
-                const ssize_t n = ::write(file, built.constData() + done, size_t(built.size() - done));
+                const ssize_t n =
+                    ::write(file, built.constData() + done, size_t(built.size() - done));
                 if (n <= 0) {
                     Error failed;
                     failed.systemError = n < 0 ? errno : EIO;
@@ -187,8 +188,10 @@ private slots:
             return {};
         });
         QVERIFY(!written.ok());
-        QCOMPARE(written.error().message,
-                 QStringLiteral("“Name (edited).pdf” couldn't be saved because it is too large for that disk."));
+        QCOMPARE(
+            written.error().message,
+            QStringLiteral(
+                "“Name (edited).pdf” couldn't be saved because it is too large for that disk."));
         QCOMPARE(Fixtures::readAll(path), old);
         QCOMPARE(SavingHarness::namesIn(folder), QStringList{"Name (edited).pdf"});
     }
@@ -208,10 +211,13 @@ private slots:
         QList<QByteArray> deep{catalog};
         constexpr int depth = 100000;
         for (int i = 2; i < depth + 2; ++i) {
-            const QByteArray parent = i == 2 ? QByteArray() : "/Parent " + QByteArray::number(i - 1) + " 0 R ";
-            deep.append("<< /Type /Pages " + parent + "/Kids [" + QByteArray::number(i + 1) + " 0 R] /Count 1 >>");
+            const QByteArray parent =
+                i == 2 ? QByteArray() : "/Parent " + QByteArray::number(i - 1) + " 0 R ";
+            deep.append("<< /Type /Pages " + parent + "/Kids [" + QByteArray::number(i + 1) +
+                        " 0 R] /Count 1 >>");
         }
-        deep.append("<< /Type /Page /Parent " + QByteArray::number(depth + 1) + " 0 R /MediaBox [0 0 300 200] >>");
+        deep.append("<< /Type /Page /Parent " + QByteArray::number(depth + 1) +
+                    " 0 R /MediaBox [0 0 300 200] >>");
         QTest::newRow("page tree nested a hundred thousand deep") << Fixtures::handMadePdf(deep);
     }
 
@@ -232,8 +238,9 @@ private slots:
         QVERIFY(TestUtil::waitFor(h->model->saveAs(file)));
 
         QCOMPARE(h->model->errorMessage(),
-                 std::optional<QString>("The pages of this file are damaged in a way that stops them being copied. "
-                                        "It can only be saved as pictures of its pages."));
+                 std::optional<QString>(
+                     "The pages of this file are damaged in a way that stops them being copied. "
+                     "It can only be saved as pictures of its pages."));
         QVERIFY(SavingHarness::namesIn(folder).isEmpty());
         QVERIFY(!h->model->toast());
         QVERIFY(h->model->picturesOffer());

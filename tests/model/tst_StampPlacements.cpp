@@ -1,6 +1,6 @@
+#include "document/OpenFile.h"
 #include "helpers/ModelFixture.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "stamps/StampLibrary.h"
 
 #include <QBuffer>
@@ -48,7 +48,8 @@ class TestStampPlacements : public QObject
 
     OpenFile *addDocument(int pages)
     {
-        const QUrl url = QUrl::fromLocalFile(m_dir.filePath(QStringLiteral("doc%1.pdf").arg(m_model->files().size())));
+        const QUrl url = QUrl::fromLocalFile(
+            m_dir.filePath(QStringLiteral("doc%1.pdf").arg(m_model->files().size())));
         QList<PageItem> items;
         for (int i = 0; i < pages; ++i) {
             items.append(PageItem{QUuid::createUuid(), PageSource{url, i}, 0, {}});
@@ -62,8 +63,9 @@ class TestStampPlacements : public QObject
     {
         int count = 0;
         for (const PageItem &page : file->pages()) {
-            count += int(std::count_if(page.stamps.cbegin(), page.stamps.cend(),
-                                       [&](const StampPlacement &p) { return p.stampID == stamp; }));
+            count +=
+                int(std::count_if(page.stamps.cbegin(), page.stamps.cend(),
+                                  [&](const StampPlacement &p) { return p.stampID == stamp; }));
         }
         return count;
     }
@@ -78,7 +80,8 @@ private slots:
         QTest::addColumn<int>("already");
         QTest::addColumn<QPointF>("center");
         QTest::addColumn<double>("width");
-        QTest::newRow("wide picture, exactly 1.6") << 1600 << 1000 << 0 << QPointF(0.5, 0.62) << 0.34;
+        QTest::newRow("wide picture, exactly 1.6")
+            << 1600 << 1000 << 0 << QPointF(0.5, 0.62) << 0.34;
         QTest::newRow("narrower than 1.6") << 1500 << 1000 << 0 << QPointF(0.5, 0.62) << 0.24;
         QTest::newRow("height 0 counts as 1") << 2 << 0 << 0 << QPointF(0.5, 0.62) << 0.34;
         QTest::newRow("third on the page") << 100 << 100 << 2 << QPointF(0.58, 0.70) << 0.24;
@@ -132,7 +135,8 @@ private slots:
         QFETCH(int, pages);
         QFETCH(int, from);
         makeDocument(pages);
-        const std::optional<StampPlacement> placed = m_model->place(record(300, 100), m_file, page(from).id);
+        const std::optional<StampPlacement> placed =
+            m_model->place(record(300, 100), m_file, page(from).id);
         QVERIFY(placed);
         StampPlacement moved = *placed;
         moved.center = QPointF(0.2, 0.3);
@@ -154,7 +158,9 @@ private slots:
         QCOMPARE(ids.size(), pages);
         QCOMPARE(page(from).stamps.first().id, moved.id);
         QVERIFY(m_file->isEdited());
-        QCOMPARE(m_model->toast(), std::optional<Toast>(Toast{QStringLiteral("Added to all %1 pages").arg(pages), std::nullopt}));
+        QCOMPARE(m_model->toast(),
+                 std::optional<Toast>(
+                     Toast{QStringLiteral("Added to all %1 pages").arg(pages), std::nullopt}));
     }
 
     void updateAndRemove_data()
@@ -244,7 +250,8 @@ private slots:
 
         m_model->deleteStamp(stamp.id);
 
-        QCOMPARE(m_model->stamps()->errorMessage(), QStringLiteral("The change couldn't be saved. Try again."));
+        QCOMPARE(m_model->stamps()->errorMessage(),
+                 QStringLiteral("The change couldn't be saved. Try again."));
         QVERIFY(m_model->stamps()->record(stamp.id));
         QCOMPARE(placementsOf(m_file, stamp.id), 1);
         QVERIFY(!m_file->isEdited());

@@ -21,13 +21,15 @@ inline QImage signatureOnPaper(QSize size = QSize(900, 400))
     image.fill(QColor(244, 242, 238));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(QColor(25, 45, 140), size.height() / 40.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QColor(25, 45, 140), size.height() / 40.0, Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
     const qreal w = size.width();
     const qreal h = size.height();
     QPainterPath path(QPointF(0.12 * w, 0.62 * h));
     path.cubicTo(QPointF(0.2 * w, 0.1 * h), QPointF(0.3 * w, 0.95 * h), QPointF(0.38 * w, 0.5 * h));
     path.cubicTo(QPointF(0.45 * w, 0.2 * h), QPointF(0.5 * w, 0.8 * h), QPointF(0.6 * w, 0.45 * h));
-    path.cubicTo(QPointF(0.68 * w, 0.2 * h), QPointF(0.75 * w, 0.75 * h), QPointF(0.88 * w, 0.4 * h));
+    path.cubicTo(QPointF(0.68 * w, 0.2 * h), QPointF(0.75 * w, 0.75 * h),
+                 QPointF(0.88 * w, 0.4 * h));
     p.drawPath(path);
     p.drawLine(QPointF(0.15 * w, 0.78 * h), QPointF(0.85 * w, 0.74 * h));
     return image;

@@ -2,28 +2,28 @@
 //   xvfb-run -a -s "-screen 0 1600x1200x24" build/tests/tamsel_stampviews_screenshots <folder>
 
 #include "StampPictures.h"
-#include "look/Panel.h"
-#include "look/Theme.h"
-#include "look/ThemeButton.h"
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/FakeFilePanels.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
+#include "look/Panel.h"
+#include "look/SegmentedChoice.h"
+#include "look/Theme.h"
+#include "look/ThemeButton.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "model/Thumbnails.h"
+#include "stamps/StampLibrary.h"
 #include "stampviews/DrawingPad.h"
 #include "stampviews/NewStampMenu.h"
 #include "stampviews/NewStampSheet.h"
 #include "stampviews/PlacedStamp.h"
 #include "stampviews/ReadyStampsPicker.h"
-#include "stampviews/StampLibraryPanel.h"
-#include "look/SegmentedChoice.h"
 #include "stampviews/SignPageArea.h"
 #include "stampviews/SignPageStrip.h"
 #include "stampviews/SignView.h"
+#include "stampviews/StampLibraryPanel.h"
 #include "stampviews/StampTile.h"
-#include "stamps/StampLibrary.h"
 #include "views/PageImage.h"
 
 #include <QAbstractButton>
@@ -41,9 +41,9 @@
 #include <QTemporaryDir>
 #include <QVBoxLayout>
 
+#include "helpers/Screenshots.h"
 #include <cmath>
 #include <functional>
-#include "helpers/Screenshots.h"
 
 namespace {
 
@@ -79,7 +79,8 @@ void drawSignature(DrawingPad *pad)
     QList<QPointF> first;
     for (int i = 0; i <= 60; ++i) {
         const qreal t = i / 60.0 * 2 * M_PI;
-        first.append(QPointF(80 + 28 * std::sin(t) + 30 * t / (2 * M_PI), 110 - 48 * std::sin(t / 2) + 8 * std::cos(t)));
+        first.append(QPointF(80 + 28 * std::sin(t) + 30 * t / (2 * M_PI),
+                             110 - 48 * std::sin(t / 2) + 8 * std::cos(t)));
     }
     QList<QPointF> second;
     for (int i = 0; i <= 120; ++i) {
@@ -104,7 +105,8 @@ bool tiles(AppModel &model)
     }
     StampLibrary *library = model.stamps();
     const auto signatureRecord = library->add(*signature, QString(), QUuid::createUuid());
-    const auto paid = ReadyStampRenderer::render(QStringLiteral("PAID"), ReadyStampRenderer::today(), StampInk::Blue);
+    const auto paid = ReadyStampRenderer::render(QStringLiteral("PAID"),
+                                                 ReadyStampRenderer::today(), StampInk::Blue);
     const auto paidRecord = library->add(*paid, QStringLiteral("PAID"), QUuid::createUuid());
     StampRecord missing{QUuid::createUuid(), QStringLiteral("Gone"), 0, 100, 100};
 
@@ -181,7 +183,8 @@ bool readyStamps(AppModel &model)
 {
     bool ok = true;
     QSettings().setValue("readyStamps.addDate", false);
-    for (const QString &ink : {QStringLiteral("red"), QStringLiteral("blue"), QStringLiteral("black")}) {
+    for (const QString &ink :
+         {QStringLiteral("red"), QStringLiteral("blue"), QStringLiteral("black")}) {
         QSettings().setValue("readyStamps.ink", ink);
         if (ink == QStringLiteral("black")) {
             QSettings().setValue("readyStamps.addDate", true);
@@ -228,12 +231,14 @@ bool sheetFromPicture(AppModel &model, const QTemporaryDir &folder)
 bool placedStamps(AppModel &model)
 {
     const std::optional<StampMaker::Stamp> signature = madeSignature();
-    const auto approved = ReadyStampRenderer::render(QStringLiteral("APPROVED"), ReadyStampRenderer::today(), StampInk::Red);
+    const auto approved = ReadyStampRenderer::render(QStringLiteral("APPROVED"),
+                                                     ReadyStampRenderer::today(), StampInk::Red);
     if (!signature || !approved) {
         return false;
     }
     const auto signatureRecord = model.stamps()->add(*signature, QString(), QUuid::createUuid());
-    const auto approvedRecord = model.stamps()->add(*approved, QStringLiteral("APPROVED"), QUuid::createUuid());
+    const auto approvedRecord =
+        model.stamps()->add(*approved, QStringLiteral("APPROVED"), QUuid::createUuid());
     const QSizeF pageSize(420, 594);
 
     class Page : public QWidget
@@ -252,10 +257,12 @@ bool placedStamps(AppModel &model)
     };
     auto *page = new Page;
     page->setFixedSize(pageSize.toSize());
-    new PlacedStamp(&model, StampPlacement{QUuid::createUuid(), approvedRecord->id, {0.72, 0.2}, 0.34, -8},
+    new PlacedStamp(&model,
+                    StampPlacement{QUuid::createUuid(), approvedRecord->id, {0.72, 0.2}, 0.34, -8},
                     pageSize, false, page);
-    new PlacedStamp(&model, StampPlacement{QUuid::createUuid(), signatureRecord->id, {0.42, 0.82}, 0.42, 12},
-                    pageSize, true, page);
+    new PlacedStamp(
+        &model, StampPlacement{QUuid::createUuid(), signatureRecord->id, {0.42, 0.82}, 0.42, 12},
+        pageSize, true, page);
     auto *content = new QWidget;
     auto *layout = new QHBoxLayout(content);
     layout->addStretch(1);
@@ -295,11 +302,14 @@ bool libraryPanel(AppModel &model, const QString &name, bool select)
 // A three-page agreement with a line to sign on the first page.
 bool writeAgreement(const QString &path)
 {
-    const QString body = QStringLiteral(
-        "The Client engages the Contractor to deliver the services described in Schedule A, and the "
-        "Contractor agrees to perform them with due care and in line with the timetable set out below. "
-        "Fees are invoiced monthly and fall due thirty days after the date of each invoice. Either party "
-        "may end this agreement with sixty days' written notice to the other.");
+    const QString body =
+        QStringLiteral("The Client engages the Contractor to deliver the services described in "
+                       "Schedule A, and the "
+                       "Contractor agrees to perform them with due care and in line with the "
+                       "timetable set out below. "
+                       "Fees are invoiced monthly and fall due thirty days after the date of each "
+                       "invoice. Either party "
+                       "may end this agreement with sixty days' written notice to the other.");
     const qreal left = 64;
     const qreal width = 595 - 2 * left;
     return Fixtures::writePaintedPdf(path, 3, [&](QPainter &p, int index) {
@@ -308,7 +318,8 @@ bool writeAgreement(const QString &path)
         if (page == 1) {
             p.setPen(QColor(20, 18, 16));
             p.setFont(QFont(QStringLiteral("DejaVu Serif"), 20, QFont::Bold));
-            p.drawText(QRectF(left, y, width, 30), Qt::AlignLeft, QStringLiteral("Service Agreement"));
+            p.drawText(QRectF(left, y, width, 30), Qt::AlignLeft,
+                       QStringLiteral("Service Agreement"));
             y += 34;
             p.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
             p.setPen(QColor(110, 104, 98));
@@ -321,7 +332,8 @@ bool writeAgreement(const QString &path)
             p.setPen(QColor(20, 18, 16));
             p.setFont(QFont(QStringLiteral("DejaVu Sans"), 10, QFont::Bold));
             const int number = (page - 1) * 7 + section;
-            p.drawText(QRectF(left, y, width, 16), Qt::AlignLeft, QStringLiteral("%1. Terms").arg(number));
+            p.drawText(QRectF(left, y, width, 16), Qt::AlignLeft,
+                       QStringLiteral("%1. Terms").arg(number));
             y += 20;
             p.setFont(QFont(QStringLiteral("DejaVu Serif"), 10));
             p.setPen(QColor(50, 46, 42));
@@ -342,7 +354,8 @@ bool writeAgreement(const QString &path)
         }
         p.setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
         p.setPen(QColor(140, 134, 128));
-        p.drawText(QRectF(0, 842 - 40, 595, 14), Qt::AlignHCenter, QStringLiteral("%1 of 3").arg(page));
+        p.drawText(QRectF(0, 842 - 40, 595, 14), Qt::AlignHCenter,
+                   QStringLiteral("%1 of 3").arg(page));
     });
 }
 
@@ -350,7 +363,8 @@ bool writeAgreement(const QString &path)
 // and an approval stamp at the top of the first page, the signature selected.
 bool signView(PDFEngine &engine, FakeFilePanels &panels, const QTemporaryDir &folder)
 {
-    AppModel model(AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("sign-stamps"))});
+    AppModel model(AppModel::Services{&engine, nullptr, &panels,
+                                      folder.filePath(QStringLiteral("sign-stamps"))});
     const QString path = folder.filePath(QStringLiteral("Service Agreement.pdf"));
     if (!writeAgreement(path)) {
         return false;
@@ -358,13 +372,16 @@ bool signView(PDFEngine &engine, FakeFilePanels &panels, const QTemporaryDir &fo
     TestUtil::waitFor(model.open({QUrl::fromLocalFile(path)}));
     OpenFile *file = model.files().value(0);
     const std::optional<StampMaker::Stamp> signature = madeSignature();
-    const auto approved = ReadyStampRenderer::render(QStringLiteral("APPROVED"), ReadyStampRenderer::today(), StampInk::Red);
-    const auto paid = ReadyStampRenderer::render(QStringLiteral("PAID"), std::nullopt, StampInk::Blue);
+    const auto approved = ReadyStampRenderer::render(QStringLiteral("APPROVED"),
+                                                     ReadyStampRenderer::today(), StampInk::Red);
+    const auto paid =
+        ReadyStampRenderer::render(QStringLiteral("PAID"), std::nullopt, StampInk::Blue);
     if (!file || !signature || !approved || !paid) {
         return false;
     }
     const auto signatureRecord = model.stamps()->add(*signature, QString(), QUuid::createUuid());
-    const auto approvedRecord = model.stamps()->add(*approved, QStringLiteral("APPROVED"), QUuid::createUuid());
+    const auto approvedRecord =
+        model.stamps()->add(*approved, QStringLiteral("APPROVED"), QUuid::createUuid());
     model.stamps()->add(*paid, QStringLiteral("PAID"), QUuid::createUuid());
 
     const QUuid first = file->pages().first().id;
@@ -392,7 +409,9 @@ bool signView(PDFEngine &engine, FakeFilePanels &panels, const QTemporaryDir &fo
                 return false;
             }
             for (const PageItem &page : file->pages()) {
-                if (model.thumbnails()->image(PageImage::key(page, SignPageStrip::thumbnailLongSide)).isNull()) {
+                if (model.thumbnails()
+                        ->image(PageImage::key(page, SignPageStrip::thumbnailLongSide))
+                        .isNull()) {
                     return false;
                 }
             }
@@ -416,7 +435,10 @@ bool signView(PDFEngine &engine, FakeFilePanels &panels, const QTemporaryDir &fo
     waitUntil([&] {
         const auto [first, last] = view.strip()->visibleRange();
         for (int i = first; first >= 0 && i <= last; ++i) {
-            if (model.thumbnails()->image(PageImage::key(minutes->pages().at(i), SignPageStrip::thumbnailLongSide)).isNull()) {
+            if (model.thumbnails()
+                    ->image(
+                        PageImage::key(minutes->pages().at(i), SignPageStrip::thumbnailLongSide))
+                    .isNull()) {
                 return false;
             }
         }
@@ -430,7 +452,8 @@ bool signView(PDFEngine &engine, FakeFilePanels &panels, const QTemporaryDir &fo
 // library and on the page, selected.
 bool pastedOnPageTwo(PDFEngine &engine, FakeFilePanels &panels, const QTemporaryDir &folder)
 {
-    AppModel model(AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("pasted-stamps"))});
+    AppModel model(AppModel::Services{&engine, nullptr, &panels,
+                                      folder.filePath(QStringLiteral("pasted-stamps"))});
     const QString path = folder.filePath(QStringLiteral("Service Agreement.pdf"));
     if (!QFileInfo::exists(path) && !writeAgreement(path)) {
         return false;
@@ -455,8 +478,8 @@ bool pastedOnPageTwo(PDFEngine &engine, FakeFilePanels &panels, const QTemporary
     }
     sheet->findChild<QAbstractButton *>(QStringLiteral("saveButton"))->click();
     const bool placed = waitUntil([&] {
-        return file->pages().at(1).stamps.size() == 1 && view.pageArea()->isShowingPicture()
-               && !view.panel()->presenter()->sheet();
+        return file->pages().at(1).stamps.size() == 1 && view.pageArea()->isShowingPicture() &&
+               !view.panel()->presenter()->sheet();
     });
     return placed && save(&view, QStringLiteral("sign-view-pasted-page-2"));
 }
@@ -475,7 +498,8 @@ int main(int argc, char *argv[])
     PDFEngine engine;
     bool ok = true;
     {
-        AppModel model(AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("stamps"))});
+        AppModel model(AppModel::Services{&engine, nullptr, &panels,
+                                          folder.filePath(QStringLiteral("stamps"))});
         ok = tiles(model) && ok;
         ok = menu(model) && ok;
         ok = drawingPad(model) && ok;
@@ -485,7 +509,8 @@ int main(int argc, char *argv[])
         ok = libraryPanel(model, QStringLiteral("library-panel"), true) && ok;
     }
     {
-        AppModel empty(AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("none"))});
+        AppModel empty(
+            AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("none"))});
         ok = libraryPanel(empty, QStringLiteral("library-panel-empty"), false) && ok;
     }
     ok = signView(engine, panels, folder) && ok;

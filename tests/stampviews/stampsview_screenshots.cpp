@@ -3,14 +3,14 @@
 //   xvfb-run -a -s "-screen 0 1600x1200x24" build/tests/tamsel_stampsview_screenshots <folder>
 
 #include "StampPictures.h"
-#include "look/Theme.h"
 #include "engine/PDFEngine.h"
 #include "helpers/FakeFilePanels.h"
 #include "helpers/TestUtil.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
-#include "stampviews/StampsView.h"
 #include "stamps/ReadyStamps.h"
 #include "stamps/StampLibrary.h"
+#include "stampviews/StampsView.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -107,13 +107,15 @@ int main(int argc, char *argv[])
     PDFEngine engine;
     bool ok = true;
     {
-        AppModel model(AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("empty"))});
+        AppModel model(AppModel::Services{&engine, nullptr, &panels,
+                                          folder.filePath(QStringLiteral("empty"))});
         QWidget *view = screen(model);
         ok = save(view, QStringLiteral("stamps-empty")) && ok;
         delete view;
     }
     {
-        AppModel model(AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("full"))});
+        AppModel model(
+            AppModel::Services{&engine, nullptr, &panels, folder.filePath(QStringLiteral("full"))});
         ok = fill(model) && ok;
         auto *view = static_cast<StampsView *>(screen(model));
         ok = save(view, QStringLiteral("stamps-library")) && ok;

@@ -1,8 +1,8 @@
 // Drawing a signature: which drags become strokes, when the buttons come
 // alive, and what the handed-over picture holds.
 
-#include "stampviews/DrawingPad.h"
 #include "look/SegmentedChoice.h"
+#include "stampviews/DrawingPad.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -134,7 +134,9 @@ void tst_DrawingPad::inkRecoloursEveryStroke()
     draw(pad, {QPointF(10, 30), QPointF(190, 30)});
     draw(pad, {QPointF(10, 70), QPointF(190, 70)});
 
-    const auto colourAt = [&pad](QPoint point) { return decoded(pad.render()).pixelColor(point * 4); };
+    const auto colourAt = [&pad](QPoint point) {
+        return decoded(pad.render()).pixelColor(point * 4);
+    };
     const QColor blue = colourAt(QPoint(100, 30));
     QVERIFY(blue.blue() > blue.red() + 80);
     QVERIFY(qAbs(blue.alphaF() - 0.92) < 0.01);

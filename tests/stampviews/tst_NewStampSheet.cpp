@@ -3,9 +3,9 @@
 
 #include "StampPictures.h"
 #include "app/ShellFixture.h"
+#include "stamps/StampLibrary.h"
 #include "stampviews/DrawingPad.h"
 #include "stampviews/NewStampSheet.h"
-#include "stamps/StampLibrary.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -72,7 +72,8 @@ void tst_NewStampSheet::titles_data()
     QTest::addColumn<StampSource>("source");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("stage");
-    QTest::newRow("drawing") << StampSource::drawing() << "Draw Your Signature" << int(Stage::Drawing);
+    QTest::newRow("drawing") << StampSource::drawing() << "Draw Your Signature"
+                             << int(Stage::Drawing);
     QTest::newRow("ready") << StampSource::ready() << "Ready Stamps" << int(Stage::Ready);
     QTest::newRow("file") << StampSource::file(QUrl::fromLocalFile("/nonexistent/a.png"))
                           << "New Signature or Stamp" << int(Stage::Working);
@@ -191,8 +192,9 @@ void tst_NewStampSheet::unusablePictures_data()
     QImage blank(400, 300, QImage::Format_RGB32);
     blank.fill(Qt::white);
     QTest::newRow("not a picture") << QByteArray("%PDF-1.4 nothing") << "This image can't be read.";
-    QTest::newRow("blank paper") << StampPictures::png(blank)
-                                 << "No signature or stamp found. Try a photo of it on white paper.";
+    QTest::newRow("blank paper")
+        << StampPictures::png(blank)
+        << "No signature or stamp found. Try a photo of it on white paper.";
 }
 
 void tst_NewStampSheet::unusablePictures()
@@ -229,7 +231,8 @@ void tst_NewStampSheet::drawingGoesThroughTheMaker()
     button(*pad, "useSignatureButton")->click();
     QCOMPARE(sheet.stage(), Stage::Working);
     QTRY_COMPARE(sheet.stage(), Stage::Preview);
-    QVERIFY(!sheet.findChild<DrawingPad *>() || !sheet.findChild<DrawingPad *>()->isVisibleTo(&sheet));
+    QVERIFY(!sheet.findChild<DrawingPad *>() ||
+            !sheet.findChild<DrawingPad *>()->isVisibleTo(&sheet));
     QVERIFY(sheet.madeStamp()->pixelWidth > sheet.madeStamp()->pixelHeight);
     QCOMPARE(sheet.name(), QStringLiteral("Signature"));
 }
@@ -237,7 +240,8 @@ void tst_NewStampSheet::drawingGoesThroughTheMaker()
 void tst_NewStampSheet::cancelledWhileMakingStoresNothing()
 {
     ShellFixture shell;
-    const QUrl url = savePicture(shell, "signature.png", StampPictures::signatureOnPaper(QSize(1800, 800)));
+    const QUrl url =
+        savePicture(shell, "signature.png", StampPictures::signatureOnPaper(QSize(1800, 800)));
     NewStampSheet sheet(shell.model.get(), StampSource::file(url));
     QSignalSpy saved(&sheet, &NewStampSheet::saved);
     button(sheet, "cancelButton")->click();

@@ -3,8 +3,8 @@
 
 #include "StampPictures.h"
 #include "app/ShellFixture.h"
-#include "stampviews/PlacedStamp.h"
 #include "stamps/StampLibrary.h"
+#include "stampviews/PlacedStamp.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -13,7 +13,8 @@ namespace {
 
 const QSizeF pageSize(600, 800);
 
-StampPlacement placement(QUuid stamp, QPointF centre = {0.5, 0.5}, double width = 0.5, double rotation = 0)
+StampPlacement placement(QUuid stamp, QPointF centre = {0.5, 0.5}, double width = 0.5,
+                         double rotation = 0)
 {
     return StampPlacement{QUuid::createUuid(), stamp, centre, width, rotation};
 }
@@ -148,7 +149,8 @@ void tst_PlacedStamp::turningByDrag()
 {
     const StampPlacement s = placement(QUuid::createUuid(), {0.5, 0.5}, 0.5, 10);
     // From above the centre to its right: a quarter turn clockwise.
-    const StampPlacement next = PlacedStamp::rotated(s, s, QPointF(300, 300), QPointF(400, 400), pageSize);
+    const StampPlacement next =
+        PlacedStamp::rotated(s, s, QPointF(300, 300), QPointF(400, 400), pageSize);
     QCOMPARE(next.rotation, 100.0);
     QCOMPARE(next.center, s.center);
 }
@@ -156,17 +158,21 @@ void tst_PlacedStamp::turningByDrag()
 void tst_PlacedStamp::handlesTurnWithTheStamp()
 {
     ShellFixture shell;
-    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "S", QUuid::createUuid());
+    const auto record =
+        shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "S", QUuid::createUuid());
     QWidget page;
     page.resize(pageSize.toSize());
-    PlacedStamp stamp(shell.model.get(), placement(record->id, {0.5, 0.5}, 0.5, 90), pageSize, true, &page);
+    PlacedStamp stamp(shell.model.get(), placement(record->id, {0.5, 0.5}, 0.5, 90), pageSize, true,
+                      &page);
     QCOMPARE(stamp.stampSize(), QSizeF(300, 100));
     // At 90 degrees the turn handle lies to the right, the resize handle at the bottom-left.
     QVERIFY(near(stamp.turnHandleCentre(), QPointF(300 + 50 + 4 + 30, 400)));
     QVERIFY(near(stamp.resizeHandleCentre(), QPointF(300 - 54, 400 + 154)));
-    QCOMPARE(stamp.partAt(QPointF(300, 540)), PlacedStamp::Part::Picture); // along the turned length
+    QCOMPARE(stamp.partAt(QPointF(300, 540)),
+             PlacedStamp::Part::Picture); // along the turned length
     QCOMPARE(stamp.partAt(QPointF(440, 400)), PlacedStamp::Part::None);
-    QCOMPARE(stamp.partAt(stamp.turnHandleCentre() + QPointF(15, 0)), PlacedStamp::Part::TurnHandle);
+    QCOMPARE(stamp.partAt(stamp.turnHandleCentre() + QPointF(15, 0)),
+             PlacedStamp::Part::TurnHandle);
 }
 
 void tst_PlacedStamp::missingPictureTakesNoClicks()
@@ -183,7 +189,8 @@ void tst_PlacedStamp::missingPictureTakesNoClicks()
 void tst_PlacedStamp::pressOnPictureSelectsWithoutChange()
 {
     ShellFixture shell;
-    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "S", QUuid::createUuid());
+    const auto record =
+        shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "S", QUuid::createUuid());
     QWidget page;
     page.resize(pageSize.toSize());
     PlacedStamp stamp(shell.model.get(), placement(record->id), pageSize, false, &page);
@@ -199,10 +206,12 @@ void tst_PlacedStamp::pressOnPictureSelectsWithoutChange()
 void tst_PlacedStamp::pressOnTurnHandleStraightens()
 {
     ShellFixture shell;
-    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "S", QUuid::createUuid());
+    const auto record =
+        shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "S", QUuid::createUuid());
     QWidget page;
     page.resize(pageSize.toSize());
-    PlacedStamp stamp(shell.model.get(), placement(record->id, {0.5, 0.5}, 0.5, 3), pageSize, true, &page);
+    PlacedStamp stamp(shell.model.get(), placement(record->id, {0.5, 0.5}, 0.5, 3), pageSize, true,
+                      &page);
     page.show();
     QSignalSpy select(&stamp, &PlacedStamp::selectRequested);
     QSignalSpy changed(&stamp, &PlacedStamp::changed);
@@ -217,7 +226,8 @@ void tst_PlacedStamp::pressOnTurnHandleStraightens()
 void tst_PlacedStamp::draggingReportsEveryStep()
 {
     ShellFixture shell;
-    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "S", QUuid::createUuid());
+    const auto record =
+        shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "S", QUuid::createUuid());
     QWidget page;
     page.resize(pageSize.toSize());
     PlacedStamp stamp(shell.model.get(), placement(record->id), pageSize, true, &page);
@@ -245,7 +255,8 @@ void tst_PlacedStamp::draggingReportsEveryStep()
 void tst_PlacedStamp::pressesBesideTheStampPassThrough()
 {
     ShellFixture shell;
-    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "S", QUuid::createUuid());
+    const auto record =
+        shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "S", QUuid::createUuid());
     QWidget page;
     page.resize(pageSize.toSize());
     PlacedStamp stamp(shell.model.get(), placement(record->id), pageSize, false, &page);

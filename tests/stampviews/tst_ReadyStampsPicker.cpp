@@ -2,9 +2,9 @@
 // and choosing, which stores each word, date and ink once.
 
 #include "app/ShellFixture.h"
-#include "stampviews/ReadyStampsPicker.h"
 #include "look/SegmentedChoice.h"
 #include "stamps/StampLibrary.h"
+#include "stampviews/ReadyStampsPicker.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -92,7 +92,7 @@ void tst_ReadyStampsPicker::previewsAreDrawnPerSetting()
     const QString blue = picker.keyFor(ReadyStamp::Approved);
     QVERIFY(blue != red);
     QTRY_VERIFY(!picker.preview(blue).isNull());
-    QVERIFY(!picker.preview(red).isNull()); // kept for going back
+    QVERIFY(!picker.preview(red).isNull());             // kept for going back
     QVERIFY(shell.model->stamps()->stamps().isEmpty()); // previews store nothing
 }
 
@@ -109,7 +109,8 @@ void tst_ReadyStampsPicker::choosingTwiceStoresOnce()
     QTRY_COMPARE(chosen.size(), 2);
     const auto first = chosen.at(0).first().value<StampRecord>();
     QCOMPARE(chosen.at(1).first().value<StampRecord>(), first);
-    QCOMPARE(first.id, ReadyStampRenderer::stampID(QStringLiteral("PAID"), std::nullopt, StampInk::Red));
+    QCOMPARE(first.id,
+             ReadyStampRenderer::stampID(QStringLiteral("PAID"), std::nullopt, StampInk::Red));
     QCOMPARE(first.name, QStringLiteral("PAID"));
     QCOMPARE(shell.model->stamps()->stamps().size(), 1);
 
@@ -141,9 +142,11 @@ void tst_ReadyStampsPicker::ownWord_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("lower case with spaces around") << "  paid in cash \n" << "PAID IN CASH";
+    QTest::newRow("lower case with spaces around") << "  paid in cash \n"
+                                                   << "PAID IN CASH";
     QTest::newRow("fifty characters") << QString(50, 'a') << QString(40, 'A');
-    QTest::newRow("the word of a ready tile") << "paid" << "PAID";
+    QTest::newRow("the word of a ready tile") << "paid"
+                                              << "PAID";
 }
 
 void tst_ReadyStampsPicker::ownWord()

@@ -3,6 +3,7 @@
 
 #include "StampPictures.h"
 #include "app/ShellFixture.h"
+#include "stamps/StampLibrary.h"
 #include "stampviews/NewStampMenu.h"
 #include "stampviews/NewStampSheet.h"
 #include "stampviews/PlacedStamp.h"
@@ -10,7 +11,6 @@
 #include "stampviews/SignPageStrip.h"
 #include "stampviews/SignView.h"
 #include "stampviews/StampLibraryPanel.h"
-#include "stamps/StampLibrary.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -49,7 +49,8 @@ struct Screen
 
     StampRecord addStamp(QSize size = QSize(300, 100))
     {
-        return *f.model->stamps()->add(StampPictures::stamp(size), QStringLiteral("Seal"), QUuid::createUuid());
+        return *f.model->stamps()->add(StampPictures::stamp(size), QStringLiteral("Seal"),
+                                       QUuid::createUuid());
     }
 
     QAbstractButton *button(const char *name) const
@@ -253,12 +254,14 @@ void tst_SignView::pictureHandedToThePanelLandsOnThePage()
     QVERIFY(StampPictures::signatureOnPaper().save(path));
     if (how == "paste") {
         auto *data = new QMimeData;
-        data->setData(QStringLiteral("image/png"), StampPictures::png(StampPictures::signatureOnPaper()));
+        data->setData(QStringLiteral("image/png"),
+                      StampPictures::png(StampPictures::signatureOnPaper()));
         QGuiApplication::clipboard()->setMimeData(data);
         QTest::keyClick(s.view.get(), Qt::Key_V, Qt::ControlModifier);
     } else if (how == "drop") {
         QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(s.f.folder.filePath(QStringLiteral("notes.txt"))), QUrl::fromLocalFile(path)});
+        data.setUrls({QUrl::fromLocalFile(s.f.folder.filePath(QStringLiteral("notes.txt"))),
+                      QUrl::fromLocalFile(path)});
         const QPoint at = panel->rect().center();
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(panel, &enter);
@@ -271,7 +274,8 @@ void tst_SignView::pictureHandedToThePanelLandsOnThePage()
     }
     NewStampSheet *sheet = nullptr;
     QTRY_VERIFY((sheet = panel->presenter()->sheet()));
-    QCOMPARE(sheet->source().kind(), how == "paste" ? StampSource::Kind::Data : StampSource::Kind::File);
+    QCOMPARE(sheet->source().kind(),
+             how == "paste" ? StampSource::Kind::Data : StampSource::Kind::File);
     QTRY_COMPARE_WITH_TIMEOUT(sheet->stage(), NewStampSheet::Stage::Preview, 30000);
     sheet->findChild<QAbstractButton *>("saveButton")->click();
 
@@ -357,9 +361,11 @@ void tst_SignView::stampsLieOverThePicture()
     // A drag of the picture moves the stamp in the document.
     const QPoint from = second->centre().toPoint();
     const QPoint by(40, 30);
-    QTest::mousePress(s.view->windowHandle(), Qt::LeftButton, {}, surface->mapTo(s.view.get(), from));
+    QTest::mousePress(s.view->windowHandle(), Qt::LeftButton, {},
+                      surface->mapTo(s.view.get(), from));
     QTest::mouseMove(s.view->windowHandle(), surface->mapTo(s.view.get(), from + by));
-    QTest::mouseRelease(s.view->windowHandle(), Qt::LeftButton, {}, surface->mapTo(s.view.get(), from + by));
+    QTest::mouseRelease(s.view->windowHandle(), Qt::LeftButton, {},
+                        surface->mapTo(s.view.get(), from + by));
     const StampPlacement moved = s.file->pages().first().stamps.last();
     QCOMPARE(moved.id, *s.view->selectedPlacementID());
     QVERIFY(std::abs(moved.center.x() * surface->width() - (from + by).x()) < 1.5);

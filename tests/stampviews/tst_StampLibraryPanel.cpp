@@ -3,9 +3,9 @@
 
 #include "StampPictures.h"
 #include "app/ShellFixture.h"
+#include "stamps/StampLibrary.h"
 #include "stampviews/NewStampSheet.h"
 #include "stampviews/StampLibraryPanel.h"
-#include "stamps/StampLibrary.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -58,10 +58,13 @@ void tst_StampLibraryPanel::tilesFollowTheLibrary()
     QVERIFY(note->isVisible());
     QSignalSpy place(&panel, &StampLibraryPanel::placeRequested);
 
-    const auto first = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "One", QUuid::createUuid());
-    const auto second = shell.model->stamps()->add(StampPictures::stamp(QSize(100, 100)), "Two", QUuid::createUuid());
+    const auto first = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "One",
+                                                  QUuid::createUuid());
+    const auto second = shell.model->stamps()->add(StampPictures::stamp(QSize(100, 100)), "Two",
+                                                   QUuid::createUuid());
     QVERIFY(!note->isVisible());
-    auto *tile = panel.findChild<QAbstractButton *>("libraryStamp_" + second->id.toString(QUuid::WithoutBraces));
+    auto *tile = panel.findChild<QAbstractButton *>("libraryStamp_" +
+                                                    second->id.toString(QUuid::WithoutBraces));
     QVERIFY(tile);
     QCOMPARE(tile->toolTip(), QStringLiteral("Put on this page"));
     tile->click();
@@ -70,14 +73,16 @@ void tst_StampLibraryPanel::tilesFollowTheLibrary()
 
     shell.model->stamps()->remove(first->id);
     shell.model->stamps()->remove(second->id);
-    QTRY_VERIFY(panel.findChildren<QAbstractButton *>(QRegularExpression("^libraryStamp_")).isEmpty());
+    QTRY_VERIFY(
+        panel.findChildren<QAbstractButton *>(QRegularExpression("^libraryStamp_")).isEmpty());
     QVERIFY(note->isVisible());
 }
 
 void tst_StampLibraryPanel::selectionSection()
 {
     ShellFixture shell;
-    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "Seal", QUuid::createUuid());
+    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "Seal",
+                                                   QUuid::createUuid());
     StampLibraryPanel panel(shell.model.get());
     panel.show();
     auto *section = panel.findChild<QWidget *>("selectionSection");

@@ -3,12 +3,12 @@
 
 #include "StampPictures.h"
 #include "app/ShellFixture.h"
+#include "stamps/StampLibrary.h"
 #include "stampviews/Checkerboard.h"
 #include "stampviews/NewStampMenu.h"
 #include "stampviews/PictureBox.h"
 #include "stampviews/StampSource.h"
 #include "stampviews/StampTile.h"
-#include "stamps/StampLibrary.h"
 
 #include <QPainter>
 #include <QRegularExpression>
@@ -44,8 +44,9 @@ void tst_StampPieces::sourceIds_data()
     QTest::addColumn<QString>("id");
     QTest::newRow("file in tmp") << StampSource::file(QUrl::fromLocalFile("/tmp/sig.png"))
                                  << "file-/tmp/sig.png";
-    QTest::newRow("file with spaces") << StampSource::file(QUrl::fromLocalFile("/home/a/My Sig.png"))
-                                      << "file-/home/a/My Sig.png";
+    QTest::newRow("file with spaces")
+        << StampSource::file(QUrl::fromLocalFile("/home/a/My Sig.png"))
+        << "file-/home/a/My Sig.png";
     QTest::newRow("drawing") << StampSource::drawing() << "drawing";
     QTest::newRow("ready") << StampSource::ready() << "ready";
 }
@@ -61,7 +62,9 @@ void tst_StampPieces::dataIdsFollowTheBytes()
 {
     const QByteArray bytes = StampPictures::png(StampPictures::signatureOnPaper(QSize(90, 40)));
     const QString id = StampSource::data(bytes).id();
-    QVERIFY(QRegularExpression(QStringLiteral("^data-%1--?\\d+$").arg(bytes.size())).match(id).hasMatch());
+    QVERIFY(QRegularExpression(QStringLiteral("^data-%1--?\\d+$").arg(bytes.size()))
+                .match(id)
+                .hasMatch());
     QCOMPARE(StampSource::data(QByteArray(bytes)).id(), id);
     QVERIFY(StampSource::data(bytes + 'x').id() != id);
 }
@@ -132,7 +135,8 @@ void tst_StampPieces::menuOffersDrawingAndReadyStamps()
     for (QAction *action : menu.actions()) {
         items.append(action->text());
     }
-    QCOMPARE(items, (QStringList{"From an Image File…", "Draw with Trackpad or Mouse…", "Ready Stamps…"}));
+    QCOMPARE(items,
+             (QStringList{"From an Image File…", "Draw with Trackpad or Mouse…", "Ready Stamps…"}));
     QSignalSpy chosen(&menu, &NewStampMenu::sourceChosen);
     menu.drawingAction()->trigger();
     menu.readyAction()->trigger();
@@ -171,8 +175,8 @@ void tst_StampPieces::pictureFits_data()
         << QSizeF(400, 100) << QSizeF(116, 200) << 8.0 << QRectF(8, 87.5, 100, 25);
     QTest::newRow("tall stamp in a wide tile")
         << QSizeF(100, 200) << QSizeF(300, 116) << 8.0 << QRectF(125, 8, 50, 100);
-    QTest::newRow("small picture grows to fill") << QSizeF(10, 10) << QSizeF(52, 52) << 16.0
-                                                 << QRectF(16, 16, 20, 20);
+    QTest::newRow("small picture grows to fill")
+        << QSizeF(10, 10) << QSizeF(52, 52) << 16.0 << QRectF(16, 16, 20, 20);
     QTest::newRow("no room left") << QSizeF(10, 10) << QSizeF(20, 20) << 10.0 << QRectF();
 }
 

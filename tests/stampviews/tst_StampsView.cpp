@@ -4,12 +4,12 @@
 
 #include "StampPictures.h"
 #include "app/ShellFixture.h"
-#include "look/NoteBanner.h"
 #include "document/OpenFile.h"
+#include "look/NoteBanner.h"
+#include "stamps/StampLibrary.h"
 #include "stampviews/NewStampSheet.h"
 #include "stampviews/PictureIntake.h"
 #include "stampviews/StampsView.h"
-#include "stamps/StampLibrary.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -26,13 +26,15 @@ namespace {
 
 QWidget *cellOf(const StampsView &view, const QUuid &id)
 {
-    return view.findChild<QWidget *>(QStringLiteral("stampCell_") + id.toString(QUuid::WithoutBraces));
+    return view.findChild<QWidget *>(QStringLiteral("stampCell_") +
+                                     id.toString(QUuid::WithoutBraces));
 }
 
 QList<QWidget *> cells(const StampsView &view)
 {
     QList<QWidget *> shown;
-    for (QWidget *cell : view.findChildren<QWidget *>(QRegularExpression(QStringLiteral("^stampCell_")))) {
+    for (QWidget *cell :
+         view.findChildren<QWidget *>(QRegularExpression(QStringLiteral("^stampCell_")))) {
         if (cell->isVisible()) {
             shown << cell;
         }
@@ -82,11 +84,13 @@ void tst_StampsView::gridFollowsTheLibrary()
     QVERIFY(cells(view).isEmpty());
 
     StampLibrary *library = shell.model->stamps();
-    const auto first = library->add(StampPictures::stamp(QSize(300, 100)), "Signature", QUuid::createUuid());
+    const auto first =
+        library->add(StampPictures::stamp(QSize(300, 100)), "Signature", QUuid::createUuid());
     QVERIFY(first);
     QTRY_COMPARE(cells(view).size(), 1);
     QVERIFY(!empty->isVisible());
-    const auto second = library->add(StampPictures::stamp(QSize(120, 120)), "Seal", QUuid::createUuid());
+    const auto second =
+        library->add(StampPictures::stamp(QSize(120, 120)), "Seal", QUuid::createUuid());
     QTRY_COMPARE(cells(view).size(), 2);
     QVERIFY(cellOf(view, second->id));
 
@@ -104,8 +108,10 @@ void tst_StampsView::firstPicture_data()
     QTest::newRow("a PDF, then a PNG") << QStringList{"a.pdf", "b.png"} << "b.png";
     QTest::newRow("only a PDF") << QStringList{"a.pdf"} << "";
     QTest::newRow("upper-case JPG") << QStringList{"SCAN.JPG"} << "SCAN.JPG";
-    QTest::newRow("upper-case PNG after a text") << QStringList{"notes.txt", "Seal.PNG"} << "Seal.PNG";
-    QTest::newRow("a folder that looks like a picture") << QStringList{"album.png/", "c.jpeg"} << "c.jpeg";
+    QTest::newRow("upper-case PNG after a text")
+        << QStringList{"notes.txt", "Seal.PNG"} << "Seal.PNG";
+    QTest::newRow("a folder that looks like a picture")
+        << QStringList{"album.png/", "c.jpeg"} << "c.jpeg";
     QTest::newRow("no extension") << QStringList{"signature"} << "";
     QTest::newRow("the first of two pictures") << QStringList{"one.png", "two.png"} << "one.png";
     QTest::newRow("nothing") << QStringList{} << "";
@@ -227,8 +233,8 @@ void tst_StampsView::rename()
     QFETCH(bool, confirm);
     QFETCH(QString, stored);
     ShellFixture shell;
-    const auto record =
-        shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "Signature", QUuid::createUuid());
+    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)),
+                                                   "Signature", QUuid::createUuid());
     QWidget window;
     auto *view = new StampsView(shell.model.get(), &window);
     window.show();
@@ -253,8 +259,8 @@ void tst_StampsView::rename()
 void tst_StampsView::renamePromptStartsFromTheName()
 {
     ShellFixture shell;
-    const auto record =
-        shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "Signature", QUuid::createUuid());
+    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)),
+                                                   "Signature", QUuid::createUuid());
     QWidget window;
     auto *view = new StampsView(shell.model.get(), &window);
     window.show();
@@ -263,7 +269,8 @@ void tst_StampsView::renamePromptStartsFromTheName()
     view->renameDialog()->findChild<QLineEdit *>("renameField")->setText("Half-typed");
     view->renameDialog()->reject();
     view->beginRename(*record);
-    QCOMPARE(view->renameDialog()->findChild<QLineEdit *>("renameField")->text(), QStringLiteral("Signature"));
+    QCOMPARE(view->renameDialog()->findChild<QLineEdit *>("renameField")->text(),
+             QStringLiteral("Signature"));
     QCOMPARE(view->renaming()->id, record->id);
     view->renameDialog()->reject();
 }
@@ -271,7 +278,8 @@ void tst_StampsView::renamePromptStartsFromTheName()
 void tst_StampsView::deleteAsksFirst()
 {
     ShellFixture shell;
-    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "Seal", QUuid::createUuid());
+    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "Seal",
+                                                   QUuid::createUuid());
     QWidget window;
     auto *view = new StampsView(shell.model.get(), &window);
     window.show();
@@ -297,8 +305,10 @@ void tst_StampsView::deleteAsksFirst()
 void tst_StampsView::deleteTakesPlacementsOffOpenPages()
 {
     ShellFixture shell;
-    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "Seal", QUuid::createUuid());
-    const auto other = shell.model->stamps()->add(StampPictures::stamp(QSize(90, 90)), "Other", QUuid::createUuid());
+    const auto record = shell.model->stamps()->add(StampPictures::stamp(QSize(300, 100)), "Seal",
+                                                   QUuid::createUuid());
+    const auto other = shell.model->stamps()->add(StampPictures::stamp(QSize(90, 90)), "Other",
+                                                  QUuid::createUuid());
     OpenFile *file = shell.open({shell.pdf("contract.pdf", 2)});
     QVERIFY(file);
     const QUuid page = file->pages().first().id;
@@ -322,7 +332,8 @@ void tst_StampsView::failedChangeIsShown()
 {
     ShellFixture shell;
     StampLibrary *library = shell.model->stamps();
-    const auto record = library->add(StampPictures::stamp(QSize(300, 100)), "Seal", QUuid::createUuid());
+    const auto record =
+        library->add(StampPictures::stamp(QSize(300, 100)), "Seal", QUuid::createUuid());
     QWidget window;
     auto *view = new StampsView(shell.model.get(), &window);
     window.resize(900, 700);

@@ -3,13 +3,13 @@
 // of two pictures, each in a wide and a narrow window. The first argument is
 // the folder the pictures go to; run it on a virtual X display.
 
-#include "look/Icons.h"
-#include "look/Theme.h"
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
+#include "look/Icons.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
-#include "document/OpenFile.h"
 #include "model/Thumbnails.h"
 #include "stamps/ReadyStamps.h"
 #include "stamps/StampLibrary.h"
@@ -19,12 +19,12 @@
 #include "views/PageImage.h"
 #include "views/PageListModel.h"
 
+#include "helpers/Screenshots.h"
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include "helpers/Screenshots.h"
 
 namespace {
 
@@ -74,7 +74,8 @@ int main(int argc, char **argv)
 
     QTemporaryDir folder;
     PDFEngine engine;
-    AppModel model(AppModel::Services{&engine, nullptr, nullptr, folder.filePath(QStringLiteral("stamps"))});
+    AppModel model(
+        AppModel::Services{&engine, nullptr, nullptr, folder.filePath(QStringLiteral("stamps"))});
 
     const QString report = folder.filePath(QStringLiteral("Quarterly report 2026.pdf"));
     Fixtures::writeNumberedPdf(report, 12);
@@ -86,8 +87,10 @@ int main(int argc, char **argv)
     QSet<QUuid> selected{pdf->pages().at(2).id, pdf->pages().at(3).id, pdf->pages().at(4).id};
     pdf->setSelection(selected);
     TestUtil::waitFor(model.turn(pdf, {pdf->pages().at(1).id}, true));
-    const QUuid stampID = ReadyStampRenderer::stampID(QStringLiteral("APPROVED"), std::nullopt, StampInk::Red);
-    if (const auto stamp = ReadyStampRenderer::render(QStringLiteral("APPROVED"), std::nullopt, StampInk::Red)) {
+    const QUuid stampID =
+        ReadyStampRenderer::stampID(QStringLiteral("APPROVED"), std::nullopt, StampInk::Red);
+    if (const auto stamp =
+            ReadyStampRenderer::render(QStringLiteral("APPROVED"), std::nullopt, StampInk::Red)) {
         if (const auto record = model.stamps()->add(*stamp, QStringLiteral("Approved"), stampID)) {
             model.place(*record, pdf, pdf->pages().at(3).id);
         }

@@ -2,27 +2,27 @@
 // their look can be checked by eye:
 //   xvfb-run -a build/tests/tamsel_shots_merge [output folder]
 
-#include "look/Theme.h"
+#include "document/OpenFile.h"
 #include "engine/PDFEngine.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
+#include "look/Theme.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
-#include "document/OpenFile.h"
 #include "views/ExportImagesSheet.h"
 #include "views/MergeView.h"
 #include "views/PasswordSheet.h"
 
+#include "helpers/Screenshots.h"
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QDragEnterEvent>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include "helpers/Screenshots.h"
 
 namespace {
 
@@ -69,13 +69,15 @@ int main(int argc, char *argv[])
         return QUrl::fromLocalFile(path);
     };
     const QUrl report = pdf(QStringLiteral("Annual report 2025.pdf"), 12);
-    const QUrl contract = pdf(QStringLiteral("Tenancy agreement for the flat on the second floor, signed copy.pdf"), 3);
+    const QUrl contract = pdf(
+        QStringLiteral("Tenancy agreement for the flat on the second floor, signed copy.pdf"), 3);
     const QString scanPath = files.filePath(QStringLiteral("receipt.png"));
     Fixtures::writePicture(scanPath, QSize(600, 800));
     const QUrl lease = pdf(QStringLiteral("Lease.pdf"), 2, QStringLiteral("tenant"));
 
     PDFEngine engine;
-    AppModel model(AppModel::Services{&engine, nullptr, nullptr, files.filePath(QStringLiteral("stamps"))});
+    AppModel model(
+        AppModel::Services{&engine, nullptr, nullptr, files.filePath(QStringLiteral("stamps"))});
     QObject::connect(&model, &AppModel::passwordRequestChanged, &model, [&model] {
         if (model.passwordRequest()) {
             model.answerPassword(QStringLiteral("tenant"));
@@ -123,8 +125,10 @@ int main(int argc, char *argv[])
     {
         PasswordSheet sheet(&model, model.files().at(2));
         sheet.show();
-        sheet.findChild<QLineEdit *>(QStringLiteral("passwordField"))->setText(QStringLiteral("secret"));
-        sheet.findChild<QLineEdit *>(QStringLiteral("repeatField"))->setText(QStringLiteral("secrte"));
+        sheet.findChild<QLineEdit *>(QStringLiteral("passwordField"))
+            ->setText(QStringLiteral("secret"));
+        sheet.findChild<QLineEdit *>(QStringLiteral("repeatField"))
+            ->setText(QStringLiteral("secrte"));
         ok = save(&sheet, QStringLiteral("password-sheet-protected")) && ok;
     }
     {

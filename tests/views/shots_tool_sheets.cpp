@@ -8,10 +8,10 @@
 #include "views/CompressSheet.h"
 #include "views/SplitSheet.h"
 
+#include "helpers/Screenshots.h"
 #include <QAbstractButton>
 #include <QDir>
 #include <QSettings>
-#include "helpers/Screenshots.h"
 
 namespace {
 
@@ -32,8 +32,9 @@ OpenFile *openPhotos(ShellFixture &shell, const QString &name, QList<Fixtures::I
 bool compressSheets(ShellFixture &shell)
 {
     bool ok = true;
-    OpenFile *holiday = openPhotos(shell, QStringLiteral("Holiday photos.pdf"),
-                                   QList<Fixtures::ImagePage>(6, Fixtures::ImagePage{QSize(3000, 2000)}));
+    OpenFile *holiday =
+        openPhotos(shell, QStringLiteral("Holiday photos.pdf"),
+                   QList<Fixtures::ImagePage>(6, Fixtures::ImagePage{QSize(3000, 2000)}));
     {
         CompressSheet sheet(shell.model.get(), holiday, nullptr);
         sheet.show();
@@ -54,17 +55,20 @@ bool compressSheets(ShellFixture &shell)
         sheet.show();
         sheet.setChoice(Compression::Choice::UpTo);
         sheet.setLimitIndex(0);
-        waitUntil([&] { return sheet.fit().has_value() && sheet.measured(Compression::Choice::Small); });
+        waitUntil(
+            [&] { return sheet.fit().has_value() && sheet.measured(Compression::Choice::Small); });
         ok &= save(&sheet, QStringLiteral("compress-up-to-pictures"));
     }
     {
-        OpenFile *album = openPhotos(shell, QStringLiteral("Wedding album.pdf"),
-                                     QList<Fixtures::ImagePage>(24, Fixtures::ImagePage{QSize(2400, 1800)}));
+        OpenFile *album =
+            openPhotos(shell, QStringLiteral("Wedding album.pdf"),
+                       QList<Fixtures::ImagePage>(24, Fixtures::ImagePage{QSize(2400, 1800)}));
         CompressSheet sheet(shell.model.get(), album, nullptr);
         sheet.show();
         sheet.setChoice(Compression::Choice::UpTo);
         sheet.setLimitIndex(0);
-        waitUntil([&] { return sheet.fit().has_value() && sheet.measured(Compression::Choice::Small); });
+        waitUntil(
+            [&] { return sheet.fit().has_value() && sheet.measured(Compression::Choice::Small); });
         ok &= save(&sheet, QStringLiteral("compress-not-reached"));
     }
     {

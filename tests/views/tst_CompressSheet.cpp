@@ -1,8 +1,8 @@
 #include "views/CompressSheet.h"
 
-#include "look/NoteBanner.h"
 #include "app/ShellFixture.h"
 #include "helpers/OutputFixtures.h"
+#include "look/NoteBanner.h"
 #include "views/ByteCount.h"
 #include "views/CompressRows.h"
 
@@ -10,9 +10,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QRandomGenerator>
 #include <QSlider>
 
 #include <poppler-qt6.h>
@@ -39,7 +39,8 @@ QList<Fixtures::ImagePage> photos(int count)
 
 bool allMeasured(const CompressSheet &sheet)
 {
-    return sheet.measured(Choice::Original) && sheet.measured(Choice::Medium) && sheet.measured(Choice::Small);
+    return sheet.measured(Choice::Original) && sheet.measured(Choice::Medium) &&
+           sheet.measured(Choice::Small);
 }
 
 } // namespace
@@ -120,7 +121,8 @@ private slots:
         QVERIFY2(original > medium && medium > small,
                  qPrintable(QStringLiteral("%1 %2 %3").arg(original).arg(medium).arg(small)));
         QVERIFY(!sheet.mostlyTextNote());
-        QVERIFY(!sheet.findChild<NoteBanner *>(QStringLiteral("mostlyTextNote"))->isVisibleTo(&sheet));
+        QVERIFY(
+            !sheet.findChild<NoteBanner *>(QStringLiteral("mostlyTextNote"))->isVisibleTo(&sheet));
         QVERIFY(save->isEnabled());
         QCOMPARE(sheet.chosenData(), sheet.measured(Choice::Medium));
 
@@ -147,9 +149,11 @@ private slots:
         CompressSheet sheet(shell.model.get(), file, nullptr);
         QTRY_VERIFY_WITH_TIMEOUT(allMeasured(sheet), 60000);
         QVERIFY(sheet.mostlyTextNote());
-        QVERIFY(sheet.findChild<NoteBanner *>(QStringLiteral("mostlyTextNote"))->isVisibleTo(&sheet));
+        QVERIFY(
+            sheet.findChild<NoteBanner *>(QStringLiteral("mostlyTextNote"))->isVisibleTo(&sheet));
         // The note names the limit the "Up to" row offers now.
-        QVERIFY2(sheet.mostlyTextNote()->contains(QStringLiteral(" Up to 1 MB can turn the pages into pictures ")),
+        QVERIFY2(sheet.mostlyTextNote()->contains(
+                     QStringLiteral(" Up to 1 MB can turn the pages into pictures ")),
                  qPrintable(*sheet.mostlyTextNote()));
         sheet.setLimitIndex(10);
         QVERIFY(sheet.mostlyTextNote()->contains(QStringLiteral(" Up to 7.5 MB can turn ")));
@@ -235,8 +239,9 @@ private slots:
         QCOMPARE(sheet.chosenData(), sheet.fit()->data);
         auto *line = sheet.findChild<QLabel *>(QStringLiteral("notReached"));
         QVERIFY(line->isVisibleTo(&sheet));
-        QCOMPARE(line->text(), QStringLiteral("Can't get under 0.2 MB. The smallest Tamsel can make is %1.")
-                                   .arg(ByteCount::text(sheet.fit()->data.size())));
+        QCOMPARE(line->text(),
+                 QStringLiteral("Can't get under 0.2 MB. The smallest Tamsel can make is %1.")
+                     .arg(ByteCount::text(sheet.fit()->data.size())));
         QVERIFY(sheet.findChild<QPushButton *>(QStringLiteral("actionButton"))->isEnabled());
     }
 
@@ -287,8 +292,9 @@ private slots:
     void closingWhileMeasuringIsSilent()
     {
         ShellFixture shell;
-        OpenFile *file = shell.open({photoPdf(shell, QStringLiteral("Big.pdf"),
-                                              QList<Fixtures::ImagePage>(6, Fixtures::ImagePage{QSize(1600, 1200)}))});
+        OpenFile *file = shell.open(
+            {photoPdf(shell, QStringLiteral("Big.pdf"),
+                      QList<Fixtures::ImagePage>(6, Fixtures::ImagePage{QSize(1600, 1200)}))});
         auto sheet = std::make_unique<CompressSheet>(shell.model.get(), file, nullptr);
         sheet->setChoice(Choice::UpTo);
         QCoreApplication::processEvents();
@@ -300,7 +306,8 @@ private slots:
         sheet.reset(); // destroyed while the engine is still busy with its builds
         QVERIFY(!shell.model->errorMessage());
         // The engine goes on serving, and the ended builds say nothing.
-        QVERIFY(!TestUtil::await(shell.engine->image(file->pages().first().source, 0, 64), 60000).isNull());
+        QVERIFY(!TestUtil::await(shell.engine->image(file->pages().first().source, 0, 64), 60000)
+                     .isNull());
         QVERIFY(!shell.model->errorMessage());
     }
 
@@ -338,9 +345,11 @@ private slots:
     // them, in a language with long words as in a narrow sheet.
     void rowsGrowToTheirText()
     {
-        CompressRows::ChoiceRow row(QStringLiteral("Bis 7,5 MB"),
-                                    QStringLiteral("Für Websites und Formulare mit einer Größenbeschränkung beim Hochladen"),
-                                    true, nullptr);
+        CompressRows::ChoiceRow row(
+            QStringLiteral("Bis 7,5 MB"),
+            QStringLiteral(
+                "Für Websites und Formulare mit einer Größenbeschränkung beim Hochladen"),
+            true, nullptr);
         const int wide = row.heightForWidth(900);
         row.setSize(CompressRows::ChoiceRow::Size::Measured, QStringLiteral("7,2 MB"));
         const int narrow = row.heightForWidth(260);

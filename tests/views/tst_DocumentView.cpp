@@ -19,7 +19,8 @@ class TestDocumentView : public QObject
     {
         std::unique_ptr<DocumentView> view;
 
-        explicit Screen(int pages, int width = 1200) : DocumentFixture(pages, QStringLiteral("report.pdf"))
+        explicit Screen(int pages, int width = 1200)
+            : DocumentFixture(pages, QStringLiteral("report.pdf"))
         {
             view = std::make_unique<DocumentView>(f.model.get(), file);
             view->resize(width, 700);
@@ -59,8 +60,8 @@ private slots:
         QTest::addColumn<QString>("status");
         QTest::newRow("only the count") << 3 << QList<int>{} << false << "3 pages";
         QTest::newRow("one page") << 1 << QList<int>{} << false << "1 page";
-        QTest::newRow("selected and not saved") << 4 << QList<int>{1, 3} << true
-                                                << "4 pages · 2 selected · not saved";
+        QTest::newRow("selected and not saved")
+            << 4 << QList<int>{1, 3} << true << "4 pages · 2 selected · not saved";
     }
 
     void statusLine()
@@ -81,7 +82,8 @@ private slots:
     {
         ShellFixture f;
         const QString path = f.folder.filePath(QStringLiteral("locked.pdf"));
-        QVERIFY(Fixtures::writeNumberedPdf(path, 2, Fixtures::Protection{QStringLiteral("pw"), {}}));
+        QVERIFY(
+            Fixtures::writeNumberedPdf(path, 2, Fixtures::Protection{QStringLiteral("pw"), {}}));
         const QFuture<void> opening = f.model->open({QUrl::fromLocalFile(path)});
         QTRY_VERIFY(f.model->passwordRequest().has_value());
         f.model->answerPassword(QStringLiteral("pw"));
@@ -123,13 +125,15 @@ private slots:
     {
         Screen s(4);
         s.button("compressButton")->click();
-        QCOMPARE(s.f.model->sheet(), (std::optional<FileSheet>(FileSheet{FileSheet::Kind::Compress, s.file->id()})));
+        QCOMPARE(s.f.model->sheet(),
+                 (std::optional<FileSheet>(FileSheet{FileSheet::Kind::Compress, s.file->id()})));
         s.button("splitButton")->click();
         QCOMPARE(s.f.model->sheet()->kind, FileSheet::Kind::Split);
         s.button("passwordButton")->click();
         QCOMPARE(s.f.model->sheet()->kind, FileSheet::Kind::Password);
         s.moreAction("exportAction")->trigger();
-        QCOMPARE(s.f.model->sheet(), (std::optional<FileSheet>(FileSheet{FileSheet::Kind::ExportImages, s.file->id()})));
+        QCOMPARE(s.f.model->sheet(), (std::optional<FileSheet>(
+                                         FileSheet{FileSheet::Kind::ExportImages, s.file->id()})));
 
         // Signing starts at the selected page that comes first in the file,
         // whichever was selected first; without a selection, at no page.

@@ -1,8 +1,8 @@
 #include "views/ExportImagesSheet.h"
 
 #include "app/ShellFixture.h"
-#include "look/ThemeButton.h"
 #include "look/SegmentedChoice.h"
+#include "look/ThemeButton.h"
 
 #include <QComboBox>
 #include <QImageReader>
@@ -27,10 +27,7 @@ private slots:
         Theme::apply(*qApp);
     }
 
-    void init()
-    {
-        QSettings().clear();
-    }
+    void init() { QSettings().clear(); }
 
     void pagesAreNamedByTheirPlaceInTheDocument_data()
     {
@@ -39,10 +36,13 @@ private slots:
         QTest::addColumn<QString>("line");
         QTest::addColumn<QStringList>("files");
         QTest::newRow("nothing selected: every page")
-            << QList<int>{} << false << "All 3 pages." << QStringList{"Scan page 1.png", "Scan page 2.png", "Scan page 3.png"};
+            << QList<int>{} << false << "All 3 pages."
+            << QStringList{"Scan page 1.png", "Scan page 2.png", "Scan page 3.png"};
         QTest::newRow("third and first selected, in document order")
-            << QList<int>{2, 0} << false << "The 2 selected pages." << QStringList{"Scan page 1.png", "Scan page 3.png"};
-        QTest::newRow("one page as JPEG") << QList<int>{1} << true << "The selected page." << QStringList{"Scan page 2.jpg"};
+            << QList<int>{2, 0} << false << "The 2 selected pages."
+            << QStringList{"Scan page 1.png", "Scan page 3.png"};
+        QTest::newRow("one page as JPEG")
+            << QList<int>{1} << true << "The selected page." << QStringList{"Scan page 2.jpg"};
     }
 
     void pagesAreNamedByTheirPlaceInTheDocument()
@@ -127,7 +127,8 @@ private slots:
         sheet.show();
         shell.panels.folderAnswers.enqueue(QUrl::fromLocalFile(shell.folder.path()));
         sheet.findChild<QAbstractButton *>("actionButton")->click();
-        QTRY_VERIFY(QFileInfo::exists(shell.folder.filePath("Scan page 1.png")) && !shell.model->busy());
+        QTRY_VERIFY(QFileInfo::exists(shell.folder.filePath("Scan page 1.png")) &&
+                    !shell.model->busy());
         const int width = QImageReader(shell.folder.filePath("Scan page 1.png")).size().width();
         QVERIFY2(qAbs(width - 595 * usedDpi / 72.0) <= 1, qPrintable(QString::number(width)));
     }

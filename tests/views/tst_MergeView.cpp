@@ -38,7 +38,8 @@ private:
                 result.append(row);
             }
         }
-        std::sort(result.begin(), result.end(), [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
+        std::sort(result.begin(), result.end(),
+                  [](QWidget *a, QWidget *b) { return a->y() < b->y(); });
         return result;
     }
 
@@ -76,7 +77,8 @@ private slots:
         QTest::newRow("empty list") << 0 << false << "" << false << false;
         QTest::newRow("one entry") << 1 << false << "1 file · 1 page" << true << false;
         QTest::newRow("two entries") << 2 << false << "2 files · 2 pages" << true << true;
-        QTest::newRow("two entries while another operation runs") << 2 << true << "2 files · 2 pages" << true << false;
+        QTest::newRow("two entries while another operation runs")
+            << 2 << true << "2 files · 2 pages" << true << false;
     }
 
     void footerFollowsTheList()
@@ -113,12 +115,18 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("first on last") << "A" << "C" << true << QStringList{"B", "C", "A"};
-        QTest::newRow("last on first") << "C" << "A" << true << QStringList{"C", "A", "B"};
-        QTest::newRow("second on first") << "B" << "A" << true << QStringList{"B", "A", "C"};
-        QTest::newRow("on itself") << "B" << "B" << false << QStringList{"A", "B", "C"};
-        QTest::newRow("an id of no entry") << "stale" << "A" << false << QStringList{"A", "B", "C"};
-        QTest::newRow("text that is no id") << "text" << "A" << false << QStringList{"A", "B", "C"};
+        QTest::newRow("first on last") << "A"
+                                       << "C" << true << QStringList{"B", "C", "A"};
+        QTest::newRow("last on first") << "C"
+                                       << "A" << true << QStringList{"C", "A", "B"};
+        QTest::newRow("second on first") << "B"
+                                         << "A" << true << QStringList{"B", "A", "C"};
+        QTest::newRow("on itself") << "B"
+                                   << "B" << false << QStringList{"A", "B", "C"};
+        QTest::newRow("an id of no entry") << "stale"
+                                           << "A" << false << QStringList{"A", "B", "C"};
+        QTest::newRow("text that is no id") << "text"
+                                            << "A" << false << QStringList{"A", "B", "C"};
     }
 
     // Through the rows as the user drops on them: the drop decides, the rows follow.
@@ -260,7 +268,8 @@ private slots:
 
         // Dropped anywhere on the screen, the list included.
         QMimeData data;
-        data.setUrls({shell.pdf("Second.pdf", 4), QUrl(QStringLiteral("https://example.com/x.pdf"))});
+        data.setUrls(
+            {shell.pdf("Second.pdf", 4), QUrl(QStringLiteral("https://example.com/x.pdf"))});
         const QPoint at(350, 300);
         QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&view, &enter);
@@ -277,7 +286,8 @@ private slots:
     {
         ShellFixture shell;
         MergeView view(shell.model.get());
-        TestUtil::waitFor(shell.model->addToMerge({shell.pdf("Report.pdf", 2), shell.pdf("Annex.pdf", 3)}));
+        TestUtil::waitFor(
+            shell.model->addToMerge({shell.pdf("Report.pdf", 2), shell.pdf("Annex.pdf", 3)}));
         QCOMPARE(shell.model->merge()->items().size(), 2);
         const QString target = shell.folder.filePath("Joined.pdf");
         shell.panels.saveAnswers.enqueue(QUrl::fromLocalFile(target));

@@ -23,7 +23,8 @@ class TestPageGrid : public QObject
     {
         std::unique_ptr<PageGrid> grid;
 
-        explicit Screen(int pages, QSize size = QSize(900, 700)) : DocumentFixture(pages)
+        explicit Screen(int pages, QSize size = QSize(900, 700))
+            : DocumentFixture(pages)
         {
             grid = std::make_unique<PageGrid>(f.model.get(), file);
             grid->resize(size);
@@ -59,7 +60,8 @@ private slots:
         QTest::addColumn<int>("anchor");
         const int ctrl = Qt::ControlModifier;
         const int shift = Qt::ShiftModifier;
-        QTest::newRow("plain click selects one") << QList<Click>{{2, 0}, {4, 0}} << QList<int>{4} << 4;
+        QTest::newRow("plain click selects one")
+            << QList<Click>{{2, 0}, {4, 0}} << QList<int>{4} << 4;
         QTest::newRow("ctrl adds and removes")
             << QList<Click>{{2, 0}, {5, ctrl}, {2, ctrl}} << QList<int>{5} << 2;
         QTest::newRow("ctrl on the only selected page leaves none")
@@ -203,7 +205,8 @@ private slots:
             // As the menu shows it: "&&" draws one "&", a lone "&" marks a mnemonic.
             texts.append(item->isSeparator() ? QStringLiteral("-") : item->iconText());
         }
-        QCOMPARE(texts, (QStringList{"Rotate Left", "Rotate Right", "Sign & Stamp", "Extract…", "-", "Delete"}));
+        QCOMPARE(texts, (QStringList{"Rotate Left", "Rotate Right", "Sign & Stamp", "Extract…", "-",
+                                     "Delete"}));
         for (QAction *item : menu->actions()) {
             if (item->iconText() == action) {
                 item->trigger();
@@ -350,7 +353,8 @@ private slots:
         QScrollBar *bar = s.grid->verticalScrollBar();
         bar->setValue(bar->maximum() / 2);
         const int scrolled = bar->value();
-        QAbstractItemModelTester tester(s.grid->pages(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(s.grid->pages(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         QSignalSpy reset(s.grid->pages(), &QAbstractItemModel::modelReset);
         QSignalSpy changed(s.grid->pages(), &QAbstractItemModel::dataChanged);
         s.f.model->turn(s.file, {s.id(2)}, true);
@@ -361,8 +365,9 @@ private slots:
         QCOMPARE(reset.count(), 1);
         QCOMPARE(bar->value(), scrolled); // a reorder keeps the place in the document
         QCOMPARE(s.grid->pages()->page(0).id, s.file->pages().at(0).id);
-        QCOMPARE(s.grid->pages()->data(s.grid->pages()->index(0), PageListModel::PageIdRole).toUuid(),
-                 s.file->pages().at(0).id);
+        QCOMPARE(
+            s.grid->pages()->data(s.grid->pages()->index(0), PageListModel::PageIdRole).toUuid(),
+            s.file->pages().at(0).id);
     }
 };
 

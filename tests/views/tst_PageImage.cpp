@@ -46,7 +46,8 @@ private slots:
     {
         QFETCH(QSizeF, picture);
         QFETCH(QSizeF, expected);
-        StampPlacement placement{QUuid::createUuid(), QUuid::createUuid(), QPointF(0.5, 0.5), 0.5, 0};
+        StampPlacement placement{QUuid::createUuid(), QUuid::createUuid(), QPointF(0.5, 0.5), 0.5,
+                                 0};
         const QSizeF size = StampImage::size(placement, QSizeF(200, 300), picture);
         QCOMPARE(size, expected);
     }
@@ -77,9 +78,11 @@ private slots:
         painter.end();
         QVERIFY(cached);
         QVERIFY(shown.width() > shown.height()); // landscape once turned
-        const QPoint at(int(shown.left() + 0.25 * shown.width()), int(shown.top() + 0.75 * shown.height()));
+        const QPoint at(int(shown.left() + 0.25 * shown.width()),
+                        int(shown.top() + 0.75 * shown.height()));
         QCOMPARE(canvas.pixelColor(at), QColor(Qt::red));
-        const QPoint elsewhere(int(shown.left() + 0.75 * shown.width()), int(shown.top() + 0.25 * shown.height()));
+        const QPoint elsewhere(int(shown.left() + 0.75 * shown.width()),
+                               int(shown.top() + 0.25 * shown.height()));
         QVERIFY(canvas.pixelColor(elsewhere) != QColor(Qt::red));
 
         // Without stamps, or with the stamp gone from the library, nothing is drawn there.
@@ -102,8 +105,9 @@ private slots:
         QImage canvas(200, 200, QImage::Format_ARGB32);
         QPainter painter(&canvas);
         bool cached = true;
-        const QRectF shown = PageImage::paint(painter, QRectF(0, 0, 200, 200), file->pages().first(),
-                                              360, true, *f.model, 0.3, &cached);
+        const QRectF shown =
+            PageImage::paint(painter, QRectF(0, 0, 200, 200), file->pages().first(), 360, true,
+                             *f.model, 0.3, &cached);
         QVERIFY(!cached);
         QCOMPARE(qRound(shown.width() * 1000 / shown.height()), 707);
         QCOMPARE(shown.height(), 200.0);
@@ -120,7 +124,8 @@ private slots:
         view.show();
         // However long a loaded machine takes to draw it.
         QTRY_VERIFY_WITH_TIMEOUT(view.isShowingPicture(), 60000);
-        const QImage upright = f.model->thumbnails()->image(PageImage::key(file->pages().at(1), 120));
+        const QImage upright =
+            f.model->thumbnails()->image(PageImage::key(file->pages().at(1), 120));
         QVERIFY(!upright.isNull());
 
         // The turned page is a picture of its own, never the upright one. (How soon

@@ -21,11 +21,12 @@ private:
         if (!Fixtures::writeNumberedPdf(path, 2, Fixtures::Protection{password, {}})) {
             return nullptr;
         }
-        QObject::connect(shell.model.get(), &AppModel::passwordRequestChanged, shell.model.get(), [&shell, password] {
-            if (shell.model->passwordRequest()) {
-                shell.model->answerPassword(password);
-            }
-        });
+        QObject::connect(shell.model.get(), &AppModel::passwordRequestChanged, shell.model.get(),
+                         [&shell, password] {
+                             if (shell.model->passwordRequest()) {
+                                 shell.model->answerPassword(password);
+                             }
+                         });
         return shell.open({QUrl::fromLocalFile(path)});
     }
 
@@ -42,13 +43,20 @@ private slots:
         QTest::addColumn<QString>("repeated");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<bool>("mismatchShown");
-        QTest::newRow("nothing typed") << "" << "" << false << false;
-        QTest::newRow("first field only") << "secret" << "" << false << false;
-        QTest::newRow("same text twice") << "secret" << "secret" << true << false;
-        QTest::newRow("different texts") << "secret" << "secreT" << false << true;
-        QTest::newRow("second field only") << "" << "secret" << false << true;
-        QTest::newRow("a single space") << " " << " " << true << false;
-        QTest::newRow("trailing space differs") << "secret" << "secret " << false << true;
+        QTest::newRow("nothing typed") << ""
+                                       << "" << false << false;
+        QTest::newRow("first field only") << "secret"
+                                          << "" << false << false;
+        QTest::newRow("same text twice") << "secret"
+                                         << "secret" << true << false;
+        QTest::newRow("different texts") << "secret"
+                                         << "secreT" << false << true;
+        QTest::newRow("second field only") << ""
+                                           << "secret" << false << true;
+        QTest::newRow("a single space") << " "
+                                        << " " << true << false;
+        QTest::newRow("trailing space differs") << "secret"
+                                                << "secret " << false << true;
     }
 
     void saveNeedsTheSamePasswordTwice()

@@ -1,9 +1,9 @@
 #include "views/SplitSheet.h"
 
 #include "app/ShellFixture.h"
-#include "look/ThemeButton.h"
 #include "helpers/OutputFixtures.h"
 #include "look/SegmentedChoice.h"
+#include "look/ThemeButton.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,12 +38,16 @@ private slots:
         QTest::addColumn<std::optional<Ranges>>("ranges");
         QTest::newRow("typed ranges in typed order")
             << int(Mode::Ranges) << "5, 1-3" << 2 << 10 << std::optional(Ranges{{5, 5}, {1, 3}});
-        QTest::newRow("typed range past the end") << int(Mode::Ranges) << "8-11" << 2 << 10 << std::optional<Ranges>();
-        QTest::newRow("blank text") << int(Mode::Ranges) << "  \t" << 2 << 10 << std::optional<Ranges>();
+        QTest::newRow("typed range past the end")
+            << int(Mode::Ranges) << "8-11" << 2 << 10 << std::optional<Ranges>();
+        QTest::newRow("blank text")
+            << int(Mode::Ranges) << "  \t" << 2 << 10 << std::optional<Ranges>();
         QTest::newRow("every two of five")
             << int(Mode::Every) << "" << 2 << 5 << std::optional(Ranges{{1, 2}, {3, 4}, {5, 5}});
-        QTest::newRow("every five of three") << int(Mode::Every) << "" << 5 << 3 << std::optional(Ranges{{1, 3}});
-        QTest::newRow("every two of one page") << int(Mode::Every) << "" << 2 << 1 << std::optional(Ranges{{1, 1}});
+        QTest::newRow("every five of three")
+            << int(Mode::Every) << "" << 5 << 3 << std::optional(Ranges{{1, 3}});
+        QTest::newRow("every two of one page")
+            << int(Mode::Every) << "" << 2 << 1 << std::optional(Ranges{{1, 1}});
         QTest::newRow("page by page")
             << int(Mode::Each) << "x" << 2 << 3 << std::optional(Ranges{{1, 1}, {2, 2}, {3, 3}});
     }
@@ -82,7 +86,8 @@ private slots:
         SplitSheet sheet(shell.model.get(), file, nullptr);
         QCOMPARE(sheet.mode(), Mode::Ranges);
         QCOMPARE(sheet.findChild<QLineEdit *>(QStringLiteral("rangesField"))->text(), text);
-        QCOMPARE(sheet.findChild<QWidget *>(QStringLiteral("summary"))->isVisibleTo(&sheet), enabled);
+        QCOMPARE(sheet.findChild<QWidget *>(QStringLiteral("summary"))->isVisibleTo(&sheet),
+                 enabled);
         QCOMPARE(sheet.actionButton()->isEnabled(), enabled);
     }
 
@@ -101,7 +106,8 @@ private slots:
         QVERIFY(!sheet.actionButton()->isEnabled());
 
         // Another mode hides the red line; coming back shows it again.
-        sheet.findChild<SegmentedChoice *>(QStringLiteral("modePicker"))->setCurrentIndex(int(Mode::Each));
+        sheet.findChild<SegmentedChoice *>(QStringLiteral("modePicker"))
+            ->setCurrentIndex(int(Mode::Each));
         QCOMPARE(sheet.mode(), Mode::Each);
         QCOMPARE(text->text(), QStringLiteral("Makes 9 files: 1, 2, 3, 4, 5, 6…"));
         QVERIFY(sheet.actionButton()->isEnabled());
@@ -155,11 +161,13 @@ private slots:
         QCOMPARE(file->pages(), before); // the open document is left as it was
 
         // A taken name gets the next number; each part holds its own pages.
-        const auto first = Fixtures::popplerOpen(Fixtures::readAll(QDir(out).filePath(QStringLiteral("Report 1-3.pdf"))));
+        const auto first = Fixtures::popplerOpen(
+            Fixtures::readAll(QDir(out).filePath(QStringLiteral("Report 1-3.pdf"))));
         QVERIFY(first);
         QCOMPARE(first->numPages(), 3);
         QCOMPARE(Fixtures::popplerText(*first, 2).trimmed(), QStringLiteral("Page 3"));
-        const auto last = Fixtures::popplerOpen(Fixtures::readAll(QDir(out).filePath(QStringLiteral("Report 5 2.pdf"))));
+        const auto last = Fixtures::popplerOpen(
+            Fixtures::readAll(QDir(out).filePath(QStringLiteral("Report 5 2.pdf"))));
         QVERIFY(last);
         QCOMPARE(last->numPages(), 1);
         QCOMPARE(Fixtures::popplerText(*last, 0).trimmed(), QStringLiteral("Page 5"));
@@ -183,7 +191,8 @@ private slots:
         sheet.setMode(Mode::Each);
         sheet.actionButton()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!shell.model->busy() && shell.model->toast(), 30000);
-        const QByteArray part = Fixtures::readAll(shell.folder.filePath(QStringLiteral("Secret 2.pdf")));
+        const QByteArray part =
+            Fixtures::readAll(shell.folder.filePath(QStringLiteral("Secret 2.pdf")));
         QVERIFY(!Fixtures::popplerOpen(part));
         const auto unlocked = Fixtures::popplerOpen(part, QStringLiteral("pw"));
         QVERIFY(unlocked);

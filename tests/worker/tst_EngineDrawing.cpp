@@ -38,7 +38,8 @@ class TestEngineDrawing : public QObject
         return Fixtures::writePaintedPdf(file, 3, [&picture](QPainter &painter, int page) {
             painter.setFont(QFont("Inter", 18 + page * 6));
             painter.drawText(QRectF(40, 40, 500, 200), Qt::TextWordWrap,
-                             QStringLiteral("Page %1: the quick brown fox jumps over the lazy dog").arg(page + 1));
+                             QStringLiteral("Page %1: the quick brown fox jumps over the lazy dog")
+                                 .arg(page + 1));
             painter.setPen(QPen(QColor(200, 40, 40), 1.5 + page));
             painter.drawEllipse(QPointF(300, 500), 120 - page * 30, 80);
             painter.drawImage(QRectF(60, 600 + page * 40, 160, 120), picture);
@@ -49,20 +50,23 @@ class TestEngineDrawing : public QObject
     // whose appearance Poppler makes.
     static QByteArray annotatedPdf()
     {
-        const QByteArray content = "BT /F1 24 Tf 20 150 Td (Annotated) Tj ET 0 0 1 rg 20 20 80 40 re f";
+        const QByteArray content =
+            "BT /F1 24 Tf 20 150 Td (Annotated) Tj ET 0 0 1 rg 20 20 80 40 re f";
         const QByteArray appearance = "1 0.5 0 rg 0 0 100 50 re f";
         return Fixtures::handMadePdf({
             "<< /Type /Catalog /Pages 2 0 R >>",
             "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
             "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 200] /Contents 4 0 R"
             " /Resources << /Font << /F1 5 0 R >> >> /Annots [6 0 R 7 0 R] >>",
-            "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "\nendstream",
+            "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content +
+                "\nendstream",
             "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>",
             "<< /Type /Annot /Subtype /Square /Rect [150 20 280 120] /C [1 0 0] /IC [0 1 0]"
             " /BS << /W 4 >> /F 4 >>",
             "<< /Type /Annot /Subtype /Stamp /Rect [180 140 280 190] /F 4 /AP << /N 8 0 R >> >>",
-            "<< /Type /XObject /Subtype /Form /BBox [0 0 100 50] /Length "
-                + QByteArray::number(appearance.size()) + " >>\nstream\n" + appearance + "\nendstream",
+            "<< /Type /XObject /Subtype /Form /BBox [0 0 100 50] /Length " +
+                QByteArray::number(appearance.size()) + " >>\nstream\n" + appearance +
+                "\nendstream",
         });
     }
 
@@ -79,13 +83,14 @@ private slots:
         QVERIFY(m_dir.isValid());
         QVERIFY(writeWithEmbeddedFonts(path("fonts.pdf")));
         QVERIFY(Fixtures::writePdf(path("shapes.pdf"), {
-                                                          {{595, 842}, 0, "AAAA", {}},
-                                                          {{595, 842}, 90, "BBBB", {}},
-                                                          {{842, 595}, 270, "CCCC", {}},
-                                                          {{595, 842}, 0, "DDDD", {100, 50}},
-                                                      }));
+                                                           {{595, 842}, 0, "AAAA", {}},
+                                                           {{595, 842}, 90, "BBBB", {}},
+                                                           {{842, 595}, 270, "CCCC", {}},
+                                                           {{595, 842}, 0, "DDDD", {100, 50}},
+                                                       }));
         QVERIFY(Fixtures::writeAll(path("annotated.pdf"), annotatedPdf()));
-        QVERIFY(Fixtures::writePdf(path("locked.pdf"), {{{595, 842}, 0, "LOCK", {}}, {{300, 300}, 0, "ED", {}}},
+        QVERIFY(Fixtures::writePdf(path("locked.pdf"),
+                                   {{{595, 842}, 0, "LOCK", {}}, {{300, 300}, 0, "ED", {}}},
                                    {"secret", "owner"}));
         QVERIFY(Fixtures::writeNumberedPdf(path("plain-for-legacy.pdf"), 2));
         QVERIFY(Fixtures::writeLegacyProtectedPdf(path("plain-for-legacy.pdf"), path("legacy.pdf"),
@@ -101,8 +106,10 @@ private slots:
         QTest::newRow("embedded fonts") << "fonts.pdf" << QString() << QByteArray();
         QTest::newRow("rotated and cropped") << "shapes.pdf" << QString() << QByteArray();
         QTest::newRow("annotations") << "annotated.pdf" << QString() << QByteArray();
-        QTest::newRow("password") << "locked.pdf" << "secret" << QByteArray("secret");
-        QTest::newRow("Latin-1 password") << "legacy.pdf" << "grüße" << QString("grüße").toLatin1();
+        QTest::newRow("password") << "locked.pdf"
+                                  << "secret" << QByteArray("secret");
+        QTest::newRow("Latin-1 password") << "legacy.pdf"
+                                          << "grüße" << QString("grüße").toLatin1();
     }
 
     void samePixelsAsPopplerQt()
@@ -147,10 +154,12 @@ private slots:
         draws.append({0, 0, 256});
 
         const QByteArray bytes = Fixtures::readAll(path(file));
-        PageDrawing drawing(bytes, popplerPassword.isNull() ? std::nullopt : std::optional(popplerPassword));
+        PageDrawing drawing(bytes, popplerPassword.isNull() ? std::nullopt
+                                                            : std::optional(popplerPassword));
         for (const Draw &draw : draws) {
             // The engine's picture gives the pixel size; the drawing here, the pixels.
-            const QImage engineImage = TestUtil::await(engine.image({url, draw.index}, draw.turn, draw.longSide));
+            const QImage engineImage =
+                TestUtil::await(engine.image({url, draw.index}, draw.turn, draw.longSide));
             QVERIFY(!engineImage.isNull());
             QCOMPARE(engineImage.format(), QImage::Format_RGB32);
             const std::unique_ptr<Poppler::Page> page(document->page(draw.index));

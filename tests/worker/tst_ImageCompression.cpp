@@ -43,9 +43,11 @@ std::vector<StoredImage> pageImages(const QByteArray &pdf)
         QPDFObjectHandle dict = image.getDict();
         QPDFObjectHandle filter = dict.getKey("/Filter");
         const auto raw = image.getRawStreamData();
-        images.push_back({image.getObjGen(), dict.getKey("/Width").getIntValueAsInt(),
-                          dict.getKey("/Height").getIntValueAsInt(), filter.isName() ? filter.getName() : std::string(),
-                          std::string(reinterpret_cast<const char *>(raw->getBuffer()), raw->getSize())});
+        images.push_back(
+            {image.getObjGen(), dict.getKey("/Width").getIntValueAsInt(),
+             dict.getKey("/Height").getIntValueAsInt(),
+             filter.isName() ? filter.getName() : std::string(),
+             std::string(reinterpret_cast<const char *>(raw->getBuffer()), raw->getSize())});
     }
     return images;
 }
@@ -58,8 +60,12 @@ double renderDifference(const QByteArray &a, const QByteArray &b, int page)
     if (!first || !second) {
         return 255;
     }
-    const QImage one = std::unique_ptr<Poppler::Page>(first->page(page))->renderToImage(24, 24).convertToFormat(QImage::Format_RGB888);
-    const QImage two = std::unique_ptr<Poppler::Page>(second->page(page))->renderToImage(24, 24).convertToFormat(QImage::Format_RGB888);
+    const QImage one = std::unique_ptr<Poppler::Page>(first->page(page))
+                           ->renderToImage(24, 24)
+                           .convertToFormat(QImage::Format_RGB888);
+    const QImage two = std::unique_ptr<Poppler::Page>(second->page(page))
+                           ->renderToImage(24, 24)
+                           .convertToFormat(QImage::Format_RGB888);
     if (one.size() != two.size()) {
         return 255;
     }
@@ -87,7 +93,8 @@ std::vector<double> areaAverage(const PictureCodecs::Pixels &source, int width, 
                 for (int i = int(x * sx); i < std::min((x + 1) * sx, double(source.width)); ++i) {
                     const double wx = std::min((x + 1) * sx, i + 1.0) - std::max(x * sx, double(i));
                     for (int c = 0; c < n; ++c) {
-                        out[(size_t(y) * width + x) * n + c] += in[(qsizetype(j) * source.width + i) * n + c] * wx * wy / (sx * sy);
+                        out[(size_t(y) * width + x) * n + c] +=
+                            in[(qsizetype(j) * source.width + i) * n + c] * wx * wy / (sx * sy);
                     }
                 }
             }
@@ -101,7 +108,8 @@ PictureCodecs::Pixels pixelsOf(const QImage &image)
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     PictureCodecs::Pixels pixels{rgb.width(), rgb.height(), 3, {}};
     for (int y = 0; y < rgb.height(); ++y) {
-        pixels.samples.append(reinterpret_cast<const char *>(rgb.constScanLine(y)), rgb.width() * 3);
+        pixels.samples.append(reinterpret_cast<const char *>(rgb.constScanLine(y)),
+                              rgb.width() * 3);
     }
     return pixels;
 }
@@ -145,7 +153,8 @@ private:
         if (!sources.open(source)) {
             return Error{QStringLiteral("fixture unreadable")};
         }
-        return Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), m_stamps, cancel}));
+        return Fixtures::copied(
+            PdfBuilder::build(plan, BuildContext{sources.lookup(), m_stamps, cancel}));
     }
 
 private slots:
@@ -162,16 +171,18 @@ private slots:
         QFETCH(int, maxPixels);
         QFETCH(double, quality);
         const QString file = m_dir.filePath("photos.pdf");
-        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{2400, 1800}, ImageKind::Jpeg},
-                                               ImagePage{{1500, 2600}, ImageKind::JpegGray},
-                                               ImagePage{{1800, 1700}, ImageKind::Flate},
-                                               ImagePage{{1800, 1700}, ImageKind::SameAsPrevious}}));
+        QVERIFY(
+            Fixtures::writeImagePdf(file, {ImagePage{{2400, 1800}, ImageKind::Jpeg},
+                                           ImagePage{{1500, 2600}, ImageKind::JpegGray},
+                                           ImagePage{{1800, 1700}, ImageKind::Flate},
+                                           ImagePage{{1800, 1700}, ImageKind::SameAsPrevious}}));
         const qsizetype before = Fixtures::readAll(file).size();
 
         const auto built = build(planOf(file, 4, CompressionStep{maxPixels, quality, false}), file);
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
-        QVERIFY2(built->size() < before / 2, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(built->size())));
+        QVERIFY2(built->size() < before / 2,
+                 qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(built->size())));
         const auto images = pageImages(*built);
         QCOMPARE(images.size(), size_t(4));
         for (const StoredImage &image : images) {
@@ -196,13 +207,15 @@ private slots:
     {
         const PictureCodecs::Pixels photo = pixelsOf(Fixtures::photoLike({997, 613}, 3));
         for (const QSize size : {QSize(400, 246), QSize(997, 300), QSize(1, 1)}) {
-            const PictureCodecs::Pixels small = PictureCodecs::scaledDown(photo, size.width(), size.height());
+            const PictureCodecs::Pixels small =
+                PictureCodecs::scaledDown(photo, size.width(), size.height());
             QCOMPARE(QSize(small.width, small.height), size);
             const std::vector<double> exact = areaAverage(photo, size.width(), size.height());
             const auto *got = reinterpret_cast<const uchar *>(small.samples.constData());
             for (size_t i = 0; i < exact.size(); ++i) {
-                QVERIFY2(std::abs(got[i] - exact[i]) <= 1.0,
-                         qPrintable(QStringLiteral("%1: %2 for %3").arg(i).arg(got[i]).arg(exact[i])));
+                QVERIFY2(
+                    std::abs(got[i] - exact[i]) <= 1.0,
+                    qPrintable(QStringLiteral("%1: %2 for %3").arg(i).arg(got[i]).arg(exact[i])));
             }
         }
         PictureCodecs::Pixels flat{333, 217, 3, QByteArray(333 * 217 * 3, char(201))};
@@ -216,18 +229,22 @@ private slots:
         const PictureCodecs::Pixels whole = PictureCodecs::decodeJpeg(jpeg, 2400, 1800, 2400, 1800);
         QCOMPARE(QSize(whole.width, whole.height), QSize(2400, 1800));
         for (const QSize size : {QSize(700, 525), QSize(1700, 1275)}) {
-            const PictureCodecs::Pixels read = PictureCodecs::decodeJpeg(jpeg, 2400, 1800, size.width(), size.height());
-            const PictureCodecs::Pixels reference = PictureCodecs::scaledDown(whole, size.width(), size.height());
+            const PictureCodecs::Pixels read =
+                PictureCodecs::decodeJpeg(jpeg, 2400, 1800, size.width(), size.height());
+            const PictureCodecs::Pixels reference =
+                PictureCodecs::scaledDown(whole, size.width(), size.height());
             QCOMPARE(QSize(read.width, read.height), size);
             double difference = 0;
             for (qsizetype i = 0; i < read.samples.size(); ++i) {
-                difference += std::abs(int(uchar(read.samples[i])) - int(uchar(reference.samples[i])));
+                difference +=
+                    std::abs(int(uchar(read.samples[i])) - int(uchar(reference.samples[i])));
             }
             difference /= double(read.samples.size());
             QVERIFY2(difference < 1.5, qPrintable(QString::number(difference)));
         }
         QVERIFY(!PictureCodecs::isProgressiveJpeg(jpeg));
-        QVERIFY(PictureCodecs::decodeJpeg(jpeg, 2400, 1799, 700, 525).isNull()); // not the size its image claims
+        QVERIFY(PictureCodecs::decodeJpeg(jpeg, 2400, 1799, 700, 525)
+                    .isNull()); // not the size its image claims
     }
 
     void picturesAreConvertedWhereTheirColoursCanBeRead_data()
@@ -239,14 +256,20 @@ private slots:
         QTest::newRow("stencil mask") << int(ImageKind::ImageMask) << QString() << false << false;
         QTest::newRow("bilevel scan") << int(ImageKind::Bilevel) << QString() << false << false;
         QTest::newRow("undecodable JPEG") << int(ImageKind::Broken) << QString() << false << false;
-        QTest::newRow("colour key mask") << int(ImageKind::Flate) << "<< /Mask [0 10 0 10 0 10] >>" << false << false;
+        QTest::newRow("colour key mask")
+            << int(ImageKind::Flate) << "<< /Mask [0 10 0 10 0 10] >>" << false << false;
         QTest::newRow("CMYK pixels") << int(ImageKind::Cmyk) << QString() << false << true;
         QTest::newRow("4-bit grey") << int(ImageKind::Gray4) << QString() << false << true;
-        QTest::newRow("PNG row filters") << int(ImageKind::PngPredicted) << QString() << false << true;
-        QTest::newRow("inverting decode array") << int(ImageKind::Jpeg) << "<< /Decode [1 0 1 0 1 0] >>" << false << true;
+        QTest::newRow("PNG row filters")
+            << int(ImageKind::PngPredicted) << QString() << false << true;
+        QTest::newRow("inverting decode array")
+            << int(ImageKind::Jpeg) << "<< /Decode [1 0 1 0 1 0] >>" << false << true;
         QTest::newRow("soft mask with matte") << int(ImageKind::Jpeg) << QString() << true << true;
-        QTest::newRow("default decode array") << int(ImageKind::Jpeg) << "<< /Decode [0 1 0 1 0 1] >>" << false << true;
-        QTest::newRow("ICC-based RGB") << int(ImageKind::Jpeg) << "<< /ColorSpace [/ICCBased << /N 3 /Alternate /DeviceRGB >>] >>" << false << true;
+        QTest::newRow("default decode array")
+            << int(ImageKind::Jpeg) << "<< /Decode [0 1 0 1 0 1] >>" << false << true;
+        QTest::newRow("ICC-based RGB")
+            << int(ImageKind::Jpeg)
+            << "<< /ColorSpace [/ICCBased << /N 3 /Alternate /DeviceRGB >>] >>" << false << true;
         QTest::newRow("palette with a decode array")
             << int(ImageKind::Palette) << "<< /Decode [0 255] >>" << false << true;
     }
@@ -258,8 +281,13 @@ private slots:
         QFETCH(bool, matte);
         QFETCH(bool, converted);
         const QString file = m_dir.filePath("odd.pdf");
-        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{2000, 1000}, ImageKind(kind), 92, {595, 842},
-                                                         extraKeys.toStdString(), matte, matte},
+        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{2000, 1000},
+                                                         ImageKind(kind),
+                                                         92,
+                                                         {595, 842},
+                                                         extraKeys.toStdString(),
+                                                         matte,
+                                                         matte},
                                                ImagePage{{2000, 1000}, ImageKind::Jpeg}}));
         const auto plain = build(planOf(file, 2, std::nullopt), file);
         const auto built = build(planOf(file, 2, CompressionStep{1000, 0.5, false}), file);
@@ -292,10 +320,14 @@ private slots:
         {
             QPDF q;
             q.processFile(made.toLocal8Bit().constData());
-            QPDFObjectHandle image = QPDFObjectHandle(q.getAllPages().at(0)).getKey("/Resources").getKey("/XObject").getKey("/Im0");
+            QPDFObjectHandle image = QPDFObjectHandle(q.getAllPages().at(0))
+                                         .getKey("/Resources")
+                                         .getKey("/XObject")
+                                         .getKey("/Im0");
             QCOMPARE(image.getDict().getKey("/Filter").getName(), std::string("/FlateDecode"));
-            image.getDict().replaceKey("/DecodeParms",
-                                       QPDFObjectHandle::parse("<< /Predictor 12 /Colors 436870913 /Columns 2000 >>"));
+            image.getDict().replaceKey(
+                "/DecodeParms",
+                QPDFObjectHandle::parse("<< /Predictor 12 /Colors 436870913 /Columns 2000 >>"));
             const QByteArray name = file.toLocal8Bit();
             QPDFWriter writer(q, name.constData());
             writer.setDecodeLevel(qpdf_dl_none);
@@ -317,13 +349,37 @@ private slots:
     void everyKindOfPictureIsCappedUnderSmall()
     {
         const QString file = m_dir.filePath("kinds.pdf");
-        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{3000, 2000}, ImageKind::Cmyk, 92, {595, 842}, {}, false, false,
+        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{3000, 2000},
+                                                         ImageKind::Cmyk,
+                                                         92,
+                                                         {595, 842},
+                                                         {},
+                                                         false,
+                                                         false,
                                                          QStringLiteral("Cyan photo")},
-                                               ImagePage{{1800, 1200}, ImageKind::Palette, 92, {595, 842}, {}, false,
-                                                         false, QStringLiteral("Palette chart")},
-                                               ImagePage{{1800, 1200}, ImageKind::Rgb16, 92, {595, 842}, {}, false,
-                                                         false, QStringLiteral("Deep scan")},
-                                               ImagePage{{2000, 1500}, ImageKind::Jpx, 92, {595, 842}, {}, true, false,
+                                               ImagePage{{1800, 1200},
+                                                         ImageKind::Palette,
+                                                         92,
+                                                         {595, 842},
+                                                         {},
+                                                         false,
+                                                         false,
+                                                         QStringLiteral("Palette chart")},
+                                               ImagePage{{1800, 1200},
+                                                         ImageKind::Rgb16,
+                                                         92,
+                                                         {595, 842},
+                                                         {},
+                                                         false,
+                                                         false,
+                                                         QStringLiteral("Deep scan")},
+                                               ImagePage{{2000, 1500},
+                                                         ImageKind::Jpx,
+                                                         92,
+                                                         {595, 842},
+                                                         {},
+                                                         true,
+                                                         false,
                                                          QStringLiteral("Wavelet map")}}));
         const qint64 before = QFileInfo(file).size();
         const CompressionStep small{1300, 0.55, false};
@@ -332,12 +388,14 @@ private slots:
         QVERIFY(plain.ok());
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
-        QVERIFY2(built->size() < before, qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(built->size())));
+        QVERIFY2(built->size() < before,
+                 qPrintable(QStringLiteral("%1 -> %2").arg(before).arg(built->size())));
 
         const QString out = m_dir.filePath("kinds-small.pdf");
         QVERIFY(Fixtures::writeAll(out, *built));
         // pdfimages: page num type width height color comp bpc enc ...
-        const QStringList lines = run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), out}).split(u'\n');
+        const QStringList lines =
+            run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), out}).split(u'\n');
         QStringList seen;
         for (const QString &line : lines.mid(2)) {
             const QStringList f = line.simplified().split(u' ');
@@ -348,15 +406,16 @@ private slots:
             QCOMPARE(std::max(f[3].toInt(), f[4].toInt()), small.maxPixels);
             QCOMPARE(f[8], f[2] == u"smask" ? QStringLiteral("image") : QStringLiteral("jpeg"));
         }
-        QCOMPARE(seen, (QStringList{"image cmyk jpeg", "image rgb jpeg", "image rgb jpeg", "image rgb jpeg",
-                                    "smask gray image"}));
+        QCOMPARE(seen, (QStringList{"image cmyk jpeg", "image rgb jpeg", "image rgb jpeg",
+                                    "image rgb jpeg", "smask gray image"}));
         const QString text = run(QStringLiteral("pdftotext"), {out, QStringLiteral("-")});
         for (const char *words : {"Cyan photo", "Palette chart", "Deep scan", "Wavelet map"}) {
             QVERIFY2(text.contains(QLatin1String(words)), qPrintable(text));
         }
         for (int page = 0; page < 4; ++page) {
             const double difference = renderDifference(*plain, *built, page);
-            QVERIFY2(difference < 10, qPrintable(QStringLiteral("page %1: %2").arg(page + 1).arg(difference)));
+            QVERIFY2(difference < 10,
+                     qPrintable(QStringLiteral("page %1: %2").arg(page + 1).arg(difference)));
         }
     }
 
@@ -375,7 +434,8 @@ private slots:
         QFETCH(int, sourceQuality);
         QFETCH(bool, replaced);
         const QString file = m_dir.filePath("small.pdf");
-        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{800, 600}, ImageKind(kind), sourceQuality}}));
+        QVERIFY(
+            Fixtures::writeImagePdf(file, {ImagePage{{800, 600}, ImageKind(kind), sourceQuality}}));
         const auto plain = build(planOf(file, 1, std::nullopt), file);
         // At the finest quality the rough one can only grow; the raw one still shrinks.
         const auto built = build(planOf(file, 1, CompressionStep{1600, 1.0, false}), file);
@@ -393,13 +453,17 @@ private slots:
     void softMasksAreCappedWithoutLoss()
     {
         const QString file = m_dir.filePath("vignette.pdf");
-        QVERIFY(Fixtures::writeImagePdf(file, {ImagePage{{2400, 1800}, ImageKind::Jpeg, 92, {595, 842}, {}, true}}));
+        QVERIFY(Fixtures::writeImagePdf(
+            file, {ImagePage{{2400, 1800}, ImageKind::Jpeg, 92, {595, 842}, {}, true}}));
         const auto built = build(planOf(file, 1, CompressionStep{1000, 0.5, false}), file);
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
         QPDF q;
         q.processMemoryFile("out", built->constData(), size_t(built->size()));
-        QPDFObjectHandle image = QPDFObjectHandle(q.getAllPages().at(0)).getKey("/Resources").getKey("/XObject").getKey("/Im0");
+        QPDFObjectHandle image = QPDFObjectHandle(q.getAllPages().at(0))
+                                     .getKey("/Resources")
+                                     .getKey("/XObject")
+                                     .getKey("/Im0");
         QPDFObjectHandle mask = image.getDict().getKey("/SMask");
         QCOMPARE(image.getDict().getKey("/Width").getIntValue(), 1000);
         QCOMPARE(mask.getDict().getKey("/Width").getIntValue(), 1000);
@@ -412,7 +476,8 @@ private slots:
         QCOMPARE(int(opacity->getBuffer()[0]), 0);
         auto document = Fixtures::popplerOpen(*built);
         QVERIFY(document);
-        const QImage render = std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(36, 36);
+        const QImage render =
+            std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(36, 36);
         QCOMPARE(render.pixelColor(1, 1), QColor(Qt::white));
     }
 
@@ -425,8 +490,9 @@ private slots:
         QVERIFY(Fixtures::writeProtectedCopy(plain, file, QStringLiteral("pw")));
         Fixtures::OpenedSources sources;
         QVERIFY(sources.open(file, QStringLiteral("pw")));
-        const auto built = Fixtures::copied(PdfBuilder::build(planOf(file, 2, CompressionStep{1000, 0.5, false}),
-                                             BuildContext{sources.lookup(), m_stamps, {}}));
+        const auto built =
+            Fixtures::copied(PdfBuilder::build(planOf(file, 2, CompressionStep{1000, 0.5, false}),
+                                               BuildContext{sources.lookup(), m_stamps, {}}));
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
         const auto images = pageImages(*built);
@@ -435,11 +501,14 @@ private slots:
         // Decoded from the decrypted data: the picture is a photograph, not noise.
         const QImage first = QImage::fromData(QByteArray::fromStdString(images[0].raw), "jpeg");
         QCOMPARE(first.size(), QSize(1000, 750));
-        const QImage reference = Fixtures::photoLike({2400, 1800}, 1).scaled(1000, 750, Qt::IgnoreAspectRatio,
-                                                                            Qt::SmoothTransformation);
+        const QImage reference =
+            Fixtures::photoLike({2400, 1800}, 1)
+                .scaled(1000, 750, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         const QColor a = first.pixelColor(500, 375);
         const QColor b = reference.pixelColor(500, 375);
-        QVERIFY2(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) + std::abs(a.blue() - b.blue()) < 60,
+        QVERIFY2(std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+                         std::abs(a.blue() - b.blue()) <
+                     60,
                  qPrintable(a.name() + QLatin1Char(' ') + b.name()));
     }
 
@@ -472,7 +541,8 @@ private slots:
         const QString file = m_dir.filePath("fifty.pdf");
         QList<ImagePage> pages;
         for (int i = 0; i < 50; ++i) {
-            pages.append(ImagePage{{400, 300}, i == 0 ? ImageKind::Jpeg : ImageKind::SameAsPrevious});
+            pages.append(
+                ImagePage{{400, 300}, i == 0 ? ImageKind::Jpeg : ImageKind::SameAsPrevious});
         }
         QVERIFY(Fixtures::writeImagePdf(file, pages));
         Fixtures::OpenedSources sources;
@@ -487,8 +557,9 @@ private slots:
             }
             return lookup(url);
         };
-        const auto built = Fixtures::copied(PdfBuilder::build(planOf(file, 50, CompressionStep{200, 0.5, false}),
-                                             BuildContext{cancelling, m_stamps, cancel}));
+        const auto built =
+            Fixtures::copied(PdfBuilder::build(planOf(file, 50, CompressionStep{200, 0.5, false}),
+                                               BuildContext{cancelling, m_stamps, cancel}));
         QVERIFY(built.isCanceled());
     }
 };

@@ -397,11 +397,14 @@ private slots:
         QTest::addColumn<QByteArray>("parms");
         QTest::addColumn<bool>("plausible");
         QTest::newRow("none") << QByteArray("null") << true;
-        QTest::newRow("a photo's rows") << QByteArray("<< /Predictor 15 /Colors 3 /Columns 3000 >>") << true;
-        QTest::newRow("16-bit CMYK") << QByteArray("<< /Predictor 2 /Colors 4 /BitsPerComponent 16 /Columns 8000 >>")
-                                     << true;
+        QTest::newRow("a photo's rows")
+            << QByteArray("<< /Predictor 15 /Colors 3 /Columns 3000 >>") << true;
+        QTest::newRow("16-bit CMYK")
+            << QByteArray("<< /Predictor 2 /Colors 4 /BitsPerComponent 16 /Columns 8000 >>")
+            << true;
         QTest::newRow("colour bomb") << QByteArray("<< /Predictor 2 /Colors 436870913 >>") << false;
-        QTest::newRow("column bomb") << QByteArray("<< /Predictor 12 /Columns 2147483647 >>") << false;
+        QTest::newRow("column bomb")
+            << QByteArray("<< /Predictor 12 /Columns 2147483647 >>") << false;
         QTest::newRow("bomb in a filter chain")
             << QByteArray("[ null << /Predictor 2 /Colors 3 /BitsPerComponent 300 >> ]") << false;
     }

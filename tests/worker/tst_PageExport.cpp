@@ -29,8 +29,8 @@ PageItem item(const QString &path, int index, int turn = 0)
 
 QByteArray streamObject(const QByteArray &dictionary, const QByteArray &data)
 {
-    return "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" + data
-           + "\nendstream";
+    return "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" +
+           data + "\nendstream";
 }
 
 QImage decoded(QByteArray bytes)
@@ -54,14 +54,16 @@ quint32 bigEndian(const QByteArray &bytes, qsizetype at, int size)
 // none in inches or metres.
 QSizeF declaredDpi(const QByteArray &bytes)
 {
-    if (bytes.startsWith("\xFF\xD8\xFF\xE0") && bytes.mid(6, 5) == QByteArray("JFIF", 5) && bytes.at(13) == 1) {
+    if (bytes.startsWith("\xFF\xD8\xFF\xE0") && bytes.mid(6, 5) == QByteArray("JFIF", 5) &&
+        bytes.at(13) == 1) {
         return QSizeF(bigEndian(bytes, 14, 2), bigEndian(bytes, 16, 2));
     }
     if (bytes.startsWith("\x89PNG")) {
         for (qsizetype at = 8; at + 12 <= bytes.size();) {
             const qsizetype length = bigEndian(bytes, at, 4);
             if (bytes.mid(at + 4, 4) == "pHYs" && bytes.at(at + 16) == 1) {
-                return QSizeF(bigEndian(bytes, at + 8, 4) * 0.0254, bigEndian(bytes, at + 12, 4) * 0.0254);
+                return QSizeF(bigEndian(bytes, at + 8, 4) * 0.0254,
+                              bigEndian(bytes, at + 12, 4) * 0.0254);
             }
             at += 12 + length;
         }
@@ -87,12 +89,18 @@ private slots:
         QTest::addColumn<bool>("jpeg");
         QTest::addColumn<QSize>("first");
         QTest::addColumn<QSize>("second");
-        QTest::newRow("A4 at 200 dpi as PNG") << 0 << 200.0 << false << QSize(1653, 2339) << QSize(556, 278);
-        QTest::newRow("A4 turned 90 at 100 dpi as JPEG") << 90 << 100.0 << true << QSize(1169, 826) << QSize(278, 139);
-        QTest::newRow("A4 at 300 dpi as JPEG") << 180 << 300.0 << true << QSize(2479, 3508) << QSize(833, 417);
-        QTest::newRow("A4 at 100 dpi as PNG") << 0 << 100.0 << false << QSize(826, 1169) << QSize(278, 139);
-        QTest::newRow("A4 at 200 dpi as JPEG") << 0 << 200.0 << true << QSize(1653, 2339) << QSize(556, 278);
-        QTest::newRow("A4 at 300 dpi as PNG") << 0 << 300.0 << false << QSize(2479, 3508) << QSize(833, 417);
+        QTest::newRow("A4 at 200 dpi as PNG")
+            << 0 << 200.0 << false << QSize(1653, 2339) << QSize(556, 278);
+        QTest::newRow("A4 turned 90 at 100 dpi as JPEG")
+            << 90 << 100.0 << true << QSize(1169, 826) << QSize(278, 139);
+        QTest::newRow("A4 at 300 dpi as JPEG")
+            << 180 << 300.0 << true << QSize(2479, 3508) << QSize(833, 417);
+        QTest::newRow("A4 at 100 dpi as PNG")
+            << 0 << 100.0 << false << QSize(826, 1169) << QSize(278, 139);
+        QTest::newRow("A4 at 200 dpi as JPEG")
+            << 0 << 200.0 << true << QSize(1653, 2339) << QSize(556, 278);
+        QTest::newRow("A4 at 300 dpi as PNG")
+            << 0 << 300.0 << false << QSize(2479, 3508) << QSize(833, 417);
     }
 
     void picturesHaveTheSizeOfTheResolution()
@@ -107,8 +115,10 @@ private slots:
         Fixtures::OpenedSources sources;
         QVERIFY(sources.open(file));
 
-        const BuildPlan plan{{item(file, 0, turn), item(file, 1)}, {}, QStringLiteral("ignored"), {}};
-        const auto pictures = PageExport::pictures(plan, dpi, jpeg, BuildContext{sources.lookup(), m_stamps, {}});
+        const BuildPlan plan{
+            {item(file, 0, turn), item(file, 1)}, {}, QStringLiteral("ignored"), {}};
+        const auto pictures =
+            PageExport::pictures(plan, dpi, jpeg, BuildContext{sources.lookup(), m_stamps, {}});
         QVERIFY(pictures.ok());
         QCOMPARE(pictures->size(), 2);
         const QList<QSize> expected{first, second};
@@ -127,8 +137,9 @@ private slots:
             QVERIFY(qGray(image.pixel(image.width() - 3, 2)) > 240);
             // It prints at the page's size: it says the resolution it was drawn at.
             const QSizeF declared = declaredDpi(bytes);
-            QVERIFY2(std::abs(declared.width() - dpi) < 0.01 && std::abs(declared.height() - dpi) < 0.01,
-                     qPrintable(QStringLiteral("%1 x %2").arg(declared.width()).arg(declared.height())));
+            QVERIFY2(
+                std::abs(declared.width() - dpi) < 0.01 && std::abs(declared.height() - dpi) < 0.01,
+                qPrintable(QStringLiteral("%1 x %2").arg(declared.width()).arg(declared.height())));
         }
     }
 
@@ -145,19 +156,22 @@ private slots:
                                           {{200.5, 100.25}, 180, "Odd"}}));
         const QString noted = m_dir.filePath("noted.pdf");
         QVERIFY(Fixtures::writeAll(
-            noted, Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
-                                          "<< /Type /Pages /Kids [3 0 R] /Count 1 /MediaBox [0 0 300 200] /Rotate 90 >>",
-                                          "<< /Type /Page /Parent 2 0 R /Resources << >> /Contents 4 0 R /Annots [5 0 R] >>",
-                                          streamObject({}, "0 0 1 rg 20 20 100 60 re f 0 0 0 RG 1 w 10 190 m 290 12 l S"),
-                                          "<< /Type /Annot /Subtype /Square /Rect [150 50 250 150] /C [1 0 0] "
-                                          "/AP << /N 6 0 R >> >>",
-                                          streamObject("/Type /XObject /Subtype /Form /BBox [0 0 100 100]",
-                                                       "1 0 0 RG 3 w 2 2 96 96 re S")})));
+            noted,
+            Fixtures::handMadePdf(
+                {"<< /Type /Catalog /Pages 2 0 R >>",
+                 "<< /Type /Pages /Kids [3 0 R] /Count 1 /MediaBox [0 0 300 200] /Rotate 90 >>",
+                 "<< /Type /Page /Parent 2 0 R /Resources << >> /Contents 4 0 R /Annots [5 0 R] >>",
+                 streamObject({}, "0 0 1 rg 20 20 100 60 re f 0 0 0 RG 1 w 10 190 m 290 12 l S"),
+                 "<< /Type /Annot /Subtype /Square /Rect [150 50 250 150] /C [1 0 0] "
+                 "/AP << /N 6 0 R >> >>",
+                 streamObject("/Type /XObject /Subtype /Form /BBox [0 0 100 100]",
+                              "1 0 0 RG 3 w 2 2 96 96 re S")})));
         EngineWorker worker;
         for (const QString &file : {made, noted}) {
             QList<QSizeF> sizes;
-            QCOMPARE(worker.load(QUrl::fromLocalFile(file), SharedBytes::copyOf(Fixtures::readAll(file)), std::nullopt,
-                                 &sizes)
+            QCOMPARE(worker
+                         .load(QUrl::fromLocalFile(file),
+                               SharedBytes::copyOf(Fixtures::readAll(file)), std::nullopt, &sizes)
                          .status,
                      WorkerProtocol::OpenStatus::Opened);
         }
@@ -168,10 +182,13 @@ private slots:
             }
             plan.pages.append(item(noted, 0, turn));
         }
-        const BuildContext copied{[&worker](const QUrl &url) { return worker.structure(url); }, m_stamps, {}};
+        const BuildContext copied{
+            [&worker](const QUrl &url) { return worker.structure(url); }, m_stamps, {}};
         BuildContext direct = copied;
-        direct.draw = [&worker](const PageSource &source, int turn, const std::function<double(QSizeF)> &scaleFor,
-                                QSizeF &points) { return worker.image(source, turn, scaleFor, points); };
+        direct.draw = [&worker](const PageSource &source, int turn,
+                                const std::function<double(QSizeF)> &scaleFor, QSizeF &points) {
+            return worker.image(source, turn, scaleFor, points);
+        };
 
         for (const double dpi : {72.0, 100.0, 133.0}) {
             const auto before = PageExport::pictures(plan, dpi, false, copied);
@@ -181,7 +198,8 @@ private slots:
             for (qsizetype i = 0; i < plan.pages.size(); ++i) {
                 const QImage expected = decoded(before->at(i));
                 QVERIFY(!expected.isNull());
-                QVERIFY2(decoded(after->at(i)) == expected, qPrintable(QStringLiteral("page %1 at %2 dpi").arg(i).arg(dpi)));
+                QVERIFY2(decoded(after->at(i)) == expected,
+                         qPrintable(QStringLiteral("page %1 at %2 dpi").arg(i).arg(dpi)));
             }
         }
         // JPEG pictures and pages as pictures: the same bytes and page sizes.
@@ -199,7 +217,9 @@ private slots:
 
         // A page or a source that is gone is missing, not a failure to try again.
         for (const PageItem &gone : {item(made, 9), item(m_dir.filePath("closed.pdf"), 0)}) {
-            QCOMPARE(PageExport::pictures(BuildPlan{{gone}, {}, {}, {}}, 100, false, direct).error().code,
+            QCOMPARE(PageExport::pictures(BuildPlan{{gone}, {}, {}, {}}, 100, false, direct)
+                         .error()
+                         .code,
                      int(WorkerProtocol::Fault::MissingPage));
         }
     }
@@ -219,8 +239,10 @@ private slots:
         Fixtures::OpenedSources sources;
         QVERIFY(sources.open(file));
 
-        const BuildPlan plan{{item(file, 0, 90), item(file, 1)}, {}, password, CompressionStep{1000, 0.5, true}};
-        const auto built = Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), m_stamps, {}}));
+        const BuildPlan plan{
+            {item(file, 0, 90), item(file, 1)}, {}, password, CompressionStep{1000, 0.5, true}};
+        const auto built =
+            Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), m_stamps, {}}));
         QVERIFY(built.ok());
         const QString secret = password.value_or(QString());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built, secret), QString());
@@ -229,7 +251,8 @@ private slots:
         QPDF out;
         out.processMemoryFile("out", built->constData(), size_t(built->size()),
                               secret.isEmpty() ? nullptr : secret.toUtf8().constData());
-        QCOMPARE(out.getTrailer().getKey("/Info").getKey("/Creator").getUTF8Value(), std::string("Tamsel"));
+        QCOMPARE(out.getTrailer().getKey("/Info").getKey("/Creator").getUTF8Value(),
+                 std::string("Tamsel"));
         const std::vector<QPDFObjectHandle> pages = out.getAllPages();
         QCOMPARE(pages.size(), size_t(2));
         // Page boxes of the displayed sizes; pictures with a long side of 1000 pixels,
@@ -240,12 +263,14 @@ private slots:
             QPDFObjectHandle page = pages[i];
             const auto box = page.getKey("/MediaBox").getArrayAsRectangle();
             QCOMPARE(QSizeF(box.urx - box.llx, box.ury - box.lly), boxes[qsizetype(i)]);
-            QVERIFY(!page.getKey("/Rotate").isInteger() || page.getKey("/Rotate").getIntValue() == 0);
+            QVERIFY(!page.getKey("/Rotate").isInteger() ||
+                    page.getKey("/Rotate").getIntValue() == 0);
             QPDFObjectHandle xobjects = page.getKey("/Resources").getKey("/XObject");
             QCOMPARE(xobjects.getKeys().size(), size_t(1));
             QPDFObjectHandle image = xobjects.getKey(*xobjects.getKeys().begin()).getDict();
             QCOMPARE(image.getKey("/Filter").getName(), std::string("/DCTDecode"));
-            QCOMPARE(QSize(image.getKey("/Width").getIntValueAsInt(), image.getKey("/Height").getIntValueAsInt()),
+            QCOMPARE(QSize(image.getKey("/Width").getIntValueAsInt(),
+                           image.getKey("/Height").getIntValueAsInt()),
                      pixels[qsizetype(i)]);
         }
     }
@@ -265,7 +290,8 @@ private slots:
             QVERIFY(!pictures.ok());
             QCOMPARE(pictures.error().code, int(PDFEngine::EngineError::TooLarge));
             QCOMPARE(PDFEngine::message(PDFEngine::EngineError(pictures.error().code)),
-                     QStringLiteral("A page is too large for a picture at this resolution. Choose a lower resolution."));
+                     QStringLiteral("A page is too large for a picture at this resolution. Choose "
+                                    "a lower resolution."));
         }
         const auto small = PageExport::pictures(plan, 10, true, context);
         QVERIFY(small.ok());
@@ -277,15 +303,18 @@ private slots:
     void pageWithoutAreaIsDrawnAtTheSizeItShows()
     {
         const QString file = m_dir.filePath("flat.pdf");
-        QVERIFY(Fixtures::writeAll(file, Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
-                                                                "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-                                                                "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 0] >>"})));
+        QVERIFY(Fixtures::writeAll(
+            file,
+            Fixtures::handMadePdf({"<< /Type /Catalog /Pages 2 0 R >>",
+                                   "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                   "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 300 0] >>"})));
         Fixtures::OpenedSources sources;
         QVERIFY(sources.open(file));
         const BuildContext context{sources.lookup(), m_stamps, {}};
         const BuildPlan plan{{item(file, 0)}, {}, std::nullopt, {}};
 
-        const auto pictures = PageExport::pagesAsJpeg(plan, CompressionStep{1000, 0.5, true}, context);
+        const auto pictures =
+            PageExport::pagesAsJpeg(plan, CompressionStep{1000, 0.5, true}, context);
         QVERIFY2(pictures.ok(), qPrintable(pictures.ok() ? QString() : pictures.error().message));
         QCOMPARE(pictures->size(), size_t(1));
         QCOMPARE(pictures->front().points, QSizeF(595, 842));

@@ -34,7 +34,8 @@ std::unique_ptr<QPDF> reopen(const QByteArray &pdf, const QString &password = {}
 
 int rotateOf(QPDF &pdf, int page)
 {
-    QPDFObjectHandle rotate = QPDFObjectHandle(pdf.getAllPages().at(size_t(page))).getKey("/Rotate");
+    QPDFObjectHandle rotate =
+        QPDFObjectHandle(pdf.getAllPages().at(size_t(page))).getKey("/Rotate");
     return rotate.isInteger() ? rotate.getIntValueAsInt() : 0;
 }
 
@@ -53,7 +54,8 @@ private:
     Result<QByteArray> build(const BuildPlan &plan, Fixtures::OpenedSources &sources,
                              CancelToken cancel = {})
     {
-        return Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), m_stamps, cancel}));
+        return Fixtures::copied(
+            PdfBuilder::build(plan, BuildContext{sources.lookup(), m_stamps, cancel}));
     }
 
 private slots:
@@ -75,11 +77,13 @@ private slots:
         QFETCH(int, turn);
         QFETCH(int, expected);
         const QString file = path("order.pdf");
-        QVERIFY(Fixtures::writePdf(file, {{{595, 842}, sourceRotation, "Alpha"}, {{595, 842}, 0, "Beta"}}));
+        QVERIFY(Fixtures::writePdf(
+            file, {{{595, 842}, sourceRotation, "Alpha"}, {{595, 842}, 0, "Beta"}}));
         Fixtures::OpenedSources sources;
         QVERIFY(sources.open(file));
 
-        const auto built = build(BuildPlan{{item(file, 1), item(file, 0, turn)}, {}, {}, {}}, sources);
+        const auto built =
+            build(BuildPlan{{item(file, 1), item(file, 0, turn)}, {}, {}, {}}, sources);
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
         auto out = reopen(*built);
@@ -100,8 +104,8 @@ private slots:
         Fixtures::OpenedSources sources;
         QVERIFY(sources.open(file));
 
-        const auto built = build(BuildPlan{{item(file, 2), item(file, 2, 90), item(file, 0)}, {}, {}, {}},
-                                 sources);
+        const auto built = build(
+            BuildPlan{{item(file, 2), item(file, 2, 90), item(file, 0)}, {}, {}, {}}, sources);
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
         auto out = reopen(*built);
@@ -110,7 +114,8 @@ private slots:
         QVERIFY(pages[0].getObjGen() != pages[1].getObjGen());
         QCOMPARE(rotateOf(*out, 0), 0);
         QCOMPARE(rotateOf(*out, 1), 90);
-        QCOMPARE(pages[0].getKey("/Contents").getObjGen(), pages[1].getKey("/Contents").getObjGen());
+        QCOMPARE(pages[0].getKey("/Contents").getObjGen(),
+                 pages[1].getKey("/Contents").getObjGen());
         // The font all pages use is stored once.
         const auto font = [&pages](int i) {
             return pages[size_t(i)].getKey("/Resources").getKey("/Font").getKey("/F1").getObjGen();
@@ -151,7 +156,8 @@ private slots:
         auto out = reopen(*built);
         QPDFObjectHandle page = out->getAllPages().at(0);
         const auto box = page.getKey("/MediaBox").getArrayAsRectangle();
-        QCOMPARE(QRectF(box.llx, box.lly, box.urx - box.llx, box.ury - box.lly), QRectF(0, 0, 400, 300));
+        QCOMPARE(QRectF(box.llx, box.lly, box.urx - box.llx, box.ury - box.lly),
+                 QRectF(0, 0, 400, 300));
         QCOMPARE(rotateOf(*out, 0), 180);
         auto document = Fixtures::popplerOpen(*built);
         QVERIFY(document);
@@ -195,7 +201,8 @@ private slots:
         if (open) {
             QVERIFY(sources.open(file));
         }
-        const auto built = build(BuildPlan{{item(file, 0), item(file, index)}, {}, {}, {}}, sources);
+        const auto built =
+            build(BuildPlan{{item(file, 0), item(file, index)}, {}, {}, {}}, sources);
         QVERIFY(!built.ok());
         QVERIFY(!built.isCanceled());
         QCOMPARE(built.error().code, int(PDFEngine::EngineError::MissingPage));
@@ -207,7 +214,8 @@ private slots:
         QTest::addColumn<std::optional<QString>>("password");
         QTest::addColumn<bool>("protectedOutput");
         QTest::newRow("password x") << std::optional<QString>(QStringLiteral("x")) << true;
-        QTest::newRow("non-ASCII password") << std::optional<QString>(QStringLiteral("Grüße €")) << true;
+        QTest::newRow("non-ASCII password")
+            << std::optional<QString>(QStringLiteral("Grüße €")) << true;
         QTest::newRow("empty password") << std::optional<QString>(QString()) << false;
         QTest::newRow("no password") << std::optional<QString>() << false;
     }
@@ -263,7 +271,8 @@ private slots:
     {
         QFETCH(QString, damage);
         const QString sound = path("sound.pdf");
-        QVERIFY(Fixtures::writeImagePdf(sound, {{{300, 200}, Fixtures::ImageKind::Broken, 90, {595, 842}}}));
+        QVERIFY(Fixtures::writeImagePdf(
+            sound, {{{300, 200}, Fixtures::ImageKind::Broken, 90, {595, 842}}}));
         const QString file = path("damaged.pdf");
         const QString good = path("good.pdf");
         QVERIFY(Fixtures::writeNumberedPdf(good, 1));
@@ -274,12 +283,14 @@ private slots:
             QPDFObjectHandle page = pdf.getAllPages().at(0);
             if (damage == QStringLiteral("content")) {
                 damagedData = "this is not flate data";
-                page.getKey("/Contents").replaceStreamData(damagedData, QPDFObjectHandle::newName("/FlateDecode"),
-                                                           QPDFObjectHandle::newNull());
+                page.getKey("/Contents")
+                    .replaceStreamData(damagedData, QPDFObjectHandle::newName("/FlateDecode"),
+                                       QPDFObjectHandle::newNull());
             } else if (damage == QStringLiteral("resource")) {
                 damagedData = "BT /F9 24 Tf 50 700 Td (Lost) Tj ET\n";
-                page.getKey("/Contents").replaceStreamData(damagedData, QPDFObjectHandle::newNull(),
-                                                           QPDFObjectHandle::newNull());
+                page.getKey("/Contents")
+                    .replaceStreamData(damagedData, QPDFObjectHandle::newNull(),
+                                       QPDFObjectHandle::newNull());
             }
             // QPDFWriter keeps the name's pointer until it writes.
             const QByteArray fileName = file.toLocal8Bit();
@@ -292,20 +303,24 @@ private slots:
         QVERIFY(sources.open(file));
         QVERIFY(sources.open(good));
 
-        for (const auto &quality : {std::optional<CompressionStep>(), std::optional(CompressionStep{100, 0.5, false})}) {
-            const auto built = build(BuildPlan{{item(file, 0), item(good, 0)}, {}, {}, quality}, sources);
+        for (const auto &quality :
+             {std::optional<CompressionStep>(), std::optional(CompressionStep{100, 0.5, false})}) {
+            const auto built =
+                build(BuildPlan{{item(file, 0), item(good, 0)}, {}, {}, quality}, sources);
             QVERIFY(built.ok());
             auto out = reopen(*built);
             QPDFObjectHandle page = out->getAllPages().at(0);
             if (!damagedData.empty()) {
                 // Stored exactly as it was: the undecodable one raw, the other decoded.
                 const auto raw = damage == QStringLiteral("content")
-                    ? page.getKey("/Contents").getRawStreamData()
-                    : page.getKey("/Contents").getStreamData();
-                QCOMPARE(std::string(reinterpret_cast<const char *>(raw->getBuffer()), raw->getSize()),
-                         damagedData);
+                                     ? page.getKey("/Contents").getRawStreamData()
+                                     : page.getKey("/Contents").getStreamData();
+                QCOMPARE(
+                    std::string(reinterpret_cast<const char *>(raw->getBuffer()), raw->getSize()),
+                    damagedData);
             } else {
-                QPDFObjectHandle image = page.getKey("/Resources").getKey("/XObject").getKey("/Im0");
+                QPDFObjectHandle image =
+                    page.getKey("/Resources").getKey("/XObject").getKey("/Im0");
                 QCOMPARE(image.getRawStreamData()->getSize(), size_t(4096));
                 QCOMPARE(image.getDict().getKey("/Width").getIntValue(), 300);
             }

@@ -82,8 +82,8 @@ private:
     };
 
     // The first page of `source`, turned, built once bare and once with a stamp.
-    std::optional<BareAndStamped> buildBareAndStamped(const QString &source, int turn, QPointF centre,
-                                                      double width)
+    std::optional<BareAndStamped> buildBareAndStamped(const QString &source, int turn,
+                                                      QPointF centre, double width)
     {
         const QUrl stamp = stampFile("mark.png", halfInked({200, 100}, Qt::red));
         const QUuid stampId = QUuid::createUuid();
@@ -95,9 +95,11 @@ private:
         const PageItem bare{QUuid::createUuid(), {QUrl::fromLocalFile(source), 0}, turn, {}};
         PageItem stamped = bare;
         stamped.stamps = {StampPlacement{QUuid::createUuid(), stampId, centre, width, 0}};
-        const auto reference = Fixtures::copied(PdfBuilder::build(BuildPlan{{bare}, {}, {}, {}}, BuildContext{sources.lookup(), cache, {}}));
-        const auto built = Fixtures::copied(PdfBuilder::build(BuildPlan{{stamped}, {{stampId, stamp}}, {}, {}},
-                                             BuildContext{sources.lookup(), cache, {}}));
+        const auto reference = Fixtures::copied(PdfBuilder::build(
+            BuildPlan{{bare}, {}, {}, {}}, BuildContext{sources.lookup(), cache, {}}));
+        const auto built =
+            Fixtures::copied(PdfBuilder::build(BuildPlan{{stamped}, {{stampId, stamp}}, {}, {}},
+                                               BuildContext{sources.lookup(), cache, {}}));
         if (!reference.ok() || !built.ok()) {
             return std::nullopt;
         }
@@ -106,9 +108,10 @@ private:
         if (!referenceDocument || !document) {
             return std::nullopt;
         }
-        return BareAndStamped{*built,
-                              std::unique_ptr<Poppler::Page>(referenceDocument->page(0))->renderToImage(72, 72),
-                              std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(72, 72)};
+        return BareAndStamped{
+            *built,
+            std::unique_ptr<Poppler::Page>(referenceDocument->page(0))->renderToImage(72, 72),
+            std::unique_ptr<Poppler::Page>(document->page(0))->renderToImage(72, 72)};
     }
 
 private slots:
@@ -129,8 +132,10 @@ private slots:
         QFETCH(int, wanted);
         QFETCH(QSize, expected);
         StampCache cache;
-        const QImage full = halfInked(picture, Qt::red).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const auto compact = StampDrawing::compactStamp(cache, QUrl("file:///s.png"), full, wanted, 0.85);
+        const QImage full =
+            halfInked(picture, Qt::red).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const auto compact =
+            StampDrawing::compactStamp(cache, QUrl("file:///s.png"), full, wanted, 0.85);
         QVERIFY(compact);
         QCOMPARE(QSize(compact->width, compact->height), expected);
         QCOMPARE(compact->alpha.size(), qsizetype(expected.width()) * expected.height());
@@ -140,7 +145,8 @@ private slots:
     void wantedSizesAboveThePictureShareOneEntry()
     {
         StampCache cache;
-        const QImage full = halfInked({300, 100}, Qt::red).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage full =
+            halfInked({300, 100}, Qt::red).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         QVERIFY(StampDrawing::compactStamp(cache, QUrl("file:///s.png"), full, 843, 0.85));
         QVERIFY(StampDrawing::compactStamp(cache, QUrl("file:///s.png"), full, 1200, 0.85));
         QCOMPARE(cache.compact.size(), 1);
@@ -153,8 +159,10 @@ private slots:
         QTest::addColumn<QColor>("ink");
         QTest::addColumn<QColor>("expectedHidden");
         QTest::addColumn<int>("expectedInkedAlpha");
-        QTest::newRow("blue ink bleeds into the clear half") << QColor(20, 40, 200) << QColor(20, 40, 200) << 255;
-        QTest::newRow("fully transparent stamp is black and hidden") << QColor(Qt::transparent) << QColor(Qt::black) << 0;
+        QTest::newRow("blue ink bleeds into the clear half")
+            << QColor(20, 40, 200) << QColor(20, 40, 200) << 255;
+        QTest::newRow("fully transparent stamp is black and hidden")
+            << QColor(Qt::transparent) << QColor(Qt::black) << 0;
     }
 
     void transparentPartsTakeTheInkColour()
@@ -163,16 +171,18 @@ private slots:
         QFETCH(QColor, expectedHidden);
         QFETCH(int, expectedInkedAlpha);
         StampCache cache;
-        const QImage full = halfInked({200, 100}, ink).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        const auto compact = StampDrawing::compactStamp(cache, QUrl("file:///s.png"), full, 200, 0.95);
+        const QImage full =
+            halfInked({200, 100}, ink).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const auto compact =
+            StampDrawing::compactStamp(cache, QUrl("file:///s.png"), full, 200, 0.95);
         QVERIFY(compact);
         QCOMPARE(int(uchar(compact->alpha.at(50 * 200 + 20))), expectedInkedAlpha);
         QCOMPARE(int(uchar(compact->alpha.at(50 * 200 + 180))), 0);
         const QImage colours = QImage::fromData(compact->jpeg, "jpeg");
         const QColor hidden = colours.pixelColor(180, 50);
-        QVERIFY2(std::abs(hidden.red() - expectedHidden.red()) < 12
-                     && std::abs(hidden.green() - expectedHidden.green()) < 12
-                     && std::abs(hidden.blue() - expectedHidden.blue()) < 12,
+        QVERIFY2(std::abs(hidden.red() - expectedHidden.red()) < 12 &&
+                     std::abs(hidden.green() - expectedHidden.green()) < 12 &&
+                     std::abs(hidden.blue() - expectedHidden.blue()) < 12,
                  qPrintable(hidden.name()));
     }
 
@@ -184,10 +194,14 @@ private slots:
         QTest::addColumn<QSizeF>("pageSize");
         QTest::addColumn<QSizeF>("stampSize");
         QTest::addColumn<int>("pixelWidth"); // ceil(drawn width × 300 / 72)
-        QTest::newRow("upright A4") << 0 << 0 << 0.0 << QSizeF(595, 842) << QSizeF(202.3, 101.15) << 843;
-        QTest::newRow("turned 90") << 0 << 90 << 0.0 << QSizeF(842, 595) << QSizeF(286.28, 143.14) << 1193;
-        QTest::newRow("rotated 270, turned 180") << 270 << 180 << 0.0 << QSizeF(842, 595) << QSizeF(286.28, 143.14) << 1193;
-        QTest::newRow("stamp turned 90") << 0 << 0 << 90.0 << QSizeF(595, 842) << QSizeF(101.15, 202.3) << 843;
+        QTest::newRow("upright A4")
+            << 0 << 0 << 0.0 << QSizeF(595, 842) << QSizeF(202.3, 101.15) << 843;
+        QTest::newRow("turned 90")
+            << 0 << 90 << 0.0 << QSizeF(842, 595) << QSizeF(286.28, 143.14) << 1193;
+        QTest::newRow("rotated 270, turned 180")
+            << 270 << 180 << 0.0 << QSizeF(842, 595) << QSizeF(286.28, 143.14) << 1193;
+        QTest::newRow("stamp turned 90")
+            << 0 << 0 << 90.0 << QSizeF(595, 842) << QSizeF(101.15, 202.3) << 843;
     }
 
     void stampIsDrawnWhereItIsPlaced()
@@ -207,11 +221,16 @@ private slots:
         Fixtures::OpenedSources sources;
         QVERIFY(sources.open(source));
 
-        const StampPlacement placement{QUuid::createUuid(), stampId, {0.5, 0.5}, 0.34, stampRotation};
-        const BuildPlan plan{{PageItem{QUuid::createUuid(), {QUrl::fromLocalFile(source), 0}, turn, {placement}}},
-                             {{stampId, stamp}}, {}, {}};
+        const StampPlacement placement{
+            QUuid::createUuid(), stampId, {0.5, 0.5}, 0.34, stampRotation};
+        const BuildPlan plan{
+            {PageItem{QUuid::createUuid(), {QUrl::fromLocalFile(source), 0}, turn, {placement}}},
+            {{stampId, stamp}},
+            {},
+            {}};
         StampCache cache;
-        const auto built = Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), cache, {}}));
+        const auto built =
+            Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), cache, {}}));
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
 
@@ -236,11 +255,13 @@ private slots:
         const QImage render = rendered->renderToImage(144, 144);
         const QRect red = areaOf(render);
         const QPointF centre = QRectF(red).center() / 2.0;
-        QVERIFY2(std::abs(centre.x() - pageSize.width() / 2) <= 1 && std::abs(centre.y() - pageSize.height() / 2) <= 1,
+        QVERIFY2(std::abs(centre.x() - pageSize.width() / 2) <= 1 &&
+                     std::abs(centre.y() - pageSize.height() / 2) <= 1,
                  qPrintable(QStringLiteral("centre %1,%2").arg(centre.x()).arg(centre.y())));
-        QVERIFY2(std::abs(red.width() / 2.0 - stampSize.width()) <= 1.5
-                     && std::abs(red.height() / 2.0 - stampSize.height()) <= 1.5,
-                 qPrintable(QStringLiteral("size %1x%2").arg(red.width() / 2.0).arg(red.height() / 2.0)));
+        QVERIFY2(std::abs(red.width() / 2.0 - stampSize.width()) <= 1.5 &&
+                     std::abs(red.height() / 2.0 - stampSize.height()) <= 1.5,
+                 qPrintable(
+                     QStringLiteral("size %1x%2").arg(red.width() / 2.0).arg(red.height() / 2.0)));
     }
 
     void redrawnPageLooksLikeThePageAsShown_data()
@@ -248,8 +269,8 @@ private slots:
         QTest::addColumn<int>("sourceRotation");
         QTest::addColumn<int>("turn");
         for (int rotation : {0, 90, 180, 270}) {
-            QTest::addRow("cropped, shown at %d", rotation) << (rotation == 270 ? 90 : 0)
-                                                           << (rotation == 270 ? 180 : rotation);
+            QTest::addRow("cropped, shown at %d", rotation)
+                << (rotation == 270 ? 90 : 0) << (rotation == 270 ? 180 : rotation);
         }
     }
 
@@ -274,13 +295,17 @@ private slots:
                 }
                 const QRgb a = drawn.pixel(x, y);
                 const QRgb b = expected.pixel(x, y);
-                if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) > 96) {
+                if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                        std::abs(qBlue(a) - qBlue(b)) >
+                    96) {
                     ++differing;
                 }
             }
         }
-        QVERIFY2(differing < drawn.width() * drawn.height() / 200, qPrintable(QString::number(differing)));
-        QCOMPARE(Fixtures::popplerText(*Fixtures::popplerOpen(pages->stampedPdf), 0), QStringLiteral("Shown as it was"));
+        QVERIFY2(differing < drawn.width() * drawn.height() / 200,
+                 qPrintable(QString::number(differing)));
+        QCOMPARE(Fixtures::popplerText(*Fixtures::popplerOpen(pages->stampedPdf), 0),
+                 QStringLiteral("Shown as it was"));
     }
 
     void annotationsStayVisibleOnARedrawnPage_data()
@@ -300,7 +325,8 @@ private slots:
             // A filled-in look: a green box drawn by an annotation's appearance.
             QPDF pdf;
             pdf.processFile(plain.toLocal8Bit().constData());
-            QPDFObjectHandle appearance = QPDFObjectHandle::newStream(&pdf, "0 1 0 rg 0 0 100 50 re f\n");
+            QPDFObjectHandle appearance =
+                QPDFObjectHandle::newStream(&pdf, "0 1 0 rg 0 0 100 50 re f\n");
             appearance.replaceDict(QPDFObjectHandle::parse(
                 "<< /Type /XObject /Subtype /Form /BBox [0 0 100 50] /Resources << >> >>"));
             QPDFObjectHandle annotation = pdf.makeIndirectObject(QPDFObjectHandle::parse(
@@ -319,7 +345,8 @@ private slots:
         QVERIFY(pages);
         QCOMPARE(Fixtures::qpdfCheckFailure(pages->stampedPdf), QString());
         QPDF out;
-        out.processMemoryFile("out", pages->stampedPdf.constData(), size_t(pages->stampedPdf.size()));
+        out.processMemoryFile("out", pages->stampedPdf.constData(),
+                              size_t(pages->stampedPdf.size()));
         // Still an annotation, moved with the page: the page turned by 90 is
         // 842 wide, and x' = y, y' = 595 - x.
         QPDFObjectHandle annotations = QPDFObjectHandle(out.getAllPages().at(0)).getKey("/Annots");
@@ -330,9 +357,14 @@ private slots:
         const QRect expected = areaOf(pages->bare, 1);
         const QRect drawn = areaOf(pages->stamped, 1);
         QVERIFY(!expected.isEmpty());
-        QVERIFY2(std::abs(drawn.left() - expected.left()) <= 1 && std::abs(drawn.top() - expected.top()) <= 1
-                     && std::abs(drawn.width() - expected.width()) <= 1,
-                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(drawn.x()).arg(drawn.y()).arg(drawn.width()).arg(drawn.height())));
+        QVERIFY2(std::abs(drawn.left() - expected.left()) <= 1 &&
+                     std::abs(drawn.top() - expected.top()) <= 1 &&
+                     std::abs(drawn.width() - expected.width()) <= 1,
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(drawn.x())
+                                .arg(drawn.y())
+                                .arg(drawn.width())
+                                .arg(drawn.height())));
     }
 
     void stampsOnManyPagesAreStoredOnceAndMissingOnesLeftOut()
@@ -350,13 +382,17 @@ private slots:
         BuildPlan plan;
         plan.stampFiles = {{known, stamp}, {broken, unreadable}};
         for (int i = 0; i < 3; ++i) {
-            plan.pages.append(PageItem{QUuid::createUuid(), {QUrl::fromLocalFile(source), i}, 0,
-                                       {StampPlacement{QUuid::createUuid(), QUuid::createUuid(), {0.2, 0.2}, 0.3, 0},
-                                        StampPlacement{QUuid::createUuid(), broken, {0.3, 0.3}, 0.3, 0},
-                                        StampPlacement{QUuid::createUuid(), known, {0.5, 0.8}, 0.3, 10}}});
+            plan.pages.append(PageItem{
+                QUuid::createUuid(),
+                {QUrl::fromLocalFile(source), i},
+                0,
+                {StampPlacement{QUuid::createUuid(), QUuid::createUuid(), {0.2, 0.2}, 0.3, 0},
+                 StampPlacement{QUuid::createUuid(), broken, {0.3, 0.3}, 0.3, 0},
+                 StampPlacement{QUuid::createUuid(), known, {0.5, 0.8}, 0.3, 10}}});
         }
         StampCache cache;
-        const auto built = Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), cache, {}}));
+        const auto built =
+            Fixtures::copied(PdfBuilder::build(plan, BuildContext{sources.lookup(), cache, {}}));
         QVERIFY(built.ok());
         QCOMPARE(Fixtures::qpdfCheckFailure(*built), QString());
 
