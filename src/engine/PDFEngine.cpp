@@ -706,22 +706,20 @@ void visitArrived(const std::shared_ptr<CodePages> &pages)
         const std::shared_ptr<PDFEngine::State> state = pages->state.lock();
         if (again && state) {
             // The page stays next to visit until its sharper drawing has been.
-            auto job = renderJob(pages->load, index, 0, 2 * codeImageLongSide, pages->seconds);
-            job->answered = [pages, index](Message &message) {
-                std::optional<QImage> redrawn = readRendered(message);
-                if (!redrawn) {
-                    return false;
-                }
-                {
-                    const std::lock_guard lock(pages->mutex);
-                    pages->visiting = false;
-                    pages->arrived[index] = std::move(*redrawn);
-                    pages->redrawn.insert(index);
-                }
-                visitArrived(pages);
-                return true;
-            };
-            job->failed = [pages](WorkerPool::Failure) { visited(pages); };
+            auto job = renderJob(*pages->source, index, 0, 2 * codeImageLongSide, pages->seconds,
+                                 [pages, index](QImage redrawn) {
+                                     if (redrawn.isNull()) {
+                                         visited(pages);
+                                         return;
+                                     }
+                                     {
+                                         const std::lock_guard lock(pages->mutex);
+                                         pages->visiting = false;
+                                         pages->arrived[index] = std::move(redrawn);
+                                         pages->redrawn.insert(index);
+                                     }
+                                     visitArrived(pages);
+                                 });
             state->submit(std::move(job));
             return;
         }
