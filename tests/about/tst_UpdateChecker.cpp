@@ -124,10 +124,10 @@ private slots:
     void redirectsStayOnTheSite()
     {
         FeedServer server;
-        const QUrl moved = server.url(QStringLiteral("/tamsel-mac/moved.json"));
-        server.setRoute("/tamsel-mac/version.json",
+        const QUrl moved = server.url(QStringLiteral("/tamsel-linux/moved.json"));
+        server.setRoute("/tamsel-linux/version.json",
                         {301, {}, FeedServer::Behaviour::Answer, moved.toEncoded()});
-        server.setRoute("/tamsel-mac/moved.json", {200, feed(UpdateChecker::currentBuild() + 1)});
+        server.setRoute("/tamsel-linux/moved.json", {200, feed(UpdateChecker::currentBuild() + 1)});
         QVERIFY(checkAgainst(server).isAvailable());
         QCOMPARE(server.requests(), 2);
     }
