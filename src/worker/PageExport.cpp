@@ -211,6 +211,13 @@ renderSourcePages(const BuildPlan &plan, const BuildContext &context,
             return BuildErrors::missingPage();
         }
         if (image.isNull()) {
+            // Nothing drawn past the bounds of a drawing: a lower resolution helps,
+            // trying again doesn't.
+            const double longSide = std::max(points.width(), points.height()) * scaleOf(points);
+            if (!(longSide <= EngineWorker::maxRenderSide) ||
+                !isDrawable(renderPixelSize(points, longSide))) {
+                return BuildErrors::tooLarge();
+            }
             return BuildErrors::writeFailed();
         }
         return ShownPage{points, std::move(image)};

@@ -8,6 +8,9 @@
 #include "aboutviews/AppLanguage.h"
 #include "app/MainWindow.h"
 #include "app/RootView.h"
+#include "engine/PDFEngine.h"
+#include "helpers/PdfFixtures.h"
+#include "helpers/TestUtil.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -21,7 +24,9 @@
 #include <QMenuBar>
 #include <QPaintEngine>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextDocument>
+#include <QUuid>
 #include <QXmlStreamReader>
 
 #include <algorithm>
@@ -176,6 +181,30 @@ private slots:
             QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"),
                      QStringLiteral("取消"));
         }
+    }
+
+    // Workers send a failure's code only and the program words it, so a failure
+    // met in a worker reads wholly in the user's language.
+    void workerFailuresSpeakTheLanguage()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("poster.pdf"));
+        QVERIFY(Fixtures::writePdf(file, {{{14400, 14400}, 0, {}}}));
+        const QUrl url = QUrl::fromLocalFile(file);
+        PDFEngine engine;
+        QCOMPARE(TestUtil::await(engine.open(url, std::nullopt)).status,
+                 PDFEngine::OpenStatus::Opened);
+        const BuildPlan plan{
+            {PageItem{QUuid::createUuid(), PageSource{url, 0}, 0, {}}}, {}, std::nullopt, {}};
+
+        QVERIFY(AppLanguage::installTranslations(*qApp, QStringLiteral("de")));
+        const auto pictures = TestUtil::await(engine.pictures(plan, 300, false, {}));
+        QVERIFY(AppLanguage::installTranslations(*qApp, QStringLiteral("en")));
+        QVERIFY(!pictures.ok());
+        QCOMPARE(pictures.error().code, int(PDFEngine::EngineError::TooLarge));
+        QCOMPARE(pictures.error().message,
+                 QStringLiteral("Eine Seite ist für ein Bild in dieser Auflösung zu groß. Wähle "
+                                "eine niedrigere Auflösung."));
     }
 
     // A translation that lost a placeholder would show a number or name nowhere,
