@@ -107,7 +107,7 @@ class TestFileCodeReading : public QObject
     void read(const QList<QUrl> &urls)
     {
         CodeReading::readFiles(m_codes.get(), m_engine.get(), urls, hooks());
-        QTRY_VERIFY_WITH_TIMEOUT(!m_codes->isReading(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(!m_codes->isReading(), 240000);
     }
 
     QUrl qrPdf(const QString &name, const QList<QStringList> &pagePayloads)
