@@ -56,6 +56,13 @@ bool isDrawable(QSize pixels)
            qint64(pixels.width()) * pixels.height() <= EngineWorker::maxRenderPixels;
 }
 
+// Whether a page of `size` points can be drawn with its longer side `longSide`
+// pixels.
+bool isDrawable(QSizeF size, double longSide)
+{
+    return longSide <= EngineWorker::maxRenderSide && isDrawable(renderPixelSize(size, longSide));
+}
+
 // One page upright as displayed: its displayed size in points and its picture
 // at the scale `scaleFor` gives for that size; an Error when it can't be made.
 struct ShownPage
@@ -160,8 +167,7 @@ renderShownPages(const BuildPlan &plan, const BuildContext &context,
         const QSizeF size = context.displaySize(item.source, item.turn);
         const double scale = scaleOf(size);
         const double longSide = std::max(size.width(), size.height()) * scale;
-        if (!(longSide <= EngineWorker::maxRenderSide) ||
-            !isDrawable(renderPixelSize(size, longSide))) {
+        if (!isDrawable(size, longSide)) {
             return BuildErrors::tooLarge();
         }
         QImage image = context.render(item.source, item.turn, longSide);
@@ -214,8 +220,7 @@ renderSourcePages(const BuildPlan &plan, const BuildContext &context,
             // Nothing drawn past the bounds of a drawing: a lower resolution helps,
             // trying again doesn't.
             const double longSide = std::max(points.width(), points.height()) * scaleOf(points);
-            if (!(longSide <= EngineWorker::maxRenderSide) ||
-                !isDrawable(renderPixelSize(points, longSide))) {
+            if (!isDrawable(points, longSide)) {
                 return BuildErrors::tooLarge();
             }
             return BuildErrors::writeFailed();
