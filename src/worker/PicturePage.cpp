@@ -63,27 +63,39 @@ int allocationLimitMB(qint64 memoryBytes)
     return int(std::max<qint64>(memoryBytes / 2 / mib, 512));
 }
 
-QImage read(const SharedBytes &bytes, const QByteArray &format)
+namespace {
+
+// Readies `reader` on `device` (which holds the bytes in place, no copy) for
+// the picture's largest frame, turned upright; false when the bytes are no
+// picture it can read.
+bool prepare(QImageReader &reader, QBuffer &device, QByteArrayView bytes)
 {
-    // Read in place: the memory file stays the one copy of the picture's bytes.
-    const QByteArrayView view = bytes.view();
-    const QByteArray data = QByteArray::fromRawData(view.data(), view.size());
-    QBuffer device;
-    device.setData(data);
+    device.setData(QByteArray::fromRawData(bytes.data(), bytes.size()));
     if (!device.open(QIODevice::ReadOnly)) {
-        return {};
+        return false;
     }
-    QImageReader reader(&device, format);
+    reader.setDevice(&device);
     reader.setAutoTransform(true);
     if (!reader.canRead()) {
-        return {};
+        return false;
     }
     pickLargestFrame(reader, [&reader, &device] {
         device.seek(0);
         reader.setDevice(&device);
     });
+    return true;
+}
+
+} // namespace
+
+QImage read(const SharedBytes &bytes, const QByteArray &format)
+{
+    // Read in place: the memory file stays the one copy of the picture's bytes.
+    QBuffer device;
+    QImageReader reader;
+    reader.setFormat(format);
     QImage image;
-    if (!reader.read(&image)) {
+    if (!prepare(reader, device, bytes.view()) || !reader.read(&image)) {
         return {};
     }
     return image;
@@ -95,18 +107,11 @@ QImage decode(QByteArrayView bytes, int longSide)
         return {};
     }
     QBuffer buffer;
-    buffer.setData(bytes.data(), bytes.size());
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    QImageReader reader;
     reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    if (!reader.canRead()) {
+    if (!prepare(reader, buffer, bytes)) {
         return {};
     }
-    pickLargestFrame(reader, [&reader, &buffer] {
-        buffer.seek(0);
-        reader.setDevice(&buffer);
-    });
     // The size is before turning upright, which swaps the sides at most.
     const QSize size = reader.size();
     if (size.isValid() && std::max(size.width(), size.height()) > longSide) {
