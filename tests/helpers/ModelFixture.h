@@ -1,11 +1,13 @@
 #pragma once
 
 // The app model as tests make it: a scratch folder holding its stamp folder, a
-// clock and file panels the test drives, and a real engine unless the test has
-// no use for one. The model goes before the engine it uses.
+// clock, file panels and a clipboard the test drives, a successor that is only
+// recorded, never started, and a real engine unless the test has no use for
+// one. The model goes before the engine it uses.
 
 #include "engine/PDFEngine.h"
 #include "helpers/FakeClock.h"
+#include "helpers/FakeDesktop.h"
 #include "helpers/FakeFilePanels.h"
 #include "model/AppModel.h"
 
@@ -33,12 +35,24 @@ struct ModelFixture
     // What the model is made with; tests that make a second model start from here.
     AppModel::Services services(const QString &stampsFolder = QStringLiteral("stamps"))
     {
-        return AppModel::Services{engine.get(), &clock, &panels, folder.filePath(stampsFolder)};
+        return AppModel::Services{engine.get(),
+                                  &clock,
+                                  &panels,
+                                  folder.filePath(stampsFolder),
+                                  &clipboard,
+                                  [this](const QString &program) {
+                                      startedCopies.append(program);
+                                      return copyStarts;
+                                  }};
     }
 
     QTemporaryDir folder;
     FakeClock clock;
     FakeFilePanels panels;
+    FakeClipboard clipboard;
+    // The programs the model started as its successor, and whether they start.
+    QStringList startedCopies;
+    bool copyStarts = true;
     std::unique_ptr<PDFEngine> engine;
     std::unique_ptr<AppModel> model;
 };
