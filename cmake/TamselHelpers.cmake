@@ -1,10 +1,15 @@
-# tamsel_add_test(NAME SOURCES a.cpp ... LIBS lib ... [GUI] [TIMEOUT s] [LABELS l ...])
+# tamsel_add_test(NAME SOURCES a.cpp ... LIBS lib ... [GUI] [TIMEOUT s] [LABELS l ...]
+#                 [SHARDS n SHARDED function ...])
 # One QtTest executable and its CTest entry. Every test runs on the offscreen
 # platform with the settings and data folders redirected by QStandardPaths'
 # test mode (the test calls setTestModeEnabled) and HOME pointed at a scratch
 # folder, so nothing touches the developer's own files.
+# With SHARDS, the rows of the SHARDED functions are dealt out over n entries
+# that CTest runs side by side (the functions' _data keep their rows through
+# TestShard::mine); the first entry also runs every other function, the others
+# only the sharded ones.
 function(tamsel_add_test name)
-    cmake_parse_arguments(T "GUI" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+    cmake_parse_arguments(T "GUI" "TIMEOUT;SHARDS" "SOURCES;LIBS;LABELS;SHARDED" ${ARGN})
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 120)
     endif()
@@ -14,15 +19,30 @@ function(tamsel_add_test name)
         target_link_libraries(${name} PRIVATE Qt6::Widgets)
     endif()
     set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    add_test(NAME ${name} COMMAND ${name})
     # Tests that reach the engine or read codes run their helper programs.
     add_dependencies(${name} tamsel-engine tamsel-detector)
-    set(home ${CMAKE_BINARY_DIR}/test-home/${name})
-    set_tests_properties(${name} PROPERTIES
-        TIMEOUT ${T_TIMEOUT}
-        LABELS "${T_LABELS}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_RUNTIME_DIR=${home}/run;TAMSEL_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;TAMSEL_ENGINE_WORKER=$<TARGET_FILE:tamsel-engine>;TAMSEL_CODE_DETECTOR=$<TARGET_FILE:tamsel-detector>")
-    file(MAKE_DIRECTORY ${home}/run)
+    if(NOT T_SHARDS)
+        set(T_SHARDS 1)
+    endif()
+    foreach(shard RANGE 1 ${T_SHARDS})
+        if(shard EQUAL 1)
+            set(entry ${name})
+            add_test(NAME ${entry} COMMAND ${name})
+        else()
+            set(entry ${name}-${shard})
+            add_test(NAME ${entry} COMMAND ${name} ${T_SHARDED})
+        endif()
+        set(home ${CMAKE_BINARY_DIR}/test-home/${entry})
+        set(environment "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_RUNTIME_DIR=${home}/run;TAMSEL_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/data;TAMSEL_ENGINE_WORKER=$<TARGET_FILE:tamsel-engine>;TAMSEL_CODE_DETECTOR=$<TARGET_FILE:tamsel-detector>")
+        if(T_SHARDS GREATER 1)
+            list(APPEND environment "TAMSEL_TEST_SHARD=${shard}/${T_SHARDS}")
+        endif()
+        set_tests_properties(${entry} PROPERTIES
+            TIMEOUT ${T_TIMEOUT}
+            LABELS "${T_LABELS}"
+            ENVIRONMENT "${environment}")
+        file(MAKE_DIRECTORY ${home}/run)
+    endforeach()
 endfunction()
 
 # One test per tst_*.cpp in the calling folder, each linked to LIBS. A folder
