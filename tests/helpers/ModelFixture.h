@@ -20,7 +20,7 @@ struct ModelFixture
     enum class Engine { Real, None };
 
     explicit ModelFixture(Engine kind = Engine::Real)
-        : engine(kind == Engine::Real ? std::make_unique<PDFEngine>() : nullptr)
+        : engine(kind == Engine::Real ? std::make_unique<PDFEngine>(engineOptions()) : nullptr)
         , model(std::make_unique<AppModel>(services()))
     {}
     ModelFixture(const ModelFixture &) = delete;
@@ -30,6 +30,15 @@ struct ModelFixture
     {
         model.reset();
         engine.reset();
+    }
+
+    // Two workers: the engine's own tests take it through many at once; here
+    // more would only crowd a machine that runs the suite's programs side by side.
+    static PDFEngine::Options engineOptions()
+    {
+        PDFEngine::Options options = PDFEngine::Options::standard();
+        options.workers = std::min(options.workers, 2);
+        return options;
     }
 
     // What the model is made with; tests that make a second model start from here.
