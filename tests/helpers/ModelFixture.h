@@ -2,13 +2,13 @@
 
 // The app model as tests make it: a scratch folder holding its stamp folder, a
 // clock, file panels and a clipboard the test drives, a successor that is only
-// recorded, never started, and a real engine unless the test has no use for
-// one. The model goes before the engine it uses.
+// recorded, never started, and a real engine of two workers unless the test
+// has no use for one. The model goes before the engine it uses.
 
-#include "engine/PDFEngine.h"
 #include "helpers/FakeClock.h"
 #include "helpers/FakeDesktop.h"
 #include "helpers/FakeFilePanels.h"
+#include "helpers/TestEngine.h"
 #include "model/AppModel.h"
 
 #include <QTemporaryDir>
@@ -20,7 +20,8 @@ struct ModelFixture
     enum class Engine { Real, None };
 
     explicit ModelFixture(Engine kind = Engine::Real)
-        : engine(kind == Engine::Real ? std::make_unique<PDFEngine>(engineOptions()) : nullptr)
+        : engine(kind == Engine::Real ? std::make_unique<PDFEngine>(TestEngine::options())
+                                      : nullptr)
         , model(std::make_unique<AppModel>(services()))
     {}
     ModelFixture(const ModelFixture &) = delete;
@@ -30,15 +31,6 @@ struct ModelFixture
     {
         model.reset();
         engine.reset();
-    }
-
-    // Two workers: the engine's own tests take it through many at once; here
-    // more would only crowd a machine that runs the suite's programs side by side.
-    static PDFEngine::Options engineOptions()
-    {
-        PDFEngine::Options options = PDFEngine::Options::standard();
-        options.workers = std::min(options.workers, 2);
-        return options;
     }
 
     // What the model is made with; tests that make a second model start from here.
