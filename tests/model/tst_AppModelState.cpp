@@ -22,7 +22,7 @@ class TestAppModelState : public QObject
 {
     Q_OBJECT
 
-    // A fresh model for every test; none of them asks its engine for anything.
+    // A fresh model for every test; none of them needs an engine.
     std::unique_ptr<ModelFixture> m_fixture;
 
     static OpenFile *document(const QString &name, int pages)
