@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
@@ -41,62 +40,13 @@ StampMaker::~StampMaker()
     m_pool->waitForDone();
 }
 
-QFuture<Result<StampMaker::Stamp>> StampMaker::makeStamp(QByteArray data, CancelToken cancel)
+QFuture<Result<StampMaker::Stamp>> StampMaker::makeStamp(QImage picture, CancelToken cancel)
 {
-    return QtConcurrent::run(m_pool.get(), [data = std::move(data), cancel]() {
-        QBuffer buffer;
-        buffer.setData(data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        return run(reader, cancel);
-    });
-}
-
-QFuture<Result<StampMaker::Stamp>> StampMaker::makeStamp(QUrl file, CancelToken cancel)
-{
-    return QtConcurrent::run(m_pool.get(), [file = std::move(file), cancel]() -> Result<Stamp> {
-        if (!file.isLocalFile()) {
-            return error(StampError::Unreadable);
-        }
-        QImageReader reader(file.toLocalFile());
-        return run(reader, cancel);
-    });
+    return QtConcurrent::run(
+        m_pool.get(), [picture = std::move(picture), cancel]() { return run(picture, cancel); });
 }
 
 namespace {
-
-// Decodes the first picture upright, reduced so that its long side is at most
-// `longSide`. Pictures too large to hold in memory count as unreadable instead of
-// being allocated: a crafted header may claim any size.
-QImage decode(QImageReader &reader, int longSide, qint64 maxPixels)
-{
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    // Room for the largest picture we accept, decoded whole when its format
-    // can't reduce while decoding.
-    reader.setAllocationLimit(int((maxPixels * 4) / (1024 * 1024)) + 1);
-    const QSize size = reader.size();
-    if (size.isValid()) {
-        if (size.isEmpty() || qint64(size.width()) * size.height() > maxPixels) {
-            return {};
-        }
-        const int side = std::max(size.width(), size.height());
-        if (side > longSide) {
-            const double scale = double(longSide) / side;
-            reader.setScaledSize(QSize(std::max(1, int(std::lround(size.width() * scale))),
-                                       std::max(1, int(std::lround(size.height() * scale)))));
-        }
-    }
-    QImage image = reader.read();
-    if (image.isNull()) {
-        return {};
-    }
-    if (std::max(image.width(), image.height()) > longSide) {
-        image =
-            image.scaled(QSize(longSide, longSide), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    return image;
-}
 
 // One channel of a picture, row after row.
 using Plane = std::vector<uint8_t>;
@@ -439,9 +389,12 @@ Result<StampMaker::Stamp> StampMaker::finish(const QImage &bitmap)
     return stamp;
 }
 
-Result<StampMaker::Stamp> StampMaker::run(QImageReader &reader, const CancelToken &cancel)
+Result<StampMaker::Stamp> StampMaker::run(const QImage &picture, const CancelToken &cancel)
 {
-    QImage working = bitmap(decode(reader, decodeLongSide, maxSourcePixels));
+    QImage working = bitmap(std::max(picture.width(), picture.height()) > decodeLongSide
+                                ? picture.scaled(QSize(decodeLongSide, decodeLongSide),
+                                                 Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                : picture);
     if (working.isNull()) {
         return error(StampError::Unreadable);
     }

@@ -28,12 +28,11 @@ QUrl savePicture(ShellFixture &shell, const QString &name, const QImage &image)
     return QUrl::fromLocalFile(path);
 }
 
-// Waits until the stamp maker has worked through everything queued so far:
-// its work runs in order, so a job queued now ends after them.
-void drainMaker()
+// Waits until the sheet's stamp is shown, failed or dropped.
+void waitForMaking(const NewStampSheet &sheet)
 {
-    if (!TestUtil::waitFor(StampMaker::shared().makeStamp(QByteArray("x")))) {
-        qFatal("the stamp maker did not finish");
+    if (!TestUtil::waitFor(sheet.making())) {
+        qFatal("the stamp was not made");
     }
 }
 
@@ -90,7 +89,7 @@ void tst_NewStampSheet::titles()
     QCOMPARE(int(sheet.stage()), stage);
     QCOMPARE(sheet.width(), 560);
     QVERIFY(!button(sheet, "saveButton")->isVisibleTo(&sheet));
-    drainMaker();
+    waitForMaking(sheet);
 }
 
 void tst_NewStampSheet::pictureFileBecomesAStamp()
@@ -246,7 +245,7 @@ void tst_NewStampSheet::cancelledWhileMakingStoresNothing()
     QSignalSpy saved(&sheet, &NewStampSheet::saved);
     button(sheet, "cancelButton")->click();
     QCOMPARE(sheet.result(), int(QDialog::Rejected));
-    drainMaker(); // and with it the cancelled sheet's picture
+    waitForMaking(sheet);
     QCOMPARE(sheet.stage(), Stage::Working);
     QVERIFY(!sheet.madeStamp());
     QCOMPARE(saved.size(), 0);
