@@ -191,6 +191,9 @@ void tst_NewStampSheet::unusablePictures_data()
     QImage blank(400, 300, QImage::Format_RGB32);
     blank.fill(Qt::white);
     QTest::newRow("not a picture") << QByteArray("%PDF-1.4 nothing") << "This image can't be read.";
+    // Claims 2.7 GB of pixels: the worker refuses it, the program is not touched.
+    QTest::newRow("30000 x 30000")
+        << QByteArray("P6 30000 30000 255\n\xff\xff\xff") << "This image can't be read.";
     QTest::newRow("blank paper")
         << StampPictures::png(blank)
         << "No signature or stamp found. Try a photo of it on white paper.";
