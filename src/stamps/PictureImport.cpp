@@ -13,9 +13,9 @@ std::optional<QByteArray> imageData(const QMimeData &from)
     if (const QByteArray bytes = encodedPicture(from); !bytes.isEmpty()) {
         return bytes;
     }
-    // Only data this program made holds a picture object. Asked for one, another
-    // program's data (the platform's subclass) has Qt decode its bytes here,
-    // and a stranger's picture is decoded by a sandboxed worker only.
+    // Only data this program made holds a picture object. To make one from
+    // another program's data (the platform's subclass), Qt would decode that
+    // program's bytes here; a stranger's picture is decoded by a worker only.
     if (!from.inherits("QInternalMimeData") && from.hasImage()) {
         const QImage image = qvariant_cast<QImage>(from.imageData());
         QByteArray png;
