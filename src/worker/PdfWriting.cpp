@@ -295,7 +295,7 @@ bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int
         if (pages.size() != size_t(pageCount)) {
             return false;
         }
-        for (QPDFObjectHandle page : pages) {
+        for (const QPDFObjectHandle &page : pages) {
             if (!isPage(page)) {
                 return false;
             }
