@@ -23,6 +23,7 @@
 #include <map>
 #include <set>
 #include <thread>
+#include <utility>
 
 using namespace WorkerProtocol;
 using Clock = std::chrono::steady_clock;
@@ -148,6 +149,7 @@ struct WorkerPool::State
     std::deque<std::shared_ptr<Job>> queue;
     std::map<StrikeKey, int> strikes;
     bool stopping = false;
+    bool startAllAsked = false;
     std::atomic<int> started{0};
     std::atomic<quint64> nextKey{1};
 
@@ -493,6 +495,22 @@ struct WorkerPool::State
         }
     }
 
+    void startAllIfAsked()
+    {
+        {
+            const std::lock_guard lock(mutex);
+            if (!std::exchange(startAllAsked, false)) {
+                return;
+            }
+        }
+        for (Process &process : processes) {
+            // A worker that can't be started now is tried again by the first job it gets.
+            if (process.pid <= 0 && !spawn(process)) {
+                return;
+            }
+        }
+    }
+
     void sweepCanceledQueue()
     {
         std::vector<std::shared_ptr<Job>> canceled;
@@ -609,6 +627,8 @@ struct WorkerPool::State
             }
             sweepCanceledQueue();
             dispatch();
+            // After the jobs waiting: an open that came with the request goes first.
+            startAllIfAsked();
 
             std::vector<pollfd> fds{{wakeFd, POLLIN, 0}};
             std::vector<Process *> watched;
@@ -720,6 +740,18 @@ void WorkerPool::submit(std::shared_ptr<Job> job)
     {
         const std::lock_guard lock(m_state->mutex);
         m_state->queue.push_back(std::move(job));
+    }
+    m_state->wake();
+}
+
+void WorkerPool::startAll()
+{
+    if (!m_state->available) {
+        return;
+    }
+    {
+        const std::lock_guard lock(m_state->mutex);
+        m_state->startAllAsked = true;
     }
     m_state->wake();
 }
