@@ -4,9 +4,12 @@
 // second, wall and processor time, the ratios, the time to the first 24
 // pictures and peak memory. With `first`, only the first 24 pages (a screenful
 // of the page grid, the open included) next to pdftoppm on those pages. With
-// `export`, every page exported as a JPEG picture at 100 dpi next to
-// `pdftoppm -jpeg -r 100`, as one process: processor time counts, since the
-// engine spreads the pages over its workers.
+// `export`, every page exported as a JPEG picture at 100 dpi, with all
+// workers and with one, next to `pdftoppm -jpeg -r 100` as one process, at its
+// default quality and at the engine's: processor time counts, since the engine
+// spreads the pages over its workers.
+// Runs with workers started ahead start them a second before the open, as the
+// program does at launch: their start counts in processor time, not in wall time.
 //
 //   bench_render [file.pdf | pages] [runs] [first | export]
 //       file.pdf: a real document (see bench/README.md); pages: a generated
@@ -200,7 +203,13 @@ struct Timed
     }
 };
 
-Timed renderWithEngine(const QString &path, int pages, int workers, int upTo)
+// The time the program gives its workers to start between its launch and the
+// first file opened, for runs with workers started ahead.
+constexpr unsigned long startAheadMs = 1000;
+
+// With `ahead`, the workers are started first, as the program does at launch,
+// and the timing begins a second later; their start still counts in processor time.
+Timed renderWithEngine(const QString &path, int pages, int workers, int upTo, bool ahead = false)
 {
     const double before = processorSeconds();
     EngineRun run;
@@ -208,9 +217,29 @@ Timed renderWithEngine(const QString &path, int pages, int workers, int upTo)
         PDFEngine::Options options = PDFEngine::Options::standard();
         options.workers = workers;
         PDFEngine engine(options);
+        if (ahead) {
+            engine.startWorkers();
+            QThread::msleep(startAheadMs);
+        }
         run = awaitFuture(renderAll(&engine, QUrl::fromLocalFile(path), pages, upTo));
     }
     return {run.seconds, run.seconds < 0 ? -1 : processorSeconds() - before, run.first24};
+}
+
+// The processor time of starting the workers (and the reserve) ahead and
+// ending them, without any work: what runs with workers started ahead spend
+// before the open.
+double startingSeconds(int workers)
+{
+    const double before = processorSeconds();
+    {
+        PDFEngine::Options options = PDFEngine::Options::standard();
+        options.workers = workers;
+        PDFEngine engine(options);
+        engine.startWorkers();
+        QThread::msleep(startAheadMs);
+    }
+    return processorSeconds() - before;
 }
 
 // A child's ru_maxrss counts the parent's pages it held between fork and exec, so
@@ -257,14 +286,16 @@ Timed renderWithPdftoppm(const QString &path, int pages, int processes)
 
 constexpr double exportDpi = 100;
 
-Timed exportWithEngine(const QString &path, int pages)
+Timed exportWithEngine(const QString &path, int pages, int workers)
 {
     const double before = processorSeconds();
     QElapsedTimer timer;
     timer.start();
     bool ok = false;
     {
-        PDFEngine engine;
+        PDFEngine::Options options = PDFEngine::Options::standard();
+        options.workers = workers;
+        PDFEngine engine(options);
         const QUrl url = QUrl::fromLocalFile(path);
         if (awaitFuture(engine.open(url, std::nullopt)).pageCount == pages) {
             BuildPlan plan;
@@ -284,7 +315,11 @@ Timed exportWithEngine(const QString &path, int pages)
     return {seconds, processorSeconds() - before, -1};
 }
 
-Timed exportWithPdftoppm(const QString &path)
+// The quality the engine's JPEG pictures have; pdftoppm's own default is 75.
+constexpr int exportQuality = 85;
+
+// pdftoppm at its default quality, or at `quality`.
+Timed exportWithPdftoppm(const QString &path, int quality = 0)
 {
     QTemporaryDir out(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/bench-XXXXXX")
                                                 : QString());
@@ -292,8 +327,11 @@ Timed exportWithPdftoppm(const QString &path)
     QElapsedTimer timer;
     timer.start();
     QProcess process;
-    process.start("pdftoppm",
-                  {"-jpeg", "-r", QString::number(exportDpi), path, out.filePath("page")});
+    QStringList arguments{"-jpeg", "-r", QString::number(exportDpi)};
+    if (quality > 0) {
+        arguments << "-jpegopt" << QStringLiteral("quality=%1").arg(quality);
+    }
+    process.start("pdftoppm", arguments << path << out.filePath("page"));
     if (!process.waitForStarted() || !process.waitForFinished(-1) || process.exitCode() != 0) {
         std::fprintf(stderr, "pdftoppm failed\n");
         return {};
@@ -347,66 +385,91 @@ int main(int argc, char **argv)
                 QThread::idealThreadCount(), workers, qPrintable(loadAverage()));
 
     if (argc > 3 && QByteArray(argv[3]) == "export") {
-        Timed ours, peer;
+        // All workers against one pdftoppm process inflates processor time: the
+        // machine's cores are shared by hyperthreads and caches, so every page
+        // costs more when all of them draw at once. One worker is the fair
+        // comparison of the work done.
+        Timed ours, single, peer, peerAlike;
         for (int run = 0; run < runs; ++run) {
-            const Timed a = exportWithEngine(path, pages);
+            const Timed a = exportWithEngine(path, pages, workers);
             const Timed b = exportWithPdftoppm(path);
-            if (a.seconds < 0 || b.seconds < 0) {
+            const Timed c = exportWithEngine(path, pages, 1);
+            const Timed d = exportWithPdftoppm(path, exportQuality);
+            if (a.seconds < 0 || b.seconds < 0 || c.seconds < 0 || d.seconds < 0) {
                 return 1;
             }
-            std::printf("run %d: engine JPEG export %.2f s (cpu %.2f s); pdftoppm -jpeg -r %.0f "
-                        "%.2f s (cpu %.2f s)\n",
-                        run + 1, a.seconds, a.cpu, exportDpi, b.seconds, b.cpu);
+            std::printf("run %d: engine JPEG export, %d workers %.2f s (cpu %.2f s), 1 worker "
+                        "%.2f s (cpu %.2f s); pdftoppm -jpeg -r %.0f %.2f s (cpu %.2f s), at "
+                        "quality %d %.2f s (cpu %.2f s)\n",
+                        run + 1, workers, a.seconds, a.cpu, c.seconds, c.cpu, exportDpi, b.seconds,
+                        b.cpu, exportQuality, d.seconds, d.cpu);
             ours.keepBest(a);
+            single.keepBest(c);
             peer.keepBest(b);
+            peerAlike.keepBest(d);
         }
-        std::printf("\nbest of %d, %d pages as JPEG at %.0f dpi: processor time %.2f s vs %.2f s: "
-                    "%.2fx; wall %.2f s vs "
-                    "%.2f s (load %s)\n",
-                    runs, pages, exportDpi, ours.cpu, peer.cpu, ours.cpu / peer.cpu, ours.seconds,
-                    peer.seconds, qPrintable(loadAverage()));
+        std::printf("\nbest of %d, %d pages as JPEG at %.0f dpi, processor time (wall):\n", runs,
+                    pages, exportDpi);
+        std::printf("  engine, %d workers %.2f s (%.2f s), 1 worker %.2f s (%.2f s); pdftoppm "
+                    "%.2f s (%.2f s), at quality %d %.2f s (%.2f s)\n",
+                    workers, ours.cpu, ours.seconds, single.cpu, single.seconds, peer.cpu,
+                    peer.seconds, exportQuality, peerAlike.cpu, peerAlike.seconds);
+        std::printf("  over pdftoppm: %d workers %.2fx (wall %.2fx), 1 worker %.2fx; at the same "
+                    "quality %.2fx and %.2fx (load %s)\n",
+                    workers, ours.cpu / peer.cpu, ours.seconds / peer.seconds,
+                    single.cpu / peer.cpu, ours.cpu / peerAlike.cpu, single.cpu / peerAlike.cpu,
+                    qPrintable(loadAverage()));
         return 0;
     }
     if (firstOnly) {
         const int upTo = std::min(pages, 24);
-        Timed ours, peer;
+        Timed ours, ahead, peer;
         for (int run = 0; run < runs; ++run) {
             const Timed a = renderWithEngine(path, pages, workers, upTo);
             const Timed b = renderWithPdftoppm(path, upTo, 1);
-            if (a.seconds < 0 || b.seconds < 0) {
+            const Timed c = renderWithEngine(path, pages, workers, upTo, true);
+            if (a.seconds < 0 || b.seconds < 0 || c.seconds < 0) {
                 return 1;
             }
-            std::printf("run %d: engine open + first %d: %.3f s (cpu %.3f s); pdftoppm -f 1 -l %d: "
-                        "%.3f s (cpu %.3f s)\n",
-                        run + 1, upTo, a.seconds, a.cpu, upTo, b.seconds, b.cpu);
+            std::printf("run %d: engine open + first %d: %.3f s (cpu %.3f s), workers started "
+                        "ahead %.3f s (cpu %.3f s); pdftoppm -f 1 -l %d: %.3f s (cpu %.3f s)\n",
+                        run + 1, upTo, a.seconds, a.cpu, c.seconds, c.cpu, upTo, b.seconds, b.cpu);
             ours.keepBest(a);
+            ahead.keepBest(c);
             peer.keepBest(b);
         }
-        std::printf("\nbest of %d, first %d pages: engine %.3f s, pdftoppm %.3f s: %.2fx wall, "
-                    "%.2fx processor time "
-                    "(load %s)\n",
-                    runs, upTo, ours.seconds, peer.seconds, ours.seconds / peer.seconds,
-                    ours.cpu / peer.cpu, qPrintable(loadAverage()));
+        const double starting = startingSeconds(workers);
+        std::printf("\nbest of %d, first %d pages: pdftoppm %.3f s; engine %.3f s: %.2fx wall, "
+                    "%.2fx processor time; workers started ahead %.3f s: %.2fx wall, %.2fx "
+                    "processor time (load %s)\n",
+                    runs, upTo, peer.seconds, ours.seconds, ours.seconds / peer.seconds,
+                    ours.cpu / peer.cpu, ahead.seconds, ahead.seconds / peer.seconds,
+                    ahead.cpu / peer.cpu, qPrintable(loadAverage()));
+        std::printf("starting %d workers and the reserve alone: %.2f s of processor time; "
+                    "without it, started ahead: %.2fx processor time\n",
+                    workers, starting, (ahead.cpu - starting) / peer.cpu);
         return 0;
     }
 
     const qint64 baseline = maxRssKiB(RUSAGE_SELF);
     resetHighWater();
-    Timed one, many, ppmOne, ppmMany;
+    Timed one, many, manyAhead, ppmOne, ppmMany;
     for (int run = 0; run < runs; ++run) {
         const Timed a = renderWithEngine(path, pages, 1, pages);
         const Timed c = renderWithPdftoppm(path, pages, 1);
         const Timed b = renderWithEngine(path, pages, workers, pages);
         const Timed d = renderWithPdftoppm(path, pages, workers);
-        if (a.seconds < 0 || b.seconds < 0 || c.seconds < 0 || d.seconds < 0) {
+        const Timed e = renderWithEngine(path, pages, workers, pages, true);
+        if (a.seconds < 0 || b.seconds < 0 || c.seconds < 0 || d.seconds < 0 || e.seconds < 0) {
             return 1;
         }
-        std::printf("run %d: engine 1 worker %.2f s, %d workers %.2f s; pdftoppm 1 process %.2f s, "
-                    "%d processes "
-                    "%.2f s\n",
-                    run + 1, a.seconds, workers, b.seconds, c.seconds, workers, d.seconds);
+        std::printf("run %d: engine 1 worker %.2f s, %d workers %.2f s, started ahead %.2f s; "
+                    "pdftoppm 1 process %.2f s, %d processes %.2f s\n",
+                    run + 1, a.seconds, workers, b.seconds, e.seconds, c.seconds, workers,
+                    d.seconds);
         one.keepBest(a);
         many.keepBest(b);
+        manyAhead.keepBest(e);
         ppmOne.keepBest(c);
         ppmMany.keepBest(d);
     }
@@ -419,6 +482,9 @@ int main(int argc, char **argv)
     std::printf(
         "  engine, %d workers:         %7.1f pages/s  %6.2f s  cpu %6.2f s  first 24 in %.2f s\n",
         workers, pages / many.seconds, many.seconds, many.cpu, many.first24);
+    std::printf(
+        "  engine, %d started ahead:   %7.1f pages/s  %6.2f s  cpu %6.2f s  first 24 in %.2f s\n",
+        workers, pages / manyAhead.seconds, manyAhead.seconds, manyAhead.cpu, manyAhead.first24);
     std::printf("  pdftoppm, 1 process:       %7.1f pages/s  %6.2f s  cpu %6.2f s\n",
                 pages / ppmOne.seconds, ppmOne.seconds, ppmOne.cpu);
     std::printf("  pdftoppm, %d processes:     %7.1f pages/s  %6.2f s  cpu %6.2f s\n", workers,
@@ -428,6 +494,11 @@ int main(int argc, char **argv)
                 "time (load %s)\n",
                 one.seconds / ppmOne.seconds, one.cpu / ppmOne.cpu, workers,
                 many.seconds / ppmMany.seconds, many.cpu / ppmMany.cpu, qPrintable(loadAverage()));
+    const double starting = startingSeconds(workers);
+    std::printf("  started ahead: %d workers %.2fx wall, %.2fx processor time with their start "
+                "(%.2f s alone), %.2fx without\n",
+                workers, manyAhead.seconds / ppmMany.seconds, manyAhead.cpu / ppmMany.cpu, starting,
+                (manyAhead.cpu - starting) / ppmMany.cpu);
     std::printf("peak memory:\n");
     std::printf(
         "  this process: %.1f MB (%.1f MB before rendering; %.1f MB high-water while rendering)\n",

@@ -328,7 +328,7 @@ namespace {
 std::optional<QByteArray> verifiedManifest(const QString &folder, const QByteArray &rawPublicKey)
 {
     // A manifest lists a few hundred entries; anything far larger is not one.
-    const std::optional<QByteArray> text =
+    std::optional<QByteArray> text =
         readSmallFile(signatureFile(folder, ManifestName), 16 * 1024 * 1024);
     const std::optional<QByteArray> signature =
         readSmallFile(signatureFile(folder, SignatureName), 1024);

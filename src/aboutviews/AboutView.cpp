@@ -307,7 +307,11 @@ QWidget *AboutView::linksPanel(const QString &title, const QList<Link> &links)
     QVBoxLayout *content = nullptr;
     QWidget *panel = section(title, 10, content);
     panel->setObjectName(QStringLiteral("linksGroup"));
-    for (const auto &[link, url] : rows) {
+    // Named members, not a structured binding: clang 14, which the static
+    // analysis runs on, can't capture a binding in a lambda.
+    for (const auto &entry : rows) {
+        const Link &link = entry.first;
+        const QUrl &url = entry.second;
         auto *row = new LinkRow(link.symbol, link.title, url, panel);
         row->setObjectName(QStringLiteral("linkRow"));
         connect(row, &QAbstractButton::clicked, this, [this, url] { m_opener->open(url); });

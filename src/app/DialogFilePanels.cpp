@@ -130,7 +130,7 @@ QFuture<std::optional<QUrl>> DialogFilePanels::chooseSaveUrl(QString name, std::
                 return std::nullopt;
             }
             // A panel of the system's own may hand back the name as typed.
-            const QUrl url = urls.first();
+            const QUrl &url = urls.first();
             return url.isLocalFile() ? QUrl::fromLocalFile(withPdfExtension(url.toLocalFile()))
                                      : url;
         });

@@ -3,6 +3,7 @@
 #include "app/DialogFilePanels.h"
 #include "app/InstanceChannel.h"
 #include "app/MainWindow.h"
+#include "engine/PDFEngine.h"
 #include "look/Theme.h"
 
 #include <QApplication>
@@ -55,6 +56,13 @@ bool TamselApp::start()
     });
     m_window->show();
     // After the window shows, so that a password question has a window to sit on.
-    QTimer::singleShot(0, this, [this] { m_delegate.setModel(m_model.get()); });
+    QTimer::singleShot(0, this, [this] {
+        m_delegate.setModel(m_model.get());
+        if (!m_options.services) {
+            // While the user picks a file: the first one opened then waits for
+            // no worker to start.
+            PDFEngine::shared().startWorkers();
+        }
+    });
     return true;
 }

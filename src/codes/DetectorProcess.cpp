@@ -128,7 +128,7 @@ namespace {
 // the running program.
 QString program()
 {
-    const QString chosen = qEnvironmentVariable("TAMSEL_CODE_DETECTOR");
+    QString chosen = qEnvironmentVariable("TAMSEL_CODE_DETECTOR");
     if (!chosen.isEmpty()) {
         return chosen;
     }

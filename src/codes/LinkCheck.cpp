@@ -52,7 +52,7 @@ std::optional<QString> rawHost(const QString &text)
     }
     const QStringList atPieces = split(authority, QLatin1Char('@'));
     const QString afterAt = atPieces.isEmpty() ? authority : atPieces.last();
-    const auto host = TextPieces::firstPiece(afterAt, QLatin1Char(':'));
+    auto host = TextPieces::firstPiece(afterAt, QLatin1Char(':'));
     if (!host || host->isEmpty()) {
         return std::nullopt;
     }
@@ -283,7 +283,7 @@ QString LinkCheck::registrableDomain(const QString &host, const QSet<QString> &r
     };
     qsizetype best = 1;
     for (qsizetype i = 0; i < n; ++i) {
-        const QString candidate = joined(i);
+        QString candidate = joined(i);
         if (rules.contains(QLatin1Char('!') + candidate)) {
             return candidate;
         }

@@ -170,6 +170,11 @@ int PDFEngine::workerCount() const
     return m_pool->workerCount();
 }
 
+void PDFEngine::startWorkers()
+{
+    m_pool->startAll();
+}
+
 int PDFEngine::startedWorkerCount() const
 {
     return m_pool->startedCount();

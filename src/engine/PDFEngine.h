@@ -118,6 +118,10 @@ public:
 
     // How many jobs run at once.
     int workerCount() const;
+    // Starts the workers ahead of any call, so that the first document opened
+    // and its first pages don't wait for them to start. Otherwise they start
+    // as the work needs them.
+    void startWorkers();
 
     // Opens a source into the cache: a PDF (by extension, case-insensitive) or a
     // picture, which becomes a one-page document whose long side is 842 pt.

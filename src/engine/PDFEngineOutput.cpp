@@ -127,7 +127,7 @@ StampPictures stampPictures(const BuildPlan &plan)
                 continue;
             }
             if (auto read = readFile(file->toLocalFile())) {
-                stamps.insert(*file, std::move(read->first));
+                stamps.emplace(*file, std::move(read->first));
             }
         }
     }

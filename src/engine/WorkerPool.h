@@ -1,10 +1,11 @@
 #pragma once
 
-// The supervisor of the engine's worker processes. Starts workers on demand (up
-// to a fixed number, and one more kept for opens and builds, which also go
-// ahead of drawings), hands each one request at a time, and watches them: a
-// request past its time limit, a worker past its memory bound or one that
-// dies is ended, its request answered with a failure, and the worker replaced.
+// The supervisor of the engine's worker processes. Starts workers on demand or
+// all ahead when asked (up to a fixed number, and one more kept for opens and
+// builds, which also go ahead of drawings), hands each one request at a time,
+// and watches them: a request past its time limit, a worker past its memory
+// bound or one that dies is ended, its request answered with a failure, and
+// the worker replaced.
 // A document whose requests have ended workers `maxStrikes` times answers the
 // same kind of request at once with that failure.
 //
@@ -109,6 +110,10 @@ public:
     ~WorkerPool(); // ends every worker within a second; pending jobs get no answer
 
     void submit(std::shared_ptr<Job> job);
+    // Starts every worker that isn't running yet, the reserve too, without a
+    // job: a worker takes a moment to start, which the first jobs then don't
+    // wait for.
+    void startAll();
     // Makes a WorkerSource whose eviction this pool carries out.
     std::shared_ptr<const WorkerSource> source(SharedBytes bytes, std::optional<QString> password);
     // Whether the worker program can be started at all.

@@ -472,7 +472,7 @@ StampPictures Reader::stamps(const BuildPlan &plan)
         if (!plan.stampFiles.values().contains(url) || stamps.contains(url)) {
             fail();
         }
-        stamps.insert(url, std::move(picture));
+        stamps.emplace(url, std::move(picture));
     }
     return stamps;
 }

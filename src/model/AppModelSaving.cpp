@@ -32,7 +32,7 @@ QString normalisedPath(const QUrl &url)
     }
     const QString path = QDir::cleanPath(QFileInfo(url.toLocalFile()).absoluteFilePath());
     const QFileInfo info(path);
-    const QString canonical = info.canonicalFilePath();
+    QString canonical = info.canonicalFilePath();
     if (!canonical.isEmpty()) {
         return canonical;
     }

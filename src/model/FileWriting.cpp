@@ -101,7 +101,7 @@ Result<void> replaceWith(const QString &path, const std::function<Result<void>(Q
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         return failureOf(errno, name, file.errorString());
     }
-    const Result<void> filled = fill(file);
+    Result<void> filled = fill(file);
     if (!filled) {
         file.cancelWriting();
         return filled;
@@ -137,7 +137,7 @@ Result<void> replace(const QByteArray &data, const QString &path)
 Result<void> replace(const QString &path, const std::function<Result<void>(int file)> &fill)
 {
     return replaceWith(path, [&](QSaveFile &file) -> Result<void> {
-        const Result<void> filled = fill(file.handle());
+        Result<void> filled = fill(file.handle());
         if (!filled && filled.error().systemError != 0) {
             const int error = filled.error().systemError;
             return failureOf(error, QFileInfo(path).fileName(),

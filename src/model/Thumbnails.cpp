@@ -80,12 +80,11 @@ void Thumbnails::store(const Key &key, const QImage &image)
     }
 }
 
-void Thumbnails::evict(const Key &key)
+void Thumbnails::evict(Key key)
 {
-    const Key dropped = key; // `key` may refer into m_order
-    m_images.remove(dropped);
-    m_order.removeAll(dropped);
-    emit imagesChanged(dropped);
+    m_images.remove(key);
+    m_order.removeAll(key);
+    emit imagesChanged(key);
 }
 
 void Thumbnails::drop(const std::function<bool(const QUrl &source)> &matches)

@@ -73,7 +73,7 @@ signals:
     void imagesChanged(const Thumbnails::Key &key);
 
 private:
-    void evict(const Key &key);
+    void evict(Key key); // by value: callers pass keys that live in m_order
     void store(const Key &key, const QImage &image);
 
     Render m_render;

@@ -16,7 +16,7 @@ QByteArray encodedPicture(const QMimeData &data)
         if (!format.startsWith(QLatin1String("image/"))) {
             continue;
         }
-        const QByteArray bytes = data.data(format);
+        QByteArray bytes = data.data(format);
         if (!bytes.isEmpty()) {
             return bytes;
         }

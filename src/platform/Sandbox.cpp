@@ -435,7 +435,8 @@ Applied restrictCalls(QStringList &missing)
 
 namespace Sandbox {
 
-pid_t spawn(const QString &program, const QStringList &arguments, int channel, Errors errors)
+pid_t spawn(const QString &program, const QStringList &arguments, int channel, Errors errors,
+            const QList<QByteArray> &variables)
 {
     int errorPipe[2] = {-1, -1};
     if (errors == Errors::Log) {
@@ -487,6 +488,7 @@ pid_t spawn(const QString &program, const QStringList &arguments, int channel, E
             environment.emplace_back(*entry);
         }
     }
+    environment.insert(environment.end(), variables.begin(), variables.end());
     environment.push_back(QByteArray(parentVariable) + '=' + QByteArray::number(getpid()));
     std::vector<char *> envp;
     for (QByteArray &entry : environment) {

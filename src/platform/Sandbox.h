@@ -13,6 +13,8 @@
 // file's mode or owner, opens no socket, signals no other process and gives no
 // terminal any command.
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -43,11 +45,12 @@ enum class Errors {
 };
 
 // Starts `program` with `arguments` (after its own name), `channel` as its
-// descriptor 3. Returns the child's process id, or -1 when it can't be started.
+// descriptor 3, and `variables` ("NAME=value") in its environment besides the
+// ones kept. Returns the child's process id, or -1 when it can't be started.
 // Safe on any thread. The caller reaps the child; the child dies with the
 // program once it has entered its sandbox.
 pid_t spawn(const QString &program, const QStringList &arguments, int channel,
-            Errors errors = Errors::Log);
+            Errors errors = Errors::Log, const QList<QByteArray> &variables = {});
 
 struct Confinement
 {

@@ -13,7 +13,10 @@ std::optional<QByteArray> imageData(const QMimeData &from)
     if (const QByteArray bytes = encodedPicture(from); !bytes.isEmpty()) {
         return bytes;
     }
-    if (from.hasImage()) {
+    // Only data this program made holds a picture object. To make one from
+    // another program's data (the platform's subclass), Qt would decode that
+    // program's bytes here; a stranger's picture is decoded by a worker only.
+    if (!from.inherits("QInternalMimeData") && from.hasImage()) {
         const QImage image = qvariant_cast<QImage>(from.imageData());
         QByteArray png;
         QBuffer buffer(&png);

@@ -12,8 +12,8 @@ class QMimeData;
 namespace PictureImport {
 
 // The bytes of the first image format that holds any, as delivered (any picture
-// format; the stamp maker judges them); else the image Qt carries, as PNG;
-// else nothing.
+// format, decoded later by a worker); else the picture this program itself put
+// in the data, as PNG; else nothing. Nothing here decodes another program's bytes.
 std::optional<QByteArray> imageData(const QMimeData &from);
 
 } // namespace PictureImport

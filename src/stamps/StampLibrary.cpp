@@ -104,7 +104,8 @@ void StampLibrary::load()
     QList<StampRecord> kept;
     QSet<QUuid> seen;
     bool damaged = false;
-    for (const QJsonValue &value : document.array()) {
+    const QJsonArray entries = document.array();
+    for (const auto &value : entries) {
         const std::optional<StampRecord> record =
             value.isObject() ? StampRecord::fromJson(value.toObject()) : std::nullopt;
         if (!record) {
@@ -156,7 +157,7 @@ std::optional<StampRecord> StampLibrary::record(const QUuid &id) const
 QString StampLibrary::suggestedName(const StampMaker::Stamp &stamp) const
 {
     const double ratio = double(stamp.pixelWidth) / double(std::max(stamp.pixelHeight, 1));
-    const QString base = ratio >= 1.6 ? tr("Signature") : tr("Stamp");
+    QString base = ratio >= 1.6 ? tr("Signature") : tr("Stamp");
     QSet<QString> taken;
     for (const StampRecord &record : m_stamps) {
         taken.insert(record.name);
@@ -165,7 +166,7 @@ QString StampLibrary::suggestedName(const StampMaker::Stamp &stamp) const
         return base;
     }
     for (int n = 2;; ++n) {
-        const QString candidate = base + QLatin1Char(' ') + QString::number(n);
+        QString candidate = base + QLatin1Char(' ') + QString::number(n);
         if (!taken.contains(candidate)) {
             return candidate;
         }
@@ -178,7 +179,7 @@ std::optional<StampRecord> StampLibrary::add(const StampMaker::Stamp &stamp, con
     if (!m_loaded) {
         load();
     }
-    if (const std::optional<StampRecord> existing = record(id)) {
+    if (std::optional<StampRecord> existing = record(id)) {
         return existing;
     }
     QString trimmed = name.trimmed();

@@ -2,7 +2,6 @@
 
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QImageReader>
 #include <QImageWriter>
 #include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
@@ -41,62 +40,13 @@ StampMaker::~StampMaker()
     m_pool->waitForDone();
 }
 
-QFuture<Result<StampMaker::Stamp>> StampMaker::makeStamp(QByteArray data, CancelToken cancel)
+QFuture<Result<StampMaker::Stamp>> StampMaker::makeStamp(QImage picture, CancelToken cancel)
 {
-    return QtConcurrent::run(m_pool.get(), [data = std::move(data), cancel]() {
-        QBuffer buffer;
-        buffer.setData(data);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer);
-        return run(reader, cancel);
-    });
-}
-
-QFuture<Result<StampMaker::Stamp>> StampMaker::makeStamp(QUrl file, CancelToken cancel)
-{
-    return QtConcurrent::run(m_pool.get(), [file = std::move(file), cancel]() -> Result<Stamp> {
-        if (!file.isLocalFile()) {
-            return error(StampError::Unreadable);
-        }
-        QImageReader reader(file.toLocalFile());
-        return run(reader, cancel);
-    });
+    return QtConcurrent::run(
+        m_pool.get(), [picture = std::move(picture), cancel]() { return run(picture, cancel); });
 }
 
 namespace {
-
-// Decodes the first picture upright, reduced so that its long side is at most
-// `longSide`. Pictures too large to hold in memory count as unreadable instead of
-// being allocated: a crafted header may claim any size.
-QImage decode(QImageReader &reader, int longSide, qint64 maxPixels)
-{
-    reader.setDecideFormatFromContent(true);
-    reader.setAutoTransform(true);
-    // Room for the largest picture we accept, decoded whole when its format
-    // can't reduce while decoding.
-    reader.setAllocationLimit(int((maxPixels * 4) / (1024 * 1024)) + 1);
-    const QSize size = reader.size();
-    if (size.isValid()) {
-        if (size.isEmpty() || qint64(size.width()) * size.height() > maxPixels) {
-            return {};
-        }
-        const int side = std::max(size.width(), size.height());
-        if (side > longSide) {
-            const double scale = double(longSide) / side;
-            reader.setScaledSize(QSize(std::max(1, int(std::lround(size.width() * scale))),
-                                       std::max(1, int(std::lround(size.height() * scale)))));
-        }
-    }
-    QImage image = reader.read();
-    if (image.isNull()) {
-        return {};
-    }
-    if (std::max(image.width(), image.height()) > longSide) {
-        image =
-            image.scaled(QSize(longSide, longSide), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    }
-    return image;
-}
 
 // One channel of a picture, row after row.
 using Plane = std::vector<uint8_t>;
@@ -111,24 +61,23 @@ void slidingMax(const uint8_t *in, int n, int half, uint8_t *out, std::vector<ui
         std::copy(in, in + n, out);
         return;
     }
-    const int window = 2 * half + 1;
-    const int padded = ((n + 2 * half + window - 1) / window) * window;
-    g.assign(size_t(padded), 0);
-    h.assign(size_t(padded), 0);
-    for (int i = 0; i < n; ++i) {
-        g[size_t(i + half)] = in[i];
-    }
+    const size_t length = size_t(n);
+    const size_t margin = size_t(half);
+    const size_t window = 2 * margin + 1;
+    const size_t padded = ((length + 2 * margin + window - 1) / window) * window;
+    g.assign(padded, 0);
+    std::copy(in, in + length, g.begin() + std::ptrdiff_t(margin));
     h = g;
-    for (int start = 0; start < padded; start += window) {
-        for (int i = start + 1; i < start + window; ++i) {
-            g[size_t(i)] = std::max(g[size_t(i)], g[size_t(i - 1)]);
+    for (size_t start = 0; start < padded; start += window) {
+        for (size_t i = start + 1; i < start + window; ++i) {
+            g[i] = std::max(g[i], g[i - 1]);
         }
-        for (int i = start + window - 2; i >= start; --i) {
-            h[size_t(i)] = std::max(h[size_t(i)], h[size_t(i + 1)]);
+        for (size_t i = start + window - 1; i-- > start;) {
+            h[i] = std::max(h[i], h[i + 1]);
         }
     }
-    for (int x = 0; x < n; ++x) {
-        out[x] = std::max(h[size_t(x)], g[size_t(x + window - 1)]);
+    for (size_t x = 0; x < length; ++x) {
+        out[x] = std::max(h[x], g[x + window - 1]);
     }
 }
 
@@ -136,11 +85,12 @@ void slidingMax(const uint8_t *in, int n, int half, uint8_t *out, std::vector<ui
 Plane discMax(const Plane &in, int w, int h, double radius)
 {
     const int reach = int(std::floor(radius));
-    std::vector<int> halfWidth(size_t(2 * reach + 1));
+    // The half-width of the disc's row at dy, for dy from -reach to reach.
+    std::vector<int> halfWidth;
     std::vector<int> widths;
     for (int dy = -reach; dy <= reach; ++dy) {
         const int half = int(std::floor(std::sqrt(radius * radius - double(dy) * dy)));
-        halfWidth[size_t(dy + reach)] = half;
+        halfWidth.push_back(half);
         if (std::find(widths.begin(), widths.end(), half) == widths.end()) {
             widths.push_back(half);
         }
@@ -156,10 +106,10 @@ Plane discMax(const Plane &in, int w, int h, double radius)
         }
     }
     Plane out(in.size(), 0);
-    for (int dy = -reach; dy <= reach; ++dy) {
+    for (size_t row = 0; row < halfWidth.size(); ++row) {
+        const int dy = int(row) - reach;
         const size_t k =
-            size_t(std::find(widths.begin(), widths.end(), halfWidth[size_t(dy + reach)]) -
-                   widths.begin());
+            size_t(std::find(widths.begin(), widths.end(), halfWidth[row]) - widths.begin());
         const Plane &source = rows[k];
         for (int y = std::max(0, -dy); y < std::min(h, h - dy); ++y) {
             const uint8_t *from = source.data() + size_t(y + dy) * w;
@@ -176,22 +126,24 @@ Plane discMax(const Plane &in, int w, int h, double radius)
 std::vector<float> gaussianBlur(const Plane &in, int w, int h, double sigma)
 {
     const int reach = std::max(1, int(std::ceil(3 * sigma)));
-    std::vector<float> kernel(size_t(2 * reach + 1));
+    // The weights of the offsets -reach to reach.
+    std::vector<float> kernel;
     float sum = 0;
     for (int i = -reach; i <= reach; ++i) {
         const float v = float(std::exp(-double(i) * i / (2 * sigma * sigma)));
-        kernel[size_t(i + reach)] = v;
+        kernel.push_back(v);
         sum += v;
     }
     for (float &v : kernel) {
         v /= sum;
     }
     std::vector<float> across(in.size());
-    std::vector<float> padded(size_t(w + 2 * reach));
+    // The row with `reach` places added at either end, copies of its end places.
+    std::vector<float> padded(size_t(w) + 2 * size_t(reach));
     for (int y = 0; y < h; ++y) {
         const uint8_t *row = in.data() + size_t(y) * w;
-        for (int x = -reach; x < w + reach; ++x) {
-            padded[size_t(x + reach)] = row[std::clamp(x, 0, w - 1)];
+        for (size_t p = 0; p < padded.size(); ++p) {
+            padded[p] = row[std::clamp(int(p) - reach, 0, w - 1)];
         }
         float *to = across.data() + size_t(y) * w;
         for (int x = 0; x < w; ++x) {
@@ -206,8 +158,9 @@ std::vector<float> gaussianBlur(const Plane &in, int w, int h, double sigma)
     std::vector<float> out(in.size(), 0.0f);
     for (int y = 0; y < h; ++y) {
         float *to = out.data() + size_t(y) * w;
-        for (int i = -reach; i <= reach; ++i) {
-            const float weight = kernel[size_t(i + reach)];
+        for (size_t k = 0; k < kernel.size(); ++k) {
+            const float weight = kernel[k];
+            const int i = int(k) - reach;
             const float *from = across.data() + size_t(std::clamp(y + i, 0, h - 1)) * w;
             for (int x = 0; x < w; ++x) {
                 to[x] += weight * from[x];
@@ -439,9 +392,12 @@ Result<StampMaker::Stamp> StampMaker::finish(const QImage &bitmap)
     return stamp;
 }
 
-Result<StampMaker::Stamp> StampMaker::run(QImageReader &reader, const CancelToken &cancel)
+Result<StampMaker::Stamp> StampMaker::run(const QImage &picture, const CancelToken &cancel)
 {
-    QImage working = bitmap(decode(reader, decodeLongSide, maxSourcePixels));
+    QImage working = bitmap(std::max(picture.width(), picture.height()) > decodeLongSide
+                                ? picture.scaled(QSize(decodeLongSide, decodeLongSide),
+                                                 Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                                : picture);
     if (working.isNull()) {
         return error(StampError::Unreadable);
     }

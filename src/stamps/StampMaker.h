@@ -3,6 +3,10 @@
 // Lifts a signature or stamp off its paper: a photo, scan or drawing becomes a
 // transparent PNG cropped to the ink, at most 1,200 pixels on its long side.
 //
+// The maker decodes nothing. The picture the user chose is a stranger's bytes:
+// a sandboxed worker decodes it (PDFEngine::decodePicture at decodeLongSide) and
+// the maker gets its raw pixels.
+//
 // Thread contract: StampMaker::shared() owns one worker thread; every makeStamp
 // call is queued on it and runs after the ones before it. Results are values
 // (PNG bytes and a size). Cancellation is checked after decoding and after the
@@ -15,12 +19,10 @@
 #include <QFuture>
 #include <QImage>
 #include <QString>
-#include <QUrl>
 
 #include <memory>
 #include <optional>
 
-class QImageReader;
 class QThreadPool;
 
 class StampMaker
@@ -44,13 +46,13 @@ public:
     StampMaker();
     ~StampMaker(); // waits for the queued work to end
 
-    // Any picture format Qt can read, as bytes or as a local file.
-    QFuture<Result<Stamp>> makeStamp(QByteArray data, CancelToken cancel = {});
-    QFuture<Result<Stamp>> makeStamp(QUrl file, CancelToken cancel = {});
+    // A decoded picture, upright; a null one (the worker could not decode the
+    // bytes) is unreadable. One larger than decodeLongSide is reduced first.
+    QFuture<Result<Stamp>> makeStamp(QImage picture, CancelToken cancel = {});
 
-    // The whole pipeline on the calling thread: decode, lift the ink, crop, scale,
-    // encode. Exposed for the worker and for measuring.
-    static Result<Stamp> run(QImageReader &reader, const CancelToken &cancel);
+    // The whole pipeline on the calling thread: lift the ink, crop, scale,
+    // encode. Exposed for measuring.
+    static Result<Stamp> run(const QImage &picture, const CancelToken &cancel);
 
     // The working bitmap: RGBA bytes, premultiplied, rows packed (4 x width bytes).
     static QImage bitmap(const QImage &picture);
@@ -66,9 +68,8 @@ public:
     // Crops to the ink with a margin, reduces to 1,200 pixels at most, encodes PNG.
     static Result<Stamp> finish(const QImage &bitmap);
 
-    // Largest long side while decoding, and the largest picture that is decoded at all.
+    // The longest side a picture is decoded at: every step works on at most this.
     static constexpr int decodeLongSide = 2000;
-    static constexpr qint64 maxSourcePixels = 120'000'000;
     static constexpr int stampLongSide = 1200;
 
 private:

@@ -1,5 +1,6 @@
 #include "stampviews/NewStampSheet.h"
 
+#include "engine/PDFEngine.h"
 #include "look/NoteBanner.h"
 #include "look/Spinner.h"
 #include "look/Theme.h"
@@ -33,6 +34,16 @@ QString titleFor(StampSource::Kind kind)
         break;
     }
     return NewStampSheet::tr("New Signature or Stamp");
+}
+
+// A picture file or its bytes, decoded for the stamp maker. The picture is a
+// stranger's: only a sandboxed worker decodes it. The drawing pad's own
+// picture takes the same road, so every stamp is made from the same pixels.
+template<typename Picture> QFuture<QImage> decodeOnWorker(AppModel *model, Picture picture)
+{
+    PDFEngine *engine = model ? model->engine() : nullptr;
+    return engine ? engine->decodePicture(std::move(picture), StampMaker::decodeLongSide)
+                  : Async::ready(QImage());
 }
 
 } // namespace
@@ -115,10 +126,10 @@ void NewStampSheet::start()
 {
     switch (m_source.kind()) {
     case StampSource::Kind::File:
-        process(StampMaker::shared().makeStamp(m_source.url(), m_work));
+        m_making = process(decodeOnWorker(m_model.data(), m_source.url()));
         break;
     case StampSource::Kind::Data:
-        process(StampMaker::shared().makeStamp(m_source.bytes(), m_work));
+        m_making = process(decodeOnWorker(m_model.data(), m_source.bytes()));
         break;
     case StampSource::Kind::Drawing:
     case StampSource::Kind::Ready:
@@ -126,13 +137,17 @@ void NewStampSheet::start()
     }
 }
 
-QFuture<void> NewStampSheet::process(QFuture<Result<StampMaker::Stamp>> making)
+QFuture<void> NewStampSheet::process(QFuture<QImage> decoding)
 {
     // The result is shown from the next event on, never inside the
-    // constructor, even when the maker answers at once (a missing file).
+    // constructor, even when the engine answers at once (a missing file).
     co_await Async::nextTurn(this);
-    const Result<StampMaker::Stamp> made = co_await making;
-    // Cancel drops what the maker still brings back, success or not.
+    const QImage picture = co_await decoding;
+    // Cancel drops what is still on its way, success or not.
+    if (m_work.isCanceled()) {
+        co_return;
+    }
+    const Result<StampMaker::Stamp> made = co_await StampMaker::shared().makeStamp(picture, m_work);
     if (m_work.isCanceled() || made.isCanceled()) {
         co_return;
     }
@@ -171,7 +186,7 @@ void NewStampSheet::showStage()
         connect(pad, &DrawingPad::used, this, [this](const QByteArray &png) {
             m_drawingDone = true;
             showStage();
-            process(StampMaker::shared().makeStamp(png, m_work));
+            m_making = process(decodeOnWorker(m_model.data(), png));
         });
         m_content = pad;
         break;

@@ -43,6 +43,9 @@ public:
 
     // The made stamp, not yet saved.
     const std::optional<StampMaker::Stamp> &madeStamp() const { return m_result; }
+    // Finishes once the stamp under way is shown, its error is, or it was
+    // dropped after Cancel; a finished future when nothing is under way.
+    QFuture<void> making() const { return m_making; }
     QString name() const;
 
     static constexpr int sheetWidth = 560;
@@ -55,7 +58,7 @@ public slots:
 
 private:
     void start();
-    QFuture<void> process(QFuture<Result<StampMaker::Stamp>> making);
+    QFuture<void> process(QFuture<QImage> decoding);
     void save();
     void finish(const StampRecord &record);
     void showStage();
@@ -70,6 +73,7 @@ private:
     QImage m_preview;
     std::optional<QString> m_errorText;
     CancelToken m_work;
+    QFuture<void> m_making = Async::ready();
     bool m_drawingDone = false;
     bool m_finished = false; // reported once; later choices are ignored
 

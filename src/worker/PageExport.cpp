@@ -28,6 +28,9 @@ namespace PageExport {
 namespace {
 
 using RenderedPage = PagePicture;
+// Takes the picture by value: the encoder is its last holder, so tagging it
+// with its resolution changes it in place rather than copying every pixel.
+using Encoder = std::function<QByteArray(QImage)>;
 
 QByteArray encode(const QImage &image, const char *format, int quality, int compression)
 {
@@ -76,9 +79,9 @@ using ShowPage =
 // Makes the pictures of pages 0..count-1 with `show`, and encodes them on the
 // global pool while the next pages render. Checks for cancellation before
 // each page.
-Result<std::vector<RenderedPage>>
-renderPages(int count, const ShowPage &show, const std::function<double(QSizeF)> &scaleFor,
-            const std::function<QByteArray(const QImage &)> &encoder, const CancelToken &cancel)
+Result<std::vector<RenderedPage>> renderPages(int count, const ShowPage &show,
+                                              const std::function<double(QSizeF)> &scaleFor,
+                                              const Encoder &encoder, const CancelToken &cancel)
 {
     std::vector<RenderedPage> pages(size_t(std::max(count, 0)));
     std::deque<QFuture<void>> pending;
@@ -97,16 +100,18 @@ renderPages(int count, const ShowPage &show, const std::function<double(QSizeF)>
             drain(0);
             return Result<std::vector<RenderedPage>>::canceled();
         }
-        const Result<ShownPage> shown = show(i, scaleFor);
+        Result<ShownPage> shown = show(i, scaleFor);
         if (!shown) {
             drain(0);
             return shown.error();
         }
         pages[size_t(i)].points = shown->points;
         RenderedPage *target = &pages[size_t(i)];
-        pending.push_back(QtConcurrent::run(
-            QThreadPool::globalInstance(),
-            [target, image = shown->image, &encoder] { target->encoded = encoder(image); }));
+        pending.push_back(
+            QtConcurrent::run(QThreadPool::globalInstance(),
+                              [target, image = std::move(shown.value().image), &encoder]() mutable {
+                                  target->encoded = encoder(std::move(image));
+                              }));
         drain(window);
     }
     drain(0);
@@ -119,9 +124,9 @@ renderPages(int count, const ShowPage &show, const std::function<double(QSizeF)>
 }
 
 // Renders every page of `pdf`.
-Result<std::vector<RenderedPage>>
-renderPages(const QByteArray &pdf, const std::function<double(QSizeF)> &scaleFor,
-            const std::function<QByteArray(const QImage &)> &encoder, const CancelToken &cancel)
+Result<std::vector<RenderedPage>> renderPages(const QByteArray &pdf,
+                                              const std::function<double(QSizeF)> &scaleFor,
+                                              const Encoder &encoder, const CancelToken &cancel)
 {
     std::unique_ptr<Poppler::Document> document = Poppler::Document::loadFromData(pdf);
     if (!document || document->isLocked()) {
@@ -155,10 +160,10 @@ renderPages(const QByteArray &pdf, const std::function<double(QSizeF)> &scaleFor
 
 // The plan's pages drawn as the sources show them, turned and with their
 // stamps painted on: the way out for sources whose pages can't be copied.
-Result<std::vector<RenderedPage>>
-renderShownPages(const BuildPlan &plan, const BuildContext &context,
-                 const std::function<double(QSizeF)> &scaleFor,
-                 const std::function<QByteArray(const QImage &)> &encoder)
+Result<std::vector<RenderedPage>> renderShownPages(const BuildPlan &plan,
+                                                   const BuildContext &context,
+                                                   const std::function<double(QSizeF)> &scaleFor,
+                                                   const Encoder &encoder)
 {
     const ShowPage show =
         [&plan, &context](int index,
@@ -202,10 +207,10 @@ renderShownPages(const BuildPlan &plan, const BuildContext &context,
 }
 
 // The plan's pages drawn straight from their cached sources, turned.
-Result<std::vector<RenderedPage>>
-renderSourcePages(const BuildPlan &plan, const BuildContext &context,
-                  const std::function<double(QSizeF)> &scaleFor,
-                  const std::function<QByteArray(const QImage &)> &encoder)
+Result<std::vector<RenderedPage>> renderSourcePages(const BuildPlan &plan,
+                                                    const BuildContext &context,
+                                                    const std::function<double(QSizeF)> &scaleFor,
+                                                    const Encoder &encoder)
 {
     const ShowPage show =
         [&plan, &context](int index,
@@ -241,10 +246,9 @@ BuildPlan plainPlan(const BuildPlan &plan)
 
 // The plan's pages rendered from its plain PDF, or as the sources show them
 // when that PDF can't be made from their structure.
-Result<std::vector<RenderedPage>>
-renderPlan(const BuildPlan &plan, const BuildContext &context,
-           const std::function<double(QSizeF)> &scaleFor,
-           const std::function<QByteArray(const QImage &)> &encoder)
+Result<std::vector<RenderedPage>> renderPlan(const BuildPlan &plan, const BuildContext &context,
+                                             const std::function<double(QSizeF)> &scaleFor,
+                                             const Encoder &encoder)
 {
     // A page drawn from its source shows what the page copied into a PDF of
     // its own shows, a turn being one more turn of the drawing; stamps are
@@ -285,14 +289,13 @@ Result<QList<QByteArray>> pictures(const BuildPlan &plan, double dpi, bool jpeg,
     const int dotsPerMeter = int(std::lround(dpi / 0.0254));
     const auto rendered = renderPlan(
         plan, context, [scale](QSizeF) { return scale; },
-        [jpeg, dotsPerMeter](const QImage &image) {
+        [jpeg, dotsPerMeter](QImage image) {
             // The picture says the resolution it was drawn at (PNG pHYs, JPEG
             // density), so it prints at the size of its page.
-            QImage tagged = image;
-            tagged.setDotsPerMeterX(dotsPerMeter);
-            tagged.setDotsPerMeterY(dotsPerMeter);
-            return jpeg ? encode(tagged, "jpeg", 85, -1)
-                        : encode(tagged, "png", -1, pngCompression());
+            image.setDotsPerMeterX(dotsPerMeter);
+            image.setDotsPerMeterY(dotsPerMeter);
+            return jpeg ? encode(image, "jpeg", 85, -1)
+                        : encode(image, "png", -1, pngCompression());
         });
     if (!rendered) {
         return rendered.error();
@@ -314,9 +317,7 @@ Result<std::vector<PagePicture>> pagesAsJpeg(const BuildPlan &plan, const Compre
         // May enlarge: the long side of every picture is maxPixels.
         return maxPixels / std::max(std::max(size.width(), size.height()), 1.0);
     };
-    const auto encoder = [quality](const QImage &image) {
-        return encode(image, "jpeg", quality, -1);
-    };
+    const auto encoder = [quality](QImage image) { return encode(image, "jpeg", quality, -1); };
     return renderPlan(plan, context, scaleFor, encoder);
 }
 

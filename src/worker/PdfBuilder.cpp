@@ -478,7 +478,7 @@ Result<SharedBytes> build(const BuildPlan &plan, const BuildContext &context)
         }
 
         auto output = std::make_unique<QPDF>();
-        const Result<SharedBytes> written =
+        Result<SharedBytes> written =
             writeOutput(*output, plan, context, resolved, pagesOf, version);
         // Freeing the output's many objects takes a while: let the caller
         // choose when.

@@ -254,6 +254,12 @@ bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int
     if (file < 0 && pdf.isEmpty()) {
         return false;
     }
+    if (file >= 0) {
+        // The disk starts writing the output while it is read back, so the
+        // sync that the save makes before its rename finds little left to do.
+        // Only started: a slow disk must not hold up the answer.
+        ::sync_file_range(file, 0, 0, SYNC_FILE_RANGE_WRITE);
+    }
     try {
         QPDF check;
         check.setSuppressWarnings(true);
@@ -289,7 +295,7 @@ bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int
         if (pages.size() != size_t(pageCount)) {
             return false;
         }
-        for (QPDFObjectHandle page : pages) {
+        for (const QPDFObjectHandle &page : pages) {
             if (!isPage(page)) {
                 return false;
             }

@@ -57,7 +57,8 @@ SharedBytes write(QPDF &pdf, const std::optional<QString> &password, const Versi
 // page present in the file, the first and the last read as page dictionaries;
 // any other tree has every page read. The builders make each page a page
 // dictionary before writing it.
-// With a `file`, the output is read back from that file instead.
+// With a `file`, the output is read back from that file instead, once the
+// disk was asked to start writing it.
 bool reopens(const SharedBytes &pdf, const std::optional<QString> &password, int pageCount,
              int file = -1);
 

@@ -116,8 +116,9 @@ QImage decode(QByteArrayView bytes, int longSide)
     const QSize size = reader.size();
     if (size.isValid() && std::max(size.width(), size.height()) > longSide) {
         const double scale = double(longSide) / std::max(size.width(), size.height());
-        reader.setScaledSize(
-            QSize(std::max(1, int(size.width() * scale)), std::max(1, int(size.height() * scale))));
+        // Rounded, not cut: the longer side must come out as `longSide`, not one short.
+        reader.setScaledSize(QSize(std::max(1, int(std::lround(size.width() * scale))),
+                                   std::max(1, int(std::lround(size.height() * scale)))));
     }
     QImage image;
     if (!reader.read(&image) || image.isNull()) {

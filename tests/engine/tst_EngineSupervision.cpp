@@ -201,6 +201,27 @@ private slots:
         QCOMPARE(engine->startedWorkerCount(), started);
     }
 
+    // Workers started ahead take the first jobs, the reserve among them; none
+    // is started twice, nor any more for those jobs.
+    void workersStartedAheadTakeTheFirstJobs()
+    {
+        PDFEngine engine(faulty({}, 3));
+        engine.startWorkers();
+        QTRY_COMPARE(engine.startedWorkerCount(), engine.workerCount() + 1);
+        engine.startWorkers();
+        QCOMPARE(TestUtil::await(engine.open(m_five, std::nullopt)).pageCount, 5);
+        QList<QFuture<QImage>> pages;
+        for (int i = 0; i < 5; ++i) {
+            pages.append(engine.image({m_five, i}, 0, 128));
+        }
+        const QFuture<Result<QByteArray>> saved = engine.buildBytes(planOf(m_five, {0, 4}), {});
+        for (const QFuture<QImage> &page : pages) {
+            QVERIFY(!TestUtil::await(page).isNull());
+        }
+        QVERIFY(TestUtil::await(saved).ok());
+        QCOMPARE(engine.startedWorkerCount(), engine.workerCount() + 1);
+    }
+
     // Quitting while a worker hangs doesn't wait for it. The page after the hanging
     // one is handed out after it, so once that is drawn the hanging one is with a
     // worker; the time limit is far away, so only the quitting ends it.

@@ -231,6 +231,25 @@ private slots:
         QVERIFY((info.st_mode & 0777) != 0777);
     }
 
+    // A helper gets the variables it is started with, beside the kept ones and
+    // none of the session's (the engine hands its workers their heap's tunables so).
+    void helperGetsTheVariablesItIsGiven()
+    {
+        int pair[2];
+        QVERIFY(socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pair) == 0);
+        const pid_t pid = Sandbox::spawn(
+            QStringLiteral("/bin/sh"),
+            {QStringLiteral("-c"), QStringLiteral("printf '%s|%s' \"$TAMSEL_GIVEN\" "
+                                                  "\"$DISPLAY\" >&3")},
+            pair[1], Sandbox::Errors::Discard, {QByteArrayLiteral("TAMSEL_GIVEN=one=two")});
+        ::close(pair[1]);
+        QVERIFY(pid > 0);
+        const QByteArray printed = readToEnd(pair[0]);
+        ::close(pair[0]);
+        QCOMPARE(waitpid(pid, nullptr, 0), pid);
+        QCOMPARE(printed, QByteArrayLiteral("one=two|"));
+    }
+
     // kill -9 of the program while its worker draws: the worker goes with it.
     void workerDiesWithTheProgram()
     {

@@ -1,8 +1,13 @@
+// The stamp maker on pictures decoded by the engine's workers, as the program
+// hands them over, and its steps one by one.
+
+#include "engine/PDFEngine.h"
 #include "helpers/TestUtil.h"
 #include "stamps/StampMaker.h"
 
 #include <QBuffer>
 #include <QFile>
+#include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPainterPath>
@@ -12,6 +17,8 @@
 class TestStampMaker : public QObject
 {
     Q_OBJECT
+
+    PDFEngine m_engine;
 
 private:
     static QByteArray
@@ -56,9 +63,44 @@ private:
         painter.drawPath(path);
     }
 
-    static Result<StampMaker::Stamp> make(const QByteArray &bytes, CancelToken cancel = {})
+    Result<StampMaker::Stamp> make(const QImage &decoded, CancelToken cancel = {})
     {
-        return TestUtil::await(StampMaker::shared().makeStamp(bytes, cancel));
+        return TestUtil::await(StampMaker::shared().makeStamp(decoded, std::move(cancel)));
+    }
+
+    // As the new-stamp sheet makes a stamp: a worker decodes, the maker lifts.
+    Result<StampMaker::Stamp> make(const QByteArray &bytes, CancelToken cancel = {})
+    {
+        return make(TestUtil::await(m_engine.decodePicture(bytes, StampMaker::decodeLongSide)),
+                    std::move(cancel));
+    }
+
+    Result<StampMaker::Stamp> make(const QUrl &file)
+    {
+        return make(TestUtil::await(m_engine.decodePicture(file, StampMaker::decodeLongSide)));
+    }
+
+    // The picture as a reader in this process decodes it: upright, reduced while
+    // decoding to the maker's long side. What a worker hands over must not differ.
+    static QImage decodedHere(QByteArray bytes)
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer);
+        reader.setAutoTransform(true);
+        const QSize size = reader.size();
+        const int side = std::max(size.width(), size.height());
+        if (side > StampMaker::decodeLongSide) {
+            const double scale = double(StampMaker::decodeLongSide) / side;
+            reader.setScaledSize(QSize(int(std::lround(size.width() * scale)),
+                                       int(std::lround(size.height() * scale))));
+        }
+        return reader.read();
+    }
+
+    static QImage pixelsOf(const Result<StampMaker::Stamp> &stamp)
+    {
+        return QImage::fromData(stamp->png, "PNG").convertToFormat(QImage::Format_ARGB32);
     }
 
 private slots:
@@ -165,11 +207,44 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write(bytes);
             file.close();
-            result = TestUtil::await(
-                StampMaker::shared().makeStamp(QUrl::fromLocalFile(file.fileName())));
+            result = make(QUrl::fromLocalFile(file.fileName()));
         }
         QVERIFY(!result.ok() && !result.isCanceled());
         QCOMPARE(result.error().message, message);
+        // The worker that refused the picture, or its replacement, makes the next stamp.
+        QImage picture = paper(600, 400);
+        scribble(picture, QRect(100, 100, 400, 200));
+        QVERIFY(make(encode(picture)).ok());
+    }
+
+    void workerPixelsMakeTheSameStamp_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QImage photo = paper(2600, 1950);
+        scribble(photo, QRect(500, 650, 1600, 500), QColor(30, 30, 60), 16);
+        // Reduced while decoding, also where the long side is no whole multiple of 2,000.
+        QTest::newRow("2600 x 1950 JPEG") << encode(photo, "JPEG");
+        QTest::newRow("2105 wide PNG") << encode(photo.scaled(2105, 1579));
+        QTest::newRow("JPEG turned by its tag")
+            << encode(photo, "JPEG", QImageIOHandler::TransformationRotate90);
+        QImage drawing(900, 500, QImage::Format_ARGB32);
+        drawing.fill(Qt::transparent);
+        scribble(drawing, QRect(100, 100, 700, 300), QColor(26, 59, 179));
+        QTest::newRow("drawing on a clear background") << encode(drawing);
+        QTest::newRow("palette PNG")
+            << encode(photo.scaled(800, 600).convertToFormat(QImage::Format_Indexed8));
+    }
+
+    void workerPixelsMakeTheSameStamp()
+    {
+        QFETCH(QByteArray, bytes);
+        const auto fromWorker = make(bytes);
+        const auto fromHere = make(decodedHere(bytes));
+        QVERIFY2(fromWorker.ok(), qPrintable(fromWorker.error().message));
+        QVERIFY(fromHere.ok());
+        QCOMPARE(QSize(fromWorker->pixelWidth, fromWorker->pixelHeight),
+                 QSize(fromHere->pixelWidth, fromHere->pixelHeight));
+        QCOMPARE(pixelsOf(fromWorker), pixelsOf(fromHere));
     }
 
     void cancelledRunIsNeitherError()

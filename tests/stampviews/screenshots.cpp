@@ -64,8 +64,8 @@ bool waitUntil(const std::function<bool()> &done, int ms = 20000)
 // A signature photographed on paper, lifted by the stamp maker.
 std::optional<StampMaker::Stamp> madeSignature()
 {
-    const auto made = TestUtil::await(
-        StampMaker::shared().makeStamp(StampPictures::png(StampPictures::signatureOnPaper())));
+    const auto made =
+        TestUtil::await(StampMaker::shared().makeStamp(StampPictures::signatureOnPaper()));
     if (!made) {
         fprintf(stderr, "the maker failed: %s\n", qPrintable(made.error().message));
         return std::nullopt;

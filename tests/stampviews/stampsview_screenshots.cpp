@@ -61,8 +61,8 @@ QWidget *screen(AppModel &model)
 
 bool fill(AppModel &model)
 {
-    const auto signature = TestUtil::await(
-        StampMaker::shared().makeStamp(StampPictures::png(StampPictures::signatureOnPaper())));
+    const auto signature =
+        TestUtil::await(StampMaker::shared().makeStamp(StampPictures::signatureOnPaper()));
     if (!signature) {
         fprintf(stderr, "the maker failed: %s\n", qPrintable(signature.error().message));
         return false;
