@@ -1,31 +1,22 @@
 #include "model/AppModel.h"
 
 #include "FeedServer.h"
-#include "helpers/FakeClock.h"
+#include "helpers/ModelFixture.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestCheckForUpdates : public QObject
 {
     Q_OBJECT
 
-    FakeClock m_clock;
-    QTemporaryDir m_dir;
     FeedServer m_server;
-
-    AppModel::Services services()
-    {
-        return AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")};
-    }
 
 private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_dir.isValid());
         QVERIFY(m_server.isReady());
         UpdateChecker::setEndpointForTesting(m_server.endpoint());
         m_server.setAnswer(200, "{\"version\": \"3.0\", \"build\": " +
@@ -36,7 +27,8 @@ private slots:
 
     void aSecondCallWhileCheckingAsksNothing()
     {
-        AppModel model(services());
+        ModelFixture fixture(ModelFixture::Engine::None);
+        AppModel &model = *fixture.model;
         model.setUpdateInstallError(QStringLiteral("The last install failed."));
         model.setUpdateResult(UpdateChecker::Result::upToDate());
         QSignalSpy checking(&model, &AppModel::isCheckingForUpdatesChanged);
@@ -59,7 +51,8 @@ private slots:
 
     void nothingWhileAnInstallRuns()
     {
-        AppModel model(services());
+        ModelFixture fixture(ModelFixture::Engine::None);
+        AppModel &model = *fixture.model;
         model.setInstallingUpdate(true);
         model.setUpdateInstallError(QStringLiteral("Still installing."));
         model.setUpdateResult(UpdateChecker::Result::failed(QStringLiteral("earlier")));
@@ -84,7 +77,8 @@ private slots:
         UpdateChecker::setEndpointForTesting(m_server.endpoint(true, 300));
         const int before = m_server.requests();
         {
-            AppModel model(services());
+            ModelFixture fixture(ModelFixture::Engine::None);
+            AppModel &model = *fixture.model;
             model.checkForUpdates();
             QTRY_COMPARE(m_server.requests(), before + 1);
         }

@@ -4,6 +4,7 @@
 
 #include "FeedServer.h"
 #include "UpdateFixture.h"
+#include "helpers/ModelFixture.h"
 #include "helpers/TestUtil.h"
 
 #include <QSignalSpy>
@@ -285,12 +286,9 @@ private slots:
                      .arg(offered.dmg->toString(), offered.sha256->toUpper(), *offered.signature)
                      .arg(QFileInfo(archive).size())
                      .toUtf8());
-        QStringList started;
-        AppModel model(AppModel::Services{nullptr, nullptr, nullptr, path("stamps"), nullptr,
-                                          [&started](const QString &program) {
-                                              started.append(program);
-                                              return true;
-                                          }});
+        ModelFixture fixture(ModelFixture::Engine::None);
+        AppModel &model = *fixture.model;
+        const QStringList &started = fixture.startedCopies;
         QSignalSpy quit(&model, &AppModel::quitRequested);
 
         model.checkForUpdates();
@@ -324,7 +322,8 @@ private slots:
                  qPrintable(oldName));
         QCOMPARE(names(m_apps),
                  firstNameTaken ? QStringList({"Tamsel", firstName}) : QStringList({"Tamsel"}));
-        QCOMPARE(names(tmp()), QStringList());
+        // Nothing left in the temporary folder but the model's own scratch folder.
+        QCOMPARE(names(tmp()), QStringList{QFileInfo(fixture.folder.path()).fileName()});
 
         if (editedMeanwhile) {
             QVERIFY(started.isEmpty());
@@ -344,7 +343,8 @@ private slots:
     void installWaitsForQuietWork()
     {
         const UpdateChecker::Release release = serve(m_goodArchive, next());
-        AppModel model(AppModel::Services{nullptr, nullptr, nullptr, path("stamps-quiet")});
+        ModelFixture fixture(ModelFixture::Engine::None);
+        AppModel &model = *fixture.model;
         QSignalSpy installing(&model, &AppModel::isInstallingUpdateChanged);
         model.setBusy(BusyState{QStringLiteral("Saving…"), CancelToken::make()});
         model.installUpdate(release);

@@ -3,18 +3,13 @@
 // A real app model for the about screens, with a clipboard, a clock and a link
 // opener that only record what they are asked.
 
-#include "helpers/FakeClock.h"
-#include "helpers/FakeDesktop.h"
+#include "helpers/ModelFixture.h"
 #include "look/Theme.h"
-#include "model/AppModel.h"
 #include "platform/UrlOpener.h"
 
 #include <QApplication>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <memory>
 
 class FakeUrlOpener : public UrlOpener
 {
@@ -28,14 +23,13 @@ public:
     }
 };
 
-struct AboutFixture
+struct AboutFixture : ModelFixture
 {
-    QTemporaryDir folder;
-    FakeClock clock;
-    FakeClipboard clipboard;
     FakeUrlOpener opener;
-    std::unique_ptr<AppModel> model = std::make_unique<AppModel>(AppModel::Services{
-        nullptr, &clock, nullptr, folder.filePath(QStringLiteral("stamps")), &clipboard});
+
+    AboutFixture()
+        : ModelFixture(Engine::None)
+    {}
 
     // Settings and data folders of the test only; the same names as the program.
     static void setUpApplication()

@@ -18,9 +18,8 @@ class TestAppEntry : public QObject
     static TamselApp::Options optionsFor(ShellFixture &f, QStringList arguments,
                                          const QString &channel)
     {
-        AppModel::Services services{f.engine.get(), &f.clock, &f.panels,
-                                    f.folder.filePath(QStringLiteral("app-stamps"))};
-        return {std::move(arguments), f.folder.path(), channel, services};
+        return {std::move(arguments), f.folder.path(), channel,
+                f.services(QStringLiteral("app-stamps"))};
     }
 
     static QString uniqueChannel()

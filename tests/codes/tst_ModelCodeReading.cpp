@@ -2,8 +2,7 @@
 
 #include "codes/CodesModel.h"
 #include "engine/PDFEngine.h"
-#include "helpers/FakeClock.h"
-#include "helpers/FakeDesktop.h"
+#include "helpers/ModelFixture.h"
 #include "helpers/PdfFixtures.h"
 #include "helpers/TestUtil.h"
 #include "model/AppModel.h"
@@ -12,7 +11,6 @@
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -23,17 +21,15 @@ class TestModelCodeReading : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    FakeClock m_clock;
-    FakeClipboard m_clipboard;
-    std::unique_ptr<PDFEngine> m_engine;
-    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<ModelFixture> m_fixture;
+
+    AppModel *model() const { return m_fixture->model.get(); }
 
     QUrl qrPdf(const QString &name, const QString &payload, const QString &password = {})
     {
-        const QString plain = m_dir.filePath("plain-" + name);
+        const QString plain = m_fixture->folder.filePath("plain-" + name);
         CodePictures::writePdf(plain, {{{CodePictures::qr(payload), QPoint(100, 100)}}});
-        const QString path = m_dir.filePath(name);
+        const QString path = m_fixture->folder.filePath(name);
         if (password.isEmpty()) {
             QFile::rename(plain, path);
         } else {
@@ -47,87 +43,71 @@ class TestModelCodeReading : public QObject
 
     bool waitForQuestion()
     {
-        return QTest::qWaitFor([this] { return m_model->passwordRequest().has_value(); }, 10000);
+        return QTest::qWaitFor([this] { return model()->passwordRequest().has_value(); }, 10000);
     }
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_dir.isValid());
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init()
     {
         QSettings().clear();
-        m_engine = std::make_unique<PDFEngine>();
-        AppModel::Services services;
-        services.engine = m_engine.get();
-        services.clock = &m_clock;
-        services.clipboard = &m_clipboard;
-        services.stampsFolder = m_dir.filePath("Stamps");
-        m_model = std::make_unique<AppModel>(services);
-        m_clipboard.picture = QImage();
-        m_clipboard.encoded.clear();
+        m_fixture = std::make_unique<ModelFixture>();
     }
 
-    void cleanup()
-    {
-        m_model.reset();
-        m_engine.reset();
-    }
+    void cleanup() { m_fixture.reset(); }
 
     void lockedPdfIsReadAfterItsPassword()
     {
         const QUrl url = qrPdf("locked.pdf", "behind a password", "pw");
-        m_model->readCodes({url});
+        model()->readCodes({url});
         QVERIFY(waitForQuestion());
-        QCOMPARE(m_model->passwordRequest()->fileName, QString("locked.pdf"));
-        m_model->answerPassword(QString("pw"));
-        QTRY_VERIFY_WITH_TIMEOUT(!m_model->codes()->isReading(), 30000);
-        QCOMPARE(m_model->codes()->found().size(), 1);
-        QCOMPARE(m_model->codes()->found().first().payload, QString("behind a password"));
-        QVERIFY(!m_model->errorMessage());
+        QCOMPARE(model()->passwordRequest()->fileName, QString("locked.pdf"));
+        model()->answerPassword(QString("pw"));
+        QTRY_VERIFY_WITH_TIMEOUT(!model()->codes()->isReading(), 30000);
+        QCOMPARE(model()->codes()->found().size(), 1);
+        QCOMPARE(model()->codes()->found().first().payload, QString("behind a password"));
+        QVERIFY(!model()->errorMessage());
         // The first result of the installation brings the support offer.
-        m_clock.advance(900ms);
-        QCOMPARE(m_model->support(), std::optional<SupportPrompt>(SupportPrompt::AfterFirstResult));
+        m_fixture->clock.advance(900ms);
+        QCOMPARE(model()->support(), std::optional<SupportPrompt>(SupportPrompt::AfterFirstResult));
         // Read and not open: the engine lets go of it.
-        QTRY_COMPARE(TestUtil::await(m_engine->cachedDocumentCount()), 0);
+        QTRY_COMPARE(TestUtil::await(m_fixture->engine->cachedDocumentCount()), 0);
     }
 
     void dismissedPasswordIsSilent()
     {
         const QUrl url = qrPdf("locked.pdf", "x", "pw");
-        m_model->readCodes({url});
+        model()->readCodes({url});
         QVERIFY(waitForQuestion());
-        m_model->answerPassword(std::nullopt);
-        QTRY_VERIFY_WITH_TIMEOUT(!m_model->codes()->isReading(), 30000);
-        QVERIFY(!m_model->errorMessage());
-        QCOMPARE(m_model->codes()->emptyMessage(),
+        model()->answerPassword(std::nullopt);
+        QTRY_VERIFY_WITH_TIMEOUT(!model()->codes()->isReading(), 30000);
+        QVERIFY(!model()->errorMessage());
+        QCOMPARE(model()->codes()->emptyMessage(),
                  std::optional<QString>("No codes found in “locked.pdf”."));
     }
 
     void damagedPdfAlertsAndNamesTheFile()
     {
-        const QString path = m_dir.filePath("damaged.pdf");
+        const QString path = m_fixture->folder.filePath("damaged.pdf");
         Fixtures::writeAll(path, "%PDF-1.4\ngarbage");
-        m_model->readCodes({QUrl::fromLocalFile(path)});
-        QTRY_VERIFY_WITH_TIMEOUT(!m_model->codes()->isReading(), 30000);
-        QVERIFY(m_model->errorMessage().has_value());
-        QCOMPARE(m_model->codes()->emptyMessage(),
+        model()->readCodes({QUrl::fromLocalFile(path)});
+        QTRY_VERIFY_WITH_TIMEOUT(!model()->codes()->isReading(), 30000);
+        QVERIFY(model()->errorMessage().has_value());
+        QCOMPARE(model()->codes()->emptyMessage(),
                  std::optional<QString>("No codes found in “damaged.pdf”."));
     }
 
     void clipboardWithoutPictureAlertsAndLeavesTheReadAlone()
     {
         const QUrl url = qrPdf("running.pdf", "still read");
-        m_model->readCodes({url});
-        m_model->readCodesFromClipboard();
-        QCOMPARE(m_model->errorMessage(),
+        model()->readCodes({url});
+        model()->readCodesFromClipboard();
+        QCOMPARE(model()->errorMessage(),
                  std::optional<QString>(
                      "There's no picture on the clipboard. Copy a screenshot or an image first."));
-        QTRY_VERIFY_WITH_TIMEOUT(!m_model->codes()->isReading(), 30000);
-        QCOMPARE(m_model->codes()->found().size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(!model()->codes()->isReading(), 30000);
+        QCOMPARE(model()->codes()->found().size(), 1);
     }
 
     void clipboardPicture_data()
@@ -143,28 +123,28 @@ private slots:
         const QImage picture =
             CodePictures::canvas({600, 400}, {{CodePictures::qr("pasted"), QPoint(50, 50)}});
         if (asBytes) {
-            QBuffer buffer(&m_clipboard.encoded);
+            QBuffer buffer(&m_fixture->clipboard.encoded);
             buffer.open(QIODevice::WriteOnly);
             QVERIFY(picture.save(&buffer, "PNG"));
         } else {
-            m_clipboard.picture = picture;
+            m_fixture->clipboard.picture = picture;
         }
-        m_model->readCodesFromClipboard();
-        QTRY_VERIFY_WITH_TIMEOUT(!m_model->codes()->isReading(), 30000);
-        QCOMPARE(m_model->codes()->found().size(), 1);
-        QCOMPARE(m_model->codes()->found().first().origin, QString("Pasted image"));
-        QVERIFY(!m_model->errorMessage());
+        model()->readCodesFromClipboard();
+        QTRY_VERIFY_WITH_TIMEOUT(!model()->codes()->isReading(), 30000);
+        QCOMPARE(model()->codes()->found().size(), 1);
+        QCOMPARE(model()->codes()->found().first().origin, QString("Pasted image"));
+        QVERIFY(!model()->errorMessage());
     }
 
     void openDocumentStaysInTheEngine()
     {
         const QUrl url = qrPdf("open.pdf", "open");
-        TestUtil::waitFor(m_model->open({url}));
-        QCOMPARE(m_model->files().size(), 1);
-        m_model->readCodes({url});
-        QTRY_VERIFY_WITH_TIMEOUT(!m_model->codes()->isReading(), 30000);
-        QCOMPARE(m_model->codes()->found().size(), 1);
-        QCOMPARE(TestUtil::await(m_engine->cachedDocumentCount()), 1);
+        TestUtil::waitFor(model()->open({url}));
+        QCOMPARE(model()->files().size(), 1);
+        model()->readCodes({url});
+        QTRY_VERIFY_WITH_TIMEOUT(!model()->codes()->isReading(), 30000);
+        QCOMPARE(model()->codes()->found().size(), 1);
+        QCOMPARE(TestUtil::await(m_fixture->engine->cachedDocumentCount()), 1);
     }
 };
 

@@ -4,17 +4,10 @@
 // clipboard, the file panels and the browser answered by the test.
 
 #include "codes/CodePictures.h"
-#include "engine/PDFEngine.h"
-#include "helpers/FakeClock.h"
-#include "helpers/FakeDesktop.h"
-#include "helpers/FakeFilePanels.h"
-#include "model/AppModel.h"
+#include "helpers/ModelFixture.h"
 #include "platform/LinkOpener.h"
 
 #include <QStandardPaths>
-#include <QTemporaryDir>
-
-#include <memory>
 
 class FakeLinkOpener : public LinkOpener
 {
@@ -23,22 +16,9 @@ public:
     void open(const QUrl &url) override { opened.append(url); }
 };
 
-struct CodesFixture
+struct CodesFixture : ModelFixture
 {
-    QTemporaryDir folder;
-    FakeClock clock;
-    FakeFilePanels panels;
-    FakeClipboard clipboard;
     FakeLinkOpener opener;
-    std::unique_ptr<PDFEngine> engine = std::make_unique<PDFEngine>();
-    std::unique_ptr<AppModel> model = std::make_unique<AppModel>(AppModel::Services{
-        engine.get(), &clock, &panels, folder.filePath(QStringLiteral("stamps")), &clipboard});
-
-    ~CodesFixture()
-    {
-        model.reset(); // before the engine it uses
-        engine.reset();
-    }
 
     // A picture file holding one QR code with `payload`.
     QUrl qrPicture(const QString &name, const QString &payload)

@@ -1,12 +1,14 @@
 #pragma once
 
 // The app model as tests make it: a scratch folder holding its stamp folder, a
-// clock and file panels the test drives, and a real engine unless the test has
-// no use for one. The model goes before the engine it uses.
+// clock, file panels and a clipboard the test drives, a successor that is only
+// recorded, never started, and a real engine of two workers unless the test
+// has no use for one. The model goes before the engine it uses.
 
-#include "engine/PDFEngine.h"
 #include "helpers/FakeClock.h"
+#include "helpers/FakeDesktop.h"
 #include "helpers/FakeFilePanels.h"
+#include "helpers/TestEngine.h"
 #include "model/AppModel.h"
 
 #include <QTemporaryDir>
@@ -18,7 +20,8 @@ struct ModelFixture
     enum class Engine { Real, None };
 
     explicit ModelFixture(Engine kind = Engine::Real)
-        : engine(kind == Engine::Real ? std::make_unique<PDFEngine>() : nullptr)
+        : engine(kind == Engine::Real ? std::make_unique<PDFEngine>(TestEngine::options())
+                                      : nullptr)
         , model(std::make_unique<AppModel>(services()))
     {}
     ModelFixture(const ModelFixture &) = delete;
@@ -33,12 +36,24 @@ struct ModelFixture
     // What the model is made with; tests that make a second model start from here.
     AppModel::Services services(const QString &stampsFolder = QStringLiteral("stamps"))
     {
-        return AppModel::Services{engine.get(), &clock, &panels, folder.filePath(stampsFolder)};
+        return AppModel::Services{engine.get(),
+                                  &clock,
+                                  &panels,
+                                  folder.filePath(stampsFolder),
+                                  &clipboard,
+                                  [this](const QString &program) {
+                                      startedCopies.append(program);
+                                      return copyStarts;
+                                  }};
     }
 
     QTemporaryDir folder;
     FakeClock clock;
     FakeFilePanels panels;
+    FakeClipboard clipboard;
+    // The programs the model started as its successor, and whether they start.
+    QStringList startedCopies;
+    bool copyStarts = true;
     std::unique_ptr<PDFEngine> engine;
     std::unique_ptr<AppModel> model;
 };

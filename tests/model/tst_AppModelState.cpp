@@ -1,6 +1,6 @@
 #include "codes/CodesModel.h"
 #include "document/OpenFile.h"
-#include "helpers/FakeClock.h"
+#include "helpers/ModelFixture.h"
 #include "model/AppModel.h"
 #include "model/MergeModel.h"
 
@@ -9,7 +9,6 @@
 #include <QBuffer>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -23,13 +22,8 @@ class TestAppModelState : public QObject
 {
     Q_OBJECT
 
-    FakeClock m_clock;
-    QTemporaryDir m_dir;
-
-    AppModel::Services services()
-    {
-        return AppModel::Services{nullptr, &m_clock, nullptr, m_dir.filePath("stamps")};
-    }
+    // A fresh model for every test; none of them needs an engine.
+    std::unique_ptr<ModelFixture> m_fixture;
 
     static OpenFile *document(const QString &name, int pages)
     {
@@ -42,15 +36,19 @@ class TestAppModelState : public QObject
     }
 
 private slots:
-    void initTestCase()
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        QVERIFY(m_dir.isValid());
+        m_fixture = std::make_unique<ModelFixture>(ModelFixture::Engine::None);
+        QVERIFY(m_fixture->folder.isValid());
     }
+
+    void cleanup() { m_fixture.reset(); }
 
     void freshModelShowsHome()
     {
-        AppModel model(services());
+        AppModel &model = *m_fixture->model;
         QCOMPARE(model.destination(), std::optional<Destination>(Destination::home()));
         QVERIFY(model.files().isEmpty());
         QVERIFY(model.merge() && model.merge()->items().isEmpty());
@@ -65,7 +63,7 @@ private slots:
 
     void libraryLoadsTheStampFolder()
     {
-        const QString folder = m_dir.filePath("filled");
+        const QString folder = m_fixture->folder.filePath("filled");
         StampLibrary writer(folder);
         QImage picture(16, 8, QImage::Format_ARGB32);
         picture.fill(Qt::red);
@@ -76,7 +74,7 @@ private slots:
         const QUuid id = QUuid::createUuid();
         QVERIFY(writer.add(StampMaker::Stamp{png, 16, 8}, "Mine", id));
 
-        AppModel model(AppModel::Services{nullptr, &m_clock, nullptr, folder});
+        AppModel model(m_fixture->services("filled"));
         QCOMPARE(model.stampsFolder(), folder);
         QCOMPARE(model.stamps()->folder(), folder);
         QCOMPARE(model.stamps()->stamps().size(), 1);
@@ -90,7 +88,9 @@ private slots:
         QVERIFY(folder.endsWith(QStringLiteral("/Tamsel/Stamps")));
         QVERIFY(folder.startsWith(
             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)));
-        AppModel model(AppModel::Services{nullptr, &m_clock, nullptr, {}});
+        AppModel::Services standard = m_fixture->services();
+        standard.stampsFolder.clear();
+        AppModel model(standard);
         QCOMPARE(model.stampsFolder(), folder);
     }
 
@@ -188,7 +188,7 @@ private slots:
         QFETCH(Assign, other);
         QFETCH(int, repeatNotifies);
 
-        AppModel model(services());
+        AppModel &model = *m_fixture->model;
         QSignalSpy spy(&model, signal);
         first(model);
         QCOMPARE(spy.count(), 1);
@@ -200,7 +200,7 @@ private slots:
 
     void filesAlwaysNotify()
     {
-        AppModel model(services());
+        AppModel &model = *m_fixture->model;
         OpenFile *a = document("a", 1);
         QSignalSpy spy(&model, &AppModel::filesChanged);
         model.setFiles({a});
@@ -211,7 +211,7 @@ private slots:
 
     void closingFileAlwaysNotifies()
     {
-        AppModel model(services());
+        AppModel &model = *m_fixture->model;
         OpenFile *a = document("a", 1);
         model.setFiles({a});
         QSignalSpy spy(&model, &AppModel::closingFileChanged);
@@ -223,7 +223,7 @@ private slots:
 
     void mergeNotifiesOnlyForAnotherObject()
     {
-        AppModel model(services());
+        AppModel &model = *m_fixture->model;
         QSignalSpy spy(&model, &AppModel::mergeChanged);
         model.setMerge(model.merge());
         QCOMPARE(spy.count(), 0);
@@ -236,7 +236,7 @@ private slots:
 
     void codesNotifyOnlyForAnotherObject()
     {
-        AppModel model(services());
+        AppModel &model = *m_fixture->model;
         QVERIFY(model.codes() && model.codes()->found().isEmpty() && !model.codes()->isReading());
         QSignalSpy spy(&model, &AppModel::codesChanged);
         model.setCodes(model.codes());
@@ -249,7 +249,7 @@ private slots:
 
     void fileLooksUpById()
     {
-        AppModel model(services());
+        AppModel &model = *m_fixture->model;
         OpenFile *a = document("a", 1);
         OpenFile *b = document("b", 2);
         model.setFiles({a, b});

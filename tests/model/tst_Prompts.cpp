@@ -1,10 +1,9 @@
-#include "helpers/FakeClock.h"
+#include "helpers/ModelFixture.h"
 #include "model/AppModel.h"
 
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -14,15 +13,16 @@ class TestPrompts : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<FakeClock> m_clock;
-    std::unique_ptr<AppModel> m_model;
+    std::unique_ptr<ModelFixture> m_fixture;
+    AppModel *m_model = nullptr;
+    FakeClock *m_clock = nullptr;
 
+    // The program started again: a new model on the same settings and clock.
     void newRun()
     {
-        m_model.reset();
-        m_model = std::make_unique<AppModel>(
-            AppModel::Services{nullptr, m_clock.get(), nullptr, m_dir.filePath("stamps")});
+        m_fixture->model.reset();
+        m_fixture->model = std::make_unique<AppModel>(m_fixture->services());
+        m_model = m_fixture->model.get();
     }
 
     static QList<QUrl> files(int count)
@@ -45,13 +45,16 @@ private slots:
     void init()
     {
         QSettings().clear();
-        m_clock = std::make_unique<FakeClock>();
-        newRun();
+        m_fixture = std::make_unique<ModelFixture>(ModelFixture::Engine::None);
+        m_model = m_fixture->model.get();
+        m_clock = &m_fixture->clock;
     }
 
     void cleanup()
     {
-        m_model.reset();
+        m_fixture.reset();
+        m_model = nullptr;
+        m_clock = nullptr;
         QSettings().clear();
     }
 
