@@ -286,16 +286,21 @@ Timed renderWithPdftoppm(const QString &path, int pages, int processes)
 
 constexpr double exportDpi = 100;
 
-Timed exportWithEngine(const QString &path, int pages, int workers)
+// With `ahead`, the workers are started a second before, as in renderWithEngine.
+Timed exportWithEngine(const QString &path, int pages, int workers, bool ahead = false)
 {
     const double before = processorSeconds();
     QElapsedTimer timer;
-    timer.start();
     bool ok = false;
     {
         PDFEngine::Options options = PDFEngine::Options::standard();
         options.workers = workers;
         PDFEngine engine(options);
+        if (ahead) {
+            engine.startWorkers();
+            QThread::msleep(startAheadMs);
+        }
+        timer.start();
         const QUrl url = QUrl::fromLocalFile(path);
         if (awaitFuture(engine.open(url, std::nullopt)).pageCount == pages) {
             BuildPlan plan;
@@ -318,23 +323,37 @@ Timed exportWithEngine(const QString &path, int pages, int workers)
 // The quality the engine's JPEG pictures have; pdftoppm's own default is 75.
 constexpr int exportQuality = 85;
 
-// pdftoppm at its default quality, or at `quality`.
-Timed exportWithPdftoppm(const QString &path, int quality = 0)
+// pdftoppm at its default quality, or at `quality`, as `processes` processes
+// over consecutive page ranges at once.
+Timed exportWithPdftoppm(const QString &path, int pages, int quality = 0, int processes = 1)
 {
     QTemporaryDir out(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/bench-XXXXXX")
                                                 : QString());
     const double before = processorSeconds();
     QElapsedTimer timer;
     timer.start();
-    QProcess process;
-    QStringList arguments{"-jpeg", "-r", QString::number(exportDpi)};
-    if (quality > 0) {
-        arguments << "-jpegopt" << QStringLiteral("quality=%1").arg(quality);
+    std::vector<std::unique_ptr<QProcess>> running;
+    const int per = (pages + processes - 1) / processes;
+    for (int first = 1; first <= pages; first += per) {
+        QStringList arguments{"-jpeg", "-r", QString::number(exportDpi)};
+        if (quality > 0) {
+            arguments << "-jpegopt" << QStringLiteral("quality=%1").arg(quality);
+        }
+        arguments << "-f" << QString::number(first) << "-l"
+                  << QString::number(std::min(pages, first + per - 1));
+        auto process = std::make_unique<QProcess>();
+        process->start("pdftoppm", arguments << path << out.filePath("page"));
+        if (!process->waitForStarted()) {
+            std::fprintf(stderr, "pdftoppm can't be started\n");
+            return {};
+        }
+        running.push_back(std::move(process));
     }
-    process.start("pdftoppm", arguments << path << out.filePath("page"));
-    if (!process.waitForStarted() || !process.waitForFinished(-1) || process.exitCode() != 0) {
-        std::fprintf(stderr, "pdftoppm failed\n");
-        return {};
+    for (auto &process : running) {
+        if (!process->waitForFinished(-1) || process->exitCode() != 0) {
+            std::fprintf(stderr, "pdftoppm failed\n");
+            return {};
+        }
     }
     const double seconds = timer.nsecsElapsed() / 1e9;
     return {seconds, processorSeconds() - before, -1};
@@ -385,40 +404,56 @@ int main(int argc, char **argv)
                 QThread::idealThreadCount(), workers, qPrintable(loadAverage()));
 
     if (argc > 3 && QByteArray(argv[3]) == "export") {
-        // All workers against one pdftoppm process inflates processor time: the
-        // machine's cores are shared by hyperthreads and caches, so every page
-        // costs more when all of them draw at once. One worker is the fair
-        // comparison of the work done.
-        Timed ours, single, peer, peerAlike;
+        // All workers against one pdftoppm process inflates processor time:
+        // every page costs more when all cores draw at once (shared caches and
+        // memory, processes starting together). One worker against one
+        // process, and all workers against as many processes, compare the work done.
+        Timed ours, ahead, single, peer, peerAlike, peers;
         for (int run = 0; run < runs; ++run) {
             const Timed a = exportWithEngine(path, pages, workers);
-            const Timed b = exportWithPdftoppm(path);
+            const Timed b = exportWithPdftoppm(path, pages);
             const Timed c = exportWithEngine(path, pages, 1);
-            const Timed d = exportWithPdftoppm(path, exportQuality);
-            if (a.seconds < 0 || b.seconds < 0 || c.seconds < 0 || d.seconds < 0) {
+            const Timed d = exportWithPdftoppm(path, pages, exportQuality);
+            const Timed e = exportWithPdftoppm(path, pages, exportQuality, workers);
+            const Timed f = exportWithEngine(path, pages, workers, true);
+            if (a.seconds < 0 || b.seconds < 0 || c.seconds < 0 || d.seconds < 0 || e.seconds < 0 ||
+                f.seconds < 0) {
                 return 1;
             }
-            std::printf("run %d: engine JPEG export, %d workers %.2f s (cpu %.2f s), 1 worker "
-                        "%.2f s (cpu %.2f s); pdftoppm -jpeg -r %.0f %.2f s (cpu %.2f s), at "
-                        "quality %d %.2f s (cpu %.2f s)\n",
-                        run + 1, workers, a.seconds, a.cpu, c.seconds, c.cpu, exportDpi, b.seconds,
-                        b.cpu, exportQuality, d.seconds, d.cpu);
+            std::printf("run %d: engine JPEG export, %d workers %.2f s (cpu %.2f s), started "
+                        "ahead %.2f s (cpu %.2f s), 1 worker %.2f s (cpu %.2f s); pdftoppm -jpeg "
+                        "-r %.0f %.2f s (cpu %.2f s), at quality %d %.2f s (cpu %.2f s), as %d "
+                        "processes %.2f s (cpu %.2f s)\n",
+                        run + 1, workers, a.seconds, a.cpu, f.seconds, f.cpu, c.seconds, c.cpu,
+                        exportDpi, b.seconds, b.cpu, exportQuality, d.seconds, d.cpu, workers,
+                        e.seconds, e.cpu);
             ours.keepBest(a);
+            ahead.keepBest(f);
             single.keepBest(c);
             peer.keepBest(b);
             peerAlike.keepBest(d);
+            peers.keepBest(e);
         }
+        const double starting = startingSeconds(workers);
         std::printf("\nbest of %d, %d pages as JPEG at %.0f dpi, processor time (wall):\n", runs,
                     pages, exportDpi);
-        std::printf("  engine, %d workers %.2f s (%.2f s), 1 worker %.2f s (%.2f s); pdftoppm "
-                    "%.2f s (%.2f s), at quality %d %.2f s (%.2f s)\n",
-                    workers, ours.cpu, ours.seconds, single.cpu, single.seconds, peer.cpu,
-                    peer.seconds, exportQuality, peerAlike.cpu, peerAlike.seconds);
+        std::printf("  engine, %d workers %.2f s (%.2f s), started ahead %.2f s (%.2f s), of "
+                    "which %.2f s their start; 1 worker %.2f s (%.2f s)\n",
+                    workers, ours.cpu, ours.seconds, ahead.cpu, ahead.seconds, starting, single.cpu,
+                    single.seconds);
+        std::printf("  pdftoppm %.2f s (%.2f s), at quality %d %.2f s (%.2f s), as %d processes "
+                    "%.2f s (%.2f s)\n",
+                    peer.cpu, peer.seconds, exportQuality, peerAlike.cpu, peerAlike.seconds,
+                    workers, peers.cpu, peers.seconds);
         std::printf("  over pdftoppm: %d workers %.2fx (wall %.2fx), 1 worker %.2fx; at the same "
-                    "quality %.2fx and %.2fx (load %s)\n",
+                    "quality %.2fx and %.2fx\n",
                     workers, ours.cpu / peer.cpu, ours.seconds / peer.seconds,
-                    single.cpu / peer.cpu, ours.cpu / peerAlike.cpu, single.cpu / peerAlike.cpu,
-                    qPrintable(loadAverage()));
+                    single.cpu / peer.cpu, ours.cpu / peerAlike.cpu, single.cpu / peerAlike.cpu);
+        std::printf("  %d workers over %d processes: %.2fx (wall %.2fx); started ahead %.2fx with "
+                    "their start, %.2fx without (wall %.2fx) (load %s)\n",
+                    workers, workers, ours.cpu / peers.cpu, ours.seconds / peers.seconds,
+                    ahead.cpu / peers.cpu, (ahead.cpu - starting) / peers.cpu,
+                    ahead.seconds / peers.seconds, qPrintable(loadAverage()));
         return 0;
     }
     if (firstOnly) {
