@@ -246,6 +246,22 @@ std::vector<std::string> readableRoots()
         const char *home = std::getenv("HOME");
         return home && home[0] == '/' ? std::string(home) + "/" + fallback : std::string();
     };
+    // A sanitizer build reads its suppressions when its leak check starts, at
+    // exit; without them it ends there and checks nothing.
+    if (Sandbox::addressSanitizer) {
+        for (const char *name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
+            const std::string options = std::getenv(name) ? std::getenv(name) : "";
+            for (size_t at = options.find("suppressions="); at != std::string::npos;
+                 at = options.find("suppressions=", at + 1)) {
+                const size_t begin = at + std::strlen("suppressions=");
+                const std::string path =
+                    options.substr(begin, options.find_first_of(": ", begin) - begin);
+                if (!path.empty() && path[0] == '/') {
+                    roots.push_back(path);
+                }
+            }
+        }
+    }
     for (const auto &[base, sub] :
          {std::pair{fromEnvironment("XDG_DATA_HOME", ".local/share"), "/fonts"},
           std::pair{fromEnvironment("XDG_CACHE_HOME", ".cache"), "/fontconfig"},
