@@ -246,9 +246,9 @@ double startingSeconds(int workers)
 // pdftoppm's own peak is read from its high-water mark while it runs.
 qint64 pdftoppmPeakKiB = 0;
 
-// pdftoppm -scale-to 256 writing PPM to memory-backed files, as `processes`
+// pdftoppm with `options`, writing to memory-backed files, as `processes`
 // processes over consecutive page ranges at once.
-Timed renderWithPdftoppm(const QString &path, int pages, int processes)
+Timed runPdftoppm(const QStringList &options, const QString &path, int pages, int processes)
 {
     const double before = processorSeconds();
     QTemporaryDir out(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/bench-XXXXXX")
@@ -259,10 +259,10 @@ Timed renderWithPdftoppm(const QString &path, int pages, int processes)
     const int per = (pages + processes - 1) / processes;
     for (int first = 1; first <= pages; first += per) {
         auto process = std::make_unique<QProcess>();
-        process->start("pdftoppm", QStringList{"-scale-to", QString::number(int(longSide)), "-f",
-                                               QString::number(first), "-l",
-                                               QString::number(std::min(pages, first + per - 1)),
-                                               path, out.filePath("page")});
+        process->start("pdftoppm",
+                       options + QStringList{"-f", QString::number(first), "-l",
+                                             QString::number(std::min(pages, first + per - 1)),
+                                             path, out.filePath("page")});
         if (!process->waitForStarted()) {
             std::fprintf(stderr, "pdftoppm can't be started\n");
             return {};
@@ -282,6 +282,12 @@ Timed renderWithPdftoppm(const QString &path, int pages, int processes)
     }
     const double seconds = timer.nsecsElapsed() / 1e9;
     return {seconds, processorSeconds() - before, -1};
+}
+
+// pdftoppm -scale-to 256 writing PPM.
+Timed renderWithPdftoppm(const QString &path, int pages, int processes)
+{
+    return runPdftoppm({"-scale-to", QString::number(int(longSide))}, path, pages, processes);
 }
 
 constexpr double exportDpi = 100;
@@ -327,36 +333,11 @@ constexpr int exportQuality = 85;
 // over consecutive page ranges at once.
 Timed exportWithPdftoppm(const QString &path, int pages, int quality = 0, int processes = 1)
 {
-    QTemporaryDir out(QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm/bench-XXXXXX")
-                                                : QString());
-    const double before = processorSeconds();
-    QElapsedTimer timer;
-    timer.start();
-    std::vector<std::unique_ptr<QProcess>> running;
-    const int per = (pages + processes - 1) / processes;
-    for (int first = 1; first <= pages; first += per) {
-        QStringList arguments{"-jpeg", "-r", QString::number(exportDpi)};
-        if (quality > 0) {
-            arguments << "-jpegopt" << QStringLiteral("quality=%1").arg(quality);
-        }
-        arguments << "-f" << QString::number(first) << "-l"
-                  << QString::number(std::min(pages, first + per - 1));
-        auto process = std::make_unique<QProcess>();
-        process->start("pdftoppm", arguments << path << out.filePath("page"));
-        if (!process->waitForStarted()) {
-            std::fprintf(stderr, "pdftoppm can't be started\n");
-            return {};
-        }
-        running.push_back(std::move(process));
+    QStringList options{"-jpeg", "-r", QString::number(exportDpi)};
+    if (quality > 0) {
+        options << "-jpegopt" << QStringLiteral("quality=%1").arg(quality);
     }
-    for (auto &process : running) {
-        if (!process->waitForFinished(-1) || process->exitCode() != 0) {
-            std::fprintf(stderr, "pdftoppm failed\n");
-            return {};
-        }
-    }
-    const double seconds = timer.nsecsElapsed() / 1e9;
-    return {seconds, processorSeconds() - before, -1};
+    return runPdftoppm(options, path, pages, processes);
 }
 
 int pageCountOf(const QString &path)

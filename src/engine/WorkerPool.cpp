@@ -22,6 +22,7 @@
 #include <atomic>
 #include <cstring>
 #include <deque>
+#include <limits>
 #include <map>
 #include <set>
 #include <thread>
@@ -76,6 +77,9 @@ constexpr char hugePageHeap[] = "GLIBC_TUNABLES=glibc.malloc.hugetlb=1";
 constexpr int startingAtOnce = 2;
 // How often workers still starting are looked at.
 constexpr int startingCheckMs = 5;
+// A worker that has yet to read its greeting this long after it was started is
+// slow, not starting: the next ones don't wait for it any longer.
+constexpr auto startingAtMost = std::chrono::seconds(1);
 
 // A page grid's first screen of pages.
 constexpr int screenful = 24;
@@ -146,6 +150,7 @@ struct WorkerPool::State
         std::set<quint64> loaded;
         std::shared_ptr<Job> job;
         quint64 seq = 0;
+        Clock::time_point spawnedAt;
         Clock::time_point startedAt;
         Clock::time_point deadline;
         std::optional<Clock::time_point> cancelAsked;
@@ -166,7 +171,8 @@ struct WorkerPool::State
 
     // Supervisor thread only.
     std::vector<Process> processes;
-    bool startingAll = false;
+    // The next place the workers started ahead go to; past the end when none are.
+    size_t startAllAt = std::numeric_limits<size_t>::max();
     quint64 nextSeq = 1;
     std::map<JobKind, quint32> ordinals;
     std::map<quint64, int> drawingsSent; // by the first source's key
@@ -236,6 +242,7 @@ struct WorkerPool::State
         started.fetch_add(1);
         process = Process{};
         process.pid = pid;
+        process.spawnedAt = Clock::now();
         process.socket = pair[0];
         setTimeout(process.socket);
 
@@ -510,41 +517,43 @@ struct WorkerPool::State
     // Whether a worker without a job has yet to read its first message: until it
     // has, it is still loading its libraries. The greeting stays in the socket's
     // send queue until then.
-    static bool stillStarting(const Process &process)
+    static bool stillStarting(const Process &process, Clock::time_point now)
     {
         int queued = 0;
-        return process.pid > 0 && !process.job && ::ioctl(process.socket, SIOCOUTQ, &queued) == 0 &&
-               queued > 0;
+        return process.pid > 0 && !process.job && now - process.spawnedAt < startingAtMost &&
+               ::ioctl(process.socket, SIOCOUTQ, &queued) == 0 && queued > 0;
     }
 
-    // Starts the workers asked for ahead a few at a time; jobs that come
-    // meanwhile start theirs at once.
+    bool startingAll() const { return startAllAt < processes.size(); }
+
+    // Starts the workers asked for ahead a few at a time, each place once: one
+    // that ends meanwhile is started again by the first job it gets, as one
+    // that can't be started at all. Jobs that come meanwhile start theirs at once.
     void startAllIfAsked()
     {
         {
             const std::lock_guard lock(mutex);
             if (std::exchange(startAllAsked, false)) {
-                startingAll = true;
+                startAllAt = 0;
             }
         }
-        if (!startingAll) {
-            return;
+        if (!startingAll()) {
+            return; // the supervisor's every turn passes here
         }
-        int starting = int(std::count_if(processes.begin(), processes.end(), stillStarting));
-        for (Process &process : processes) {
+        const Clock::time_point now = Clock::now();
+        int starting =
+            int(std::count_if(processes.begin(), processes.end(),
+                              [now](const Process &p) { return stillStarting(p, now); }));
+        for (; startingAll(); ++startAllAt) {
+            Process &process = processes[startAllAt];
             if (process.pid > 0) {
                 continue;
             }
             if (starting >= startingAtOnce) {
                 return;
             }
-            // A worker that can't be started now is tried again by the first job it gets.
-            if (!spawn(process)) {
-                break;
-            }
-            ++starting;
+            starting += spawn(process) ? 1 : 0;
         }
-        startingAll = false;
     }
 
     void sweepCanceledQueue()
@@ -676,7 +685,7 @@ struct WorkerPool::State
                     busy = busy || process.job;
                 }
             }
-            int timeout = startingAll ? startingCheckMs : busy ? watchIntervalMs : -1;
+            int timeout = startingAll() ? startingCheckMs : busy ? watchIntervalMs : -1;
             const int ready = poll(fds.data(), nfds_t(fds.size()), timeout);
             if (ready < 0 && errno != EINTR) {
                 break;

@@ -249,15 +249,11 @@ std::vector<std::string> readableRoots()
     // A sanitizer build reads its suppressions when its leak check starts, at
     // exit; without them it ends there and checks nothing.
     if (Sandbox::addressSanitizer) {
+        constexpr QByteArrayView key = "suppressions=";
         for (const char *name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"}) {
-            const std::string options = std::getenv(name) ? std::getenv(name) : "";
-            for (size_t at = options.find("suppressions="); at != std::string::npos;
-                 at = options.find("suppressions=", at + 1)) {
-                const size_t begin = at + std::strlen("suppressions=");
-                const std::string path =
-                    options.substr(begin, options.find_first_of(": ", begin) - begin);
-                if (!path.empty() && path[0] == '/') {
-                    roots.push_back(path);
+            for (const QByteArray &option : qgetenv(name).replace(' ', ':').split(':')) {
+                if (option.startsWith(key)) {
+                    roots.push_back(option.mid(key.size()).toStdString());
                 }
             }
         }

@@ -222,6 +222,19 @@ private slots:
         QCOMPARE(engine.startedWorkerCount(), engine.workerCount() + 1);
     }
 
+    // Workers started ahead that end as they start are started once each, not
+    // again for as long as the others take: only jobs start them again. The
+    // wait is for something that must not happen, so it has no signal to end it.
+    void workersThatEndAtOnceAreStartedOnce()
+    {
+        PDFEngine::Options options = faulty({}, 3);
+        options.workerExecutable = QStringLiteral("/bin/false");
+        PDFEngine engine(options);
+        engine.startWorkers();
+        QTest::qWait(300);
+        QCOMPARE(engine.startedWorkerCount(), engine.workerCount() + 1);
+    }
+
     // Quitting while a worker hangs doesn't wait for it. The page after the hanging
     // one is handed out after it, so once that is drawn the hanging one is with a
     // worker; the time limit is far away, so only the quitting ends it.
