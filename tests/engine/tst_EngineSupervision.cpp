@@ -7,12 +7,15 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QtEndian>
 
 #include <zlib.h>
+
+#include <atomic>
 
 // The engine's supervision of its workers: jobs that hang, crash or grow are
 // ended and answered, and everything else carries on. The faults are the test
@@ -28,6 +31,19 @@ PDFEngine::Options faulty(const QStringList &faults, int workers = 2)
     options.workerArguments = faults;
     options.workers = workers;
     return options;
+}
+
+// The engine's warnings that a worker it started is gone, counted from any thread.
+std::atomic<int> workersGone{0};
+QtMessageHandler previousHandler = nullptr;
+
+void countWorkersGone(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (text.contains(QLatin1String("ended before its first request")) ||
+        text.contains(QLatin1String("died or broke the protocol between jobs"))) {
+        ++workersGone;
+    }
+    previousHandler(type, context, text);
 }
 
 BuildPlan planOf(const QUrl &url, QList<int> indices)
@@ -223,16 +239,20 @@ private slots:
     }
 
     // Workers started ahead that end as they start are started once each, not
-    // again for as long as the others take: only jobs start them again. The
-    // wait is for something that must not happen, so it has no signal to end it.
+    // again for as long as the others take: only jobs start them again. Once every
+    // place's worker is gone, nothing is left that could start one.
     void workersThatEndAtOnceAreStartedOnce()
     {
+        workersGone = 0;
+        previousHandler = qInstallMessageHandler(countWorkersGone);
+        const auto restore = qScopeGuard([] { qInstallMessageHandler(previousHandler); });
         PDFEngine::Options options = faulty({}, 3);
         options.workerExecutable = QStringLiteral("/bin/false");
         PDFEngine engine(options);
         engine.startWorkers();
-        QTest::qWait(300);
+        QTRY_VERIFY(workersGone >= engine.workerCount() + 1);
         QCOMPARE(engine.startedWorkerCount(), engine.workerCount() + 1);
+        QCOMPARE(workersGone.load(), engine.workerCount() + 1);
     }
 
     // Quitting while a worker hangs doesn't wait for it. The page after the hanging
